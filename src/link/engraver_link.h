@@ -1,0 +1,136 @@
+// The engraver link: owns the port and its timers, sends commands, acts on responses.
+#pragma once
+
+#include "link/frame_assembler.h"
+#include "link/frames.h"
+#include "link/link_view.h"
+#include "platform/clock.h"
+#include "platform/serial_line.h"
+
+#include <QByteArray>
+#include <QObject>
+
+#include <deque>
+#include <functional>
+#include <memory>
+
+namespace tavro::link {
+
+// The system's list of present ports, as "COM1ACOM7A"; ok is false with a
+// status code when the list could not be read.
+struct PortList {
+    bool ok = true;
+    int status = 0;
+    QString names;
+};
+using PortLister = std::function<PortList()>;
+
+enum class LinkState { NotConnected, Probing, WaitingToRetry, Identified };
+
+class EngraverLink final : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int LastPortNumber = 64;
+    static constexpr int ProbeInterval = 1000;
+    static constexpr int RetryInterval = 2000;
+    static constexpr int PresenceInterval = 1000;
+    static constexpr int JogPauseMs = 50;
+    static constexpr int UploadDelayMs = 5;
+
+    EngraverLink(platform::SerialLine &port, platform::Clock &clock, LinkView &view,
+                 PortLister lister, QObject *parent = nullptr);
+    ~EngraverLink() override;
+
+    int ExpectedProductId = 10;
+    int KnownFirmwareVersion = 2;
+
+    // Every command goes through these two.
+    void SendFrame(int opcode, int first, int second);
+    void SendByte(int value);
+
+    // One function per row of the command table, each with its log text.
+    void StartCarving();
+    void PauseCarving();
+    void RecarveJob();
+    void LocateToCentre(bool announce);
+    void LocateToBox();
+    void JogUp();
+    void JogDown();
+    void JogLeft();
+    void JogRight();
+    void RestartJob();
+    void SetBurnTime(int position);
+    void RequestNewImage();
+    void SkipRowsBackward();
+    void SkipRowsForward();
+    void ReverseMotorX();
+    void ReverseMotorY();
+    void Identify();
+    void GotoPoint(int x, int y);
+    void PowerOff();
+
+    // Receiving: one byte at a time, in arrival order.
+    void HandleReceivedByte(std::uint8_t byte);
+    // Bytes as the port delivers them; taken one by one, and never inside
+    // the handling of another frame (a message box may be open there).
+    void TakeBytes(const QByteArray &bytes);
+
+    // Connection.
+    void StartConnect();
+    void ScanPorts();
+    void OnProbeTimeout();
+    void OnRetryTick();
+    void CheckPortPresent();
+    void Disconnect();
+
+    // The image block sent on every image request; empty until prepared.
+    void setUploadRaster(QByteArray raster) { m_uploadRaster = std::move(raster); }
+    const QByteArray &uploadRaster() const { return m_uploadRaster; }
+
+    LinkState state() const;
+    int PortNumber() const { return m_portNumber; }
+    int ConnectedPort() const { return m_connectedPort; }
+    int ReportedX() const { return m_reportedX; }
+    int ReportedY() const { return m_reportedY; }
+    const FrameAssembler &receiver() const { return m_rx; }
+    const platform::IntervalTimer &probeTimer() const { return *m_probeTimer; }
+    const platform::IntervalTimer &retryTimer() const { return *m_retryTimer; }
+    const platform::IntervalTimer &presenceTimer() const { return *m_presenceTimer; }
+    std::size_t pendingBytes() const { return m_pending.size(); }
+
+private:
+    void LogLine(const QString &text);
+    void Jog(JogDirection direction, const QString &name);
+    void HandleFrame(int code, int d1, int d2);
+    void OnIdentity(int productId);
+    void OnFirmware(int version);
+    void OnPositionX(int x);
+    void OnImageRequest();
+    void OnCarveDone();
+    void OnMotorStatus(int status);
+    void OnUploadEnded(bool written);
+
+    platform::SerialLine &m_port;
+    platform::Clock &m_clock;
+    LinkView &m_view;
+    PortLister m_lister;
+
+    std::unique_ptr<platform::IntervalTimer> m_probeTimer;
+    std::unique_ptr<platform::IntervalTimer> m_retryTimer;
+    std::unique_ptr<platform::IntervalTimer> m_presenceTimer;
+
+    FrameAssembler m_rx;
+    std::deque<std::uint8_t> m_pending;
+    bool m_draining = false;
+    bool m_presenceBoxOpen = false;
+
+    int m_portNumber = 1;
+    int m_connectedPort = 0;
+    int m_reportedX = 0;
+    int m_reportedY = 0;
+
+    QByteArray m_uploadRaster;
+    int m_uploadsInFlight = 0;
+};
+
+}  // namespace tavro::link

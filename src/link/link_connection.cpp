@@ -1,0 +1,68 @@
+// Finding the machine among COM1..COM64, noticing a pulled cable, breaking the link.
+#include "link/engraver_link.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace tavro::link {
+
+void EngraverLink::StartConnect()
+{
+    m_portNumber = 1;
+    m_view.setConnectCaption(u"Connecting..."_s);
+    ScanPorts();
+}
+
+void EngraverLink::ScanPorts()
+{
+    while (m_portNumber <= LastPortNumber) {
+        if (m_port.open(m_portNumber)) {
+            m_probeTimer->setInterval(ProbeInterval);
+            Identify();
+            return;
+        }
+        ++m_portNumber;
+    }
+    m_retryTimer->setInterval(RetryInterval);
+}
+
+void EngraverLink::OnProbeTimeout()
+{
+    m_probeTimer->stop();
+    m_port.close();
+    ++m_portNumber;
+    ScanPorts();
+}
+
+void EngraverLink::OnRetryTick()
+{
+    // A scan still probing finishes first, so every port gets its full second.
+    if (m_probeTimer->isRunning()) return;
+    StartConnect();
+}
+
+void EngraverLink::CheckPortPresent()
+{
+    if (m_presenceBoxOpen) return;  // one unreadable-list box at a time
+    const PortList list = m_lister();
+    if (!list.ok) {
+        m_presenceBoxOpen = true;
+        m_view.showMessage(u"打开状态=%1, 键句柄=0"_s.arg(list.status), u"提示信息"_s);
+        m_presenceBoxOpen = false;
+        return;
+    }
+    if (list.names.contains(u"COM%1A"_s.arg(m_connectedPort))) return;
+    LogLine(u">>>Connection BREAK !<<<"_s);
+    m_presenceTimer->stop();
+    StartConnect();
+}
+
+void EngraverLink::Disconnect()
+{
+    m_port.close();
+    m_view.setConnectCaption(u"Connect"_s);
+    m_view.setConnectEnabled(true);
+    m_view.LogText(u"Disconnected Connection\r\n\r\n"_s);
+    m_view.DisableMachineControls();
+}
+
+}  // namespace tavro::link

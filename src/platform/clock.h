@@ -1,0 +1,39 @@
+// Timers and pauses as the logic sees them, so tests can drive time by hand.
+#pragma once
+
+#include <functional>
+#include <memory>
+
+namespace tavro::platform {
+
+// A timer that runs while its interval is positive. Setting the interval it
+// already has changes nothing (the running period is not restarted), 0 or a
+// negative value stops it, any other value restarts it with the new period.
+class IntervalTimer {
+public:
+    virtual ~IntervalTimer() = default;
+    virtual void setInterval(int ms) = 0;
+    virtual int interval() const = 0;
+    bool isRunning() const { return interval() > 0; }
+    void stop() { setInterval(0); }
+    void onTick(std::function<void()> handler) { m_tick = std::move(handler); }
+
+protected:
+    void fire()
+    {
+        if (m_tick) m_tick();
+    }
+
+private:
+    std::function<void()> m_tick;
+};
+
+// Makes timers and blocks the calling handler for short fixed pauses.
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual std::unique_ptr<IntervalTimer> createTimer() = 0;
+    virtual void pause(int ms) = 0;
+};
+
+}  // namespace tavro::platform

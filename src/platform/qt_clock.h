@@ -1,0 +1,14 @@
+// The program's clock: QTimer for timers, a short sleep for pauses.
+#pragma once
+
+#include "platform/clock.h"
+
+namespace tavro::platform {
+
+class QtClock final : public Clock {
+public:
+    std::unique_ptr<IntervalTimer> createTimer() override;
+    void pause(int ms) override;
+};
+
+}  // namespace tavro::platform

@@ -1,0 +1,118 @@
+#include "platform/qt_serial_line.h"
+
+#include <algorithm>
+
+namespace tavro::platform {
+
+QtSerialLine::QtSerialLine(PortTable table, QObject *parent)
+    : SerialLine(parent), m_table(std::move(table))
+{
+    connect(&m_port, &QSerialPort::readyRead, this, [this] { emit received(m_port.readAll()); });
+    connect(&m_port, &QSerialPort::bytesWritten, this, &QtSerialLine::onBytesWritten);
+    connect(&m_port, &QSerialPort::errorOccurred, this, &QtSerialLine::onError);
+}
+
+QtSerialLine::~QtSerialLine()
+{
+    m_port.disconnect(this);
+    m_port.close();
+}
+
+bool QtSerialLine::open(int portNumber)
+{
+    close();
+    m_portNumber = portNumber;
+    const QString path = m_table.devicePath(portNumber);
+    if (path.isEmpty()) return false;
+    m_port.setPortName(path);
+    m_port.setBaudRate(QSerialPort::Baud57600);
+    m_port.setDataBits(QSerialPort::Data8);
+    m_port.setParity(QSerialPort::NoParity);
+    m_port.setStopBits(QSerialPort::OneStop);
+    m_port.setFlowControl(QSerialPort::NoFlowControl);
+    if (!m_port.open(QIODevice::ReadWrite)) {
+        m_port.clearError();
+        return false;
+    }
+    // Pseudo-terminals and some adapters have no modem lines; that is fine.
+    m_port.setRequestToSend(true);
+    m_port.clearError();
+    return true;
+}
+
+void QtSerialLine::close()
+{
+    if (m_blockLeft > 0) endBlock(false);
+    if (m_port.isOpen()) m_port.close();
+}
+
+bool QtSerialLine::isOpen() const
+{
+    return m_port.isOpen();
+}
+
+void QtSerialLine::write(const QByteArray &bytes)
+{
+    if (!m_port.isOpen() || bytes.isEmpty()) return;
+    m_port.write(bytes);
+    m_port.flush();
+}
+
+void QtSerialLine::writeBlock(const QByteArray &block)
+{
+    if (block.isEmpty()) return;
+    if (!m_port.isOpen()) {
+        emit blockFailed();
+        return;
+    }
+    // A block queued behind one still draining is followed with it: one
+    // blockWritten() reports both.
+    m_port.write(block);
+    m_blockTotal = m_port.bytesToWrite();
+    m_blockLeft = m_blockTotal;
+    emit blockProgress(0, m_blockTotal);
+}
+
+void QtSerialLine::onBytesWritten(qint64 count)
+{
+    if (m_blockLeft <= 0) return;
+    m_blockLeft -= count;
+    if (m_blockLeft > 0) {
+        const qint64 written = std::clamp(m_blockTotal - m_blockLeft, qint64(0), m_blockTotal);
+        emit blockProgress(written, m_blockTotal);
+        return;
+    }
+    emit blockProgress(m_blockTotal, m_blockTotal);
+    endBlock(true);
+}
+
+void QtSerialLine::endBlock(bool written)
+{
+    m_blockLeft = 0;
+    m_blockTotal = 0;
+    if (written)
+        emit blockWritten();
+    else
+        emit blockFailed();
+}
+
+void QtSerialLine::onError(QSerialPort::SerialPortError error)
+{
+    switch (error) {
+    case QSerialPort::ResourceError:
+    case QSerialPort::ReadError:
+    case QSerialPort::WriteError:
+    case QSerialPort::DeviceNotFoundError:
+        // A pulled adapter keeps signalling these; close at once so the
+        // event loop is not flooded, and let the presence check break the link.
+        if (m_port.isOpen()) {
+            close();
+            emit lost();
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+}  // namespace tavro::platform

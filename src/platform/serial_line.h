@@ -1,0 +1,37 @@
+// The serial port as the link uses it: numbered ports, frames, one big background block.
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+
+namespace tavro::platform {
+
+class SerialLine : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    // Opens COM`portNumber` with the machine's fixed line settings, closing
+    // any port that is open first. False when the port cannot be opened.
+    virtual bool open(int portNumber) = 0;
+    virtual void close() = 0;
+    virtual bool isOpen() const = 0;
+    // The number last opened (kept after close).
+    virtual int portNumber() const = 0;
+    // One write, handed to the device before returning; dropped when closed.
+    virtual void write(const QByteArray &bytes) = 0;
+    // One write that drains in the background; blockWritten() (once every
+    // block queued so far is out) or blockFailed() tells how it ended.
+    // On a closed port the block is dropped and fails at once.
+    virtual void writeBlock(const QByteArray &block) = 0;
+
+signals:
+    void received(const QByteArray &bytes);
+    void blockProgress(qint64 written, qint64 total);
+    void blockWritten();
+    void blockFailed();
+    // The device vanished or broke; the port has been closed.
+    void lost();
+};
+
+}  // namespace tavro::platform

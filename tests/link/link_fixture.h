@@ -1,0 +1,42 @@
+// A link wired to the fakes and a manual clock.
+#pragma once
+
+#include "fakes.h"
+#include "link/engraver_link.h"
+#include "platform/manual_clock.h"
+
+#include <gtest/gtest.h>
+
+namespace tavro::test {
+
+class LinkTest : public ::testing::Test {
+protected:
+    FakeSerialLine line;
+    RecordingView view;
+    platform::ManualClock clock;
+    link::PortList portList;
+    int listCalls = 0;
+    link::EngraverLink link{line, clock, view, [this] {
+                                ++listCalls;
+                                return portList;
+                            }};
+
+    void receive(std::initializer_list<int> values) { line.deliver(bytes(values)); }
+    QList<QByteArray> takeWrites()
+    {
+        QList<QByteArray> out = line.writes;
+        line.writes.clear();
+        return out;
+    }
+    void identifyOn(int port)
+    {
+        line.openable = {port};
+        link.StartConnect();
+        receive({0xFF, 0x01, 0x0A, 0x00});
+        line.writes.clear();
+        view.events.clear();
+        view.log.clear();
+    }
+};
+
+}  // namespace tavro::test

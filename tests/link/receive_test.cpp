@@ -1,0 +1,217 @@
+// Frame assembly from the byte stream and what every response code does.
+#include "link_fixture.h"
+
+#include <random>
+
+using namespace tavro;
+using namespace tavro::test;
+
+namespace {
+
+const QString kConnected = QString(22, u'>') + QString(13, u' ') + u"CONNECTED !"_s +
+                           QString(4, u' ') + QString(22, u'<') + u"\r\n"_s;
+const QString kInitialised = QString(22, u'>') + QString(7, u' ') +
+                             u"Initialization complete!"_s + QString(22, u'<') + u"\r\n"_s;
+
+TEST(FrameAssembler, StartMarkerRestartsTheFrameWherever_itArrives)
+{
+    link::FrameAssembler rx;
+    int frames = 0;
+    for (int b : {0x12, 0xFF, 0x02, 0xFF, 0x03, 0x00, 0x00}) {
+        if (rx.Push(static_cast<std::uint8_t>(b))) {
+            ++frames;
+            EXPECT_EQ(rx.code(), 0x03);
+            EXPECT_EQ(rx.RxFrameReady(), 1);
+            rx.FrameHandled();
+        }
+    }
+    EXPECT_EQ(frames, 1);
+    EXPECT_EQ(rx.RxCount(), 0);
+    EXPECT_EQ(rx.RxFrameReady(), 0);
+}
+
+TEST(FrameAssembler, FourBytesWithoutMarkerAreDroppedSilently)
+{
+    link::FrameAssembler rx;
+    for (int b : {0x01, 0x02, 0x03}) EXPECT_FALSE(rx.Push(static_cast<std::uint8_t>(b)));
+    EXPECT_FALSE(rx.Push(0x04));
+    EXPECT_EQ(rx.RxFrameReady(), 0);
+    EXPECT_EQ(rx.RxCount(), 0);
+    // The next frame is whole again.
+    for (int b : {0xFF, 0x06, 0x00}) rx.Push(static_cast<std::uint8_t>(b));
+    EXPECT_TRUE(rx.Push(0x00));
+}
+
+TEST_F(LinkTest, IdentityWithTheRightIdConnectsInOrder)
+{
+    line.openable = {3};
+    link.StartConnect();
+    view.events.clear();
+    receive({0xFF, 0x01, 0x0A, 0x00});
+    EXPECT_EQ(view.events,
+              (QStringList{u"caption:OK"_s, u"connect-disabled"_s, u"break-visible"_s,
+                           u"enable-controls"_s, u"log:"_s + kConnected}));
+    EXPECT_EQ(link.ConnectedPort(), 3);
+    EXPECT_FALSE(link.probeTimer().isRunning());
+    EXPECT_FALSE(link.retryTimer().isRunning());
+    EXPECT_EQ(link.presenceTimer().interval(), 1000);
+    EXPECT_EQ(link.state(), link::LinkState::Identified);
+}
+
+TEST_F(LinkTest, WrongProductIdClosesThePortAndStopsEverything)
+{
+    line.openable = {3};
+    link.StartConnect();
+    view.events.clear();
+    receive({0xFF, 0x01, 0x0B, 0x00});
+    EXPECT_EQ(view.events, (QStringList{u"log:ERROR\r\n"_s, u"box:ERROR|Wrong Product ID"_s}));
+    EXPECT_FALSE(line.isOpen());
+    EXPECT_FALSE(link.probeTimer().isRunning());
+    EXPECT_FALSE(link.retryTimer().isRunning());
+    EXPECT_FALSE(link.presenceTimer().isRunning());
+    EXPECT_EQ(link.state(), link::LinkState::NotConnected);
+    clock.advance(10000);
+    EXPECT_EQ(line.openAttempts, (QList<int>{1, 2, 3})) << "the search is not resumed";
+}
+
+TEST_F(LinkTest, FirmwareVersions)
+{
+    receive({0x12, 0xFF, 0x02, 0x02, 0x00});
+    EXPECT_EQ(view.events, QStringList{u"log:Firmware version : 2\r\n"_s});
+
+    view.events.clear();
+    receive({0xFF, 0x02, 0x01, 0x00});
+    EXPECT_EQ(view.events,
+              (QStringList{u"log:Firmware version : 1\r\n"_s, u"firmware-one-layout"_s}));
+
+    view.events.clear();
+    receive({0xFF, 0x02, 0x03, 0x00});
+    EXPECT_EQ(view.events,
+              (QStringList{u"log:Firmware version : 3\r\n"_s,
+                           u"box:Message|Please update your software, or some features may not "
+                           u"be used."_s}));
+}
+
+TEST_F(LinkTest, PositionReportsDrawOneColumnLeftOnTheLastRow)
+{
+    receive({0xFF, 0x03, 0x00, 0x05});  // before any row: row 0
+    receive({0xFF, 0x04, 0x01, 0x2C, 0xFF, 0x03, 0x02, 0x32});
+    EXPECT_EQ(view.points, (QList<QPoint>{QPoint(4, 0), QPoint(249, 144)}));
+    EXPECT_EQ(view.effects(), (QStringList{u"point:4,0"_s, u"x:5"_s, u"y:144"_s,
+                                           u"point:249,144"_s, u"x:250"_s}));
+    EXPECT_EQ(link.ReportedX(), 250);
+    EXPECT_EQ(link.ReportedY(), 144);
+}
+
+TEST_F(LinkTest, DataByteFFRestartsTheFrame)
+{
+    receive({0xFF, 0x02, 0xFF, 0x03, 0x00, 0x00});
+    EXPECT_EQ(view.effects(), (QStringList{u"point:-1,0"_s, u"x:0"_s}));
+    EXPECT_TRUE(view.log.isEmpty());
+}
+
+TEST_F(LinkTest, CarveDoneMotorNumberAndBurnTime)
+{
+    receive({0xFF, 0x06, 0x00, 0x00});
+    receive({0xFF, 0x07, 0x00, 0x00, 0xFF, 0x07, 0x01, 0x00, 0xFF, 0x07, 0x02, 0x00});
+    receive({0xFF, 0x08, 0x03, 0x11});
+    receive({0xFF, 0x0A, 0x00, 0x28, 0xFF, 0x0A, 0x01, 0x32});
+    receive({0xFF, 0x09, 0x01, 0x02, 0xFF, 0x00, 0x01, 0x01, 0xFF, 0xFE, 0x01, 0x01});
+    EXPECT_EQ(view.events,
+              (QStringList{u"log:Carved finish !\r\n"_s, u"stop-clock"_s, u"reset-location"_s,
+                           u"log:Please access the motor power supply !\r\n"_s,
+                           u"log:"_s + kInitialised, u"log:317\r\n"_s, u"burn:40"_s,
+                           u"burn:150"_s}));
+}
+
+TEST_F(LinkTest, ImageRequestBeforeAnyImageLogsBothLinesAndWritesNothing)
+{
+    identifyOn(1);
+    receive({0xFF, 0x05, 0x00, 0x00});
+    EXPECT_TRUE(line.blocks.isEmpty());
+    EXPECT_EQ(view.events, (QStringList{u"log:Sending New Image...\r\n"_s,
+                                        u"log:Sending Complete !\r\n\r\n"_s, u"enable-controls"_s}));
+    EXPECT_EQ(clock.pauses(), std::vector<int>{5});
+}
+
+TEST_F(LinkTest, EveryImageRequestSendsTheCurrentBlock)
+{
+    identifyOn(1);
+    link.setUploadRaster(QByteArray(32768, '\x01'));
+    receive({0xFF, 0x05, 0x00, 0x00});
+    link.setUploadRaster(QByteArray(32768, '\x02'));
+    receive({0xFF, 0x05, 0x00, 0x00});
+    ASSERT_EQ(line.blocks.size(), 2);
+    EXPECT_EQ(line.blocks[0], QByteArray(32768, '\x01'));
+    EXPECT_EQ(line.blocks[1], QByteArray(32768, '\x02'));
+    EXPECT_EQ(view.log.count(u"Sending Complete !"_s), 2);
+}
+
+TEST_F(LinkTest, CompleteIsLoggedOnlyWhenTheBlockHasGoneOut)
+{
+    identifyOn(1);
+    line.blocksDrainAtOnce = false;
+    link.setUploadRaster(QByteArray(32768, '\0'));
+    receive({0xFF, 0x05, 0x00, 0x00});
+    EXPECT_EQ(view.log, u"Sending New Image...\r\n"_s);
+    receive({0xFF, 0x03, 0x00, 0x02});  // frames keep flowing meanwhile
+    line.finishBlock(true);
+    EXPECT_EQ(view.log, u"Sending New Image...\r\nSending Complete !\r\n\r\n"_s);
+    EXPECT_TRUE(view.effects().endsWith(u"enable-controls"_s));
+}
+
+TEST_F(LinkTest, ABrokenUploadIsNotReportedAsComplete)
+{
+    identifyOn(1);
+    line.blocksDrainAtOnce = false;
+    link.setUploadRaster(QByteArray(32768, '\0'));
+    receive({0xFF, 0x05, 0x00, 0x00});
+    line.finishBlock(false);
+    EXPECT_FALSE(view.log.contains(u"Sending Complete"_s));
+    EXPECT_TRUE(view.log.endsWith(u"Sending Failed !\r\n\r\n"_s));
+    EXPECT_FALSE(view.effects().contains(u"enable-controls"_s));
+}
+
+TEST_F(LinkTest, BytesArrivingWhileABoxIsOpenWaitForTheFrameThatOpenedIt)
+{
+    line.openable = {1};
+    link.StartConnect();
+    std::array<std::uint8_t, 10> frameSeenInBox{};
+    view.onMessage = [&](const QString &) {
+        // The nested event loop of a modal box delivers more bytes.
+        line.deliver(bytes({0xFF, 0x08, 0x00, 0x07}));
+        frameSeenInBox = link.receiver().RxFrame();
+    };
+    receive({0xFF, 0x02, 0x03, 0x00});
+    EXPECT_EQ(frameSeenInBox[1], 0x02) << "RxFrame changed under the open box";
+    EXPECT_TRUE(view.log.endsWith(u"Firmware version : 3\r\n7\r\n"_s));
+}
+
+TEST_F(LinkTest, RandomStreamsNeverBreakFrameAssembly)
+{
+    std::mt19937 rng(7);
+    std::uniform_int_distribution<int> byte(0, 255);
+    QByteArray noise;
+    for (int i = 0; i < 200000; ++i) noise.append(static_cast<char>(byte(rng)));
+    line.deliver(noise);
+    EXPECT_LE(link.receiver().RxCount(), 3);
+    EXPECT_EQ(link.receiver().RxFrameReady(), 0);
+    // A clean frame after the noise is understood.
+    view.events.clear();
+    receive({0xFF, 0x08, 0x00, 0x2A});
+    EXPECT_EQ(view.events.last(), u"log:42\r\n"_s);
+}
+
+TEST_F(LinkTest, AFloodDuringAnOpenBoxStaysBounded)
+{
+    line.openable = {1};
+    link.StartConnect();
+    view.onMessage = [&](const QString &) {
+        for (int i = 0; i < 64; ++i) line.deliver(QByteArray(64 * 1024, '\x11'));
+        EXPECT_LE(link.pendingBytes(), 256u * 1024u);
+    };
+    receive({0xFF, 0x01, 0x0B, 0x00});
+    EXPECT_EQ(link.pendingBytes(), 0u);
+}
+
+}  // namespace
