@@ -1,0 +1,46 @@
+// The stored image and the carve's place in it: walks the burn bits row by row, left to right.
+#pragma once
+
+#include <QByteArray>
+#include <QRect>
+
+#include <optional>
+
+namespace tavro::sim {
+
+class Carver {
+public:
+    static constexpr int kSide = 512;
+    static constexpr int kRowBytes = kSide / 8;
+    static constexpr int kImageBytes = kSide * kRowBytes;
+
+    struct Dot {
+        int x = 0;
+        int y = 0;
+        bool firstInRow = false;  // the row has to be announced before this dot
+    };
+
+    Carver();
+
+    // A block of any other size leaves nothing to burn.
+    void load(const QByteArray &raster);
+    void erase();
+    const QByteArray &image() const { return m_image; }
+    bool isBurn(int x, int y) const;
+
+    void rewind();                 // back to the top row
+    void skipRows(int rows);       // negative = back; past the bottom row ends the carve
+    int row() const { return m_row; }
+    std::optional<Dot> next();     // the next dot to burn, or nothing when the image is done
+
+    // Smallest rectangle holding every burn bit; empty when there is none.
+    QRect burnBounds() const;
+
+private:
+    QByteArray m_image;
+    int m_row = 0;
+    int m_column = 0;
+    bool m_rowStarted = false;
+};
+
+}  // namespace tavro::sim

@@ -1,0 +1,100 @@
+#include "engraver-sim/pty_port.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <pty.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace tavro::sim {
+
+namespace {
+QString systemError(const QString &what)
+{
+    return what + u": "_s + QString::fromLocal8Bit(std::strerror(errno));
+}
+
+void setFlags(int fd, int statusFlags)
+{
+    ::fcntl(fd, F_SETFD, ::fcntl(fd, F_GETFD) | FD_CLOEXEC);
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | statusFlags);
+}
+}  // namespace
+
+PtyPort::~PtyPort() { close(); }
+
+bool PtyPort::open(const QString &linkPath, QString *error)
+{
+    close();
+    termios raw{};
+    ::cfmakeraw(&raw);
+    raw.c_cflag |= CLOCAL | CREAD;
+    ::cfsetspeed(&raw, B57600);
+    if (::openpty(&m_master, &m_slave, nullptr, &raw, nullptr) != 0) {
+        if (error) *error = systemError(u"cannot open a pseudo-terminal"_s);
+        m_master = m_slave = -1;
+        return false;
+    }
+    setFlags(m_master, O_NONBLOCK);
+    setFlags(m_slave, 0);
+    char name[128] = {};
+    if (::ptsname_r(m_master, name, sizeof name) != 0) {
+        if (error) *error = systemError(u"cannot name the pseudo-terminal"_s);
+        close();
+        return false;
+    }
+    m_slavePath = QString::fromLocal8Bit(name);
+    m_watch.watch(m_slavePath);
+    m_linkPath = linkPath;
+    if (!m_linkPath.isEmpty() && !makeLink(error)) {
+        close();
+        return false;
+    }
+    return true;
+}
+
+bool PtyPort::makeLink(QString *error)
+{
+    const QFileInfo existing(m_linkPath);
+    if (existing.isSymLink()) {
+        QFile::remove(m_linkPath);
+    } else if (existing.exists()) {
+        if (error) *error = m_linkPath + u" exists and is not a symbolic link"_s;
+        m_linkPath.clear();
+        return false;
+    }
+    if (::symlink(m_slavePath.toLocal8Bit().constData(), m_linkPath.toLocal8Bit().constData()) != 0) {
+        if (error) *error = systemError(u"cannot make the link "_s + m_linkPath);
+        m_linkPath.clear();
+        return false;
+    }
+    return true;
+}
+
+bool PtyPort::updateListeners()
+{
+    if (!m_watch.update()) return false;
+    ::tcflush(m_slave, TCIFLUSH);
+    ::ioctl(m_slave, TIOCNXCL);
+    return true;
+}
+
+void PtyPort::close()
+{
+    m_watch.stop();
+    if (!m_linkPath.isEmpty() && QFileInfo(m_linkPath).isSymLink()) QFile::remove(m_linkPath);
+    m_linkPath.clear();
+    // Closing the master first hangs up whoever still holds the slave.
+    if (m_master >= 0) ::close(m_master);
+    if (m_slave >= 0) ::close(m_slave);
+    m_master = m_slave = -1;
+}
+
+}  // namespace tavro::sim
