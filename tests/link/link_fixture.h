@@ -1,7 +1,7 @@
 // A link wired to the fakes and a manual clock.
 #pragma once
 
-#include "fakes.h"
+#include "link_doubles.h"
 #include "link/engraver_link.h"
 #include "platform/manual_clock.h"
 

@@ -1,5 +1,6 @@
 // QtSerialLine on a real pseudo-terminal: frames, the background block, a vanished device.
 #include "platform/qt_serial_line.h"
+#include "pty_far_end.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -9,64 +10,18 @@
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <poll.h>
-#include <pty.h>
-#include <termios.h>
-#include <unistd.h>
 
+using namespace tavro;
 using namespace tavro::platform;
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// The far side of the line: a pty master, read and written by hand.
-class FarEnd {
-public:
-    explicit FarEnd(const QString &link)
-    {
-        char name[128] = {};
-        if (openpty(&m_master, &m_slave, name, nullptr, nullptr) != 0) return;
-        termios t{};
-        tcgetattr(m_slave, &t);
-        cfmakeraw(&t);
-        tcsetattr(m_slave, TCSANOW, &t);
-        fcntl(m_master, F_SETFL, O_NONBLOCK);
-        QFile::link(QString::fromLocal8Bit(name), link);
-        m_link = link;
-    }
-    ~FarEnd() { unplug(); }
-    void unplug()
-    {
-        if (m_master >= 0) ::close(m_master);
-        if (m_slave >= 0) ::close(m_slave);
-        m_master = m_slave = -1;
-        QFile::remove(m_link);
-    }
-    QByteArray readSome()
-    {
-        QByteArray out;
-        char buf[4096];
-        for (;;) {
-            const ssize_t n = ::read(m_master, buf, sizeof buf);
-            if (n <= 0) break;
-            out.append(buf, n);
-        }
-        return out;
-    }
-    void send(const QByteArray &bytes) { (void)!::write(m_master, bytes.data(), bytes.size()); }
-
-private:
-    int m_master = -1;
-    int m_slave = -1;
-    QString m_link;
-};
-
 class SerialLineTest : public ::testing::Test {
 protected:
     QTemporaryDir dir;
     QString path = dir.filePath(u"ttyTEST%1"_s.arg(QCoreApplication::applicationPid()));
-    FarEnd far{path};
+    test::PtyFarEnd far{path};
     QtSerialLine line{PortTable({dir.filePath(u"absent"_s), path})};
 };
 

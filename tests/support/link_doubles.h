@@ -1,4 +1,4 @@
-// Test doubles for the link's pure logic: a scripted serial line and a recording view.
+// Doubles for the link's pure logic (tests, fuzzing, benchmarks): a scripted serial line and views.
 #pragma once
 
 #include "link/link_view.h"
@@ -110,6 +110,27 @@ public:
             if (!e.startsWith(u"log:"_s)) out << e;
         return out;
     }
+};
+
+// Counts what the link asks of the windows, and nothing more: for speed runs.
+class CountingView final : public link::LinkView {
+public:
+    std::size_t logs = 0, points = 0, fields = 0, others = 0;
+
+    void LogText(const QString &) override { ++logs; }
+    void setConnectCaption(const QString &) override { ++others; }
+    void setConnectEnabled(bool) override { ++others; }
+    void showBreakButton() override { ++others; }
+    void EnableMachineControls() override { ++others; }
+    void DisableMachineControls() override { ++others; }
+    void ResetLocationControls() override { ++others; }
+    void stopRunClock() override { ++others; }
+    void applyFirmwareOneLayout() override { ++others; }
+    void showPositionX(int) override { ++fields; }
+    void showPositionY(int) override { ++fields; }
+    void drawTracePoint(int, int) override { ++points; }
+    void showBurnTime(int) override { ++fields; }
+    void showMessage(const QString &, const QString &) override { ++others; }
 };
 
 inline QByteArray bytes(std::initializer_list<int> values)

@@ -1,0 +1,108 @@
+// Speed of the raster arithmetic and of a big dropped JPEG on its way to both renderings.
+#include "job/effect_board.h"
+#include "job/raster_constants.h"
+#include "job/render_black_white.h"
+#include "job/render_dither.h"
+#include "job/upload_raster.h"
+#include "job/work_snapshot.h"
+#include "platform/picture_loader.h"
+
+#include <QDir>
+#include <QImage>
+#include <QRandomGenerator>
+
+#include <benchmark/benchmark.h>
+
+using namespace tavro;
+
+namespace {
+
+// Smooth gradients with grain, so the dithering and the JPEG coder see photo-like data.
+QImage PhotoLike(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    QRandomGenerator random(42);
+    for (int y = 0; y < height; ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            const int grain = int(random.bounded(24)) - 12;
+            line[x] = qRgb(qBound(0, x * 255 / width + grain, 255),
+                           qBound(0, y * 255 / height + grain, 255),
+                           qBound(0, (x + y) * 255 / (width + height) + grain, 255));
+        }
+    }
+    return image;
+}
+
+const QImage &Snapshot()
+{
+    static const QImage snapshot = job::MakeWorkSnapshot(PhotoLike(640, 480), QSize(640, 480));
+    return snapshot;
+}
+
+const QString &BigJpegPath()
+{
+    static const QString path = [] {
+        const QString file = QDir::temp().filePath(QStringLiteral("tavro_bench_24mp.jpg"));
+        PhotoLike(6000, 4000).save(file, "JPEG", 90);
+        return file;
+    }();
+    return path;
+}
+
+// As the effect chooser runs it: each dot drawn on a board, nothing to do after a white.
+void BM_RenderDither(benchmark::State &state)
+{
+    QImage board = job::BlankBoard();
+    uchar *const pixels = board.bits();
+    const qsizetype stride = board.bytesPerLine();
+    for (auto _ : state) {
+        job::RenderDither(Snapshot(), job::ProcessingSize, [pixels, stride](int x, int y) {
+            reinterpret_cast<QRgb *>(pixels + y * stride)[x] = 0xFF000000;
+        });
+    }
+}
+BENCHMARK(BM_RenderDither)->Unit(benchmark::kMicrosecond);
+
+// The same with an AfterWhite callback, which costs one call per white decision.
+void BM_RenderDitherWithAfterWhite(benchmark::State &state)
+{
+    long dots = 0;
+    long whites = 0;
+    for (auto _ : state) {
+        job::RenderDither(
+            Snapshot(), job::ProcessingSize, [&dots](int, int) { ++dots; }, [&whites] { ++whites; });
+    }
+    benchmark::DoNotOptimize(dots + whites);
+}
+BENCHMARK(BM_RenderDitherWithAfterWhite)->Unit(benchmark::kMicrosecond);
+
+void BM_RenderBlackWhiteAndPack(benchmark::State &state)
+{
+    const QImage board = job::RenderEffectBoard(Snapshot(), job::Effect::BlackWhite);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(job::RenderBlackWhite(Snapshot()));
+        benchmark::DoNotOptimize(job::PackUploadRaster(board));
+    }
+}
+BENCHMARK(BM_RenderBlackWhiteAndPack)->Unit(benchmark::kMicrosecond);
+
+// From the file of a dropped 24-megapixel JPEG to both boards, as the effect chooser shows them.
+void BM_Jpeg24MpToBothRenderings(benchmark::State &state)
+{
+    const QString path = BigJpegPath();
+    const int drawSize = int(state.range(0));
+    for (auto _ : state) {
+        const platform::LoadedPicture picture = platform::LoadPicture(path, {.drawSize = drawSize});
+        const QImage snapshot = job::MakeWorkSnapshot(picture);
+        benchmark::DoNotOptimize(job::RenderEffectBoard(snapshot, job::Effect::BlackWhite));
+        benchmark::DoNotOptimize(job::RenderEffectBoard(snapshot, job::Effect::Dither));
+    }
+}
+// 490: decoded at 1/8 scale, as the program does; 0: decoded in full, for comparison.
+BENCHMARK(BM_Jpeg24MpToBothRenderings)->Arg(job::ProcessingSize)->Arg(0)
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

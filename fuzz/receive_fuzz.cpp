@@ -1,0 +1,40 @@
+// Random byte streams into the link's receive path, in random chunks, with timer ticks between.
+#include "link/engraver_link.h"
+#include "link_doubles.h"
+#include "platform/manual_clock.h"
+
+#include <cstdlib>
+
+using namespace tavro;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    test::FakeSerialLine line;
+    line.openable = {1, 5};
+    test::CountingView view;
+    platform::ManualClock clock;
+    int listCalls = 0;
+    link::EngraverLink link(line, clock, view, [&] {
+        ++listCalls;
+        return link::PortList{listCalls % 3 != 0, 2, QStringLiteral("COM1A")};
+    });
+    link.setUploadRaster(QByteArray(32768, '\x5A'));
+    link.StartConnect();
+
+    std::size_t at = 0;
+    while (at < size) {
+        // The first byte of each chunk sets its length and what happens after it.
+        const std::uint8_t control = data[at++];
+        const std::size_t length = std::min<std::size_t>(control & 0x3F, size - at);
+        line.deliver(QByteArray(reinterpret_cast<const char *>(data + at),
+                                static_cast<qsizetype>(length)));
+        at += length;
+        if (control & 0x40) clock.advance(1000);
+        if (control & 0x80) link.Disconnect();
+
+        const auto &rx = link.receiver();
+        if (rx.RxCount() < 0 || rx.RxCount() > 3 || rx.RxFrameReady() != 0) std::abort();
+        if (link.pendingBytes() != 0) std::abort();
+    }
+    return 0;
+}

@@ -1,0 +1,266 @@
+// The link against the simulated engraver through real pseudo-terminals; timers on a manual clock.
+#include "engraver-sim/engraver_sim.h"
+#include "link/engraver_link.h"
+#include "link_doubles.h"
+#include "platform/manual_clock.h"
+#include "platform/qt_serial_line.h"
+#include "pty_far_end.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <random>
+
+using namespace tavro;
+using namespace tavro::test;
+
+namespace {
+
+constexpr int Patience = 20000;  // ms; generous for a loaded machine
+
+class PtyScenarios : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    platform::PortTable table{[this] {
+        QStringList devices;
+        const QString tag = u"%1-%2"_s.arg(QCoreApplication::applicationPid()).arg(++s_serial);
+        for (int n = 1; n <= 64; ++n) devices << dir.filePath(u"ttyT%1-COM%2"_s.arg(tag).arg(n));
+        return devices;
+    }()};
+    platform::QtSerialLine line{table};
+    platform::ManualClock clock;
+    RecordingView view;
+    link::EngraverLink link{line, clock, view,
+                            [this] { return link::PortList{true, 0, table.presentPortList()}; }};
+    std::map<int, std::unique_ptr<sim::Engraver>> machines;
+
+    sim::Engraver &machineOn(int port,
+                             const std::function<void(sim::EngraverOptions &)> &tweak = {})
+    {
+        sim::EngraverOptions options;
+        if (tweak) tweak(options);
+        options.linkPath = table.devicePath(port);
+        options.fast = true;
+        auto machine = std::make_unique<sim::Engraver>(options);
+        QString error;
+        EXPECT_TRUE(machine->start(&error)) << error.toStdString();
+        return *(machines[port] = std::move(machine));
+    }
+    bool waitFor(const std::function<bool()> &condition)
+    {
+        return QTest::qWaitFor(condition, Patience);
+    }
+    bool waitForLog(const QString &text)
+    {
+        return waitFor([&] { return view.log.contains(text); });
+    }
+    bool identified() { return link.state() == link::LinkState::Identified; }
+
+    static inline int s_serial = 0;
+};
+
+TEST_F(PtyScenarios, MachineAloneOnCom3IsIdentifiedWithoutATimerTick)
+{
+    sim::Engraver &machine = machineOn(3);
+    link.StartConnect();
+    EXPECT_EQ(line.portNumber(), 3);
+    ASSERT_TRUE(waitFor([&] { return identified(); }));
+    EXPECT_EQ(clock.now(), 0);
+    EXPECT_EQ(link.ConnectedPort(), 3);
+    EXPECT_TRUE(waitForLog(u"Initialization complete!"_s));
+    EXPECT_TRUE(waitFor([&] { return view.events.contains(u"burn:40"_s); }));
+    EXPECT_TRUE(view.log.contains(u"Firmware version : 2\r\n"_s));
+    EXPECT_EQ(machine.receivedFrames().value(0), bytes({0xFF, 0x09, 0x00, 0x00}));
+}
+
+TEST_F(PtyScenarios, SilentDeviceOnCom3ThenTheMachineOnCom5)
+{
+    sim::Engraver &silent = machineOn(3, [](auto &o) { o.silent = true; });
+    machineOn(5);
+    link.StartConnect();
+    EXPECT_EQ(line.portNumber(), 3);
+    EXPECT_TRUE(waitFor([&] { return silent.receivedFrames().size() == 1; }));
+    QTest::qWait(100);
+    EXPECT_EQ(link.state(), link::LinkState::Probing);
+    clock.advance(1000);
+    EXPECT_EQ(line.portNumber(), 5);
+    ASSERT_TRUE(waitFor([&] { return identified(); }));
+    EXPECT_EQ(link.ConnectedPort(), 5);
+}
+
+TEST_F(PtyScenarios, WrongProductIdEndsTheSearch)
+{
+    machineOn(2, [](auto &o) { o.productId = 11; });
+    link.StartConnect();
+    ASSERT_TRUE(waitFor([&] { return view.events.contains(u"box:ERROR|Wrong Product ID"_s); }));
+    EXPECT_FALSE(line.isOpen());
+    EXPECT_EQ(link.state(), link::LinkState::NotConnected);
+}
+
+TEST_F(PtyScenarios, ScanExhaustedAtCom64StartsTheRetryTimer)
+{
+    machineOn(64, [](auto &o) { o.silent = true; });
+    link.StartConnect();
+    EXPECT_EQ(line.portNumber(), 64);
+    clock.advance(1000);
+    EXPECT_EQ(link.PortNumber(), 65);
+    EXPECT_EQ(link.state(), link::LinkState::WaitingToRetry);
+    EXPECT_EQ(link.retryTimer().interval(), 2000);
+}
+
+TEST_F(PtyScenarios, PulledCableBreaksTheLinkAndTheMachineIsFoundAgain)
+{
+    sim::Engraver &machine = machineOn(2);
+    link.StartConnect();
+    ASSERT_TRUE(waitFor([&] { return identified(); }));
+    machine.unplug();
+    QTest::qWait(50);
+    clock.advance(1000);
+    EXPECT_TRUE(view.log.contains(u">>>Connection BREAK !<<<\r\n"_s));
+    EXPECT_EQ(link.state(), link::LinkState::WaitingToRetry);
+    ASSERT_TRUE(machine.plugIn());
+    clock.advance(2000);
+    ASSERT_TRUE(waitFor([&] { return identified(); }));
+    EXPECT_EQ(view.log.count(u"CONNECTED !"_s), 2);
+}
+
+TEST_F(PtyScenarios, BreakWhileIdentifiedLeavesEverythingElseAlone)
+{
+    sim::Engraver &machine = machineOn(1);
+    link.StartConnect();
+    ASSERT_TRUE(waitFor([&] { return identified(); }));
+    link.Disconnect();
+    EXPECT_FALSE(line.isOpen());
+    clock.advance(5000);
+    QTest::qWait(50);
+    EXPECT_FALSE(line.isOpen());
+    EXPECT_EQ(machine.receivedFrames().size(), 1) << "nothing was sent after the identification";
+    EXPECT_TRUE(view.events.contains(u"disable-controls"_s));
+}
+
+TEST_F(PtyScenarios, BreakWhileProbingTheScanGoesOn)
+{
+    machineOn(3, [](auto &o) { o.silent = true; });
+    machineOn(6);
+    link.StartConnect();
+    link.Disconnect();
+    clock.advance(1000);
+    ASSERT_TRUE(waitFor([&] { return identified(); }));
+    EXPECT_EQ(link.ConnectedPort(), 6);
+}
+
+TEST_F(PtyScenarios, GarbageOnTheLineDoesNotHideTheAnswers)
+{
+    machineOn(1, [](auto &o) { o.garbage = true; });
+    link.StartConnect();
+    ASSERT_TRUE(waitFor([&] { return identified(); }));
+    EXPECT_TRUE(waitForLog(u"Firmware version : 2"_s));
+}
+
+TEST_F(PtyScenarios, JobButtonsPutTheirFramesOnTheWire)
+{
+    sim::Engraver &machine = machineOn(1);
+    link.StartConnect();
+    ASSERT_TRUE(waitFor([&] { return identified(); }));
+    link.StartCarving();
+    link.PauseCarving();
+    link.RecarveJob();
+    link.RestartJob();
+    link.SkipRowsBackward();
+    link.SkipRowsForward();
+    link.SetBurnTime(77);
+    link.JogRight();
+    link.GotoPoint(250, 317);
+    const QList<QByteArray> expected = {
+        bytes({0xFF, 9, 0, 0}),    bytes({0xFF, 1, 1, 0}),       bytes({0xFF, 1, 2, 0}),
+        bytes({0xFF, 1, 3, 0}),    bytes({0xFF, 4, 1, 0}),       bytes({0xFF, 7, 1, 0}),
+        bytes({0x55}),             bytes({0xFF, 7, 2, 0}),       bytes({0xAA}),
+        bytes({0xFF, 5, 77, 0}),   bytes({0xFF, 3, 4, 0}),       bytes({4}),
+        bytes({0xFF, 0x0A, 2, 50}), bytes({0xFF, 0x0B, 3, 17})};
+    ASSERT_TRUE(waitFor([&] { return machine.receivedFrames().size() >= 14; }));
+    EXPECT_EQ(machine.receivedFrames(), expected);
+    EXPECT_TRUE(waitFor([&] { return machine.burnTime() == 77; }));
+}
+
+TEST_F(PtyScenarios, UploadThenCarveDrawsTheTraceOnTheDots)
+{
+    sim::Engraver &machine = machineOn(1);
+    link.StartConnect();
+    ASSERT_TRUE(waitFor([&] { return identified(); }));
+    QByteArray raster(32768, '\0');
+    const QList<QPoint> dots = {{0, 0}, {7, 0}, {300, 144}, {511, 511}, {8, 255}};
+    for (const QPoint &p : dots) raster[p.y() * 64 + p.x() / 8] |= char(0x80 >> (p.x() % 8));
+    raster[100 * 64 + 10] = char(0xFF);  // a run of eight, whose byte looks like a start marker
+    link.setUploadRaster(raster);
+
+    link.RequestNewImage();
+    ASSERT_TRUE(waitForLog(u"Sending Complete !\r\n\r\n"_s));
+    ASSERT_TRUE(waitFor([&] { return machine.imagesReceived() == 1; }));
+    EXPECT_EQ(machine.receivedImage(), raster);
+
+    view.points.clear();
+    link.StartCarving();
+    ASSERT_TRUE(waitForLog(u"Carved finish !\r\n"_s));
+    QImage trace(512, 512, QImage::Format_RGB32);
+    trace.fill(Qt::white);
+    for (const QPoint &p : std::as_const(view.points)) {
+        ASSERT_TRUE(trace.rect().contains(p)) << p.x() << "," << p.y();
+        trace.setPixel(p, qRgb(0, 0, 0));
+    }
+    EXPECT_EQ(trace, sim::Engraver::pictureOf(raster)) << "the trace lands on the dots";
+    EXPECT_EQ(machine.burnt(), sim::Engraver::pictureOf(raster));
+}
+
+TEST_F(PtyScenarios, CablePulledDuringTheUploadIsNotReportedAsSent)
+{
+    sim::Engraver &machine = machineOn(1, [](auto &o) { o.paced = true; });
+    link.StartConnect();
+    ASSERT_TRUE(waitFor([&] { return identified(); }));
+    link.setUploadRaster(QByteArray(32768, '\x11'));
+    link.RequestNewImage();
+    ASSERT_TRUE(waitForLog(u"Sending New Image...\r\n"_s));
+    ASSERT_TRUE(waitFor([&] { return machine.receivedBytes().size() > 2000; }));
+    machine.unplug();
+    ASSERT_TRUE(waitForLog(u"Sending Failed !\r\n\r\n"_s));
+    EXPECT_FALSE(view.log.contains(u"Sending Complete"_s));
+    clock.advance(1000);
+    EXPECT_TRUE(view.log.contains(u">>>Connection BREAK !<<<"_s));
+}
+
+TEST_F(PtyScenarios, AFloodOfRandomBytesIsTakenWithoutHarm)
+{
+    PtyFarEnd far(table.devicePath(1));
+    link.StartConnect();
+    ASSERT_TRUE(line.isOpen());
+    // Random frames may well say "wrong product id" and close the port; a
+    // closed port takes nothing more, so the flood then stops.
+    QDeadlineTimer deadline(Patience);
+    const auto sendAll = [&](QByteArray data) {
+        while (!data.isEmpty() && line.isOpen() && !deadline.hasExpired()) {
+            data.remove(0, far.send(data));
+            QCoreApplication::processEvents();
+        }
+    };
+    std::mt19937 rng(3);
+    QByteArray noise(1 << 16, '\0');
+    for (int round = 0; round < 40 && line.isOpen(); ++round) {
+        for (auto &c : noise) c = static_cast<char>(rng());
+        sendAll(noise);
+    }
+    QTest::qWait(50);
+    far.readSome();
+    if (!line.isOpen()) {
+        ASSERT_TRUE(line.open(1));
+    }
+    sendAll(bytes({0xFF, 0x08, 0x01, 0x02}));
+    ASSERT_TRUE(waitForLog(u"102\r\n"_s));
+    EXPECT_EQ(link.pendingBytes(), 0u);
+    EXPECT_LE(link.receiver().RxCount(), 3);
+}
+
+}  // namespace
