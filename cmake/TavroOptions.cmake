@@ -19,6 +19,11 @@ if(TAVRO_SANITIZE)
     target_link_options(tavro_options INTERFACE -fsanitize=address,undefined)
 endif()
 
+# Fuzzing builds give every library coverage feedback, not only the fuzz targets.
+if(TAVRO_FUZZ)
+    target_compile_options(tavro_options INTERFACE -fsanitize=fuzzer-no-link)
+endif()
+
 # Every library of src/ is declared through this, so they all look alike.
 function(tavro_add_library name)
     cmake_parse_arguments(ARG "" "" "SOURCES;PUBLIC;PRIVATE" ${ARGN})

@@ -1,0 +1,173 @@
+#include "platform/picture_format.h"
+
+#include <QByteArrayView>
+#include <cstdlib>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace tavro::platform {
+
+namespace {
+
+quint8 byteAt(const QByteArray &data, qsizetype pos)
+{
+    return static_cast<quint8>(data.at(pos));
+}
+
+quint32 le16(const QByteArray &data, qsizetype pos)
+{
+    return byteAt(data, pos) | (quint32(byteAt(data, pos + 1)) << 8);
+}
+
+quint32 le32(const QByteArray &data, qsizetype pos)
+{
+    return le16(data, pos) | (le16(data, pos + 2) << 16);
+}
+
+QString truncatedReason()
+{
+    return u"the file is truncated"_s;
+}
+
+// Walks the marker segments up to the first scan; the image data that follows must
+// end in an EOI marker. Inside entropy-coded data 0xFF is always stuffed, so FF D9
+// there can only be the real end.
+QString findJpegTruncation(const QByteArray &data)
+{
+    qsizetype pos = 2;
+    for (;;) {
+        if (pos >= data.size()) return truncatedReason();
+        if (byteAt(data, pos) != 0xFF) return {};  // malformed: Qt gives the reason
+        while (pos < data.size() && byteAt(data, pos) == 0xFF) ++pos;
+        if (pos >= data.size()) return truncatedReason();
+        const quint8 marker = byteAt(data, pos++);
+        if (marker == 0xD9) return {};
+        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) continue;
+        if (pos + 2 > data.size()) return truncatedReason();
+        const qsizetype length = (qsizetype(byteAt(data, pos)) << 8) | byteAt(data, pos + 1);
+        if (length < 2) return {};
+        const qsizetype segmentEnd = pos + length;
+        if (segmentEnd > data.size()) return truncatedReason();
+        if (marker == 0xDA) {
+            return data.indexOf(QByteArrayView("\xFF\xD9", 2), segmentEnd) < 0 ? truncatedReason()
+                                                                              : QString();
+        }
+        pos = segmentEnd;
+    }
+}
+
+// Uncompressed bitmaps have a known pixel array size; compressed ones are left to Qt.
+QString findBmpTruncation(const QByteArray &data)
+{
+    if (data.size() < 18) return truncatedReason();
+    const quint32 headerSize = le32(data, 14);
+    const bool core = headerSize == 12;
+    if (data.size() < 14 + qsizetype(core ? 12 : 40)) return truncatedReason();
+    const qint64 offset = le32(data, 10);
+    qint64 width = 0;
+    qint64 height = 0;
+    quint32 bitCount = 0;
+    quint32 compression = 0;
+    if (core) {
+        width = le16(data, 18);
+        height = le16(data, 20);
+        bitCount = le16(data, 24);
+    } else {
+        width = std::llabs(qint32(le32(data, 18)));
+        height = std::llabs(qint32(le32(data, 22)));
+        bitCount = le16(data, 28);
+        compression = le32(data, 30);
+    }
+    const bool plain = compression == 0 || compression == 3 || compression == 6;
+    if (!plain || bitCount == 0 || bitCount > 32) return {};
+    const qint64 stride = (width * bitCount + 31) / 32 * 4;
+    return data.size() < offset + stride * height ? truncatedReason() : QString();
+}
+
+// Moves past a chain of data sub-blocks; false when the file ends inside it.
+bool skipGifSubBlocks(const QByteArray &data, qsizetype &pos)
+{
+    for (;;) {
+        if (pos >= data.size()) return false;
+        const int length = byteAt(data, pos);
+        pos += 1 + length;
+        if (pos > data.size()) return false;
+        if (length == 0) return true;
+    }
+}
+
+// Walks the blocks up to the end of the first image's data.
+QString findGifTruncation(const QByteArray &data)
+{
+    if (data.size() < 13) return truncatedReason();
+    const auto tableSize = [](quint8 flags) { return (flags & 0x80) ? 3 << ((flags & 7) + 1) : 0; };
+    qsizetype pos = 13 + tableSize(byteAt(data, 10));
+    for (;;) {
+        if (pos >= data.size()) return truncatedReason();
+        const quint8 block = byteAt(data, pos);
+        if (block == 0x21) {
+            pos += 2;
+            if (!skipGifSubBlocks(data, pos)) return truncatedReason();
+        } else if (block == 0x2C) {
+            if (pos + 10 > data.size()) return truncatedReason();
+            pos += 10 + tableSize(byteAt(data, pos + 9)) + 1;
+            return skipGifSubBlocks(data, pos) ? QString() : truncatedReason();
+        } else {
+            return {};  // a trailer without an image, or garbage: Qt gives the reason
+        }
+    }
+}
+
+}  // namespace
+
+bool FitsPictureLimit(qint64 width, qint64 height)
+{
+    if (width < 0 || height < 0) return false;
+    // Divide rather than multiply so absurd claims cannot overflow.
+    return width == 0 || height <= kMaxPictureBytes / 4 / width;
+}
+
+PictureFormat SniffPictureFormat(const QByteArray &data)
+{
+    if (data.startsWith("\xFF\xD8")) return PictureFormat::Jpeg;
+    if (data.startsWith("BM")) return PictureFormat::Bmp;
+    if (data.startsWith("\x89PNG")) return PictureFormat::Png;
+    if (data.startsWith("GIF87a") || data.startsWith("GIF89a")) return PictureFormat::Gif;
+    // Icon (type 1) and cursor (type 2) directories.
+    if (data.startsWith(QByteArrayView("\0\0\1\0", 4)) ||
+        data.startsWith(QByteArrayView("\0\0\2\0", 4)))
+        return PictureFormat::Icon;
+    // PCX: manufacturer 10, a known version, no or run-length encoding.
+    if (data.size() >= 3 && byteAt(data, 0) == 0x0A) {
+        const quint8 version = byteAt(data, 1);
+        const bool knownVersion = version == 0 || (version >= 2 && version <= 5);
+        if (knownVersion && byteAt(data, 2) <= 1) return PictureFormat::Pcx;
+    }
+    return PictureFormat::Unknown;
+}
+
+QByteArray QtFormatName(PictureFormat format)
+{
+    switch (format) {
+    case PictureFormat::Jpeg: return "jpeg";
+    case PictureFormat::Bmp: return "bmp";
+    case PictureFormat::Png: return "png";
+    case PictureFormat::Gif: return "gif";
+    case PictureFormat::Icon: return "ico";
+    case PictureFormat::Pcx:
+    case PictureFormat::Unknown: break;
+    }
+    return {};
+}
+
+QString FindTruncation(PictureFormat format, const QByteArray &data)
+{
+    switch (format) {
+    case PictureFormat::Jpeg: return findJpegTruncation(data);
+    case PictureFormat::Bmp: return findBmpTruncation(data);
+    case PictureFormat::Gif: return findGifTruncation(data);
+    default: return {};
+    }
+}
+
+}  // namespace tavro::platform

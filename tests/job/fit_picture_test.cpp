@@ -1,0 +1,43 @@
+#include "job/fit_picture.h"
+#include "job/raster_constants.h"
+#include "job/work_snapshot.h"
+#include "test_pictures.h"
+
+#include <gtest/gtest.h>
+
+namespace tavro::job {
+namespace {
+
+TEST(FitPicture, PlacesPicturesInTheProcessingArea)
+{
+    const struct {
+        int width, height, size;
+        FitRect expected;
+    } cases[] = {
+        {1000, 500, 490, {0, 122, 490, 245}}, {500, 1000, 490, {122, 0, 245, 490}},
+        {1000, 1000, 490, {0, 0, 490, 490}},  {100, 50, 490, {195, 220, 100, 50}},
+        {101, 51, 490, {194, 219, 101, 51}},  {491, 490, 490, {0, 0, 490, 489}},
+        {490, 490, 490, {0, 0, 490, 490}},    {0, 0, 490, {245, 245, 0, 0}},
+        {490, 491, 490, {0, 0, 489, 490}},    {3, 2000, 490, {244, 0, 0, 490}},
+        {-5, -5, 490, {245, 245, 0, 0}},      {100, 100, 0, {}},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(FitPicture(c.width, c.height, c.size), c.expected)
+            << c.width << " x " << c.height << " in " << c.size;
+    }
+}
+
+TEST(MakeWorkSnapshot, PlacesByTheDeclaredSizeOnWhite)
+{
+    // A reduced 250 x 125 decoding of a 1000 x 500 file still lands at (0, 122, 490, 245).
+    const QImage snapshot = MakeWorkSnapshot(test::Uniform(250, 125, 0xFF000000), {1000, 500});
+    ASSERT_EQ(snapshot.size(), QSize(490, 490));
+    EXPECT_EQ(snapshot.pixel(0, 121), qRgb(255, 255, 255));
+    EXPECT_EQ(snapshot.pixel(0, 122), qRgb(0, 0, 0));
+    EXPECT_EQ(snapshot.pixel(489, 366), qRgb(0, 0, 0));
+    EXPECT_EQ(snapshot.pixel(489, 367), qRgb(255, 255, 255));
+    EXPECT_EQ(MakeWorkSnapshot(QImage(), {0, 0}), test::Uniform(490, 490, 0xFFFFFFFF));
+}
+
+}  // namespace
+}  // namespace tavro::job

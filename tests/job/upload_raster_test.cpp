@@ -1,0 +1,48 @@
+#include "job/effect_board.h"
+#include "job/upload_raster.h"
+#include "test_pictures.h"
+
+#include <gtest/gtest.h>
+
+namespace tavro::job {
+namespace {
+
+// A raster of zeros with the given bytes set.
+QByteArray Raster(std::initializer_list<std::pair<int, uchar>> bytes, char fill = '\0')
+{
+    QByteArray raster(UploadRasterSize, fill);
+    for (const auto &[at, value] : bytes) raster[at] = char(value);
+    return raster;
+}
+
+TEST(UploadRaster, PacksRowsTopFirstWithTheLeftmostPixelInBitSeven)
+{
+    const struct {
+        int x, y;
+        QRgb colour;
+        QByteArray expected;
+    } cases[] = {
+        {0, 0, qRgb(0, 0, 0), Raster({{0, 0x80}})},
+        {511, 511, qRgb(0, 0, 0), Raster({{UploadRasterSize - 1, 0x01}})},
+        {9, 3, qRgb(0, 0, 0), Raster({{3 * 64 + 1, 0x40}})},
+        {0, 0, qRgb(255, 0, 0), Raster({{0, 0x80}})},  // a red progress dot burns
+        {0, 0, qRgb(128, 128, 128), Raster({})},        // light grey does not
+    };
+    for (const auto &c : cases) {
+        QImage board = BlankBoard();
+        board.setPixel(c.x, c.y, c.colour);
+        EXPECT_EQ(PackUploadRaster(board), c.expected) << c.x << "," << c.y;
+    }
+    EXPECT_EQ(PackUploadRaster(BlankBoard()), Raster({}));
+    EXPECT_EQ(PackUploadRaster(test::Uniform(512, 512, 0xFF000000)), Raster({}, char(0xFF)));
+}
+
+TEST(UploadRaster, BurnsNothingOutsideASmallerBoard)
+{
+    EXPECT_EQ(PackUploadRaster(test::Uniform(10, 2, 0xFF000000)),
+              Raster({{0, 0xFF}, {1, 0xC0}, {64, 0xFF}, {65, 0xC0}}));
+    EXPECT_EQ(PackUploadRaster(QImage()), Raster({}));
+}
+
+}  // namespace
+}  // namespace tavro::job
