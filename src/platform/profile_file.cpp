@@ -1,0 +1,263 @@
+#include "platform/profile_file.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace tavro::platform {
+
+namespace {
+
+// Blanks are spaces and control characters, as the profile rules skip both.
+bool isBlank(char c)
+{
+    const auto u = static_cast<unsigned char>(c);
+    return u <= 0x20 || u == 0x7F;
+}
+
+bool isBlank(QChar c)
+{
+    return c.unicode() <= 0x20 || c.unicode() == 0x7F;
+}
+
+QString trimmedName(const QString &name)
+{
+    qsizetype begin = 0;
+    qsizetype end = name.size();
+    while (begin < end && isBlank(name.at(begin))) ++begin;
+    while (end > begin && isBlank(name.at(end - 1))) --end;
+    return name.mid(begin, end - begin);
+}
+
+bool hasLineBreak(const QString &text)
+{
+    return text.contains(u'\r') || text.contains(u'\n');
+}
+
+bool isQuoted(const QString &text)
+{
+    return text.size() >= 2 && (text.front() == u'"' || text.front() == u'\'') &&
+           text.back() == text.front();
+}
+
+// A byte range [begin, end) of the file.
+struct Span {
+    qsizetype begin = 0;
+    qsizetype end = 0;
+};
+
+struct Line {
+    qsizetype begin = 0;
+    qsizetype end = 0;   // end of the text, before the line break
+    qsizetype next = 0;  // first byte after the line break
+};
+
+enum class LineKind { Other, Section, Key };
+
+struct Entry {
+    LineKind kind = LineKind::Other;
+    Span name;
+    Span value;
+};
+
+Span trimmed(const QByteArray &bytes, Span span)
+{
+    while (span.begin < span.end && isBlank(bytes.at(span.begin))) ++span.begin;
+    while (span.end > span.begin && isBlank(bytes.at(span.end - 1))) --span.end;
+    return span;
+}
+
+QByteArray slice(const QByteArray &bytes, Span span)
+{
+    return bytes.mid(span.begin, span.end - span.begin);
+}
+
+// Line breaks are CR LF, LF or a lone CR.
+Line lineAt(const QByteArray &bytes, qsizetype pos)
+{
+    const char *data = bytes.constData();
+    const qsizetype size = bytes.size();
+    Line line{pos, pos, pos};
+    while (line.end < size && data[line.end] != '\r' && data[line.end] != '\n') ++line.end;
+    line.next = line.end;
+    if (line.next < size && data[line.next] == '\r') ++line.next;
+    if (line.next < size && data[line.next] == '\n') ++line.next;
+    return line;
+}
+
+Entry classify(const QByteArray &bytes, const Line &line)
+{
+    const char *data = bytes.constData();
+    qsizetype p = line.begin;
+    while (p < line.end && isBlank(data[p])) ++p;
+    if (p == line.end || data[p] == ';') return {};
+    if (data[p] == '[') {
+        // The last ']' closes the name, so a name may itself hold ']'.
+        qsizetype close = line.end - 1;
+        while (close > p && data[close] != ']') --close;
+        if (close == p) return {};
+        return {LineKind::Section, trimmed(bytes, {p + 1, close}), {}};
+    }
+    qsizetype equals = p;
+    while (equals < line.end && data[equals] != '=') ++equals;
+    if (equals == line.end) return {};
+    return {LineKind::Key, trimmed(bytes, {p, equals}), trimmed(bytes, {equals + 1, line.end})};
+}
+
+bool sameName(const QByteArray &bytes, Span span, const QString &name)
+{
+    const QString stored = QString::fromUtf8(bytes.constData() + span.begin, span.end - span.begin);
+    return stored.compare(name, Qt::CaseInsensitive) == 0;
+}
+
+qsizetype textStart(const QByteArray &bytes)
+{
+    return bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+}
+
+struct Location {
+    bool sectionFound = false;
+    bool keyFound = false;
+    Line keyLine;
+    Span keyName;
+    Span value;
+    qsizetype insertAt = 0;         // after the section's last key line, or its header
+    bool insertNeedsBreak = false;  // that line ends the file without a line break
+};
+
+// Only the first section of the name is searched, so reads and writes agree on duplicates.
+Location locate(const QByteArray &bytes, const QString &section, const QString &key)
+{
+    Location loc;
+    for (qsizetype pos = textStart(bytes); pos < bytes.size();) {
+        const Line line = lineAt(bytes, pos);
+        pos = line.next;
+        const Entry entry = classify(bytes, line);
+        if (entry.kind == LineKind::Section) {
+            if (loc.sectionFound) break;
+            if (!sameName(bytes, entry.name, section)) continue;
+            loc.sectionFound = true;
+        } else if (entry.kind == LineKind::Key && loc.sectionFound) {
+            if (sameName(bytes, entry.name, key)) {
+                loc.keyFound = true;
+                loc.keyLine = line;
+                loc.keyName = entry.name;
+                loc.value = entry.value;
+                return loc;
+            }
+        } else {
+            continue;
+        }
+        loc.insertAt = line.next;
+        loc.insertNeedsBreak = line.next == line.end;
+    }
+    return loc;
+}
+
+QString valueText(const QByteArray &bytes, Span span)
+{
+    QString text = QString::fromUtf8(bytes.constData() + span.begin, span.end - span.begin);
+    if (isQuoted(text)) text = text.mid(1, text.size() - 2);
+    if (text.size() > ProfileFile::kMaxValueLength) {
+        text.truncate(ProfileFile::kMaxValueLength);
+        // Never hand out half of a surrogate pair.
+        if (text.back().isHighSurrogate()) text.chop(1);
+    }
+    return text;
+}
+
+// Quotes keep what reading would otherwise strip.
+QString storedValue(const QString &value)
+{
+    const bool blankEdge = !value.isEmpty() && (isBlank(value.front()) || isBlank(value.back()));
+    if (!blankEdge && !isQuoted(value)) return value;
+    return u"\""_s + value + u"\""_s;
+}
+
+bool storableSection(const QString &section)
+{
+    return !section.isEmpty() && !hasLineBreak(section);
+}
+
+// A key that begins like a comment or a section, or holds '=', would not read back.
+bool storableKey(const QString &key)
+{
+    return !key.isEmpty() && !hasLineBreak(key) && !key.contains(u'=') &&
+           !key.startsWith(u';') && !key.startsWith(u'[');
+}
+
+enum class Load { Ok, Missing, Failed };
+
+// Anything but a missing file or a readable regular file of sane size is a failure,
+// so that a write never replaces a file it could not read.
+Load loadFile(const QString &path, QByteArray &bytes)
+{
+    const QFileInfo info(path);
+    if (!info.exists()) return Load::Missing;
+    // A FIFO or device would block or never end.
+    if (!info.isFile() || info.size() > ProfileFile::kMaxFileSize) return Load::Failed;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return Load::Failed;
+    bytes = file.read(ProfileFile::kMaxFileSize + 1);
+    if (file.error() != QFileDevice::NoError || bytes.size() > ProfileFile::kMaxFileSize)
+        return Load::Failed;
+    return Load::Ok;
+}
+
+bool saveFile(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+}  // namespace
+
+ProfileFile::ProfileFile(QString path) : m_path(std::move(path)) {}
+
+QString ProfileFile::read(const QString &section, const QString &key,
+                          const QString &defaultValue) const
+{
+    const QString sectionName = trimmedName(section);
+    const QString keyName = trimmedName(key);
+    if (sectionName.isEmpty() || keyName.isEmpty()) return defaultValue;
+    QByteArray bytes;
+    if (loadFile(m_path, bytes) != Load::Ok) return defaultValue;
+    const Location loc = locate(bytes, sectionName, keyName);
+    return loc.keyFound ? valueText(bytes, loc.value) : defaultValue;
+}
+
+bool ProfileFile::write(const QString &section, const QString &key, const QString &value)
+{
+    const QString sectionName = trimmedName(section);
+    const QString keyName = trimmedName(key);
+    if (!storableSection(sectionName) || !storableKey(keyName) || hasLineBreak(value))
+        return false;
+    QByteArray bytes;
+    if (loadFile(m_path, bytes) == Load::Failed) return false;
+
+    const QByteArray lineBreak = "\r\n"_ba;
+    const Location loc = locate(bytes, sectionName, keyName);
+    // An existing key keeps the spelling it has in the file.
+    const QByteArray name = loc.keyFound ? slice(bytes, loc.keyName) : keyName.toUtf8();
+    const QByteArray line = name + '=' + storedValue(value).toUtf8() + lineBreak;
+    if (loc.keyFound) {
+        bytes.replace(loc.keyLine.begin, loc.keyLine.next - loc.keyLine.begin, line);
+    } else if (loc.sectionFound) {
+        bytes.insert(loc.insertAt, loc.insertNeedsBreak ? lineBreak + line : line);
+    } else {
+        const bool openLine = bytes.size() > textStart(bytes) && !bytes.endsWith('\r') &&
+                              !bytes.endsWith('\n');
+        if (openLine) bytes += lineBreak;
+        bytes += '[' + sectionName.toUtf8() + ']' + lineBreak + line;
+    }
+    return saveFile(m_path, bytes);
+}
+
+}  // namespace tavro::platform
