@@ -1,0 +1,108 @@
+// tavro-make-assets: draws the program's pictures (drop hints, blank board, rulers, logo, icon).
+#include "bmp_file.h"
+#include "brand_mark.h"
+#include "drop_hint.h"
+#include "ruler.h"
+
+#include <QDir>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QSaveFile>
+
+#include <cstdio>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace tavro::assets;
+
+namespace {
+
+constexpr int kBlankSide = 600;
+constexpr int kHintColours = 16;
+
+void printError(const QString &text)
+{
+    std::fputs(qPrintable(text + u'\n'), stderr);
+}
+
+bool writeFile(const QString &path, const QByteArray &data)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.commit())
+        return true;
+    printError(u"cannot write %1: %2"_s.arg(path, file.errorString()));
+    return false;
+}
+
+// Qt is what reads these files in the program, so it must see exactly the pixels written.
+bool writeBmp(const QString &path, const QImage &indexed, int bitsPerPixel)
+{
+    const QByteArray data = encodeBmp(indexed, bitsPerPixel);
+    const QImage back = QImage::fromData(data, "BMP");
+    if (back.size() != indexed.size() || back.convertToFormat(QImage::Format_RGB32) !=
+                                             indexed.convertToFormat(QImage::Format_RGB32)) {
+        printError(u"%1 does not read back as drawn"_s.arg(path));
+        return false;
+    }
+    return writeFile(path, data);
+}
+
+bool writePng(const QString &path, const QImage &picture)
+{
+    if (picture.save(path, "PNG")) return true;
+    printError(u"cannot write %1"_s.arg(path));
+    return false;
+}
+
+QImage blankBoard()
+{
+    QImage white(kBlankSide, kBlankSide, QImage::Format_RGB32);
+    white.fill(Qt::white);
+    return toGreyIndexed(white, 2);
+}
+
+// A silently substituted font would change every picture, so a missing one stops the run.
+bool haveFonts()
+{
+    bool ok = true;
+    for (const QString &family :
+         {u"Liberation Sans"_s, u"Noto Sans CJK SC"_s, u"Noto Sans CJK JP"_s}) {
+        if (QFontDatabase::hasFamily(family)) continue;
+        printError(u"font family %1 is not installed"_s.arg(family));
+        ok = false;
+    }
+    return ok;
+}
+
+bool makeAll(const QDir &out)
+{
+    bool ok = true;
+    for (int i = 0; i < kDropHintCount; ++i) {
+        const QImage hint = toGreyIndexed(dropHint(i), kHintColours);
+        ok &= writeBmp(out.filePath(u"drop_hint_%1.bmp"_s.arg(i)), hint, 4);
+    }
+    ok &= writeBmp(out.filePath(u"blank_board.bmp"_s), blankBoard(), 1);
+    ok &= writePng(out.filePath(u"ruler_horizontal.png"_s), horizontalRuler());
+    ok &= writePng(out.filePath(u"ruler_vertical.png"_s), verticalRuler());
+    ok &= writePng(out.filePath(u"logo.png"_s), logo());
+    ok &= writePng(out.filePath(u"tavro.png"_s), windowIcon());
+    return ok;
+}
+
+}  // namespace
+
+int main(int argc, char *argv[])
+{
+    QGuiApplication app(argc, argv);
+    const QStringList arguments = QGuiApplication::arguments();
+    if (arguments.size() != 2) {
+        printError(u"usage: tavro-make-assets OUTDIR"_s);
+        return 2;
+    }
+    if (!haveFonts()) return 1;
+    const QDir out(arguments.at(1));
+    if (!out.mkpath(u"."_s)) {
+        printError(u"cannot create %1"_s.arg(out.path()));
+        return 1;
+    }
+    return makeAll(out) ? 0 : 1;
+}
