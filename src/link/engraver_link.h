@@ -98,8 +98,11 @@ public:
     const platform::IntervalTimer &presenceTimer() const { return *m_presenceTimer; }
     std::size_t pendingBytes() const { return m_pending.size(); }
 
-private:
+    // The message log, for the other parts of the program.
+    void LogText(const QString &text) { m_view.LogText(text); }
     void LogLine(const QString &text);
+
+private:
     void Jog(JogDirection direction, const QString &name);
     void HandleFrame(int code, int d1, int d2);
     void OnIdentity(int productId);

@@ -56,6 +56,7 @@ void QtSerialLine::write(const QByteArray &bytes)
     if (!m_port.isOpen() || bytes.isEmpty()) return;
     m_port.write(bytes);
     m_port.flush();
+    emit sent(bytes);
 }
 
 void QtSerialLine::writeBlock(const QByteArray &block)
@@ -68,6 +69,7 @@ void QtSerialLine::writeBlock(const QByteArray &block)
     // A block queued behind one still draining is followed with it: one
     // blockWritten() reports both.
     m_port.write(block);
+    emit sent(block);
     m_blockTotal = m_port.bytesToWrite();
     m_blockLeft = m_blockTotal;
     emit blockProgress(0, m_blockTotal);

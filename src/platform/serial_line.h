@@ -27,6 +27,8 @@ public:
 
 signals:
     void received(const QByteArray &bytes);
+    // Every write handed to an open port, as written.
+    void sent(const QByteArray &bytes);
     void blockProgress(qint64 written, qint64 total);
     void blockWritten();
     void blockFailed();

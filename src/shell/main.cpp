@@ -1,17 +1,17 @@
-// Tavro Laser: finds the engraver and talks to it. The windows build on this.
+// Tavro Laser: the desktop controller of a small laser engraver.
 #include "engraver-sim/engraver_sim.h"
-#include "link/engraver_link.h"
 #include "platform/qt_clock.h"
 #include "platform/qt_serial_line.h"
-#include "shell/console_view.h"
+#include "platform/settings_folder.h"
+#include "shell/program.h"
 
+#include <QApplication>
 #include <QCommandLineParser>
-#include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
+#include <QScreen>
 #include <QTextStream>
-#include <QTimer>
 
-#include <csignal>
 #include <memory>
 
 using namespace Qt::Literals::StringLiterals;
@@ -19,32 +19,33 @@ using namespace tavro;
 
 namespace {
 
-volatile std::sig_atomic_t g_stopRequested = 0;
-
-void requestStop(int)
+void trace(const QString &line)
 {
-    g_stopRequested = 1;
+    static QTextStream err(stderr);
+    err << QDateTime::currentDateTime().toString(u"HH:mm:ss.zzz"_s) << u' ' << line << u'\n'
+        << Qt::flush;
 }
 
-// Ends the event loop on Ctrl+C or SIGTERM, so the simulator removes its device link.
-void quitOnSignals(QCoreApplication &app)
+QString hex(const QByteArray &bytes)
 {
-    std::signal(SIGINT, requestStop);
-    std::signal(SIGTERM, requestStop);
-    auto *poll = new QTimer(&app);
-    QObject::connect(poll, &QTimer::timeout, &app, [] {
-        if (g_stopRequested) QCoreApplication::quit();
-    });
-    poll->start(100);
+    return QString::fromLatin1(bytes.toHex(' '));
+}
+
+void centre(QWidget &window)
+{
+    if (const QScreen *screen = window.screen()) {
+        const QRect frame = window.frameGeometry();
+        window.move(screen->availableGeometry().center() - frame.center() + window.pos());
+    }
 }
 
 }  // namespace
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(u"tavro"_s);
-    QCoreApplication::setApplicationVersion(QStringLiteral(TAVRO_VERSION));
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(u"tavro"_s);
+    QApplication::setApplicationVersion(QStringLiteral(TAVRO_VERSION));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(u"Tavro Laser: the desktop controller of a small laser engraver."_s);
@@ -52,7 +53,9 @@ int main(int argc, char **argv)
     parser.addVersionOption();
     const QCommandLineOption simulate(u"simulate"_s,
                                       u"Start the built-in simulated engraver and connect to it."_s);
-    parser.addOption(simulate);
+    const QCommandLineOption traceOption(
+        u"trace"_s, u"Write every byte sent and received and every log text to standard error."_s);
+    parser.addOptions({simulate, traceOption});
     parser.process(app);
 
     platform::PortTable table = platform::PortTable::fromEnvironment();
@@ -63,27 +66,31 @@ int main(int argc, char **argv)
         machine = std::make_unique<sim::Engraver>(options);
         QString error;
         if (!machine->start(&error)) {
-            QTextStream(stderr) << u"tavro: cannot start the simulated engraver: "_s << error
-                                << u"\n"_s;
+            QTextStream(stderr) << u"tavro: cannot start the simulated engraver: "_s << error << u'\n';
             return 1;
         }
-        QTextStream(stdout) << u"Simulated engraver on "_s << machine->devicePath() << u"\n"_s;
         table = table.withFirst(machine->devicePath());
     }
 
+    shell::InstallFontSubstitutions();
     platform::QtSerialLine line(table);
     platform::QtClock clock;
-    shell::ConsoleView view;
-    link::EngraverLink link(line, clock, view, [&table] {
-        return link::PortList{true, 0, table.presentPortList()};
-    });
+    shell::Program program(line, clock,
+                           [&table] { return link::PortList{true, 0, table.presentPortList()}; },
+                           platform::SettingsFolder());
+    if (parser.isSet(traceOption)) {
+        QObject::connect(&line, &platform::SerialLine::received, &app,
+                         [](const QByteArray &bytes) { trace(u"< "_s + hex(bytes)); });
+        QObject::connect(&line, &platform::SerialLine::sent, &app,
+                         [](const QByteArray &bytes) { trace(u"> "_s + hex(bytes)); });
+        program.window().onLog = [](QString text) {
+            trace(u"log "_s + text.replace(u"\r"_s, u"\\r"_s).replace(u"\n"_s, u"\\n"_s));
+        };
+    }
 
-    view.LogText(QString(13, u' ') + u"Welcome(^_^)\r\n"_s);
-    link.ExpectedProductId = 10;
-    link.KnownFirmwareVersion = 2;
-    link.StartConnect();
-    view.LogText(u"Automatic Connecting...\r\n"_s);
-
-    quitOnSignals(app);
+    shell::MainWindow &window = program.window();
+    window.show();
+    centre(window);
+    program.OnMainWindowCreated();
     return app.exec();
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "link/link_view.h"
+#include "qt_printers.h"
 #include "platform/serial_line.h"
 
 #include <QList>

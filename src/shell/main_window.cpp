@@ -1,0 +1,290 @@
+#include "shell/main_window.h"
+
+#include "job/job_controls.h"
+#include "link/engraver_link.h"
+#include "platform/profile_file.h"
+#include "shell/captions.h"
+#include "ui_main_window.h"
+#include "workspace/preview_board.h"
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QSignalBlocker>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace tavro::shell {
+namespace {
+
+struct UnitFont {
+    const char16_t *family;
+    int pixels;
+    bool bold;
+    std::initializer_list<const char16_t *> units;
+};
+
+// Character heights in pixels, so the window looks the same on any screen.
+const UnitFont UnitFonts[] = {
+    {u"Calibri", 12, false,
+     {u"按钮连接", u"按钮断开", u"按钮发送数据", u"分组框信息", u"分组框预览", u"分组框定位方式",
+      u"分组框运动", u"按钮上", u"按钮左", u"按钮下", u"按钮右", u"分组框进度", u"按钮快退",
+      u"按钮重刻", u"按钮快进", u"分组框编辑", u"按钮清除", u"按钮重载", u"按钮缩小", u"按钮旋转",
+      u"按钮设置"}},
+    {u"Arial", 12, false,
+     {u"按钮开始", u"按钮暂停", u"按钮重启", u"按钮关机", u"编辑框1", u"编辑框文字", u"按钮字体",
+      u"单选框文字", u"单选框点定位", u"单选框到中心", u"单选框框定位", u"选择框使用键盘"}},
+    {u"Calibri", 16, false, {u"标签时间值", u"标签时间", u"标签灼烧时间", u"标签灼烧时间值"}},
+    {u"Calibri", 14, true, {u"标签2", u"组合框语言"}},
+    {u"Calibri", 29, false, {u"标签坐标", u"标签坐标1"}},
+    {u"Calibri", 21, false, {u"编辑框x", u"编辑框y"}},
+};
+
+const char16_t *const MachineControlNames[] = {
+    u"按钮上",       u"按钮下",       u"按钮左",       u"按钮右",       u"按钮暂停",
+    u"按钮开始",     u"单选框点定位", u"单选框到中心", u"单选框框定位", u"按钮发送数据",
+    u"按钮重启",     u"滑块条1",      u"按钮设置",     u"按钮快进",     u"按钮快退",
+    u"按钮重刻",     u"按钮清除",     u"按钮缩小",     u"按钮旋转",     u"按钮重载",
+    u"按钮关机"};
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget *parent) : QWidget(parent), m_ui(std::make_unique<Ui::MainWindow>())
+{
+    m_ui->setupUi(this);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(size());
+    setWindowIcon(QIcon(u":/assets/tavro.png"_s));
+    applyFonts();
+
+    for (QWidget *w : {static_cast<QWidget *>(m_ui->按钮开始), static_cast<QWidget *>(m_ui->按钮暂停),
+                       static_cast<QWidget *>(m_ui->按钮重启), static_cast<QWidget *>(m_ui->按钮关机)})
+        w->setEnabled(false);
+    m_ui->编辑框文字预览->hide();
+    m_ui->按钮文字确认->hide();
+    m_ui->标签热键->hide();
+    m_ui->编辑框文字预览->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // The rulers' panels reach under the board's edge; the board, which holds the
+    // job, stays whole on top of them.
+    m_ui->画板1->raise();
+    m_ui->画板1->SetBackgroundPicture(QImage(u":/assets/drop_hint_1.bmp"_s));
+    m_log = std::make_unique<MessageLog>(*m_ui->编辑框1);
+    quit = [] { QCoreApplication::exit(0); };
+}
+
+MainWindow::~MainWindow() = default;
+
+workspace::PreviewBoard &MainWindow::board()
+{
+    return *m_ui->画板1;
+}
+
+void MainWindow::applyFonts()
+{
+    for (const UnitFont &f : UnitFonts) {
+        QFont font(QString::fromUtf16(f.family));
+        font.setPixelSize(f.pixels);
+        font.setBold(f.bold);
+        for (const char16_t *unit : f.units) {
+            if (auto *w = findChild<QWidget *>(QString::fromUtf16(unit))) w->setFont(font);
+        }
+    }
+}
+
+void MainWindow::attach(link::EngraverLink &link, job::JobControls &jobs,
+                        platform::ProfileFile &settings)
+{
+    m_link = &link;
+    m_jobs = &jobs;
+    m_settings = &settings;
+    auto &ui = *m_ui;
+    connect(ui.按钮连接, &QPushButton::clicked, this, [&link] { link.StartConnect(); });
+    connect(ui.按钮断开, &QPushButton::clicked, this, [&link] { link.Disconnect(); });
+    connect(ui.按钮开始, &QPushButton::clicked, this, [&jobs] { jobs.Start(); });
+    connect(ui.按钮暂停, &QPushButton::clicked, this, [&jobs] { jobs.Pause(); });
+    connect(ui.按钮重启, &QPushButton::clicked, this, [&jobs] { jobs.Restart(); });
+    connect(ui.按钮关机, &QPushButton::clicked, this, [&jobs] { jobs.PowerOff(); });
+    connect(ui.按钮重刻, &QPushButton::clicked, this, [&jobs] { jobs.Recarve(); });
+    connect(ui.按钮快退, &QPushButton::clicked, this, [&jobs] { jobs.FastBackward(); });
+    connect(ui.按钮快进, &QPushButton::clicked, this, [&jobs] { jobs.FastForward(); });
+    connect(ui.滑块条1, &QSlider::valueChanged, this,
+            [&jobs](int position) { jobs.BurnTimeChanged(position); });
+    ui.滑块条1->installEventFilter(this);
+    connect(ui.组合框语言, &QComboBox::currentIndexChanged, this, &MainWindow::ApplyLanguage);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // The press already moved the slider; its release is what sends the burn time.
+    if (watched == m_ui->滑块条1 && event->type() == QEvent::MouseButtonRelease && m_jobs &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        m_jobs->BurnTimeReleased(m_ui->滑块条1->value());
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::selectStoredLanguage(int index)
+{
+    QComboBox *combo = m_ui->组合框语言;
+    const QSignalBlocker quiet(combo);
+    combo->setCurrentIndex(std::clamp(index, -1, combo->count() - 1));
+}
+
+void MainWindow::ApplyLanguage()
+{
+    const int index = m_ui->组合框语言->currentIndex();
+    if (index >= 0 && index < LanguageCount) {
+        for (const CaptionRow &row : CaptionTable()) {
+            const QString caption = QString::fromUtf16(row.text[std::size_t(index)]);
+            QWidget *unit = findChild<QWidget *>(QString::fromUtf16(row.unit));
+            if (auto *button = qobject_cast<QAbstractButton *>(unit))
+                button->setText(caption);
+            else if (auto *group = qobject_cast<QGroupBox *>(unit))
+                group->setTitle(caption);
+            else if (auto *label = qobject_cast<QLabel *>(unit))
+                label->setText(caption);
+        }
+        board().SetBackgroundPicture(QImage(u":/assets/drop_hint_%1.bmp"_s.arg(index)));
+    }
+    if (m_settings) m_settings->write(u"MainWindow"_s, u"Language"_s, QString::number(index));
+}
+
+QList<QWidget *> MainWindow::machineControls() const
+{
+    QList<QWidget *> controls;
+    for (const char16_t *name : MachineControlNames)
+        controls << findChild<QWidget *>(QString::fromUtf16(name));
+    return controls;
+}
+
+QList<QWidget *> MainWindow::locationControls() const
+{
+    return {m_ui->单选框点定位, m_ui->单选框到中心, m_ui->单选框框定位,
+            m_ui->按钮上,       m_ui->按钮下,       m_ui->按钮左,
+            m_ui->按钮右};
+}
+
+void MainWindow::setMachineControlsEnabled(bool enabled)
+{
+    for (QWidget *w : machineControls()) w->setEnabled(enabled);
+}
+
+void MainWindow::LogText(const QString &text)
+{
+    if (onLog) onLog(text);
+    m_log->LogText(text);
+}
+
+void MainWindow::setConnectCaption(const QString &caption)
+{
+    m_ui->按钮连接->setText(caption);
+}
+
+void MainWindow::setConnectEnabled(bool enabled)
+{
+    m_ui->按钮连接->setEnabled(enabled);
+}
+
+void MainWindow::showBreakButton()
+{
+    m_ui->按钮断开->show();
+}
+
+void MainWindow::EnableMachineControls()
+{
+    setMachineControlsEnabled(true);
+}
+
+void MainWindow::DisableMachineControls()
+{
+    setMachineControlsEnabled(false);
+}
+
+void MainWindow::ResetLocationControls()
+{
+    for (QRadioButton *radio : {m_ui->单选框点定位, m_ui->单选框到中心, m_ui->单选框框定位}) {
+        radio->setEnabled(true);
+        // Radio boxes of one group exclude each other; unchecking all needs that off.
+        radio->setAutoExclusive(false);
+        radio->setChecked(false);
+        radio->setAutoExclusive(true);
+    }
+    for (QWidget *w : {m_ui->按钮上, m_ui->按钮下, m_ui->按钮左, m_ui->按钮右}) w->setEnabled(true);
+    board().setBoardCursor(workspace::BoardCursor::Default);
+}
+
+void MainWindow::LockLocationControls()
+{
+    for (QWidget *w : locationControls()) w->setEnabled(false);
+}
+
+void MainWindow::stopRunClock()
+{
+    if (m_jobs) m_jobs->StopRunClock();
+}
+
+void MainWindow::applyFirmwareOneLayout()
+{
+    m_ui->按钮关机->hide();
+    m_ui->按钮开始->move(FirmwareOneStartLeft, m_ui->按钮开始->y());
+    m_ui->按钮暂停->move(FirmwareOnePauseLeft, m_ui->按钮暂停->y());
+    m_ui->按钮重启->move(FirmwareOneRestartLeft, m_ui->按钮重启->y());
+}
+
+void MainWindow::showPositionX(int x)
+{
+    m_ui->编辑框x->setText(QString::number(x));
+}
+
+void MainWindow::showPositionY(int y)
+{
+    m_ui->编辑框y->setText(QString::number(y));
+}
+
+void MainWindow::drawTracePoint(int x, int y)
+{
+    board().DrawPoint(x, y, qRgb(255, 0, 0));
+}
+
+void MainWindow::showBurnTime(int t)
+{
+    {
+        const QSignalBlocker quiet(m_ui->滑块条1);
+        m_ui->滑块条1->setValue(t);  // the slider keeps to its range by itself
+    }
+    m_ui->标签灼烧时间值->setText(QString::number(t));
+}
+
+void MainWindow::showMessage(const QString &text, const QString &caption)
+{
+    messageBox(text, BoxButtons::Ok, caption);
+}
+
+void MainWindow::setRunTimeText(const QString &text)
+{
+    m_ui->标签时间值->setText(text);
+}
+
+void MainWindow::setBurnTimeText(const QString &text)
+{
+    m_ui->标签灼烧时间值->setText(text);
+}
+
+void MainWindow::setPositionFields(const QString &x, const QString &y)
+{
+    m_ui->编辑框x->setText(x);
+    m_ui->编辑框y->setText(y);
+}
+
+int MainWindow::askOkCancel(const QString &text, const QString &caption)
+{
+    return messageBox(text, BoxButtons::OkCancel, caption);
+}
+
+void MainWindow::endProgram()
+{
+    quit();
+}
+
+}  // namespace tavro::shell

@@ -1,0 +1,13 @@
+// Numbers read from settings text: a leading decimal number, then its whole part.
+#pragma once
+
+#include <QString>
+
+namespace tavro::shell {
+
+// The leading decimal number of the text (blanks before it skipped); 0 when there is none.
+double LeadingNumber(const QString &text);
+// Rounds down; a value less than 1e-12 below a whole number counts as that number.
+int IntegerPart(double value);
+
+}  // namespace tavro::shell

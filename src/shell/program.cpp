@@ -1,0 +1,54 @@
+#include "shell/program.h"
+
+#include "shell/control_style.h"
+#include "shell/number_text.h"
+#include "workspace/preview_board.h"
+#include "workspace/text_font.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFont>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace tavro::shell {
+
+Program::Program(platform::SerialLine &line, platform::Clock &clock, link::PortLister lister,
+                 const QString &settingsFolder)
+    : m_settingsFolder(settingsFolder),
+      m_settings(QDir(settingsFolder).filePath(u"Config.ini"_s)),
+      m_link(line, clock, m_window, std::move(lister)),
+      m_jobs(m_link, clock, m_window)
+{
+    m_window.attach(m_link, m_jobs, m_settings);
+}
+
+void Program::OnMainWindowCreated()
+{
+    m_link.ExpectedProductId = ExpectedProductId;
+    m_link.KnownFirmwareVersion = KnownFirmwareVersion;
+    if (!qobject_cast<ControlStyle *>(QApplication::style())) QApplication::setStyle(new ControlStyle);
+    m_window.setAcceptDrops(true);
+    m_link.StartConnect();
+    m_link.LogText(u"Automatic Connecting...\r\n"_s);
+    // Without the folder the choices are simply not kept; start-up goes on.
+    QDir().mkpath(m_settingsFolder);
+
+    const workspace::TextFontSettings font = workspace::LoadFontSettings(m_settings);
+    m_window.board().setBoardFont(font.toFont());
+    m_window.findChild<QWidget *>(u"编辑框文字预览"_s)->setFont(font.toFont());
+
+    const QString stored = m_settings.read(u"MainWindow"_s, u"Language"_s, u"0"_s);
+    m_window.selectStoredLanguage(IntegerPart(LeadingNumber(stored)));
+    m_window.ApplyLanguage();
+}
+
+void InstallFontSubstitutions()
+{
+    QFont::insertSubstitutions(u"Calibri"_s, {u"Carlito"_s});
+    QFont::insertSubstitutions(u"Arial"_s, {u"Liberation Sans"_s});
+    for (const QString &face : {u"微软雅黑"_s, u"Microsoft YaHei"_s})
+        QFont::insertSubstitutions(face, {u"Noto Sans CJK SC"_s});
+}
+
+}  // namespace tavro::shell

@@ -1,0 +1,38 @@
+// The program's objects from start to end, and the start-up order.
+#pragma once
+
+#include "job/job_controls.h"
+#include "link/engraver_link.h"
+#include "platform/profile_file.h"
+#include "shell/main_window.h"
+
+namespace tavro::shell {
+
+class Program {
+public:
+    static constexpr int ExpectedProductId = 10;
+    static constexpr int KnownFirmwareVersion = 2;
+
+    Program(platform::SerialLine &line, platform::Clock &clock, link::PortLister lister,
+            const QString &settingsFolder);
+
+    // Runs once the main window exists, before the first input is handled.
+    void OnMainWindowCreated();
+
+    MainWindow &window() { return m_window; }
+    link::EngraverLink &link() { return m_link; }
+    job::JobControls &jobs() { return m_jobs; }
+    platform::ProfileFile &settings() { return m_settings; }
+
+private:
+    QString m_settingsFolder;
+    platform::ProfileFile m_settings;
+    MainWindow m_window;
+    link::EngraverLink m_link;
+    job::JobControls m_jobs;
+};
+
+// Calibri, Arial and the Chinese UI face map to the fonts this system ships.
+void InstallFontSubstitutions();
+
+}  // namespace tavro::shell

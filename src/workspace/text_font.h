@@ -1,0 +1,30 @@
+// The text font: the six values kept in section "Front" of the settings file.
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+namespace tavro::platform {
+class ProfileFile;
+}
+
+namespace tavro::workspace {
+
+struct TextFontSettings {
+    QString name = QStringLiteral("Arial");
+    int size = 72;  // points
+    bool bold = false;
+    bool italic = false;
+    bool strikeOut = false;
+    bool underline = false;
+
+    // Points on the board's nominal 96 dots per inch, so the board is the same everywhere.
+    QFont toFont() const;
+    static TextFontSettings fromFont(const QFont &font);
+};
+
+TextFontSettings LoadFontSettings(const platform::ProfileFile &file);
+void SaveFontSettings(platform::ProfileFile &file, const TextFontSettings &font);
+QString FontFlagText(bool flag);
+
+}  // namespace tavro::workspace

@@ -1,0 +1,193 @@
+// Job buttons, the run clock, the burn-time slider and the control sets, in the real window.
+#include "shell_fixture.h"
+#include "workspace/preview_board.h"
+
+#include <QTest>
+
+using namespace tavro;
+using namespace tavro::test;
+
+namespace {
+
+const QStringList AllMachineControls = {
+    u"按钮上"_s,   u"按钮下"_s,       u"按钮左"_s,       u"按钮右"_s,       u"按钮暂停"_s,
+    u"按钮开始"_s, u"单选框点定位"_s, u"单选框到中心"_s, u"单选框框定位"_s, u"按钮发送数据"_s,
+    u"按钮重启"_s, u"滑块条1"_s,      u"按钮设置"_s,     u"按钮快进"_s,     u"按钮快退"_s,
+    u"按钮重刻"_s, u"按钮清除"_s,     u"按钮缩小"_s,     u"按钮旋转"_s,     u"按钮重载"_s,
+    u"按钮关机"_s};
+
+class JobControlsTest : public ShellTest {
+protected:
+    void SetUp() override
+    {
+        startProgram();
+        identify();
+    }
+    void click(const QString &name) { QTest::mouseClick(unit(name), Qt::LeftButton); }
+    QString runTime() { return caption(u"标签时间值"_s); }
+};
+
+TEST_F(JobControlsTest, IdentificationEnablesAllTwentyOneInOrder)
+{
+    EXPECT_EQ(enabledMachineControls(), AllMachineControls);
+    EXPECT_EQ(caption(u"按钮连接"_s), u"OK"_s);
+    EXPECT_FALSE(unit(u"按钮连接"_s)->isEnabled());
+}
+
+TEST_F(JobControlsTest, StartLocksTheLocationControlsAndCountsOnAfterAPause)
+{
+    unit<QAbstractButton>(u"单选框到中心"_s)->setChecked(true);
+    click(u"按钮开始"_s);
+    EXPECT_EQ(line.writes.value(0), bytes({0xFF, 1, 1, 0}));
+    for (const QString &name : {u"单选框点定位"_s, u"单选框到中心"_s, u"单选框框定位"_s,
+                                u"按钮上"_s, u"按钮下"_s, u"按钮左"_s, u"按钮右"_s}) {
+        EXPECT_FALSE(unit(name)->isEnabled()) << name.toStdString();
+    }
+    EXPECT_FALSE(unit<QAbstractButton>(u"单选框到中心"_s)->isChecked());
+    EXPECT_EQ(runTime(), u"00:00"_s);
+
+    clock.advance(65000);
+    EXPECT_EQ(runTime(), u" 01:05"_s);
+    click(u"按钮暂停"_s);
+    clock.advance(5000);
+    EXPECT_EQ(runTime(), u" 01:05"_s);
+    click(u"按钮开始"_s);
+    clock.advance(1000);
+    EXPECT_EQ(runTime(), u" 01:06"_s);
+    EXPECT_TRUE(window().log().content().endsWith(
+        u"Start carving\r\n\r\nEngraving Pause !\r\n\r\nStart carving\r\n\r\n"_s));
+}
+
+TEST_F(JobControlsTest, RunClockFormat)
+{
+    EXPECT_EQ(job::JobControls::RunTimeText(7), u" 00:07"_s);
+    EXPECT_EQ(job::JobControls::RunTimeText(754), u" 12:34"_s);
+    EXPECT_EQ(job::JobControls::RunTimeText(6000), u" 100:00"_s);
+}
+
+TEST_F(JobControlsTest, RecarveResetsAndKeepsARunningRhythm)
+{
+    click(u"按钮开始"_s);
+    clock.advance(1500);
+    click(u"按钮重刻"_s);
+    EXPECT_EQ(runTime(), u"00:00"_s);
+    clock.advance(500);
+    EXPECT_EQ(runTime(), u" 00:01"_s) << "the running clock was not restarted";
+    EXPECT_EQ(line.writes.last(), bytes({0xFF, 1, 3, 0}));
+}
+
+TEST_F(JobControlsTest, CarveDoneStopsTheClockAndFreesTheLocationControls)
+{
+    click(u"按钮开始"_s);
+    clock.advance(3000);
+    line.deliver(bytes({0xFF, 0x06, 0x00, 0x00}));
+    clock.advance(3000);
+    EXPECT_EQ(runTime(), u" 00:03"_s);
+    EXPECT_EQ(enabledMachineControls(), AllMachineControls);
+    EXPECT_TRUE(window().log().content().endsWith(u"Carved finish !\r\n"_s));
+}
+
+TEST_F(JobControlsTest, RestartResetsEverything)
+{
+    line.deliver(bytes({0xFF, 0x04, 0x01, 0x2C, 0xFF, 0x03, 0x02, 0x32}));
+    EXPECT_EQ(caption(u"编辑框x"_s), u"250"_s);
+    EXPECT_EQ(caption(u"编辑框y"_s), u"144"_s);
+    EXPECT_EQ(window().board().Snapshot().pixel(249, 144), qRgb(255, 0, 0));
+    click(u"按钮开始"_s);
+    clock.advance(2000);
+    window().DisableMachineControls();
+    window().findChild<QWidget *>(u"按钮重启"_s)->setEnabled(true);
+    click(u"按钮重启"_s);
+    EXPECT_EQ(line.writes.last(), bytes({0xFF, 4, 1, 0}));
+    EXPECT_EQ(runTime(), u"00:00"_s);
+    clock.advance(5000);
+    EXPECT_EQ(runTime(), u"00:00"_s);
+    EXPECT_EQ(caption(u"编辑框x"_s), u"000"_s);
+    EXPECT_EQ(caption(u"编辑框y"_s), u"000"_s);
+    EXPECT_EQ(enabledMachineControls(), AllMachineControls);
+}
+
+TEST_F(JobControlsTest, BreakDisablesTheMachineControls)
+{
+    click(u"按钮断开"_s);
+    EXPECT_TRUE(enabledMachineControls().isEmpty());
+    EXPECT_EQ(caption(u"按钮连接"_s), u"Connect"_s);
+    EXPECT_TRUE(unit(u"按钮连接"_s)->isEnabled());
+}
+
+TEST_F(JobControlsTest, SkipRowsWriteTheirControlBytes)
+{
+    click(u"按钮快退"_s);
+    click(u"按钮快进"_s);
+    EXPECT_EQ(line.writes, (QList<QByteArray>{bytes({0xFF, 7, 1, 0}), bytes({0x55}),
+                                              bytes({0xFF, 7, 2, 0}), bytes({0xAA})}));
+}
+
+TEST_F(JobControlsTest, SliderSendsOnlyOnALeftRelease)
+{
+    auto *slider = unit<QSlider>(u"滑块条1"_s);
+    slider->setFocus();
+    QTest::keyClick(slider, Qt::Key_Right);
+    EXPECT_EQ(caption(u"标签灼烧时间值"_s), u"41"_s);
+    EXPECT_TRUE(line.writes.isEmpty()) << "keys change the label only";
+
+    slider->setValue(100);
+    QTest::mouseRelease(slider, Qt::LeftButton);
+    EXPECT_EQ(line.writes, QList<QByteArray>{bytes({0xFF, 5, 0x64, 0})});
+    EXPECT_TRUE(window().log().content().endsWith(
+        u"Burning Time: 100\r\nPress the button on the machine can continue to increase the "
+        u"burning time\r\n"_s));
+
+    slider->setValue(99);
+    QTest::mouseRelease(slider, Qt::LeftButton);
+    EXPECT_TRUE(window().log().content().endsWith(u"time\r\nBurning Time: 99\r\n"_s));
+    QTest::mouseRelease(slider, Qt::RightButton);
+    EXPECT_EQ(line.writes.size(), 2);
+}
+
+TEST_F(JobControlsTest, MachineBurnTimeMovesTheSliderQuietly)
+{
+    line.deliver(bytes({0xFF, 0x0A, 0x01, 0x32}));
+    EXPECT_EQ(unit<QSlider>(u"滑块条1"_s)->value(), 100);
+    EXPECT_EQ(caption(u"标签灼烧时间值"_s), u"150"_s) << "the change event did not overwrite it";
+    line.deliver(bytes({0xFF, 0x0A, 0x00, 0x28}));
+    EXPECT_EQ(unit<QSlider>(u"滑块条1"_s)->value(), 40);
+    EXPECT_EQ(caption(u"标签灼烧时间值"_s), u"40"_s);
+    EXPECT_TRUE(line.writes.isEmpty());
+}
+
+TEST_F(JobControlsTest, PowerOffAsksFirst)
+{
+    boxAnswer = 1;
+    click(u"按钮关机"_s);
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_EQ(boxes[0].caption, u"Message"_s);
+    EXPECT_EQ(boxes[0].buttons, shell::BoxButtons::OkCancel);
+    EXPECT_TRUE(boxes[0].text.endsWith(u"\r\nDetermine shutdown?"_s));
+    EXPECT_TRUE(line.writes.isEmpty());
+    EXPECT_EQ(quits, 0);
+
+    boxAnswer = 0;
+    click(u"按钮关机"_s);
+    EXPECT_EQ(line.writes, QList<QByteArray>{bytes({0xFF, 0x0C, 0, 0})});
+    EXPECT_EQ(quits, 1);
+}
+
+TEST_F(JobControlsTest, FirmwareOneHidesPowerOffAndClosesUpTheJobButtons)
+{
+    line.deliver(bytes({0xFF, 0x02, 0x01, 0x00}));
+    EXPECT_TRUE(unit(u"按钮关机"_s)->isHidden());
+    EXPECT_EQ(unit(u"按钮开始"_s)->geometry(), QRect(264, 8, 96, 40));
+    EXPECT_EQ(unit(u"按钮暂停"_s)->geometry(), QRect(456, 8, 96, 40));
+    EXPECT_EQ(unit(u"按钮重启"_s)->geometry(), QRect(640, 8, 96, 40));
+}
+
+TEST_F(JobControlsTest, NewerFirmwareAsksForAnUpdate)
+{
+    line.deliver(bytes({0xFF, 0x02, 0x03, 0x00}));
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_EQ(boxes[0].caption, u"Message"_s);
+    EXPECT_FALSE(unit(u"按钮关机"_s)->isHidden());
+}
+
+}  // namespace
