@@ -1,5 +1,7 @@
 #include "job/job_controls.h"
 
+#include "job/upload_raster.h"
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace tavro::job {
@@ -73,6 +75,14 @@ void JobControls::PowerOff()
     if (answer != 0) return;
     m_link.PowerOff();
     m_view.endProgram();
+}
+
+void JobControls::PrepareUpload(const BoardCanvas &board)
+{
+    // Packed before the erase command goes out, so the block is whole whenever
+    // the machine's request is taken.
+    m_link.setUploadRaster(PackUploadRaster(board.Snapshot()));
+    m_link.RequestNewImage();
 }
 
 void JobControls::BurnTimeChanged(int position)

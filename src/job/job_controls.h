@@ -1,6 +1,7 @@
 // Start, pause, restart, recarve, skip rows, burn time, power off, and the run clock.
 #pragma once
 
+#include "job/board_canvas.h"
 #include "job/job_view.h"
 #include "link/engraver_link.h"
 #include "platform/clock.h"
@@ -23,6 +24,8 @@ public:
     void FastBackward();
     void FastForward();
     void PowerOff();
+    // The send button: erase the machine's image and pack the board as the next block.
+    void PrepareUpload(const BoardCanvas &board);
 
     // The slider moved (mouse or keyboard): the label follows, nothing is sent.
     void BurnTimeChanged(int position);

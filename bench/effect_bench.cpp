@@ -1,0 +1,82 @@
+// From a dropped 24-megapixel JPEG to both renderings on the effect chooser's screen.
+#include "job/board_canvas.h"
+#include "job/effect_chooser_window.h"
+#include "job/render_panel.h"
+#include "platform/manual_clock.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+using namespace tavro;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+class IdleBoard final : public job::BoardCanvas {
+public:
+    void Clear() override {}
+    void InstallBlankBackground() override {}
+    void DrawPicture(const QImage &, int, int) override {}
+    void DrawPoint(int, int, QRgb) override {}
+    QImage Snapshot() const override { return {}; }
+    void RememberBoardImage() override {}
+};
+
+// Smooth gradients with grain, so the JPEG coder and the dithering see photo-like data.
+QImage PhotoLike(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    QRandomGenerator random(42);
+    for (int y = 0; y < height; ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            const int grain = int(random.bounded(24)) - 12;
+            line[x] = qRgb(qBound(0, x * 255 / width + grain, 255),
+                           qBound(0, y * 255 / height + grain, 255),
+                           qBound(0, (x + y) * 255 / (width + height) + grain, 255));
+        }
+    }
+    return image;
+}
+
+// Each iteration is one drop: the window opens, its 5 ms task fires, and the events
+// that follow are run until both panels are painted and take clicks.
+void BM_DroppedJpeg24MpToBothRenderingsOnScreen(benchmark::State &state)
+{
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(u"24mp.jpg"_s);
+    if (!PhotoLike(6000, 4000).save(path, "JPEG", 90)) {
+        state.SkipWithError("cannot write the JPEG");
+        return;
+    }
+    platform::ManualClock clock;
+    IdleBoard board;
+    job::EffectChooserWindow window(board, clock, [](const QString &) {});
+    for (auto _ : state) {
+        window.open(path);
+        clock.advance(job::EffectChooserWindow::TaskInterval);
+        do {
+            QCoreApplication::processEvents();
+        } while (!window.isReady());
+        window.close();
+    }
+}
+BENCHMARK(BM_DroppedJpeg24MpToBothRenderingsOnScreen)->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,171 @@
+#include "job/effect_chooser_window.h"
+
+#include "job/raster_constants.h"
+#include "job/render_black_white.h"
+#include "job/render_dither.h"
+#include "job/render_panel.h"
+#include "job/work_snapshot.h"
+#include "platform/picture_loader.h"
+#include "ui_effect_chooser_window.h"
+
+#include <QCloseEvent>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QShowEvent>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace tavro::job {
+namespace {
+
+constexpr QRgb Black = 0xFF000000;
+
+// A drop of several files delivers their paths each followed by CR LF; the log
+// line must stay one line all the same.
+QString oneLine(const QString &text)
+{
+    return text.split(QRegularExpression(u"[\\r\\n]+"_s), Qt::SkipEmptyParts).join(u"; "_s);
+}
+
+}  // namespace
+
+EffectChooserWindow::EffectChooserWindow(BoardCanvas &board, platform::Clock &clock,
+                                         std::function<void(const QString &)> logLine,
+                                         QWidget *parent)
+    : QWidget(parent),
+      m_ui(std::make_unique<Ui::EffectChooserWindow>()),
+      m_board(board),
+      m_logLine(std::move(logLine)),
+      m_时钟任务(clock.createTimer())
+{
+    m_ui->setupUi(this);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(size());
+    QFont caption(u"Arial"_s);
+    caption.setPixelSize(24);
+    m_ui->标签1->setFont(caption);
+    makeConnections();
+}
+
+EffectChooserWindow::~EffectChooserWindow() = default;
+
+void EffectChooserWindow::makeConnections()
+{
+    connect(m_ui->画板黑白, &RenderPanel::leftButtonReleased, this,
+            &EffectChooserWindow::ChooseBlackWhite);
+    connect(m_ui->画板抖动, &RenderPanel::leftButtonReleased, this,
+            &EffectChooserWindow::ChooseDither);
+    m_时钟任务->onTick([this] { ProcessEffects(); });
+}
+
+RenderPanel &EffectChooserWindow::blackWhitePanel()
+{
+    return *m_ui->画板黑白;
+}
+
+RenderPanel &EffectChooserWindow::ditherPanel()
+{
+    return *m_ui->画板抖动;
+}
+
+bool EffectChooserWindow::isReady() const
+{
+    return !m_ui->画板黑白->isBusy() && !m_ui->画板抖动->isBusy();
+}
+
+void EffectChooserWindow::open(const QString &picturePath)
+{
+    m_picturePath = picturePath;
+    // Until the new picture is processed, a click must not choose the previous one.
+    resetPanels();
+    if (!isVisible()) {
+        centreOnScreen();
+        show();
+        return;
+    }
+    // Already on screen: no shown event will come to start the processing.
+    if (isMinimized()) showNormal();
+    raise();
+    activateWindow();
+    m_时钟任务->setInterval(TaskInterval);
+}
+
+void EffectChooserWindow::ProcessEffects()
+{
+    m_时钟任务->stop();
+    // Closed before its tick: nothing is left to show the renderings in.
+    if (!isVisible()) return;
+    resetPanels();
+
+    const platform::LoadedPicture picture =
+        platform::LoadPicture(m_picturePath, {.drawSize = ProcessingSize});
+    if (!picture.isReadable() && m_logLine)
+        m_logLine(u"Cannot read picture %1: %2"_s.arg(oneLine(m_picturePath),
+                                                       oneLine(picture.error)));
+    m_workSnapshot = MakeWorkSnapshot(picture, ProcessingSize);
+
+    RenderPanel &blackWhite = *m_ui->画板黑白;
+    RenderPanel &dither = *m_ui->画板抖动;
+    blackWhite.DrawPicture(RenderBlackWhite(m_workSnapshot), 0, 0);
+    // A run takes about a millisecond, so it needs no event processing to keep
+    // the window live, and without it no close or drop can cut into it.
+    RenderDither(m_workSnapshot, ProcessingSize,
+                 [&dither](int x, int y) { dither.DrawPoint(x, y, Black); });
+    blackWhite.setBusy(false);
+    dither.setBusy(false);
+}
+
+void EffectChooserWindow::ChooseBlackWhite()
+{
+    if (!isReady() || !isVisible()) return;
+    m_board.Clear();
+    m_board.InstallBlankBackground();
+    m_board.DrawPicture(m_ui->画板黑白->Snapshot(), 0, 0);
+    m_board.RememberBoardImage();
+    close();
+}
+
+void EffectChooserWindow::ChooseDither()
+{
+    if (!isReady() || !isVisible()) return;
+    m_board.Clear();
+    m_board.InstallBlankBackground();
+    hide();
+    // The same snapshot as the panel's run, so the board gets the dots the operator saw.
+    RenderDither(m_workSnapshot, ProcessingSize,
+                 [this](int x, int y) { m_board.DrawPoint(x, y, Black); });
+    m_board.RememberBoardImage();
+    close();
+}
+
+void EffectChooserWindow::resetPanels()
+{
+    for (RenderPanel *panel : {m_ui->画板黑白, m_ui->画板抖动}) {
+        panel->Clear();
+        panel->setBusy(true);
+    }
+}
+
+void EffectChooserWindow::centreOnScreen()
+{
+    if (const QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void EffectChooserWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // Only when opened: a window restored from the task bar still shows its renderings.
+    if (!event->spontaneous()) m_时钟任务->setInterval(TaskInterval);
+}
+
+void EffectChooserWindow::closeEvent(QCloseEvent *event)
+{
+    // A tick still pending would draw into a window the operator has dismissed.
+    m_时钟任务->stop();
+    QWidget::closeEvent(event);
+}
+
+}  // namespace tavro::job

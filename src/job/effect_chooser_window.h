@@ -1,0 +1,67 @@
+// Shows a dropped picture in both renderings and puts the one the operator clicks on the board.
+#pragma once
+
+#include "job/board_canvas.h"
+#include "platform/clock.h"
+
+#include <QImage>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+namespace Ui {
+class EffectChooserWindow;
+}
+
+namespace tavro::job {
+
+class RenderPanel;
+
+class EffectChooserWindow final : public QWidget {
+    Q_OBJECT
+public:
+    // From shown to processing: long enough for the window to appear and be painted.
+    static constexpr int TaskInterval = 5;
+
+    // logLine gets one line of text, without a line end.
+    EffectChooserWindow(BoardCanvas &board, platform::Clock &clock,
+                        std::function<void(const QString &)> logLine, QWidget *parent = nullptr);
+    ~EffectChooserWindow() override;
+
+    // A drop: processes the picture shortly after the window is on screen, again if it
+    // already is, so the newest drop always wins.
+    void open(const QString &picturePath);
+
+    // The tick of the task timer: both renderings of the picture, then clicks count.
+    void ProcessEffects();
+    // The operator's choices; both do nothing until the renderings are ready.
+    void ChooseBlackWhite();
+    void ChooseDither();
+
+    // Both panels show the hand: a click chooses.
+    bool isReady() const;
+    RenderPanel &blackWhitePanel();
+    RenderPanel &ditherPanel();
+    const QImage &workSnapshot() const { return m_workSnapshot; }
+    const QString &picturePath() const { return m_picturePath; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void makeConnections();
+    void resetPanels();
+    void centreOnScreen();
+
+    std::unique_ptr<Ui::EffectChooserWindow> m_ui;
+    BoardCanvas &m_board;
+    std::function<void(const QString &)> m_logLine;
+    std::unique_ptr<platform::IntervalTimer> m_时钟任务;
+    QString m_picturePath;
+    QImage m_workSnapshot;
+};
+
+}  // namespace tavro::job

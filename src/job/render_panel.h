@@ -1,0 +1,48 @@
+// A panel of the effect chooser: a persistent white 512 x 512 surface in a one-pixel frame.
+#pragma once
+
+#include "job/raster_constants.h"
+
+#include <QImage>
+#include <QWidget>
+
+namespace tavro::job {
+
+class RenderPanel final : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int SurfaceSize = BoardSize;
+    static constexpr int Frame = 1;
+
+    explicit RenderPanel(QWidget *parent = nullptr);
+
+    // Back to plain white.
+    void Clear();
+    // Unscaled, top-left pixel at (x, y), copying pixels; what falls off the surface is cut.
+    void DrawPicture(const QImage &picture, int x, int y);
+    // Points off the surface are ignored.
+    void DrawPoint(int x, int y, QRgb colour);
+    // The whole surface, 512 x 512 whatever the screen's scaling.
+    QImage Snapshot() const { return m_surface; }
+
+    // Busy: hourglass pointer, clicks mean nothing yet. Otherwise the hand.
+    void setBusy(bool busy);
+    bool isBusy() const { return m_busy; }
+
+signals:
+    // The left button was released with the pointer over the panel.
+    void leftButtonReleased();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void repaintLater();
+
+    QImage m_surface;
+    bool m_busy = true;
+    bool m_repaintPending = false;
+};
+
+}  // namespace tavro::job

@@ -1,0 +1,365 @@
+#include "job/board_canvas.h"
+#include "job/effect_board.h"
+#include "job/effect_chooser_window.h"
+#include "job/raster_constants.h"
+#include "job/render_panel.h"
+#include "job/work_snapshot.h"
+#include "platform/manual_clock.h"
+#include "platform/picture_loader.h"
+#include "qt_printers.h"
+#include "test_pictures.h"
+
+#include <QDir>
+#include <QPainter>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace tavro::job {
+namespace {
+
+const QRgb HintGrey = qRgb(200, 220, 240);
+
+// Records every call; starts with a grey background with a black bar, like a drop hint,
+// so a rendering that is not drawn on a freshly blanked board shows.
+class FakeBoard final : public BoardCanvas {
+public:
+    FakeBoard()
+    {
+        m_background.fill(HintGrey);
+        QPainter(&m_background).fillRect(60, 220, 340, 40, Qt::black);
+        surface = m_background;
+    }
+
+    void Clear() override
+    {
+        record(u"Clear"_s);
+        surface = m_background;
+    }
+    void InstallBlankBackground() override
+    {
+        record(u"InstallBlankBackground"_s);
+        surface = m_background = BlankBoard();
+    }
+    void DrawPicture(const QImage &picture, int x, int y) override
+    {
+        record(u"DrawPicture"_s);
+        QPainter painter(&surface);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(x, y, picture);
+    }
+    void DrawPoint(int x, int y, QRgb colour) override
+    {
+        if (calls.isEmpty() || calls.last() != u"DrawPoint"_s) record(u"DrawPoint"_s);
+        if (surface.valid(x, y)) surface.setPixel(x, y, colour);
+    }
+    QImage Snapshot() const override { return surface; }
+    void RememberBoardImage() override
+    {
+        record(u"RememberBoardImage"_s);
+        remembered = surface;
+    }
+
+    QImage surface;
+    QImage remembered;
+    QStringList calls;  // runs of DrawPoint count once
+    std::function<void(const QString &)> onCall;
+
+private:
+    void record(const QString &call)
+    {
+        calls << call;
+        if (onCall) onCall(call);
+    }
+
+    QImage m_background = QImage(BoardSize, BoardSize, QImage::Format_RGB32);
+};
+
+testing::AssertionResult SameImage(const QImage &actual, const QImage &expected)
+{
+    if (actual.size() != expected.size())
+        return testing::AssertionFailure() << "size " << actual.width() << "x" << actual.height()
+                                           << ", expected " << expected.width() << "x"
+                                           << expected.height();
+    const QImage a = actual.convertToFormat(QImage::Format_RGB32);
+    const QImage e = expected.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != e.pixel(x, y))
+                return testing::AssertionFailure()
+                       << "first difference at (" << x << "," << y << "): "
+                       << QString::number(a.pixel(x, y), 16).toStdString() << ", expected "
+                       << QString::number(e.pixel(x, y), 16).toStdString();
+    return testing::AssertionSuccess();
+}
+
+// Colour gradients: both renderings have edges and grain to get wrong.
+QImage Gradients(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, qRgb(x * 255 / width, (x + y) % 256, y * 255 / height));
+    return image;
+}
+
+QImage ExpectedSnapshot(const QString &path)
+{
+    return MakeWorkSnapshot(platform::LoadPicture(path, {.drawSize = ProcessingSize}));
+}
+
+class EffectChooserTest : public ::testing::Test {
+protected:
+    EffectChooserTest() : window(board, clock, [this](const QString &line) { log << line; }) {}
+
+    QString save(const QString &name, const QImage &image, const char *format = "PNG")
+    {
+        const QString path = dir.filePath(name);
+        EXPECT_TRUE(image.save(path, format));
+        return path;
+    }
+    QString saveBytes(const QString &name, const QByteArray &bytes)
+    {
+        QFile file(dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    }
+    void openAndProcess(const QString &path)
+    {
+        window.open(path);
+        clock.advance(EffectChooserWindow::TaskInterval);
+    }
+    static void release(RenderPanel &panel, Qt::MouseButton button = Qt::LeftButton,
+                        QPoint at = QPoint(257, 257))
+    {
+        QTest::mouseRelease(&panel, button, {}, at);
+    }
+
+    QTemporaryDir dir;
+    platform::ManualClock clock;
+    FakeBoard board;
+    QStringList log;
+    EffectChooserWindow window;
+};
+
+TEST_F(EffectChooserTest, ClicksBeforeTheRenderingsAreReadyChangeNothing)
+{
+    window.open(save(u"a.png"_s, Gradients(300, 200)));
+    ASSERT_TRUE(window.isVisible());
+    clock.advance(EffectChooserWindow::TaskInterval - 1);
+    EXPECT_FALSE(window.isReady());
+    for (const QString &name : {u"画板黑白"_s, u"画板抖动"_s}) {
+        auto *panel = window.findChild<RenderPanel *>(name);
+        ASSERT_NE(panel, nullptr);
+        EXPECT_EQ(panel->cursor().shape(), Qt::WaitCursor);
+        EXPECT_TRUE(SameImage(panel->Snapshot(), BlankBoard()));
+        release(*panel);
+    }
+    window.ChooseBlackWhite();
+    window.ChooseDither();
+    EXPECT_TRUE(board.calls.isEmpty());
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(window.workSnapshot().isNull());
+
+    clock.advance(1);
+    ASSERT_TRUE(window.isReady());
+    EXPECT_EQ(window.blackWhitePanel().cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(window.ditherPanel().cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_TRUE(board.calls.isEmpty());
+
+    // Processing runs once per opening: a mark made afterwards is not painted over.
+    window.blackWhitePanel().DrawPoint(500, 500, qRgb(255, 0, 0));
+    clock.advance(1000);
+    EXPECT_EQ(window.blackWhitePanel().Snapshot().pixel(500, 500), qRgb(255, 0, 0));
+}
+
+class EffectChoiceTest : public EffectChooserTest,
+                         public ::testing::WithParamInterface<Effect> {};
+
+// Large enough that the JPEG is decoded at half size, as the command-line tool does it.
+TEST_P(EffectChoiceTest, TheBoardGetsExactlyThatRenderingAndWhatTheToolWrites)
+{
+    const Effect effect = GetParam();
+    const QString path = save(u"photo.jpg"_s, Gradients(1200, 800), "JPEG");
+    openAndProcess(path);
+    ASSERT_TRUE(window.isReady());
+    const QImage snapshot = ExpectedSnapshot(path);
+    ASSERT_TRUE(SameImage(window.workSnapshot(), snapshot));
+    EXPECT_TRUE(SameImage(window.blackWhitePanel().Snapshot(),
+                          RenderEffectBoard(snapshot, Effect::BlackWhite)));
+    EXPECT_TRUE(SameImage(window.ditherPanel().Snapshot(),
+                          RenderEffectBoard(snapshot, Effect::Dither)));
+
+    bool visibleWhileDrawing = true;
+    board.onCall = [&](const QString &call) {
+        if (call.startsWith(u"Draw"_s)) visibleWhileDrawing = window.isVisible();
+    };
+    release(effect == Effect::BlackWhite ? window.blackWhitePanel() : window.ditherPanel());
+
+    const QString draw = effect == Effect::BlackWhite ? u"DrawPicture"_s : u"DrawPoint"_s;
+    EXPECT_EQ(board.calls, (QStringList{u"Clear"_s, u"InstallBlankBackground"_s, draw,
+                                        u"RememberBoardImage"_s}));
+    const QImage expected = RenderEffectBoard(snapshot, effect);
+    EXPECT_TRUE(SameImage(board.surface, expected));
+    EXPECT_TRUE(SameImage(board.remembered, expected));
+    EXPECT_FALSE(window.isVisible());
+    // The dithered board is drawn point by point behind the closed window.
+    EXPECT_EQ(visibleWhileDrawing, effect == Effect::BlackWhite);
+    EXPECT_TRUE(log.isEmpty());
+
+    QProcess tool;
+    const QString png = dir.filePath(u"tool.png"_s);
+    tool.start(QStringLiteral(TAVRO_RENDER_PATH),
+               {path, u"--effect"_s, effect == Effect::BlackWhite ? u"bw"_s : u"dither"_s,
+                u"--png"_s, png});
+    ASSERT_TRUE(tool.waitForFinished(60000));
+    ASSERT_EQ(tool.exitCode(), 0);
+    EXPECT_TRUE(SameImage(board.surface, QImage(png)));
+}
+
+INSTANTIATE_TEST_SUITE_P(BothEffects, EffectChoiceTest,
+                         ::testing::Values(Effect::BlackWhite, Effect::Dither),
+                         [](const auto &info) {
+                             return info.param == Effect::BlackWhite ? "BlackWhite" : "Dither";
+                         });
+
+TEST_F(EffectChooserTest, OnlyALeftReleaseOverAPanelChooses)
+{
+    openAndProcess(save(u"a.png"_s, test::Uniform(100, 100, qRgb(0, 0, 0))));
+    for (RenderPanel *panel : {&window.blackWhitePanel(), &window.ditherPanel()}) {
+        release(*panel, Qt::RightButton);
+        release(*panel, Qt::LeftButton, QPoint(520, 10));  // pressed inside, let go outside
+        release(*panel, Qt::LeftButton, QPoint(-1, 100));
+    }
+    EXPECT_TRUE(board.calls.isEmpty());
+    EXPECT_TRUE(window.isVisible());
+    release(window.blackWhitePanel(), Qt::LeftButton, QPoint(0, 0));
+    EXPECT_EQ(board.calls.size(), 4);
+}
+
+TEST_F(EffectChooserTest, UnreadablePictureGivesWhiteRenderingsAndOneLogLine)
+{
+    const QString missing = dir.filePath(u"gone.png"_s);
+    const struct {
+        QString path;
+        QString named;  // what the log line must name
+    } cases[] = {
+        {missing, missing},
+        {saveBytes(u"cut.jpg"_s, QByteArray("\xFF\xD8\xFF\xE0 and then nothing")), {}},
+        {saveBytes(u"notes.png"_s, QByteArray("just some words")), {}},
+        {saveBytes(u"empty.bmp"_s, {}), {}},
+        {dir.path(), dir.path()},
+        // A drop of two files: both paths, each followed by CR LF.
+        {missing + u"\r\n"_s + dir.filePath(u"b.png"_s) + u"\r\n"_s, missing},
+    };
+    int round = 0;
+    for (const auto &[path, named] : cases) {
+        SCOPED_TRACE(path.toStdString());
+        log.clear();
+        board.calls.clear();
+        openAndProcess(path);
+        ASSERT_TRUE(window.isReady());
+        EXPECT_TRUE(SameImage(window.blackWhitePanel().Snapshot(), BlankBoard()));
+        EXPECT_TRUE(SameImage(window.ditherPanel().Snapshot(), BlankBoard()));
+        ASSERT_EQ(log.size(), 1);
+        EXPECT_TRUE(log[0].startsWith(u"Cannot read picture "_s)) << log[0].toStdString();
+        EXPECT_TRUE(log[0].contains(named.isEmpty() ? path : named)) << log[0].toStdString();
+        EXPECT_FALSE(log[0].contains(u'\n') || log[0].contains(u'\r'));
+
+        // A white snapshot dithers to no dots at all.
+        release(++round % 2 ? window.ditherPanel() : window.blackWhitePanel());
+        ASSERT_GE(board.calls.size(), 3);
+        EXPECT_EQ(board.calls.first(), u"Clear"_s);
+        EXPECT_EQ(board.calls.last(), u"RememberBoardImage"_s);
+        EXPECT_TRUE(SameImage(board.surface, BlankBoard()));
+        EXPECT_FALSE(window.isVisible());
+        EXPECT_EQ(log.size(), 1);
+    }
+}
+
+TEST_F(EffectChooserTest, ClosingWithoutAChoiceLeavesTheBoardAlone)
+{
+    const QImage before = board.surface;
+    const QString path = save(u"a.png"_s, Gradients(300, 200));
+
+    // Closed before its tick: nothing is processed or drawn, now or later.
+    window.open(path);
+    ASSERT_TRUE(window.close());
+    clock.advance(1000);
+    EXPECT_TRUE(window.workSnapshot().isNull());
+    EXPECT_FALSE(window.isReady());
+    EXPECT_TRUE(SameImage(window.blackWhitePanel().Snapshot(), BlankBoard()));
+    EXPECT_TRUE(SameImage(window.ditherPanel().Snapshot(), BlankBoard()));
+
+    // Closed once ready.
+    openAndProcess(path);
+    ASSERT_TRUE(window.isReady());
+    ASSERT_TRUE(window.close());
+    clock.advance(1000);
+    window.ChooseBlackWhite();
+    window.ChooseDither();
+
+    EXPECT_TRUE(board.calls.isEmpty());
+    EXPECT_TRUE(SameImage(board.surface, before));
+    EXPECT_TRUE(log.isEmpty());
+}
+
+TEST_F(EffectChooserTest, ANewDropProcessesTheNewPicture)
+{
+    const QString first = save(u"first.png"_s, Gradients(300, 200));
+    const QString second = save(u"second.png"_s, test::Uniform(100, 50, qRgb(40, 90, 30)));
+    openAndProcess(first);
+    ASSERT_TRUE(SameImage(window.workSnapshot(), ExpectedSnapshot(first)));
+
+    // Dropped while the window is still open: the old renderings no longer count.
+    window.open(second);
+    EXPECT_FALSE(window.isReady());
+    EXPECT_TRUE(SameImage(window.blackWhitePanel().Snapshot(), BlankBoard()));
+    release(window.blackWhitePanel());
+    EXPECT_TRUE(board.calls.isEmpty());
+
+    clock.advance(EffectChooserWindow::TaskInterval);
+    ASSERT_TRUE(window.isReady());
+    EXPECT_EQ(window.picturePath(), second);
+    const QImage snapshot = ExpectedSnapshot(second);
+    EXPECT_TRUE(SameImage(window.workSnapshot(), snapshot));
+    EXPECT_TRUE(SameImage(window.ditherPanel().Snapshot(),
+                          RenderEffectBoard(snapshot, Effect::Dither)));
+    release(window.blackWhitePanel());
+    EXPECT_TRUE(SameImage(board.surface, RenderEffectBoard(snapshot, Effect::BlackWhite)));
+
+    // Dropped after a choice closed the window: it opens again.
+    openAndProcess(first);
+    EXPECT_TRUE(window.isVisible());
+    ASSERT_TRUE(window.isReady());
+    EXPECT_TRUE(SameImage(window.workSnapshot(), ExpectedSnapshot(first)));
+}
+
+TEST(RenderPanel, DrawsOnlyOnItsSurface)
+{
+    RenderPanel panel;
+    EXPECT_EQ(panel.size(), QSize(514, 514));
+    panel.DrawPoint(-1, 0, qRgb(0, 0, 0));
+    panel.DrawPoint(0, 512, qRgb(0, 0, 0));
+    panel.DrawPoint(511, 511, qRgb(0, 0, 0));
+    panel.DrawPicture(test::Uniform(20, 20, qRgb(255, 0, 0)), 500, -10);
+    QImage expected = BlankBoard();
+    expected.setPixel(511, 511, qRgb(0, 0, 0));
+    QPainter(&expected).fillRect(500, 0, 12, 10, QColor(255, 0, 0));
+    EXPECT_TRUE(SameImage(panel.Snapshot(), expected));
+
+    const QImage before = panel.Snapshot();
+    panel.Clear();
+    EXPECT_TRUE(SameImage(panel.Snapshot(), BlankBoard()));
+    EXPECT_EQ(before.pixel(511, 511), qRgb(0, 0, 0));  // a snapshot is a copy
+}
+
+}  // namespace
+}  // namespace tavro::job
