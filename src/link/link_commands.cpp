@@ -23,17 +23,18 @@ void EngraverLink::RecarveJob()
     m_view.LogText(u"Recarve\r\n\r\n"_s);
 }
 
+// The location modes announce themselves before the frame goes out.
 void EngraverLink::LocateToCentre(bool announce)
 {
-    SendFrame(CmdLocate, LocateCentre, 0);
     if (announce) LogLine(u"Laser positioning to image center."_s);
+    SendFrame(CmdLocate, LocateCentre, 0);
 }
 
 void EngraverLink::LocateToBox()
 {
-    SendFrame(CmdLocate, LocateBox, 0);
     LogLine(u"\r\nTo carve content will be limited in the box."_s);
     LogLine(u"Press the direction button to adjust the position."_s);
+    SendFrame(CmdLocate, LocateBox, 0);
 }
 
 void EngraverLink::Jog(JogDirection direction, const QString &name)

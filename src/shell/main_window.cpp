@@ -1,14 +1,25 @@
 #include "shell/main_window.h"
 
+#include "job/effect_chooser_window.h"
 #include "job/job_controls.h"
 #include "link/engraver_link.h"
+#include "platform/browser.h"
+#include "platform/hot_keys.h"
 #include "platform/profile_file.h"
 #include "shell/captions.h"
 #include "ui_main_window.h"
+#include "workspace/board_editor.h"
+#include "workspace/keyboard_control.h"
+#include "workspace/location_modes.h"
 #include "workspace/preview_board.h"
+#include "workspace/text_engraving.h"
 
 #include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QMouseEvent>
+#include <QProgressBar>
 #include <QSignalBlocker>
 
 using namespace Qt::Literals::StringLiterals;
@@ -70,6 +81,14 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent), m_ui(std::make_unique
     m_ui->画板1->raise();
     m_ui->画板1->SetBackgroundPicture(QImage(u":/assets/drop_hint_1.bmp"_s));
     m_log = std::make_unique<MessageLog>(*m_ui->编辑框1);
+    m_editor = std::make_unique<workspace::BoardEditor>(*m_ui->画板1);
+    m_hotKeys = std::make_unique<platform::HotKeys>(this);
+    // A thin bar under the send button shows the block draining to the machine.
+    m_uploadProgress = new QProgressBar(this);
+    m_uploadProgress->setObjectName(u"进度条发送"_s);
+    m_uploadProgress->setGeometry(808, 65, 168, 5);
+    m_uploadProgress->setTextVisible(false);
+    m_uploadProgress->hide();
     quit = [] { QCoreApplication::exit(0); };
 }
 
@@ -93,12 +112,31 @@ void MainWindow::applyFonts()
 }
 
 void MainWindow::attach(link::EngraverLink &link, job::JobControls &jobs,
-                        platform::ProfileFile &settings)
+                        platform::ProfileFile &settings, platform::Clock &clock)
 {
     m_link = &link;
     m_jobs = &jobs;
     m_settings = &settings;
     auto &ui = *m_ui;
+    m_locations = std::make_unique<workspace::LocationModes>(*ui.单选框点定位, *ui.单选框到中心,
+                                                             *ui.单选框框定位, *ui.画板1, link);
+    m_text = std::make_unique<workspace::TextEngraving>(
+        workspace::TextEngraving::Units{*ui.编辑框文字, *ui.编辑框文字预览, *ui.按钮文字确认,
+                                        *ui.单选框文字},
+        *ui.画板1, settings, [&link](const QString &line) { link.LogLine(line); });
+    m_keyboard = std::make_unique<workspace::KeyboardControl>(*ui.选择框使用键盘, *m_hotKeys, link);
+    m_chooser = std::make_unique<job::EffectChooserWindow>(
+        *m_editor, clock, [&link](const QString &line) { link.LogLine(line); });
+    m_locations->placeText = [this](int x, int y) { m_text->PlaceTextPreview(x, y); };
+    connectJobControls();
+    connectWorkspace();
+}
+
+void MainWindow::connectJobControls()
+{
+    auto &ui = *m_ui;
+    link::EngraverLink &link = *m_link;
+    job::JobControls &jobs = *m_jobs;
     connect(ui.按钮连接, &QPushButton::clicked, this, [&link] { link.StartConnect(); });
     connect(ui.按钮断开, &QPushButton::clicked, this, [&link] { link.Disconnect(); });
     connect(ui.按钮开始, &QPushButton::clicked, this, [&jobs] { jobs.Start(); });
@@ -108,14 +146,85 @@ void MainWindow::attach(link::EngraverLink &link, job::JobControls &jobs,
     connect(ui.按钮重刻, &QPushButton::clicked, this, [&jobs] { jobs.Recarve(); });
     connect(ui.按钮快退, &QPushButton::clicked, this, [&jobs] { jobs.FastBackward(); });
     connect(ui.按钮快进, &QPushButton::clicked, this, [&jobs] { jobs.FastForward(); });
+    connect(ui.按钮发送数据, &QPushButton::clicked, this, [this] { m_jobs->PrepareUpload(*m_editor); });
     connect(ui.滑块条1, &QSlider::valueChanged, this,
             [&jobs](int position) { jobs.BurnTimeChanged(position); });
     ui.滑块条1->installEventFilter(this);
     connect(ui.组合框语言, &QComboBox::currentIndexChanged, this, &MainWindow::ApplyLanguage);
 }
 
+void MainWindow::connectWorkspace()
+{
+    auto &ui = *m_ui;
+    link::EngraverLink &link = *m_link;
+    connect(ui.按钮清除, &QPushButton::clicked, this, &MainWindow::ClearBoard);
+    connect(ui.按钮重载, &QPushButton::clicked, this, [this] { m_editor->ReloadPicture(); });
+    connect(ui.按钮缩小, &QPushButton::clicked, this, [this] { m_editor->ZoomOutBoard(); });
+    connect(ui.按钮旋转, &QPushButton::clicked, this, [this] { m_editor->RotateBoard(); });
+    for (QRadioButton *radio : {ui.单选框点定位, ui.单选框到中心, ui.单选框框定位})
+        connect(radio, &QRadioButton::clicked, this, [this] { m_locations->ApplyLocationMode(); });
+    connect(ui.画板1, &workspace::PreviewBoard::leftButtonPressed, this,
+            [this](int x, int y) { m_locations->BoardMouseDown(x, y); });
+    connect(ui.按钮上, &QPushButton::clicked, this, [&link] { link.JogUp(); });
+    connect(ui.按钮下, &QPushButton::clicked, this, [&link] { link.JogDown(); });
+    connect(ui.按钮左, &QPushButton::clicked, this, [&link] { link.JogLeft(); });
+    connect(ui.按钮右, &QPushButton::clicked, this, [&link] { link.JogRight(); });
+    connect(ui.选择框使用键盘, &QCheckBox::clicked, this,
+            [this] { m_keyboard->ToggleKeyboardControl(); });
+    connect(m_hotKeys.get(), &platform::HotKeys::pressed, this,
+            [this](int id) { m_keyboard->HotkeyPressed(id); });
+    connect(ui.单选框文字, &QRadioButton::clicked, this, [this] { m_text->ArmTextPlacement(); });
+    connect(ui.按钮文字确认, &QPushButton::clicked, this, [this] { m_text->BurnTextIntoBoard(); });
+    connect(ui.编辑框文字, &QPlainTextEdit::textChanged, this,
+            [this] { m_text->MirrorInputToPreview(); });
+    connect(ui.编辑框文字预览, &QPlainTextEdit::textChanged, this,
+            [this] { m_text->MirrorPreviewToInput(); });
+    connect(ui.按钮字体, &QPushButton::clicked, this, [this] { m_text->ChooseFont(); });
+    ui.标签Logo->installEventFilter(this);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent *event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    QStringList paths;
+    for (const QUrl &url : urls)
+        if (url.isLocalFile()) paths << url.toLocalFile();
+    if (paths.isEmpty()) return;  // text and remote links are not pictures to take
+    event->acceptProposedAction();
+    DropFiles(paths.size() == 1 ? paths.first() : paths.join(u"\r\n"_s) + u"\r\n"_s);
+}
+
+void MainWindow::DropFiles(const QString &paths)
+{
+    m_editor->setPicturePath(paths);
+    m_chooser->open(paths);
+    m_jobs->Pause();
+    DisableMachineControls();
+    for (QWidget *w : {static_cast<QWidget *>(m_ui->按钮发送数据), static_cast<QWidget *>(m_ui->按钮清除),
+                       static_cast<QWidget *>(m_ui->按钮缩小), static_cast<QWidget *>(m_ui->按钮旋转),
+                       static_cast<QWidget *>(m_ui->按钮重载)})
+        w->setEnabled(true);
+    m_jobs->ResetRunTime();
+}
+
+void MainWindow::ClearBoard()
+{
+    m_editor->ClearBoard();
+    EnableMachineControls();
+    setPositionFields(u"000"_s, u"000"_s);
+}
+
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_ui->标签Logo && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        platform::OpenMakerSite();
+    }
     // The press already moved the slider; its release is what sends the burn time.
     if (watched == m_ui->滑块条1 && event->type() == QEvent::MouseButtonRelease && m_jobs &&
         static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
@@ -259,6 +368,17 @@ void MainWindow::showBurnTime(int t)
 void MainWindow::showMessage(const QString &text, const QString &caption)
 {
     messageBox(text, BoxButtons::Ok, caption);
+}
+
+void MainWindow::showUploadProgress(qint64 written, qint64 total)
+{
+    if (total <= 0 || written >= total) {
+        m_uploadProgress->hide();
+        return;
+    }
+    m_uploadProgress->setRange(0, int(total));
+    m_uploadProgress->setValue(int(written));
+    m_uploadProgress->show();
 }
 
 void MainWindow::setRunTimeText(const QString &text)

@@ -14,18 +14,27 @@
 namespace Ui {
 class MainWindow;
 }
+class QProgressBar;
+
 namespace tavro::link {
 class EngraverLink;
 }
 namespace tavro::job {
+class EffectChooserWindow;
 class JobControls;
-}
+}  // namespace tavro::job
 namespace tavro::platform {
+class Clock;
+class HotKeys;
 class ProfileFile;
-}
+}  // namespace tavro::platform
 namespace tavro::workspace {
+class BoardEditor;
+class KeyboardControl;
+class LocationModes;
 class PreviewBoard;
-}
+class TextEngraving;
+}  // namespace tavro::workspace
 
 namespace tavro::shell {
 
@@ -41,10 +50,21 @@ public:
     ~MainWindow() override;
 
     // Connects every control to the handlers; done once, before the window is used.
-    void attach(link::EngraverLink &link, job::JobControls &jobs, platform::ProfileFile &settings);
+    void attach(link::EngraverLink &link, job::JobControls &jobs, platform::ProfileFile &settings,
+                platform::Clock &clock);
 
     MessageLog &log() { return *m_log; }
     workspace::PreviewBoard &board();
+    workspace::BoardEditor &editor() { return *m_editor; }
+    workspace::LocationModes &locations() { return *m_locations; }
+    workspace::TextEngraving &text() { return *m_text; }
+    workspace::KeyboardControl &keyboard() { return *m_keyboard; }
+    platform::HotKeys &hotKeys() { return *m_hotKeys; }
+    job::EffectChooserWindow &chooser() { return *m_chooser; }
+
+    // Picture files dropped on the window: one path, or every path followed by CR LF.
+    void DropFiles(const QString &paths);
+    void ClearBoard();
 
     // Captions of the chosen language, its drop hint on the board, the choice saved.
     void ApplyLanguage();
@@ -72,6 +92,7 @@ public:
     void drawTracePoint(int x, int y) override;
     void showBurnTime(int t) override;
     void showMessage(const QString &text, const QString &caption) override;
+    void showUploadProgress(qint64 written, qint64 total) override;
 
     // job::JobView
     void setRunTimeText(const QString &text) override;
@@ -86,9 +107,13 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void applyFonts();
+    void connectJobControls();
+    void connectWorkspace();
     void setMachineControlsEnabled(bool enabled);
     QList<QWidget *> locationControls() const;
 
@@ -97,6 +122,13 @@ private:
     link::EngraverLink *m_link = nullptr;
     job::JobControls *m_jobs = nullptr;
     platform::ProfileFile *m_settings = nullptr;
+    std::unique_ptr<workspace::BoardEditor> m_editor;
+    std::unique_ptr<workspace::LocationModes> m_locations;
+    std::unique_ptr<workspace::TextEngraving> m_text;
+    std::unique_ptr<platform::HotKeys> m_hotKeys;
+    std::unique_ptr<workspace::KeyboardControl> m_keyboard;
+    std::unique_ptr<job::EffectChooserWindow> m_chooser;
+    QProgressBar *m_uploadProgress = nullptr;
 };
 
 }  // namespace tavro::shell

@@ -3,6 +3,7 @@
 #include "shell/control_style.h"
 #include "shell/number_text.h"
 #include "workspace/preview_board.h"
+#include "workspace/text_engraving.h"
 #include "workspace/text_font.h"
 
 #include <QApplication>
@@ -20,7 +21,7 @@ Program::Program(platform::SerialLine &line, platform::Clock &clock, link::PortL
       m_link(line, clock, m_window, std::move(lister)),
       m_jobs(m_link, clock, m_window)
 {
-    m_window.attach(m_link, m_jobs, m_settings);
+    m_window.attach(m_link, m_jobs, m_settings, clock);
 }
 
 void Program::OnMainWindowCreated()
@@ -34,9 +35,7 @@ void Program::OnMainWindowCreated()
     // Without the folder the choices are simply not kept; start-up goes on.
     QDir().mkpath(m_settingsFolder);
 
-    const workspace::TextFontSettings font = workspace::LoadFontSettings(m_settings);
-    m_window.board().setBoardFont(font.toFont());
-    m_window.findChild<QWidget *>(u"编辑框文字预览"_s)->setFont(font.toFont());
+    m_window.text().ApplyFontSettings(workspace::LoadFontSettings(m_settings));
 
     const QString stored = m_settings.read(u"MainWindow"_s, u"Language"_s, u"0"_s);
     m_window.selectStoredLanguage(IntegerPart(LeadingNumber(stored)));

@@ -106,6 +106,7 @@ void PreviewBoard::DrawPoint(int x, int y, QRgb colour)
 void PreviewBoard::WriteTextAt(int x, int y, const QString &text)
 {
     QPainter painter(&m_surface);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
     painter.setFont(m_font);
     painter.setPen(Qt::black);
     const QFontMetrics metrics(m_font);

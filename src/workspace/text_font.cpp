@@ -37,6 +37,15 @@ QFont TextFontSettings::toFont() const
     font.setItalic(italic);
     font.setStrikeOut(strikeOut);
     font.setUnderline(underline);
+    // The board holds exactly what is burnt: whole black pixels, no grey edges.
+    font.setStyleStrategy(QFont::NoAntialias);
+    return font;
+}
+
+QFont TextFontSettings::toDialogFont() const
+{
+    QFont font = toFont();
+    font.setPointSize(std::max(1, size));
     return font;
 }
 

@@ -20,6 +20,8 @@ struct TextFontSettings {
 
     // Points on the board's nominal 96 dots per inch, so the board is the same everywhere.
     QFont toFont() const;
+    // The same font sized in points, as the font dialog shows it.
+    QFont toDialogFont() const;
     static TextFontSettings fromFont(const QFont &font);
 };
 

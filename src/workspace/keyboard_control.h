@@ -1,0 +1,43 @@
+// The arrow keys as jog keys, system-wide while "Use Keyboard" is checked.
+#pragma once
+
+#include <QCheckBox>
+
+namespace tavro::link {
+class EngraverLink;
+}
+namespace tavro::platform {
+class HotKeys;
+}
+
+namespace tavro::workspace {
+
+class KeyboardControl {
+public:
+    // Virtual-key codes of the arrows.
+    static constexpr int KeyLeft = 37;
+    static constexpr int KeyUp = 38;
+    static constexpr int KeyRight = 39;
+    static constexpr int KeyDown = 40;
+
+    KeyboardControl(QCheckBox &box, platform::HotKeys &keys, link::EngraverLink &link);
+
+    void ToggleKeyboardControl();
+    void HotkeyPressed(int id);
+
+    int HotkeyIdUp() const { return m_up; }
+    int HotkeyIdDown() const { return m_down; }
+    int HotkeyIdLeft() const { return m_left; }
+    int HotkeyIdRight() const { return m_right; }
+
+private:
+    QCheckBox &m_box;
+    platform::HotKeys &m_keys;
+    link::EngraverLink &m_link;
+    int m_up = 0;
+    int m_down = 0;
+    int m_left = 0;
+    int m_right = 0;
+};
+
+}  // namespace tavro::workspace

@@ -1,0 +1,70 @@
+#include "workspace/location_modes.h"
+
+#include "link/engraver_link.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace tavro::workspace {
+
+void UncheckRadio(QRadioButton &radio)
+{
+    const bool exclusive = radio.autoExclusive();
+    radio.setAutoExclusive(false);
+    radio.setChecked(false);
+    radio.setAutoExclusive(exclusive);
+}
+
+LocationModes::LocationModes(QRadioButton &point, QRadioButton &centre, QRadioButton &box,
+                             PreviewBoard &board, link::EngraverLink &link)
+    : m_pointRadio(point), m_centreRadio(centre), m_boxRadio(box), m_board(board), m_link(link)
+{
+}
+
+void LocationModes::remember(LocationMode mode)
+{
+    m_point = mode == LocationMode::Point;
+    m_centre = mode == LocationMode::Centre;
+    m_box = mode == LocationMode::Box;
+}
+
+void LocationModes::leave(QRadioButton &radio, bool &flag)
+{
+    flag = false;
+    UncheckRadio(radio);
+    m_board.setBoardCursor(BoardCursor::Default);
+}
+
+void LocationModes::ApplyLocationMode()
+{
+    if (m_pointRadio.isChecked()) {
+        if (m_point) return leave(m_pointRadio, m_point);
+        m_link.LogLine(u"\r\n"_s + QString(22, u'>') + u"Click the drawing board to location."_s +
+                       QString(16, u'<'));
+        m_board.setBoardCursor(BoardCursor::Cross);
+        remember(LocationMode::Point);
+    }
+    if (m_centreRadio.isChecked()) {
+        if (m_centre) return leave(m_centreRadio, m_centre);
+        m_board.setBoardCursor(BoardCursor::Default);
+        m_link.LocateToCentre(true);
+        remember(LocationMode::Centre);
+    }
+    if (m_boxRadio.isChecked()) {
+        if (m_box) {
+            leave(m_boxRadio, m_box);
+            m_link.LocateToCentre(false);
+            return;
+        }
+        m_board.setBoardCursor(BoardCursor::Default);
+        m_link.LocateToBox();
+        remember(LocationMode::Box);
+    }
+}
+
+void LocationModes::BoardMouseDown(int x, int y)
+{
+    if (m_board.boardCursor() == BoardCursor::Cross) m_link.GotoPoint(x, y);
+    if (m_board.boardCursor() == BoardCursor::IBeam && placeText) placeText(x, y);
+}
+
+}  // namespace tavro::workspace
