@@ -9,6 +9,7 @@
 #include <QCommandLineParser>
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QScreen>
 #include <QTextStream>
 
@@ -56,6 +57,8 @@ int main(int argc, char **argv)
     const QCommandLineOption traceOption(
         u"trace"_s, u"Write every byte sent and received and every log text to standard error."_s);
     parser.addOptions({simulate, traceOption});
+    parser.addPositionalArgument(u"picture"_s, u"A picture to open as if dropped on the window."_s,
+                                 u"[picture]"_s);
     parser.process(app);
 
     platform::PortTable table = platform::PortTable::fromEnvironment();
@@ -92,5 +95,7 @@ int main(int argc, char **argv)
     window.show();
     centre(window);
     program.OnMainWindowCreated();
+    if (const QStringList pictures = parser.positionalArguments(); !pictures.isEmpty())
+        window.DropFiles(QFileInfo(pictures.first()).absoluteFilePath());
     return app.exec();
 }

@@ -1,0 +1,109 @@
+// The main window under load: a stream of position reports, and input during an upload.
+#include "engraver-sim/engraver_sim.h"
+#include "link/frames.h"
+#include "link_doubles.h"
+#include "platform/manual_clock.h"
+#include "platform/qt_serial_line.h"
+#include "shell/program.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+
+using namespace tavro;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// A carving machine's reports: a row, then a run of columns on it.
+QByteArray reports(int frames)
+{
+    QByteArray out;
+    for (int i = 0; i < frames; ++i) {
+        const int row = (i / 200) % 512;
+        const int column = (i % 200) * 2 + 1;
+        out += i % 200 == 0 ? link::MakeFrame(link::RspPositionY, row / 100, row % 100)
+                            : link::MakeFrame(link::RspPositionX, column / 100, column % 100);
+    }
+    return out;
+}
+
+// Position reports drawn on the shown board, repaint included, as a serial port delivers
+// them: about 64 frames a read.
+void BM_PositionReportsDrawn(benchmark::State &state)
+{
+    QTemporaryDir home;
+    test::FakeSerialLine line;
+    platform::ManualClock clock;
+    shell::Program program(line, clock, [] { return link::PortList{}; }, home.path());
+    program.window().show();
+    program.OnMainWindowCreated();
+    const QByteArray stream = reports(5000);
+    for (auto _ : state) {
+        for (qsizetype at = 0; at < stream.size(); at += 256) {
+            line.deliver(stream.mid(at, 256));
+            QCoreApplication::processEvents();
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * 5000);
+}
+BENCHMARK(BM_PositionReportsDrawn)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The 32768-byte block at 57600 baud against the paced machine, while a 10 ms timer
+// stands in for the operator's input: how late it is ever answered, and the wire time.
+void BM_UploadAt57600BaudKeepsTheWindowLive(benchmark::State &state)
+{
+    for (auto _ : state) {
+        QTemporaryDir dir;
+        sim::EngraverOptions options;
+        options.linkPath = dir.filePath(u"ttyBench"_s);
+        options.paced = true;
+        options.eraseMs = 50;
+        sim::Engraver machine(options);
+        machine.start();
+        const platform::PortTable table({machine.devicePath()});
+        platform::QtSerialLine line(table);
+        platform::ManualClock clock;
+        shell::Program program(line, clock, [] { return link::PortList{}; }, dir.path());
+        program.window().show();
+        program.OnMainWindowCreated();
+        if (!QTest::qWaitFor(
+                [&] { return program.link().state() == link::LinkState::Identified; }, 10000)) {
+            state.SkipWithError("the simulated engraver was not found");
+            return;
+        }
+
+        qint64 worstLateMs = 0;
+        QElapsedTimer sinceTick;
+        QTimer probe;
+        probe.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&probe, &QTimer::timeout, [&] {
+            worstLateMs = std::max(worstLateMs, sinceTick.restart() - 10);
+        });
+        QTest::mouseClick(program.window().findChild<QAbstractButton *>(u"按钮发送数据"_s),
+                          Qt::LeftButton);
+        sinceTick.start();
+        probe.start(10);
+        const bool received = QTest::qWaitFor([&] { return machine.imagesReceived() == 1; }, 20000);
+        probe.stop();
+        if (!received) {
+            state.SkipWithError("the block never arrived");
+            return;
+        }
+        state.counters["worst_input_delay_ms"] = double(worstLateMs);
+        state.counters["wire_seconds"] = machine.lastImageSeconds();
+        state.counters["wire_vs_ideal_pct"] =
+            100.0 * (machine.lastImageSeconds() / (32768.0 * 10 / 57600) - 1.0);
+    }
+}
+BENCHMARK(BM_UploadAt57600BaudKeepsTheWindowLive)->Unit(benchmark::kSecond)->Iterations(1)
+    ->UseRealTime();
+
+}  // namespace
