@@ -1,4 +1,5 @@
 // From a dropped 24-megapixel JPEG to both renderings on the effect chooser's screen.
+#include "support/photo_like.h"
 #include "job/board_canvas.h"
 #include "job/effect_chooser_window.h"
 #include "job/render_panel.h"
@@ -26,30 +27,13 @@ public:
     void RememberBoardImage() override {}
 };
 
-// Smooth gradients with grain, so the JPEG coder and the dithering see photo-like data.
-QImage PhotoLike(int width, int height)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    QRandomGenerator random(42);
-    for (int y = 0; y < height; ++y) {
-        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < width; ++x) {
-            const int grain = int(random.bounded(24)) - 12;
-            line[x] = qRgb(qBound(0, x * 255 / width + grain, 255),
-                           qBound(0, y * 255 / height + grain, 255),
-                           qBound(0, (x + y) * 255 / (width + height) + grain, 255));
-        }
-    }
-    return image;
-}
-
 // Each iteration is one drop: the window opens, its 5 ms task fires, and the events
 // that follow are run until both panels are painted and take clicks.
 void BM_DroppedJpeg24MpToBothRenderingsOnScreen(benchmark::State &state)
 {
     const QTemporaryDir folder;
     const QString path = folder.filePath(u"24mp.jpg"_s);
-    if (!PhotoLike(6000, 4000).save(path, "JPEG", 90)) {
+    if (!bench::PhotoLike(6000, 4000).save(path, "JPEG", 90)) {
         state.SkipWithError("cannot write the JPEG");
         return;
     }

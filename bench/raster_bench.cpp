@@ -1,4 +1,5 @@
 // Speed of the raster arithmetic and of a big dropped JPEG on its way to both renderings.
+#include "support/photo_like.h"
 #include "job/effect_board.h"
 #include "job/raster_constants.h"
 #include "job/render_black_white.h"
@@ -17,26 +18,9 @@ using namespace tavro;
 
 namespace {
 
-// Smooth gradients with grain, so the dithering and the JPEG coder see photo-like data.
-QImage PhotoLike(int width, int height)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    QRandomGenerator random(42);
-    for (int y = 0; y < height; ++y) {
-        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < width; ++x) {
-            const int grain = int(random.bounded(24)) - 12;
-            line[x] = qRgb(qBound(0, x * 255 / width + grain, 255),
-                           qBound(0, y * 255 / height + grain, 255),
-                           qBound(0, (x + y) * 255 / (width + height) + grain, 255));
-        }
-    }
-    return image;
-}
-
 const QImage &Snapshot()
 {
-    static const QImage snapshot = job::MakeWorkSnapshot(PhotoLike(640, 480), QSize(640, 480));
+    static const QImage snapshot = job::MakeWorkSnapshot(bench::PhotoLike(640, 480), QSize(640, 480));
     return snapshot;
 }
 
@@ -46,7 +30,7 @@ const QString &BigJpegPath()
     static const QTemporaryDir folder;
     static const QString path = [] {
         const QString file = folder.filePath(QStringLiteral("24mp.jpg"));
-        PhotoLike(6000, 4000).save(file, "JPEG", 90);
+        bench::PhotoLike(6000, 4000).save(file, "JPEG", 90);
         return file;
     }();
     return path;
