@@ -36,6 +36,7 @@ public:
     static constexpr int PresenceInterval = 1000;
     static constexpr int JogPauseMs = 50;
     static constexpr int UploadDelayMs = 5;
+    static constexpr int PowerOffDrainMs = 1000;
 
     EngraverLink(platform::SerialLine &port, platform::Clock &clock, LinkView &view,
                  PortLister lister, QObject *parent = nullptr);

@@ -129,6 +129,7 @@ void EngraverLink::PowerOff()
 {
     // The caller ends the program right after: the frame must already be out.
     SendFrame(CmdPowerOff, 0, 0);
+    m_port.drain(PowerOffDrainMs);
 }
 
 }  // namespace tavro::link

@@ -1,5 +1,7 @@
 #include "platform/qt_serial_line.h"
 
+#include <QDeadlineTimer>
+
 #include <algorithm>
 
 namespace tavro::platform {
@@ -73,6 +75,14 @@ void QtSerialLine::writeBlock(const QByteArray &block)
     m_blockTotal = m_port.bytesToWrite();
     m_blockLeft = m_blockTotal;
     emit blockProgress(0, m_blockTotal);
+}
+
+void QtSerialLine::drain(int timeoutMs)
+{
+    QDeadlineTimer deadline(timeoutMs);
+    while (m_port.isOpen() && m_port.bytesToWrite() > 0 && !deadline.hasExpired()) {
+        if (!m_port.waitForBytesWritten(int(deadline.remainingTime()))) break;
+    }
 }
 
 void QtSerialLine::onBytesWritten(qint64 count)

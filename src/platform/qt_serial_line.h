@@ -20,6 +20,7 @@ public:
     int portNumber() const override { return m_portNumber; }
     void write(const QByteArray &bytes) override;
     void writeBlock(const QByteArray &block) override;
+    void drain(int timeoutMs) override;
 
     const PortTable &table() const { return m_table; }
 

@@ -24,6 +24,9 @@ public:
     // block queued so far is out) or blockFailed() tells how it ended.
     // On a closed port the block is dropped and fails at once.
     virtual void writeBlock(const QByteArray &block) = 0;
+    // Blocks until everything written so far is handed to the device, or the time is up:
+    // for a last frame before the program ends.
+    virtual void drain(int timeoutMs) = 0;
 
 signals:
     void received(const QByteArray &bytes);

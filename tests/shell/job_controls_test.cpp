@@ -170,6 +170,7 @@ TEST_F(JobControlsTest, PowerOffAsksFirst)
     boxAnswer = 0;
     click(u"按钮关机"_s);
     EXPECT_EQ(line.writes, QList<QByteArray>{bytes({0xFF, 0x0C, 0, 0})});
+    EXPECT_EQ(line.drains, 1) << "the frame is out before the program ends";
     EXPECT_EQ(quits, 1);
 }
 

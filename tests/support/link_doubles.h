@@ -51,6 +51,8 @@ public:
         blocks << block;
         if (blocksDrainAtOnce) emit blockWritten();
     }
+    void drain(int) override { ++drains; }
+    int drains = 0;
     void deliver(const QByteArray &bytes) { emit received(bytes); }
     void finishBlock(bool ok)
     {

@@ -1,0 +1,83 @@
+#include "shell/settings_window.h"
+
+#include "ui_settings_window.h"
+
+#include <QMouseEvent>
+#include <QScreen>
+#include <QShowEvent>
+#include <QUrl>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace tavro::shell {
+
+SettingsWindow::SettingsWindow(std::function<void()> reverseX, std::function<void()> reverseY,
+                               QWidget *parent)
+    : QDialog(parent),
+      m_ui(std::make_unique<Ui::SettingsWindow>()),
+      m_reverseX(std::move(reverseX)),
+      m_reverseY(std::move(reverseY))
+{
+    m_ui->setupUi(this);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(size());
+    // The shown host and the opened address must name the same site.
+    m_ui->标签6->setText(QUrl(platform::MakerSite).host());
+    // "Visit us:" only leads in to the link; clicks on its blank tail belong to the link.
+    m_ui->标签2->setAttribute(Qt::WA_TransparentForMouseEvents);
+    applyFonts();
+    makeConnections();
+}
+
+SettingsWindow::~SettingsWindow() = default;
+
+void SettingsWindow::applyFonts()
+{
+    // Character heights in pixels, so the window looks the same on any screen.
+    QFont calibri(u"Calibri"_s);
+    calibri.setPixelSize(12);
+    for (QWidget *w : {static_cast<QWidget *>(m_ui->分组框1), static_cast<QWidget *>(m_ui->标签1),
+                       static_cast<QWidget *>(m_ui->按钮x), static_cast<QWidget *>(m_ui->按钮y),
+                       static_cast<QWidget *>(m_ui->分组框4)})
+        w->setFont(calibri);
+    QFont version(u"Calibri"_s);
+    version.setPixelSize(21);
+    m_ui->标签5->setFont(version);
+    QFont arial(u"Arial"_s);
+    arial.setPixelSize(14);
+    m_ui->标签2->setFont(arial);
+    arial.setUnderline(true);
+    m_ui->标签6->setFont(arial);
+}
+
+void SettingsWindow::makeConnections()
+{
+    connect(m_ui->按钮x, &QPushButton::clicked, this, [this] {
+        if (m_reverseX) m_reverseX();
+    });
+    connect(m_ui->按钮y, &QPushButton::clicked, this, [this] {
+        if (m_reverseY) m_reverseY();
+    });
+    m_ui->标签6->installEventFilter(this);
+}
+
+bool SettingsWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_ui->标签6 && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton && openSite) {
+        openSite();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void SettingsWindow::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // Centred on the screen, not over the main window.
+    if (const QScreen *screen = this->screen(); screen && !event->spontaneous())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+}  // namespace tavro::shell
