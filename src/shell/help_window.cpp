@@ -36,8 +36,7 @@ bool OpensHelp(Qt::KeyboardModifiers modifiers)
            Qt::ControlModifier;
 }
 
-HelpWindow::HelpWindow(QWidget *parent)
-    : QDialog(parent), m_ui(std::make_unique<Ui::HelpWindow>())
+HelpWindow::HelpWindow(QWidget *parent) : QDialog(parent), m_ui(std::make_unique<Ui::HelpWindow>())
 {
     m_ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |

@@ -7,6 +7,8 @@
 #include "platform/hot_keys.h"
 #include "platform/profile_file.h"
 #include "shell/captions.h"
+#include "shell/help_window.h"
+#include "shell/settings_window.h"
 #include "ui_main_window.h"
 #include "workspace/board_editor.h"
 #include "workspace/keyboard_control.h"
@@ -181,6 +183,22 @@ void MainWindow::connectWorkspace()
             [this] { m_text->MirrorPreviewToInput(); });
     connect(ui.按钮字体, &QPushButton::clicked, this, [this] { m_text->ChooseFont(); });
     ui.标签Logo->installEventFilter(this);
+    connect(ui.按钮设置, &QPushButton::clicked, this, &MainWindow::OpenSettings);
+    ui.按钮设置->installEventFilter(this);
+}
+
+void MainWindow::OpenSettings()
+{
+    SettingsWindow settings([this] { m_link->ReverseMotorX(); },
+                            [this] { m_link->ReverseMotorY(); }, this);
+    settings.exec();
+}
+
+void MainWindow::OpenHelpOnCtrlRelease()
+{
+    HelpWindow help(this);
+    help.messageBox = messageBox;
+    help.exec();
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent *event)
@@ -224,6 +242,16 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_ui->标签Logo && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
         platform::OpenMakerSite();
+    }
+    if (watched == m_ui->按钮设置 && event->type() == QEvent::MouseButtonRelease &&
+        m_ui->按钮设置->isEnabled()) {
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::LeftButton && OpensHelp(mouse->modifiers())) {
+            // Help takes this release instead of the settings the click would open.
+            m_ui->按钮设置->setDown(false);
+            OpenHelpOnCtrlRelease();
+            return true;
+        }
     }
     // The press already moved the slider; its release is what sends the burn time.
     if (watched == m_ui->滑块条1 && event->type() == QEvent::MouseButtonRelease && m_jobs &&

@@ -65,6 +65,8 @@ public:
     // Picture files dropped on the window: one path, or every path followed by CR LF.
     void DropFiles(const QString &paths);
     void ClearBoard();
+    void OpenSettings();
+    void OpenHelpOnCtrlRelease();
 
     // Captions of the chosen language, its drop hint on the board, the choice saved.
     void ApplyLanguage();
