@@ -1,7 +1,9 @@
-// tavro-make-assets: draws the program's pictures (drop hints, blank board, rulers, logo, icon).
+// tavro-make-assets: draws the program's pictures (drop hints, blank board, rulers, logo, icon,
+// help pictures).
 #include "bmp_file.h"
 #include "brand_mark.h"
 #include "drop_hint.h"
+#include "help_pictures.h"
 #include "ruler.h"
 
 #include <QDir>
@@ -18,6 +20,9 @@ namespace {
 
 constexpr int kBlankSide = 600;
 constexpr int kHintColours = 16;
+constexpr int kJpegQuality = 92;
+// Answers up to this one are JPEG files, the rest PNG, as the help window's resources name them.
+constexpr int kLastJpegAnswer = 4;
 
 void printError(const QString &text)
 {
@@ -53,6 +58,14 @@ bool writePng(const QString &path, const QImage &picture)
     return false;
 }
 
+// A fixed quality makes a second run write the same bytes, so unchanged pictures stay unchanged.
+bool writeJpeg(const QString &path, const QImage &picture)
+{
+    if (picture.save(path, "JPG", kJpegQuality)) return true;
+    printError(u"cannot write %1"_s.arg(path));
+    return false;
+}
+
 QImage blankBoard()
 {
     QImage white(kBlankSide, kBlankSide, QImage::Format_RGB32);
@@ -73,6 +86,31 @@ bool haveFonts()
     return ok;
 }
 
+bool writeHelpPicture(const QString &path, const QImage &picture, bool jpeg)
+{
+    if (picture.isNull()) {
+        printError(u"%1: the text runs off the page"_s.arg(path));
+        return false;
+    }
+    return jpeg ? writeJpeg(path, picture) : writePng(path, picture);
+}
+
+bool makeHelp(const QDir &out)
+{
+    if (!out.mkpath(u"help"_s)) {
+        printError(u"cannot create %1"_s.arg(out.filePath(u"help"_s)));
+        return false;
+    }
+    const QDir help(out.filePath(u"help"_s));
+    bool ok = writeHelpPicture(help.filePath(u"help_start.png"_s), helpStart(), false);
+    for (int n = 1; n <= kHelpAnswerCount; ++n) {
+        const bool jpeg = n <= kLastJpegAnswer;
+        const QString name = u"answer_%1.%2"_s.arg(n).arg(jpeg ? u"jpg"_s : u"png"_s);
+        ok &= writeHelpPicture(help.filePath(name), helpAnswer(n), jpeg);
+    }
+    return ok;
+}
+
 bool makeAll(const QDir &out)
 {
     bool ok = true;
@@ -85,6 +123,7 @@ bool makeAll(const QDir &out)
     ok &= writePng(out.filePath(u"ruler_vertical.png"_s), verticalRuler());
     ok &= writePng(out.filePath(u"logo.png"_s), logo());
     ok &= writePng(out.filePath(u"tavro.png"_s), windowIcon());
+    ok &= makeHelp(out);
     return ok;
 }
 
