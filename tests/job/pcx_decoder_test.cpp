@@ -51,21 +51,21 @@ TEST(DecodePcx, ReadsEveryAcceptedDepth)
     };
     const int width = 13, height = 6;
     for (const auto &c : cases) {
-        test::PcxSpec spec{.bitsPerPixel = c.bits, .planes = c.planes, .width = width,
+        test::PcxLayout layout{.bitsPerPixel = c.bits, .planes = c.planes, .width = width,
                            .height = height, .bytesPerLine = c.bytesPerLine};
-        spec.headerPalette = Triples(16);
-        if (c.tailPalette) spec.tailPalette = Triples(256);
-        spec.rows = QByteArray(height * c.planes * c.bytesPerLine, '\0');
+        layout.headerPalette = Triples(16);
+        if (c.tailPalette) layout.tailPalette = Triples(256);
+        layout.rows = QByteArray(height * c.planes * c.bytesPerLine, '\0');
         for (int y = 0; y < height; ++y)
             for (int p = 0; p < c.planes; ++p)
                 for (int x = 0; x < width; ++x) {
                     const int bit = x * c.bits;
                     const qsizetype at = (y * c.planes + p) * c.bytesPerLine + bit / 8;
-                    spec.rows[at] = char(spec.rows[at] | (c.sample(x, y, p) & ((1 << c.bits) - 1))
+                    layout.rows[at] = char(layout.rows[at] | (c.sample(x, y, p) & ((1 << c.bits) - 1))
                                                              << (8 - c.bits - bit % 8));
                 }
         // Through the loader, so the format is recognised by its first bytes.
-        const LoadedPicture picture = LoadPictureData(test::EncodePcx(spec), QString());
+        const LoadedPicture picture = LoadPictureData(test::EncodePcx(layout), QString());
         ASSERT_TRUE(picture.isReadable()) << c.name << ": " << qPrintable(picture.error);
         ASSERT_EQ(picture.size, QSize(width, height)) << c.name;
         for (int y = 0; y < height; ++y)

@@ -52,10 +52,10 @@ QByteArray PngClaiming(quint32 width, quint32 height)
 
 QByteArray Pcx(int width, int height, int bytesPerLine, int bits = 8, int planes = 1)
 {
-    test::PcxSpec spec{.bitsPerPixel = bits, .planes = planes, .width = width,
+    test::PcxLayout layout{.bitsPerPixel = bits, .planes = planes, .width = width,
                        .height = height, .bytesPerLine = bytesPerLine};
-    spec.rows = QByteArray(100, '\x11');
-    return test::EncodePcx(spec);
+    layout.rows = QByteArray(100, '\x11');
+    return test::EncodePcx(layout);
 }
 
 QByteArray Half(const QByteArray &bytes)
@@ -105,7 +105,7 @@ TEST_F(PictureLoaderTest, RecognisesEveryFormatByItsContent)
 TEST_F(PictureLoaderTest, RefusesBadFilesWithAReason)
 {
     const QByteArray jpeg = Encode(TwoColours(64, 64), "jpeg");
-    test::PcxSpec pcx{.bitsPerPixel = 8, .planes = 3, .width = 64, .height = 64,
+    test::PcxLayout pcx{.bitsPerPixel = 8, .planes = 3, .width = 64, .height = 64,
                       .bytesPerLine = 64};
     for (int i = 0; i < 64 * 64 * 3; ++i) pcx.rows.append(char(i * 37 % 251));
     const struct {

@@ -69,31 +69,31 @@ QByteArray EncodeGif(const QImage &indexed)
     return gif.append(gifImageData(indexed)).append(';');
 }
 
-QByteArray EncodePcx(const PcxSpec &spec)
+QByteArray EncodePcx(const PcxLayout &layout)
 {
     QByteArray pcx(128, '\0');
     pcx[0] = 0x0A;
-    pcx[1] = char(spec.version);
+    pcx[1] = char(layout.version);
     pcx[2] = 1;
-    pcx[3] = char(spec.bitsPerPixel);
+    pcx[3] = char(layout.bitsPerPixel);
     auto set16 = [&pcx](int at, int value) {
         pcx[at] = char(value & 0xFF);
         pcx[at + 1] = char((value >> 8) & 0xFF);
     };
-    set16(8, spec.width - 1);
-    set16(10, spec.height - 1);
-    pcx.replace(16, spec.headerPalette.size(), spec.headerPalette);
-    pcx[65] = char(spec.planes);
-    set16(66, spec.bytesPerLine);
-    for (qsizetype at = 0; at < spec.rows.size();) {
-        const char value = spec.rows[at];
+    set16(8, layout.width - 1);
+    set16(10, layout.height - 1);
+    pcx.replace(16, layout.headerPalette.size(), layout.headerPalette);
+    pcx[65] = char(layout.planes);
+    set16(66, layout.bytesPerLine);
+    for (qsizetype at = 0; at < layout.rows.size();) {
+        const char value = layout.rows[at];
         int run = 1;
-        while (run < 63 && at + run < spec.rows.size() && spec.rows[at + run] == value) ++run;
+        while (run < 63 && at + run < layout.rows.size() && layout.rows[at + run] == value) ++run;
         if (run > 1 || (uchar(value) & 0xC0) == 0xC0) pcx.append(char(0xC0 | run));
         pcx.append(value);
         at += run;
     }
-    if (!spec.tailPalette.isEmpty()) pcx.append(char(0x0C)).append(spec.tailPalette);
+    if (!layout.tailPalette.isEmpty()) pcx.append(char(0x0C)).append(layout.tailPalette);
     return pcx;
 }
 

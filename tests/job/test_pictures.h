@@ -12,7 +12,7 @@ QByteArray Encode(const QImage &image, const char *format, int quality = -1);
 // A single-frame GIF of an Indexed8 image with at most 256 colours.
 QByteArray EncodeGif(const QImage &indexed);
 
-struct PcxSpec {
+struct PcxLayout {
     int version = 5;
     int bitsPerPixel = 8;
     int planes = 1;
@@ -25,7 +25,7 @@ struct PcxSpec {
 };
 
 // Run-length encodes the rows as one stream, so runs cross scan lines.
-QByteArray EncodePcx(const PcxSpec &spec);
+QByteArray EncodePcx(const PcxLayout &layout);
 
 // A uniform w x h RGB32 image.
 QImage Uniform(int width, int height, QRgb colour);
