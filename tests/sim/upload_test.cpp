@@ -42,6 +42,14 @@ protected:
         options.burnOut = m_dir.filePath(u"burnt.png"_s);
         return options;
     }
+    // 1 ms a dot, so a job of a few dozen dots lasts long enough to steer.
+    EngraverOptions timedOptions() const
+    {
+        EngraverOptions options = fastOptions();
+        options.fast = false;
+        options.dotUnitMs = 1.0;
+        return options;
+    }
 
     QTemporaryDir m_dir;
 };
@@ -114,10 +122,7 @@ TEST_F(UploadTest, PauseHoldsTheCarveAndSkipForwardLeavesFifteenRows)
     // One dot in each of 60 rows, 40 ms a dot, so the job lasts a few seconds.
     QByteArray raster(kImageBytes, '\0');
     for (int y = 0; y < 60; ++y) setDot(raster, 10, y);
-    EngraverOptions options = fastOptions();
-    options.fast = false;
-    options.dotUnitMs = 1.0;
-    Engraver engraver(options);
+    Engraver engraver(timedOptions());
     ASSERT_TRUE(engraver.start());
     PtyClient client(engraver.devicePath());
     ASSERT_TRUE(upload(client, engraver, raster));
@@ -154,10 +159,7 @@ TEST_F(UploadTest, NewImageStopsTheCarveAndABlankImageEndsAtOnce)
 {
     QByteArray raster(kImageBytes, '\0');
     for (int y = 0; y < 100; ++y) setDot(raster, y, y);
-    EngraverOptions options = fastOptions();
-    options.fast = false;
-    options.dotUnitMs = 1.0;
-    Engraver engraver(options);
+    Engraver engraver(timedOptions());
     ASSERT_TRUE(engraver.start());
     PtyClient client(engraver.devicePath());
     ASSERT_TRUE(upload(client, engraver, raster));
