@@ -78,6 +78,9 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent), m_ui(std::make_unique
     m_ui->按钮文字确认->hide();
     m_ui->标签热键->hide();
     m_ui->编辑框文字预览->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // The position fields only show what the machine reports.
+    m_ui->编辑框x->setReadOnly(true);
+    m_ui->编辑框y->setReadOnly(true);
     // The rulers' panels reach under the board's edge; the board, which holds the
     // job, stays whole on top of them.
     m_ui->画板1->raise();
