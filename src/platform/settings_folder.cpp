@@ -23,9 +23,8 @@ QString SettingsFilePath()
     return QDir::cleanPath(SettingsFolder() + u"/Config.ini"_s);
 }
 
-bool EnsureSettingsFolder()
+bool EnsureSettingsFolder(const QString &folder)
 {
-    const QString folder = SettingsFolder();
     QDir().mkpath(folder);
     return QFileInfo(folder).isDir();
 }

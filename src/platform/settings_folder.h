@@ -10,6 +10,6 @@ QString SettingsFolder();
 // Config.ini in SettingsFolder().
 QString SettingsFilePath();
 // Creates the folder with its parents when missing; true if it is a folder afterwards.
-bool EnsureSettingsFolder();
+bool EnsureSettingsFolder(const QString &folder = SettingsFolder());
 
 }  // namespace tavro::platform

@@ -345,10 +345,7 @@ void MainWindow::ResetLocationControls()
 {
     for (QRadioButton *radio : {m_ui->单选框点定位, m_ui->单选框到中心, m_ui->单选框框定位}) {
         radio->setEnabled(true);
-        // Radio boxes of one group exclude each other; unchecking all needs that off.
-        radio->setAutoExclusive(false);
-        radio->setChecked(false);
-        radio->setAutoExclusive(true);
+        workspace::UncheckRadio(*radio);
     }
     for (QWidget *w : {m_ui->按钮上, m_ui->按钮下, m_ui->按钮左, m_ui->按钮右}) w->setEnabled(true);
     board().setBoardCursor(workspace::BoardCursor::Default);

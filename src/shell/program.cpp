@@ -1,5 +1,6 @@
 #include "shell/program.h"
 
+#include "platform/settings_folder.h"
 #include "shell/control_style.h"
 #include "shell/number_text.h"
 #include "workspace/preview_board.h"
@@ -33,7 +34,7 @@ void Program::OnMainWindowCreated()
     m_link.StartConnect();
     m_link.LogText(u"Automatic Connecting...\r\n"_s);
     // Without the folder the choices are simply not kept; start-up goes on.
-    QDir().mkpath(m_settingsFolder);
+    platform::EnsureSettingsFolder(m_settingsFolder);
 
     m_window.text().ApplyFontSettings(workspace::LoadFontSettings(m_settings));
 

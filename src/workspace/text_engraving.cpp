@@ -1,6 +1,7 @@
 #include "workspace/text_engraving.h"
 
 #include "platform/profile_file.h"
+#include "workspace/location_modes.h"
 
 #include <QFontDialog>
 #include <QRegularExpression>
@@ -40,10 +41,7 @@ void TextEngraving::PlaceTextPreview(int x, int y)
     const int left = std::clamp(x, 0, TextAreaLimit - 1);
     const int top = std::clamp(y, 0, TextAreaLimit - 1);
     m_units.preview.setGeometry(left, top, TextAreaLimit - left, TextAreaLimit - top);
-    const bool exclusive = m_units.arm.autoExclusive();
-    m_units.arm.setAutoExclusive(false);
-    m_units.arm.setChecked(false);
-    m_units.arm.setAutoExclusive(exclusive);
+    UncheckRadio(m_units.arm);
     m_board.setBoardCursor(BoardCursor::Default);
 }
 
