@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace tavro::workspace {
@@ -137,8 +138,10 @@ void PreviewBoard::paintEvent(QPaintEvent *)
 void PreviewBoard::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton) return;
+    // The one-pixel frame is not the board: a press there means its edge pixel,
+    // so the logged and the sent position agree and stay on the board.
     const QPoint p = event->position().toPoint() - QPoint(Frame, Frame);
-    emit leftButtonPressed(p.x(), p.y());
+    emit leftButtonPressed(std::clamp(p.x(), 0, Size - 1), std::clamp(p.y(), 0, Size - 1));
 }
 
 }  // namespace tavro::workspace

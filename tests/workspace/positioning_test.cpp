@@ -46,8 +46,9 @@ TEST_F(PositioningTest, PointModeSendsEveryPressUntilSwitchedOff)
 
     press(511, 0);
     press(99, 100);
-    EXPECT_EQ(line.writes, (QList<QByteArray>{bytes({0xFF, 0x0A, 5, 11}), bytes({0xFF, 0x0B, 0, 0}),
-                                              bytes({0xFF, 0x0A, 0, 99}), bytes({0xFF, 0x0B, 1, 0})}));
+    EXPECT_EQ(line.writes,
+              (QList<QByteArray>{bytes({0xFF, 0x0A, 5, 11}), bytes({0xFF, 0x0B, 0, 0}),
+                                 bytes({0xFF, 0x0A, 0, 99}), bytes({0xFF, 0x0B, 1, 0})}));
     EXPECT_TRUE(newLog().endsWith(u"Position to: 511,0\r\nPosition to: 99,100\r\n"_s));
 
     click(u"单选框点定位"_s);
@@ -56,6 +57,17 @@ TEST_F(PositioningTest, PointModeSendsEveryPressUntilSwitchedOff)
     line.writes.clear();
     press(10, 10);
     EXPECT_TRUE(line.writes.isEmpty());
+}
+
+TEST_F(PositioningTest, PressesOnTheBoardsFrameMeanItsEdgePixels)
+{
+    click(u"单选框点定位"_s);
+    press(-1, 5);  // (-1, -1) would be QTest's "no point", the widget's centre
+    press(512, 512);
+    EXPECT_EQ(line.writes,
+              (QList<QByteArray>{bytes({0xFF, 0x0A, 0, 0}), bytes({0xFF, 0x0B, 0, 5}),
+                                 bytes({0xFF, 0x0A, 5, 11}), bytes({0xFF, 0x0B, 5, 11})}));
+    EXPECT_TRUE(newLog().endsWith(u"Position to: 0,5\r\nPosition to: 511,511\r\n"_s));
 }
 
 TEST_F(PositioningTest, CentreAndBoxModes)
@@ -67,8 +79,9 @@ TEST_F(PositioningTest, CentreAndBoxModes)
     line.writes.clear();
     click(u"单选框框定位"_s);
     EXPECT_EQ(line.writes, QList<QByteArray>{bytes({0xFF, 2, 2, 0})});
-    EXPECT_TRUE(newLog().endsWith(u"\r\nTo carve content will be limited in the box.\r\n"
-                                  u"Press the direction button to adjust the position.\r\n"_s));
+    EXPECT_TRUE(
+        newLog().endsWith(u"\r\nTo carve content will be limited in the box.\r\n"
+                          u"Press the direction button to adjust the position.\r\n"_s));
 
     line.writes.clear();
     click(u"单选框到中心"_s);  // from box to centre in one click
