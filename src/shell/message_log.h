@@ -8,19 +8,30 @@ namespace tavro::shell {
 
 class MessageLog {
 public:
+    // The newest lines kept; a machine flooding reports must not grow memory without end.
+    static constexpr qsizetype MaxLines = 10000;
+    // Lines dropped at once when the log is full, so trimming stays cheap.
+    static constexpr qsizetype TrimLines = 1000;
+
     explicit MessageLog(QPlainTextEdit &box);
 
     // Appends the text unchanged at the end, with the caret there and in view.
     void LogText(const QString &text);
     void LogLine(const QString &text);
-    // Everything the program has appended, CR LF and all.
+    // Everything the program has appended and still keeps, CR LF and all.
     const QString &content() const { return m_content; }
+    qsizetype lineCount() const { return m_lines; }
 
     static QString InitialContent();
+    static QString DroppedNote();
 
 private:
+    void dropOldest();
+
     QPlainTextEdit &m_box;
     QString m_content;
+    qsizetype m_lines = 0;  // line ends in m_content
+    bool m_dropped = false;
 };
 
 }  // namespace tavro::shell
