@@ -3,12 +3,14 @@
 #include "link/frames.h"
 #include "link_doubles.h"
 #include "platform/manual_clock.h"
+#include "platform/qt_clock.h"
 #include "platform/qt_serial_line.h"
 #include "shell/program.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -42,7 +44,8 @@ void BM_PositionReportsDrawn(benchmark::State &state)
     QTemporaryDir home;
     test::FakeSerialLine line;
     platform::ManualClock clock;
-    shell::Program program(line, clock, [] { return link::PortList{}; }, home.path());
+    shell::Program program(
+        line, clock, [] { return link::PortList{}; }, home.path());
     program.window().show();
     program.OnMainWindowCreated();
     const QByteArray stream = reports(5000);
@@ -70,12 +73,13 @@ void BM_UploadAt57600BaudKeepsTheWindowLive(benchmark::State &state)
         machine.start();
         const platform::PortTable table({machine.devicePath()});
         platform::QtSerialLine line(table);
-        platform::ManualClock clock;
-        shell::Program program(line, clock, [] { return link::PortList{}; }, dir.path());
+        platform::QtClock clock;
+        shell::Program program(
+            line, clock, [] { return link::PortList{}; }, dir.path());
         program.window().show();
         program.OnMainWindowCreated();
-        if (!QTest::qWaitFor(
-                [&] { return program.link().state() == link::LinkState::Identified; }, 10000)) {
+        if (!QTest::qWaitFor([&] { return program.link().state() == link::LinkState::Identified; },
+                             10000)) {
             state.SkipWithError("the simulated engraver was not found");
             return;
         }
@@ -84,9 +88,8 @@ void BM_UploadAt57600BaudKeepsTheWindowLive(benchmark::State &state)
         QElapsedTimer sinceTick;
         QTimer probe;
         probe.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&probe, &QTimer::timeout, [&] {
-            worstLateMs = std::max(worstLateMs, sinceTick.restart() - 10);
-        });
+        QObject::connect(&probe, &QTimer::timeout,
+                         [&] { worstLateMs = std::max(worstLateMs, sinceTick.restart() - 10); });
         QTest::mouseClick(program.window().findChild<QAbstractButton *>(u"按钮发送数据"_s),
                           Qt::LeftButton);
         sinceTick.start();
@@ -103,7 +106,70 @@ void BM_UploadAt57600BaudKeepsTheWindowLive(benchmark::State &state)
             100.0 * (machine.lastImageSeconds() / (32768.0 * 10 / 57600) - 1.0);
     }
 }
-BENCHMARK(BM_UploadAt57600BaudKeepsTheWindowLive)->Unit(benchmark::kSecond)->Iterations(1)
+BENCHMARK(BM_UploadAt57600BaudKeepsTheWindowLive)
+    ->Unit(benchmark::kSecond)
+    ->Iterations(1)
     ->UseRealTime();
+
+// Resident memory in MiB, from the kernel's own count.
+double residentMiB()
+{
+    QFile statm(u"/proc/self/statm"_s);
+    if (!statm.open(QIODevice::ReadOnly)) return 0;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? fields[1].toDouble() * 4096 / (1024 * 1024) : 0;
+}
+
+// A machine gone wrong: 20 s of number reports, then a storm of 10,000 image requests
+// while a block drains. Memory must stay flat and the window must keep up.
+void BM_FloodsKeepMemoryFlat(benchmark::State &state)
+{
+    for (auto _ : state) {
+        QTemporaryDir home;
+        test::FakeSerialLine line;
+        line.openable = {1};
+        line.blocksDrainAtOnce = false;
+        platform::ManualClock clock;
+        shell::Program program(
+            line, clock,
+            [] {
+                return link::PortList{true, 0, u"COM1A"_s};
+            },
+            home.path());
+        program.window().show();
+        program.OnMainWindowCreated();
+        line.deliver(link::MakeFrame(link::RspIdentity, 10, 0));
+        QCoreApplication::processEvents();
+        const double before = residentMiB();
+
+        QByteArray chunk;
+        for (int i = 0; i < 64; ++i) chunk += link::MakeFrame(link::RspNumber, i % 100, i % 100);
+        QElapsedTimer flood;
+        flood.start();
+        qint64 reports = 0;
+        double atFiveSeconds = 0;
+        while (flood.elapsed() < 20000) {
+            if (atFiveSeconds == 0 && flood.elapsed() >= 5000) atFiveSeconds = residentMiB();
+            line.deliver(chunk);
+            reports += 64;
+            QCoreApplication::processEvents();
+        }
+        const double afterReports = residentMiB();
+
+        program.link().setUploadRaster(QByteArray(32768, '\x01'));
+        QByteArray storm;
+        for (int i = 0; i < 10000; ++i) storm += link::MakeFrame(link::RspImageRequest, 0, 0);
+        line.deliver(storm);
+        clock.advance(1000);
+        QCoreApplication::processEvents();
+        state.counters["reports"] = double(reports);
+        state.counters["rss_start_mib"] = before;
+        state.counters["rss_after_5s_mib"] = atFiveSeconds;
+        state.counters["rss_after_reports_mib"] = afterReports;
+        state.counters["rss_after_storm_mib"] = residentMiB();
+        state.counters["blocks_in_flight"] = double(line.blocks.size());
+    }
+}
+BENCHMARK(BM_FloodsKeepMemoryFlat)->Unit(benchmark::kSecond)->Iterations(1)->UseRealTime();
 
 }  // namespace

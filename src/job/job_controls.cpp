@@ -73,8 +73,8 @@ void JobControls::PowerOff()
         u"Determine shutdown?"_s,
         u"Message"_s);
     if (answer != 0) return;
-    m_link.PowerOff();
-    m_view.endProgram();
+    // The program stays when the frame could not go out: the machine is still on.
+    if (m_link.PowerOff()) m_view.endProgram();
 }
 
 void JobControls::PrepareUpload(const BoardCanvas &board)
@@ -94,7 +94,8 @@ void JobControls::BurnTimeReleased(int position)
 {
     m_link.SetBurnTime(position);
     if (position == MaxBurnTime) {
-        m_link.LogLine(u"Press the button on the machine can continue to increase the burning time"_s);
+        m_link.LogLine(
+            u"Press the button on the machine can continue to increase the burning time"_s);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "link/engraver_link.h"
 
+#include <utility>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace tavro::link {
@@ -20,28 +22,52 @@ EngraverLink::EngraverLink(platform::SerialLine &port, platform::Clock &clock, L
       m_lister(std::move(lister)),
       m_probeTimer(clock.createTimer()),
       m_retryTimer(clock.createTimer()),
-      m_presenceTimer(clock.createTimer())
+      m_presenceTimer(clock.createTimer()),
+      m_uploadTimer(clock.createTimer())
 {
     m_probeTimer->onTick([this] { OnProbeTimeout(); });
     m_retryTimer->onTick([this] { OnRetryTick(); });
     m_presenceTimer->onTick([this] { CheckPortPresent(); });
+    m_uploadTimer->onTick([this] { sendUploadBlock(); });
     connect(&m_port, &platform::SerialLine::received, this, &EngraverLink::TakeBytes);
-    connect(&m_port, &platform::SerialLine::blockWritten, this, [this] { OnUploadEnded(true); });
-    connect(&m_port, &platform::SerialLine::blockFailed, this, [this] { OnUploadEnded(false); });
+    connect(&m_port, &platform::SerialLine::lost, this, &EngraverLink::OnPortLost);
+    connect(&m_port, &platform::SerialLine::blockWritten, this, [this] {
+        if (m_uploadInFlight) OnUploadEnded(true);
+    });
+    connect(&m_port, &platform::SerialLine::blockFailed, this, [this] {
+        if (m_uploadInFlight) OnUploadEnded(false);
+    });
     connect(&m_port, &platform::SerialLine::blockProgress, this,
             [this](qint64 written, qint64 total) { m_view.showUploadProgress(written, total); });
 }
 
 EngraverLink::~EngraverLink() = default;
 
-void EngraverLink::SendFrame(int opcode, int first, int second)
+bool EngraverLink::SendFrame(int opcode, int first, int second)
 {
-    m_port.write(MakeFrame(opcode, first, second));
+    return sendChecked(MakeFrame(opcode, first, second));
 }
 
-void EngraverLink::SendByte(int value)
+bool EngraverLink::SendByte(int value)
 {
-    m_port.write(QByteArray(1, static_cast<char>(value & 0xFF)));
+    return sendChecked(QByteArray(1, static_cast<char>(value & 0xFF)));
+}
+
+bool EngraverLink::sendChecked(const QByteArray &bytes)
+{
+    if (m_port.write(bytes)) return true;
+    // An open port that refuses bytes is as good as gone.
+    if (m_port.isOpen()) OnPortLost();
+    return false;
+}
+
+void EngraverLink::logSent(bool sent, const QString &text)
+{
+    if (sent) {
+        m_view.LogText(text);
+        return;
+    }
+    LogLine(u"Not sent, no machine connected: "_s + text.simplified());
 }
 
 void EngraverLink::LogLine(const QString &text)
@@ -62,15 +88,28 @@ void EngraverLink::TakeBytes(const QByteArray &bytes)
     for (char c : bytes) {
         if (m_pending.size() >= MaxPendingBytes) break;
         m_pending.push_back(static_cast<std::uint8_t>(c));
+        ++m_bytesQueued;
     }
     if (m_draining) return;  // the frame being handled finishes first
     m_draining = true;
     while (!m_pending.empty()) {
         const std::uint8_t byte = m_pending.front();
         m_pending.pop_front();
+        ++m_bytesTaken;
         HandleReceivedByte(byte);
     }
     m_draining = false;
+}
+
+void EngraverLink::showFrameBox(const QString &text, const QString &caption)
+{
+    const QString kind = caption + u'\n' + text;
+    if (m_openBoxes.contains(kind)) return;
+    if (m_bytesTaken <= m_boxQuietUntil.value(kind, 0)) return;  // came in while it was open
+    m_openBoxes.insert(kind);
+    m_view.showMessage(text, caption);
+    m_openBoxes.remove(kind);
+    m_boxQuietUntil.insert(kind, m_bytesQueued);
 }
 
 void EngraverLink::HandleReceivedByte(std::uint8_t byte)
@@ -127,6 +166,7 @@ void EngraverLink::OnIdentity(int productId)
         m_probeTimer->stop();
         LogLine(u">>>>>>>>>>>>>>>>>>>>>>             CONNECTED !    <<<<<<<<<<<<<<<<<<<<<<"_s);
         m_connectedPort = m_port.portNumber();
+        m_userDisconnected = false;
         m_presenceTimer->setInterval(PresenceInterval);
         return;
     }
@@ -135,7 +175,7 @@ void EngraverLink::OnIdentity(int productId)
     LogLine(u"ERROR"_s);
     m_presenceTimer->stop();
     m_port.close();
-    m_view.showMessage(u"Wrong Product ID"_s, u"ERROR"_s);
+    showFrameBox(u"Wrong Product ID"_s, u"ERROR"_s);
 }
 
 void EngraverLink::OnFirmware(int version)
@@ -143,8 +183,8 @@ void EngraverLink::OnFirmware(int version)
     LogLine(u"Firmware version : "_s + QString::number(version));
     if (version == 1) m_view.applyFirmwareOneLayout();
     if (version > KnownFirmwareVersion) {
-        m_view.showMessage(u"Please update your software, or some features may not be used."_s,
-                           u"Message"_s);
+        showFrameBox(u"Please update your software, or some features may not be used."_s,
+                     u"Message"_s);
     }
 }
 
@@ -157,30 +197,46 @@ void EngraverLink::OnPositionX(int x)
 
 void EngraverLink::OnImageRequest()
 {
-    m_clock.pause(UploadDelayMs);
+    // One block at a time: a machine that asks again while one is on its way gets
+    // one more block once it is out, however often it asks.
+    if (m_uploadInFlight || m_uploadTimer->isRunning()) {
+        if (!m_uploadRequested) {
+            m_uploadRequested = true;
+        } else if (!m_dropLogged) {
+            m_dropLogged = true;
+            LogLine(u"Image requests ignored while an image is being sent"_s);
+        }
+        return;
+    }
+    // The short wait before the block runs on a timer, never on the window's thread.
+    m_uploadTimer->setInterval(UploadDelayMs);
+}
+
+void EngraverLink::sendUploadBlock()
+{
+    m_uploadTimer->stop();
     m_view.LogText(u"Sending New Image...\r\n"_s);
     if (m_uploadRaster.isEmpty()) {
-        m_view.LogText(u"Sending Complete !\r\n\r\n"_s);
-        m_view.EnableMachineControls();
+        OnUploadEnded(true);
         return;
     }
     // The block drains in the background; its end is reported by the port.
-    ++m_uploadsInFlight;
+    m_uploadInFlight = true;
     m_port.writeBlock(m_uploadRaster);
 }
 
 void EngraverLink::OnUploadEnded(bool written)
 {
-    // One report covers every block queued behind the first.
-    for (; m_uploadsInFlight > 0; --m_uploadsInFlight) {
-        if (!written) {
-            // Saying "complete" here would report a broken upload as a good one.
-            m_view.LogText(u"Sending Failed !\r\n\r\n"_s);
-            continue;
-        }
+    m_uploadInFlight = false;
+    m_dropLogged = false;
+    if (written) {
         m_view.LogText(u"Sending Complete !\r\n\r\n"_s);
         m_view.EnableMachineControls();
+    } else {
+        // Saying "complete" here would report a broken upload as a good one.
+        m_view.LogText(u"Sending Failed !\r\n\r\n"_s);
     }
+    if (std::exchange(m_uploadRequested, false) && written) OnImageRequest();
 }
 
 void EngraverLink::OnCarveDone()
@@ -195,8 +251,7 @@ void EngraverLink::OnMotorStatus(int status)
     if (status == 0) {
         LogLine(u"Please access the motor power supply !"_s);
     } else if (status == 1) {
-        LogLine(
-            u">>>>>>>>>>>>>>>>>>>>>>       Initialization complete!<<<<<<<<<<<<<<<<<<<<<<"_s);
+        LogLine(u">>>>>>>>>>>>>>>>>>>>>>       Initialization complete!<<<<<<<<<<<<<<<<<<<<<<"_s);
     }
 }
 

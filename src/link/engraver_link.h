@@ -8,7 +8,9 @@
 #include "platform/serial_line.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QObject>
+#include <QSet>
 
 #include <deque>
 #include <functional>
@@ -45,9 +47,10 @@ public:
     int ExpectedProductId = 10;
     int KnownFirmwareVersion = 2;
 
-    // Every command goes through these two.
-    void SendFrame(int opcode, int first, int second);
-    void SendByte(int value);
+    // Every command goes through these two. False when nothing went out; a
+    // failed write on a live link breaks it as a pulled cable does.
+    bool SendFrame(int opcode, int first, int second);
+    bool SendByte(int value);
 
     // One function per row of the command table, each with its log text.
     void StartCarving();
@@ -68,7 +71,8 @@ public:
     void ReverseMotorY();
     void Identify();
     void GotoPoint(int x, int y);
-    void PowerOff();
+    // False when the frame could not go out: the machine is still on.
+    bool PowerOff();
 
     // Receiving: one byte at a time, in arrival order.
     void HandleReceivedByte(std::uint8_t byte);
@@ -83,6 +87,9 @@ public:
     void OnRetryTick();
     void CheckPortPresent();
     void Disconnect();
+    // The port broke under the link (a quick replug, a failed write): treated
+    // exactly as a pulled cable while the machine is identified.
+    void OnPortLost();
 
     // The image block sent on every image request; empty until prepared.
     void setUploadRaster(QByteArray raster) { m_uploadRaster = std::move(raster); }
@@ -98,6 +105,7 @@ public:
     const platform::IntervalTimer &retryTimer() const { return *m_retryTimer; }
     const platform::IntervalTimer &presenceTimer() const { return *m_presenceTimer; }
     std::size_t pendingBytes() const { return m_pending.size(); }
+    const platform::IntervalTimer &uploadTimer() const { return *m_uploadTimer; }
 
     // The message log, for the other parts of the program.
     void LogText(const QString &text) { m_view.LogText(text); }
@@ -105,6 +113,15 @@ public:
 
 private:
     void Jog(JogDirection direction, const QString &name);
+    // Logs a command's text when it went out, and that it failed otherwise.
+    void logSent(bool sent, const QString &text);
+    bool sendChecked(const QByteArray &bytes);
+    void BreakConnection();
+    // A box of the frame handlers, at most one of a kind, and none for frames that
+    // arrived while a box of that kind was open.
+    void showFrameBox(const QString &text, const QString &caption);
+    void sendUploadBlock();
+    void reverseMotor(int axis, const QString &name);
     void HandleFrame(int code, int d1, int d2);
     void OnIdentity(int productId);
     void OnFirmware(int version);
@@ -122,11 +139,19 @@ private:
     std::unique_ptr<platform::IntervalTimer> m_probeTimer;
     std::unique_ptr<platform::IntervalTimer> m_retryTimer;
     std::unique_ptr<platform::IntervalTimer> m_presenceTimer;
+    std::unique_ptr<platform::IntervalTimer> m_uploadTimer;
 
     FrameAssembler m_rx;
     std::deque<std::uint8_t> m_pending;
     bool m_draining = false;
     bool m_presenceBoxOpen = false;
+    bool m_userDisconnected = false;
+    // Bytes counted as they are queued and as they are taken, to tell which
+    // frames arrived while a box was open.
+    std::uint64_t m_bytesQueued = 0;
+    std::uint64_t m_bytesTaken = 0;
+    QHash<QString, std::uint64_t> m_boxQuietUntil;
+    QSet<QString> m_openBoxes;
 
     int m_portNumber = 1;
     int m_connectedPort = 0;
@@ -134,7 +159,10 @@ private:
     int m_reportedY = 0;
 
     QByteArray m_uploadRaster;
-    int m_uploadsInFlight = 0;
+    bool m_uploadInFlight = false;
+    // A request that came while a block was draining, answered once it has.
+    bool m_uploadRequested = false;
+    bool m_dropLogged = false;
 };
 
 }  // namespace tavro::link

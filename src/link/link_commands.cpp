@@ -7,43 +7,39 @@ namespace tavro::link {
 
 void EngraverLink::StartCarving()
 {
-    SendFrame(CmdJob, JobStart, 0);
-    m_view.LogText(u"Start carving\r\n\r\n"_s);
+    logSent(SendFrame(CmdJob, JobStart, 0), u"Start carving\r\n\r\n"_s);
 }
 
 void EngraverLink::PauseCarving()
 {
-    SendFrame(CmdJob, JobPause, 0);
-    m_view.LogText(u"Engraving Pause !\r\n\r\n"_s);
+    logSent(SendFrame(CmdJob, JobPause, 0), u"Engraving Pause !\r\n\r\n"_s);
 }
 
 void EngraverLink::RecarveJob()
 {
-    SendFrame(CmdJob, JobRecarve, 0);
-    m_view.LogText(u"Recarve\r\n\r\n"_s);
+    logSent(SendFrame(CmdJob, JobRecarve, 0), u"Recarve\r\n\r\n"_s);
 }
 
 // The location modes announce themselves before the frame goes out.
 void EngraverLink::LocateToCentre(bool announce)
 {
     if (announce) LogLine(u"Laser positioning to image center."_s);
-    SendFrame(CmdLocate, LocateCentre, 0);
+    if (!SendFrame(CmdLocate, LocateCentre, 0)) logSent(false, u"Laser to the image centre"_s);
 }
 
 void EngraverLink::LocateToBox()
 {
     LogLine(u"\r\nTo carve content will be limited in the box."_s);
     LogLine(u"Press the direction button to adjust the position."_s);
-    SendFrame(CmdLocate, LocateBox, 0);
+    if (!SendFrame(CmdLocate, LocateBox, 0)) logSent(false, u"Laser along the box"_s);
 }
 
 void EngraverLink::Jog(JogDirection direction, const QString &name)
 {
     const int d = static_cast<int>(direction);
-    SendFrame(CmdJog, d, 0);
-    SendByte(d);
-    m_view.LogText(u"Laser Movement : "_s + name + u"\r\n"_s);
-    m_clock.pause(JogPauseMs);
+    const bool sent = SendFrame(CmdJog, d, 0) && SendByte(d);
+    logSent(sent, u"Laser Movement : "_s + name + u"\r\n"_s);
+    if (sent) m_clock.pause(JogPauseMs);
 }
 
 void EngraverLink::JogUp()
@@ -68,47 +64,45 @@ void EngraverLink::JogRight()
 
 void EngraverLink::RestartJob()
 {
-    SendFrame(CmdRestart, 0x01, 0);
-    m_view.LogText(u"Restarting...\r\n\r\n"_s);
+    logSent(SendFrame(CmdRestart, 0x01, 0), u"Restarting...\r\n\r\n"_s);
 }
 
 void EngraverLink::SetBurnTime(int position)
 {
-    SendFrame(CmdBurnTime, position, 0);
-    LogLine(u"Burning Time: "_s + QString::number(position));
+    logSent(SendFrame(CmdBurnTime, position, 0),
+            u"Burning Time: "_s + QString::number(position) + u"\r\n"_s);
 }
 
 void EngraverLink::RequestNewImage()
 {
-    SendFrame(CmdNewImage, 0, 0);
+    if (!SendFrame(CmdNewImage, 0, 0)) {
+        logSent(false, u"Send Image To Machine"_s);
+        return;
+    }
     m_view.LogText(u"\r\n----------Please wait-----------\r\n"_s);
     m_view.LogText(u"Erasing Last Image...\r\n"_s);
 }
 
 void EngraverLink::SkipRowsBackward()
 {
-    SendFrame(CmdSkipRows, 0x01, 0);
-    SendByte(SkipBackwardByte);
-    m_view.LogText(u"Fast Backward for 15 row\r\n\r\n"_s);
+    logSent(SendFrame(CmdSkipRows, 0x01, 0) && SendByte(SkipBackwardByte),
+            u"Fast Backward for 15 row\r\n\r\n"_s);
 }
 
 void EngraverLink::SkipRowsForward()
 {
-    SendFrame(CmdSkipRows, 0x02, 0);
-    SendByte(SkipForwardByte);
-    m_view.LogText(u"Fast Forward for 15 row\r\n\r\n"_s);
+    logSent(SendFrame(CmdSkipRows, 0x02, 0) && SendByte(SkipForwardByte),
+            u"Fast Forward for 15 row\r\n\r\n"_s);
 }
 
 void EngraverLink::ReverseMotorX()
 {
-    SendFrame(CmdReverseMotor, 0x01, 0);
-    m_view.showMessage(u"Saved !"_s, u"Info"_s);
+    reverseMotor(0x01, u"X"_s);
 }
 
 void EngraverLink::ReverseMotorY()
 {
-    SendFrame(CmdReverseMotor, 0x02, 0);
-    m_view.showMessage(u"Saved !"_s, u"Info"_s);
+    reverseMotor(0x02, u"Y"_s);
 }
 
 void EngraverLink::Identify()
@@ -121,15 +115,30 @@ void EngraverLink::GotoPoint(int x, int y)
     LogLine(u"Position to: %1,%2"_s.arg(x).arg(y));
     const SplitValue sx = SplitCoordinate(x);
     const SplitValue sy = SplitCoordinate(y);
-    SendFrame(CmdGotoX, sx.high, sx.low);
-    SendFrame(CmdGotoY, sy.high, sy.low);
+    if (!SendFrame(CmdGotoX, sx.high, sx.low) || !SendFrame(CmdGotoY, sy.high, sy.low))
+        logSent(false, u"Position to: %1,%2"_s.arg(x).arg(y));
 }
 
-void EngraverLink::PowerOff()
+bool EngraverLink::PowerOff()
 {
+    if (!SendFrame(CmdPowerOff, 0, 0)) {
+        logSent(false, u"Power OFF"_s);
+        return false;
+    }
     // The caller ends the program right after: the frame must already be out.
-    SendFrame(CmdPowerOff, 0, 0);
     m_port.drain(PowerOffDrainMs);
+    return true;
+}
+
+void EngraverLink::reverseMotor(int axis, const QString &name)
+{
+    if (SendFrame(CmdReverseMotor, axis, 0)) {
+        m_view.showMessage(u"Saved !"_s, u"Info"_s);
+        return;
+    }
+    logSent(false, name + u" Reverse once"_s);
+    // "Saved !" would claim a change the machine never received.
+    m_view.showMessage(u"Not saved: no machine connected."_s, u"Info"_s);
 }
 
 }  // namespace tavro::link

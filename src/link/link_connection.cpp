@@ -7,6 +7,7 @@ namespace tavro::link {
 
 void EngraverLink::StartConnect()
 {
+    m_userDisconnected = false;
     m_portNumber = 1;
     m_view.setConnectCaption(u"Connecting..."_s);
     ScanPorts();
@@ -50,7 +51,21 @@ void EngraverLink::CheckPortPresent()
         m_presenceBoxOpen = false;
         return;
     }
-    if (list.names.contains(u"COM%1A"_s.arg(m_connectedPort))) return;
+    // A port that closed under us (a quick replug keeps the node) is as gone as a missing one.
+    const bool portBroke = !m_port.isOpen() && !m_userDisconnected;
+    if (!portBroke && list.names.contains(u"COM%1A"_s.arg(m_connectedPort))) return;
+    BreakConnection();
+}
+
+void EngraverLink::OnPortLost()
+{
+    // While probing the probe's time-out moves on; after Break the operator chose a closed port.
+    if (!m_presenceTimer->isRunning() || m_userDisconnected) return;
+    BreakConnection();
+}
+
+void EngraverLink::BreakConnection()
+{
     LogLine(u">>>Connection BREAK !<<<"_s);
     m_presenceTimer->stop();
     StartConnect();
@@ -58,6 +73,7 @@ void EngraverLink::CheckPortPresent()
 
 void EngraverLink::Disconnect()
 {
+    m_userDisconnected = true;
     m_port.close();
     m_view.setConnectCaption(u"Connect"_s);
     m_view.setConnectEnabled(true);

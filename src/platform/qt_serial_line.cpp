@@ -1,15 +1,18 @@
 #include "platform/qt_serial_line.h"
 
 #include <QDeadlineTimer>
+#include <QLoggingCategory>
 
 #include <algorithm>
 
 namespace tavro::platform {
 
+Q_LOGGING_CATEGORY(lcSerial, "tavro.serial", QtWarningMsg)
+
 QtSerialLine::QtSerialLine(PortTable table, QObject *parent)
     : SerialLine(parent), m_table(std::move(table))
 {
-    connect(&m_port, &QSerialPort::readyRead, this, [this] { emit received(m_port.readAll()); });
+    connect(&m_port, &QSerialPort::readyRead, this, &QtSerialLine::onReadyRead);
     connect(&m_port, &QSerialPort::bytesWritten, this, &QtSerialLine::onBytesWritten);
     connect(&m_port, &QSerialPort::errorOccurred, this, &QtSerialLine::onError);
 }
@@ -33,6 +36,7 @@ bool QtSerialLine::open(int portNumber)
     m_port.setStopBits(QSerialPort::OneStop);
     m_port.setFlowControl(QSerialPort::NoFlowControl);
     if (!m_port.open(QIODevice::ReadWrite)) {
+        qCDebug(lcSerial) << "cannot open" << path << ":" << m_port.errorString();
         m_port.clearError();
         return false;
     }
@@ -53,12 +57,25 @@ bool QtSerialLine::isOpen() const
     return m_port.isOpen();
 }
 
-void QtSerialLine::write(const QByteArray &bytes)
+void QtSerialLine::onReadyRead()
 {
-    if (!m_port.isOpen() || bytes.isEmpty()) return;
-    m_port.write(bytes);
+    // A receiver may run a nested event loop (a message box). QSerialPort does not
+    // announce bytes that arrive meanwhile again, so they would wait for the next
+    // byte: take whatever came in before returning.
+    while (m_port.isOpen() && m_port.bytesAvailable() > 0) emit received(m_port.readAll());
+}
+
+bool QtSerialLine::write(const QByteArray &bytes)
+{
+    if (!m_port.isOpen()) return false;
+    if (bytes.isEmpty()) return true;
+    if (m_port.write(bytes) != bytes.size()) {
+        qCWarning(lcSerial) << "write failed:" << m_port.errorString();
+        return false;
+    }
     m_port.flush();
     emit sent(bytes);
+    return true;
 }
 
 void QtSerialLine::writeBlock(const QByteArray &block)
@@ -118,8 +135,10 @@ void QtSerialLine::onError(QSerialPort::SerialPortError error)
         // A pulled adapter keeps signalling these; close at once so the
         // event loop is not flooded, and let the presence check break the link.
         if (m_port.isOpen()) {
+            const QString reason = m_port.errorString();
+            qCWarning(lcSerial) << "port" << m_port.portName() << "lost:" << reason;
             close();
-            emit lost();
+            emit lost(reason);
         }
         break;
     default:

@@ -18,13 +18,14 @@ public:
     void close() override;
     bool isOpen() const override;
     int portNumber() const override { return m_portNumber; }
-    void write(const QByteArray &bytes) override;
+    bool write(const QByteArray &bytes) override;
     void writeBlock(const QByteArray &block) override;
     void drain(int timeoutMs) override;
 
     const PortTable &table() const { return m_table; }
 
 private:
+    void onReadyRead();
     void onBytesWritten(qint64 count);
     void onError(QSerialPort::SerialPortError error);
     void endBlock(bool written);

@@ -18,8 +18,9 @@ public:
     virtual bool isOpen() const = 0;
     // The number last opened (kept after close).
     virtual int portNumber() const = 0;
-    // One write, handed to the device before returning; dropped when closed.
-    virtual void write(const QByteArray &bytes) = 0;
+    // One write, handed to the device before returning. False when the port is
+    // closed or refused the bytes: nothing went out.
+    virtual bool write(const QByteArray &bytes) = 0;
     // One write that drains in the background; blockWritten() (once every
     // block queued so far is out) or blockFailed() tells how it ended.
     // On a closed port the block is dropped and fails at once.
@@ -35,8 +36,8 @@ signals:
     void blockProgress(qint64 written, qint64 total);
     void blockWritten();
     void blockFailed();
-    // The device vanished or broke; the port has been closed.
-    void lost();
+    // The device vanished or broke; the port has been closed. The reason is the port's own.
+    void lost(const QString &reason);
 };
 
 }  // namespace tavro::platform

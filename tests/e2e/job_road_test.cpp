@@ -46,7 +46,10 @@ protected:
         table = std::make_unique<platform::PortTable>(QStringList{machine->devicePath()});
         line = std::make_unique<platform::QtSerialLine>(*table);
         program = std::make_unique<shell::Program>(
-            *line, clock, [this] { return link::PortList{true, 0, table->presentPortList()}; },
+            *line, clock,
+            [this] {
+                return link::PortList{true, 0, table->presentPortList()};
+            },
             dir.filePath(u"Tavro"_s));
         program->window().quit = [] {};
         program->OnMainWindowCreated();
@@ -107,7 +110,12 @@ TEST_P(JobRoad, DropChooseWriteSendAndCarve)
 
     const QImage board = program->window().board().Snapshot();
     click(u"按钮发送数据"_s);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return logged(u"Sending Complete !\r\n\r\n"_s); }, Patience));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            clock.advance(5);  // the short wait before the block runs on the program's clock
+            return logged(u"Sending Complete !\r\n\r\n"_s);
+        },
+        Patience));
     ASSERT_TRUE(QTest::qWaitFor([&] { return machine->imagesReceived() == 1; }, Patience));
     EXPECT_EQ(machine->receivedImage(), job::PackUploadRaster(board));
 
@@ -121,8 +129,9 @@ TEST_P(JobRoad, DropChooseWriteSendAndCarve)
     int dots = 0;
     for (int y = 0; y < 512; ++y)
         for (int x = 0; x < 512; ++x) {
-            const bool black = qRed(board.pixel(x, y)) + qGreen(board.pixel(x, y)) +
-                                   qBlue(board.pixel(x, y)) <= 382;
+            const bool black =
+                qRed(board.pixel(x, y)) + qGreen(board.pixel(x, y)) + qBlue(board.pixel(x, y)) <=
+                382;
             ASSERT_EQ(burnt.pixel(x, y) == qRgb(0, 0, 0), black) << x << "," << y;
             ASSERT_EQ(traced.pixel(x, y) == qRgb(255, 0, 0), black) << x << "," << y;
             dots += black;

@@ -35,8 +35,9 @@ protected:
     platform::QtSerialLine line{table};
     platform::ManualClock clock;
     RecordingView view;
-    link::EngraverLink link{line, clock, view,
-                            [this] { return link::PortList{true, 0, table.presentPortList()}; }};
+    link::EngraverLink link{line, clock, view, [this] {
+                                return link::PortList{true, 0, table.presentPortList()};
+                            }};
     std::map<int, std::unique_ptr<sim::Engraver>> machines;
 
     sim::Engraver &machineOn(int port,
@@ -58,6 +59,14 @@ protected:
     bool waitForLog(const QString &text)
     {
         return waitFor([&] { return view.log.contains(text); });
+    }
+    // The link's short waits (the 5 ms before an image block) run on the manual clock.
+    bool waitForLogAsTimePasses(const QString &text)
+    {
+        return waitFor([&] {
+            clock.advance(5);
+            return view.log.contains(text);
+        });
     }
     bool identified() { return link.state() == link::LinkState::Identified; }
 
@@ -119,14 +128,31 @@ TEST_F(PtyScenarios, PulledCableBreaksTheLinkAndTheMachineIsFoundAgain)
     link.StartConnect();
     ASSERT_TRUE(waitFor([&] { return identified(); }));
     machine.unplug();
-    QTest::qWait(50);
-    clock.advance(1000);
-    EXPECT_TRUE(view.log.contains(u">>>Connection BREAK !<<<\r\n"_s));
+    // The port's own error breaks the link; no presence tick is needed.
+    ASSERT_TRUE(waitForLog(u">>>Connection BREAK !<<<\r\n"_s));
     EXPECT_EQ(link.state(), link::LinkState::WaitingToRetry);
     ASSERT_TRUE(machine.plugIn());
     clock.advance(2000);
     ASSERT_TRUE(waitFor([&] { return identified(); }));
     EXPECT_EQ(view.log.count(u"CONNECTED !"_s), 2);
+}
+
+TEST_F(PtyScenarios, AQuickReplugIsABreakNotAFalseConnection)
+{
+    sim::Engraver &machine = machineOn(2);
+    link.StartConnect();
+    ASSERT_TRUE(waitFor([&] { return identified(); }));
+    machine.unplug();
+    QTest::qWait(200);
+    ASSERT_TRUE(machine.plugIn());  // the same node is back within a second
+    ASSERT_TRUE(waitForLog(u">>>Connection BREAK !<<<\r\n"_s));
+    // Broken while the node was away: the next retry tick finds it again.
+    if (link.state() == link::LinkState::WaitingToRetry) clock.advance(2000);
+    ASSERT_TRUE(waitFor([&] { return identified(); }));
+    EXPECT_EQ(view.log.count(u"CONNECTED !"_s), 2);
+    EXPECT_TRUE(line.isOpen()) << "identified means a port that is really open";
+    link.StartCarving();
+    EXPECT_TRUE(waitFor([&] { return machine.receivedFrames().contains(bytes({0xFF, 1, 1, 0})); }));
 }
 
 TEST_F(PtyScenarios, BreakWhileIdentifiedLeavesEverythingElseAlone)
@@ -176,12 +202,20 @@ TEST_F(PtyScenarios, JobButtonsPutTheirFramesOnTheWire)
     link.SetBurnTime(77);
     link.JogRight();
     link.GotoPoint(250, 317);
-    const QList<QByteArray> expected = {
-        bytes({0xFF, 9, 0, 0}),    bytes({0xFF, 1, 1, 0}),       bytes({0xFF, 1, 2, 0}),
-        bytes({0xFF, 1, 3, 0}),    bytes({0xFF, 4, 1, 0}),       bytes({0xFF, 7, 1, 0}),
-        bytes({0x55}),             bytes({0xFF, 7, 2, 0}),       bytes({0xAA}),
-        bytes({0xFF, 5, 77, 0}),   bytes({0xFF, 3, 4, 0}),       bytes({4}),
-        bytes({0xFF, 0x0A, 2, 50}), bytes({0xFF, 0x0B, 3, 17})};
+    const QList<QByteArray> expected = {bytes({0xFF, 9, 0, 0}),
+                                        bytes({0xFF, 1, 1, 0}),
+                                        bytes({0xFF, 1, 2, 0}),
+                                        bytes({0xFF, 1, 3, 0}),
+                                        bytes({0xFF, 4, 1, 0}),
+                                        bytes({0xFF, 7, 1, 0}),
+                                        bytes({0x55}),
+                                        bytes({0xFF, 7, 2, 0}),
+                                        bytes({0xAA}),
+                                        bytes({0xFF, 5, 77, 0}),
+                                        bytes({0xFF, 3, 4, 0}),
+                                        bytes({4}),
+                                        bytes({0xFF, 0x0A, 2, 50}),
+                                        bytes({0xFF, 0x0B, 3, 17})};
     ASSERT_TRUE(waitFor([&] { return machine.receivedFrames().size() >= 14; }));
     EXPECT_EQ(machine.receivedFrames(), expected);
     EXPECT_TRUE(waitFor([&] { return machine.burnTime() == 77; }));
@@ -199,7 +233,7 @@ TEST_F(PtyScenarios, UploadThenCarveDrawsTheTraceOnTheDots)
     link.setUploadRaster(raster);
 
     link.RequestNewImage();
-    ASSERT_TRUE(waitForLog(u"Sending Complete !\r\n\r\n"_s));
+    ASSERT_TRUE(waitForLogAsTimePasses(u"Sending Complete !\r\n\r\n"_s));
     ASSERT_TRUE(waitFor([&] { return machine.imagesReceived() == 1; }));
     EXPECT_EQ(machine.receivedImage(), raster);
 
@@ -223,13 +257,34 @@ TEST_F(PtyScenarios, CablePulledDuringTheUploadIsNotReportedAsSent)
     ASSERT_TRUE(waitFor([&] { return identified(); }));
     link.setUploadRaster(QByteArray(32768, '\x11'));
     link.RequestNewImage();
-    ASSERT_TRUE(waitForLog(u"Sending New Image...\r\n"_s));
+    ASSERT_TRUE(waitForLogAsTimePasses(u"Sending New Image...\r\n"_s));
     ASSERT_TRUE(waitFor([&] { return machine.receivedBytes().size() > 2000; }));
     machine.unplug();
     ASSERT_TRUE(waitForLog(u"Sending Failed !\r\n\r\n"_s));
     EXPECT_FALSE(view.log.contains(u"Sending Complete"_s));
     clock.advance(1000);
     EXPECT_TRUE(view.log.contains(u">>>Connection BREAK !<<<"_s));
+}
+
+TEST_F(PtyScenarios, FramesThatArriveWhileABoxIsOpenAreHandledWhenItCloses)
+{
+    PtyFarEnd far(table.devicePath(1));
+    link.StartConnect();
+    ASSERT_TRUE(line.isOpen());
+    view.onMessage = [&](const QString &) {
+        // Like a modal box: an event loop runs while the operator reads it.
+        far.send(bytes({0xFF, 0x07, 0x01, 0x00, 0xFF, 0x0A, 0x00, 0x4D}));
+        far.send(bytes({0xFF, 0x06, 0x00, 0x00}));
+        QTest::qWait(300);
+    };
+    far.send(bytes({0xFF, 0x02, 0x03, 0x00}));
+    ASSERT_TRUE(waitForLog(u"Firmware version : 3\r\n"_s));
+    // Nothing more comes from the machine; what waited must not wait for it.
+    EXPECT_TRUE(waitForLog(u"Carved finish !\r\n"_s));
+    EXPECT_TRUE(view.log.contains(u"Initialization complete!"_s));
+    EXPECT_TRUE(view.events.contains(u"burn:77"_s));
+    EXPECT_LT(view.log.indexOf(u"Initialization complete!"_s),
+              view.log.indexOf(u"Carved finish !"_s));
 }
 
 TEST_F(PtyScenarios, AFloodOfRandomBytesIsTakenWithoutHarm)

@@ -10,8 +10,8 @@ namespace {
 
 const QString kConnected = QString(22, u'>') + QString(13, u' ') + u"CONNECTED !"_s +
                            QString(4, u' ') + QString(22, u'<') + u"\r\n"_s;
-const QString kInitialised = QString(22, u'>') + QString(7, u' ') +
-                             u"Initialization complete!"_s + QString(22, u'<') + u"\r\n"_s;
+const QString kInitialised = QString(22, u'>') + QString(7, u' ') + u"Initialization complete!"_s +
+                             QString(22, u'<') + u"\r\n"_s;
 
 TEST(FrameAssembler, StartMarkerRestartsTheFrameWherever_itArrives)
 {
@@ -48,9 +48,8 @@ TEST_F(LinkTest, IdentityWithTheRightIdConnectsInOrder)
     link.StartConnect();
     view.events.clear();
     receive({0xFF, 0x01, 0x0A, 0x00});
-    EXPECT_EQ(view.events,
-              (QStringList{u"caption:OK"_s, u"connect-disabled"_s, u"break-visible"_s,
-                           u"enable-controls"_s, u"log:"_s + kConnected}));
+    EXPECT_EQ(view.events, (QStringList{u"caption:OK"_s, u"connect-disabled"_s, u"break-visible"_s,
+                                        u"enable-controls"_s, u"log:"_s + kConnected}));
     EXPECT_EQ(link.ConnectedPort(), 3);
     EXPECT_FALSE(link.probeTimer().isRunning());
     EXPECT_FALSE(link.retryTimer().isRunning());
@@ -97,8 +96,8 @@ TEST_F(LinkTest, PositionReportsDrawOneColumnLeftOnTheLastRow)
     receive({0xFF, 0x03, 0x00, 0x05});  // before any row: row 0
     receive({0xFF, 0x04, 0x01, 0x2C, 0xFF, 0x03, 0x02, 0x32});
     EXPECT_EQ(view.points, (QList<QPoint>{QPoint(4, 0), QPoint(249, 144)}));
-    EXPECT_EQ(view.effects(), (QStringList{u"point:4,0"_s, u"x:5"_s, u"y:144"_s,
-                                           u"point:249,144"_s, u"x:250"_s}));
+    EXPECT_EQ(view.effects(),
+              (QStringList{u"point:4,0"_s, u"x:5"_s, u"y:144"_s, u"point:249,144"_s, u"x:250"_s}));
     EXPECT_EQ(link.ReportedX(), 250);
     EXPECT_EQ(link.ReportedY(), 144);
 }
@@ -117,21 +116,25 @@ TEST_F(LinkTest, CarveDoneMotorNumberAndBurnTime)
     receive({0xFF, 0x08, 0x03, 0x11});
     receive({0xFF, 0x0A, 0x00, 0x28, 0xFF, 0x0A, 0x01, 0x32});
     receive({0xFF, 0x09, 0x01, 0x02, 0xFF, 0x00, 0x01, 0x01, 0xFF, 0xFE, 0x01, 0x01});
-    EXPECT_EQ(view.events,
-              (QStringList{u"log:Carved finish !\r\n"_s, u"stop-clock"_s, u"reset-location"_s,
-                           u"log:Please access the motor power supply !\r\n"_s,
-                           u"log:"_s + kInitialised, u"log:317\r\n"_s, u"burn:40"_s,
-                           u"burn:150"_s}));
+    EXPECT_EQ(
+        view.events,
+        (QStringList{u"log:Carved finish !\r\n"_s, u"stop-clock"_s, u"reset-location"_s,
+                     u"log:Please access the motor power supply !\r\n"_s, u"log:"_s + kInitialised,
+                     u"log:317\r\n"_s, u"burn:40"_s, u"burn:150"_s}));
 }
 
 TEST_F(LinkTest, ImageRequestBeforeAnyImageLogsBothLinesAndWritesNothing)
 {
     identifyOn(1);
     receive({0xFF, 0x05, 0x00, 0x00});
+    clock.advance(4);
+    EXPECT_TRUE(view.events.isEmpty()) << "the block waits 5 ms first";
+    clock.advance(1);
     EXPECT_TRUE(line.blocks.isEmpty());
-    EXPECT_EQ(view.events, (QStringList{u"log:Sending New Image...\r\n"_s,
-                                        u"log:Sending Complete !\r\n\r\n"_s, u"enable-controls"_s}));
-    EXPECT_EQ(clock.pauses(), std::vector<int>{5});
+    EXPECT_EQ(view.events,
+              (QStringList{u"log:Sending New Image...\r\n"_s, u"log:Sending Complete !\r\n\r\n"_s,
+                           u"enable-controls"_s}));
+    EXPECT_TRUE(clock.pauses().empty()) << "the window's thread never sleeps for it";
 }
 
 TEST_F(LinkTest, EveryImageRequestSendsTheCurrentBlock)
@@ -139,8 +142,10 @@ TEST_F(LinkTest, EveryImageRequestSendsTheCurrentBlock)
     identifyOn(1);
     link.setUploadRaster(QByteArray(32768, '\x01'));
     receive({0xFF, 0x05, 0x00, 0x00});
+    clock.advance(5);
     link.setUploadRaster(QByteArray(32768, '\x02'));
     receive({0xFF, 0x05, 0x00, 0x00});
+    clock.advance(5);
     ASSERT_EQ(line.blocks.size(), 2);
     EXPECT_EQ(line.blocks[0], QByteArray(32768, '\x01'));
     EXPECT_EQ(line.blocks[1], QByteArray(32768, '\x02'));
@@ -153,6 +158,7 @@ TEST_F(LinkTest, CompleteIsLoggedOnlyWhenTheBlockHasGoneOut)
     line.blocksDrainAtOnce = false;
     link.setUploadRaster(QByteArray(32768, '\0'));
     receive({0xFF, 0x05, 0x00, 0x00});
+    clock.advance(5);
     EXPECT_EQ(view.log, u"Sending New Image...\r\n"_s);
     receive({0xFF, 0x03, 0x00, 0x02});  // frames keep flowing meanwhile
     line.finishBlock(true);
@@ -166,6 +172,7 @@ TEST_F(LinkTest, ABrokenUploadIsNotReportedAsComplete)
     line.blocksDrainAtOnce = false;
     link.setUploadRaster(QByteArray(32768, '\0'));
     receive({0xFF, 0x05, 0x00, 0x00});
+    clock.advance(5);
     line.finishBlock(false);
     EXPECT_FALSE(view.log.contains(u"Sending Complete"_s));
     EXPECT_TRUE(view.log.endsWith(u"Sending Failed !\r\n\r\n"_s));
@@ -212,6 +219,85 @@ TEST_F(LinkTest, AFloodDuringAnOpenBoxStaysBounded)
     };
     receive({0xFF, 0x01, 0x0B, 0x00});
     EXPECT_EQ(link.pendingBytes(), 0u);
+}
+
+TEST_F(LinkTest, AStormOfImageRequestsKeepsOneBlockInFlight)
+{
+    identifyOn(1);
+    line.blocksDrainAtOnce = false;
+    link.setUploadRaster(QByteArray(32768, '\x05'));
+    receive({0xFF, 0x05, 0x00, 0x00});
+    clock.advance(5);
+    QByteArray storm;
+    for (int i = 0; i < 10000; ++i) storm += bytes({0xFF, 0x05, 0x00, 0x00});
+    line.deliver(storm);
+    clock.advance(100);
+    EXPECT_EQ(line.blocks.size(), 1) << "no second block while the first drains";
+    EXPECT_EQ(view.log.count(u"Image requests ignored"_s), 1);
+    line.finishBlock(true);
+    clock.advance(5);
+    ASSERT_EQ(line.blocks.size(), 2) << "the machine that asked again gets one more block";
+    line.finishBlock(true);
+    clock.advance(100);
+    EXPECT_EQ(line.blocks.size(), 2);
+    EXPECT_EQ(view.log.count(u"Sending Complete !"_s), 2);
+}
+
+TEST_F(LinkTest, SameBoxIsNeverStackedByFramesThatCameWhileItWasOpen)
+{
+    line.openable = {1};
+    link.StartConnect();
+    int boxes = 0;
+    view.onMessage = [&](const QString &) {
+        ++boxes;
+        QByteArray more;
+        for (int i = 0; i < 200; ++i) more += bytes({0xFF, 0x02, 0x03, 0x00});
+        if (boxes == 1) line.deliver(more);
+    };
+    receive({0xFF, 0x02, 0x03, 0x00});
+    EXPECT_EQ(boxes, 1);
+    EXPECT_EQ(view.log.count(u"Firmware version : 3"_s), 201) << "every frame is still handled";
+    receive({0xFF, 0x02, 0x03, 0x00});
+    EXPECT_EQ(boxes, 2) << "a report after the box was closed is shown again";
+}
+
+TEST_F(LinkTest, APortLostWhileIdentifiedBreaksTheLinkAtOnce)
+{
+    identifyOn(1);
+    line.breakPort();
+    EXPECT_EQ(view.log, u">>>Connection BREAK !<<<\r\n"_s);
+    EXPECT_FALSE(link.presenceTimer().isRunning());
+    EXPECT_TRUE(link.probeTimer().isRunning()) << "the scan found the port again";
+    EXPECT_EQ(line.writes.last(), bytes({0xFF, 0x09, 0x00, 0x00}));
+}
+
+TEST_F(LinkTest, PresenceCheckNoticesAClosedPortWhoseNodeCameBack)
+{
+    identifyOn(1);
+    portList.names = u"COM1A"_s;
+    line.close();  // closed under the link without a word, node still listed
+    clock.advance(1000);
+    EXPECT_TRUE(view.log.contains(u">>>Connection BREAK !<<<"_s));
+}
+
+TEST_F(LinkTest, AfterBreakTheClosedPortIsTheOperatorsChoice)
+{
+    identifyOn(1);
+    portList.names = u"COM1A"_s;
+    link.Disconnect();
+    clock.advance(3000);
+    link.StartCarving();
+    EXPECT_FALSE(view.log.contains(u"BREAK"_s));
+    EXPECT_TRUE(view.log.endsWith(u"Not sent, no machine connected: Start carving\r\n"_s));
+}
+
+TEST_F(LinkTest, AFailedWriteOnALiveLinkBreaksIt)
+{
+    identifyOn(1);
+    line.failWrites = true;
+    link.StartCarving();
+    EXPECT_TRUE(view.log.startsWith(u">>>Connection BREAK !<<<\r\n"_s));
+    EXPECT_TRUE(view.log.endsWith(u"Not sent, no machine connected: Start carving\r\n"_s));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 // Job buttons, the run clock, the burn-time slider and the control sets, in the real window.
 #include "shell_fixture.h"
+
+#include <QPlainTextEdit>
 #include "workspace/preview_board.h"
 
 #include <QTest>
@@ -172,6 +174,33 @@ TEST_F(JobControlsTest, PowerOffAsksFirst)
     EXPECT_EQ(line.writes, QList<QByteArray>{bytes({0xFF, 0x0C, 0, 0})});
     EXPECT_EQ(line.drains, 1) << "the frame is out before the program ends";
     EXPECT_EQ(quits, 1);
+}
+
+TEST_F(JobControlsTest, PowerOffThatCannotGoOutKeepsTheProgram)
+{
+    line.close();  // the machine went away a moment ago
+    boxAnswer = 0;
+    click(u"按钮关机"_s);
+    EXPECT_TRUE(line.writes.isEmpty());
+    EXPECT_EQ(quits, 0) << "ending now would leave a running machine and no one to tell";
+    EXPECT_TRUE(
+        window().log().content().endsWith(u"Not sent, no machine connected: Power OFF\r\n"_s));
+}
+
+TEST_F(JobControlsTest, AFloodOfNumberReportsKeepsTheLogBounded)
+{
+    QByteArray flood;
+    for (int i = 0; i < 25000; ++i) flood += bytes({0xFF, 0x08, i / 100 % 100, i % 100});
+    line.deliver(flood);
+    const shell::MessageLog &log = window().log();
+    EXPECT_LE(log.lineCount(), shell::MessageLog::MaxLines + shell::MessageLog::TrimLines);
+    EXPECT_TRUE(log.content().startsWith(shell::MessageLog::DroppedNote()));
+    EXPECT_EQ(log.content().count(shell::MessageLog::DroppedNote()), 1) << "said once";
+    EXPECT_TRUE(log.content().endsWith(u"\r\n4998\r\n4999\r\n"_s)) << "the newest lines are kept";
+    auto *box = unit<QPlainTextEdit>(u"编辑框1"_s);
+    EXPECT_LE(box->document()->blockCount(),
+              shell::MessageLog::MaxLines + shell::MessageLog::TrimLines + 2);
+    EXPECT_TRUE(box->toPlainText().startsWith(u"(older lines were dropped"_s));
 }
 
 TEST_F(JobControlsTest, FirmwareOneHidesPowerOffAndClosesUpTheJobButtons)

@@ -81,13 +81,16 @@ protected:
     }
 };
 
-TEST_P(SettingsWithLink, XReverseSendsOneFrameAndSaysSavedConnectedOrNot)
+TEST_P(SettingsWithLink, XReverseSendsOneFrameAndSaysWhetherItWasSaved)
 {
     window.show();
     QTest::mouseClick(unit<QPushButton>(window, u"按钮x"_s), Qt::LeftButton);
     const QList<QByteArray> expected = {bytes({0xFF, 0x08, 0x01, 0x00})};
     EXPECT_EQ(line.writes, connected ? expected : QList<QByteArray>());
-    EXPECT_EQ(view.effects(), QStringList{u"box:Info|Saved !"_s});
+    // Without a machine nothing was saved, and the box must not say otherwise.
+    EXPECT_EQ(view.effects(),
+              QStringList{connected ? u"box:Info|Saved !"_s
+                                    : u"box:Info|Not saved: no machine connected."_s});
     EXPECT_TRUE(window.isVisible()) << "the window stays open after \"Saved !\"";
 }
 

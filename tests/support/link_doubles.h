@@ -2,8 +2,8 @@
 #pragma once
 
 #include "link/link_view.h"
-#include "qt_printers.h"
 #include "platform/serial_line.h"
+#include "qt_printers.h"
 
 #include <QList>
 #include <QPoint>
@@ -18,7 +18,7 @@ namespace tavro::test {
 
 class FakeSerialLine final : public platform::SerialLine {
 public:
-    QSet<int> openable;     // port numbers that open
+    QSet<int> openable;  // port numbers that open
     QList<int> openAttempts;
     QList<QByteArray> writes;  // each write as it was handed over
     QList<int> writePorts;     // the port each write went to
@@ -36,11 +36,19 @@ public:
     void close() override { m_open = false; }
     bool isOpen() const override { return m_open; }
     int portNumber() const override { return m_number; }
-    void write(const QByteArray &bytes) override
+    bool failWrites = false;  // an open port that refuses every write
+    bool write(const QByteArray &bytes) override
     {
-        if (!m_open) return;
+        if (!m_open || failWrites) return false;
         writes << bytes;
         writePorts << m_number;
+        return true;
+    }
+    // The device broke under an open port, as QSerialPort reports it.
+    void breakPort()
+    {
+        m_open = false;
+        emit lost(u"Input/output error"_s);
     }
     void writeBlock(const QByteArray &block) override
     {
