@@ -1,9 +1,9 @@
 // From a dropped 24-megapixel JPEG to both renderings on the effect chooser's screen.
-#include "support/photo_like.h"
-#include "job/board_canvas.h"
-#include "job/effect_chooser_window.h"
-#include "job/render_panel.h"
+#include "job/ui/board_canvas.h"
+#include "job/ui/effect_chooser_window.h"
+#include "job/ui/render_panel.h"
 #include "platform/manual_clock.h"
+#include "support/photo_like.h"
 
 #include <QApplication>
 #include <QImage>
@@ -49,7 +49,6 @@ void BM_DroppedJpeg24MpToBothRenderingsOnScreen(benchmark::State &state)
         window.close();
     }
 }
-BENCHMARK(BM_DroppedJpeg24MpToBothRenderingsOnScreen)->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
+BENCHMARK(BM_DroppedJpeg24MpToBothRenderingsOnScreen)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace

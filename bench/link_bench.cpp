@@ -21,8 +21,8 @@ QByteArray carvingStream(std::size_t frames)
     for (std::size_t i = 0; i < frames; ++i) {
         const bool newRow = i % 64 == 0;
         const int v = newRow ? static_cast<int>(i / 64 % 512) : column(rng) + 1;
-        out.append(link::MakeFrame(newRow ? link::RspPositionY : link::RspPositionX, v / 100,
-                                   v % 100));
+        out.append(
+            link::MakeFrame(newRow ? link::RspPositionY : link::RspPositionX, v / 100, v % 100));
     }
     return out;
 }
@@ -41,6 +41,7 @@ void RunStream(benchmark::State &state, const QByteArray &stream)
     test::CountingView view;
     platform::ManualClock clock;
     link::EngraverLink link(line, clock, view, [] { return link::PortList{}; });
+    view.follow(link);
     constexpr qsizetype Chunk = 4096;  // about what one read of the port delivers
     for (auto _ : state) {
         for (qsizetype at = 0; at < stream.size(); at += Chunk) line.deliver(stream.mid(at, Chunk));

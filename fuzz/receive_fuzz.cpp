@@ -18,6 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         ++listCalls;
         return link::PortList{listCalls % 3 != 0, 2, QStringLiteral("COM1A")};
     });
+    view.follow(link);
     link.setUploadRaster(QByteArray(32768, '\x5A'));
     link.StartConnect();
 
@@ -26,8 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         // The first byte of each chunk sets its length and what happens after it.
         const std::uint8_t control = data[at++];
         const std::size_t length = std::min<std::size_t>(control & 0x3F, size - at);
-        line.deliver(QByteArray(reinterpret_cast<const char *>(data + at),
-                                static_cast<qsizetype>(length)));
+        line.deliver(
+            QByteArray(reinterpret_cast<const char *>(data + at), static_cast<qsizetype>(length)));
         at += length;
         if (control & 0x40) clock.advance(1000);
         if (control & 0x80) link.Disconnect();

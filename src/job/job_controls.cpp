@@ -16,17 +16,38 @@ QString twoDigits(int value)
 
 }  // namespace
 
-JobControls::JobControls(link::EngraverLink &link, platform::Clock &clock, JobView &view)
-    : m_link(link), m_view(view), m_runClock(clock.createTimer())
+JobControls::JobControls(link::EngraverLink &link, platform::Clock &clock,
+                         MachineControls &controls, platform::Prompter &prompter, QObject *parent)
+    : QObject(parent),
+      m_link(link),
+      m_controls(controls),
+      m_prompter(prompter),
+      m_runClock(clock.createTimer())
+{
+    makeConnections();
+}
+
+void JobControls::makeConnections()
 {
     m_runClock->onTick([this] { TickRunClock(); });
+    connect(&m_link, &link::EngraverLink::identified, &m_controls,
+            &MachineControls::EnableMachineControls);
+    connect(&m_link, &link::EngraverLink::disconnected, &m_controls,
+            &MachineControls::DisableMachineControls);
+    connect(&m_link, &link::EngraverLink::uploadFinished, this, [this](bool written) {
+        if (written) m_controls.EnableMachineControls();
+    });
+    connect(&m_link, &link::EngraverLink::carveDone, this, [this] {
+        StopRunClock();  // the label keeps the time the job took
+        m_controls.ResetLocationControls();
+    });
 }
 
 void JobControls::Start()
 {
     m_link.StartCarving();
-    m_view.ResetLocationControls();
-    m_view.LockLocationControls();
+    m_controls.ResetLocationControls();
+    m_controls.LockLocationControls();
     // A start after a pause goes on counting.
     m_runClock->setInterval(RunClockInterval);
 }
@@ -42,17 +63,17 @@ void JobControls::Recarve()
     m_link.RecarveJob();
     m_runSeconds = 0;
     m_runClock->setInterval(RunClockInterval);
-    m_view.setRunTimeText(ResetTime);
+    emit runTimeChanged(ResetTime);
 }
 
 void JobControls::Restart()
 {
     m_link.RestartJob();
-    m_view.EnableMachineControls();
+    m_controls.EnableMachineControls();
     m_runSeconds = 0;
     m_runClock->stop();
-    m_view.setRunTimeText(ResetTime);
-    m_view.setPositionFields(u"000"_s, u"000"_s);
+    emit runTimeChanged(ResetTime);
+    emit positionFieldsReset();
 }
 
 void JobControls::FastBackward()
@@ -67,33 +88,40 @@ void JobControls::FastForward()
 
 void JobControls::PowerOff()
 {
-    const int answer = m_view.askOkCancel(
+    const bool confirmed = m_prompter.confirm(
         u"1. After shutdown, the software will automatically shut down\r\n"
         u"2. Restart the software and the connection is successful will automatically boot\r\n"
         u"Determine shutdown?"_s,
         u"Message"_s);
-    if (answer != 0) return;
+    if (!confirmed) return;
     // The program stays when the frame could not go out: the machine is still on.
-    if (m_link.PowerOff()) m_view.endProgram();
+    if (m_link.PowerOff()) emit endRequested();
 }
 
-void JobControls::PrepareUpload(const BoardCanvas &board)
+void JobControls::PrepareUpload(const QImage &board)
 {
     // Packed before the erase command goes out, so the block is whole whenever
     // the machine's request is taken.
-    m_link.setUploadRaster(PackUploadRaster(board.Snapshot()));
+    m_link.setUploadRaster(PackUploadRaster(board));
     m_link.RequestNewImage();
 }
 
-void JobControls::BurnTimeChanged(int position)
+void JobControls::PictureDropped()
 {
-    m_view.setBurnTimeText(QString::number(position));
+    Pause();
+    m_controls.KeepOnlyPictureControls();
+    ResetRunTime();
+}
+
+void JobControls::BoardCleared()
+{
+    m_controls.EnableMachineControls();
+    emit positionFieldsReset();
 }
 
 void JobControls::BurnTimeReleased(int position)
 {
-    m_link.SetBurnTime(position);
-    if (position == MaxBurnTime) {
+    if (m_link.SetBurnTime(position) && position == MaxBurnTime) {
         m_link.LogLine(
             u"Press the button on the machine can continue to increase the burning time"_s);
     }
@@ -102,13 +130,13 @@ void JobControls::BurnTimeReleased(int position)
 void JobControls::TickRunClock()
 {
     ++m_runSeconds;
-    m_view.setRunTimeText(RunTimeText(m_runSeconds));
+    emit runTimeChanged(RunTimeText(m_runSeconds));
 }
 
 void JobControls::ResetRunTime()
 {
     m_runSeconds = 0;
-    m_view.setRunTimeText(ResetTime);
+    emit runTimeChanged(ResetTime);
 }
 
 QString JobControls::RunTimeText(int seconds)

@@ -1,21 +1,26 @@
 // Start, pause, restart, recarve, skip rows, burn time, power off, and the run clock.
 #pragma once
 
-#include "job/board_canvas.h"
-#include "job/job_view.h"
+#include "job/machine_controls.h"
 #include "link/engraver_link.h"
 #include "platform/clock.h"
+#include "platform/prompter.h"
+
+#include <QImage>
+#include <QObject>
 
 #include <memory>
 
 namespace tavro::job {
 
-class JobControls {
+class JobControls final : public QObject {
+    Q_OBJECT
 public:
     static constexpr int RunClockInterval = 1000;
     static constexpr int MaxBurnTime = 100;
 
-    JobControls(link::EngraverLink &link, platform::Clock &clock, JobView &view);
+    JobControls(link::EngraverLink &link, platform::Clock &clock, MachineControls &controls,
+                platform::Prompter &prompter, QObject *parent = nullptr);
 
     void Start();
     void Pause();
@@ -23,28 +28,42 @@ public:
     void Restart();
     void FastBackward();
     void FastForward();
+    // Asks first; ends the program only when the frame went out.
     void PowerOff();
-    // The send button: erase the machine's image and pack the board as the next block.
-    void PrepareUpload(const BoardCanvas &board);
+    // The send button: the board packed as the next block, then the machine's image erased.
+    void PrepareUpload(const QImage &board);
+    // What a dropped picture does to the job: paused, the clock reset, only the
+    // picture controls left.
+    void PictureDropped();
+    // Clear gives every control back and the position fields their zeros.
+    void BoardCleared();
 
-    // The slider moved (mouse or keyboard): the label follows, nothing is sent.
-    void BurnTimeChanged(int position);
     // Left button released over the slider: the only place the burn time is sent.
     void BurnTimeReleased(int position);
 
     void TickRunClock();
     void StopRunClock() { m_runClock->stop(); }
-    // RunSeconds to 0 and the label to "00:00" (a drop does this after pausing).
+    // RunSeconds to 0 and the label to "00:00".
     void ResetRunTime();
 
     int RunSeconds() const { return m_runSeconds; }
     const platform::IntervalTimer &runClock() const { return *m_runClock; }
+    MachineControls &controls() { return m_controls; }
 
     static QString RunTimeText(int seconds);
 
+signals:
+    void runTimeChanged(const QString &text);
+    void positionFieldsReset();
+    // Power OFF reached the machine: the program ends now.
+    void endRequested();
+
 private:
+    void makeConnections();
+
     link::EngraverLink &m_link;
-    JobView &m_view;
+    MachineControls &m_controls;
+    platform::Prompter &m_prompter;
     std::unique_ptr<platform::IntervalTimer> m_runClock;
     int m_runSeconds = 0;
 };

@@ -13,12 +13,12 @@ constexpr std::size_t MaxPendingBytes = 256 * 1024;
 
 }  // namespace
 
-EngraverLink::EngraverLink(platform::SerialLine &port, platform::Clock &clock, LinkView &view,
-                           PortLister lister, QObject *parent)
+EngraverLink::EngraverLink(platform::SerialLine &port, platform::Clock &clock,
+                           platform::Prompter &prompter, PortLister lister, QObject *parent)
     : QObject(parent),
       m_port(port),
       m_clock(clock),
-      m_view(view),
+      m_prompter(prompter),
       m_lister(std::move(lister)),
       m_probeTimer(clock.createTimer()),
       m_retryTimer(clock.createTimer()),
@@ -37,8 +37,7 @@ EngraverLink::EngraverLink(platform::SerialLine &port, platform::Clock &clock, L
     connect(&m_port, &platform::SerialLine::blockFailed, this, [this] {
         if (m_uploadInFlight) OnUploadEnded(false);
     });
-    connect(&m_port, &platform::SerialLine::blockProgress, this,
-            [this](qint64 written, qint64 total) { m_view.showUploadProgress(written, total); });
+    connect(&m_port, &platform::SerialLine::blockProgress, this, &EngraverLink::uploadProgress);
 }
 
 EngraverLink::~EngraverLink() = default;
@@ -64,7 +63,7 @@ bool EngraverLink::sendChecked(const QByteArray &bytes)
 void EngraverLink::logSent(bool sent, const QString &text)
 {
     if (sent) {
-        m_view.LogText(text);
+        LogText(text);
         return;
     }
     LogLine(u"Not sent, no machine connected: "_s + text.simplified());
@@ -72,7 +71,7 @@ void EngraverLink::logSent(bool sent, const QString &text)
 
 void EngraverLink::LogLine(const QString &text)
 {
-    m_view.LogText(text + u"\r\n"_s);
+    LogText(text + u"\r\n"_s);
 }
 
 LinkState EngraverLink::state() const
@@ -107,7 +106,7 @@ void EngraverLink::showFrameBox(const QString &text, const QString &caption)
     if (m_openBoxes.contains(kind)) return;
     if (m_bytesTaken <= m_boxQuietUntil.value(kind, 0)) return;  // came in while it was open
     m_openBoxes.insert(kind);
-    m_view.showMessage(text, caption);
+    m_prompter.inform(text, caption);
     m_openBoxes.remove(kind);
     m_boxQuietUntil.insert(kind, m_bytesQueued);
 }
@@ -133,9 +132,10 @@ void EngraverLink::HandleFrame(int code, int d1, int d2)
         break;
     case RspPositionY:
         m_reportedY = JoinValue(d1, d2);
-        m_view.showPositionY(m_reportedY);
+        emit positionY(m_reportedY);
         break;
     case RspImageRequest:
+        emit imageRequested();
         OnImageRequest();
         break;
     case RspCarveDone:
@@ -148,7 +148,7 @@ void EngraverLink::HandleFrame(int code, int d1, int d2)
         LogLine(QString::number(JoinValue(d1, d2)));
         break;
     case RspBurnTime:
-        m_view.showBurnTime(JoinValue(d1, d2));
+        emit burnTimeReported(JoinValue(d1, d2));
         break;
     default:  // RspIgnored and unknown codes
         break;
@@ -158,15 +158,12 @@ void EngraverLink::HandleFrame(int code, int d1, int d2)
 void EngraverLink::OnIdentity(int productId)
 {
     if (productId == ExpectedProductId) {
-        m_view.setConnectCaption(u"OK"_s);
-        m_view.setConnectEnabled(false);
-        m_view.showBreakButton();
-        m_view.EnableMachineControls();
+        m_connectedPort = m_port.portNumber();
+        m_userDisconnected = false;
+        emit identified(m_connectedPort);
         m_retryTimer->stop();
         m_probeTimer->stop();
         LogLine(u">>>>>>>>>>>>>>>>>>>>>>             CONNECTED !    <<<<<<<<<<<<<<<<<<<<<<"_s);
-        m_connectedPort = m_port.portNumber();
-        m_userDisconnected = false;
         m_presenceTimer->setInterval(PresenceInterval);
         return;
     }
@@ -181,7 +178,7 @@ void EngraverLink::OnIdentity(int productId)
 void EngraverLink::OnFirmware(int version)
 {
     LogLine(u"Firmware version : "_s + QString::number(version));
-    if (version == 1) m_view.applyFirmwareOneLayout();
+    emit firmwareReported(version);
     if (version > KnownFirmwareVersion) {
         showFrameBox(u"Please update your software, or some features may not be used."_s,
                      u"Message"_s);
@@ -191,8 +188,9 @@ void EngraverLink::OnFirmware(int version)
 void EngraverLink::OnPositionX(int x)
 {
     m_reportedX = x;
-    m_view.drawTracePoint(x - 1, m_reportedY);
-    m_view.showPositionX(x);
+    // Drawn one column left of the report, so the trace lands on the dot.
+    emit tracePoint(x - 1, m_reportedY);
+    emit positionX(x);
 }
 
 void EngraverLink::OnImageRequest()
@@ -215,7 +213,7 @@ void EngraverLink::OnImageRequest()
 void EngraverLink::sendUploadBlock()
 {
     m_uploadTimer->stop();
-    m_view.LogText(u"Sending New Image...\r\n"_s);
+    LogText(u"Sending New Image...\r\n"_s);
     if (m_uploadRaster.isEmpty()) {
         OnUploadEnded(true);
         return;
@@ -230,20 +228,19 @@ void EngraverLink::OnUploadEnded(bool written)
     m_uploadInFlight = false;
     m_dropLogged = false;
     if (written) {
-        m_view.LogText(u"Sending Complete !\r\n\r\n"_s);
-        m_view.EnableMachineControls();
+        LogText(u"Sending Complete !\r\n\r\n"_s);
     } else {
         // Saying "complete" here would report a broken upload as a good one.
-        m_view.LogText(u"Sending Failed !\r\n\r\n"_s);
+        LogText(u"Sending Failed !\r\n\r\n"_s);
     }
+    emit uploadFinished(written);
     if (std::exchange(m_uploadRequested, false) && written) OnImageRequest();
 }
 
 void EngraverLink::OnCarveDone()
 {
     LogLine(u"Carved finish !"_s);
-    m_view.stopRunClock();
-    m_view.ResetLocationControls();
+    emit carveDone();
 }
 
 void EngraverLink::OnMotorStatus(int status)

@@ -1,10 +1,10 @@
-// The engraver link: owns the port and its timers, sends commands, acts on responses.
+// The engraver link: owns the port and its timers, sends commands, and says what the machine did.
 #pragma once
 
 #include "link/frame_assembler.h"
 #include "link/frames.h"
-#include "link/link_view.h"
 #include "platform/clock.h"
+#include "platform/prompter.h"
 #include "platform/serial_line.h"
 
 #include <QByteArray>
@@ -40,7 +40,8 @@ public:
     static constexpr int UploadDelayMs = 5;
     static constexpr int PowerOffDrainMs = 1000;
 
-    EngraverLink(platform::SerialLine &port, platform::Clock &clock, LinkView &view,
+    // The prompter shows the boxes the machine's answers call for.
+    EngraverLink(platform::SerialLine &port, platform::Clock &clock, platform::Prompter &prompter,
                  PortLister lister, QObject *parent = nullptr);
     ~EngraverLink() override;
 
@@ -63,7 +64,7 @@ public:
     void JogLeft();
     void JogRight();
     void RestartJob();
-    void SetBurnTime(int position);
+    bool SetBurnTime(int position);
     void RequestNewImage();
     void SkipRowsBackward();
     void SkipRowsForward();
@@ -107,9 +108,35 @@ public:
     std::size_t pendingBytes() const { return m_pending.size(); }
     const platform::IntervalTimer &uploadTimer() const { return *m_uploadTimer; }
 
-    // The message log, for the other parts of the program.
-    void LogText(const QString &text) { m_view.LogText(text); }
+    // The message log of the session: every part of the program writes to it through these.
+    void LogText(const QString &text) { emit logText(text); }
     void LogLine(const QString &text);
+
+signals:
+    // Text for the message log, appended unchanged.
+    void logText(const QString &text);
+    // A scan from COM1 began (start-up, the connect button, a retry, a break).
+    void scanStarted();
+    // A scan reached COM64 without finding the machine; it retries on its own.
+    void scanExhausted();
+    // The machine answered with the right product id on this port.
+    void identified(int port);
+    // The operator broke the link.
+    void disconnected();
+    // The identified machine's port vanished or failed; a new scan follows.
+    void broken();
+    void firmwareReported(int version);
+    void positionX(int x);
+    void positionY(int y);
+    // One point of the laser's trace, in board pixels (may lie off the board).
+    void tracePoint(int x, int y);
+    void carveDone();
+    // The burn time now set on the machine, possibly beyond the slider's range.
+    void burnTimeReported(int burnTime);
+    void imageRequested();
+    void uploadProgress(qint64 written, qint64 total);
+    // The image block has left for the machine, or could not.
+    void uploadFinished(bool written);
 
 private:
     void Jog(JogDirection direction, const QString &name);
@@ -133,7 +160,7 @@ private:
 
     platform::SerialLine &m_port;
     platform::Clock &m_clock;
-    LinkView &m_view;
+    platform::Prompter &m_prompter;
     PortLister m_lister;
 
     std::unique_ptr<platform::IntervalTimer> m_probeTimer;

@@ -67,10 +67,11 @@ void EngraverLink::RestartJob()
     logSent(SendFrame(CmdRestart, 0x01, 0), u"Restarting...\r\n\r\n"_s);
 }
 
-void EngraverLink::SetBurnTime(int position)
+bool EngraverLink::SetBurnTime(int position)
 {
-    logSent(SendFrame(CmdBurnTime, position, 0),
-            u"Burning Time: "_s + QString::number(position) + u"\r\n"_s);
+    const bool sent = SendFrame(CmdBurnTime, position, 0);
+    logSent(sent, u"Burning Time: "_s + QString::number(position) + u"\r\n"_s);
+    return sent;
 }
 
 void EngraverLink::RequestNewImage()
@@ -79,8 +80,8 @@ void EngraverLink::RequestNewImage()
         logSent(false, u"Send Image To Machine"_s);
         return;
     }
-    m_view.LogText(u"\r\n----------Please wait-----------\r\n"_s);
-    m_view.LogText(u"Erasing Last Image...\r\n"_s);
+    LogText(u"\r\n----------Please wait-----------\r\n"_s);
+    LogText(u"Erasing Last Image...\r\n"_s);
 }
 
 void EngraverLink::SkipRowsBackward()
@@ -133,12 +134,12 @@ bool EngraverLink::PowerOff()
 void EngraverLink::reverseMotor(int axis, const QString &name)
 {
     if (SendFrame(CmdReverseMotor, axis, 0)) {
-        m_view.showMessage(u"Saved !"_s, u"Info"_s);
+        m_prompter.inform(u"Saved !"_s, u"Info"_s);
         return;
     }
     logSent(false, name + u" Reverse once"_s);
     // "Saved !" would claim a change the machine never received.
-    m_view.showMessage(u"Not saved: no machine connected."_s, u"Info"_s);
+    m_prompter.inform(u"Not saved: no machine connected."_s, u"Info"_s);
 }
 
 }  // namespace tavro::link

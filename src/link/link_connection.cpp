@@ -9,7 +9,7 @@ void EngraverLink::StartConnect()
 {
     m_userDisconnected = false;
     m_portNumber = 1;
-    m_view.setConnectCaption(u"Connecting..."_s);
+    emit scanStarted();
     ScanPorts();
 }
 
@@ -24,6 +24,7 @@ void EngraverLink::ScanPorts()
         ++m_portNumber;
     }
     m_retryTimer->setInterval(RetryInterval);
+    emit scanExhausted();
 }
 
 void EngraverLink::OnProbeTimeout()
@@ -47,7 +48,7 @@ void EngraverLink::CheckPortPresent()
     const PortList list = m_lister();
     if (!list.ok) {
         m_presenceBoxOpen = true;
-        m_view.showMessage(u"打开状态=%1, 键句柄=0"_s.arg(list.status), u"提示信息"_s);
+        m_prompter.inform(u"打开状态=%1, 键句柄=0"_s.arg(list.status), u"提示信息"_s);
         m_presenceBoxOpen = false;
         return;
     }
@@ -67,6 +68,7 @@ void EngraverLink::OnPortLost()
 void EngraverLink::BreakConnection()
 {
     LogLine(u">>>Connection BREAK !<<<"_s);
+    emit broken();
     m_presenceTimer->stop();
     StartConnect();
 }
@@ -75,10 +77,8 @@ void EngraverLink::Disconnect()
 {
     m_userDisconnected = true;
     m_port.close();
-    m_view.setConnectCaption(u"Connect"_s);
-    m_view.setConnectEnabled(true);
-    m_view.LogText(u"Disconnected Connection\r\n\r\n"_s);
-    m_view.DisableMachineControls();
+    LogText(u"Disconnected Connection\r\n\r\n"_s);
+    emit disconnected();
 }
 
 }  // namespace tavro::link

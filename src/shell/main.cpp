@@ -1,5 +1,6 @@
 // Tavro Laser: the desktop controller of a small laser engraver.
 #include "engraver-sim/engraver_sim.h"
+#include "link/trace_log.h"
 #include "platform/qt_clock.h"
 #include "platform/qt_serial_line.h"
 #include "platform/settings_folder.h"
@@ -7,7 +8,6 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QScreen>
@@ -19,18 +19,6 @@ using namespace Qt::Literals::StringLiterals;
 using namespace tavro;
 
 namespace {
-
-void trace(const QString &line)
-{
-    static QTextStream err(stderr);
-    err << QDateTime::currentDateTime().toString(u"HH:mm:ss.zzz"_s) << u' ' << line << u'\n'
-        << Qt::flush;
-}
-
-QString hex(const QByteArray &bytes)
-{
-    return QString::fromLatin1(bytes.toHex(' '));
-}
 
 void centre(QWidget &window)
 {
@@ -49,11 +37,12 @@ int main(int argc, char **argv)
     QApplication::setApplicationVersion(QStringLiteral(TAVRO_VERSION));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(u"Tavro Laser: the desktop controller of a small laser engraver."_s);
+    parser.setApplicationDescription(
+        u"Tavro Laser: the desktop controller of a small laser engraver."_s);
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption simulate(u"simulate"_s,
-                                      u"Start the built-in simulated engraver and connect to it."_s);
+    const QCommandLineOption simulate(
+        u"simulate"_s, u"Start the built-in simulated engraver and connect to it."_s);
     const QCommandLineOption traceOption(
         u"trace"_s, u"Write every byte sent and received and every log text to standard error."_s);
     parser.addOptions({simulate, traceOption});
@@ -69,7 +58,8 @@ int main(int argc, char **argv)
         machine = std::make_unique<sim::Engraver>(options);
         QString error;
         if (!machine->start(&error)) {
-            QTextStream(stderr) << u"tavro: cannot start the simulated engraver: "_s << error << u'\n';
+            QTextStream(stderr) << u"tavro: cannot start the simulated engraver: "_s << error
+                                << u'\n';
             return 1;
         }
         table = table.withFirst(machine->devicePath());
@@ -78,18 +68,14 @@ int main(int argc, char **argv)
     shell::InstallFontSubstitutions();
     platform::QtSerialLine line(table);
     platform::QtClock clock;
-    shell::Program program(line, clock,
-                           [&table] { return link::PortList{true, 0, table.presentPortList()}; },
-                           platform::SettingsFolder());
-    if (parser.isSet(traceOption)) {
-        QObject::connect(&line, &platform::SerialLine::received, &app,
-                         [](const QByteArray &bytes) { trace(u"< "_s + hex(bytes)); });
-        QObject::connect(&line, &platform::SerialLine::sent, &app,
-                         [](const QByteArray &bytes) { trace(u"> "_s + hex(bytes)); });
-        program.window().onLog = [](QString text) {
-            trace(u"log "_s + text.replace(u"\r"_s, u"\\r"_s).replace(u"\n"_s, u"\\n"_s));
-        };
-    }
+    shell::Program program(
+        line, clock,
+        [&table] {
+            return link::PortList{true, 0, table.presentPortList()};
+        },
+        platform::SettingsFolder());
+    std::unique_ptr<link::TraceLog> trace;
+    if (parser.isSet(traceOption)) trace = std::make_unique<link::TraceLog>(line, program.link());
 
     shell::MainWindow &window = program.window();
     window.show();

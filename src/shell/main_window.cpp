@@ -1,7 +1,7 @@
 #include "shell/main_window.h"
 
-#include "job/effect_chooser_window.h"
 #include "job/job_controls.h"
+#include "job/ui/effect_chooser_window.h"
 #include "link/engraver_link.h"
 #include "platform/browser.h"
 #include "platform/hot_keys.h"
@@ -33,37 +33,31 @@ struct UnitFont {
     const char16_t *family;
     int pixels;
     bool bold;
-    std::initializer_list<const char16_t *> units;
+    QList<QWidget *> units;
 };
 
-// Character heights in pixels, so the window looks the same on any screen.
-const UnitFont UnitFonts[] = {
-    {u"Calibri", 12, false,
-     {u"按钮连接", u"按钮断开", u"按钮发送数据", u"分组框信息", u"分组框预览", u"分组框定位方式",
-      u"分组框运动", u"按钮上", u"按钮左", u"按钮下", u"按钮右", u"分组框进度", u"按钮快退",
-      u"按钮重刻", u"按钮快进", u"分组框编辑", u"按钮清除", u"按钮重载", u"按钮缩小", u"按钮旋转",
-      u"按钮设置"}},
-    {u"Arial", 12, false,
-     {u"按钮开始", u"按钮暂停", u"按钮重启", u"按钮关机", u"编辑框1", u"编辑框文字", u"按钮字体",
-      u"单选框文字", u"单选框点定位", u"单选框到中心", u"单选框框定位", u"选择框使用键盘"}},
-    {u"Calibri", 16, false, {u"标签时间值", u"标签时间", u"标签灼烧时间", u"标签灼烧时间值"}},
-    {u"Calibri", 14, true, {u"标签2", u"组合框语言"}},
-    {u"Calibri", 29, false, {u"标签坐标", u"标签坐标1"}},
-    {u"Calibri", 21, false, {u"编辑框x", u"编辑框y"}},
-};
-
-const char16_t *const MachineControlNames[] = {
-    u"按钮上",       u"按钮下",       u"按钮左",       u"按钮右",       u"按钮暂停",
-    u"按钮开始",     u"单选框点定位", u"单选框到中心", u"单选框框定位", u"按钮发送数据",
-    u"按钮重启",     u"滑块条1",      u"按钮设置",     u"按钮快进",     u"按钮快退",
-    u"按钮重刻",     u"按钮清除",     u"按钮缩小",     u"按钮旋转",     u"按钮重载",
-    u"按钮关机"};
+QFont fontOf(const UnitFont &f)
+{
+    QFont font(QString::fromUtf16(f.family));
+    font.setPixelSize(f.pixels);
+    font.setBold(f.bold);
+    return font;
+}
 
 }  // namespace
 
-MainWindow::MainWindow(QWidget *parent) : QWidget(parent), m_ui(std::make_unique<Ui::MainWindow>())
+MainWindow::MainWindow(link::EngraverLink &link, job::JobControls &jobs,
+                       platform::ProfileFile &settings, platform::Clock &clock,
+                       BoxPrompter &prompter, QWidget *parent)
+    : QWidget(parent),
+      m_ui(std::make_unique<Ui::MainWindow>()),
+      m_link(link),
+      m_jobs(jobs),
+      m_settings(settings),
+      m_prompter(prompter)
 {
     m_ui->setupUi(this);
+    bindUnits();
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
@@ -71,136 +65,229 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent), m_ui(std::make_unique
     setWindowIcon(QIcon(u":/assets/tavro.png"_s));
     applyFonts();
 
-    for (QWidget *w : {static_cast<QWidget *>(m_ui->按钮开始), static_cast<QWidget *>(m_ui->按钮暂停),
-                       static_cast<QWidget *>(m_ui->按钮重启), static_cast<QWidget *>(m_ui->按钮关机)})
-        w->setEnabled(false);
-    m_ui->编辑框文字预览->hide();
-    m_ui->按钮文字确认->hide();
+    showMachineControls();
+    m_textPreview->hide();
+    m_textConfirmButton->hide();
     m_ui->标签热键->hide();
-    m_ui->编辑框文字预览->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_textPreview->setLineWrapMode(QPlainTextEdit::NoWrap);
     // The position fields only show what the machine reports.
-    m_ui->编辑框x->setReadOnly(true);
-    m_ui->编辑框y->setReadOnly(true);
+    m_xField->setReadOnly(true);
+    m_yField->setReadOnly(true);
     // The rulers' panels reach under the board's edge; the board, which holds the
     // job, stays whole on top of them.
-    m_ui->画板1->raise();
-    m_ui->画板1->SetBackgroundPicture(QImage(u":/assets/drop_hint_1.bmp"_s));
-    m_log = std::make_unique<MessageLog>(*m_ui->编辑框1);
-    m_editor = std::make_unique<workspace::BoardEditor>(*m_ui->画板1);
-    m_hotKeys = std::make_unique<platform::HotKeys>(this);
+    m_board->raise();
+    m_board->SetBackgroundPicture(QImage(u":/assets/drop_hint_1.bmp"_s));
     // A thin bar under the send button shows the block draining to the machine.
     m_uploadProgress = new QProgressBar(this);
     m_uploadProgress->setObjectName(u"进度条发送"_s);
     m_uploadProgress->setGeometry(808, 65, 168, 5);
     m_uploadProgress->setTextVisible(false);
     m_uploadProgress->hide();
-    quit = [] { QCoreApplication::exit(0); };
-}
 
-MainWindow::~MainWindow() = default;
-
-workspace::PreviewBoard &MainWindow::board()
-{
-    return *m_ui->画板1;
-}
-
-void MainWindow::applyFonts()
-{
-    for (const UnitFont &f : UnitFonts) {
-        QFont font(QString::fromUtf16(f.family));
-        font.setPixelSize(f.pixels);
-        font.setBold(f.bold);
-        for (const char16_t *unit : f.units) {
-            if (auto *w = findChild<QWidget *>(QString::fromUtf16(unit))) w->setFont(font);
-        }
-    }
-}
-
-void MainWindow::attach(link::EngraverLink &link, job::JobControls &jobs,
-                        platform::ProfileFile &settings, platform::Clock &clock)
-{
-    m_link = &link;
-    m_jobs = &jobs;
-    m_settings = &settings;
-    auto &ui = *m_ui;
-    m_locations = std::make_unique<workspace::LocationModes>(*ui.单选框点定位, *ui.单选框到中心,
-                                                             *ui.单选框框定位, *ui.画板1, link);
+    m_log = std::make_unique<MessageLog>(*m_logBox);
+    m_editor = std::make_unique<workspace::BoardEditor>(*m_board);
+    m_hotKeys = std::make_unique<platform::HotKeys>(this);
+    const auto logLine = [&link](const QString &line) { link.LogLine(line); };
+    m_locations = std::make_unique<workspace::LocationModes>(*m_pointModeRadio, *m_centreModeRadio,
+                                                             *m_boxModeRadio, *m_board, link);
     m_text = std::make_unique<workspace::TextEngraving>(
-        workspace::TextEngraving::Units{*ui.编辑框文字, *ui.编辑框文字预览, *ui.按钮文字确认,
-                                        *ui.单选框文字},
-        *ui.画板1, settings, [&link](const QString &line) { link.LogLine(line); });
-    m_keyboard = std::make_unique<workspace::KeyboardControl>(*ui.选择框使用键盘, *m_hotKeys, link);
-    m_chooser = std::make_unique<job::EffectChooserWindow>(
-        *m_editor, clock, [&link](const QString &line) { link.LogLine(line); });
+        workspace::TextEngraving::Units{*m_textInput, *m_textPreview, *m_textConfirmButton,
+                                        *m_textLocationRadio},
+        *m_board, settings, logLine);
+    m_keyboard = std::make_unique<workspace::KeyboardControl>(*m_keyboardBox, *m_hotKeys, link);
+    m_chooser = std::make_unique<job::EffectChooserWindow>(*m_editor, clock, logLine);
     m_locations->placeText = [this](int x, int y) { m_text->PlaceTextPreview(x, y); };
+    quit = [] { QCoreApplication::exit(0); };
+
+    connectLink();
     connectJobControls();
     connectWorkspace();
 }
 
+MainWindow::~MainWindow() = default;
+
+void MainWindow::bindUnits()
+{
+    Ui::MainWindow &ui = *m_ui;
+    m_connectButton = ui.按钮连接;
+    m_breakButton = ui.按钮断开;
+    m_startButton = ui.按钮开始;
+    m_pauseButton = ui.按钮暂停;
+    m_restartButton = ui.按钮重启;
+    m_powerOffButton = ui.按钮关机;
+    m_sendImageButton = ui.按钮发送数据;
+    m_logBox = ui.编辑框1;
+    m_runTimeValue = ui.标签时间值;
+    m_textInput = ui.编辑框文字;
+    m_fontButton = ui.按钮字体;
+    m_textLocationRadio = ui.单选框文字;
+    m_logoLabel = ui.标签Logo;
+    m_languageBox = ui.组合框语言;
+    m_board = ui.画板1;
+    m_textPreview = ui.编辑框文字预览;
+    m_textConfirmButton = ui.按钮文字确认;
+    m_pointModeRadio = ui.单选框点定位;
+    m_centreModeRadio = ui.单选框到中心;
+    m_boxModeRadio = ui.单选框框定位;
+    m_upButton = ui.按钮上;
+    m_downButton = ui.按钮下;
+    m_leftButton = ui.按钮左;
+    m_rightButton = ui.按钮右;
+    m_keyboardBox = ui.选择框使用键盘;
+    m_fastBackwardButton = ui.按钮快退;
+    m_recarveButton = ui.按钮重刻;
+    m_fastForwardButton = ui.按钮快进;
+    m_clearButton = ui.按钮清除;
+    m_reloadButton = ui.按钮重载;
+    m_zoomOutButton = ui.按钮缩小;
+    m_rotateButton = ui.按钮旋转;
+    m_xField = ui.编辑框x;
+    m_yField = ui.编辑框y;
+    m_burnTimeSlider = ui.滑块条1;
+    m_burnTimeValue = ui.标签灼烧时间值;
+    m_settingsButton = ui.按钮设置;
+    m_controlUnits = {m_upButton,        m_downButton,        m_leftButton,
+                      m_rightButton,     m_pauseButton,       m_startButton,
+                      m_pointModeRadio,  m_centreModeRadio,   m_boxModeRadio,
+                      m_sendImageButton, m_restartButton,     m_burnTimeSlider,
+                      m_settingsButton,  m_fastForwardButton, m_fastBackwardButton,
+                      m_recarveButton,   m_clearButton,       m_zoomOutButton,
+                      m_rotateButton,    m_reloadButton,      m_powerOffButton};
+}
+
+void MainWindow::applyFonts()
+{
+    Ui::MainWindow &ui = *m_ui;
+    // Character heights in pixels, so the window looks the same on any screen.
+    const UnitFont fonts[] = {
+        {u"Calibri", 12, false, {m_connectButton,      m_breakButton,   m_sendImageButton,
+                                 ui.分组框信息,        ui.分组框预览,   ui.分组框定位方式,
+                                 ui.分组框运动,        m_upButton,      m_leftButton,
+                                 m_downButton,         m_rightButton,   ui.分组框进度,
+                                 m_fastBackwardButton, m_recarveButton, m_fastForwardButton,
+                                 ui.分组框编辑,        m_clearButton,   m_reloadButton,
+                                 m_zoomOutButton,      m_rotateButton,  m_settingsButton}},
+        {u"Arial",
+         12,
+         false,
+         {m_startButton, m_pauseButton, m_restartButton, m_powerOffButton, m_logBox, m_textInput,
+          m_fontButton, m_textLocationRadio, m_pointModeRadio, m_centreModeRadio, m_boxModeRadio,
+          m_keyboardBox}},
+        {u"Calibri", 16, false, {m_runTimeValue, ui.标签时间, ui.标签灼烧时间, m_burnTimeValue}},
+        {u"Calibri", 14, true, {ui.标签2, m_languageBox}},
+        {u"Calibri", 29, false, {ui.标签坐标, ui.标签坐标1}},
+        {u"Calibri", 21, false, {m_xField, m_yField}},
+    };
+    for (const UnitFont &f : fonts) {
+        const QFont font = fontOf(f);
+        for (QWidget *unit : f.units) unit->setFont(font);
+    }
+}
+
+void MainWindow::connectLink()
+{
+    link::EngraverLink &link = m_link;
+    connect(&link, &link::EngraverLink::logText, this,
+            [this](const QString &text) { m_log->LogText(text); });
+    connect(&link, &link::EngraverLink::scanStarted, this,
+            [this] { m_connectButton->setText(u"Connecting..."_s); });
+    connect(&link, &link::EngraverLink::identified, this, [this] {
+        m_connectButton->setText(u"OK"_s);
+        m_connectButton->setEnabled(false);
+        m_breakButton->show();
+    });
+    connect(&link, &link::EngraverLink::disconnected, this, [this] {
+        m_connectButton->setText(u"Connect"_s);
+        m_connectButton->setEnabled(true);
+    });
+    connect(&link, &link::EngraverLink::firmwareReported, this, [this](int version) {
+        if (version == 1) applyFirmwareOneLayout();
+    });
+    connect(&link, &link::EngraverLink::tracePoint, this,
+            [this](int x, int y) { m_board->DrawPoint(x, y, qRgb(255, 0, 0)); });
+    connect(&link, &link::EngraverLink::positionX, this,
+            [this](int x) { m_xField->setText(QString::number(x)); });
+    connect(&link, &link::EngraverLink::positionY, this,
+            [this](int y) { m_yField->setText(QString::number(y)); });
+    connect(&link, &link::EngraverLink::burnTimeReported, this, &MainWindow::showBurnTime);
+    connect(&link, &link::EngraverLink::uploadProgress, this, &MainWindow::showUploadProgress);
+    connect(&link, &link::EngraverLink::uploadFinished, this, [this] { m_uploadProgress->hide(); });
+}
+
 void MainWindow::connectJobControls()
 {
-    auto &ui = *m_ui;
-    link::EngraverLink &link = *m_link;
-    job::JobControls &jobs = *m_jobs;
-    connect(ui.按钮连接, &QPushButton::clicked, this, [&link] { link.StartConnect(); });
-    connect(ui.按钮断开, &QPushButton::clicked, this, [&link] { link.Disconnect(); });
-    connect(ui.按钮开始, &QPushButton::clicked, this, [&jobs] { jobs.Start(); });
-    connect(ui.按钮暂停, &QPushButton::clicked, this, [&jobs] { jobs.Pause(); });
-    connect(ui.按钮重启, &QPushButton::clicked, this, [&jobs] { jobs.Restart(); });
-    connect(ui.按钮关机, &QPushButton::clicked, this, [&jobs] { jobs.PowerOff(); });
-    connect(ui.按钮重刻, &QPushButton::clicked, this, [&jobs] { jobs.Recarve(); });
-    connect(ui.按钮快退, &QPushButton::clicked, this, [&jobs] { jobs.FastBackward(); });
-    connect(ui.按钮快进, &QPushButton::clicked, this, [&jobs] { jobs.FastForward(); });
-    connect(ui.按钮发送数据, &QPushButton::clicked, this, [this] { m_jobs->PrepareUpload(*m_editor); });
-    connect(ui.滑块条1, &QSlider::valueChanged, this,
-            [&jobs](int position) { jobs.BurnTimeChanged(position); });
-    ui.滑块条1->installEventFilter(this);
-    connect(ui.组合框语言, &QComboBox::currentIndexChanged, this, &MainWindow::ApplyLanguage);
+    job::JobControls &jobs = m_jobs;
+    link::EngraverLink &link = m_link;
+    connect(&jobs.controls(), &job::MachineControls::changed, this,
+            &MainWindow::showMachineControls);
+    connect(&jobs.controls(), &job::MachineControls::locationReset, this,
+            &MainWindow::resetLocationUnits);
+    connect(&jobs, &job::JobControls::runTimeChanged, m_runTimeValue, &QLabel::setText);
+    connect(&jobs, &job::JobControls::positionFieldsReset, this,
+            [this] { setPositionFields(u"000"_s, u"000"_s); });
+    connect(&jobs, &job::JobControls::endRequested, this, [this] { quit(); });
+    connect(m_connectButton, &QPushButton::clicked, &link, &link::EngraverLink::StartConnect);
+    connect(m_breakButton, &QPushButton::clicked, &link, &link::EngraverLink::Disconnect);
+    connect(m_startButton, &QPushButton::clicked, &jobs, &job::JobControls::Start);
+    connect(m_pauseButton, &QPushButton::clicked, &jobs, &job::JobControls::Pause);
+    connect(m_restartButton, &QPushButton::clicked, &jobs, &job::JobControls::Restart);
+    connect(m_powerOffButton, &QPushButton::clicked, &jobs, &job::JobControls::PowerOff);
+    connect(m_recarveButton, &QPushButton::clicked, &jobs, &job::JobControls::Recarve);
+    connect(m_fastBackwardButton, &QPushButton::clicked, &jobs, &job::JobControls::FastBackward);
+    connect(m_fastForwardButton, &QPushButton::clicked, &jobs, &job::JobControls::FastForward);
+    connect(m_sendImageButton, &QPushButton::clicked, this,
+            [this] { m_jobs.PrepareUpload(m_editor->Snapshot()); });
+    // The label follows the slider, mouse or keyboard; sending is the release's.
+    connect(m_burnTimeSlider, &QSlider::valueChanged, this,
+            [this](int position) { m_burnTimeValue->setText(QString::number(position)); });
+    m_burnTimeSlider->installEventFilter(this);
+    connect(m_languageBox, &QComboBox::currentIndexChanged, this, &MainWindow::ApplyLanguage);
 }
 
 void MainWindow::connectWorkspace()
 {
-    auto &ui = *m_ui;
-    link::EngraverLink &link = *m_link;
-    connect(ui.按钮清除, &QPushButton::clicked, this, &MainWindow::ClearBoard);
-    connect(ui.按钮重载, &QPushButton::clicked, this, [this] { m_editor->ReloadPicture(); });
-    connect(ui.按钮缩小, &QPushButton::clicked, this, [this] { m_editor->ZoomOutBoard(); });
-    connect(ui.按钮旋转, &QPushButton::clicked, this, [this] { m_editor->RotateBoard(); });
-    for (QRadioButton *radio : {ui.单选框点定位, ui.单选框到中心, ui.单选框框定位})
+    link::EngraverLink &link = m_link;
+    connect(m_clearButton, &QPushButton::clicked, this, &MainWindow::ClearBoard);
+    connect(m_reloadButton, &QPushButton::clicked, this, [this] { m_editor->ReloadPicture(); });
+    connect(m_zoomOutButton, &QPushButton::clicked, this, [this] { m_editor->ZoomOutBoard(); });
+    connect(m_rotateButton, &QPushButton::clicked, this, [this] { m_editor->RotateBoard(); });
+    for (QRadioButton *radio : {m_pointModeRadio, m_centreModeRadio, m_boxModeRadio})
         connect(radio, &QRadioButton::clicked, this, [this] { m_locations->ApplyLocationMode(); });
-    connect(ui.画板1, &workspace::PreviewBoard::leftButtonPressed, this,
+    connect(m_board, &workspace::PreviewBoard::leftButtonPressed, this,
             [this](int x, int y) { m_locations->BoardMouseDown(x, y); });
-    connect(ui.按钮上, &QPushButton::clicked, this, [&link] { link.JogUp(); });
-    connect(ui.按钮下, &QPushButton::clicked, this, [&link] { link.JogDown(); });
-    connect(ui.按钮左, &QPushButton::clicked, this, [&link] { link.JogLeft(); });
-    connect(ui.按钮右, &QPushButton::clicked, this, [&link] { link.JogRight(); });
-    connect(ui.选择框使用键盘, &QCheckBox::clicked, this,
+    connect(m_upButton, &QPushButton::clicked, &link, &link::EngraverLink::JogUp);
+    connect(m_downButton, &QPushButton::clicked, &link, &link::EngraverLink::JogDown);
+    connect(m_leftButton, &QPushButton::clicked, &link, &link::EngraverLink::JogLeft);
+    connect(m_rightButton, &QPushButton::clicked, &link, &link::EngraverLink::JogRight);
+    connect(m_keyboardBox, &QCheckBox::clicked, this,
             [this] { m_keyboard->ToggleKeyboardControl(); });
     connect(m_hotKeys.get(), &platform::HotKeys::pressed, this,
             [this](int id) { m_keyboard->HotkeyPressed(id); });
-    connect(ui.单选框文字, &QRadioButton::clicked, this, [this] { m_text->ArmTextPlacement(); });
-    connect(ui.按钮文字确认, &QPushButton::clicked, this, [this] { m_text->BurnTextIntoBoard(); });
-    connect(ui.编辑框文字, &QPlainTextEdit::textChanged, this,
+    connect(m_textLocationRadio, &QRadioButton::clicked, this,
+            [this] { m_text->ArmTextPlacement(); });
+    connect(m_textConfirmButton, &QPushButton::clicked, this,
+            [this] { m_text->BurnTextIntoBoard(); });
+    connect(m_textInput, &QPlainTextEdit::textChanged, this,
             [this] { m_text->MirrorInputToPreview(); });
-    connect(ui.编辑框文字预览, &QPlainTextEdit::textChanged, this,
+    connect(m_textPreview, &QPlainTextEdit::textChanged, this,
             [this] { m_text->MirrorPreviewToInput(); });
-    connect(ui.按钮字体, &QPushButton::clicked, this, [this] { m_text->ChooseFont(); });
-    ui.标签Logo->installEventFilter(this);
-    connect(ui.按钮设置, &QPushButton::clicked, this, &MainWindow::OpenSettings);
-    ui.按钮设置->installEventFilter(this);
+    connect(m_fontButton, &QPushButton::clicked, this, [this] { m_text->ChooseFont(); });
+    m_logoLabel->installEventFilter(this);
+    connect(m_settingsButton, &QPushButton::clicked, this, &MainWindow::OpenSettings);
+    m_settingsButton->installEventFilter(this);
 }
 
 void MainWindow::OpenSettings()
 {
-    SettingsWindow settings([this] { m_link->ReverseMotorX(); },
-                            [this] { m_link->ReverseMotorY(); }, this);
+    SettingsWindow settings([this] { m_link.ReverseMotorX(); }, [this] { m_link.ReverseMotorY(); },
+                            this);
     settings.exec();
 }
 
 void MainWindow::OpenHelpOnCtrlRelease()
 {
     HelpWindow help(this);
-    help.messageBox = messageBox;
+    help.messageBox = m_prompter.messageBox;
     help.exec();
 }
 
@@ -224,56 +311,42 @@ void MainWindow::DropFiles(const QString &paths)
 {
     m_editor->setPicturePath(paths);
     m_chooser->open(paths);
-    m_jobs->Pause();
-    DisableMachineControls();
-    for (QWidget *w : {static_cast<QWidget *>(m_ui->按钮发送数据), static_cast<QWidget *>(m_ui->按钮清除),
-                       static_cast<QWidget *>(m_ui->按钮缩小), static_cast<QWidget *>(m_ui->按钮旋转),
-                       static_cast<QWidget *>(m_ui->按钮重载)})
-        w->setEnabled(true);
-    m_jobs->ResetRunTime();
+    m_jobs.PictureDropped();
 }
 
 void MainWindow::ClearBoard()
 {
     m_editor->ClearBoard();
-    EnableMachineControls();
-    setPositionFields(u"000"_s, u"000"_s);
+    m_jobs.BoardCleared();
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_ui->标签Logo && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-        platform::OpenMakerSite();
-    }
-    if (watched == m_ui->按钮设置 && event->type() == QEvent::MouseButtonRelease &&
-        m_ui->按钮设置->isEnabled()) {
-        auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::LeftButton && OpensHelp(mouse->modifiers())) {
-            // Help takes this release instead of the settings the click would open.
-            m_ui->按钮设置->setDown(false);
-            OpenHelpOnCtrlRelease();
-            return true;
-        }
+    const bool leftRelease = event->type() == QEvent::MouseButtonRelease &&
+                             static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton;
+    if (watched == m_logoLabel && leftRelease) platform::OpenMakerSite();
+    if (watched == m_settingsButton && leftRelease && m_settingsButton->isEnabled() &&
+        OpensHelp(static_cast<QMouseEvent *>(event)->modifiers())) {
+        // Help takes this release instead of the settings the click would open.
+        m_settingsButton->setDown(false);
+        OpenHelpOnCtrlRelease();
+        return true;
     }
     // The press already moved the slider; its release is what sends the burn time.
-    if (watched == m_ui->滑块条1 && event->type() == QEvent::MouseButtonRelease && m_jobs &&
-        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-        m_jobs->BurnTimeReleased(m_ui->滑块条1->value());
-    }
+    if (watched == m_burnTimeSlider && leftRelease)
+        m_jobs.BurnTimeReleased(m_burnTimeSlider->value());
     return QWidget::eventFilter(watched, event);
 }
 
 void MainWindow::selectStoredLanguage(int index)
 {
-    QComboBox *combo = m_ui->组合框语言;
-    const QSignalBlocker quiet(combo);
-    combo->setCurrentIndex(std::clamp(index, -1, combo->count() - 1));
+    const QSignalBlocker quiet(m_languageBox);
+    m_languageBox->setCurrentIndex(std::clamp(index, -1, m_languageBox->count() - 1));
 }
 
 void MainWindow::ApplyLanguage()
 {
-    const int index = m_ui->组合框语言->currentIndex();
+    const int index = m_languageBox->currentIndex();
     if (index >= 0 && index < LanguageCount) {
         for (const CaptionRow &row : CaptionTable()) {
             const QString caption = QString::fromUtf16(row.text[std::size_t(index)]);
@@ -285,117 +358,47 @@ void MainWindow::ApplyLanguage()
             else if (auto *label = qobject_cast<QLabel *>(unit))
                 label->setText(caption);
         }
-        board().SetBackgroundPicture(QImage(u":/assets/drop_hint_%1.bmp"_s.arg(index)));
+        m_board->SetBackgroundPicture(QImage(u":/assets/drop_hint_%1.bmp"_s.arg(index)));
     }
-    if (m_settings) m_settings->write(u"MainWindow"_s, u"Language"_s, QString::number(index));
+    m_settings.write(u"MainWindow"_s, u"Language"_s, QString::number(index));
 }
 
 QList<QWidget *> MainWindow::machineControls() const
 {
-    QList<QWidget *> controls;
-    for (const char16_t *name : MachineControlNames)
-        controls << findChild<QWidget *>(QString::fromUtf16(name));
-    return controls;
+    return {m_controlUnits.begin(), m_controlUnits.end()};
 }
 
-QList<QWidget *> MainWindow::locationControls() const
+void MainWindow::showMachineControls()
 {
-    return {m_ui->单选框点定位, m_ui->单选框到中心, m_ui->单选框框定位,
-            m_ui->按钮上,       m_ui->按钮下,       m_ui->按钮左,
-            m_ui->按钮右};
+    const job::MachineControls &controls = m_jobs.controls();
+    for (int c = 0; c < job::MachineControls::Count; ++c)
+        m_controlUnits[std::size_t(c)]->setEnabled(
+            controls.isEnabled(static_cast<job::MachineControls::Control>(c)));
 }
 
-void MainWindow::setMachineControlsEnabled(bool enabled)
+void MainWindow::resetLocationUnits()
 {
-    for (QWidget *w : machineControls()) w->setEnabled(enabled);
-}
-
-void MainWindow::LogText(const QString &text)
-{
-    if (onLog) onLog(text);
-    m_log->LogText(text);
-}
-
-void MainWindow::setConnectCaption(const QString &caption)
-{
-    m_ui->按钮连接->setText(caption);
-}
-
-void MainWindow::setConnectEnabled(bool enabled)
-{
-    m_ui->按钮连接->setEnabled(enabled);
-}
-
-void MainWindow::showBreakButton()
-{
-    m_ui->按钮断开->show();
-}
-
-void MainWindow::EnableMachineControls()
-{
-    setMachineControlsEnabled(true);
-}
-
-void MainWindow::DisableMachineControls()
-{
-    setMachineControlsEnabled(false);
-}
-
-void MainWindow::ResetLocationControls()
-{
-    for (QRadioButton *radio : {m_ui->单选框点定位, m_ui->单选框到中心, m_ui->单选框框定位}) {
-        radio->setEnabled(true);
+    for (QRadioButton *radio : {m_pointModeRadio, m_centreModeRadio, m_boxModeRadio})
         workspace::UncheckRadio(*radio);
-    }
-    for (QWidget *w : {m_ui->按钮上, m_ui->按钮下, m_ui->按钮左, m_ui->按钮右}) w->setEnabled(true);
-    board().setBoardCursor(workspace::BoardCursor::Default);
-}
-
-void MainWindow::LockLocationControls()
-{
-    for (QWidget *w : locationControls()) w->setEnabled(false);
-}
-
-void MainWindow::stopRunClock()
-{
-    if (m_jobs) m_jobs->StopRunClock();
+    m_board->setBoardCursor(workspace::BoardCursor::Default);
 }
 
 void MainWindow::applyFirmwareOneLayout()
 {
-    m_ui->按钮关机->hide();
-    m_ui->按钮开始->move(FirmwareOneStartLeft, m_ui->按钮开始->y());
-    m_ui->按钮暂停->move(FirmwareOnePauseLeft, m_ui->按钮暂停->y());
-    m_ui->按钮重启->move(FirmwareOneRestartLeft, m_ui->按钮重启->y());
+    m_powerOffButton->hide();
+    m_startButton->move(FirmwareOneStartLeft, m_startButton->y());
+    m_pauseButton->move(FirmwareOnePauseLeft, m_pauseButton->y());
+    m_restartButton->move(FirmwareOneRestartLeft, m_restartButton->y());
 }
 
-void MainWindow::showPositionX(int x)
-{
-    m_ui->编辑框x->setText(QString::number(x));
-}
-
-void MainWindow::showPositionY(int y)
-{
-    m_ui->编辑框y->setText(QString::number(y));
-}
-
-void MainWindow::drawTracePoint(int x, int y)
-{
-    board().DrawPoint(x, y, qRgb(255, 0, 0));
-}
-
-void MainWindow::showBurnTime(int t)
+void MainWindow::showBurnTime(int burnTime)
 {
     {
-        const QSignalBlocker quiet(m_ui->滑块条1);
-        m_ui->滑块条1->setValue(t);  // the slider keeps to its range by itself
+        // The machine's report moves the slider without counting as the operator's change.
+        const QSignalBlocker quiet(m_burnTimeSlider);
+        m_burnTimeSlider->setValue(burnTime);  // the slider keeps to its range by itself
     }
-    m_ui->标签灼烧时间值->setText(QString::number(t));
-}
-
-void MainWindow::showMessage(const QString &text, const QString &caption)
-{
-    messageBox(text, BoxButtons::Ok, caption);
+    m_burnTimeValue->setText(QString::number(burnTime));
 }
 
 void MainWindow::showUploadProgress(qint64 written, qint64 total)
@@ -409,30 +412,10 @@ void MainWindow::showUploadProgress(qint64 written, qint64 total)
     m_uploadProgress->show();
 }
 
-void MainWindow::setRunTimeText(const QString &text)
-{
-    m_ui->标签时间值->setText(text);
-}
-
-void MainWindow::setBurnTimeText(const QString &text)
-{
-    m_ui->标签灼烧时间值->setText(text);
-}
-
 void MainWindow::setPositionFields(const QString &x, const QString &y)
 {
-    m_ui->编辑框x->setText(x);
-    m_ui->编辑框y->setText(y);
-}
-
-int MainWindow::askOkCancel(const QString &text, const QString &caption)
-{
-    return messageBox(text, BoxButtons::OkCancel, caption);
-}
-
-void MainWindow::endProgram()
-{
-    quit();
+    m_xField->setText(x);
+    m_yField->setText(y);
 }
 
 }  // namespace tavro::shell

@@ -1,20 +1,29 @@
 // The main window: shows the state of the link and the job, and forwards the operator's clicks.
 #pragma once
 
-#include "job/job_view.h"
-#include "link/link_view.h"
+#include "job/machine_controls.h"
 #include "shell/message_box.h"
 #include "shell/message_log.h"
 
 #include <QWidget>
 
+#include <array>
 #include <functional>
 #include <memory>
 
 namespace Ui {
 class MainWindow;
 }
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
 class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QSlider;
 
 namespace tavro::link {
 class EngraverLink;
@@ -38,7 +47,7 @@ class TextEngraving;
 
 namespace tavro::shell {
 
-class MainWindow final : public QWidget, public link::LinkView, public job::JobView {
+class MainWindow final : public QWidget {
     Q_OBJECT
 public:
     // Left edges of the job buttons when the machine has no power-off (firmware 1).
@@ -46,15 +55,12 @@ public:
     static constexpr int FirmwareOnePauseLeft = 456;
     static constexpr int FirmwareOneRestartLeft = 640;
 
-    explicit MainWindow(QWidget *parent = nullptr);
+    MainWindow(link::EngraverLink &link, job::JobControls &jobs, platform::ProfileFile &settings,
+               platform::Clock &clock, BoxPrompter &prompter, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // Connects every control to the handlers; done once, before the window is used.
-    void attach(link::EngraverLink &link, job::JobControls &jobs, platform::ProfileFile &settings,
-                platform::Clock &clock);
-
     MessageLog &log() { return *m_log; }
-    workspace::PreviewBoard &board();
+    workspace::PreviewBoard &board() { return *m_board; }
     workspace::BoardEditor &editor() { return *m_editor; }
     workspace::LocationModes &locations() { return *m_locations; }
     workspace::TextEngraving &text() { return *m_text; }
@@ -73,36 +79,8 @@ public:
     // The stored language as the combo box's selection, without applying it yet.
     void selectStoredLanguage(int index);
 
-    // Replaced by tests: how boxes are shown and how the program ends.
-    std::function<int(const QString &, BoxButtons, const QString &)> messageBox = ShowMessageBox;
+    // Replaced by tests: how the program ends.
     std::function<void()> quit;
-    // Sees every text appended to the log (for --trace).
-    std::function<void(const QString &)> onLog;
-
-    // link::LinkView
-    void LogText(const QString &text) override;
-    void setConnectCaption(const QString &caption) override;
-    void setConnectEnabled(bool enabled) override;
-    void showBreakButton() override;
-    void EnableMachineControls() override;
-    void DisableMachineControls() override;
-    void ResetLocationControls() override;
-    void stopRunClock() override;
-    void applyFirmwareOneLayout() override;
-    void showPositionX(int x) override;
-    void showPositionY(int y) override;
-    void drawTracePoint(int x, int y) override;
-    void showBurnTime(int t) override;
-    void showMessage(const QString &text, const QString &caption) override;
-    void showUploadProgress(qint64 written, qint64 total) override;
-
-    // job::JobView
-    void setRunTimeText(const QString &text) override;
-    void setBurnTimeText(const QString &text) override;
-    void setPositionFields(const QString &x, const QString &y) override;
-    void LockLocationControls() override;
-    int askOkCancel(const QString &text, const QString &caption) override;
-    void endProgram() override;
 
     // The 21 machine controls, in the order they are switched.
     QList<QWidget *> machineControls() const;
@@ -113,21 +91,70 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
+    void bindUnits();
     void applyFonts();
+    void connectLink();
     void connectJobControls();
     void connectWorkspace();
-    void setMachineControlsEnabled(bool enabled);
-    QList<QWidget *> locationControls() const;
+    void showMachineControls();
+    void resetLocationUnits();
+    void applyFirmwareOneLayout();
+    void showBurnTime(int burnTime);
+    void showUploadProgress(qint64 written, qint64 total);
+    void setPositionFields(const QString &x, const QString &y);
 
     std::unique_ptr<Ui::MainWindow> m_ui;
+    link::EngraverLink &m_link;
+    job::JobControls &m_jobs;
+    platform::ProfileFile &m_settings;
+    BoxPrompter &m_prompter;
+
+    // The layout's units under English names; their object names stay the layout's.
+    QPushButton *m_connectButton = nullptr;
+    QPushButton *m_breakButton = nullptr;
+    QPushButton *m_startButton = nullptr;
+    QPushButton *m_pauseButton = nullptr;
+    QPushButton *m_restartButton = nullptr;
+    QPushButton *m_powerOffButton = nullptr;
+    QPushButton *m_sendImageButton = nullptr;
+    QPlainTextEdit *m_logBox = nullptr;
+    QLabel *m_runTimeValue = nullptr;
+    QPlainTextEdit *m_textInput = nullptr;
+    QPushButton *m_fontButton = nullptr;
+    QRadioButton *m_textLocationRadio = nullptr;
+    QLabel *m_logoLabel = nullptr;
+    QComboBox *m_languageBox = nullptr;
+    workspace::PreviewBoard *m_board = nullptr;
+    QPlainTextEdit *m_textPreview = nullptr;
+    QPushButton *m_textConfirmButton = nullptr;
+    QRadioButton *m_pointModeRadio = nullptr;
+    QRadioButton *m_centreModeRadio = nullptr;
+    QRadioButton *m_boxModeRadio = nullptr;
+    QPushButton *m_upButton = nullptr;
+    QPushButton *m_downButton = nullptr;
+    QPushButton *m_leftButton = nullptr;
+    QPushButton *m_rightButton = nullptr;
+    QCheckBox *m_keyboardBox = nullptr;
+    QPushButton *m_fastBackwardButton = nullptr;
+    QPushButton *m_recarveButton = nullptr;
+    QPushButton *m_fastForwardButton = nullptr;
+    QPushButton *m_clearButton = nullptr;
+    QPushButton *m_reloadButton = nullptr;
+    QPushButton *m_zoomOutButton = nullptr;
+    QPushButton *m_rotateButton = nullptr;
+    QLineEdit *m_xField = nullptr;
+    QLineEdit *m_yField = nullptr;
+    QSlider *m_burnTimeSlider = nullptr;
+    QLabel *m_burnTimeValue = nullptr;
+    QPushButton *m_settingsButton = nullptr;
+    // In the order of job::MachineControls::Control.
+    std::array<QWidget *, job::MachineControls::Count> m_controlUnits{};
+
     std::unique_ptr<MessageLog> m_log;
-    link::EngraverLink *m_link = nullptr;
-    job::JobControls *m_jobs = nullptr;
-    platform::ProfileFile *m_settings = nullptr;
     std::unique_ptr<workspace::BoardEditor> m_editor;
+    std::unique_ptr<platform::HotKeys> m_hotKeys;
     std::unique_ptr<workspace::LocationModes> m_locations;
     std::unique_ptr<workspace::TextEngraving> m_text;
-    std::unique_ptr<platform::HotKeys> m_hotKeys;
     std::unique_ptr<workspace::KeyboardControl> m_keyboard;
     std::unique_ptr<job::EffectChooserWindow> m_chooser;
     QProgressBar *m_uploadProgress = nullptr;

@@ -19,17 +19,18 @@ Program::Program(platform::SerialLine &line, platform::Clock &clock, link::PortL
                  const QString &settingsFolder)
     : m_settingsFolder(settingsFolder),
       m_settings(QDir(settingsFolder).filePath(u"Config.ini"_s)),
-      m_link(line, clock, m_window, std::move(lister)),
-      m_jobs(m_link, clock, m_window)
+      m_link(line, clock, m_prompter, std::move(lister)),
+      m_jobs(m_link, clock, m_controls, m_prompter),
+      m_window(m_link, m_jobs, m_settings, clock, m_prompter)
 {
-    m_window.attach(m_link, m_jobs, m_settings, clock);
 }
 
 void Program::OnMainWindowCreated()
 {
     m_link.ExpectedProductId = ExpectedProductId;
     m_link.KnownFirmwareVersion = KnownFirmwareVersion;
-    if (!qobject_cast<ControlStyle *>(QApplication::style())) QApplication::setStyle(new ControlStyle);
+    if (!qobject_cast<ControlStyle *>(QApplication::style()))
+        QApplication::setStyle(new ControlStyle);
     m_window.setAcceptDrops(true);
     m_link.StartConnect();
     m_link.LogText(u"Automatic Connecting...\r\n"_s);

@@ -2,9 +2,11 @@
 #pragma once
 
 #include "job/job_controls.h"
+#include "job/machine_controls.h"
 #include "link/engraver_link.h"
 #include "platform/profile_file.h"
 #include "shell/main_window.h"
+#include "shell/message_box.h"
 
 namespace tavro::shell {
 
@@ -23,13 +25,16 @@ public:
     link::EngraverLink &link() { return m_link; }
     job::JobControls &jobs() { return m_jobs; }
     platform::ProfileFile &settings() { return m_settings; }
+    BoxPrompter &prompter() { return m_prompter; }
 
 private:
     QString m_settingsFolder;
     platform::ProfileFile m_settings;
-    MainWindow m_window;
+    BoxPrompter m_prompter;
     link::EngraverLink m_link;
+    job::MachineControls m_controls;
     job::JobControls m_jobs;
+    MainWindow m_window;
 };
 
 // Calibri, Arial and the Chinese UI face map to the fonts this system ships.

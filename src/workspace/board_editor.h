@@ -1,7 +1,7 @@
 // The board's content over time: the remembered rendering, Clear, Reload, Zoom Out, Rotate.
 #pragma once
 
-#include "job/board_canvas.h"
+#include "job/ui/board_canvas.h"
 #include "workspace/preview_board.h"
 
 #include <QImage>

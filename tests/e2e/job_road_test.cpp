@@ -1,7 +1,7 @@
 // The whole road of a job: drop, choose, write text, send, start, carve, on the real window.
 #include "engraver-sim/engraver_sim.h"
-#include "job/effect_chooser_window.h"
-#include "job/render_panel.h"
+#include "job/ui/effect_chooser_window.h"
+#include "job/ui/render_panel.h"
 #include "job/upload_raster.h"
 #include "platform/manual_clock.h"
 #include "platform/qt_serial_line.h"

@@ -1,8 +1,8 @@
-#include "job/board_canvas.h"
 #include "job/effect_board.h"
-#include "job/effect_chooser_window.h"
 #include "job/raster_constants.h"
-#include "job/render_panel.h"
+#include "job/ui/board_canvas.h"
+#include "job/ui/effect_chooser_window.h"
+#include "job/ui/render_panel.h"
 #include "job/work_snapshot.h"
 #include "platform/manual_clock.h"
 #include "platform/picture_loader.h"
@@ -84,17 +84,17 @@ private:
 testing::AssertionResult SameImage(const QImage &actual, const QImage &expected)
 {
     if (actual.size() != expected.size())
-        return testing::AssertionFailure() << "size " << actual.width() << "x" << actual.height()
-                                           << ", expected " << expected.width() << "x"
-                                           << expected.height();
+        return testing::AssertionFailure()
+               << "size " << actual.width() << "x" << actual.height() << ", expected "
+               << expected.width() << "x" << expected.height();
     const QImage a = actual.convertToFormat(QImage::Format_RGB32);
     const QImage e = expected.convertToFormat(QImage::Format_RGB32);
     for (int y = 0; y < a.height(); ++y)
         for (int x = 0; x < a.width(); ++x)
             if (a.pixel(x, y) != e.pixel(x, y))
                 return testing::AssertionFailure()
-                       << "first difference at (" << x << "," << y << "): "
-                       << QString::number(a.pixel(x, y), 16).toStdString() << ", expected "
+                       << "first difference at (" << x << "," << y
+                       << "): " << QString::number(a.pixel(x, y), 16).toStdString() << ", expected "
                        << QString::number(e.pixel(x, y), 16).toStdString();
     return testing::AssertionSuccess();
 }
@@ -180,8 +180,7 @@ TEST_F(EffectChooserTest, ClicksBeforeTheRenderingsAreReadyChangeNothing)
     EXPECT_EQ(window.blackWhitePanel().Snapshot().pixel(500, 500), qRgb(255, 0, 0));
 }
 
-class EffectChoiceTest : public EffectChooserTest,
-                         public ::testing::WithParamInterface<Effect> {};
+class EffectChoiceTest : public EffectChooserTest, public ::testing::WithParamInterface<Effect> {};
 
 // Large enough that the JPEG is decoded at half size, as the command-line tool does it.
 TEST_P(EffectChoiceTest, TheBoardGetsExactlyThatRenderingAndWhatTheToolWrites)
@@ -194,8 +193,8 @@ TEST_P(EffectChoiceTest, TheBoardGetsExactlyThatRenderingAndWhatTheToolWrites)
     ASSERT_TRUE(SameImage(window.workSnapshot(), snapshot));
     EXPECT_TRUE(SameImage(window.blackWhitePanel().Snapshot(),
                           RenderEffectBoard(snapshot, Effect::BlackWhite)));
-    EXPECT_TRUE(SameImage(window.ditherPanel().Snapshot(),
-                          RenderEffectBoard(snapshot, Effect::Dither)));
+    EXPECT_TRUE(
+        SameImage(window.ditherPanel().Snapshot(), RenderEffectBoard(snapshot, Effect::Dither)));
 
     bool visibleWhileDrawing = true;
     board.onCall = [&](const QString &call) {
@@ -330,8 +329,8 @@ TEST_F(EffectChooserTest, ANewDropProcessesTheNewPicture)
     EXPECT_EQ(window.picturePath(), second);
     const QImage snapshot = ExpectedSnapshot(second);
     EXPECT_TRUE(SameImage(window.workSnapshot(), snapshot));
-    EXPECT_TRUE(SameImage(window.ditherPanel().Snapshot(),
-                          RenderEffectBoard(snapshot, Effect::Dither)));
+    EXPECT_TRUE(
+        SameImage(window.ditherPanel().Snapshot(), RenderEffectBoard(snapshot, Effect::Dither)));
     release(window.blackWhitePanel());
     EXPECT_TRUE(SameImage(board.surface, RenderEffectBoard(snapshot, Effect::BlackWhite)));
 

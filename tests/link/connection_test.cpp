@@ -157,9 +157,9 @@ TEST_F(LinkTest, BreakWhileIdentifiedClosesAndDisablesOnly)
     identifyOn(2);
     link.Disconnect();
     EXPECT_FALSE(line.isOpen());
-    EXPECT_EQ(view.events, (QStringList{u"caption:Connect"_s, u"connect-enabled"_s,
-                                        u"log:Disconnected Connection\r\n\r\n"_s,
-                                        u"disable-controls"_s}));
+    EXPECT_EQ(view.effects(),
+              (QStringList{u"caption:Connect"_s, u"connect-enabled"_s, u"disable-controls"_s}));
+    EXPECT_EQ(view.log, u"Disconnected Connection\r\n\r\n"_s);
     EXPECT_TRUE(link.presenceTimer().isRunning()) << "no timer is touched";
     portList.names = u"COM2A"_s;
     const int attempts = line.openAttempts.size();

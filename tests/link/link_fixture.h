@@ -1,8 +1,8 @@
 // A link wired to the fakes and a manual clock.
 #pragma once
 
-#include "link_doubles.h"
 #include "link/engraver_link.h"
+#include "link_doubles.h"
 #include "platform/manual_clock.h"
 
 #include <gtest/gtest.h>
@@ -20,6 +20,8 @@ protected:
                                 ++listCalls;
                                 return portList;
                             }};
+
+    LinkTest() { view.follow(link); }
 
     void receive(std::initializer_list<int> values) { line.deliver(bytes(values)); }
     QList<QByteArray> takeWrites()

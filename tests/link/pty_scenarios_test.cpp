@@ -40,6 +40,8 @@ protected:
                             }};
     std::map<int, std::unique_ptr<sim::Engraver>> machines;
 
+    PtyScenarios() { view.follow(link); }
+
     sim::Engraver &machineOn(int port,
                              const std::function<void(sim::EngraverOptions &)> &tweak = {})
     {

@@ -97,7 +97,7 @@ TEST_F(JobControlsTest, RestartResetsEverything)
     EXPECT_EQ(window().board().Snapshot().pixel(249, 144), qRgb(255, 0, 0));
     click(u"按钮开始"_s);
     clock.advance(2000);
-    window().DisableMachineControls();
+    program->jobs().controls().DisableMachineControls();
     window().findChild<QWidget *>(u"按钮重启"_s)->setEnabled(true);
     click(u"按钮重启"_s);
     EXPECT_EQ(line.writes.last(), bytes({0xFF, 4, 1, 0}));

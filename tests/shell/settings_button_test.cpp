@@ -50,7 +50,7 @@ TEST_F(SettingsButtonTest, WhichWindowOpens)
 
 TEST_F(SettingsButtonTest, DisabledButtonOpensNeither)
 {
-    window().DisableMachineControls();
+    program->jobs().controls().DisableMachineControls();
     EXPECT_TRUE(releaseWith(Qt::ControlModifier).isEmpty());
     EXPECT_TRUE(releaseWith(Qt::NoModifier).isEmpty());
 }

@@ -72,6 +72,8 @@ protected:
                                  [this] { link.ReverseMotorY(); }};
     bool connected = GetParam();
 
+    SettingsWithLink() { view.follow(link); }
+
     void SetUp() override
     {
         if (connected) {

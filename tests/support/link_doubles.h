@@ -1,7 +1,8 @@
 // Doubles for the link's pure logic (tests, fuzzing, benchmarks): a scripted serial line and views.
 #pragma once
 
-#include "link/link_view.h"
+#include "link/engraver_link.h"
+#include "platform/prompter.h"
 #include "platform/serial_line.h"
 #include "qt_printers.h"
 
@@ -75,42 +76,57 @@ private:
     int m_number = 0;
 };
 
-// Records every effect in order, as "name" or "name:argument".
-class RecordingView final : public link::LinkView {
+// Records everything the link says and every box it asks for, in order, as "name" or
+// "name:argument", named after what the window does with it.
+class RecordingView final : public QObject, public platform::Prompter {
 public:
     QString log;
     QStringList events;
     QList<QPoint> points;
     std::function<void(const QString &)> onMessage;  // runs inside the "modal" box
 
-    void LogText(const QString &text) override
+    void follow(link::EngraverLink &link)
     {
-        log += text;
-        events << u"log:"_s + text;
+        using L = link::EngraverLink;
+        connect(&link, &L::logText, this, [this](const QString &text) {
+            log += text;
+            events << u"log:"_s + text;
+        });
+        connect(&link, &L::scanStarted, this, [this] { events << u"caption:Connecting..."_s; });
+        connect(&link, &L::identified, this, [this] {
+            events << u"caption:OK"_s << u"connect-disabled"_s << u"break-visible"_s
+                   << u"enable-controls"_s;
+        });
+        connect(&link, &L::disconnected, this, [this] {
+            events << u"caption:Connect"_s << u"connect-enabled"_s << u"disable-controls"_s;
+        });
+        connect(&link, &L::firmwareReported, this, [this](int version) {
+            if (version == 1) events << u"firmware-one-layout"_s;
+        });
+        connect(&link, &L::tracePoint, this, [this](int x, int y) {
+            points << QPoint(x, y);
+            events << u"point:%1,%2"_s.arg(x).arg(y);
+        });
+        connect(&link, &L::positionX, this, [this](int x) { events << u"x:%1"_s.arg(x); });
+        connect(&link, &L::positionY, this, [this](int y) { events << u"y:%1"_s.arg(y); });
+        connect(&link, &L::carveDone, this,
+                [this] { events << u"stop-clock"_s << u"reset-location"_s; });
+        connect(&link, &L::burnTimeReported, this,
+                [this](int t) { events << u"burn:%1"_s.arg(t); });
+        connect(&link, &L::uploadFinished, this, [this](bool written) {
+            if (written) events << u"enable-controls"_s;
+        });
     }
-    void setConnectCaption(const QString &caption) override { events << u"caption:"_s + caption; }
-    void setConnectEnabled(bool enabled) override
-    {
-        events << (enabled ? u"connect-enabled"_s : u"connect-disabled"_s);
-    }
-    void showBreakButton() override { events << u"break-visible"_s; }
-    void EnableMachineControls() override { events << u"enable-controls"_s; }
-    void DisableMachineControls() override { events << u"disable-controls"_s; }
-    void ResetLocationControls() override { events << u"reset-location"_s; }
-    void stopRunClock() override { events << u"stop-clock"_s; }
-    void applyFirmwareOneLayout() override { events << u"firmware-one-layout"_s; }
-    void showPositionX(int x) override { events << u"x:%1"_s.arg(x); }
-    void showPositionY(int y) override { events << u"y:%1"_s.arg(y); }
-    void drawTracePoint(int x, int y) override
-    {
-        points << QPoint(x, y);
-        events << u"point:%1,%2"_s.arg(x).arg(y);
-    }
-    void showBurnTime(int t) override { events << u"burn:%1"_s.arg(t); }
-    void showMessage(const QString &text, const QString &caption) override
+
+    void inform(const QString &text, const QString &caption) override
     {
         events << u"box:"_s + caption + u"|"_s + text;
         if (onMessage) onMessage(text);
+    }
+    bool confirm(const QString &text, const QString &caption) override
+    {
+        inform(text, caption);
+        return true;
     }
 
     // The events other than log lines, for checking control effects.
@@ -123,25 +139,26 @@ public:
     }
 };
 
-// Counts what the link asks of the windows, and nothing more: for speed runs.
-class CountingView final : public link::LinkView {
+// Counts what the link says, and nothing more: for speed runs and fuzzing.
+class CountingView final : public QObject, public platform::Prompter {
 public:
     std::size_t logs = 0, points = 0, fields = 0, others = 0;
 
-    void LogText(const QString &) override { ++logs; }
-    void setConnectCaption(const QString &) override { ++others; }
-    void setConnectEnabled(bool) override { ++others; }
-    void showBreakButton() override { ++others; }
-    void EnableMachineControls() override { ++others; }
-    void DisableMachineControls() override { ++others; }
-    void ResetLocationControls() override { ++others; }
-    void stopRunClock() override { ++others; }
-    void applyFirmwareOneLayout() override { ++others; }
-    void showPositionX(int) override { ++fields; }
-    void showPositionY(int) override { ++fields; }
-    void drawTracePoint(int, int) override { ++points; }
-    void showBurnTime(int) override { ++fields; }
-    void showMessage(const QString &, const QString &) override { ++others; }
+    void follow(link::EngraverLink &link)
+    {
+        using L = link::EngraverLink;
+        connect(&link, &L::logText, this, [this] { ++logs; });
+        connect(&link, &L::tracePoint, this, [this] { ++points; });
+        connect(&link, &L::positionX, this, [this] { ++fields; });
+        connect(&link, &L::positionY, this, [this] { ++fields; });
+        connect(&link, &L::burnTimeReported, this, [this] { ++fields; });
+        for (auto signal : {&L::identified, &L::firmwareReported})
+            connect(&link, signal, this, [this] { ++others; });
+        for (auto signal : {&L::scanStarted, &L::disconnected, &L::carveDone, &L::broken})
+            connect(&link, signal, this, [this] { ++others; });
+    }
+    void inform(const QString &, const QString &) override { ++others; }
+    bool confirm(const QString &, const QString &) override { return ++others, true; }
 };
 
 inline QByteArray bytes(std::initializer_list<int> values)

@@ -46,8 +46,10 @@ protected:
     }
     void startProgram()
     {
-        program = std::make_unique<shell::Program>(line, clock, [this] { return ports; }, folder);
-        window().messageBox = [this](const QString &text, shell::BoxButtons b, const QString &c) {
+        program = std::make_unique<shell::Program>(
+            line, clock, [this] { return ports; }, folder);
+        program->prompter().messageBox = [this](const QString &text, shell::BoxButtons b,
+                                                const QString &c) {
             boxes << Box{text, b, c};
             return boxAnswer;
         };

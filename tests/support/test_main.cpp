@@ -1,5 +1,11 @@
-// One application object for every test of an executable, on the offscreen platform.
+// One application object for every test of an executable, with its own settings folder.
+#ifdef TAVRO_CORE_TESTS
+#include <QCoreApplication>
+using Application = QCoreApplication;
+#else
 #include <QApplication>
+using Application = QApplication;
+#endif
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -11,6 +17,6 @@ int main(int argc, char **argv)
     // No test may read or write the operator's own settings.
     QTemporaryDir home;
     qputenv("TAVRO_HOME", home.path().toLocal8Bit());
-    QApplication app(argc, argv);
+    Application app(argc, argv);
     return RUN_ALL_TESTS();
 }

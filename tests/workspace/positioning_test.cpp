@@ -135,7 +135,9 @@ TEST_F(PositioningTest, KeyboardControlRegistersTheArrowsInOrder)
     EXPECT_EQ(keyboard.HotkeyIdLeft(), keyboard.HotkeyIdUp() + 2);
     EXPECT_EQ(keyboard.HotkeyIdRight(), keyboard.HotkeyIdUp() + 3);
 
-    window().DisableMachineControls();  // hot keys jog whether or not the buttons are enabled
+    program->jobs()
+        .controls()
+        .DisableMachineControls();  // hot keys jog whether or not the buttons are enabled
     keyboard.HotkeyPressed(keyboard.HotkeyIdUp());
     keyboard.HotkeyPressed(keyboard.HotkeyIdLeft());
     EXPECT_EQ(line.writes, (QList<QByteArray>{bytes({0xFF, 3, 1, 0}), bytes({1}),

@@ -1,7 +1,7 @@
 // Shows a dropped picture in both renderings and puts the one the operator clicks on the board.
 #pragma once
 
-#include "job/board_canvas.h"
+#include "job/ui/board_canvas.h"
 #include "platform/clock.h"
 
 #include <QImage>

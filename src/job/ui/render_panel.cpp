@@ -1,4 +1,4 @@
-#include "job/render_panel.h"
+#include "job/ui/render_panel.h"
 
 #include <QMouseEvent>
 #include <QPainter>

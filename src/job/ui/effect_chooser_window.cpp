@@ -1,9 +1,9 @@
-#include "job/effect_chooser_window.h"
+#include "job/ui/effect_chooser_window.h"
 
 #include "job/raster_constants.h"
 #include "job/render_black_white.h"
 #include "job/render_dither.h"
-#include "job/render_panel.h"
+#include "job/ui/render_panel.h"
 #include "job/work_snapshot.h"
 #include "platform/picture_loader.h"
 #include "ui_effect_chooser_window.h"
