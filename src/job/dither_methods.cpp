@@ -122,6 +122,24 @@ void packRow(const uchar *black, int width, uchar *out)
     }
 }
 
+// Rules that decide each pixel on its own level and place: isBlack(level, x, y).
+template <typename Rule>
+QImage decideEach(const QImage &grey, Rule isBlack)
+{
+    if (!isGrey(grey)) return {};
+    QImage mono = whiteMono(grey);
+    if (mono.isNull()) return {};
+    const int width = grey.width();
+    const int height = grey.height();
+    std::vector<uchar> black(size_t(width), 0);
+    for (int y = 0; y < height; ++y) {
+        const uchar *levels = grey.constScanLine(y);
+        for (int x = 0; x < width; ++x) black[size_t(x)] = uchar(isBlack(levels[x], x, y));
+        packRow(black.data(), width, mono.scanLine(y));
+    }
+    return mono;
+}
+
 // Row buffers of accumulated error for rows y, y + 1 and y + 2, each padded by Reach
 // cells on both sides so shares beyond the left and right edges land somewhere
 // harmless; shares below the last row go to buffers that are never read.
@@ -136,9 +154,10 @@ QImage diffuse(const QImage &grey)
     for (auto &buffer : buffers) buffer.assign(span, 0.0);
     std::array<double *, Reach + 1> rows{};
     for (size_t i = 0; i < rows.size(); ++i) rows[i] = buffers[i].data() + Reach;
+    const int height = grey.height();
     std::vector<uchar> black(size_t(width), 0);
 
-    for (int y = 0; y < grey.height(); ++y) {
+    for (int y = 0; y < height; ++y) {
         const uchar *levels = grey.constScanLine(y);
         for (int x = 0; x < width; ++x) {
             const double value = levels[x] + rows[0][x];
@@ -159,16 +178,7 @@ QImage diffuse(const QImage &grey)
 
 QImage RenderThreshold(const QImage &grey, int threshold)
 {
-    if (!isGrey(grey)) return {};
-    QImage mono = whiteMono(grey);
-    if (mono.isNull()) return {};
-    std::vector<uchar> black(size_t(grey.width()), 0);
-    for (int y = 0; y < grey.height(); ++y) {
-        const uchar *levels = grey.constScanLine(y);
-        for (int x = 0; x < grey.width(); ++x) black[size_t(x)] = uchar(levels[x] < threshold);
-        packRow(black.data(), grey.width(), mono.scanLine(y));
-    }
-    return mono;
+    return decideEach(grey, [threshold](int level, int, int) { return level < threshold; });
 }
 
 QImage RenderErrorDiffusion(const QImage &grey, Effect effect)
@@ -192,18 +202,9 @@ QImage RenderErrorDiffusion(const QImage &grey, Effect effect)
 
 QImage RenderBayer(const QImage &grey)
 {
-    if (!isGrey(grey)) return {};
-    QImage mono = whiteMono(grey);
-    if (mono.isNull()) return {};
-    std::vector<uchar> black(size_t(grey.width()), 0);
-    for (int y = 0; y < grey.height(); ++y) {
-        const uchar *levels = grey.constScanLine(y);
-        const auto &limits = BayerLimits[size_t(y % 8)];
-        for (int x = 0; x < grey.width(); ++x)
-            black[size_t(x)] = uchar(levels[x] < limits[size_t(x % 8)]);
-        packRow(black.data(), grey.width(), mono.scanLine(y));
-    }
-    return mono;
+    return decideEach(grey, [](int level, int x, int y) {
+        return level < BayerLimits[size_t(y & 7)][size_t(x & 7)];
+    });
 }
 
 QImage RenderGreyEffect(const QImage &grey, Effect effect, int threshold)

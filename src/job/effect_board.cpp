@@ -5,16 +5,26 @@
 #include "job/render_black_white.h"
 #include "job/render_dither.h"
 
-#include <QPainter>
-
 namespace tavro::job {
 namespace {
 
+// A black-and-white rendering (Format_Mono, index 0 black) drawn onto the white
+// board at (0, 0), cut at the board's edges.
 void drawAtOrigin(QImage &board, const QImage &rendering)
 {
     if (rendering.isNull()) return;
-    QPainter painter(&board);
-    painter.drawImage(0, 0, rendering);
+    const int width = qMin(rendering.width(), board.width());
+    const int height = qMin(rendering.height(), board.height());
+    for (int y = 0; y < height; ++y) {
+        const uchar *bits = rendering.constScanLine(y);
+        auto *out = reinterpret_cast<QRgb *>(board.scanLine(y));
+        for (int x = 0; x < width; x += 8) {
+            const unsigned whites = bits[x >> 3];
+            if (whites == 0xFF) continue;
+            for (int i = 0; i < qMin(8, width - x); ++i)
+                if (!(whites >> (7 - i) & 1)) out[x + i] = qRgb(0, 0, 0);
+        }
+    }
 }
 
 void drawDither(QImage &board, const QImage &snapshot, int processingSize)
@@ -34,10 +44,12 @@ QImage greyAsColours(const QImage &grey)
     if (grey.isNull()) return {};
     QImage colours(grey.size(), QImage::Format_RGB32);
     if (colours.isNull()) return {};
-    for (int y = 0; y < grey.height(); ++y) {
+    const int width = grey.width();
+    const int height = grey.height();
+    for (int y = 0; y < height; ++y) {
         const uchar *in = grey.constScanLine(y);
         auto *out = reinterpret_cast<QRgb *>(colours.scanLine(y));
-        for (int x = 0; x < grey.width(); ++x) out[x] = qRgb(in[x], in[x], in[x]);
+        for (int x = 0; x < width; ++x) out[x] = qRgb(in[x], in[x], in[x]);
     }
     return colours;
 }

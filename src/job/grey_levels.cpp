@@ -31,7 +31,8 @@ template <typename Level>
 void mapLevels(const QImage &source, QImage &grey, const ToneCurve &tone, Level level)
 {
     const int width = source.width();
-    for (int y = 0; y < source.height(); ++y) {
+    const int height = source.height();
+    for (int y = 0; y < height; ++y) {
         const auto *in = reinterpret_cast<const QRgb *>(source.constScanLine(y));
         uchar *out = grey.scanLine(y);
         for (int x = 0; x < width; ++x) out[x] = tone[size_t(level(in[x]))];
