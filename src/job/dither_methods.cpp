@@ -21,48 +21,30 @@ struct Kernel {
     std::array<Share, N> shares;
 };
 
-constexpr Kernel<4> FloydSteinberg{16, {{{1, 0, 7}, {-1, 1, 3}, {0, 1, 5}, {1, 1, 1}}}};
+// Shares as (dx, dy, weight), laid out as they sit around the pixel.
+// clang-format off
+constexpr Kernel<4> FloydSteinberg{16, {{
+                           {1, 0, 7},
+    {-1, 1, 3}, {0, 1, 5}, {1, 1, 1}}}};
 // Only 6/8 of the error is passed on.
-constexpr Kernel<6> Atkinson{8,
-                             {{{1, 0, 1}, {2, 0, 1}, {-1, 1, 1}, {0, 1, 1}, {1, 1, 1}, {0, 2, 1}}}};
-constexpr Kernel<12> JarvisJudiceNinke{48,
-                                       {{{1, 0, 7},
-                                         {2, 0, 5},
-                                         {-2, 1, 3},
-                                         {-1, 1, 5},
-                                         {0, 1, 7},
-                                         {1, 1, 5},
-                                         {2, 1, 3},
-                                         {-2, 2, 1},
-                                         {-1, 2, 3},
-                                         {0, 2, 5},
-                                         {1, 2, 3},
-                                         {2, 2, 1}}}};
-constexpr Kernel<12> Stucki{42,
-                            {{{1, 0, 8},
-                              {2, 0, 4},
-                              {-2, 1, 2},
-                              {-1, 1, 4},
-                              {0, 1, 8},
-                              {1, 1, 4},
-                              {2, 1, 2},
-                              {-2, 2, 1},
-                              {-1, 2, 2},
-                              {0, 2, 4},
-                              {1, 2, 2},
-                              {2, 2, 1}}}};
+constexpr Kernel<6> Atkinson{8, {{
+                           {1, 0, 1}, {2, 0, 1},
+    {-1, 1, 1}, {0, 1, 1}, {1, 1, 1},
+                {0, 2, 1}}}};
+constexpr Kernel<12> JarvisJudiceNinke{48, {{
+                                       {1, 0, 7}, {2, 0, 5},
+    {-2, 1, 3}, {-1, 1, 5}, {0, 1, 7}, {1, 1, 5}, {2, 1, 3},
+    {-2, 2, 1}, {-1, 2, 3}, {0, 2, 5}, {1, 2, 3}, {2, 2, 1}}}};
+constexpr Kernel<12> Stucki{42, {{
+                                       {1, 0, 8}, {2, 0, 4},
+    {-2, 1, 2}, {-1, 1, 4}, {0, 1, 8}, {1, 1, 4}, {2, 1, 2},
+    {-2, 2, 1}, {-1, 2, 2}, {0, 2, 4}, {1, 2, 2}, {2, 2, 1}}}};
 // The two zero weights of the third row are left out.
-constexpr Kernel<10> Sierra{32,
-                            {{{1, 0, 5},
-                              {2, 0, 3},
-                              {-2, 1, 2},
-                              {-1, 1, 4},
-                              {0, 1, 5},
-                              {1, 1, 4},
-                              {2, 1, 2},
-                              {-1, 2, 2},
-                              {0, 2, 3},
-                              {1, 2, 2}}}};
+constexpr Kernel<10> Sierra{32, {{
+                                       {1, 0, 5}, {2, 0, 3},
+    {-2, 1, 2}, {-1, 1, 4}, {0, 1, 5}, {1, 1, 4}, {2, 1, 2},
+                {-1, 2, 2}, {0, 2, 3}, {1, 2, 2}}}};
+// clang-format on
 
 // Kernels reach at most two cells sideways and two rows down.
 constexpr int Reach = 2;

@@ -291,24 +291,6 @@ TEST(ToneCurve, RangeEndsAndHalves)
     EXPECT_EQ(GreyLevel(qRgb(1, 0, 0), GreySource::Average), 0);
 }
 
-TEST(TunedGreyLevels, MatchThePlainArithmeticForEverySource)
-{
-    const PictureTuning tunings[] = {{},
-                                     {.brightness = 15, .contrast = 35, .gamma = 0.6},
-                                     {.contrast = -20, .gamma = 2.4, .invert = true}};
-    for (const auto &[name, snapshot] : Snapshots())
-        for (const GreySource source : {GreySource::Blue, GreySource::Average, GreySource::Luma})
-            for (const PictureTuning &t : tunings) {
-                const QImage grey = TunedGreyLevels(snapshot, source, t);
-                ASSERT_EQ(grey.format(), QImage::Format_Grayscale8);
-                const Levels expected = ReferenceLevels(snapshot, source, t);
-                for (int y = 0; y < grey.height(); ++y)
-                    for (int x = 0; x < grey.width(); ++x)
-                        ASSERT_EQ(grey.constScanLine(y)[x], expected[y][x])
-                            << name << " " << int(source) << " at " << x << "," << y;
-            }
-}
-
 class EveryEffect : public ::testing::TestWithParam<Effect> {};
 
 TEST_P(EveryEffect, MatchesItsPlainVersion)
