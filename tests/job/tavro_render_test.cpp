@@ -1,4 +1,7 @@
+#include "job/effect_board.h"
 #include "job/upload_raster.h"
+#include "job/work_snapshot.h"
+#include "platform/picture_loader.h"
 #include "test_pictures.h"
 
 #include <QFile>
@@ -65,8 +68,8 @@ TEST_F(TavroRenderTest, BlackWhiteBoardAndItsRaster)
 TEST_F(TavroRenderTest, DitheredGreyIsACheckerboardInTheProcessingArea)
 {
     QByteArray raster;
-    const QImage board = render(picture(test::Uniform(490, 490, qRgb(128, 128, 128))),
-                                u"dither"_s, raster);
+    const QImage board =
+        render(picture(test::Uniform(490, 490, qRgb(128, 128, 128))), u"dither"_s, raster);
     for (const auto &[x, y] : {std::pair{1, 1}, {2, 2}, {489, 489}, {3, 101}})
         EXPECT_EQ(board.pixel(x, y), qRgb(0, 0, 0)) << x << "," << y;
     for (const auto &[x, y] : {std::pair{0, 0}, {2, 1}, {1, 490}, {490, 1}, {511, 511}})
@@ -108,6 +111,98 @@ TEST_F(TavroRenderTest, WrongArgumentsGiveUsage)
     EXPECT_FALSE(QFile::exists(out));
     // An output that cannot be written is not a usage error.
     EXPECT_EQ(run({input, u"--effect"_s, u"bw"_s, u"--raster"_s, m_dir.path()}).first, 1);
+}
+
+TEST_F(TavroRenderTest, TunedEffectsGiveTheBoardOfTheirSettings)
+{
+    QImage photo(300, 200, QImage::Format_RGB32);
+    for (int y = 0; y < photo.height(); ++y)
+        for (int x = 0; x < photo.width(); ++x)
+            photo.setPixel(x, y, qRgb(x * 255 / 300, y * 255 / 200, (x * y) % 256));
+    const QString input = picture(photo);
+    const QImage snapshot = MakeWorkSnapshot(platform::LoadPicture(input));
+    const struct {
+        QStringList options;
+        Effect effect;
+        PictureTuning tuning;
+    } cases[] = {
+        {{u"--effect"_s, u"jjn"_s, u"--grey"_s, u"average"_s, u"--brightness"_s, u"-10"_s,
+          u"--contrast"_s, u"25"_s, u"--gamma"_s, u"1.8"_s, u"--invert"_s},
+         Effect::JarvisJudiceNinke,
+         {.grey = GreySource::Average,
+          .brightness = -10,
+          .contrast = 25,
+          .gamma = 1.8,
+          .invert = true}},
+        {{u"--effect"_s, u"bw"_s, u"--threshold"_s, u"60"_s},
+         Effect::BlackWhite,
+         {.threshold = 60}},
+        {{u"--effect"_s, u"bayer"_s}, Effect::Bayer, {}},
+    };
+    for (const auto &c : cases) {
+        const QStringList outputs = {u"--png"_s, path(u"out.png"_s), u"--raster"_s,
+                                     path(u"out.bin"_s)};
+        const auto [status, errors] = run(QStringList{input} + c.options + outputs);
+        ASSERT_EQ(status, 0) << qPrintable(errors);
+        const QImage expected = RenderEffectBoard(snapshot, c.effect, c.tuning);
+        EXPECT_EQ(QImage(path(u"out.png"_s)).convertToFormat(QImage::Format_RGB32), expected)
+            << qPrintable(c.options.join(u' '));
+        QFile raster(path(u"out.bin"_s));
+        ASSERT_TRUE(raster.open(QIODevice::ReadOnly));
+        EXPECT_EQ(raster.readAll(), PackUploadRaster(expected));
+    }
+}
+
+// Pure blue and yellow used to dither all white and all black; read as luma, each
+// burns as much as it is dark.
+TEST_F(TavroRenderTest, LumaGivesBlueAndYellowTheirShareOfDots)
+{
+    const auto blackShare = [this](QRgb colour) {
+        const QStringList arguments = {picture(test::Uniform(490, 490, colour)),
+                                       u"--effect"_s,
+                                       u"fs"_s,
+                                       u"--grey"_s,
+                                       u"luma"_s,
+                                       u"--png"_s,
+                                       path(u"out.png"_s)};
+        EXPECT_EQ(run(arguments).first, 0);
+        const QImage board = QImage(path(u"out.png"_s)).convertToFormat(QImage::Format_RGB32);
+        int black = 0;
+        for (int y = 0; y < 490; ++y)
+            for (int x = 0; x < 490; ++x) black += board.pixel(x, y) == qRgb(0, 0, 0);
+        return black / (490.0 * 490.0);
+    };
+    const double blue = blackShare(qRgb(0, 0, 255));      // luma 29
+    const double yellow = blackShare(qRgb(255, 255, 0));  // luma 226
+    EXPECT_NEAR(blue, 1 - 29 / 255.0, 0.005);
+    EXPECT_NEAR(yellow, 1 - 226 / 255.0, 0.005);
+    EXPECT_NEAR(blue - yellow, (226 - 29) / 255.0, 0.005);
+}
+
+TEST_F(TavroRenderTest, ValuesOutOfRangeNameTheOptionAndWriteNothing)
+{
+    const QString input = picture(test::Uniform(4, 4, 0xFF000000));
+    const QString out = path(u"out.png"_s);
+    const std::pair<QStringList, QString> cases[] = {
+        {{u"--brightness"_s, u"101"_s}, u"--brightness must be a whole number from -100 to 100"_s},
+        {{u"--brightness"_s, u"bright"_s}, u"--brightness must be a whole number from -100"_s},
+        {{u"--contrast"_s, u"-101"_s}, u"--contrast must be a whole number from -100 to 100"_s},
+        {{u"--contrast"_s, u"0.5"_s}, u"--contrast must be a whole number"_s},
+        {{u"--gamma"_s, u"0.19"_s}, u"--gamma must be a number from 0.2 to 5.0"_s},
+        {{u"--gamma"_s, u"nan"_s}, u"--gamma must be a number from 0.2 to 5.0"_s},
+        {{u"--threshold"_s, u"0"_s}, u"--threshold must be a whole number from 1 to 255"_s},
+        {{u"--threshold"_s, u"256"_s}, u"--threshold must be a whole number from 1 to 255"_s},
+        {{u"--grey"_s, u"red"_s}, u"--grey must be blue, average or luma"_s},
+        {{u"--effect"_s, u"floyd"_s}, u"bw, dither, threshold, fs, atkinson, jjn, stucki"_s},
+    };
+    for (const auto &[options, message] : cases) {
+        QStringList arguments = {input, u"--effect"_s, u"fs"_s, u"--png"_s, out};
+        arguments += options;
+        const auto [status, errors] = run(arguments);
+        EXPECT_EQ(status, 2) << qPrintable(options.join(u' '));
+        EXPECT_TRUE(errors.contains(message)) << qPrintable(errors);
+    }
+    EXPECT_FALSE(QFile::exists(out));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 // tavro-render: a picture file to the board after choosing an effect, as PNG and/or upload raster.
+#include "job/effect.h"
 #include "job/effect_board.h"
+#include "job/picture_tuning.h"
 #include "job/raster_constants.h"
 #include "job/upload_raster.h"
 #include "job/work_snapshot.h"
@@ -24,6 +26,7 @@ constexpr int kExitUsage = 2;
 struct Arguments {
     QString input;
     job::Effect effect = job::Effect::BlackWhite;
+    job::PictureTuning tuning;
     QString pngPath;
     QString rasterPath;
 };
@@ -33,11 +36,64 @@ void printError(const QString &text)
     std::fputs(qPrintable(text + u'\n'), stderr);
 }
 
-std::optional<job::Effect> parseEffect(const QString &name)
+QString effectNames()
 {
-    if (name == u"bw"_s) return job::Effect::BlackWhite;
-    if (name == u"dither"_s) return job::Effect::Dither;
-    return std::nullopt;
+    QStringList names;
+    for (const job::Effect effect : job::AllEffects) names << job::EffectName(effect);
+    return names.join(u", "_s);
+}
+
+QString quoted(const QString &text)
+{
+    return u'\'' + text + u'\'';
+}
+
+// Empty error text when the option is absent or holds a whole number in range.
+QString readWhole(const QCommandLineParser &parser, const QString &option,
+                  job::TuningRange<int> range, int &value)
+{
+    if (!parser.isSet(option)) return {};
+    bool ok = false;
+    const int parsed = parser.value(option).trimmed().toInt(&ok);
+    if (!ok || !range.contains(parsed))
+        return u"--%1 must be a whole number from %2 to %3, not %4"_s.arg(
+            option, QString::number(range.min), QString::number(range.max),
+            quoted(parser.value(option)));
+    value = parsed;
+    return {};
+}
+
+QString readGamma(const QCommandLineParser &parser, double &value)
+{
+    if (!parser.isSet(u"gamma"_s)) return {};
+    bool ok = false;
+    const double parsed = parser.value(u"gamma"_s).trimmed().toDouble(&ok);
+    if (!ok || !job::GammaRange.contains(parsed))
+        return u"--gamma must be a number from %1 to %2, not %3"_s.arg(
+            QString::number(job::GammaRange.min, 'f', 1),
+            QString::number(job::GammaRange.max, 'f', 1), quoted(parser.value(u"gamma"_s)));
+    value = parsed;
+    return {};
+}
+
+QString readTuning(const QCommandLineParser &parser, job::PictureTuning &tuning)
+{
+    if (parser.isSet(u"grey"_s)) {
+        const QString name = parser.value(u"grey"_s);
+        const std::optional<job::GreySource> grey = job::GreySourceFromName(name);
+        if (!grey || *grey == job::GreySource::Auto)
+            return u"--grey must be blue, average or luma, not %1"_s.arg(quoted(name));
+        tuning.grey = *grey;
+    }
+    for (QString error :
+         {readWhole(parser, u"brightness"_s, job::BrightnessRange, tuning.brightness),
+          readWhole(parser, u"contrast"_s, job::ContrastRange, tuning.contrast),
+          readGamma(parser, tuning.gamma),
+          readWhole(parser, u"threshold"_s, job::ThresholdRange, tuning.threshold)}) {
+        if (!error.isEmpty()) return error;
+    }
+    tuning.invert = parser.isSet(u"invert"_s);
+    return {};
 }
 
 // Empty error text means the arguments are usable.
@@ -46,9 +102,10 @@ QString readArguments(QCommandLineParser &parser, Arguments &arguments)
     if (parser.positionalArguments().size() != 1) return u"exactly one INPUT is needed"_s;
     arguments.input = parser.positionalArguments().first();
     if (!parser.isSet(u"effect"_s)) return u"--effect is needed"_s;
-    const std::optional<job::Effect> effect = parseEffect(parser.value(u"effect"_s));
-    if (!effect) return u"--effect must be bw or dither"_s;
+    const std::optional<job::Effect> effect = job::EffectFromName(parser.value(u"effect"_s));
+    if (!effect) return u"--effect must be one of %1"_s.arg(effectNames());
     arguments.effect = *effect;
+    if (QString error = readTuning(parser, arguments.tuning); !error.isEmpty()) return error;
     arguments.pngPath = parser.value(u"png"_s);
     arguments.rasterPath = parser.value(u"raster"_s);
     if (arguments.pngPath.isEmpty() && arguments.rasterPath.isEmpty())
@@ -77,7 +134,7 @@ int render(const Arguments &arguments)
         printError(u"tavro-render: %1: %2"_s.arg(picture.name, picture.error));
 
     const QImage snapshot = job::MakeWorkSnapshot(picture);
-    const QImage board = job::RenderEffectBoard(snapshot, arguments.effect);
+    const QImage board = job::RenderEffectBoard(snapshot, arguments.effect, arguments.tuning);
     int status = 0;
     if (!arguments.pngPath.isEmpty() && !writePng(arguments.pngPath, board)) {
         printError(u"tavro-render: cannot write %1"_s.arg(arguments.pngPath));
@@ -107,7 +164,21 @@ int main(int argc, char *argv[])
     const QCommandLineOption help = parser.addHelpOption();
     parser.addPositionalArgument(u"INPUT"_s,
                                  u"The picture file (JPEG, BMP, PNG, GIF, ICO, CUR, PCX)."_s);
-    parser.addOption({u"effect"_s, u"The rendering: bw or dither."_s, u"bw|dither"_s});
+    parser.addOption({u"effect"_s,
+                      u"The rendering: bw or dither as the effect chooser has always shown "
+                      u"them, or threshold, fs, atkinson, jjn, stucki, sierra or bayer."_s,
+                      u"name"_s});
+    parser.addOption({u"grey"_s,
+                      u"The grey level read from colours. Default: the average for bw, the "
+                      u"blue channel for dither, luma for the others."_s,
+                      u"blue|average|luma"_s});
+    parser.addOption({u"brightness"_s, u"Brightness, -100 to 100 (default 0)."_s, u"B"_s});
+    parser.addOption({u"contrast"_s, u"Contrast, -100 to 100 (default 0)."_s, u"C"_s});
+    parser.addOption({u"gamma"_s, u"Gamma, 0.2 to 5.0 (default 1.0)."_s, u"G"_s});
+    parser.addOption({u"invert"_s, u"Swap light and dark."_s});
+    parser.addOption({u"threshold"_s,
+                      u"For bw and threshold: levels below it burn, 1 to 255 (default 128)."_s,
+                      u"T"_s});
     parser.addOption({u"png"_s, u"Write the board as a PNG picture."_s, u"OUT.png"_s});
     parser.addOption({u"raster"_s, u"Write the board's upload raster."_s, u"OUT.bin"_s});
 

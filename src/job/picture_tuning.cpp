@@ -1,0 +1,175 @@
+#include "job/picture_tuning.h"
+
+#include "platform/profile_file.h"
+
+#include <QLocale>
+
+#include <algorithm>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace tavro::job {
+namespace {
+
+const QString GreyKey = u"Grey"_s;
+const QString BrightnessKey = u"Brightness"_s;
+const QString ContrastKey = u"Contrast"_s;
+const QString GammaKey = u"Gamma"_s;
+const QString InvertKey = u"Invert"_s;
+const QString ThresholdKey = u"Threshold"_s;
+const QString MethodKey = u"Method"_s;
+
+constexpr GreySource AllGreySources[] = {GreySource::Auto, GreySource::Blue, GreySource::Average,
+                                         GreySource::Luma};
+
+bool isRightPanelEffect(Effect effect)
+{
+    return std::ranges::find(RightPanelEffects, effect) != RightPanelEffects.end();
+}
+
+// Each reader leaves `value` alone unless the text is a usable value.
+void readInt(const std::optional<QString> &text, TuningRange<int> range, int &value)
+{
+    if (!text) return;
+    bool ok = false;
+    const int parsed = text->trimmed().toInt(&ok);
+    if (ok && range.contains(parsed)) value = parsed;
+}
+
+void readGamma(const std::optional<QString> &text, double &value)
+{
+    if (!text) return;
+    bool ok = false;
+    const double parsed = text->trimmed().toDouble(&ok);
+    if (ok && GammaRange.contains(parsed)) value = parsed;
+}
+
+void readFlag(const std::optional<QString> &text, bool &value)
+{
+    if (!text) return;
+    const QString flag = text->trimmed();
+    if (flag == u"0"_s || flag == u"1"_s) value = flag == u"1"_s;
+}
+
+}  // namespace
+
+QString GreySourceName(GreySource source)
+{
+    switch (source) {
+    case GreySource::Auto:
+        return u"auto"_s;
+    case GreySource::Blue:
+        return u"blue"_s;
+    case GreySource::Average:
+        return u"average"_s;
+    case GreySource::Luma:
+        return u"luma"_s;
+    }
+    return {};
+}
+
+std::optional<GreySource> GreySourceFromName(QStringView name)
+{
+    for (const GreySource source : AllGreySources)
+        if (name == GreySourceName(source)) return source;
+    return std::nullopt;
+}
+
+GreySource ResolveGreySource(GreySource source, Effect effect)
+{
+    if (source != GreySource::Auto) return source;
+    // An RGB sum of 383 or more is exactly an average that rounds to 128 or more,
+    // so the average keeps black and white as they always were.
+    if (effect == Effect::BlackWhite) return GreySource::Average;
+    if (effect == Effect::Dither) return GreySource::Blue;
+    return GreySource::Luma;
+}
+
+bool PictureTuning::hasNeutralTone() const
+{
+    return brightness == 0 && contrast == 0 && gamma == 1.0 && !invert;
+}
+
+bool PictureTuning::isValid() const
+{
+    return std::ranges::find(AllGreySources, grey) != std::end(AllGreySources) &&
+           BrightnessRange.contains(brightness) && ContrastRange.contains(contrast) &&
+           GammaRange.contains(gamma) && ThresholdRange.contains(threshold) &&
+           isRightPanelEffect(method);
+}
+
+std::vector<std::pair<QString, QString>> PictureTuningValues(const PictureTuning &tuning)
+{
+    return {
+        {GreyKey, GreySourceName(tuning.grey)},
+        {BrightnessKey, QString::number(tuning.brightness)},
+        {ContrastKey, QString::number(tuning.contrast)},
+        // The shortest text that reads back as the same double.
+        {GammaKey, QString::number(tuning.gamma, 'g', QLocale::FloatingPointShortest)},
+        {InvertKey, tuning.invert ? u"1"_s : u"0"_s},
+        {ThresholdKey, QString::number(tuning.threshold)},
+        {MethodKey, EffectName(tuning.method)},
+    };
+}
+
+PictureTuning PictureTuningFromValues(
+    const std::function<std::optional<QString>(const QString &key)> &valueOf)
+{
+    PictureTuning tuning;
+    if (const std::optional<QString> grey = valueOf(GreyKey)) {
+        if (const auto source = GreySourceFromName(grey->trimmed().toLower()))
+            tuning.grey = *source;
+    }
+    readInt(valueOf(BrightnessKey), BrightnessRange, tuning.brightness);
+    readInt(valueOf(ContrastKey), ContrastRange, tuning.contrast);
+    readGamma(valueOf(GammaKey), tuning.gamma);
+    readFlag(valueOf(InvertKey), tuning.invert);
+    readInt(valueOf(ThresholdKey), ThresholdRange, tuning.threshold);
+    if (const std::optional<QString> method = valueOf(MethodKey)) {
+        const auto effect = EffectFromName(method->trimmed().toLower());
+        if (effect && isRightPanelEffect(*effect)) tuning.method = *effect;
+    }
+    return tuning;
+}
+
+QStringList PictureTuningToLines(const PictureTuning &tuning)
+{
+    QStringList lines;
+    for (const auto &[key, value] : PictureTuningValues(tuning)) lines << key + u'=' + value;
+    return lines;
+}
+
+PictureTuning PictureTuningFromLines(const QStringList &lines)
+{
+    return PictureTuningFromValues([&lines](const QString &key) -> std::optional<QString> {
+        for (const QString &line : lines) {
+            const qsizetype equals = line.indexOf(u'=');
+            if (equals < 0) continue;
+            if (line.first(equals).trimmed().compare(key, Qt::CaseInsensitive) == 0)
+                return line.sliced(equals + 1).trimmed();
+        }
+        return std::nullopt;
+    });
+}
+
+PictureTuning LoadPictureTuning(const platform::ProfileFile &file)
+{
+    const QString section = PictureTuningSection.toString();
+    return PictureTuningFromValues([&file, &section](const QString &key) -> std::optional<QString> {
+        // An empty value is no value of any key, so it can stand for a missing one.
+        QString value = file.read(section, key, QString());
+        if (value.isEmpty()) return std::nullopt;
+        return value;
+    });
+}
+
+bool SavePictureTuning(platform::ProfileFile &file, const PictureTuning &tuning)
+{
+    const QString section = PictureTuningSection.toString();
+    bool allWritten = true;
+    for (const auto &[key, value] : PictureTuningValues(tuning))
+        allWritten = file.write(section, key, value) && allWritten;
+    return allWritten;
+}
+
+}  // namespace tavro::job

@@ -1,0 +1,85 @@
+// The operator's tuning of a picture before it is rendered: grey source, tone and method choices.
+#pragma once
+
+#include "job/effect.h"
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include <functional>
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace tavro::platform {
+class ProfileFile;
+}
+
+namespace tavro::job {
+
+// Which grey level of a colour the renderings read. Auto is each effect's own:
+// the RGB average for BlackWhite, the blue channel for Dither (as they have always
+// read colours), luma for every other effect.
+enum class GreySource { Auto, Blue, Average, Luma };
+
+// "auto", "blue", "average", "luma".
+QString GreySourceName(GreySource source);
+std::optional<GreySource> GreySourceFromName(QStringView name);
+// What Auto stands for with this effect; any other source is returned as it is.
+GreySource ResolveGreySource(GreySource source, Effect effect);
+
+template <typename T>
+struct TuningRange {
+    T min;
+    T max;
+    // False for NaN too.
+    constexpr bool contains(T value) const { return value >= min && value <= max; }
+};
+
+inline constexpr TuningRange<int> BrightnessRange{-100, 100};
+inline constexpr TuningRange<int> ContrastRange{-100, 100};
+inline constexpr TuningRange<double> GammaRange{0.2, 5.0};
+inline constexpr TuningRange<int> ThresholdRange{1, 255};
+
+// Defaults are neutral: with them BlackWhite and Dither are the original renderings.
+struct PictureTuning {
+    GreySource grey = GreySource::Auto;
+    int brightness = 0;  // added as 2.55 levels a step
+    int contrast = 0;    // percent more or less spread around level 128
+    double gamma = 1.0;
+    bool invert = false;
+    int threshold = 128;             // BlackWhite and Threshold: black below it
+    Effect method = Effect::Dither;  // the chooser's right panel
+
+    // Brightness, contrast, gamma and invert change no level.
+    bool hasNeutralTone() const;
+    // Every value inside its range and the method one of RightPanelEffects.
+    bool isValid() const;
+
+    friend bool operator==(const PictureTuning &, const PictureTuning &) = default;
+};
+
+// The settings as (key, value) texts, in a fixed order: Grey, Brightness, Contrast,
+// Gamma, Invert, Threshold, Method. Numbers in the C locale, Invert as 0 or 1.
+std::vector<std::pair<QString, QString>> PictureTuningValues(const PictureTuning &tuning);
+
+// Builds settings from stored texts: `valueOf(key)` gives a key's text, nullopt when it
+// is missing. A missing key, or a text that does not parse or lies outside its range,
+// gives that key's default; nothing is ever an error.
+PictureTuning PictureTuningFromValues(
+    const std::function<std::optional<QString>(const QString &key)> &valueOf);
+
+// The same as "Key=Value" lines, for a job file.
+QStringList PictureTuningToLines(const PictureTuning &tuning);
+// Keys are matched without regard to case, blanks around keys and values are
+// skipped, lines without '=' and unknown keys are ignored; the first of duplicates counts.
+PictureTuning PictureTuningFromLines(const QStringList &lines);
+
+// Config.ini keeps the last choices in a section of their own.
+inline constexpr QStringView PictureTuningSection = u"PictureTuning";
+PictureTuning LoadPictureTuning(const platform::ProfileFile &file);
+// Writes every key; false when one of them could not be written.
+bool SavePictureTuning(platform::ProfileFile &file, const PictureTuning &tuning);
+
+}  // namespace tavro::job

@@ -1,0 +1,392 @@
+// The tuned renderings against plain versions of their rules, written apart from the program's.
+#include "job/dither_methods.h"
+#include "job/effect_board.h"
+#include "job/grey_levels.h"
+#include "job/render_black_white.h"
+#include "job/render_dither.h"
+#include "job/work_snapshot.h"
+#include "test_pictures.h"
+
+#include <QRandomGenerator>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace tavro::job {
+namespace {
+
+using Levels = std::vector<std::vector<int>>;  // [y][x]
+using Burn = std::vector<std::vector<bool>>;   // [y][x], true = black
+
+// Smooth colour gradients with grain, like a photo.
+QImage Photo(int width, int height, quint32 seed)
+{
+    QRandomGenerator random(seed);
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const int grain = int(random.bounded(40)) - 20;
+            image.setPixel(x, y,
+                           qRgb(std::clamp(x * 255 / width + grain, 0, 255),
+                                std::clamp(y * 255 / height - grain, 0, 255),
+                                std::clamp((x + 2 * y) * 255 / (width + 2 * height), 0, 255)));
+        }
+    return image;
+}
+
+QImage GreyRamp(int size)
+{
+    QImage image(size, size, QImage::Format_RGB32);
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+            const int level = x * 255 / (size - 1);
+            image.setPixel(x, y, qRgb(level, level, level));
+        }
+    return image;
+}
+
+QImage ColourRamp(int size)
+{
+    QImage image(size, size, QImage::Format_RGB32);
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x)
+            image.setPixel(x, y, qRgb(x * 255 / size, y * 255 / size, 255 - x * 255 / size));
+    return image;
+}
+
+// Work snapshots as the chooser makes them: photos fitted with white margins,
+// gradients, and flat colours.
+const std::map<std::string, QImage> &Snapshots()
+{
+    static const std::map<std::string, QImage> snapshots = [] {
+        std::map<std::string, QImage> s;
+        s["landscape photo"] = MakeWorkSnapshot(Photo(640, 480, 1), QSize(640, 480));
+        s["small photo"] = MakeWorkSnapshot(Photo(201, 333, 2), QSize(201, 333));
+        s["grey ramp"] = GreyRamp(ProcessingSize);
+        s["colour ramp"] = ColourRamp(ProcessingSize);
+        for (const auto &[name, colour] : {std::pair{"red", qRgb(255, 0, 0)},
+                                           {"blue", qRgb(0, 0, 255)},
+                                           {"yellow", qRgb(255, 255, 0)},
+                                           {"grey 128", qRgb(128, 128, 128)},
+                                           {"black", qRgb(0, 0, 0)},
+                                           {"white", qRgb(255, 255, 255)}})
+            s[name] = test::Uniform(ProcessingSize, ProcessingSize, colour);
+        return s;
+    }();
+    return snapshots;
+}
+
+double RoundHalfUp(double value)
+{
+    return std::floor(value + 0.5);
+}
+
+double ReferenceGrey(QRgb c, GreySource source)
+{
+    const double r = qRed(c), g = qGreen(c), b = qBlue(c);
+    if (source == GreySource::Blue) return b;
+    if (source == GreySource::Average) return RoundHalfUp((r + g + b) / 3.0);
+    // 0.299 R + 0.587 G + 0.114 B, in thousandths so a sum of k + 0.5 stays exact.
+    return RoundHalfUp((299.0 * r + 587.0 * g + 114.0 * b) / 1000.0);
+}
+
+double Clamp(double v)
+{
+    return std::min(255.0, std::max(0.0, v));
+}
+
+int ReferenceAdjust(int level, const PictureTuning &t)
+{
+    double v = level;
+    v = Clamp(v + 255.0 * t.brightness / 100.0);  // 2.55 b
+    v = Clamp(128.0 + (v - 128.0) * (100 + t.contrast) / 100.0);
+    if (t.gamma != 1.0) v = Clamp(255.0 * std::pow(v / 255.0, 1.0 / t.gamma));
+    if (t.invert) v = Clamp(255.0 - v);
+    return int(RoundHalfUp(v));
+}
+
+Levels ReferenceLevels(const QImage &picture, GreySource source, const PictureTuning &t)
+{
+    Levels levels(size_t(picture.height()), std::vector<int>(size_t(picture.width())));
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            levels[y][x] = ReferenceAdjust(int(ReferenceGrey(picture.pixel(x, y), source)), t);
+    return levels;
+}
+
+Burn Blank(const Levels &g)
+{
+    return Burn(g.size(), std::vector<bool>(g.empty() ? 0 : g[0].size(), false));
+}
+
+Burn ReferenceThreshold(const Levels &g, int threshold)
+{
+    Burn burn = Blank(g);
+    for (size_t y = 0; y < g.size(); ++y)
+        for (size_t x = 0; x < g[y].size(); ++x) burn[y][x] = g[y][x] < threshold;
+    return burn;
+}
+
+// Weights for columns x - 2 .. x + 2 of rows y, y + 1, y + 2.
+struct ReferenceKernel {
+    int divisor;
+    int weights[3][5];
+};
+
+const std::map<Effect, ReferenceKernel> Kernels = {
+    {Effect::FloydSteinberg, {16, {{0, 0, 0, 7, 0}, {0, 3, 5, 1, 0}, {0, 0, 0, 0, 0}}}},
+    {Effect::Atkinson, {8, {{0, 0, 0, 1, 1}, {0, 1, 1, 1, 0}, {0, 0, 1, 0, 0}}}},
+    {Effect::JarvisJudiceNinke, {48, {{0, 0, 0, 7, 5}, {3, 5, 7, 5, 3}, {1, 3, 5, 3, 1}}}},
+    {Effect::Stucki, {42, {{0, 0, 0, 8, 4}, {2, 4, 8, 4, 2}, {1, 2, 4, 2, 1}}}},
+    {Effect::Sierra, {32, {{0, 0, 0, 5, 3}, {2, 4, 5, 4, 2}, {0, 2, 3, 2, 0}}}},
+};
+
+Burn ReferenceDiffusion(const Levels &g, const ReferenceKernel &k)
+{
+    Burn burn = Blank(g);
+    const int h = int(g.size()), w = h ? int(g[0].size()) : 0;
+    std::vector<std::vector<double>> error(size_t(h), std::vector<double>(size_t(w), 0.0));
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const double value = g[y][x] + error[y][x];
+            const bool black = value < 128;
+            const double e = value - (black ? 0 : 255);
+            burn[y][x] = black;
+            for (int dy = 0; dy < 3; ++dy)
+                for (int dx = -2; dx <= 2; ++dx) {
+                    const int weight = k.weights[dy][dx + 2];
+                    if (weight == 0 || y + dy >= h || x + dx < 0 || x + dx >= w) continue;
+                    error[y + dy][x + dx] += e * weight / k.divisor;
+                }
+        }
+    return burn;
+}
+
+Burn ReferenceBayer(const Levels &g)
+{
+    static const int m[8][8] = {
+        {0, 32, 8, 40, 2, 34, 10, 42},  {48, 16, 56, 24, 50, 18, 58, 26},
+        {12, 44, 4, 36, 14, 46, 6, 38}, {60, 28, 52, 20, 62, 30, 54, 22},
+        {3, 35, 11, 43, 1, 33, 9, 41},  {51, 19, 59, 27, 49, 17, 57, 25},
+        {15, 47, 7, 39, 13, 45, 5, 37}, {63, 31, 55, 23, 61, 29, 53, 21},
+    };
+    Burn burn = Blank(g);
+    for (size_t y = 0; y < g.size(); ++y)
+        for (size_t x = 0; x < g[y].size(); ++x) burn[y][x] = g[y][x] < 4 * (m[y % 8][x % 8] + 0.5);
+    return burn;
+}
+
+// The original dithering with the level in place of the blue channel.
+Burn ReferenceDither(const Levels &g)
+{
+    const int s = ProcessingSize;
+    std::vector<std::vector<int>> e(601, std::vector<int>(601, 0));
+    for (int y = 1; y <= s; ++y)
+        for (int x = 1; x <= s; ++x) {
+            const int v = y < int(g.size()) && x < int(g[y].size()) ? g[y][x] : 0;
+            e[y][x] = v >= 230 ? 255 : v;
+        }
+    Burn burn = Blank(g);
+    for (int y = 1; y < s; ++y)
+        for (int x = 1; x < s; ++x) {
+            const int level = e[y][x];
+            const int err = level <= 128 ? level : level - 255;
+            burn[y][x] = level <= 128;
+            e[y][x + 1] = int(std::trunc(e[y][x + 1] + err * 3.0 / 8.0));
+            e[y + 1][x] = int(std::trunc(e[y + 1][x] + err * 3.0 / 8.0));
+            e[y + 1][x + 1] = int(std::trunc(e[y + 1][x + 1] + err / 4.0));
+        }
+    return burn;
+}
+
+QImage ReferenceBoard(const QImage &snapshot, Effect effect, const PictureTuning &t)
+{
+    GreySource source = t.grey;
+    if (source == GreySource::Auto)
+        source = effect == Effect::BlackWhite ? GreySource::Average
+                 : effect == Effect::Dither   ? GreySource::Blue
+                                              : GreySource::Luma;
+    const Levels g = ReferenceLevels(snapshot, source, t);
+    Burn burn;
+    if (effect == Effect::BlackWhite || effect == Effect::Threshold)
+        burn = ReferenceThreshold(g, t.threshold);
+    else if (effect == Effect::Bayer)
+        burn = ReferenceBayer(g);
+    else if (effect == Effect::Dither)
+        burn = ReferenceDither(g);
+    else
+        burn = ReferenceDiffusion(g, Kernels.at(effect));
+    QImage board(512, 512, QImage::Format_RGB32);
+    board.fill(Qt::white);
+    for (size_t y = 0; y < burn.size(); ++y)
+        for (size_t x = 0; x < burn[y].size(); ++x)
+            if (burn[y][x]) board.setPixel(int(x), int(y), qRgb(0, 0, 0));
+    return board;
+}
+
+QImage Original(const QImage &snapshot, Effect effect)
+{
+    QImage board = BlankBoard();
+    if (effect == Effect::BlackWhite) {
+        const QImage bw = RenderBlackWhite(snapshot);
+        for (int y = 0; y < bw.height(); ++y)
+            for (int x = 0; x < bw.width(); ++x)
+                if (bw.pixelIndex(x, y) == 0) board.setPixel(x, y, qRgb(0, 0, 0));
+    } else {
+        for (const QPoint &dot : DitherDots(snapshot, ProcessingSize))
+            board.setPixel(dot, qRgb(0, 0, 0));
+    }
+    return board;
+}
+
+TEST(ToneCurve, MatchesThePlainArithmeticOverTheRanges)
+{
+    for (const int brightness : {-100, -37, 0, 10, 30, 100})
+        for (const int contrast : {-100, -50, 0, 60, 100})
+            for (const double gamma : {0.2, 0.45, 1.0, 2.2, 5.0})
+                for (const bool invert : {false, true}) {
+                    const PictureTuning t{.brightness = brightness,
+                                          .contrast = contrast,
+                                          .gamma = gamma,
+                                          .invert = invert};
+                    const ToneCurve tone = MakeToneCurve(t);
+                    for (int level = 0; level < 256; ++level)
+                        ASSERT_EQ(tone[size_t(level)], ReferenceAdjust(level, t))
+                            << level << " b" << brightness << " c" << contrast << " g" << gamma
+                            << " i" << invert;
+                }
+}
+
+TEST(ToneCurve, RangeEndsAndHalves)
+{
+    const auto level = [](int v, PictureTuning t) { return AdjustLevel(v, t); };
+    for (int v : {0, 1, 127, 128, 254, 255}) {
+        EXPECT_EQ(level(v, {}), v);
+        EXPECT_EQ(level(v, {.brightness = 100}), 255);
+        EXPECT_EQ(level(v, {.brightness = -100}), 0);
+        EXPECT_EQ(level(v, {.contrast = -100}), 128);
+        EXPECT_EQ(level(v, {.invert = true}), 255 - v);
+    }
+    // Full contrast doubles the distance from 128; clamping happens at each step.
+    EXPECT_EQ(level(64, {.contrast = 100}), 0);
+    EXPECT_EQ(level(65, {.contrast = 100}), 2);
+    EXPECT_EQ(level(191, {.contrast = 100}), 254);
+    EXPECT_EQ(level(0, {.brightness = 100, .invert = true}), 0);
+    EXPECT_EQ(level(255, {.brightness = 50, .contrast = -100}), 128);
+    EXPECT_EQ(level(128, {.gamma = 5.0}), 222);
+    EXPECT_EQ(level(128, {.gamma = 0.2}), 8);
+    EXPECT_EQ(level(0, {.gamma = 0.2}), 0);
+    EXPECT_EQ(level(255, {.gamma = 5.0}), 255);
+    // Exact halves round up: 0 + 25.5, 0 + 76.5, and a luma of 22.5.
+    EXPECT_EQ(level(0, {.brightness = 10}), 26);
+    EXPECT_EQ(level(0, {.brightness = 30}), 77);
+    EXPECT_EQ(GreyLevel(qRgb(0, 36, 12), GreySource::Luma), 23);
+    EXPECT_EQ(GreyLevel(qRgb(1, 1, 0), GreySource::Average), 1);
+    EXPECT_EQ(GreyLevel(qRgb(1, 0, 0), GreySource::Average), 0);
+}
+
+class EveryEffect : public ::testing::TestWithParam<Effect> {};
+
+TEST_P(EveryEffect, MatchesItsPlainVersion)
+{
+    const Effect effect = GetParam();
+    // Neutral first: for BlackWhite and Dither the plain version then is the original.
+    const PictureTuning tunings[] = {
+        {},
+        {.grey = GreySource::Average, .brightness = 20, .contrast = 30, .gamma = 0.7},
+        {.grey = GreySource::Blue, .gamma = 2.2, .invert = true},
+        {.brightness = -100, .contrast = 100, .gamma = 5.0, .threshold = 90},
+        {.grey = GreySource::Luma,
+         .brightness = 100,
+         .contrast = -100,
+         .gamma = 0.2,
+         .threshold = 255},
+    };
+    for (const auto &[name, snapshot] : Snapshots()) {
+        // Flat colours need fewer cases to show their all-or-nothing surprises are gone.
+        const bool flat =
+            name.find("ramp") == std::string::npos && name.find("photo") == std::string::npos;
+        for (const PictureTuning &t : std::span(tunings).first(flat ? 2 : 4))
+            ASSERT_EQ(RenderEffectBoard(snapshot, effect, t), ReferenceBoard(snapshot, effect, t))
+                << name << " with " << qPrintable(PictureTuningToLines(t).join(u' '));
+    }
+    const QImage ramp = Snapshots().at("grey ramp");
+    EXPECT_EQ(RenderEffectBoard(ramp, effect, tunings[4]),
+              ReferenceBoard(ramp, effect, tunings[4]));
+}
+
+INSTANTIATE_TEST_SUITE_P(TunedEffects, EveryEffect, ::testing::ValuesIn(AllEffects),
+                         [](const ::testing::TestParamInfo<Effect> &info) {
+                             return EffectName(info.param).toStdString();
+                         });
+
+TEST(TunedEffects, SmallAndOddSizesDropWhatFallsOutside)
+{
+    for (const QSize size : {QSize(1, 1), QSize(2, 3), QSize(5, 2), QSize(9, 17)}) {
+        const QImage picture = Photo(size.width(), size.height(), 5);
+        const QImage grey = TunedGreyLevels(picture, GreySource::Luma, {});
+        const Levels levels = ReferenceLevels(picture, GreySource::Luma, {});
+        for (const auto &[effect, kernel] : Kernels) {
+            const QImage mono = RenderErrorDiffusion(grey, effect);
+            const Burn expected = ReferenceDiffusion(levels, kernel);
+            ASSERT_EQ(mono.size(), size);
+            for (int y = 0; y < size.height(); ++y)
+                for (int x = 0; x < size.width(); ++x)
+                    ASSERT_EQ(mono.pixelIndex(x, y) == 0, expected[y][x]) << size.width();
+        }
+    }
+    EXPECT_TRUE(RenderErrorDiffusion(QImage(), Effect::FloydSteinberg).isNull());
+    EXPECT_TRUE(RenderThreshold(test::Uniform(4, 4, 0), 128).isNull());  // colours, not levels
+    EXPECT_TRUE(
+        RenderGreyEffect(TunedGreyLevels(GreyRamp(8), GreySource::Blue, {}), Effect::Dither, 128)
+            .isNull());
+    EXPECT_EQ(RenderEffectBoard(QImage(), Effect::Stucki), BlankBoard());
+}
+
+TEST(TunedEffects, NeutralTuningKeepsTheOriginalRenderings)
+{
+    for (const auto &[name, snapshot] : Snapshots()) {
+        for (const Effect effect : {Effect::BlackWhite, Effect::Dither}) {
+            const QImage original = Original(snapshot, effect);
+            EXPECT_EQ(RenderEffectBoard(snapshot, effect), original) << name;
+            EXPECT_EQ(RenderEffectBoard(snapshot, effect, PictureTuning{}), original) << name;
+            // Read through the tuned path, their own grey sources give the same result.
+            const GreySource own =
+                effect == Effect::Dither ? GreySource::Blue : GreySource::Average;
+            EXPECT_EQ(RenderEffectBoard(snapshot, effect, {.grey = own}), original) << name;
+        }
+    }
+    // Every RGB sum: black below 383 and white from it, as the average rounds.
+    QImage sums(28, 28, QImage::Format_RGB32);
+    for (int i = 0; i < 28 * 28; ++i) {
+        const int sum = std::min(i, 765);
+        sums.setPixel(
+            i % 28, i / 28,
+            qRgb(std::min(sum, 255), std::clamp(sum - 255, 0, 255), std::clamp(sum - 510, 0, 255)));
+    }
+    EXPECT_EQ(RenderEffectBoard(sums, Effect::BlackWhite, {.grey = GreySource::Average}),
+              Original(sums, Effect::BlackWhite));
+}
+
+TEST(TunedEffects, PanelsAreBlackWhiteAndTheChosenMethod)
+{
+    const QImage snapshot = Snapshots().at("landscape photo");
+    const PictureTuning t{
+        .grey = GreySource::Luma, .gamma = 1.8, .threshold = 100, .method = Effect::Sierra};
+    const EffectPanels panels = RenderEffectPanels(snapshot, t);
+    EXPECT_EQ(panels.left, RenderEffectBoard(snapshot, Effect::BlackWhite, t));
+    EXPECT_EQ(panels.right, RenderEffectBoard(snapshot, Effect::Sierra, t));
+    EXPECT_NE(panels.left, panels.right);
+    const EffectPanels neutral = RenderEffectPanels(snapshot, {});
+    EXPECT_EQ(neutral.left, Original(snapshot, Effect::BlackWhite));
+    EXPECT_EQ(neutral.right, Original(snapshot, Effect::Dither));
+}
+
+}  // namespace
+}  // namespace tavro::job
