@@ -12,6 +12,7 @@
 
 #include <benchmark/benchmark.h>
 
+using namespace std::chrono_literals;
 using namespace tavro;
 using namespace Qt::Literals::StringLiterals;
 
@@ -19,12 +20,12 @@ namespace {
 
 class IdleBoard final : public job::BoardCanvas {
 public:
-    void Clear() override {}
-    void InstallBlankBackground() override {}
-    void DrawPicture(const QImage &, int, int) override {}
-    void DrawPoint(int, int, QRgb) override {}
-    QImage Snapshot() const override { return {}; }
-    void RememberBoardImage() override {}
+    void clear() override {}
+    void installBlankBackground() override {}
+    void drawPicture(const QImage &, int, int) override {}
+    void drawPoint(int, int, QRgb) override {}
+    QImage snapshot() const override { return {}; }
+    void rememberBoardImage() override {}
 };
 
 // Each iteration is one drop: the window opens, its 5 ms task fires, and the events
@@ -33,7 +34,7 @@ void BM_DroppedJpeg24MpToBothRenderingsOnScreen(benchmark::State &state)
 {
     const QTemporaryDir folder;
     const QString path = folder.filePath(u"24mp.jpg"_s);
-    if (!bench::PhotoLike(6000, 4000).save(path, "JPEG", 90)) {
+    if (!bench::photoLike(6000, 4000).save(path, "JPEG", 90)) {
         state.SkipWithError("cannot write the JPEG");
         return;
     }

@@ -22,7 +22,7 @@ QByteArray carvingStream(std::size_t frames)
         const bool newRow = i % 64 == 0;
         const int v = newRow ? static_cast<int>(i / 64 % 512) : column(rng) + 1;
         out.append(
-            link::MakeFrame(newRow ? link::RspPositionY : link::RspPositionX, v / 100, v % 100));
+            link::makeFrame(newRow ? link::RspPositionY : link::RspPositionX, v / 100, v % 100));
     }
     return out;
 }
@@ -35,7 +35,7 @@ QByteArray noiseStream(std::size_t size)
     return out;
 }
 
-void RunStream(benchmark::State &state, const QByteArray &stream)
+void runStream(benchmark::State &state, const QByteArray &stream)
 {
     test::FakeSerialLine line;
     test::CountingView view;
@@ -52,13 +52,13 @@ void RunStream(benchmark::State &state, const QByteArray &stream)
 
 void BM_ReceiveCarvingReports(benchmark::State &state)
 {
-    RunStream(state, carvingStream(250000));
+    runStream(state, carvingStream(250000));
 }
 BENCHMARK(BM_ReceiveCarvingReports)->Unit(benchmark::kMillisecond);
 
 void BM_ReceiveNoise(benchmark::State &state)
 {
-    RunStream(state, noiseStream(1000000));
+    runStream(state, noiseStream(1000000));
 }
 BENCHMARK(BM_ReceiveNoise)->Unit(benchmark::kMillisecond);
 

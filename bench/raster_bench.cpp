@@ -1,5 +1,4 @@
 // Speed of the raster arithmetic and of a big dropped JPEG on its way to both renderings.
-#include "support/photo_like.h"
 #include "job/effect_board.h"
 #include "job/raster_constants.h"
 #include "job/render_black_white.h"
@@ -7,6 +6,7 @@
 #include "job/upload_raster.h"
 #include "job/work_snapshot.h"
 #include "platform/picture_loader.h"
+#include "support/photo_like.h"
 
 #include <QImage>
 #include <QRandomGenerator>
@@ -18,19 +18,20 @@ using namespace tavro;
 
 namespace {
 
-const QImage &Snapshot()
+const QImage &snapshot()
 {
-    static const QImage snapshot = job::MakeWorkSnapshot(bench::PhotoLike(640, 480), QSize(640, 480));
+    static const QImage snapshot =
+        job::makeWorkSnapshot(bench::photoLike(640, 480), QSize(640, 480));
     return snapshot;
 }
 
 // 6000 x 4000 at quality 90, about 7 MB; removed again when the program ends.
-const QString &BigJpegPath()
+const QString &bigJpegPath()
 {
     static const QTemporaryDir folder;
     static const QString path = [] {
         const QString file = folder.filePath(QStringLiteral("24mp.jpg"));
-        bench::PhotoLike(6000, 4000).save(file, "JPEG", 90);
+        bench::photoLike(6000, 4000).save(file, "JPEG", 90);
         return file;
     }();
     return path;
@@ -39,11 +40,11 @@ const QString &BigJpegPath()
 // As the effect chooser runs it: each dot drawn on a board, nothing to do after a white.
 void BM_RenderDither(benchmark::State &state)
 {
-    QImage board = job::BlankBoard();
+    QImage board = job::blankBoard();
     uchar *const pixels = board.bits();
     const qsizetype stride = board.bytesPerLine();
     for (auto _ : state) {
-        job::RenderDither(Snapshot(), job::ProcessingSize, [pixels, stride](int x, int y) {
+        job::renderDither(snapshot(), job::ProcessingSize, [pixels, stride](int x, int y) {
             reinterpret_cast<QRgb *>(pixels + y * stride)[x] = 0xFF000000;
         });
     }
@@ -56,8 +57,8 @@ void BM_RenderDitherWithAfterWhite(benchmark::State &state)
     long dots = 0;
     long whites = 0;
     for (auto _ : state) {
-        job::RenderDither(
-            Snapshot(), job::ProcessingSize, [&dots](int, int) { ++dots; },
+        job::renderDither(
+            snapshot(), job::ProcessingSize, [&dots](int, int) { ++dots; },
             [&whites] { ++whites; });
     }
     benchmark::DoNotOptimize(dots + whites);
@@ -66,10 +67,10 @@ BENCHMARK(BM_RenderDitherWithAfterWhite)->Unit(benchmark::kMicrosecond);
 
 void BM_RenderBlackWhiteAndPack(benchmark::State &state)
 {
-    const QImage board = job::RenderEffectBoard(Snapshot(), job::Effect::BlackWhite);
+    const QImage board = job::renderEffectBoard(snapshot(), job::Effect::BlackWhite);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(job::RenderBlackWhite(Snapshot()));
-        benchmark::DoNotOptimize(job::PackUploadRaster(board));
+        benchmark::DoNotOptimize(job::renderBlackWhite(snapshot()));
+        benchmark::DoNotOptimize(job::packUploadRaster(board));
     }
 }
 BENCHMARK(BM_RenderBlackWhiteAndPack)->Unit(benchmark::kMicrosecond);
@@ -77,17 +78,19 @@ BENCHMARK(BM_RenderBlackWhiteAndPack)->Unit(benchmark::kMicrosecond);
 // From the file of a dropped 24-megapixel JPEG to both boards, as the effect chooser shows them.
 void BM_Jpeg24MpToBothRenderings(benchmark::State &state)
 {
-    const QString path = BigJpegPath();
+    const QString path = bigJpegPath();
     const int drawSize = int(state.range(0));
     for (auto _ : state) {
-        const platform::LoadedPicture picture = platform::LoadPicture(path, {.drawSize = drawSize});
-        const QImage snapshot = job::MakeWorkSnapshot(picture);
-        benchmark::DoNotOptimize(job::RenderEffectBoard(snapshot, job::Effect::BlackWhite));
-        benchmark::DoNotOptimize(job::RenderEffectBoard(snapshot, job::Effect::Dither));
+        const platform::LoadedPicture picture = platform::loadPicture(path, {.drawSize = drawSize});
+        const QImage snapshot = job::makeWorkSnapshot(picture);
+        benchmark::DoNotOptimize(job::renderEffectBoard(snapshot, job::Effect::BlackWhite));
+        benchmark::DoNotOptimize(job::renderEffectBoard(snapshot, job::Effect::Dither));
     }
 }
 // 490: decoded at 1/8 scale, as the program does; 0: decoded in full, for comparison.
-BENCHMARK(BM_Jpeg24MpToBothRenderings)->Arg(job::ProcessingSize)->Arg(0)
+BENCHMARK(BM_Jpeg24MpToBothRenderings)
+    ->Arg(job::ProcessingSize)
+    ->Arg(0)
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -18,20 +18,20 @@ using namespace tavro;
 
 namespace {
 
-const QImage &Snapshot()
+const QImage &snapshot()
 {
     static const QImage snapshot =
-        job::MakeWorkSnapshot(bench::PhotoLike(640, 480), QSize(640, 480));
+        job::makeWorkSnapshot(bench::photoLike(640, 480), QSize(640, 480));
     return snapshot;
 }
 
 // 6000 x 4000 at quality 90, about 7 MB; removed again when the program ends.
-const QString &BigJpegPath()
+const QString &bigJpegPath()
 {
     static const QTemporaryDir folder;
     static const QString path = [] {
         const QString file = folder.filePath(QStringLiteral("24mp.jpg"));
-        bench::PhotoLike(6000, 4000).save(file, "JPEG", 90);
+        bench::photoLike(6000, 4000).save(file, "JPEG", 90);
         return file;
     }();
     return path;
@@ -39,48 +39,48 @@ const QString &BigJpegPath()
 
 // Brightness moves by one step each time, so every redraw also builds its tone curve;
 // the left panel is then tuned too, its slowest form.
-void RedrawBothPanels(benchmark::State &state, job::Effect method)
+void redrawBothPanels(benchmark::State &state, job::Effect method)
 {
     job::PictureTuning tuning{.brightness = 10, .method = method};
     for (auto _ : state) {
         tuning.brightness = tuning.brightness == 10 ? 11 : 10;
-        benchmark::DoNotOptimize(job::RenderEffectPanels(Snapshot(), tuning));
+        benchmark::DoNotOptimize(job::renderEffectPanels(snapshot(), tuning));
     }
 }
 
 // For comparison: the two original renderings, untuned.
-void RedrawOriginalPanels(benchmark::State &state)
+void redrawOriginalPanels(benchmark::State &state)
 {
-    for (auto _ : state) benchmark::DoNotOptimize(job::RenderEffectPanels(Snapshot(), {}));
+    for (auto _ : state) benchmark::DoNotOptimize(job::renderEffectPanels(snapshot(), {}));
 }
 
 // From the file of a dropped 24-megapixel JPEG to both panels, decoded at reduced size
 // as the program does.
-void Jpeg24MpToBothPanels(benchmark::State &state, job::Effect method)
+void jpeg24MpToBothPanels(benchmark::State &state, job::Effect method)
 {
-    const QString path = BigJpegPath();
+    const QString path = bigJpegPath();
     const job::PictureTuning tuning{.grey = job::GreySource::Luma, .gamma = 1.4, .method = method};
     for (auto _ : state) {
         const platform::LoadedPicture picture =
-            platform::LoadPicture(path, {.drawSize = job::ProcessingSize});
-        const QImage snapshot = job::MakeWorkSnapshot(picture);
-        benchmark::DoNotOptimize(job::RenderEffectPanels(snapshot, tuning));
+            platform::loadPicture(path, {.drawSize = job::ProcessingSize});
+        const QImage snapshot = job::makeWorkSnapshot(picture);
+        benchmark::DoNotOptimize(job::renderEffectPanels(snapshot, tuning));
     }
 }
 
 const bool Registered = [] {
-    benchmark::RegisterBenchmark("BM_RedrawOriginalPanels", RedrawOriginalPanels)
+    benchmark::RegisterBenchmark("BM_RedrawOriginalPanels", redrawOriginalPanels)
         ->Unit(benchmark::kMillisecond);
     for (const job::Effect method : job::RightPanelEffects) {
-        const std::string name = job::EffectName(method).toStdString();
-        benchmark::RegisterBenchmark(("BM_RedrawBothPanels/" + name).c_str(), RedrawBothPanels,
+        const std::string name = job::effectName(method).toStdString();
+        benchmark::RegisterBenchmark(("BM_RedrawBothPanels/" + name).c_str(), redrawBothPanels,
                                      method)
             ->Unit(benchmark::kMillisecond);
     }
     for (const job::Effect method : job::RightPanelEffects) {
-        const std::string name = job::EffectName(method).toStdString();
+        const std::string name = job::effectName(method).toStdString();
         benchmark::RegisterBenchmark(("BM_Jpeg24MpToBothPanels/" + name).c_str(),
-                                     Jpeg24MpToBothPanels, method)
+                                     jpeg24MpToBothPanels, method)
             ->Unit(benchmark::kMillisecond);
     }
     return true;

@@ -19,6 +19,7 @@
 
 #include <algorithm>
 
+using namespace std::chrono_literals;
 using namespace tavro;
 using namespace Qt::Literals::StringLiterals;
 
@@ -31,8 +32,8 @@ QByteArray reports(int frames)
     for (int i = 0; i < frames; ++i) {
         const int row = (i / 200) % 512;
         const int column = (i % 200) * 2 + 1;
-        out += i % 200 == 0 ? link::MakeFrame(link::RspPositionY, row / 100, row % 100)
-                            : link::MakeFrame(link::RspPositionX, column / 100, column % 100);
+        out += i % 200 == 0 ? link::makeFrame(link::RspPositionY, row / 100, row % 100)
+                            : link::makeFrame(link::RspPositionX, column / 100, column % 100);
     }
     return out;
 }
@@ -47,7 +48,7 @@ void BM_PositionReportsDrawn(benchmark::State &state)
     shell::Program program(
         line, clock, [] { return link::PortList{}; }, home.path());
     program.window().show();
-    program.OnMainWindowCreated();
+    program.onMainWindowCreated();
     const QByteArray stream = reports(5000);
     for (auto _ : state) {
         for (qsizetype at = 0; at < stream.size(); at += 256) {
@@ -77,7 +78,7 @@ void BM_UploadAt57600BaudKeepsTheWindowLive(benchmark::State &state)
         shell::Program program(
             line, clock, [] { return link::PortList{}; }, dir.path());
         program.window().show();
-        program.OnMainWindowCreated();
+        program.onMainWindowCreated();
         if (!QTest::qWaitFor([&] { return program.link().state() == link::LinkState::Identified; },
                              10000)) {
             state.SkipWithError("the simulated engraver was not found");
@@ -137,13 +138,13 @@ void BM_FloodsKeepMemoryFlat(benchmark::State &state)
             },
             home.path());
         program.window().show();
-        program.OnMainWindowCreated();
-        line.deliver(link::MakeFrame(link::RspIdentity, 10, 0));
+        program.onMainWindowCreated();
+        line.deliver(link::makeFrame(link::RspIdentity, 10, 0));
         QCoreApplication::processEvents();
         const double before = residentMiB();
 
         QByteArray chunk;
-        for (int i = 0; i < 64; ++i) chunk += link::MakeFrame(link::RspNumber, i % 100, i % 100);
+        for (int i = 0; i < 64; ++i) chunk += link::makeFrame(link::RspNumber, i % 100, i % 100);
         QElapsedTimer flood;
         flood.start();
         qint64 reports = 0;
@@ -158,9 +159,9 @@ void BM_FloodsKeepMemoryFlat(benchmark::State &state)
 
         program.link().setUploadRaster(QByteArray(32768, '\x01'));
         QByteArray storm;
-        for (int i = 0; i < 10000; ++i) storm += link::MakeFrame(link::RspImageRequest, 0, 0);
+        for (int i = 0; i < 10000; ++i) storm += link::makeFrame(link::RspImageRequest, 0, 0);
         line.deliver(storm);
-        clock.advance(1000);
+        clock.advance(1000ms);
         QCoreApplication::processEvents();
         state.counters["reports"] = double(reports);
         state.counters["rss_start_mib"] = before;

@@ -37,12 +37,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         pcx[0] = 0x0A;
         pcx[2] = 1;
     }
-    (void)platform::DecodePcx(pcx);
+    (void)platform::decodePcx(pcx);
 
     const platform::LoadedPicture picture =
-        platform::LoadPictureData(bytes, u"fuzz"_s, {.drawSize = kFuzzProcessingSize});
-    const QImage snapshot = job::MakeWorkSnapshot(picture, kFuzzProcessingSize);
-    const QImage board = job::RenderEffectBoard(snapshot, job::Effect::Dither, kFuzzProcessingSize);
-    (void)job::PackUploadRaster(board);
+        platform::loadPictureData(bytes, u"fuzz"_s, {.drawSize = kFuzzProcessingSize});
+    const QImage snapshot = job::makeWorkSnapshot(picture, kFuzzProcessingSize);
+    const QImage board = job::renderEffectBoard(snapshot, job::Effect::Dither, kFuzzProcessingSize);
+    (void)job::packUploadRaster(board);
     return 0;
 }

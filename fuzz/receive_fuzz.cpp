@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 
+using namespace std::chrono_literals;
 using namespace tavro;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -20,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     });
     view.follow(link);
     link.setUploadRaster(QByteArray(32768, '\x5A'));
-    link.StartConnect();
+    link.startConnect();
 
     std::size_t at = 0;
     while (at < size) {
@@ -30,11 +31,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         line.deliver(
             QByteArray(reinterpret_cast<const char *>(data + at), static_cast<qsizetype>(length)));
         at += length;
-        if (control & 0x40) clock.advance(1000);
-        if (control & 0x80) link.Disconnect();
+        if (control & 0x40) clock.advance(1000ms);
+        if (control & 0x80) link.disconnectMachine();
 
         const auto &rx = link.receiver();
-        if (rx.RxCount() < 0 || rx.RxCount() > 3 || rx.RxFrameReady() != 0) std::abort();
+        if (rx.rxCount() < 0 || rx.rxCount() > 3 || rx.rxFrameReady() != 0) std::abort();
         if (link.pendingBytes() != 0) std::abort();
     }
     return 0;

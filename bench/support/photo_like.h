@@ -6,7 +6,7 @@
 
 namespace tavro::bench {
 
-inline QImage PhotoLike(int width, int height)
+inline QImage photoLike(int width, int height)
 {
     QImage image(width, height, QImage::Format_RGB32);
     QRandomGenerator random(42);

@@ -158,12 +158,12 @@ QImage diffuse(const QImage &grey)
 
 }  // namespace
 
-QImage RenderThreshold(const QImage &grey, int threshold)
+QImage renderThreshold(const QImage &grey, int threshold)
 {
     return decideEach(grey, [threshold](int level, int, int) { return level < threshold; });
 }
 
-QImage RenderErrorDiffusion(const QImage &grey, Effect effect)
+QImage renderErrorDiffusion(const QImage &grey, Effect effect)
 {
     if (!isGrey(grey)) return {};
     switch (effect) {
@@ -182,25 +182,25 @@ QImage RenderErrorDiffusion(const QImage &grey, Effect effect)
     }
 }
 
-QImage RenderBayer(const QImage &grey)
+QImage renderBayer(const QImage &grey)
 {
     return decideEach(grey, [](int level, int x, int y) {
         return level < BayerLimits[size_t(y & 7)][size_t(x & 7)];
     });
 }
 
-QImage RenderGreyEffect(const QImage &grey, Effect effect, int threshold)
+QImage renderGreyEffect(const QImage &grey, Effect effect, int threshold)
 {
     switch (effect) {
     case Effect::BlackWhite:
     case Effect::Threshold:
-        return RenderThreshold(grey, threshold);
+        return renderThreshold(grey, threshold);
     case Effect::Bayer:
-        return RenderBayer(grey);
+        return renderBayer(grey);
     case Effect::Dither:
         return {};
     default:
-        return RenderErrorDiffusion(grey, effect);
+        return renderErrorDiffusion(grey, effect);
     }
 }
 

@@ -4,7 +4,7 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace tavro::job {
 
-QString EffectName(Effect effect)
+QString effectName(Effect effect)
 {
     switch (effect) {
     case Effect::BlackWhite:
@@ -29,10 +29,10 @@ QString EffectName(Effect effect)
     return {};
 }
 
-std::optional<Effect> EffectFromName(QStringView name)
+std::optional<Effect> effectFromName(QStringView name)
 {
     for (const Effect effect : AllEffects)
-        if (name == EffectName(effect)) return effect;
+        if (name == effectName(effect)) return effect;
     return std::nullopt;
 }
 

@@ -36,8 +36,8 @@ inline constexpr std::array RightPanelEffects{
 };
 
 // "bw", "dither", "threshold", "fs", "atkinson", "jjn", "stucki", "sierra", "bayer".
-QString EffectName(Effect effect);
+QString effectName(Effect effect);
 // The effect of a name as EffectName gives it, exactly; nullopt for anything else.
-std::optional<Effect> EffectFromName(QStringView name);
+std::optional<Effect> effectFromName(QStringView name);
 
 }  // namespace tavro::job

@@ -31,7 +31,7 @@ void drawDither(QImage &board, const QImage &snapshot, int processingSize)
 {
     uchar *const pixels = board.bits();
     const qsizetype stride = board.bytesPerLine();
-    RenderDither(snapshot, processingSize, [pixels, stride](int x, int y) {
+    renderDither(snapshot, processingSize, [pixels, stride](int x, int y) {
         // S may exceed the board; dots beyond it have nowhere to go.
         if (x < BoardSize && y < BoardSize)
             reinterpret_cast<QRgb *>(pixels + y * stride)[x] = qRgb(0, 0, 0);
@@ -56,49 +56,49 @@ QImage greyAsColours(const QImage &grey)
 
 }  // namespace
 
-QImage BlankBoard()
+QImage blankBoard()
 {
     QImage board(BoardSize, BoardSize, QImage::Format_RGB32);
     board.fill(Qt::white);
     return board;
 }
 
-bool IsOriginalRendering(Effect effect, const PictureTuning &tuning)
+bool isOriginalRendering(Effect effect, const PictureTuning &tuning)
 {
     if (tuning.grey != GreySource::Auto || !tuning.hasNeutralTone()) return false;
     if (effect == Effect::Dither) return true;
     return effect == Effect::BlackWhite && tuning.threshold == PictureTuning{}.threshold;
 }
 
-QImage RenderEffectBoard(const QImage &snapshot, Effect effect, const PictureTuning &tuning,
+QImage renderEffectBoard(const QImage &snapshot, Effect effect, const PictureTuning &tuning,
                          int processingSize)
 {
-    QImage board = BlankBoard();
-    if (IsOriginalRendering(effect, tuning)) {
+    QImage board = blankBoard();
+    if (isOriginalRendering(effect, tuning)) {
         if (effect == Effect::BlackWhite)
-            drawAtOrigin(board, RenderBlackWhite(snapshot));
+            drawAtOrigin(board, renderBlackWhite(snapshot));
         else
             drawDither(board, snapshot, processingSize);
         return board;
     }
-    const QImage grey = TunedGreyLevels(snapshot, ResolveGreySource(tuning.grey, effect), tuning);
+    const QImage grey = tunedGreyLevels(snapshot, resolveGreySource(tuning.grey, effect), tuning);
     if (effect == Effect::Dither)
         drawDither(board, greyAsColours(grey), processingSize);
     else
-        drawAtOrigin(board, RenderGreyEffect(grey, effect, tuning.threshold));
+        drawAtOrigin(board, renderGreyEffect(grey, effect, tuning.threshold));
     return board;
 }
 
-QImage RenderEffectBoard(const QImage &snapshot, Effect effect, int processingSize)
+QImage renderEffectBoard(const QImage &snapshot, Effect effect, int processingSize)
 {
-    return RenderEffectBoard(snapshot, effect, PictureTuning{}, processingSize);
+    return renderEffectBoard(snapshot, effect, PictureTuning{}, processingSize);
 }
 
-EffectPanels RenderEffectPanels(const QImage &snapshot, const PictureTuning &tuning,
+EffectPanels renderEffectPanels(const QImage &snapshot, const PictureTuning &tuning,
                                 int processingSize)
 {
-    return {RenderEffectBoard(snapshot, Effect::BlackWhite, tuning, processingSize),
-            RenderEffectBoard(snapshot, tuning.method, tuning, processingSize)};
+    return {renderEffectBoard(snapshot, Effect::BlackWhite, tuning, processingSize),
+            renderEffectBoard(snapshot, tuning.method, tuning, processingSize)};
 }
 
 }  // namespace tavro::job

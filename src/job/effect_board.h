@@ -10,16 +10,16 @@
 namespace tavro::job {
 
 // 512 x 512, all white, Format_RGB32.
-QImage BlankBoard();
+QImage blankBoard();
 
 // A blank board with the rendering of the snapshot in its top-left corner: an image
 // rendering drawn at (0, 0), or the dots of one dithering run. BlackWhite and Dither
 // with neutral tuning (the default: Auto grey, neutral tone, threshold 128) are the
 // original renderings exactly; any other tuning renders the tuned grey levels of the
 // snapshot. tuning.method is not read: the effect is the one asked for.
-QImage RenderEffectBoard(const QImage &snapshot, Effect effect, const PictureTuning &tuning,
+QImage renderEffectBoard(const QImage &snapshot, Effect effect, const PictureTuning &tuning,
                          int processingSize = ProcessingSize);
-QImage RenderEffectBoard(const QImage &snapshot, Effect effect,
+QImage renderEffectBoard(const QImage &snapshot, Effect effect,
                          int processingSize = ProcessingSize);
 
 // Both panels of the effect chooser for one tuning: BlackWhite on the left,
@@ -28,10 +28,10 @@ struct EffectPanels {
     QImage left;
     QImage right;
 };
-EffectPanels RenderEffectPanels(const QImage &snapshot, const PictureTuning &tuning,
+EffectPanels renderEffectPanels(const QImage &snapshot, const PictureTuning &tuning,
                                 int processingSize = ProcessingSize);
 
 // True when `effect` under `tuning` is one of the original renderings, untouched.
-bool IsOriginalRendering(Effect effect, const PictureTuning &tuning);
+bool isOriginalRendering(Effect effect, const PictureTuning &tuning);
 
 }  // namespace tavro::job

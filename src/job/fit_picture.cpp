@@ -4,7 +4,7 @@
 
 namespace tavro::job {
 
-FitRect FitPicture(int width, int height, int processingSize)
+FitRect fitPicture(int width, int height, int processingSize)
 {
     if (processingSize <= 0) return {};
     width = std::max(width, 0);

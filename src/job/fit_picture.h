@@ -15,6 +15,6 @@ struct FitRect {
 // A picture larger than the area in either direction is shrunk to touch its edges,
 // keeping its proportions; a smaller one keeps its size. Both are centred. An
 // unreadable picture (0 x 0) gives an empty rectangle in the middle.
-FitRect FitPicture(int width, int height, int processingSize);
+FitRect fitPicture(int width, int height, int processingSize);
 
 }  // namespace tavro::job

@@ -41,7 +41,7 @@ void mapLevels(const QImage &source, QImage &grey, const ToneCurve &tone, Level 
 
 }  // namespace
 
-int AdjustLevel(int level, const PictureTuning &tuning)
+int adjustLevel(int level, const PictureTuning &tuning)
 {
     double v = clampLevel(level);
     // 2.55 b formed as 255 b / 100, which is exact wherever the product is k + 0.5.
@@ -54,19 +54,19 @@ int AdjustLevel(int level, const PictureTuning &tuning)
     return int(std::floor(v + 0.5));
 }
 
-ToneCurve MakeToneCurve(const PictureTuning &tuning)
+ToneCurve makeToneCurve(const PictureTuning &tuning)
 {
     ToneCurve tone{};
     for (int level = 0; level < 256; ++level)
-        tone[size_t(level)] = uchar(AdjustLevel(level, tuning));
+        tone[size_t(level)] = uchar(adjustLevel(level, tuning));
     return tone;
 }
 
-int GreyLevel(QRgb colour, GreySource source)
+int greyLevel(QRgb colour, GreySource source)
 {
     switch (source) {
     case GreySource::Blue:
-        return BlueLevel(colour);
+        return blueLevel(colour);
     case GreySource::Average:
         return averageLevel(colour);
     case GreySource::Auto:
@@ -76,16 +76,16 @@ int GreyLevel(QRgb colour, GreySource source)
     return lumaLevel(colour);
 }
 
-QImage TunedGreyLevels(const QImage &picture, GreySource source, const PictureTuning &tuning)
+QImage tunedGreyLevels(const QImage &picture, GreySource source, const PictureTuning &tuning)
 {
     if (picture.isNull()) return {};
-    const QImage colours = AsArgb32(picture);
+    const QImage colours = asArgb32(picture);
     QImage grey(colours.size(), QImage::Format_Grayscale8);
     if (grey.isNull()) return {};
-    const ToneCurve tone = MakeToneCurve(tuning);
+    const ToneCurve tone = makeToneCurve(tuning);
     switch (source) {
     case GreySource::Blue:
-        mapLevels(colours, grey, tone, BlueLevel);
+        mapLevels(colours, grey, tone, blueLevel);
         break;
     case GreySource::Average:
         mapLevels(colours, grey, tone, averageLevel);

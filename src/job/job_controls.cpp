@@ -29,64 +29,64 @@ JobControls::JobControls(link::EngraverLink &link, platform::Clock &clock,
 
 void JobControls::makeConnections()
 {
-    m_runClock->onTick([this] { TickRunClock(); });
+    m_runClock->onTick([this] { tickRunClock(); });
     connect(&m_link, &link::EngraverLink::identified, &m_controls,
-            &MachineControls::EnableMachineControls);
+            &MachineControls::enableMachineControls);
     connect(&m_link, &link::EngraverLink::disconnected, &m_controls,
-            &MachineControls::DisableMachineControls);
+            &MachineControls::disableMachineControls);
     connect(&m_link, &link::EngraverLink::uploadFinished, this, [this](bool written) {
-        if (written) m_controls.EnableMachineControls();
+        if (written) m_controls.enableMachineControls();
     });
     connect(&m_link, &link::EngraverLink::carveDone, this, [this] {
-        StopRunClock();  // the label keeps the time the job took
-        m_controls.ResetLocationControls();
+        stopRunClock();  // the label keeps the time the job took
+        m_controls.resetLocationControls();
     });
 }
 
-void JobControls::Start()
+void JobControls::start()
 {
-    m_link.StartCarving();
-    m_controls.ResetLocationControls();
-    m_controls.LockLocationControls();
+    m_link.startCarving();
+    m_controls.resetLocationControls();
+    m_controls.lockLocationControls();
     // A start after a pause goes on counting.
     m_runClock->setInterval(RunClockInterval);
 }
 
-void JobControls::Pause()
+void JobControls::pause()
 {
-    m_link.PauseCarving();
+    m_link.pauseCarving();
     m_runClock->stop();
 }
 
-void JobControls::Recarve()
+void JobControls::recarve()
 {
-    m_link.RecarveJob();
+    m_link.recarveJob();
     m_runSeconds = 0;
     m_runClock->setInterval(RunClockInterval);
     emit runTimeChanged(ResetTime);
 }
 
-void JobControls::Restart()
+void JobControls::restart()
 {
-    m_link.RestartJob();
-    m_controls.EnableMachineControls();
+    m_link.restartJob();
+    m_controls.enableMachineControls();
     m_runSeconds = 0;
     m_runClock->stop();
     emit runTimeChanged(ResetTime);
     emit positionFieldsReset();
 }
 
-void JobControls::FastBackward()
+void JobControls::fastBackward()
 {
-    m_link.SkipRowsBackward();
+    m_link.skipRowsBackward();
 }
 
-void JobControls::FastForward()
+void JobControls::fastForward()
 {
-    m_link.SkipRowsForward();
+    m_link.skipRowsForward();
 }
 
-void JobControls::PowerOff()
+void JobControls::powerOff()
 {
     const bool confirmed = m_prompter.confirm(
         u"1. After shutdown, the software will automatically shut down\r\n"
@@ -95,51 +95,51 @@ void JobControls::PowerOff()
         u"Message"_s);
     if (!confirmed) return;
     // The program stays when the frame could not go out: the machine is still on.
-    if (m_link.PowerOff()) emit endRequested();
+    if (m_link.powerOff()) emit endRequested();
 }
 
-void JobControls::PrepareUpload(const QImage &board)
+void JobControls::prepareUpload(const QImage &board)
 {
     // Packed before the erase command goes out, so the block is whole whenever
     // the machine's request is taken.
-    m_link.setUploadRaster(PackUploadRaster(board));
-    m_link.RequestNewImage();
+    m_link.setUploadRaster(packUploadRaster(board));
+    m_link.requestNewImage();
 }
 
-void JobControls::PictureDropped()
+void JobControls::pictureDropped()
 {
-    Pause();
-    m_controls.KeepOnlyPictureControls();
-    ResetRunTime();
+    pause();
+    m_controls.keepOnlyPictureControls();
+    resetRunTime();
 }
 
-void JobControls::BoardCleared()
+void JobControls::boardCleared()
 {
-    m_controls.EnableMachineControls();
+    m_controls.enableMachineControls();
     emit positionFieldsReset();
 }
 
-void JobControls::BurnTimeReleased(int position)
+void JobControls::burnTimeReleased(int position)
 {
-    if (m_link.SetBurnTime(position) && position == MaxBurnTime) {
-        m_link.LogLine(
+    if (m_link.setBurnTime(position) && position == MaxBurnTime) {
+        m_link.logLine(
             u"Press the button on the machine can continue to increase the burning time"_s);
     }
 }
 
-void JobControls::TickRunClock()
+void JobControls::tickRunClock()
 {
     ++m_runSeconds;
-    emit runTimeChanged(RunTimeText(m_runSeconds));
+    emit runTimeChanged(runTimeText(m_runSeconds));
 }
 
-void JobControls::ResetRunTime()
+void JobControls::resetRunTime()
 {
     m_runSeconds = 0;
     emit runTimeChanged(ResetTime);
 }
 
-QString JobControls::RunTimeText(int seconds)
+QString JobControls::runTimeText(int seconds)
 {
     // The leading blank is part of the ticking format; the reset text has none.
     return u" "_s + twoDigits(seconds / 60) + u":"_s + twoDigits(seconds % 60);

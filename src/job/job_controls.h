@@ -16,41 +16,41 @@ namespace tavro::job {
 class JobControls final : public QObject {
     Q_OBJECT
 public:
-    static constexpr int RunClockInterval = 1000;
+    static constexpr std::chrono::milliseconds RunClockInterval{1000};
     static constexpr int MaxBurnTime = 100;
 
     JobControls(link::EngraverLink &link, platform::Clock &clock, MachineControls &controls,
                 platform::Prompter &prompter, QObject *parent = nullptr);
 
-    void Start();
-    void Pause();
-    void Recarve();
-    void Restart();
-    void FastBackward();
-    void FastForward();
+    void start();
+    void pause();
+    void recarve();
+    void restart();
+    void fastBackward();
+    void fastForward();
     // Asks first; ends the program only when the frame went out.
-    void PowerOff();
+    void powerOff();
     // The send button: the board packed as the next block, then the machine's image erased.
-    void PrepareUpload(const QImage &board);
+    void prepareUpload(const QImage &board);
     // What a dropped picture does to the job: paused, the clock reset, only the
     // picture controls left.
-    void PictureDropped();
+    void pictureDropped();
     // Clear gives every control back and the position fields their zeros.
-    void BoardCleared();
+    void boardCleared();
 
     // Left button released over the slider: the only place the burn time is sent.
-    void BurnTimeReleased(int position);
+    void burnTimeReleased(int position);
 
-    void TickRunClock();
-    void StopRunClock() { m_runClock->stop(); }
+    void tickRunClock();
+    void stopRunClock() { m_runClock->stop(); }
     // RunSeconds to 0 and the label to "00:00".
-    void ResetRunTime();
+    void resetRunTime();
 
-    int RunSeconds() const { return m_runSeconds; }
+    int runSeconds() const { return m_runSeconds; }
     const platform::IntervalTimer &runClock() const { return *m_runClock; }
     MachineControls &controls() { return m_controls; }
 
-    static QString RunTimeText(int seconds);
+    static QString runTimeText(int seconds);
 
 signals:
     void runTimeChanged(const QString &text);

@@ -22,30 +22,30 @@ void MachineControls::set(std::initializer_list<Control> controls, bool enabled)
     emit changed();
 }
 
-void MachineControls::EnableMachineControls()
+void MachineControls::enableMachineControls()
 {
     m_enabled.fill(true);
     emit changed();
 }
 
-void MachineControls::DisableMachineControls()
+void MachineControls::disableMachineControls()
 {
     m_enabled.fill(false);
     emit changed();
 }
 
-void MachineControls::ResetLocationControls()
+void MachineControls::resetLocationControls()
 {
     set(LocationControls, true);
     emit locationReset();
 }
 
-void MachineControls::LockLocationControls()
+void MachineControls::lockLocationControls()
 {
     set(LocationControls, false);
 }
 
-void MachineControls::KeepOnlyPictureControls()
+void MachineControls::keepOnlyPictureControls()
 {
     m_enabled.fill(false);
     set({SendImage, Clear, ZoomOut, Rotate, Reload}, true);

@@ -43,14 +43,14 @@ public:
 
     bool isEnabled(Control control) const { return m_enabled[control]; }
 
-    void EnableMachineControls();
-    void DisableMachineControls();
+    void enableMachineControls();
+    void disableMachineControls();
     // The location radio boxes and the jog buttons usable again, the radio boxes
     // unchecked and the board's pointer back to the arrow.
-    void ResetLocationControls();
-    void LockLocationControls();
+    void resetLocationControls();
+    void lockLocationControls();
     // After a drop only the send and editing buttons stay usable.
-    void KeepOnlyPictureControls();
+    void keepOnlyPictureControls();
 
 signals:
     void changed();

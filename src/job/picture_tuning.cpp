@@ -53,7 +53,7 @@ void readFlag(const std::optional<QString> &text, bool &value)
 
 }  // namespace
 
-QString GreySourceName(GreySource source)
+QString greySourceName(GreySource source)
 {
     switch (source) {
     case GreySource::Auto:
@@ -68,14 +68,14 @@ QString GreySourceName(GreySource source)
     return {};
 }
 
-std::optional<GreySource> GreySourceFromName(QStringView name)
+std::optional<GreySource> greySourceFromName(QStringView name)
 {
     for (const GreySource source : AllGreySources)
-        if (name == GreySourceName(source)) return source;
+        if (name == greySourceName(source)) return source;
     return std::nullopt;
 }
 
-GreySource ResolveGreySource(GreySource source, Effect effect)
+GreySource resolveGreySource(GreySource source, Effect effect)
 {
     if (source != GreySource::Auto) return source;
     // An RGB sum of 383 or more is exactly an average that rounds to 128 or more,
@@ -98,26 +98,26 @@ bool PictureTuning::isValid() const
            isRightPanelEffect(method);
 }
 
-std::vector<std::pair<QString, QString>> PictureTuningValues(const PictureTuning &tuning)
+std::vector<std::pair<QString, QString>> pictureTuningValues(const PictureTuning &tuning)
 {
     return {
-        {GreyKey, GreySourceName(tuning.grey)},
+        {GreyKey, greySourceName(tuning.grey)},
         {BrightnessKey, QString::number(tuning.brightness)},
         {ContrastKey, QString::number(tuning.contrast)},
         // The shortest text that reads back as the same double.
         {GammaKey, QString::number(tuning.gamma, 'g', QLocale::FloatingPointShortest)},
         {InvertKey, tuning.invert ? u"1"_s : u"0"_s},
         {ThresholdKey, QString::number(tuning.threshold)},
-        {MethodKey, EffectName(tuning.method)},
+        {MethodKey, effectName(tuning.method)},
     };
 }
 
-PictureTuning PictureTuningFromValues(
+PictureTuning pictureTuningFromValues(
     const std::function<std::optional<QString>(const QString &key)> &valueOf)
 {
     PictureTuning tuning;
     if (const std::optional<QString> grey = valueOf(GreyKey)) {
-        if (const auto source = GreySourceFromName(grey->trimmed().toLower()))
+        if (const auto source = greySourceFromName(grey->trimmed().toLower()))
             tuning.grey = *source;
     }
     readInt(valueOf(BrightnessKey), BrightnessRange, tuning.brightness);
@@ -126,22 +126,22 @@ PictureTuning PictureTuningFromValues(
     readFlag(valueOf(InvertKey), tuning.invert);
     readInt(valueOf(ThresholdKey), ThresholdRange, tuning.threshold);
     if (const std::optional<QString> method = valueOf(MethodKey)) {
-        const auto effect = EffectFromName(method->trimmed().toLower());
+        const auto effect = effectFromName(method->trimmed().toLower());
         if (effect && isRightPanelEffect(*effect)) tuning.method = *effect;
     }
     return tuning;
 }
 
-QStringList PictureTuningToLines(const PictureTuning &tuning)
+QStringList pictureTuningToLines(const PictureTuning &tuning)
 {
     QStringList lines;
-    for (const auto &[key, value] : PictureTuningValues(tuning)) lines << key + u'=' + value;
+    for (const auto &[key, value] : pictureTuningValues(tuning)) lines << key + u'=' + value;
     return lines;
 }
 
-PictureTuning PictureTuningFromLines(const QStringList &lines)
+PictureTuning pictureTuningFromLines(const QStringList &lines)
 {
-    return PictureTuningFromValues([&lines](const QString &key) -> std::optional<QString> {
+    return pictureTuningFromValues([&lines](const QString &key) -> std::optional<QString> {
         for (const QString &line : lines) {
             const qsizetype equals = line.indexOf(u'=');
             if (equals < 0) continue;
@@ -152,10 +152,10 @@ PictureTuning PictureTuningFromLines(const QStringList &lines)
     });
 }
 
-PictureTuning LoadPictureTuning(const platform::ProfileFile &file)
+PictureTuning loadPictureTuning(const platform::ProfileFile &file)
 {
     const QString section = PictureTuningSection.toString();
-    return PictureTuningFromValues([&file, &section](const QString &key) -> std::optional<QString> {
+    return pictureTuningFromValues([&file, &section](const QString &key) -> std::optional<QString> {
         // An empty value is no value of any key, so it can stand for a missing one.
         QString value = file.read(section, key, QString());
         if (value.isEmpty()) return std::nullopt;
@@ -163,11 +163,11 @@ PictureTuning LoadPictureTuning(const platform::ProfileFile &file)
     });
 }
 
-bool SavePictureTuning(platform::ProfileFile &file, const PictureTuning &tuning)
+bool savePictureTuning(platform::ProfileFile &file, const PictureTuning &tuning)
 {
     const QString section = PictureTuningSection.toString();
     bool allWritten = true;
-    for (const auto &[key, value] : PictureTuningValues(tuning))
+    for (const auto &[key, value] : pictureTuningValues(tuning))
         allWritten = file.write(section, key, value) && allWritten;
     return allWritten;
 }

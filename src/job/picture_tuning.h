@@ -24,10 +24,10 @@ namespace tavro::job {
 enum class GreySource { Auto, Blue, Average, Luma };
 
 // "auto", "blue", "average", "luma".
-QString GreySourceName(GreySource source);
-std::optional<GreySource> GreySourceFromName(QStringView name);
+QString greySourceName(GreySource source);
+std::optional<GreySource> greySourceFromName(QStringView name);
 // What Auto stands for with this effect; any other source is returned as it is.
-GreySource ResolveGreySource(GreySource source, Effect effect);
+GreySource resolveGreySource(GreySource source, Effect effect);
 
 template <typename T>
 struct TuningRange {
@@ -62,24 +62,24 @@ struct PictureTuning {
 
 // The settings as (key, value) texts, in a fixed order: Grey, Brightness, Contrast,
 // Gamma, Invert, Threshold, Method. Numbers in the C locale, Invert as 0 or 1.
-std::vector<std::pair<QString, QString>> PictureTuningValues(const PictureTuning &tuning);
+std::vector<std::pair<QString, QString>> pictureTuningValues(const PictureTuning &tuning);
 
 // Builds settings from stored texts: `valueOf(key)` gives a key's text, nullopt when it
 // is missing. A missing key, or a text that does not parse or lies outside its range,
 // gives that key's default; nothing is ever an error.
-PictureTuning PictureTuningFromValues(
+PictureTuning pictureTuningFromValues(
     const std::function<std::optional<QString>(const QString &key)> &valueOf);
 
 // The same as "Key=Value" lines, for a job file.
-QStringList PictureTuningToLines(const PictureTuning &tuning);
+QStringList pictureTuningToLines(const PictureTuning &tuning);
 // Keys are matched without regard to case, blanks around keys and values are
 // skipped, lines without '=' and unknown keys are ignored; the first of duplicates counts.
-PictureTuning PictureTuningFromLines(const QStringList &lines);
+PictureTuning pictureTuningFromLines(const QStringList &lines);
 
 // Config.ini keeps the last choices in a section of their own.
 inline constexpr QStringView PictureTuningSection = u"PictureTuning";
-PictureTuning LoadPictureTuning(const platform::ProfileFile &file);
+PictureTuning loadPictureTuning(const platform::ProfileFile &file);
 // Writes every key; false when one of them could not be written.
-bool SavePictureTuning(platform::ProfileFile &file, const PictureTuning &tuning);
+bool savePictureTuning(platform::ProfileFile &file, const PictureTuning &tuning);
 
 }  // namespace tavro::job

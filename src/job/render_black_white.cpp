@@ -6,10 +6,10 @@
 
 namespace tavro::job {
 
-QImage RenderBlackWhite(const QImage &image)
+QImage renderBlackWhite(const QImage &image)
 {
     if (image.isNull()) return {};
-    const QImage source = AsArgb32(image);
+    const QImage source = asArgb32(image);
     QImage result(source.size(), QImage::Format_Mono);
     if (result.isNull()) return {};
     result.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
@@ -18,7 +18,7 @@ QImage RenderBlackWhite(const QImage &image)
         const auto *in = reinterpret_cast<const QRgb *>(source.constScanLine(y));
         uchar *out = result.scanLine(y);
         std::memset(out, 0, size_t(result.bytesPerLine()));  // padding stays defined
-        for (int x = 0; x < width; x += 8) out[x >> 3] = WhiteBits(in + x, qMin(8, width - x));
+        for (int x = 0; x < width; x += 8) out[x >> 3] = whiteBits(in + x, qMin(8, width - x));
     }
     return result;
 }

@@ -7,6 +7,6 @@ namespace tavro::job {
 
 // Same size as the input, Format_Mono with palette index 0 = black, 1 = white.
 // A null image gives a null image.
-QImage RenderBlackWhite(const QImage &image);
+QImage renderBlackWhite(const QImage &image);
 
 }  // namespace tavro::job

@@ -31,14 +31,14 @@ using RowDots = std::array<quint64, ErrorGridCapacity / 64 + 1>;
 // Blue levels of pixels 1..S, clamped to paper white at WhiteClampLevel.
 void loadLevels(const QImage &snapshot, int size, ErrorGrid &grid)
 {
-    const QImage source = AsArgb32(snapshot);
+    const QImage source = asArgb32(snapshot);
     const int width = qMin(source.width(), size + 1);
     const int height = qMin(source.height(), size + 1);
     for (int y = 1; y < height; ++y) {
         const auto *pixels = reinterpret_cast<const QRgb *>(source.constScanLine(y));
         qint16 *cells = grid.row(y);
         for (int x = 1; x < width; ++x) {
-            const int level = BlueLevel(pixels[x]);
+            const int level = blueLevel(pixels[x]);
             cells[x] = qint16(level >= WhiteClampLevel ? 255 : level);
         }
         // Columns past the snapshot's edge read as black: level 0, already there.
@@ -133,8 +133,10 @@ void reportRow(const RowDots &dots, int y, int size, const PutDot &putDot,
 {
     if (afterWhite) {
         for (int x = 1; x < size; ++x) {
-            if (!(dots[size_t(x) >> 6] >> (x & 63) & 1)) afterWhite();
-            else if (putDot) putDot(x, y);
+            if (!(dots[size_t(x) >> 6] >> (x & 63) & 1))
+                afterWhite();
+            else if (putDot)
+                putDot(x, y);
         }
         return;
     }
@@ -147,7 +149,7 @@ void reportRow(const RowDots &dots, int y, int size, const PutDot &putDot,
 
 }  // namespace
 
-void RenderDither(const QImage &snapshot, int processingSize, const PutDot &putDot,
+void renderDither(const QImage &snapshot, int processingSize, const PutDot &putDot,
                   const AfterWhite &afterWhite)
 {
     const int size = processingSize;
@@ -168,10 +170,10 @@ void RenderDither(const QImage &snapshot, int processingSize, const PutDot &putD
     }
 }
 
-std::vector<QPoint> DitherDots(const QImage &snapshot, int processingSize)
+std::vector<QPoint> ditherDots(const QImage &snapshot, int processingSize)
 {
     std::vector<QPoint> dots;
-    RenderDither(snapshot, processingSize, [&dots](int x, int y) { dots.emplace_back(x, y); });
+    renderDither(snapshot, processingSize, [&dots](int x, int y) { dots.emplace_back(x, y); });
     return dots;
 }
 

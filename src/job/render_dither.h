@@ -16,10 +16,10 @@ using AfterWhite = std::function<void()>;
 // putDot for every black dot and afterWhite after every white decision, in that
 // order. Reads outside the snapshot count as black. Either callback may be empty.
 // S outside 1..ErrorGridCapacity decides nothing.
-void RenderDither(const QImage &snapshot, int processingSize, const PutDot &putDot,
+void renderDither(const QImage &snapshot, int processingSize, const PutDot &putDot,
                   const AfterWhite &afterWhite = {});
 
 // The dots of one run, in the order they were decided.
-std::vector<QPoint> DitherDots(const QImage &snapshot, int processingSize);
+std::vector<QPoint> ditherDots(const QImage &snapshot, int processingSize);
 
 }  // namespace tavro::job

@@ -7,11 +7,11 @@ namespace tavro::job {
 
 static_assert(UploadRasterRowBytes * 8 == BoardSize);
 
-QByteArray PackUploadRaster(const QImage &board)
+QByteArray packUploadRaster(const QImage &board)
 {
     QByteArray raster(UploadRasterSize, '\0');
     if (board.isNull()) return raster;
-    const QImage source = AsArgb32(board);
+    const QImage source = asArgb32(board);
     const int width = qMin(source.width(), BoardSize);
     const int height = qMin(source.height(), BoardSize);
     auto *out = reinterpret_cast<uchar *>(raster.data());
@@ -21,7 +21,7 @@ QByteArray PackUploadRaster(const QImage &board)
         for (int x = 0; x < width; x += 8) {
             const int count = qMin(8, width - x);
             const uchar inside = uchar(0xFF00 >> count);
-            row[x >> 3] = uchar(~WhiteBits(pixels + x, count) & inside);
+            row[x >> 3] = uchar(~whiteBits(pixels + x, count) & inside);
         }
     }
     return raster;

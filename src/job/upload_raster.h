@@ -12,6 +12,6 @@ inline constexpr int UploadRasterSize = 512 * UploadRasterRowBytes;  // 32768
 // Quantises every board pixel with the black-and-white rule and packs it, top row
 // first. Always UploadRasterSize bytes; a board smaller than 512 x 512 burns nothing
 // outside itself.
-QByteArray PackUploadRaster(const QImage &board);
+QByteArray packUploadRaster(const QImage &board);
 
 }  // namespace tavro::job

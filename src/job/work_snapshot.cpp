@@ -6,30 +6,29 @@
 
 namespace tavro::job {
 
-QImage MakeWorkSnapshot(const QImage &picture, QSize declaredSize, int processingSize)
+QImage makeWorkSnapshot(const QImage &picture, QSize declaredSize, int processingSize)
 {
     if (processingSize <= 0) return {};
     QImage surface(processingSize, processingSize, QImage::Format_RGB32);
     surface.fill(Qt::white);
     if (picture.isNull()) return surface;
 
-    const FitRect fit = FitPicture(declaredSize.width(), declaredSize.height(), processingSize);
+    const FitRect fit = fitPicture(declaredSize.width(), declaredSize.height(), processingSize);
     if (fit.width <= 0 || fit.height <= 0) return surface;
     // Area-averaging when shrinking (bilinear when enlarging) keeps thin lines of big
     // pictures from vanishing between samples.
-    const QImage placed =
-        picture.size() == QSize(fit.width, fit.height)
-            ? picture
-            : picture.scaled(fit.width, fit.height, Qt::IgnoreAspectRatio,
-                             Qt::SmoothTransformation);
+    const QImage placed = picture.size() == QSize(fit.width, fit.height)
+                              ? picture
+                              : picture.scaled(fit.width, fit.height, Qt::IgnoreAspectRatio,
+                                               Qt::SmoothTransformation);
     QPainter painter(&surface);
     painter.drawImage(fit.left, fit.top, placed);
     return surface;
 }
 
-QImage MakeWorkSnapshot(const platform::LoadedPicture &picture, int processingSize)
+QImage makeWorkSnapshot(const platform::LoadedPicture &picture, int processingSize)
 {
-    return MakeWorkSnapshot(picture.image, picture.size, processingSize);
+    return makeWorkSnapshot(picture.image, picture.size, processingSize);
 }
 
 }  // namespace tavro::job

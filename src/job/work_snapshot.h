@@ -12,9 +12,9 @@ namespace tavro::job {
 // An S x S white surface with the picture stretched into the FitPicture rectangle of
 // declaredSize. The picture may be a reduced decoding of a larger file: placement
 // always follows the declared size. A null picture leaves the surface white.
-QImage MakeWorkSnapshot(const QImage &picture, QSize declaredSize,
+QImage makeWorkSnapshot(const QImage &picture, QSize declaredSize,
                         int processingSize = ProcessingSize);
-QImage MakeWorkSnapshot(const platform::LoadedPicture &picture,
+QImage makeWorkSnapshot(const platform::LoadedPicture &picture,
                         int processingSize = ProcessingSize);
 
 }  // namespace tavro::job

@@ -25,29 +25,29 @@ EngraverLink::EngraverLink(platform::SerialLine &port, platform::Clock &clock,
       m_presenceTimer(clock.createTimer()),
       m_uploadTimer(clock.createTimer())
 {
-    m_probeTimer->onTick([this] { OnProbeTimeout(); });
-    m_retryTimer->onTick([this] { OnRetryTick(); });
-    m_presenceTimer->onTick([this] { CheckPortPresent(); });
+    m_probeTimer->onTick([this] { onProbeTimeout(); });
+    m_retryTimer->onTick([this] { onRetryTick(); });
+    m_presenceTimer->onTick([this] { checkPortPresent(); });
     m_uploadTimer->onTick([this] { sendUploadBlock(); });
-    connect(&m_port, &platform::SerialLine::received, this, &EngraverLink::TakeBytes);
-    connect(&m_port, &platform::SerialLine::lost, this, &EngraverLink::OnPortLost);
+    connect(&m_port, &platform::SerialLine::received, this, &EngraverLink::takeBytes);
+    connect(&m_port, &platform::SerialLine::lost, this, &EngraverLink::onPortLost);
     connect(&m_port, &platform::SerialLine::blockWritten, this, [this] {
-        if (m_uploadInFlight) OnUploadEnded(true);
+        if (m_uploadInFlight) onUploadEnded(true);
     });
     connect(&m_port, &platform::SerialLine::blockFailed, this, [this] {
-        if (m_uploadInFlight) OnUploadEnded(false);
+        if (m_uploadInFlight) onUploadEnded(false);
     });
     connect(&m_port, &platform::SerialLine::blockProgress, this, &EngraverLink::uploadProgress);
 }
 
 EngraverLink::~EngraverLink() = default;
 
-bool EngraverLink::SendFrame(int opcode, int first, int second)
+bool EngraverLink::sendFrame(int opcode, int first, int second)
 {
-    return sendChecked(MakeFrame(opcode, first, second));
+    return sendChecked(makeFrame(opcode, first, second));
 }
 
-bool EngraverLink::SendByte(int value)
+bool EngraverLink::sendByte(int value)
 {
     return sendChecked(QByteArray(1, static_cast<char>(value & 0xFF)));
 }
@@ -56,22 +56,22 @@ bool EngraverLink::sendChecked(const QByteArray &bytes)
 {
     if (m_port.write(bytes)) return true;
     // An open port that refuses bytes is as good as gone.
-    if (m_port.isOpen()) OnPortLost();
+    if (m_port.isOpen()) onPortLost();
     return false;
 }
 
 void EngraverLink::logSent(bool sent, const QString &text)
 {
     if (sent) {
-        LogText(text);
+        logText(text);
         return;
     }
-    LogLine(u"Not sent, no machine connected: "_s + text.simplified());
+    logLine(u"Not sent, no machine connected: "_s + text.simplified());
 }
 
-void EngraverLink::LogLine(const QString &text)
+void EngraverLink::logLine(const QString &text)
 {
-    LogText(text + u"\r\n"_s);
+    logText(text + u"\r\n"_s);
 }
 
 LinkState EngraverLink::state() const
@@ -82,7 +82,7 @@ LinkState EngraverLink::state() const
     return LinkState::NotConnected;
 }
 
-void EngraverLink::TakeBytes(const QByteArray &bytes)
+void EngraverLink::takeBytes(const QByteArray &bytes)
 {
     for (char c : bytes) {
         if (m_pending.size() >= MaxPendingBytes) break;
@@ -95,7 +95,7 @@ void EngraverLink::TakeBytes(const QByteArray &bytes)
         const std::uint8_t byte = m_pending.front();
         m_pending.pop_front();
         ++m_bytesTaken;
-        HandleReceivedByte(byte);
+        handleReceivedByte(byte);
     }
     m_draining = false;
 }
@@ -111,51 +111,51 @@ void EngraverLink::showFrameBox(const QString &text, const QString &caption)
     m_boxQuietUntil.insert(kind, m_bytesQueued);
 }
 
-void EngraverLink::HandleReceivedByte(std::uint8_t byte)
+void EngraverLink::handleReceivedByte(std::uint8_t byte)
 {
-    if (!m_rx.Push(byte)) return;
-    HandleFrame(m_rx.code(), m_rx.first(), m_rx.second());
-    m_rx.FrameHandled();
+    if (!m_rx.push(byte)) return;
+    handleFrame(m_rx.code(), m_rx.first(), m_rx.second());
+    m_rx.frameHandled();
 }
 
-void EngraverLink::HandleFrame(int code, int d1, int d2)
+void EngraverLink::handleFrame(int code, int d1, int d2)
 {
     switch (code) {
     case RspIdentity:
-        OnIdentity(d1);
+        onIdentity(d1);
         break;
     case RspFirmware:
-        OnFirmware(d1);
+        onFirmware(d1);
         break;
     case RspPositionX:
-        OnPositionX(JoinValue(d1, d2));
+        onPositionX(joinValue(d1, d2));
         break;
     case RspPositionY:
-        m_reportedY = JoinValue(d1, d2);
+        m_reportedY = joinValue(d1, d2);
         emit positionY(m_reportedY);
         break;
     case RspImageRequest:
         emit imageRequested();
-        OnImageRequest();
+        onImageRequest();
         break;
     case RspCarveDone:
-        OnCarveDone();
+        onCarveDone();
         break;
     case RspMotorStatus:
-        OnMotorStatus(d1);
+        onMotorStatus(d1);
         break;
     case RspNumber:
-        LogLine(QString::number(JoinValue(d1, d2)));
+        logLine(QString::number(joinValue(d1, d2)));
         break;
     case RspBurnTime:
-        emit burnTimeReported(JoinValue(d1, d2));
+        emit burnTimeReported(joinValue(d1, d2));
         break;
     default:  // RspIgnored and unknown codes
         break;
     }
 }
 
-void EngraverLink::OnIdentity(int productId)
+void EngraverLink::onIdentity(int productId)
 {
     if (productId == ExpectedProductId) {
         m_connectedPort = m_port.portNumber();
@@ -163,21 +163,21 @@ void EngraverLink::OnIdentity(int productId)
         emit identified(m_connectedPort);
         m_retryTimer->stop();
         m_probeTimer->stop();
-        LogLine(u">>>>>>>>>>>>>>>>>>>>>>             CONNECTED !    <<<<<<<<<<<<<<<<<<<<<<"_s);
+        logLine(u">>>>>>>>>>>>>>>>>>>>>>             CONNECTED !    <<<<<<<<<<<<<<<<<<<<<<"_s);
         m_presenceTimer->setInterval(PresenceInterval);
         return;
     }
     m_retryTimer->stop();
     m_probeTimer->stop();
-    LogLine(u"ERROR"_s);
+    logLine(u"ERROR"_s);
     m_presenceTimer->stop();
     m_port.close();
     showFrameBox(u"Wrong Product ID"_s, u"ERROR"_s);
 }
 
-void EngraverLink::OnFirmware(int version)
+void EngraverLink::onFirmware(int version)
 {
-    LogLine(u"Firmware version : "_s + QString::number(version));
+    logLine(u"Firmware version : "_s + QString::number(version));
     emit firmwareReported(version);
     if (version > KnownFirmwareVersion) {
         showFrameBox(u"Please update your software, or some features may not be used."_s,
@@ -185,7 +185,7 @@ void EngraverLink::OnFirmware(int version)
     }
 }
 
-void EngraverLink::OnPositionX(int x)
+void EngraverLink::onPositionX(int x)
 {
     m_reportedX = x;
     // Drawn one column left of the report, so the trace lands on the dot.
@@ -193,7 +193,7 @@ void EngraverLink::OnPositionX(int x)
     emit positionX(x);
 }
 
-void EngraverLink::OnImageRequest()
+void EngraverLink::onImageRequest()
 {
     // One block at a time: a machine that asks again while one is on its way gets
     // one more block once it is out, however often it asks.
@@ -202,20 +202,20 @@ void EngraverLink::OnImageRequest()
             m_uploadRequested = true;
         } else if (!m_dropLogged) {
             m_dropLogged = true;
-            LogLine(u"Image requests ignored while an image is being sent"_s);
+            logLine(u"Image requests ignored while an image is being sent"_s);
         }
         return;
     }
     // The short wait before the block runs on a timer, never on the window's thread.
-    m_uploadTimer->setInterval(UploadDelayMs);
+    m_uploadTimer->setInterval(UploadDelay);
 }
 
 void EngraverLink::sendUploadBlock()
 {
     m_uploadTimer->stop();
-    LogText(u"Sending New Image...\r\n"_s);
+    logText(u"Sending New Image...\r\n"_s);
     if (m_uploadRaster.isEmpty()) {
-        OnUploadEnded(true);
+        onUploadEnded(true);
         return;
     }
     // The block drains in the background; its end is reported by the port.
@@ -223,32 +223,32 @@ void EngraverLink::sendUploadBlock()
     m_port.writeBlock(m_uploadRaster);
 }
 
-void EngraverLink::OnUploadEnded(bool written)
+void EngraverLink::onUploadEnded(bool written)
 {
     m_uploadInFlight = false;
     m_dropLogged = false;
     if (written) {
-        LogText(u"Sending Complete !\r\n\r\n"_s);
+        logText(u"Sending Complete !\r\n\r\n"_s);
     } else {
         // Saying "complete" here would report a broken upload as a good one.
-        LogText(u"Sending Failed !\r\n\r\n"_s);
+        logText(u"Sending Failed !\r\n\r\n"_s);
     }
     emit uploadFinished(written);
-    if (std::exchange(m_uploadRequested, false) && written) OnImageRequest();
+    if (std::exchange(m_uploadRequested, false) && written) onImageRequest();
 }
 
-void EngraverLink::OnCarveDone()
+void EngraverLink::onCarveDone()
 {
-    LogLine(u"Carved finish !"_s);
+    logLine(u"Carved finish !"_s);
     emit carveDone();
 }
 
-void EngraverLink::OnMotorStatus(int status)
+void EngraverLink::onMotorStatus(int status)
 {
     if (status == 0) {
-        LogLine(u"Please access the motor power supply !"_s);
+        logLine(u"Please access the motor power supply !"_s);
     } else if (status == 1) {
-        LogLine(u">>>>>>>>>>>>>>>>>>>>>>       Initialization complete!<<<<<<<<<<<<<<<<<<<<<<"_s);
+        logLine(u">>>>>>>>>>>>>>>>>>>>>>       Initialization complete!<<<<<<<<<<<<<<<<<<<<<<"_s);
     }
 }
 

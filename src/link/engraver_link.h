@@ -33,12 +33,12 @@ class EngraverLink final : public QObject {
     Q_OBJECT
 public:
     static constexpr int LastPortNumber = 64;
-    static constexpr int ProbeInterval = 1000;
-    static constexpr int RetryInterval = 2000;
-    static constexpr int PresenceInterval = 1000;
-    static constexpr int JogPauseMs = 50;
-    static constexpr int UploadDelayMs = 5;
-    static constexpr int PowerOffDrainMs = 1000;
+    static constexpr std::chrono::milliseconds ProbeInterval{1000};
+    static constexpr std::chrono::milliseconds RetryInterval{2000};
+    static constexpr std::chrono::milliseconds PresenceInterval{1000};
+    static constexpr std::chrono::milliseconds JogPause{50};
+    static constexpr std::chrono::milliseconds UploadDelay{5};
+    static constexpr std::chrono::milliseconds PowerOffDrain{1000};
 
     // The prompter shows the boxes the machine's answers call for.
     EngraverLink(platform::SerialLine &port, platform::Clock &clock, platform::Prompter &prompter,
@@ -50,57 +50,57 @@ public:
 
     // Every command goes through these two. False when nothing went out; a
     // failed write on a live link breaks it as a pulled cable does.
-    bool SendFrame(int opcode, int first, int second);
-    bool SendByte(int value);
+    bool sendFrame(int opcode, int first, int second);
+    bool sendByte(int value);
 
     // One function per row of the command table, each with its log text.
-    void StartCarving();
-    void PauseCarving();
-    void RecarveJob();
-    void LocateToCentre(bool announce);
-    void LocateToBox();
-    void JogUp();
-    void JogDown();
-    void JogLeft();
-    void JogRight();
-    void RestartJob();
-    bool SetBurnTime(int position);
-    void RequestNewImage();
-    void SkipRowsBackward();
-    void SkipRowsForward();
-    void ReverseMotorX();
-    void ReverseMotorY();
-    void Identify();
-    void GotoPoint(int x, int y);
+    void startCarving();
+    void pauseCarving();
+    void recarveJob();
+    void locateToCentre(bool announce);
+    void locateToBox();
+    void jogUp();
+    void jogDown();
+    void jogLeft();
+    void jogRight();
+    void restartJob();
+    bool setBurnTime(int position);
+    void requestNewImage();
+    void skipRowsBackward();
+    void skipRowsForward();
+    void reverseMotorX();
+    void reverseMotorY();
+    void identify();
+    void gotoPoint(int x, int y);
     // False when the frame could not go out: the machine is still on.
-    bool PowerOff();
+    bool powerOff();
 
     // Receiving: one byte at a time, in arrival order.
-    void HandleReceivedByte(std::uint8_t byte);
+    void handleReceivedByte(std::uint8_t byte);
     // Bytes as the port delivers them; taken one by one, and never inside
     // the handling of another frame (a message box may be open there).
-    void TakeBytes(const QByteArray &bytes);
+    void takeBytes(const QByteArray &bytes);
 
     // Connection.
-    void StartConnect();
-    void ScanPorts();
-    void OnProbeTimeout();
-    void OnRetryTick();
-    void CheckPortPresent();
-    void Disconnect();
+    void startConnect();
+    void scanPorts();
+    void onProbeTimeout();
+    void onRetryTick();
+    void checkPortPresent();
+    void disconnectMachine();
     // The port broke under the link (a quick replug, a failed write): treated
     // exactly as a pulled cable while the machine is identified.
-    void OnPortLost();
+    void onPortLost();
 
     // The image block sent on every image request; empty until prepared.
     void setUploadRaster(QByteArray raster) { m_uploadRaster = std::move(raster); }
     const QByteArray &uploadRaster() const { return m_uploadRaster; }
 
     LinkState state() const;
-    int PortNumber() const { return m_portNumber; }
-    int ConnectedPort() const { return m_connectedPort; }
-    int ReportedX() const { return m_reportedX; }
-    int ReportedY() const { return m_reportedY; }
+    int portNumber() const { return m_portNumber; }
+    int connectedPort() const { return m_connectedPort; }
+    int reportedX() const { return m_reportedX; }
+    int reportedY() const { return m_reportedY; }
     const FrameAssembler &receiver() const { return m_rx; }
     const platform::IntervalTimer &probeTimer() const { return *m_probeTimer; }
     const platform::IntervalTimer &retryTimer() const { return *m_retryTimer; }
@@ -109,12 +109,12 @@ public:
     const platform::IntervalTimer &uploadTimer() const { return *m_uploadTimer; }
 
     // The message log of the session: every part of the program writes to it through these.
-    void LogText(const QString &text) { emit logText(text); }
-    void LogLine(const QString &text);
+    void logText(const QString &text) { emit textLogged(text); }
+    void logLine(const QString &text);
 
 signals:
     // Text for the message log, appended unchanged.
-    void logText(const QString &text);
+    void textLogged(const QString &text);
     // A scan from COM1 began (start-up, the connect button, a retry, a break).
     void scanStarted();
     // A scan reached COM64 without finding the machine; it retries on its own.
@@ -139,24 +139,24 @@ signals:
     void uploadFinished(bool written);
 
 private:
-    void Jog(JogDirection direction, const QString &name);
+    void jog(JogDirection direction, const QString &name);
     // Logs a command's text when it went out, and that it failed otherwise.
     void logSent(bool sent, const QString &text);
     bool sendChecked(const QByteArray &bytes);
-    void BreakConnection();
+    void breakConnection();
     // A box of the frame handlers, at most one of a kind, and none for frames that
     // arrived while a box of that kind was open.
     void showFrameBox(const QString &text, const QString &caption);
     void sendUploadBlock();
     void reverseMotor(int axis, const QString &name);
-    void HandleFrame(int code, int d1, int d2);
-    void OnIdentity(int productId);
-    void OnFirmware(int version);
-    void OnPositionX(int x);
-    void OnImageRequest();
-    void OnCarveDone();
-    void OnMotorStatus(int status);
-    void OnUploadEnded(bool written);
+    void handleFrame(int code, int d1, int d2);
+    void onIdentity(int productId);
+    void onFirmware(int version);
+    void onPositionX(int x);
+    void onImageRequest();
+    void onCarveDone();
+    void onMotorStatus(int status);
+    void onUploadEnded(bool written);
 
     platform::SerialLine &m_port;
     platform::Clock &m_clock;

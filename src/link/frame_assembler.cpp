@@ -4,7 +4,7 @@
 
 namespace tavro::link {
 
-bool FrameAssembler::Push(std::uint8_t byte)
+bool FrameAssembler::push(std::uint8_t byte)
 {
     if (byte == FrameStart) m_count = 0;
     m_frame[static_cast<std::size_t>(m_count)] = byte;

@@ -10,12 +10,12 @@ class FrameAssembler {
 public:
     // Takes one byte. True when a frame that starts with 0xFF is complete and
     // waits to be handled; call FrameHandled() once it has been.
-    bool Push(std::uint8_t byte);
-    void FrameHandled() { m_ready = 0; }
+    bool push(std::uint8_t byte);
+    void frameHandled() { m_ready = 0; }
 
-    const std::array<std::uint8_t, 10> &RxFrame() const { return m_frame; }
-    int RxCount() const { return m_count; }
-    int RxFrameReady() const { return m_ready; }
+    const std::array<std::uint8_t, 10> &rxFrame() const { return m_frame; }
+    int rxCount() const { return m_count; }
+    int rxFrameReady() const { return m_ready; }
 
     int code() const { return m_frame[1]; }
     int first() const { return m_frame[2]; }

@@ -4,7 +4,7 @@
 
 namespace tavro::link {
 
-QByteArray MakeFrame(int opcode, int first, int second)
+QByteArray makeFrame(int opcode, int first, int second)
 {
     QByteArray frame(FrameSize, '\0');
     frame[0] = static_cast<char>(FrameStart);
@@ -14,14 +14,14 @@ QByteArray MakeFrame(int opcode, int first, int second)
     return frame;
 }
 
-SplitValue SplitCoordinate(int value)
+SplitValue splitCoordinate(int value)
 {
     // Computed on the magnitude: board coordinates are never negative.
     const int v = std::abs(value);
     return {v / 100, v % 100};
 }
 
-int JoinValue(int first, int second)
+int joinValue(int first, int second)
 {
     return first * 100 + second;
 }

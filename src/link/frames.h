@@ -51,15 +51,15 @@ inline constexpr std::uint8_t FrameStart = 0xFF;
 inline constexpr int FrameSize = 4;
 
 // 0xFF, opcode, first, second, each cut to its low 8 bits.
-QByteArray MakeFrame(int opcode, int first, int second);
+QByteArray makeFrame(int opcode, int first, int second);
 
 // A board coordinate travels as (v div 100, v mod 100).
 struct SplitValue {
     int high = 0;
     int low = 0;
 };
-SplitValue SplitCoordinate(int value);
+SplitValue splitCoordinate(int value);
 // The reverse, for values the machine reports: first x 100 + second.
-int JoinValue(int first, int second);
+int joinValue(int first, int second);
 
 }  // namespace tavro::link

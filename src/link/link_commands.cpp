@@ -5,135 +5,135 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace tavro::link {
 
-void EngraverLink::StartCarving()
+void EngraverLink::startCarving()
 {
-    logSent(SendFrame(CmdJob, JobStart, 0), u"Start carving\r\n\r\n"_s);
+    logSent(sendFrame(CmdJob, JobStart, 0), u"Start carving\r\n\r\n"_s);
 }
 
-void EngraverLink::PauseCarving()
+void EngraverLink::pauseCarving()
 {
-    logSent(SendFrame(CmdJob, JobPause, 0), u"Engraving Pause !\r\n\r\n"_s);
+    logSent(sendFrame(CmdJob, JobPause, 0), u"Engraving Pause !\r\n\r\n"_s);
 }
 
-void EngraverLink::RecarveJob()
+void EngraverLink::recarveJob()
 {
-    logSent(SendFrame(CmdJob, JobRecarve, 0), u"Recarve\r\n\r\n"_s);
+    logSent(sendFrame(CmdJob, JobRecarve, 0), u"Recarve\r\n\r\n"_s);
 }
 
 // The location modes announce themselves before the frame goes out.
-void EngraverLink::LocateToCentre(bool announce)
+void EngraverLink::locateToCentre(bool announce)
 {
-    if (announce) LogLine(u"Laser positioning to image center."_s);
-    if (!SendFrame(CmdLocate, LocateCentre, 0)) logSent(false, u"Laser to the image centre"_s);
+    if (announce) logLine(u"Laser positioning to image center."_s);
+    if (!sendFrame(CmdLocate, LocateCentre, 0)) logSent(false, u"Laser to the image centre"_s);
 }
 
-void EngraverLink::LocateToBox()
+void EngraverLink::locateToBox()
 {
-    LogLine(u"\r\nTo carve content will be limited in the box."_s);
-    LogLine(u"Press the direction button to adjust the position."_s);
-    if (!SendFrame(CmdLocate, LocateBox, 0)) logSent(false, u"Laser along the box"_s);
+    logLine(u"\r\nTo carve content will be limited in the box."_s);
+    logLine(u"Press the direction button to adjust the position."_s);
+    if (!sendFrame(CmdLocate, LocateBox, 0)) logSent(false, u"Laser along the box"_s);
 }
 
-void EngraverLink::Jog(JogDirection direction, const QString &name)
+void EngraverLink::jog(JogDirection direction, const QString &name)
 {
     const int d = static_cast<int>(direction);
-    const bool sent = SendFrame(CmdJog, d, 0) && SendByte(d);
+    const bool sent = sendFrame(CmdJog, d, 0) && sendByte(d);
     logSent(sent, u"Laser Movement : "_s + name + u"\r\n"_s);
-    if (sent) m_clock.pause(JogPauseMs);
+    if (sent) m_clock.pause(JogPause);
 }
 
-void EngraverLink::JogUp()
+void EngraverLink::jogUp()
 {
-    Jog(JogDirection::Up, u"Up"_s);
+    jog(JogDirection::Up, u"Up"_s);
 }
 
-void EngraverLink::JogDown()
+void EngraverLink::jogDown()
 {
-    Jog(JogDirection::Down, u"Down"_s);
+    jog(JogDirection::Down, u"Down"_s);
 }
 
-void EngraverLink::JogLeft()
+void EngraverLink::jogLeft()
 {
-    Jog(JogDirection::Left, u"Left"_s);
+    jog(JogDirection::Left, u"Left"_s);
 }
 
-void EngraverLink::JogRight()
+void EngraverLink::jogRight()
 {
-    Jog(JogDirection::Right, u"Right"_s);
+    jog(JogDirection::Right, u"Right"_s);
 }
 
-void EngraverLink::RestartJob()
+void EngraverLink::restartJob()
 {
-    logSent(SendFrame(CmdRestart, 0x01, 0), u"Restarting...\r\n\r\n"_s);
+    logSent(sendFrame(CmdRestart, 0x01, 0), u"Restarting...\r\n\r\n"_s);
 }
 
-bool EngraverLink::SetBurnTime(int position)
+bool EngraverLink::setBurnTime(int position)
 {
-    const bool sent = SendFrame(CmdBurnTime, position, 0);
+    const bool sent = sendFrame(CmdBurnTime, position, 0);
     logSent(sent, u"Burning Time: "_s + QString::number(position) + u"\r\n"_s);
     return sent;
 }
 
-void EngraverLink::RequestNewImage()
+void EngraverLink::requestNewImage()
 {
-    if (!SendFrame(CmdNewImage, 0, 0)) {
+    if (!sendFrame(CmdNewImage, 0, 0)) {
         logSent(false, u"Send Image To Machine"_s);
         return;
     }
-    LogText(u"\r\n----------Please wait-----------\r\n"_s);
-    LogText(u"Erasing Last Image...\r\n"_s);
+    logText(u"\r\n----------Please wait-----------\r\n"_s);
+    logText(u"Erasing Last Image...\r\n"_s);
 }
 
-void EngraverLink::SkipRowsBackward()
+void EngraverLink::skipRowsBackward()
 {
-    logSent(SendFrame(CmdSkipRows, 0x01, 0) && SendByte(SkipBackwardByte),
+    logSent(sendFrame(CmdSkipRows, 0x01, 0) && sendByte(SkipBackwardByte),
             u"Fast Backward for 15 row\r\n\r\n"_s);
 }
 
-void EngraverLink::SkipRowsForward()
+void EngraverLink::skipRowsForward()
 {
-    logSent(SendFrame(CmdSkipRows, 0x02, 0) && SendByte(SkipForwardByte),
+    logSent(sendFrame(CmdSkipRows, 0x02, 0) && sendByte(SkipForwardByte),
             u"Fast Forward for 15 row\r\n\r\n"_s);
 }
 
-void EngraverLink::ReverseMotorX()
+void EngraverLink::reverseMotorX()
 {
     reverseMotor(0x01, u"X"_s);
 }
 
-void EngraverLink::ReverseMotorY()
+void EngraverLink::reverseMotorY()
 {
     reverseMotor(0x02, u"Y"_s);
 }
 
-void EngraverLink::Identify()
+void EngraverLink::identify()
 {
-    SendFrame(CmdIdentify, 0, 0);
+    sendFrame(CmdIdentify, 0, 0);
 }
 
-void EngraverLink::GotoPoint(int x, int y)
+void EngraverLink::gotoPoint(int x, int y)
 {
-    LogLine(u"Position to: %1,%2"_s.arg(x).arg(y));
-    const SplitValue sx = SplitCoordinate(x);
-    const SplitValue sy = SplitCoordinate(y);
-    if (!SendFrame(CmdGotoX, sx.high, sx.low) || !SendFrame(CmdGotoY, sy.high, sy.low))
+    logLine(u"Position to: %1,%2"_s.arg(x).arg(y));
+    const SplitValue sx = splitCoordinate(x);
+    const SplitValue sy = splitCoordinate(y);
+    if (!sendFrame(CmdGotoX, sx.high, sx.low) || !sendFrame(CmdGotoY, sy.high, sy.low))
         logSent(false, u"Position to: %1,%2"_s.arg(x).arg(y));
 }
 
-bool EngraverLink::PowerOff()
+bool EngraverLink::powerOff()
 {
-    if (!SendFrame(CmdPowerOff, 0, 0)) {
+    if (!sendFrame(CmdPowerOff, 0, 0)) {
         logSent(false, u"Power OFF"_s);
         return false;
     }
     // The caller ends the program right after: the frame must already be out.
-    m_port.drain(PowerOffDrainMs);
+    m_port.drain(PowerOffDrain);
     return true;
 }
 
 void EngraverLink::reverseMotor(int axis, const QString &name)
 {
-    if (SendFrame(CmdReverseMotor, axis, 0)) {
+    if (sendFrame(CmdReverseMotor, axis, 0)) {
         m_prompter.inform(u"Saved !"_s, u"Info"_s);
         return;
     }

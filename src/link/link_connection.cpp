@@ -5,20 +5,20 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace tavro::link {
 
-void EngraverLink::StartConnect()
+void EngraverLink::startConnect()
 {
     m_userDisconnected = false;
     m_portNumber = 1;
     emit scanStarted();
-    ScanPorts();
+    scanPorts();
 }
 
-void EngraverLink::ScanPorts()
+void EngraverLink::scanPorts()
 {
     while (m_portNumber <= LastPortNumber) {
         if (m_port.open(m_portNumber)) {
             m_probeTimer->setInterval(ProbeInterval);
-            Identify();
+            identify();
             return;
         }
         ++m_portNumber;
@@ -27,22 +27,22 @@ void EngraverLink::ScanPorts()
     emit scanExhausted();
 }
 
-void EngraverLink::OnProbeTimeout()
+void EngraverLink::onProbeTimeout()
 {
     m_probeTimer->stop();
     m_port.close();
     ++m_portNumber;
-    ScanPorts();
+    scanPorts();
 }
 
-void EngraverLink::OnRetryTick()
+void EngraverLink::onRetryTick()
 {
     // A scan still probing finishes first, so every port gets its full second.
     if (m_probeTimer->isRunning()) return;
-    StartConnect();
+    startConnect();
 }
 
-void EngraverLink::CheckPortPresent()
+void EngraverLink::checkPortPresent()
 {
     if (m_presenceBoxOpen) return;  // one unreadable-list box at a time
     const PortList list = m_lister();
@@ -55,29 +55,29 @@ void EngraverLink::CheckPortPresent()
     // A port that closed under us (a quick replug keeps the node) is as gone as a missing one.
     const bool portBroke = !m_port.isOpen() && !m_userDisconnected;
     if (!portBroke && list.names.contains(u"COM%1A"_s.arg(m_connectedPort))) return;
-    BreakConnection();
+    breakConnection();
 }
 
-void EngraverLink::OnPortLost()
+void EngraverLink::onPortLost()
 {
     // While probing the probe's time-out moves on; after Break the operator chose a closed port.
     if (!m_presenceTimer->isRunning() || m_userDisconnected) return;
-    BreakConnection();
+    breakConnection();
 }
 
-void EngraverLink::BreakConnection()
+void EngraverLink::breakConnection()
 {
-    LogLine(u">>>Connection BREAK !<<<"_s);
+    logLine(u">>>Connection BREAK !<<<"_s);
     emit broken();
     m_presenceTimer->stop();
-    StartConnect();
+    startConnect();
 }
 
-void EngraverLink::Disconnect()
+void EngraverLink::disconnectMachine()
 {
     m_userDisconnected = true;
     m_port.close();
-    LogText(u"Disconnected Connection\r\n\r\n"_s);
+    logText(u"Disconnected Connection\r\n\r\n"_s);
     emit disconnected();
 }
 

@@ -25,7 +25,7 @@ TraceLog::TraceLog(platform::SerialLine &line, EngraverLink &link, QObject *pare
             [this](const QByteArray &bytes) { write(u"< "_s + hex(bytes)); });
     connect(&line, &platform::SerialLine::sent, this,
             [this](const QByteArray &bytes) { write(u"> "_s + hex(bytes)); });
-    connect(&link, &EngraverLink::logText, this, [this](QString text) {
+    connect(&link, &EngraverLink::textLogged, this, [this](QString text) {
         write(u"log "_s + text.replace(u"\r"_s, u"\\r"_s).replace(u"\n"_s, u"\\n"_s));
     });
 }

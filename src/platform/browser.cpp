@@ -5,7 +5,7 @@
 
 namespace tavro::platform {
 
-void OpenMakerSite()
+void openMakerSite()
 {
     QDesktopServices::openUrl(QUrl(MakerSite));
 }

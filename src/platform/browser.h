@@ -8,6 +8,6 @@ namespace tavro::platform {
 inline const QString MakerSite = QStringLiteral("https://tavro-laser.github.io/");
 
 // Opens the home page in the default browser; what the browser does is its own affair.
-void OpenMakerSite();
+void openMakerSite();
 
 }  // namespace tavro::platform

@@ -1,6 +1,7 @@
 // Timers and pauses as the logic sees them, so tests can drive time by hand.
 #pragma once
 
+#include <chrono>
 #include <functional>
 #include <memory>
 
@@ -12,10 +13,10 @@ namespace tavro::platform {
 class IntervalTimer {
 public:
     virtual ~IntervalTimer() = default;
-    virtual void setInterval(int ms) = 0;
-    virtual int interval() const = 0;
-    bool isRunning() const { return interval() > 0; }
-    void stop() { setInterval(0); }
+    virtual void setInterval(std::chrono::milliseconds interval) = 0;
+    virtual std::chrono::milliseconds interval() const = 0;
+    bool isRunning() const { return interval() > std::chrono::milliseconds::zero(); }
+    void stop() { setInterval(std::chrono::milliseconds::zero()); }
     void onTick(std::function<void()> handler) { m_tick = std::move(handler); }
 
 protected:
@@ -33,7 +34,7 @@ class Clock {
 public:
     virtual ~Clock() = default;
     virtual std::unique_ptr<IntervalTimer> createTimer() = 0;
-    virtual void pause(int ms) = 0;
+    virtual void pause(std::chrono::milliseconds duration) = 0;
 };
 
 }  // namespace tavro::platform

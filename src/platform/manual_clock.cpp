@@ -14,8 +14,9 @@ public:
         timers.erase(std::remove(timers.begin(), timers.end(), this), timers.end());
     }
 
-    void setInterval(int ms) override
+    void setInterval(std::chrono::milliseconds interval) override
     {
+        const std::int64_t ms = interval.count();
         if (ms <= 0) {
             m_interval = 0;
             return;
@@ -24,7 +25,10 @@ public:
         m_interval = ms;
         m_due = m_clock->m_now + ms;
     }
-    int interval() const override { return m_interval; }
+    std::chrono::milliseconds interval() const override
+    {
+        return std::chrono::milliseconds(m_interval);
+    }
 
     void tick()
     {
@@ -33,7 +37,7 @@ public:
     }
 
     ManualClock *m_clock;
-    int m_interval = 0;
+    std::int64_t m_interval = 0;
     std::int64_t m_due = 0;
 };
 
@@ -49,10 +53,10 @@ std::unique_ptr<IntervalTimer> ManualClock::createTimer()
     return std::make_unique<Timer>(this);
 }
 
-void ManualClock::pause(int ms)
+void ManualClock::pause(std::chrono::milliseconds duration)
 {
-    m_pauses.push_back(ms);
-    if (ms > 0) m_now += ms;
+    m_pauses.push_back(duration);
+    if (duration.count() > 0) m_now += duration.count();
 }
 
 ManualClock::Timer *ManualClock::nextDue(std::int64_t limit) const
@@ -65,9 +69,9 @@ ManualClock::Timer *ManualClock::nextDue(std::int64_t limit) const
     return next;
 }
 
-void ManualClock::advance(int ms)
+void ManualClock::advance(std::chrono::milliseconds duration)
 {
-    const std::int64_t target = m_now + std::max(ms, 0);
+    const std::int64_t target = m_now + std::max<std::int64_t>(duration.count(), 0);
     while (Timer *timer = nextDue(target)) {
         m_now = std::max(m_now, timer->m_due);
         timer->tick();

@@ -15,13 +15,13 @@ public:
 
     std::unique_ptr<IntervalTimer> createTimer() override;
     // Pauses do not block; they move the clock and are recorded.
-    void pause(int ms) override;
+    void pause(std::chrono::milliseconds duration) override;
 
     // Moves time forward, firing every tick that falls due, in time order
     // (timers due at the same moment fire in the order they were created).
-    void advance(int ms);
-    std::int64_t now() const { return m_now; }
-    const std::vector<int> &pauses() const { return m_pauses; }
+    void advance(std::chrono::milliseconds duration);
+    std::chrono::milliseconds now() const { return std::chrono::milliseconds(m_now); }
+    const std::vector<std::chrono::milliseconds> &pauses() const { return m_pauses; }
 
 private:
     class Timer;
@@ -30,7 +30,7 @@ private:
 
     std::int64_t m_now = 0;
     std::vector<Timer *> m_timers;
-    std::vector<int> m_pauses;
+    std::vector<std::chrono::milliseconds> m_pauses;
 };
 
 }  // namespace tavro::platform

@@ -17,6 +17,6 @@ struct PcxPicture {
 // end, grey levels when it is missing) and 8 bits with 3 or 4 planes (true colour,
 // a fourth plane ignored). The header is checked against the data before anything is
 // allocated, so a header that lies about its size costs nothing.
-PcxPicture DecodePcx(const QByteArray &data);
+PcxPicture decodePcx(const QByteArray &data);
 
 }  // namespace tavro::platform

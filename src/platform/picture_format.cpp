@@ -50,7 +50,7 @@ QString findJpegTruncation(const QByteArray &data)
         if (segmentEnd > data.size()) return truncatedReason();
         if (marker == 0xDA) {
             return data.indexOf(QByteArrayView("\xFF\xD9", 2), segmentEnd) < 0 ? truncatedReason()
-                                                                              : QString();
+                                                                               : QString();
         }
         pos = segmentEnd;
     }
@@ -120,14 +120,14 @@ QString findGifTruncation(const QByteArray &data)
 
 }  // namespace
 
-bool FitsPictureLimit(qint64 width, qint64 height)
+bool fitsPictureLimit(qint64 width, qint64 height)
 {
     if (width < 0 || height < 0) return false;
     // Divide rather than multiply so absurd claims cannot overflow.
     return width == 0 || height <= kMaxPictureBytes / 4 / width;
 }
 
-PictureFormat SniffPictureFormat(const QByteArray &data)
+PictureFormat sniffPictureFormat(const QByteArray &data)
 {
     if (data.startsWith("\xFF\xD8")) return PictureFormat::Jpeg;
     if (data.startsWith("BM")) return PictureFormat::Bmp;
@@ -146,27 +146,37 @@ PictureFormat SniffPictureFormat(const QByteArray &data)
     return PictureFormat::Unknown;
 }
 
-QByteArray QtFormatName(PictureFormat format)
+QByteArray qtFormatName(PictureFormat format)
 {
     switch (format) {
-    case PictureFormat::Jpeg: return "jpeg";
-    case PictureFormat::Bmp: return "bmp";
-    case PictureFormat::Png: return "png";
-    case PictureFormat::Gif: return "gif";
-    case PictureFormat::Icon: return "ico";
+    case PictureFormat::Jpeg:
+        return "jpeg";
+    case PictureFormat::Bmp:
+        return "bmp";
+    case PictureFormat::Png:
+        return "png";
+    case PictureFormat::Gif:
+        return "gif";
+    case PictureFormat::Icon:
+        return "ico";
     case PictureFormat::Pcx:
-    case PictureFormat::Unknown: break;
+    case PictureFormat::Unknown:
+        break;
     }
     return {};
 }
 
-QString FindTruncation(PictureFormat format, const QByteArray &data)
+QString findTruncation(PictureFormat format, const QByteArray &data)
 {
     switch (format) {
-    case PictureFormat::Jpeg: return findJpegTruncation(data);
-    case PictureFormat::Bmp: return findBmpTruncation(data);
-    case PictureFormat::Gif: return findGifTruncation(data);
-    default: return {};
+    case PictureFormat::Jpeg:
+        return findJpegTruncation(data);
+    case PictureFormat::Bmp:
+        return findBmpTruncation(data);
+    case PictureFormat::Gif:
+        return findGifTruncation(data);
+    default:
+        return {};
     }
 }
 

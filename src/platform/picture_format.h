@@ -12,16 +12,16 @@ enum class PictureFormat { Unknown, Jpeg, Bmp, Png, Gif, Icon, Pcx };
 inline constexpr qint64 kMaxPictureBytes = qint64(256) * 1024 * 1024;
 
 // True when a picture of this size, at 4 bytes per pixel, stays within kMaxPictureBytes.
-bool FitsPictureLimit(qint64 width, qint64 height);
+bool fitsPictureLimit(qint64 width, qint64 height);
 
 // The name never counts; only the leading bytes do.
-PictureFormat SniffPictureFormat(const QByteArray &data);
+PictureFormat sniffPictureFormat(const QByteArray &data);
 
 // Qt's reader name for the formats Qt decodes; empty for Unknown and Pcx.
-QByteArray QtFormatName(PictureFormat format);
+QByteArray qtFormatName(PictureFormat format);
 
 // Qt hands back partial pictures from JPEG, BMP and GIF files that were cut short. These
 // checks catch such files from their structure; empty when the file looks whole.
-QString FindTruncation(PictureFormat format, const QByteArray &data);
+QString findTruncation(PictureFormat format, const QByteArray &data);
 
 }  // namespace tavro::platform

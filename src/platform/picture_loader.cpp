@@ -42,17 +42,17 @@ QSize reducedJpegSize(QSize declared, int drawSize)
 LoadedPicture decodeWithQt(const QByteArray &data, PictureFormat format, const QString &name,
                            const PictureLoadOptions &options)
 {
-    if (QString reason = FindTruncation(format, data); !reason.isEmpty())
+    if (QString reason = findTruncation(format, data); !reason.isEmpty())
         return unreadable(name, reason);
     QByteArray bytes = data;  // shared, not copied
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, QtFormatName(format));
+    QImageReader reader(&buffer, qtFormatName(format));
     reader.setDecideFormatFromContent(false);
     reader.setAllocationLimit(int(kMaxPictureBytes / (1024 * 1024)));
 
     const QSize declared = reader.size();
-    if (declared.isValid() && !FitsPictureLimit(declared.width(), declared.height()))
+    if (declared.isValid() && !fitsPictureLimit(declared.width(), declared.height()))
         return unreadable(name, u"the picture is too large"_s);
     const QSize reduced =
         format == PictureFormat::Jpeg ? reducedJpegSize(declared, options.drawSize) : QSize();
@@ -60,8 +60,7 @@ LoadedPicture decodeWithQt(const QByteArray &data, PictureFormat format, const Q
 
     QImage image = reader.read();
     if (image.isNull()) {
-        return unreadable(name,
-                          u"the picture cannot be decoded (%1)"_s.arg(reader.errorString()));
+        return unreadable(name, u"the picture cannot be decoded (%1)"_s.arg(reader.errorString()));
     }
     const QSize size = reduced.isValid() ? declared : image.size();
     return {name, size, image, {}};
@@ -69,22 +68,22 @@ LoadedPicture decodeWithQt(const QByteArray &data, PictureFormat format, const Q
 
 }  // namespace
 
-LoadedPicture LoadPictureData(const QByteArray &data, const QString &name,
+LoadedPicture loadPictureData(const QByteArray &data, const QString &name,
                               const PictureLoadOptions &options)
 {
     if (data.isEmpty()) return unreadable(name, u"the file is empty"_s);
-    const PictureFormat format = SniffPictureFormat(data);
+    const PictureFormat format = sniffPictureFormat(data);
     if (format == PictureFormat::Unknown)
         return unreadable(name, u"not a picture format that can be read"_s);
     if (format != PictureFormat::Pcx) return decodeWithQt(data, format, name, options);
 
-    PcxPicture pcx = DecodePcx(data);
+    PcxPicture pcx = decodePcx(data);
     if (pcx.image.isNull()) return unreadable(name, pcx.error);
     const QSize size = pcx.image.size();
     return {name, size, std::move(pcx.image), {}};
 }
 
-LoadedPicture LoadPicture(const QString &path, const PictureLoadOptions &options)
+LoadedPicture loadPicture(const QString &path, const PictureLoadOptions &options)
 {
     const QFileInfo info(path);
     if (!info.exists()) return unreadable(path, u"no such file"_s);
@@ -96,7 +95,7 @@ LoadedPicture LoadPicture(const QString &path, const PictureLoadOptions &options
     if (!file.open(QIODevice::ReadOnly)) return unreadable(path, file.errorString());
     const QByteArray data = file.read(kMaxFileBytes + 1);
     if (data.size() > kMaxFileBytes) return unreadable(path, u"the file is too large"_s);
-    return LoadPictureData(data, path, options);
+    return loadPictureData(data, path, options);
 }
 
 }  // namespace tavro::platform

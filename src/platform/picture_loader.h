@@ -26,8 +26,8 @@ struct PictureLoadOptions {
 };
 
 // Accepts JPEG, BMP, PNG, GIF (first frame), icon and cursor files, and PCX.
-LoadedPicture LoadPicture(const QString &path, const PictureLoadOptions &options = {});
-LoadedPicture LoadPictureData(const QByteArray &data, const QString &name,
+LoadedPicture loadPicture(const QString &path, const PictureLoadOptions &options = {});
+LoadedPicture loadPictureData(const QByteArray &data, const QString &name,
                               const PictureLoadOptions &options = {});
 
 }  // namespace tavro::platform

@@ -14,23 +14,23 @@ public:
         QObject::connect(&m_timer, &QTimer::timeout, [this] { fire(); });
     }
 
-    void setInterval(int ms) override
+    void setInterval(std::chrono::milliseconds interval) override
     {
-        if (ms <= 0) {
-            m_interval = 0;
+        if (interval <= std::chrono::milliseconds::zero()) {
+            m_interval = {};
             m_timer.stop();
             return;
         }
-        if (ms == m_interval) return;
-        m_interval = ms;
-        m_timer.start(ms);
+        if (interval == m_interval) return;
+        m_interval = interval;
+        m_timer.start(interval);
     }
 
-    int interval() const override { return m_interval; }
+    std::chrono::milliseconds interval() const override { return m_interval; }
 
 private:
     QTimer m_timer;
-    int m_interval = 0;
+    std::chrono::milliseconds m_interval{};
 };
 
 }  // namespace
@@ -40,9 +40,9 @@ std::unique_ptr<IntervalTimer> QtClock::createTimer()
     return std::make_unique<QtIntervalTimer>();
 }
 
-void QtClock::pause(int ms)
+void QtClock::pause(std::chrono::milliseconds duration)
 {
-    if (ms > 0) QThread::msleep(static_cast<unsigned long>(ms));
+    if (duration.count() > 0) QThread::msleep(static_cast<unsigned long>(duration.count()));
 }
 
 }  // namespace tavro::platform

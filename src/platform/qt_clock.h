@@ -8,7 +8,7 @@ namespace tavro::platform {
 class QtClock final : public Clock {
 public:
     std::unique_ptr<IntervalTimer> createTimer() override;
-    void pause(int ms) override;
+    void pause(std::chrono::milliseconds duration) override;
 };
 
 }  // namespace tavro::platform

@@ -94,9 +94,9 @@ void QtSerialLine::writeBlock(const QByteArray &block)
     emit blockProgress(0, m_blockTotal);
 }
 
-void QtSerialLine::drain(int timeoutMs)
+void QtSerialLine::drain(std::chrono::milliseconds timeout)
 {
-    QDeadlineTimer deadline(timeoutMs);
+    QDeadlineTimer deadline(timeout);
     while (m_port.isOpen() && m_port.bytesToWrite() > 0 && !deadline.hasExpired()) {
         if (!m_port.waitForBytesWritten(int(deadline.remainingTime()))) break;
     }

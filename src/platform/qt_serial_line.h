@@ -20,7 +20,7 @@ public:
     int portNumber() const override { return m_portNumber; }
     bool write(const QByteArray &bytes) override;
     void writeBlock(const QByteArray &block) override;
-    void drain(int timeoutMs) override;
+    void drain(std::chrono::milliseconds timeout) override;
 
     const PortTable &table() const { return m_table; }
 

@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <QObject>
 
+#include <chrono>
+
 namespace tavro::platform {
 
 class SerialLine : public QObject {
@@ -27,7 +29,7 @@ public:
     virtual void writeBlock(const QByteArray &block) = 0;
     // Blocks until everything written so far is handed to the device, or the time is up:
     // for a last frame before the program ends.
-    virtual void drain(int timeoutMs) = 0;
+    virtual void drain(std::chrono::milliseconds timeout) = 0;
 
 signals:
     void received(const QByteArray &bytes);

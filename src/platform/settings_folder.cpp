@@ -7,7 +7,7 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace tavro::platform {
 
-QString SettingsFolder()
+QString settingsFolder()
 {
     const QString home = qEnvironmentVariable("TAVRO_HOME");
     if (!home.isEmpty()) return QDir::cleanPath(home);
@@ -18,12 +18,12 @@ QString SettingsFolder()
     return QDir::cleanPath(QDir::homePath() + u"/.config/Tavro"_s);
 }
 
-QString SettingsFilePath()
+QString settingsFilePath()
 {
-    return QDir::cleanPath(SettingsFolder() + u"/Config.ini"_s);
+    return QDir::cleanPath(settingsFolder() + u"/Config.ini"_s);
 }
 
-bool EnsureSettingsFolder(const QString &folder)
+bool ensureSettingsFolder(const QString &folder)
 {
     QDir().mkpath(folder);
     return QFileInfo(folder).isDir();

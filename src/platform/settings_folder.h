@@ -6,10 +6,10 @@
 namespace tavro::platform {
 
 // $TAVRO_HOME if set, else $XDG_CONFIG_HOME/Tavro, else ~/.config/Tavro.
-QString SettingsFolder();
+QString settingsFolder();
 // Config.ini in SettingsFolder().
-QString SettingsFilePath();
+QString settingsFilePath();
 // Creates the folder with its parents when missing; true if it is a folder afterwards.
-bool EnsureSettingsFolder(const QString &folder = SettingsFolder());
+bool ensureSettingsFolder(const QString &folder = settingsFolder());
 
 }  // namespace tavro::platform

@@ -2,20 +2,21 @@
 
 namespace tavro::shell {
 
-const std::array<const char16_t *, LanguageCount> &LanguageNames()
+const std::array<const char16_t *, LanguageCount> &languageNames()
 {
     static constexpr std::array<const char16_t *, LanguageCount> names = {
         u"English", u"简体中文", u"日本語", u"Francais", u"Italian", u"Deutsch"};
     return names;
 }
 
-const std::array<CaptionRow, CaptionCount> &CaptionTable()
+const std::array<CaptionRow, CaptionCount> &captionTable()
 {
     // Texts exactly as the operator sees them, blanks and literal '?' included.
     static constexpr std::array<CaptionRow, CaptionCount> table = {{
         {u"按钮开始", {u"Start", u"开始", u"スタート", u"Démarrer", u"Cominciare", u"Beginnen"}},
         {u"按钮暂停", {u"Pause", u"暂停", u"ポーズ", u"Pause", u"Pausa", u"Pausieren"}},
-        {u"按钮重启", {u"Restart", u"重启", u"リスタート", u"Redémarrer", u"Ricomincia", u"Reboot"}},
+        {u"按钮重启",
+         {u"Restart", u"重启", u"リスタート", u"Redémarrer", u"Ricomincia", u"Reboot"}},
         {u"按钮发送数据",
          {u"Send Image To Machine", u"发送数据到雕刻机", u"マシンに画像を送信",
           u"Envoyer l'image à la machine", u"Inviare immagini alla macchina", u"Senden Images"}},
@@ -46,11 +47,10 @@ const std::array<CaptionRow, CaptionCount> &CaptionTable()
           u"Utilizzare la tastiera", u"Verwenden der Tastatur"}},
         {u"分组框进度",
          {u"Carve Rate Control", u"雕刻进度控制", u"彫るレート制御",
-          u"Contr?ler le processus de sculpter ", u"Incisione Processo Controllo",
-          u"Fortschritt"}},
+          u"Contr?ler le processus de sculpter ", u"Incisione Processo Controllo", u"Fortschritt"}},
         {u"分组框编辑",
-         {u"Image Editing", u"图像编辑", u"画像編集", u"édition de l'image",
-          u"Modificare immagini", u"Bildbearbeitung"}},
+         {u"Image Editing", u"图像编辑", u"画像編集", u"édition de l'image", u"Modificare immagini",
+          u"Bildbearbeitung"}},
         {u"按钮快退",
          {u"      Fast      Backward", u"快退", u"後方ファースト", u"Reculer rapidement",
           u"Indietro veloce", u"Rewind"}},
@@ -68,16 +68,14 @@ const std::array<CaptionRow, CaptionCount> &CaptionTable()
          {u"  Zoom  Out", u"缩小", u"回してズームアウト", u"Zoom arrière Rotatio",
           u"Miniaturizzare", u"Narrow"}},
         {u"按钮旋转", {u"Rotate", u"旋转", u"回転", u"Rotation", u"La rotazione", u"Rotation"}},
-        {u"按钮设置",
-         {u"Setting", u"设置", u"設定", u"Réglag", u"impostazioni", u"Einrichten"}},
+        {u"按钮设置", {u"Setting", u"设置", u"設定", u"Réglag", u"impostazioni", u"Einrichten"}},
         {u"标签时间",
          {u"Run time:", u"所用时间：", u"動作時間:", u"Temps de fonctionnement du laser:",
           u"tempo di esecuzione:", u"Zeit :"}},
         {u"标签灼烧时间",
          {u"Burning Time:", u"灼烧时间：", u"バーニングタイム:", u"Temps de combustion:",
           u"Tempo di combustione:", u"Brenndauer :"}},
-        {u"按钮断开",
-         {u"Break", u"断开", u"切断", u"Déconnecte", u"Disconnesso", u"Disconnect"}},
+        {u"按钮断开", {u"Break", u"断开", u"切断", u"Déconnecte", u"Disconnesso", u"Disconnect"}},
         {u"按钮字体", {u"Font", u"字体", u"フォント", u"Polices", u"Font", u"Font"}},
         {u"单选框文字",
          {u"Location", u"选择写出位置", u"位置決め", u"De positionnement", u"IL posizionamento",

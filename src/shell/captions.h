@@ -16,7 +16,7 @@ struct CaptionRow {
 };
 
 // In the order the captions are applied; languages as the combo box lists them.
-const std::array<CaptionRow, CaptionCount> &CaptionTable();
-const std::array<const char16_t *, LanguageCount> &LanguageNames();
+const std::array<CaptionRow, CaptionCount> &captionTable();
+const std::array<const char16_t *, LanguageCount> &languageNames();
 
 }  // namespace tavro::shell

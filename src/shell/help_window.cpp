@@ -29,7 +29,7 @@ QByteArray helpPicture(const QString &name)
 
 }  // namespace
 
-bool OpensHelp(Qt::KeyboardModifiers modifiers)
+bool opensHelp(Qt::KeyboardModifiers modifiers)
 {
     // The key state counts Ctrl, Shift and Alt only.
     return (modifiers & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier)) ==
@@ -44,7 +44,7 @@ HelpWindow::HelpWindow(QWidget *parent) : QDialog(parent), m_ui(std::make_unique
                    Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(size());
     applyFonts();
-    setPicture(HelpStartPicture());
+    setPicture(helpStartPicture());
     // The installer may prompt for a password on the terminal the program runs in.
     m_installer.setProcessChannelMode(QProcess::ForwardedChannels);
     m_installer.setInputChannelMode(QProcess::ForwardedInputChannel);
@@ -53,18 +53,18 @@ HelpWindow::HelpWindow(QWidget *parent) : QDialog(parent), m_ui(std::make_unique
 
 HelpWindow::~HelpWindow() = default;
 
-QByteArray HelpWindow::HelpStartPicture()
+QByteArray HelpWindow::helpStartPicture()
 {
     return helpPicture(u"help_start.png"_s);
 }
 
-QByteArray HelpWindow::AnswerPicture(int question)
+QByteArray HelpWindow::answerPicture(int question)
 {
     if (question < 1 || question > QuestionCount) return {};
     return helpPicture(QString::fromUtf16(AnswerFiles[question - 1]));
 }
 
-QString HelpWindow::DriverInstallerPath()
+QString HelpWindow::driverInstallerPath()
 {
     const QString chosen = qEnvironmentVariable("TAVRO_SERIAL_ACCESS");
     if (!chosen.isEmpty()) return chosen;
@@ -114,22 +114,22 @@ void HelpWindow::setPicture(const QByteArray &data)
     m_ui->图片框1->setPixmap(picture);
 }
 
-void HelpWindow::ShowAnswerPicture(int question)
+void HelpWindow::showAnswerPicture(int question)
 {
     if (question < 1 || question > QuestionCount) return;
-    setPicture(AnswerPicture(question));
+    setPicture(answerPicture(question));
 }
 
-void HelpWindow::InstallDriverFromHelp()
+void HelpWindow::installDriverFromHelp()
 {
-    if (m_installing || m_pictureData.isEmpty() || m_pictureData != AnswerPicture(1)) return;
+    if (m_installing || m_pictureData.isEmpty() || m_pictureData != answerPicture(1)) return;
     m_installing = true;
     messageBox(u"等下有一个窗口跳出来，点击 安装 按钮，等待一下 就安装好了。"_s, BoxButtons::Ok,
                u"怎么安装驱动？"_s);
     // Disabled rather than blocked: it still repaints, and the main window's timers and
     // serial events go on, but no second double click can start another installer.
     setEnabled(false);
-    const bool started = runInstaller(DriverInstallerPath());
+    const bool started = runInstaller(driverInstallerPath());
     setEnabled(true);
     m_installing = false;
     if (!started)
@@ -155,10 +155,10 @@ bool HelpWindow::eventFilter(QObject *watched, QEvent *event)
     };
     if (event->type() == QEvent::MouseButtonRelease && leftButton()) {
         const auto question = questionLabels().indexOf(qobject_cast<QLabel *>(watched));
-        if (question >= 0) ShowAnswerPicture(int(question) + 1);
+        if (question >= 0) showAnswerPicture(int(question) + 1);
     } else if (event->type() == QEvent::MouseButtonDblClick && watched == m_ui->图片框1 &&
                leftButton()) {
-        InstallDriverFromHelp();
+        installDriverFromHelp();
         return true;
     }
     return QDialog::eventFilter(watched, event);

@@ -20,7 +20,7 @@ namespace tavro::shell {
 
 // A left-button release over the settings button opens this window only with Ctrl
 // alone held (key state 1): Shift or Alt as well means something else.
-bool OpensHelp(Qt::KeyboardModifiers modifiers);
+bool opensHelp(Qt::KeyboardModifiers modifiers);
 
 class HelpWindow final : public QDialog {
     Q_OBJECT
@@ -31,22 +31,22 @@ public:
     ~HelpWindow() override;
 
     // The pictures as complete image files, exactly as stored.
-    static QByteArray HelpStartPicture();
-    static QByteArray AnswerPicture(int question);  // 1..8; empty otherwise
+    static QByteArray helpStartPicture();
+    static QByteArray answerPicture(int question);  // 1..8; empty otherwise
     // $TAVRO_SERIAL_ACCESS, else the installed script beside the program, else the build's.
-    static QString DriverInstallerPath();
+    static QString driverInstallerPath();
 
-    void ShowAnswerPicture(int question);
+    void showAnswerPicture(int question);
     // Only while answer 1 is shown: explains, then runs the installer and waits for its end
     // with the window disabled but alive.
-    void InstallDriverFromHelp();
+    void installDriverFromHelp();
 
     // What the picture box holds: the encoded file it shows.
     const QByteArray &pictureData() const { return m_pictureData; }
     bool isInstalling() const { return m_installing; }
 
     // Replaced by tests: how boxes are shown.
-    std::function<int(const QString &, BoxButtons, const QString &)> messageBox = ShowMessageBox;
+    std::function<int(const QString &, BoxButtons, const QString &)> messageBox = showMessageBox;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

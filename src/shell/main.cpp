@@ -65,7 +65,7 @@ int main(int argc, char **argv)
         table = table.withFirst(machine->devicePath());
     }
 
-    shell::InstallFontSubstitutions();
+    shell::installFontSubstitutions();
     platform::QtSerialLine line(table);
     platform::QtClock clock;
     shell::Program program(
@@ -73,15 +73,15 @@ int main(int argc, char **argv)
         [&table] {
             return link::PortList{true, 0, table.presentPortList()};
         },
-        platform::SettingsFolder());
+        platform::settingsFolder());
     std::unique_ptr<link::TraceLog> trace;
     if (parser.isSet(traceOption)) trace = std::make_unique<link::TraceLog>(line, program.link());
 
     shell::MainWindow &window = program.window();
     window.show();
     centre(window);
-    program.OnMainWindowCreated();
+    program.onMainWindowCreated();
     if (const QStringList pictures = parser.positionalArguments(); !pictures.isEmpty())
-        window.DropFiles(QFileInfo(pictures.first()).absoluteFilePath());
+        window.dropFiles(QFileInfo(pictures.first()).absoluteFilePath());
     return app.exec();
 }

@@ -76,7 +76,7 @@ MainWindow::MainWindow(link::EngraverLink &link, job::JobControls &jobs,
     // The rulers' panels reach under the board's edge; the board, which holds the
     // job, stays whole on top of them.
     m_board->raise();
-    m_board->SetBackgroundPicture(QImage(u":/assets/drop_hint_1.bmp"_s));
+    m_board->setBackgroundPicture(QImage(u":/assets/drop_hint_1.bmp"_s));
     // A thin bar under the send button shows the block draining to the machine.
     m_uploadProgress = new QProgressBar(this);
     m_uploadProgress->setObjectName(u"进度条发送"_s);
@@ -87,7 +87,7 @@ MainWindow::MainWindow(link::EngraverLink &link, job::JobControls &jobs,
     m_log = std::make_unique<MessageLog>(*m_logBox);
     m_editor = std::make_unique<workspace::BoardEditor>(*m_board);
     m_hotKeys = std::make_unique<platform::HotKeys>(this);
-    const auto logLine = [&link](const QString &line) { link.LogLine(line); };
+    const auto logLine = [&link](const QString &line) { link.logLine(line); };
     m_locations = std::make_unique<workspace::LocationModes>(*m_pointModeRadio, *m_centreModeRadio,
                                                              *m_boxModeRadio, *m_board, link);
     m_text = std::make_unique<workspace::TextEngraving>(
@@ -96,7 +96,7 @@ MainWindow::MainWindow(link::EngraverLink &link, job::JobControls &jobs,
         *m_board, settings, logLine);
     m_keyboard = std::make_unique<workspace::KeyboardControl>(*m_keyboardBox, *m_hotKeys, link);
     m_chooser = std::make_unique<job::EffectChooserWindow>(*m_editor, clock, logLine);
-    m_locations->placeText = [this](int x, int y) { m_text->PlaceTextPreview(x, y); };
+    m_locations->placeText = [this](int x, int y) { m_text->placeTextPreview(x, y); };
     quit = [] { QCoreApplication::exit(0); };
 
     connectLink();
@@ -187,8 +187,8 @@ void MainWindow::applyFonts()
 void MainWindow::connectLink()
 {
     link::EngraverLink &link = m_link;
-    connect(&link, &link::EngraverLink::logText, this,
-            [this](const QString &text) { m_log->LogText(text); });
+    connect(&link, &link::EngraverLink::textLogged, this,
+            [this](const QString &text) { m_log->logText(text); });
     connect(&link, &link::EngraverLink::scanStarted, this,
             [this] { m_connectButton->setText(u"Connecting..."_s); });
     connect(&link, &link::EngraverLink::identified, this, [this] {
@@ -204,7 +204,7 @@ void MainWindow::connectLink()
         if (version == 1) applyFirmwareOneLayout();
     });
     connect(&link, &link::EngraverLink::tracePoint, this,
-            [this](int x, int y) { m_board->DrawPoint(x, y, qRgb(255, 0, 0)); });
+            [this](int x, int y) { m_board->drawPoint(x, y, qRgb(255, 0, 0)); });
     connect(&link, &link::EngraverLink::positionX, this,
             [this](int x) { m_xField->setText(QString::number(x)); });
     connect(&link, &link::EngraverLink::positionY, this,
@@ -226,65 +226,65 @@ void MainWindow::connectJobControls()
     connect(&jobs, &job::JobControls::positionFieldsReset, this,
             [this] { setPositionFields(u"000"_s, u"000"_s); });
     connect(&jobs, &job::JobControls::endRequested, this, [this] { quit(); });
-    connect(m_connectButton, &QPushButton::clicked, &link, &link::EngraverLink::StartConnect);
-    connect(m_breakButton, &QPushButton::clicked, &link, &link::EngraverLink::Disconnect);
-    connect(m_startButton, &QPushButton::clicked, &jobs, &job::JobControls::Start);
-    connect(m_pauseButton, &QPushButton::clicked, &jobs, &job::JobControls::Pause);
-    connect(m_restartButton, &QPushButton::clicked, &jobs, &job::JobControls::Restart);
-    connect(m_powerOffButton, &QPushButton::clicked, &jobs, &job::JobControls::PowerOff);
-    connect(m_recarveButton, &QPushButton::clicked, &jobs, &job::JobControls::Recarve);
-    connect(m_fastBackwardButton, &QPushButton::clicked, &jobs, &job::JobControls::FastBackward);
-    connect(m_fastForwardButton, &QPushButton::clicked, &jobs, &job::JobControls::FastForward);
+    connect(m_connectButton, &QPushButton::clicked, &link, &link::EngraverLink::startConnect);
+    connect(m_breakButton, &QPushButton::clicked, &link, &link::EngraverLink::disconnectMachine);
+    connect(m_startButton, &QPushButton::clicked, &jobs, &job::JobControls::start);
+    connect(m_pauseButton, &QPushButton::clicked, &jobs, &job::JobControls::pause);
+    connect(m_restartButton, &QPushButton::clicked, &jobs, &job::JobControls::restart);
+    connect(m_powerOffButton, &QPushButton::clicked, &jobs, &job::JobControls::powerOff);
+    connect(m_recarveButton, &QPushButton::clicked, &jobs, &job::JobControls::recarve);
+    connect(m_fastBackwardButton, &QPushButton::clicked, &jobs, &job::JobControls::fastBackward);
+    connect(m_fastForwardButton, &QPushButton::clicked, &jobs, &job::JobControls::fastForward);
     connect(m_sendImageButton, &QPushButton::clicked, this,
-            [this] { m_jobs.PrepareUpload(m_editor->Snapshot()); });
+            [this] { m_jobs.prepareUpload(m_editor->snapshot()); });
     // The label follows the slider, mouse or keyboard; sending is the release's.
     connect(m_burnTimeSlider, &QSlider::valueChanged, this,
             [this](int position) { m_burnTimeValue->setText(QString::number(position)); });
     m_burnTimeSlider->installEventFilter(this);
-    connect(m_languageBox, &QComboBox::currentIndexChanged, this, &MainWindow::ApplyLanguage);
+    connect(m_languageBox, &QComboBox::currentIndexChanged, this, &MainWindow::applyLanguage);
 }
 
 void MainWindow::connectWorkspace()
 {
     link::EngraverLink &link = m_link;
-    connect(m_clearButton, &QPushButton::clicked, this, &MainWindow::ClearBoard);
-    connect(m_reloadButton, &QPushButton::clicked, this, [this] { m_editor->ReloadPicture(); });
-    connect(m_zoomOutButton, &QPushButton::clicked, this, [this] { m_editor->ZoomOutBoard(); });
-    connect(m_rotateButton, &QPushButton::clicked, this, [this] { m_editor->RotateBoard(); });
+    connect(m_clearButton, &QPushButton::clicked, this, &MainWindow::clearBoard);
+    connect(m_reloadButton, &QPushButton::clicked, this, [this] { m_editor->reloadPicture(); });
+    connect(m_zoomOutButton, &QPushButton::clicked, this, [this] { m_editor->zoomOutBoard(); });
+    connect(m_rotateButton, &QPushButton::clicked, this, [this] { m_editor->rotateBoard(); });
     for (QRadioButton *radio : {m_pointModeRadio, m_centreModeRadio, m_boxModeRadio})
-        connect(radio, &QRadioButton::clicked, this, [this] { m_locations->ApplyLocationMode(); });
+        connect(radio, &QRadioButton::clicked, this, [this] { m_locations->applyLocationMode(); });
     connect(m_board, &workspace::PreviewBoard::leftButtonPressed, this,
-            [this](int x, int y) { m_locations->BoardMouseDown(x, y); });
-    connect(m_upButton, &QPushButton::clicked, &link, &link::EngraverLink::JogUp);
-    connect(m_downButton, &QPushButton::clicked, &link, &link::EngraverLink::JogDown);
-    connect(m_leftButton, &QPushButton::clicked, &link, &link::EngraverLink::JogLeft);
-    connect(m_rightButton, &QPushButton::clicked, &link, &link::EngraverLink::JogRight);
+            [this](int x, int y) { m_locations->boardMouseDown(x, y); });
+    connect(m_upButton, &QPushButton::clicked, &link, &link::EngraverLink::jogUp);
+    connect(m_downButton, &QPushButton::clicked, &link, &link::EngraverLink::jogDown);
+    connect(m_leftButton, &QPushButton::clicked, &link, &link::EngraverLink::jogLeft);
+    connect(m_rightButton, &QPushButton::clicked, &link, &link::EngraverLink::jogRight);
     connect(m_keyboardBox, &QCheckBox::clicked, this,
-            [this] { m_keyboard->ToggleKeyboardControl(); });
+            [this] { m_keyboard->toggleKeyboardControl(); });
     connect(m_hotKeys.get(), &platform::HotKeys::pressed, this,
-            [this](int id) { m_keyboard->HotkeyPressed(id); });
+            [this](int id) { m_keyboard->hotkeyPressed(id); });
     connect(m_textLocationRadio, &QRadioButton::clicked, this,
-            [this] { m_text->ArmTextPlacement(); });
+            [this] { m_text->armTextPlacement(); });
     connect(m_textConfirmButton, &QPushButton::clicked, this,
-            [this] { m_text->BurnTextIntoBoard(); });
+            [this] { m_text->burnTextIntoBoard(); });
     connect(m_textInput, &QPlainTextEdit::textChanged, this,
-            [this] { m_text->MirrorInputToPreview(); });
+            [this] { m_text->mirrorInputToPreview(); });
     connect(m_textPreview, &QPlainTextEdit::textChanged, this,
-            [this] { m_text->MirrorPreviewToInput(); });
-    connect(m_fontButton, &QPushButton::clicked, this, [this] { m_text->ChooseFont(); });
+            [this] { m_text->mirrorPreviewToInput(); });
+    connect(m_fontButton, &QPushButton::clicked, this, [this] { m_text->chooseFont(); });
     m_logoLabel->installEventFilter(this);
-    connect(m_settingsButton, &QPushButton::clicked, this, &MainWindow::OpenSettings);
+    connect(m_settingsButton, &QPushButton::clicked, this, &MainWindow::openSettings);
     m_settingsButton->installEventFilter(this);
 }
 
-void MainWindow::OpenSettings()
+void MainWindow::openSettings()
 {
-    SettingsWindow settings([this] { m_link.ReverseMotorX(); }, [this] { m_link.ReverseMotorY(); },
+    SettingsWindow settings([this] { m_link.reverseMotorX(); }, [this] { m_link.reverseMotorY(); },
                             this);
     settings.exec();
 }
 
-void MainWindow::OpenHelpOnCtrlRelease()
+void MainWindow::openHelpOnCtrlRelease()
 {
     HelpWindow help(this);
     help.messageBox = m_prompter.messageBox;
@@ -304,37 +304,37 @@ void MainWindow::dropEvent(QDropEvent *event)
         if (url.isLocalFile()) paths << url.toLocalFile();
     if (paths.isEmpty()) return;  // text and remote links are not pictures to take
     event->acceptProposedAction();
-    DropFiles(paths.size() == 1 ? paths.first() : paths.join(u"\r\n"_s) + u"\r\n"_s);
+    dropFiles(paths.size() == 1 ? paths.first() : paths.join(u"\r\n"_s) + u"\r\n"_s);
 }
 
-void MainWindow::DropFiles(const QString &paths)
+void MainWindow::dropFiles(const QString &paths)
 {
     m_editor->setPicturePath(paths);
     m_chooser->open(paths);
-    m_jobs.PictureDropped();
+    m_jobs.pictureDropped();
 }
 
-void MainWindow::ClearBoard()
+void MainWindow::clearBoard()
 {
-    m_editor->ClearBoard();
-    m_jobs.BoardCleared();
+    m_editor->clearBoard();
+    m_jobs.boardCleared();
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     const bool leftRelease = event->type() == QEvent::MouseButtonRelease &&
                              static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton;
-    if (watched == m_logoLabel && leftRelease) platform::OpenMakerSite();
+    if (watched == m_logoLabel && leftRelease) platform::openMakerSite();
     if (watched == m_settingsButton && leftRelease && m_settingsButton->isEnabled() &&
-        OpensHelp(static_cast<QMouseEvent *>(event)->modifiers())) {
+        opensHelp(static_cast<QMouseEvent *>(event)->modifiers())) {
         // Help takes this release instead of the settings the click would open.
         m_settingsButton->setDown(false);
-        OpenHelpOnCtrlRelease();
+        openHelpOnCtrlRelease();
         return true;
     }
     // The press already moved the slider; its release is what sends the burn time.
     if (watched == m_burnTimeSlider && leftRelease)
-        m_jobs.BurnTimeReleased(m_burnTimeSlider->value());
+        m_jobs.burnTimeReleased(m_burnTimeSlider->value());
     return QWidget::eventFilter(watched, event);
 }
 
@@ -344,11 +344,11 @@ void MainWindow::selectStoredLanguage(int index)
     m_languageBox->setCurrentIndex(std::clamp(index, -1, m_languageBox->count() - 1));
 }
 
-void MainWindow::ApplyLanguage()
+void MainWindow::applyLanguage()
 {
     const int index = m_languageBox->currentIndex();
     if (index >= 0 && index < LanguageCount) {
-        for (const CaptionRow &row : CaptionTable()) {
+        for (const CaptionRow &row : captionTable()) {
             const QString caption = QString::fromUtf16(row.text[std::size_t(index)]);
             QWidget *unit = findChild<QWidget *>(QString::fromUtf16(row.unit));
             if (auto *button = qobject_cast<QAbstractButton *>(unit))
@@ -358,7 +358,7 @@ void MainWindow::ApplyLanguage()
             else if (auto *label = qobject_cast<QLabel *>(unit))
                 label->setText(caption);
         }
-        m_board->SetBackgroundPicture(QImage(u":/assets/drop_hint_%1.bmp"_s.arg(index)));
+        m_board->setBackgroundPicture(QImage(u":/assets/drop_hint_%1.bmp"_s.arg(index)));
     }
     m_settings.write(u"MainWindow"_s, u"Language"_s, QString::number(index));
 }
@@ -379,7 +379,7 @@ void MainWindow::showMachineControls()
 void MainWindow::resetLocationUnits()
 {
     for (QRadioButton *radio : {m_pointModeRadio, m_centreModeRadio, m_boxModeRadio})
-        workspace::UncheckRadio(*radio);
+        workspace::uncheckRadio(*radio);
     m_board->setBoardCursor(workspace::BoardCursor::Default);
 }
 

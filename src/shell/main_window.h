@@ -69,13 +69,13 @@ public:
     job::EffectChooserWindow &chooser() { return *m_chooser; }
 
     // Picture files dropped on the window: one path, or every path followed by CR LF.
-    void DropFiles(const QString &paths);
-    void ClearBoard();
-    void OpenSettings();
-    void OpenHelpOnCtrlRelease();
+    void dropFiles(const QString &paths);
+    void clearBoard();
+    void openSettings();
+    void openHelpOnCtrlRelease();
 
     // Captions of the chosen language, its drop hint on the board, the choice saved.
-    void ApplyLanguage();
+    void applyLanguage();
     // The stored language as the combo box's selection, without applying it yet.
     void selectStoredLanguage(int index);
 

@@ -4,7 +4,7 @@
 
 namespace tavro::shell {
 
-int ShowMessageBox(const QString &text, BoxButtons buttons, const QString &caption)
+int showMessageBox(const QString &text, BoxButtons buttons, const QString &caption)
 {
     QMessageBox box;
     box.setWindowTitle(caption);

@@ -13,12 +13,12 @@ namespace tavro::shell {
 enum class BoxButtons { Ok = 0, OkCancel = 1 };
 
 // 0 for OK, 1 for Cancel (closing the box counts as Cancel when there is one).
-int ShowMessageBox(const QString &text, BoxButtons buttons, const QString &caption);
+int showMessageBox(const QString &text, BoxButtons buttons, const QString &caption);
 
 class BoxPrompter final : public platform::Prompter {
 public:
     // Replaced by tests, which answer the boxes themselves.
-    std::function<int(const QString &, BoxButtons, const QString &)> messageBox = ShowMessageBox;
+    std::function<int(const QString &, BoxButtons, const QString &)> messageBox = showMessageBox;
 
     void inform(const QString &text, const QString &caption) override
     {

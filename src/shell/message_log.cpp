@@ -13,20 +13,20 @@ MessageLog::MessageLog(QPlainTextEdit &box) : m_box(box)
     // Every appended line would stay in the undo history, however short the log is kept.
     m_box.setUndoRedoEnabled(false);
     m_box.clear();
-    LogText(InitialContent());
+    logText(initialContent());
 }
 
-QString MessageLog::InitialContent()
+QString MessageLog::initialContent()
 {
     return QString(13, u' ') + u"Welcome(^_^)\r\n"_s;
 }
 
-QString MessageLog::DroppedNote()
+QString MessageLog::droppedNote()
 {
     return u"(older lines were dropped to keep the log short)\r\n"_s;
 }
 
-void MessageLog::LogText(const QString &text)
+void MessageLog::logText(const QString &text)
 {
     m_content += text;
     m_lines += text.count(u'\n');
@@ -42,20 +42,20 @@ void MessageLog::LogText(const QString &text)
     m_box.ensureCursorVisible();
 }
 
-void MessageLog::LogLine(const QString &text)
+void MessageLog::logLine(const QString &text)
 {
-    LogText(text + u"\r\n"_s);
+    logText(text + u"\r\n"_s);
 }
 
 void MessageLog::dropOldest()
 {
     // The note stays as the first line, so the log says once that it was cut.
-    const qsizetype keepFrom = m_dropped ? DroppedNote().size() : 0;
+    const qsizetype keepFrom = m_dropped ? droppedNote().size() : 0;
     const qsizetype drop = m_lines - MaxLines;
     qsizetype end = keepFrom;
     for (qsizetype i = 0; i < drop; ++i) end = m_content.indexOf(u'\n', end) + 1;
     m_content.remove(keepFrom, end - keepFrom);
-    if (!m_dropped) m_content.prepend(DroppedNote());
+    if (!m_dropped) m_content.prepend(droppedNote());
     m_lines = MaxLines + 1;
 
     // The box counts blocks, not CR LF pairs (a lone CR is a break there too), so
@@ -71,7 +71,7 @@ void MessageLog::dropOldest()
     }
     if (!m_dropped) {
         QTextCursor top(document);
-        top.insertText(DroppedNote().replace(u"\r\n"_s, u"\n"_s));
+        top.insertText(droppedNote().replace(u"\r\n"_s, u"\n"_s));
     }
     m_dropped = true;
     QTextCursor last(document);

@@ -16,14 +16,14 @@ public:
     explicit MessageLog(QPlainTextEdit &box);
 
     // Appends the text unchanged at the end, with the caret there and in view.
-    void LogText(const QString &text);
-    void LogLine(const QString &text);
+    void logText(const QString &text);
+    void logLine(const QString &text);
     // Everything the program has appended and still keeps, CR LF and all.
     const QString &content() const { return m_content; }
     qsizetype lineCount() const { return m_lines; }
 
-    static QString InitialContent();
-    static QString DroppedNote();
+    static QString initialContent();
+    static QString droppedNote();
 
 private:
     void dropOldest();

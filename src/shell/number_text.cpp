@@ -7,7 +7,7 @@
 
 namespace tavro::shell {
 
-double LeadingNumber(const QString &text)
+double leadingNumber(const QString &text)
 {
     static const QRegularExpression number(
         QStringLiteral(R"(^\s*([+-]?(?:\d+\.?\d*|\.\d+)(?:[eE][+-]?\d+)?))"));
@@ -18,7 +18,7 @@ double LeadingNumber(const QString &text)
     return ok && std::isfinite(value) ? value : 0.0;
 }
 
-int IntegerPart(double value)
+int integerPart(double value)
 {
     if (!std::isfinite(value)) return 0;
     const double whole = std::floor(value + 1e-12);

@@ -6,8 +6,8 @@
 namespace tavro::shell {
 
 // The leading decimal number of the text (blanks before it skipped); 0 when there is none.
-double LeadingNumber(const QString &text);
+double leadingNumber(const QString &text);
 // Rounds down; a value less than 1e-12 below a whole number counts as that number.
-int IntegerPart(double value);
+int integerPart(double value);
 
 }  // namespace tavro::shell

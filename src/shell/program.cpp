@@ -25,26 +25,26 @@ Program::Program(platform::SerialLine &line, platform::Clock &clock, link::PortL
 {
 }
 
-void Program::OnMainWindowCreated()
+void Program::onMainWindowCreated()
 {
     m_link.ExpectedProductId = ExpectedProductId;
     m_link.KnownFirmwareVersion = KnownFirmwareVersion;
     if (!qobject_cast<ControlStyle *>(QApplication::style()))
         QApplication::setStyle(new ControlStyle);
     m_window.setAcceptDrops(true);
-    m_link.StartConnect();
-    m_link.LogText(u"Automatic Connecting...\r\n"_s);
+    m_link.startConnect();
+    m_link.logText(u"Automatic Connecting...\r\n"_s);
     // Without the folder the choices are simply not kept; start-up goes on.
-    platform::EnsureSettingsFolder(m_settingsFolder);
+    platform::ensureSettingsFolder(m_settingsFolder);
 
-    m_window.text().ApplyFontSettings(workspace::LoadFontSettings(m_settings));
+    m_window.text().applyFontSettings(workspace::loadFontSettings(m_settings));
 
     const QString stored = m_settings.read(u"MainWindow"_s, u"Language"_s, u"0"_s);
-    m_window.selectStoredLanguage(IntegerPart(LeadingNumber(stored)));
-    m_window.ApplyLanguage();
+    m_window.selectStoredLanguage(integerPart(leadingNumber(stored)));
+    m_window.applyLanguage();
 }
 
-void InstallFontSubstitutions()
+void installFontSubstitutions()
 {
     QFont::insertSubstitutions(u"Calibri"_s, {u"Carlito"_s});
     QFont::insertSubstitutions(u"Arial"_s, {u"Liberation Sans"_s});

@@ -19,7 +19,7 @@ public:
             const QString &settingsFolder);
 
     // Runs once the main window exists, before the first input is handled.
-    void OnMainWindowCreated();
+    void onMainWindowCreated();
 
     MainWindow &window() { return m_window; }
     link::EngraverLink &link() { return m_link; }
@@ -38,6 +38,6 @@ private:
 };
 
 // Calibri, Arial and the Chinese UI face map to the fonts this system ships.
-void InstallFontSubstitutions();
+void installFontSubstitutions();
 
 }  // namespace tavro::shell

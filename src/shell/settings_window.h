@@ -24,7 +24,7 @@ public:
     ~SettingsWindow() override;
 
     // Replaced by tests, so that no browser is started.
-    std::function<void()> openSite = platform::OpenMakerSite;
+    std::function<void()> openSite = platform::openMakerSite;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

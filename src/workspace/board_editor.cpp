@@ -8,7 +8,7 @@ namespace tavro::workspace {
 
 BoardEditor::BoardEditor(PreviewBoard &board) : m_board(board) {}
 
-QImage BoardEditor::BlankBoardPicture()
+QImage BoardEditor::blankBoardPicture()
 {
     static const QImage blank = [] {
         QImage picture(u":/assets/blank_board.bmp"_s);
@@ -21,58 +21,58 @@ QImage BoardEditor::BlankBoardPicture()
     return blank;
 }
 
-QImage BoardEditor::RotatedQuarterTurn(const QImage &picture)
+QImage BoardEditor::rotatedQuarterTurn(const QImage &picture)
 {
     // A quarter turn moves pixels without blending them.
     return picture.transformed(QTransform().rotate(90), Qt::FastTransformation);
 }
 
-void BoardEditor::ClearBoard()
+void BoardEditor::clearBoard()
 {
-    m_board.Clear();
-    InstallBlankBackground();
+    m_board.clear();
+    installBlankBackground();
 }
 
-void BoardEditor::InstallBlankBackground()
+void BoardEditor::installBlankBackground()
 {
-    m_board.SetBackgroundPicture(BlankBoardPicture());
+    m_board.setBackgroundPicture(blankBoardPicture());
 }
 
-void BoardEditor::DrawPicture(const QImage &picture, int x, int y)
+void BoardEditor::drawPicture(const QImage &picture, int x, int y)
 {
-    m_board.DrawPicture(picture, x, y);
+    m_board.drawPicture(picture, x, y);
 }
 
-void BoardEditor::DrawPoint(int x, int y, QRgb colour)
+void BoardEditor::drawPoint(int x, int y, QRgb colour)
 {
-    m_board.DrawPoint(x, y, colour);
+    m_board.drawPoint(x, y, colour);
 }
 
-void BoardEditor::RememberBoardImage()
+void BoardEditor::rememberBoardImage()
 {
     m_work = m_remembered;
-    m_remembered = m_board.Snapshot();
+    m_remembered = m_board.snapshot();
 }
 
-void BoardEditor::ReloadPicture()
+void BoardEditor::reloadPicture()
 {
-    m_board.Clear();
-    m_board.DrawPicture(m_remembered, 0, 0);
+    m_board.clear();
+    m_board.drawPicture(m_remembered, 0, 0);
     m_work = m_remembered;
 }
 
-void BoardEditor::ZoomOutBoard()
+void BoardEditor::zoomOutBoard()
 {
-    m_work = m_board.Snapshot();
-    m_board.Clear();
-    m_board.DrawPictureScaled(m_work, ZoomMargin, ZoomMargin, ZoomSize, ZoomSize);
+    m_work = m_board.snapshot();
+    m_board.clear();
+    m_board.drawPictureScaled(m_work, ZoomMargin, ZoomMargin, ZoomSize, ZoomSize);
 }
 
-void BoardEditor::RotateBoard()
+void BoardEditor::rotateBoard()
 {
-    m_work = RotatedQuarterTurn(m_board.Snapshot());
-    m_board.Clear();
-    m_board.DrawPicture(m_work, 0, 0);
+    m_work = rotatedQuarterTurn(m_board.snapshot());
+    m_board.clear();
+    m_board.drawPicture(m_work, 0, 0);
 }
 
 }  // namespace tavro::workspace

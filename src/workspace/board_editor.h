@@ -17,28 +17,28 @@ public:
     explicit BoardEditor(PreviewBoard &board);
 
     // Board editing buttons. Clear's control and field effects belong to the window.
-    void ClearBoard();
-    void ReloadPicture();
-    void ZoomOutBoard();
-    void RotateBoard();
+    void clearBoard();
+    void reloadPicture();
+    void zoomOutBoard();
+    void rotateBoard();
 
     // job::BoardCanvas
-    void Clear() override { m_board.Clear(); }
-    void InstallBlankBackground() override;
-    void DrawPicture(const QImage &picture, int x, int y) override;
-    void DrawPoint(int x, int y, QRgb colour) override;
-    QImage Snapshot() const override { return m_board.Snapshot(); }
-    void RememberBoardImage() override;
+    void clear() override { m_board.clear(); }
+    void installBlankBackground() override;
+    void drawPicture(const QImage &picture, int x, int y) override;
+    void drawPoint(int x, int y, QRgb colour) override;
+    QImage snapshot() const override { return m_board.snapshot(); }
+    void rememberBoardImage() override;
 
-    const QImage &RememberedImage() const { return m_remembered; }
-    const QImage &WorkImage() const { return m_work; }
+    const QImage &rememberedImage() const { return m_remembered; }
+    const QImage &workImage() const { return m_work; }
     // The text of the last drop: one path, or every path followed by CR LF.
     void setPicturePath(const QString &path) { m_picturePath = path; }
-    const QString &PicturePath() const { return m_picturePath; }
+    const QString &picturePath() const { return m_picturePath; }
 
-    static QImage BlankBoardPicture();
+    static QImage blankBoardPicture();
     // The pixel at (x, y) of a W x H picture goes to (H - 1 - y, x).
-    static QImage RotatedQuarterTurn(const QImage &picture);
+    static QImage rotatedQuarterTurn(const QImage &picture);
 
 private:
     PreviewBoard &m_board;

@@ -5,13 +5,12 @@
 
 namespace tavro::workspace {
 
-KeyboardControl::KeyboardControl(QCheckBox &box, platform::HotKeys &keys,
-                                 link::EngraverLink &link)
+KeyboardControl::KeyboardControl(QCheckBox &box, platform::HotKeys &keys, link::EngraverLink &link)
     : m_box(box), m_keys(keys), m_link(link)
 {
 }
 
-void KeyboardControl::ToggleKeyboardControl()
+void KeyboardControl::toggleKeyboardControl()
 {
     if (m_box.isChecked()) {
         m_up = m_keys.registerKey(KeyUp);
@@ -26,13 +25,13 @@ void KeyboardControl::ToggleKeyboardControl()
     }
 }
 
-void KeyboardControl::HotkeyPressed(int id)
+void KeyboardControl::hotkeyPressed(int id)
 {
     if (id == 0) return;
-    if (id == m_up) m_link.JogUp();
-    if (id == m_down) m_link.JogDown();
-    if (id == m_left) m_link.JogLeft();
-    if (id == m_right) m_link.JogRight();
+    if (id == m_up) m_link.jogUp();
+    if (id == m_down) m_link.jogDown();
+    if (id == m_left) m_link.jogLeft();
+    if (id == m_right) m_link.jogRight();
 }
 
 }  // namespace tavro::workspace

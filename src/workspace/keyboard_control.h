@@ -22,13 +22,13 @@ public:
 
     KeyboardControl(QCheckBox &box, platform::HotKeys &keys, link::EngraverLink &link);
 
-    void ToggleKeyboardControl();
-    void HotkeyPressed(int id);
+    void toggleKeyboardControl();
+    void hotkeyPressed(int id);
 
-    int HotkeyIdUp() const { return m_up; }
-    int HotkeyIdDown() const { return m_down; }
-    int HotkeyIdLeft() const { return m_left; }
-    int HotkeyIdRight() const { return m_right; }
+    int hotkeyIdUp() const { return m_up; }
+    int hotkeyIdDown() const { return m_down; }
+    int hotkeyIdLeft() const { return m_left; }
+    int hotkeyIdRight() const { return m_right; }
 
 private:
     QCheckBox &m_box;

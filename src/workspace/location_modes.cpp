@@ -6,7 +6,7 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace tavro::workspace {
 
-void UncheckRadio(QRadioButton &radio)
+void uncheckRadio(QRadioButton &radio)
 {
     const bool exclusive = radio.autoExclusive();
     radio.setAutoExclusive(false);
@@ -30,15 +30,15 @@ void LocationModes::remember(LocationMode mode)
 void LocationModes::leave(QRadioButton &radio, bool &flag)
 {
     flag = false;
-    UncheckRadio(radio);
+    uncheckRadio(radio);
     m_board.setBoardCursor(BoardCursor::Default);
 }
 
-void LocationModes::ApplyLocationMode()
+void LocationModes::applyLocationMode()
 {
     if (m_pointRadio.isChecked()) {
         if (m_point) return leave(m_pointRadio, m_point);
-        m_link.LogLine(u"\r\n"_s + QString(22, u'>') + u"Click the drawing board to location."_s +
+        m_link.logLine(u"\r\n"_s + QString(22, u'>') + u"Click the drawing board to location."_s +
                        QString(16, u'<'));
         m_board.setBoardCursor(BoardCursor::Cross);
         remember(LocationMode::Point);
@@ -46,24 +46,24 @@ void LocationModes::ApplyLocationMode()
     if (m_centreRadio.isChecked()) {
         if (m_centre) return leave(m_centreRadio, m_centre);
         m_board.setBoardCursor(BoardCursor::Default);
-        m_link.LocateToCentre(true);
+        m_link.locateToCentre(true);
         remember(LocationMode::Centre);
     }
     if (m_boxRadio.isChecked()) {
         if (m_box) {
             leave(m_boxRadio, m_box);
-            m_link.LocateToCentre(false);
+            m_link.locateToCentre(false);
             return;
         }
         m_board.setBoardCursor(BoardCursor::Default);
-        m_link.LocateToBox();
+        m_link.locateToBox();
         remember(LocationMode::Box);
     }
 }
 
-void LocationModes::BoardMouseDown(int x, int y)
+void LocationModes::boardMouseDown(int x, int y)
 {
-    if (m_board.boardCursor() == BoardCursor::Cross) m_link.GotoPoint(x, y);
+    if (m_board.boardCursor() == BoardCursor::Cross) m_link.gotoPoint(x, y);
     if (m_board.boardCursor() == BoardCursor::IBeam && placeText) placeText(x, y);
 }
 

@@ -17,20 +17,20 @@ enum class LocationMode { Off, Point, Centre, Box };
 
 class LocationModes {
 public:
-    LocationModes(QRadioButton &point, QRadioButton &centre, QRadioButton &box,
-                  PreviewBoard &board, link::EngraverLink &link);
+    LocationModes(QRadioButton &point, QRadioButton &centre, QRadioButton &box, PreviewBoard &board,
+                  link::EngraverLink &link);
 
     // The one handler of the three radio boxes' clicks.
-    void ApplyLocationMode();
+    void applyLocationMode();
     // A left-button press on the board, in board pixels.
-    void BoardMouseDown(int x, int y);
+    void boardMouseDown(int x, int y);
 
     // Where a press goes while the text I-beam is shown.
     std::function<void(int, int)> placeText;
 
-    bool PointModeOn() const { return m_point; }
-    bool CentreModeOn() const { return m_centre; }
-    bool BoxModeOn() const { return m_box; }
+    bool pointModeOn() const { return m_point; }
+    bool centreModeOn() const { return m_centre; }
+    bool boxModeOn() const { return m_box; }
 
 private:
     void remember(LocationMode mode);
@@ -48,6 +48,6 @@ private:
 };
 
 // Unchecks a radio box of an exclusive group, which Qt otherwise refuses.
-void UncheckRadio(QRadioButton &radio);
+void uncheckRadio(QRadioButton &radio);
 
 }  // namespace tavro::workspace

@@ -66,7 +66,7 @@ PreviewBoard::PreviewBoard(QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void PreviewBoard::Clear()
+void PreviewBoard::clear()
 {
     QPainter painter(&m_surface);
     painter.fillRect(m_surface.rect(), palette().color(QPalette::Window));
@@ -75,13 +75,13 @@ void PreviewBoard::Clear()
     updateSurface(m_surface.rect());
 }
 
-void PreviewBoard::SetBackgroundPicture(const QImage &picture)
+void PreviewBoard::setBackgroundPicture(const QImage &picture)
 {
     m_background = picture;
-    Clear();
+    clear();
 }
 
-void PreviewBoard::DrawPicture(const QImage &picture, int x, int y)
+void PreviewBoard::drawPicture(const QImage &picture, int x, int y)
 {
     if (picture.isNull()) return;
     QPainter painter(&m_surface);
@@ -91,20 +91,20 @@ void PreviewBoard::DrawPicture(const QImage &picture, int x, int y)
     updateSurface(QRect(x, y, picture.width(), picture.height()));
 }
 
-void PreviewBoard::DrawPictureScaled(const QImage &picture, int x, int y, int width, int height)
+void PreviewBoard::drawPictureScaled(const QImage &picture, int x, int y, int width, int height)
 {
     if (picture.isNull() || width <= 0 || height <= 0) return;
-    DrawPicture(averageScaled(picture, width, height), x, y);
+    drawPicture(averageScaled(picture, width, height), x, y);
 }
 
-void PreviewBoard::DrawPoint(int x, int y, QRgb colour)
+void PreviewBoard::drawPoint(int x, int y, QRgb colour)
 {
     if (!m_surface.valid(x, y)) return;
     m_surface.setPixel(x, y, colour);
     updateSurface(QRect(x, y, 1, 1));
 }
 
-void PreviewBoard::WriteTextAt(int x, int y, const QString &text)
+void PreviewBoard::writeTextAt(int x, int y, const QString &text)
 {
     QPainter painter(&m_surface);
     painter.setRenderHint(QPainter::TextAntialiasing, false);

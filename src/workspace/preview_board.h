@@ -18,16 +18,16 @@ public:
     explicit PreviewBoard(QWidget *parent = nullptr);
 
     // Repaints the whole surface with the background picture.
-    void Clear();
+    void clear();
     // Installs a new background and repaints from it: what was drawn is gone.
-    void SetBackgroundPicture(const QImage &picture);
-    QImage Snapshot() const { return m_surface; }
-    void DrawPicture(const QImage &picture, int x, int y);
+    void setBackgroundPicture(const QImage &picture);
+    QImage snapshot() const { return m_surface; }
+    void drawPicture(const QImage &picture, int x, int y);
     // Stretched or shrunk; each target pixel averages the source pixels it covers.
-    void DrawPictureScaled(const QImage &picture, int x, int y, int width, int height);
+    void drawPictureScaled(const QImage &picture, int x, int y, int width, int height);
     // Points off the surface are ignored.
-    void DrawPoint(int x, int y, QRgb colour);
-    void WriteTextAt(int x, int y, const QString &text);
+    void drawPoint(int x, int y, QRgb colour);
+    void writeTextAt(int x, int y, const QString &text);
 
     void setBoardFont(const QFont &font) { m_font = font; }
     QFont boardFont() const { return m_font; }

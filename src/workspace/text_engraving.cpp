@@ -23,7 +23,7 @@ TextEngraving::TextEngraving(Units units, PreviewBoard &board, platform::Profile
     };
 }
 
-void TextEngraving::ArmTextPlacement()
+void TextEngraving::armTextPlacement()
 {
     m_logLine(u"Click on the drawing board, select a location"_s);
     if (!m_units.arm.isChecked()) return;
@@ -32,7 +32,7 @@ void TextEngraving::ArmTextPlacement()
     m_board.setBoardCursor(BoardCursor::IBeam);
 }
 
-void TextEngraving::PlaceTextPreview(int x, int y)
+void TextEngraving::placeTextPreview(int x, int y)
 {
     m_units.preview.show();
     m_units.confirm.show();
@@ -41,49 +41,49 @@ void TextEngraving::PlaceTextPreview(int x, int y)
     const int left = std::clamp(x, 0, TextAreaLimit - 1);
     const int top = std::clamp(y, 0, TextAreaLimit - 1);
     m_units.preview.setGeometry(left, top, TextAreaLimit - left, TextAreaLimit - top);
-    UncheckRadio(m_units.arm);
+    uncheckRadio(m_units.arm);
     m_board.setBoardCursor(BoardCursor::Default);
 }
 
-QStringList TextEngraving::SplitLines(const QString &text)
+QStringList TextEngraving::splitLines(const QString &text)
 {
     static const QRegularExpression breaks(u"\r\n|\r|\n"_s);
     return text.split(breaks);
 }
 
-void TextEngraving::BurnTextIntoBoard()
+void TextEngraving::burnTextIntoBoard()
 {
     const QPoint origin = m_units.preview.pos();
-    const QStringList lines = SplitLines(m_units.preview.toPlainText());
+    const QStringList lines = splitLines(m_units.preview.toPlainText());
     const int step = QFontMetrics(m_board.boardFont()).height() + 2;
     for (int i = 0; i < lines.size(); ++i) {
-        if (!lines[i].isEmpty()) m_board.WriteTextAt(origin.x(), origin.y() + i * step, lines[i]);
+        if (!lines[i].isEmpty()) m_board.writeTextAt(origin.x(), origin.y() + i * step, lines[i]);
     }
     m_units.preview.hide();
     m_units.confirm.hide();
 }
 
-void TextEngraving::MirrorInputToPreview()
+void TextEngraving::mirrorInputToPreview()
 {
     const QString text = m_units.input.toPlainText();
     if (m_units.preview.toPlainText() != text) m_units.preview.setPlainText(text);
 }
 
-void TextEngraving::MirrorPreviewToInput()
+void TextEngraving::mirrorPreviewToInput()
 {
     const QString text = m_units.preview.toPlainText();
     if (m_units.input.toPlainText() != text) m_units.input.setPlainText(text);
 }
 
-void TextEngraving::ChooseFont()
+void TextEngraving::chooseFont()
 {
     const std::optional<QFont> chosen = askFont(m_font.toDialogFont());
     if (!chosen) return;
-    ApplyFontSettings(TextFontSettings::fromFont(*chosen));
-    SaveFontSettings(m_settings, m_font);
+    applyFontSettings(TextFontSettings::fromFont(*chosen));
+    saveFontSettings(m_settings, m_font);
 }
 
-void TextEngraving::ApplyFontSettings(const TextFontSettings &font)
+void TextEngraving::applyFontSettings(const TextFontSettings &font)
 {
     m_font = font;
     m_board.setBoardFont(font.toFont());

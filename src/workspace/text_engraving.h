@@ -30,22 +30,22 @@ public:
     TextEngraving(Units units, PreviewBoard &board, platform::ProfileFile &settings,
                   std::function<void(const QString &)> logLine);
 
-    void ArmTextPlacement();
-    void PlaceTextPreview(int x, int y);
-    void BurnTextIntoBoard();
-    void MirrorInputToPreview();
-    void MirrorPreviewToInput();
+    void armTextPlacement();
+    void placeTextPreview(int x, int y);
+    void burnTextIntoBoard();
+    void mirrorInputToPreview();
+    void mirrorPreviewToInput();
 
     // Opens the font dialog; confirmed, the font is applied and saved.
-    void ChooseFont();
-    void ApplyFontSettings(const TextFontSettings &font);
+    void chooseFont();
+    void applyFontSettings(const TextFontSettings &font);
     const TextFontSettings &font() const { return m_font; }
 
     // How the font dialog asks; replaced by tests. Empty optional: cancelled.
     std::function<std::optional<QFont>(const QFont &current)> askFont;
 
     // The lines of a text as they are burnt: split at CR LF, CR or LF.
-    static QStringList SplitLines(const QString &text);
+    static QStringList splitLines(const QString &text);
 
 private:
     Units m_units;

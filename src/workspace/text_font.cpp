@@ -53,8 +53,8 @@ TextFontSettings TextFontSettings::fromFont(const QFont &font)
 {
     TextFontSettings s;
     s.name = font.family();
-    s.size = font.pointSize() > 0 ? font.pointSize()
-                                  : int(std::lround(font.pixelSize() * 72.0 / 96.0));
+    s.size =
+        font.pointSize() > 0 ? font.pointSize() : int(std::lround(font.pixelSize() * 72.0 / 96.0));
     s.bold = font.weight() >= QFont::Bold;
     s.italic = font.italic();
     s.strikeOut = font.strikeOut();
@@ -62,7 +62,7 @@ TextFontSettings TextFontSettings::fromFont(const QFont &font)
     return s;
 }
 
-TextFontSettings LoadFontSettings(const platform::ProfileFile &file)
+TextFontSettings loadFontSettings(const platform::ProfileFile &file)
 {
     TextFontSettings s;
     s.name = file.read(Section, u"Name"_s, u"Arial"_s);
@@ -74,17 +74,17 @@ TextFontSettings LoadFontSettings(const platform::ProfileFile &file)
     return s;
 }
 
-void SaveFontSettings(platform::ProfileFile &file, const TextFontSettings &font)
+void saveFontSettings(platform::ProfileFile &file, const TextFontSettings &font)
 {
     file.write(Section, u"Name"_s, font.name);
     file.write(Section, u"Size"_s, QString::number(font.size));
-    file.write(Section, u"Bold"_s, FontFlagText(font.bold));
-    file.write(Section, u"Tilt"_s, FontFlagText(font.italic));
-    file.write(Section, u"Strikethrough"_s, FontFlagText(font.strikeOut));
-    file.write(Section, u"Underline"_s, FontFlagText(font.underline));
+    file.write(Section, u"Bold"_s, fontFlagText(font.bold));
+    file.write(Section, u"Tilt"_s, fontFlagText(font.italic));
+    file.write(Section, u"Strikethrough"_s, fontFlagText(font.strikeOut));
+    file.write(Section, u"Underline"_s, fontFlagText(font.underline));
 }
 
-QString FontFlagText(bool flag)
+QString fontFlagText(bool flag)
 {
     return flag ? u"1"_s : u"0"_s;
 }

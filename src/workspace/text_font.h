@@ -25,8 +25,8 @@ struct TextFontSettings {
     static TextFontSettings fromFont(const QFont &font);
 };
 
-TextFontSettings LoadFontSettings(const platform::ProfileFile &file);
-void SaveFontSettings(platform::ProfileFile &file, const TextFontSettings &font);
-QString FontFlagText(bool flag);
+TextFontSettings loadFontSettings(const platform::ProfileFile &file);
+void saveFontSettings(platform::ProfileFile &file, const TextFontSettings &font);
+QString fontFlagText(bool flag);
 
 }  // namespace tavro::workspace

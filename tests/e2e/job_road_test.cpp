@@ -19,6 +19,7 @@
 
 #include <gtest/gtest.h>
 
+using namespace std::chrono_literals;
 using namespace tavro;
 using namespace Qt::Literals::StringLiterals;
 
@@ -52,7 +53,7 @@ protected:
             },
             dir.filePath(u"Tavro"_s));
         program->window().quit = [] {};
-        program->OnMainWindowCreated();
+        program->onMainWindowCreated();
         ASSERT_TRUE(QTest::qWaitFor(
             [&] { return program->link().state() == link::LinkState::Identified; }, Patience));
     }
@@ -108,16 +109,16 @@ TEST_P(JobRoad, DropChooseWriteSendAndCarve)
     QTest::mousePress(&program->window().board(), Qt::LeftButton, {}, QPoint(301, 421));
     click(u"按钮文字确认"_s);
 
-    const QImage board = program->window().board().Snapshot();
+    const QImage board = program->window().board().snapshot();
     click(u"按钮发送数据"_s);
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {
-            clock.advance(5);  // the short wait before the block runs on the program's clock
+            clock.advance(5ms);  // the short wait before the block runs on the program's clock
             return logged(u"Sending Complete !\r\n\r\n"_s);
         },
         Patience));
     ASSERT_TRUE(QTest::qWaitFor([&] { return machine->imagesReceived() == 1; }, Patience));
-    EXPECT_EQ(machine->receivedImage(), job::PackUploadRaster(board));
+    EXPECT_EQ(machine->receivedImage(), job::packUploadRaster(board));
 
     ASSERT_TRUE(unit(u"按钮开始"_s)->isEnabled());
     click(u"按钮开始"_s);
@@ -125,7 +126,7 @@ TEST_P(JobRoad, DropChooseWriteSendAndCarve)
 
     // What the machine burnt is the board's black, and the trace lies on it.
     const QImage burnt = machine->burnt();
-    const QImage traced = program->window().board().Snapshot();
+    const QImage traced = program->window().board().snapshot();
     int dots = 0;
     for (int y = 0; y < 512; ++y)
         for (int x = 0; x < 512; ++x) {

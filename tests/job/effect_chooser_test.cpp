@@ -19,6 +19,7 @@
 
 #include <functional>
 
+using namespace std::chrono_literals;
 using namespace Qt::Literals::StringLiterals;
 
 namespace tavro::job {
@@ -37,30 +38,30 @@ public:
         surface = m_background;
     }
 
-    void Clear() override
+    void clear() override
     {
         record(u"Clear"_s);
         surface = m_background;
     }
-    void InstallBlankBackground() override
+    void installBlankBackground() override
     {
         record(u"InstallBlankBackground"_s);
-        surface = m_background = BlankBoard();
+        surface = m_background = blankBoard();
     }
-    void DrawPicture(const QImage &picture, int x, int y) override
+    void drawPicture(const QImage &picture, int x, int y) override
     {
         record(u"DrawPicture"_s);
         QPainter painter(&surface);
         painter.setCompositionMode(QPainter::CompositionMode_Source);
         painter.drawImage(x, y, picture);
     }
-    void DrawPoint(int x, int y, QRgb colour) override
+    void drawPoint(int x, int y, QRgb colour) override
     {
         if (calls.isEmpty() || calls.last() != u"DrawPoint"_s) record(u"DrawPoint"_s);
         if (surface.valid(x, y)) surface.setPixel(x, y, colour);
     }
-    QImage Snapshot() const override { return surface; }
-    void RememberBoardImage() override
+    QImage snapshot() const override { return surface; }
+    void rememberBoardImage() override
     {
         record(u"RememberBoardImage"_s);
         remembered = surface;
@@ -81,7 +82,7 @@ private:
     QImage m_background = QImage(BoardSize, BoardSize, QImage::Format_RGB32);
 };
 
-testing::AssertionResult SameImage(const QImage &actual, const QImage &expected)
+testing::AssertionResult sameImage(const QImage &actual, const QImage &expected)
 {
     if (actual.size() != expected.size())
         return testing::AssertionFailure()
@@ -100,7 +101,7 @@ testing::AssertionResult SameImage(const QImage &actual, const QImage &expected)
 }
 
 // Colour gradients: both renderings have edges and grain to get wrong.
-QImage Gradients(int width, int height)
+QImage gradients(int width, int height)
 {
     QImage image(width, height, QImage::Format_RGB32);
     for (int y = 0; y < height; ++y)
@@ -109,9 +110,9 @@ QImage Gradients(int width, int height)
     return image;
 }
 
-QImage ExpectedSnapshot(const QString &path)
+QImage expectedSnapshot(const QString &path)
 {
-    return MakeWorkSnapshot(platform::LoadPicture(path, {.drawSize = ProcessingSize}));
+    return makeWorkSnapshot(platform::loadPicture(path, {.drawSize = ProcessingSize}));
 }
 
 class EffectChooserTest : public ::testing::Test {
@@ -151,33 +152,33 @@ protected:
 
 TEST_F(EffectChooserTest, ClicksBeforeTheRenderingsAreReadyChangeNothing)
 {
-    window.open(save(u"a.png"_s, Gradients(300, 200)));
+    window.open(save(u"a.png"_s, gradients(300, 200)));
     ASSERT_TRUE(window.isVisible());
-    clock.advance(EffectChooserWindow::TaskInterval - 1);
+    clock.advance(EffectChooserWindow::TaskInterval - 1ms);
     EXPECT_FALSE(window.isReady());
     for (const QString &name : {u"画板黑白"_s, u"画板抖动"_s}) {
         auto *panel = window.findChild<RenderPanel *>(name);
         ASSERT_NE(panel, nullptr);
         EXPECT_EQ(panel->cursor().shape(), Qt::WaitCursor);
-        EXPECT_TRUE(SameImage(panel->Snapshot(), BlankBoard()));
+        EXPECT_TRUE(sameImage(panel->snapshot(), blankBoard()));
         release(*panel);
     }
-    window.ChooseBlackWhite();
-    window.ChooseDither();
+    window.chooseBlackWhite();
+    window.chooseDither();
     EXPECT_TRUE(board.calls.isEmpty());
     EXPECT_TRUE(window.isVisible());
     EXPECT_TRUE(window.workSnapshot().isNull());
 
-    clock.advance(1);
+    clock.advance(1ms);
     ASSERT_TRUE(window.isReady());
     EXPECT_EQ(window.blackWhitePanel().cursor().shape(), Qt::PointingHandCursor);
     EXPECT_EQ(window.ditherPanel().cursor().shape(), Qt::PointingHandCursor);
     EXPECT_TRUE(board.calls.isEmpty());
 
     // Processing runs once per opening: a mark made afterwards is not painted over.
-    window.blackWhitePanel().DrawPoint(500, 500, qRgb(255, 0, 0));
-    clock.advance(1000);
-    EXPECT_EQ(window.blackWhitePanel().Snapshot().pixel(500, 500), qRgb(255, 0, 0));
+    window.blackWhitePanel().drawPoint(500, 500, qRgb(255, 0, 0));
+    clock.advance(1000ms);
+    EXPECT_EQ(window.blackWhitePanel().snapshot().pixel(500, 500), qRgb(255, 0, 0));
 }
 
 class EffectChoiceTest : public EffectChooserTest, public ::testing::WithParamInterface<Effect> {};
@@ -186,15 +187,15 @@ class EffectChoiceTest : public EffectChooserTest, public ::testing::WithParamIn
 TEST_P(EffectChoiceTest, TheBoardGetsExactlyThatRenderingAndWhatTheToolWrites)
 {
     const Effect effect = GetParam();
-    const QString path = save(u"photo.jpg"_s, Gradients(1200, 800), "JPEG");
+    const QString path = save(u"photo.jpg"_s, gradients(1200, 800), "JPEG");
     openAndProcess(path);
     ASSERT_TRUE(window.isReady());
-    const QImage snapshot = ExpectedSnapshot(path);
-    ASSERT_TRUE(SameImage(window.workSnapshot(), snapshot));
-    EXPECT_TRUE(SameImage(window.blackWhitePanel().Snapshot(),
-                          RenderEffectBoard(snapshot, Effect::BlackWhite)));
+    const QImage snapshot = expectedSnapshot(path);
+    ASSERT_TRUE(sameImage(window.workSnapshot(), snapshot));
+    EXPECT_TRUE(sameImage(window.blackWhitePanel().snapshot(),
+                          renderEffectBoard(snapshot, Effect::BlackWhite)));
     EXPECT_TRUE(
-        SameImage(window.ditherPanel().Snapshot(), RenderEffectBoard(snapshot, Effect::Dither)));
+        sameImage(window.ditherPanel().snapshot(), renderEffectBoard(snapshot, Effect::Dither)));
 
     bool visibleWhileDrawing = true;
     board.onCall = [&](const QString &call) {
@@ -205,9 +206,9 @@ TEST_P(EffectChoiceTest, TheBoardGetsExactlyThatRenderingAndWhatTheToolWrites)
     const QString draw = effect == Effect::BlackWhite ? u"DrawPicture"_s : u"DrawPoint"_s;
     EXPECT_EQ(board.calls, (QStringList{u"Clear"_s, u"InstallBlankBackground"_s, draw,
                                         u"RememberBoardImage"_s}));
-    const QImage expected = RenderEffectBoard(snapshot, effect);
-    EXPECT_TRUE(SameImage(board.surface, expected));
-    EXPECT_TRUE(SameImage(board.remembered, expected));
+    const QImage expected = renderEffectBoard(snapshot, effect);
+    EXPECT_TRUE(sameImage(board.surface, expected));
+    EXPECT_TRUE(sameImage(board.remembered, expected));
     EXPECT_FALSE(window.isVisible());
     // The dithered board is drawn point by point behind the closed window.
     EXPECT_EQ(visibleWhileDrawing, effect == Effect::BlackWhite);
@@ -220,7 +221,7 @@ TEST_P(EffectChoiceTest, TheBoardGetsExactlyThatRenderingAndWhatTheToolWrites)
                 u"--png"_s, png});
     ASSERT_TRUE(tool.waitForFinished(60000));
     ASSERT_EQ(tool.exitCode(), 0);
-    EXPECT_TRUE(SameImage(board.surface, QImage(png)));
+    EXPECT_TRUE(sameImage(board.surface, QImage(png)));
 }
 
 INSTANTIATE_TEST_SUITE_P(BothEffects, EffectChoiceTest,
@@ -231,7 +232,7 @@ INSTANTIATE_TEST_SUITE_P(BothEffects, EffectChoiceTest,
 
 TEST_F(EffectChooserTest, OnlyALeftReleaseOverAPanelChooses)
 {
-    openAndProcess(save(u"a.png"_s, test::Uniform(100, 100, qRgb(0, 0, 0))));
+    openAndProcess(save(u"a.png"_s, test::uniform(100, 100, qRgb(0, 0, 0))));
     for (RenderPanel *panel : {&window.blackWhitePanel(), &window.ditherPanel()}) {
         release(*panel, Qt::RightButton);
         release(*panel, Qt::LeftButton, QPoint(520, 10));  // pressed inside, let go outside
@@ -265,8 +266,8 @@ TEST_F(EffectChooserTest, UnreadablePictureGivesWhiteRenderingsAndOneLogLine)
         board.calls.clear();
         openAndProcess(path);
         ASSERT_TRUE(window.isReady());
-        EXPECT_TRUE(SameImage(window.blackWhitePanel().Snapshot(), BlankBoard()));
-        EXPECT_TRUE(SameImage(window.ditherPanel().Snapshot(), BlankBoard()));
+        EXPECT_TRUE(sameImage(window.blackWhitePanel().snapshot(), blankBoard()));
+        EXPECT_TRUE(sameImage(window.ditherPanel().snapshot(), blankBoard()));
         ASSERT_EQ(log.size(), 1);
         EXPECT_TRUE(log[0].startsWith(u"Cannot read picture "_s)) << log[0].toStdString();
         EXPECT_TRUE(log[0].contains(named.isEmpty() ? path : named)) << log[0].toStdString();
@@ -277,7 +278,7 @@ TEST_F(EffectChooserTest, UnreadablePictureGivesWhiteRenderingsAndOneLogLine)
         ASSERT_GE(board.calls.size(), 3);
         EXPECT_EQ(board.calls.first(), u"Clear"_s);
         EXPECT_EQ(board.calls.last(), u"RememberBoardImage"_s);
-        EXPECT_TRUE(SameImage(board.surface, BlankBoard()));
+        EXPECT_TRUE(sameImage(board.surface, blankBoard()));
         EXPECT_FALSE(window.isVisible());
         EXPECT_EQ(log.size(), 1);
     }
@@ -286,77 +287,77 @@ TEST_F(EffectChooserTest, UnreadablePictureGivesWhiteRenderingsAndOneLogLine)
 TEST_F(EffectChooserTest, ClosingWithoutAChoiceLeavesTheBoardAlone)
 {
     const QImage before = board.surface;
-    const QString path = save(u"a.png"_s, Gradients(300, 200));
+    const QString path = save(u"a.png"_s, gradients(300, 200));
 
     // Closed before its tick: nothing is processed or drawn, now or later.
     window.open(path);
     ASSERT_TRUE(window.close());
-    clock.advance(1000);
+    clock.advance(1000ms);
     EXPECT_TRUE(window.workSnapshot().isNull());
     EXPECT_FALSE(window.isReady());
-    EXPECT_TRUE(SameImage(window.blackWhitePanel().Snapshot(), BlankBoard()));
-    EXPECT_TRUE(SameImage(window.ditherPanel().Snapshot(), BlankBoard()));
+    EXPECT_TRUE(sameImage(window.blackWhitePanel().snapshot(), blankBoard()));
+    EXPECT_TRUE(sameImage(window.ditherPanel().snapshot(), blankBoard()));
 
     // Closed once ready.
     openAndProcess(path);
     ASSERT_TRUE(window.isReady());
     ASSERT_TRUE(window.close());
-    clock.advance(1000);
-    window.ChooseBlackWhite();
-    window.ChooseDither();
+    clock.advance(1000ms);
+    window.chooseBlackWhite();
+    window.chooseDither();
 
     EXPECT_TRUE(board.calls.isEmpty());
-    EXPECT_TRUE(SameImage(board.surface, before));
+    EXPECT_TRUE(sameImage(board.surface, before));
     EXPECT_TRUE(log.isEmpty());
 }
 
 TEST_F(EffectChooserTest, ANewDropProcessesTheNewPicture)
 {
-    const QString first = save(u"first.png"_s, Gradients(300, 200));
-    const QString second = save(u"second.png"_s, test::Uniform(100, 50, qRgb(40, 90, 30)));
+    const QString first = save(u"first.png"_s, gradients(300, 200));
+    const QString second = save(u"second.png"_s, test::uniform(100, 50, qRgb(40, 90, 30)));
     openAndProcess(first);
-    ASSERT_TRUE(SameImage(window.workSnapshot(), ExpectedSnapshot(first)));
+    ASSERT_TRUE(sameImage(window.workSnapshot(), expectedSnapshot(first)));
 
     // Dropped while the window is still open: the old renderings no longer count.
     window.open(second);
     EXPECT_FALSE(window.isReady());
-    EXPECT_TRUE(SameImage(window.blackWhitePanel().Snapshot(), BlankBoard()));
+    EXPECT_TRUE(sameImage(window.blackWhitePanel().snapshot(), blankBoard()));
     release(window.blackWhitePanel());
     EXPECT_TRUE(board.calls.isEmpty());
 
     clock.advance(EffectChooserWindow::TaskInterval);
     ASSERT_TRUE(window.isReady());
     EXPECT_EQ(window.picturePath(), second);
-    const QImage snapshot = ExpectedSnapshot(second);
-    EXPECT_TRUE(SameImage(window.workSnapshot(), snapshot));
+    const QImage snapshot = expectedSnapshot(second);
+    EXPECT_TRUE(sameImage(window.workSnapshot(), snapshot));
     EXPECT_TRUE(
-        SameImage(window.ditherPanel().Snapshot(), RenderEffectBoard(snapshot, Effect::Dither)));
+        sameImage(window.ditherPanel().snapshot(), renderEffectBoard(snapshot, Effect::Dither)));
     release(window.blackWhitePanel());
-    EXPECT_TRUE(SameImage(board.surface, RenderEffectBoard(snapshot, Effect::BlackWhite)));
+    EXPECT_TRUE(sameImage(board.surface, renderEffectBoard(snapshot, Effect::BlackWhite)));
 
     // Dropped after a choice closed the window: it opens again.
     openAndProcess(first);
     EXPECT_TRUE(window.isVisible());
     ASSERT_TRUE(window.isReady());
-    EXPECT_TRUE(SameImage(window.workSnapshot(), ExpectedSnapshot(first)));
+    EXPECT_TRUE(sameImage(window.workSnapshot(), expectedSnapshot(first)));
 }
 
 TEST(RenderPanel, DrawsOnlyOnItsSurface)
 {
     RenderPanel panel;
     EXPECT_EQ(panel.size(), QSize(514, 514));
-    panel.DrawPoint(-1, 0, qRgb(0, 0, 0));
-    panel.DrawPoint(0, 512, qRgb(0, 0, 0));
-    panel.DrawPoint(511, 511, qRgb(0, 0, 0));
-    panel.DrawPicture(test::Uniform(20, 20, qRgb(255, 0, 0)), 500, -10);
-    QImage expected = BlankBoard();
+    panel.drawPoint(-1, 0, qRgb(0, 0, 0));
+    panel.drawPoint(0, 512, qRgb(0, 0, 0));
+    panel.drawPoint(511, 511, qRgb(0, 0, 0));
+    panel.drawPicture(test::uniform(20, 20, qRgb(255, 0, 0)), 500, -10);
+    QImage expected = blankBoard();
     expected.setPixel(511, 511, qRgb(0, 0, 0));
     QPainter(&expected).fillRect(500, 0, 12, 10, QColor(255, 0, 0));
-    EXPECT_TRUE(SameImage(panel.Snapshot(), expected));
+    EXPECT_TRUE(sameImage(panel.snapshot(), expected));
 
-    const QImage before = panel.Snapshot();
-    panel.Clear();
-    EXPECT_TRUE(SameImage(panel.Snapshot(), BlankBoard()));
+    const QImage before = panel.snapshot();
+    panel.clear();
+    EXPECT_TRUE(sameImage(panel.snapshot(), blankBoard()));
     EXPECT_EQ(before.pixel(511, 511), qRgb(0, 0, 0));  // a snapshot is a copy
 }
 

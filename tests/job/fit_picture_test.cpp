@@ -22,7 +22,7 @@ TEST(FitPicture, PlacesPicturesInTheProcessingArea)
         {-5, -5, 490, {245, 245, 0, 0}},      {100, 100, 0, {}},
     };
     for (const auto &c : cases) {
-        EXPECT_EQ(FitPicture(c.width, c.height, c.size), c.expected)
+        EXPECT_EQ(fitPicture(c.width, c.height, c.size), c.expected)
             << c.width << " x " << c.height << " in " << c.size;
     }
 }
@@ -30,13 +30,13 @@ TEST(FitPicture, PlacesPicturesInTheProcessingArea)
 TEST(MakeWorkSnapshot, PlacesByTheDeclaredSizeOnWhite)
 {
     // A reduced 250 x 125 decoding of a 1000 x 500 file still lands at (0, 122, 490, 245).
-    const QImage snapshot = MakeWorkSnapshot(test::Uniform(250, 125, 0xFF000000), {1000, 500});
+    const QImage snapshot = makeWorkSnapshot(test::uniform(250, 125, 0xFF000000), {1000, 500});
     ASSERT_EQ(snapshot.size(), QSize(490, 490));
     EXPECT_EQ(snapshot.pixel(0, 121), qRgb(255, 255, 255));
     EXPECT_EQ(snapshot.pixel(0, 122), qRgb(0, 0, 0));
     EXPECT_EQ(snapshot.pixel(489, 366), qRgb(0, 0, 0));
     EXPECT_EQ(snapshot.pixel(489, 367), qRgb(255, 255, 255));
-    EXPECT_EQ(MakeWorkSnapshot(QImage(), {0, 0}), test::Uniform(490, 490, 0xFFFFFFFF));
+    EXPECT_EQ(makeWorkSnapshot(QImage(), {0, 0}), test::uniform(490, 490, 0xFFFFFFFF));
 }
 
 }  // namespace

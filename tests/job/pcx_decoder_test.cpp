@@ -8,16 +8,16 @@
 namespace tavro::platform {
 namespace {
 
-QRgb PaletteColour(int index)
+QRgb paletteColour(int index)
 {
     return qRgb(index, 255 - index, (index * 7) % 256);
 }
 
-QByteArray Triples(int count)
+QByteArray triples(int count)
 {
     QByteArray triples;
     for (int i = 0; i < count; ++i) {
-        const QRgb c = PaletteColour(i);
+        const QRgb c = paletteColour(i);
         triples.append(char(qRed(c))).append(char(qGreen(c))).append(char(qBlue(c)));
     }
     return triples;
@@ -39,11 +39,11 @@ TEST(DecodePcx, ReadsEveryAcceptedDepth)
         {"1 bit", 1, 1, 2, false, [](int x, int y, int) { return (x + y) % 3 == 0; },
          [](int x, int y) { return (x + y) % 3 == 0 ? qRgb(255, 255, 255) : qRgb(0, 0, 0); }},
         {"4 planes", 1, 4, 2, false, [=](int x, int y, int p) { return mixed(x, y) >> p & 1; },
-         [=](int x, int y) { return PaletteColour(mixed(x, y)); }},
+         [=](int x, int y) { return paletteColour(mixed(x, y)); }},
         {"4 bits", 4, 1, 8, false, [=](int x, int y, int) { return mixed(x, y); },
-         [=](int x, int y) { return PaletteColour(mixed(x, y)); }},
+         [=](int x, int y) { return paletteColour(mixed(x, y)); }},
         {"8 bits", 8, 1, 14, true, [=](int x, int y, int) { return wide(x, y); },
-         [=](int x, int y) { return PaletteColour(wide(x, y)); }},
+         [=](int x, int y) { return paletteColour(wide(x, y)); }},
         {"8 bits, no palette", 8, 1, 14, false, [=](int x, int y, int) { return wide(x, y); },
          [=](int x, int y) { return qRgb(wide(x, y), wide(x, y), wide(x, y)); }},
         {"24 bits", 8, 3, 14, false,
@@ -51,21 +51,25 @@ TEST(DecodePcx, ReadsEveryAcceptedDepth)
     };
     const int width = 13, height = 6;
     for (const auto &c : cases) {
-        test::PcxLayout layout{.bitsPerPixel = c.bits, .planes = c.planes, .width = width,
-                           .height = height, .bytesPerLine = c.bytesPerLine};
-        layout.headerPalette = Triples(16);
-        if (c.tailPalette) layout.tailPalette = Triples(256);
+        test::PcxLayout layout{.bitsPerPixel = c.bits,
+                               .planes = c.planes,
+                               .width = width,
+                               .height = height,
+                               .bytesPerLine = c.bytesPerLine};
+        layout.headerPalette = triples(16);
+        if (c.tailPalette) layout.tailPalette = triples(256);
         layout.rows = QByteArray(height * c.planes * c.bytesPerLine, '\0');
         for (int y = 0; y < height; ++y)
             for (int p = 0; p < c.planes; ++p)
                 for (int x = 0; x < width; ++x) {
                     const int bit = x * c.bits;
                     const qsizetype at = (y * c.planes + p) * c.bytesPerLine + bit / 8;
-                    layout.rows[at] = char(layout.rows[at] | (c.sample(x, y, p) & ((1 << c.bits) - 1))
-                                                             << (8 - c.bits - bit % 8));
+                    layout.rows[at] =
+                        char(layout.rows[at] | (c.sample(x, y, p) & ((1 << c.bits) - 1))
+                                                   << (8 - c.bits - bit % 8));
                 }
         // Through the loader, so the format is recognised by its first bytes.
-        const LoadedPicture picture = LoadPictureData(test::EncodePcx(layout), QString());
+        const LoadedPicture picture = loadPictureData(test::encodePcx(layout), QString());
         ASSERT_TRUE(picture.isReadable()) << c.name << ": " << qPrintable(picture.error);
         ASSERT_EQ(picture.size, QSize(width, height)) << c.name;
         for (int y = 0; y < height; ++y)

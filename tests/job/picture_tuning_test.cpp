@@ -25,19 +25,19 @@ const PictureTuning Tuned{.grey = GreySource::Luma,
 
 TEST(PictureTuning, NamesReadBackAndAutoResolvesPerEffect)
 {
-    for (const Effect effect : AllEffects) EXPECT_EQ(EffectFromName(EffectName(effect)), effect);
+    for (const Effect effect : AllEffects) EXPECT_EQ(effectFromName(effectName(effect)), effect);
     for (const auto *name : {u"", u"BW", u"floyd", u" fs"})
-        EXPECT_FALSE(EffectFromName(QStringView(name))) << qPrintable(QString::fromUtf16(name));
+        EXPECT_FALSE(effectFromName(QStringView(name))) << qPrintable(QString::fromUtf16(name));
     for (const GreySource source :
          {GreySource::Auto, GreySource::Blue, GreySource::Average, GreySource::Luma})
-        EXPECT_EQ(GreySourceFromName(GreySourceName(source)), source);
-    EXPECT_FALSE(GreySourceFromName(u"red"));
+        EXPECT_EQ(greySourceFromName(greySourceName(source)), source);
+    EXPECT_FALSE(greySourceFromName(u"red"));
 
-    EXPECT_EQ(ResolveGreySource(GreySource::Auto, Effect::BlackWhite), GreySource::Average);
-    EXPECT_EQ(ResolveGreySource(GreySource::Auto, Effect::Dither), GreySource::Blue);
+    EXPECT_EQ(resolveGreySource(GreySource::Auto, Effect::BlackWhite), GreySource::Average);
+    EXPECT_EQ(resolveGreySource(GreySource::Auto, Effect::Dither), GreySource::Blue);
     for (const Effect effect : std::span(RightPanelEffects).subspan<1>())
-        EXPECT_EQ(ResolveGreySource(GreySource::Auto, effect), GreySource::Luma);
-    EXPECT_EQ(ResolveGreySource(GreySource::Blue, Effect::Stucki), GreySource::Blue);
+        EXPECT_EQ(resolveGreySource(GreySource::Auto, effect), GreySource::Luma);
+    EXPECT_EQ(resolveGreySource(GreySource::Blue, Effect::Stucki), GreySource::Blue);
 }
 
 TEST(PictureTuning, DefaultsAreNeutralAndRangesAreChecked)
@@ -61,12 +61,12 @@ TEST(PictureTuning, DefaultsAreNeutralAndRangesAreChecked)
         {.method = Effect::BlackWhite},
     };
     for (const PictureTuning &t : outside)
-        EXPECT_FALSE(t.isValid()) << qPrintable(PictureTuningToLines(t).join(u' '));
+        EXPECT_FALSE(t.isValid()) << qPrintable(pictureTuningToLines(t).join(u' '));
 }
 
 TEST(PictureTuning, LinesRoundTrip)
 {
-    EXPECT_EQ(PictureTuningToLines({}),
+    EXPECT_EQ(pictureTuningToLines({}),
               (QStringList{u"Grey=auto"_s, u"Brightness=0"_s, u"Contrast=0"_s, u"Gamma=1"_s,
                            u"Invert=0"_s, u"Threshold=128"_s, u"Method=dither"_s}));
     for (const PictureTuning &t :
@@ -75,9 +75,9 @@ TEST(PictureTuning, LinesRoundTrip)
           .gamma = 0.2,
           .threshold = 255,
           .method = Effect::JarvisJudiceNinke}})
-        EXPECT_EQ(PictureTuningFromLines(PictureTuningToLines(t)), t);
+        EXPECT_EQ(pictureTuningFromLines(pictureTuningToLines(t)), t);
     // Keys in any case, blanks around names and values, other lines ignored, first wins.
-    EXPECT_EQ(PictureTuningFromLines({u"[PictureTuning]"_s, u"  grey = LUMA "_s, u"gamma=2.5"_s,
+    EXPECT_EQ(pictureTuningFromLines({u"[PictureTuning]"_s, u"  grey = LUMA "_s, u"gamma=2.5"_s,
                                       u"GAMMA=3"_s, u"; a note"_s, u"Colour=red"_s}),
               (PictureTuning{.grey = GreySource::Luma, .gamma = 2.5}));
 }
@@ -88,15 +88,15 @@ TEST(PictureTuning, BadStoredValuesFallBackKeyByKey)
         u"Grey=purple"_s, u"Brightness=abc"_s, u"Contrast=101"_s,     u"Gamma=nan"_s,
         u"Invert=yes"_s,  u"Threshold=0"_s,    u"Method=threshold"_s,
     };
-    EXPECT_EQ(PictureTuningFromLines(bad), PictureTuning{});
+    EXPECT_EQ(pictureTuningFromLines(bad), PictureTuning{});
     const QStringList odd = {u"Brightness=12.5"_s, u"Contrast=-"_s, u"Gamma=0.1"_s, u"Gamma=inf"_s,
                              u"Threshold="_s,      u"Method=bw"_s,  u"Invert=2"_s};
-    EXPECT_EQ(PictureTuningFromLines(odd), PictureTuning{});
+    EXPECT_EQ(pictureTuningFromLines(odd), PictureTuning{});
     // A good key survives bad neighbours.
     QStringList mixed = bad;
     mixed.prepend(u"Method=atkinson"_s);
     mixed.prepend(u"Brightness=-100"_s);
-    EXPECT_EQ(PictureTuningFromLines(mixed),
+    EXPECT_EQ(pictureTuningFromLines(mixed),
               (PictureTuning{.brightness = -100, .method = Effect::Atkinson}));
 }
 
@@ -110,16 +110,16 @@ TEST(PictureTuning, ConfigSectionOfItsOwn)
         file.write("[MainWindow]\r\nLanguage=3\r\n[PictureTuning]\r\nGamma=zero\r\nInvert=1\r\n");
     }
     platform::ProfileFile settings(path);
-    EXPECT_EQ(LoadPictureTuning(settings), PictureTuning{.invert = true});
-    ASSERT_TRUE(SavePictureTuning(settings, Tuned));
-    EXPECT_EQ(LoadPictureTuning(settings), Tuned);
+    EXPECT_EQ(loadPictureTuning(settings), PictureTuning{.invert = true});
+    ASSERT_TRUE(savePictureTuning(settings, Tuned));
+    EXPECT_EQ(loadPictureTuning(settings), Tuned);
     EXPECT_EQ(settings.read(u"MainWindow"_s, u"Language"_s, {}), u"3"_s);
     EXPECT_EQ(settings.read(u"PictureTuning"_s, u"Method"_s, {}), u"bayer"_s);
     // An empty or missing file gives the defaults; one that cannot be written says so.
-    EXPECT_EQ(LoadPictureTuning(platform::ProfileFile(folder.filePath(u"none.ini"_s))),
+    EXPECT_EQ(loadPictureTuning(platform::ProfileFile(folder.filePath(u"none.ini"_s))),
               PictureTuning{});
     platform::ProfileFile folderAsFile(folder.path());
-    EXPECT_FALSE(SavePictureTuning(folderAsFile, Tuned));
+    EXPECT_FALSE(savePictureTuning(folderAsFile, Tuned));
 }
 
 }  // namespace

@@ -15,16 +15,16 @@
 namespace tavro::job {
 namespace {
 
-using test::Uniform;
+using test::uniform;
 using Dots = std::vector<QPoint>;
 
-QImage Grey(int size, int level)
+QImage grey(int size, int level)
 {
-    return Uniform(size, size, qRgb(level, level, level));
+    return uniform(size, size, qRgb(level, level, level));
 }
 
 // The algorithm exactly as written down: per-pixel reads, double precision shares.
-Dots ReferenceDots(const QImage &snapshot, int s)
+Dots referenceDots(const QImage &snapshot, int s)
 {
     std::vector<std::vector<qint16>> e(601, std::vector<qint16>(601, 0));
     for (int y = 1; y <= s; ++y)
@@ -45,46 +45,47 @@ Dots ReferenceDots(const QImage &snapshot, int s)
     return dots;
 }
 
-QImage NoisyPicture(int size, quint32 seed)
+QImage noisyPicture(int size, quint32 seed)
 {
     QRandomGenerator random(seed);
     QImage image(size, size, QImage::Format_RGB32);
     for (int y = 0; y < size; ++y)
         for (int x = 0; x < size; ++x)
-            image.setPixel(x, y, qRgb(random.bounded(256), x * 255 / size,
-                                      (y * 255 / size + random.bounded(60)) % 256));
+            image.setPixel(x, y,
+                           qRgb(random.bounded(256), x * 255 / size,
+                                (y * 255 / size + random.bounded(60)) % 256));
     return image;
 }
 
 TEST(RenderDither, WorkedExampleAtSizeEight)
 {
-    const Dots dots128 = DitherDots(Grey(8, 128), 8);
-    const Dots dots129 = DitherDots(Grey(8, 129), 8);
+    const Dots dots128 = ditherDots(grey(8, 128), 8);
+    const Dots dots129 = ditherDots(grey(8, 129), 8);
     EXPECT_EQ(dots128.size(), 25u);  // checkerboard with a dot at (1, 1)
     EXPECT_EQ(dots129.size(), 24u);  // the opposite one
     for (const QPoint &dot : dots128) EXPECT_EQ((dot.x() + dot.y()) % 2, 0);
     for (const QPoint &dot : dots129) EXPECT_EQ((dot.x() + dot.y()) % 2, 1);
-    EXPECT_EQ(DitherDots(Grey(8, 229), 8), (Dots{{7, 3}, {4, 4}, {7, 6}, {3, 7}, {6, 7}}));
-    EXPECT_TRUE(DitherDots(Grey(8, 230), 8).empty());
-    EXPECT_TRUE(DitherDots(Grey(8, 255), 8).empty());
-    EXPECT_EQ(DitherDots(Grey(8, 0), 8).size(), 49u);
+    EXPECT_EQ(ditherDots(grey(8, 229), 8), (Dots{{7, 3}, {4, 4}, {7, 6}, {3, 7}, {6, 7}}));
+    EXPECT_TRUE(ditherDots(grey(8, 230), 8).empty());
+    EXPECT_TRUE(ditherDots(grey(8, 255), 8).empty());
+    EXPECT_EQ(ditherDots(grey(8, 0), 8).size(), 49u);
 }
 
 TEST(RenderDither, MatchesTheAlgorithmAsWrittenOnNoisyPictures)
 {
     // Odd and even row counts, rows shorter and longer than 64 cells.
     for (int size : {2, 3, 4, 5, 64, 65, 66, 129, ProcessingSize, ErrorGridCapacity}) {
-        const QImage snapshot = NoisyPicture(size, quint32(size));
-        EXPECT_EQ(DitherDots(snapshot, size), ReferenceDots(snapshot, size)) << size;
+        const QImage snapshot = noisyPicture(size, quint32(size));
+        EXPECT_EQ(ditherDots(snapshot, size), referenceDots(snapshot, size)) << size;
     }
 }
 
 TEST(RenderDither, CallsBackOncePerDecisionInScanOrderAndRepeats)
 {
-    const QImage snapshot = NoisyPicture(70, 7);
+    const QImage snapshot = noisyPicture(70, 7);
     const auto run = [&] {
         Dots sequence;  // white decisions as (0, 0)
-        RenderDither(
+        renderDither(
             snapshot, 70, [&](int x, int y) { sequence.emplace_back(x, y); },
             [&] { sequence.emplace_back(0, 0); });
         return sequence;
@@ -92,7 +93,7 @@ TEST(RenderDither, CallsBackOncePerDecisionInScanOrderAndRepeats)
     const Dots sequence = run();
     ASSERT_EQ(sequence.size(), 69u * 69u);
     Dots expected(69 * 69);
-    for (const QPoint &dot : ReferenceDots(snapshot, 70))
+    for (const QPoint &dot : referenceDots(snapshot, 70))
         expected[size_t((dot.y() - 1) * 69 + dot.x() - 1)] = dot;
     EXPECT_EQ(sequence, expected);
     EXPECT_EQ(run(), sequence);
@@ -101,7 +102,7 @@ TEST(RenderDither, CallsBackOncePerDecisionInScanOrderAndRepeats)
 TEST(RenderDither, DotsStayInsideTheDecidedCells)
 {
     // Even a black snapshot larger than the area leaves row and column 0 and S white.
-    const QImage board = RenderEffectBoard(Uniform(512, 512, 0xFF000000), Effect::Dither);
+    const QImage board = renderEffectBoard(uniform(512, 512, 0xFF000000), Effect::Dither);
     ASSERT_EQ(board.size(), QSize(BoardSize, BoardSize));
     for (int y = 0; y < BoardSize; ++y)
         for (int x = 0; x < BoardSize; ++x) {
@@ -110,16 +111,16 @@ TEST(RenderDither, DotsStayInsideTheDecidedCells)
                 << x << "," << y;
         }
     // Reads outside the snapshot are black; sizes beyond the grid decide nothing.
-    EXPECT_EQ(DitherDots(Uniform(1, 1, 0xFFFFFFFF), 8).size(), 49u);
-    EXPECT_TRUE(DitherDots(Grey(8, 0), ErrorGridCapacity + 1).empty());
+    EXPECT_EQ(ditherDots(uniform(1, 1, 0xFFFFFFFF), 8).size(), 49u);
+    EXPECT_TRUE(ditherDots(grey(8, 0), ErrorGridCapacity + 1).empty());
 }
 
 TEST(Renderings, EveryPixelFollowsTheSumRule)
 {
     // Odd width: the last byte of each row is partial.
-    const QImage picture = NoisyPicture(67, 11);
-    const QImage bw = RenderBlackWhite(picture);
-    const QByteArray raster = PackUploadRaster(picture);
+    const QImage picture = noisyPicture(67, 11);
+    const QImage bw = renderBlackWhite(picture);
+    const QByteArray raster = packUploadRaster(picture);
     for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x) {
             const QRgb c = picture.pixel(x, y);
@@ -138,20 +139,25 @@ TEST(Renderings, ColoursFollowTheSumAndTheBlueLevel)
         bool white;          // in the black-and-white rendering
         int ditherLikeGrey;  // the dithering sees the blue level alone
     } cases[] = {
-        {"red", qRgb(255, 0, 0), false, 0},          {"green", qRgb(0, 255, 0), false, 0},
-        {"blue", qRgb(0, 0, 255), false, 255},       {"yellow", qRgb(255, 255, 0), true, 0},
-        {"grey 127", qRgb(127, 127, 127), false, 127}, {"grey 128", qRgb(128, 128, 128), true, 128},
-        {"sum 383", qRgb(128, 128, 127), true, 127},   {"sum 382", qRgb(127, 128, 127), false, 127},
-        {"face grey", qRgb(240, 240, 240), true, 255}, {"blue 230", qRgb(0, 0, 230), false, 255},
+        {"red", qRgb(255, 0, 0), false, 0},
+        {"green", qRgb(0, 255, 0), false, 0},
+        {"blue", qRgb(0, 0, 255), false, 255},
+        {"yellow", qRgb(255, 255, 0), true, 0},
+        {"grey 127", qRgb(127, 127, 127), false, 127},
+        {"grey 128", qRgb(128, 128, 128), true, 128},
+        {"sum 383", qRgb(128, 128, 127), true, 127},
+        {"sum 382", qRgb(127, 128, 127), false, 127},
+        {"face grey", qRgb(240, 240, 240), true, 255},
+        {"blue 230", qRgb(0, 0, 230), false, 255},
     };
-    EXPECT_EQ(DitherDots(Grey(16, 0), 16).size(), 225u);
+    EXPECT_EQ(ditherDots(grey(16, 0), 16).size(), 225u);
     for (const auto &c : cases) {
-        const QImage bw = RenderBlackWhite(Uniform(16, 16, c.colour));
+        const QImage bw = renderBlackWhite(uniform(16, 16, c.colour));
         ASSERT_EQ(bw.format(), QImage::Format_Mono);
         EXPECT_EQ(bw.size(), QSize(16, 16));
         EXPECT_EQ(bw.pixel(5, 5), c.white ? qRgb(255, 255, 255) : qRgb(0, 0, 0)) << c.name;
-        EXPECT_EQ(DitherDots(Uniform(16, 16, c.colour), 16),
-                  DitherDots(Grey(16, c.ditherLikeGrey), 16))
+        EXPECT_EQ(ditherDots(uniform(16, 16, c.colour), 16),
+                  ditherDots(grey(16, c.ditherLikeGrey), 16))
             << c.name;
     }
 }

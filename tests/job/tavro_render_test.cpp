@@ -55,13 +55,13 @@ TEST_F(TavroRenderTest, BlackWhiteBoardAndItsRaster)
 {
     // 100 x 100 black on nothing else: FitPicture centres it at (195, 195).
     QByteArray raster;
-    const QImage board = render(picture(test::Uniform(100, 100, 0xFF000000)), u"bw"_s, raster);
+    const QImage board = render(picture(test::uniform(100, 100, 0xFF000000)), u"bw"_s, raster);
     ASSERT_EQ(board.size(), QSize(512, 512));
     EXPECT_EQ(board.pixel(194, 245), qRgb(255, 255, 255));
     EXPECT_EQ(board.pixel(195, 195), qRgb(0, 0, 0));
     EXPECT_EQ(board.pixel(294, 294), qRgb(0, 0, 0));
     EXPECT_EQ(board.pixel(295, 294), qRgb(255, 255, 255));
-    EXPECT_EQ(raster, PackUploadRaster(board));
+    EXPECT_EQ(raster, packUploadRaster(board));
     EXPECT_EQ(uchar(raster[195 * 64 + 24]), 0x1F);  // x 195..199 are bits 4..0 of byte 24
 }
 
@@ -69,12 +69,12 @@ TEST_F(TavroRenderTest, DitheredGreyIsACheckerboardInTheProcessingArea)
 {
     QByteArray raster;
     const QImage board =
-        render(picture(test::Uniform(490, 490, qRgb(128, 128, 128))), u"dither"_s, raster);
+        render(picture(test::uniform(490, 490, qRgb(128, 128, 128))), u"dither"_s, raster);
     for (const auto &[x, y] : {std::pair{1, 1}, {2, 2}, {489, 489}, {3, 101}})
         EXPECT_EQ(board.pixel(x, y), qRgb(0, 0, 0)) << x << "," << y;
     for (const auto &[x, y] : {std::pair{0, 0}, {2, 1}, {1, 490}, {490, 1}, {511, 511}})
         EXPECT_EQ(board.pixel(x, y), qRgb(255, 255, 255)) << x << "," << y;
-    EXPECT_EQ(raster, PackUploadRaster(board));
+    EXPECT_EQ(raster, packUploadRaster(board));
 }
 
 TEST_F(TavroRenderTest, UnreadableInputGivesABlankBoardAndTheReason)
@@ -85,7 +85,7 @@ TEST_F(TavroRenderTest, UnreadableInputGivesABlankBoardAndTheReason)
     file.write("\xFF\xD8 but nothing more");
     file.close();
     QByteArray raster;
-    EXPECT_EQ(render(input, u"dither"_s, raster), test::Uniform(512, 512, 0xFFFFFFFF));
+    EXPECT_EQ(render(input, u"dither"_s, raster), test::uniform(512, 512, 0xFFFFFFFF));
     EXPECT_EQ(raster, QByteArray(UploadRasterSize, '\0'));
     const QRegularExpression fileThenReason(QRegularExpression::escape(input) + u": \\w+"_s);
     EXPECT_TRUE(m_errors.contains(fileThenReason)) << qPrintable(m_errors);
@@ -93,7 +93,7 @@ TEST_F(TavroRenderTest, UnreadableInputGivesABlankBoardAndTheReason)
 
 TEST_F(TavroRenderTest, WrongArgumentsGiveUsage)
 {
-    const QString input = picture(test::Uniform(4, 4, 0xFF000000));
+    const QString input = picture(test::uniform(4, 4, 0xFF000000));
     const QString out = path(u"out.png"_s);
     const QStringList cases[] = {
         {},
@@ -120,7 +120,7 @@ TEST_F(TavroRenderTest, TunedEffectsGiveTheBoardOfTheirSettings)
         for (int x = 0; x < photo.width(); ++x)
             photo.setPixel(x, y, qRgb(x * 255 / 300, y * 255 / 200, (x * y) % 256));
     const QString input = picture(photo);
-    const QImage snapshot = MakeWorkSnapshot(platform::LoadPicture(input));
+    const QImage snapshot = makeWorkSnapshot(platform::loadPicture(input));
     const struct {
         QStringList options;
         Effect effect;
@@ -144,12 +144,12 @@ TEST_F(TavroRenderTest, TunedEffectsGiveTheBoardOfTheirSettings)
                                      path(u"out.bin"_s)};
         const auto [status, errors] = run(QStringList{input} + c.options + outputs);
         ASSERT_EQ(status, 0) << qPrintable(errors);
-        const QImage expected = RenderEffectBoard(snapshot, c.effect, c.tuning);
+        const QImage expected = renderEffectBoard(snapshot, c.effect, c.tuning);
         EXPECT_EQ(QImage(path(u"out.png"_s)).convertToFormat(QImage::Format_RGB32), expected)
             << qPrintable(c.options.join(u' '));
         QFile raster(path(u"out.bin"_s));
         ASSERT_TRUE(raster.open(QIODevice::ReadOnly));
-        EXPECT_EQ(raster.readAll(), PackUploadRaster(expected));
+        EXPECT_EQ(raster.readAll(), packUploadRaster(expected));
     }
 }
 
@@ -158,7 +158,7 @@ TEST_F(TavroRenderTest, TunedEffectsGiveTheBoardOfTheirSettings)
 TEST_F(TavroRenderTest, LumaGivesBlueAndYellowTheirShareOfDots)
 {
     const auto blackShare = [this](QRgb colour) {
-        const QStringList arguments = {picture(test::Uniform(490, 490, colour)),
+        const QStringList arguments = {picture(test::uniform(490, 490, colour)),
                                        u"--effect"_s,
                                        u"fs"_s,
                                        u"--grey"_s,
@@ -181,7 +181,7 @@ TEST_F(TavroRenderTest, LumaGivesBlueAndYellowTheirShareOfDots)
 
 TEST_F(TavroRenderTest, ValuesOutOfRangeNameTheOptionAndWriteNothing)
 {
-    const QString input = picture(test::Uniform(4, 4, 0xFF000000));
+    const QString input = picture(test::uniform(4, 4, 0xFF000000));
     const QString out = path(u"out.png"_s);
     const std::pair<QStringList, QString> cases[] = {
         {{u"--brightness"_s, u"101"_s}, u"--brightness must be a whole number from -100 to 100"_s},

@@ -41,7 +41,7 @@ QByteArray gifImageData(const QImage &indexed)
 
 }  // namespace
 
-QByteArray Encode(const QImage &image, const char *format, int quality)
+QByteArray encode(const QImage &image, const char *format, int quality)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -50,7 +50,7 @@ QByteArray Encode(const QImage &image, const char *format, int quality)
     return bytes;
 }
 
-QByteArray EncodeGif(const QImage &indexed)
+QByteArray encodeGif(const QImage &indexed)
 {
     QByteArray gif("GIF89a");
     put16(gif, indexed.width());
@@ -69,7 +69,7 @@ QByteArray EncodeGif(const QImage &indexed)
     return gif.append(gifImageData(indexed)).append(';');
 }
 
-QByteArray EncodePcx(const PcxLayout &layout)
+QByteArray encodePcx(const PcxLayout &layout)
 {
     QByteArray pcx(128, '\0');
     pcx[0] = 0x0A;
@@ -97,7 +97,7 @@ QByteArray EncodePcx(const PcxLayout &layout)
     return pcx;
 }
 
-QImage Uniform(int width, int height, QRgb colour)
+QImage uniform(int width, int height, QRgb colour)
 {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(colour);

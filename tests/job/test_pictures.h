@@ -7,10 +7,10 @@
 namespace tavro::test {
 
 // Qt's writer for the given format ("png", "jpeg", "bmp", "ico").
-QByteArray Encode(const QImage &image, const char *format, int quality = -1);
+QByteArray encode(const QImage &image, const char *format, int quality = -1);
 
 // A single-frame GIF of an Indexed8 image with at most 256 colours.
-QByteArray EncodeGif(const QImage &indexed);
+QByteArray encodeGif(const QImage &indexed);
 
 struct PcxLayout {
     int version = 5;
@@ -19,15 +19,15 @@ struct PcxLayout {
     int width = 1;
     int height = 1;
     int bytesPerLine = 2;
-    QByteArray headerPalette{};// up to 48 bytes
-    QByteArray rows{};         // raw scan lines, height * planes * bytesPerLine bytes
-    QByteArray tailPalette{};  // the 256 RGB triples after 0x0C, or empty
+    QByteArray headerPalette{};  // up to 48 bytes
+    QByteArray rows{};           // raw scan lines, height * planes * bytesPerLine bytes
+    QByteArray tailPalette{};    // the 256 RGB triples after 0x0C, or empty
 };
 
 // Run-length encodes the rows as one stream, so runs cross scan lines.
-QByteArray EncodePcx(const PcxLayout &layout);
+QByteArray encodePcx(const PcxLayout &layout);
 
 // A uniform w x h RGB32 image.
-QImage Uniform(int width, int height, QRgb colour);
+QImage uniform(int width, int height, QRgb colour);
 
 }  // namespace tavro::test

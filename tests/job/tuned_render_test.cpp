@@ -25,7 +25,7 @@ using Levels = std::vector<std::vector<int>>;  // [y][x]
 using Burn = std::vector<std::vector<bool>>;   // [y][x], true = black
 
 // Smooth colour gradients with grain, like a photo.
-QImage Photo(int width, int height, quint32 seed)
+QImage photo(int width, int height, quint32 seed)
 {
     QRandomGenerator random(seed);
     QImage image(width, height, QImage::Format_RGB32);
@@ -40,7 +40,7 @@ QImage Photo(int width, int height, quint32 seed)
     return image;
 }
 
-QImage GreyRamp(int size)
+QImage greyRamp(int size)
 {
     QImage image(size, size, QImage::Format_RGB32);
     for (int y = 0; y < size; ++y)
@@ -51,7 +51,7 @@ QImage GreyRamp(int size)
     return image;
 }
 
-QImage ColourRamp(int size)
+QImage colourRamp(int size)
 {
     QImage image(size, size, QImage::Format_RGB32);
     for (int y = 0; y < size; ++y)
@@ -62,72 +62,72 @@ QImage ColourRamp(int size)
 
 // Work snapshots as the chooser makes them: photos fitted with white margins,
 // gradients, and flat colours.
-const std::map<std::string, QImage> &Snapshots()
+const std::map<std::string, QImage> &snapshots()
 {
     static const std::map<std::string, QImage> snapshots = [] {
         std::map<std::string, QImage> s;
-        s["landscape photo"] = MakeWorkSnapshot(Photo(640, 480, 1), QSize(640, 480));
-        s["small photo"] = MakeWorkSnapshot(Photo(201, 333, 2), QSize(201, 333));
-        s["grey ramp"] = GreyRamp(ProcessingSize);
-        s["colour ramp"] = ColourRamp(ProcessingSize);
+        s["landscape photo"] = makeWorkSnapshot(photo(640, 480, 1), QSize(640, 480));
+        s["small photo"] = makeWorkSnapshot(photo(201, 333, 2), QSize(201, 333));
+        s["grey ramp"] = greyRamp(ProcessingSize);
+        s["colour ramp"] = colourRamp(ProcessingSize);
         for (const auto &[name, colour] : {std::pair{"red", qRgb(255, 0, 0)},
                                            {"blue", qRgb(0, 0, 255)},
                                            {"yellow", qRgb(255, 255, 0)},
                                            {"grey 128", qRgb(128, 128, 128)},
                                            {"black", qRgb(0, 0, 0)},
                                            {"white", qRgb(255, 255, 255)}})
-            s[name] = test::Uniform(ProcessingSize, ProcessingSize, colour);
+            s[name] = test::uniform(ProcessingSize, ProcessingSize, colour);
         return s;
     }();
     return snapshots;
 }
 
-double RoundHalfUp(double value)
+double roundHalfUp(double value)
 {
     return std::floor(value + 0.5);
 }
 
-double ReferenceGrey(QRgb c, GreySource source)
+double referenceGrey(QRgb c, GreySource source)
 {
     const double r = qRed(c), g = qGreen(c), b = qBlue(c);
     if (source == GreySource::Blue) return b;
-    if (source == GreySource::Average) return RoundHalfUp((r + g + b) / 3.0);
+    if (source == GreySource::Average) return roundHalfUp((r + g + b) / 3.0);
     // 0.299 R + 0.587 G + 0.114 B, in thousandths so a sum of k + 0.5 stays exact.
-    return RoundHalfUp((299.0 * r + 587.0 * g + 114.0 * b) / 1000.0);
+    return roundHalfUp((299.0 * r + 587.0 * g + 114.0 * b) / 1000.0);
 }
 
-double Clamp(double v)
+double clamp(double v)
 {
     return std::min(255.0, std::max(0.0, v));
 }
 
-int ReferenceAdjust(int level, const PictureTuning &t)
+int referenceAdjust(int level, const PictureTuning &t)
 {
     double v = level;
-    v = Clamp(v + 255.0 * t.brightness / 100.0);  // 2.55 b
-    v = Clamp(128.0 + (v - 128.0) * (100 + t.contrast) / 100.0);
-    if (t.gamma != 1.0) v = Clamp(255.0 * std::pow(v / 255.0, 1.0 / t.gamma));
-    if (t.invert) v = Clamp(255.0 - v);
-    return int(RoundHalfUp(v));
+    v = clamp(v + 255.0 * t.brightness / 100.0);  // 2.55 b
+    v = clamp(128.0 + (v - 128.0) * (100 + t.contrast) / 100.0);
+    if (t.gamma != 1.0) v = clamp(255.0 * std::pow(v / 255.0, 1.0 / t.gamma));
+    if (t.invert) v = clamp(255.0 - v);
+    return int(roundHalfUp(v));
 }
 
-Levels ReferenceLevels(const QImage &picture, GreySource source, const PictureTuning &t)
+Levels referenceLevels(const QImage &picture, GreySource source, const PictureTuning &t)
 {
     Levels levels(size_t(picture.height()), std::vector<int>(size_t(picture.width())));
     for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x)
-            levels[y][x] = ReferenceAdjust(int(ReferenceGrey(picture.pixel(x, y), source)), t);
+            levels[y][x] = referenceAdjust(int(referenceGrey(picture.pixel(x, y), source)), t);
     return levels;
 }
 
-Burn Blank(const Levels &g)
+Burn blank(const Levels &g)
 {
     return Burn(g.size(), std::vector<bool>(g.empty() ? 0 : g[0].size(), false));
 }
 
-Burn ReferenceThreshold(const Levels &g, int threshold)
+Burn referenceThreshold(const Levels &g, int threshold)
 {
-    Burn burn = Blank(g);
+    Burn burn = blank(g);
     for (size_t y = 0; y < g.size(); ++y)
         for (size_t x = 0; x < g[y].size(); ++x) burn[y][x] = g[y][x] < threshold;
     return burn;
@@ -147,9 +147,9 @@ const std::map<Effect, ReferenceKernel> Kernels = {
     {Effect::Sierra, {32, {{0, 0, 0, 5, 3}, {2, 4, 5, 4, 2}, {0, 2, 3, 2, 0}}}},
 };
 
-Burn ReferenceDiffusion(const Levels &g, const ReferenceKernel &k)
+Burn referenceDiffusion(const Levels &g, const ReferenceKernel &k)
 {
-    Burn burn = Blank(g);
+    Burn burn = blank(g);
     const int h = int(g.size()), w = h ? int(g[0].size()) : 0;
     std::vector<std::vector<double>> error(size_t(h), std::vector<double>(size_t(w), 0.0));
     for (int y = 0; y < h; ++y)
@@ -168,7 +168,7 @@ Burn ReferenceDiffusion(const Levels &g, const ReferenceKernel &k)
     return burn;
 }
 
-Burn ReferenceBayer(const Levels &g)
+Burn referenceBayer(const Levels &g)
 {
     static const int m[8][8] = {
         {0, 32, 8, 40, 2, 34, 10, 42},  {48, 16, 56, 24, 50, 18, 58, 26},
@@ -176,14 +176,14 @@ Burn ReferenceBayer(const Levels &g)
         {3, 35, 11, 43, 1, 33, 9, 41},  {51, 19, 59, 27, 49, 17, 57, 25},
         {15, 47, 7, 39, 13, 45, 5, 37}, {63, 31, 55, 23, 61, 29, 53, 21},
     };
-    Burn burn = Blank(g);
+    Burn burn = blank(g);
     for (size_t y = 0; y < g.size(); ++y)
         for (size_t x = 0; x < g[y].size(); ++x) burn[y][x] = g[y][x] < 4 * (m[y % 8][x % 8] + 0.5);
     return burn;
 }
 
 // The original dithering with the level in place of the blue channel.
-Burn ReferenceDither(const Levels &g)
+Burn referenceDither(const Levels &g)
 {
     const int s = ProcessingSize;
     std::vector<std::vector<int>> e(601, std::vector<int>(601, 0));
@@ -192,7 +192,7 @@ Burn ReferenceDither(const Levels &g)
             const int v = y < int(g.size()) && x < int(g[y].size()) ? g[y][x] : 0;
             e[y][x] = v >= 230 ? 255 : v;
         }
-    Burn burn = Blank(g);
+    Burn burn = blank(g);
     for (int y = 1; y < s; ++y)
         for (int x = 1; x < s; ++x) {
             const int level = e[y][x];
@@ -205,23 +205,23 @@ Burn ReferenceDither(const Levels &g)
     return burn;
 }
 
-QImage ReferenceBoard(const QImage &snapshot, Effect effect, const PictureTuning &t)
+QImage referenceBoard(const QImage &snapshot, Effect effect, const PictureTuning &t)
 {
     GreySource source = t.grey;
     if (source == GreySource::Auto)
         source = effect == Effect::BlackWhite ? GreySource::Average
                  : effect == Effect::Dither   ? GreySource::Blue
                                               : GreySource::Luma;
-    const Levels g = ReferenceLevels(snapshot, source, t);
+    const Levels g = referenceLevels(snapshot, source, t);
     Burn burn;
     if (effect == Effect::BlackWhite || effect == Effect::Threshold)
-        burn = ReferenceThreshold(g, t.threshold);
+        burn = referenceThreshold(g, t.threshold);
     else if (effect == Effect::Bayer)
-        burn = ReferenceBayer(g);
+        burn = referenceBayer(g);
     else if (effect == Effect::Dither)
-        burn = ReferenceDither(g);
+        burn = referenceDither(g);
     else
-        burn = ReferenceDiffusion(g, Kernels.at(effect));
+        burn = referenceDiffusion(g, Kernels.at(effect));
     QImage board(512, 512, QImage::Format_RGB32);
     board.fill(Qt::white);
     for (size_t y = 0; y < burn.size(); ++y)
@@ -230,16 +230,16 @@ QImage ReferenceBoard(const QImage &snapshot, Effect effect, const PictureTuning
     return board;
 }
 
-QImage Original(const QImage &snapshot, Effect effect)
+QImage originalBoard(const QImage &snapshot, Effect effect)
 {
-    QImage board = BlankBoard();
+    QImage board = blankBoard();
     if (effect == Effect::BlackWhite) {
-        const QImage bw = RenderBlackWhite(snapshot);
+        const QImage bw = renderBlackWhite(snapshot);
         for (int y = 0; y < bw.height(); ++y)
             for (int x = 0; x < bw.width(); ++x)
                 if (bw.pixelIndex(x, y) == 0) board.setPixel(x, y, qRgb(0, 0, 0));
     } else {
-        for (const QPoint &dot : DitherDots(snapshot, ProcessingSize))
+        for (const QPoint &dot : ditherDots(snapshot, ProcessingSize))
             board.setPixel(dot, qRgb(0, 0, 0));
     }
     return board;
@@ -255,9 +255,9 @@ TEST(ToneCurve, MatchesThePlainArithmeticOverTheRanges)
                                           .contrast = contrast,
                                           .gamma = gamma,
                                           .invert = invert};
-                    const ToneCurve tone = MakeToneCurve(t);
+                    const ToneCurve tone = makeToneCurve(t);
                     for (int level = 0; level < 256; ++level)
-                        ASSERT_EQ(tone[size_t(level)], ReferenceAdjust(level, t))
+                        ASSERT_EQ(tone[size_t(level)], referenceAdjust(level, t))
                             << level << " b" << brightness << " c" << contrast << " g" << gamma
                             << " i" << invert;
                 }
@@ -265,7 +265,7 @@ TEST(ToneCurve, MatchesThePlainArithmeticOverTheRanges)
 
 TEST(ToneCurve, RangeEndsAndHalves)
 {
-    const auto level = [](int v, PictureTuning t) { return AdjustLevel(v, t); };
+    const auto level = [](int v, PictureTuning t) { return adjustLevel(v, t); };
     for (int v : {0, 1, 127, 128, 254, 255}) {
         EXPECT_EQ(level(v, {}), v);
         EXPECT_EQ(level(v, {.brightness = 100}), 255);
@@ -286,9 +286,9 @@ TEST(ToneCurve, RangeEndsAndHalves)
     // Exact halves round up: 0 + 25.5, 0 + 76.5, and a luma of 22.5.
     EXPECT_EQ(level(0, {.brightness = 10}), 26);
     EXPECT_EQ(level(0, {.brightness = 30}), 77);
-    EXPECT_EQ(GreyLevel(qRgb(0, 36, 12), GreySource::Luma), 23);
-    EXPECT_EQ(GreyLevel(qRgb(1, 1, 0), GreySource::Average), 1);
-    EXPECT_EQ(GreyLevel(qRgb(1, 0, 0), GreySource::Average), 0);
+    EXPECT_EQ(greyLevel(qRgb(0, 36, 12), GreySource::Luma), 23);
+    EXPECT_EQ(greyLevel(qRgb(1, 1, 0), GreySource::Average), 1);
+    EXPECT_EQ(greyLevel(qRgb(1, 0, 0), GreySource::Average), 0);
 }
 
 class EveryEffect : public ::testing::TestWithParam<Effect> {};
@@ -308,58 +308,58 @@ TEST_P(EveryEffect, MatchesItsPlainVersion)
          .gamma = 0.2,
          .threshold = 255},
     };
-    for (const auto &[name, snapshot] : Snapshots()) {
+    for (const auto &[name, snapshot] : snapshots()) {
         // Flat colours need fewer cases to show their all-or-nothing surprises are gone.
         const bool flat =
             name.find("ramp") == std::string::npos && name.find("photo") == std::string::npos;
         for (const PictureTuning &t : std::span(tunings).first(flat ? 2 : 4))
-            ASSERT_EQ(RenderEffectBoard(snapshot, effect, t), ReferenceBoard(snapshot, effect, t))
-                << name << " with " << qPrintable(PictureTuningToLines(t).join(u' '));
+            ASSERT_EQ(renderEffectBoard(snapshot, effect, t), referenceBoard(snapshot, effect, t))
+                << name << " with " << qPrintable(pictureTuningToLines(t).join(u' '));
     }
-    const QImage ramp = Snapshots().at("grey ramp");
-    EXPECT_EQ(RenderEffectBoard(ramp, effect, tunings[4]),
-              ReferenceBoard(ramp, effect, tunings[4]));
+    const QImage ramp = snapshots().at("grey ramp");
+    EXPECT_EQ(renderEffectBoard(ramp, effect, tunings[4]),
+              referenceBoard(ramp, effect, tunings[4]));
 }
 
 INSTANTIATE_TEST_SUITE_P(TunedEffects, EveryEffect, ::testing::ValuesIn(AllEffects),
                          [](const ::testing::TestParamInfo<Effect> &info) {
-                             return EffectName(info.param).toStdString();
+                             return effectName(info.param).toStdString();
                          });
 
 TEST(TunedEffects, SmallAndOddSizesDropWhatFallsOutside)
 {
     for (const QSize size : {QSize(1, 1), QSize(2, 3), QSize(5, 2), QSize(9, 17)}) {
-        const QImage picture = Photo(size.width(), size.height(), 5);
-        const QImage grey = TunedGreyLevels(picture, GreySource::Luma, {});
-        const Levels levels = ReferenceLevels(picture, GreySource::Luma, {});
+        const QImage picture = photo(size.width(), size.height(), 5);
+        const QImage grey = tunedGreyLevels(picture, GreySource::Luma, {});
+        const Levels levels = referenceLevels(picture, GreySource::Luma, {});
         for (const auto &[effect, kernel] : Kernels) {
-            const QImage mono = RenderErrorDiffusion(grey, effect);
-            const Burn expected = ReferenceDiffusion(levels, kernel);
+            const QImage mono = renderErrorDiffusion(grey, effect);
+            const Burn expected = referenceDiffusion(levels, kernel);
             ASSERT_EQ(mono.size(), size);
             for (int y = 0; y < size.height(); ++y)
                 for (int x = 0; x < size.width(); ++x)
                     ASSERT_EQ(mono.pixelIndex(x, y) == 0, expected[y][x]) << size.width();
         }
     }
-    EXPECT_TRUE(RenderErrorDiffusion(QImage(), Effect::FloydSteinberg).isNull());
-    EXPECT_TRUE(RenderThreshold(test::Uniform(4, 4, 0), 128).isNull());  // colours, not levels
+    EXPECT_TRUE(renderErrorDiffusion(QImage(), Effect::FloydSteinberg).isNull());
+    EXPECT_TRUE(renderThreshold(test::uniform(4, 4, 0), 128).isNull());  // colours, not levels
     EXPECT_TRUE(
-        RenderGreyEffect(TunedGreyLevels(GreyRamp(8), GreySource::Blue, {}), Effect::Dither, 128)
+        renderGreyEffect(tunedGreyLevels(greyRamp(8), GreySource::Blue, {}), Effect::Dither, 128)
             .isNull());
-    EXPECT_EQ(RenderEffectBoard(QImage(), Effect::Stucki), BlankBoard());
+    EXPECT_EQ(renderEffectBoard(QImage(), Effect::Stucki), blankBoard());
 }
 
 TEST(TunedEffects, NeutralTuningKeepsTheOriginalRenderings)
 {
-    for (const auto &[name, snapshot] : Snapshots()) {
+    for (const auto &[name, snapshot] : snapshots()) {
         for (const Effect effect : {Effect::BlackWhite, Effect::Dither}) {
-            const QImage original = Original(snapshot, effect);
-            EXPECT_EQ(RenderEffectBoard(snapshot, effect), original) << name;
-            EXPECT_EQ(RenderEffectBoard(snapshot, effect, PictureTuning{}), original) << name;
+            const QImage original = originalBoard(snapshot, effect);
+            EXPECT_EQ(renderEffectBoard(snapshot, effect), original) << name;
+            EXPECT_EQ(renderEffectBoard(snapshot, effect, PictureTuning{}), original) << name;
             // Read through the tuned path, their own grey sources give the same result.
             const GreySource own =
                 effect == Effect::Dither ? GreySource::Blue : GreySource::Average;
-            EXPECT_EQ(RenderEffectBoard(snapshot, effect, {.grey = own}), original) << name;
+            EXPECT_EQ(renderEffectBoard(snapshot, effect, {.grey = own}), original) << name;
         }
     }
     // Every RGB sum: black below 383 and white from it, as the average rounds.
@@ -370,22 +370,22 @@ TEST(TunedEffects, NeutralTuningKeepsTheOriginalRenderings)
             i % 28, i / 28,
             qRgb(std::min(sum, 255), std::clamp(sum - 255, 0, 255), std::clamp(sum - 510, 0, 255)));
     }
-    EXPECT_EQ(RenderEffectBoard(sums, Effect::BlackWhite, {.grey = GreySource::Average}),
-              Original(sums, Effect::BlackWhite));
+    EXPECT_EQ(renderEffectBoard(sums, Effect::BlackWhite, {.grey = GreySource::Average}),
+              originalBoard(sums, Effect::BlackWhite));
 }
 
 TEST(TunedEffects, PanelsAreBlackWhiteAndTheChosenMethod)
 {
-    const QImage snapshot = Snapshots().at("landscape photo");
+    const QImage snapshot = snapshots().at("landscape photo");
     const PictureTuning t{
         .grey = GreySource::Luma, .gamma = 1.8, .threshold = 100, .method = Effect::Sierra};
-    const EffectPanels panels = RenderEffectPanels(snapshot, t);
-    EXPECT_EQ(panels.left, RenderEffectBoard(snapshot, Effect::BlackWhite, t));
-    EXPECT_EQ(panels.right, RenderEffectBoard(snapshot, Effect::Sierra, t));
+    const EffectPanels panels = renderEffectPanels(snapshot, t);
+    EXPECT_EQ(panels.left, renderEffectBoard(snapshot, Effect::BlackWhite, t));
+    EXPECT_EQ(panels.right, renderEffectBoard(snapshot, Effect::Sierra, t));
     EXPECT_NE(panels.left, panels.right);
-    const EffectPanels neutral = RenderEffectPanels(snapshot, {});
-    EXPECT_EQ(neutral.left, Original(snapshot, Effect::BlackWhite));
-    EXPECT_EQ(neutral.right, Original(snapshot, Effect::Dither));
+    const EffectPanels neutral = renderEffectPanels(snapshot, {});
+    EXPECT_EQ(neutral.left, originalBoard(snapshot, Effect::BlackWhite));
+    EXPECT_EQ(neutral.right, originalBoard(snapshot, Effect::Dither));
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-#include "job/effect_board.h"
 #include "job/upload_raster.h"
+#include "job/effect_board.h"
 #include "test_pictures.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +8,7 @@ namespace tavro::job {
 namespace {
 
 // A raster of zeros with the given bytes set.
-QByteArray Raster(std::initializer_list<std::pair<int, uchar>> bytes, char fill = '\0')
+QByteArray raster(std::initializer_list<std::pair<int, uchar>> bytes, char fill = '\0')
 {
     QByteArray raster(UploadRasterSize, fill);
     for (const auto &[at, value] : bytes) raster[at] = char(value);
@@ -22,26 +22,26 @@ TEST(UploadRaster, PacksRowsTopFirstWithTheLeftmostPixelInBitSeven)
         QRgb colour;
         QByteArray expected;
     } cases[] = {
-        {0, 0, qRgb(0, 0, 0), Raster({{0, 0x80}})},
-        {511, 511, qRgb(0, 0, 0), Raster({{UploadRasterSize - 1, 0x01}})},
-        {9, 3, qRgb(0, 0, 0), Raster({{3 * 64 + 1, 0x40}})},
-        {0, 0, qRgb(255, 0, 0), Raster({{0, 0x80}})},  // a red progress dot burns
-        {0, 0, qRgb(128, 128, 128), Raster({})},        // light grey does not
+        {0, 0, qRgb(0, 0, 0), raster({{0, 0x80}})},
+        {511, 511, qRgb(0, 0, 0), raster({{UploadRasterSize - 1, 0x01}})},
+        {9, 3, qRgb(0, 0, 0), raster({{3 * 64 + 1, 0x40}})},
+        {0, 0, qRgb(255, 0, 0), raster({{0, 0x80}})},  // a red progress dot burns
+        {0, 0, qRgb(128, 128, 128), raster({})},       // light grey does not
     };
     for (const auto &c : cases) {
-        QImage board = BlankBoard();
+        QImage board = blankBoard();
         board.setPixel(c.x, c.y, c.colour);
-        EXPECT_EQ(PackUploadRaster(board), c.expected) << c.x << "," << c.y;
+        EXPECT_EQ(packUploadRaster(board), c.expected) << c.x << "," << c.y;
     }
-    EXPECT_EQ(PackUploadRaster(BlankBoard()), Raster({}));
-    EXPECT_EQ(PackUploadRaster(test::Uniform(512, 512, 0xFF000000)), Raster({}, char(0xFF)));
+    EXPECT_EQ(packUploadRaster(blankBoard()), raster({}));
+    EXPECT_EQ(packUploadRaster(test::uniform(512, 512, 0xFF000000)), raster({}, char(0xFF)));
 }
 
 TEST(UploadRaster, BurnsNothingOutsideASmallerBoard)
 {
-    EXPECT_EQ(PackUploadRaster(test::Uniform(10, 2, 0xFF000000)),
-              Raster({{0, 0xFF}, {1, 0xC0}, {64, 0xFF}, {65, 0xC0}}));
-    EXPECT_EQ(PackUploadRaster(QImage()), Raster({}));
+    EXPECT_EQ(packUploadRaster(test::uniform(10, 2, 0xFF000000)),
+              raster({{0, 0xFF}, {1, 0xC0}, {64, 0xFF}, {65, 0xC0}}));
+    EXPECT_EQ(packUploadRaster(QImage()), raster({}));
 }
 
 }  // namespace

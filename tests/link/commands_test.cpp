@@ -2,6 +2,7 @@
 #include "link/frames.h"
 #include "link_fixture.h"
 
+using namespace std::chrono_literals;
 using namespace tavro;
 using namespace tavro::test;
 
@@ -48,99 +49,99 @@ TEST_P(CommandTableTest, RefusedWriteOnAnOpenPortSaysSo)
 
 const CommandCase kCommands[] = {
     {"Start",
-     &link::EngraverLink::StartCarving,
+     &link::EngraverLink::startCarving,
      {bytes({0xFF, 1, 1, 0})},
      u"Start carving\r\n\r\n"_s,
      u"Not sent, no machine connected: Start carving\r\n"_s},
     {"Pause",
-     &link::EngraverLink::PauseCarving,
+     &link::EngraverLink::pauseCarving,
      {bytes({0xFF, 1, 2, 0})},
      u"Engraving Pause !\r\n\r\n"_s,
      u"Not sent, no machine connected: Engraving Pause !\r\n"_s},
     {"Recarve",
-     &link::EngraverLink::RecarveJob,
+     &link::EngraverLink::recarveJob,
      {bytes({0xFF, 1, 3, 0})},
      u"Recarve\r\n\r\n"_s,
      u"Not sent, no machine connected: Recarve\r\n"_s},
     {"CentreAnnounced",
-     [](link::EngraverLink &l) { l.LocateToCentre(true); },
+     [](link::EngraverLink &l) { l.locateToCentre(true); },
      {bytes({0xFF, 2, 1, 0})},
      u"Laser positioning to image center.\r\n"_s,
      u"Laser positioning to image center.\r\nNot sent, no machine connected: Laser to the image centre\r\n"_s},
     {"CentreQuiet",
-     [](link::EngraverLink &l) { l.LocateToCentre(false); },
+     [](link::EngraverLink &l) { l.locateToCentre(false); },
      {bytes({0xFF, 2, 1, 0})},
      u""_s,
      u"Not sent, no machine connected: Laser to the image centre\r\n"_s},
     {"Box",
-     &link::EngraverLink::LocateToBox,
+     &link::EngraverLink::locateToBox,
      {bytes({0xFF, 2, 2, 0})},
      u"\r\nTo carve content will be limited in the box.\r\n"
      u"Press the direction button to adjust the position.\r\n"_s,
      u"\r\nTo carve content will be limited in the box.\r\nPress the direction button to adjust the position.\r\nNot sent, no machine connected: Laser along the box\r\n"_s},
     {"JogUp",
-     &link::EngraverLink::JogUp,
+     &link::EngraverLink::jogUp,
      {bytes({0xFF, 3, 1, 0}), bytes({1})},
      u"Laser Movement : Up\r\n"_s,
      u"Not sent, no machine connected: Laser Movement : Up\r\n"_s},
     {"JogDown",
-     &link::EngraverLink::JogDown,
+     &link::EngraverLink::jogDown,
      {bytes({0xFF, 3, 2, 0}), bytes({2})},
      u"Laser Movement : Down\r\n"_s,
      u"Not sent, no machine connected: Laser Movement : Down\r\n"_s},
     {"JogLeft",
-     &link::EngraverLink::JogLeft,
+     &link::EngraverLink::jogLeft,
      {bytes({0xFF, 3, 3, 0}), bytes({3})},
      u"Laser Movement : Left\r\n"_s,
      u"Not sent, no machine connected: Laser Movement : Left\r\n"_s},
     {"JogRight",
-     &link::EngraverLink::JogRight,
+     &link::EngraverLink::jogRight,
      {bytes({0xFF, 3, 4, 0}), bytes({4})},
      u"Laser Movement : Right\r\n"_s,
      u"Not sent, no machine connected: Laser Movement : Right\r\n"_s},
     {"Restart",
-     &link::EngraverLink::RestartJob,
+     &link::EngraverLink::restartJob,
      {bytes({0xFF, 4, 1, 0})},
      u"Restarting...\r\n\r\n"_s,
      u"Not sent, no machine connected: Restarting...\r\n"_s},
     {"BurnTime100",
-     [](link::EngraverLink &l) { l.SetBurnTime(100); },
+     [](link::EngraverLink &l) { l.setBurnTime(100); },
      {bytes({0xFF, 5, 0x64, 0})},
      u"Burning Time: 100\r\n"_s,
      u"Not sent, no machine connected: Burning Time: 100\r\n"_s},
     {"BurnTime1",
-     [](link::EngraverLink &l) { l.SetBurnTime(1); },
+     [](link::EngraverLink &l) { l.setBurnTime(1); },
      {bytes({0xFF, 5, 1, 0})},
      u"Burning Time: 1\r\n"_s,
      u"Not sent, no machine connected: Burning Time: 1\r\n"_s},
     {"NewImage",
-     &link::EngraverLink::RequestNewImage,
+     &link::EngraverLink::requestNewImage,
      {bytes({0xFF, 6, 0, 0})},
      u"\r\n----------Please wait-----------\r\nErasing Last Image...\r\n"_s,
      u"Not sent, no machine connected: Send Image To Machine\r\n"_s},
     {"FastBackward",
-     &link::EngraverLink::SkipRowsBackward,
+     &link::EngraverLink::skipRowsBackward,
      {bytes({0xFF, 7, 1, 0}), bytes({0x55})},
      u"Fast Backward for 15 row\r\n\r\n"_s,
      u"Not sent, no machine connected: Fast Backward for 15 row\r\n"_s},
     {"FastForward",
-     &link::EngraverLink::SkipRowsForward,
+     &link::EngraverLink::skipRowsForward,
      {bytes({0xFF, 7, 2, 0}), bytes({0xAA})},
      u"Fast Forward for 15 row\r\n\r\n"_s,
      u"Not sent, no machine connected: Fast Forward for 15 row\r\n"_s},
-    {"Identify", &link::EngraverLink::Identify, {bytes({0xFF, 9, 0, 0})}, u""_s, u""_s},
+    {"Identify", &link::EngraverLink::identify, {bytes({0xFF, 9, 0, 0})}, u""_s, u""_s},
     {"Goto250x317",
-     [](link::EngraverLink &l) { l.GotoPoint(250, 317); },
+     [](link::EngraverLink &l) { l.gotoPoint(250, 317); },
      {bytes({0xFF, 0x0A, 2, 0x32}), bytes({0xFF, 0x0B, 3, 0x11})},
      u"Position to: 250,317\r\n"_s,
      u"Position to: 250,317\r\nNot sent, no machine connected: Position to: 250,317\r\n"_s},
     {"Goto7x0",
-     [](link::EngraverLink &l) { l.GotoPoint(7, 0); },
+     [](link::EngraverLink &l) { l.gotoPoint(7, 0); },
      {bytes({0xFF, 0x0A, 0, 7}), bytes({0xFF, 0x0B, 0, 0})},
      u"Position to: 7,0\r\n"_s,
      u"Position to: 7,0\r\nNot sent, no machine connected: Position to: 7,0\r\n"_s},
     {"PowerOff",
-     &link::EngraverLink::PowerOff,
+     &link::EngraverLink::powerOff,
      {bytes({0xFF, 0x0C, 0, 0})},
      u""_s,
      u"Not sent, no machine connected: Power OFF\r\n"_s},
@@ -153,10 +154,10 @@ TEST_F(LinkTest, JogPausesFiftyMillisecondsAfterLogging)
 {
     line.openable = {1};
     line.open(1);
-    link.JogLeft();
-    ASSERT_EQ(clock.pauses(), std::vector<int>{50});
-    link.SkipRowsForward();
-    link.GotoPoint(1, 1);
+    link.jogLeft();
+    ASSERT_EQ(clock.pauses(), std::vector<std::chrono::milliseconds>{50ms});
+    link.skipRowsForward();
+    link.gotoPoint(1, 1);
     EXPECT_EQ(clock.pauses().size(), 1u) << "only jogs pause";
 }
 
@@ -164,22 +165,22 @@ TEST_F(LinkTest, ReverseMotorSendsFrameThenSaysSaved)
 {
     line.openable = {1};
     line.open(1);
-    link.ReverseMotorX();
-    link.ReverseMotorY();
+    link.reverseMotorX();
+    link.reverseMotorY();
     EXPECT_EQ(line.writes, (QList<QByteArray>{bytes({0xFF, 8, 1, 0}), bytes({0xFF, 8, 2, 0})}));
     EXPECT_EQ(view.effects(), (QStringList{u"box:Info|Saved !"_s, u"box:Info|Saved !"_s}));
 }
 
 TEST_F(LinkTest, ReverseMotorWithoutAMachineDoesNotClaimItSaved)
 {
-    link.ReverseMotorX();
+    link.reverseMotorX();
     EXPECT_EQ(view.effects(), QStringList{u"box:Info|Not saved: no machine connected."_s});
     EXPECT_EQ(view.log, u"Not sent, no machine connected: X Reverse once\r\n"_s);
 }
 
 TEST(Frames, ArgumentsAreCutToTheirLowByte)
 {
-    EXPECT_EQ(link::MakeFrame(0x105, 300, -1), bytes({0xFF, 0x05, 0x2C, 0xFF}));
+    EXPECT_EQ(link::makeFrame(0x105, 300, -1), bytes({0xFF, 0x05, 0x2C, 0xFF}));
 }
 
 TEST(Frames, SplitCoordinatesTravelAsHundredsAndRest)
@@ -189,10 +190,10 @@ TEST(Frames, SplitCoordinatesTravelAsHundredsAndRest)
     } cases[] = {{0, 0, 0},    {7, 0, 7},    {99, 0, 99}, {100, 1, 0},
                  {250, 2, 50}, {317, 3, 17}, {511, 5, 11}};
     for (const auto &c : cases) {
-        const link::SplitValue s = link::SplitCoordinate(c.value);
+        const link::SplitValue s = link::splitCoordinate(c.value);
         EXPECT_EQ(s.high, c.high) << c.value;
         EXPECT_EQ(s.low, c.low) << c.value;
-        EXPECT_EQ(link::JoinValue(s.high, s.low), c.value);
+        EXPECT_EQ(link::joinValue(s.high, s.low), c.value);
     }
 }
 

@@ -33,7 +33,7 @@ protected:
     void identifyOn(int port)
     {
         line.openable = {port};
-        link.StartConnect();
+        link.startConnect();
         receive({0xFF, 0x01, 0x0A, 0x00});
         line.writes.clear();
         view.events.clear();

@@ -16,6 +16,7 @@
 #include <map>
 #include <random>
 
+using namespace std::chrono_literals;
 using namespace tavro;
 using namespace tavro::test;
 
@@ -66,7 +67,7 @@ protected:
     bool waitForLogAsTimePasses(const QString &text)
     {
         return waitFor([&] {
-            clock.advance(5);
+            clock.advance(5ms);
             return view.log.contains(text);
         });
     }
@@ -78,11 +79,11 @@ protected:
 TEST_F(PtyScenarios, MachineAloneOnCom3IsIdentifiedWithoutATimerTick)
 {
     sim::Engraver &machine = machineOn(3);
-    link.StartConnect();
+    link.startConnect();
     EXPECT_EQ(line.portNumber(), 3);
     ASSERT_TRUE(waitFor([&] { return identified(); }));
-    EXPECT_EQ(clock.now(), 0);
-    EXPECT_EQ(link.ConnectedPort(), 3);
+    EXPECT_EQ(clock.now(), 0ms);
+    EXPECT_EQ(link.connectedPort(), 3);
     EXPECT_TRUE(waitForLog(u"Initialization complete!"_s));
     EXPECT_TRUE(waitFor([&] { return view.events.contains(u"burn:40"_s); }));
     EXPECT_TRUE(view.log.contains(u"Firmware version : 2\r\n"_s));
@@ -93,21 +94,21 @@ TEST_F(PtyScenarios, SilentDeviceOnCom3ThenTheMachineOnCom5)
 {
     sim::Engraver &silent = machineOn(3, [](auto &o) { o.silent = true; });
     machineOn(5);
-    link.StartConnect();
+    link.startConnect();
     EXPECT_EQ(line.portNumber(), 3);
     EXPECT_TRUE(waitFor([&] { return silent.receivedFrames().size() == 1; }));
     QTest::qWait(100);
     EXPECT_EQ(link.state(), link::LinkState::Probing);
-    clock.advance(1000);
+    clock.advance(1000ms);
     EXPECT_EQ(line.portNumber(), 5);
     ASSERT_TRUE(waitFor([&] { return identified(); }));
-    EXPECT_EQ(link.ConnectedPort(), 5);
+    EXPECT_EQ(link.connectedPort(), 5);
 }
 
 TEST_F(PtyScenarios, WrongProductIdEndsTheSearch)
 {
     machineOn(2, [](auto &o) { o.productId = 11; });
-    link.StartConnect();
+    link.startConnect();
     ASSERT_TRUE(waitFor([&] { return view.events.contains(u"box:ERROR|Wrong Product ID"_s); }));
     EXPECT_FALSE(line.isOpen());
     EXPECT_EQ(link.state(), link::LinkState::NotConnected);
@@ -116,25 +117,25 @@ TEST_F(PtyScenarios, WrongProductIdEndsTheSearch)
 TEST_F(PtyScenarios, ScanExhaustedAtCom64StartsTheRetryTimer)
 {
     machineOn(64, [](auto &o) { o.silent = true; });
-    link.StartConnect();
+    link.startConnect();
     EXPECT_EQ(line.portNumber(), 64);
-    clock.advance(1000);
-    EXPECT_EQ(link.PortNumber(), 65);
+    clock.advance(1000ms);
+    EXPECT_EQ(link.portNumber(), 65);
     EXPECT_EQ(link.state(), link::LinkState::WaitingToRetry);
-    EXPECT_EQ(link.retryTimer().interval(), 2000);
+    EXPECT_EQ(link.retryTimer().interval(), 2000ms);
 }
 
 TEST_F(PtyScenarios, PulledCableBreaksTheLinkAndTheMachineIsFoundAgain)
 {
     sim::Engraver &machine = machineOn(2);
-    link.StartConnect();
+    link.startConnect();
     ASSERT_TRUE(waitFor([&] { return identified(); }));
     machine.unplug();
     // The port's own error breaks the link; no presence tick is needed.
     ASSERT_TRUE(waitForLog(u">>>Connection BREAK !<<<\r\n"_s));
     EXPECT_EQ(link.state(), link::LinkState::WaitingToRetry);
     ASSERT_TRUE(machine.plugIn());
-    clock.advance(2000);
+    clock.advance(2000ms);
     ASSERT_TRUE(waitFor([&] { return identified(); }));
     EXPECT_EQ(view.log.count(u"CONNECTED !"_s), 2);
 }
@@ -142,29 +143,29 @@ TEST_F(PtyScenarios, PulledCableBreaksTheLinkAndTheMachineIsFoundAgain)
 TEST_F(PtyScenarios, AQuickReplugIsABreakNotAFalseConnection)
 {
     sim::Engraver &machine = machineOn(2);
-    link.StartConnect();
+    link.startConnect();
     ASSERT_TRUE(waitFor([&] { return identified(); }));
     machine.unplug();
     QTest::qWait(200);
     ASSERT_TRUE(machine.plugIn());  // the same node is back within a second
     ASSERT_TRUE(waitForLog(u">>>Connection BREAK !<<<\r\n"_s));
     // Broken while the node was away: the next retry tick finds it again.
-    if (link.state() == link::LinkState::WaitingToRetry) clock.advance(2000);
+    if (link.state() == link::LinkState::WaitingToRetry) clock.advance(2000ms);
     ASSERT_TRUE(waitFor([&] { return identified(); }));
     EXPECT_EQ(view.log.count(u"CONNECTED !"_s), 2);
     EXPECT_TRUE(line.isOpen()) << "identified means a port that is really open";
-    link.StartCarving();
+    link.startCarving();
     EXPECT_TRUE(waitFor([&] { return machine.receivedFrames().contains(bytes({0xFF, 1, 1, 0})); }));
 }
 
 TEST_F(PtyScenarios, BreakWhileIdentifiedLeavesEverythingElseAlone)
 {
     sim::Engraver &machine = machineOn(1);
-    link.StartConnect();
+    link.startConnect();
     ASSERT_TRUE(waitFor([&] { return identified(); }));
-    link.Disconnect();
+    link.disconnectMachine();
     EXPECT_FALSE(line.isOpen());
-    clock.advance(5000);
+    clock.advance(5000ms);
     QTest::qWait(50);
     EXPECT_FALSE(line.isOpen());
     EXPECT_EQ(machine.receivedFrames().size(), 1) << "nothing was sent after the identification";
@@ -175,17 +176,17 @@ TEST_F(PtyScenarios, BreakWhileProbingTheScanGoesOn)
 {
     machineOn(3, [](auto &o) { o.silent = true; });
     machineOn(6);
-    link.StartConnect();
-    link.Disconnect();
-    clock.advance(1000);
+    link.startConnect();
+    link.disconnectMachine();
+    clock.advance(1000ms);
     ASSERT_TRUE(waitFor([&] { return identified(); }));
-    EXPECT_EQ(link.ConnectedPort(), 6);
+    EXPECT_EQ(link.connectedPort(), 6);
 }
 
 TEST_F(PtyScenarios, GarbageOnTheLineDoesNotHideTheAnswers)
 {
     machineOn(1, [](auto &o) { o.garbage = true; });
-    link.StartConnect();
+    link.startConnect();
     ASSERT_TRUE(waitFor([&] { return identified(); }));
     EXPECT_TRUE(waitForLog(u"Firmware version : 2"_s));
 }
@@ -193,17 +194,17 @@ TEST_F(PtyScenarios, GarbageOnTheLineDoesNotHideTheAnswers)
 TEST_F(PtyScenarios, JobButtonsPutTheirFramesOnTheWire)
 {
     sim::Engraver &machine = machineOn(1);
-    link.StartConnect();
+    link.startConnect();
     ASSERT_TRUE(waitFor([&] { return identified(); }));
-    link.StartCarving();
-    link.PauseCarving();
-    link.RecarveJob();
-    link.RestartJob();
-    link.SkipRowsBackward();
-    link.SkipRowsForward();
-    link.SetBurnTime(77);
-    link.JogRight();
-    link.GotoPoint(250, 317);
+    link.startCarving();
+    link.pauseCarving();
+    link.recarveJob();
+    link.restartJob();
+    link.skipRowsBackward();
+    link.skipRowsForward();
+    link.setBurnTime(77);
+    link.jogRight();
+    link.gotoPoint(250, 317);
     const QList<QByteArray> expected = {bytes({0xFF, 9, 0, 0}),
                                         bytes({0xFF, 1, 1, 0}),
                                         bytes({0xFF, 1, 2, 0}),
@@ -226,7 +227,7 @@ TEST_F(PtyScenarios, JobButtonsPutTheirFramesOnTheWire)
 TEST_F(PtyScenarios, UploadThenCarveDrawsTheTraceOnTheDots)
 {
     sim::Engraver &machine = machineOn(1);
-    link.StartConnect();
+    link.startConnect();
     ASSERT_TRUE(waitFor([&] { return identified(); }));
     QByteArray raster(32768, '\0');
     const QList<QPoint> dots = {{0, 0}, {7, 0}, {300, 144}, {511, 511}, {8, 255}};
@@ -234,13 +235,13 @@ TEST_F(PtyScenarios, UploadThenCarveDrawsTheTraceOnTheDots)
     raster[100 * 64 + 10] = char(0xFF);  // a run of eight, whose byte looks like a start marker
     link.setUploadRaster(raster);
 
-    link.RequestNewImage();
+    link.requestNewImage();
     ASSERT_TRUE(waitForLogAsTimePasses(u"Sending Complete !\r\n\r\n"_s));
     ASSERT_TRUE(waitFor([&] { return machine.imagesReceived() == 1; }));
     EXPECT_EQ(machine.receivedImage(), raster);
 
     view.points.clear();
-    link.StartCarving();
+    link.startCarving();
     ASSERT_TRUE(waitForLog(u"Carved finish !\r\n"_s));
     QImage trace(512, 512, QImage::Format_RGB32);
     trace.fill(Qt::white);
@@ -255,23 +256,23 @@ TEST_F(PtyScenarios, UploadThenCarveDrawsTheTraceOnTheDots)
 TEST_F(PtyScenarios, CablePulledDuringTheUploadIsNotReportedAsSent)
 {
     sim::Engraver &machine = machineOn(1, [](auto &o) { o.paced = true; });
-    link.StartConnect();
+    link.startConnect();
     ASSERT_TRUE(waitFor([&] { return identified(); }));
     link.setUploadRaster(QByteArray(32768, '\x11'));
-    link.RequestNewImage();
+    link.requestNewImage();
     ASSERT_TRUE(waitForLogAsTimePasses(u"Sending New Image...\r\n"_s));
     ASSERT_TRUE(waitFor([&] { return machine.receivedBytes().size() > 2000; }));
     machine.unplug();
     ASSERT_TRUE(waitForLog(u"Sending Failed !\r\n\r\n"_s));
     EXPECT_FALSE(view.log.contains(u"Sending Complete"_s));
-    clock.advance(1000);
+    clock.advance(1000ms);
     EXPECT_TRUE(view.log.contains(u">>>Connection BREAK !<<<"_s));
 }
 
 TEST_F(PtyScenarios, FramesThatArriveWhileABoxIsOpenAreHandledWhenItCloses)
 {
     PtyFarEnd far(table.devicePath(1));
-    link.StartConnect();
+    link.startConnect();
     ASSERT_TRUE(line.isOpen());
     view.onMessage = [&](const QString &) {
         // Like a modal box: an event loop runs while the operator reads it.
@@ -292,7 +293,7 @@ TEST_F(PtyScenarios, FramesThatArriveWhileABoxIsOpenAreHandledWhenItCloses)
 TEST_F(PtyScenarios, AFloodOfRandomBytesIsTakenWithoutHarm)
 {
     PtyFarEnd far(table.devicePath(1));
-    link.StartConnect();
+    link.startConnect();
     ASSERT_TRUE(line.isOpen());
     // Random frames may well say "wrong product id" and close the port; a
     // closed port takes nothing more, so the flood then stops.
@@ -317,7 +318,7 @@ TEST_F(PtyScenarios, AFloodOfRandomBytesIsTakenWithoutHarm)
     sendAll(bytes({0xFF, 0x08, 0x01, 0x02}));
     ASSERT_TRUE(waitForLog(u"102\r\n"_s));
     EXPECT_EQ(link.pendingBytes(), 0u);
-    EXPECT_LE(link.receiver().RxCount(), 3);
+    EXPECT_LE(link.receiver().rxCount(), 3);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <random>
 
+using namespace std::chrono_literals;
 using namespace tavro;
 using namespace tavro::test;
 
@@ -18,49 +19,49 @@ TEST(FrameAssembler, StartMarkerRestartsTheFrameWherever_itArrives)
     link::FrameAssembler rx;
     int frames = 0;
     for (int b : {0x12, 0xFF, 0x02, 0xFF, 0x03, 0x00, 0x00}) {
-        if (rx.Push(static_cast<std::uint8_t>(b))) {
+        if (rx.push(static_cast<std::uint8_t>(b))) {
             ++frames;
             EXPECT_EQ(rx.code(), 0x03);
-            EXPECT_EQ(rx.RxFrameReady(), 1);
-            rx.FrameHandled();
+            EXPECT_EQ(rx.rxFrameReady(), 1);
+            rx.frameHandled();
         }
     }
     EXPECT_EQ(frames, 1);
-    EXPECT_EQ(rx.RxCount(), 0);
-    EXPECT_EQ(rx.RxFrameReady(), 0);
+    EXPECT_EQ(rx.rxCount(), 0);
+    EXPECT_EQ(rx.rxFrameReady(), 0);
 }
 
 TEST(FrameAssembler, FourBytesWithoutMarkerAreDroppedSilently)
 {
     link::FrameAssembler rx;
-    for (int b : {0x01, 0x02, 0x03}) EXPECT_FALSE(rx.Push(static_cast<std::uint8_t>(b)));
-    EXPECT_FALSE(rx.Push(0x04));
-    EXPECT_EQ(rx.RxFrameReady(), 0);
-    EXPECT_EQ(rx.RxCount(), 0);
+    for (int b : {0x01, 0x02, 0x03}) EXPECT_FALSE(rx.push(static_cast<std::uint8_t>(b)));
+    EXPECT_FALSE(rx.push(0x04));
+    EXPECT_EQ(rx.rxFrameReady(), 0);
+    EXPECT_EQ(rx.rxCount(), 0);
     // The next frame is whole again.
-    for (int b : {0xFF, 0x06, 0x00}) rx.Push(static_cast<std::uint8_t>(b));
-    EXPECT_TRUE(rx.Push(0x00));
+    for (int b : {0xFF, 0x06, 0x00}) rx.push(static_cast<std::uint8_t>(b));
+    EXPECT_TRUE(rx.push(0x00));
 }
 
 TEST_F(LinkTest, IdentityWithTheRightIdConnectsInOrder)
 {
     line.openable = {3};
-    link.StartConnect();
+    link.startConnect();
     view.events.clear();
     receive({0xFF, 0x01, 0x0A, 0x00});
     EXPECT_EQ(view.events, (QStringList{u"caption:OK"_s, u"connect-disabled"_s, u"break-visible"_s,
                                         u"enable-controls"_s, u"log:"_s + kConnected}));
-    EXPECT_EQ(link.ConnectedPort(), 3);
+    EXPECT_EQ(link.connectedPort(), 3);
     EXPECT_FALSE(link.probeTimer().isRunning());
     EXPECT_FALSE(link.retryTimer().isRunning());
-    EXPECT_EQ(link.presenceTimer().interval(), 1000);
+    EXPECT_EQ(link.presenceTimer().interval(), 1000ms);
     EXPECT_EQ(link.state(), link::LinkState::Identified);
 }
 
 TEST_F(LinkTest, WrongProductIdClosesThePortAndStopsEverything)
 {
     line.openable = {3};
-    link.StartConnect();
+    link.startConnect();
     view.events.clear();
     receive({0xFF, 0x01, 0x0B, 0x00});
     EXPECT_EQ(view.events, (QStringList{u"log:ERROR\r\n"_s, u"box:ERROR|Wrong Product ID"_s}));
@@ -69,7 +70,7 @@ TEST_F(LinkTest, WrongProductIdClosesThePortAndStopsEverything)
     EXPECT_FALSE(link.retryTimer().isRunning());
     EXPECT_FALSE(link.presenceTimer().isRunning());
     EXPECT_EQ(link.state(), link::LinkState::NotConnected);
-    clock.advance(10000);
+    clock.advance(10000ms);
     EXPECT_EQ(line.openAttempts, (QList<int>{1, 2, 3})) << "the search is not resumed";
 }
 
@@ -98,8 +99,8 @@ TEST_F(LinkTest, PositionReportsDrawOneColumnLeftOnTheLastRow)
     EXPECT_EQ(view.points, (QList<QPoint>{QPoint(4, 0), QPoint(249, 144)}));
     EXPECT_EQ(view.effects(),
               (QStringList{u"point:4,0"_s, u"x:5"_s, u"y:144"_s, u"point:249,144"_s, u"x:250"_s}));
-    EXPECT_EQ(link.ReportedX(), 250);
-    EXPECT_EQ(link.ReportedY(), 144);
+    EXPECT_EQ(link.reportedX(), 250);
+    EXPECT_EQ(link.reportedY(), 144);
 }
 
 TEST_F(LinkTest, DataByteFFRestartsTheFrame)
@@ -127,9 +128,9 @@ TEST_F(LinkTest, ImageRequestBeforeAnyImageLogsBothLinesAndWritesNothing)
 {
     identifyOn(1);
     receive({0xFF, 0x05, 0x00, 0x00});
-    clock.advance(4);
+    clock.advance(4ms);
     EXPECT_TRUE(view.events.isEmpty()) << "the block waits 5 ms first";
-    clock.advance(1);
+    clock.advance(1ms);
     EXPECT_TRUE(line.blocks.isEmpty());
     EXPECT_EQ(view.events,
               (QStringList{u"log:Sending New Image...\r\n"_s, u"log:Sending Complete !\r\n\r\n"_s,
@@ -142,10 +143,10 @@ TEST_F(LinkTest, EveryImageRequestSendsTheCurrentBlock)
     identifyOn(1);
     link.setUploadRaster(QByteArray(32768, '\x01'));
     receive({0xFF, 0x05, 0x00, 0x00});
-    clock.advance(5);
+    clock.advance(5ms);
     link.setUploadRaster(QByteArray(32768, '\x02'));
     receive({0xFF, 0x05, 0x00, 0x00});
-    clock.advance(5);
+    clock.advance(5ms);
     ASSERT_EQ(line.blocks.size(), 2);
     EXPECT_EQ(line.blocks[0], QByteArray(32768, '\x01'));
     EXPECT_EQ(line.blocks[1], QByteArray(32768, '\x02'));
@@ -158,7 +159,7 @@ TEST_F(LinkTest, CompleteIsLoggedOnlyWhenTheBlockHasGoneOut)
     line.blocksDrainAtOnce = false;
     link.setUploadRaster(QByteArray(32768, '\0'));
     receive({0xFF, 0x05, 0x00, 0x00});
-    clock.advance(5);
+    clock.advance(5ms);
     EXPECT_EQ(view.log, u"Sending New Image...\r\n"_s);
     receive({0xFF, 0x03, 0x00, 0x02});  // frames keep flowing meanwhile
     line.finishBlock(true);
@@ -172,7 +173,7 @@ TEST_F(LinkTest, ABrokenUploadIsNotReportedAsComplete)
     line.blocksDrainAtOnce = false;
     link.setUploadRaster(QByteArray(32768, '\0'));
     receive({0xFF, 0x05, 0x00, 0x00});
-    clock.advance(5);
+    clock.advance(5ms);
     line.finishBlock(false);
     EXPECT_FALSE(view.log.contains(u"Sending Complete"_s));
     EXPECT_TRUE(view.log.endsWith(u"Sending Failed !\r\n\r\n"_s));
@@ -182,12 +183,12 @@ TEST_F(LinkTest, ABrokenUploadIsNotReportedAsComplete)
 TEST_F(LinkTest, BytesArrivingWhileABoxIsOpenWaitForTheFrameThatOpenedIt)
 {
     line.openable = {1};
-    link.StartConnect();
+    link.startConnect();
     std::array<std::uint8_t, 10> frameSeenInBox{};
     view.onMessage = [&](const QString &) {
         // The nested event loop of a modal box delivers more bytes.
         line.deliver(bytes({0xFF, 0x08, 0x00, 0x07}));
-        frameSeenInBox = link.receiver().RxFrame();
+        frameSeenInBox = link.receiver().rxFrame();
     };
     receive({0xFF, 0x02, 0x03, 0x00});
     EXPECT_EQ(frameSeenInBox[1], 0x02) << "RxFrame changed under the open box";
@@ -201,8 +202,8 @@ TEST_F(LinkTest, RandomStreamsNeverBreakFrameAssembly)
     QByteArray noise;
     for (int i = 0; i < 200000; ++i) noise.append(static_cast<char>(byte(rng)));
     line.deliver(noise);
-    EXPECT_LE(link.receiver().RxCount(), 3);
-    EXPECT_EQ(link.receiver().RxFrameReady(), 0);
+    EXPECT_LE(link.receiver().rxCount(), 3);
+    EXPECT_EQ(link.receiver().rxFrameReady(), 0);
     // A clean frame after the noise is understood.
     view.events.clear();
     receive({0xFF, 0x08, 0x00, 0x2A});
@@ -212,7 +213,7 @@ TEST_F(LinkTest, RandomStreamsNeverBreakFrameAssembly)
 TEST_F(LinkTest, AFloodDuringAnOpenBoxStaysBounded)
 {
     line.openable = {1};
-    link.StartConnect();
+    link.startConnect();
     view.onMessage = [&](const QString &) {
         for (int i = 0; i < 64; ++i) line.deliver(QByteArray(64 * 1024, '\x11'));
         EXPECT_LE(link.pendingBytes(), 256u * 1024u);
@@ -227,18 +228,18 @@ TEST_F(LinkTest, AStormOfImageRequestsKeepsOneBlockInFlight)
     line.blocksDrainAtOnce = false;
     link.setUploadRaster(QByteArray(32768, '\x05'));
     receive({0xFF, 0x05, 0x00, 0x00});
-    clock.advance(5);
+    clock.advance(5ms);
     QByteArray storm;
     for (int i = 0; i < 10000; ++i) storm += bytes({0xFF, 0x05, 0x00, 0x00});
     line.deliver(storm);
-    clock.advance(100);
+    clock.advance(100ms);
     EXPECT_EQ(line.blocks.size(), 1) << "no second block while the first drains";
     EXPECT_EQ(view.log.count(u"Image requests ignored"_s), 1);
     line.finishBlock(true);
-    clock.advance(5);
+    clock.advance(5ms);
     ASSERT_EQ(line.blocks.size(), 2) << "the machine that asked again gets one more block";
     line.finishBlock(true);
-    clock.advance(100);
+    clock.advance(100ms);
     EXPECT_EQ(line.blocks.size(), 2);
     EXPECT_EQ(view.log.count(u"Sending Complete !"_s), 2);
 }
@@ -246,7 +247,7 @@ TEST_F(LinkTest, AStormOfImageRequestsKeepsOneBlockInFlight)
 TEST_F(LinkTest, SameBoxIsNeverStackedByFramesThatCameWhileItWasOpen)
 {
     line.openable = {1};
-    link.StartConnect();
+    link.startConnect();
     int boxes = 0;
     view.onMessage = [&](const QString &) {
         ++boxes;
@@ -276,7 +277,7 @@ TEST_F(LinkTest, PresenceCheckNoticesAClosedPortWhoseNodeCameBack)
     identifyOn(1);
     portList.names = u"COM1A"_s;
     line.close();  // closed under the link without a word, node still listed
-    clock.advance(1000);
+    clock.advance(1000ms);
     EXPECT_TRUE(view.log.contains(u">>>Connection BREAK !<<<"_s));
 }
 
@@ -284,9 +285,9 @@ TEST_F(LinkTest, AfterBreakTheClosedPortIsTheOperatorsChoice)
 {
     identifyOn(1);
     portList.names = u"COM1A"_s;
-    link.Disconnect();
-    clock.advance(3000);
-    link.StartCarving();
+    link.disconnectMachine();
+    clock.advance(3000ms);
+    link.startCarving();
     EXPECT_FALSE(view.log.contains(u"BREAK"_s));
     EXPECT_TRUE(view.log.endsWith(u"Not sent, no machine connected: Start carving\r\n"_s));
 }
@@ -295,7 +296,7 @@ TEST_F(LinkTest, AFailedWriteOnALiveLinkBreaksIt)
 {
     identifyOn(1);
     line.failWrites = true;
-    link.StartCarving();
+    link.startCarving();
     EXPECT_TRUE(view.log.startsWith(u">>>Connection BREAK !<<<\r\n"_s));
     EXPECT_TRUE(view.log.endsWith(u"Not sent, no machine connected: Start carving\r\n"_s));
 }

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+using namespace std::chrono_literals;
 using namespace tavro::platform;
 
 namespace {
@@ -18,25 +19,25 @@ TEST(ManualClock, IntervalRules)
     int ticks = 0;
     timer->onTick([&] { ++ticks; });
 
-    timer->setInterval(1000);
-    clock.advance(600);
-    timer->setInterval(1000);  // same interval: the running period is kept
-    clock.advance(400);
+    timer->setInterval(1000ms);
+    clock.advance(600ms);
+    timer->setInterval(1000ms);  // same interval: the running period is kept
+    clock.advance(400ms);
     EXPECT_EQ(ticks, 1);
 
-    clock.advance(600);
-    timer->setInterval(2000);  // another interval restarts the count
-    clock.advance(1999);
+    clock.advance(600ms);
+    timer->setInterval(2000ms);  // another interval restarts the count
+    clock.advance(1999ms);
     EXPECT_EQ(ticks, 1);
-    clock.advance(1);
+    clock.advance(1ms);
     EXPECT_EQ(ticks, 2);
 
-    timer->setInterval(0);
-    clock.advance(10000);
+    timer->setInterval(0ms);
+    clock.advance(10000ms);
     EXPECT_EQ(ticks, 2);
     EXPECT_FALSE(timer->isRunning());
-    timer->setInterval(-5);
-    EXPECT_EQ(timer->interval(), 0);
+    timer->setInterval(-5ms);
+    EXPECT_EQ(timer->interval(), 0ms);
 }
 
 TEST(ManualClock, DueTicksFireInTimeOrderAndMayRearmEachOther)
@@ -46,14 +47,14 @@ TEST(ManualClock, DueTicksFireInTimeOrderAndMayRearmEachOther)
     auto b = clock.createTimer();
     QStringList order;
     a->onTick([&] {
-        order << QStringLiteral("a%1").arg(clock.now());
+        order << QStringLiteral("a%1").arg(clock.now().count());
         a->stop();
-        b->setInterval(300);
+        b->setInterval(300ms);
     });
-    b->onTick([&] { order << QStringLiteral("b%1").arg(clock.now()); });
-    a->setInterval(500);
-    b->setInterval(2000);
-    clock.advance(1200);
+    b->onTick([&] { order << QStringLiteral("b%1").arg(clock.now().count()); });
+    a->setInterval(500ms);
+    b->setInterval(2000ms);
+    clock.advance(1200ms);
     EXPECT_EQ(order, (QStringList{QStringLiteral("a500"), QStringLiteral("b800"),
                                   QStringLiteral("b1100")}));
 }
@@ -61,10 +62,10 @@ TEST(ManualClock, DueTicksFireInTimeOrderAndMayRearmEachOther)
 TEST(ManualClock, PausesAreRecordedAndMoveTime)
 {
     ManualClock clock;
-    clock.pause(50);
-    clock.pause(5);
-    EXPECT_EQ(clock.pauses(), (std::vector<int>{50, 5}));
-    EXPECT_EQ(clock.now(), 55);
+    clock.pause(50ms);
+    clock.pause(5ms);
+    EXPECT_EQ(clock.pauses(), (std::vector<std::chrono::milliseconds>{50ms, 5ms}));
+    EXPECT_EQ(clock.now(), 55ms);
 }
 
 TEST(QtClock, FollowsTheSameRules)
@@ -73,8 +74,8 @@ TEST(QtClock, FollowsTheSameRules)
     auto timer = clock.createTimer();
     int ticks = 0;
     timer->onTick([&] { ++ticks; });
-    timer->setInterval(10);
-    EXPECT_EQ(timer->interval(), 10);
+    timer->setInterval(10ms);
+    EXPECT_EQ(timer->interval(), 10ms);
     EXPECT_TRUE(QTest::qWaitFor([&] { return ticks >= 2; }, 5000));
     timer->stop();
     const int stoppedAt = ticks;

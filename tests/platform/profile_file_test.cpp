@@ -43,8 +43,8 @@ TEST_F(ProfileFileTest, MissingFileSectionOrKeyGivesTheDefault)
     put("[MainWindow]\r\nLanguage=1\r\nNoEquals\r\n; Size=9\r\n");
     const struct {
         QString section, key;
-    } cases[] = {{u"Front"_s, u"Name"_s},     {u"MainWindow"_s, u"Size"_s},
-                 {u"MainWindow"_s, u""_s},    {u""_s, u"Language"_s},
+    } cases[] = {{u"Front"_s, u"Name"_s},          {u"MainWindow"_s, u"Size"_s},
+                 {u"MainWindow"_s, u""_s},         {u""_s, u"Language"_s},
                  {u"MainWindow"_s, u"NoEquals"_s}, {u"MainWindow"_s, u"; Size"_s}};
     for (const auto &c : cases)
         EXPECT_EQ(file.read(c.section, c.key, u"dflt"_s), u"dflt"_s) << c.key.toStdString();
@@ -66,12 +66,12 @@ TEST_F(ProfileFileTest, ValuesAreTrimmedAndUnquotedButNeverInterpreted)
         const char *line;
         QString value;
     } cases[] = {
-        {"Language=2.7", u"2.7"_s},   {"Language=abc", u"abc"_s},
-        {"Language=-3", u"-3"_s},     {"Language=  9 ", u"9"_s},
+        {"Language=2.7", u"2.7"_s},       {"Language=abc", u"abc"_s},
+        {"Language=-3", u"-3"_s},         {"Language=  9 ", u"9"_s},
         {"Language=\"  9 \"", u"  9 "_s}, {"Language='x'", u"x"_s},
-        {"Language=\"x", u"\"x"_s},   {"Language=\"x'", u"\"x'"_s},
-        {"Language=a=b", u"a=b"_s},   {"Language=", u""_s},
-        {"Language=\"\"", u""_s},     {"Language=; not a comment", u"; not a comment"_s},
+        {"Language=\"x", u"\"x"_s},       {"Language=\"x'", u"\"x'"_s},
+        {"Language=a=b", u"a=b"_s},       {"Language=", u""_s},
+        {"Language=\"\"", u""_s},         {"Language=; not a comment", u"; not a comment"_s},
     };
     for (const auto &c : cases) {
         put("[MainWindow]\r\n" + QByteArray(c.line) + "\r\n");
@@ -94,8 +94,9 @@ TEST_F(ProfileFileTest, EveryLineEndCountsAndTheFirstDuplicateWins)
 
 TEST_F(ProfileFileTest, WriteChangesThatLineOnlyAndKeepsItsKeySpelling)
 {
-    const QByteArray before = "; written by hand\n[Front]\nName=Arial\n odd line \r\n\r\n"
-                              "[MainWindow]\n  language = 1 \n[Other]\r\nLanguage=8\r\n\xff\xfe";
+    const QByteArray before =
+        "; written by hand\n[Front]\nName=Arial\n odd line \r\n\r\n"
+        "[MainWindow]\n  language = 1 \n[Other]\r\nLanguage=8\r\n\xff\xfe";
     put(before);
     ASSERT_TRUE(file.write(u"MAINWINDOW"_s, u"Language"_s, u"4"_s));
     QByteArray expected = before;
@@ -140,13 +141,14 @@ TEST_F(ProfileFileTest, MissingSectionIsAppendedAndMissingFileCreated)
 TEST_F(ProfileFileTest, FontKeysLandInOrderNextToTheLanguage)
 {
     ASSERT_TRUE(file.write(u"MainWindow"_s, u"Language"_s, u"2"_s));
-    const QString keys[] = {u"Name"_s, u"Size"_s, u"Bold"_s, u"Tilt"_s, u"Strikethrough"_s,
-                            u"Underline"_s};
+    const QString keys[] = {u"Name"_s, u"Size"_s,          u"Bold"_s,
+                            u"Tilt"_s, u"Strikethrough"_s, u"Underline"_s};
     const QString values[] = {u"微软雅黑"_s, u"24"_s, u"1"_s, u"0"_s, u"0"_s, u"0"_s};
     for (int i = 0; i < 6; ++i) ASSERT_TRUE(file.write(u"Front"_s, keys[i], values[i]));
-    EXPECT_EQ(contents(), "[MainWindow]\r\nLanguage=2\r\n[Front]\r\nName=" + u"微软雅黑"_s.toUtf8() +
-                              "\r\nSize=24\r\nBold=1\r\nTilt=0\r\nStrikethrough=0\r\n"
-                              "Underline=0\r\n");
+    EXPECT_EQ(contents(),
+              "[MainWindow]\r\nLanguage=2\r\n[Front]\r\nName=" + u"微软雅黑"_s.toUtf8() +
+                  "\r\nSize=24\r\nBold=1\r\nTilt=0\r\nStrikethrough=0\r\n"
+                  "Underline=0\r\n");
     for (int i = 0; i < 6; ++i) EXPECT_EQ(file.read(u"front"_s, keys[i], u"-"_s), values[i]);
     ASSERT_TRUE(file.write(u"字体"_s, u"名称"_s, u"宋体"_s));
     EXPECT_EQ(file.read(u"字体"_s, u"名称"_s, u"-"_s), u"宋体"_s);
@@ -154,8 +156,8 @@ TEST_F(ProfileFileTest, FontKeysLandInOrderNextToTheLanguage)
 
 TEST_F(ProfileFileTest, ValuesThatReadingWouldAlterRoundTripExactly)
 {
-    const QString values[] = {u""_s,    u"  9 "_s,  u"\"x\""_s, u"'y'"_s,
-                              u"\t"_s,  u"a\"b"_s,  u"\""_s,    u"Times New Roman"_s};
+    const QString values[] = {u""_s,   u"  9 "_s, u"\"x\""_s, u"'y'"_s,
+                              u"\t"_s, u"a\"b"_s, u"\""_s,    u"Times New Roman"_s};
     for (const auto &v : values) {
         ASSERT_TRUE(file.write(u"S"_s, u"k"_s, v)) << v.toStdString();
         EXPECT_EQ(file.read(u"S"_s, u"k"_s, u"dflt"_s), v) << v.toStdString();
@@ -169,10 +171,10 @@ TEST_F(ProfileFileTest, WritesThatWouldNotReadBackAreRefusedAndChangeNothing)
     const struct {
         QString section, key, value;
     } cases[] = {
-        {u""_s, u"k"_s, u"v"_s},        {u"S"_s, u" \t"_s, u"v"_s},
-        {u"S"_s, u"a=b"_s, u"v"_s},     {u"S"_s, u";k"_s, u"v"_s},
-        {u"S"_s, u"[k]"_s, u"v"_s},     {u"S"_s, u"k"_s, u"2\r\n[S]\r\nk=3"_s},
-        {u"S"_s, u"k"_s, u"2\r"_s},     {u"S\n[T]"_s, u"k"_s, u"v"_s},
+        {u""_s, u"k"_s, u"v"_s},    {u"S"_s, u" \t"_s, u"v"_s},
+        {u"S"_s, u"a=b"_s, u"v"_s}, {u"S"_s, u";k"_s, u"v"_s},
+        {u"S"_s, u"[k]"_s, u"v"_s}, {u"S"_s, u"k"_s, u"2\r\n[S]\r\nk=3"_s},
+        {u"S"_s, u"k"_s, u"2\r"_s}, {u"S\n[T]"_s, u"k"_s, u"v"_s},
     };
     for (const auto &c : cases) {
         EXPECT_FALSE(file.write(c.section, c.key, c.value))
@@ -209,7 +211,9 @@ TEST_F(ProfileFileTest, GarbageBytesAreKeptAndNeverMisread)
     EXPECT_TRUE(contents().startsWith(garbage));
     EXPECT_EQ(file.read(u"Front"_s, u"Name"_s, u"Arial"_s), u"Noto"_s);
 
-    const QByteArray broken = "[Front]\r\nName=\xff\xfe" "AB\xc3\r\n[\xc3\x28]\r\nSize=9\r\n";
+    const QByteArray broken =
+        "[Front]\r\nName=\xff\xfe"
+        "AB\xc3\r\n[\xc3\x28]\r\nSize=9\r\n";
     put(broken);
     EXPECT_TRUE(file.read(u"Front"_s, u"Name"_s, u"-"_s).contains(u"AB"_s));
     ASSERT_TRUE(file.write(u"Front"_s, u"Size"_s, u"10"_s));
@@ -276,8 +280,8 @@ TEST(SettingsFolder, TavroHomeThenXdgConfigThenHome)
         qputenv("TAVRO_HOME", c.tavroHome);
         qputenv("XDG_CONFIG_HOME", c.xdgConfig);
         qputenv("HOME", c.home);
-        EXPECT_EQ(SettingsFolder(), c.folder) << c.tavroHome << c.xdgConfig;
-        EXPECT_EQ(SettingsFilePath(), c.folder + u"/Config.ini"_s);
+        EXPECT_EQ(settingsFolder(), c.folder) << c.tavroHome << c.xdgConfig;
+        EXPECT_EQ(settingsFilePath(), c.folder + u"/Config.ini"_s);
     }
 }
 
@@ -287,15 +291,15 @@ TEST(SettingsFolder, EnsureCreatesParentsAndFailsBelowAFile)
     QTemporaryDir dir;
     const QString nested = dir.filePath(u"a/b/Tavro"_s);
     qputenv("TAVRO_HOME", nested.toLocal8Bit());
-    EXPECT_TRUE(EnsureSettingsFolder());
+    EXPECT_TRUE(ensureSettingsFolder());
     EXPECT_TRUE(QFileInfo(nested).isDir());
-    EXPECT_TRUE(EnsureSettingsFolder());
+    EXPECT_TRUE(ensureSettingsFolder());
 
     QFile blocker(dir.filePath(u"file"_s));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     qputenv("TAVRO_HOME", (blocker.fileName() + u"/Tavro"_s).toLocal8Bit());
-    EXPECT_FALSE(EnsureSettingsFolder());
+    EXPECT_FALSE(ensureSettingsFolder());
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include <QTest>
 
+using namespace std::chrono_literals;
 using namespace tavro;
 using namespace tavro::test;
 
@@ -48,13 +49,13 @@ TEST_F(JobControlsTest, StartLocksTheLocationControlsAndCountsOnAfterAPause)
     EXPECT_FALSE(unit<QAbstractButton>(u"单选框到中心"_s)->isChecked());
     EXPECT_EQ(runTime(), u"00:00"_s);
 
-    clock.advance(65000);
+    clock.advance(65000ms);
     EXPECT_EQ(runTime(), u" 01:05"_s);
     click(u"按钮暂停"_s);
-    clock.advance(5000);
+    clock.advance(5000ms);
     EXPECT_EQ(runTime(), u" 01:05"_s);
     click(u"按钮开始"_s);
-    clock.advance(1000);
+    clock.advance(1000ms);
     EXPECT_EQ(runTime(), u" 01:06"_s);
     EXPECT_TRUE(window().log().content().endsWith(
         u"Start carving\r\n\r\nEngraving Pause !\r\n\r\nStart carving\r\n\r\n"_s));
@@ -62,18 +63,18 @@ TEST_F(JobControlsTest, StartLocksTheLocationControlsAndCountsOnAfterAPause)
 
 TEST_F(JobControlsTest, RunClockFormat)
 {
-    EXPECT_EQ(job::JobControls::RunTimeText(7), u" 00:07"_s);
-    EXPECT_EQ(job::JobControls::RunTimeText(754), u" 12:34"_s);
-    EXPECT_EQ(job::JobControls::RunTimeText(6000), u" 100:00"_s);
+    EXPECT_EQ(job::JobControls::runTimeText(7), u" 00:07"_s);
+    EXPECT_EQ(job::JobControls::runTimeText(754), u" 12:34"_s);
+    EXPECT_EQ(job::JobControls::runTimeText(6000), u" 100:00"_s);
 }
 
 TEST_F(JobControlsTest, RecarveResetsAndKeepsARunningRhythm)
 {
     click(u"按钮开始"_s);
-    clock.advance(1500);
+    clock.advance(1500ms);
     click(u"按钮重刻"_s);
     EXPECT_EQ(runTime(), u"00:00"_s);
-    clock.advance(500);
+    clock.advance(500ms);
     EXPECT_EQ(runTime(), u" 00:01"_s) << "the running clock was not restarted";
     EXPECT_EQ(line.writes.last(), bytes({0xFF, 1, 3, 0}));
 }
@@ -81,9 +82,9 @@ TEST_F(JobControlsTest, RecarveResetsAndKeepsARunningRhythm)
 TEST_F(JobControlsTest, CarveDoneStopsTheClockAndFreesTheLocationControls)
 {
     click(u"按钮开始"_s);
-    clock.advance(3000);
+    clock.advance(3000ms);
     line.deliver(bytes({0xFF, 0x06, 0x00, 0x00}));
-    clock.advance(3000);
+    clock.advance(3000ms);
     EXPECT_EQ(runTime(), u" 00:03"_s);
     EXPECT_EQ(enabledMachineControls(), AllMachineControls);
     EXPECT_TRUE(window().log().content().endsWith(u"Carved finish !\r\n"_s));
@@ -94,15 +95,15 @@ TEST_F(JobControlsTest, RestartResetsEverything)
     line.deliver(bytes({0xFF, 0x04, 0x01, 0x2C, 0xFF, 0x03, 0x02, 0x32}));
     EXPECT_EQ(caption(u"编辑框x"_s), u"250"_s);
     EXPECT_EQ(caption(u"编辑框y"_s), u"144"_s);
-    EXPECT_EQ(window().board().Snapshot().pixel(249, 144), qRgb(255, 0, 0));
+    EXPECT_EQ(window().board().snapshot().pixel(249, 144), qRgb(255, 0, 0));
     click(u"按钮开始"_s);
-    clock.advance(2000);
-    program->jobs().controls().DisableMachineControls();
+    clock.advance(2000ms);
+    program->jobs().controls().disableMachineControls();
     window().findChild<QWidget *>(u"按钮重启"_s)->setEnabled(true);
     click(u"按钮重启"_s);
     EXPECT_EQ(line.writes.last(), bytes({0xFF, 4, 1, 0}));
     EXPECT_EQ(runTime(), u"00:00"_s);
-    clock.advance(5000);
+    clock.advance(5000ms);
     EXPECT_EQ(runTime(), u"00:00"_s);
     EXPECT_EQ(caption(u"编辑框x"_s), u"000"_s);
     EXPECT_EQ(caption(u"编辑框y"_s), u"000"_s);
@@ -194,8 +195,8 @@ TEST_F(JobControlsTest, AFloodOfNumberReportsKeepsTheLogBounded)
     line.deliver(flood);
     const shell::MessageLog &log = window().log();
     EXPECT_LE(log.lineCount(), shell::MessageLog::MaxLines + shell::MessageLog::TrimLines);
-    EXPECT_TRUE(log.content().startsWith(shell::MessageLog::DroppedNote()));
-    EXPECT_EQ(log.content().count(shell::MessageLog::DroppedNote()), 1) << "said once";
+    EXPECT_TRUE(log.content().startsWith(shell::MessageLog::droppedNote()));
+    EXPECT_EQ(log.content().count(shell::MessageLog::droppedNote()), 1) << "said once";
     EXPECT_TRUE(log.content().endsWith(u"\r\n4998\r\n4999\r\n"_s)) << "the newest lines are kept";
     auto *box = unit<QPlainTextEdit>(u"编辑框1"_s);
     EXPECT_LE(box->document()->blockCount(),

@@ -20,15 +20,23 @@ TEST_F(LanguageTest, CaptionsExactlyAsTheOperatorSeesThem)
         const char16_t *unit;
         const char16_t *caption;
     } cells[] = {
-        {0, u"按钮快退", u"      Fast      Backward"}, {0, u"按钮缩小", u"  Zoom  Out"},
-        {0, u"按钮清除", u"Clear "},                   {0, u"标签时间", u"Run time:"},
-        {1, u"按钮发送数据", u"发送数据到雕刻机"},     {1, u"标签灼烧时间", u"灼烧时间："},
-        {2, u"按钮缩小", u"回してズームアウト"},       {2, u"单选框文字", u"位置決め"},
-        {3, u"分组框预览", u"Aper?u"},                 {3, u"按钮重刻", u"Sculpter de nouveau "},
+        {0, u"按钮快退", u"      Fast      Backward"},
+        {0, u"按钮缩小", u"  Zoom  Out"},
+        {0, u"按钮清除", u"Clear "},
+        {0, u"标签时间", u"Run time:"},
+        {1, u"按钮发送数据", u"发送数据到雕刻机"},
+        {1, u"标签灼烧时间", u"灼烧时间："},
+        {2, u"按钮缩小", u"回してズームアウト"},
+        {2, u"单选框文字", u"位置決め"},
+        {3, u"分组框预览", u"Aper?u"},
+        {3, u"按钮重刻", u"Sculpter de nouveau "},
         {3, u"分组框进度", u"Contr?ler le processus de sculpter "},
-        {3, u"按钮暂停", u"Pause"},                    {4, u"按钮下", u"Giù"},
-        {4, u"按钮上", u"SU"},                         {5, u"按钮下", u"GiWeiterù"},
-        {5, u"单选框点定位", u"Point Positioning"},    {5, u"按钮字体", u"Font"},
+        {3, u"按钮暂停", u"Pause"},
+        {4, u"按钮下", u"Giù"},
+        {4, u"按钮上", u"SU"},
+        {5, u"按钮下", u"GiWeiterù"},
+        {5, u"单选框点定位", u"Point Positioning"},
+        {5, u"按钮字体", u"Font"},
         {5, u"按钮关机", u"Stilllegung"},
     };
     for (const auto &cell : cells) {
@@ -56,22 +64,22 @@ TEST_F(LanguageTest, EveryChangeWipesTheBoardAndIsStored)
     for (int language = 0; language < 6; ++language) {
         choose(language);
         EXPECT_EQ(storedLanguage(), QString::number(language));
-        hints[language] = window().board().Snapshot();
+        hints[language] = window().board().snapshot();
     }
     for (int a = 0; a < 6; ++a)
         for (int b = a + 1; b < 6; ++b) EXPECT_NE(hints[a], hints[b]) << a << " " << b;
 
-    window().board().Clear();
-    window().board().DrawPoint(5, 5, qRgb(0, 0, 0));
+    window().board().clear();
+    window().board().drawPoint(5, 5, qRgb(0, 0, 0));
     choose(1);
-    EXPECT_EQ(window().board().Snapshot(), hints[1]) << "the hint alone, nothing drawn before";
+    EXPECT_EQ(window().board().snapshot(), hints[1]) << "the hint alone, nothing drawn before";
 }
 
 TEST_F(LanguageTest, HintsAreWhiteBoardsWithOneLineOfText)
 {
     for (int language = 0; language < 6; ++language) {
         choose(language);
-        const QImage board = window().board().Snapshot();
+        const QImage board = window().board().snapshot();
         ASSERT_EQ(board.size(), QSize(512, 512));
         EXPECT_EQ(board.pixel(0, 0), qRgb(255, 255, 255));
         EXPECT_EQ(board.pixel(511, 511), qRgb(255, 255, 255));

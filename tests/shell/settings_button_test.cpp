@@ -50,7 +50,7 @@ TEST_F(SettingsButtonTest, WhichWindowOpens)
 
 TEST_F(SettingsButtonTest, DisabledButtonOpensNeither)
 {
-    program->jobs().controls().DisableMachineControls();
+    program->jobs().controls().disableMachineControls();
     EXPECT_TRUE(releaseWith(Qt::ControlModifier).isEmpty());
     EXPECT_TRUE(releaseWith(Qt::NoModifier).isEmpty());
 }

@@ -68,8 +68,8 @@ protected:
     RecordingView view;
     platform::ManualClock clock;
     link::EngraverLink link{line, clock, view, [] { return link::PortList{}; }};
-    shell::SettingsWindow window{[this] { link.ReverseMotorX(); },
-                                 [this] { link.ReverseMotorY(); }};
+    shell::SettingsWindow window{[this] { link.reverseMotorX(); },
+                                 [this] { link.reverseMotorY(); }};
     bool connected = GetParam();
 
     SettingsWithLink() { view.follow(link); }
@@ -129,7 +129,7 @@ TEST(SettingsWindow, LeftReleaseOnTheSiteLabelOpensTheSite)
 
 TEST(SettingsWindow, TheHostNameIsShownWholeAndAllOfItIsClickable)
 {
-    shell::InstallFontSubstitutions();
+    shell::installFontSubstitutions();
     shell::SettingsWindow window({}, {});
     auto *site = unit<QLabel>(window, u"标签6"_s);
     auto *about = unit<QGroupBox>(window, u"分组框4"_s);
@@ -157,17 +157,17 @@ QByteArray format(const QByteArray &file)
 
 TEST(HelpPictures, AreNineDistinctFilesOf500By500InTheirFormats)
 {
-    QList<QByteArray> pictures = {shell::HelpWindow::HelpStartPicture()};
+    QList<QByteArray> pictures = {shell::HelpWindow::helpStartPicture()};
     for (int n = 1; n <= shell::HelpWindow::QuestionCount; ++n)
-        pictures << shell::HelpWindow::AnswerPicture(n);
+        pictures << shell::HelpWindow::answerPicture(n);
     for (int i = 0; i < pictures.size(); ++i) {
         SCOPED_TRACE(i);
         EXPECT_EQ(QImage::fromData(pictures[i]).size(), QSize(500, 500));
         EXPECT_EQ(format(pictures[i]), (i >= 1 && i <= 4) ? "jpeg" : "png");
         for (int j = 0; j < i; ++j) EXPECT_NE(pictures[i], pictures[j]) << "same as " << j;
     }
-    EXPECT_TRUE(shell::HelpWindow::AnswerPicture(0).isEmpty());
-    EXPECT_TRUE(shell::HelpWindow::AnswerPicture(9).isEmpty());
+    EXPECT_TRUE(shell::HelpWindow::answerPicture(0).isEmpty());
+    EXPECT_TRUE(shell::HelpWindow::answerPicture(9).isEmpty());
 }
 
 class HelpWindowTest : public ::testing::Test {
@@ -234,7 +234,7 @@ const Box Failure{u"安装失败，请关闭本软件，然后右键选择 以�
 
 TEST_F(HelpWindowTest, OpensOnTheStartPictureAtItsNaturalSize)
 {
-    EXPECT_EQ(window.pictureData(), shell::HelpWindow::HelpStartPicture());
+    EXPECT_EQ(window.pictureData(), shell::HelpWindow::helpStartPicture());
     EXPECT_EQ(unit<QLabel>(window, u"图片框1"_s)->pixmap().size(), QSize(500, 500));
 }
 
@@ -242,21 +242,21 @@ TEST_F(HelpWindowTest, EachQuestionShowsItsAnswerAndAgainOnASecondRelease)
 {
     for (int n = 1; n <= shell::HelpWindow::QuestionCount; ++n) {
         release(n);
-        EXPECT_EQ(window.pictureData(), shell::HelpWindow::AnswerPicture(n)) << n;
+        EXPECT_EQ(window.pictureData(), shell::HelpWindow::answerPicture(n)) << n;
     }
     release(3);
     release(3);
-    EXPECT_EQ(window.pictureData(), shell::HelpWindow::AnswerPicture(3));
+    EXPECT_EQ(window.pictureData(), shell::HelpWindow::answerPicture(3));
     release(5, Qt::RightButton);
-    EXPECT_EQ(window.pictureData(), shell::HelpWindow::AnswerPicture(3)) << "left button only";
+    EXPECT_EQ(window.pictureData(), shell::HelpWindow::answerPicture(3)) << "left button only";
     QTest::mouseRelease(unit(window, u"分组框1"_s), Qt::LeftButton);
-    EXPECT_EQ(window.pictureData(), shell::HelpWindow::AnswerPicture(3));
+    EXPECT_EQ(window.pictureData(), shell::HelpWindow::answerPicture(3));
     EXPECT_TRUE(boxes.isEmpty());
 }
 
 TEST(HelpWindowLayout, EveryQuestionIsShownWhole)
 {
-    shell::InstallFontSubstitutions();
+    shell::installFontSubstitutions();
     shell::HelpWindow window;
     for (int n = 1; n <= shell::HelpWindow::QuestionCount; ++n) {
         const auto *label = unit<QLabel>(window, u"标签%1"_s.arg(n));
@@ -288,7 +288,7 @@ TEST_F(HelpWindowTest, AnswerOneExplainsThenRunsTheInstallerWithTheWindowAlive)
     bool enabledDuringWait = true;
     QTimer::singleShot(0, &window, [&] {
         enabledDuringWait = window.isEnabled();
-        window.InstallDriverFromHelp();  // no second installer while one runs
+        window.installDriverFromHelp();  // no second installer while one runs
         QFile go(path(u"go"_s));
         EXPECT_TRUE(go.open(QIODevice::WriteOnly));
     });
@@ -299,7 +299,7 @@ TEST_F(HelpWindowTest, AnswerOneExplainsThenRunsTheInstallerWithTheWindowAlive)
     EXPECT_FALSE(enabledDuringWait);
     EXPECT_TRUE(window.isEnabled());
     EXPECT_FALSE(window.isInstalling());
-    EXPECT_EQ(window.pictureData(), shell::HelpWindow::AnswerPicture(1));
+    EXPECT_EQ(window.pictureData(), shell::HelpWindow::answerPicture(1));
 }
 
 class HelpWindowBrokenInstaller : public HelpWindowTest,
@@ -314,11 +314,11 @@ TEST_P(HelpWindowBrokenInstaller, ShowsTheFailureBoxAndStaysUsable)
         useInstaller(path(u"installer"_s));
     }
     release(1);
-    window.InstallDriverFromHelp();
+    window.installDriverFromHelp();
     EXPECT_EQ(boxes, (QList<Box>{Instruction, Failure}));
     EXPECT_TRUE(window.isEnabled());
     EXPECT_FALSE(exists(u"started"_s));
-    EXPECT_EQ(window.pictureData(), shell::HelpWindow::AnswerPicture(1));
+    EXPECT_EQ(window.pictureData(), shell::HelpWindow::answerPicture(1));
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, HelpWindowBrokenInstaller,
@@ -331,17 +331,17 @@ TEST_F(HelpWindowTest, TheScrollBarChangesNothing)
     bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
     bar->setValue(bar->maximum());
     QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, bar->height() - 4));
-    EXPECT_EQ(window.pictureData(), shell::HelpWindow::AnswerPicture(4));
+    EXPECT_EQ(window.pictureData(), shell::HelpWindow::answerPicture(4));
     EXPECT_TRUE(boxes.isEmpty());
 }
 
 TEST_F(HelpWindowTest, TheInstallerPathPrefersTheEnvironment)
 {
     useInstaller(u"/opt/elsewhere/grant-access"_s);
-    EXPECT_EQ(shell::HelpWindow::DriverInstallerPath(), u"/opt/elsewhere/grant-access"_s);
+    EXPECT_EQ(shell::HelpWindow::driverInstallerPath(), u"/opt/elsewhere/grant-access"_s);
     qunsetenv("TAVRO_SERIAL_ACCESS");
     // The test program has no installed layout beside it, so the build's script is chosen.
-    const QString fallback = shell::HelpWindow::DriverInstallerPath();
+    const QString fallback = shell::HelpWindow::driverInstallerPath();
     EXPECT_TRUE(QDir::isAbsolutePath(fallback));
     EXPECT_TRUE(fallback.endsWith(u"/libexec/tavro-serial-access"_s)) << fallback.toStdString();
 }
@@ -357,7 +357,7 @@ class OpensHelpTest : public ::testing::TestWithParam<ModifierCase> {};
 
 TEST_P(OpensHelpTest, OnlyCtrlAloneOpensHelp)
 {
-    EXPECT_EQ(shell::OpensHelp(GetParam().modifiers), GetParam().opens);
+    EXPECT_EQ(shell::opensHelp(GetParam().modifiers), GetParam().opens);
 }
 
 INSTANTIATE_TEST_SUITE_P(

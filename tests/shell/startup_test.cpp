@@ -28,8 +28,7 @@ TEST_F(ShellTest, FirstStartInAnEmptyFolder)
     EXPECT_EQ(font.family(), u"Arial"_s);
     EXPECT_EQ(font.pixelSize(), 96) << "72 points on the board's 96 dots per inch";
     EXPECT_FALSE(font.bold() || font.italic() || font.underline() || font.strikeOut());
-    EXPECT_EQ(platform::ProfileFile(configPath).read(u"Front"_s, u"Name"_s, u"unset"_s),
-              u"unset"_s)
+    EXPECT_EQ(platform::ProfileFile(configPath).read(u"Front"_s, u"Name"_s, u"unset"_s), u"unset"_s)
         << "nothing of the font is written at start-up";
 }
 
@@ -39,7 +38,7 @@ TEST_F(ShellTest, TheLogShowsItsLinesInOrderEvenWhenTheScanAlreadyConnected)
     startProgram();
     line.deliver(bytes({0xFF, 0x01, 0x0A, 0x00, 0xFF, 0x02, 0x02, 0x00}));
     EXPECT_EQ(window().log().content(),
-              shell::MessageLog::InitialContent() + u"Automatic Connecting...\r\n"_s +
+              shell::MessageLog::initialContent() + u"Automatic Connecting...\r\n"_s +
                   QString(22, u'>') + QString(13, u' ') + u"CONNECTED !"_s + QString(4, u' ') +
                   QString(22, u'<') + u"\r\nFirmware version : 2\r\n"_s);
     const QString shown = unit<QPlainTextEdit>(u"编辑框1"_s)->toPlainText();
@@ -54,7 +53,8 @@ struct StoredLanguage {
     const char16_t *startCaption;
 };
 
-class StoredLanguageTest : public ShellTest, public ::testing::WithParamInterface<StoredLanguage> {};
+class StoredLanguageTest : public ShellTest,
+                           public ::testing::WithParamInterface<StoredLanguage> {};
 
 TEST_P(StoredLanguageTest, SelectsClampsAndWritesBack)
 {
@@ -66,16 +66,16 @@ TEST_P(StoredLanguageTest, SelectsClampsAndWritesBack)
     EXPECT_EQ(caption(u"按钮开始"_s), QString::fromUtf16(c.startCaption));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    OddShapes, StoredLanguageTest,
-    ::testing::Values(StoredLanguage{u"2.7", 2, u"2", u"スタート"},
-                      StoredLanguage{u"abc", 0, u"0", u"Start"},
-                      StoredLanguage{u"9", 5, u"5", u"Beginnen"},
-                      StoredLanguage{u" 1", 1, u"1", u"开始"},
-                      StoredLanguage{u"4.9999999999999", 5, u"5", u"Beginnen"},
-                      StoredLanguage{u"-3", -1, u"-1", u"Start"},
-                      StoredLanguage{u"99999999999999999999", 5, u"5", u"Beginnen"}),
-    [](const auto &info) { return "Stored" + std::to_string(info.index); });
+INSTANTIATE_TEST_SUITE_P(OddShapes, StoredLanguageTest,
+                         ::testing::Values(StoredLanguage{u"2.7", 2, u"2", u"スタート"},
+                                           StoredLanguage{u"abc", 0, u"0", u"Start"},
+                                           StoredLanguage{u"9", 5, u"5", u"Beginnen"},
+                                           StoredLanguage{u" 1", 1, u"1", u"开始"},
+                                           StoredLanguage{u"4.9999999999999", 5, u"5", u"Beginnen"},
+                                           StoredLanguage{u"-3", -1, u"-1", u"Start"},
+                                           StoredLanguage{u"99999999999999999999", 5, u"5",
+                                                          u"Beginnen"}),
+                         [](const auto &info) { return "Stored" + std::to_string(info.index); });
 
 TEST_F(ShellTest, NoSelectionKeepsTheStoredLayoutCaptions)
 {
@@ -125,10 +125,10 @@ TEST_F(ShellTest, UnitsStartWhereTheLayoutPutsThem)
     const struct {
         const char16_t *name;
         QRect geometry;
-    } units[] = {{u"按钮连接", {24, 8, 80, 32}},      {u"按钮发送数据", {808, 8, 168, 56}},
-                 {u"编辑框1", {8, 16, 184, 288}},    {u"画板1", {8, 16, 514, 514}},
-                 {u"按钮快进", {152, 16, 64, 40}},   {u"滑块条1", {8, 608, 752, 40}},
-                 {u"按钮设置", {936, 608, 64, 32}},  {u"编辑框文字预览", {215, 447, 208, 40}}};
+    } units[] = {{u"按钮连接", {24, 8, 80, 32}},    {u"按钮发送数据", {808, 8, 168, 56}},
+                 {u"编辑框1", {8, 16, 184, 288}},   {u"画板1", {8, 16, 514, 514}},
+                 {u"按钮快进", {152, 16, 64, 40}},  {u"滑块条1", {8, 608, 752, 40}},
+                 {u"按钮设置", {936, 608, 64, 32}}, {u"编辑框文字预览", {215, 447, 208, 40}}};
     for (const auto &u : units)
         EXPECT_EQ(unit(QString::fromUtf16(u.name))->geometry(), u.geometry)
             << QString::fromUtf16(u.name).toStdString();
@@ -139,7 +139,7 @@ TEST_F(ShellTest, UnitsStartWhereTheLayoutPutsThem)
     EXPECT_EQ(unit(u"标签Logo"_s)->cursor().shape(), Qt::PointingHandCursor);
     EXPECT_EQ(unit<QSlider>(u"滑块条1"_s)->value(), 40);
     EXPECT_EQ(unit<QSlider>(u"滑块条1"_s)->pageStep(), 5);
-    EXPECT_EQ(window().board().Snapshot().size(), QSize(512, 512));
+    EXPECT_EQ(window().board().snapshot().size(), QSize(512, 512));
 }
 
 TEST(NumberText, LeadingNumberAndIntegerPart)
@@ -147,11 +147,11 @@ TEST(NumberText, LeadingNumberAndIntegerPart)
     const struct {
         const char16_t *text;
         int whole;
-    } cases[] = {{u"2.7", 2},   {u"abc", 0},   {u"-3", -3}, {u"  9 ", 9},
-                 {u"1e1", 10},  {u"-0.5", -1}, {u".5", 0},  {u"2.9999999999999", 3},
-                 {u"7abc", 7},  {u"", 0}};
+    } cases[] = {{u"2.7", 2},  {u"abc", 0},   {u"-3", -3}, {u"  9 ", 9},
+                 {u"1e1", 10}, {u"-0.5", -1}, {u".5", 0},  {u"2.9999999999999", 3},
+                 {u"7abc", 7}, {u"", 0}};
     for (const auto &c : cases)
-        EXPECT_EQ(shell::IntegerPart(shell::LeadingNumber(QString::fromUtf16(c.text))), c.whole)
+        EXPECT_EQ(shell::integerPart(shell::leadingNumber(QString::fromUtf16(c.text))), c.whole)
             << QString::fromUtf16(c.text).toStdString();
 }
 

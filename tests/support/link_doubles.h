@@ -60,7 +60,7 @@ public:
         blocks << block;
         if (blocksDrainAtOnce) emit blockWritten();
     }
-    void drain(int) override { ++drains; }
+    void drain(std::chrono::milliseconds) override { ++drains; }
     int drains = 0;
     void deliver(const QByteArray &bytes) { emit received(bytes); }
     void finishBlock(bool ok)
@@ -88,7 +88,7 @@ public:
     void follow(link::EngraverLink &link)
     {
         using L = link::EngraverLink;
-        connect(&link, &L::logText, this, [this](const QString &text) {
+        connect(&link, &L::textLogged, this, [this](const QString &text) {
             log += text;
             events << u"log:"_s + text;
         });
@@ -147,7 +147,7 @@ public:
     void follow(link::EngraverLink &link)
     {
         using L = link::EngraverLink;
-        connect(&link, &L::logText, this, [this] { ++logs; });
+        connect(&link, &L::textLogged, this, [this] { ++logs; });
         connect(&link, &L::tracePoint, this, [this] { ++points; });
         connect(&link, &L::positionX, this, [this] { ++fields; });
         connect(&link, &L::positionY, this, [this] { ++fields; });

@@ -54,12 +54,12 @@ protected:
             return boxAnswer;
         };
         window().quit = [this] { ++quits; };
-        program->OnMainWindowCreated();
+        program->onMainWindowCreated();
     }
     void identify(int port = 1)
     {
         line.openable = {port};
-        link().StartConnect();
+        link().startConnect();
         line.deliver(bytes({0xFF, 0x01, 0x0A, 0x00}));
         ports.names = u"COM%1A"_s.arg(port);
         line.writes.clear();

@@ -1,12 +1,13 @@
 // Clear, Reload, Zoom Out, Rotate and the remembered rendering, on the real board.
+#include "workspace/board_editor.h"
 #include "job/effect_board.h"
 #include "shell_fixture.h"
-#include "workspace/board_editor.h"
 #include "workspace/preview_board.h"
 #include "workspace/text_engraving.h"
 
 #include <QTest>
 
+using namespace std::chrono_literals;
 using namespace tavro;
 using namespace tavro::test;
 
@@ -16,20 +17,20 @@ class BoardEditorTest : public ShellTest {
 protected:
     void SetUp() override { startProgram(); }
     workspace::BoardEditor &editor() { return window().editor(); }
-    QImage board() { return window().board().Snapshot(); }
+    QImage board() { return window().board().snapshot(); }
     void click(const QString &name) { QTest::mouseClick(unit(name), Qt::LeftButton); }
 
     // A rendering as the effect chooser puts it on the board.
     QImage chooseRendering()
     {
-        QImage rendering = job::BlankBoard();
+        QImage rendering = job::blankBoard();
         for (int y = 40; y < 300; ++y)
             for (int x = 60; x < 200; ++x)
                 if ((x / 7 + y / 5) % 2) rendering.setPixel(x, y, qRgb(0, 0, 0));
-        editor().Clear();
-        editor().InstallBlankBackground();
-        editor().DrawPicture(rendering, 0, 0);
-        editor().RememberBoardImage();
+        editor().clear();
+        editor().installBlankBackground();
+        editor().drawPicture(rendering, 0, 0);
+        editor().rememberBoardImage();
         return rendering;
     }
 };
@@ -37,7 +38,7 @@ protected:
 TEST_F(BoardEditorTest, FourRotationsRestoreTheBoardAndOneMovesTheCornerRight)
 {
     const QImage start = board();  // the drop hint, which is not symmetric
-    window().board().DrawPoint(0, 0, qRgb(255, 0, 0));
+    window().board().drawPoint(0, 0, qRgb(255, 0, 0));
     const QImage marked = board();
     click(u"按钮旋转"_s);
     EXPECT_EQ(board().pixel(511, 0), qRgb(255, 0, 0));
@@ -74,15 +75,15 @@ TEST_F(BoardEditorTest, ZoomOutShrinksIntoTheMarginsWithGreyEdges)
             }
         }
     EXPECT_TRUE(grey) << "averaging makes grey edge pixels";
-    EXPECT_EQ(editor().WorkImage().size(), QSize(512, 512));
+    EXPECT_EQ(editor().workImage().size(), QSize(512, 512));
 }
 
 TEST_F(BoardEditorTest, ReloadBringsBackTheChosenRenderingExactly)
 {
     const QImage rendering = chooseRendering();
-    window().text().ApplyFontSettings({});
-    window().board().WriteTextAt(20, 20, u"later text"_s);
-    window().board().DrawPoint(300, 300, qRgb(255, 0, 0));
+    window().text().applyFontSettings({});
+    window().board().writeTextAt(20, 20, u"later text"_s);
+    window().board().drawPoint(300, 300, qRgb(255, 0, 0));
     click(u"按钮旋转"_s);
     click(u"按钮缩小"_s);
     click(u"按钮清除"_s);
@@ -104,26 +105,25 @@ TEST_F(BoardEditorTest, ReloadWithNothingRememberedJustClears)
     const QImage hint = board();
     click(u"按钮重载"_s);
     EXPECT_EQ(board(), hint) << "cleared to the background, nothing drawn";
-    EXPECT_TRUE(editor().RememberedImage().isNull());
+    EXPECT_TRUE(editor().rememberedImage().isNull());
 }
 
 TEST_F(BoardEditorTest, RememberKeepsThePreviousRenderingAsWorkImage)
 {
     const QImage first = chooseRendering();
-    editor().Clear();
-    editor().DrawPoint(1, 1, qRgb(0, 0, 0));
-    editor().RememberBoardImage();
-    EXPECT_EQ(editor().WorkImage(), first.convertToFormat(QImage::Format_RGB32));
+    editor().clear();
+    editor().drawPoint(1, 1, qRgb(0, 0, 0));
+    editor().rememberBoardImage();
+    EXPECT_EQ(editor().workImage(), first.convertToFormat(QImage::Format_RGB32));
 }
 
 TEST_F(BoardEditorTest, ClearEnablesEverythingAndResetsTheFields)
 {
     identify();
     line.deliver(bytes({0xFF, 0x04, 0x00, 0x05, 0xFF, 0x03, 0x00, 0x09}));
-    window().DropFiles(u"/nonexistent/picture.png"_s);
-    EXPECT_EQ(enabledMachineControls(),
-              (QStringList{u"按钮发送数据"_s, u"按钮清除"_s, u"按钮缩小"_s, u"按钮旋转"_s,
-                           u"按钮重载"_s}));
+    window().dropFiles(u"/nonexistent/picture.png"_s);
+    EXPECT_EQ(enabledMachineControls(), (QStringList{u"按钮发送数据"_s, u"按钮清除"_s,
+                                                     u"按钮缩小"_s, u"按钮旋转"_s, u"按钮重载"_s}));
     click(u"按钮清除"_s);
     EXPECT_EQ(enabledMachineControls().size(), 21);
     EXPECT_EQ(caption(u"编辑框x"_s), u"000"_s);
@@ -135,14 +135,14 @@ TEST_F(BoardEditorTest, DropPausesTheMachineAndStoresEveryPath)
 {
     identify();
     QTest::mouseClick(unit(u"按钮开始"_s), Qt::LeftButton);
-    clock.advance(3000);
+    clock.advance(3000ms);
     line.writes.clear();
-    window().DropFiles(u"/a/one.png\r\n/b/two.jpg\r\n"_s);
-    EXPECT_EQ(editor().PicturePath(), u"/a/one.png\r\n/b/two.jpg\r\n"_s);
+    window().dropFiles(u"/a/one.png\r\n/b/two.jpg\r\n"_s);
+    EXPECT_EQ(editor().picturePath(), u"/a/one.png\r\n/b/two.jpg\r\n"_s);
     EXPECT_EQ(line.writes.value(0), bytes({0xFF, 1, 2, 0}));
     EXPECT_TRUE(window().log().content().contains(u"Engraving Pause !\r\n\r\n"_s));
     EXPECT_EQ(caption(u"标签时间值"_s), u"00:00"_s);
-    clock.advance(3000);
+    clock.advance(3000ms);
     EXPECT_EQ(caption(u"标签时间值"_s), u"00:00"_s) << "the clock was stopped";
 }
 

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QTest>
 
+using namespace std::chrono_literals;
 using namespace tavro;
 using namespace tavro::test;
 
@@ -122,7 +123,7 @@ TEST_F(PositioningTest, JogButtonsSendFrameByteAndPause)
     click(u"按钮右"_s);
     EXPECT_EQ(line.writes, (QList<QByteArray>{bytes({0xFF, 3, 1, 0}), bytes({1}),
                                               bytes({0xFF, 3, 4, 0}), bytes({4})}));
-    EXPECT_EQ(clock.pauses(), (std::vector<int>{50, 50}));
+    EXPECT_EQ(clock.pauses(), (std::vector<std::chrono::milliseconds>{50ms, 50ms}));
     EXPECT_EQ(newLog(), u"Laser Movement : Up\r\nLaser Movement : Right\r\n"_s);
 }
 
@@ -130,21 +131,21 @@ TEST_F(PositioningTest, KeyboardControlRegistersTheArrowsInOrder)
 {
     auto &keyboard = window().keyboard();
     click(u"选择框使用键盘"_s);
-    ASSERT_NE(keyboard.HotkeyIdUp(), 0);
-    EXPECT_EQ(keyboard.HotkeyIdDown(), keyboard.HotkeyIdUp() + 1);
-    EXPECT_EQ(keyboard.HotkeyIdLeft(), keyboard.HotkeyIdUp() + 2);
-    EXPECT_EQ(keyboard.HotkeyIdRight(), keyboard.HotkeyIdUp() + 3);
+    ASSERT_NE(keyboard.hotkeyIdUp(), 0);
+    EXPECT_EQ(keyboard.hotkeyIdDown(), keyboard.hotkeyIdUp() + 1);
+    EXPECT_EQ(keyboard.hotkeyIdLeft(), keyboard.hotkeyIdUp() + 2);
+    EXPECT_EQ(keyboard.hotkeyIdRight(), keyboard.hotkeyIdUp() + 3);
 
     program->jobs()
         .controls()
-        .DisableMachineControls();  // hot keys jog whether or not the buttons are enabled
-    keyboard.HotkeyPressed(keyboard.HotkeyIdUp());
-    keyboard.HotkeyPressed(keyboard.HotkeyIdLeft());
+        .disableMachineControls();  // hot keys jog whether or not the buttons are enabled
+    keyboard.hotkeyPressed(keyboard.hotkeyIdUp());
+    keyboard.hotkeyPressed(keyboard.hotkeyIdLeft());
     EXPECT_EQ(line.writes, (QList<QByteArray>{bytes({0xFF, 3, 1, 0}), bytes({1}),
                                               bytes({0xFF, 3, 3, 0}), bytes({3})}));
     line.writes.clear();
-    keyboard.HotkeyPressed(0);
-    keyboard.HotkeyPressed(12345);
+    keyboard.hotkeyPressed(0);
+    keyboard.hotkeyPressed(12345);
     EXPECT_TRUE(line.writes.isEmpty());
 }
 

@@ -1,9 +1,9 @@
 // Text placement geometry, the mirrored boxes, burning lines into the board, the font dialog.
+#include "workspace/text_engraving.h"
 #include "platform/profile_file.h"
 #include "shell_fixture.h"
 #include "workspace/location_modes.h"
 #include "workspace/preview_board.h"
-#include "workspace/text_engraving.h"
 
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -20,7 +20,7 @@ protected:
     {
         startProgram();
         identify();
-        window().ClearBoard();
+        window().clearBoard();
     }
     void click(const QString &name) { QTest::mouseClick(unit(name), Qt::LeftButton); }
     void press(int x, int y)
@@ -32,7 +32,7 @@ protected:
     // Rows of the board that hold any dark pixel.
     QList<int> inkedRows()
     {
-        const QImage b = window().board().Snapshot();
+        const QImage b = window().board().snapshot();
         QList<int> rows;
         for (int y = 0; y < 512; ++y)
             for (int x = 0; x < 512; ++x)
@@ -47,8 +47,8 @@ protected:
 TEST_F(TextEngravingTest, PlacementReachesToTheTextAreaCorner)
 {
     click(u"单选框文字"_s);
-    EXPECT_TRUE(window().log().content().endsWith(
-        u"Click on the drawing board, select a location\r\n"_s));
+    EXPECT_TRUE(
+        window().log().content().endsWith(u"Click on the drawing board, select a location\r\n"_s));
     EXPECT_EQ(window().board().boardCursor(), workspace::BoardCursor::IBeam);
     press(100, 300);
     EXPECT_EQ(preview()->geometry(), QRect(100, 300, 390, 190));
@@ -94,7 +94,7 @@ TEST_F(TextEngravingTest, LinesAreOneLineHeightPlusTwoApart)
 {
     workspace::TextFontSettings font;
     font.size = 24;
-    window().text().ApplyFontSettings(font);
+    window().text().applyFontSettings(font);
     input()->setPlainText(u"HHH\r\n\nHHH"_s);  // an empty line still takes its place
     click(u"单选框文字"_s);
     press(40, 100);
@@ -106,7 +106,7 @@ TEST_F(TextEngravingTest, LinesAreOneLineHeightPlusTwoApart)
     EXPECT_GE(firstTop, 100);
     EXPECT_TRUE(rows.contains(firstTop + 2 * step)) << "third line two steps below";
     EXPECT_FALSE(rows.contains(firstTop + step)) << "the empty line draws nothing";
-    EXPECT_EQ(workspace::TextEngraving::SplitLines(u"a\r\nb\rc\nd"_s),
+    EXPECT_EQ(workspace::TextEngraving::splitLines(u"a\r\nb\rc\nd"_s),
               (QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s}));
 }
 
@@ -116,7 +116,7 @@ TEST_F(TextEngravingTest, BurntTextIsPureBlackOnWhite)
     click(u"单选框文字"_s);
     press(10, 10);
     click(u"按钮文字确认"_s);
-    const QImage b = window().board().Snapshot();
+    const QImage b = window().board().snapshot();
     for (int y = 0; y < 512; ++y)
         for (int x = 0; x < 512; ++x) {
             const QRgb p = b.pixel(x, y);

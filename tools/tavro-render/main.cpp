@@ -39,7 +39,7 @@ void printError(const QString &text)
 QString effectNames()
 {
     QStringList names;
-    for (const job::Effect effect : job::AllEffects) names << job::EffectName(effect);
+    for (const job::Effect effect : job::AllEffects) names << job::effectName(effect);
     return names.join(u", "_s);
 }
 
@@ -80,7 +80,7 @@ QString readTuning(const QCommandLineParser &parser, job::PictureTuning &tuning)
 {
     if (parser.isSet(u"grey"_s)) {
         const QString name = parser.value(u"grey"_s);
-        const std::optional<job::GreySource> grey = job::GreySourceFromName(name);
+        const std::optional<job::GreySource> grey = job::greySourceFromName(name);
         if (!grey || *grey == job::GreySource::Auto)
             return u"--grey must be blue, average or luma, not %1"_s.arg(quoted(name));
         tuning.grey = *grey;
@@ -102,7 +102,7 @@ QString readArguments(QCommandLineParser &parser, Arguments &arguments)
     if (parser.positionalArguments().size() != 1) return u"exactly one INPUT is needed"_s;
     arguments.input = parser.positionalArguments().first();
     if (!parser.isSet(u"effect"_s)) return u"--effect is needed"_s;
-    const std::optional<job::Effect> effect = job::EffectFromName(parser.value(u"effect"_s));
+    const std::optional<job::Effect> effect = job::effectFromName(parser.value(u"effect"_s));
     if (!effect) return u"--effect must be one of %1"_s.arg(effectNames());
     arguments.effect = *effect;
     if (QString error = readTuning(parser, arguments.tuning); !error.isEmpty()) return error;
@@ -128,20 +128,20 @@ bool writePng(const QString &path, const QImage &board)
 int render(const Arguments &arguments)
 {
     const platform::LoadedPicture picture =
-        platform::LoadPicture(arguments.input, {.drawSize = job::ProcessingSize});
+        platform::loadPicture(arguments.input, {.drawSize = job::ProcessingSize});
     // Like the program, an unreadable picture still gives a (white) board.
     if (!picture.isReadable())
         printError(u"tavro-render: %1: %2"_s.arg(picture.name, picture.error));
 
-    const QImage snapshot = job::MakeWorkSnapshot(picture);
-    const QImage board = job::RenderEffectBoard(snapshot, arguments.effect, arguments.tuning);
+    const QImage snapshot = job::makeWorkSnapshot(picture);
+    const QImage board = job::renderEffectBoard(snapshot, arguments.effect, arguments.tuning);
     int status = 0;
     if (!arguments.pngPath.isEmpty() && !writePng(arguments.pngPath, board)) {
         printError(u"tavro-render: cannot write %1"_s.arg(arguments.pngPath));
         status = kExitWriteFailed;
     }
     if (!arguments.rasterPath.isEmpty() &&
-        !writeFile(arguments.rasterPath, job::PackUploadRaster(board))) {
+        !writeFile(arguments.rasterPath, job::packUploadRaster(board))) {
         printError(u"tavro-render: cannot write %1"_s.arg(arguments.rasterPath));
         status = kExitWriteFailed;
     }

@@ -36,16 +36,18 @@ EffectChooserWindow::EffectChooserWindow(BoardCanvas &board, platform::Clock &cl
       m_ui(std::make_unique<Ui::EffectChooserWindow>()),
       m_board(board),
       m_logLine(std::move(logLine)),
-      m_时钟任务(clock.createTimer())
+      m_taskTimer(clock.createTimer())
 {
     m_ui->setupUi(this);
+    m_blackWhitePanel = m_ui->画板黑白;
+    m_ditherPanel = m_ui->画板抖动;
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(size());
     QFont caption(u"Arial"_s);
     caption.setPixelSize(24);
-    m_ui->标签1->setFont(caption);
+    m_ui->标签1->setFont(caption);  // the one caption, never translated
     makeConnections();
 }
 
@@ -53,26 +55,26 @@ EffectChooserWindow::~EffectChooserWindow() = default;
 
 void EffectChooserWindow::makeConnections()
 {
-    connect(m_ui->画板黑白, &RenderPanel::leftButtonReleased, this,
-            &EffectChooserWindow::ChooseBlackWhite);
-    connect(m_ui->画板抖动, &RenderPanel::leftButtonReleased, this,
-            &EffectChooserWindow::ChooseDither);
-    m_时钟任务->onTick([this] { ProcessEffects(); });
+    connect(m_blackWhitePanel, &RenderPanel::leftButtonReleased, this,
+            &EffectChooserWindow::chooseBlackWhite);
+    connect(m_ditherPanel, &RenderPanel::leftButtonReleased, this,
+            &EffectChooserWindow::chooseDither);
+    m_taskTimer->onTick([this] { processEffects(); });
 }
 
 RenderPanel &EffectChooserWindow::blackWhitePanel()
 {
-    return *m_ui->画板黑白;
+    return *m_blackWhitePanel;
 }
 
 RenderPanel &EffectChooserWindow::ditherPanel()
 {
-    return *m_ui->画板抖动;
+    return *m_ditherPanel;
 }
 
 bool EffectChooserWindow::isReady() const
 {
-    return !m_ui->画板黑白->isBusy() && !m_ui->画板抖动->isBusy();
+    return !m_blackWhitePanel->isBusy() && !m_ditherPanel->isBusy();
 }
 
 void EffectChooserWindow::open(const QString &picturePath)
@@ -89,61 +91,61 @@ void EffectChooserWindow::open(const QString &picturePath)
     if (isMinimized()) showNormal();
     raise();
     activateWindow();
-    m_时钟任务->setInterval(TaskInterval);
+    m_taskTimer->setInterval(TaskInterval);
 }
 
-void EffectChooserWindow::ProcessEffects()
+void EffectChooserWindow::processEffects()
 {
-    m_时钟任务->stop();
+    m_taskTimer->stop();
     // Closed before its tick: nothing is left to show the renderings in.
     if (!isVisible()) return;
     resetPanels();
 
     const platform::LoadedPicture picture =
-        platform::LoadPicture(m_picturePath, {.drawSize = ProcessingSize});
+        platform::loadPicture(m_picturePath, {.drawSize = ProcessingSize});
     if (!picture.isReadable() && m_logLine)
-        m_logLine(u"Cannot read picture %1: %2"_s.arg(oneLine(m_picturePath),
-                                                       oneLine(picture.error)));
-    m_workSnapshot = MakeWorkSnapshot(picture, ProcessingSize);
+        m_logLine(
+            u"Cannot read picture %1: %2"_s.arg(oneLine(m_picturePath), oneLine(picture.error)));
+    m_workSnapshot = makeWorkSnapshot(picture, ProcessingSize);
 
-    RenderPanel &blackWhite = *m_ui->画板黑白;
-    RenderPanel &dither = *m_ui->画板抖动;
-    blackWhite.DrawPicture(RenderBlackWhite(m_workSnapshot), 0, 0);
+    RenderPanel &blackWhite = *m_blackWhitePanel;
+    RenderPanel &dither = *m_ditherPanel;
+    blackWhite.drawPicture(renderBlackWhite(m_workSnapshot), 0, 0);
     // A run takes about a millisecond, so it needs no event processing to keep
     // the window live, and without it no close or drop can cut into it.
-    RenderDither(m_workSnapshot, ProcessingSize,
-                 [&dither](int x, int y) { dither.DrawPoint(x, y, Black); });
+    renderDither(m_workSnapshot, ProcessingSize,
+                 [&dither](int x, int y) { dither.drawPoint(x, y, Black); });
     blackWhite.setBusy(false);
     dither.setBusy(false);
 }
 
-void EffectChooserWindow::ChooseBlackWhite()
+void EffectChooserWindow::chooseBlackWhite()
 {
     if (!isReady() || !isVisible()) return;
-    m_board.Clear();
-    m_board.InstallBlankBackground();
-    m_board.DrawPicture(m_ui->画板黑白->Snapshot(), 0, 0);
-    m_board.RememberBoardImage();
+    m_board.clear();
+    m_board.installBlankBackground();
+    m_board.drawPicture(m_blackWhitePanel->snapshot(), 0, 0);
+    m_board.rememberBoardImage();
     close();
 }
 
-void EffectChooserWindow::ChooseDither()
+void EffectChooserWindow::chooseDither()
 {
     if (!isReady() || !isVisible()) return;
-    m_board.Clear();
-    m_board.InstallBlankBackground();
+    m_board.clear();
+    m_board.installBlankBackground();
     hide();
     // The same snapshot as the panel's run, so the board gets the dots the operator saw.
-    RenderDither(m_workSnapshot, ProcessingSize,
-                 [this](int x, int y) { m_board.DrawPoint(x, y, Black); });
-    m_board.RememberBoardImage();
+    renderDither(m_workSnapshot, ProcessingSize,
+                 [this](int x, int y) { m_board.drawPoint(x, y, Black); });
+    m_board.rememberBoardImage();
     close();
 }
 
 void EffectChooserWindow::resetPanels()
 {
-    for (RenderPanel *panel : {m_ui->画板黑白, m_ui->画板抖动}) {
-        panel->Clear();
+    for (RenderPanel *panel : {m_blackWhitePanel, m_ditherPanel}) {
+        panel->clear();
         panel->setBusy(true);
     }
 }
@@ -158,13 +160,13 @@ void EffectChooserWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     // Only when opened: a window restored from the task bar still shows its renderings.
-    if (!event->spontaneous()) m_时钟任务->setInterval(TaskInterval);
+    if (!event->spontaneous()) m_taskTimer->setInterval(TaskInterval);
 }
 
 void EffectChooserWindow::closeEvent(QCloseEvent *event)
 {
     // A tick still pending would draw into a window the operator has dismissed.
-    m_时钟任务->stop();
+    m_taskTimer->stop();
     QWidget::closeEvent(event);
 }
 

@@ -23,7 +23,7 @@ class EffectChooserWindow final : public QWidget {
     Q_OBJECT
 public:
     // From shown to processing: long enough for the window to appear and be painted.
-    static constexpr int TaskInterval = 5;
+    static constexpr std::chrono::milliseconds TaskInterval{5};
 
     // logLine gets one line of text, without a line end.
     EffectChooserWindow(BoardCanvas &board, platform::Clock &clock,
@@ -35,10 +35,10 @@ public:
     void open(const QString &picturePath);
 
     // The tick of the task timer: both renderings of the picture, then clicks count.
-    void ProcessEffects();
+    void processEffects();
     // The operator's choices; both do nothing until the renderings are ready.
-    void ChooseBlackWhite();
-    void ChooseDither();
+    void chooseBlackWhite();
+    void chooseDither();
 
     // Both panels show the hand: a click chooses.
     bool isReady() const;
@@ -59,7 +59,9 @@ private:
     std::unique_ptr<Ui::EffectChooserWindow> m_ui;
     BoardCanvas &m_board;
     std::function<void(const QString &)> m_logLine;
-    std::unique_ptr<platform::IntervalTimer> m_时钟任务;
+    std::unique_ptr<platform::IntervalTimer> m_taskTimer;
+    RenderPanel *m_blackWhitePanel = nullptr;
+    RenderPanel *m_ditherPanel = nullptr;
     QString m_picturePath;
     QImage m_workSnapshot;
 };

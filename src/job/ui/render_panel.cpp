@@ -14,13 +14,13 @@ RenderPanel::RenderPanel(QWidget *parent)
     setCursor(Qt::WaitCursor);
 }
 
-void RenderPanel::Clear()
+void RenderPanel::clear()
 {
     m_surface.fill(Qt::white);
     repaintLater();
 }
 
-void RenderPanel::DrawPicture(const QImage &picture, int x, int y)
+void RenderPanel::drawPicture(const QImage &picture, int x, int y)
 {
     if (picture.isNull()) return;
     QPainter painter(&m_surface);
@@ -30,7 +30,7 @@ void RenderPanel::DrawPicture(const QImage &picture, int x, int y)
     repaintLater();
 }
 
-void RenderPanel::DrawPoint(int x, int y, QRgb colour)
+void RenderPanel::drawPoint(int x, int y, QRgb colour)
 {
     if (!m_surface.valid(x, y)) return;
     // A dithering run draws up to 240,000 points; setPixel and a dirty rectangle per

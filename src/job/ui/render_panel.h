@@ -17,13 +17,13 @@ public:
     explicit RenderPanel(QWidget *parent = nullptr);
 
     // Back to plain white.
-    void Clear();
+    void clear();
     // Unscaled, top-left pixel at (x, y), copying pixels; what falls off the surface is cut.
-    void DrawPicture(const QImage &picture, int x, int y);
+    void drawPicture(const QImage &picture, int x, int y);
     // Points off the surface are ignored.
-    void DrawPoint(int x, int y, QRgb colour);
+    void drawPoint(int x, int y, QRgb colour);
     // The whole surface, 512 x 512 whatever the screen's scaling.
-    QImage Snapshot() const { return m_surface; }
+    QImage snapshot() const { return m_surface; }
 
     // Busy: hourglass pointer, clicks mean nothing yet. Otherwise the hand.
     void setBusy(bool busy);
