@@ -4,6 +4,7 @@
     deb_test.py BUILD_DIR
 """
 import glob
+import gzip
 import os
 import shutil
 import subprocess
@@ -66,6 +67,10 @@ class DebianPackageTest(unittest.TestCase):
         self.assertEqual(run("dpkg-deb", "--extract", self.deb, tree).returncode, 0)
         with open(os.path.join(tree, "usr/libexec/tavro/tavro-serial-access"), encoding="utf-8") as f:
             self.assertIn("INSTALLED='/usr/libexec/tavro/tavro-serial-access'", f.read())
+        # The changelog's newest entry is the package's version (bump both together).
+        with gzip.open(os.path.join(tree, "usr/share/doc/tavro-laser/changelog.gz"), "rt") as f:
+            self.assertEqual(f.readline().split()[:2],
+                             ["tavro-laser", "(%s)" % self.field("Version")])
         control = os.path.join(self.folder, "control")
         run("dpkg-deb", "--control", self.deb, control)
         for script in ("postinst", "postrm"):
