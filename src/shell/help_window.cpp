@@ -66,15 +66,12 @@ QByteArray HelpWindow::answerPicture(int question)
 
 QString HelpWindow::driverInstallerPath()
 {
+    // The variable serves tests and programs run from the build tree (scripts/run sets it). An
+    // installed program looks only in its own installed folder, never in a build folder.
     const QString chosen = qEnvironmentVariable("TAVRO_SERIAL_ACCESS");
     if (!chosen.isEmpty()) return chosen;
-    const QString installed = QDir::cleanPath(QCoreApplication::applicationDirPath() +
-                                              u"/../libexec/tavro/tavro-serial-access"_s);
-#ifdef TAVRO_BUILD_LIBEXEC
-    if (!QFileInfo::exists(installed))
-        return QStringLiteral(TAVRO_BUILD_LIBEXEC) + u"/tavro-serial-access"_s;
-#endif
-    return installed;
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + u'/' +
+                           QStringLiteral(TAVRO_SERIAL_ACCESS_FROM_BIN));
 }
 
 void HelpWindow::applyFonts()

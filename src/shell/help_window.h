@@ -33,7 +33,7 @@ public:
     // The pictures as complete image files, exactly as stored.
     static QByteArray helpStartPicture();
     static QByteArray answerPicture(int question);  // 1..8; empty otherwise
-    // $TAVRO_SERIAL_ACCESS, else the installed script beside the program, else the build's.
+    // $TAVRO_SERIAL_ACCESS, else the installed helper found from the program's own folder.
     static QString driverInstallerPath();
 
     void showAnswerPicture(int question);
