@@ -172,6 +172,7 @@ void EngraverLink::onIdentity(int productId)
     logLine(u"ERROR"_s);
     m_presenceTimer->stop();
     m_port.close();
+    emit wrongProduct(productId);
     showFrameBox(u"Wrong Product ID"_s, u"ERROR"_s);
 }
 

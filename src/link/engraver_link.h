@@ -121,6 +121,8 @@ signals:
     void scanExhausted();
     // The machine answered with the right product id on this port.
     void identified(int port);
+    // A device answered with another product id; the scan ends there.
+    void wrongProduct(int productId);
     // The operator broke the link.
     void disconnected();
     // The identified machine's port vanished or failed; a new scan follows.

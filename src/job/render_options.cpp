@@ -1,0 +1,111 @@
+#include "job/render_options.h"
+
+#include "job/effect_board.h"
+#include "job/raster_constants.h"
+#include "job/work_snapshot.h"
+#include "platform/picture_loader.h"
+
+#include <optional>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace tavro::job {
+namespace {
+
+QString effectNames()
+{
+    QStringList names;
+    for (const Effect effect : AllEffects) names << effectName(effect);
+    return names.join(u", "_s);
+}
+
+QString quoted(const QString &text)
+{
+    return u'\'' + text + u'\'';
+}
+
+// Empty when the option is absent or holds a whole number in range.
+QString readWhole(const QCommandLineParser &parser, const QString &option, TuningRange<int> range,
+                  int &value)
+{
+    if (!parser.isSet(option)) return {};
+    bool ok = false;
+    const int parsed = parser.value(option).trimmed().toInt(&ok);
+    if (!ok || !range.contains(parsed))
+        return u"--%1 must be a whole number from %2 to %3, not %4"_s.arg(
+            option, QString::number(range.min), QString::number(range.max),
+            quoted(parser.value(option)));
+    value = parsed;
+    return {};
+}
+
+QString readGamma(const QCommandLineParser &parser, double &value)
+{
+    if (!parser.isSet(u"gamma"_s)) return {};
+    bool ok = false;
+    const double parsed = parser.value(u"gamma"_s).trimmed().toDouble(&ok);
+    if (!ok || !GammaRange.contains(parsed))
+        return u"--gamma must be a number from %1 to %2, not %3"_s.arg(
+            QString::number(GammaRange.min, 'f', 1), QString::number(GammaRange.max, 'f', 1),
+            quoted(parser.value(u"gamma"_s)));
+    value = parsed;
+    return {};
+}
+
+}  // namespace
+
+void addRenderOptions(QCommandLineParser &parser)
+{
+    parser.addOption({u"effect"_s,
+                      u"The rendering: bw or dither as the effect chooser has always shown "
+                      u"them, or threshold, fs, atkinson, jjn, stucki, sierra or bayer."_s,
+                      u"name"_s});
+    parser.addOption({u"grey"_s,
+                      u"The grey level read from colours. Default: the average for bw, the "
+                      u"blue channel for dither, luma for the others."_s,
+                      u"blue|average|luma"_s});
+    parser.addOption({u"brightness"_s, u"Brightness, -100 to 100 (default 0)."_s, u"B"_s});
+    parser.addOption({u"contrast"_s, u"Contrast, -100 to 100 (default 0)."_s, u"C"_s});
+    parser.addOption({u"gamma"_s, u"Gamma, 0.2 to 5.0 (default 1.0)."_s, u"G"_s});
+    parser.addOption({u"invert"_s, u"Swap light and dark."_s});
+    parser.addOption({u"threshold"_s,
+                      u"For bw and threshold: levels below it burn, 1 to 255 (default 128)."_s,
+                      u"T"_s});
+}
+
+QString readRenderOptions(const QCommandLineParser &parser, RenderChoice &choice)
+{
+    if (parser.isSet(u"effect"_s)) {
+        const std::optional<Effect> effect = effectFromName(parser.value(u"effect"_s));
+        if (!effect) return u"--effect must be one of %1"_s.arg(effectNames());
+        choice.effect = *effect;
+    }
+    PictureTuning &tuning = choice.tuning;
+    if (parser.isSet(u"grey"_s)) {
+        const QString name = parser.value(u"grey"_s);
+        const std::optional<GreySource> grey = greySourceFromName(name);
+        if (!grey || *grey == GreySource::Auto)
+            return u"--grey must be blue, average or luma, not %1"_s.arg(quoted(name));
+        tuning.grey = *grey;
+    }
+    for (QString error : {readWhole(parser, u"brightness"_s, BrightnessRange, tuning.brightness),
+                          readWhole(parser, u"contrast"_s, ContrastRange, tuning.contrast),
+                          readGamma(parser, tuning.gamma),
+                          readWhole(parser, u"threshold"_s, ThresholdRange, tuning.threshold)}) {
+        if (!error.isEmpty()) return error;
+    }
+    tuning.invert = parser.isSet(u"invert"_s);
+    return {};
+}
+
+RenderedBoard renderPictureFile(const QString &path, const RenderChoice &choice)
+{
+    const platform::LoadedPicture picture =
+        platform::loadPicture(path, {.drawSize = ProcessingSize});
+    RenderedBoard out;
+    if (!picture.isReadable()) out.error = u"%1: %2"_s.arg(picture.name, picture.error);
+    out.board = renderEffectBoard(makeWorkSnapshot(picture), choice.effect, choice.tuning);
+    return out;
+}
+
+}  // namespace tavro::job

@@ -1,0 +1,165 @@
+// tavro-burn run as the operator runs it, against the simulated engraver's own command.
+#include "qt_printers.h"
+
+#include <QDir>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+constexpr int Patience = 60000;  // ms; generous for a loaded machine
+
+// The simulated machine as a process of its own, serving a pty at a fixed link path.
+class Machine {
+public:
+    Machine(const QString &link, const QStringList &options)
+    {
+        m_process.setProgram(QStringLiteral(TAVRO_ENGRAVER_SIM_COMMAND));
+        m_process.setArguments(QStringList{u"--link"_s, link, u"--verbose"_s} + options);
+        m_process.start();
+        m_process.waitForReadyRead(Patience);  // its first line, the device path: it is ready
+    }
+    ~Machine()
+    {
+        m_process.terminate();
+        m_process.waitForFinished(Patience);
+    }
+    // Every frame it received, as "FF 01 02 00".
+    QString frames()
+    {
+        m_received += QString::fromLatin1(m_process.readAllStandardError());
+        return m_received;
+    }
+
+private:
+    QProcess m_process;
+    QString m_received;
+};
+
+class TavroBurn : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString link = dir.filePath(u"ttyBurn"_s);
+    QString burnt = dir.filePath(u"burnt.png"_s);
+    QProcess burn;
+
+    QString picture(int width = 160, int height = 120)
+    {
+        QImage image(width, height, QImage::Format_RGB32);
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x) image.setPixel(x, y, qRgb(x * 255 / width, 90, y * 2));
+        const QString path = dir.filePath(u"picture.png"_s);
+        image.save(path);
+        return path;
+    }
+    void startBurn(const QStringList &arguments)
+    {
+        burn.setProgram(QStringLiteral(TAVRO_BURN_PATH));
+        burn.setArguments(arguments);
+        burn.start();
+    }
+    int finish()
+    {
+        if (!burn.waitForFinished(Patience)) return -1;
+        return burn.exitStatus() == QProcess::NormalExit ? burn.exitCode() : -2;
+    }
+    QImage rendered(const QStringList &options)
+    {
+        const QString png = dir.filePath(u"rendered.png"_s);
+        QProcess render;
+        render.start(QStringLiteral(TAVRO_RENDER_PATH), options + QStringList{u"--png"_s, png});
+        render.waitForFinished(Patience);
+        return QImage(png);
+    }
+    // The machine records burnt dots black on white; the board may have any colours.
+    static QImage blackOf(const QImage &image)
+    {
+        QImage out(512, 512, QImage::Format_RGB32);
+        out.fill(Qt::white);
+        for (int y = 0; y < 512; ++y)
+            for (int x = 0; x < 512; ++x) {
+                const QRgb c = image.pixel(x, y);
+                if (qRed(c) + qGreen(c) + qBlue(c) <= 382) out.setPixel(x, y, qRgb(0, 0, 0));
+            }
+        return out;
+    }
+};
+
+TEST_F(TavroBurn, BurnsWhatTavroRenderRendersForTheSameOptions)
+{
+    Machine machine(link, {u"--fast"_s, u"--burn-out"_s, burnt});
+    const QStringList options = {picture(), u"--effect"_s, u"atkinson"_s, u"--gamma"_s, u"1.4"_s};
+    startBurn(options + QStringList{u"--port"_s, link, u"--burn-time"_s, u"33"_s});
+    ASSERT_EQ(finish(), 0) << burn.readAllStandardError().toStdString();
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return machine.frames().contains(u"received FF 05 21 00"_s); }, Patience))
+        << "burn time 33 was set";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(burnt); }, Patience));
+    EXPECT_EQ(blackOf(QImage(burnt)), blackOf(rendered(options)));
+    EXPECT_TRUE(burn.readAllStandardOutput().contains("percent=100"));
+}
+
+TEST_F(TavroBurn, FromRowLeavesTheRowsAboveWhite)
+{
+    Machine machine(link, {u"--fast"_s, u"--burn-out"_s, burnt});
+    const QStringList options = {picture(), u"--effect"_s, u"dither"_s};
+    startBurn(options + QStringList{u"--port"_s, link, u"--from-row"_s, u"200"_s});
+    ASSERT_EQ(finish(), 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(burnt); }, Patience));
+    QImage expected = blackOf(rendered(options));
+    for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < 512; ++x) expected.setPixel(x, y, qRgb(255, 255, 255));
+    EXPECT_EQ(blackOf(QImage(burnt)), expected);
+}
+
+TEST_F(TavroBurn, CtrlCPausesTheMachineAndExitsWith130)
+{
+    // Slow dots, so the carve is still running when the operator gives up.
+    Machine machine(link, {u"--burn-time"_s, u"100"_s});
+    startBurn({picture(400, 300), u"--effect"_s, u"bw"_s, u"--port"_s, link});
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return machine.frames().contains(u"FF 01 01 00"_s); }, Patience));
+    ::kill(pid_t(burn.processId()), SIGINT);
+    EXPECT_EQ(finish(), 130);
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return machine.frames().contains(u"FF 01 02 00"_s); }, Patience));
+}
+
+TEST_F(TavroBurn, NoMachineAfterTheScanTriedEveryPort)
+{
+    startBurn({picture(), u"--port"_s, dir.filePath(u"nothing-here"_s)});
+    EXPECT_EQ(finish(), 1);
+    EXPECT_TRUE(burn.readAllStandardError().contains("no machine found"));
+}
+
+TEST_F(TavroBurn, APulledCableEndsWith3AndNamesTheRowToResumeFrom)
+{
+    Machine machine(link, {u"--burn-time"_s, u"100"_s, u"--unplug-after"_s, u"3"_s});
+    startBurn({picture(400, 300), u"--effect"_s, u"bw"_s, u"--port"_s, link});
+    EXPECT_EQ(finish(), 3);
+    const QString said = QString::fromLocal8Bit(burn.readAllStandardError());
+    EXPECT_TRUE(said.contains(u"resume with --from-row "_s)) << said.toStdString();
+}
+
+TEST_F(TavroBurn, BadArgumentsSendNothing)
+{
+    const QString input = picture();
+    for (const QStringList &arguments :
+         {QStringList{}, QStringList{input, u"--burn-time"_s, u"101"_s},
+          QStringList{input, u"--effect"_s, u"sepia"_s},
+          QStringList{input, u"--from-row"_s, u"-1"_s},
+          QStringList{dir.filePath(u"missing.png"_s)}}) {
+        startBurn(arguments + QStringList{u"--port"_s, link});
+        EXPECT_EQ(finish(), 2) << arguments.join(u' ').toStdString();
+    }
+}
+
+}  // namespace

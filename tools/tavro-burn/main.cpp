@@ -1,0 +1,169 @@
+// tavro-burn: burns a picture on the engraver from the command line, with no window.
+#include "burn_session.h"
+#include "job/machine_controls.h"
+#include "job/render_options.h"
+#include "job/resume.h"
+#include "link/trace_log.h"
+#include "platform/port_table.h"
+#include "platform/qt_clock.h"
+#include "platform/qt_serial_line.h"
+#include "terminal.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLoggingCategory>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <memory>
+#include <optional>
+
+#include <unistd.h>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace std::chrono_literals;
+using namespace tavro;
+
+namespace {
+
+struct Arguments {
+    QString input;
+    job::RenderChoice choice;
+    int burnTime = 0;
+    int fromRow = 0;
+    QString port;
+    bool start = true;
+    bool trace = false;
+};
+
+// Empty when the option is absent or a whole number in [min, max].
+QString readNumber(const QCommandLineParser &parser, const QString &option, int min, int max,
+                   int &value)
+{
+    if (!parser.isSet(option)) return {};
+    bool ok = false;
+    const int parsed = parser.value(option).trimmed().toInt(&ok);
+    if (!ok || parsed < min || parsed > max)
+        return u"--%1 must be a whole number from %2 to %3, not '%4'"_s.arg(option)
+            .arg(min)
+            .arg(max)
+            .arg(parser.value(option));
+    value = parsed;
+    return {};
+}
+
+QString readArguments(const QCommandLineParser &parser, Arguments &arguments)
+{
+    if (parser.positionalArguments().size() != 1) return u"exactly one INPUT is needed"_s;
+    arguments.input = parser.positionalArguments().first();
+    for (QString error : {job::readRenderOptions(parser, arguments.choice),
+                          readNumber(parser, u"burn-time"_s, 1, 100, arguments.burnTime),
+                          readNumber(parser, u"from-row"_s, 0, 511, arguments.fromRow)}) {
+        if (!error.isEmpty()) return error;
+    }
+    arguments.port = parser.value(u"port"_s);
+    arguments.start = !parser.isSet(u"no-start"_s);
+    arguments.trace = parser.isSet(u"trace"_s);
+    return {};
+}
+
+void addOptions(QCommandLineParser &parser)
+{
+    parser.setApplicationDescription(
+        u"Burns a picture on the engraver without a window: finds the machine as the program "
+        u"does, sends the picture rendered as the effect chooser would, sets the burn time and "
+        u"starts. Exit status: 0 carved, 1 no machine found, 2 bad arguments, 3 the link broke, "
+        u"130 interrupted (the machine is paused)."_s);
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(u"INPUT"_s,
+                                 u"The picture file (JPEG, BMP, PNG, GIF, ICO, CUR, PCX)."_s);
+    job::addRenderOptions(parser);
+    parser.addOption(
+        {u"burn-time"_s, u"The burn time to set, 1 to 100 (default: the machine's)."_s, u"T"_s});
+    parser.addOption(
+        {u"port"_s, u"The machine's device (default: search COM1 to COM64)."_s, u"DEVICE"_s});
+    parser.addOption({u"from-row"_s,
+                      u"Leave the rows above N white: resumes a burn cut off at row N."_s, u"N"_s});
+    parser.addOption({u"no-start"_s, u"Send the picture and the burn time, but do not start."_s});
+    parser.addOption(
+        {u"trace"_s,
+         u"Write every byte sent and received and every log text to standard error."_s});
+}
+
+// Ctrl-C reaches the event loop through a pipe, so the pause frame goes out from there.
+int g_signalPipe[2] = {-1, -1};
+
+void onSignal(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(g_signalPipe[1], &byte, 1);
+}
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(u"tavro-burn"_s);
+    QCoreApplication::setApplicationVersion(QStringLiteral(TAVRO_VERSION));
+    QLoggingCategory::setFilterRules(u"qt.gui.imageio*.warning=false"_s);
+
+    QCommandLineParser parser;
+    addOptions(parser);
+    parser.process(app);  // --help and --version end here
+    Arguments arguments;
+    if (const QString error = readArguments(parser, arguments); !error.isEmpty()) {
+        burn::printLine(stderr, u"tavro-burn: "_s + error);
+        std::fputs(qPrintable(parser.helpText()), stderr);
+        return burn::BurnSession::BadArguments;
+    }
+    const job::RenderedBoard rendered = job::renderPictureFile(arguments.input, arguments.choice);
+    if (!rendered.error.isEmpty()) {
+        burn::printLine(stderr, u"tavro-burn: cannot read the picture: "_s + rendered.error);
+        return burn::BurnSession::BadArguments;
+    }
+
+    const platform::PortTable table = arguments.port.isEmpty()
+                                          ? platform::PortTable::fromEnvironment()
+                                          : platform::PortTable({arguments.port});
+    platform::QtSerialLine line(table);
+    platform::QtClock clock;
+    burn::TerminalPrompter prompter;
+    link::EngraverLink link(line, clock, prompter, [&table] {
+        return link::PortList{true, 0, table.presentPortList()};
+    });
+    job::MachineControls controls;
+    job::JobControls jobs(link, clock, controls, prompter);
+    std::unique_ptr<link::TraceLog> trace;
+    if (arguments.trace) trace = std::make_unique<link::TraceLog>(line, link);
+
+    burn::BurnSession session(link, jobs,
+                              {job::boardFromRow(rendered.board, arguments.fromRow),
+                               arguments.burnTime, arguments.start});
+    burn::ProgressLine progress(stdout);
+    QObject::connect(&session, &burn::BurnSession::said, &app, [&progress](const QString &text) {
+        progress.end();
+        burn::printLine(stderr, u"tavro-burn: "_s + text);
+    });
+    QObject::connect(&session, &burn::BurnSession::progressed, &app,
+                     [&progress](int done, int total) { progress.show(done, total); });
+    QObject::connect(&session, &burn::BurnSession::finished, &app, [&](int status) {
+        progress.end();
+        line.drain(1s);  // a pause frame must be out before the command ends
+        QCoreApplication::exit(status);
+    });
+
+    std::unique_ptr<QSocketNotifier> interrupts;
+    if (::pipe(g_signalPipe) == 0) {
+        interrupts = std::make_unique<QSocketNotifier>(g_signalPipe[0], QSocketNotifier::Read);
+        QObject::connect(interrupts.get(), &QSocketNotifier::activated, &session,
+                         &burn::BurnSession::interrupt);
+        std::signal(SIGINT, onSignal);
+        std::signal(SIGTERM, onSignal);
+    }
+    // From inside the event loop: a scan that fails at once must still end it.
+    QMetaObject::invokeMethod(&session, &burn::BurnSession::begin, Qt::QueuedConnection);
+    return app.exec();
+}
