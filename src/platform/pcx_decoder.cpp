@@ -1,7 +1,5 @@
 #include "platform/pcx_decoder.h"
 
-#include "platform/picture_format.h"
-
 #include <array>
 #include <cstring>
 #include <vector>
@@ -45,7 +43,7 @@ bool isSupportedLayout(int bitsPerPixel, int planes)
     return false;
 }
 
-QString readHeader(const QByteArray &data, Header &header)
+QString readHeader(const QByteArray &data, qint64 maxPixels, Header &header)
 {
     if (data.size() < kHeaderSize) return u"the PCX header is truncated"_s;
     if (byteAt(data, 0) != 0x0A) return u"not a PCX file"_s;
@@ -65,17 +63,18 @@ QString readHeader(const QByteArray &data, Header &header)
     }
     if (header.bytesPerLine < (header.width * header.bitsPerPixel + 7) / 8)
         return u"the PCX header gives too few bytes per line"_s;
-    if (!FitsPictureLimit(header.width, header.height)) return u"the picture is too large"_s;
+    if (!FitsPictureLimit(header.width, header.height, maxPixels))
+        return u"the picture is too large"_s;
     return {};
 }
 
 // Colours of the 16-colour adapter, for version 3 files that carry no palette.
 Palette defaultEgaPalette()
 {
-    static constexpr QRgb ega[16] = {
-        0xFF000000, 0xFF0000AA, 0xFF00AA00, 0xFF00AAAA, 0xFFAA0000, 0xFFAA00AA,
-        0xFFAA5500, 0xFFAAAAAA, 0xFF555555, 0xFF5555FF, 0xFF55FF55, 0xFF55FFFF,
-        0xFFFF5555, 0xFFFF55FF, 0xFFFFFF55, 0xFFFFFFFF};
+    static constexpr QRgb ega[16] = {0xFF000000, 0xFF0000AA, 0xFF00AA00, 0xFF00AAAA,
+                                     0xFFAA0000, 0xFFAA00AA, 0xFFAA5500, 0xFFAAAAAA,
+                                     0xFF555555, 0xFF5555FF, 0xFF55FF55, 0xFF55FFFF,
+                                     0xFFFF5555, 0xFFFF55FF, 0xFFFFFF55, 0xFFFFFFFF};
     Palette palette{};
     std::copy(std::begin(ega), std::end(ega), palette.begin());
     return palette;
@@ -183,10 +182,10 @@ void convertLine(const uchar *line, const Header &header, const Palette &palette
 
 }  // namespace
 
-PcxPicture DecodePcx(const QByteArray &data)
+PcxPicture DecodePcx(const QByteArray &data, qint64 maxPixels)
 {
     Header header;
-    if (QString error = readHeader(data, header); !error.isEmpty()) return {{}, error};
+    if (QString error = readHeader(data, maxPixels, header); !error.isEmpty()) return {{}, error};
 
     qsizetype dataEnd = 0;
     const Palette palette = choosePalette(data, header, dataEnd);

@@ -50,7 +50,7 @@ QString findJpegTruncation(const QByteArray &data)
         if (segmentEnd > data.size()) return truncatedReason();
         if (marker == 0xDA) {
             return data.indexOf(QByteArrayView("\xFF\xD9", 2), segmentEnd) < 0 ? truncatedReason()
-                                                                              : QString();
+                                                                               : QString();
         }
         pos = segmentEnd;
     }
@@ -80,8 +80,12 @@ QString findBmpTruncation(const QByteArray &data)
     }
     const bool plain = compression == 0 || compression == 3 || compression == 6;
     if (!plain || bitCount == 0 || bitCount > 32) return {};
+    // Width and height may each claim 2^31, so their product is never formed.
     const qint64 stride = (width * bitCount + 31) / 32 * 4;
-    return data.size() < offset + stride * height ? truncatedReason() : QString();
+    const qint64 available = data.size() - offset;
+    if (available < 0) return truncatedReason();
+    if (height == 0) return {};
+    return stride > available / height ? truncatedReason() : QString();
 }
 
 // Moves past a chain of data sub-blocks; false when the file ends inside it.
@@ -120,11 +124,11 @@ QString findGifTruncation(const QByteArray &data)
 
 }  // namespace
 
-bool FitsPictureLimit(qint64 width, qint64 height)
+bool FitsPictureLimit(qint64 width, qint64 height, qint64 maxPixels)
 {
     if (width < 0 || height < 0) return false;
     // Divide rather than multiply so absurd claims cannot overflow.
-    return width == 0 || height <= kMaxPictureBytes / 4 / width;
+    return width == 0 || height <= maxPixels / width;
 }
 
 PictureFormat SniffPictureFormat(const QByteArray &data)
@@ -149,13 +153,19 @@ PictureFormat SniffPictureFormat(const QByteArray &data)
 QByteArray QtFormatName(PictureFormat format)
 {
     switch (format) {
-    case PictureFormat::Jpeg: return "jpeg";
-    case PictureFormat::Bmp: return "bmp";
-    case PictureFormat::Png: return "png";
-    case PictureFormat::Gif: return "gif";
-    case PictureFormat::Icon: return "ico";
+    case PictureFormat::Jpeg:
+        return "jpeg";
+    case PictureFormat::Bmp:
+        return "bmp";
+    case PictureFormat::Png:
+        return "png";
+    case PictureFormat::Gif:
+        return "gif";
+    case PictureFormat::Icon:
+        return "ico";
     case PictureFormat::Pcx:
-    case PictureFormat::Unknown: break;
+    case PictureFormat::Unknown:
+        break;
     }
     return {};
 }
@@ -163,10 +173,14 @@ QByteArray QtFormatName(PictureFormat format)
 QString FindTruncation(PictureFormat format, const QByteArray &data)
 {
     switch (format) {
-    case PictureFormat::Jpeg: return findJpegTruncation(data);
-    case PictureFormat::Bmp: return findBmpTruncation(data);
-    case PictureFormat::Gif: return findGifTruncation(data);
-    default: return {};
+    case PictureFormat::Jpeg:
+        return findJpegTruncation(data);
+    case PictureFormat::Bmp:
+        return findBmpTruncation(data);
+    case PictureFormat::Gif:
+        return findGifTruncation(data);
+    default:
+        return {};
     }
 }
 

@@ -10,9 +10,11 @@ enum class PictureFormat { Unknown, Jpeg, Bmp, Png, Gif, Icon, Pcx };
 
 // No decoded picture may need more than this; larger claims are refused unread.
 inline constexpr qint64 kMaxPictureBytes = qint64(256) * 1024 * 1024;
+// The same limit in pixels of 4 bytes each.
+inline constexpr qint64 kMaxPicturePixels = kMaxPictureBytes / 4;
 
-// True when a picture of this size, at 4 bytes per pixel, stays within kMaxPictureBytes.
-bool FitsPictureLimit(qint64 width, qint64 height);
+// True when a picture of this size has at most maxPixels pixels (negative sizes never fit).
+bool FitsPictureLimit(qint64 width, qint64 height, qint64 maxPixels = kMaxPicturePixels);
 
 // The name never counts; only the leading bytes do.
 PictureFormat SniffPictureFormat(const QByteArray &data);

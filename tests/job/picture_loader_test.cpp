@@ -1,10 +1,18 @@
 #include "platform/picture_loader.h"
+#include "platform/file_name.h"
+#include "platform/picture_format.h"
 #include "test_pictures.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QUrl>
 
 #include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -40,8 +48,8 @@ QByteArray BigEndian32(quint32 value)
 // A real PNG whose IHDR, checksum included, claims another size.
 QByteArray PngClaiming(quint32 width, quint32 height)
 {
-    QByteArray png = Patched(Encode(TwoColours(4, 4), "png"), 16,
-                             BigEndian32(width) + BigEndian32(height));
+    QByteArray png =
+        Patched(Encode(TwoColours(4, 4), "png"), 16, BigEndian32(width) + BigEndian32(height));
     quint32 crc = 0xFFFFFFFF;
     for (char byte : png.mid(12, 17)) {
         crc ^= uchar(byte);
@@ -52,8 +60,11 @@ QByteArray PngClaiming(quint32 width, quint32 height)
 
 QByteArray Pcx(int width, int height, int bytesPerLine, int bits = 8, int planes = 1)
 {
-    test::PcxLayout layout{.bitsPerPixel = bits, .planes = planes, .width = width,
-                       .height = height, .bytesPerLine = bytesPerLine};
+    test::PcxLayout layout{.bitsPerPixel = bits,
+                           .planes = planes,
+                           .width = width,
+                           .height = height,
+                           .bytesPerLine = bytesPerLine};
     layout.rows = QByteArray(100, '\x11');
     return test::EncodePcx(layout);
 }
@@ -105,8 +116,8 @@ TEST_F(PictureLoaderTest, RecognisesEveryFormatByItsContent)
 TEST_F(PictureLoaderTest, RefusesBadFilesWithAReason)
 {
     const QByteArray jpeg = Encode(TwoColours(64, 64), "jpeg");
-    test::PcxLayout pcx{.bitsPerPixel = 8, .planes = 3, .width = 64, .height = 64,
-                      .bytesPerLine = 64};
+    test::PcxLayout pcx{
+        .bitsPerPixel = 8, .planes = 3, .width = 64, .height = 64, .bytesPerLine = 64};
     for (int i = 0; i < 64 * 64 * 3; ++i) pcx.rows.append(char(i * 37 % 251));
     const struct {
         const char *name;
@@ -141,8 +152,12 @@ TEST_F(PictureLoaderTest, RefusesBadFilesWithAReason)
 TEST_F(PictureLoaderTest, RefusesWhatIsNotAReadableFile)
 {
     const QString dropOfTwo = m_dir.filePath(u"a.png\r\n"_s) + m_dir.filePath(u"b.png\r\n"_s);
+    // Nobody writes into the pipe: opening it to read would wait for ever.
+    const QString pipe = m_dir.filePath(u"pipe.png"_s);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString withNul = write(u"x.png"_s, Encode(TwoColours(4, 4), "png")) + QChar(0) + u"y"_s;
     for (const QString &path : {m_dir.filePath(u"missing.png"_s), m_dir.path(), dropOfTwo,
-                                write(u"empty.png"_s, {})}) {
+                                write(u"empty.png"_s, {}), pipe, withNul}) {
         const LoadedPicture picture = LoadPicture(path);
         EXPECT_EQ(picture.size, QSize(0, 0)) << qPrintable(path);
         EXPECT_FALSE(picture.error.isEmpty()) << qPrintable(path);
@@ -159,6 +174,84 @@ TEST_F(PictureLoaderTest, DecodesLargeJpegsSmallerWhenDrawnSmall)
     EXPECT_EQ(LoadPicture(path).image.size(), QSize(1200, 800));
     // Never below the size it will be drawn at.
     EXPECT_EQ(LoadPicture(path, {.drawSize = 700}).image.size(), QSize(1200, 800));
+}
+
+TEST_F(PictureLoaderTest, OpensNamesThatAreNotUtf8)
+{
+    const QByteArray bytes = QFile::encodeName(m_dir.path()) + "/\xff\xfe.png";
+    const QByteArray png = Encode(TwoColours(8, 6), "png");
+    const int fd = ::open(bytes.constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::write(fd, png.constData(), size_t(png.size())), ssize_t(png.size()));
+    ::close(fd);
+
+    const QString name = fileNameFromBytes(bytes);
+    // As given on the command line, dropped by a file manager, and through Qt's own URLs.
+    const QUrl dropped = QUrl::fromEncoded("file://" + bytes.toPercentEncoding("/"));
+    for (const QString &path :
+         {name, localFileFromUrl(dropped), QUrl::fromLocalFile(name).toLocalFile()}) {
+        const LoadedPicture picture = LoadPicture(path);
+        EXPECT_TRUE(picture.isReadable()) << qPrintable(picture.error);
+        EXPECT_EQ(picture.size, QSize(8, 6));
+        EXPECT_EQ(picture.name, name);
+    }
+    EXPECT_TRUE(displayFileName(name).endsWith(u"/\uFFFD\uFFFD.png"_s));
+}
+
+// 118 bytes claiming 2^31 x 2^31 pixels of 32 bits: the pixel array would need 2^66 bytes,
+// a product that overflowed 64 bits and came out as 0, i.e. "complete".
+TEST_F(PictureLoaderTest, BmpClaimingTwoGigapixelsSquaredIsTruncated)
+{
+    QByteArray bmp(118, '\0');
+    const auto le = [&bmp](qsizetype at, quint32 value, int bytes) {
+        for (int i = 0; i < bytes; ++i) bmp[at + i] = char(value >> (8 * i));
+    };
+    bmp[0] = 'B';
+    bmp[1] = 'M';
+    le(2, 118, 4);
+    le(10, 118, 4);
+    le(14, 40, 4);
+    le(18, 0x80000000, 4);
+    le(22, 0x80000000, 4);
+    le(26, 1, 2);
+    le(28, 32, 2);
+    EXPECT_FALSE(FindTruncation(PictureFormat::Bmp, bmp).isEmpty());
+    EXPECT_FALSE(LoadPictureData(bmp, u"huge.bmp"_s).isReadable());
+}
+
+TEST_F(PictureLoaderTest, CallersMayLowerThePixelLimit)
+{
+    test::PcxLayout pcx{.width = 40, .height = 30, .bytesPerLine = 40};
+    pcx.rows = QByteArray(40 * 30, '\x11');
+    const QByteArray pictures[] = {Encode(TwoColours(40, 30), "png"), Gif(40, 30),
+                                   test::EncodePcx(pcx)};
+    for (const QByteArray &bytes : pictures) {
+        EXPECT_TRUE(LoadPictureData(bytes, {}, {.maxPixels = 40 * 30}).isReadable());
+        const LoadedPicture refused = LoadPictureData(bytes, {}, {.maxPixels = 40 * 30 - 1});
+        EXPECT_FALSE(refused.isReadable());
+        EXPECT_EQ(refused.error, u"the picture is too large"_s);
+    }
+}
+
+// The fuzzer's seeds: small files of every layout ("ok-"), headers that lie about their
+// size and files cut short ("bad-"), which must be refused with a reason, and odd files
+// that may go either way ("odd-").
+TEST_F(PictureLoaderTest, SeedPicturesLoadOrAreRefusedWithAReason)
+{
+    const QDir corpus(QStringLiteral(TAVRO_PICTURE_CORPUS));
+    const QStringList names = corpus.entryList(QDir::Files);
+    ASSERT_GT(names.size(), 40);
+    for (const QString &name : names) {
+        const LoadedPicture picture = LoadPicture(corpus.filePath(name));
+        if (name.startsWith(u"ok"_s)) {
+            EXPECT_TRUE(picture.isReadable())
+                << qPrintable(name) << ": " << qPrintable(picture.error);
+            EXPECT_LE(picture.width() * picture.height(), 256) << qPrintable(name);
+        } else if (name.startsWith(u"bad"_s)) {
+            EXPECT_FALSE(picture.isReadable()) << qPrintable(name);
+            EXPECT_FALSE(picture.error.isEmpty()) << qPrintable(name);
+        }
+    }
 }
 
 }  // namespace
