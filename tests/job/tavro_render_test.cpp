@@ -65,8 +65,8 @@ TEST_F(TavroRenderTest, BlackWhiteBoardAndItsRaster)
 TEST_F(TavroRenderTest, DitheredGreyIsACheckerboardInTheProcessingArea)
 {
     QByteArray raster;
-    const QImage board = render(picture(test::Uniform(490, 490, qRgb(128, 128, 128))),
-                                u"dither"_s, raster);
+    const QImage board =
+        render(picture(test::Uniform(490, 490, qRgb(128, 128, 128))), u"dither"_s, raster);
     for (const auto &[x, y] : {std::pair{1, 1}, {2, 2}, {489, 489}, {3, 101}})
         EXPECT_EQ(board.pixel(x, y), qRgb(0, 0, 0)) << x << "," << y;
     for (const auto &[x, y] : {std::pair{0, 0}, {2, 1}, {1, 490}, {490, 1}, {511, 511}})
@@ -108,6 +108,25 @@ TEST_F(TavroRenderTest, WrongArgumentsGiveUsage)
     EXPECT_FALSE(QFile::exists(out));
     // An output that cannot be written is not a usage error.
     EXPECT_EQ(run({input, u"--effect"_s, u"bw"_s, u"--raster"_s, m_dir.path()}).first, 1);
+}
+
+// Names reach the program as bytes that are not valid UTF-8, as from a shell.
+TEST_F(TavroRenderTest, InputNamedInBytesThatAreNotUtf8)
+{
+    ASSERT_TRUE(test::Uniform(100, 100, 0xFF000000).save(path(u"black.png"_s), "PNG"));
+    const QString script =
+        uR"sh(
+        cd "$1" && name=$(printf '\377\376.png') && cp black.png "$name" &&
+        "$0" "$name" --effect bw --png out.png &&
+        "$0" "$(printf '\377\376-gone.png')" --effect bw --png gone.png)sh"_s;
+    QProcess process;
+    process.start(u"sh"_s, {u"-c"_s, script, QStringLiteral(TAVRO_RENDER_PATH), m_dir.path()});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    const QString errors = QString::fromUtf8(process.readAllStandardError());
+    EXPECT_EQ(process.exitCode(), 0) << qPrintable(errors);
+    EXPECT_EQ(QImage(path(u"out.png"_s)).pixel(195, 195), qRgb(0, 0, 0));
+    // What cannot be read is named as well as it can be.
+    EXPECT_TRUE(errors.contains(u"\uFFFD\uFFFD-gone.png: no such file"_s)) << qPrintable(errors);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "job/raster_constants.h"
 #include "job/upload_raster.h"
 #include "job/work_snapshot.h"
+#include "platform/file_name.h"
 #include "platform/picture_loader.h"
 
 #include <QCommandLineParser>
@@ -74,7 +75,8 @@ int render(const Arguments &arguments)
         platform::LoadPicture(arguments.input, {.drawSize = job::ProcessingSize});
     // Like the program, an unreadable picture still gives a (white) board.
     if (!picture.isReadable())
-        printError(u"tavro-render: %1: %2"_s.arg(picture.name, picture.error));
+        printError(
+            u"tavro-render: %1: %2"_s.arg(platform::displayFileName(picture.name), picture.error));
 
     const QImage snapshot = job::MakeWorkSnapshot(picture);
     const QImage board = job::RenderEffectBoard(snapshot, arguments.effect);
@@ -113,7 +115,8 @@ int main(int argc, char *argv[])
 
     Arguments arguments;
     QString error;
-    if (!parser.parse(QCoreApplication::arguments())) {
+    // File names are kept byte for byte, valid UTF-8 or not.
+    if (!parser.parse(platform::commandLineArguments(argc, argv))) {
         error = parser.errorText();
     } else if (parser.isSet(help)) {
         std::fputs(qPrintable(parser.helpText()), stdout);
