@@ -22,8 +22,9 @@ PictureFormat SniffPictureFormat(const QByteArray &data);
 // Qt's reader name for the formats Qt decodes; empty for Unknown and Pcx.
 QByteArray QtFormatName(PictureFormat format);
 
-// Qt hands back partial pictures from JPEG, BMP and GIF files that were cut short. These
-// checks catch such files from their structure; empty when the file looks whole.
+// Qt hands back partial pictures from JPEG, BMP and GIF files that were cut short, and
+// libpng allocates whatever a PNG chunk claims (in icon files too). These checks catch such
+// files from their structure; empty when the file looks whole.
 QString FindTruncation(PictureFormat format, const QByteArray &data);
 
 }  // namespace tavro::platform

@@ -45,6 +45,13 @@ QByteArray BigEndian32(quint32 value)
     return QByteArray::fromHex(QByteArray::number(value, 16).rightJustified(8, '0'));
 }
 
+QByteArray LittleEndian32(quint32 value)
+{
+    QByteArray bytes(4, '\0');
+    for (int i = 0; i < 4; ++i) bytes[i] = char(value >> (8 * i));
+    return bytes;
+}
+
 // A real PNG whose IHDR, checksum included, claims another size.
 QByteArray PngClaiming(quint32 width, quint32 height)
 {
@@ -202,21 +209,33 @@ TEST_F(PictureLoaderTest, OpensNamesThatAreNotUtf8)
 // a product that overflowed 64 bits and came out as 0, i.e. "complete".
 TEST_F(PictureLoaderTest, BmpClaimingTwoGigapixelsSquaredIsTruncated)
 {
-    QByteArray bmp(118, '\0');
-    const auto le = [&bmp](qsizetype at, quint32 value, int bytes) {
-        for (int i = 0; i < bytes; ++i) bmp[at + i] = char(value >> (8 * i));
-    };
-    bmp[0] = 'B';
-    bmp[1] = 'M';
-    le(2, 118, 4);
-    le(10, 118, 4);
-    le(14, 40, 4);
-    le(18, 0x80000000, 4);
-    le(22, 0x80000000, 4);
-    le(26, 1, 2);
-    le(28, 32, 2);
+    // File header (size, pixels at 118), info header (40 bytes: 2^31 x 2^31, 1 plane,
+    // 32 bits, no compression), and a 16-colour palette nobody needs.
+    QByteArray bmp = "BM" + LittleEndian32(118) + LittleEndian32(0) + LittleEndian32(118) +
+                     LittleEndian32(40) + LittleEndian32(0x80000000) + LittleEndian32(0x80000000) +
+                     QByteArray::fromHex("01002000");
+    bmp.resize(118, '\0');
     EXPECT_FALSE(FindTruncation(PictureFormat::Bmp, bmp).isEmpty());
     EXPECT_FALSE(LoadPictureData(bmp, u"huge.bmp"_s).isReadable());
+}
+
+// libpng allocated the 2 GB a text chunk of a 300-byte file claimed, before finding the
+// file too short; in an icon file just as well.
+TEST_F(PictureLoaderTest, PngChunkClaimingMoreThanTheFileIsTruncated)
+{
+    QByteArray png = Encode(TwoColours(12, 8), "png");
+    png.insert(png.size() - 12, BigEndian32(0x7E000025) + "tEXtdate:create");
+    // One entry: 12 x 8, 32 bits, the PNG's size (little-endian) and its offset, 22.
+    QByteArray icon = QByteArray::fromHex(
+        "000001000100"
+        "0c0800000100200000000000"
+        "16000000");
+    icon.replace(14, 4, LittleEndian32(quint32(png.size())));
+    for (const auto &[format, bytes] :
+         {std::pair{PictureFormat::Png, png}, {PictureFormat::Icon, icon + png}}) {
+        EXPECT_EQ(FindTruncation(format, bytes), u"the file is truncated"_s);
+        EXPECT_FALSE(LoadPictureData(bytes, {}).isReadable());
+    }
 }
 
 TEST_F(PictureLoaderTest, CallersMayLowerThePixelLimit)
