@@ -3,6 +3,7 @@
 #include "job/effect_board.h"
 #include "job/raster_constants.h"
 #include "job/work_snapshot.h"
+#include "platform/file_name.h"
 #include "platform/picture_loader.h"
 
 #include <optional>
@@ -103,7 +104,8 @@ RenderedBoard renderPictureFile(const QString &path, const RenderChoice &choice)
     const platform::LoadedPicture picture =
         platform::loadPicture(path, {.drawSize = ProcessingSize});
     RenderedBoard out;
-    if (!picture.isReadable()) out.error = u"%1: %2"_s.arg(picture.name, picture.error);
+    if (!picture.isReadable())
+        out.error = u"%1: %2"_s.arg(platform::displayFileName(picture.name), picture.error);
     out.board = renderEffectBoard(makeWorkSnapshot(picture), choice.effect, choice.tuning);
     return out;
 }

@@ -1,7 +1,5 @@
 #include "platform/pcx_decoder.h"
 
-#include "platform/picture_format.h"
-
 #include <array>
 #include <cstring>
 #include <vector>
@@ -45,7 +43,7 @@ bool isSupportedLayout(int bitsPerPixel, int planes)
     return false;
 }
 
-QString readHeader(const QByteArray &data, Header &header)
+QString readHeader(const QByteArray &data, qint64 maxPixels, Header &header)
 {
     if (data.size() < kHeaderSize) return u"the PCX header is truncated"_s;
     if (byteAt(data, 0) != 0x0A) return u"not a PCX file"_s;
@@ -65,7 +63,8 @@ QString readHeader(const QByteArray &data, Header &header)
     }
     if (header.bytesPerLine < (header.width * header.bitsPerPixel + 7) / 8)
         return u"the PCX header gives too few bytes per line"_s;
-    if (!fitsPictureLimit(header.width, header.height)) return u"the picture is too large"_s;
+    if (!fitsPictureLimit(header.width, header.height, maxPixels))
+        return u"the picture is too large"_s;
     return {};
 }
 
@@ -183,10 +182,10 @@ void convertLine(const uchar *line, const Header &header, const Palette &palette
 
 }  // namespace
 
-PcxPicture decodePcx(const QByteArray &data)
+PcxPicture decodePcx(const QByteArray &data, qint64 maxPixels)
 {
     Header header;
-    if (QString error = readHeader(data, header); !error.isEmpty()) return {{}, error};
+    if (QString error = readHeader(data, maxPixels, header); !error.isEmpty()) return {{}, error};
 
     qsizetype dataEnd = 0;
     const Palette palette = choosePalette(data, header, dataEnd);

@@ -1,6 +1,8 @@
 // Decodes run-length encoded PCX pictures, which Qt cannot read.
 #pragma once
 
+#include "platform/picture_format.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QString>
@@ -16,7 +18,8 @@ struct PcxPicture {
 // white), 2 and 4 bits packed (header palette), 8 bits (the 256-colour palette at the
 // end, grey levels when it is missing) and 8 bits with 3 or 4 planes (true colour,
 // a fourth plane ignored). The header is checked against the data before anything is
-// allocated, so a header that lies about its size costs nothing.
-PcxPicture decodePcx(const QByteArray &data);
+// allocated, so a header that lies about its size costs nothing, and a picture of more
+// than maxPixels is refused.
+PcxPicture decodePcx(const QByteArray &data, qint64 maxPixels = kMaxPicturePixels);
 
 }  // namespace tavro::platform

@@ -80,8 +80,49 @@ QString findBmpTruncation(const QByteArray &data)
     }
     const bool plain = compression == 0 || compression == 3 || compression == 6;
     if (!plain || bitCount == 0 || bitCount > 32) return {};
+    // Width and height may each claim 2^31, so their product is never formed.
     const qint64 stride = (width * bitCount + 31) / 32 * 4;
-    return data.size() < offset + stride * height ? truncatedReason() : QString();
+    const qint64 available = data.size() - offset;
+    if (available < 0) return truncatedReason();
+    if (height == 0) return {};
+    return stride > available / height ? truncatedReason() : QString();
+}
+
+quint32 be32(const QByteArray &data, qsizetype pos)
+{
+    return (quint32(byteAt(data, pos)) << 24) | (quint32(byteAt(data, pos + 1)) << 16) |
+           (quint32(byteAt(data, pos + 2)) << 8) | byteAt(data, pos + 3);
+}
+
+// libpng allocates what a chunk claims before reading it, so 300 bytes could ask for 2 GB.
+// Walks the chunks of the PNG in [begin, end) up to IEND; a chunk that runs past the end
+// means the file was cut short (or lies).
+QString findPngTruncation(const QByteArray &data, qsizetype begin, qsizetype end)
+{
+    constexpr qsizetype kSignature = 8;
+    constexpr qsizetype kFrame = 12;  // length, type and checksum around each chunk's data
+    for (qsizetype pos = begin + kSignature; pos < end;) {
+        if (end - pos < kFrame) return truncatedReason();
+        const qint64 length = be32(data, pos);
+        if (length > end - pos - kFrame) return truncatedReason();
+        if (data.mid(pos + 4, 4) == "IEND") return {};
+        pos += kFrame + length;
+    }
+    return {};
+}
+
+// Qt decodes the first image of an icon file; a PNG there is checked like a PNG file.
+QString findIconTruncation(const QByteArray &data)
+{
+    constexpr qsizetype kDirectory = 6;
+    constexpr qsizetype kEntry = 16;
+    if (data.size() < kDirectory + kEntry || le16(data, 4) == 0) return {};
+    const qint64 offset = le32(data, kDirectory + 12);
+    const qint64 size = le32(data, kDirectory + 8);
+    if (offset >= data.size()) return {};  // Qt refuses it
+    const qsizetype end = qsizetype(qMin<qint64>(data.size(), offset + size));
+    const bool png = data.mid(offset, 4) == "\x89PNG";
+    return png ? findPngTruncation(data, qsizetype(offset), end) : QString();
 }
 
 // Moves past a chain of data sub-blocks; false when the file ends inside it.
@@ -120,11 +161,11 @@ QString findGifTruncation(const QByteArray &data)
 
 }  // namespace
 
-bool fitsPictureLimit(qint64 width, qint64 height)
+bool fitsPictureLimit(qint64 width, qint64 height, qint64 maxPixels)
 {
     if (width < 0 || height < 0) return false;
     // Divide rather than multiply so absurd claims cannot overflow.
-    return width == 0 || height <= kMaxPictureBytes / 4 / width;
+    return width == 0 || height <= maxPixels / width;
 }
 
 PictureFormat sniffPictureFormat(const QByteArray &data)
@@ -175,6 +216,10 @@ QString findTruncation(PictureFormat format, const QByteArray &data)
         return findBmpTruncation(data);
     case PictureFormat::Gif:
         return findGifTruncation(data);
+    case PictureFormat::Png:
+        return findPngTruncation(data, 0, data.size());
+    case PictureFormat::Icon:
+        return findIconTruncation(data);
     default:
         return {};
     }

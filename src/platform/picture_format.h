@@ -10,9 +10,11 @@ enum class PictureFormat { Unknown, Jpeg, Bmp, Png, Gif, Icon, Pcx };
 
 // No decoded picture may need more than this; larger claims are refused unread.
 inline constexpr qint64 kMaxPictureBytes = qint64(256) * 1024 * 1024;
+// The same limit in pixels of 4 bytes each.
+inline constexpr qint64 kMaxPicturePixels = kMaxPictureBytes / 4;
 
-// True when a picture of this size, at 4 bytes per pixel, stays within kMaxPictureBytes.
-bool fitsPictureLimit(qint64 width, qint64 height);
+// True when a picture of this size has at most maxPixels pixels (negative sizes never fit).
+bool fitsPictureLimit(qint64 width, qint64 height, qint64 maxPixels = kMaxPicturePixels);
 
 // The name never counts; only the leading bytes do.
 PictureFormat sniffPictureFormat(const QByteArray &data);
@@ -20,8 +22,9 @@ PictureFormat sniffPictureFormat(const QByteArray &data);
 // Qt's reader name for the formats Qt decodes; empty for Unknown and Pcx.
 QByteArray qtFormatName(PictureFormat format);
 
-// Qt hands back partial pictures from JPEG, BMP and GIF files that were cut short. These
-// checks catch such files from their structure; empty when the file looks whole.
+// Qt hands back partial pictures from JPEG, BMP and GIF files that were cut short, and
+// libpng allocates whatever a PNG chunk claims (in icon files too). These checks catch such
+// files from their structure; empty when the file looks whole.
 QString findTruncation(PictureFormat format, const QByteArray &data);
 
 }  // namespace tavro::platform

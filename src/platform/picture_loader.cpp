@@ -1,12 +1,16 @@
 #include "platform/picture_loader.h"
 
+#include "platform/file_name.h"
 #include "platform/pcx_decoder.h"
-#include "platform/picture_format.h"
 
 #include <QBuffer>
 #include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <cerrno>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -16,6 +20,7 @@ namespace {
 
 // A picture file larger than any picture we would decode is not worth reading.
 constexpr qint64 kMaxFileBytes = kMaxPictureBytes;
+constexpr qint64 kMebibyte = 1024 * 1024;
 
 LoadedPicture unreadable(const QString &name, const QString &reason)
 {
@@ -49,10 +54,14 @@ LoadedPicture decodeWithQt(const QByteArray &data, PictureFormat format, const Q
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, qtFormatName(format));
     reader.setDecideFormatFromContent(false);
-    reader.setAllocationLimit(int(kMaxPictureBytes / (1024 * 1024)));
+    // Qt's limit is in whole mebibytes at 4 bytes a pixel, and 0 would mean none.
+    const qint64 limitBytes = qMin(options.maxPixels, kMaxPicturePixels) * 4;
+    QImageReader::setAllocationLimit(
+        int(qMax<qint64>(1, (limitBytes + kMebibyte - 1) / kMebibyte)));
 
     const QSize declared = reader.size();
-    if (declared.isValid() && !fitsPictureLimit(declared.width(), declared.height()))
+    if (declared.isValid() &&
+        !fitsPictureLimit(declared.width(), declared.height(), options.maxPixels))
         return unreadable(name, u"the picture is too large"_s);
     const QSize reduced =
         format == PictureFormat::Jpeg ? reducedJpegSize(declared, options.drawSize) : QSize();
@@ -66,6 +75,23 @@ LoadedPicture decodeWithQt(const QByteArray &data, PictureFormat format, const Q
     return {name, size, image, {}};
 }
 
+// Why the path cannot be looked at or opened, errno set by the call that failed.
+QString systemReason()
+{
+    const int error = errno;
+    return error == ENOENT || error == ENOTDIR ? u"no such file"_s : qt_error_string(error);
+}
+
+// Empty when the file is a regular file of a size worth reading.
+QString refusal(const struct stat &info)
+{
+    // A device or a pipe could block or never end; opening a serial port would even
+    // reset the machine on it, so such files are refused before they are opened.
+    if (!S_ISREG(info.st_mode)) return u"not a regular file"_s;
+    if (info.st_size > kMaxFileBytes) return u"the file is too large"_s;
+    return {};
+}
+
 }  // namespace
 
 LoadedPicture loadPictureData(const QByteArray &data, const QString &name,
@@ -77,7 +103,7 @@ LoadedPicture loadPictureData(const QByteArray &data, const QString &name,
         return unreadable(name, u"not a picture format that can be read"_s);
     if (format != PictureFormat::Pcx) return decodeWithQt(data, format, name, options);
 
-    PcxPicture pcx = decodePcx(data);
+    PcxPicture pcx = decodePcx(data, options.maxPixels);
     if (pcx.image.isNull()) return unreadable(name, pcx.error);
     const QSize size = pcx.image.size();
     return {name, size, std::move(pcx.image), {}};
@@ -85,14 +111,24 @@ LoadedPicture loadPictureData(const QByteArray &data, const QString &name,
 
 LoadedPicture loadPicture(const QString &path, const PictureLoadOptions &options)
 {
-    const QFileInfo info(path);
-    if (!info.exists()) return unreadable(path, u"no such file"_s);
-    // Only regular files: a device or a pipe could block or never end.
-    if (!info.isFile()) return unreadable(path, u"not a regular file"_s);
-    if (info.size() > kMaxFileBytes) return unreadable(path, u"the file is too large"_s);
+    const QByteArray native = fileNameBytes(path);
+    // A NUL would end the name early and open another file.
+    if (native.isEmpty() || native.contains('\0')) return unreadable(path, u"no such file"_s);
+    struct stat info {};
+    if (::stat(native.constData(), &info) != 0) return unreadable(path, systemReason());
+    if (QString reason = refusal(info); !reason.isEmpty()) return unreadable(path, reason);
 
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return unreadable(path, file.errorString());
+    // Checked again once open, in case the name was given to another file in between.
+    const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0) return unreadable(path, systemReason());
+    if (::fstat(fd, &info) != 0 || !refusal(info).isEmpty()) {
+        ::close(fd);
+        return unreadable(path, u"the file changed while it was opened"_s);
+    }
+    QFile file;
+    // From here the file owns the descriptor, whether it opens or not.
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        return unreadable(path, file.errorString());
     const QByteArray data = file.read(kMaxFileBytes + 1);
     if (data.size() > kMaxFileBytes) return unreadable(path, u"the file is too large"_s);
     return loadPictureData(data, path, options);

@@ -1,6 +1,8 @@
 // The one way a picture file becomes pixels: recognised by its first bytes, never by its name.
 #pragma once
 
+#include "platform/picture_format.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QSize>
@@ -23,9 +25,12 @@ struct PictureLoadOptions {
     // When positive, the picture will be drawn no larger than this many pixels a side,
     // so large JPEGs may be decoded at 1/2, 1/4 or 1/8 scale, never below this.
     int drawSize = 0;
+    // Pictures that claim more pixels are refused before they are decoded.
+    qint64 maxPixels = kMaxPicturePixels;
 };
 
-// Accepts JPEG, BMP, PNG, GIF (first frame), icon and cursor files, and PCX.
+// Accepts JPEG, BMP, PNG, GIF (first frame), icon and cursor files, and PCX. The path is
+// opened by its bytes (see fileNameFromBytes), so names that are not valid UTF-8 open too.
 LoadedPicture loadPicture(const QString &path, const PictureLoadOptions &options = {});
 LoadedPicture loadPictureData(const QByteArray &data, const QString &name,
                               const PictureLoadOptions &options = {});

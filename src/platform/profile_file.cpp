@@ -1,14 +1,28 @@
 #include "platform/profile_file.h"
 
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
+#include <QLoggingCategory>
 #include <QSaveFile>
+
+#include <unistd.h>
+#include <algorithm>
+#include <cerrno>
+#include <thread>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace tavro::platform {
 
+Q_LOGGING_CATEGORY(lcSettings, "tavro.settings")
+
 namespace {
+
+// QLockFile's own wait starts at 100 ms and doubles; writers that take turns every few
+// milliseconds would spend most of their time asleep.
+constexpr std::chrono::milliseconds kLockPollLongest{8};
 
 // Blanks are spaces and control characters, as the profile rules skip both.
 bool isBlank(char c)
@@ -184,37 +198,76 @@ bool storableSection(const QString &section)
 // A key that begins like a comment or a section, or holds '=', would not read back.
 bool storableKey(const QString &key)
 {
-    return !key.isEmpty() && !hasLineBreak(key) && !key.contains(u'=') &&
-           !key.startsWith(u';') && !key.startsWith(u'[');
+    return !key.isEmpty() && !hasLineBreak(key) && !key.contains(u'=') && !key.startsWith(u';') &&
+           !key.startsWith(u'[');
 }
 
 enum class Load { Ok, Missing, Failed };
 
 // Anything but a missing file or a readable regular file of sane size is a failure,
 // so that a write never replaces a file it could not read.
-Load loadFile(const QString &path, QByteArray &bytes)
+Load loadFile(const QString &path, QByteArray &bytes, QString *reason = nullptr)
 {
     const QFileInfo info(path);
     if (!info.exists()) return Load::Missing;
+    QString why;
     // A FIFO or device would block or never end.
-    if (!info.isFile() || info.size() > ProfileFile::kMaxFileSize) return Load::Failed;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return Load::Failed;
-    bytes = file.read(ProfileFile::kMaxFileSize + 1);
-    if (file.error() != QFileDevice::NoError || bytes.size() > ProfileFile::kMaxFileSize)
-        return Load::Failed;
-    return Load::Ok;
+    if (!info.isFile()) {
+        why = u"it is not a regular file"_s;
+    } else if (info.size() > ProfileFile::kMaxFileSize) {
+        why = u"it is larger than a settings file can be"_s;
+    } else {
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly)) bytes = file.read(ProfileFile::kMaxFileSize + 1);
+        if (file.error() != QFileDevice::NoError) why = file.errorString();
+        if (bytes.size() > ProfileFile::kMaxFileSize) why = u"it grew while it was read"_s;
+    }
+    if (why.isEmpty()) return Load::Ok;
+    if (reason) *reason = u"cannot read it: "_s + why;
+    return Load::Failed;
 }
 
-bool saveFile(const QString &path, const QByteArray &bytes)
+// Empty once the lock is held; otherwise why it could not be taken.
+QString takeLock(QLockFile &lock)
+{
+    lock.setStaleLockTime(ProfileFile::kStaleLockTime);
+    const QDeadlineTimer deadline(ProfileFile::kLockWait);
+    for (std::chrono::milliseconds pause{1};; pause = std::min(pause * 2, kLockPollLongest)) {
+        if (lock.tryLock(0)) return {};
+        if (lock.error() != QLockFile::LockFailedError) break;
+        if (deadline.hasExpired()) return u"another program is still writing it"_s;
+        std::this_thread::sleep_for(pause);
+    }
+    return lock.error() == QLockFile::PermissionError ? u"no permission to create its lock file"_s
+                                                      : u"its lock file cannot be created"_s;
+}
+
+// Empty when the file now holds the bytes; otherwise the reason, with the old file untouched.
+QString saveFile(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
+    // Unbuffered, so that a full disk fails write() itself: an error in the flush inside
+    // commit() would go unnoticed and the short file would replace the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return file.errorString();
+    // A write cut short by a full disk reports no error; the next one gives the reason.
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
+        if (count <= 0) break;
+        written += count;
     }
-    return file.commit();
+    QString reason;
+    if (written != bytes.size()) {
+        reason = file.errorString();
+    } else if (::fsync(file.handle()) != 0 && errno != EINVAL) {
+        // Network and some other file systems only report lack of space here.
+        reason = qt_error_string(errno);
+    }
+    if (!reason.isEmpty()) {
+        file.cancelWriting();
+        return reason;
+    }
+    return file.commit() ? QString() : file.errorString();
 }
 
 }  // namespace
@@ -235,12 +288,18 @@ QString ProfileFile::read(const QString &section, const QString &key,
 
 bool ProfileFile::write(const QString &section, const QString &key, const QString &value)
 {
+    m_lastError.clear();
     const QString sectionName = trimmedName(section);
     const QString keyName = trimmedName(key);
     if (!storableSection(sectionName) || !storableKey(keyName) || hasLineBreak(value))
-        return false;
+        return fail(u"[%1] %2 cannot be stored as a setting"_s.arg(section, key));
+
+    // Held from reading to replacing, so no other writer's change is lost in between.
+    QLockFile lock(m_path + u".lock"_s);
+    QString reason = takeLock(lock);
+    if (!reason.isEmpty()) return fail(reason);
     QByteArray bytes;
-    if (loadFile(m_path, bytes) == Load::Failed) return false;
+    if (loadFile(m_path, bytes, &reason) == Load::Failed) return fail(reason);
 
     const QByteArray lineBreak = "\r\n"_ba;
     const Location loc = locate(bytes, sectionName, keyName);
@@ -252,12 +311,20 @@ bool ProfileFile::write(const QString &section, const QString &key, const QStrin
     } else if (loc.sectionFound) {
         bytes.insert(loc.insertAt, loc.insertNeedsBreak ? lineBreak + line : line);
     } else {
-        const bool openLine = bytes.size() > textStart(bytes) && !bytes.endsWith('\r') &&
-                              !bytes.endsWith('\n');
+        const bool openLine =
+            bytes.size() > textStart(bytes) && !bytes.endsWith('\r') && !bytes.endsWith('\n');
         if (openLine) bytes += lineBreak;
         bytes += '[' + sectionName.toUtf8() + ']' + lineBreak + line;
     }
-    return saveFile(m_path, bytes);
+    reason = saveFile(m_path, bytes);
+    return reason.isEmpty() || fail(reason);
+}
+
+bool ProfileFile::fail(const QString &reason)
+{
+    m_lastError = reason;
+    qCWarning(lcSettings).noquote() << "Settings file" << m_path << "not written:" << reason;
+    return false;
 }
 
 }  // namespace tavro::platform

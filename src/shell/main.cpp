@@ -1,6 +1,7 @@
 // Tavro Laser: the desktop controller of a small laser engraver.
 #include "engraver-sim/engraver_sim.h"
 #include "link/trace_log.h"
+#include "platform/file_name.h"
 #include "platform/qt_clock.h"
 #include "platform/qt_serial_line.h"
 #include "platform/settings_folder.h"
@@ -9,7 +10,6 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
-#include <QFileInfo>
 #include <QScreen>
 #include <QTextStream>
 
@@ -48,7 +48,8 @@ int main(int argc, char **argv)
     parser.addOptions({simulate, traceOption});
     parser.addPositionalArgument(u"picture"_s, u"A picture to open as if dropped on the window."_s,
                                  u"[picture]"_s);
-    parser.process(app);
+    // The picture is named in bytes that need not be valid UTF-8.
+    parser.process(platform::commandLineArguments(argc, argv));
 
     platform::PortTable table = platform::PortTable::fromEnvironment();
     std::unique_ptr<sim::Engraver> machine;
@@ -82,6 +83,6 @@ int main(int argc, char **argv)
     centre(window);
     program.onMainWindowCreated();
     if (const QStringList pictures = parser.positionalArguments(); !pictures.isEmpty())
-        window.dropFiles(QFileInfo(pictures.first()).absoluteFilePath());
+        window.dropFiles(QDir::cleanPath(QDir::current().absoluteFilePath(pictures.first())));
     return app.exec();
 }

@@ -4,6 +4,7 @@
 #include "job/ui/effect_chooser_window.h"
 #include "link/engraver_link.h"
 #include "platform/browser.h"
+#include "platform/file_name.h"
 #include "platform/hot_keys.h"
 #include "platform/profile_file.h"
 #include "shell/captions.h"
@@ -301,7 +302,7 @@ void MainWindow::dropEvent(QDropEvent *event)
     const QList<QUrl> urls = event->mimeData()->urls();
     QStringList paths;
     for (const QUrl &url : urls)
-        if (url.isLocalFile()) paths << url.toLocalFile();
+        if (url.isLocalFile()) paths << platform::localFileFromUrl(url);  // odd bytes kept
     if (paths.isEmpty()) return;  // text and remote links are not pictures to take
     event->acceptProposedAction();
     dropFiles(paths.size() == 1 ? paths.first() : paths.join(u"\r\n"_s) + u"\r\n"_s);

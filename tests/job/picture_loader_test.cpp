@@ -1,10 +1,18 @@
 #include "platform/picture_loader.h"
+#include "platform/file_name.h"
+#include "platform/picture_format.h"
 #include "test_pictures.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QUrl>
 
 #include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -35,6 +43,13 @@ QByteArray patched(QByteArray bytes, qsizetype at, const QByteArray &with)
 QByteArray bigEndian32(quint32 value)
 {
     return QByteArray::fromHex(QByteArray::number(value, 16).rightJustified(8, '0'));
+}
+
+QByteArray littleEndian32(quint32 value)
+{
+    QByteArray bytes(4, '\0');
+    for (int i = 0; i < 4; ++i) bytes[i] = char(value >> (8 * i));
+    return bytes;
 }
 
 // A real PNG whose IHDR, checksum included, claims another size.
@@ -144,8 +159,12 @@ TEST_F(PictureLoaderTest, RefusesBadFilesWithAReason)
 TEST_F(PictureLoaderTest, RefusesWhatIsNotAReadableFile)
 {
     const QString dropOfTwo = m_dir.filePath(u"a.png\r\n"_s) + m_dir.filePath(u"b.png\r\n"_s);
-    for (const QString &path :
-         {m_dir.filePath(u"missing.png"_s), m_dir.path(), dropOfTwo, write(u"empty.png"_s, {})}) {
+    // Nobody writes into the pipe: opening it to read would wait for ever.
+    const QString pipe = m_dir.filePath(u"pipe.png"_s);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString withNul = write(u"x.png"_s, encode(twoColours(4, 4), "png")) + QChar(0) + u"y"_s;
+    for (const QString &path : {m_dir.filePath(u"missing.png"_s), m_dir.path(), dropOfTwo,
+                                write(u"empty.png"_s, {}), pipe, withNul}) {
         const LoadedPicture picture = loadPicture(path);
         EXPECT_EQ(picture.size, QSize(0, 0)) << qPrintable(path);
         EXPECT_FALSE(picture.error.isEmpty()) << qPrintable(path);
@@ -162,6 +181,96 @@ TEST_F(PictureLoaderTest, DecodesLargeJpegsSmallerWhenDrawnSmall)
     EXPECT_EQ(loadPicture(path).image.size(), QSize(1200, 800));
     // Never below the size it will be drawn at.
     EXPECT_EQ(loadPicture(path, {.drawSize = 700}).image.size(), QSize(1200, 800));
+}
+
+TEST_F(PictureLoaderTest, OpensNamesThatAreNotUtf8)
+{
+    const QByteArray bytes = QFile::encodeName(m_dir.path()) + "/\xff\xfe.png";
+    const QByteArray png = encode(twoColours(8, 6), "png");
+    const int fd = ::open(bytes.constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::write(fd, png.constData(), size_t(png.size())), ssize_t(png.size()));
+    ::close(fd);
+
+    const QString name = fileNameFromBytes(bytes);
+    // As given on the command line, dropped by a file manager, and through Qt's own URLs.
+    const QUrl dropped = QUrl::fromEncoded("file://" + bytes.toPercentEncoding("/"));
+    for (const QString &path :
+         {name, localFileFromUrl(dropped), QUrl::fromLocalFile(name).toLocalFile()}) {
+        const LoadedPicture picture = loadPicture(path);
+        EXPECT_TRUE(picture.isReadable()) << qPrintable(picture.error);
+        EXPECT_EQ(picture.size, QSize(8, 6));
+        EXPECT_EQ(picture.name, name);
+    }
+    EXPECT_TRUE(displayFileName(name).endsWith(u"/\uFFFD\uFFFD.png"_s));
+}
+
+// 118 bytes claiming 2^31 x 2^31 pixels of 32 bits: the pixel array would need 2^66 bytes,
+// a product that overflowed 64 bits and came out as 0, i.e. "complete".
+TEST_F(PictureLoaderTest, BmpClaimingTwoGigapixelsSquaredIsTruncated)
+{
+    // File header (size, pixels at 118), info header (40 bytes: 2^31 x 2^31, 1 plane,
+    // 32 bits, no compression), and a 16-colour palette nobody needs.
+    QByteArray bmp = "BM" + littleEndian32(118) + littleEndian32(0) + littleEndian32(118) +
+                     littleEndian32(40) + littleEndian32(0x80000000) + littleEndian32(0x80000000) +
+                     QByteArray::fromHex("01002000");
+    bmp.resize(118, '\0');
+    EXPECT_FALSE(findTruncation(PictureFormat::Bmp, bmp).isEmpty());
+    EXPECT_FALSE(loadPictureData(bmp, u"huge.bmp"_s).isReadable());
+}
+
+// libpng allocated the 2 GB a text chunk of a 300-byte file claimed, before finding the
+// file too short; in an icon file just as well.
+TEST_F(PictureLoaderTest, PngChunkClaimingMoreThanTheFileIsTruncated)
+{
+    QByteArray png = encode(twoColours(12, 8), "png");
+    png.insert(png.size() - 12, bigEndian32(0x7E000025) + "tEXtdate:create");
+    // One entry: 12 x 8, 32 bits, the PNG's size (little-endian) and its offset, 22.
+    QByteArray icon = QByteArray::fromHex(
+        "000001000100"
+        "0c0800000100200000000000"
+        "16000000");
+    icon.replace(14, 4, littleEndian32(quint32(png.size())));
+    for (const auto &[format, bytes] :
+         {std::pair{PictureFormat::Png, png}, {PictureFormat::Icon, icon + png}}) {
+        EXPECT_EQ(findTruncation(format, bytes), u"the file is truncated"_s);
+        EXPECT_FALSE(loadPictureData(bytes, {}).isReadable());
+    }
+}
+
+TEST_F(PictureLoaderTest, CallersMayLowerThePixelLimit)
+{
+    test::PcxLayout pcx{.width = 40, .height = 30, .bytesPerLine = 40};
+    pcx.rows = QByteArray(40 * 30, '\x11');
+    const QByteArray pictures[] = {encode(twoColours(40, 30), "png"), gif(40, 30),
+                                   test::encodePcx(pcx)};
+    for (const QByteArray &bytes : pictures) {
+        EXPECT_TRUE(loadPictureData(bytes, {}, {.maxPixels = 40 * 30}).isReadable());
+        const LoadedPicture refused = loadPictureData(bytes, {}, {.maxPixels = 40 * 30 - 1});
+        EXPECT_FALSE(refused.isReadable());
+        EXPECT_EQ(refused.error, u"the picture is too large"_s);
+    }
+}
+
+// The fuzzer's seeds: small files of every layout ("ok-"), headers that lie about their
+// size and files cut short ("bad-"), which must be refused with a reason, and odd files
+// that may go either way ("odd-").
+TEST_F(PictureLoaderTest, SeedPicturesLoadOrAreRefusedWithAReason)
+{
+    const QDir corpus(QStringLiteral(TAVRO_PICTURE_CORPUS));
+    const QStringList names = corpus.entryList(QDir::Files);
+    ASSERT_GT(names.size(), 40);
+    for (const QString &name : names) {
+        const LoadedPicture picture = loadPicture(corpus.filePath(name));
+        if (name.startsWith(u"ok"_s)) {
+            EXPECT_TRUE(picture.isReadable())
+                << qPrintable(name) << ": " << qPrintable(picture.error);
+            EXPECT_LE(picture.width() * picture.height(), 256) << qPrintable(name);
+        } else if (name.startsWith(u"bad"_s)) {
+            EXPECT_FALSE(picture.isReadable()) << qPrintable(name);
+            EXPECT_FALSE(picture.error.isEmpty()) << qPrintable(name);
+        }
+    }
 }
 
 }  // namespace

@@ -205,5 +205,24 @@ TEST_F(TavroRenderTest, ValuesOutOfRangeNameTheOptionAndWriteNothing)
     EXPECT_FALSE(QFile::exists(out));
 }
 
+// Names reach the program as bytes that are not valid UTF-8, as from a shell.
+TEST_F(TavroRenderTest, InputNamedInBytesThatAreNotUtf8)
+{
+    ASSERT_TRUE(test::uniform(100, 100, 0xFF000000).save(path(u"black.png"_s), "PNG"));
+    const QString script =
+        uR"sh(
+        cd "$1" && name=$(printf '\377\376.png') && cp black.png "$name" &&
+        "$0" "$name" --effect bw --png out.png &&
+        "$0" "$(printf '\377\376-gone.png')" --effect bw --png gone.png)sh"_s;
+    QProcess process;
+    process.start(u"sh"_s, {u"-c"_s, script, QStringLiteral(TAVRO_RENDER_PATH), m_dir.path()});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    const QString errors = QString::fromUtf8(process.readAllStandardError());
+    EXPECT_EQ(process.exitCode(), 0) << qPrintable(errors);
+    EXPECT_EQ(QImage(path(u"out.png"_s)).pixel(195, 195), qRgb(0, 0, 0));
+    // What cannot be read is named as well as it can be.
+    EXPECT_TRUE(errors.contains(u"\uFFFD\uFFFD-gone.png: no such file"_s)) << qPrintable(errors);
+}
+
 }  // namespace
 }  // namespace tavro::job

@@ -4,6 +4,7 @@
 #include "job/render_options.h"
 #include "job/resume.h"
 #include "link/trace_log.h"
+#include "platform/file_name.h"
 #include "platform/port_table.h"
 #include "platform/qt_clock.h"
 #include "platform/qt_serial_line.h"
@@ -112,7 +113,8 @@ int main(int argc, char **argv)
 
     QCommandLineParser parser;
     addOptions(parser);
-    parser.process(app);  // --help and --version end here
+    // File names are kept byte for byte, valid UTF-8 or not; --help and --version end here.
+    parser.process(platform::commandLineArguments(argc, argv));
     Arguments arguments;
     if (const QString error = readArguments(parser, arguments); !error.isEmpty()) {
         burn::printLine(stderr, u"tavro-burn: "_s + error);

@@ -1,6 +1,7 @@
 // tavro-render: a picture file to the board after choosing an effect, as PNG and/or upload raster.
 #include "job/render_options.h"
 #include "job/upload_raster.h"
+#include "platform/file_name.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -97,7 +98,8 @@ int main(int argc, char *argv[])
 
     Arguments arguments;
     QString error;
-    if (!parser.parse(QCoreApplication::arguments())) {
+    // File names are kept byte for byte, valid UTF-8 or not.
+    if (!parser.parse(platform::commandLineArguments(argc, argv))) {
         error = parser.errorText();
     } else if (parser.isSet(help)) {
         std::fputs(qPrintable(parser.helpText()), stdout);

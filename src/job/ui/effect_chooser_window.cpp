@@ -5,6 +5,7 @@
 #include "job/render_dither.h"
 #include "job/ui/render_panel.h"
 #include "job/work_snapshot.h"
+#include "platform/file_name.h"
 #include "platform/picture_loader.h"
 #include "ui_effect_chooser_window.h"
 
@@ -105,7 +106,7 @@ void EffectChooserWindow::processEffects()
         platform::loadPicture(m_picturePath, {.drawSize = ProcessingSize});
     if (!picture.isReadable() && m_logLine)
         m_logLine(
-            u"Cannot read picture %1: %2"_s.arg(oneLine(m_picturePath), oneLine(picture.error)));
+            u"Cannot read picture %1: %2"_s.arg(oneLine(platform::displayFileName(m_picturePath)), oneLine(picture.error)));
     m_workSnapshot = makeWorkSnapshot(picture, ProcessingSize);
 
     RenderPanel &blackWhite = *m_blackWhitePanel;

@@ -1,0 +1,27 @@
+// A second program writing a settings file: profile_writer FILE SECTION PREFIX COUNT writes
+// PREFIX1=1 .. PREFIXCOUNT=COUNT; on a failed write it prints the reason and exits with 1.
+#include "platform/file_name.h"
+#include "platform/profile_file.h"
+
+#include <cstdio>
+
+using namespace tavro::platform;
+
+int main(int argc, char **argv)
+{
+    const QStringList arguments = commandLineArguments(argc, argv);
+    if (arguments.size() != 5) {
+        std::fputs("usage: profile_writer FILE SECTION PREFIX COUNT\n", stderr);
+        return 2;
+    }
+    ProfileFile file(arguments.at(1));
+    const int count = arguments.at(4).toInt();
+    for (int i = 1; i <= count; ++i) {
+        if (!file.write(arguments.at(2), arguments.at(3) + QString::number(i),
+                        QString::number(i))) {
+            std::fputs(qPrintable(file.lastError() + u'\n'), stderr);
+            return 1;
+        }
+    }
+    return 0;
+}
