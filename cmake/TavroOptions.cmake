@@ -4,9 +4,10 @@ add_library(tavro_options INTERFACE)
 add_library(Tavro::options ALIAS tavro_options)
 
 target_compile_features(tavro_options INTERFACE cxx_std_20)
-target_compile_options(tavro_options INTERFACE -Wall -Wextra -pedantic)
+target_compile_options(tavro_options INTERFACE -Wall -Wextra -pedantic -Wold-style-cast -Woverloaded-virtual)
 target_compile_definitions(tavro_options INTERFACE
     QT_NO_CAST_FROM_ASCII
+    QT_USE_QSTRINGBUILDER
     QT_NO_CAST_TO_ASCII
     QT_NO_URL_CAST_FROM_STRING
     QT_NO_NARROWING_CONVERSIONS_IN_CONNECT

@@ -16,10 +16,10 @@ using namespace tavro;
 namespace {
 
 // Small enough that every readable input is also fitted and rendered quickly.
-constexpr int kFuzzProcessingSize = 24;
+constexpr int FuzzProcessingSize = 24;
 // The size checks are the same at any limit; a small one keeps each run to milliseconds
 // instead of decoding, filling and scaling pictures of hundreds of megabytes.
-constexpr qint64 kFuzzMaxPixels = 4 * 1024 * 1024;
+constexpr qint64 FuzzMaxPixels = 4 * 1024 * 1024;
 
 }  // namespace
 
@@ -38,16 +38,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         pcx[0] = 0x0A;
         pcx[2] = 1;
     }
-    (void)platform::decodePcx(pcx, kFuzzMaxPixels);
+    (void)platform::decodePcx(pcx, FuzzMaxPixels);
 
     const platform::LoadedPicture picture = platform::loadPictureData(
-        bytes, u"fuzz"_s, {.drawSize = kFuzzProcessingSize, .maxPixels = kFuzzMaxPixels});
+        bytes, u"fuzz"_s, {.drawSize = FuzzProcessingSize, .maxPixels = FuzzMaxPixels});
     // An unreadable picture always renders as the same white board. The board is not
     // packed: packing reads fixed places of a 512 x 512 board whatever the input, and
     // took four fifths of each run.
     if (!picture.isReadable()) return 0;
-    const QImage snapshot = job::makeWorkSnapshot(picture, kFuzzProcessingSize);
-    (void)job::renderEffectBoard(snapshot, job::Effect::Dither, kFuzzProcessingSize);
-    (void)job::renderEffectBoard(snapshot, job::Effect::BlackWhite, kFuzzProcessingSize);
+    const QImage snapshot = job::makeWorkSnapshot(picture, FuzzProcessingSize);
+    (void)job::renderEffectBoard(snapshot, job::Effect::Dither, FuzzProcessingSize);
+    (void)job::renderEffectBoard(snapshot, job::Effect::BlackWhite, FuzzProcessingSize);
     return 0;
 }

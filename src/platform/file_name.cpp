@@ -7,7 +7,7 @@ namespace tavro::platform {
 
 namespace {
 
-constexpr char16_t kEscapeBase = 0xDC00;
+constexpr char16_t EscapeBase = 0xDC00;
 
 // The length of the valid UTF-8 sequence at pos, or 0 when its first byte must be escaped.
 qsizetype validSequenceLength(QByteArrayView bytes, qsizetype pos)
@@ -24,7 +24,7 @@ qsizetype validSequenceLength(QByteArrayView bytes, qsizetype pos)
 bool isEscape(QStringView name, qsizetype i)
 {
     const char16_t c = name.at(i).unicode();
-    return c >= kEscapeBase + 0x80 && c <= kEscapeBase + 0xFF &&
+    return c >= EscapeBase + 0x80 && c <= EscapeBase + 0xFF &&
            (i == 0 || !name.at(i - 1).isHighSurrogate());
 }
 
@@ -42,7 +42,7 @@ QString fileNameFromBytes(QByteArrayView bytes)
             continue;
         }
         name += QFile::decodeName(bytes.sliced(runStart, pos - runStart).toByteArray());
-        name += QChar(kEscapeBase + static_cast<quint8>(bytes.at(pos)));
+        name += QChar(EscapeBase + static_cast<quint8>(bytes.at(pos)));
         runStart = ++pos;
     }
     name += QFile::decodeName(bytes.sliced(runStart).toByteArray());
@@ -56,7 +56,7 @@ QByteArray fileNameBytes(QStringView name)
     for (qsizetype i = 0; i < name.size(); ++i) {
         if (!isEscape(name, i)) continue;
         bytes += QFile::encodeName(name.sliced(runStart, i - runStart).toString());
-        bytes += static_cast<char>(name.at(i).unicode() - kEscapeBase);
+        bytes += static_cast<char>(name.at(i).unicode() - EscapeBase);
         runStart = i + 1;
     }
     bytes += QFile::encodeName(name.sliced(runStart).toString());

@@ -10,9 +10,9 @@ namespace tavro::platform {
 
 namespace {
 
-constexpr qsizetype kHeaderSize = 128;
-constexpr qsizetype kPaletteTailSize = 769;  // marker 0x0C + 256 RGB triples
-constexpr int kMaxRun = 63;
+constexpr qsizetype HeaderSize = 128;
+constexpr qsizetype PaletteTailSize = 769;  // marker 0x0C + 256 RGB triples
+constexpr int MaxRun = 63;
 
 using Palette = std::array<QRgb, 256>;
 
@@ -45,7 +45,7 @@ bool isSupportedLayout(int bitsPerPixel, int planes)
 
 QString readHeader(const QByteArray &data, qint64 maxPixels, Header &header)
 {
-    if (data.size() < kHeaderSize) return u"the PCX header is truncated"_s;
+    if (data.size() < HeaderSize) return u"the PCX header is truncated"_s;
     if (byteAt(data, 0) != 0x0A) return u"not a PCX file"_s;
     if (byteAt(data, 2) != 1) return u"unsupported PCX encoding"_s;
     header.version = byteAt(data, 1);
@@ -102,8 +102,8 @@ Palette choosePalette(const QByteArray &data, const Header &header, qsizetype &d
 {
     dataEnd = data.size();
     if (header.bitsPerPixel == 8 && header.planes == 1) {
-        const qsizetype tail = data.size() - kPaletteTailSize;
-        if (tail >= kHeaderSize && byteAt(data, tail) == 0x0C) {
+        const qsizetype tail = data.size() - PaletteTailSize;
+        if (tail >= HeaderSize && byteAt(data, tail) == 0x0C) {
             dataEnd = tail;
             return readTriples(data, tail + 1, 256);
         }
@@ -192,15 +192,15 @@ PcxPicture decodePcx(const QByteArray &data, qint64 maxPixels)
     const qint64 lineBytes = header.bytesPerLine * header.planes;
     // Each pair of input bytes yields at most 63 bytes: refuse before allocating
     // when the file cannot possibly hold what the header claims.
-    const qint64 available = dataEnd - kHeaderSize;
-    if ((available / 2) * kMaxRun + available % 2 < lineBytes * header.height)
+    const qint64 available = dataEnd - HeaderSize;
+    if ((available / 2) * MaxRun + available % 2 < lineBytes * header.height)
         return {{}, u"the PCX header claims more pixels than the file holds"_s};
 
     QImage image(int(header.width), int(header.height), QImage::Format_RGB32);
     if (image.isNull()) return {{}, u"not enough memory for the picture"_s};
     std::vector<uchar> line(static_cast<size_t>(lineBytes));
     const auto *bytes = reinterpret_cast<const uchar *>(data.constData());
-    RunDecoder runs(bytes + kHeaderSize, bytes + dataEnd);
+    RunDecoder runs(bytes + HeaderSize, bytes + dataEnd);
     for (int y = 0; y < image.height(); ++y) {
         if (!runs.fill(line.data(), lineBytes)) return {{}, u"the PCX data is truncated"_s};
         convertLine(line.data(), header, palette, reinterpret_cast<QRgb *>(image.scanLine(y)));

@@ -20,6 +20,6 @@ struct PcxPicture {
 // a fourth plane ignored). The header is checked against the data before anything is
 // allocated, so a header that lies about its size costs nothing, and a picture of more
 // than maxPixels is refused.
-PcxPicture decodePcx(const QByteArray &data, qint64 maxPixels = kMaxPicturePixels);
+PcxPicture decodePcx(const QByteArray &data, qint64 maxPixels = MaxPicturePixels);
 
 }  // namespace tavro::platform

@@ -99,14 +99,14 @@ quint32 be32(const QByteArray &data, qsizetype pos)
 // means the file was cut short (or lies).
 QString findPngTruncation(const QByteArray &data, qsizetype begin, qsizetype end)
 {
-    constexpr qsizetype kSignature = 8;
-    constexpr qsizetype kFrame = 12;  // length, type and checksum around each chunk's data
-    for (qsizetype pos = begin + kSignature; pos < end;) {
-        if (end - pos < kFrame) return truncatedReason();
+    constexpr qsizetype Signature = 8;
+    constexpr qsizetype Frame = 12;  // length, type and checksum around each chunk's data
+    for (qsizetype pos = begin + Signature; pos < end;) {
+        if (end - pos < Frame) return truncatedReason();
         const qint64 length = be32(data, pos);
-        if (length > end - pos - kFrame) return truncatedReason();
+        if (length > end - pos - Frame) return truncatedReason();
         if (data.mid(pos + 4, 4) == "IEND") return {};
-        pos += kFrame + length;
+        pos += Frame + length;
     }
     return {};
 }
@@ -114,11 +114,11 @@ QString findPngTruncation(const QByteArray &data, qsizetype begin, qsizetype end
 // Qt decodes the first image of an icon file; a PNG there is checked like a PNG file.
 QString findIconTruncation(const QByteArray &data)
 {
-    constexpr qsizetype kDirectory = 6;
-    constexpr qsizetype kEntry = 16;
-    if (data.size() < kDirectory + kEntry || le16(data, 4) == 0) return {};
-    const qint64 offset = le32(data, kDirectory + 12);
-    const qint64 size = le32(data, kDirectory + 8);
+    constexpr qsizetype Directory = 6;
+    constexpr qsizetype Entry = 16;
+    if (data.size() < Directory + Entry || le16(data, 4) == 0) return {};
+    const qint64 offset = le32(data, Directory + 12);
+    const qint64 size = le32(data, Directory + 8);
     if (offset >= data.size()) return {};  // Qt refuses it
     const qsizetype end = qsizetype(qMin<qint64>(data.size(), offset + size));
     const bool png = data.mid(offset, 4) == "\x89PNG";

@@ -9,12 +9,12 @@ namespace tavro::platform {
 enum class PictureFormat { Unknown, Jpeg, Bmp, Png, Gif, Icon, Pcx };
 
 // No decoded picture may need more than this; larger claims are refused unread.
-inline constexpr qint64 kMaxPictureBytes = qint64(256) * 1024 * 1024;
+inline constexpr qint64 MaxPictureBytes = qint64(256) * 1024 * 1024;
 // The same limit in pixels of 4 bytes each.
-inline constexpr qint64 kMaxPicturePixels = kMaxPictureBytes / 4;
+inline constexpr qint64 MaxPicturePixels = MaxPictureBytes / 4;
 
 // True when a picture of this size has at most maxPixels pixels (negative sizes never fit).
-bool fitsPictureLimit(qint64 width, qint64 height, qint64 maxPixels = kMaxPicturePixels);
+bool fitsPictureLimit(qint64 width, qint64 height, qint64 maxPixels = MaxPicturePixels);
 
 // The name never counts; only the leading bytes do.
 PictureFormat sniffPictureFormat(const QByteArray &data);

@@ -19,8 +19,8 @@ namespace tavro::platform {
 namespace {
 
 // A picture file larger than any picture we would decode is not worth reading.
-constexpr qint64 kMaxFileBytes = kMaxPictureBytes;
-constexpr qint64 kMebibyte = 1024 * 1024;
+constexpr qint64 MaxFileBytes = MaxPictureBytes;
+constexpr qint64 Mebibyte = 1024 * 1024;
 
 LoadedPicture unreadable(const QString &name, const QString &reason)
 {
@@ -55,9 +55,9 @@ LoadedPicture decodeWithQt(const QByteArray &data, PictureFormat format, const Q
     QImageReader reader(&buffer, qtFormatName(format));
     reader.setDecideFormatFromContent(false);
     // Qt's limit is in whole mebibytes at 4 bytes a pixel, and 0 would mean none.
-    const qint64 limitBytes = qMin(options.maxPixels, kMaxPicturePixels) * 4;
+    const qint64 limitBytes = qMin(options.maxPixels, MaxPicturePixels) * 4;
     QImageReader::setAllocationLimit(
-        int(qMax<qint64>(1, (limitBytes + kMebibyte - 1) / kMebibyte)));
+        int(qMax<qint64>(1, (limitBytes + Mebibyte - 1) / Mebibyte)));
 
     const QSize declared = reader.size();
     if (declared.isValid() &&
@@ -88,7 +88,7 @@ QString refusal(const struct stat &info)
     // A device or a pipe could block or never end; opening a serial port would even
     // reset the machine on it, so such files are refused before they are opened.
     if (!S_ISREG(info.st_mode)) return u"not a regular file"_s;
-    if (info.st_size > kMaxFileBytes) return u"the file is too large"_s;
+    if (info.st_size > MaxFileBytes) return u"the file is too large"_s;
     return {};
 }
 
@@ -129,8 +129,8 @@ LoadedPicture loadPicture(const QString &path, const PictureLoadOptions &options
     // From here the file owns the descriptor, whether it opens or not.
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         return unreadable(path, file.errorString());
-    const QByteArray data = file.read(kMaxFileBytes + 1);
-    if (data.size() > kMaxFileBytes) return unreadable(path, u"the file is too large"_s);
+    const QByteArray data = file.read(MaxFileBytes + 1);
+    if (data.size() > MaxFileBytes) return unreadable(path, u"the file is too large"_s);
     return loadPictureData(data, path, options);
 }
 

@@ -26,7 +26,7 @@ struct PictureLoadOptions {
     // so large JPEGs may be decoded at 1/2, 1/4 or 1/8 scale, never below this.
     int drawSize = 0;
     // Pictures that claim more pixels are refused before they are decoded.
-    qint64 maxPixels = kMaxPicturePixels;
+    qint64 maxPixels = MaxPicturePixels;
 };
 
 // Accepts JPEG, BMP, PNG, GIF (first frame), icon and cursor files, and PCX. The path is

@@ -15,7 +15,7 @@ PortTable::PortTable()
 
 PortTable::PortTable(QStringList devices) : m_devices(std::move(devices))
 {
-    if (m_devices.size() > kPortCount) m_devices.resize(kPortCount);
+    if (m_devices.size() > PortCount) m_devices.resize(PortCount);
 }
 
 PortTable PortTable::fromEnvironment()

@@ -8,7 +8,7 @@ namespace tavro::platform {
 
 class PortTable {
 public:
-    static constexpr int kPortCount = 64;
+    static constexpr int PortCount = 64;
 
     // COM1-16 = /dev/ttyUSB0-15, COM17-32 = /dev/ttyACM0-15, COM33-64 = /dev/ttyS0-31.
     PortTable();

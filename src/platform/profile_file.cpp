@@ -22,7 +22,7 @@ namespace {
 
 // QLockFile's own wait starts at 100 ms and doubles; writers that take turns every few
 // milliseconds would spend most of their time asleep.
-constexpr std::chrono::milliseconds kLockPollLongest{8};
+constexpr std::chrono::milliseconds LockPollLongest{8};
 
 // Blanks are spaces and control characters, as the profile rules skip both.
 bool isBlank(char c)
@@ -174,8 +174,8 @@ QString valueText(const QByteArray &bytes, Span span)
 {
     QString text = QString::fromUtf8(bytes.constData() + span.begin, span.end - span.begin);
     if (isQuoted(text)) text = text.mid(1, text.size() - 2);
-    if (text.size() > ProfileFile::kMaxValueLength) {
-        text.truncate(ProfileFile::kMaxValueLength);
+    if (text.size() > ProfileFile::MaxValueLength) {
+        text.truncate(ProfileFile::MaxValueLength);
         // Never hand out half of a surrogate pair.
         if (text.back().isHighSurrogate()) text.chop(1);
     }
@@ -214,13 +214,13 @@ Load loadFile(const QString &path, QByteArray &bytes, QString *reason = nullptr)
     // A FIFO or device would block or never end.
     if (!info.isFile()) {
         why = u"it is not a regular file"_s;
-    } else if (info.size() > ProfileFile::kMaxFileSize) {
+    } else if (info.size() > ProfileFile::MaxFileSize) {
         why = u"it is larger than a settings file can be"_s;
     } else {
         QFile file(path);
-        if (file.open(QIODevice::ReadOnly)) bytes = file.read(ProfileFile::kMaxFileSize + 1);
+        if (file.open(QIODevice::ReadOnly)) bytes = file.read(ProfileFile::MaxFileSize + 1);
         if (file.error() != QFileDevice::NoError) why = file.errorString();
-        if (bytes.size() > ProfileFile::kMaxFileSize) why = u"it grew while it was read"_s;
+        if (bytes.size() > ProfileFile::MaxFileSize) why = u"it grew while it was read"_s;
     }
     if (why.isEmpty()) return Load::Ok;
     if (reason) *reason = u"cannot read it: "_s + why;
@@ -230,9 +230,9 @@ Load loadFile(const QString &path, QByteArray &bytes, QString *reason = nullptr)
 // Empty once the lock is held; otherwise why it could not be taken.
 QString takeLock(QLockFile &lock)
 {
-    lock.setStaleLockTime(ProfileFile::kStaleLockTime);
-    const QDeadlineTimer deadline(ProfileFile::kLockWait);
-    for (std::chrono::milliseconds pause{1};; pause = std::min(pause * 2, kLockPollLongest)) {
+    lock.setStaleLockTime(ProfileFile::StaleLockTime);
+    const QDeadlineTimer deadline(ProfileFile::LockWait);
+    for (std::chrono::milliseconds pause{1};; pause = std::min(pause * 2, LockPollLongest)) {
         if (lock.tryLock(0)) return {};
         if (lock.error() != QLockFile::LockFailedError) break;
         if (deadline.hasExpired()) return u"another program is still writing it"_s;

@@ -15,21 +15,21 @@ namespace tavro::platform {
 class ProfileFile {
 public:
     // Values are read through a buffer of 10240 characters.
-    static constexpr qsizetype kMaxValueLength = 10239;
+    static constexpr qsizetype MaxValueLength = 10239;
     // Larger files are not settings files: they read as missing and are never rewritten.
-    static constexpr qint64 kMaxFileSize = 4 * 1024 * 1024;
+    static constexpr qint64 MaxFileSize = 4 * 1024 * 1024;
     // How long a write waits for another writer to finish.
-    static constexpr std::chrono::milliseconds kLockWait{3000};
+    static constexpr std::chrono::milliseconds LockWait{3000};
     // A write takes milliseconds: a lock this old was left by a writer that hung, and is
     // taken over (one whose process has ended is taken over at once).
-    static constexpr std::chrono::milliseconds kStaleLockTime{5000};
+    static constexpr std::chrono::milliseconds StaleLockTime{5000};
 
     explicit ProfileFile(QString path);
 
     QString path() const { return m_path; }
 
     // The value after the key's first '=', blanks around it and one pair of
-    // matching surrounding quotes removed, cut to kMaxValueLength characters;
+    // matching surrounding quotes removed, cut to MaxValueLength characters;
     // `defaultValue` when the file, the section or the key is missing or unreadable.
     QString read(const QString &section, const QString &key, const QString &defaultValue) const;
 

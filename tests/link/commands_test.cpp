@@ -47,7 +47,7 @@ TEST_P(CommandTableTest, RefusedWriteOnAnOpenPortSaysSo)
     EXPECT_EQ(view.log, c.closedLog);
 }
 
-const CommandCase kCommands[] = {
+const CommandCase Commands[] = {
     {"Start",
      &link::EngraverLink::startCarving,
      {bytes({0xFF, 1, 1, 0})},
@@ -147,7 +147,7 @@ const CommandCase kCommands[] = {
      u"Not sent, no machine connected: Power OFF\r\n"_s},
 };
 
-INSTANTIATE_TEST_SUITE_P(Rows, CommandTableTest, ::testing::ValuesIn(kCommands),
+INSTANTIATE_TEST_SUITE_P(Rows, CommandTableTest, ::testing::ValuesIn(Commands),
                          [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(LinkTest, JogPausesFiftyMillisecondsAfterLogging)

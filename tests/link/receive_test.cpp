@@ -9,9 +9,9 @@ using namespace tavro::test;
 
 namespace {
 
-const QString kConnected = QString(22, u'>') + QString(13, u' ') + u"CONNECTED !"_s +
+const QString Connected = QString(22, u'>') + QString(13, u' ') + u"CONNECTED !"_s +
                            QString(4, u' ') + QString(22, u'<') + u"\r\n"_s;
-const QString kInitialised = QString(22, u'>') + QString(7, u' ') + u"Initialization complete!"_s +
+const QString Initialised = QString(22, u'>') + QString(7, u' ') + u"Initialization complete!"_s +
                              QString(22, u'<') + u"\r\n"_s;
 
 TEST(FrameAssembler, StartMarkerRestartsTheFrameWherever_itArrives)
@@ -50,7 +50,7 @@ TEST_F(LinkTest, IdentityWithTheRightIdConnectsInOrder)
     view.events.clear();
     receive({0xFF, 0x01, 0x0A, 0x00});
     EXPECT_EQ(view.events, (QStringList{u"caption:OK"_s, u"connect-disabled"_s, u"break-visible"_s,
-                                        u"enable-controls"_s, u"log:"_s + kConnected}));
+                                        u"enable-controls"_s, u"log:"_s + Connected}));
     EXPECT_EQ(link.connectedPort(), 3);
     EXPECT_FALSE(link.probeTimer().isRunning());
     EXPECT_FALSE(link.retryTimer().isRunning());
@@ -120,7 +120,7 @@ TEST_F(LinkTest, CarveDoneMotorNumberAndBurnTime)
     EXPECT_EQ(
         view.events,
         (QStringList{u"log:Carved finish !\r\n"_s, u"stop-clock"_s, u"reset-location"_s,
-                     u"log:Please access the motor power supply !\r\n"_s, u"log:"_s + kInitialised,
+                     u"log:Please access the motor power supply !\r\n"_s, u"log:"_s + Initialised,
                      u"log:317\r\n"_s, u"burn:40"_s, u"burn:150"_s}));
 }
 

@@ -162,12 +162,12 @@ TEST_F(ProfileFileFailureTest, FullTmpfsLeavesTheOldFile)
 TEST_F(ProfileFileFailureTest, WritersInSeveralProgramsLoseNothing)
 {
     const QStringList prefixes = {u"A"_s, u"B"_s, u"C"_s};
-    constexpr int kWrites = 200;
+    constexpr int Writes = 200;
     std::vector<std::unique_ptr<QProcess>> writers;
     for (const QString &prefix : prefixes) {
         writers.push_back(std::make_unique<QProcess>());
         writers.back()->start(QStringLiteral(PROFILE_WRITER_PATH),
-                              {path, u"Keys"_s, prefix, QString::number(kWrites)});
+                              {path, u"Keys"_s, prefix, QString::number(Writes)});
     }
     for (auto &writer : writers) {
         ASSERT_TRUE(writer->waitForFinished(240000));
@@ -175,7 +175,7 @@ TEST_F(ProfileFileFailureTest, WritersInSeveralProgramsLoseNothing)
     }
     int lost = 0;
     for (const QString &prefix : prefixes)
-        for (int i = 1; i <= kWrites; ++i)
+        for (int i = 1; i <= Writes; ++i)
             lost += file.read(u"Keys"_s, prefix + QString::number(i), u"-"_s) != QString::number(i);
     EXPECT_EQ(lost, 0);
     EXPECT_FALSE(QFileInfo::exists(path + u".lock"_s));

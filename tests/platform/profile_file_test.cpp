@@ -57,7 +57,7 @@ TEST_F(ProfileFileTest, NamesIgnoreCaseBlanksAndControlCharacters)
     const QString keys[] = {u"Language"_s, u"language "_s, u"\tLANGUAGE"_s};
     for (const auto &s : sections)
         for (const auto &k : keys)
-            EXPECT_EQ(file.read(s, k, u"0"_s), u"3"_s) << (s + u'/' + k).toStdString();
+            EXPECT_EQ(file.read(s, k, u"0"_s), u"3"_s) << QString(s + u'/' + k).toStdString();
 }
 
 TEST_F(ProfileFileTest, ValuesAreTrimmedAndUnquotedButNeverInterpreted)
@@ -178,7 +178,7 @@ TEST_F(ProfileFileTest, WritesThatWouldNotReadBackAreRefusedAndChangeNothing)
     };
     for (const auto &c : cases) {
         EXPECT_FALSE(file.write(c.section, c.key, c.value))
-            << (c.section + u'/' + c.key + u'/' + c.value).toStdString();
+            << QString(c.section + u'/' + c.key + u'/' + c.value).toStdString();
         EXPECT_EQ(contents(), before);
     }
 }
@@ -223,22 +223,22 @@ TEST_F(ProfileFileTest, GarbageBytesAreKeptAndNeverMisread)
 TEST_F(ProfileFileTest, LongValuesAreCutAndHugeFilesLeftAlone)
 {
     put("[S]\r\nk=" + QByteArray(20000, 'x') + "\r\n");
-    EXPECT_EQ(file.read(u"S"_s, u"k"_s, u"-"_s), QString(ProfileFile::kMaxValueLength, u'x'));
+    EXPECT_EQ(file.read(u"S"_s, u"k"_s, u"-"_s), QString(ProfileFile::MaxValueLength, u'x'));
 
     // U+1F600 takes two UTF-16 units: the cut must not split one.
     QByteArray emoji;
     for (int i = 0; i < 6000; ++i) emoji += "\xF0\x9F\x98\x80";
     put("[S]\r\nk=" + emoji + "\r\n");
     const QString value = file.read(u"S"_s, u"k"_s, u"-"_s);
-    EXPECT_EQ(value.size(), ProfileFile::kMaxValueLength - 1);
+    EXPECT_EQ(value.size(), ProfileFile::MaxValueLength - 1);
     EXPECT_TRUE(value.back().isLowSurrogate());
 
     put("[S]\r\nk=1\r\n");
     QFile f(path);
-    ASSERT_TRUE(f.resize(ProfileFile::kMaxFileSize + 1));
+    ASSERT_TRUE(f.resize(ProfileFile::MaxFileSize + 1));
     EXPECT_EQ(file.read(u"S"_s, u"k"_s, u"dflt"_s), u"dflt"_s);
     EXPECT_FALSE(file.write(u"S"_s, u"k"_s, u"2"_s));
-    EXPECT_EQ(QFileInfo(path).size(), ProfileFile::kMaxFileSize + 1);
+    EXPECT_EQ(QFileInfo(path).size(), ProfileFile::MaxFileSize + 1);
 }
 
 // Restores the variables the settings folder depends on.
@@ -246,7 +246,7 @@ class EnvironmentGuard {
 public:
     EnvironmentGuard()
     {
-        for (const char *name : kNames)
+        for (const char *name : Names)
             m_saved.push_back({name, qEnvironmentVariableIsSet(name), qgetenv(name)});
     }
     ~EnvironmentGuard()
@@ -255,7 +255,7 @@ public:
     }
 
 private:
-    static constexpr const char *kNames[] = {"TAVRO_HOME", "XDG_CONFIG_HOME", "HOME"};
+    static constexpr const char *Names[] = {"TAVRO_HOME", "XDG_CONFIG_HOME", "HOME"};
     struct Saved {
         const char *name;
         bool set;

@@ -12,14 +12,14 @@ using namespace Qt::Literals::StringLiterals;
 namespace tavro::sim::test {
 namespace {
 
-const QString kCommand = QStringLiteral(TAVRO_ENGRAVER_SIM_COMMAND);
+const QString Command = QStringLiteral(TAVRO_ENGRAVER_SIM_COMMAND);
 
 class CommandTest : public ::testing::Test {
 protected:
     // Starts the command and returns the device path from its first line.
     QString launch(const QStringList &arguments)
     {
-        m_process.start(kCommand, arguments);
+        m_process.start(Command, arguments);
         if (!m_process.waitForStarted(10000)) return {};
         while (!m_process.canReadLine() && m_process.waitForReadyRead(10000)) {
         }
@@ -77,7 +77,7 @@ class CommandArguments : public ::testing::TestWithParam<Call> {};
 TEST_P(CommandArguments, EndWithAClearStatus)
 {
     QProcess process;
-    process.start(kCommand, GetParam().arguments);
+    process.start(Command, GetParam().arguments);
     ASSERT_TRUE(process.waitForFinished(10000));
     EXPECT_EQ(process.exitCode(), GetParam().status);
     EXPECT_TRUE(process.readAllStandardOutput().contains(GetParam().stdoutHas));

@@ -12,14 +12,14 @@ using namespace Qt::Literals::StringLiterals;
 namespace tavro::sim::test {
 namespace {
 
-constexpr int kSide = 512;
-constexpr int kImageBytes = kSide * kSide / 8;
+constexpr int Side = 512;
+constexpr int ImageBytes = Side * Side / 8;
 
 void setDot(QByteArray &raster, int x, int y) { raster[y * 64 + x / 8] = char(raster.at(y * 64 + x / 8) | (0x80 >> (x % 8))); }
 
 QImage whitePicture()
 {
-    QImage picture(kSide, kSide, QImage::Format_RGB32);
+    QImage picture(Side, Side, QImage::Format_RGB32);
     picture.fill(Qt::white);
     return picture;
 }
@@ -57,7 +57,7 @@ protected:
 TEST_F(UploadTest, FastCarveReportsEveryDotAndBurnsThePicture)
 {
     // One lone dot, and two full bytes (0xFF inside the block is data, not a start marker).
-    QByteArray raster(kImageBytes, '\0');
+    QByteArray raster(ImageBytes, '\0');
     setDot(raster, 250, 144);
     raster[300 * 64] = char(0xFF);
     raster[511 * 64 + 63] = char(0xFF);
@@ -94,7 +94,7 @@ TEST_F(UploadTest, FastCarveReportsEveryDotAndBurnsThePicture)
 
 TEST_F(UploadTest, RecarveAndStartAgainRepeatTheJobWithoutChangingTheBurn)
 {
-    QByteArray raster(kImageBytes, '\0');
+    QByteArray raster(ImageBytes, '\0');
     setDot(raster, 3, 7);
     setDot(raster, 9, 7);
     const QList<QByteArray> job = rowReports(7, {3, 9}) + QList{frame(0x06)};
@@ -120,7 +120,7 @@ TEST_F(UploadTest, RecarveAndStartAgainRepeatTheJobWithoutChangingTheBurn)
 TEST_F(UploadTest, PauseHoldsTheCarveAndSkipForwardLeavesFifteenRows)
 {
     // One dot in each of 60 rows, 40 ms a dot, so the job lasts a few seconds.
-    QByteArray raster(kImageBytes, '\0');
+    QByteArray raster(ImageBytes, '\0');
     for (int y = 0; y < 60; ++y) setDot(raster, 10, y);
     Engraver engraver(timedOptions());
     ASSERT_TRUE(engraver.start());
@@ -157,7 +157,7 @@ TEST_F(UploadTest, PauseHoldsTheCarveAndSkipForwardLeavesFifteenRows)
 
 TEST_F(UploadTest, NewImageStopsTheCarveAndABlankImageEndsAtOnce)
 {
-    QByteArray raster(kImageBytes, '\0');
+    QByteArray raster(ImageBytes, '\0');
     for (int y = 0; y < 100; ++y) setDot(raster, y, y);
     Engraver engraver(timedOptions());
     ASSERT_TRUE(engraver.start());
@@ -172,7 +172,7 @@ TEST_F(UploadTest, NewImageStopsTheCarveAndABlankImageEndsAtOnce)
     EXPECT_FALSE(engraver.carving());
     EXPECT_TRUE(engraver.receivingImage());
     // An erased image leaves nothing to burn: the box has no corners, a job ends at once.
-    ASSERT_TRUE(client.write(QByteArray(kImageBytes, '\0')));
+    ASSERT_TRUE(client.write(QByteArray(ImageBytes, '\0')));
     ASSERT_TRUE(engraver.waitFor([&] { return engraver.imagesReceived() == 2; }, 10000));
     ASSERT_TRUE(client.write(frame(0x02, 2) + frame(0x01, 1)));
     EXPECT_EQ(client.readFramesUntil(frame(0x06)), QList{frame(0x06)});
@@ -210,7 +210,7 @@ TEST_F(UploadTest, PacedUploadTakesTheWireTimeOf57600Baud)
 
     QElapsedTimer clock;
     clock.start();
-    ASSERT_TRUE(client.write(QByteArray(kImageBytes, char(0x5A)), 60000));
+    ASSERT_TRUE(client.write(QByteArray(ImageBytes, char(0x5A)), 60000));
     ASSERT_TRUE(engraver.waitFor([&] { return engraver.imagesReceived() == 1; }, 60000));
     // 32768 bytes at 5760 bytes/s is 5.69 s; only the lower bounds are safe on a busy machine.
     EXPECT_GE(clock.elapsed(), 5400);

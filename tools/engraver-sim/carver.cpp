@@ -8,7 +8,7 @@ Carver::Carver() { erase(); }
 
 void Carver::load(const QByteArray &raster)
 {
-    if (raster.size() == kImageBytes)
+    if (raster.size() == ImageBytes)
         m_image = raster;
     else
         erase();
@@ -17,14 +17,14 @@ void Carver::load(const QByteArray &raster)
 
 void Carver::erase()
 {
-    m_image = QByteArray(kImageBytes, '\0');
+    m_image = QByteArray(ImageBytes, '\0');
     rewind();
 }
 
 bool Carver::isBurn(int x, int y) const
 {
-    if (x < 0 || y < 0 || x >= kSide || y >= kSide) return false;
-    const auto byte = static_cast<uchar>(m_image.at(y * kRowBytes + x / 8));
+    if (x < 0 || y < 0 || x >= Side || y >= Side) return false;
+    const auto byte = static_cast<uchar>(m_image.at(y * RowBytes + x / 8));
     return byte & (0x80 >> (x % 8));
 }
 
@@ -37,7 +37,7 @@ void Carver::rewind()
 
 void Carver::skipRows(int rows)
 {
-    m_row = std::clamp(m_row + rows, 0, kSide);
+    m_row = std::clamp(m_row + rows, 0, Side);
     m_column = 0;
     m_rowStarted = false;
 }
@@ -45,9 +45,9 @@ void Carver::skipRows(int rows)
 std::optional<Carver::Dot> Carver::next()
 {
     const auto *bytes = reinterpret_cast<const uchar *>(m_image.constData());
-    while (m_row < kSide) {
-        const uchar *line = bytes + m_row * kRowBytes;
-        while (m_column < kSide) {
+    while (m_row < Side) {
+        const uchar *line = bytes + m_row * RowBytes;
+        while (m_column < Side) {
             const uchar byte = line[m_column / 8];
             if (byte == 0) {
                 m_column = (m_column / 8 + 1) * 8;
@@ -68,9 +68,9 @@ std::optional<Carver::Dot> Carver::next()
 
 QRect Carver::burnBounds() const
 {
-    int left = kSide, top = kSide, right = -1, bottom = -1;
-    for (int y = 0; y < kSide; ++y) {
-        for (int x = 0; x < kSide; ++x) {
+    int left = Side, top = Side, right = -1, bottom = -1;
+    for (int y = 0; y < Side; ++y) {
+        for (int x = 0; x < Side; ++x) {
             if (!isBurn(x, y)) continue;
             left = std::min(left, x);
             right = std::max(right, x);

@@ -10,9 +10,9 @@ namespace tavro::sim {
 
 class Carver {
 public:
-    static constexpr int kSide = 512;
-    static constexpr int kRowBytes = kSide / 8;
-    static constexpr int kImageBytes = kSide * kRowBytes;
+    static constexpr int Side = 512;
+    static constexpr int RowBytes = Side / 8;
+    static constexpr int ImageBytes = Side * RowBytes;
 
     struct Dot {
         int x = 0;

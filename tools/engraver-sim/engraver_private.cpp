@@ -15,22 +15,22 @@ namespace tavro::sim {
 namespace {
 using namespace std::chrono_literals;
 
-constexpr double kPacedBytesPerSecond = 5760;  // 57600 baud, 10 bits a byte
+constexpr double PacedBytesPerSecond = 5760;  // 57600 baud, 10 bits a byte
 // A fast or paced carve stops producing reports while this much waits to go out.
-constexpr qsizetype kOutboxHigh = 4096;
+constexpr qsizetype OutboxHigh = 4096;
 // Like a serial driver's buffer: what a stalled reader leaves beyond this is lost.
-constexpr qsizetype kOutboxCap = 64 * 1024;
+constexpr qsizetype OutboxCap = 64 * 1024;
 // Paced lines move at least this many bytes a wake-up.
-constexpr qsizetype kPacedChunk = 16;
-constexpr auto kQuietAfterError = 50ms;
-constexpr int kMaxPollMs = 1000;
+constexpr qsizetype PacedChunk = 16;
+constexpr auto QuietAfterError = 50ms;
+constexpr int MaxPollMs = 1000;
 }  // namespace
 
 EngraverPrivate::EngraverPrivate(EngraverOptions options_)
     : options(std::move(options_)),
       machine(options),
-      m_readPacer(options.paced ? kPacedBytesPerSecond : 0),
-      m_writePacer(options.paced ? kPacedBytesPerSecond : 0)
+      m_readPacer(options.paced ? PacedBytesPerSecond : 0),
+      m_writePacer(options.paced ? PacedBytesPerSecond : 0)
 {
 }
 
@@ -151,7 +151,7 @@ void EngraverPrivate::step(Clock::time_point now)
     }
     machine.advance(now, room());
     const QByteArray output = machine.takeOutput();
-    if (port.isOpen() && port.listening() && m_outbox.size() + output.size() <= kOutboxCap)
+    if (port.isOpen() && port.listening() && m_outbox.size() + output.size() <= OutboxCap)
         m_outbox.append(output);
     if (machine.takePowerOff()) {
         unplugLocked();
@@ -171,7 +171,7 @@ int EngraverPrivate::prepare(pollfd *fds, Clock::time_point now) const
     if (port.isOpen() && now < m_quietUntil) {
         consider(m_quietUntil);
     } else if (port.isOpen()) {
-        const qsizetype chunk = options.paced ? kPacedChunk : 1;
+        const qsizetype chunk = options.paced ? PacedChunk : 1;
         short events = 0;
         if (m_readPacer.allowance(now) >= chunk)
             events |= POLLIN;
@@ -183,15 +183,15 @@ int EngraverPrivate::prepare(pollfd *fds, Clock::time_point now) const
             consider(m_writePacer.availableAt(chunk));
         fds[2] = {port.masterFd(), events, 0};
     }
-    if (!next) return kMaxPollMs;
+    if (!next) return MaxPollMs;
     const std::chrono::duration<double, std::milli> wait = *next - now;
-    return int(std::clamp(std::ceil(wait.count()), 0.0, double(kMaxPollMs)));
+    return int(std::clamp(std::ceil(wait.count()), 0.0, double(MaxPollMs)));
 }
 
 void EngraverPrivate::transfer(const pollfd &master, Clock::time_point now)
 {
     if (master.revents & (POLLERR | POLLNVAL)) {
-        m_quietUntil = now + kQuietAfterError;
+        m_quietUntil = now + QuietAfterError;
         return;
     }
     if (master.revents & (POLLIN | POLLHUP)) readInput(now);
@@ -205,7 +205,7 @@ void EngraverPrivate::readInput(Clock::time_point now)
     if (want <= 0) return;
     const ssize_t got = ::read(port.masterFd(), buffer, size_t(want));
     if (got <= 0) {
-        if (got == 0 || (errno != EAGAIN && errno != EINTR)) m_quietUntil = now + kQuietAfterError;
+        if (got == 0 || (errno != EAGAIN && errno != EINTR)) m_quietUntil = now + QuietAfterError;
         return;
     }
     m_readPacer.consume(got, now);
@@ -220,7 +220,7 @@ void EngraverPrivate::writeOutput(Clock::time_point now)
     if (want <= 0) return;
     const ssize_t put = ::write(port.masterFd(), m_outbox.constData(), size_t(want));
     if (put <= 0) {
-        if (put == 0 || (errno != EAGAIN && errno != EINTR)) m_quietUntil = now + kQuietAfterError;
+        if (put == 0 || (errno != EAGAIN && errno != EINTR)) m_quietUntil = now + QuietAfterError;
         return;
     }
     m_writePacer.consume(put, now);
@@ -245,8 +245,8 @@ qsizetype EngraverPrivate::room() const
 {
     // A fast carve goes no faster than its reports are taken, a paced one no faster than the line;
     // otherwise a carve keeps its own pace and a stalled program loses what overflows.
-    if (!(options.fast || options.paced) || !port.isOpen() || !port.listening()) return kOutboxCap;
-    return kOutboxHigh - m_outbox.size();
+    if (!(options.fast || options.paced) || !port.isOpen() || !port.listening()) return OutboxCap;
+    return OutboxHigh - m_outbox.size();
 }
 
 }  // namespace tavro::sim

@@ -139,7 +139,7 @@ bool Engraver::waitFor(const std::function<bool()> &condition, int timeoutMs) co
 
 QImage Engraver::pictureOf(const QByteArray &raster)
 {
-    QImage picture(Carver::kSide, Carver::kSide, QImage::Format_RGB32);
+    QImage picture(Carver::Side, Carver::Side, QImage::Format_RGB32);
     picture.fill(Qt::white);
     Carver carver;
     carver.load(raster);

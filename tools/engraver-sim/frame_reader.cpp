@@ -5,8 +5,8 @@
 namespace tavro::sim {
 
 namespace {
-constexpr char kStart = char(0xFF);
-constexpr qsizetype kFrameSize = 4;
+constexpr char Start = char(0xFF);
+constexpr qsizetype FrameSize = 4;
 }  // namespace
 
 FrameReader::FrameReader(qsizetype imageSize) : m_imageSize(imageSize) {}
@@ -24,12 +24,12 @@ FrameReader::Input FrameReader::feed(char byte)
         if (byte == m_control) return {Kind::Control, QByteArray(1, byte)};
     }
     // A start marker always begins a new frame; bytes outside a frame are noise.
-    if (byte == kStart)
+    if (byte == Start)
         m_frame.clear();
     else if (m_frame.isEmpty())
         return {};
     m_frame.append(byte);
-    if (m_frame.size() < kFrameSize) return {};
+    if (m_frame.size() < FrameSize) return {};
     return {Kind::Frame, std::exchange(m_frame, {})};
 }
 

@@ -7,16 +7,16 @@ namespace tavro::sim {
 namespace {
 using namespace std::chrono_literals;
 
-constexpr auto kImageGap = 2s;
+constexpr auto ImageGap = 2s;
 // A dot is never made up for later than this; a stalled carve resumes at its own pace.
-constexpr auto kMaxLag = 100ms;
+constexpr auto MaxLag = 100ms;
 // Dots per advance(), so the lock is never held for a whole carve.
-constexpr int kDotsPerStep = 4096;
-constexpr int kJogStep = 8;
-constexpr int kCentre = Carver::kSide / 2;
+constexpr int DotsPerStep = 4096;
+constexpr int JogStep = 8;
+constexpr int Centre = Carver::Side / 2;
 
 int byteAt(const QByteArray &bytes, int i) { return static_cast<uchar>(bytes.at(i)); }
-int coordinate(int value) { return std::clamp(value, 0, Carver::kSide - 1); }
+int coordinate(int value) { return std::clamp(value, 0, Carver::Side - 1); }
 }  // namespace
 
 Machine::Machine(const EngraverOptions &options)
@@ -64,7 +64,7 @@ void Machine::advance(Clock::time_point now, qsizetype room)
         m_reader.expectImage();
         m_imageActivity = now;
     }
-    if (m_reader.receivingImage() && now - m_imageActivity > kImageGap) m_reader.abortImage();
+    if (m_reader.receivingImage() && now - m_imageActivity > ImageGap) m_reader.abortImage();
     carve(now, room);
 }
 
@@ -72,7 +72,7 @@ std::optional<Machine::Clock::time_point> Machine::deadline(bool haveRoom) const
 {
     std::optional<Clock::time_point> next = m_eraseDone;
     const auto consider = [&next](Clock::time_point t) { next = next ? std::min(*next, t) : t; };
-    if (m_reader.receivingImage()) consider(m_imageActivity + kImageGap + 1ms);
+    if (m_reader.receivingImage()) consider(m_imageActivity + ImageGap + 1ms);
     if (m_job == Job::Running && haveRoom) consider(m_nextDot);
     return next;
 }
@@ -96,7 +96,7 @@ void Machine::clearRecords()
 
 void Machine::clearBurnt()
 {
-    m_burnt = QImage(Carver::kSide, Carver::kSide, QImage::Format_RGB32);
+    m_burnt = QImage(Carver::Side, Carver::Side, QImage::Format_RGB32);
     m_burnt.fill(Qt::white);
 }
 
@@ -166,7 +166,7 @@ void Machine::job(int action, Clock::time_point now)
 void Machine::locate(int mode)
 {
     if (mode == 1) {
-        m_head = {kCentre, kCentre};
+        m_head = {Centre, Centre};
         report(m_head);
     } else if (mode == 2) {
         const QRect box = m_carver.burnBounds();
@@ -179,8 +179,8 @@ void Machine::locate(int mode)
 
 void Machine::jog(int direction)
 {
-    static constexpr QPoint kSteps[] = {{0, -kJogStep}, {0, kJogStep}, {-kJogStep, 0}, {kJogStep, 0}};
-    const QPoint to = m_head + kSteps[direction - 1];
+    static constexpr QPoint Steps[] = {{0, -JogStep}, {0, JogStep}, {-JogStep, 0}, {JogStep, 0}};
+    const QPoint to = m_head + Steps[direction - 1];
     m_head = {coordinate(to.x()), coordinate(to.y())};
     report(m_head);
 }
@@ -210,7 +210,7 @@ void Machine::carve(Clock::time_point now, qsizetype room)
     const double dotMs = m_options.fast ? 0.0 : m_burnTime * m_options.dotUnitMs;
     const auto dotTime = std::chrono::duration_cast<Clock::duration>(
         std::chrono::duration<double, std::milli>(std::max(0.0, dotMs)));
-    for (int i = 0; i < kDotsPerStep; ++i) {
+    for (int i = 0; i < DotsPerStep; ++i) {
         if (m_job != Job::Running || m_output.size() >= room || m_nextDot > now) return;
         const std::optional<Carver::Dot> dot = m_carver.next();
         if (!dot) {
@@ -221,7 +221,7 @@ void Machine::carve(Clock::time_point now, qsizetype room)
         sendSplit(0x03, dot->x + 1);  // the program draws one column left of this
         m_burnt.setPixel(dot->x, dot->y, qRgb(0, 0, 0));
         m_head = {dot->x, dot->y};
-        m_nextDot = std::max(m_nextDot + dotTime, now - kMaxLag);
+        m_nextDot = std::max(m_nextDot + dotTime, now - MaxLag);
     }
 }
 

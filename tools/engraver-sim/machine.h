@@ -64,7 +64,7 @@ private:
     void sendSplit(int code, int value);
 
     EngraverOptions m_options;
-    FrameReader m_reader{Carver::kImageBytes};
+    FrameReader m_reader{Carver::ImageBytes};
     Carver m_carver;
     QByteArray m_output;
     QByteArray m_receivedBytes;

@@ -7,7 +7,7 @@ namespace tavro::sim {
 
 namespace {
 // Enough for a few wake-ups' worth, small enough to keep the timing honest.
-constexpr double kBurstBytes = 64;
+constexpr double BurstBytes = 64;
 
 Pacer::Clock::duration seconds(double s)
 {
@@ -19,7 +19,7 @@ Pacer::Pacer(double bytesPerSecond) : m_rate(std::max(0.0, bytesPerSecond)) {}
 
 Pacer::Clock::time_point Pacer::base(Clock::time_point now) const
 {
-    return std::max(m_readyAt, now - seconds(kBurstBytes / m_rate));
+    return std::max(m_readyAt, now - seconds(BurstBytes / m_rate));
 }
 
 qsizetype Pacer::allowance(Clock::time_point now) const

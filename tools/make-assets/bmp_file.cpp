@@ -8,9 +8,9 @@ namespace tavro::assets {
 
 namespace {
 
-constexpr int kFileHeaderSize = 14;
-constexpr int kInfoHeaderSize = 40;
-constexpr quint32 kPixelsPerMetre = 3780;  // 96 dpi, what the board is drawn at
+constexpr int FileHeaderSize = 14;
+constexpr int InfoHeaderSize = 40;
+constexpr quint32 PixelsPerMetre = 3780;  // 96 dpi, what the board is drawn at
 
 void put16(QByteArray &data, quint16 value)
 {
@@ -67,7 +67,7 @@ QByteArray encodeBmp(const QImage &indexed, int bitsPerPixel)
     const int width = indexed.width();
     const int height = indexed.height();
     const int rowBytes = (width * bitsPerPixel + 31) / 32 * 4;
-    const quint32 pixelOffset = kFileHeaderSize + kInfoHeaderSize + colours * 4;
+    const quint32 pixelOffset = FileHeaderSize + InfoHeaderSize + colours * 4;
     const quint32 pixelBytes = quint32(rowBytes) * quint32(height);
 
     QByteArray data;
@@ -77,15 +77,15 @@ QByteArray encodeBmp(const QImage &indexed, int bitsPerPixel)
     put32(data, 0);
     put32(data, pixelOffset);
 
-    put32(data, kInfoHeaderSize);
+    put32(data, InfoHeaderSize);
     put32(data, quint32(width));
     put32(data, quint32(height));  // positive: rows stored bottom-up
     put16(data, 1);
     put16(data, quint16(bitsPerPixel));
     put32(data, 0);  // BI_RGB
     put32(data, pixelBytes);
-    put32(data, kPixelsPerMetre);
-    put32(data, kPixelsPerMetre);
+    put32(data, PixelsPerMetre);
+    put32(data, PixelsPerMetre);
     put32(data, quint32(colours));
     put32(data, 0);
 

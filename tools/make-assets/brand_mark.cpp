@@ -13,12 +13,12 @@ namespace tavro::assets {
 
 namespace {
 
-const QColor kSparkAmber(247, 168, 40);
-const QSize kLogoSize(1336, 473);
-constexpr int kIconSide = 256;
+const QColor SparkAmber(247, 168, 40);
+const QSize LogoSize(1336, 473);
+constexpr int IconSide = 256;
 
 // Where the beam meets the plate, in the mark's 100 x 100 units.
-constexpr QPointF kHit(53, 75);
+constexpr QPointF Hit(53, 75);
 
 // A four-pointed star with concave sides, wider than tall to lie on the tilted plate.
 QPainterPath sparkPath(QPointF centre, QSizeF radius, qreal waist)
@@ -41,10 +41,10 @@ QPainterPath sparkPath(QPointF centre, QSizeF radius, qreal waist)
 void paintHead(QPainter &painter, const QColor &colour)
 {
     painter.setBrush(colour);
-    painter.drawRoundedRect(QRectF(kHit.x() - 21, 6, 42, 19), 3.5, 3.5);
+    painter.drawRoundedRect(QRectF(Hit.x() - 21, 6, 42, 19), 3.5, 3.5);
     // Overlaps the body so no seam shows between them.
     painter.drawPolygon(QPolygonF(
-        {{kHit.x() - 13, 22}, {kHit.x() + 13, 22}, {kHit.x() + 5, 35}, {kHit.x() - 5, 35}}));
+        {{Hit.x() - 13, 22}, {Hit.x() + 13, 22}, {Hit.x() + 5, 35}, {Hit.x() - 5, 35}}));
 }
 
 void paintPlate(QPainter &painter, const MarkColours &colours)
@@ -55,7 +55,7 @@ void paintPlate(QPainter &painter, const MarkColours &colours)
     painter.drawPolygon(QPolygonF({{20, 68}, {98, 68}, {86, 82}, {8, 82}}));
     // The line already burnt, running back from the spark.
     painter.setBrush(colours.plateEdge);
-    painter.drawPolygon(QPolygonF({{22, 74}, {kHit.x(), 74}, {kHit.x(), 76}, {20.5, 76}}));
+    painter.drawPolygon(QPolygonF({{22, 74}, {Hit.x(), 74}, {Hit.x(), 76}, {20.5, 76}}));
 }
 
 }  // namespace
@@ -72,22 +72,22 @@ void paintMark(QPainter &painter, const QRectF &box, const MarkColours &colours)
     QColor glow = colours.beam;
     glow.setAlphaF(0.3f);
     painter.setBrush(glow);
-    painter.drawRect(QRectF(kHit.x() - 5, 35, 10, kHit.y() - 35));
+    painter.drawRect(QRectF(Hit.x() - 5, 35, 10, Hit.y() - 35));
     painter.setBrush(colours.beam);
-    painter.drawRect(QRectF(kHit.x() - 2.2, 35, 4.4, kHit.y() - 35));
+    painter.drawRect(QRectF(Hit.x() - 2.2, 35, 4.4, Hit.y() - 35));
 
     paintHead(painter, colours.head);
 
-    painter.setBrush(kSparkAmber);
-    painter.drawPath(sparkPath(kHit, {20, 10}, 3));
+    painter.setBrush(SparkAmber);
+    painter.drawPath(sparkPath(Hit, {20, 10}, 3));
     painter.setBrush(Qt::white);
-    painter.drawEllipse(kHit, 2.4, 1.8);
+    painter.drawEllipse(Hit, 2.4, 1.8);
     painter.restore();
 }
 
 QImage logo()
 {
-    QImage picture(kLogoSize, QImage::Format_ARGB32_Premultiplied);
+    QImage picture(LogoSize, QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::white);
     QPainter painter(&picture);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
@@ -106,22 +106,22 @@ QImage logo()
                           (nameInk.width() - plainWidth) / (kindText.size() - 1));
     const QRectF kindInk = QFontMetricsF(kind).tightBoundingRect(kindText);
 
-    constexpr qreal kMarkSide = 380;
-    constexpr qreal kGap = 56;
-    constexpr qreal kLineGap = 52;
-    const qreal left = (kLogoSize.width() - (kMarkSide + kGap + nameInk.width())) / 2;
-    const qreal textHeight = nameInk.height() + kLineGap + kindInk.height();
-    const qreal textTop = (kLogoSize.height() - textHeight) / 2;
-    const qreal textLeft = left + kMarkSide + kGap;
+    constexpr qreal MarkSide = 380;
+    constexpr qreal Gap = 56;
+    constexpr qreal LineGap = 52;
+    const qreal left = (LogoSize.width() - (MarkSide + Gap + nameInk.width())) / 2;
+    const qreal textHeight = nameInk.height() + LineGap + kindInk.height();
+    const qreal textTop = (LogoSize.height() - textHeight) / 2;
+    const qreal textLeft = left + MarkSide + Gap;
 
-    paintMark(painter, QRectF(left, (kLogoSize.height() - kMarkSide) / 2, kMarkSide, kMarkSide),
-              {kNavy, kFrameBlue, kFrameBlue, kNavy});
+    paintMark(painter, QRectF(left, (LogoSize.height() - MarkSide) / 2, MarkSide, MarkSide),
+              {Navy, FrameBlue, FrameBlue, Navy});
 
     painter.setFont(name);
-    painter.setPen(kNavy);
+    painter.setPen(Navy);
     painter.drawText(QPointF(textLeft - nameInk.left(), textTop - nameInk.top()), u"Tavro"_s);
     painter.setFont(kind);
-    painter.setPen(kFrameBlue);
+    painter.setPen(FrameBlue);
     painter.drawText(QPointF(textLeft - kindInk.left(), textTop + textHeight - kindInk.bottom()),
                      kindText);
     painter.end();
@@ -130,15 +130,15 @@ QImage logo()
 
 QImage windowIcon()
 {
-    QImage picture(kIconSide, kIconSide, QImage::Format_ARGB32_Premultiplied);
+    QImage picture(IconSide, IconSide, QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(kNavy);
+    painter.setBrush(Navy);
     painter.drawRoundedRect(QRectF(8, 8, 240, 240), 52, 52);
     paintMark(painter, QRectF(20, 30, 204, 204),
-              {kFrameBlue, QColor(222, 235, 246), kFrameBlue, QColor(80, 112, 142)});
+              {FrameBlue, QColor(222, 235, 246), FrameBlue, QColor(80, 112, 142)});
     return picture;
 }
 

@@ -10,8 +10,8 @@ class QPainter;
 namespace tavro::assets {
 
 // The frame colour of the program's controls and its dark partner.
-inline const QColor kFrameBlue(123, 158, 189);
-inline const QColor kNavy(22, 38, 66);
+inline const QColor FrameBlue(123, 158, 189);
+inline const QColor Navy(22, 38, 66);
 
 struct MarkColours {
     QColor head;

@@ -11,13 +11,13 @@ namespace tavro::assets {
 
 namespace {
 
-constexpr int kSide = 512;
+constexpr int Side = 512;
 // Centre line of the text band, a little above the middle of the board.
-constexpr qreal kBandCentre = 244.5;
+constexpr qreal BandCentre = 244.5;
 // Fits the longest line (Japanese) with about 50 px to spare on each side.
-constexpr int kTextPixels = 26;
+constexpr int TextPixels = 26;
 // The Chinese hint, the one the board's stored layout carries, spans about 67..405 x 223..266.
-constexpr int kChinesePixels = 48;
+constexpr int ChinesePixels = 48;
 
 struct HintLine {
     QString text;
@@ -30,18 +30,18 @@ HintLine hintLine(int language)
 {
     switch (language) {
     case 1:
-        return {u"拖放图片到这里"_s, u"Noto Sans CJK SC"_s, kChinesePixels, true};
+        return {u"拖放图片到这里"_s, u"Noto Sans CJK SC"_s, ChinesePixels, true};
     case 2:
-        return {u"ここまで写真をドラッグ ＆ドロップ"_s, u"Noto Sans CJK JP"_s, kTextPixels, true};
+        return {u"ここまで写真をドラッグ ＆ドロップ"_s, u"Noto Sans CJK JP"_s, TextPixels, true};
     case 3:
-        return {u"Faire glisser et déposer l'image  ici"_s, u"Liberation Sans"_s, kTextPixels,
+        return {u"Faire glisser et déposer l'image  ici"_s, u"Liberation Sans"_s, TextPixels,
                 false};
     case 4:
-        return {u"Immagini trascinate in questa zona"_s, u"Liberation Sans"_s, kTextPixels, false};
+        return {u"Immagini trascinate in questa zona"_s, u"Liberation Sans"_s, TextPixels, false};
     case 5:
-        return {u"Drag & Drop Bilder hier"_s, u"Liberation Sans"_s, kTextPixels, false};
+        return {u"Drag & Drop Bilder hier"_s, u"Liberation Sans"_s, TextPixels, false};
     default:
-        return {u"Drag and drop pictures to here"_s, u"Liberation Sans"_s, kTextPixels, false};
+        return {u"Drag and drop pictures to here"_s, u"Liberation Sans"_s, TextPixels, false};
     }
 }
 
@@ -56,10 +56,10 @@ QImage dropHint(int language)
 
     const QRectF ink = QFontMetricsF(font).tightBoundingRect(line.text);
     const qreal bandBottom = line.ideographic ? ink.bottom() : 0.0;
-    const qreal baseline = std::round(kBandCentre - (ink.top() + bandBottom) / 2);
-    const qreal left = std::round((kSide - ink.width()) / 2 - ink.left());
+    const qreal baseline = std::round(BandCentre - (ink.top() + bandBottom) / 2);
+    const qreal left = std::round((Side - ink.width()) / 2 - ink.left());
 
-    QImage picture(kSide, kSide, QImage::Format_RGB32);
+    QImage picture(Side, Side, QImage::Format_RGB32);
     picture.fill(Qt::white);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::TextAntialiasing);

@@ -5,7 +5,7 @@
 
 namespace tavro::assets {
 
-inline constexpr int kDropHintCount = 6;
+inline constexpr int DropHintCount = 6;
 
 // 512 x 512, white, one black line of text; `language` is the interface language index.
 QImage dropHint(int language);

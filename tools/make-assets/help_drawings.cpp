@@ -20,17 +20,17 @@ namespace tavro::assets::help {
 
 namespace {
 
-constexpr int kCaptionPixels = 15;
+constexpr int CaptionPixels = 15;
 
-const QColor kWood(226, 190, 140);
-const QColor kWoodEdge(170, 128, 80);
-const QColor kBeam(120, 90, 230, 120);
-const QColor kGuide(120, 126, 134);
+const QColor Wood(226, 190, 140);
+const QColor WoodEdge(170, 128, 80);
+const QColor Beam(120, 90, 230, 120);
+const QColor Guide(120, 126, 134);
 
 void paintCheck(QPainter &painter, QPointF centre, bool good)
 {
     painter.save();
-    painter.setPen(QPen(good ? kGreen : kRed, 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(QPen(good ? Green : Red, 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(Qt::NoBrush);
     if (good) {
         painter.drawPolyline(
@@ -55,7 +55,7 @@ void paintPointer(QPainter &painter, QPointF tip, qreal scale)
 void paintHead(QPainter &painter, const QRectF &body, const QString &name)
 {
     painter.setPen(Qt::NoPen);
-    painter.setBrush(kNavy);
+    painter.setBrush(Navy);
     painter.drawRoundedRect(body, 6, 6);
     label(painter, body, name, 16, Qt::white, Qt::AlignCenter, true);
 }
@@ -71,8 +71,8 @@ void paintArrowHeads(QPainter &painter, qreal x, qreal top, qreal bottom)
 
 void paintSpotTile(QPainter &painter, const QRectF &tile, bool sharp, const QString &caption)
 {
-    painter.setPen(QPen(kWoodEdge, 1.5));
-    painter.setBrush(kWood);
+    painter.setPen(QPen(WoodEdge, 1.5));
+    painter.setBrush(Wood);
     painter.drawRoundedRect(tile, 6, 6);
     painter.setPen(Qt::NoPen);
     if (sharp) {
@@ -88,7 +88,7 @@ void paintSpotTile(QPainter &painter, const QRectF &tile, bool sharp, const QStr
     }
     paintCheck(painter, tile.topRight() + QPointF(-2, 2), sharp);
     label(painter, QRectF(tile.left() - 12, tile.bottom() + 6, tile.width() + 24, 46), caption,
-          kCaptionPixels, sharp ? kGreen : kRed, Qt::AlignHCenter | Qt::AlignTop, true);
+          CaptionPixels, sharp ? Green : Red, Qt::AlignHCenter | Qt::AlignTop, true);
 }
 
 // A shaded ball on a light ground: a small stand-in for a photograph.
@@ -193,40 +193,40 @@ void paintInstallButton(QPainter &painter, const QRectF &area)
     painter.drawRoundedRect(button.translated(3, 4), 10, 10);
     QLinearGradient fill(button.topLeft(), button.bottomLeft());
     fill.setColorAt(0, QColor(255, 240, 214));
-    fill.setColorAt(1, kAmber);
+    fill.setColorAt(1, Amber);
     painter.setBrush(fill);
-    painter.setPen(QPen(kRed, 2.5));
+    painter.setPen(QPen(Red, 2.5));
     painter.drawRoundedRect(button, 10, 10);
-    label(painter, button, u"安装驱动"_s, 30, kNavy, Qt::AlignCenter, true);
+    label(painter, button, u"安装驱动"_s, 30, Navy, Qt::AlignCenter, true);
     paintPointer(painter, button.bottomRight() + QPointF(-26, -16), 1.6);
     label(painter, QRectF(button.right() + 14, button.top(), 80, button.height()), u"双击"_s, 20,
-          kRed, Qt::AlignLeft | Qt::AlignVCenter, true);
+          Red, Qt::AlignLeft | Qt::AlignVCenter, true);
 }
 
 void paintFocus(QPainter &painter, const QRectF &area)
 {
     painter.save();
     painter.translate(area.topLeft());
-    constexpr qreal kAxis = 126;
-    constexpr qreal kLensBottom = 84;
-    constexpr qreal kSurface = 136;
-    paintHead(painter, QRectF(kAxis - 52, 0, 104, 56), u"激光头"_s);
+    constexpr qreal Axis = 126;
+    constexpr qreal LensBottom = 84;
+    constexpr qreal Surface = 136;
+    paintHead(painter, QRectF(Axis - 52, 0, 104, 56), u"激光头"_s);
 
-    const QRectF lens(kAxis - 28, 56, 56, kLensBottom - 56);
-    painter.setBrush(kFrameBlue);
+    const QRectF lens(Axis - 28, 56, 56, LensBottom - 56);
+    painter.setBrush(FrameBlue);
     painter.drawRect(lens);
-    painter.setPen(QPen(kNavy, 1.5));
+    painter.setPen(QPen(Navy, 1.5));
     for (int i = 1; i < 7; ++i)
         painter.drawLine(QPointF(lens.left() + i * 8, lens.top() + 4),
                          QPointF(lens.left() + i * 8, lens.bottom() - 4));
     label(painter, QRectF(0, lens.top() - 4, lens.left() - 8, lens.height() + 8), u"调焦镜头"_s,
-          kCaptionPixels, kInk, Qt::AlignRight | Qt::AlignVCenter);
+          CaptionPixels, Ink, Qt::AlignRight | Qt::AlignVCenter);
     // A turn of the lens, as an arc across its front.
     QPainterPath turn;
     const QRectF orbit = lens.adjusted(-12, 8, 12, 8);
     turn.arcMoveTo(orbit, 200);
     turn.arcTo(orbit, 200, 140);
-    painter.setPen(QPen(kRed, 2.2, Qt::SolidLine, Qt::RoundCap));
+    painter.setPen(QPen(Red, 2.2, Qt::SolidLine, Qt::RoundCap));
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(turn);
     const QPointF end = turn.currentPosition();
@@ -234,28 +234,28 @@ void paintFocus(QPainter &painter, const QRectF &area)
     painter.drawLine(end, end + QPointF(-2, -7));
 
     painter.setPen(Qt::NoPen);
-    painter.setBrush(kBeam);
+    painter.setBrush(Beam);
     painter.drawPolygon(
-        QPolygonF({{kAxis - 18, kLensBottom}, {kAxis + 18, kLensBottom}, {kAxis, kSurface}}));
-    const QRectF work(14, kSurface, 226, 20);
-    painter.setBrush(kWood);
-    painter.setPen(QPen(kWoodEdge, 1.5));
+        QPolygonF({{Axis - 18, LensBottom}, {Axis + 18, LensBottom}, {Axis, Surface}}));
+    const QRectF work(14, Surface, 226, 20);
+    painter.setBrush(Wood);
+    painter.setPen(QPen(WoodEdge, 1.5));
     painter.drawRect(work);
-    label(painter, work.adjusted(0, 0, -12, 0), u"材料"_s, 14, kWoodEdge.darker(150),
+    label(painter, work.adjusted(0, 0, -12, 0), u"材料"_s, 14, WoodEdge.darker(150),
           Qt::AlignRight | Qt::AlignVCenter);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(kAmber);
-    painter.drawEllipse(QPointF(kAxis, kSurface), 4, 2.5);
+    painter.setBrush(Amber);
+    painter.drawEllipse(QPointF(Axis, Surface), 4, 2.5);
 
     // The focal distance runs from the lens to the top of the material.
-    constexpr qreal kArrowX = 200;
-    painter.setPen(QPen(kGuide, 1, Qt::DashLine));
-    painter.drawLine(QPointF(lens.right() + 4, kLensBottom), QPointF(kArrowX + 8, kLensBottom));
-    painter.setPen(QPen(kRed, 2, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(QPointF(kArrowX, kLensBottom + 2), QPointF(kArrowX, kSurface - 2));
-    paintArrowHeads(painter, kArrowX, kLensBottom + 2, kSurface - 2);
-    label(painter, QRectF(kArrowX + 8, kLensBottom, 60, kSurface - kLensBottom), u"焦距"_s, 16,
-          kRed, Qt::AlignLeft | Qt::AlignVCenter, true);
+    constexpr qreal ArrowX = 200;
+    painter.setPen(QPen(Guide, 1, Qt::DashLine));
+    painter.drawLine(QPointF(lens.right() + 4, LensBottom), QPointF(ArrowX + 8, LensBottom));
+    painter.setPen(QPen(Red, 2, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(ArrowX, LensBottom + 2), QPointF(ArrowX, Surface - 2));
+    paintArrowHeads(painter, ArrowX, LensBottom + 2, Surface - 2);
+    label(painter, QRectF(ArrowX + 8, LensBottom, 60, Surface - LensBottom), u"焦距"_s, 16,
+          Red, Qt::AlignLeft | Qt::AlignVCenter, true);
 
     paintSpotTile(painter, QRectF(266, 6, 80, 80), true, u"对准了\n光点小而亮"_s);
     paintSpotTile(painter, QRectF(362, 6, 80, 80), false, u"没对准\n光点大而模糊"_s);
@@ -264,10 +264,10 @@ void paintFocus(QPainter &painter, const QRectF &area)
 
 void paintEffects(QPainter &painter, const QRectF &area)
 {
-    constexpr int kTile = 88;
-    constexpr qreal kArrowGap = 30;
-    const QImage photo = samplePhoto(kTile);
-    const QImage logo = sampleLogo(kTile);
+    constexpr int Tile = 88;
+    constexpr qreal ArrowGap = 30;
+    const QImage photo = samplePhoto(Tile);
+    const QImage logo = sampleLogo(Tile);
     const struct {
         QImage before;
         QImage after;
@@ -275,12 +275,12 @@ void paintEffects(QPainter &painter, const QRectF &area)
         QString to;
     } pairs[] = {{photo, dithered(photo), u"照片"_s, u"选 抖动"_s},
                  {logo, thresholded(logo), u"标志、文字"_s, u"选 黑白"_s}};
-    const qreal groupWidth = 2 * kTile + kArrowGap;
+    const qreal groupWidth = 2 * Tile + ArrowGap;
     const qreal groupGap = area.width() - 2 * groupWidth;
     for (int i = 0; i < 2; ++i) {
         const qreal left = std::round(area.left() + i * (groupWidth + groupGap));
-        const QRectF before(left, area.top(), kTile, kTile);
-        const QRectF after = before.translated(kTile + kArrowGap, 0);
+        const QRectF before(left, area.top(), Tile, Tile);
+        const QRectF after = before.translated(Tile + ArrowGap, 0);
         painter.drawImage(before.topLeft(), pairs[i].before);
         painter.drawImage(after.topLeft(), pairs[i].after);
         painter.setPen(QPen(QColor(150, 156, 164), 1));
@@ -288,15 +288,15 @@ void paintEffects(QPainter &painter, const QRectF &area)
         for (const QRectF &tile : {before, after})
             painter.drawRect(tile.adjusted(-0.5, -0.5, 0.5, 0.5));
         const qreal y = before.center().y();
-        painter.setPen(QPen(kAccent, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.setPen(QPen(Accent, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter.drawLine(QPointF(before.right() + 6, y), QPointF(after.left() - 6, y));
         painter.drawPolyline(QPolygonF(
             {{after.left() - 12, y - 6}, {after.left() - 6, y}, {after.left() - 12, y + 6}}));
         paintCheck(painter, after.topRight() + QPointF(-2, 2), true);
-        const QRectF below(0, before.bottom() + 4, kTile + 24, 24);
-        label(painter, below.translated(before.left() - 12, 0), pairs[i].from, kCaptionPixels, kInk,
+        const QRectF below(0, before.bottom() + 4, Tile + 24, 24);
+        label(painter, below.translated(before.left() - 12, 0), pairs[i].from, CaptionPixels, Ink,
               Qt::AlignHCenter | Qt::AlignTop);
-        label(painter, below.translated(after.left() - 12, 0), pairs[i].to, kCaptionPixels, kAccent,
+        label(painter, below.translated(after.left() - 12, 0), pairs[i].to, CaptionPixels, Accent,
               Qt::AlignHCenter | Qt::AlignTop, true);
     }
 }
@@ -305,10 +305,10 @@ void paintBurnChart(QPainter &painter, const QRectF &area)
 {
     painter.save();
     painter.translate(area.topLeft());
-    constexpr qreal kLeft = 96;
-    constexpr qreal kUnit = 3.0;
-    constexpr qreal kRow = 26;
-    const auto at = [](int value) { return kLeft + value * kUnit; };
+    constexpr qreal Left = 96;
+    constexpr qreal Unit = 3.0;
+    constexpr qreal Row = 26;
+    const auto at = [](int value) { return Left + value * Unit; };
     const struct {
         QString material;
         int low;
@@ -319,30 +319,30 @@ void paintBurnChart(QPainter &painter, const QRectF &area)
                 {u"皮革"_s, 30, 60, QColor(190, 120, 70)},
                 {u"木板"_s, 40, 70, QColor(200, 150, 80)},
                 {u"深色塑料"_s, 50, 90, QColor(110, 110, 120)}};
-    const qreal bottom = std::size(rows) * kRow + 4;
-    painter.setPen(QPen(kGuide, 1, Qt::DashLine));
+    const qreal bottom = std::size(rows) * Row + 4;
+    painter.setPen(QPen(Guide, 1, Qt::DashLine));
     painter.drawLine(QPointF(at(40), 0), QPointF(at(40), bottom));
     for (std::size_t i = 0; i < std::size(rows); ++i) {
-        const qreal y = i * kRow;
-        label(painter, QRectF(0, y, kLeft - 10, kRow), rows[i].material, kCaptionPixels, kInk,
+        const qreal y = i * Row;
+        label(painter, QRectF(0, y, Left - 10, Row), rows[i].material, CaptionPixels, Ink,
               Qt::AlignRight | Qt::AlignVCenter);
         painter.setPen(Qt::NoPen);
         painter.setBrush(rows[i].colour);
-        const QRectF bar(at(rows[i].low), y + 6, (rows[i].high - rows[i].low) * kUnit, kRow - 12);
+        const QRectF bar(at(rows[i].low), y + 6, (rows[i].high - rows[i].low) * Unit, Row - 12);
         painter.drawRoundedRect(bar, 4, 4);
-        label(painter, QRectF(bar.right() + 6, y, 60, kRow),
-              u"%1–%2"_s.arg(rows[i].low).arg(rows[i].high), 14, kInk,
+        label(painter, QRectF(bar.right() + 6, y, 60, Row),
+              u"%1–%2"_s.arg(rows[i].low).arg(rows[i].high), 14, Ink,
               Qt::AlignLeft | Qt::AlignVCenter, true);
     }
-    painter.setPen(QPen(kInk, 1.5));
+    painter.setPen(QPen(Ink, 1.5));
     painter.drawLine(QPointF(at(1), bottom), QPointF(at(100), bottom));
     for (const int value : {1, 20, 40, 60, 80, 100}) {
-        painter.setPen(QPen(kInk, 1.5));
+        painter.setPen(QPen(Ink, 1.5));
         painter.drawLine(QPointF(at(value), bottom), QPointF(at(value), bottom + 5));
-        label(painter, QRectF(at(value) - 20, bottom + 5, 40, 18), QString::number(value), 13, kInk,
+        label(painter, QRectF(at(value) - 20, bottom + 5, 40, 18), QString::number(value), 13, Ink,
               Qt::AlignHCenter | Qt::AlignTop);
     }
-    label(painter, QRectF(at(40) - 50, bottom + 22, 100, 18), u"默认 40"_s, 13, kAccent,
+    label(painter, QRectF(at(40) - 50, bottom + 22, 100, 18), u"默认 40"_s, 13, Accent,
           Qt::AlignHCenter | Qt::AlignTop, true);
     painter.restore();
 }
@@ -351,12 +351,12 @@ void paintPadLayers(QPainter &painter, const QRectF &area)
 {
     painter.save();
     painter.translate(area.topLeft());
-    constexpr qreal kAxis = 110;
-    constexpr qreal kLayersRight = 250;
-    paintHead(painter, QRectF(kAxis - 46, 0, 92, 36), u"激光头"_s);
+    constexpr qreal Axis = 110;
+    constexpr qreal LayersRight = 250;
+    paintHead(painter, QRectF(Axis - 46, 0, 92, 36), u"激光头"_s);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(kBeam);
-    painter.drawPolygon(QPolygonF({{kAxis - 10, 36}, {kAxis + 10, 36}, {kAxis, 74}}));
+    painter.setBrush(Beam);
+    painter.drawPolygon(QPolygonF({{Axis - 10, 36}, {Axis + 10, 36}, {Axis, 74}}));
 
     const struct {
         qreal top;
@@ -368,34 +368,34 @@ void paintPadLayers(QPainter &painter, const QRectF &area)
                   {96, 20, QColor(196, 200, 206), u"桌面 / 工作台"_s}};
     for (std::size_t i = 0; i < std::size(layers); ++i) {
         const auto &layer = layers[i];
-        const QRectF slab(10, layer.top, kLayersRight - 10, layer.height);
+        const QRectF slab(10, layer.top, LayersRight - 10, layer.height);
         painter.setPen(QPen(QColor(120, 130, 140), 1));
         painter.setBrush(layer.fill);
         painter.drawRect(slab);
         const qreal labelY = 40 + i * 30.0;
-        painter.setPen(QPen(kGuide, 1));
+        painter.setPen(QPen(Guide, 1));
         painter.drawPolyline(QPolygonF({{slab.right() - 20, slab.center().y()},
                                         {slab.right() + 24, labelY + 12},
                                         {slab.right() + 32, labelY + 12}}));
         label(painter, QRectF(slab.right() + 36, labelY, area.width() - slab.right() - 36, 24),
-              layer.name, kCaptionPixels, kInk, Qt::AlignLeft | Qt::AlignVCenter, i == 1);
+              layer.name, CaptionPixels, Ink, Qt::AlignLeft | Qt::AlignVCenter, i == 1);
     }
     // Glints, so the pad reads as clear plastic.
     painter.setPen(QPen(Qt::white, 1.5));
-    for (qreal x = 30; x < kLayersRight - 10; x += 40)
+    for (qreal x = 30; x < LayersRight - 10; x += 40)
         painter.drawLine(QPointF(x, 93), QPointF(x + 10, 83));
     painter.restore();
 }
 
 void paintWarningSign(QPainter &painter, QPointF centre, qreal size)
 {
-    painter.setPen(QPen(kRed, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(QPen(Red, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(QColor(255, 214, 64));
     painter.drawPolygon(
         QPolygonF({centre + QPointF(0, -size * 0.55), centre + QPointF(size * 0.6, size * 0.45),
                    centre + QPointF(-size * 0.6, size * 0.45)}));
     painter.setPen(Qt::NoPen);
-    painter.setBrush(kInk);
+    painter.setBrush(Ink);
     painter.drawRoundedRect(QRectF(centre.x() - 2, centre.y() - size * 0.25, 4, size * 0.4), 2, 2);
     painter.drawEllipse(QPointF(centre.x(), centre.y() + size * 0.3), 2.4, 2.4);
 }

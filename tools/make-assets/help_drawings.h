@@ -10,13 +10,13 @@ class QPainter;
 
 namespace tavro::assets::help {
 
-inline const QColor kInk(34, 40, 49);
-inline const QColor kAccent(16, 92, 170);
-inline const QColor kRed(204, 32, 39);
-inline const QColor kGreen(28, 140, 72);
-inline const QColor kAmber(247, 168, 40);
-inline const QColor kPale(234, 242, 250);
-inline const QColor kBlush(253, 238, 236);
+inline const QColor Ink(34, 40, 49);
+inline const QColor Accent(16, 92, 170);
+inline const QColor Red(204, 32, 39);
+inline const QColor Green(28, 140, 72);
+inline const QColor Amber(247, 168, 40);
+inline const QColor Pale(234, 242, 250);
+inline const QColor Blush(253, 238, 236);
 
 // Noto Sans CJK SC at a pixel size.
 QFont face(int pixels, bool bold = false);

@@ -5,8 +5,8 @@
 
 namespace tavro::assets {
 
-inline constexpr int kHelpSide = 500;
-inline constexpr int kHelpAnswerCount = 8;
+inline constexpr int HelpSide = 500;
+inline constexpr int HelpAnswerCount = 8;
 
 // 500 x 500: the red title and how to read the help.
 QImage helpStart();

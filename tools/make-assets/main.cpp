@@ -18,11 +18,11 @@ using namespace tavro::assets;
 
 namespace {
 
-constexpr int kBlankSide = 600;
-constexpr int kHintColours = 16;
-constexpr int kJpegQuality = 92;
+constexpr int BlankSide = 600;
+constexpr int HintColours = 16;
+constexpr int JpegQuality = 92;
 // Answers up to this one are JPEG files, the rest PNG, as the help window's resources name them.
-constexpr int kLastJpegAnswer = 4;
+constexpr int LastJpegAnswer = 4;
 
 void printError(const QString &text)
 {
@@ -61,14 +61,14 @@ bool writePng(const QString &path, const QImage &picture)
 // A fixed quality makes a second run write the same bytes, so unchanged pictures stay unchanged.
 bool writeJpeg(const QString &path, const QImage &picture)
 {
-    if (picture.save(path, "JPG", kJpegQuality)) return true;
+    if (picture.save(path, "JPG", JpegQuality)) return true;
     printError(u"cannot write %1"_s.arg(path));
     return false;
 }
 
 QImage blankBoard()
 {
-    QImage white(kBlankSide, kBlankSide, QImage::Format_RGB32);
+    QImage white(BlankSide, BlankSide, QImage::Format_RGB32);
     white.fill(Qt::white);
     return toGreyIndexed(white, 2);
 }
@@ -103,8 +103,8 @@ bool makeHelp(const QDir &out)
     }
     const QDir help(out.filePath(u"help"_s));
     bool ok = writeHelpPicture(help.filePath(u"help_start.png"_s), helpStart(), false);
-    for (int n = 1; n <= kHelpAnswerCount; ++n) {
-        const bool jpeg = n <= kLastJpegAnswer;
+    for (int n = 1; n <= HelpAnswerCount; ++n) {
+        const bool jpeg = n <= LastJpegAnswer;
         const QString name = u"answer_%1.%2"_s.arg(n).arg(jpeg ? u"jpg"_s : u"png"_s);
         ok &= writeHelpPicture(help.filePath(name), helpAnswer(n), jpeg);
     }
@@ -114,8 +114,8 @@ bool makeHelp(const QDir &out)
 bool makeAll(const QDir &out)
 {
     bool ok = true;
-    for (int i = 0; i < kDropHintCount; ++i) {
-        const QImage hint = toGreyIndexed(dropHint(i), kHintColours);
+    for (int i = 0; i < DropHintCount; ++i) {
+        const QImage hint = toGreyIndexed(dropHint(i), HintColours);
         ok &= writeBmp(out.filePath(u"drop_hint_%1.bmp"_s.arg(i)), hint, 4);
     }
     ok &= writeBmp(out.filePath(u"blank_board.bmp"_s), blankBoard(), 1);

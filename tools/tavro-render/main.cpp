@@ -15,8 +15,8 @@ using namespace tavro;
 
 namespace {
 
-constexpr int kExitWriteFailed = 1;
-constexpr int kExitUsage = 2;
+constexpr int ExitWriteFailed = 1;
+constexpr int ExitUsage = 2;
 
 struct Arguments {
     QString input;
@@ -66,12 +66,12 @@ int render(const Arguments &arguments)
     int status = 0;
     if (!arguments.pngPath.isEmpty() && !writePng(arguments.pngPath, board)) {
         printError(u"tavro-render: cannot write %1"_s.arg(arguments.pngPath));
-        status = kExitWriteFailed;
+        status = ExitWriteFailed;
     }
     if (!arguments.rasterPath.isEmpty() &&
         !writeFile(arguments.rasterPath, job::packUploadRaster(board))) {
         printError(u"tavro-render: cannot write %1"_s.arg(arguments.rasterPath));
-        status = kExitWriteFailed;
+        status = ExitWriteFailed;
     }
     return status;
 }
@@ -110,7 +110,7 @@ int main(int argc, char *argv[])
     if (!error.isEmpty()) {
         printError(u"tavro-render: "_s + error);
         std::fputs(qPrintable(parser.helpText()), stderr);
-        return kExitUsage;
+        return ExitUsage;
     }
     return render(arguments);
 }
