@@ -23,13 +23,16 @@ Program::Program(platform::SerialLine &line, platform::Clock &clock, link::PortL
       m_jobs(m_link, clock, m_window)
 {
     m_window.attach(m_link, m_jobs, m_settings, clock);
+    QCoreApplication::instance()->installEventFilter(&m_heldEscape);
+    QCoreApplication::instance()->installEventFilter(&m_titles);
 }
 
 void Program::OnMainWindowCreated()
 {
     m_link.ExpectedProductId = ExpectedProductId;
     m_link.KnownFirmwareVersion = KnownFirmwareVersion;
-    if (!qobject_cast<ControlStyle *>(QApplication::style())) QApplication::setStyle(new ControlStyle);
+    if (!qobject_cast<ControlStyle *>(QApplication::style()))
+        QApplication::setStyle(new ControlStyle);
     m_window.setAcceptDrops(true);
     m_link.StartConnect();
     m_link.LogText(u"Automatic Connecting...\r\n"_s);

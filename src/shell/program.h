@@ -4,7 +4,9 @@
 #include "job/job_controls.h"
 #include "link/engraver_link.h"
 #include "platform/profile_file.h"
+#include "shell/held_escape_filter.h"
 #include "shell/main_window.h"
+#include "shell/window_title_fallback.h"
 
 namespace tavro::shell {
 
@@ -30,6 +32,8 @@ private:
     MainWindow m_window;
     link::EngraverLink m_link;
     job::JobControls m_jobs;
+    HeldEscapeFilter m_heldEscape;
+    WindowTitleFallback m_titles;
 };
 
 // Calibri, Arial and the Chinese UI face map to the fonts this system ships.
