@@ -79,7 +79,7 @@ void TextEngraving::ChooseFont()
 {
     const std::optional<QFont> chosen = askFont(m_font.toDialogFont());
     if (!chosen) return;
-    ApplyFontSettings(TextFontSettings::fromFont(*chosen));
+    ApplyFontSettings(m_font.fromDialogFont(*chosen));
     SaveFontSettings(m_settings, m_font);
 }
 
