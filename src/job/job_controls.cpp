@@ -2,6 +2,8 @@
 
 #include "job/upload_raster.h"
 
+#include <utility>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace tavro::job {
@@ -17,9 +19,13 @@ QString twoDigits(int value)
 }  // namespace
 
 JobControls::JobControls(link::EngraverLink &link, platform::Clock &clock, JobView &view)
-    : m_link(link), m_view(view), m_runClock(clock.createTimer())
+    : m_link(link),
+      m_view(view),
+      m_runClock(clock.createTimer()),
+      m_burnTimeSettle(clock.createTimer())
 {
     m_runClock->onTick([this] { TickRunClock(); });
+    m_burnTimeSettle->onTick([this] { sendKeyedBurnTime(); });
 }
 
 void JobControls::Start()
@@ -92,9 +98,39 @@ void JobControls::BurnTimeChanged(int position)
 
 void JobControls::BurnTimeReleased(int position)
 {
+    // The release sends the slider as it is; a keyed change still waiting is part of it.
+    m_keyedBurnTime.reset();
+    m_burnTimeSettle->stop();
+    sendBurnTime(position);
+}
+
+void JobControls::BurnTimeKeyed(int position)
+{
+    m_keyedBurnTime = position;
+    m_burnTimeSettle->stop();  // a restart, even at the same interval
+    m_burnTimeSettle->setInterval(int(BurnTimeSettle.count()));
+}
+
+void JobControls::BurnTimeKeysLetGo()
+{
+    if (!m_keyedBurnTime) return;
+    m_burnTimeSettle->stop();
+    m_burnTimeSettle->setInterval(int(KeysLetGoGrace.count()));
+}
+
+void JobControls::sendKeyedBurnTime()
+{
+    m_burnTimeSettle->stop();
+    if (const std::optional<int> position = std::exchange(m_keyedBurnTime, std::nullopt))
+        sendBurnTime(*position);
+}
+
+void JobControls::sendBurnTime(int position)
+{
     m_link.SetBurnTime(position);
     if (position == MaxBurnTime) {
-        m_link.LogLine(u"Press the button on the machine can continue to increase the burning time"_s);
+        m_link.LogLine(
+            u"Press the button on the machine can continue to increase the burning time"_s);
     }
 }
 

@@ -6,7 +6,9 @@
 #include "link/engraver_link.h"
 #include "platform/clock.h"
 
+#include <chrono>
 #include <memory>
+#include <optional>
 
 namespace tavro::job {
 
@@ -14,6 +16,9 @@ class JobControls {
 public:
     static constexpr int RunClockInterval = 1000;
     static constexpr int MaxBurnTime = 100;
+    static constexpr std::chrono::milliseconds BurnTimeSettle{300};
+    // A held key comes up and goes down again at once; only a key that stays up is let go.
+    static constexpr std::chrono::milliseconds KeysLetGoGrace{30};
 
     JobControls(link::EngraverLink &link, platform::Clock &clock, JobView &view);
 
@@ -29,8 +34,12 @@ public:
 
     // The slider moved (mouse or keyboard): the label follows, nothing is sent.
     void BurnTimeChanged(int position);
-    // Left button released over the slider: the only place the burn time is sent.
+    // Left button released over the slider: the burn time is sent at once.
     void BurnTimeReleased(int position);
+    // A change made with the keys or the wheel is sent too, once: shortly after the keys
+    // are let go, or when no further change came for a while.
+    void BurnTimeKeyed(int position);
+    void BurnTimeKeysLetGo();
 
     void TickRunClock();
     void StopRunClock() { m_runClock->stop(); }
@@ -43,10 +52,15 @@ public:
     static QString RunTimeText(int seconds);
 
 private:
+    void sendBurnTime(int position);
+    void sendKeyedBurnTime();
+
     link::EngraverLink &m_link;
     JobView &m_view;
     std::unique_ptr<platform::IntervalTimer> m_runClock;
     int m_runSeconds = 0;
+    std::unique_ptr<platform::IntervalTimer> m_burnTimeSettle;
+    std::optional<int> m_keyedBurnTime;
 };
 
 }  // namespace tavro::job

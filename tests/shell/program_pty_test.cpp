@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -153,6 +154,19 @@ TEST_F(ProgramWithMachine, EachFreshEscapeClosesTheSettings)
     QTest::mouseClick(unit(u"按钮设置"_s), Qt::LeftButton);
     QTest::mouseClick(unit(u"按钮设置"_s), Qt::LeftButton);
     EXPECT_EQ(closed, 2);
+}
+
+// The label shows what the machine uses: a change made with the keys reaches it too.
+TEST_F(ProgramWithMachine, TheBurnTimeSetWithTheKeysReachesTheMachine)
+{
+    auto *slider = unit(u"滑块条1"_s);
+    slider->setFocus();
+    for (int i = 0; i < 3; ++i) QTest::keyClick(slider, Qt::Key_Right);
+    clock.advance(1000);
+    EXPECT_TRUE(machine->waitFor([&] { return machine->burnTime() == 43; }, 20000))
+        << machine->burnTime();
+    EXPECT_EQ(static_cast<QLabel *>(unit(u"标签灼烧时间值"_s))->text(), u"43"_s);
+    EXPECT_TRUE(log().endsWith(u"Burning Time: 43\r\n"_s));
 }
 
 }  // namespace
