@@ -39,15 +39,12 @@ struct UnitFont {
 
 // Character heights in pixels, so the window looks the same on any screen.
 const UnitFont UnitFonts[] = {
-    {u"Calibri", 12, false, {u"按钮连接",   u"按钮断开",       u"按钮发送数据", u"分组框信息",
-                             u"分组框预览", u"分组框定位方式", u"分组框运动",   u"按钮上",
-                             u"按钮左",     u"按钮下",         u"按钮右",       u"分组框进度",
-                             u"按钮快退",   u"按钮重刻",       u"按钮快进",     u"分组框编辑",
-                             u"按钮清除",   u"按钮重载",       u"按钮缩小",     u"按钮旋转",
-                             u"按钮设置"}},
-    {u"Arial",
-     12,
-     false,
+    {u"Calibri", 12, false,
+     {u"按钮连接", u"按钮断开", u"按钮发送数据", u"分组框信息", u"分组框预览", u"分组框定位方式",
+      u"分组框运动", u"按钮上", u"按钮左", u"按钮下", u"按钮右", u"分组框进度", u"按钮快退",
+      u"按钮重刻", u"按钮快进", u"分组框编辑", u"按钮清除", u"按钮重载", u"按钮缩小", u"按钮旋转",
+      u"按钮设置"}},
+    {u"Arial", 12, false,
      {u"按钮开始", u"按钮暂停", u"按钮重启", u"按钮关机", u"编辑框1", u"编辑框文字", u"按钮字体",
       u"单选框文字", u"单选框点定位", u"单选框到中心", u"单选框框定位", u"选择框使用键盘"}},
     {u"Calibri", 16, false, {u"标签时间值", u"标签时间", u"标签灼烧时间", u"标签灼烧时间值"}},
@@ -57,10 +54,11 @@ const UnitFont UnitFonts[] = {
 };
 
 const char16_t *const MachineControlNames[] = {
-    u"按钮上",       u"按钮下",       u"按钮左",       u"按钮右",       u"按钮暂停", u"按钮开始",
-    u"单选框点定位", u"单选框到中心", u"单选框框定位", u"按钮发送数据", u"按钮重启", u"滑块条1",
-    u"按钮设置",     u"按钮快进",     u"按钮快退",     u"按钮重刻",     u"按钮清除", u"按钮缩小",
-    u"按钮旋转",     u"按钮重载",     u"按钮关机"};
+    u"按钮上",       u"按钮下",       u"按钮左",       u"按钮右",       u"按钮暂停",
+    u"按钮开始",     u"单选框点定位", u"单选框到中心", u"单选框框定位", u"按钮发送数据",
+    u"按钮重启",     u"滑块条1",      u"按钮设置",     u"按钮快进",     u"按钮快退",
+    u"按钮重刻",     u"按钮清除",     u"按钮缩小",     u"按钮旋转",     u"按钮重载",
+    u"按钮关机"};
 
 }  // namespace
 
@@ -74,9 +72,8 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent), m_ui(std::make_unique
     setWindowIcon(QIcon(u":/assets/tavro.png"_s));
     applyFonts();
 
-    for (QWidget *w :
-         {static_cast<QWidget *>(m_ui->按钮开始), static_cast<QWidget *>(m_ui->按钮暂停),
-          static_cast<QWidget *>(m_ui->按钮重启), static_cast<QWidget *>(m_ui->按钮关机)})
+    for (QWidget *w : {static_cast<QWidget *>(m_ui->按钮开始), static_cast<QWidget *>(m_ui->按钮暂停),
+                       static_cast<QWidget *>(m_ui->按钮重启), static_cast<QWidget *>(m_ui->按钮关机)})
         w->setEnabled(false);
     m_ui->编辑框文字预览->hide();
     m_ui->按钮文字确认->hide();
@@ -155,8 +152,7 @@ void MainWindow::connectJobControls()
     connect(ui.按钮重刻, &QPushButton::clicked, this, [&jobs] { jobs.Recarve(); });
     connect(ui.按钮快退, &QPushButton::clicked, this, [&jobs] { jobs.FastBackward(); });
     connect(ui.按钮快进, &QPushButton::clicked, this, [&jobs] { jobs.FastForward(); });
-    connect(ui.按钮发送数据, &QPushButton::clicked, this,
-            [this] { m_jobs->PrepareUpload(*m_editor); });
+    connect(ui.按钮发送数据, &QPushButton::clicked, this, [this] { m_jobs->PrepareUpload(*m_editor); });
     connect(ui.滑块条1, &QSlider::valueChanged, this,
             [&jobs](int position) { jobs.BurnTimeChanged(position); });
     new BurnTimeInput(*ui.滑块条1, jobs);
@@ -231,10 +227,9 @@ void MainWindow::DropFiles(const QString &paths)
     m_chooser->open(paths);
     m_jobs->Pause();
     DisableMachineControls();
-    for (QWidget *w :
-         {static_cast<QWidget *>(m_ui->按钮发送数据), static_cast<QWidget *>(m_ui->按钮清除),
-          static_cast<QWidget *>(m_ui->按钮缩小), static_cast<QWidget *>(m_ui->按钮旋转),
-          static_cast<QWidget *>(m_ui->按钮重载)})
+    for (QWidget *w : {static_cast<QWidget *>(m_ui->按钮发送数据), static_cast<QWidget *>(m_ui->按钮清除),
+                       static_cast<QWidget *>(m_ui->按钮缩小), static_cast<QWidget *>(m_ui->按钮旋转),
+                       static_cast<QWidget *>(m_ui->按钮重载)})
         w->setEnabled(true);
     m_jobs->ResetRunTime();
 }
@@ -301,8 +296,9 @@ QList<QWidget *> MainWindow::machineControls() const
 
 QList<QWidget *> MainWindow::locationControls() const
 {
-    return {m_ui->单选框点定位, m_ui->单选框到中心, m_ui->单选框框定位, m_ui->按钮上,
-            m_ui->按钮下,       m_ui->按钮左,       m_ui->按钮右};
+    return {m_ui->单选框点定位, m_ui->单选框到中心, m_ui->单选框框定位,
+            m_ui->按钮上,       m_ui->按钮下,       m_ui->按钮左,
+            m_ui->按钮右};
 }
 
 void MainWindow::setMachineControlsEnabled(bool enabled)

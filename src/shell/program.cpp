@@ -31,8 +31,7 @@ void Program::OnMainWindowCreated()
 {
     m_link.ExpectedProductId = ExpectedProductId;
     m_link.KnownFirmwareVersion = KnownFirmwareVersion;
-    if (!qobject_cast<ControlStyle *>(QApplication::style()))
-        QApplication::setStyle(new ControlStyle);
+    if (!qobject_cast<ControlStyle *>(QApplication::style())) QApplication::setStyle(new ControlStyle);
     m_window.setAcceptDrops(true);
     m_link.StartConnect();
     m_link.LogText(u"Automatic Connecting...\r\n"_s);

@@ -1,9 +1,9 @@
 // Text placement geometry, the mirrored boxes, burning lines into the board, the font dialog.
-#include "workspace/text_engraving.h"
 #include "platform/profile_file.h"
 #include "shell_fixture.h"
 #include "workspace/location_modes.h"
 #include "workspace/preview_board.h"
+#include "workspace/text_engraving.h"
 
 #include <QApplication>
 #include <QFontDialog>
@@ -51,8 +51,8 @@ protected:
 TEST_F(TextEngravingTest, PlacementReachesToTheTextAreaCorner)
 {
     click(u"单选框文字"_s);
-    EXPECT_TRUE(
-        window().log().content().endsWith(u"Click on the drawing board, select a location\r\n"_s));
+    EXPECT_TRUE(window().log().content().endsWith(
+        u"Click on the drawing board, select a location\r\n"_s));
     EXPECT_EQ(window().board().boardCursor(), workspace::BoardCursor::IBeam);
     press(100, 300);
     EXPECT_EQ(preview()->geometry(), QRect(100, 300, 390, 190));
