@@ -129,8 +129,7 @@ void JobControls::sendBurnTime(int position)
 {
     m_link.SetBurnTime(position);
     if (position == MaxBurnTime) {
-        m_link.LogLine(
-            u"Press the button on the machine can continue to increase the burning time"_s);
+        m_link.LogLine(u"Press the button on the machine can continue to increase the burning time"_s);
     }
 }
 

@@ -71,8 +71,8 @@ TextFontSettings TextFontSettings::fromFont(const QFont &font)
 {
     TextFontSettings s;
     s.name = font.family();
-    s.size =
-        font.pointSize() > 0 ? font.pointSize() : int(std::lround(font.pixelSize() * 72.0 / 96.0));
+    s.size = font.pointSize() > 0 ? font.pointSize()
+                                  : int(std::lround(font.pixelSize() * 72.0 / 96.0));
     s.bold = font.weight() >= QFont::Bold;
     s.italic = font.italic();
     s.strikeOut = font.strikeOut();
