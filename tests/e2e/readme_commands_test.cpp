@@ -37,7 +37,8 @@ TEST(Readme, EveryProgramItNamesIsBuiltWhereItSays)
     for (auto it = named.globalMatch(readme); it.hasNext(); ++programs) {
         const QRegularExpressionMatch match = it.next();
         const QString folder = match.captured(1), program = match.captured(2);
-        EXPECT_TRUE(built.contains(program)) << program.toStdString() << " is not built by scripts/run";
+        EXPECT_TRUE(built.contains(program))
+            << program.toStdString() << " is not built by scripts/run";
         const QRegularExpression defined(u"add_executable\\(\\s*"_s + program + u"\\b"_s);
         EXPECT_TRUE(defined.match(sourceFile(folder + u"/CMakeLists.txt"_s)).hasMatch())
             << program.toStdString() << " is not made in " << folder.toStdString();
