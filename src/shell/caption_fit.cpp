@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QStyleOptionButton>
+#include <QTextDocument>
 
 namespace tavro::shell {
 
@@ -91,7 +92,11 @@ std::optional<CaptionPlacement> PlaceCaption(const QWidget &unit)
             ControlStyle::GroupBoxTitleFlags, group->title(), group->font()};
     }
     if (const auto *label = qobject_cast<const QLabel *>(&unit)) {
-        if (label->text().isEmpty() || label->textFormat() == Qt::RichText) return std::nullopt;
+        // Rich text is laid out by the label itself, not drawn by the style.
+        const Qt::TextFormat format = label->textFormat();
+        if (label->text().isEmpty() || format == Qt::RichText ||
+            (format == Qt::AutoText && Qt::mightBeRichText(label->text())))
+            return std::nullopt;
         const int margin = label->margin();
         int flags = int(label->alignment());
         if (label->wordWrap()) flags |= Qt::TextWordWrap;
