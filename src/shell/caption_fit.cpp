@@ -11,29 +11,84 @@
 #include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QTextDocument>
+#include <QTextLayout>
+
+#include <cmath>
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace tavro::shell {
+
+namespace {
+
+// One line of a caption as drawText lays it out: its text, its width and its baseline
+// from the top of the block.
+struct CaptionLine {
+    QString text;
+    qreal width = 0;
+    qreal baseline = 0;
+};
+
+// The caption's lines and the block's height, laid out the way QPainter::drawText does:
+// lines at whole pixels, the font's leading between them, each as high as the faces on it
+// (an ideograph's fallback face makes a line higher than the caption's own font).
+QList<CaptionLine> layOutCaption(const QFont &font, qreal width, int flags, QString text,
+                                 qreal *height)
+{
+    text.replace(u'\n', QChar::LineSeparator);
+    if (flags & (Qt::TextShowMnemonic | Qt::TextHideMnemonic)) {
+        text.replace(u"&&"_s, u"\x01"_s).remove(u'&').replace(u'\x01', u'&');
+    }
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode((flags & Qt::TextWordWrap) ? QTextOption::WordWrap
+                                                  : QTextOption::ManualWrap);
+    layout.setTextOption(option);
+    QList<CaptionLine> lines;
+    const qreal leading = QFontMetricsF(font).leading();
+    qreal y = -leading;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        y = std::ceil(y + leading);
+        line.setPosition(QPointF(0, y));
+        lines << CaptionLine{text.mid(line.textStart(), line.textLength()), line.naturalTextWidth(),
+                             y + line.ascent()};
+        y += line.height();
+    }
+    layout.endLayout();
+    *height = y;
+    return lines;
+}
+
+}  // namespace
 
 bool CaptionFits(const QFont &font, const QRect &area, int flags, const QString &text)
 {
     if (text.trimmed().isEmpty()) return true;
     const QFontMetricsF metrics(font);
-    const QRectF box(area);
-    // Laid out as drawText lays it out; a word wider than the area is not broken by
-    // word wrapping, it makes its line wider.
-    const QRectF block = metrics.boundingRect(box, flags, text);
-    // The glyphs reach beyond the advance at the sides and above and below the first and
-    // last baselines by their own extent, which differs from the line's ascent and
-    // descent (the ideographs' fallback face).
-    QString oneLine = text;
-    oneLine.replace(u'\n', u' ');
-    const QRectF ink = metrics.tightBoundingRect(oneLine);
-    const qreal overhang = std::max<qreal>(0, -ink.left()) +
-                           std::max<qreal>(0, ink.right() - metrics.horizontalAdvance(oneLine));
-    if (block.width() + overhang > box.width()) return false;
-    const qreal inkTop = block.top() + metrics.ascent() + ink.top();
-    const qreal inkBottom = block.bottom() - metrics.descent() + ink.bottom();
-    return inkTop >= box.top() && inkBottom <= box.bottom();
+    qreal height = 0;
+    const QList<CaptionLine> lines = layOutCaption(font, area.width(), flags, text, &height);
+    qreal top = area.top();
+    if (flags & Qt::AlignVCenter)
+        top += (area.height() - height) / 2;
+    else if (flags & Qt::AlignBottom)
+        top += area.height() - height;
+    // A word wider than the area is not broken by word wrapping: it makes its line wider.
+    // The glyphs' ink reaches beyond the advance at the sides, and above and below the
+    // baselines by their own extent.
+    for (const CaptionLine &line : lines) {
+        const QString shown = line.text.trimmed();
+        if (shown.isEmpty()) continue;
+        const QRectF ink = metrics.tightBoundingRect(shown);
+        const qreal overhang = std::max<qreal>(0, -ink.left()) +
+                               std::max<qreal>(0, ink.right() - metrics.horizontalAdvance(shown));
+        if (line.width + overhang > area.width()) return false;
+        if (top + line.baseline + ink.top() < area.top() ||
+            top + line.baseline + ink.bottom() > area.top() + area.height())
+            return false;
+    }
+    return true;
 }
 
 QFont FitCaptionFont(const QFont &font, const QRect &area, int flags, const QString &text)
