@@ -29,11 +29,15 @@ struct CaptionLine {
     qreal baseline = 0;
 };
 
-// The caption's lines and the block's height, laid out the way QPainter::drawText does:
-// lines at whole pixels, the font's leading between them, each as high as the faces on it
-// (an ideograph's fallback face makes a line higher than the caption's own font).
-QList<CaptionLine> layOutCaption(const QFont &font, qreal width, int flags, QString text,
-                                 qreal *height)
+struct CaptionBlock {
+    QList<CaptionLine> lines;
+    qreal height = 0;
+};
+
+// The caption laid out the way QPainter::drawText lays it out: lines at whole pixels, the
+// font's leading between them, each as high as the faces on it (an ideograph's fallback
+// face makes a line higher than the caption's own font).
+CaptionBlock layOutCaption(const QFont &font, qreal width, int flags, QString text)
 {
     text.replace(u'\n', QChar::LineSeparator);
     if (flags & (Qt::TextShowMnemonic | Qt::TextHideMnemonic)) {
@@ -44,7 +48,7 @@ QList<CaptionLine> layOutCaption(const QFont &font, qreal width, int flags, QStr
     option.setWrapMode((flags & Qt::TextWordWrap) ? QTextOption::WordWrap
                                                   : QTextOption::ManualWrap);
     layout.setTextOption(option);
-    QList<CaptionLine> lines;
+    CaptionBlock block;
     const qreal leading = QFontMetricsF(font).leading();
     qreal y = -leading;
     layout.beginLayout();
@@ -52,13 +56,13 @@ QList<CaptionLine> layOutCaption(const QFont &font, qreal width, int flags, QStr
         line.setLineWidth(width);
         y = std::ceil(y + leading);
         line.setPosition(QPointF(0, y));
-        lines << CaptionLine{text.mid(line.textStart(), line.textLength()), line.naturalTextWidth(),
-                             y + line.ascent()};
+        block.lines << CaptionLine{text.mid(line.textStart(), line.textLength()),
+                                   line.naturalTextWidth(), y + line.ascent()};
         y += line.height();
     }
     layout.endLayout();
-    *height = y;
-    return lines;
+    block.height = y;
+    return block;
 }
 
 }  // namespace
@@ -67,17 +71,16 @@ bool CaptionFits(const QFont &font, const QRect &area, int flags, const QString 
 {
     if (text.trimmed().isEmpty()) return true;
     const QFontMetricsF metrics(font);
-    qreal height = 0;
-    const QList<CaptionLine> lines = layOutCaption(font, area.width(), flags, text, &height);
+    const CaptionBlock block = layOutCaption(font, area.width(), flags, text);
     qreal top = area.top();
     if (flags & Qt::AlignVCenter)
-        top += (area.height() - height) / 2;
+        top += (area.height() - block.height) / 2;
     else if (flags & Qt::AlignBottom)
-        top += area.height() - height;
+        top += area.height() - block.height;
     // A word wider than the area is not broken by word wrapping: it makes its line wider.
     // The glyphs' ink reaches beyond the advance at the sides, and above and below the
     // baselines by their own extent.
-    for (const CaptionLine &line : lines) {
+    for (const CaptionLine &line : block.lines) {
         const QString shown = line.text.trimmed();
         if (shown.isEmpty()) continue;
         const QRectF ink = metrics.tightBoundingRect(shown);
