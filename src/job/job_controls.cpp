@@ -22,7 +22,8 @@ JobControls::JobControls(link::EngraverLink &link, platform::Clock &clock,
       m_link(link),
       m_controls(controls),
       m_prompter(prompter),
-      m_runClock(clock.createTimer())
+      m_runClock(clock.createTimer()),
+      m_burnTimeSettle(clock.createTimer())
 {
     makeConnections();
 }
@@ -30,6 +31,7 @@ JobControls::JobControls(link::EngraverLink &link, platform::Clock &clock,
 void JobControls::makeConnections()
 {
     m_runClock->onTick([this] { tickRunClock(); });
+    m_burnTimeSettle->onTick([this] { sendKeyedBurnTime(); });
     connect(&m_link, &link::EngraverLink::identified, &m_controls,
             &MachineControls::enableMachineControls);
     connect(&m_link, &link::EngraverLink::disconnected, &m_controls,
@@ -120,6 +122,35 @@ void JobControls::boardCleared()
 }
 
 void JobControls::burnTimeReleased(int position)
+{
+    // The release sends the slider as it is; a keyed change still waiting is part of it.
+    m_keyedBurnTime.reset();
+    m_burnTimeSettle->stop();
+    sendBurnTime(position);
+}
+
+void JobControls::burnTimeKeyed(int position)
+{
+    m_keyedBurnTime = position;
+    m_burnTimeSettle->stop();  // a restart, even at the same interval
+    m_burnTimeSettle->setInterval(BurnTimeSettle);
+}
+
+void JobControls::burnTimeKeysLetGo()
+{
+    if (!m_keyedBurnTime) return;
+    m_burnTimeSettle->stop();
+    m_burnTimeSettle->setInterval(KeysLetGoGrace);
+}
+
+void JobControls::sendKeyedBurnTime()
+{
+    m_burnTimeSettle->stop();
+    if (const std::optional<int> position = std::exchange(m_keyedBurnTime, std::nullopt))
+        sendBurnTime(*position);
+}
+
+void JobControls::sendBurnTime(int position)
 {
     if (m_link.setBurnTime(position) && position == MaxBurnTime) {
         m_link.logLine(

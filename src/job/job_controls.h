@@ -9,7 +9,9 @@
 #include <QImage>
 #include <QObject>
 
+#include <chrono>
 #include <memory>
+#include <optional>
 
 namespace tavro::job {
 
@@ -18,6 +20,9 @@ class JobControls final : public QObject {
 public:
     static constexpr std::chrono::milliseconds RunClockInterval{1000};
     static constexpr int MaxBurnTime = 100;
+    static constexpr std::chrono::milliseconds BurnTimeSettle{300};
+    // A held key comes up and goes down again at once; only a key that stays up is let go.
+    static constexpr std::chrono::milliseconds KeysLetGoGrace{30};
 
     JobControls(link::EngraverLink &link, platform::Clock &clock, MachineControls &controls,
                 platform::Prompter &prompter, QObject *parent = nullptr);
@@ -38,8 +43,12 @@ public:
     // Clear gives every control back and the position fields their zeros.
     void boardCleared();
 
-    // Left button released over the slider: the only place the burn time is sent.
+    // Left button released over the slider: the burn time is sent at once.
     void burnTimeReleased(int position);
+    // A change made with the keys or the wheel is sent too, once: shortly after the keys
+    // are let go, or when no further change came for a while.
+    void burnTimeKeyed(int position);
+    void burnTimeKeysLetGo();
 
     void tickRunClock();
     void stopRunClock() { m_runClock->stop(); }
@@ -60,12 +69,16 @@ signals:
 
 private:
     void makeConnections();
+    void sendBurnTime(int position);
+    void sendKeyedBurnTime();
 
     link::EngraverLink &m_link;
     MachineControls &m_controls;
     platform::Prompter &m_prompter;
     std::unique_ptr<platform::IntervalTimer> m_runClock;
     int m_runSeconds = 0;
+    std::unique_ptr<platform::IntervalTimer> m_burnTimeSettle;
+    std::optional<int> m_keyedBurnTime;
 };
 
 }  // namespace tavro::job

@@ -11,7 +11,7 @@ const std::array<const char16_t *, LanguageCount> &languageNames()
 
 const std::array<CaptionRow, CaptionCount> &captionTable()
 {
-    // Texts exactly as the operator sees them, blanks and literal '?' included.
+    // Texts exactly as the operator sees them, leading and trailing blanks included.
     static constexpr std::array<CaptionRow, CaptionCount> table = {{
         {u"按钮开始", {u"Start", u"开始", u"スタート", u"Démarrer", u"Cominciare", u"Beginnen"}},
         {u"按钮暂停", {u"Pause", u"暂停", u"ポーズ", u"Pause", u"Pausa", u"Pausieren"}},
@@ -30,12 +30,12 @@ const std::array<CaptionRow, CaptionCount> &captionTable()
          {u"Positioning box", u"框定位", u"ポジショニングボックス", u"boite de positionnement",
           u"scatola di posizionamento", u"Positionsbox"}},
         {u"按钮上", {u"Up", u"上", u"上", u"Vers le haut", u"SU", u"Auf"}},
-        {u"按钮下", {u"Down", u"下", u"下", u"Vers le bas", u"Giù", u"GiWeiterù"}},
+        {u"按钮下", {u"Down", u"下", u"下", u"Vers le bas", u"Giù", u"Ab"}},
         {u"按钮左", {u"Left", u"左", u"左", u"à gauche", u"Sinistra", u"Links"}},
         {u"按钮右", {u"Right", u"右", u"右", u"A droite", u"Destra", u"Rechts"}},
         {u"分组框信息",
          {u"Message", u"信息", u"情報", u"Informations", u"Informazioni", u"Nachricht"}},
-        {u"分组框预览", {u"Preview", u"预览", u"プレビュー", u"Aper?u", u"Anteprima", u"Vorschau"}},
+        {u"分组框预览", {u"Preview", u"预览", u"プレビュー", u"Aperçu", u"Anteprima", u"Vorschau"}},
         {u"分组框定位方式",
          {u"Location Mode", u"定位方式", u"ロケーションモード", u"Mode de localiser",
           u"Modalità di laser posizionamento", u"Vor Dem Schnitzeno"}},
@@ -47,7 +47,7 @@ const std::array<CaptionRow, CaptionCount> &captionTable()
           u"Utilizzare la tastiera", u"Verwenden der Tastatur"}},
         {u"分组框进度",
          {u"Carve Rate Control", u"雕刻进度控制", u"彫るレート制御",
-          u"Contr?ler le processus de sculpter ", u"Incisione Processo Controllo", u"Fortschritt"}},
+          u"Contrôler le processus de sculpter ", u"Incisione Processo Controllo", u"Fortschritt"}},
         {u"分组框编辑",
          {u"Image Editing", u"图像编辑", u"画像編集", u"édition de l'image", u"Modificare immagini",
           u"Bildbearbeitung"}},
@@ -65,10 +65,10 @@ const std::array<CaptionRow, CaptionCount> &captionTable()
          {u"Reload", u"重载", u"クリアリロード", u"Télécharger de nouveau ", u"Ricaricare",
           u"Neuladen"}},
         {u"按钮缩小",
-         {u"  Zoom  Out", u"缩小", u"回してズームアウト", u"Zoom arrière Rotatio",
-          u"Miniaturizzare", u"Narrow"}},
+         {u"  Zoom  Out", u"缩小", u"回してズームアウト", u"Zoom arrière", u"Miniaturizzare",
+          u"Narrow"}},
         {u"按钮旋转", {u"Rotate", u"旋转", u"回転", u"Rotation", u"La rotazione", u"Rotation"}},
-        {u"按钮设置", {u"Setting", u"设置", u"設定", u"Réglag", u"impostazioni", u"Einrichten"}},
+        {u"按钮设置", {u"Setting", u"设置", u"設定", u"Réglage", u"impostazioni", u"Einrichten"}},
         {u"标签时间",
          {u"Run time:", u"所用时间：", u"動作時間:", u"Temps de fonctionnement du laser:",
           u"tempo di esecuzione:", u"Zeit :"}},

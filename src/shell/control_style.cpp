@@ -1,5 +1,7 @@
 #include "shell/control_style.h"
 
+#include "shell/caption_fit.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QStyleFactory>
@@ -11,6 +13,9 @@ namespace {
 const QColor FaceTop(252, 253, 255);
 const QColor FaceBottom(205, 222, 238);
 const QColor Ink(28, 44, 72);
+// A group box's title sits this far in from the frame's corner, in a gap of this width.
+constexpr int GroupTitleInset = 6;
+constexpr int GroupTitleGap = 2;
 
 void drawButtonFace(const QStyleOption *option, QPainter *painter)
 {
@@ -39,8 +44,7 @@ void drawButtonFace(const QStyleOption *option, QPainter *painter)
     painter->restore();
 }
 
-void drawIndicator(QStyle::PrimitiveElement element, const QStyleOption *option,
-                   QPainter *painter)
+void drawIndicator(QStyle::PrimitiveElement element, const QStyleOption *option, QPainter *painter)
 {
     const bool enabled = option->state & QStyle::State_Enabled;
     const bool on = option->state & QStyle::State_On;
@@ -55,8 +59,8 @@ void drawIndicator(QStyle::PrimitiveElement element, const QStyleOption *option,
         if (on) {
             painter->setPen(Qt::NoPen);
             painter->setBrush(mark);
-            painter->drawEllipse(r.adjusted(r.width() * 0.3, r.height() * 0.3,
-                                            -r.width() * 0.3, -r.height() * 0.3));
+            painter->drawEllipse(
+                r.adjusted(r.width() * 0.3, r.height() * 0.3, -r.width() * 0.3, -r.height() * 0.3));
         }
     } else {
         painter->drawRoundedRect(r, 2, 2);
@@ -105,25 +109,91 @@ int ControlStyle::pixelMetric(PixelMetric metric, const QStyleOption *option,
     }
 }
 
+ControlStyle::ButtonCaption ControlStyle::buttonCaption(const QString &text,
+                                                        const QFontMetrics &metrics,
+                                                        const QRect &area)
+{
+    const int oneLine = Qt::AlignCenter | Qt::TextShowMnemonic;
+    if (metrics.horizontalAdvance(text) <= area.width()) return {text, oneLine};
+    // The layout's narrow buttons expect long captions to break into lines, at blanks
+    // only; the blanks that spread a one-line caption would push lines off centre.
+    return {text.simplified(), oneLine | Qt::TextWordWrap};
+}
+
+QRect ControlStyle::buttonCaptionArea(const QRect &contents)
+{
+    return contents.adjusted(2, 1, -2, -1);
+}
+
+QRect ControlStyle::groupBoxTitleArea(const QRect &box, const QFontMetrics &metrics)
+{
+    const int inset = GroupTitleInset + GroupTitleGap;
+    return {box.left() + inset, box.top(), std::max(0, box.width() - 2 * inset), metrics.height()};
+}
+
 void ControlStyle::drawControl(ControlElement element, const QStyleOption *option,
                                QPainter *painter, const QWidget *widget) const
 {
     const auto *button = qstyleoption_cast<const QStyleOptionButton *>(option);
     if (element == CE_PushButtonLabel && button && button->icon.isNull()) {
-        const QRect area = button->rect.adjusted(2, 1, -2, -1);
-        if (button->fontMetrics.horizontalAdvance(button->text) > area.width()) {
-            // The layout's narrow buttons expect long captions to break into lines; a
-            // word wider than the button breaks inside rather than losing its ends.
-            const QString text = button->text.simplified();
-            int flags = Qt::AlignCenter | Qt::TextWordWrap;
-            if (button->fontMetrics.boundingRect(area, flags, text).width() > area.width())
-                flags = Qt::AlignCenter | Qt::TextWrapAnywhere;
-            proxy()->drawItemText(painter, area, flags, button->palette,
-                                  button->state & State_Enabled, text, QPalette::ButtonText);
-            return;
-        }
+        const QRect area = buttonCaptionArea(button->rect);
+        const ButtonCaption caption = buttonCaption(button->text, button->fontMetrics, area);
+        proxy()->drawItemText(painter, area, caption.flags, button->palette,
+                              button->state & State_Enabled, caption.text, QPalette::ButtonText);
+        return;
     }
     QProxyStyle::drawControl(element, option, painter, widget);
+}
+
+void ControlStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,
+                                      QPainter *painter, const QWidget *widget) const
+{
+    const auto *group = qstyleoption_cast<const QStyleOptionGroupBox *>(option);
+    if (control != CC_GroupBox || !group || (group->subControls & SC_GroupBoxCheckBox)) {
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+        return;
+    }
+    drawGroupBox(*group, painter);
+}
+
+void ControlStyle::drawGroupBox(const QStyleOptionGroupBox &group, QPainter *painter) const
+{
+    // As the desktop draws a group box: the frame starts at the middle of the title,
+    // which sits inset from the left edge in a gap of the frame line.
+    const QRect area = groupBoxTitleArea(group.rect, group.fontMetrics);
+    QStyleOptionFrame frame;
+    frame.QStyleOption::operator=(group);
+    frame.rect = group.rect;
+    QRegion visible(group.rect);
+    if (!group.text.isEmpty()) {
+        frame.rect.setTop(area.center().y());
+        const QFont font = fitCaptionFont(painter->font(), area, GroupBoxTitleFlags, group.text);
+        const int width = std::min(area.width(), QFontMetrics(font).horizontalAdvance(group.text));
+        visible -= QRect(area.left() - GroupTitleGap, area.top(), width + 2 * GroupTitleGap,
+                         area.height());
+    }
+    painter->save();
+    painter->setClipRegion(visible, Qt::IntersectClip);
+    proxy()->drawPrimitive(PE_FrameGroupBox, &frame, painter);
+    painter->restore();
+    if (!group.text.isEmpty())
+        proxy()->drawItemText(painter, area, GroupBoxTitleFlags, group.palette,
+                              group.state & State_Enabled, group.text, QPalette::WindowText);
+}
+
+void ControlStyle::drawItemText(QPainter *painter, const QRect &rect, int flags,
+                                const QPalette &palette, bool enabled, const QString &text,
+                                QPalette::ColorRole textRole) const
+{
+    const QFont font = fitCaptionFont(painter->font(), rect, flags, text);
+    if (font == painter->font()) {
+        QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, textRole);
+        return;
+    }
+    painter->save();
+    painter->setFont(font);
+    QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, textRole);
+    painter->restore();
 }
 
 void ControlStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option,

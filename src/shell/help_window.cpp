@@ -39,6 +39,10 @@ bool opensHelp(Qt::KeyboardModifiers modifiers)
 HelpWindow::HelpWindow(QWidget *parent) : QDialog(parent), m_ui(std::make_unique<Ui::HelpWindow>())
 {
     m_ui->setupUi(this);
+    m_questionList = m_ui->分组框1;
+    m_pictureBox = m_ui->图片框1;
+    m_questions = {m_ui->标签1, m_ui->标签2, m_ui->标签3, m_ui->标签4,
+                   m_ui->标签5, m_ui->标签6, m_ui->标签7, m_ui->标签8};
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
@@ -78,7 +82,7 @@ void HelpWindow::applyFonts()
 {
     QFont caption(u"微软雅黑"_s);
     caption.setPixelSize(12);
-    m_ui->分组框1->setFont(caption);
+    m_questionList->setFont(caption);
     QFont question(u"微软雅黑"_s);
     question.setPixelSize(16);
     question.setUnderline(true);
@@ -88,7 +92,7 @@ void HelpWindow::applyFonts()
 void HelpWindow::makeConnections()
 {
     for (QLabel *label : questionLabels()) label->installEventFilter(this);
-    m_ui->图片框1->installEventFilter(this);
+    m_pictureBox->installEventFilter(this);
     connect(&m_installer, &QProcess::finished, &m_installerWait, &QEventLoop::quit);
     connect(&m_installer, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error != QProcess::FailedToStart) return;
@@ -99,8 +103,7 @@ void HelpWindow::makeConnections()
 
 QList<QLabel *> HelpWindow::questionLabels() const
 {
-    return {m_ui->标签1, m_ui->标签2, m_ui->标签3, m_ui->标签4,
-            m_ui->标签5, m_ui->标签6, m_ui->标签7, m_ui->标签8};
+    return m_questions;
 }
 
 void HelpWindow::setPicture(const QByteArray &data)
@@ -108,7 +111,7 @@ void HelpWindow::setPicture(const QByteArray &data)
     m_pictureData = data;
     QPixmap picture;
     picture.loadFromData(data);
-    m_ui->图片框1->setPixmap(picture);
+    m_pictureBox->setPixmap(picture);
 }
 
 void HelpWindow::showAnswerPicture(int question)
@@ -153,7 +156,7 @@ bool HelpWindow::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::MouseButtonRelease && leftButton()) {
         const auto question = questionLabels().indexOf(qobject_cast<QLabel *>(watched));
         if (question >= 0) showAnswerPicture(int(question) + 1);
-    } else if (event->type() == QEvent::MouseButtonDblClick && watched == m_ui->图片框1 &&
+    } else if (event->type() == QEvent::MouseButtonDblClick && watched == m_pictureBox &&
                leftButton()) {
         installDriverFromHelp();
         return true;

@@ -14,6 +14,7 @@
 namespace Ui {
 class HelpWindow;
 }
+class QGroupBox;
 class QLabel;
 
 namespace tavro::shell {
@@ -62,6 +63,9 @@ private:
     bool runInstaller(const QString &path);
 
     std::unique_ptr<Ui::HelpWindow> m_ui;
+    QGroupBox *m_questionList = nullptr;
+    QLabel *m_pictureBox = nullptr;
+    QList<QLabel *> m_questions;
     QByteArray m_pictureData;
     QProcess m_installer;
     QEventLoop m_installerWait;

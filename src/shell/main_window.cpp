@@ -7,6 +7,7 @@
 #include "platform/file_name.h"
 #include "platform/hot_keys.h"
 #include "platform/profile_file.h"
+#include "shell/burn_time_input.h"
 #include "shell/captions.h"
 #include "shell/help_window.h"
 #include "shell/settings_window.h"
@@ -238,10 +239,10 @@ void MainWindow::connectJobControls()
     connect(m_fastForwardButton, &QPushButton::clicked, &jobs, &job::JobControls::fastForward);
     connect(m_sendImageButton, &QPushButton::clicked, this,
             [this] { m_jobs.prepareUpload(m_editor->snapshot()); });
-    // The label follows the slider, mouse or keyboard; sending is the release's.
+    // The label follows the slider, mouse or keyboard; the release or the keys send it.
     connect(m_burnTimeSlider, &QSlider::valueChanged, this,
             [this](int position) { m_burnTimeValue->setText(QString::number(position)); });
-    m_burnTimeSlider->installEventFilter(this);
+    new BurnTimeInput(*m_burnTimeSlider, jobs);
     connect(m_languageBox, &QComboBox::currentIndexChanged, this, &MainWindow::applyLanguage);
 }
 
@@ -333,9 +334,6 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         openHelpOnCtrlRelease();
         return true;
     }
-    // The press already moved the slider; its release is what sends the burn time.
-    if (watched == m_burnTimeSlider && leftRelease)
-        m_jobs.burnTimeReleased(m_burnTimeSlider->value());
     return QWidget::eventFilter(watched, event);
 }
 

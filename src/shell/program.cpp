@@ -23,6 +23,8 @@ Program::Program(platform::SerialLine &line, platform::Clock &clock, link::PortL
       m_jobs(m_link, clock, m_controls, m_prompter),
       m_window(m_link, m_jobs, m_settings, clock, m_prompter)
 {
+    QCoreApplication::instance()->installEventFilter(&m_heldEscape);
+    QCoreApplication::instance()->installEventFilter(&m_titles);
 }
 
 void Program::onMainWindowCreated()

@@ -5,8 +5,10 @@
 #include "job/machine_controls.h"
 #include "link/engraver_link.h"
 #include "platform/profile_file.h"
+#include "shell/held_escape_filter.h"
 #include "shell/main_window.h"
 #include "shell/message_box.h"
+#include "shell/window_title_fallback.h"
 
 namespace tavro::shell {
 
@@ -35,6 +37,8 @@ private:
     job::MachineControls m_controls;
     job::JobControls m_jobs;
     MainWindow m_window;
+    HeldEscapeFilter m_heldEscape;
+    WindowTitleFallback m_titles;
 };
 
 // Calibri, Arial and the Chinese UI face map to the fonts this system ships.

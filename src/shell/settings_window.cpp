@@ -19,14 +19,19 @@ SettingsWindow::SettingsWindow(std::function<void()> reverseX, std::function<voi
       m_reverseY(std::move(reverseY))
 {
     m_ui->setupUi(this);
+    m_reverseXButton = m_ui->按钮x;
+    m_reverseYButton = m_ui->按钮y;
+    m_versionLabel = m_ui->标签5;
+    m_visitLabel = m_ui->标签2;
+    m_siteLabel = m_ui->标签6;
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(size());
     // The shown host and the opened address must name the same site.
-    m_ui->标签6->setText(QUrl(platform::MakerSite).host());
+    m_siteLabel->setText(QUrl(platform::MakerSite).host());
     // "Visit us:" only leads in to the link; clicks on its blank tail belong to the link.
-    m_ui->标签2->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_visitLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
     applyFonts();
     makeConnections();
 }
@@ -38,34 +43,35 @@ void SettingsWindow::applyFonts()
     // Character heights in pixels, so the window looks the same on any screen.
     QFont calibri(u"Calibri"_s);
     calibri.setPixelSize(12);
-    for (QWidget *w : {static_cast<QWidget *>(m_ui->分组框1), static_cast<QWidget *>(m_ui->标签1),
-                       static_cast<QWidget *>(m_ui->按钮x), static_cast<QWidget *>(m_ui->按钮y),
-                       static_cast<QWidget *>(m_ui->分组框4)})
+    for (QWidget *w :
+         {static_cast<QWidget *>(m_ui->分组框1), static_cast<QWidget *>(m_ui->标签1),
+          static_cast<QWidget *>(m_reverseXButton), static_cast<QWidget *>(m_reverseYButton),
+          static_cast<QWidget *>(m_ui->分组框4)})
         w->setFont(calibri);
     QFont version(u"Calibri"_s);
     version.setPixelSize(21);
-    m_ui->标签5->setFont(version);
+    m_versionLabel->setFont(version);
     QFont arial(u"Arial"_s);
     arial.setPixelSize(14);
-    m_ui->标签2->setFont(arial);
+    m_visitLabel->setFont(arial);
     arial.setUnderline(true);
-    m_ui->标签6->setFont(arial);
+    m_siteLabel->setFont(arial);
 }
 
 void SettingsWindow::makeConnections()
 {
-    connect(m_ui->按钮x, &QPushButton::clicked, this, [this] {
+    connect(m_reverseXButton, &QPushButton::clicked, this, [this] {
         if (m_reverseX) m_reverseX();
     });
-    connect(m_ui->按钮y, &QPushButton::clicked, this, [this] {
+    connect(m_reverseYButton, &QPushButton::clicked, this, [this] {
         if (m_reverseY) m_reverseY();
     });
-    m_ui->标签6->installEventFilter(this);
+    m_siteLabel->installEventFilter(this);
 }
 
 bool SettingsWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_ui->标签6 && event->type() == QEvent::MouseButtonRelease &&
+    if (watched == m_siteLabel && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton && openSite) {
         openSite();
     }

@@ -8,6 +8,9 @@
 #include <functional>
 #include <memory>
 
+class QLabel;
+class QPushButton;
+
 namespace Ui {
 class SettingsWindow;
 }
@@ -35,6 +38,11 @@ private:
     void makeConnections();
 
     std::unique_ptr<Ui::SettingsWindow> m_ui;
+    QPushButton *m_reverseXButton = nullptr;
+    QPushButton *m_reverseYButton = nullptr;
+    QLabel *m_versionLabel = nullptr;
+    QLabel *m_visitLabel = nullptr;
+    QLabel *m_siteLabel = nullptr;
     std::function<void()> m_reverseX;
     std::function<void()> m_reverseY;
 };

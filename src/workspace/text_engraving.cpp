@@ -79,7 +79,7 @@ void TextEngraving::chooseFont()
 {
     const std::optional<QFont> chosen = askFont(m_font.toDialogFont());
     if (!chosen) return;
-    applyFontSettings(TextFontSettings::fromFont(*chosen));
+    applyFontSettings(m_font.fromDialogFont(*chosen));
     saveFontSettings(m_settings, m_font);
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/profile_file.h"
 
+#include <QFontInfo>
 #include <QRegularExpression>
 
 #include <cmath>
@@ -19,6 +20,12 @@ int leadingInteger(const QString &text)
     static const QRegularExpression digits(u"^\\s*([+-]?\\d{1,9})"_s);
     const QRegularExpressionMatch match = digits.match(text);
     return match.hasMatch() ? match.captured(1).toInt() : 0;
+}
+
+// The installed face that draws a name, through the same mapping as the board's text.
+QString shownFace(const QString &name)
+{
+    return QFontInfo(QFont(name)).family();
 }
 
 bool flag(const platform::ProfileFile &file, const QString &key)
@@ -44,9 +51,20 @@ QFont TextFontSettings::toFont() const
 
 QFont TextFontSettings::toDialogFont() const
 {
-    QFont font = toFont();
+    QFont font(shownFace(name));
     font.setPointSize(std::max(1, size));
+    font.setBold(bold);
+    font.setItalic(italic);
+    font.setStrikeOut(strikeOut);
+    font.setUnderline(underline);
     return font;
+}
+
+TextFontSettings TextFontSettings::fromDialogFont(const QFont &chosen) const
+{
+    TextFontSettings s = fromFont(chosen);
+    if (chosen.family() == shownFace(name)) s.name = name;
+    return s;
 }
 
 TextFontSettings TextFontSettings::fromFont(const QFont &font)

@@ -20,8 +20,11 @@ struct TextFontSettings {
 
     // Points on the board's nominal 96 dots per inch, so the board is the same everywhere.
     QFont toFont() const;
-    // The same font sized in points, as the font dialog shows it.
+    // The same font sized in points for the font dialog, whose list holds only installed
+    // faces: the face is the one that draws this name (Arial: its substitute).
     QFont toDialogFont() const;
+    // The dialog's answer; an untouched face keeps the stored name, not its substitute.
+    TextFontSettings fromDialogFont(const QFont &chosen) const;
     static TextFontSettings fromFont(const QFont &font);
 };
 

@@ -126,28 +126,6 @@ TEST_F(JobControlsTest, SkipRowsWriteTheirControlBytes)
                                               bytes({0xFF, 7, 2, 0}), bytes({0xAA})}));
 }
 
-TEST_F(JobControlsTest, SliderSendsOnlyOnALeftRelease)
-{
-    auto *slider = unit<QSlider>(u"滑块条1"_s);
-    slider->setFocus();
-    QTest::keyClick(slider, Qt::Key_Right);
-    EXPECT_EQ(caption(u"标签灼烧时间值"_s), u"41"_s);
-    EXPECT_TRUE(line.writes.isEmpty()) << "keys change the label only";
-
-    slider->setValue(100);
-    QTest::mouseRelease(slider, Qt::LeftButton);
-    EXPECT_EQ(line.writes, QList<QByteArray>{bytes({0xFF, 5, 0x64, 0})});
-    EXPECT_TRUE(window().log().content().endsWith(
-        u"Burning Time: 100\r\nPress the button on the machine can continue to increase the "
-        u"burning time\r\n"_s));
-
-    slider->setValue(99);
-    QTest::mouseRelease(slider, Qt::LeftButton);
-    EXPECT_TRUE(window().log().content().endsWith(u"time\r\nBurning Time: 99\r\n"_s));
-    QTest::mouseRelease(slider, Qt::RightButton);
-    EXPECT_EQ(line.writes.size(), 2);
-}
-
 TEST_F(JobControlsTest, MachineBurnTimeMovesTheSliderQuietly)
 {
     line.deliver(bytes({0xFF, 0x0A, 0x01, 0x32}));

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 using namespace tavro;
 using namespace tavro::test;
@@ -72,6 +73,28 @@ TEST_F(SettingsButtonTest, ReverseFromTheSettingsWindowReachesTheLine)
     ASSERT_EQ(boxes.size(), 1);
     EXPECT_EQ(boxes[0].text, u"Saved !"_s);
     EXPECT_EQ(boxes[0].caption, u"Info"_s);
+}
+
+// Without a title of their own the windows read as the program on the desktop; titles
+// that the layout gives stay exactly as they are.
+TEST_F(SettingsButtonTest, UntitledWindowsShowTheProgramsName)
+{
+    QStringList shown;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&shown] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            shown << modal->windowTitle() << modal->windowHandle()->title();
+            modal->close();
+        }
+    });
+    closer.start(20);
+    QTest::mouseClick(unit(u"按钮设置"_s), Qt::LeftButton);
+    QTest::mouseClick(unit(u"按钮设置"_s), Qt::LeftButton, Qt::ControlModifier);
+    EXPECT_EQ(shown, (QStringList{u""_s, u"Tavro Laser"_s, u""_s, u"Tavro Laser"_s}));
+
+    window().show();
+    EXPECT_EQ(window().windowHandle()->title(), u"Tavro Laser CNC Software V1.1.0"_s);
+    window().hide();
 }
 
 }  // namespace

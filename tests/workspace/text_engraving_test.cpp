@@ -5,9 +5,13 @@
 #include "workspace/location_modes.h"
 #include "workspace/preview_board.h"
 
+#include <QApplication>
+#include <QFontDialog>
+#include <QFontInfo>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 using namespace tavro;
 using namespace tavro::test;
@@ -147,6 +151,41 @@ TEST_F(TextEngravingTest, ConfirmedFontIsAppliedAndSaved)
     window().text().askFont = [](const QFont &) { return std::optional<QFont>(); };
     click(u"按钮字体"_s);
     EXPECT_EQ(preview()->font().pixelSize(), 32) << "cancel changes nothing";
+}
+
+// The system's dialog opens on the six stored values, the face as this system shows it
+// (Arial through its substitute); OK without a change keeps exactly what was stored.
+TEST_F(TextEngravingTest, TheFontDialogOpensOnTheCurrentFontAndOkKeepsIt)
+{
+    const QStringList keys = {u"Name"_s, u"Size"_s,          u"Bold"_s,
+                              u"Tilt"_s, u"Strikethrough"_s, u"Underline"_s};
+    const QStringList values = {u"Arial"_s, u"30"_s, u"1"_s, u"1"_s, u"1"_s, u"0"_s};
+    for (qsizetype i = 0; i < keys.size(); ++i) store(u"Front"_s, keys[i], values[i]);
+    program.reset();
+    startProgram();
+
+    QFont presented;
+    QTimer confirmer;
+    QObject::connect(&confirmer, &QTimer::timeout, [&presented] {
+        if (auto *dialog = qobject_cast<QFontDialog *>(QApplication::activeModalWidget())) {
+            presented = dialog->currentFont();
+            dialog->accept();
+        }
+    });
+    confirmer.start(20);
+    click(u"按钮字体"_s);
+
+    EXPECT_EQ(presented.family(), QFontInfo(QFont(u"Arial"_s)).family());
+    EXPECT_EQ(presented.pointSize(), 30);
+    EXPECT_TRUE(presented.bold());
+    EXPECT_TRUE(presented.italic());
+    EXPECT_TRUE(presented.strikeOut());
+    EXPECT_FALSE(presented.underline());
+    platform::ProfileFile file(configPath);
+    QStringList stored;
+    for (const QString &key : keys) stored << file.read(u"Front"_s, key, u"missing"_s);
+    EXPECT_EQ(stored, values);
+    EXPECT_EQ(window().board().boardFont().family(), u"Arial"_s);
 }
 
 TEST_F(TextEngravingTest, ArmingOverPointModeTakesTheBoard)
