@@ -1,6 +1,7 @@
 #include "job/job_controls.h"
 
 #include "job/upload_raster.h"
+#include "platform/logging.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -105,6 +106,7 @@ void JobControls::prepareUpload(const QImage &board)
     // Packed before the erase command goes out, so the block is whole whenever
     // the machine's request is taken.
     m_link.setUploadRaster(packUploadRaster(board));
+    qCInfo(lcJob) << "image block prepared";
     m_link.requestNewImage();
 }
 

@@ -1,5 +1,7 @@
 #include "link/engraver_link.h"
 
+#include "platform/logging.h"
+
 #include <utility>
 
 using namespace Qt::Literals::StringLiterals;
@@ -160,6 +162,7 @@ void EngraverLink::onIdentity(int productId)
     if (productId == ExpectedProductId) {
         m_connectedPort = m_port.portNumber();
         m_userDisconnected = false;
+        qCInfo(lcLink) << "machine identified on COM" << m_connectedPort;
         emit identified(m_connectedPort);
         m_retryTimer->stop();
         m_probeTimer->stop();
@@ -172,6 +175,7 @@ void EngraverLink::onIdentity(int productId)
     logLine(u"ERROR"_s);
     m_presenceTimer->stop();
     m_port.close();
+    qCWarning(lcLink) << "COM" << m_port.portNumber() << "answered with product id" << productId;
     emit wrongProduct(productId);
     showFrameBox(u"Wrong Product ID"_s, u"ERROR"_s);
 }

@@ -1,6 +1,8 @@
 // Finding the machine among COM1..COM64, noticing a pulled cable, breaking the link.
 #include "link/engraver_link.h"
 
+#include "platform/logging.h"
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace tavro::link {
@@ -24,6 +26,8 @@ void EngraverLink::scanPorts()
         ++m_portNumber;
     }
     m_retryTimer->setInterval(RetryInterval);
+    qCDebug(lcLink) << "no machine on COM1 to COM64; trying again in" << RetryInterval.count()
+                    << "ms";
     emit scanExhausted();
 }
 
@@ -67,6 +71,7 @@ void EngraverLink::onPortLost()
 
 void EngraverLink::breakConnection()
 {
+    qCWarning(lcLink) << "the machine on COM" << m_connectedPort << "is gone";
     logLine(u">>>Connection BREAK !<<<"_s);
     emit broken();
     m_presenceTimer->stop();

@@ -1,5 +1,7 @@
 #include "platform/picture_loader.h"
 
+#include "platform/logging.h"
+
 #include "platform/file_name.h"
 #include "platform/pcx_decoder.h"
 
@@ -24,6 +26,7 @@ constexpr qint64 Mebibyte = 1024 * 1024;
 
 LoadedPicture unreadable(const QString &name, const QString &reason)
 {
+    qCInfo(lcPicture).noquote() << displayFileName(name) << "cannot be read:" << reason;
     return {name, QSize(0, 0), QImage(), reason};
 }
 
@@ -56,8 +59,7 @@ LoadedPicture decodeWithQt(const QByteArray &data, PictureFormat format, const Q
     reader.setDecideFormatFromContent(false);
     // Qt's limit is in whole mebibytes at 4 bytes a pixel, and 0 would mean none.
     const qint64 limitBytes = qMin(options.maxPixels, MaxPicturePixels) * 4;
-    QImageReader::setAllocationLimit(
-        int(qMax<qint64>(1, (limitBytes + Mebibyte - 1) / Mebibyte)));
+    QImageReader::setAllocationLimit(int(qMax<qint64>(1, (limitBytes + Mebibyte - 1) / Mebibyte)));
 
     const QSize declared = reader.size();
     if (declared.isValid() &&

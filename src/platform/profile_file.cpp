@@ -1,10 +1,11 @@
 #include "platform/profile_file.h"
 
+#include "platform/logging.h"
+
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QLoggingCategory>
 #include <QSaveFile>
 
 #include <unistd.h>
@@ -15,8 +16,6 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace tavro::platform {
-
-Q_LOGGING_CATEGORY(lcSettings, "tavro.settings")
 
 namespace {
 

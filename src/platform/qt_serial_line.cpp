@@ -1,13 +1,12 @@
 #include "platform/qt_serial_line.h"
 
+#include "platform/logging.h"
+
 #include <QDeadlineTimer>
-#include <QLoggingCategory>
 
 #include <algorithm>
 
 namespace tavro::platform {
-
-Q_LOGGING_CATEGORY(lcSerial, "tavro.serial", QtWarningMsg)
 
 QtSerialLine::QtSerialLine(PortTable table, QObject *parent)
     : SerialLine(parent), m_table(std::move(table))
