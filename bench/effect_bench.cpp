@@ -40,7 +40,8 @@ void BM_DroppedJpeg24MpToBothRenderingsOnScreen(benchmark::State &state)
     }
     platform::ManualClock clock;
     IdleBoard board;
-    job::EffectChooserWindow window(board, clock, [](const QString &) {});
+    platform::ProfileFile settings(folder.filePath(u"Config.ini"_s));
+    job::EffectChooserWindow window(board, clock, settings, [](const QString &) {});
     for (auto _ : state) {
         window.open(path);
         clock.advance(job::EffectChooserWindow::TaskInterval);

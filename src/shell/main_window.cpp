@@ -97,7 +97,7 @@ MainWindow::MainWindow(link::EngraverLink &link, job::JobControls &jobs,
                                         *m_textLocationRadio},
         *m_board, settings, logLine);
     m_keyboard = std::make_unique<workspace::KeyboardControl>(*m_keyboardBox, *m_hotKeys, link);
-    m_chooser = std::make_unique<job::EffectChooserWindow>(*m_editor, clock, logLine);
+    m_chooser = std::make_unique<job::EffectChooserWindow>(*m_editor, clock, settings, logLine);
     m_locations->placeText = [this](int x, int y) { m_text->placeTextPreview(x, y); };
     quit = [] { QCoreApplication::exit(0); };
 

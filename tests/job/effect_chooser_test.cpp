@@ -3,15 +3,21 @@
 #include "job/ui/board_canvas.h"
 #include "job/ui/effect_chooser_window.h"
 #include "job/ui/render_panel.h"
+#include "job/ui/tuning_strip.h"
 #include "job/work_snapshot.h"
 #include "platform/manual_clock.h"
 #include "platform/picture_loader.h"
 #include "qt_printers.h"
 #include "test_pictures.h"
 
+#include <QComboBox>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QPainter>
 #include <QProcess>
+#include <QPushButton>
+#include <QSlider>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -117,7 +123,10 @@ QImage expectedSnapshot(const QString &path)
 
 class EffectChooserTest : public ::testing::Test {
 protected:
-    EffectChooserTest() : window(board, clock, [this](const QString &line) { log << line; }) {}
+    EffectChooserTest()
+        : window(board, clock, settings, [this](const QString &line) { log << line; })
+    {
+    }
 
     QString save(const QString &name, const QImage &image, const char *format = "PNG")
     {
@@ -125,6 +134,7 @@ protected:
         EXPECT_TRUE(image.save(path, format));
         return path;
     }
+    void store(const PictureTuning &tuning) { ASSERT_TRUE(savePictureTuning(settings, tuning)); }
     QString saveBytes(const QString &name, const QByteArray &bytes)
     {
         QFile file(dir.filePath(name));
@@ -144,6 +154,7 @@ protected:
     }
 
     QTemporaryDir dir;
+    platform::ProfileFile settings{dir.filePath(u"Config.ini"_s)};
     platform::ManualClock clock;
     FakeBoard board;
     QStringList log;
@@ -359,6 +370,87 @@ TEST(RenderPanel, DrawsOnlyOnItsSurface)
     panel.clear();
     EXPECT_TRUE(sameImage(panel.snapshot(), blankBoard()));
     EXPECT_EQ(before.pixel(511, 511), qRgb(0, 0, 0));  // a snapshot is a copy
+}
+
+}  // namespace
+}  // namespace tavro::job
+
+namespace tavro::job {
+namespace {
+
+class TuningStripTest : public EffectChooserTest {
+protected:
+    template <typename T>
+    T *control(int index = 0)
+    {
+        const QList<T *> all = window.tuningStrip().findChildren<T *>();
+        EXPECT_GT(all.size(), index);
+        return all.value(index);
+    }
+};
+
+TEST_F(TuningStripTest, TheStripLiesUnderThePanelsWhichKeepTheirPlaces)
+{
+    EXPECT_EQ(window.blackWhitePanel().geometry(), QRect(8, 56, 514, 514));
+    EXPECT_EQ(window.ditherPanel().geometry(), QRect(544, 56, 514, 514));
+    EXPECT_EQ(window.size(), QSize(1074, 584 + TuningStrip::StripHeight));
+    EXPECT_GE(window.tuningStrip().geometry().top(), 570);
+}
+
+TEST_F(TuningStripTest, EveryChangeRedrawsBothPanelsAndAClickPlacesWhatItShows)
+{
+    const QString path = save(u"photo.png"_s, gradients(640, 480));
+    openAndProcess(path);
+    const QImage snapshot = expectedSnapshot(path);
+
+    control<QSlider>(0)->setValue(-30);         // brightness
+    control<QDoubleSpinBox>()->setValue(1.6);   // gamma
+    control<QSpinBox>()->setValue(100);         // the left panel's threshold
+    control<QComboBox>(1)->setCurrentIndex(2);  // Atkinson on the right
+    const PictureTuning tuning = window.tuningStrip().tuning();
+    EXPECT_EQ(tuning.brightness, -30);
+    EXPECT_EQ(tuning.threshold, 100);
+    EXPECT_EQ(tuning.method, Effect::Atkinson);
+    const EffectPanels expected = renderEffectPanels(snapshot, tuning);
+    EXPECT_TRUE(sameImage(window.blackWhitePanel().snapshot(), expected.left));
+    EXPECT_TRUE(sameImage(window.ditherPanel().snapshot(), expected.right));
+    EXPECT_FALSE(sameImage(expected.right, renderEffectBoard(snapshot, Effect::Dither)));
+
+    release(window.ditherPanel());
+    EXPECT_TRUE(sameImage(board.surface, expected.right));
+    EXPECT_TRUE(sameImage(board.remembered, expected.right)) << "Reload gives it back";
+    // The next drop starts from the same choices, kept in the settings file.
+    EXPECT_EQ(loadPictureTuning(settings), tuning);
+    EffectChooserWindow again(board, clock, settings, {});
+    EXPECT_EQ(again.tuningStrip().tuning(), tuning);
+}
+
+TEST_F(TuningStripTest, ResetGivesTheTwoOriginalRenderingsBack)
+{
+    store(PictureTuning{
+        .grey = GreySource::Luma, .contrast = 40, .invert = true, .method = Effect::Bayer});
+    EffectChooserWindow tuned(board, clock, settings, {});
+    const QString path = save(u"photo.png"_s, gradients(300, 200));
+    tuned.open(path);
+    clock.advance(EffectChooserWindow::TaskInterval);
+    const QImage snapshot = expectedSnapshot(path);
+    EXPECT_FALSE(sameImage(tuned.blackWhitePanel().snapshot(),
+                           renderEffectBoard(snapshot, Effect::BlackWhite)));
+
+    QTest::mouseClick(tuned.tuningStrip().findChild<QPushButton *>(), Qt::LeftButton);
+    EXPECT_EQ(tuned.tuningStrip().tuning(), PictureTuning{});
+    EXPECT_TRUE(sameImage(tuned.blackWhitePanel().snapshot(),
+                          renderEffectBoard(snapshot, Effect::BlackWhite)));
+    EXPECT_TRUE(
+        sameImage(tuned.ditherPanel().snapshot(), renderEffectBoard(snapshot, Effect::Dither)));
+}
+
+TEST_F(TuningStripTest, AStoredTuningOutOfRangeFallsBackToTheDefaults)
+{
+    settings.write(PictureTuningSection.toString(), u"Brightness"_s, u"900"_s);
+    settings.write(PictureTuningSection.toString(), u"Method"_s, u"sepia"_s);
+    EffectChooserWindow window2(board, clock, settings, {});
+    EXPECT_EQ(window2.tuningStrip().tuning(), PictureTuning{});
 }
 
 }  // namespace

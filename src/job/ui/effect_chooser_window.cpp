@@ -1,9 +1,11 @@
 #include "job/ui/effect_chooser_window.h"
 
+#include "job/effect_board.h"
 #include "job/raster_constants.h"
 #include "job/render_black_white.h"
 #include "job/render_dither.h"
 #include "job/ui/render_panel.h"
+#include "job/ui/tuning_strip.h"
 #include "job/work_snapshot.h"
 #include "platform/file_name.h"
 #include "platform/picture_loader.h"
@@ -31,11 +33,13 @@ QString oneLine(const QString &text)
 }  // namespace
 
 EffectChooserWindow::EffectChooserWindow(BoardCanvas &board, platform::Clock &clock,
+                                         platform::ProfileFile &settings,
                                          std::function<void(const QString &)> logLine,
                                          QWidget *parent)
     : QWidget(parent),
       m_ui(std::make_unique<Ui::EffectChooserWindow>()),
       m_board(board),
+      m_settings(settings),
       m_logLine(std::move(logLine)),
       m_taskTimer(clock.createTimer())
 {
@@ -45,7 +49,11 @@ EffectChooserWindow::EffectChooserWindow(BoardCanvas &board, platform::Clock &cl
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(size());
+    // The tuning strip lies under the panels: the window grows downward by its height.
+    m_strip = new TuningStrip(this);
+    m_strip->setGeometry(0, height(), width(), TuningStrip::StripHeight);
+    m_strip->setTuning(loadPictureTuning(settings));
+    setFixedSize(width(), height() + TuningStrip::StripHeight);
     QFont caption(u"Arial"_s);
     caption.setPixelSize(24);
     m_ui->标签1->setFont(caption);  // the one caption, never translated
@@ -61,6 +69,9 @@ void EffectChooserWindow::makeConnections()
     connect(m_ditherPanel, &RenderPanel::leftButtonReleased, this,
             &EffectChooserWindow::chooseDither);
     m_taskTimer->onTick([this] { processEffects(); });
+    connect(m_strip, &TuningStrip::tuningChanged, this, [this] {
+        if (isReady()) redrawPanels();
+    });
 }
 
 RenderPanel &EffectChooserWindow::blackWhitePanel()
@@ -105,19 +116,28 @@ void EffectChooserWindow::processEffects()
     const platform::LoadedPicture picture =
         platform::loadPicture(m_picturePath, {.drawSize = ProcessingSize});
     if (!picture.isReadable() && m_logLine)
-        m_logLine(
-            u"Cannot read picture %1: %2"_s.arg(oneLine(platform::displayFileName(m_picturePath)), oneLine(picture.error)));
+        m_logLine(u"Cannot read picture %1: %2"_s.arg(
+            oneLine(platform::displayFileName(m_picturePath)), oneLine(picture.error)));
     m_workSnapshot = makeWorkSnapshot(picture, ProcessingSize);
+    // Both renderings take a few milliseconds, so they need no event processing to keep
+    // the window live, and without it no close or drop can cut into them.
+    redrawPanels();
+    m_blackWhitePanel->setBusy(false);
+    m_ditherPanel->setBusy(false);
+}
 
-    RenderPanel &blackWhite = *m_blackWhitePanel;
-    RenderPanel &dither = *m_ditherPanel;
-    blackWhite.drawPicture(renderBlackWhite(m_workSnapshot), 0, 0);
-    // A run takes about a millisecond, so it needs no event processing to keep
-    // the window live, and without it no close or drop can cut into it.
-    renderDither(m_workSnapshot, ProcessingSize,
-                 [&dither](int x, int y) { dither.drawPoint(x, y, Black); });
-    blackWhite.setBusy(false);
-    dither.setBusy(false);
+void EffectChooserWindow::redrawPanels()
+{
+    const EffectPanels panels = renderEffectPanels(m_workSnapshot, m_strip->tuning());
+    m_blackWhitePanel->clear();
+    m_blackWhitePanel->drawPicture(panels.left, 0, 0);
+    m_ditherPanel->clear();
+    m_ditherPanel->drawPicture(panels.right, 0, 0);
+}
+
+void EffectChooserWindow::keepTuning()
+{
+    savePictureTuning(m_settings, m_strip->tuning());
 }
 
 void EffectChooserWindow::chooseBlackWhite()
@@ -127,6 +147,7 @@ void EffectChooserWindow::chooseBlackWhite()
     m_board.installBlankBackground();
     m_board.drawPicture(m_blackWhitePanel->snapshot(), 0, 0);
     m_board.rememberBoardImage();
+    keepTuning();
     close();
 }
 
@@ -136,10 +157,16 @@ void EffectChooserWindow::chooseDither()
     m_board.clear();
     m_board.installBlankBackground();
     hide();
-    // The same snapshot as the panel's run, so the board gets the dots the operator saw.
-    renderDither(m_workSnapshot, ProcessingSize,
-                 [this](int x, int y) { m_board.drawPoint(x, y, Black); });
+    const PictureTuning tuning = m_strip->tuning();
+    if (tuning.method == Effect::Dither && isOriginalRendering(Effect::Dither, tuning)) {
+        // The same snapshot as the panel's run, so the board gets the dots the operator saw.
+        renderDither(m_workSnapshot, ProcessingSize,
+                     [this](int x, int y) { m_board.drawPoint(x, y, Black); });
+    } else {
+        m_board.drawPicture(m_ditherPanel->snapshot(), 0, 0);  // exactly what the panel shows
+    }
     m_board.rememberBoardImage();
+    keepTuning();
     close();
 }
 
@@ -168,6 +195,7 @@ void EffectChooserWindow::closeEvent(QCloseEvent *event)
 {
     // A tick still pending would draw into a window the operator has dismissed.
     m_taskTimer->stop();
+    keepTuning();
     QWidget::closeEvent(event);
 }
 

@@ -1,8 +1,10 @@
 // Shows a dropped picture in both renderings and puts the one the operator clicks on the board.
 #pragma once
 
+#include "job/picture_tuning.h"
 #include "job/ui/board_canvas.h"
 #include "platform/clock.h"
+#include "platform/profile_file.h"
 
 #include <QImage>
 #include <QString>
@@ -18,6 +20,7 @@ class EffectChooserWindow;
 namespace tavro::job {
 
 class RenderPanel;
+class TuningStrip;
 
 class EffectChooserWindow final : public QWidget {
     Q_OBJECT
@@ -25,8 +28,8 @@ public:
     // From shown to processing: long enough for the window to appear and be painted.
     static constexpr std::chrono::milliseconds TaskInterval{5};
 
-    // logLine gets one line of text, without a line end.
-    EffectChooserWindow(BoardCanvas &board, platform::Clock &clock,
+    // logLine gets one line of text, without a line end. The settings keep the last tuning.
+    EffectChooserWindow(BoardCanvas &board, platform::Clock &clock, platform::ProfileFile &settings,
                         std::function<void(const QString &)> logLine, QWidget *parent = nullptr);
     ~EffectChooserWindow() override;
 
@@ -46,6 +49,7 @@ public:
     RenderPanel &ditherPanel();
     const QImage &workSnapshot() const { return m_workSnapshot; }
     const QString &picturePath() const { return m_picturePath; }
+    TuningStrip &tuningStrip() { return *m_strip; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -54,10 +58,15 @@ protected:
 private:
     void makeConnections();
     void resetPanels();
+    // Both panels from the snapshot with the strip's tuning.
+    void redrawPanels();
+    void keepTuning();
     void centreOnScreen();
 
     std::unique_ptr<Ui::EffectChooserWindow> m_ui;
     BoardCanvas &m_board;
+    platform::ProfileFile &m_settings;
+    TuningStrip *m_strip = nullptr;
     std::function<void(const QString &)> m_logLine;
     std::unique_ptr<platform::IntervalTimer> m_taskTimer;
     RenderPanel *m_blackWhitePanel = nullptr;
