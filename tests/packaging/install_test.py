@@ -18,6 +18,7 @@ ICON_SIZES = (16, 24, 32, 48, 64, 128, 256)
 
 EXPECTED_FILES = sorted([
     "/usr/bin/tavro",
+    "/usr/bin/tavro-burn",
     "/usr/bin/tavro-engraver-sim",
     "/usr/bin/tavro-render",
     "/usr/lib/udev/rules.d/70-tavro-serial.rules",
@@ -27,6 +28,7 @@ EXPECTED_FILES = sorted([
     "/usr/share/doc/tavro-laser/copyright",
     *[f"/usr/share/icons/hicolor/{s}x{s}/apps/{APP_ID}.png" for s in ICON_SIZES],
     f"/usr/share/icons/hicolor/scalable/apps/{APP_ID}.svg",
+    "/usr/share/man/man1/tavro-burn.1.gz",
     "/usr/share/man/man1/tavro-engraver-sim.1.gz",
     "/usr/share/man/man1/tavro-render.1.gz",
     "/usr/share/man/man1/tavro.1.gz",
