@@ -1,8 +1,9 @@
 #include "platform/profile_file.h"
 
+#include "platform/whole_file.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -208,13 +209,7 @@ Load loadFile(const QString &path, QByteArray &bytes)
 
 bool saveFile(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return writeWholeFile(path, bytes).isEmpty();
 }
 
 }  // namespace
