@@ -127,6 +127,12 @@ bool fitsPictureLimit(qint64 width, qint64 height)
     return width == 0 || height <= kMaxPictureBytes / 4 / width;
 }
 
+QStringList pictureNamePatterns()
+{
+    return {u"*.png"_s, u"*.jpg"_s, u"*.jpeg"_s, u"*.jpe"_s, u"*.jfif"_s, u"*.bmp"_s,
+            u"*.dib"_s, u"*.gif"_s, u"*.ico"_s,  u"*.cur"_s, u"*.pcx"_s};
+}
+
 PictureFormat sniffPictureFormat(const QByteArray &data)
 {
     if (data.startsWith("\xFF\xD8")) return PictureFormat::Jpeg;

@@ -5,6 +5,7 @@
 #include "job/machine_controls.h"
 #include "link/engraver_link.h"
 #include "platform/profile_file.h"
+#include "shell/app_window.h"
 #include "shell/main_window.h"
 #include "shell/message_box.h"
 
@@ -21,7 +22,9 @@ public:
     // Runs once the main window exists, before the first input is handled.
     void onMainWindowCreated();
 
+    // The layout's window, which is the central area of the program's window.
     MainWindow &window() { return m_window; }
+    AppWindow &appWindow() { return m_appWindow; }
     link::EngraverLink &link() { return m_link; }
     job::JobControls &jobs() { return m_jobs; }
     platform::ProfileFile &settings() { return m_settings; }
@@ -35,6 +38,7 @@ private:
     job::MachineControls m_controls;
     job::JobControls m_jobs;
     MainWindow m_window;
+    AppWindow m_appWindow;
 };
 
 // Calibri, Arial and the Chinese UI face map to the fonts this system ships.
