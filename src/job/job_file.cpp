@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
+#include <QtEndian>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -120,10 +121,19 @@ JobFileRead decodeParts(const QImage &image, int version)
 bool isJobFile(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    if (platform::sniffPictureFormat(file.peek(8)) != platform::PictureFormat::Png) return false;
-    // The header alone: the job's chunks stand before the pixels.
-    return QImageReader(&file, "png").textKeys().contains(JobVersionKey);
+    if (!file.open(QIODevice::ReadOnly) || !file.read(8).startsWith("\x89PNG")) return false;
+    // Chunk headers alone, up to the pixels: the version key is a plain text chunk there.
+    const QByteArray key = JobVersionKey.toLatin1() + '\0';
+    for (;;) {
+        const qint64 start = file.pos();
+        const QByteArray header = file.read(8);
+        if (header.size() < 8) return false;
+        const QByteArrayView type = QByteArrayView(header).sliced(4);
+        if (type == "IDAT" || type == "IEND") return false;
+        if (type == "tEXt" && file.peek(key.size()) == key) return true;
+        const quint32 length = qFromBigEndian<quint32>(header.constData());
+        if (!file.seek(start + 12 + qint64(length)) || file.atEnd()) return false;
+    }
 }
 
 JobFileRead readJobFile(const QString &path)
@@ -147,6 +157,11 @@ JobFileRead decodeJobFile(const QByteArray &data)
         return failure(format == platform::PictureFormat::Unknown ? JobFileStatus::NotAJob
                                                                   : JobFileStatus::PlainPicture,
                        {});
+    // A chunk claiming more than the file holds would have libpng set its claim aside first.
+    if (const QString reason = platform::findTruncation(format, data); !reason.isEmpty()) {
+        const bool named = data.contains(JobVersionKey.toLatin1());
+        return failure(named ? JobFileStatus::Damaged : JobFileStatus::PlainPicture, reason);
+    }
     QBuffer buffer;
     buffer.setData(data);
     buffer.open(QIODevice::ReadOnly);

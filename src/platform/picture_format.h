@@ -25,8 +25,9 @@ QStringList pictureNamePatterns();
 // Qt's reader name for the formats Qt decodes; empty for Unknown and Pcx.
 QByteArray qtFormatName(PictureFormat format);
 
-// Qt hands back partial pictures from JPEG, BMP and GIF files that were cut short. These
-// checks catch such files from their structure; empty when the file looks whole.
+// Qt hands back partial pictures from JPEG, BMP and GIF files that were cut short, and libpng
+// sets aside whatever a PNG chunk claims. These checks catch such files from their structure;
+// empty when the file looks whole.
 QString findTruncation(PictureFormat format, const QByteArray &data);
 
 }  // namespace tavro::platform

@@ -113,6 +113,10 @@ TEST(JobFile, IsAOneBitPictureOfTheBoardThatAnyViewerShows)
     ASSERT_TRUE(job.board.save(plain));
     EXPECT_FALSE(isJobFile(plain));
     EXPECT_FALSE(isJobFile(dir.filePath(u"missing.tavro.png"_s)));
+    const QString cut = dir.filePath(u"cut.tavro.png"_s);
+    QFile::copy(path, cut);
+    QFile::resize(cut, 300);
+    EXPECT_TRUE(isJobFile(cut)) << "cut short, but a job: it gets a job's message";
     EXPECT_FALSE(isJobFile(dir.path()));
 }
 
@@ -122,6 +126,9 @@ TEST(JobFile, RefusesWhatIsNotAWholeJobOfThisVersion)
     const QImage board = blankBoard();
     const QList<std::pair<QString, QString>> version1 = {{u"TavroJob"_s, u"1"_s}};
     const QByteArray truncated = good.first(good.size() / 2);
+    QByteArray hugeClaim = good;  // the remembered image's chunk says it holds 2 GiB
+    hugeClaim.replace(good.indexOf("zTXtTavroRememberedImage") - 4, 4,
+                      QByteArrayView("\x7F\xFF\xFF\x00", 4));
     // A flipped byte in the remembered image's chunk: its check sum fails and the chunk is lost.
     QByteArray flipped = good;
     flipped[good.indexOf("TavroRememberedImage") + 40] ^= 0x20;
@@ -155,6 +162,7 @@ TEST(JobFile, RefusesWhatIsNotAWholeJobOfThisVersion)
         {"odd version", pngWithTexts(board, {{u"TavroJob"_s, u"one"_s}}), JobFileStatus::Damaged},
         {"truncated", truncated, JobFileStatus::Damaged},
         {"flipped byte", flipped, JobFileStatus::Damaged},
+        {"chunk claiming 2 GiB", hugeClaim, JobFileStatus::Damaged},
         {"no burn time", withoutBurnTime, JobFileStatus::Damaged},
         {"burn time 0", badBurnTime, JobFileStatus::Damaged},
         {"remembered not base64", badRemembered, JobFileStatus::Damaged},
