@@ -239,6 +239,21 @@ TEST_F(MenuTest, RecentFilesAreKeptNewestFirstAndLoseWhatIsGone)
     EXPECT_EQ(window().chooser().picturePath(), pictures[8]) << "opened as a drop";
 }
 
+TEST_F(MenuTest, StoredRecentListsOfOddShapes)
+{
+    const QString a = picture(u"a.png"_s), b = picture(u"b.png"_s);
+    store(u"RecentFiles"_s, u"File1"_s, u"relative/a.png"_s);
+    store(u"RecentFiles"_s, u"File2"_s, a);
+    store(u"RecentFiles"_s, u"File3"_s, a);
+    store(u"RecentFiles"_s, u"File5"_s, b);
+    store(u"RecentFiles"_s, u"File11"_s, picture(u"c.png"_s));
+    start();
+    EXPECT_EQ(appWindow().recentFiles().paths(), (QStringList{a, b}));
+    appWindow().recentFiles().add(home.filePath(u"line\nbreak.png"_s));
+    EXPECT_EQ(appWindow().recentFiles().paths(), (QStringList{a, b}))
+        << "a name the settings file cannot hold is not kept";
+}
+
 TEST_F(MenuTest, LanguageEntriesAndTheComboBoxFollowEachOther)
 {
     auto *combo = unit<QComboBox>(u"组合框语言"_s);
