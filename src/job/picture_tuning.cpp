@@ -1,5 +1,6 @@
 #include "job/picture_tuning.h"
 
+#include "job/key_value_lines.h"
 #include "platform/profile_file.h"
 
 #include <QLocale>
@@ -134,22 +135,13 @@ PictureTuning pictureTuningFromValues(
 
 QStringList pictureTuningToLines(const PictureTuning &tuning)
 {
-    QStringList lines;
-    for (const auto &[key, value] : pictureTuningValues(tuning)) lines << key + u'=' + value;
-    return lines;
+    return keyValueLines(pictureTuningValues(tuning));
 }
 
 PictureTuning pictureTuningFromLines(const QStringList &lines)
 {
-    return pictureTuningFromValues([&lines](const QString &key) -> std::optional<QString> {
-        for (const QString &line : lines) {
-            const qsizetype equals = line.indexOf(u'=');
-            if (equals < 0) continue;
-            if (line.first(equals).trimmed().compare(key, Qt::CaseInsensitive) == 0)
-                return line.sliced(equals + 1).trimmed();
-        }
-        return std::nullopt;
-    });
+    return pictureTuningFromValues(
+        [&lines](const QString &key) { return valueInLines(lines, key); });
 }
 
 PictureTuning loadPictureTuning(const platform::ProfileFile &file)

@@ -56,6 +56,23 @@ QString findJpegTruncation(const QByteArray &data)
     }
 }
 
+// Every chunk must fit in what is left of the file, up to IEND: libpng sets aside a chunk's
+// whole claimed length (up to 2 GiB) before it finds the data missing.
+QString findPngTruncation(const QByteArray &data)
+{
+    qsizetype pos = 8;  // the signature
+    while (pos + 8 <= data.size()) {
+        const quint32 length = (quint32(byteAt(data, pos)) << 24) |
+                               (quint32(byteAt(data, pos + 1)) << 16) |
+                               (quint32(byteAt(data, pos + 2)) << 8) | byteAt(data, pos + 3);
+        const qsizetype left = data.size() - pos - 12;  // after length, type and check sum
+        if (left < 0 || qint64(length) > left) return truncatedReason();
+        if (data.sliced(pos + 4, 4) == "IEND") return {};
+        pos += 12 + qsizetype(length);
+    }
+    return truncatedReason();
+}
+
 // Uncompressed bitmaps have a known pixel array size; compressed ones are left to Qt.
 QString findBmpTruncation(const QByteArray &data)
 {
@@ -166,6 +183,12 @@ bool fitsPictureLimit(qint64 width, qint64 height, qint64 maxPixels)
     if (width < 0 || height < 0) return false;
     // Divide rather than multiply so absurd claims cannot overflow.
     return width == 0 || height <= maxPixels / width;
+}
+
+QStringList pictureNamePatterns()
+{
+    return {u"*.png"_s, u"*.jpg"_s, u"*.jpeg"_s, u"*.jpe"_s, u"*.jfif"_s, u"*.bmp"_s,
+            u"*.dib"_s, u"*.gif"_s, u"*.ico"_s,  u"*.cur"_s, u"*.pcx"_s};
 }
 
 PictureFormat sniffPictureFormat(const QByteArray &data)

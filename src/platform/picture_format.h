@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 namespace tavro::platform {
 
@@ -18,6 +19,10 @@ bool fitsPictureLimit(qint64 width, qint64 height, qint64 maxPixels = MaxPicture
 
 // The name never counts; only the leading bytes do.
 PictureFormat sniffPictureFormat(const QByteArray &data);
+
+// The names such files usually have, for a file dialog's filter ("*.png", ...); the loader
+// itself never looks at names.
+QStringList pictureNamePatterns();
 
 // Qt's reader name for the formats Qt decodes; empty for Unknown and Pcx.
 QByteArray qtFormatName(PictureFormat format);

@@ -1,12 +1,12 @@
 #include "platform/profile_file.h"
 
 #include "platform/logging.h"
+#include "platform/whole_file.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSaveFile>
 
 #include <unistd.h>
 #include <algorithm>
@@ -244,29 +244,7 @@ QString takeLock(QLockFile &lock)
 // Empty when the file now holds the bytes; otherwise the reason, with the old file untouched.
 QString saveFile(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    // Unbuffered, so that a full disk fails write() itself: an error in the flush inside
-    // commit() would go unnoticed and the short file would replace the old one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return file.errorString();
-    // A write cut short by a full disk reports no error; the next one gives the reason.
-    qint64 written = 0;
-    while (written < bytes.size()) {
-        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
-        if (count <= 0) break;
-        written += count;
-    }
-    QString reason;
-    if (written != bytes.size()) {
-        reason = file.errorString();
-    } else if (::fsync(file.handle()) != 0 && errno != EINVAL) {
-        // Network and some other file systems only report lack of space here.
-        reason = qt_error_string(errno);
-    }
-    if (!reason.isEmpty()) {
-        file.cancelWriting();
-        return reason;
-    }
-    return file.commit() ? QString() : file.errorString();
+    return writeWholeFile(path, bytes);
 }
 
 }  // namespace

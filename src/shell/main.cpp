@@ -35,6 +35,8 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"tavro"_s);
     QApplication::setApplicationVersion(QStringLiteral(TAVRO_VERSION));
+    // The desktop entry's name, so Wayland matches the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(u"io.github.tavro_laser.TavroLaser"_s);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -46,9 +48,10 @@ int main(int argc, char **argv)
     const QCommandLineOption traceOption(
         u"trace"_s, u"Write every byte sent and received and every log text to standard error."_s);
     parser.addOptions({simulate, traceOption});
-    parser.addPositionalArgument(u"picture"_s, u"A picture to open as if dropped on the window."_s,
-                                 u"[picture]"_s);
-    // The picture is named in bytes that need not be valid UTF-8.
+    parser.addPositionalArgument(
+        u"file"_s, u"A picture or a saved job (.tavro.png) to open as if dropped on the window."_s,
+        u"[file]"_s);
+    // The file is named in bytes that need not be valid UTF-8.
     parser.process(platform::commandLineArguments(argc, argv));
 
     platform::PortTable table = platform::PortTable::fromEnvironment();
@@ -78,11 +81,12 @@ int main(int argc, char **argv)
     std::unique_ptr<link::TraceLog> trace;
     if (parser.isSet(traceOption)) trace = std::make_unique<link::TraceLog>(line, program.link());
 
-    shell::MainWindow &window = program.window();
+    shell::AppWindow &window = program.appWindow();
+    window.devicePath = [&table](int port) { return table.devicePath(port); };
     window.show();
     centre(window);
     program.onMainWindowCreated();
-    if (const QStringList pictures = parser.positionalArguments(); !pictures.isEmpty())
-        window.dropFiles(QDir::cleanPath(QDir::current().absoluteFilePath(pictures.first())));
+    if (const QStringList files = parser.positionalArguments(); !files.isEmpty())
+        window.dropFiles(QDir::cleanPath(QDir::current().absoluteFilePath(files.first())));
     return app.exec();
 }

@@ -19,9 +19,6 @@
 #include "workspace/text_engraving.h"
 
 #include <QCoreApplication>
-#include <QDragEnterEvent>
-#include <QDropEvent>
-#include <QMimeData>
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QSignalBlocker>
@@ -60,11 +57,8 @@ MainWindow::MainWindow(link::EngraverLink &link, job::JobControls &jobs,
 {
     m_ui->setupUi(this);
     bindUnits();
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
+    // The central area of the program's window (AppWindow), which gives it title, icon and frame.
     setFixedSize(size());
-    setWindowIcon(QIcon(u":/assets/tavro.png"_s));
     applyFonts();
 
     showMachineControls();
@@ -293,22 +287,6 @@ void MainWindow::openHelpOnCtrlRelease()
     help.exec();
 }
 
-void MainWindow::dragEnterEvent(QDragEnterEvent *event)
-{
-    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
-}
-
-void MainWindow::dropEvent(QDropEvent *event)
-{
-    const QList<QUrl> urls = event->mimeData()->urls();
-    QStringList paths;
-    for (const QUrl &url : urls)
-        if (url.isLocalFile()) paths << platform::localFileFromUrl(url);  // odd bytes kept
-    if (paths.isEmpty()) return;  // text and remote links are not pictures to take
-    event->acceptProposedAction();
-    dropFiles(paths.size() == 1 ? paths.first() : paths.join(u"\r\n"_s) + u"\r\n"_s);
-}
-
 void MainWindow::dropFiles(const QString &paths)
 {
     m_editor->setPicturePath(paths);
@@ -360,11 +338,23 @@ void MainWindow::applyLanguage()
         m_board->setBackgroundPicture(QImage(u":/assets/drop_hint_%1.bmp"_s.arg(index)));
     }
     m_settings.write(u"MainWindow"_s, u"Language"_s, QString::number(index));
+    emit languageApplied(index);
 }
 
 QList<QWidget *> MainWindow::machineControls() const
 {
     return {m_controlUnits.begin(), m_controlUnits.end()};
+}
+
+MainWindow::MenuUnits MainWindow::menuUnits() const
+{
+    return {m_connectButton, m_breakButton,    m_sendImageButton, m_startButton,
+            m_pauseButton,   m_powerOffButton, m_settingsButton,  m_languageBox};
+}
+
+int MainWindow::burnTime() const
+{
+    return m_burnTimeSlider->value();
 }
 
 void MainWindow::showMachineControls()

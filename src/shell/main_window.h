@@ -85,10 +85,29 @@ public:
     // The 21 machine controls, in the order they are switched.
     QList<QWidget *> machineControls() const;
 
+    // The units the menu bar repeats; the menus click them and follow their state.
+    struct MenuUnits {
+        QPushButton *connect;
+        QPushButton *breakLink;
+        QPushButton *sendImage;
+        QPushButton *start;
+        QPushButton *pause;
+        QPushButton *powerOff;
+        QPushButton *settings;
+        QComboBox *language;
+    };
+    MenuUnits menuUnits() const;
+    // The burn-time slider, which a job file keeps and puts back.
+    int burnTime() const;
+    // Moves the slider without counting as the operator's change, as the machine's report does.
+    void showBurnTime(int burnTime);
+
+signals:
+    // Captions of this language applied (-1: none selected), at start-up and on every change.
+    void languageApplied(int index);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void dragEnterEvent(QDragEnterEvent *event) override;
-    void dropEvent(QDropEvent *event) override;
 
 private:
     void bindUnits();
@@ -99,7 +118,6 @@ private:
     void showMachineControls();
     void resetLocationUnits();
     void applyFirmwareOneLayout();
-    void showBurnTime(int burnTime);
     void showUploadProgress(qint64 written, qint64 total);
     void setPositionFields(const QString &x, const QString &y);
 

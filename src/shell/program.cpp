@@ -21,7 +21,8 @@ Program::Program(platform::SerialLine &line, platform::Clock &clock, link::PortL
       m_settings(QDir(settingsFolder).filePath(u"Config.ini"_s)),
       m_link(line, clock, m_prompter, std::move(lister)),
       m_jobs(m_link, clock, m_controls, m_prompter),
-      m_window(m_link, m_jobs, m_settings, clock, m_prompter)
+      m_window(m_link, m_jobs, m_settings, clock, m_prompter),
+      m_appWindow(m_window, m_link, m_jobs, m_settings, m_prompter)
 {
     QCoreApplication::instance()->installEventFilter(&m_heldEscape);
     QCoreApplication::instance()->installEventFilter(&m_titles);
@@ -33,7 +34,7 @@ void Program::onMainWindowCreated()
     m_link.KnownFirmwareVersion = KnownFirmwareVersion;
     if (!qobject_cast<ControlStyle *>(QApplication::style()))
         QApplication::setStyle(new ControlStyle);
-    m_window.setAcceptDrops(true);
+    m_appWindow.setAcceptDrops(true);
     m_link.startConnect();
     m_link.logText(u"Automatic Connecting...\r\n"_s);
     // Without the folder the choices are simply not kept; start-up goes on.

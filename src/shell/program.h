@@ -6,6 +6,7 @@
 #include "link/engraver_link.h"
 #include "platform/profile_file.h"
 #include "shell/held_escape_filter.h"
+#include "shell/app_window.h"
 #include "shell/main_window.h"
 #include "shell/message_box.h"
 #include "shell/window_title_fallback.h"
@@ -23,7 +24,9 @@ public:
     // Runs once the main window exists, before the first input is handled.
     void onMainWindowCreated();
 
+    // The layout's window, which is the central area of the program's window.
     MainWindow &window() { return m_window; }
+    AppWindow &appWindow() { return m_appWindow; }
     link::EngraverLink &link() { return m_link; }
     job::JobControls &jobs() { return m_jobs; }
     platform::ProfileFile &settings() { return m_settings; }
@@ -39,6 +42,7 @@ private:
     MainWindow m_window;
     HeldEscapeFilter m_heldEscape;
     WindowTitleFallback m_titles;
+    AppWindow m_appWindow;
 };
 
 // Calibri, Arial and the Chinese UI face map to the fonts this system ships.

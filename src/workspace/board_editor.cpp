@@ -75,4 +75,12 @@ void BoardEditor::rotateBoard()
     m_board.drawPicture(m_work, 0, 0);
 }
 
+void BoardEditor::restoreBoard(const QImage &board, const QImage &remembered)
+{
+    m_board.clear();
+    m_board.drawPicture(board, 0, 0);
+    m_work = m_remembered;
+    m_remembered = remembered;
+}
+
 }  // namespace tavro::workspace

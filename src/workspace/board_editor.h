@@ -30,6 +30,9 @@ public:
     QImage snapshot() const override { return m_board.snapshot(); }
     void rememberBoardImage() override;
 
+    // An opened job: the board exactly as it was saved, and its remembered image for Reload.
+    void restoreBoard(const QImage &board, const QImage &remembered);
+
     const QImage &rememberedImage() const { return m_remembered; }
     const QImage &workImage() const { return m_work; }
     // The text of the last drop: one path, or every path followed by CR LF.

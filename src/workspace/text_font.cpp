@@ -1,5 +1,6 @@
 #include "workspace/text_font.h"
 
+#include "job/key_value_lines.h"
 #include "platform/profile_file.h"
 
 #include <QFontInfo>
@@ -28,9 +29,30 @@ QString shownFace(const QString &name)
     return QFontInfo(QFont(name)).family();
 }
 
-bool flag(const platform::ProfileFile &file, const QString &key)
+// One reader for the settings file and job files: `valueOf(key, fallback)` gives a key's text.
+template <typename ValueOf>
+TextFontSettings fontSettingsFrom(const ValueOf &valueOf)
 {
-    return file.read(Section, key, u"0"_s) == u"1"_s;
+    const auto flag = [&valueOf](const QString &key) { return valueOf(key, u"0"_s) == u"1"_s; };
+    TextFontSettings s;
+    s.name = valueOf(u"Name"_s, u"Arial"_s);
+    s.size = leadingInteger(valueOf(u"Size"_s, u"72"_s));
+    s.bold = flag(u"Bold"_s);
+    s.italic = flag(u"Tilt"_s);
+    s.strikeOut = flag(u"Strikethrough"_s);
+    s.underline = flag(u"Underline"_s);
+    return s;
+}
+
+// In the order they are written.
+std::vector<std::pair<QString, QString>> fontSettingsValues(const TextFontSettings &font)
+{
+    return {{u"Name"_s, font.name},
+            {u"Size"_s, QString::number(font.size)},
+            {u"Bold"_s, fontFlagText(font.bold)},
+            {u"Tilt"_s, fontFlagText(font.italic)},
+            {u"Strikethrough"_s, fontFlagText(font.strikeOut)},
+            {u"Underline"_s, fontFlagText(font.underline)}};
 }
 
 }  // namespace
@@ -82,29 +104,31 @@ TextFontSettings TextFontSettings::fromFont(const QFont &font)
 
 TextFontSettings loadFontSettings(const platform::ProfileFile &file)
 {
-    TextFontSettings s;
-    s.name = file.read(Section, u"Name"_s, u"Arial"_s);
-    s.size = leadingInteger(file.read(Section, u"Size"_s, u"72"_s));
-    s.bold = flag(file, u"Bold"_s);
-    s.italic = flag(file, u"Tilt"_s);
-    s.strikeOut = flag(file, u"Strikethrough"_s);
-    s.underline = flag(file, u"Underline"_s);
-    return s;
+    return fontSettingsFrom([&file](const QString &key, const QString &fallback) {
+        return file.read(Section, key, fallback);
+    });
 }
 
 void saveFontSettings(platform::ProfileFile &file, const TextFontSettings &font)
 {
-    file.write(Section, u"Name"_s, font.name);
-    file.write(Section, u"Size"_s, QString::number(font.size));
-    file.write(Section, u"Bold"_s, fontFlagText(font.bold));
-    file.write(Section, u"Tilt"_s, fontFlagText(font.italic));
-    file.write(Section, u"Strikethrough"_s, fontFlagText(font.strikeOut));
-    file.write(Section, u"Underline"_s, fontFlagText(font.underline));
+    for (const auto &[key, value] : fontSettingsValues(font)) file.write(Section, key, value);
 }
 
 QString fontFlagText(bool flag)
 {
     return flag ? u"1"_s : u"0"_s;
+}
+
+QStringList fontSettingsToLines(const TextFontSettings &font)
+{
+    return job::keyValueLines(fontSettingsValues(font));
+}
+
+TextFontSettings fontSettingsFromLines(const QStringList &lines)
+{
+    return fontSettingsFrom([&lines](const QString &key, const QString &fallback) {
+        return job::valueInLines(lines, key).value_or(fallback);
+    });
 }
 
 }  // namespace tavro::workspace

@@ -3,6 +3,7 @@
 
 #include <QFont>
 #include <QString>
+#include <QStringList>
 
 namespace tavro::platform {
 class ProfileFile;
@@ -31,5 +32,10 @@ struct TextFontSettings {
 TextFontSettings loadFontSettings(const platform::ProfileFile &file);
 void saveFontSettings(platform::ProfileFile &file, const TextFontSettings &font);
 QString fontFlagText(bool flag);
+
+// The six values as "Key=Value" lines under the keys of section "Front", for a job file,
+// and read back by the same rules as the settings file.
+QStringList fontSettingsToLines(const TextFontSettings &font);
+TextFontSettings fontSettingsFromLines(const QStringList &lines);
 
 }  // namespace tavro::workspace

@@ -141,6 +141,10 @@ TEST_F(PictureLoaderTest, RefusesBadFilesWithAReason)
         {"truncated pcx", half(test::encodePcx(pcx))},
         {"pcx header cut short", test::encodePcx(pcx).left(100)},
         {"png claiming 30000 x 30000", pngClaiming(30000, 30000)},
+        // A chunk claiming 2 GiB in a tiny file: refused before libpng sets the 2 GiB aside.
+        {"png chunk claiming 2 GiB",
+         patched(encode(twoColours(4, 4), "png"), 33, QByteArray("\x7F\xFF\xFF\x00", 4))},
+        {"png without its end", encode(twoColours(4, 4), "png").chopped(12)},
         {"pcx claiming 65535 x 65535", pcxFile(65535, 65535, 65535, 8, 3)},
         {"pcx claiming 4000 x 4000", pcxFile(4000, 4000, 4000)},
         {"pcx with short lines", pcxFile(100, 10, 10)},

@@ -2,6 +2,8 @@
 #include "platform/profile_file.h"
 #include "platform/settings_folder.h"
 
+#include "file_size_limit.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -198,6 +200,19 @@ TEST_F(ProfileFileTest, UnwritablePlacesFailWithoutHarm)
     EXPECT_EQ(folder.read(u"S"_s, u"k"_s, u"dflt"_s), u"dflt"_s);
     EXPECT_FALSE(folder.write(u"S"_s, u"k"_s, u"2"_s));
     EXPECT_TRUE(QFileInfo(folderPath).isDir());
+}
+
+TEST_F(ProfileFileTest, AFullDiskLeavesTheOldFileWhole)
+{
+    const QByteArray old =
+        "[MainWindow]\r\nLanguage=3\r\n[Front]\r\nName=" + QByteArray(6000, 'x') + "\r\n";
+    put(old);
+    {
+        const tavro::test::FileSizeLimit fullDisk(4096);
+        EXPECT_FALSE(file.write(u"MainWindow"_s, u"Language"_s, u"5"_s));
+    }
+    EXPECT_EQ(contents(), old);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{u"Config.ini"_s});
 }
 
 TEST_F(ProfileFileTest, GarbageBytesAreKeptAndNeverMisread)

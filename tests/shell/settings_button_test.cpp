@@ -1,6 +1,7 @@
 // The settings button: a click opens the settings, a release with Ctrl alone opens help.
 #include "shell/help_window.h"
 #include "shell/settings_window.h"
+#include "shell/app_window.h"
 #include "shell_fixture.h"
 
 #include <QApplication>
@@ -92,9 +93,11 @@ TEST_F(SettingsButtonTest, UntitledWindowsShowTheProgramsName)
     QTest::mouseClick(unit(u"按钮设置"_s), Qt::LeftButton, Qt::ControlModifier);
     EXPECT_EQ(shown, (QStringList{u""_s, u"Tavro Laser"_s, u""_s, u"Tavro Laser"_s}));
 
-    window().show();
-    EXPECT_EQ(window().windowHandle()->title(), u"Tavro Laser CNC Software V1.1.0"_s);
-    window().hide();
+    shell::AppWindow &top = program->appWindow();
+    top.show();
+    ASSERT_NE(top.windowHandle(), nullptr);
+    EXPECT_EQ(top.windowHandle()->title(), u"Tavro Laser CNC Software V1.1.0"_s);
+    top.hide();
 }
 
 }  // namespace

@@ -66,6 +66,7 @@ protected:
     }
 
     shell::MainWindow &window() { return program->window(); }
+    shell::AppWindow &appWindow() { return program->appWindow(); }
     link::EngraverLink &link() { return program->link(); }
     template <typename T = QWidget>
     T *unit(const QString &name)

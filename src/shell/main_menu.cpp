@@ -1,0 +1,183 @@
+#include "shell/main_menu.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QComboBox>
+#include <QDir>
+#include <QEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace tavro::shell {
+namespace {
+
+// Object names, so tests and accessibility tools find the entries.
+constexpr std::array<const char16_t *, MainMenu::CommandCount> CommandNames = {
+    u"openPictureAction", u"openJobAction", u"saveJobAction", u"saveJobAsAction",
+    u"exportBoardAction", u"quitAction",    u"connectAction", u"breakAction",
+    u"sendImageAction",   u"startAction",   u"pauseAction",   u"powerOffAction",
+    u"settingsAction",    u"helpAction",    u"aboutAction"};
+
+}  // namespace
+
+MainMenu::MainMenu(QMenuBar &bar, const MainWindow::MenuUnits &units, QObject *parent)
+    : QObject(parent), m_units(units)
+{
+    build(bar);
+    mirrorButtons();
+    retranslate();
+}
+
+MainMenu::~MainMenu() = default;
+
+void MainMenu::build(QMenuBar &bar)
+{
+    for (int c = 0; c < CommandCount; ++c) {
+        m_actions[std::size_t(c)] = new QAction(this);
+        m_actions[std::size_t(c)]->setObjectName(QString::fromUtf16(CommandNames[std::size_t(c)]));
+    }
+    action(OpenPicture).setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    action(SaveJob).setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    action(SaveJobAs).setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    action(Quit).setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    action(Help).setShortcut(QKeySequence(Qt::Key_F1));
+    action(Quit).setMenuRole(QAction::QuitRole);
+    action(About).setMenuRole(QAction::AboutRole);
+
+    m_file = bar.addMenu(QString());
+    m_file->addAction(&action(OpenPicture));
+    m_recent = m_file->addMenu(QString());
+    m_file->addSeparator();
+    m_file->addAction(&action(OpenJob));
+    m_file->addAction(&action(SaveJob));
+    m_file->addAction(&action(SaveJobAs));
+    m_file->addSeparator();
+    m_file->addAction(&action(ExportBoard));
+    m_file->addSeparator();
+    m_file->addAction(&action(Quit));
+
+    m_machine = bar.addMenu(QString());
+    m_machine->addActions({&action(Connect), &action(Break)});
+    m_machine->addSeparator();
+    m_machine->addActions({&action(SendImage), &action(Start), &action(Pause)});
+    m_machine->addSeparator();
+    m_machine->addActions({&action(PowerOff), &action(Settings)});
+
+    m_view = bar.addMenu(QString());
+    m_language = m_view->addMenu(QString());
+    m_languageGroup = new QActionGroup(this);
+    m_languageGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    for (int i = 0; i < LanguageCount; ++i) {
+        // The combo box's own items: each language named in itself, never translated.
+        auto *entry = new QAction(m_units.language->itemText(i), m_languageGroup);
+        entry->setObjectName(u"languageAction%1"_s.arg(i));
+        entry->setCheckable(true);
+        m_language->addAction(entry);
+        m_languages[std::size_t(i)] = entry;
+        connect(entry, &QAction::triggered, m_units.language,
+                [this, i] { m_units.language->setCurrentIndex(i); });
+    }
+
+    m_help = bar.addMenu(QString());
+    m_help->addActions({&action(Help), &action(About)});
+
+    const std::pair<Command, QPushButton *> buttons[] = {
+        {Connect, m_units.connect},  {Break, m_units.breakLink}, {SendImage, m_units.sendImage},
+        {Start, m_units.start},      {Pause, m_units.pause},     {PowerOff, m_units.powerOff},
+        {Settings, m_units.settings}};
+    for (const auto &[command, button] : buttons) {
+        // The button's own click: whatever it does, the entry does, and nothing more.
+        connect(&action(command), &QAction::triggered, button, &QPushButton::click);
+        button->installEventFilter(this);
+    }
+}
+
+bool MainMenu::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::EnabledChange:
+    case QEvent::ShowToParent:
+    case QEvent::HideToParent:
+        mirrorButtons();
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void MainMenu::mirrorButtons()
+{
+    followButton(action(Connect), *m_units.connect);
+    followButton(action(Break), *m_units.breakLink);
+    followButton(action(SendImage), *m_units.sendImage);
+    followButton(action(Start), *m_units.start);
+    followButton(action(Pause), *m_units.pause);
+    followButton(action(PowerOff), *m_units.powerOff);
+    followButton(action(Settings), *m_units.settings);
+}
+
+void MainMenu::followButton(QAction &entry, const QPushButton &button)
+{
+    // The rules that enable a button stay where they are; the entry only shows their result.
+    entry.setEnabled(button.isEnabled());
+    entry.setVisible(!button.isHidden());
+}
+
+void MainMenu::showRecent(const QStringList &paths)
+{
+    m_recentPaths = paths;
+    m_recent->clear();
+    if (paths.isEmpty()) {
+        m_recent->addAction(tr("No recent files"))->setEnabled(false);
+        return;
+    }
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        const QString path = paths[i];
+        QString shown = QDir::toNativeSeparators(path);
+        shown.replace(u'&', u"&&"_s);
+        const QString number = i < 9 ? u"&%1"_s.arg(i + 1) : u"1&0"_s;
+        QAction *entry = m_recent->addAction(number + u"  "_s + shown);
+        connect(entry, &QAction::triggered, this, [this, path] { emit recentChosen(path); });
+    }
+}
+
+void MainMenu::showLanguage(int index)
+{
+    for (int i = 0; i < LanguageCount; ++i) m_languages[std::size_t(i)]->setChecked(i == index);
+}
+
+void MainMenu::retranslate()
+{
+    m_file->setTitle(tr("&File"));
+    action(OpenPicture).setText(tr("&Open Picture…"));
+    m_recent->setTitle(tr("Open &Recent"));
+    action(OpenJob).setText(tr("Open &Job…"));
+    action(SaveJob).setText(tr("&Save Job"));
+    action(SaveJobAs).setText(tr("Save Job &As…"));
+    action(ExportBoard).setText(tr("&Export Board as PNG…"));
+    action(Quit).setText(tr("&Quit"));
+
+    m_machine->setTitle(tr("&Machine"));
+    action(Connect).setText(tr("&Connect"));
+    action(Break).setText(tr("&Break"));
+    action(SendImage).setText(tr("Send &Image To Machine"));
+    action(Start).setText(tr("&Start"));
+    action(Pause).setText(tr("&Pause"));
+    action(PowerOff).setText(tr("Power &Off…"));
+    action(Settings).setText(tr("Se&ttings…"));
+
+    m_view->setTitle(tr("&View"));
+    m_language->setTitle(tr("&Language"));
+
+    m_help->setTitle(tr("&Help"));
+    action(Help).setText(tr("Tavro Laser &Help"));
+    action(About).setText(tr("&About Tavro Laser"));
+
+    showRecent(m_recentPaths);
+}
+
+}  // namespace tavro::shell

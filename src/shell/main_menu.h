@@ -1,0 +1,80 @@
+// The menu bar over the window's layout: files, the machine's buttons again, the language, help.
+#pragma once
+
+#include "shell/captions.h"
+#include "shell/main_window.h"
+
+#include <QObject>
+
+#include <array>
+
+class QAction;
+class QActionGroup;
+class QMenu;
+class QMenuBar;
+
+namespace tavro::shell {
+
+class MainMenu final : public QObject {
+    Q_OBJECT
+public:
+    enum Command {
+        OpenPicture,
+        OpenJob,
+        SaveJob,
+        SaveJobAs,
+        ExportBoard,
+        Quit,
+        Connect,
+        Break,
+        SendImage,
+        Start,
+        Pause,
+        PowerOff,
+        Settings,
+        Help,
+        About,
+        CommandCount
+    };
+
+    // The machine's entries click their buttons and are usable exactly while the buttons are.
+    MainMenu(QMenuBar &bar, const MainWindow::MenuUnits &units, QObject *parent = nullptr);
+    ~MainMenu() override;
+
+    QAction &action(Command command) const { return *m_actions[command]; }
+    QAction &languageAction(int index) const { return *m_languages[std::size_t(index)]; }
+    QMenu &recentMenu() const { return *m_recent; }
+
+    // The entries of Open Recent, newest first.
+    void showRecent(const QStringList &paths);
+    // Checks the entry of the language the window shows; none for -1.
+    void showLanguage(int index);
+    // Every text again, in the language of the installed translation.
+    void retranslate();
+
+signals:
+    void recentChosen(const QString &path);
+    void languageChosen(int index);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void build(QMenuBar &bar);
+    void mirrorButtons();
+    void followButton(QAction &action, const QPushButton &button);
+
+    MainWindow::MenuUnits m_units;
+    std::array<QAction *, CommandCount> m_actions{};
+    std::array<QAction *, LanguageCount> m_languages{};
+    QActionGroup *m_languageGroup = nullptr;
+    QMenu *m_file = nullptr;
+    QMenu *m_recent = nullptr;
+    QMenu *m_machine = nullptr;
+    QMenu *m_view = nullptr;
+    QMenu *m_language = nullptr;
+    QMenu *m_help = nullptr;
+    QStringList m_recentPaths;
+};
+
+}  // namespace tavro::shell

@@ -1,0 +1,61 @@
+#include "shell/recent_files.h"
+
+#include "platform/profile_file.h"
+
+#include <QFileInfo>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace tavro::shell {
+namespace {
+
+QString keyOf(int index)
+{
+    return u"File%1"_s.arg(index + 1);
+}
+
+}  // namespace
+
+RecentFiles::RecentFiles(platform::ProfileFile &settings)
+    : exists([](const QString &path) { return QFileInfo(path).isFile(); }), m_settings(settings)
+{
+    const QString section = Section.toString();
+    for (int i = 0; i < MaxCount; ++i) {
+        const QString path = m_settings.read(section, keyOf(i), QString());
+        if (QFileInfo(path).isAbsolute() && !m_paths.contains(path)) m_paths << path;
+    }
+}
+
+void RecentFiles::add(const QString &name)
+{
+    // The settings file keeps a value to its line; such a name could not come back.
+    if (name.isEmpty() || name.contains(u'\n') || name.contains(u'\r')) return;
+    const QString path = QFileInfo(name).absoluteFilePath();
+    m_paths.removeAll(path);
+    m_paths.prepend(path);
+    if (m_paths.size() > MaxCount) m_paths.resize(MaxCount);
+    save();
+}
+
+void RecentFiles::remove(const QString &path)
+{
+    if (m_paths.removeAll(path) > 0) save();
+}
+
+const QStringList &RecentFiles::prune()
+{
+    const qsizetype before = m_paths.size();
+    m_paths.removeIf([this](const QString &path) { return !exists(path); });
+    if (m_paths.size() != before) save();
+    return m_paths;
+}
+
+void RecentFiles::save()
+{
+    // Every key is written, so entries that left the list leave the file too.
+    const QString section = Section.toString();
+    for (int i = 0; i < MaxCount; ++i)
+        m_settings.write(section, keyOf(i), i < m_paths.size() ? m_paths[i] : QString());
+}
+
+}  // namespace tavro::shell

@@ -1,0 +1,41 @@
+// The pictures and jobs opened last, newest first, kept in a section of their own in Config.ini.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+namespace tavro::platform {
+class ProfileFile;
+}
+
+namespace tavro::shell {
+
+class RecentFiles {
+public:
+    static constexpr int MaxCount = 10;
+    static constexpr QStringView Section = u"RecentFiles";
+
+    // Reads the list; entries that are empty, relative or repeated are skipped.
+    explicit RecentFiles(platform::ProfileFile &settings);
+
+    const QStringList &paths() const { return m_paths; }
+    // To the front, once; the oldest falls off beyond MaxCount. Names with line breaks,
+    // which the settings file cannot hold, are not kept.
+    void add(const QString &path);
+    void remove(const QString &path);
+    // Drops the files that are gone; what is left is the list.
+    const QStringList &prune();
+
+    // Replaced by tests: whether a listed file is still there.
+    std::function<bool(const QString &path)> exists;
+
+private:
+    void save();
+
+    platform::ProfileFile &m_settings;
+    QStringList m_paths;
+};
+
+}  // namespace tavro::shell

@@ -1,0 +1,254 @@
+// Job files through the real window: saved and opened exactly, opened by a drop, refused whole.
+#include "file_size_limit.h"
+#include "job/job_file.h"
+#include "job/picture_tuning.h"
+#include "job/ui/effect_chooser_window.h"
+#include "job/upload_raster.h"
+#include "menu_fixture.h"
+#include "shell/job_document.h"
+#include "workspace/board_editor.h"
+#include "workspace/preview_board.h"
+#include "workspace/text_engraving.h"
+
+#include <QBuffer>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QMimeData>
+#include <QTest>
+
+using namespace tavro;
+using namespace tavro::test;
+using shell::MainMenu;
+
+namespace {
+
+const job::PictureTuning Tuned{
+    .grey = job::GreySource::Luma, .contrast = 40, .invert = true, .method = job::Effect::Atkinson};
+const workspace::TextFontSettings Font{.name = u"Liberation Serif"_s, .size = 24, .bold = true};
+
+QByteArray pngOf(const QImage &image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+class JobWindowTest : public MenuTest {
+protected:
+    // A chosen rendering, then what the board collects after it: a trace point, a Zoom Out.
+    void prepareJob()
+    {
+        workspace::BoardEditor &editor = window().editor();
+        editor.installBlankBackground();
+        QImage rendering(490, 490, QImage::Format_RGB32);
+        rendering.fill(Qt::white);
+        for (int y = 0; y < 490; y += 2)
+            for (int x = y % 3; x < 490; x += 5) rendering.setPixel(x, y, qRgb(0, 0, 0));
+        editor.drawPicture(rendering, 0, 0);
+        editor.rememberBoardImage();
+        window().board().drawPoint(200, 200, qRgb(255, 0, 0));
+        editor.zoomOutBoard();
+        unit<QSlider>(u"滑块条1"_s)->setValue(77);
+        window().text().applyFontSettings(Font);
+        job::savePictureTuning(program->settings(), Tuned);
+    }
+    QByteArray sentRaster()
+    {
+        QTest::mouseClick(unit(u"按钮发送数据"_s), Qt::LeftButton);
+        return link().uploadRaster();
+    }
+    QByteArray fileBytes(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    void writeBytes(const QString &path, const QByteArray &bytes)
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    // A real drop, over the menu bar: the whole window takes files.
+    void dropOnWindow(const QString &path)
+    {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        const QPointF at(400, 5);
+        QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&appWindow(), &enter);
+        ASSERT_TRUE(enter.isAccepted());
+        QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&appWindow(), &drop);
+    }
+};
+
+TEST_F(JobWindowTest, ASavedJobOpensAgainExactly)
+{
+    prepareJob();
+    const QImage board = window().board().snapshot();
+    const QImage remembered = window().editor().rememberedImage();
+    const QByteArray raster = sentRaster();
+    answers = {home.filePath(u"cat"_s)};
+    action(MainMenu::SaveJobAs).trigger();
+    const QString path = home.filePath(u"cat.tavro.png"_s);
+    ASSERT_TRUE(job::isJobFile(path));
+    EXPECT_EQ(appWindow().document().path(), path);
+    EXPECT_EQ(appWindow().recentFiles().paths(), QStringList{path});
+
+    start();  // the next session, with other choices made meanwhile
+    job::savePictureTuning(program->settings(), {});
+    ASSERT_NE(window().board().snapshot(), board);
+    answers = {path};
+    action(MainMenu::OpenJob).trigger();
+    EXPECT_TRUE(boxes.isEmpty());
+    EXPECT_EQ(window().board().snapshot(), board) << "never refitted";
+    EXPECT_EQ(job::packUploadRaster(window().board().snapshot()), raster);
+    EXPECT_EQ(sentRaster(), raster);
+    EXPECT_FALSE(window().chooser().isVisible());
+    EXPECT_EQ(unit<QSlider>(u"滑块条1"_s)->value(), 77);
+    EXPECT_EQ(caption(u"标签灼烧时间值"_s), u"77"_s);
+    EXPECT_EQ(window().text().font().name, Font.name);
+    EXPECT_EQ(window().board().boardFont(), Font.toFont());
+    EXPECT_EQ(platform::ProfileFile(configPath).read(u"Front"_s, u"Size"_s, {}), u"24"_s);
+    EXPECT_EQ(job::loadPictureTuning(program->settings()), Tuned);
+    QTest::mouseClick(unit(u"按钮重载"_s), Qt::LeftButton);
+    EXPECT_EQ(window().board().snapshot(), remembered) << "Reload brings back the rendering";
+}
+
+TEST_F(JobWindowTest, DroppedOrNamedJobFilesOpenAsJobsByTheirContent)
+{
+    prepareJob();
+    const QImage board = window().board().snapshot();
+    const QString plainName = home.filePath(u"looks-like-a-picture.png"_s);
+    ASSERT_EQ(job::writeJobFile(plainName, appWindow().document().current()), QString());
+
+    start();
+    dropOnWindow(plainName);
+    EXPECT_EQ(window().board().snapshot(), board);
+    EXPECT_FALSE(window().chooser().isVisible());
+
+    start();
+    appWindow().dropFiles(plainName);  // as main() hands over a file named on the command line
+    EXPECT_EQ(window().board().snapshot(), board);
+
+    const QString picturePath = home.filePath(u"not-a-job.tavro.png"_s);
+    ASSERT_TRUE(board.save(picturePath));
+    dropOnWindow(picturePath);
+    EXPECT_TRUE(window().chooser().isVisible()) << "a picture with a job's name is a picture";
+    EXPECT_EQ(window().chooser().picturePath(), picturePath);
+}
+
+TEST_F(JobWindowTest, ABadJobSaysWhyAndChangesNothing)
+{
+    prepareJob();
+    const QByteArray good = job::encodeJobFile(appWindow().document().current());
+    job::JobFile newer = appWindow().document().current();
+    QImage newerBoard = newer.board;
+    newerBoard.setText(u"TavroJob"_s, u"7"_s);
+    const struct {
+        const char16_t *name;
+        QByteArray bytes;
+        const char16_t *says;
+    } files[] = {
+        {u"damaged.tavro.png", good.first(good.size() - 200), u"is damaged"},
+        {u"newer.tavro.png", pngOf(newerBoard), u"newer Tavro Laser (job format 7)"},
+        {u"plain.png", pngOf(newer.board), u"is a picture, not a Tavro Laser job"},
+        {u"notes.tavro.png", "just text", u"is not a Tavro Laser job"},
+    };
+    const QImage board = window().board().snapshot();
+    const QByteArray settings = fileBytes(configPath);
+    for (const auto &f : files) {
+        const QString path = home.filePath(QString::fromUtf16(f.name));
+        writeBytes(path, f.bytes);
+        boxes.clear();
+        answers = {path};
+        action(MainMenu::OpenJob).trigger();
+        ASSERT_EQ(boxes.size(), 1) << path.toStdString();
+        EXPECT_EQ(boxes[0].caption, u"Open Job"_s);
+        EXPECT_TRUE(boxes[0].text.contains(QString::fromUtf16(f.says)))
+            << boxes[0].text.toStdString();
+        EXPECT_TRUE(boxes[0].text.contains(path));
+        EXPECT_EQ(window().board().snapshot(), board);
+        EXPECT_EQ(unit<QSlider>(u"滑块条1"_s)->value(), 77);
+        EXPECT_EQ(fileBytes(configPath), settings);
+        EXPECT_TRUE(appWindow().document().path().isEmpty());
+    }
+    boxes.clear();
+    dropOnWindow(home.filePath(u"damaged.tavro.png"_s));
+    EXPECT_EQ(boxes.size(), 1) << "a damaged job dropped is still a job";
+    EXPECT_FALSE(window().chooser().isVisible());
+}
+
+TEST_F(JobWindowTest, SaveKeepsTheJobsNameUntilANewPictureComes)
+{
+    window().dropFiles(picture(u"cat.png"_s));
+    window().chooser().close();
+    prepareJob();
+    action(MainMenu::SaveJob).trigger();  // no name yet
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_EQ(asked[0].first, Question::SaveJob);
+    EXPECT_EQ(asked[0].second, home.filePath(u"cat.tavro.png"_s)) << "named after the picture";
+
+    const QString path = home.filePath(u"job.tavro.png"_s);
+    answers = {path};
+    action(MainMenu::SaveJobAs).trigger();
+    unit<QSlider>(u"滑块条1"_s)->setValue(12);
+    action(MainMenu::SaveJob).trigger();
+    EXPECT_EQ(asked.size(), 2) << "saved under its name without asking";
+    EXPECT_EQ(job::readJobFile(path).job.burnTime, 12);
+
+    window().chooser().close();
+    appWindow().dropFiles(picture(u"dog.png"_s));
+    action(MainMenu::SaveJob).trigger();
+    EXPECT_EQ(asked.size(), 3) << "a new picture is a new job";
+}
+
+TEST_F(JobWindowTest, AFailedSaveSaysSoAndKeepsWhatWasThere)
+{
+    prepareJob();
+    writeBytes(home.filePath(u"notafolder"_s), "x");
+    answers = {home.filePath(u"notafolder/job.tavro.png"_s)};
+    EXPECT_FALSE(appWindow().saveJobAs());
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_EQ(boxes[0].caption, u"Save Job"_s);
+    EXPECT_TRUE(boxes[0].text.contains(u"could not be saved"_s));
+    EXPECT_TRUE(appWindow().document().path().isEmpty());
+    EXPECT_TRUE(appWindow().recentFiles().paths().isEmpty());
+
+    const QString path = home.filePath(u"job.tavro.png"_s);
+    answers = {path};
+    ASSERT_TRUE(appWindow().saveJobAs());
+    const QByteArray saved = fileBytes(path);
+    window().board().drawPoint(5, 5, qRgb(0, 0, 255));
+    {
+        const FileSizeLimit fullDisk(1024);
+        EXPECT_FALSE(appWindow().saveJob());
+    }
+    EXPECT_EQ(boxes.size(), 2);
+    EXPECT_EQ(fileBytes(path), saved);
+
+    answers = {home.filePath(u"board"_s)};
+    action(MainMenu::ExportBoard).trigger();
+    const QImage exported(home.filePath(u"board.png"_s));
+    EXPECT_EQ(exported.convertToFormat(QImage::Format_RGB32), window().board().snapshot());
+    EXPECT_FALSE(job::isJobFile(home.filePath(u"board.png"_s)));
+}
+
+TEST_F(JobWindowTest, OpeningAJobSendsItsBurnTimeToAConnectedMachine)
+{
+    prepareJob();
+    const QString path = home.filePath(u"job.tavro.png"_s);
+    ASSERT_EQ(job::writeJobFile(path, appWindow().document().current()), QString());
+    start();
+    line.writes.clear();
+    appWindow().dropFiles(path);
+    EXPECT_TRUE(line.writes.isEmpty()) << "no machine, nothing sent";
+    identify();
+    appWindow().dropFiles(path);
+    EXPECT_EQ(line.writes, QList<QByteArray>{bytes({0xFF, 0x05, 77, 0x00})});
+}
+
+}  // namespace

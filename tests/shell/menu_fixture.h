@@ -1,0 +1,43 @@
+// A whole program whose file dialogs answer from a list, with pictures to open.
+#pragma once
+
+#include "shell/app_window.h"
+#include "shell/main_menu.h"
+#include "shell/recent_files.h"
+#include "shell_fixture.h"
+
+#include <QAction>
+#include <QImage>
+#include <QPainter>
+
+namespace tavro::test {
+
+class MenuTest : public ShellTest {
+protected:
+    using Question = shell::AppWindow::FileQuestion;
+    QList<std::pair<Question, QString>> asked;
+    QStringList answers;  // what the file dialogs answer next; cancelled once empty
+
+    void SetUp() override { start(); }
+    // A new program on the same settings folder, as the next start of the program.
+    void start()
+    {
+        startProgram();
+        appWindow().askFile = [this](Question question, const QString &suggested) {
+            asked << std::pair{question, suggested};
+            return answers.isEmpty() ? QString() : answers.takeFirst();
+        };
+    }
+    QAction &action(shell::MainMenu::Command command) { return appWindow().menu().action(command); }
+    QString picture(const QString &name)
+    {
+        QImage image(120, 80, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter(&image).fillRect(20, 20, 60, 30, Qt::black);
+        const QString path = home.filePath(name);
+        EXPECT_TRUE(image.save(path, "PNG"));
+        return path;
+    }
+};
+
+}  // namespace tavro::test

@@ -1,0 +1,333 @@
+// The menu bar through the real window: its place, the machine's entries, shortcuts, files,
+// the recent list, languages and About.
+#include "job/ui/effect_chooser_window.h"
+#include "job/ui/tuning_strip.h"
+#include "menu_fixture.h"
+#include "shell/help_window.h"
+#include "shell/settings_window.h"
+#include "workspace/board_editor.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTest>
+#include <QTimer>
+#include <QTranslator>
+
+using namespace tavro;
+using namespace tavro::test;
+using shell::MainMenu;
+
+namespace {
+
+QStringList titles(const QMenuBar &bar)
+{
+    QStringList out;
+    for (const QAction *menu : bar.actions()) out << menu->text();
+    return out;
+}
+
+// Closes whatever modal window opens and names it.
+class ModalCloser {
+public:
+    ModalCloser()
+    {
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (qobject_cast<shell::HelpWindow *>(modal)) opened << u"help"_s;
+            if (qobject_cast<shell::SettingsWindow *>(modal)) opened << u"settings"_s;
+            if (modal) modal->close();
+        });
+        m_timer.start(20);
+    }
+    QStringList opened;
+
+private:
+    QTimer m_timer;
+};
+
+TEST_F(MenuTest, TheLayoutKeepsItsSizeAndPlacesUnderTheMenuBar)
+{
+    shell::AppWindow &app = appWindow();
+    app.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&app));
+    const int bar = app.menuBar()->height();
+    EXPECT_GT(bar, 10);
+    EXPECT_FALSE(window().isWindow());
+    EXPECT_EQ(window().geometry(), QRect(0, bar, 1019, 655));
+    EXPECT_EQ(app.size(), QSize(1019, 655 + bar));
+    EXPECT_EQ(app.minimumSize(), app.maximumSize()) << "not resizable";
+    EXPECT_EQ(app.windowTitle(), u"Tavro Laser CNC Software V1.1.0"_s);
+    EXPECT_FALSE(app.windowIcon().isNull());
+    EXPECT_FALSE(app.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(titles(*app.menuBar()),
+              (QStringList{u"&File"_s, u"&Machine"_s, u"&View"_s, u"&Help"_s}));
+
+    // A status bar slots in below: the window grows by its height, the layout stays put.
+    auto *status = new QStatusBar;
+    app.setStatusBar(status);
+    status->showMessage(u"Ready"_s);
+    QTRY_COMPARE(app.height(), 655 + bar + status->height());
+    EXPECT_EQ(window().geometry(), QRect(0, bar, 1019, 655));
+}
+
+TEST_F(MenuTest, MachineEntriesAreUsableExactlyWhenTheirButtonsAre)
+{
+    const shell::MainWindow::MenuUnits u = window().menuUnits();
+    const std::pair<MainMenu::Command, QPushButton *> pairs[] = {
+        {MainMenu::Connect, u.connect},     {MainMenu::Break, u.breakLink},
+        {MainMenu::SendImage, u.sendImage}, {MainMenu::Start, u.start},
+        {MainMenu::Pause, u.pause},         {MainMenu::PowerOff, u.powerOff},
+        {MainMenu::Settings, u.settings}};
+    const auto follows = [&](const char *when) {
+        for (const auto &[command, button] : pairs) {
+            EXPECT_EQ(action(command).isVisible(), !button->isHidden()) << when << " " << command;
+            if (!button->isHidden()) {  // a hidden entry cannot be chosen at all
+                EXPECT_EQ(action(command).isEnabled(), button->isEnabled())
+                    << when << " " << command;
+            }
+        }
+    };
+    follows("at start");
+    EXPECT_FALSE(action(MainMenu::Start).isEnabled());
+    identify();
+    follows("identified");
+    EXPECT_TRUE(action(MainMenu::Start).isEnabled());
+    EXPECT_FALSE(action(MainMenu::Connect).isEnabled());
+    window().dropFiles(picture(u"cat.png"_s));
+    follows("after a drop");
+    EXPECT_TRUE(action(MainMenu::SendImage).isEnabled());
+    EXPECT_FALSE(action(MainMenu::Settings).isEnabled());
+    window().clearBoard();
+    line.deliver(bytes({0xFF, 0x02, 0x01, 0x00}));  // firmware 1: no power-off button
+    follows("firmware 1");
+    EXPECT_FALSE(action(MainMenu::PowerOff).isVisible());
+    QTest::mouseClick(u.breakLink, Qt::LeftButton);
+    follows("broken");
+    EXPECT_TRUE(action(MainMenu::Connect).isEnabled());
+}
+
+TEST_F(MenuTest, MachineEntriesDoWhatTheirButtonsDo)
+{
+    identify();
+    const shell::MainWindow::MenuUnits u = window().menuUnits();
+    for (const auto &[command, button] :
+         {std::pair{MainMenu::Start, u.start}, std::pair{MainMenu::Pause, u.pause},
+          std::pair{MainMenu::SendImage, u.sendImage}}) {
+        const qsizetype logged = window().log().content().size();
+        line.writes.clear();
+        action(command).trigger();
+        const QList<QByteArray> viaMenu = line.writes;
+        const QString menuLog = window().log().content().sliced(logged);
+        line.writes.clear();
+        QTest::mouseClick(button, Qt::LeftButton);
+        EXPECT_FALSE(viaMenu.isEmpty()) << command;
+        EXPECT_EQ(viaMenu, line.writes) << command;
+        EXPECT_EQ(menuLog, window().log().content().sliced(logged + menuLog.size())) << command;
+    }
+
+    boxAnswer = 1;  // Cancel
+    action(MainMenu::PowerOff).trigger();
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_TRUE(boxes[0].text.endsWith(u"Determine shutdown?"_s));
+    EXPECT_EQ(quits, 0);
+
+    ModalCloser closer;
+    action(MainMenu::Settings).trigger();
+    EXPECT_EQ(closer.opened, QStringList{u"settings"_s});
+
+    action(MainMenu::Break).trigger();
+    EXPECT_EQ(caption(u"按钮连接"_s), u"Connect"_s);
+    action(MainMenu::Connect).trigger();
+    EXPECT_EQ(caption(u"按钮连接"_s), u"Connecting..."_s);
+
+    program->jobs().controls().disableMachineControls();
+    line.writes.clear();
+    action(MainMenu::Start).trigger();
+    EXPECT_TRUE(line.writes.isEmpty()) << "a disabled entry does nothing";
+}
+
+TEST_F(MenuTest, ShortcutsReachTheirEntries)
+{
+    shell::AppWindow &app = appWindow();
+    app.show();
+    app.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&app));
+    QTest::keyClick(&app, Qt::Key_O, Qt::ControlModifier);
+    QTest::keyClick(&app, Qt::Key_S, Qt::ControlModifier);  // no job file yet: Save As
+    QTest::keyClick(&app, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    ASSERT_EQ(asked.size(), 3);
+    EXPECT_EQ(asked[0].first, Question::OpenPicture);
+    EXPECT_EQ(asked[1].first, Question::SaveJob);
+    EXPECT_EQ(asked[2].first, Question::SaveJob);
+    {
+        ModalCloser closer;
+        QTest::keyClick(&app, Qt::Key_F1);
+        EXPECT_EQ(closer.opened, QStringList{u"help"_s});
+    }
+    app.activateWindow();  // back from the help window
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&app));
+    QTest::keyClick(&app, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(quits, 1) << "Quit closes the window, and the program ends with it";
+}
+
+TEST_F(MenuTest, OpenPictureActsLikeADrop)
+{
+    identify();
+    const QString path = picture(u"cat.png"_s);
+    action(MainMenu::OpenPicture).trigger();  // cancelled
+    EXPECT_FALSE(window().chooser().isVisible());
+    EXPECT_EQ(enabledMachineControls().size(), 21);
+
+    answers = {path};
+    line.writes.clear();
+    action(MainMenu::OpenPicture).trigger();
+    EXPECT_EQ(asked.last().first, Question::OpenPicture);
+    EXPECT_TRUE(window().chooser().isVisible());
+    EXPECT_EQ(window().chooser().picturePath(), path);
+    EXPECT_EQ(window().editor().picturePath(), path);
+    EXPECT_EQ(line.writes, QList<QByteArray>{bytes({0xFF, 0x01, 0x02, 0x00})}) << "paused";
+    EXPECT_EQ(enabledMachineControls(), (QStringList{u"按钮发送数据"_s, u"按钮清除"_s,
+                                                     u"按钮缩小"_s, u"按钮旋转"_s, u"按钮重载"_s}));
+    EXPECT_EQ(appWindow().recentFiles().paths(), QStringList{path});
+}
+
+TEST_F(MenuTest, RecentFilesAreKeptNewestFirstAndLoseWhatIsGone)
+{
+    QStringList pictures;
+    for (int i = 0; i < 12; ++i) pictures << picture(u"p%1.png"_s.arg(i));
+    for (const QString &path : pictures) appWindow().dropFiles(path);
+    QStringList newest;
+    for (int i = 11; i >= 2; --i) newest << pictures[i];
+    EXPECT_EQ(appWindow().recentFiles().paths(), newest);
+    const platform::ProfileFile stored(configPath);
+    EXPECT_EQ(stored.read(u"RecentFiles"_s, u"File1"_s, {}), pictures[11]);
+    EXPECT_EQ(stored.read(u"RecentFiles"_s, u"File10"_s, {}), pictures[2]);
+
+    start();
+    EXPECT_EQ(appWindow().recentFiles().paths(), newest) << "kept for the next start";
+    appWindow().dropFiles(pictures[5]);
+    EXPECT_EQ(appWindow().recentFiles().paths().first(), pictures[5]);
+    EXPECT_EQ(appWindow().recentFiles().paths().size(), 10);
+
+    QMenu &recent = appWindow().menu().recentMenu();
+    QFile::remove(pictures[11]);
+    QFile::remove(pictures[10]);
+    emit recent.aboutToShow();
+    EXPECT_EQ(recent.actions().size(), 8);
+    EXPECT_EQ(stored.read(u"RecentFiles"_s, u"File9"_s, u"unset"_s), QString());
+    const auto entry = [&recent](const QString &path) -> QAction * {
+        for (QAction *a : recent.actions())
+            if (a->text().endsWith(path)) return a;
+        return nullptr;
+    };
+    EXPECT_EQ(entry(pictures[11]), nullptr);
+
+    // Gone after the menu was shown: said, and taken off.
+    QFile::remove(pictures[9]);
+    window().chooser().close();
+    ASSERT_NE(entry(pictures[9]), nullptr);
+    entry(pictures[9])->trigger();
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_TRUE(boxes[0].text.contains(u"p9.png"_s));
+    EXPECT_FALSE(appWindow().recentFiles().paths().contains(pictures[9]));
+    EXPECT_FALSE(window().chooser().isVisible());
+
+    entry(pictures[8])->trigger();
+    EXPECT_EQ(window().chooser().picturePath(), pictures[8]) << "opened as a drop";
+}
+
+TEST_F(MenuTest, StoredRecentListsOfOddShapes)
+{
+    const QString a = picture(u"a.png"_s), b = picture(u"b.png"_s);
+    store(u"RecentFiles"_s, u"File1"_s, u"relative/a.png"_s);
+    store(u"RecentFiles"_s, u"File2"_s, a);
+    store(u"RecentFiles"_s, u"File3"_s, a);
+    store(u"RecentFiles"_s, u"File5"_s, b);
+    store(u"RecentFiles"_s, u"File11"_s, picture(u"c.png"_s));
+    start();
+    EXPECT_EQ(appWindow().recentFiles().paths(), (QStringList{a, b}));
+    appWindow().recentFiles().add(home.filePath(u"line\nbreak.png"_s));
+    EXPECT_EQ(appWindow().recentFiles().paths(), (QStringList{a, b}))
+        << "a name the settings file cannot hold is not kept";
+}
+
+TEST_F(MenuTest, LanguageEntriesAndTheComboBoxFollowEachOther)
+{
+    auto *combo = unit<QComboBox>(u"组合框语言"_s);
+    const QMenuBar &bar = *appWindow().menuBar();
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(appWindow().menu().languageAction(i).text(), combo->itemText(i));
+    EXPECT_TRUE(appWindow().menu().languageAction(0).isChecked());
+
+    appWindow().menu().languageAction(3).trigger();
+    EXPECT_EQ(combo->currentIndex(), 3);
+    EXPECT_EQ(caption(u"按钮开始"_s), u"Démarrer"_s);
+    EXPECT_EQ(storedLanguage(), u"3"_s);
+    EXPECT_EQ(titles(bar),
+              (QStringList{u"&Fichier"_s, u"&Machine"_s, u"A&ffichage"_s, u"&Aide"_s}));
+
+    combo->setCurrentIndex(1);
+    EXPECT_TRUE(appWindow().menu().languageAction(1).isChecked());
+    EXPECT_FALSE(appWindow().menu().languageAction(3).isChecked());
+    EXPECT_EQ(titles(bar),
+              (QStringList{u"文件(&F)"_s, u"雕刻机(&M)"_s, u"视图(&V)"_s, u"帮助(&H)"_s}));
+    EXPECT_EQ(action(MainMenu::OpenPicture).text(), u"打开图片(&O)…"_s);
+
+    // Every entry is translated in every language (some, like French "Pause", as the same word).
+    combo->setCurrentIndex(0);
+    for (const QString &locale : {u"zh_CN"_s, u"ja"_s, u"fr"_s, u"it"_s, u"de"_s}) {
+        QTranslator translation;
+        ASSERT_TRUE(translation.load(u":/i18n/tavro_"_s + locale));
+        for (int c = 0; c < MainMenu::CommandCount; ++c) {
+            const QByteArray source = action(MainMenu::Command(c)).text().toUtf8();
+            EXPECT_FALSE(translation.translate("tavro::shell::MainMenu", source).isEmpty())
+                << locale.toStdString() << " " << source.toStdString();
+        }
+    }
+
+    combo->setCurrentIndex(5);
+    start();
+    EXPECT_EQ(titles(*appWindow().menuBar()),
+              (QStringList{u"&Datei"_s, u"&Maschine"_s, u"&Ansicht"_s, u"&Hilfe"_s}))
+        << "the stored language from the start";
+    EXPECT_TRUE(appWindow().menu().languageAction(5).isChecked());
+}
+
+TEST_F(MenuTest, TheEffectChoosersTuningStripSpeaksTheChosenLanguage)
+{
+    const auto label = [this](int i) {
+        return window().chooser().tuningStrip().findChildren<QLabel *>().value(i)->text();
+    };
+    EXPECT_EQ(label(0), u"Grey from:"_s);
+    unit<QComboBox>(u"组合框语言"_s)->setCurrentIndex(5);
+    QCoreApplication::processEvents();  // the language change reaches windows as an event
+    EXPECT_EQ(label(0), u"Grau aus:"_s);
+    EXPECT_EQ(window().chooser().tuningStrip().findChild<QPushButton *>()->text(),
+              u"Zurücksetzen"_s);
+}
+
+TEST_F(MenuTest, AboutNamesTheVersionTheLicenceAndThePortInUse)
+{
+    QStringList shown;
+    appWindow().aboutBox = [&shown](const QString &title, const QString &text) {
+        shown << title << text;
+    };
+    appWindow().devicePath = [](int port) { return u"/dev/ttyUSB%1"_s.arg(port - 1); };
+    action(MainMenu::About).trigger();
+    ASSERT_EQ(shown.size(), 2);
+    EXPECT_EQ(shown[0], u"About Tavro Laser"_s);
+    for (const QString &part :
+         {u"Tavro Laser " TAVRO_VERSION ""_s, u"Licence: MIT"_s, u"Serial port: not connected"_s})
+        EXPECT_TRUE(shown[1].contains(part)) << part.toStdString();
+
+    identify(3);
+    action(MainMenu::About).trigger();
+    EXPECT_TRUE(shown[3].contains(u"Serial port: COM3 (/dev/ttyUSB2)"_s)) << shown[3].toStdString();
+}
+
+}  // namespace

@@ -1,0 +1,298 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>tavro::job::TuningStrip</name>
+    <message>
+        <source>Grey from:</source>
+        <translation>Gris depuis :</translation>
+    </message>
+    <message>
+        <source>As drawn</source>
+        <translation>Comme avant</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Moyenne</translation>
+    </message>
+    <message>
+        <source>Luma</source>
+        <translation>Luminance</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Luminosité</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Contraste</translation>
+    </message>
+    <message>
+        <source>Gamma</source>
+        <translation>Gamma</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>Inverser</translation>
+    </message>
+    <message>
+        <source>Threshold</source>
+        <translation>Seuil</translation>
+    </message>
+    <message>
+        <source>Dither method</source>
+        <translation>Méthode de tramage</translation>
+    </message>
+    <message>
+        <source>Dither</source>
+        <translation>Tramage</translation>
+    </message>
+    <message>
+        <source>Floyd-Steinberg</source>
+        <translation>Floyd-Steinberg</translation>
+    </message>
+    <message>
+        <source>Atkinson</source>
+        <translation>Atkinson</translation>
+    </message>
+    <message>
+        <source>Jarvis-Judice-Ninke</source>
+        <translation>Jarvis-Judice-Ninke</translation>
+    </message>
+    <message>
+        <source>Stucki</source>
+        <translation>Stucki</translation>
+    </message>
+    <message>
+        <source>Sierra</source>
+        <translation>Sierra</translation>
+    </message>
+    <message>
+        <source>Bayer 8 x 8</source>
+        <translation>Bayer 8 x 8</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Which grey level of a colour is read: as each rendering has always read it, the blue channel, the average of red, green and blue, or luma (as the eye sees it)</source>
+        <translation>Quel niveau de gris lire dans une couleur : comme chaque rendu l'a toujours lu, le canal bleu, la moyenne du rouge, du vert et du bleu, ou la luminance (telle que l'œil la voit)</translation>
+    </message>
+    <message>
+        <source>Left panel: levels below this burn</source>
+        <translation>Panneau de gauche : les niveaux en dessous brûlent</translation>
+    </message>
+    <message>
+        <source>Right panel: how grey becomes dots</source>
+        <translation>Panneau de droite : comment le gris devient des points</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::shell::AppWindow</name>
+    <message>
+        <source>%1 is no longer there and was taken off the list.</source>
+        <translation>%1 n’existe plus et a été retiré de la liste.</translation>
+    </message>
+    <message>
+        <source>Open Recent</source>
+        <translation>Fichiers récents</translation>
+    </message>
+    <message>
+        <source>not connected</source>
+        <translation>non connecté</translation>
+    </message>
+    <message>
+        <source>Tavro Laser %1
+
+The desktop controller of a small laser engraver.
+
+Licence: MIT
+Serial port: %2
+
+%3</source>
+        <translation>Tavro Laser %1
+
+Le logiciel de commande d’un petit graveur laser.
+
+Licence : MIT
+Port série : %2
+
+%3</translation>
+    </message>
+    <message>
+        <source>About Tavro Laser</source>
+        <translation>À propos de Tavro Laser</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Tavro Laser jobs (*%1)</source>
+        <translation>Travaux Tavro Laser (*%1)</translation>
+    </message>
+    <message>
+        <source>Open Picture</source>
+        <translation>Ouvrir une image</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>Images (%1)</translation>
+    </message>
+    <message>
+        <source>Open Job</source>
+        <translation>Ouvrir un travail</translation>
+    </message>
+    <message>
+        <source>Save Job</source>
+        <translation>Enregistrer le travail</translation>
+    </message>
+    <message>
+        <source>Export Board as PNG</source>
+        <translation>Exporter l’aperçu en PNG</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>Images PNG (*.png)</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::shell::JobDocument</name>
+    <message>
+        <source>The job %1 cannot be read: %2.</source>
+        <translation>Le travail %1 ne peut pas être lu : %2.</translation>
+    </message>
+    <message>
+        <source>%1 is a picture, not a Tavro Laser job. Open it with Open Picture… to render it.</source>
+        <translation>%1 est une image, pas un travail Tavro Laser. Ouvrez-la avec « Ouvrir une image… » pour la convertir.</translation>
+    </message>
+    <message>
+        <source>%1 is not a Tavro Laser job.</source>
+        <translation>%1 n’est pas un travail Tavro Laser.</translation>
+    </message>
+    <message>
+        <source>%1 was saved by a newer Tavro Laser (job format %2); this version opens formats up to %3. Nothing was changed.</source>
+        <translation>%1 a été enregistré par une version plus récente de Tavro Laser (format de travail %2) ; cette version ouvre les formats jusqu’à %3. Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>The job %1 is damaged and was not opened: %2. Nothing was changed.</source>
+        <translation>Le travail %1 est endommagé et n’a pas été ouvert : %2. Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>Open Job</source>
+        <translation>Ouvrir un travail</translation>
+    </message>
+    <message>
+        <source>The job could not be saved as %1: %2. A file already there was left as it was.</source>
+        <translation>Le travail n’a pas pu être enregistré sous %1 : %2. Un fichier déjà présent est resté intact.</translation>
+    </message>
+    <message>
+        <source>Save Job</source>
+        <translation>Enregistrer le travail</translation>
+    </message>
+    <message>
+        <source>The board could not be exported as %1: %2. A file already there was left as it was.</source>
+        <translation>L’aperçu n’a pas pu être exporté sous %1 : %2. Un fichier déjà présent est resté intact.</translation>
+    </message>
+    <message>
+        <source>Export Board</source>
+        <translation>Exporter l’aperçu</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::shell::MainMenu</name>
+    <message>
+        <source>No recent files</source>
+        <translation>Aucun fichier récent</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Open Picture…</source>
+        <translation>&amp;Ouvrir une image…</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Fichiers &amp;récents</translation>
+    </message>
+    <message>
+        <source>Open &amp;Job…</source>
+        <translation>Ouvrir un &amp;travail…</translation>
+    </message>
+    <message>
+        <source>&amp;Save Job</source>
+        <translation>&amp;Enregistrer le travail</translation>
+    </message>
+    <message>
+        <source>Save Job &amp;As…</source>
+        <translation>Enregistrer le travail &amp;sous…</translation>
+    </message>
+    <message>
+        <source>&amp;Export Board as PNG…</source>
+        <translation>E&amp;xporter l’aperçu en PNG…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Machine</source>
+        <translation>&amp;Machine</translation>
+    </message>
+    <message>
+        <source>&amp;Connect</source>
+        <translation>&amp;Connecter</translation>
+    </message>
+    <message>
+        <source>&amp;Break</source>
+        <translation>&amp;Déconnecter</translation>
+    </message>
+    <message>
+        <source>Send &amp;Image To Machine</source>
+        <translation>Envoyer l’&amp;image à la machine</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>Dé&amp;marrer</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>Power &amp;Off…</source>
+        <translation>&amp;Éteindre…</translation>
+    </message>
+    <message>
+        <source>Se&amp;ttings…</source>
+        <translation>Ré&amp;glages…</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>A&amp;ffichage</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Langue</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>Tavro Laser &amp;Help</source>
+        <translation>&amp;Aide de Tavro Laser</translation>
+    </message>
+    <message>
+        <source>&amp;About Tavro Laser</source>
+        <translation>À &amp;propos de Tavro Laser</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,298 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>tavro::job::TuningStrip</name>
+    <message>
+        <source>Grey from:</source>
+        <translation>Grigio da:</translation>
+    </message>
+    <message>
+        <source>As drawn</source>
+        <translation>Come prima</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blu</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>Luma</source>
+        <translation>Luminanza</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Luminosità</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Contrasto</translation>
+    </message>
+    <message>
+        <source>Gamma</source>
+        <translation>Gamma</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>Inverti</translation>
+    </message>
+    <message>
+        <source>Threshold</source>
+        <translation>Soglia</translation>
+    </message>
+    <message>
+        <source>Dither method</source>
+        <translation>Metodo di retinatura</translation>
+    </message>
+    <message>
+        <source>Dither</source>
+        <translation>Retinatura</translation>
+    </message>
+    <message>
+        <source>Floyd-Steinberg</source>
+        <translation>Floyd-Steinberg</translation>
+    </message>
+    <message>
+        <source>Atkinson</source>
+        <translation>Atkinson</translation>
+    </message>
+    <message>
+        <source>Jarvis-Judice-Ninke</source>
+        <translation>Jarvis-Judice-Ninke</translation>
+    </message>
+    <message>
+        <source>Stucki</source>
+        <translation>Stucki</translation>
+    </message>
+    <message>
+        <source>Sierra</source>
+        <translation>Sierra</translation>
+    </message>
+    <message>
+        <source>Bayer 8 x 8</source>
+        <translation>Bayer 8 x 8</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Ripristina</translation>
+    </message>
+    <message>
+        <source>Which grey level of a colour is read: as each rendering has always read it, the blue channel, the average of red, green and blue, or luma (as the eye sees it)</source>
+        <translation>Quale livello di grigio leggere da un colore: come ogni resa lo ha sempre letto, il canale blu, la media di rosso, verde e blu, o la luminanza (come la vede l'occhio)</translation>
+    </message>
+    <message>
+        <source>Left panel: levels below this burn</source>
+        <translation>Pannello sinistro: i livelli sotto questo valore bruciano</translation>
+    </message>
+    <message>
+        <source>Right panel: how grey becomes dots</source>
+        <translation>Pannello destro: come il grigio diventa punti</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::shell::AppWindow</name>
+    <message>
+        <source>%1 is no longer there and was taken off the list.</source>
+        <translation>%1 non esiste più ed è stato tolto dall’elenco.</translation>
+    </message>
+    <message>
+        <source>Open Recent</source>
+        <translation>File recenti</translation>
+    </message>
+    <message>
+        <source>not connected</source>
+        <translation>non collegato</translation>
+    </message>
+    <message>
+        <source>Tavro Laser %1
+
+The desktop controller of a small laser engraver.
+
+Licence: MIT
+Serial port: %2
+
+%3</source>
+        <translation>Tavro Laser %1
+
+Il programma di controllo di un piccolo incisore laser.
+
+Licenza: MIT
+Porta seriale: %2
+
+%3</translation>
+    </message>
+    <message>
+        <source>About Tavro Laser</source>
+        <translation>Informazioni su Tavro Laser</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Tavro Laser jobs (*%1)</source>
+        <translation>Lavori Tavro Laser (*%1)</translation>
+    </message>
+    <message>
+        <source>Open Picture</source>
+        <translation>Apri immagine</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>Immagini (%1)</translation>
+    </message>
+    <message>
+        <source>Open Job</source>
+        <translation>Apri lavoro</translation>
+    </message>
+    <message>
+        <source>Save Job</source>
+        <translation>Salva lavoro</translation>
+    </message>
+    <message>
+        <source>Export Board as PNG</source>
+        <translation>Esporta l’anteprima come PNG</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>Immagini PNG (*.png)</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::shell::JobDocument</name>
+    <message>
+        <source>The job %1 cannot be read: %2.</source>
+        <translation>Impossibile leggere il lavoro %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is a picture, not a Tavro Laser job. Open it with Open Picture… to render it.</source>
+        <translation>%1 è un’immagine, non un lavoro Tavro Laser. Aprila con «Apri immagine…» per elaborarla.</translation>
+    </message>
+    <message>
+        <source>%1 is not a Tavro Laser job.</source>
+        <translation>%1 non è un lavoro Tavro Laser.</translation>
+    </message>
+    <message>
+        <source>%1 was saved by a newer Tavro Laser (job format %2); this version opens formats up to %3. Nothing was changed.</source>
+        <translation>%1 è stato salvato da una versione più recente di Tavro Laser (formato di lavoro %2); questa versione apre i formati fino a %3. Non è stato modificato nulla.</translation>
+    </message>
+    <message>
+        <source>The job %1 is damaged and was not opened: %2. Nothing was changed.</source>
+        <translation>Il lavoro %1 è danneggiato e non è stato aperto: %2. Non è stato modificato nulla.</translation>
+    </message>
+    <message>
+        <source>Open Job</source>
+        <translation>Apri lavoro</translation>
+    </message>
+    <message>
+        <source>The job could not be saved as %1: %2. A file already there was left as it was.</source>
+        <translation>Impossibile salvare il lavoro come %1: %2. Un file già presente è rimasto invariato.</translation>
+    </message>
+    <message>
+        <source>Save Job</source>
+        <translation>Salva lavoro</translation>
+    </message>
+    <message>
+        <source>The board could not be exported as %1: %2. A file already there was left as it was.</source>
+        <translation>Impossibile esportare l’anteprima come %1: %2. Un file già presente è rimasto invariato.</translation>
+    </message>
+    <message>
+        <source>Export Board</source>
+        <translation>Esporta anteprima</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::shell::MainMenu</name>
+    <message>
+        <source>No recent files</source>
+        <translation>Nessun file recente</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Open Picture…</source>
+        <translation>&amp;Apri immagine…</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>File &amp;recenti</translation>
+    </message>
+    <message>
+        <source>Open &amp;Job…</source>
+        <translation>Apri &amp;lavoro…</translation>
+    </message>
+    <message>
+        <source>&amp;Save Job</source>
+        <translation>&amp;Salva lavoro</translation>
+    </message>
+    <message>
+        <source>Save Job &amp;As…</source>
+        <translation>Salva lavoro &amp;come…</translation>
+    </message>
+    <message>
+        <source>&amp;Export Board as PNG…</source>
+        <translation>Es&amp;porta l’anteprima come PNG…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>&amp;Machine</source>
+        <translation>&amp;Macchina</translation>
+    </message>
+    <message>
+        <source>&amp;Connect</source>
+        <translation>&amp;Collega</translation>
+    </message>
+    <message>
+        <source>&amp;Break</source>
+        <translation>&amp;Scollega</translation>
+    </message>
+    <message>
+        <source>Send &amp;Image To Machine</source>
+        <translation>Invia l’&amp;immagine alla macchina</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Avvia</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pausa</translation>
+    </message>
+    <message>
+        <source>Power &amp;Off…</source>
+        <translation>Spe&amp;gni…</translation>
+    </message>
+    <message>
+        <source>Se&amp;ttings…</source>
+        <translation>I&amp;mpostazioni…</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Visualizza</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Lingua</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>Tavro Laser &amp;Help</source>
+        <translation>&amp;Guida di Tavro Laser</translation>
+    </message>
+    <message>
+        <source>&amp;About Tavro Laser</source>
+        <translation>&amp;Informazioni su Tavro Laser</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,298 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>tavro::job::TuningStrip</name>
+    <message>
+        <source>Grey from:</source>
+        <translation>灰度来源：</translation>
+    </message>
+    <message>
+        <source>As drawn</source>
+        <translation>按原方式</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>蓝色通道</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>平均值</translation>
+    </message>
+    <message>
+        <source>Luma</source>
+        <translation>亮度</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>亮度调整</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>对比度</translation>
+    </message>
+    <message>
+        <source>Gamma</source>
+        <translation>伽马</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>反相</translation>
+    </message>
+    <message>
+        <source>Threshold</source>
+        <translation>阈值</translation>
+    </message>
+    <message>
+        <source>Dither method</source>
+        <translation>抖动方法</translation>
+    </message>
+    <message>
+        <source>Dither</source>
+        <translation>抖动</translation>
+    </message>
+    <message>
+        <source>Floyd-Steinberg</source>
+        <translation>Floyd-Steinberg</translation>
+    </message>
+    <message>
+        <source>Atkinson</source>
+        <translation>Atkinson</translation>
+    </message>
+    <message>
+        <source>Jarvis-Judice-Ninke</source>
+        <translation>Jarvis-Judice-Ninke</translation>
+    </message>
+    <message>
+        <source>Stucki</source>
+        <translation>Stucki</translation>
+    </message>
+    <message>
+        <source>Sierra</source>
+        <translation>Sierra</translation>
+    </message>
+    <message>
+        <source>Bayer 8 x 8</source>
+        <translation>Bayer 8 x 8</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>重置</translation>
+    </message>
+    <message>
+        <source>Which grey level of a colour is read: as each rendering has always read it, the blue channel, the average of red, green and blue, or luma (as the eye sees it)</source>
+        <translation>读取颜色的哪种灰度：各效果原有的方式、蓝色通道、红绿蓝的平均值，或亮度（人眼所见）</translation>
+    </message>
+    <message>
+        <source>Left panel: levels below this burn</source>
+        <translation>左侧面板：低于此值的灰度会被灼烧</translation>
+    </message>
+    <message>
+        <source>Right panel: how grey becomes dots</source>
+        <translation>右侧面板：灰度如何变成点</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::shell::AppWindow</name>
+    <message>
+        <source>%1 is no longer there and was taken off the list.</source>
+        <translation>%1 已不存在，已从列表中移除。</translation>
+    </message>
+    <message>
+        <source>Open Recent</source>
+        <translation>最近打开</translation>
+    </message>
+    <message>
+        <source>not connected</source>
+        <translation>未连接</translation>
+    </message>
+    <message>
+        <source>Tavro Laser %1
+
+The desktop controller of a small laser engraver.
+
+Licence: MIT
+Serial port: %2
+
+%3</source>
+        <translation>Tavro Laser %1
+
+小型激光雕刻机的桌面控制程序。
+
+许可证：MIT
+串口：%2
+
+%3</translation>
+    </message>
+    <message>
+        <source>About Tavro Laser</source>
+        <translation>关于 Tavro Laser</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Tavro Laser jobs (*%1)</source>
+        <translation>Tavro Laser 雕刻任务 (*%1)</translation>
+    </message>
+    <message>
+        <source>Open Picture</source>
+        <translation>打开图片</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>图片 (%1)</translation>
+    </message>
+    <message>
+        <source>Open Job</source>
+        <translation>打开任务</translation>
+    </message>
+    <message>
+        <source>Save Job</source>
+        <translation>保存任务</translation>
+    </message>
+    <message>
+        <source>Export Board as PNG</source>
+        <translation>将预览导出为 PNG</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>PNG 图片 (*.png)</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::shell::JobDocument</name>
+    <message>
+        <source>The job %1 cannot be read: %2.</source>
+        <translation>无法读取任务 %1：%2。</translation>
+    </message>
+    <message>
+        <source>%1 is a picture, not a Tavro Laser job. Open it with Open Picture… to render it.</source>
+        <translation>%1 是一张图片，不是 Tavro Laser 任务。请用“打开图片…”打开它，生成雕刻效果。</translation>
+    </message>
+    <message>
+        <source>%1 is not a Tavro Laser job.</source>
+        <translation>%1 不是 Tavro Laser 任务。</translation>
+    </message>
+    <message>
+        <source>%1 was saved by a newer Tavro Laser (job format %2); this version opens formats up to %3. Nothing was changed.</source>
+        <translation>%1 由较新版本的 Tavro Laser 保存（任务格式 %2）；本版本只能打开格式 %3 及以下。未做任何更改。</translation>
+    </message>
+    <message>
+        <source>The job %1 is damaged and was not opened: %2. Nothing was changed.</source>
+        <translation>任务 %1 已损坏，未打开：%2。未做任何更改。</translation>
+    </message>
+    <message>
+        <source>Open Job</source>
+        <translation>打开任务</translation>
+    </message>
+    <message>
+        <source>The job could not be saved as %1: %2. A file already there was left as it was.</source>
+        <translation>无法将任务保存为 %1：%2。原有文件保持不变。</translation>
+    </message>
+    <message>
+        <source>Save Job</source>
+        <translation>保存任务</translation>
+    </message>
+    <message>
+        <source>The board could not be exported as %1: %2. A file already there was left as it was.</source>
+        <translation>无法将预览导出为 %1：%2。原有文件保持不变。</translation>
+    </message>
+    <message>
+        <source>Export Board</source>
+        <translation>导出预览</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::shell::MainMenu</name>
+    <message>
+        <source>No recent files</source>
+        <translation>没有最近的文件</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Open Picture…</source>
+        <translation>打开图片(&amp;O)…</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>最近打开(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Open &amp;Job…</source>
+        <translation>打开任务(&amp;J)…</translation>
+    </message>
+    <message>
+        <source>&amp;Save Job</source>
+        <translation>保存任务(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Save Job &amp;As…</source>
+        <translation>任务另存为(&amp;A)…</translation>
+    </message>
+    <message>
+        <source>&amp;Export Board as PNG…</source>
+        <translation>将预览导出为 PNG(&amp;E)…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>退出(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>&amp;Machine</source>
+        <translation>雕刻机(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;Connect</source>
+        <translation>连接(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Break</source>
+        <translation>断开(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Send &amp;Image To Machine</source>
+        <translation>发送图像到雕刻机(&amp;I)</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>开始(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>暂停(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Power &amp;Off…</source>
+        <translation>关机(&amp;O)…</translation>
+    </message>
+    <message>
+        <source>Se&amp;ttings…</source>
+        <translation>设置(&amp;T)…</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>视图(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>语言(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Tavro Laser &amp;Help</source>
+        <translation>Tavro Laser 帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;About Tavro Laser</source>
+        <translation>关于 Tavro Laser(&amp;A)</translation>
+    </message>
+</context>
+</TS>
