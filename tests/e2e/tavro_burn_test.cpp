@@ -1,4 +1,5 @@
 // tavro-burn run as the operator runs it, against the simulated engraver's own command.
+#include "job/job_file.h"
 #include "qt_printers.h"
 
 #include <QDir>
@@ -105,6 +106,25 @@ TEST_F(TavroBurn, BurnsWhatTavroRenderRendersForTheSameOptions)
     EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(burnt); }, Patience));
     EXPECT_EQ(blackOf(QImage(burnt)), blackOf(rendered(options)));
     EXPECT_TRUE(burn.readAllStandardOutput().contains("percent=100"));
+}
+
+TEST_F(TavroBurn, ASavedJobIsBurntExactlyAsSavedWithItsBurnTime)
+{
+    Machine machine(link, {u"--fast"_s, u"--burn-out"_s, burnt});
+    tavro::job::JobFile saved;
+    saved.board = QImage(512, 512, QImage::Format_RGB32);
+    saved.board.fill(Qt::white);
+    for (int y = 40; y < 470; y += 9)
+        for (int x = (y * 7) % 13; x < 512; x += 5) saved.board.setPixel(x, y, qRgb(0, 0, 0));
+    saved.burnTime = 27;
+    const QString path = dir.filePath(u"job.tavro.png"_s);
+    ASSERT_TRUE(tavro::job::writeJobFile(path, saved).isEmpty());
+    startBurn({path, u"--port"_s, link});
+    ASSERT_EQ(finish(), 0) << burn.readAllStandardError().toStdString();
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return machine.frames().contains(u"received FF 05 1B 00"_s); }, Patience));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(burnt); }, Patience));
+    EXPECT_EQ(blackOf(QImage(burnt)), blackOf(saved.board));
 }
 
 TEST_F(TavroBurn, FromRowLeavesTheRowsAboveWhite)

@@ -1,7 +1,7 @@
 // The settings button: a click opens the settings, a release with Ctrl alone opens help.
+#include "shell/app_window.h"
 #include "shell/help_window.h"
 #include "shell/settings_window.h"
-#include "shell/app_window.h"
 #include "shell_fixture.h"
 
 #include <QApplication>

@@ -1,5 +1,6 @@
 // tavro-burn: burns a picture on the engraver from the command line, with no window.
 #include "burn_session.h"
+#include "job/job_file.h"
 #include "job/machine_controls.h"
 #include "job/render_options.h"
 #include "job/resume.h"
@@ -78,8 +79,10 @@ void addOptions(QCommandLineParser &parser)
         u"130 interrupted (the machine is paused)."_s);
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(u"INPUT"_s,
-                                 u"The picture file (JPEG, BMP, PNG, GIF, ICO, CUR, PCX)."_s);
+    parser.addPositionalArgument(
+        u"INPUT"_s,
+        u"The picture file (JPEG, BMP, PNG, GIF, ICO, CUR, PCX), or a saved job (.tavro.png), "
+        u"which is burnt exactly as saved."_s);
     job::addRenderOptions(parser);
     parser.addOption(
         {u"burn-time"_s, u"The burn time to set, 1 to 100 (default: the machine's)."_s, u"T"_s});
@@ -91,6 +94,27 @@ void addOptions(QCommandLineParser &parser)
     parser.addOption(
         {u"trace"_s,
          u"Write every byte sent and received and every log text to standard error."_s});
+}
+
+// A saved job is burnt exactly as saved (its burn time unless one is given); a picture
+// is rendered as the effect chooser would. Nothing when INPUT cannot be read.
+std::optional<QImage> readBoard(Arguments &arguments)
+{
+    if (job::isJobFile(arguments.input)) {
+        const job::JobFileRead read = job::readJobFile(arguments.input);
+        if (read.status != job::JobFileStatus::Ok) {
+            burn::printLine(stderr, u"tavro-burn: cannot read the job: "_s + read.reason);
+            return std::nullopt;
+        }
+        if (arguments.burnTime == 0) arguments.burnTime = read.job.burnTime;
+        return read.job.board;
+    }
+    const job::RenderedBoard rendered = job::renderPictureFile(arguments.input, arguments.choice);
+    if (!rendered.error.isEmpty()) {
+        burn::printLine(stderr, u"tavro-burn: cannot read the picture: "_s + rendered.error);
+        return std::nullopt;
+    }
+    return rendered.board;
 }
 
 // Ctrl-C reaches the event loop through a pipe, so the pause frame goes out from there.
@@ -121,11 +145,8 @@ int main(int argc, char **argv)
         std::fputs(qPrintable(parser.helpText()), stderr);
         return burn::BurnSession::BadArguments;
     }
-    const job::RenderedBoard rendered = job::renderPictureFile(arguments.input, arguments.choice);
-    if (!rendered.error.isEmpty()) {
-        burn::printLine(stderr, u"tavro-burn: cannot read the picture: "_s + rendered.error);
-        return burn::BurnSession::BadArguments;
-    }
+    const std::optional<QImage> board = readBoard(arguments);
+    if (!board) return burn::BurnSession::BadArguments;
 
     const platform::PortTable table = arguments.port.isEmpty()
                                           ? platform::PortTable::fromEnvironment()
@@ -141,9 +162,9 @@ int main(int argc, char **argv)
     std::unique_ptr<link::TraceLog> trace;
     if (arguments.trace) trace = std::make_unique<link::TraceLog>(line, link);
 
-    burn::BurnSession session(link, jobs,
-                              {job::boardFromRow(rendered.board, arguments.fromRow),
-                               arguments.burnTime, arguments.start});
+    burn::BurnSession session(
+        link, jobs,
+        {job::boardFromRow(*board, arguments.fromRow), arguments.burnTime, arguments.start});
     burn::ProgressLine progress(stdout);
     QObject::connect(&session, &burn::BurnSession::said, &app, [&progress](const QString &text) {
         progress.end();
