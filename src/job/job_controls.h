@@ -18,6 +18,7 @@ class JobControls final : public QObject {
 public:
     static constexpr std::chrono::milliseconds RunClockInterval{1000};
     static constexpr int MaxBurnTime = 100;
+    static constexpr int SkipRows = 15;
 
     JobControls(link::EngraverLink &link, platform::Clock &clock, MachineControls &controls,
                 platform::Prompter &prompter, QObject *parent = nullptr);
@@ -57,6 +58,18 @@ signals:
     void positionFieldsReset();
     // Power OFF reached the machine: the program ends now.
     void endRequested();
+
+    // What the machine was told, once the command went out: for those that follow the
+    // job (the job model) rather than the buttons.
+    void startSent();
+    void pauseSent();
+    void recarveSent();
+    void restartSent();
+    // Fast Forward (+15) or Fast Backward (-15).
+    void skipSent(int rows);
+    void burnTimeSent(int burnTime);
+    // The machine erases its image; the block it asks for next replaces it.
+    void newImageSent();
 
 private:
     void makeConnections();
