@@ -101,10 +101,12 @@ bool JobEstimator::remainingRough() const
 
 double JobEstimator::pace() const
 {
+    // Against the model as it is now: what it foretold before it had learnt from this
+    // job would count the old model's errors twice.
     double foretold = 0;
     double took = 0;
     for (const Row &row : m_recent) {
-        foretold += row.foretoldMs;
+        foretold += double(m_model.predict(row.work, row.burnTime).count()) / 1000.0;
         took += row.tookMs;
     }
     if (!(foretold > 0) || !(took > 0)) return 1.0;
@@ -143,6 +145,7 @@ void JobEstimator::onRunStarted()
     m_model.age();
     m_recent.clear();
     m_confirmedByRun = false;
+    m_confirmedBefore = m_model.isConfirmed();
     m_mark = m_clock.now();
     m_burnSteady = true;
     restartCountdown(paced(m_job.remainingWork()));
@@ -151,31 +154,40 @@ void JobEstimator::onRunStarted()
 void JobEstimator::onStep(const CarveStep &step)
 {
     const microseconds now = m_clock.now();
-    if (step.measured && m_mark && m_burnSteady && now >= *m_mark) {
-        const microseconds took = now - *m_mark;
-        m_recent.push_back({double(m_model.predict(step.work, m_burnTime).count()) / 1000.0,
-                            double(took.count()) / 1000.0});
-        if (m_recent.size() > std::size_t(PaceRows)) m_recent.pop_front();
-        m_model.addObservation(step.work, m_burnTime, took);
-        m_dirty = true;
-
-        const std::size_t needed =
-            std::size_t(std::clamp(m_job.raster().rowsWithDots(), 1, ConfirmRows));
-        if (!m_confirmedByRun && m_recent.size() >= needed) {
-            double foretold = 0, tookMs = 0;
-            for (auto row = m_recent.end() - qsizetype(needed); row != m_recent.end(); ++row) {
-                foretold += row->foretoldMs;
-                tookMs += row->tookMs;
-            }
-            if (tookMs > 0 && std::abs(foretold / tookMs - 1.0) <= ConfirmTolerance) {
-                m_confirmedByRun = true;
-                m_model.confirm();
-            }
-        }
-    }
+    if (step.measured && m_mark && m_burnSteady && now >= *m_mark) learn(step.work, now - *m_mark);
     m_mark = now;
     m_burnSteady = true;
     restartCountdown(paced(m_job.remainingWork()));
+}
+
+void JobEstimator::learn(const CarveWork &work, microseconds took)
+{
+    m_recent.push_back({work, m_burnTime,
+                        double(m_model.predict(work, m_burnTime).count()) / 1000.0,
+                        double(took.count()) / 1000.0});
+    if (m_recent.size() > std::size_t(PaceRows)) m_recent.pop_front();
+    m_model.addObservation(work, m_burnTime, took);
+    m_dirty = true;
+    if (!m_confirmedByRun && confirmsTheModel()) {
+        m_confirmedByRun = true;
+        m_model.confirm();
+    }
+}
+
+bool JobEstimator::confirmsTheModel() const
+{
+    const std::size_t needed =
+        std::size_t(std::clamp(m_job.raster().rowsWithDots(), 1, ConfirmRows));
+    const bool seenEnough = m_confirmedBefore || double(m_job.doneDots() + m_job.skippedDots()) >=
+                                                     ConfirmShare * double(m_job.totalDots());
+    if (!seenEnough || m_recent.size() < needed) return false;
+    double foretold = 0;
+    double took = 0;
+    for (auto row = m_recent.end() - qsizetype(needed); row != m_recent.end(); ++row) {
+        foretold += row->foretoldMs;
+        took += row->tookMs;
+    }
+    return took > 0 && std::abs(foretold / took - 1.0) <= ConfirmTolerance;
 }
 
 void JobEstimator::onStateChanged(JobModel::State state)

@@ -21,9 +21,11 @@ namespace tavro::job {
 //
 // An estimate is rough ("about") until the model has been confirmed: until a running job
 // carved ConfirmRows rows within ConfirmTolerance of what the model foretold for each
-// before seeing it. During a run the time left is the model's time for the work left,
-// scaled by how fast this job's recent rows went against the model, and counts down
-// between reports; it is rough until this run has confirmed the model.
+// before seeing it. A model no job has confirmed yet must also have seen ConfirmShare of
+// the job: its first rows are alike, and what they teach may not hold for the rest. During a run
+// the time left is the model's time for the work left, scaled by how this job's recent rows went
+// against the model as it stands, and counts down between reports; it is rough until this run has
+// confirmed the model.
 class JobEstimator final : public QObject {
     Q_OBJECT
 public:
@@ -31,6 +33,7 @@ public:
     static constexpr int DefaultBurnTime = 40;
     static constexpr int ConfirmRows = 10;
     static constexpr double ConfirmTolerance = 0.10;
+    static constexpr double ConfirmShare = 0.25;
     // Recent rows whose pace scales the time left.
     static constexpr int PaceRows = 32;
 
@@ -67,6 +70,9 @@ private:
     void makeConnections(link::EngraverLink &link, JobControls &controls);
     void onRunStarted();
     void onStep(const CarveStep &step);
+    void learn(const CarveWork &work, std::chrono::microseconds took);
+    // The last rows went as the model foretold, and the model has seen enough.
+    bool confirmsTheModel() const;
     void onStateChanged(JobModel::State state);
     void onBurnTime(int burnTime);
     void onFirmware(int version);
@@ -89,11 +95,14 @@ private:
     std::optional<std::chrono::microseconds> m_mark;  // when the last step was taken
     bool m_burnSteady = true;                         // no burn time change since it
     struct Row {
-        double foretoldMs;
+        CarveWork work;
+        int burnTime;
+        double foretoldMs;  // by the model before it saw the row
         double tookMs;
     };
     std::deque<Row> m_recent;
     bool m_confirmedByRun = false;
+    bool m_confirmedBefore = false;  // when the run began
     std::chrono::microseconds m_countdownFrom{0};
     std::chrono::milliseconds m_countdownStart{0};
     std::chrono::milliseconds m_held{0};
