@@ -34,9 +34,7 @@ protected:
     FakeSerialLine line;
     RecordingView view;
     platform::ManualClock clock;
-    link::EngraverLink link{line, clock, view, [this] {
-                                return link::PortList{true, 0, u"COM1A"_s};
-                            }};
+    link::EngraverLink link{line, clock, view, [] { return link::PortList{true, 0, u"COM1A"_s}; }};
     job::MachineControls controls;
     job::JobControls jobs{link, clock, controls, view};
     job::JobModel model{link, jobs};

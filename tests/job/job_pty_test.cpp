@@ -7,8 +7,9 @@
 #include "platform/qt_clock.h"
 #include "platform/qt_serial_line.h"
 
+#include <QEventLoop>
 #include <QTemporaryDir>
-#include <QTest>
+#include <QTimer>
 
 using namespace std::chrono_literals;
 using namespace tavro;
@@ -19,7 +20,22 @@ namespace {
 
 constexpr int Patience = 60000;  // ms; a loaded machine may be slow
 
-// About 800 dots in 40 rows, with blank rows between the bands: under a second to carve.
+// Runs the event loop as the program does, so reports are taken (and timed) as they come;
+// QTest::qWaitFor would take them in 10 ms lumps.
+bool runUntil(const std::function<bool()> &condition)
+{
+    QEventLoop loop;
+    QTimer check;
+    QObject::connect(&check, &QTimer::timeout, &loop, [&] {
+        if (condition()) loop.quit();
+    });
+    QTimer::singleShot(Patience, &loop, &QEventLoop::quit);
+    check.start(5);
+    if (!condition()) loop.exec();
+    return condition();
+}
+
+// 80 rows of about 20 dots in bands, blank rows between them: a second or two to carve.
 QImage stripes(int phase)
 {
     return boardWith([phase](int x, int y) {
@@ -54,15 +70,14 @@ TEST(JobOnTheSimulator, EndsExactAndTeachesTheNextEstimate)
     job::JobEstimator estimator(model, link, jobs, clock, settings);
 
     link.startConnect();
-    ASSERT_TRUE(
-        QTest::qWaitFor([&] { return link.state() == link::LinkState::Identified; }, Patience));
+    ASSERT_TRUE(runUntil([&] { return link.state() == link::LinkState::Identified; }));
     const auto carve = [&](const QImage &board, int burnTime) {
         jobs.burnTimeReleased(burnTime);
         jobs.prepareUpload(board);
-        EXPECT_TRUE(QTest::qWaitFor([&] { return model.state() == State::Ready; }, Patience));
+        EXPECT_TRUE(runUntil([&] { return model.state() == State::Ready; }));
         const std::chrono::microseconds started = clock.now();
         jobs.start();
-        EXPECT_TRUE(QTest::qWaitFor([&] { return model.state() == State::Finished; }, Patience));
+        EXPECT_TRUE(runUntil([&] { return model.state() == State::Finished; }));
         return std::chrono::duration<double>(clock.now() - started).count();
     };
 
