@@ -48,45 +48,49 @@ void JobControls::makeConnections()
 
 void JobControls::start()
 {
-    m_link.startCarving();
+    const bool sent = m_link.startCarving();
     m_controls.resetLocationControls();
     m_controls.lockLocationControls();
     // A start after a pause goes on counting.
     m_runClock->setInterval(RunClockInterval);
+    if (sent) emit startSent();
 }
 
 void JobControls::pause()
 {
-    m_link.pauseCarving();
+    const bool sent = m_link.pauseCarving();
     m_runClock->stop();
+    if (sent) emit pauseSent();
 }
 
 void JobControls::recarve()
 {
-    m_link.recarveJob();
+    const bool sent = m_link.recarveJob();
     m_runSeconds = 0;
     m_runClock->setInterval(RunClockInterval);
     emit runTimeChanged(ResetTime);
+    if (sent) emit recarveSent();
 }
 
 void JobControls::restart()
 {
-    m_link.restartJob();
+    const bool sent = m_link.restartJob();
     m_controls.enableMachineControls();
     m_runSeconds = 0;
     m_runClock->stop();
     emit runTimeChanged(ResetTime);
     emit positionFieldsReset();
+    if (sent) emit restartSent();
 }
 
 void JobControls::fastBackward()
 {
-    m_link.skipRowsBackward();
+    if (m_link.skipRowsBackward()) emit skipSent(-SkipRows);
 }
 
 void JobControls::fastForward()
 {
-    m_link.skipRowsForward();
+    if (m_link.skipRowsForward()) emit skipSent(SkipRows);
 }
 
 void JobControls::powerOff()
@@ -107,7 +111,7 @@ void JobControls::prepareUpload(const QImage &board)
     // the machine's request is taken.
     m_link.setUploadRaster(packUploadRaster(board));
     qCInfo(lcJob) << "image block prepared";
-    m_link.requestNewImage();
+    if (m_link.requestNewImage()) emit newImageSent();
 }
 
 void JobControls::pictureDropped()
@@ -154,10 +158,13 @@ void JobControls::sendKeyedBurnTime()
 
 void JobControls::sendBurnTime(int position)
 {
-    if (m_link.setBurnTime(position) && position == MaxBurnTime) {
+    if (!m_link.setBurnTime(position)) return;
+    if (position == MaxBurnTime) {
         m_link.logLine(
             u"Press the button on the machine can continue to increase the burning time"_s);
     }
+    // What the machine stores: the frame carries the low 8 bits.
+    emit burnTimeSent(position & 0xFF);
 }
 
 void JobControls::tickRunClock()

@@ -23,6 +23,7 @@ public:
     static constexpr std::chrono::milliseconds BurnTimeSettle{300};
     // A held key comes up and goes down again at once; only a key that stays up is let go.
     static constexpr std::chrono::milliseconds KeysLetGoGrace{30};
+    static constexpr int SkipRows = 15;
 
     JobControls(link::EngraverLink &link, platform::Clock &clock, MachineControls &controls,
                 platform::Prompter &prompter, QObject *parent = nullptr);
@@ -66,6 +67,18 @@ signals:
     void positionFieldsReset();
     // Power OFF reached the machine: the program ends now.
     void endRequested();
+
+    // What the machine was told, once the command went out: for those that follow the
+    // job (the job model) rather than the buttons.
+    void startSent();
+    void pauseSent();
+    void recarveSent();
+    void restartSent();
+    // Fast Forward (+15) or Fast Backward (-15).
+    void skipSent(int rows);
+    void burnTimeSent(int burnTime);
+    // The machine erases its image; the block it asks for next replaces it.
+    void newImageSent();
 
 private:
     void makeConnections();

@@ -62,13 +62,13 @@ bool EngraverLink::sendChecked(const QByteArray &bytes)
     return false;
 }
 
-void EngraverLink::logSent(bool sent, const QString &text)
+bool EngraverLink::logSent(bool sent, const QString &text)
 {
-    if (sent) {
+    if (sent)
         logText(text);
-        return;
-    }
-    logLine(u"Not sent, no machine connected: "_s + text.simplified());
+    else
+        logLine(u"Not sent, no machine connected: "_s + text.simplified());
+    return sent;
 }
 
 void EngraverLink::logLine(const QString &text)

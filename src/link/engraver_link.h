@@ -53,21 +53,22 @@ public:
     bool sendFrame(int opcode, int first, int second);
     bool sendByte(int value);
 
-    // One function per row of the command table, each with its log text.
-    void startCarving();
-    void pauseCarving();
-    void recarveJob();
+    // One function per row of the command table, each with its log text. Those that
+    // steer a job say whether the command went out.
+    bool startCarving();
+    bool pauseCarving();
+    bool recarveJob();
     void locateToCentre(bool announce);
     void locateToBox();
     void jogUp();
     void jogDown();
     void jogLeft();
     void jogRight();
-    void restartJob();
+    bool restartJob();
     bool setBurnTime(int position);
-    void requestNewImage();
-    void skipRowsBackward();
-    void skipRowsForward();
+    bool requestNewImage();
+    bool skipRowsBackward();
+    bool skipRowsForward();
     void reverseMotorX();
     void reverseMotorY();
     void identify();
@@ -142,8 +143,8 @@ signals:
 
 private:
     void jog(JogDirection direction, const QString &name);
-    // Logs a command's text when it went out, and that it failed otherwise.
-    void logSent(bool sent, const QString &text);
+    // Logs a command's text when it went out, and that it failed otherwise; returns `sent`.
+    bool logSent(bool sent, const QString &text);
     bool sendChecked(const QByteArray &bytes);
     void breakConnection();
     // A box of the frame handlers, at most one of a kind, and none for frames that

@@ -5,19 +5,19 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace tavro::link {
 
-void EngraverLink::startCarving()
+bool EngraverLink::startCarving()
 {
-    logSent(sendFrame(CmdJob, JobStart, 0), u"Start carving\r\n\r\n"_s);
+    return logSent(sendFrame(CmdJob, JobStart, 0), u"Start carving\r\n\r\n"_s);
 }
 
-void EngraverLink::pauseCarving()
+bool EngraverLink::pauseCarving()
 {
-    logSent(sendFrame(CmdJob, JobPause, 0), u"Engraving Pause !\r\n\r\n"_s);
+    return logSent(sendFrame(CmdJob, JobPause, 0), u"Engraving Pause !\r\n\r\n"_s);
 }
 
-void EngraverLink::recarveJob()
+bool EngraverLink::recarveJob()
 {
-    logSent(sendFrame(CmdJob, JobRecarve, 0), u"Recarve\r\n\r\n"_s);
+    return logSent(sendFrame(CmdJob, JobRecarve, 0), u"Recarve\r\n\r\n"_s);
 }
 
 // The location modes announce themselves before the frame goes out.
@@ -37,9 +37,8 @@ void EngraverLink::locateToBox()
 void EngraverLink::jog(JogDirection direction, const QString &name)
 {
     const int d = static_cast<int>(direction);
-    const bool sent = sendFrame(CmdJog, d, 0) && sendByte(d);
-    logSent(sent, u"Laser Movement : "_s + name + u"\r\n"_s);
-    if (sent) m_clock.pause(JogPause);
+    if (logSent(sendFrame(CmdJog, d, 0) && sendByte(d), u"Laser Movement : "_s + name + u"\r\n"_s))
+        m_clock.pause(JogPause);
 }
 
 void EngraverLink::jogUp()
@@ -62,38 +61,38 @@ void EngraverLink::jogRight()
     jog(JogDirection::Right, u"Right"_s);
 }
 
-void EngraverLink::restartJob()
+bool EngraverLink::restartJob()
 {
-    logSent(sendFrame(CmdRestart, 0x01, 0), u"Restarting...\r\n\r\n"_s);
+    return logSent(sendFrame(CmdRestart, 0x01, 0), u"Restarting...\r\n\r\n"_s);
 }
 
 bool EngraverLink::setBurnTime(int position)
 {
-    const bool sent = sendFrame(CmdBurnTime, position, 0);
-    logSent(sent, u"Burning Time: "_s + QString::number(position) + u"\r\n"_s);
-    return sent;
+    return logSent(sendFrame(CmdBurnTime, position, 0),
+                   u"Burning Time: "_s + QString::number(position) + u"\r\n"_s);
 }
 
-void EngraverLink::requestNewImage()
+bool EngraverLink::requestNewImage()
 {
     if (!sendFrame(CmdNewImage, 0, 0)) {
         logSent(false, u"Send Image To Machine"_s);
-        return;
+        return false;
     }
     logText(u"\r\n----------Please wait-----------\r\n"_s);
     logText(u"Erasing Last Image...\r\n"_s);
+    return true;
 }
 
-void EngraverLink::skipRowsBackward()
+bool EngraverLink::skipRowsBackward()
 {
-    logSent(sendFrame(CmdSkipRows, 0x01, 0) && sendByte(SkipBackwardByte),
-            u"Fast Backward for 15 row\r\n\r\n"_s);
+    return logSent(sendFrame(CmdSkipRows, 0x01, 0) && sendByte(SkipBackwardByte),
+                   u"Fast Backward for 15 row\r\n\r\n"_s);
 }
 
-void EngraverLink::skipRowsForward()
+bool EngraverLink::skipRowsForward()
 {
-    logSent(sendFrame(CmdSkipRows, 0x02, 0) && sendByte(SkipForwardByte),
-            u"Fast Forward for 15 row\r\n\r\n"_s);
+    return logSent(sendFrame(CmdSkipRows, 0x02, 0) && sendByte(SkipForwardByte),
+                   u"Fast Forward for 15 row\r\n\r\n"_s);
 }
 
 void EngraverLink::reverseMotorX()

@@ -29,12 +29,14 @@ private:
     std::function<void()> m_tick;
 };
 
-// Makes timers and blocks the calling handler for short fixed pauses.
+// Makes timers, blocks the calling handler for short fixed pauses, and tells the time.
 class Clock {
 public:
     virtual ~Clock() = default;
     virtual std::unique_ptr<IntervalTimer> createTimer() = 0;
     virtual void pause(std::chrono::milliseconds duration) = 0;
+    // Monotonic time since an arbitrary start: for measuring how long things take.
+    virtual std::chrono::microseconds now() const = 0;
 };
 
 }  // namespace tavro::platform

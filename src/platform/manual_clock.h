@@ -20,7 +20,7 @@ public:
     // Moves time forward, firing every tick that falls due, in time order
     // (timers due at the same moment fire in the order they were created).
     void advance(std::chrono::milliseconds duration);
-    std::chrono::milliseconds now() const { return std::chrono::milliseconds(m_now); }
+    std::chrono::microseconds now() const override { return std::chrono::milliseconds(m_now); }
     const std::vector<std::chrono::milliseconds> &pauses() const { return m_pauses; }
 
 private:

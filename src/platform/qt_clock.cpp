@@ -45,4 +45,10 @@ void QtClock::pause(std::chrono::milliseconds duration)
     if (duration.count() > 0) QThread::msleep(static_cast<unsigned long>(duration.count()));
 }
 
+std::chrono::microseconds QtClock::now() const
+{
+    return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() -
+                                                                 m_started);
+}
+
 }  // namespace tavro::platform

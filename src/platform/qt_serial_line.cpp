@@ -6,14 +6,23 @@
 
 #include <algorithm>
 
+#include <sys/ioctl.h>
+
 namespace tavro::platform {
 
 QtSerialLine::QtSerialLine(PortTable table, QObject *parent)
-    : SerialLine(parent), m_table(std::move(table))
+    : QtSerialLine(std::move(table), &QtSerialLine::kernelOutputQueue, parent)
 {
+}
+
+QtSerialLine::QtSerialLine(PortTable table, OutputQueue outputQueue, QObject *parent)
+    : SerialLine(parent), m_table(std::move(table)), m_outputQueue(std::move(outputQueue))
+{
+    m_drainPoll.setInterval(DrainPollInterval);
     connect(&m_port, &QSerialPort::readyRead, this, &QtSerialLine::onReadyRead);
-    connect(&m_port, &QSerialPort::bytesWritten, this, &QtSerialLine::onBytesWritten);
+    connect(&m_port, &QSerialPort::bytesWritten, this, &QtSerialLine::followBlock);
     connect(&m_port, &QSerialPort::errorOccurred, this, &QtSerialLine::onError);
+    connect(&m_drainPoll, &QTimer::timeout, this, &QtSerialLine::followBlock);
 }
 
 QtSerialLine::~QtSerialLine()
@@ -47,7 +56,7 @@ bool QtSerialLine::open(int portNumber)
 
 void QtSerialLine::close()
 {
-    if (m_blockLeft > 0) endBlock(false);
+    if (m_blockActive) endBlock(false);
     if (m_port.isOpen()) m_port.close();
 }
 
@@ -88,9 +97,12 @@ void QtSerialLine::writeBlock(const QByteArray &block)
     // blockWritten() reports both.
     m_port.write(block);
     emit sent(block);
-    m_blockTotal = m_port.bytesToWrite();
-    m_blockLeft = m_blockTotal;
+    const std::optional<qint64> queued = m_outputQueue(m_port.handle());
+    m_blockTotal = m_port.bytesToWrite() + queued.value_or(0);
+    m_blockSent = 0;
+    m_blockActive = true;
     emit blockProgress(0, m_blockTotal);
+    m_drainPoll.start();
 }
 
 void QtSerialLine::drain(std::chrono::milliseconds timeout)
@@ -101,22 +113,34 @@ void QtSerialLine::drain(std::chrono::milliseconds timeout)
     }
 }
 
-void QtSerialLine::onBytesWritten(qint64 count)
+// The block has left when neither QSerialPort nor the driver holds any of it: a USB
+// adapter or the kernel keeps several KiB after the last byte was handed over.
+void QtSerialLine::followBlock()
 {
-    if (m_blockLeft <= 0) return;
-    m_blockLeft -= count;
-    if (m_blockLeft > 0) {
-        const qint64 written = std::clamp(m_blockTotal - m_blockLeft, qint64(0), m_blockTotal);
-        emit blockProgress(written, m_blockTotal);
-        return;
+    if (!m_blockActive || !m_port.isOpen()) return;
+    const std::optional<qint64> queued = m_outputQueue(m_port.handle());
+    // Without the driver's count, a byte handed over is as good as sent.
+    const qint64 left = m_port.bytesToWrite() + std::max<qint64>(queued.value_or(0), 0);
+    const qint64 sent = std::clamp(m_blockTotal - left, qint64(0), m_blockTotal);
+    if (sent > m_blockSent || left == 0) {
+        m_blockSent = std::max(sent, m_blockSent);
+        emit blockProgress(left == 0 ? m_blockTotal : m_blockSent, m_blockTotal);
     }
-    emit blockProgress(m_blockTotal, m_blockTotal);
-    endBlock(true);
+    if (left == 0) endBlock(true);
+}
+
+std::optional<qint64> QtSerialLine::kernelOutputQueue(qintptr handle)
+{
+    int queued = 0;
+    if (handle < 0 || ::ioctl(int(handle), TIOCOUTQ, &queued) != 0) return std::nullopt;
+    return queued;
 }
 
 void QtSerialLine::endBlock(bool written)
 {
-    m_blockLeft = 0;
+    m_drainPoll.stop();
+    m_blockActive = false;
+    m_blockSent = 0;
     m_blockTotal = 0;
     if (written)
         emit blockWritten();

@@ -24,7 +24,9 @@ public:
     // closed or refused the bytes: nothing went out.
     virtual bool write(const QByteArray &bytes) = 0;
     // One write that drains in the background; blockWritten() (once every
-    // block queued so far is out) or blockFailed() tells how it ended.
+    // block queued so far has left the port, the driver's own queue included
+    // where it can be read) or blockFailed() tells how it ended, and
+    // blockProgress() follows the bytes that have left.
     // On a closed port the block is dropped and fails at once.
     virtual void writeBlock(const QByteArray &block) = 0;
     // Blocks until everything written so far is handed to the device, or the time is up:

@@ -68,6 +68,77 @@ TEST_F(SerialLineTest, BlockDrainsInTheBackgroundAndReportsItsEnd)
     EXPECT_EQ(got, block);
 }
 
+// The far end reads nothing: the block is not out, however long the program waits.
+TEST_F(SerialLineTest, BlockIsNotWrittenWhileTheFarEndDoesNotRead)
+{
+    ASSERT_TRUE(line.open(2));
+    QSignalSpy written(&line, &SerialLine::blockWritten);
+    QSignalSpy progress(&line, &SerialLine::blockProgress);
+    const QByteArray block(32768, '\x5A');
+    line.writeBlock(block);
+    QTest::qWait(500);
+    EXPECT_EQ(written.count(), 0);
+    ASSERT_FALSE(progress.isEmpty());
+    EXPECT_LT(progress.last().at(0).toLongLong(), block.size());
+
+    QByteArray got;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            got += far.readSome();
+            return written.count() == 1;
+        },
+        20000));
+    got += far.readSome();
+    EXPECT_EQ(got, block);
+    EXPECT_EQ(progress.last().at(0).toLongLong(), progress.last().at(1).toLongLong());
+}
+
+// What a USB adapter does: the far end has read every byte the kernel handed over, but the
+// adapter's queue still holds some. The block is out only when the queue is empty.
+TEST(SerialLineQueue, BlockEndsWhenTheDriversQueueHasDrained)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"ttyQUEUE"_s);
+    test::PtyFarEnd far(path);
+    qint64 queued = 0;
+    bool readable = true;
+    QtSerialLine line(PortTable({path}), [&](qintptr) -> std::optional<qint64> {
+        if (!readable) return std::nullopt;
+        return queued;
+    });
+    ASSERT_TRUE(line.open(1));
+    QSignalSpy written(&line, &SerialLine::blockWritten);
+    QSignalSpy progress(&line, &SerialLine::blockProgress);
+    queued = 3000;
+    line.writeBlock(QByteArray(4096, '\x11'));
+    QByteArray got;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return (got += far.readSome()).size() == 4096; }, 10000));
+    QTest::qWait(200);
+    EXPECT_EQ(written.count(), 0);
+    ASSERT_FALSE(progress.isEmpty());
+    EXPECT_EQ(progress.last().at(0).toLongLong(), progress.last().at(1).toLongLong() - 3000);
+
+    queued = 1000;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return progress.last().at(1).toLongLong() - progress.last().at(0).toLongLong() == 1000;
+        },
+        5000));
+    queued = 0;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return written.count() == 1; }, 5000));
+
+    // A queue that cannot be read: handed over counts as sent, as before.
+    readable = false;
+    line.writeBlock(QByteArray(100, '\x22'));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return written.count() == 2; }, 5000));
+    EXPECT_EQ(far.readSome().size(), 100);
+}
+
+TEST(SerialLineQueue, TheKernelCountsNothingOnAClosedPort)
+{
+    EXPECT_FALSE(QtSerialLine::kernelOutputQueue(-1));
+}
+
 TEST_F(SerialLineTest, VanishedDeviceIsLostOnceAndClosed)
 {
     ASSERT_TRUE(line.open(2));

@@ -86,11 +86,13 @@ TEST_P(CommandArguments, EndWithAClearStatus)
 
 INSTANTIATE_TEST_SUITE_P(
     Calls, CommandArguments,
-    ::testing::Values(Call{"Help", {u"--help"_s}, 0, "--unplug-after", ""},
+    ::testing::Values(Call{"Help", {u"--help"_s}, 0, "--blank-row-ms", ""},
                       Call{"UnknownOption", {u"--bogus"_s}, 2, "", "--burn-out"},
                       Call{"NotANumber", {u"--product-id"_s, u"ten"_s}, 2, "", "--product-id"},
                       Call{"OutOfRange", {u"--burn-time"_s, u"-1"_s}, 2, "", "--burn-time"},
                       Call{"MissingValue", {u"--unplug-after"_s}, 2, "", "--unplug-after"},
+                      Call{"NegativeTiming", {u"--row-ms"_s, u"-2"_s}, 2, "", "--row-ms"},
+                      Call{"TimingNotANumber", {u"--dot-us"_s, u"slow"_s}, 2, "", "--dot-us"},
                       Call{"StrayArgument", {u"now"_s}, 2, "", "now"}),
     [](const auto &info) { return info.param.name; });
 

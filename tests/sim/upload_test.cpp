@@ -42,12 +42,15 @@ protected:
         options.burnOut = m_dir.filePath(u"burnt.png"_s);
         return options;
     }
-    // 1 ms a dot, so a job of a few dozen dots lasts long enough to steer.
+    // 1 ms a dot per unit of burn time and nothing for rows, so a job of a few dozen dots
+    // lasts long enough to steer.
     EngraverOptions timedOptions() const
     {
         EngraverOptions options = fastOptions();
         options.fast = false;
-        options.dotUnitMs = 1.0;
+        options.dotUs = 1000;
+        options.rowMs = 0;
+        options.blankRowMs = 0;
         return options;
     }
 

@@ -33,6 +33,7 @@ void Carver::rewind()
     m_row = 0;
     m_column = 0;
     m_rowStarted = false;
+    m_blankRows = 0;
 }
 
 void Carver::skipRows(int rows)
@@ -40,6 +41,7 @@ void Carver::skipRows(int rows)
     m_row = std::clamp(m_row + rows, 0, Side);
     m_column = 0;
     m_rowStarted = false;
+    m_blankRows = 0;
 }
 
 std::optional<Carver::Dot> Carver::next()
@@ -59,6 +61,7 @@ std::optional<Carver::Dot> Carver::next()
             m_rowStarted = true;
             return Dot{x, m_row, first};
         }
+        if (!m_rowStarted) ++m_blankRows;
         ++m_row;
         m_column = 0;
         m_rowStarted = false;

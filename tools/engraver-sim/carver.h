@@ -5,6 +5,7 @@
 #include <QRect>
 
 #include <optional>
+#include <utility>
 
 namespace tavro::sim {
 
@@ -32,6 +33,9 @@ public:
     void skipRows(int rows);       // negative = back; past the bottom row ends the carve
     int row() const { return m_row; }
     std::optional<Dot> next();     // the next dot to burn, or nothing when the image is done
+    // Rows without dots walked through since last asked (after a rewind, from the top; after a
+    // skip, from where it landed; at the end, down to the bottom row).
+    int takeBlankRows() { return std::exchange(m_blankRows, 0); }
 
     // Smallest rectangle holding every burn bit; empty when there is none.
     QRect burnBounds() const;
@@ -41,6 +45,7 @@ private:
     int m_row = 0;
     int m_column = 0;
     bool m_rowStarted = false;
+    int m_blankRows = 0;
 };
 
 }  // namespace tavro::sim

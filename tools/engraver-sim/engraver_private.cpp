@@ -23,7 +23,10 @@ constexpr qsizetype OutboxCap = 64 * 1024;
 // Paced lines move at least this many bytes a wake-up.
 constexpr qsizetype PacedChunk = 16;
 constexpr auto QuietAfterError = 50ms;
-constexpr int MaxPollMs = 1000;
+constexpr auto MaxWait = 1s;
+// The carve's clock ticks finer than a millisecond; waking more often than this would only
+// burn the processor.
+constexpr auto MinWait = 200us;
 }  // namespace
 
 EngraverPrivate::EngraverPrivate(EngraverOptions options_)
@@ -119,12 +122,12 @@ void EngraverPrivate::run()
     while (!m_stopping) {
         step(Clock::now());
         pollfd fds[3] = {};
-        const int timeout = prepare(fds, Clock::now());
+        const timespec timeout = prepare(fds, Clock::now());
         const unsigned generation = m_generation;
         const Events events = std::exchange(m_events, {});
         lock.unlock();
         notify(events);
-        ::poll(fds, 3, timeout);
+        ::ppoll(fds, 3, &timeout, nullptr);
         lock.lock();
         char drain[64];
         while (::read(m_wake[0], drain, sizeof drain) > 0) {
@@ -159,8 +162,9 @@ void EngraverPrivate::step(Clock::time_point now)
     }
 }
 
-// Three slots: wake-up pipe, open watch, master; a slot with fd -1 is skipped by poll().
-int EngraverPrivate::prepare(pollfd *fds, Clock::time_point now) const
+// Three slots: wake-up pipe, open watch, master; a slot with fd -1 is skipped by ppoll().
+// Returns how long to wait.
+timespec EngraverPrivate::prepare(pollfd *fds, Clock::time_point now) const
 {
     std::optional<Clock::time_point> next = machine.deadline(room() > 0);
     const auto consider = [&next](Clock::time_point t) { next = next ? std::min(*next, t) : t; };
@@ -183,9 +187,13 @@ int EngraverPrivate::prepare(pollfd *fds, Clock::time_point now) const
             consider(m_writePacer.availableAt(chunk));
         fds[2] = {port.masterFd(), events, 0};
     }
-    if (!next) return MaxPollMs;
-    const std::chrono::duration<double, std::milli> wait = *next - now;
-    return int(std::clamp(std::ceil(wait.count()), 0.0, double(MaxPollMs)));
+    Clock::duration wait = next ? *next - now : Clock::duration(MaxWait);
+    if (wait > Clock::duration::zero())
+        wait = std::clamp<Clock::duration>(wait, MinWait, MaxWait);
+    else
+        wait = Clock::duration::zero();
+    const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(wait).count();
+    return timespec{time_t(ns / 1000000000), long(ns % 1000000000)};
 }
 
 void EngraverPrivate::transfer(const pollfd &master, Clock::time_point now)

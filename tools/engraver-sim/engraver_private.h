@@ -43,7 +43,7 @@ private:
     void run();
     void unplugLocked();
     void step(Clock::time_point now);
-    int prepare(pollfd *fds, Clock::time_point now) const;
+    timespec prepare(pollfd *fds, Clock::time_point now) const;
     void transfer(const pollfd &master, Clock::time_point now);
     void readInput(Clock::time_point now);
     void writeOutput(Clock::time_point now);

@@ -18,11 +18,15 @@ struct EngraverOptions {
     int burnTime = 40;
     bool silent = false;            // never answers anything
     bool garbage = false;           // mixes random non-0xFF bytes between the frames it sends
-    bool fast = false;              // no burn delay per dot
+    bool fast = false;              // no time for dots and rows: reports as fast as they are read
     bool paced = false;             // 57600-baud timing: 5760 bytes/s each way
     double unplugAfterSeconds = 0;  // 0 = never; otherwise unplug() by itself after that long
     int eraseMs = 300;              // time between FF 06 00 00 and the image request
-    double dotUnitMs = 0.1;         // burn time x this per burnt dot (0 when fast)
+    // The carve's timing (all 0 when fast): a burnt dot takes dotUs x the burn time, moving to a
+    // row with dots rowMs, passing a row without dots blankRowMs.
+    double dotUs = 100;
+    double rowMs = 15;
+    double blankRowMs = 1;
     QString burnOut;                // if set, the burnt picture is written there as PNG when carving ends
     QString linkPath;               // if set, a symlink here points at the pty slave while plugged in
 

@@ -51,6 +51,8 @@ void Machine::receive(const QByteArray &bytes, Clock::time_point now)
             ++m_imagesReceived;
             m_lastImageSeconds = std::chrono::duration<double>(now - m_imageStart).count();
             m_carver.load(input.bytes);
+            m_carvedRow = 0;
+            m_stepQueued = false;
             break;
         }
     }
@@ -116,7 +118,7 @@ void Machine::handleFrame(const QByteArray &frame, Clock::time_point now)
     case 0x04:
         if (a != 1) break;
         m_job = Job::Idle;
-        m_carver.rewind();
+        rewindCarver();
         m_head = {0, 0};
         break;
     case 0x05: m_burnTime = a; break;
@@ -155,12 +157,23 @@ void Machine::identify()
 void Machine::job(int action, Clock::time_point now)
 {
     const bool resume = action == 1 && m_job == Job::Paused;
-    if (action == 2 && m_job == Job::Running) m_job = Job::Paused;
-    if ((action == 1 && m_job != Job::Running) || action == 3) {
-        if (!resume) m_carver.rewind();
-        m_job = Job::Running;
-        m_nextDot = now;
+    if (action == 2 && m_job == Job::Running) {
+        m_job = Job::Paused;
+        m_pausedWait = std::max(Clock::duration::zero(), m_nextDot - now);
     }
+    if ((action == 1 && m_job != Job::Running) || action == 3) {
+        if (!resume) rewindCarver();
+        m_job = Job::Running;
+        // A resumed carve still owes what was left of the step it paused in.
+        m_nextDot = now + (resume ? m_pausedWait : Clock::duration::zero());
+    }
+}
+
+void Machine::rewindCarver()
+{
+    m_carver.rewind();
+    m_carvedRow = 0;
+    m_stepQueued = false;
 }
 
 void Machine::locate(int mode)
@@ -185,15 +198,20 @@ void Machine::jog(int direction)
     report(m_head);
 }
 
+// From the row being carved, also while the head is on its way to the next one.
 void Machine::skipRows(int rows)
 {
-    if (m_job == Job::Running || m_job == Job::Paused) m_carver.skipRows(rows);
+    if (m_job != Job::Running && m_job != Job::Paused) return;
+    m_carver.skipRows(m_carvedRow + rows - m_carver.row());
+    m_stepQueued = false;
 }
 
 void Machine::startErase(Clock::time_point now)
 {
     m_job = Job::Idle;
     m_carver.erase();
+    m_carvedRow = 0;
+    m_stepQueued = false;
     m_eraseDone = now + std::chrono::milliseconds(std::max(0, m_options.eraseMs));
 }
 
@@ -205,14 +223,20 @@ void Machine::powerOff()
     m_powerOff = true;
 }
 
+// Each report goes out when the machine has done what comes before it: the travel to
+// the dot (rows passed without dots, the move to its row), then the dot is burnt.
 void Machine::carve(Clock::time_point now, qsizetype room)
 {
-    const double dotMs = m_options.fast ? 0.0 : m_burnTime * m_options.dotUnitMs;
-    const auto dotTime = std::chrono::duration_cast<Clock::duration>(
-        std::chrono::duration<double, std::milli>(std::max(0.0, dotMs)));
+    const Clock::duration dotTime = scaled(m_burnTime * m_options.dotUs / 1000.0);
     for (int i = 0; i < DotsPerStep; ++i) {
         if (m_job != Job::Running || m_output.size() >= room || m_nextDot > now) return;
-        const std::optional<Carver::Dot> dot = m_carver.next();
+        // The carver moves on only once the dot before is burnt.
+        if (!m_stepQueued) {
+            queueStep(now);
+            if (m_nextDot > now) return;
+        }
+        m_stepQueued = false;
+        const std::optional<Carver::Dot> dot = std::exchange(m_queuedDot, std::nullopt);
         if (!dot) {
             finishCarve();
             return;
@@ -221,8 +245,25 @@ void Machine::carve(Clock::time_point now, qsizetype room)
         sendSplit(0x03, dot->x + 1);  // the program draws one column left of this
         m_burnt.setPixel(dot->x, dot->y, qRgb(0, 0, 0));
         m_head = {dot->x, dot->y};
+        m_carvedRow = dot->y;
         m_nextDot = std::max(m_nextDot + dotTime, now - MaxLag);
     }
+}
+
+void Machine::queueStep(Clock::time_point now)
+{
+    m_queuedDot = m_carver.next();
+    m_stepQueued = true;
+    double travelMs = m_carver.takeBlankRows() * m_options.blankRowMs;
+    if (m_queuedDot && m_queuedDot->firstInRow) travelMs += m_options.rowMs;
+    m_nextDot = std::max(m_nextDot + scaled(travelMs), now - MaxLag);
+}
+
+Machine::Clock::duration Machine::scaled(double ms) const
+{
+    if (m_options.fast || !(ms > 0)) return Clock::duration::zero();
+    return std::chrono::duration_cast<Clock::duration>(
+        std::chrono::duration<double, std::milli>(ms));
 }
 
 void Machine::finishCarve()

@@ -58,6 +58,9 @@ private:
     void startErase(Clock::time_point now);
     void powerOff();
     void carve(Clock::time_point now, qsizetype room);
+    void queueStep(Clock::time_point now);
+    void rewindCarver();
+    Clock::duration scaled(double ms) const;
     void finishCarve();
     void report(QPoint point);
     void send(int code, int d1, int d2);
@@ -81,6 +84,11 @@ private:
     std::optional<Clock::time_point> m_eraseDone;
     Clock::time_point m_imageActivity{};
     Clock::time_point m_nextDot{};
+    // The next dot (or the end when it holds no dot), fetched with the travel to it.
+    bool m_stepQueued = false;
+    std::optional<Carver::Dot> m_queuedDot;
+    int m_carvedRow = 0;  // the row of the last dot burnt
+    Clock::duration m_pausedWait{};
     bool m_powerOff = false;
     QRandomGenerator m_random;
 };

@@ -45,7 +45,11 @@ void addOptions(QCommandLineParser &parser)
         {u"firmware"_s, u"Firmware version it reports (default 2)."_s, u"N"_s},
         {u"burn-time"_s, u"Initial burn time (default 40)."_s, u"N"_s},
         {u"silent"_s, u"Never answer anything."_s},
-        {u"fast"_s, u"No burn delay per dot."_s},
+        {u"fast"_s, u"No time for dots and rows: the carve runs as fast as it is read."_s},
+        {u"dot-us"_s, u"Microseconds a burnt dot takes per unit of burn time (default 100)."_s,
+         u"N"_s},
+        {u"row-ms"_s, u"Milliseconds to move to a row with dots (default 15)."_s, u"N"_s},
+        {u"blank-row-ms"_s, u"Milliseconds to pass a row without dots (default 1)."_s, u"N"_s},
         {u"paced"_s, u"57600-baud timing: 5760 bytes/s each way."_s},
         {u"unplug-after"_s, u"Pull the cable by itself after this long."_s, u"SECONDS"_s},
         {u"garbage"_s, u"Mix random bytes between the frames it sends."_s},
@@ -93,7 +97,10 @@ std::optional<Command> readCommand(const QCommandLineParser &parser, QString &er
     if (!readInteger(parser, u"product-id"_s, 255, o.productId, error)
         || !readInteger(parser, u"firmware"_s, 255, o.firmware, error)
         || !readInteger(parser, u"burn-time"_s, 9999, o.burnTime, error)
-        || !readNumber(parser, u"unplug-after"_s, 0, 1e6, o.unplugAfterSeconds, error))
+        || !readNumber(parser, u"unplug-after"_s, 0, 1e6, o.unplugAfterSeconds, error)
+        || !readNumber(parser, u"dot-us"_s, 0, 1e6, o.dotUs, error)
+        || !readNumber(parser, u"row-ms"_s, 0, 1e6, o.rowMs, error)
+        || !readNumber(parser, u"blank-row-ms"_s, 0, 1e6, o.blankRowMs, error))
         return std::nullopt;
     o.silent = parser.isSet(u"silent"_s);
     o.fast = parser.isSet(u"fast"_s);

@@ -1,0 +1,293 @@
+// How good the time estimate is: real carves on the simulated engraver, through a pty.
+//
+// For each of three hidden timing models and three pictures: a fresh machine carves one
+// other picture at burn time 10 (its only lesson), then this picture at burn time 25.
+// Reported, in percent of the measured time:
+//   estimate_err  the estimate made before Start, against the carve time
+//   left10_err    "remaining" once 10 % of the dots are done, against the time that was left
+//   first10_err   the same during the lesson itself, when nothing was known yet
+//   *_rough       1 where the estimator called that time left rough ("about")
+// The timing is scaled down from the simulator's defaults so the whole run takes minutes.
+// BM_FollowReports measures what following the reports costs, without a machine.
+#include "engraver-sim/engraver_sim.h"
+#include "job/effect_board.h"
+#include "job/job_controls.h"
+#include "job/job_estimator.h"
+#include "job/job_model.h"
+#include "job/machine_controls.h"
+#include "job/upload_raster.h"
+#include "job/work_snapshot.h"
+#include "link/engraver_link.h"
+#include "link_doubles.h"
+#include "platform/manual_clock.h"
+#include "platform/prompter.h"
+#include "platform/qt_clock.h"
+#include "platform/qt_serial_line.h"
+#include "support/photo_like.h"
+
+#include <QEventLoop>
+#include <QFont>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+
+using namespace tavro;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+constexpr int LessonBurnTime = 10;
+constexpr int JobBurnTime = 25;
+constexpr int Patience = 300000;  // ms
+
+struct Timing {
+    double dotUs, rowMs, blankRowMs;
+};
+const Timing Timings[] = {{4, 2, 0.3}, {8, 5, 1}, {12, 8, 0.5}};
+
+QImage board(const QImage &picture, job::Effect effect)
+{
+    return job::renderEffectBoard(job::makeWorkSnapshot(picture, picture.size()), effect);
+}
+
+QImage photo()
+{
+    return board(bench::photoLike(640, 480), job::Effect::Dither);
+}
+
+QImage logo()
+{
+    QImage picture(600, 600, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black, 40));
+    painter.drawEllipse(QPoint(300, 300), 240, 240);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::black);
+    painter.drawPolygon(QPolygon({{300, 120}, {450, 420}, {150, 420}}));
+    painter.fillRect(QRect(120, 470, 360, 30), Qt::black);
+    painter.end();
+    return board(picture, job::Effect::BlackWhite);
+}
+
+QImage text()
+{
+    QImage picture(600, 600, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    QFont font(u"Liberation Sans"_s);
+    font.setPixelSize(34);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    const QStringList lines{u"Tavro Laser"_s, u"made by hand"_s, u"for Anna & Jonas"_s,
+                            u"12 May 2024"_s, u"wood, leather, card"_s};
+    for (int i = 0; i < lines.size(); ++i) painter.drawText(40, 80 + i * 110, lines[i]);
+    painter.end();
+    return board(picture, job::Effect::BlackWhite);
+}
+
+class Silent final : public platform::Prompter {
+public:
+    void inform(const QString &, const QString &) override {}
+    bool confirm(const QString &, const QString &) override { return true; }
+};
+
+struct Carve {
+    double seconds = 0;
+    double left10Err = NAN;  // percent
+    bool left10Rough = true;
+    double estimate = 0;  // seconds, foretold before Start
+};
+
+// One fresh machine with its own settings: the lesson, then the job.
+class Workshop {
+public:
+    explicit Workshop(const Timing &timing)
+    {
+        sim::EngraverOptions options;
+        options.linkPath = m_dir.filePath(u"ttyBench"_s);
+        options.eraseMs = 20;
+        options.dotUs = timing.dotUs;
+        options.rowMs = timing.rowMs;
+        options.blankRowMs = timing.blankRowMs;
+        m_machine = std::make_unique<sim::Engraver>(options);
+        m_machine->start();
+    }
+
+    bool connect()
+    {
+        m_link.startConnect();
+        return QTest::qWaitFor([&] { return m_link.state() == link::LinkState::Identified; },
+                               20000);
+    }
+
+    Carve carve(const QImage &picture, int burnTime)
+    {
+        Carve result;
+        m_jobs.burnTimeReleased(burnTime);
+        m_jobs.prepareUpload(picture);
+        if (!QTest::qWaitFor([&] { return m_model.state() == State::Ready; }, Patience))
+            return result;
+        result.estimate = double(m_estimator.estimate().duration.count()) / 1000.0;
+        double at10 = -1, left10 = 0;
+        QMetaObject::Connection probe =
+            QObject::connect(&m_model, &job::JobModel::progressChanged, [&] {
+                if (at10 >= 0 || m_model.doneDots() * 10 < m_model.totalDots()) return;
+                at10 = seconds(m_clock.now());
+                left10 = double(m_estimator.remaining().count()) / 1000.0;
+                result.left10Rough = m_estimator.remainingRough();
+            });
+        const double started = seconds(m_clock.now());
+        m_jobs.start();
+        const bool finished = runUntil(State::Finished);
+        const double ended = seconds(m_clock.now());
+        QObject::disconnect(probe);
+        if (!finished) return result;
+        result.seconds = ended - started;
+        if (at10 >= 0) result.left10Err = 100 * (left10 - (ended - at10)) / (ended - at10);
+        return result;
+    }
+
+private:
+    using State = job::JobModel::State;
+
+    // The program's own event loop: QTest::qWaitFor would take the reports in 10 ms lumps.
+    bool runUntil(State wanted)
+    {
+        QEventLoop loop;
+        QTimer::singleShot(Patience, &loop, &QEventLoop::quit);
+        QObject::connect(&m_model, &job::JobModel::stateChanged, &loop, [&](State state) {
+            if (state == wanted) loop.quit();
+        });
+        if (m_model.state() != wanted) loop.exec();
+        return m_model.state() == wanted;
+    }
+    static double seconds(std::chrono::microseconds t) { return double(t.count()) / 1e6; }
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<sim::Engraver> m_machine;
+    platform::PortTable m_table{QStringList{m_dir.filePath(u"ttyBench"_s)}};
+    platform::QtSerialLine m_line{m_table};
+    platform::QtClock m_clock;
+    Silent m_prompter;
+    link::EngraverLink m_link{m_line, m_clock, m_prompter, [this] {
+                                  return link::PortList{true, 0, m_table.presentPortList()};
+                              }};
+    job::MachineControls m_controls;
+    job::JobControls m_jobs{m_link, m_clock, m_controls, m_prompter};
+    job::JobModel m_model{m_link, m_jobs};
+    platform::ProfileFile m_settings{m_dir.filePath(u"Config.ini"_s)};
+    job::JobEstimator m_estimator{m_model, m_link, m_jobs, m_clock, m_settings};
+};
+
+void BM_Estimate(benchmark::State &state, int timing, int picture)
+{
+    static const QImage pictures[] = {photo(), logo(), text()};
+    const QImage &job = pictures[picture];
+    const QImage &lesson = pictures[(picture + 1) % 3];
+    for (auto _ : state) {
+        Workshop workshop(Timings[timing]);
+        if (!workshop.connect()) {
+            state.SkipWithError("the simulated engraver was not found");
+            return;
+        }
+        const Carve first = workshop.carve(lesson, LessonBurnTime);
+        const Carve second = workshop.carve(job, JobBurnTime);
+        if (first.seconds <= 0 || second.seconds <= 0) {
+            state.SkipWithError("a carve did not finish");
+            return;
+        }
+        state.counters["dots"] = double(job::JobRaster(job::packUploadRaster(job)).dots());
+        state.counters["carve_s"] = second.seconds;
+        state.counters["estimate_err"] = 100 * (second.estimate - second.seconds) / second.seconds;
+        state.counters["left10_err"] = second.left10Err;
+        state.counters["first10_err"] = first.left10Err;
+        // Whether those two said "about".
+        state.counters["left10_rough"] = second.left10Rough;
+        state.counters["first10_rough"] = first.left10Rough;
+    }
+}
+
+// What following a carve costs: a photo's every report through the link, with and
+// without the job model and the estimator attached.
+void BM_FollowReports(benchmark::State &state)
+{
+    const bool attached = state.range(0) != 0;
+    const QByteArray raster = job::packUploadRaster(photo());
+    const job::JobRaster job(raster);
+    QByteArray stream;
+    for (int y = 0; y < job::JobRaster::Side; ++y) {
+        if (job.dotsInRow(y) == 0) continue;
+        stream += link::makeFrame(link::RspPositionY, y / 100, y % 100);
+        for (int x = 0; x < job::JobRaster::Side; ++x)
+            if (job.isDot(x, y))
+                stream += link::makeFrame(link::RspPositionX, (x + 1) / 100, (x + 1) % 100);
+    }
+    stream += link::makeFrame(link::RspCarveDone, 0, 0);
+
+    QTemporaryDir dir;
+    test::FakeSerialLine line;
+    test::CountingView view;
+    platform::ManualClock clock;
+    line.openable = {1};
+    link::EngraverLink link(line, clock, view, [] { return link::PortList{true, 0, u"COM1A"_s}; });
+    view.follow(link);
+    link.startConnect();
+    line.deliver(link::makeFrame(link::RspIdentity, 10, 0));
+    job::MachineControls controls;
+    job::JobControls jobs(link, clock, controls, view);
+    std::unique_ptr<job::JobModel> model;
+    std::unique_ptr<job::JobEstimator> estimator;
+    platform::ProfileFile settings(dir.filePath(u"Config.ini"_s));
+    if (attached) {
+        model = std::make_unique<job::JobModel>(link, jobs);
+        estimator = std::make_unique<job::JobEstimator>(*model, link, jobs, clock, settings);
+    }
+    jobs.prepareUpload(photo());
+    line.deliver(link::makeFrame(link::RspImageRequest, 0, 0));
+    clock.advance(link::EngraverLink::UploadDelay);
+    constexpr qsizetype Chunk = 4096;
+    for (auto _ : state) {
+        jobs.start();
+        for (qsizetype at = 0; at < stream.size(); at += Chunk) line.deliver(stream.mid(at, Chunk));
+    }
+    if (model && model->doneDots() != job.dots()) state.SkipWithError("the count is off");
+    state.SetItemsProcessed(state.iterations() * (stream.size() / 4));
+}
+BENCHMARK(BM_FollowReports)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+#define ESTIMATE(timing, picture, name)                   \
+    BENCHMARK_CAPTURE(BM_Estimate, name, timing, picture) \
+        ->Iterations(1)                                   \
+        ->UseRealTime()                                   \
+        ->Unit(benchmark::kSecond)
+
+ESTIMATE(0, 0, model1_photo);
+ESTIMATE(0, 1, model1_logo);
+ESTIMATE(0, 2, model1_text);
+ESTIMATE(1, 0, model2_photo);
+ESTIMATE(1, 1, model2_logo);
+ESTIMATE(1, 2, model2_text);
+ESTIMATE(2, 0, model3_photo);
+ESTIMATE(2, 1, model3_logo);
+ESTIMATE(2, 2, model3_text);
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

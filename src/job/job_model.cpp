@@ -1,0 +1,264 @@
+#include "job/job_model.h"
+
+#include <algorithm>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace tavro::job {
+
+namespace {
+constexpr int Side = JobRaster::Side;
+}
+
+JobModel::JobModel(link::EngraverLink &link, JobControls &controls, QObject *parent)
+    : QObject(parent), m_doneBits(Side * Side)
+{
+    makeConnections(link, controls);
+}
+
+void JobModel::makeConnections(link::EngraverLink &link, JobControls &controls)
+{
+    using L = link::EngraverLink;
+    connect(&link, &L::uploadFinished, this,
+            [this, &link](bool written) { onUploadFinished(link.uploadRaster(), written); });
+    connect(&link, &L::positionY, this, &JobModel::onRowReported);
+    connect(&link, &L::positionX, this, &JobModel::onDotReported);
+    connect(&link, &L::carveDone, this, &JobModel::onCarveDone);
+    connect(&link, &L::broken, this, &JobModel::onLinkLost);
+    connect(&link, &L::disconnected, this, &JobModel::onLinkLost);
+
+    connect(&controls, &JobControls::startSent, this, &JobModel::onStart);
+    connect(&controls, &JobControls::pauseSent, this, [this] {
+        if (m_state != State::Running) return;
+        m_clean = false;
+        setState(State::Paused);
+    });
+    connect(&controls, &JobControls::recarveSent, this, &JobModel::onRecarve);
+    connect(&controls, &JobControls::restartSent, this, &JobModel::onRestart);
+    connect(&controls, &JobControls::skipSent, this, &JobModel::onSkip);
+    // The machine erases its image: whatever ran is gone.
+    connect(&controls, &JobControls::newImageSent, this, [this] {
+        m_raster = JobRaster();
+        resetCounts();
+        setState(State::NoJob);
+        emit progressChanged();
+    });
+}
+
+int JobModel::percent() const
+{
+    if (m_state == State::Finished) return 100;
+    const qint64 total = totalDots();
+    if (total <= 0) return 0;
+    return int(std::clamp<qint64>((m_done + m_skipped) * 100 / total, 0, 100));
+}
+
+CarveWork JobModel::remainingWork() const
+{
+    if (!underway()) return {};
+    if (m_row < 0) return m_raster.work();
+    CarveWork left = workAfterCurrentRow();
+    left.dots += qMax(0, m_raster.dotsInRow(m_row) - m_reportsInRow);
+    return left;
+}
+
+CarveWork JobModel::workAfterCurrentRow() const
+{
+    if (!underway()) return {};
+    return m_raster.workFrom(m_row + 1);
+}
+
+QString JobModel::stateName(State state)
+{
+    switch (state) {
+    case State::NoJob:
+        return u"none"_s;
+    case State::Ready:
+        return u"ready"_s;
+    case State::Running:
+        return u"running"_s;
+    case State::Paused:
+        return u"paused"_s;
+    case State::Finished:
+        return u"finished"_s;
+    case State::Interrupted:
+        return u"interrupted"_s;
+    }
+    return {};
+}
+
+void JobModel::setState(State state)
+{
+    if (state == m_state) return;
+    m_state = state;
+    emit stateChanged(state);
+}
+
+void JobModel::resetCounts()
+{
+    m_doneBits.fill(false);
+    m_doneInRow.fill(0);
+    m_skippedRow.fill(false);
+    m_done = 0;
+    m_skipped = 0;
+    m_row = -1;
+    m_reportsInRow = 0;
+    m_clean = false;
+    m_skipFrom.reset();
+}
+
+void JobModel::beginFromTop()
+{
+    resetCounts();
+    m_clean = true;
+    setState(State::Running);
+    emit progressChanged();
+    emit runStarted();
+}
+
+void JobModel::onUploadFinished(const QByteArray &raster, bool written)
+{
+    m_raster = written ? JobRaster(raster) : JobRaster();
+    resetCounts();
+    setState(m_raster.isValid() ? State::Ready : State::NoJob);
+    emit progressChanged();
+    if (m_raster.isValid()) emit rasterChanged();
+}
+
+void JobModel::onStart()
+{
+    switch (m_state) {
+    case State::Ready:
+    case State::Finished:
+        beginFromTop();
+        break;
+    case State::Paused:
+    case State::Interrupted:
+        // A resume: where the machine goes on from, its next report tells.
+        m_clean = false;
+        setState(State::Running);
+        break;
+    case State::NoJob:
+    case State::Running:
+        break;
+    }
+}
+
+void JobModel::onRecarve()
+{
+    if (m_state != State::NoJob) beginFromTop();
+}
+
+void JobModel::onRestart()
+{
+    // The machine stops and keeps its image.
+    if (m_state == State::NoJob) return;
+    resetCounts();
+    setState(State::Ready);
+    emit progressChanged();
+}
+
+void JobModel::onSkip(int rows)
+{
+    if (!following()) return;
+    m_clean = false;
+    if (rows > 0 && !m_skipFrom) m_skipFrom = qMax(m_row, 0);
+}
+
+void JobModel::onLinkLost()
+{
+    if (following()) setState(State::Interrupted);
+}
+
+void JobModel::onRowReported(int row)
+{
+    if (!following()) return;  // a jog or a locate, not the carve
+    if (row < 0 || row >= Side) {
+        m_clean = false;
+        return;
+    }
+    if (const std::optional<int> from = std::exchange(m_skipFrom, std::nullopt);
+        from && row > *from)
+        skipRows(*from, row);
+
+    const bool previousComplete = m_row < 0 || m_reportsInRow == m_raster.dotsInRow(m_row);
+    const bool measured = m_clean && row > m_row && previousComplete &&
+                          m_raster.dotsInRow(row) > 0 && rowsBlankBetween(m_row + 1, row);
+    CarveStep step;
+    if (measured) {
+        step.work = {m_raster.dotsInRow(m_row), 1, row - m_row - 1};
+        step.measured = true;
+    }
+    m_row = row;
+    m_reportsInRow = 0;
+    m_clean = true;
+    emit carveStep(step);
+}
+
+void JobModel::onDotReported(int x)
+{
+    if (!following()) return;
+    // Reported one column to the right of the dot.
+    const int column = x - 1;
+    if (m_row < 0 || !m_raster.isDot(column, m_row)) {
+        m_clean = false;
+        return;
+    }
+    ++m_reportsInRow;
+    countDot(column, m_row);
+}
+
+void JobModel::countDot(int x, int row)
+{
+    const qsizetype bit = qsizetype(row) * Side + x;
+    if (m_doneBits.testBit(bit)) return;
+    m_doneBits.setBit(bit);
+    ++m_doneInRow[row];
+    ++m_done;
+    if (m_skippedRow[row]) --m_skipped;
+    emit progressChanged();
+}
+
+void JobModel::skipRows(int from, int to)
+{
+    for (int row = qMax(from, 0); row < qMin(to, Side); ++row) {
+        if (m_skippedRow[row]) continue;
+        m_skippedRow[row] = true;
+        m_skipped += m_raster.dotsInRow(row) - m_doneInRow[row];
+    }
+}
+
+bool JobModel::rowsBlankBetween(int from, int to) const
+{
+    for (int row = qMax(from, 0); row < qMin(to, Side); ++row)
+        if (m_raster.dotsInRow(row) > 0) return false;
+    return true;
+}
+
+void JobModel::onCarveDone()
+{
+    if (!following()) return;
+    if (const std::optional<int> from = std::exchange(m_skipFrom, std::nullopt))
+        skipRows(*from, Side);
+
+    const int last = m_raster.lastRowWithDots();
+    const bool measured =
+        m_clean && m_row == last && (m_row < 0 || m_reportsInRow == m_raster.dotsInRow(m_row));
+    CarveStep step;
+    if (measured) {
+        step.work = {m_raster.dotsInRow(m_row), 0, Side - 1 - m_row};
+        step.measured = true;
+    }
+    emit carveStep(step);
+    // The machine carved every dot it did not skip, reported or not.
+    for (int row = 0; row < Side; ++row)
+        if (!m_skippedRow[row]) m_doneInRow[row] = m_raster.dotsInRow(row);
+    m_done = totalDots() - m_skipped;
+    m_row = -1;
+    m_reportsInRow = 0;
+    m_clean = false;
+    setState(State::Finished);
+    emit progressChanged();
+}
+
+}  // namespace tavro::job

@@ -1,0 +1,103 @@
+// The job as it runs: what is on the machine, how much of it is burnt, skipped and left.
+#pragma once
+
+#include "job/carve_work.h"
+#include "job/job_controls.h"
+#include "job/job_raster.h"
+#include "link/engraver_link.h"
+
+#include <QBitArray>
+#include <QObject>
+
+#include <array>
+#include <optional>
+
+namespace tavro::job {
+
+// Follows the raster the machine received, the commands it was sent and the positions it
+// reports. Counting is exact and never trusts a report blindly: a dot counts once, only
+// where the raster has one, and only while a job runs or is paused.
+//
+// Dots passed over by Fast Forward count as skipped, not done; a row carved again after
+// Fast Backward is not counted twice. At carve done every dot is one or the other:
+// done + skipped = total, and the progress reads 100 %. Dots whose reports never arrived
+// (a program that stopped reading) count as done at carve done, since the machine says
+// it carved them.
+class JobModel final : public QObject {
+    Q_OBJECT
+public:
+    enum class State { NoJob, Ready, Running, Paused, Finished, Interrupted };
+    Q_ENUM(State)
+
+    JobModel(link::EngraverLink &link, JobControls &controls, QObject *parent = nullptr);
+
+    State state() const { return m_state; }
+    // The raster the machine holds; invalid while there is no job.
+    const JobRaster &raster() const { return m_raster; }
+    qint64 totalDots() const { return m_raster.dots(); }
+    qint64 doneDots() const { return m_done; }
+    qint64 skippedDots() const { return m_skipped; }
+    // (done + skipped) of total, rounded down; 100 once finished.
+    int percent() const;
+    // The last row the machine reported in this run; -1 before the first.
+    int currentRow() const { return m_row; }
+    // What the machine still has to carve from where it was last reported; nothing
+    // unless a job runs, is paused or was interrupted.
+    CarveWork remainingWork() const;
+    // The same without what is left of the current row.
+    CarveWork workAfterCurrentRow() const;
+
+    // "none", "ready", "running", "paused", "finished", "interrupted".
+    static QString stateName(State state);
+
+signals:
+    void stateChanged(tavro::job::JobModel::State state);
+    // Done or skipped dots changed.
+    void progressChanged();
+    // The machine holds a new raster (an upload completed).
+    void rasterChanged();
+    // A run from the top began: Start on a ready or finished job, or Recarve. The first
+    // step's time counts from here.
+    void runStarted();
+    // See CarveStep.
+    void carveStep(const tavro::job::CarveStep &step);
+
+private:
+    void makeConnections(link::EngraverLink &link, JobControls &controls);
+    void setState(State state);
+    void resetCounts();
+    void beginFromTop();
+    bool following() const { return m_state == State::Running || m_state == State::Paused; }
+    bool underway() const { return following() || m_state == State::Interrupted; }
+
+    void onUploadFinished(const QByteArray &raster, bool written);
+    void onStart();
+    void onRecarve();
+    void onRestart();
+    void onSkip(int rows);
+    void onLinkLost();
+    void onRowReported(int row);
+    void onDotReported(int x);
+    void onCarveDone();
+
+    void countDot(int x, int row);
+    // Rows the machine jumped over by Fast Forward: what was not done there is skipped.
+    void skipRows(int from, int to);
+    bool rowsBlankBetween(int from, int to) const;
+
+    JobRaster m_raster;
+    State m_state = State::NoJob;
+    QBitArray m_doneBits;
+    std::array<int, JobRaster::Side> m_doneInRow{};
+    std::array<bool, JobRaster::Side> m_skippedRow{};
+    qint64 m_done = 0;
+    qint64 m_skipped = 0;
+    int m_row = -1;
+    int m_reportsInRow = 0;
+    // Nothing disturbed the carve since the last step (no pause, skip or stray report).
+    bool m_clean = false;
+    // Where the machine stood when Fast Forward was sent; settled by the next report.
+    std::optional<int> m_skipFrom;
+};
+
+}  // namespace tavro::job
