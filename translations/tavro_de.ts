@@ -205,6 +205,82 @@ Serielle Schnittstelle: %2
     </message>
 </context>
 <context>
+    <name>tavro::shell::JobStatusBar</name>
+    <message>
+        <source>The job is done</source>
+        <translation>Der Auftrag ist fertig</translation>
+    </message>
+    <message>
+        <source>Searching for the machine…</source>
+        <translation>Suche nach der Maschine…</translation>
+    </message>
+    <message>
+        <source>%1 connected</source>
+        <translation>%1 verbunden</translation>
+    </message>
+    <message>
+        <source>Connection broken, searching…</source>
+        <translation>Verbindung unterbrochen, Suche…</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Nicht verbunden</translation>
+    </message>
+    <message>
+        <source>No picture on the machine</source>
+        <translation>Kein Bild auf der Maschine</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>Läuft</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Pausiert</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Interrupted at row %1 (%2 %)</source>
+        <translation>Unterbrochen in Zeile %1 (%2 %)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dots, about %1</source>
+        <translation>
+            <numerusform>%n Punkt, etwa %1</numerusform>
+            <numerusform>%n Punkte, etwa %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dots, %1</source>
+        <translation>
+            <numerusform>%n Punkt, %1</numerusform>
+            <numerusform>%n Punkte, %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>about %1 left</source>
+        <translation>noch etwa %1</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>noch %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: %n dots in %1</source>
+        <translation>
+            <numerusform>Fertig: %n Punkt in %1</numerusform>
+            <numerusform>Fertig: %n Punkte in %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>tavro::shell::MainMenu</name>
     <message>
         <source>No recent files</source>
@@ -293,6 +369,13 @@ Serielle Schnittstelle: %2
     <message>
         <source>&amp;About Tavro Laser</source>
         <translation>&amp;Über Tavro Laser</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::shell::MainWindow</name>
+    <message>
+        <source>Resume</source>
+        <translation>Fortsetzen</translation>
     </message>
 </context>
 </TS>

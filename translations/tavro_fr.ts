@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>Which grey level of a colour is read: as each rendering has always read it, the blue channel, the average of red, green and blue, or luma (as the eye sees it)</source>
-        <translation>Quel niveau de gris lire dans une couleur : comme chaque rendu l'a toujours lu, le canal bleu, la moyenne du rouge, du vert et du bleu, ou la luminance (telle que l'œil la voit)</translation>
+        <translation>Quel niveau de gris lire dans une couleur : comme chaque rendu l&apos;a toujours lu, le canal bleu, la moyenne du rouge, du vert et du bleu, ou la luminance (telle que l&apos;œil la voit)</translation>
     </message>
     <message>
         <source>Left panel: levels below this burn</source>
@@ -205,6 +205,82 @@ Port série : %2
     </message>
 </context>
 <context>
+    <name>tavro::shell::JobStatusBar</name>
+    <message>
+        <source>The job is done</source>
+        <translation>Le travail est terminé</translation>
+    </message>
+    <message>
+        <source>Searching for the machine…</source>
+        <translation>Recherche de la machine…</translation>
+    </message>
+    <message>
+        <source>%1 connected</source>
+        <translation>%1 connecté</translation>
+    </message>
+    <message>
+        <source>Connection broken, searching…</source>
+        <translation>Connexion rompue, recherche…</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Non connecté</translation>
+    </message>
+    <message>
+        <source>No picture on the machine</source>
+        <translation>Aucune image sur la machine</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Prêt</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>En cours</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pause</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Interrupted at row %1 (%2 %)</source>
+        <translation>Interrompu à la ligne %1 (%2 %)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dots, about %1</source>
+        <translation>
+            <numerusform>%n point, environ %1</numerusform>
+            <numerusform>%n points, environ %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dots, %1</source>
+        <translation>
+            <numerusform>%n point, %1</numerusform>
+            <numerusform>%n points, %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>about %1 left</source>
+        <translation>environ %1 restantes</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>%1 restantes</translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: %n dots in %1</source>
+        <translation>
+            <numerusform>Terminé : %n point en %1</numerusform>
+            <numerusform>Terminé : %n points en %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>tavro::shell::MainMenu</name>
     <message>
         <source>No recent files</source>
@@ -293,6 +369,13 @@ Port série : %2
     <message>
         <source>&amp;About Tavro Laser</source>
         <translation>À &amp;propos de Tavro Laser</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::shell::MainWindow</name>
+    <message>
+        <source>Resume</source>
+        <translation>Reprendre</translation>
     </message>
 </context>
 </TS>

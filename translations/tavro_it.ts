@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>Which grey level of a colour is read: as each rendering has always read it, the blue channel, the average of red, green and blue, or luma (as the eye sees it)</source>
-        <translation>Quale livello di grigio leggere da un colore: come ogni resa lo ha sempre letto, il canale blu, la media di rosso, verde e blu, o la luminanza (come la vede l'occhio)</translation>
+        <translation>Quale livello di grigio leggere da un colore: come ogni resa lo ha sempre letto, il canale blu, la media di rosso, verde e blu, o la luminanza (come la vede l&apos;occhio)</translation>
     </message>
     <message>
         <source>Left panel: levels below this burn</source>
@@ -205,6 +205,82 @@ Porta seriale: %2
     </message>
 </context>
 <context>
+    <name>tavro::shell::JobStatusBar</name>
+    <message>
+        <source>The job is done</source>
+        <translation>Il lavoro è finito</translation>
+    </message>
+    <message>
+        <source>Searching for the machine…</source>
+        <translation>Ricerca della macchina…</translation>
+    </message>
+    <message>
+        <source>%1 connected</source>
+        <translation>%1 connesso</translation>
+    </message>
+    <message>
+        <source>Connection broken, searching…</source>
+        <translation>Connessione interrotta, ricerca…</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Non connesso</translation>
+    </message>
+    <message>
+        <source>No picture on the machine</source>
+        <translation>Nessuna immagine sulla macchina</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Pronto</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>In corso</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>In pausa</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>Finito</translation>
+    </message>
+    <message>
+        <source>Interrupted at row %1 (%2 %)</source>
+        <translation>Interrotto alla riga %1 (%2 %)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dots, about %1</source>
+        <translation>
+            <numerusform>%n punto, circa %1</numerusform>
+            <numerusform>%n punti, circa %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dots, %1</source>
+        <translation>
+            <numerusform>%n punto, %1</numerusform>
+            <numerusform>%n punti, %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>about %1 left</source>
+        <translation>circa %1 rimanenti</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>%1 rimanenti</translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: %n dots in %1</source>
+        <translation>
+            <numerusform>Fatto: %n punto in %1</numerusform>
+            <numerusform>Fatto: %n punti in %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>tavro::shell::MainMenu</name>
     <message>
         <source>No recent files</source>
@@ -293,6 +369,13 @@ Porta seriale: %2
     <message>
         <source>&amp;About Tavro Laser</source>
         <translation>&amp;Informazioni su Tavro Laser</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::shell::MainWindow</name>
+    <message>
+        <source>Resume</source>
+        <translation>Riprendi</translation>
     </message>
 </context>
 </TS>

@@ -205,6 +205,79 @@ Serial port: %2
     </message>
 </context>
 <context>
+    <name>tavro::shell::JobStatusBar</name>
+    <message>
+        <source>The job is done</source>
+        <translation>彫刻が終わりました</translation>
+    </message>
+    <message>
+        <source>Searching for the machine…</source>
+        <translation>マシンを探しています…</translation>
+    </message>
+    <message>
+        <source>%1 connected</source>
+        <translation>%1 に接続</translation>
+    </message>
+    <message>
+        <source>Connection broken, searching…</source>
+        <translation>接続が切れました。探しています…</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>未接続</translation>
+    </message>
+    <message>
+        <source>No picture on the machine</source>
+        <translation>マシンに画像がありません</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>準備完了</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>彫刻中</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>一時停止中</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>Interrupted at row %1 (%2 %)</source>
+        <translation>%1 行目で中断（%2 %）</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dots, about %1</source>
+        <translation>
+            <numerusform>%n 点、約 %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dots, %1</source>
+        <translation>
+            <numerusform>%n 点、%1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>about %1 left</source>
+        <translation>残り約 %1</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>残り %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: %n dots in %1</source>
+        <translation>
+            <numerusform>完了：%n 点、%1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>tavro::shell::MainMenu</name>
     <message>
         <source>No recent files</source>
@@ -293,6 +366,13 @@ Serial port: %2
     <message>
         <source>&amp;About Tavro Laser</source>
         <translation>Tavro Laser について(&amp;A)</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::shell::MainWindow</name>
+    <message>
+        <source>Resume</source>
+        <translation>再開</translation>
     </message>
 </context>
 </TS>

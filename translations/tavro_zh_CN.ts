@@ -205,6 +205,79 @@ Serial port: %2
     </message>
 </context>
 <context>
+    <name>tavro::shell::JobStatusBar</name>
+    <message>
+        <source>The job is done</source>
+        <translation>雕刻完成</translation>
+    </message>
+    <message>
+        <source>Searching for the machine…</source>
+        <translation>正在查找雕刻机…</translation>
+    </message>
+    <message>
+        <source>%1 connected</source>
+        <translation>%1 已连接</translation>
+    </message>
+    <message>
+        <source>Connection broken, searching…</source>
+        <translation>连接已断开，正在查找…</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>未连接</translation>
+    </message>
+    <message>
+        <source>No picture on the machine</source>
+        <translation>雕刻机上没有图像</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>就绪</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>正在雕刻</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>已暂停</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>已完成</translation>
+    </message>
+    <message>
+        <source>Interrupted at row %1 (%2 %)</source>
+        <translation>在第 %1 行中断（%2 %）</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dots, about %1</source>
+        <translation>
+            <numerusform>%n 个点，约 %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dots, %1</source>
+        <translation>
+            <numerusform>%n 个点，%1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>about %1 left</source>
+        <translation>约剩 %1</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>剩余 %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: %n dots in %1</source>
+        <translation>
+            <numerusform>完成：%n 个点，用时 %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>tavro::shell::MainMenu</name>
     <message>
         <source>No recent files</source>
@@ -293,6 +366,13 @@ Serial port: %2
     <message>
         <source>&amp;About Tavro Laser</source>
         <translation>关于 Tavro Laser(&amp;A)</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::shell::MainWindow</name>
+    <message>
+        <source>Resume</source>
+        <translation>继续</translation>
     </message>
 </context>
 </TS>

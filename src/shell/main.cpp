@@ -1,5 +1,6 @@
 // Tavro Laser: the desktop controller of a small laser engraver.
 #include "engraver-sim/engraver_sim.h"
+#include "job/job_trace.h"
 #include "link/trace_log.h"
 #include "platform/file_name.h"
 #include "platform/qt_clock.h"
@@ -79,10 +80,16 @@ int main(int argc, char **argv)
         },
         platform::settingsFolder());
     std::unique_ptr<link::TraceLog> trace;
-    if (parser.isSet(traceOption)) trace = std::make_unique<link::TraceLog>(line, program.link());
+    std::unique_ptr<job::JobTrace> jobTrace;
+    if (parser.isSet(traceOption)) {
+        trace = std::make_unique<link::TraceLog>(line, program.link());
+        jobTrace =
+            std::make_unique<job::JobTrace>(program.jobModel(), program.estimator(), clock, *trace);
+    }
 
     shell::AppWindow &window = program.appWindow();
     window.devicePath = [&table](int port) { return table.devicePath(port); };
+    program.statusBar().devicePath = window.devicePath;
     window.show();
     centre(window);
     program.onMainWindowCreated();

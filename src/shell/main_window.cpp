@@ -337,8 +337,29 @@ void MainWindow::applyLanguage()
         }
         m_board->setBackgroundPicture(QImage(u":/assets/drop_hint_%1.bmp"_s.arg(index)));
     }
+    m_startCaption = m_startButton->text();
+    showStartCaption();
     m_settings.write(u"MainWindow"_s, u"Language"_s, QString::number(index));
     emit languageApplied(index);
+}
+
+void MainWindow::showStartAsResume(bool resume)
+{
+    if (resume == m_startReadsResume) return;
+    if (resume) m_startCaption = m_startButton->text();
+    m_startReadsResume = resume;
+    showStartCaption();
+}
+
+void MainWindow::showStartCaption()
+{
+    m_startButton->setText(m_startReadsResume ? tr("Resume") : m_startCaption);
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange && m_startReadsResume) showStartCaption();
+    QWidget::changeEvent(event);
 }
 
 QList<QWidget *> MainWindow::machineControls() const

@@ -82,6 +82,9 @@ public:
     // Replaced by tests: how the program ends.
     std::function<void()> quit;
 
+    // While a job is paused, Start goes on with it: its caption says so.
+    void showStartAsResume(bool resume);
+
     // The 21 machine controls, in the order they are switched.
     QList<QWidget *> machineControls() const;
 
@@ -107,6 +110,7 @@ signals:
     void languageApplied(int index);
 
 protected:
+    void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -120,6 +124,7 @@ private:
     void applyFirmwareOneLayout();
     void showUploadProgress(qint64 written, qint64 total);
     void setPositionFields(const QString &x, const QString &y);
+    void showStartCaption();
 
     std::unique_ptr<Ui::MainWindow> m_ui;
     link::EngraverLink &m_link;
@@ -176,6 +181,8 @@ private:
     std::unique_ptr<workspace::KeyboardControl> m_keyboard;
     std::unique_ptr<job::EffectChooserWindow> m_chooser;
     QProgressBar *m_uploadProgress = nullptr;
+    bool m_startReadsResume = false;
+    QString m_startCaption;  // the language's own, while Start reads as resume
 };
 
 }  // namespace tavro::shell

@@ -21,9 +21,19 @@ Program::Program(platform::SerialLine &line, platform::Clock &clock, link::PortL
       m_settings(QDir(settingsFolder).filePath(u"Config.ini"_s)),
       m_link(line, clock, m_prompter, std::move(lister)),
       m_jobs(m_link, clock, m_controls, m_prompter),
+      m_model(m_link, m_jobs),
+      m_estimator(m_model, m_link, m_jobs, clock, m_settings),
       m_window(m_link, m_jobs, m_settings, clock, m_prompter),
-      m_appWindow(m_window, m_link, m_jobs, m_settings, m_prompter)
+      m_appWindow(m_window, m_link, m_jobs, m_settings, m_prompter),
+      m_statusBar(new JobStatusBar(m_link, m_model, m_estimator, m_jobs, clock))
 {
+    m_appWindow.setStatusBar(m_statusBar);
+    QObject::connect(&m_model, &job::JobModel::stateChanged, &m_window,
+                     [this](job::JobModel::State state) {
+                         m_window.showStartAsResume(state == job::JobModel::State::Paused);
+                     });
+    QObject::connect(m_statusBar, &JobStatusBar::jobFinished, &m_notifier,
+                     &DesktopNotifier::notify);
     QCoreApplication::instance()->installEventFilter(&m_heldEscape);
     QCoreApplication::instance()->installEventFilter(&m_titles);
 }

@@ -2,11 +2,15 @@
 #pragma once
 
 #include "job/job_controls.h"
+#include "job/job_estimator.h"
+#include "job/job_model.h"
 #include "job/machine_controls.h"
 #include "link/engraver_link.h"
 #include "platform/profile_file.h"
-#include "shell/held_escape_filter.h"
 #include "shell/app_window.h"
+#include "shell/desktop_notifier.h"
+#include "shell/held_escape_filter.h"
+#include "shell/job_status_bar.h"
 #include "shell/main_window.h"
 #include "shell/message_box.h"
 #include "shell/window_title_fallback.h"
@@ -31,6 +35,10 @@ public:
     job::JobControls &jobs() { return m_jobs; }
     platform::ProfileFile &settings() { return m_settings; }
     BoxPrompter &prompter() { return m_prompter; }
+    job::JobModel &jobModel() { return m_model; }
+    job::JobEstimator &estimator() { return m_estimator; }
+    JobStatusBar &statusBar() { return *m_statusBar; }
+    DesktopNotifier &notifier() { return m_notifier; }
 
 private:
     QString m_settingsFolder;
@@ -39,10 +47,14 @@ private:
     link::EngraverLink m_link;
     job::MachineControls m_controls;
     job::JobControls m_jobs;
+    job::JobModel m_model;
+    job::JobEstimator m_estimator;
     MainWindow m_window;
     HeldEscapeFilter m_heldEscape;
     WindowTitleFallback m_titles;
     AppWindow m_appWindow;
+    JobStatusBar *m_statusBar = nullptr;  // the program's window owns it
+    DesktopNotifier m_notifier;
 };
 
 // Calibri, Arial and the Chinese UI face map to the fonts this system ships.

@@ -59,7 +59,10 @@ TEST_F(MenuTest, TheLayoutKeepsItsSizeAndPlacesUnderTheMenuBar)
     EXPECT_GT(bar, 10);
     EXPECT_FALSE(window().isWindow());
     EXPECT_EQ(window().geometry(), QRect(0, bar, 1019, 655));
-    EXPECT_EQ(app.size(), QSize(1019, 655 + bar));
+    // The status bar below: the window grows by its height, the layout stays put.
+    QStatusBar *status = app.statusBar();
+    EXPECT_EQ(status, &program->statusBar());
+    EXPECT_EQ(app.size(), QSize(1019, 655 + bar + status->height()));
     EXPECT_EQ(app.minimumSize(), app.maximumSize()) << "not resizable";
     EXPECT_EQ(app.windowTitle(), u"Tavro Laser CNC Software V1.1.0"_s);
     EXPECT_FALSE(app.windowIcon().isNull());
@@ -67,11 +70,11 @@ TEST_F(MenuTest, TheLayoutKeepsItsSizeAndPlacesUnderTheMenuBar)
     EXPECT_EQ(titles(*app.menuBar()),
               (QStringList{u"&File"_s, u"&Machine"_s, u"&View"_s, u"&Help"_s}));
 
-    // A status bar slots in below: the window grows by its height, the layout stays put.
-    auto *status = new QStatusBar;
-    app.setStatusBar(status);
-    status->showMessage(u"Ready"_s);
-    QTRY_COMPARE(app.height(), 655 + bar + status->height());
+    // Another status bar slots in the same way.
+    auto *other = new QStatusBar;
+    app.setStatusBar(other);
+    other->showMessage(u"Ready"_s);
+    QTRY_COMPARE(app.height(), 655 + bar + other->height());
     EXPECT_EQ(window().geometry(), QRect(0, bar, 1019, 655));
 }
 

@@ -1,0 +1,124 @@
+// The status bar in the real window: the connection, and a job from its estimate to done.
+#include "shell/job_status_bar.h"
+#include "shell_fixture.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QImage>
+#include <QTest>
+
+using namespace tavro;
+using namespace tavro::test;
+using namespace std::chrono_literals;
+
+namespace {
+
+class StatusBarTest : public ShellTest {
+protected:
+    QStringList notifications;
+
+    void SetUp() override
+    {
+        startProgram();
+        program->notifier().show = [this](const QString &title, const QString &text) {
+            notifications << title + u": "_s + text;
+        };
+    }
+    shell::JobStatusBar &bar() { return program->statusBar(); }
+    // Three rows of dots: 10 on row 5, 20 on row 100, 30 on row 300.
+    void sendJob()
+    {
+        QImage board(512, 512, QImage::Format_RGB32);
+        board.fill(Qt::white);
+        for (const auto &[row, dots] : {std::pair{5, 10}, {100, 20}, {300, 30}})
+            for (int x = 0; x < dots; ++x) board.setPixel(x * 4, row, qRgb(0, 0, 0));
+        program->jobs().prepareUpload(board);
+        line.deliver(bytes({0xFF, 0x05, 0x00, 0x00}));
+        clock.advance(5ms);
+    }
+    void report(int row, int count)
+    {
+        line.deliver(bytes({0xFF, 0x04, row / 100, row % 100}));
+        for (int i = 0; i < count; ++i) {
+            const int x = i * 4 + 1;
+            line.deliver(bytes({0xFF, 0x03, x / 100, x % 100}));
+        }
+    }
+    void click(const QString &name) { QTest::mouseClick(unit(name), Qt::LeftButton); }
+};
+
+TEST_F(StatusBarTest, TheConnectionIsAlwaysTold)
+{
+    EXPECT_EQ(bar().connectionText(), u"Searching for the machine…"_s);
+    identify(2);
+    EXPECT_EQ(bar().connectionText(), u"COM2 connected"_s);
+    line.breakPort();
+    EXPECT_EQ(bar().connectionText(), u"Connection broken, searching…"_s);
+    identify(2);
+    EXPECT_EQ(bar().connectionText(), u"COM2 connected"_s);
+    click(u"按钮断开"_s);
+    EXPECT_EQ(bar().connectionText(), u"Not connected"_s);
+}
+
+TEST_F(StatusBarTest, AJobFromItsEstimateToDone)
+{
+    identify();
+    EXPECT_EQ(bar().stateText(), u"No picture on the machine"_s);
+    EXPECT_FALSE(bar().progressShown());
+    sendJob();
+    EXPECT_EQ(bar().stateText(), u"Ready"_s);
+    EXPECT_TRUE(bar().timeText().startsWith(u"60 dots, about "_s))
+        << bar().timeText().toStdString();
+
+    click(u"按钮开始"_s);
+    EXPECT_EQ(bar().stateText(), u"Running"_s);
+    report(5, 10);
+    report(100, 20);
+    clock.advance(shell::JobStatusBar::RefreshInterval);
+    EXPECT_EQ(bar().progressValue(), 30);
+    EXPECT_EQ(bar().progressMaximum(), 60);
+    EXPECT_TRUE(bar().timeText().endsWith(u" left"_s)) << bar().timeText().toStdString();
+
+    click(u"按钮暂停"_s);
+    EXPECT_EQ(bar().stateText(), u"Paused"_s);
+    EXPECT_EQ(caption(u"按钮开始"_s), u"Resume"_s) << "Start goes on with the paused job";
+    click(u"按钮开始"_s);
+    EXPECT_EQ(caption(u"按钮开始"_s), u"Start"_s);
+
+    clock.advance(2000ms);
+    report(300, 30);
+    line.deliver(bytes({0xFF, 0x06, 0x00, 0x00}));
+    EXPECT_EQ(bar().stateText(), u"Finished"_s);
+    EXPECT_EQ(bar().progressValue(), 60);
+    EXPECT_EQ(bar().timeText(), u"Done: 60 dots in 0:02"_s);
+    EXPECT_EQ(notifications, QStringList{u"The job is done: Done: 60 dots in 0:02"_s});
+}
+
+TEST_F(StatusBarTest, ABreakDuringARunSaysWhereTheJobStopped)
+{
+    identify();
+    sendJob();
+    click(u"按钮开始"_s);
+    report(5, 10);
+    report(100, 5);
+    line.breakPort();
+    EXPECT_EQ(bar().stateText(), u"Interrupted at row 100 (25 %)"_s);
+    EXPECT_TRUE(notifications.isEmpty());
+}
+
+TEST_F(StatusBarTest, PausedReadsAsResumeInEveryLanguage)
+{
+    identify();
+    sendJob();
+    click(u"按钮开始"_s);
+    click(u"按钮暂停"_s);
+    unit<QComboBox>(u"组合框语言"_s)->setCurrentIndex(5);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(caption(u"按钮开始"_s), u"Fortsetzen"_s);
+    EXPECT_EQ(bar().stateText(), u"Pausiert"_s);
+    click(u"按钮开始"_s);
+    EXPECT_EQ(caption(u"按钮开始"_s), u"Beginnen"_s);
+}
+
+}  // namespace
