@@ -205,6 +205,45 @@ Serielle Schnittstelle: %2
     </message>
 </context>
 <context>
+    <name>tavro::shell::JobGuard</name>
+    <message>
+        <source>A job is running. Stop it and send the new picture?</source>
+        <translation>Ein Auftrag läuft. Anhalten und das neue Bild senden?</translation>
+    </message>
+    <message>
+        <source>A job is running. Stop it and change the language?</source>
+        <translation>Ein Auftrag läuft. Anhalten und die Sprache wechseln?</translation>
+    </message>
+    <message>
+        <source>A job is running. Stop it and clear the board?</source>
+        <translation>Ein Auftrag läuft. Anhalten und die Vorschau leeren?</translation>
+    </message>
+    <message>
+        <source>A job is running. Stop it and reload the picture?</source>
+        <translation>Ein Auftrag läuft. Anhalten und das Bild neu laden?</translation>
+    </message>
+    <message>
+        <source>A job is running. Stop it and open the new picture?</source>
+        <translation>Ein Auftrag läuft. Anhalten und das neue Bild öffnen?</translation>
+    </message>
+    <message>
+        <source>A job is running. Stop it and open the job?</source>
+        <translation>Ein Auftrag läuft. Anhalten und den Auftrag öffnen?</translation>
+    </message>
+    <message>
+        <source>Job running</source>
+        <translation>Auftrag läuft</translation>
+    </message>
+    <message>
+        <source>The picture on the board was not sent to the machine. Change the language and lose it?</source>
+        <translation>Das Bild in der Vorschau wurde nicht an die Maschine gesendet. Die Sprache wechseln und es verlieren?</translation>
+    </message>
+    <message>
+        <source>Picture not sent</source>
+        <translation>Bild nicht gesendet</translation>
+    </message>
+</context>
+<context>
     <name>tavro::shell::JobStatusBar</name>
     <message>
         <source>The job is done</source>
@@ -278,6 +317,26 @@ Serielle Schnittstelle: %2
             <numerusform>Fertig: %n Punkt in %1</numerusform>
             <numerusform>Fertig: %n Punkte in %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Picture not sent since the machine reconnected</source>
+        <translation>Seit dem Wiederverbinden der Maschine kein Bild gesendet</translation>
+    </message>
+    <message>
+        <source>Interrupted job: %1 % burnt</source>
+        <translation>Unterbrochener Auftrag: %1 % gebrannt</translation>
+    </message>
+    <message>
+        <source>Resume from row %1</source>
+        <translation>Ab Zeile %1 fortsetzen</translation>
+    </message>
+    <message>
+        <source>Start over</source>
+        <translation>Von vorn</translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <translation>Verwerfen</translation>
     </message>
 </context>
 <context>

@@ -205,6 +205,45 @@ Port série : %2
     </message>
 </context>
 <context>
+    <name>tavro::shell::JobGuard</name>
+    <message>
+        <source>A job is running. Stop it and send the new picture?</source>
+        <translation>Un travail est en cours. L'arrêter et envoyer la nouvelle image ?</translation>
+    </message>
+    <message>
+        <source>A job is running. Stop it and change the language?</source>
+        <translation>Un travail est en cours. L'arrêter et changer de langue ?</translation>
+    </message>
+    <message>
+        <source>A job is running. Stop it and clear the board?</source>
+        <translation>Un travail est en cours. L'arrêter et effacer l'aperçu ?</translation>
+    </message>
+    <message>
+        <source>A job is running. Stop it and reload the picture?</source>
+        <translation>Un travail est en cours. L'arrêter et recharger l'image ?</translation>
+    </message>
+    <message>
+        <source>A job is running. Stop it and open the new picture?</source>
+        <translation>Un travail est en cours. L'arrêter et ouvrir la nouvelle image ?</translation>
+    </message>
+    <message>
+        <source>A job is running. Stop it and open the job?</source>
+        <translation>Un travail est en cours. L'arrêter et ouvrir le travail ?</translation>
+    </message>
+    <message>
+        <source>Job running</source>
+        <translation>Travail en cours</translation>
+    </message>
+    <message>
+        <source>The picture on the board was not sent to the machine. Change the language and lose it?</source>
+        <translation>L'image de l'aperçu n'a pas été envoyée à la machine. Changer de langue et la perdre ?</translation>
+    </message>
+    <message>
+        <source>Picture not sent</source>
+        <translation>Image non envoyée</translation>
+    </message>
+</context>
+<context>
     <name>tavro::shell::JobStatusBar</name>
     <message>
         <source>The job is done</source>
@@ -278,6 +317,26 @@ Port série : %2
             <numerusform>Terminé : %n point en %1</numerusform>
             <numerusform>Terminé : %n points en %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Picture not sent since the machine reconnected</source>
+        <translation>Aucune image envoyée depuis la reconnexion de la machine</translation>
+    </message>
+    <message>
+        <source>Interrupted job: %1 % burnt</source>
+        <translation>Travail interrompu : %1 % gravé</translation>
+    </message>
+    <message>
+        <source>Resume from row %1</source>
+        <translation>Reprendre à la ligne %1</translation>
+    </message>
+    <message>
+        <source>Start over</source>
+        <translation>Recommencer</translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <translation>Abandonner</translation>
     </message>
 </context>
 <context>

@@ -205,6 +205,45 @@ Porta seriale: %2
     </message>
 </context>
 <context>
+    <name>tavro::shell::JobGuard</name>
+    <message>
+        <source>A job is running. Stop it and send the new picture?</source>
+        <translation>Un lavoro è in corso. Fermarlo e inviare la nuova immagine?</translation>
+    </message>
+    <message>
+        <source>A job is running. Stop it and change the language?</source>
+        <translation>Un lavoro è in corso. Fermarlo e cambiare lingua?</translation>
+    </message>
+    <message>
+        <source>A job is running. Stop it and clear the board?</source>
+        <translation>Un lavoro è in corso. Fermarlo e cancellare l'anteprima?</translation>
+    </message>
+    <message>
+        <source>A job is running. Stop it and reload the picture?</source>
+        <translation>Un lavoro è in corso. Fermarlo e ricaricare l'immagine?</translation>
+    </message>
+    <message>
+        <source>A job is running. Stop it and open the new picture?</source>
+        <translation>Un lavoro è in corso. Fermarlo e aprire la nuova immagine?</translation>
+    </message>
+    <message>
+        <source>A job is running. Stop it and open the job?</source>
+        <translation>Un lavoro è in corso. Fermarlo e aprire il lavoro?</translation>
+    </message>
+    <message>
+        <source>Job running</source>
+        <translation>Lavoro in corso</translation>
+    </message>
+    <message>
+        <source>The picture on the board was not sent to the machine. Change the language and lose it?</source>
+        <translation>L'immagine dell'anteprima non è stata inviata alla macchina. Cambiare lingua e perderla?</translation>
+    </message>
+    <message>
+        <source>Picture not sent</source>
+        <translation>Immagine non inviata</translation>
+    </message>
+</context>
+<context>
     <name>tavro::shell::JobStatusBar</name>
     <message>
         <source>The job is done</source>
@@ -278,6 +317,26 @@ Porta seriale: %2
             <numerusform>Fatto: %n punto in %1</numerusform>
             <numerusform>Fatto: %n punti in %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Picture not sent since the machine reconnected</source>
+        <translation>Nessuna immagine inviata dalla riconnessione della macchina</translation>
+    </message>
+    <message>
+        <source>Interrupted job: %1 % burnt</source>
+        <translation>Lavoro interrotto: %1 % inciso</translation>
+    </message>
+    <message>
+        <source>Resume from row %1</source>
+        <translation>Riprendi dalla riga %1</translation>
+    </message>
+    <message>
+        <source>Start over</source>
+        <translation>Ricomincia da capo</translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <translation>Scarta</translation>
     </message>
 </context>
 <context>

@@ -205,6 +205,45 @@ Serial port: %2
     </message>
 </context>
 <context>
+    <name>tavro::shell::JobGuard</name>
+    <message>
+        <source>A job is running. Stop it and send the new picture?</source>
+        <translation>彫刻中です。止めて新しい画像を送りますか？</translation>
+    </message>
+    <message>
+        <source>A job is running. Stop it and change the language?</source>
+        <translation>彫刻中です。止めて言語を切り替えますか？</translation>
+    </message>
+    <message>
+        <source>A job is running. Stop it and clear the board?</source>
+        <translation>彫刻中です。止めてボードを消去しますか？</translation>
+    </message>
+    <message>
+        <source>A job is running. Stop it and reload the picture?</source>
+        <translation>彫刻中です。止めて画像を読み直しますか？</translation>
+    </message>
+    <message>
+        <source>A job is running. Stop it and open the new picture?</source>
+        <translation>彫刻中です。止めて新しい画像を開きますか？</translation>
+    </message>
+    <message>
+        <source>A job is running. Stop it and open the job?</source>
+        <translation>彫刻中です。止めてジョブを開きますか？</translation>
+    </message>
+    <message>
+        <source>Job running</source>
+        <translation>彫刻中</translation>
+    </message>
+    <message>
+        <source>The picture on the board was not sent to the machine. Change the language and lose it?</source>
+        <translation>ボードの画像はまだマシンに送られていません。言語を切り替えて失いますか？</translation>
+    </message>
+    <message>
+        <source>Picture not sent</source>
+        <translation>画像は未送信</translation>
+    </message>
+</context>
+<context>
     <name>tavro::shell::JobStatusBar</name>
     <message>
         <source>The job is done</source>
@@ -275,6 +314,26 @@ Serial port: %2
         <translation>
             <numerusform>完了：%n 点、%1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Picture not sent since the machine reconnected</source>
+        <translation>マシンの再接続後、画像はまだ送られていません</translation>
+    </message>
+    <message>
+        <source>Interrupted job: %1 % burnt</source>
+        <translation>中断したジョブ：%1 % 彫刻済み</translation>
+    </message>
+    <message>
+        <source>Resume from row %1</source>
+        <translation>%1 行目から再開</translation>
+    </message>
+    <message>
+        <source>Start over</source>
+        <translation>最初から</translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <translation>破棄</translation>
     </message>
 </context>
 <context>

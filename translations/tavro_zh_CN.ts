@@ -205,6 +205,45 @@ Serial port: %2
     </message>
 </context>
 <context>
+    <name>tavro::shell::JobGuard</name>
+    <message>
+        <source>A job is running. Stop it and send the new picture?</source>
+        <translation>正在雕刻。停止雕刻并发送新图像吗？</translation>
+    </message>
+    <message>
+        <source>A job is running. Stop it and change the language?</source>
+        <translation>正在雕刻。停止雕刻并切换语言吗？</translation>
+    </message>
+    <message>
+        <source>A job is running. Stop it and clear the board?</source>
+        <translation>正在雕刻。停止雕刻并清除画板吗？</translation>
+    </message>
+    <message>
+        <source>A job is running. Stop it and reload the picture?</source>
+        <translation>正在雕刻。停止雕刻并重新载入图像吗？</translation>
+    </message>
+    <message>
+        <source>A job is running. Stop it and open the new picture?</source>
+        <translation>正在雕刻。停止雕刻并打开新图像吗？</translation>
+    </message>
+    <message>
+        <source>A job is running. Stop it and open the job?</source>
+        <translation>正在雕刻。停止雕刻并打开任务吗？</translation>
+    </message>
+    <message>
+        <source>Job running</source>
+        <translation>正在雕刻</translation>
+    </message>
+    <message>
+        <source>The picture on the board was not sent to the machine. Change the language and lose it?</source>
+        <translation>画板上的图像还没有发送到雕刻机。切换语言并丢弃它吗？</translation>
+    </message>
+    <message>
+        <source>Picture not sent</source>
+        <translation>图像未发送</translation>
+    </message>
+</context>
+<context>
     <name>tavro::shell::JobStatusBar</name>
     <message>
         <source>The job is done</source>
@@ -275,6 +314,26 @@ Serial port: %2
         <translation>
             <numerusform>完成：%n 个点，用时 %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Picture not sent since the machine reconnected</source>
+        <translation>雕刻机重新连接后尚未发送图像</translation>
+    </message>
+    <message>
+        <source>Interrupted job: %1 % burnt</source>
+        <translation>中断的任务：已雕刻 %1 %</translation>
+    </message>
+    <message>
+        <source>Resume from row %1</source>
+        <translation>从第 %1 行继续</translation>
+    </message>
+    <message>
+        <source>Start over</source>
+        <translation>从头开始</translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <translation>放弃</translation>
     </message>
 </context>
 <context>

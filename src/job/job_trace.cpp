@@ -44,9 +44,18 @@ QString JobTrace::progressLine() const
         .arg(seconds(m_estimator.remaining()));
 }
 
+void JobTrace::resumed(int fromRow)
+{
+    m_trace.write(u"job resume from=%1"_s.arg(fromRow));
+}
+
 void JobTrace::onStateChanged(JobModel::State state)
 {
-    m_trace.write(u"job state "_s + JobModel::stateName(state));
+    // An interrupted job says where: the row to resume from.
+    const QString where = state == JobModel::State::Interrupted
+                              ? u" row=%1"_s.arg(std::max(m_job.currentRow(), 0))
+                              : QString();
+    m_trace.write(u"job state "_s + JobModel::stateName(state) + where);
     if (state == JobModel::State::Running) {
         m_progressTimer->setInterval(ProgressInterval);
         return;

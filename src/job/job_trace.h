@@ -13,11 +13,13 @@
 namespace tavro::job {
 
 // Lines for a test or a script to follow, on the trace's standard error:
-//   job state STATE                                  on every change (JobModel::stateName)
+//   job state STATE                                  on every change (JobModel::stateName;
+//                                                    interrupted adds row=N, where it stopped)
 //   job estimate dots=N rows=N seconds=S rough=0|1   when a raster reached the machine and
 //                                                    when the burn time changed
 //   job progress done=N total=N percent=P remaining=S  once a second while running, and
 //                                                    once more when the carve is done
+//   job resume from=N                                a job picked up again from row N
 // S is in seconds with one decimal; done does not count skipped dots, percent does.
 class JobTrace final : public QObject {
     Q_OBJECT
@@ -26,6 +28,9 @@ public:
 
     JobTrace(JobModel &job, JobEstimator &estimator, platform::Clock &clock, link::TraceLog &trace,
              QObject *parent = nullptr);
+
+    // job resume from=N, when a job is picked up again from row N.
+    void resumed(int fromRow);
 
     QString estimateLine() const;
     QString progressLine() const;

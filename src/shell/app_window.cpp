@@ -8,6 +8,7 @@
 #include "platform/port_table.h"
 #include "platform/prompter.h"
 #include "shell/job_document.h"
+#include "shell/job_guard.h"
 #include "shell/main_menu.h"
 #include "shell/main_window.h"
 #include "shell/recent_files.h"
@@ -50,12 +51,14 @@ bool isSinglePath(const QString &paths)
 }  // namespace
 
 AppWindow::AppWindow(MainWindow &main, link::EngraverLink &link, job::JobControls &jobs,
-                     platform::ProfileFile &settings, platform::Prompter &prompter, QWidget *parent)
+                     platform::ProfileFile &settings, platform::Prompter &prompter, JobGuard &guard,
+                     QWidget *parent)
     : QMainWindow(parent),
       devicePath([](int port) { return platform::PortTable::fromEnvironment().devicePath(port); }),
       m_main(main),
       m_link(link),
       m_prompter(prompter),
+      m_guard(guard),
       m_document(std::make_unique<JobDocument>(main, jobs, link, settings, prompter)),
       m_recent(std::make_unique<RecentFiles>(settings))
 {
@@ -141,10 +144,10 @@ void AppWindow::dropFiles(const QString &paths)
 {
     const bool single = isSinglePath(paths);
     if (single && job::isJobFile(paths)) {
-        if (m_document->open(paths)) m_recent->add(paths);
+        openJobFile(paths);
         return;
     }
-    m_main.dropFiles(paths);
+    if (!m_main.dropFiles(paths)) return;
     m_document->forgetPath();  // a new picture is a new job
     if (single && QFileInfo(paths).isFile()) m_recent->add(QFileInfo(paths).absoluteFilePath());
 }
@@ -158,7 +161,13 @@ void AppWindow::openPicture()
 void AppWindow::openJob()
 {
     const QString path = askFile(FileQuestion::OpenJob, startFolder());
-    if (!path.isEmpty() && m_document->open(path)) m_recent->add(path);
+    if (!path.isEmpty()) openJobFile(path);
+}
+
+void AppWindow::openJobFile(const QString &path)
+{
+    if (!m_guard.allows(JobGuard::Action::OpenJob)) return;
+    if (m_document->open(path)) m_recent->add(path);
 }
 
 bool AppWindow::saveJob()

@@ -24,6 +24,7 @@ class Prompter;
 namespace tavro::shell {
 
 class JobDocument;
+class JobGuard;
 class MainMenu;
 class MainWindow;
 class RecentFiles;
@@ -34,7 +35,7 @@ public:
     enum class FileQuestion { OpenPicture, OpenJob, SaveJob, ExportBoard };
 
     AppWindow(MainWindow &main, link::EngraverLink &link, job::JobControls &jobs,
-              platform::ProfileFile &settings, platform::Prompter &prompter,
+              platform::ProfileFile &settings, platform::Prompter &prompter, JobGuard &guard,
               QWidget *parent = nullptr);
     // Hands the layout's window back to its owner.
     ~AppWindow() override;
@@ -78,6 +79,7 @@ protected:
 private:
     void makeConnections();
     void followLanguage(int index);
+    void openJobFile(const QString &path);
     void refreshRecent();
     QString chooseFile(FileQuestion question, const QString &suggested);
     QString startFolder() const;
@@ -86,6 +88,7 @@ private:
     MainWindow &m_main;
     link::EngraverLink &m_link;
     platform::Prompter &m_prompter;
+    JobGuard &m_guard;
     std::unique_ptr<JobDocument> m_document;
     std::unique_ptr<RecentFiles> m_recent;
     MainMenu *m_menu = nullptr;

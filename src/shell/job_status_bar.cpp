@@ -3,8 +3,10 @@
 #include "job/job_controls.h"
 
 #include <QEvent>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace std::chrono_literals;
@@ -24,12 +26,13 @@ QLabel *label(const QString &name, QWidget *parent)
 
 JobStatusBar::JobStatusBar(link::EngraverLink &link, job::JobModel &job,
                            job::JobEstimator &estimator, job::JobControls &jobs,
-                           platform::Clock &clock, QWidget *parent)
+                           job::JobRecovery &recovery, platform::Clock &clock, QWidget *parent)
     : QStatusBar(parent),
       m_link(link),
       m_job(job),
       m_estimator(estimator),
       m_jobs(jobs),
+      m_recovery(recovery),
       m_refresh(clock.createTimer())
 {
     setSizeGripEnabled(false);  // the window keeps its size
@@ -46,9 +49,24 @@ JobStatusBar::JobStatusBar(link::EngraverLink &link, job::JobModel &job,
     addWidget(m_progress);
     addWidget(m_timeLabel);
     addPermanentWidget(m_noticeLabel);
+    m_offer = new QWidget(this);
+    auto *offerRow = new QHBoxLayout(m_offer);
+    offerRow->setContentsMargins(0, 0, 0, 0);
+    m_offerLabel = label(u"statusOffer"_s, m_offer);
+    m_resumeButton = new QPushButton(m_offer);
+    m_startOverButton = new QPushButton(m_offer);
+    m_dismissButton = new QPushButton(m_offer);
+    m_resumeButton->setObjectName(u"resumeButton"_s);
+    m_startOverButton->setObjectName(u"startOverButton"_s);
+    m_dismissButton->setObjectName(u"dismissButton"_s);
+    offerRow->addWidget(m_offerLabel);
+    for (QPushButton *button : {m_resumeButton, m_startOverButton, m_dismissButton})
+        offerRow->addWidget(button);
+    addPermanentWidget(m_offer);
     makeConnections();
     showConnection();
     showJob();
+    showOffer();
 }
 
 JobStatusBar::~JobStatusBar() = default;
@@ -86,6 +104,13 @@ void JobStatusBar::makeConnections()
     // Every dot changes the counts; the bar follows on the refresh tick, not per report.
     m_refresh->onTick([this] { showJob(); });
     connect(&m_estimator, &job::JobEstimator::estimateChanged, this, &JobStatusBar::showTime);
+    connect(&m_recovery, &job::JobRecovery::offerChanged, this, &JobStatusBar::showOffer);
+    connect(&m_recovery, &job::JobRecovery::pictureMayBeMissingChanged, this, [this](bool missing) {
+        setNotice(missing ? tr("Picture not sent since the machine reconnected") : QString());
+    });
+    connect(m_resumeButton, &QPushButton::clicked, &m_recovery, &job::JobRecovery::resume);
+    connect(m_startOverButton, &QPushButton::clicked, &m_recovery, &job::JobRecovery::startOver);
+    connect(m_dismissButton, &QPushButton::clicked, &m_recovery, &job::JobRecovery::dismiss);
 }
 
 QString JobStatusBar::clockText(std::chrono::milliseconds time)
@@ -180,6 +205,27 @@ void JobStatusBar::showTime()
     m_timeLabel->setText(text);
 }
 
+void JobStatusBar::showOffer()
+{
+    const std::optional<job::InterruptedJob> &kept = m_recovery.kept();
+    m_offer->setVisible(m_recovery.offerOpen());
+    if (!kept) return;
+    m_offerLabel->setText(tr("Interrupted job: %1 % burnt").arg(kept->percent()));
+    m_resumeButton->setText(tr("Resume from row %1").arg(kept->resumeRow));
+    m_startOverButton->setText(tr("Start over"));
+    m_dismissButton->setText(tr("Dismiss"));
+}
+
+bool JobStatusBar::offerShown() const
+{
+    return !m_offer->isHidden();
+}
+
+QString JobStatusBar::offerText() const
+{
+    return m_offerLabel->text();
+}
+
 void JobStatusBar::setNotice(const QString &text)
 {
     m_noticeLabel->setText(text);
@@ -225,6 +271,9 @@ void JobStatusBar::changeEvent(QEvent *event)
     if (event->type() == QEvent::LanguageChange) {
         showConnection();
         showJob();
+        showOffer();
+        if (m_recovery.pictureMayBeMissing())
+            setNotice(tr("Picture not sent since the machine reconnected"));
     }
     QStatusBar::changeEvent(event);
 }

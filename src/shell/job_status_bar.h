@@ -3,6 +3,7 @@
 
 #include "job/job_estimator.h"
 #include "job/job_model.h"
+#include "job/job_recovery.h"
 #include "link/engraver_link.h"
 #include "platform/clock.h"
 
@@ -13,6 +14,7 @@
 
 class QLabel;
 class QProgressBar;
+class QPushButton;
 
 namespace tavro::job {
 class JobControls;
@@ -27,7 +29,8 @@ public:
     static constexpr std::chrono::milliseconds RefreshInterval{500};
 
     JobStatusBar(link::EngraverLink &link, job::JobModel &job, job::JobEstimator &estimator,
-                 job::JobControls &jobs, platform::Clock &clock, QWidget *parent = nullptr);
+                 job::JobControls &jobs, job::JobRecovery &recovery, platform::Clock &clock,
+                 QWidget *parent = nullptr);
     ~JobStatusBar() override;
 
     QString connectionText() const;
@@ -37,6 +40,12 @@ public:
     int progressValue() const;
     int progressMaximum() const;
     bool progressShown() const;
+    // The offer to pick an interrupted job up again.
+    bool offerShown() const;
+    QString offerText() const;
+    QPushButton &resumeButton() { return *m_resumeButton; }
+    QPushButton &startOverButton() { return *m_startOverButton; }
+    QPushButton &dismissButton() { return *m_dismissButton; }
 
     // A note that stays until cleared (the resume offer's own words go elsewhere).
     void setNotice(const QString &text);
@@ -61,11 +70,13 @@ private:
     void showConnection();
     void showJob();
     void showTime();
+    void showOffer();
 
     link::EngraverLink &m_link;
     job::JobModel &m_job;
     job::JobEstimator &m_estimator;
     job::JobControls &m_jobs;
+    job::JobRecovery &m_recovery;
     std::unique_ptr<platform::IntervalTimer> m_refresh;
     Connection m_connection = Connection::Searching;
     int m_port = 0;
@@ -74,6 +85,11 @@ private:
     QProgressBar *m_progress = nullptr;
     QLabel *m_timeLabel = nullptr;
     QLabel *m_noticeLabel = nullptr;
+    QWidget *m_offer = nullptr;
+    QLabel *m_offerLabel = nullptr;
+    QPushButton *m_resumeButton = nullptr;
+    QPushButton *m_startOverButton = nullptr;
+    QPushButton *m_dismissButton = nullptr;
 };
 
 }  // namespace tavro::shell

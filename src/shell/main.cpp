@@ -85,6 +85,8 @@ int main(int argc, char **argv)
         trace = std::make_unique<link::TraceLog>(line, program.link());
         jobTrace =
             std::make_unique<job::JobTrace>(program.jobModel(), program.estimator(), clock, *trace);
+        QObject::connect(&program.recovery(), &job::JobRecovery::resuming, jobTrace.get(),
+                         &job::JobTrace::resumed);
     }
 
     shell::AppWindow &window = program.appWindow();

@@ -10,6 +10,7 @@
 #include "shell/burn_time_input.h"
 #include "shell/captions.h"
 #include "shell/help_window.h"
+#include "shell/job_guard.h"
 #include "shell/settings_window.h"
 #include "ui_main_window.h"
 #include "workspace/board_editor.h"
@@ -47,13 +48,14 @@ QFont fontOf(const UnitFont &f)
 
 MainWindow::MainWindow(link::EngraverLink &link, job::JobControls &jobs,
                        platform::ProfileFile &settings, platform::Clock &clock,
-                       BoxPrompter &prompter, QWidget *parent)
+                       BoxPrompter &prompter, JobGuard &guard, QWidget *parent)
     : QWidget(parent),
       m_ui(std::make_unique<Ui::MainWindow>()),
       m_link(link),
       m_jobs(jobs),
       m_settings(settings),
-      m_prompter(prompter)
+      m_prompter(prompter),
+      m_guard(guard)
 {
     m_ui->setupUi(this);
     bindUnits();
@@ -231,8 +233,14 @@ void MainWindow::connectJobControls()
     connect(m_recarveButton, &QPushButton::clicked, &jobs, &job::JobControls::recarve);
     connect(m_fastBackwardButton, &QPushButton::clicked, &jobs, &job::JobControls::fastBackward);
     connect(m_fastForwardButton, &QPushButton::clicked, &jobs, &job::JobControls::fastForward);
-    connect(m_sendImageButton, &QPushButton::clicked, this,
-            [this] { m_jobs.prepareUpload(m_editor->snapshot()); });
+    connect(m_sendImageButton, &QPushButton::clicked, this, [this] {
+        if (!m_guard.allows(JobGuard::Action::SendImage)) return;
+        m_sending = m_editor->snapshot();
+        m_jobs.prepareUpload(m_sending);
+    });
+    connect(&link, &link::EngraverLink::uploadFinished, this, [this](bool written) {
+        if (written && !m_sending.isNull()) m_guard.rememberSent(m_sending);
+    });
     // The label follows the slider, mouse or keyboard; the release or the keys send it.
     connect(m_burnTimeSlider, &QSlider::valueChanged, this,
             [this](int position) { m_burnTimeValue->setText(QString::number(position)); });
@@ -244,7 +252,9 @@ void MainWindow::connectWorkspace()
 {
     link::EngraverLink &link = m_link;
     connect(m_clearButton, &QPushButton::clicked, this, &MainWindow::clearBoard);
-    connect(m_reloadButton, &QPushButton::clicked, this, [this] { m_editor->reloadPicture(); });
+    connect(m_reloadButton, &QPushButton::clicked, this, [this] {
+        if (m_guard.allows(JobGuard::Action::ReloadPicture)) m_editor->reloadPicture();
+    });
     connect(m_zoomOutButton, &QPushButton::clicked, this, [this] { m_editor->zoomOutBoard(); });
     connect(m_rotateButton, &QPushButton::clicked, this, [this] { m_editor->rotateBoard(); });
     for (QRadioButton *radio : {m_pointModeRadio, m_centreModeRadio, m_boxModeRadio})
@@ -287,15 +297,18 @@ void MainWindow::openHelpOnCtrlRelease()
     help.exec();
 }
 
-void MainWindow::dropFiles(const QString &paths)
+bool MainWindow::dropFiles(const QString &paths)
 {
+    if (!m_guard.allows(JobGuard::Action::OpenPicture)) return false;
     m_editor->setPicturePath(paths);
     m_chooser->open(paths);
     m_jobs.pictureDropped();
+    return true;
 }
 
 void MainWindow::clearBoard()
 {
+    if (!m_guard.allows(JobGuard::Action::ClearBoard)) return;
     m_editor->clearBoard();
     m_jobs.boardCleared();
 }
@@ -324,6 +337,17 @@ void MainWindow::selectStoredLanguage(int index)
 void MainWindow::applyLanguage()
 {
     const int index = m_languageBox->currentIndex();
+    // A change (not the start-up's first) wipes the board: a running job or a picture
+    // never sent is not lost without a word.
+    if (m_appliedLanguage != NoLanguageYet && index != m_appliedLanguage &&
+        (!m_guard.allows(JobGuard::Action::ChangeLanguage) ||
+         !m_guard.allowsWipe(m_board->snapshot()))) {
+        const QSignalBlocker quiet(m_languageBox);
+        m_languageBox->setCurrentIndex(m_appliedLanguage);
+        emit languageApplied(m_appliedLanguage);
+        return;
+    }
+    m_appliedLanguage = index;
     if (index >= 0 && index < LanguageCount) {
         for (const CaptionRow &row : captionTable()) {
             const QString caption = QString::fromUtf16(row.text[std::size_t(index)]);

@@ -5,6 +5,7 @@
 #include "shell/message_box.h"
 #include "shell/message_log.h"
 
+#include <QImage>
 #include <QWidget>
 
 #include <array>
@@ -47,6 +48,8 @@ class TextEngraving;
 
 namespace tavro::shell {
 
+class JobGuard;
+
 class MainWindow final : public QWidget {
     Q_OBJECT
 public:
@@ -56,7 +59,8 @@ public:
     static constexpr int FirmwareOneRestartLeft = 640;
 
     MainWindow(link::EngraverLink &link, job::JobControls &jobs, platform::ProfileFile &settings,
-               platform::Clock &clock, BoxPrompter &prompter, QWidget *parent = nullptr);
+               platform::Clock &clock, BoxPrompter &prompter, JobGuard &guard,
+               QWidget *parent = nullptr);
     ~MainWindow() override;
 
     MessageLog &log() { return *m_log; }
@@ -69,7 +73,8 @@ public:
     job::EffectChooserWindow &chooser() { return *m_chooser; }
 
     // Picture files dropped on the window: one path, or every path followed by CR LF.
-    void dropFiles(const QString &paths);
+    // False when the operator chose to keep a running job instead.
+    bool dropFiles(const QString &paths);
     void clearBoard();
     void openSettings();
     void openHelpOnCtrlRelease();
@@ -131,6 +136,9 @@ private:
     job::JobControls &m_jobs;
     platform::ProfileFile &m_settings;
     BoxPrompter &m_prompter;
+    JobGuard &m_guard;
+    int m_appliedLanguage = NoLanguageYet;
+    static constexpr int NoLanguageYet = -2;
 
     // The layout's units under English names; their object names stay the layout's.
     QPushButton *m_connectButton = nullptr;
@@ -182,6 +190,7 @@ private:
     std::unique_ptr<job::EffectChooserWindow> m_chooser;
     QProgressBar *m_uploadProgress = nullptr;
     bool m_startReadsResume = false;
+    QImage m_sending;        // the board last handed to the machine, until its block is out
     QString m_startCaption;  // the language's own, while Start reads as resume
 };
 

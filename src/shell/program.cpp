@@ -23,9 +23,11 @@ Program::Program(platform::SerialLine &line, platform::Clock &clock, link::PortL
       m_jobs(m_link, clock, m_controls, m_prompter),
       m_model(m_link, m_jobs),
       m_estimator(m_model, m_link, m_jobs, clock, m_settings),
-      m_window(m_link, m_jobs, m_settings, clock, m_prompter),
-      m_appWindow(m_window, m_link, m_jobs, m_settings, m_prompter),
-      m_statusBar(new JobStatusBar(m_link, m_model, m_estimator, m_jobs, clock))
+      m_recovery(m_link, m_jobs, m_model, m_estimator, settingsFolder),
+      m_guard(m_model, m_jobs, m_prompter),
+      m_window(m_link, m_jobs, m_settings, clock, m_prompter, m_guard),
+      m_appWindow(m_window, m_link, m_jobs, m_settings, m_prompter, m_guard),
+      m_statusBar(new JobStatusBar(m_link, m_model, m_estimator, m_jobs, m_recovery, clock))
 {
     m_appWindow.setStatusBar(m_statusBar);
     QObject::connect(&m_model, &job::JobModel::stateChanged, &m_window,
@@ -49,6 +51,8 @@ void Program::onMainWindowCreated()
     m_link.logText(u"Automatic Connecting...\r\n"_s);
     // Without the folder the choices are simply not kept; start-up goes on.
     platform::ensureSettingsFolder(m_settingsFolder);
+    // A job cut off in an earlier run is offered again once the machine is found.
+    m_recovery.loadKept();
 
     m_window.text().applyFontSettings(workspace::loadFontSettings(m_settings));
 

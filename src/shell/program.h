@@ -4,12 +4,14 @@
 #include "job/job_controls.h"
 #include "job/job_estimator.h"
 #include "job/job_model.h"
+#include "job/job_recovery.h"
 #include "job/machine_controls.h"
 #include "link/engraver_link.h"
 #include "platform/profile_file.h"
 #include "shell/app_window.h"
 #include "shell/desktop_notifier.h"
 #include "shell/held_escape_filter.h"
+#include "shell/job_guard.h"
 #include "shell/job_status_bar.h"
 #include "shell/main_window.h"
 #include "shell/message_box.h"
@@ -37,6 +39,7 @@ public:
     BoxPrompter &prompter() { return m_prompter; }
     job::JobModel &jobModel() { return m_model; }
     job::JobEstimator &estimator() { return m_estimator; }
+    job::JobRecovery &recovery() { return m_recovery; }
     JobStatusBar &statusBar() { return *m_statusBar; }
     DesktopNotifier &notifier() { return m_notifier; }
 
@@ -49,6 +52,8 @@ private:
     job::JobControls m_jobs;
     job::JobModel m_model;
     job::JobEstimator m_estimator;
+    job::JobRecovery m_recovery;
+    JobGuard m_guard;
     MainWindow m_window;
     HeldEscapeFilter m_heldEscape;
     WindowTitleFallback m_titles;

@@ -109,12 +109,12 @@ TEST_F(StatusBarTest, ABreakDuringARunSaysWhereTheJobStopped)
 
 TEST_F(StatusBarTest, PausedReadsAsResumeInEveryLanguage)
 {
+    unit<QComboBox>(u"组合框语言"_s)->setCurrentIndex(5);
+    QCoreApplication::processEvents();
     identify();
     sendJob();
     click(u"按钮开始"_s);
     click(u"按钮暂停"_s);
-    unit<QComboBox>(u"组合框语言"_s)->setCurrentIndex(5);
-    QCoreApplication::processEvents();
     EXPECT_EQ(caption(u"按钮开始"_s), u"Fortsetzen"_s);
     EXPECT_EQ(bar().stateText(), u"Pausiert"_s);
     click(u"按钮开始"_s);
