@@ -19,11 +19,13 @@ int countDots(const QByteArray &raster)
 
 }  // namespace
 
-BurnSession::BurnSession(link::EngraverLink &link, job::JobControls &jobs, Plan plan,
-                         QObject *parent)
+BurnSession::BurnSession(link::EngraverLink &link, job::JobControls &jobs, job::JobModel &model,
+                         job::JobEstimator &estimator, Plan plan, QObject *parent)
     : QObject(parent),
       m_link(link),
       m_jobs(jobs),
+      m_model(model),
+      m_estimator(estimator),
       m_plan(std::move(plan)),
       m_dotsTotal(countDots(job::packUploadRaster(m_plan.board)))
 {
@@ -43,16 +45,14 @@ void BurnSession::makeConnections()
         finish(NoMachine,
                u"the device found answered with product id %1: not the engraver"_s.arg(id));
     });
-    connect(&m_link, &L::positionX, this, [this] {
-        if (m_phase != Phase::Carving) return;
-        m_dotsDone = std::min(m_dotsDone + 1, m_dotsTotal);
-        emit progressed(m_dotsDone, m_dotsTotal);
+    connect(&m_model, &job::JobModel::progressChanged, this, [this] {
+        if (m_phase == Phase::Carving) reportProgress();
     });
-    connect(&m_link, &L::carveDone, this, [this] {
-        if (m_phase != Phase::Carving) return;
-        m_dotsDone = m_dotsTotal;
-        emit progressed(m_dotsDone, m_dotsTotal);
-        finish(Done, u"done: %1 dots carved"_s.arg(m_dotsTotal));
+    connect(&m_model, &job::JobModel::stateChanged, this, [this](job::JobModel::State state) {
+        if (m_phase != Phase::Carving || state != job::JobModel::State::Finished) return;
+        reportProgress();
+        finish(Done,
+               u"done: %1 dots carved in %2 s"_s.arg(m_model.doneDots()).arg(m_jobs.runSeconds()));
     });
 }
 
@@ -81,7 +81,13 @@ void BurnSession::onUploadFinished(bool written)
     }
     m_phase = Phase::Carving;
     m_jobs.start();
-    emit progressed(0, m_dotsTotal);
+    reportProgress();
+}
+
+void BurnSession::reportProgress()
+{
+    emit progressed(m_model.doneDots() + m_model.skippedDots(), m_model.totalDots(),
+                    m_estimator.remaining());
 }
 
 void BurnSession::onBroken()

@@ -2,6 +2,8 @@
 #pragma once
 
 #include "job/job_controls.h"
+#include "job/job_estimator.h"
+#include "job/job_model.h"
 #include "link/engraver_link.h"
 
 #include <QImage>
@@ -21,20 +23,18 @@ public:
         bool start = true;  // false: stop once the picture and the burn time are on the machine
     };
 
-    BurnSession(link::EngraverLink &link, job::JobControls &jobs, Plan plan,
-                QObject *parent = nullptr);
+    BurnSession(link::EngraverLink &link, job::JobControls &jobs, job::JobModel &model,
+                job::JobEstimator &estimator, Plan plan, QObject *parent = nullptr);
 
     void begin();
     // Ctrl-C: a machine that is carving is paused before the command ends.
     void interrupt();
 
-    int dotsDone() const { return m_dotsDone; }
-    int dotsTotal() const { return m_dotsTotal; }
-
 signals:
     // A line for the operator, on standard error.
     void said(const QString &line);
-    void progressed(int done, int total);
+    // Done and skipped dots of all, and the time left (negative while unknown).
+    void progressed(qint64 done, qint64 total, std::chrono::milliseconds left);
     void finished(int status);
 
 private:
@@ -46,11 +46,14 @@ private:
     void onBroken();
     void finish(Status status, const QString &line = {});
 
+    void reportProgress();
+
     link::EngraverLink &m_link;
     job::JobControls &m_jobs;
+    job::JobModel &m_model;
+    job::JobEstimator &m_estimator;
     Plan m_plan;
     Phase m_phase = Phase::Searching;
-    int m_dotsDone = 0;
     int m_dotsTotal = 0;
 };
 

@@ -1,18 +1,24 @@
 // tavro-burn: burns a picture on the engraver from the command line, with no window.
 #include "burn_session.h"
+#include "job/job_estimator.h"
 #include "job/job_file.h"
+#include "job/job_model.h"
+#include "job/job_trace.h"
 #include "job/machine_controls.h"
 #include "job/render_options.h"
 #include "job/resume.h"
 #include "link/trace_log.h"
 #include "platform/file_name.h"
 #include "platform/port_table.h"
+#include "platform/profile_file.h"
 #include "platform/qt_clock.h"
 #include "platform/qt_serial_line.h"
+#include "platform/settings_folder.h"
 #include "terminal.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QSocketNotifier>
@@ -159,11 +165,21 @@ int main(int argc, char **argv)
     });
     job::MachineControls controls;
     job::JobControls jobs(link, clock, controls, prompter);
+    job::JobModel model(link, jobs);
+    // The time model is learnt and kept as the program keeps it, so either can estimate.
+    platform::ensureSettingsFolder(platform::settingsFolder());
+    platform::ProfileFile settings(QDir(platform::settingsFolder()).filePath(u"Config.ini"_s));
+    job::JobEstimator estimator(model, link, jobs, clock, settings);
     std::unique_ptr<link::TraceLog> trace;
-    if (arguments.trace) trace = std::make_unique<link::TraceLog>(line, link);
+    std::unique_ptr<job::JobTrace> jobTrace;
+    if (arguments.trace) {
+        trace = std::make_unique<link::TraceLog>(line, link);
+        jobTrace = std::make_unique<job::JobTrace>(model, estimator, clock, *trace);
+        if (arguments.fromRow > 0) jobTrace->resumed(arguments.fromRow);
+    }
 
     burn::BurnSession session(
-        link, jobs,
+        link, jobs, model, estimator,
         {job::boardFromRow(*board, arguments.fromRow), arguments.burnTime, arguments.start});
     burn::ProgressLine progress(stdout);
     QObject::connect(&session, &burn::BurnSession::said, &app, [&progress](const QString &text) {
@@ -171,7 +187,9 @@ int main(int argc, char **argv)
         burn::printLine(stderr, u"tavro-burn: "_s + text);
     });
     QObject::connect(&session, &burn::BurnSession::progressed, &app,
-                     [&progress](int done, int total) { progress.show(done, total); });
+                     [&progress](qint64 done, qint64 total, std::chrono::milliseconds left) {
+                         progress.show(done, total, left);
+                     });
     QObject::connect(&session, &burn::BurnSession::finished, &app, [&](int status) {
         progress.end();
         line.drain(1s);  // a pause frame must be out before the command ends

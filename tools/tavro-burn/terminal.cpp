@@ -26,16 +26,21 @@ bool TerminalPrompter::confirm(const QString &text, const QString &caption)
 
 ProgressLine::ProgressLine(std::FILE *out) : m_out(out), m_terminal(isatty(fileno(out)) == 1) {}
 
-void ProgressLine::show(int done, int total)
+void ProgressLine::show(qint64 done, qint64 total, std::chrono::milliseconds left)
 {
-    const int percent = total > 0 ? int(qint64(done) * 100 / total) : 100;
+    const int percent = total > 0 ? int(done * 100 / total) : 100;
+    const qint64 seconds = (left.count() + 500) / 1000;
+    const QString time =
+        left.count() < 0 ? QString()
+                         : u"%1:%2"_s.arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
     if (m_terminal) {
         constexpr int Width = 30;
         const int filled = percent * Width / 100;
         const QString bar = QString(filled, u'#') + QString(Width - filled, u'.');
-        std::fputs(
-            qPrintable(u"\r[%1] %2/%3 dots %4 %"_s.arg(bar).arg(done).arg(total).arg(percent)),
-            m_out);
+        const QString tail = time.isEmpty() ? QString() : u", %1 left"_s.arg(time);
+        const QString text =
+            u"\r[%1] %2/%3 dots %4 %%5   "_s.arg(bar).arg(done).arg(total).arg(percent).arg(tail);
+        std::fputs(qPrintable(text), m_out);
         std::fflush(m_out);
         m_drawn = true;
         return;
@@ -45,7 +50,10 @@ void ProgressLine::show(int done, int total)
     if (m_sinceLine.isValid() && m_sinceLine.elapsed() < 1000 && done < total) return;
     m_lastDone = done;
     m_sinceLine.start();
-    printLine(m_out, u"progress done=%1 total=%2 percent=%3"_s.arg(done).arg(total).arg(percent));
+    const QString tail = time.isEmpty() ? QString() : u" left=%1"_s.arg(time);
+    printLine(
+        m_out,
+        u"progress done=%1 total=%2 percent=%3%4"_s.arg(done).arg(total).arg(percent).arg(tail));
 }
 
 void ProgressLine::end()

@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QString>
 
+#include <chrono>
 #include <cstdio>
 
 namespace tavro::burn {
@@ -22,7 +23,8 @@ class ProgressLine {
 public:
     explicit ProgressLine(std::FILE *out);
 
-    void show(int done, int total);
+    // The time left is shown when it is known (not negative).
+    void show(qint64 done, qint64 total, std::chrono::milliseconds left);
     // Leaves the bar's line so that what follows starts on a line of its own.
     void end();
 
@@ -30,7 +32,7 @@ private:
     std::FILE *m_out;
     bool m_terminal;
     bool m_drawn = false;
-    int m_lastDone = -1;
+    qint64 m_lastDone = -1;
     QElapsedTimer m_sinceLine;
 };
 
