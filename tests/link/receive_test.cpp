@@ -10,9 +10,9 @@ using namespace tavro::test;
 namespace {
 
 const QString Connected = QString(22, u'>') + QString(13, u' ') + u"CONNECTED !"_s +
-                           QString(4, u' ') + QString(22, u'<') + u"\r\n"_s;
+                          QString(4, u' ') + QString(22, u'<') + u"\r\n"_s;
 const QString Initialised = QString(22, u'>') + QString(7, u' ') + u"Initialization complete!"_s +
-                             QString(22, u'<') + u"\r\n"_s;
+                            QString(22, u'<') + u"\r\n"_s;
 
 TEST(FrameAssembler, StartMarkerRestartsTheFrameWherever_itArrives)
 {

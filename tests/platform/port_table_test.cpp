@@ -17,9 +17,15 @@ TEST(PortTable, DefaultTableCoversUsbAcmAndBuiltInPorts)
     const struct {
         int n;
         const char16_t *path;
-    } cases[] = {{1, u"/dev/ttyUSB0"},  {16, u"/dev/ttyUSB15"}, {17, u"/dev/ttyACM0"},
-                 {32, u"/dev/ttyACM15"}, {33, u"/dev/ttyS0"},    {64, u"/dev/ttyS31"},
-                 {0, u""},              {65, u""},              {-1, u""}};
+    } cases[] = {{1, u"/dev/ttyUSB0"},
+                 {16, u"/dev/ttyUSB15"},
+                 {17, u"/dev/ttyACM0"},
+                 {32, u"/dev/ttyACM15"},
+                 {33, u"/dev/ttyS0"},
+                 {64, u"/dev/ttyS31"},
+                 {0, u""},
+                 {65, u""},
+                 {-1, u""}};
     for (const auto &c : cases) EXPECT_EQ(table.devicePath(c.n), QString::fromUtf16(c.path)) << c.n;
 }
 

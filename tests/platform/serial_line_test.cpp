@@ -10,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-
 using namespace tavro;
 using namespace tavro::platform;
 using namespace Qt::Literals::StringLiterals;

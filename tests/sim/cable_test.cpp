@@ -1,4 +1,5 @@
-// The cable: the device node lives as long as the simulator is plugged in, whoever opens and closes it.
+// The cable: the device node lives as long as the simulator is plugged in, whoever opens and closes
+// it.
 #include "engraver-sim/engraver_sim.h"
 #include "pty_client.h"
 
@@ -7,8 +8,8 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <sys/ioctl.h>
+#include <atomic>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -26,7 +27,8 @@ TEST(Cable, TheNodeStaysWhileTheProgramClosesAndReopensIt)
     Engraver engraver;
     ASSERT_TRUE(engraver.start());
     EXPECT_TRUE(engraver.devicePath().startsWith(u"/dev/pts/"_s));
-    for (int i = 0; i < 3; ++i) EXPECT_TRUE(identifies(engraver.devicePath())) << "open number " << i;
+    for (int i = 0; i < 3; ++i)
+        EXPECT_TRUE(identifies(engraver.devicePath())) << "open number " << i;
 }
 
 TEST(Cable, UnplugRemovesTheNodeAndPlugInBringsANewOne)

@@ -40,8 +40,10 @@ INSTANTIATE_TEST_SUITE_P(
     Identities, IdentificationTest,
     ::testing::Values(
         Identity{"Default", {}, QByteArray::fromHex("FF010A00 FF020200 FF070100 FF0A0028")},
-        Identity{"OtherMachine", withIdentity(11, 3, 150), QByteArray::fromHex("FF010B00 FF020300 FF070100 FF0A0132")},
-        Identity{"OldFirmware", withIdentity(10, 1, 1), QByteArray::fromHex("FF010A00 FF020100 FF070100 FF0A0001")}),
+        Identity{"OtherMachine", withIdentity(11, 3, 150),
+                 QByteArray::fromHex("FF010B00 FF020300 FF070100 FF0A0132")},
+        Identity{"OldFirmware", withIdentity(10, 1, 1),
+                 QByteArray::fromHex("FF010A00 FF020100 FF070100 FF0A0001")}),
     [](const auto &info) { return info.param.name; });
 
 TEST(Identification, SilentMachineRecordsButNeverAnswers)
@@ -84,24 +86,29 @@ TEST(Identification, RecordsFramesAndControlBytesAsTheyCome)
     PtyClient client(engraver.devicePath());
 
     const QList<QByteArray> writes = {
-        QByteArray::fromHex("1234"),        // noise before anything
-        QByteArray::fromHex("FF09"),        // a frame cut short by the next start marker
-        frame(0x03, 3), QByteArray(1, 3),   // jog left and its control byte, in two writes
-        frame(0x07, 2) + char(0xAA),        // skip forward and its byte, in one write
-        frame(0x07, 1),                     // skip back, but its byte never comes...
-        frame(0x20, 1, 2),                  // ...and an unknown frame follows
+        QByteArray::fromHex("1234"),  // noise before anything
+        QByteArray::fromHex("FF09"),  // a frame cut short by the next start marker
+        frame(0x03, 3),
+        QByteArray(1, 3),             // jog left and its control byte, in two writes
+        frame(0x07, 2) + char(0xAA),  // skip forward and its byte, in one write
+        frame(0x07, 1),               // skip back, but its byte never comes...
+        frame(0x20, 1, 2),            // ...and an unknown frame follows
         frame(0x05, 100),
-        frame(0x08, 2), frame(0x08, 1), frame(0x08, 1),
+        frame(0x08, 2),
+        frame(0x08, 1),
+        frame(0x08, 1),
     };
     QByteArray sent;
     for (const QByteArray &bytes : writes) {
         ASSERT_TRUE(client.write(bytes));
         sent += bytes;
     }
-    const QList<QByteArray> expected = {frame(0x03, 3), QByteArray(1, 3), frame(0x07, 2), QByteArray(1, char(0xAA)),
-                                        frame(0x07, 1), frame(0x20, 1, 2), frame(0x05, 100),
-                                        frame(0x08, 2), frame(0x08, 1), frame(0x08, 1)};
-    ASSERT_TRUE(engraver.waitFor([&] { return engraver.receivedFrames().size() >= expected.size(); }, 5000));
+    const QList<QByteArray> expected = {
+        frame(0x03, 3), QByteArray(1, 3),  frame(0x07, 2),   QByteArray(1, char(0xAA)),
+        frame(0x07, 1), frame(0x20, 1, 2), frame(0x05, 100), frame(0x08, 2),
+        frame(0x08, 1), frame(0x08, 1)};
+    ASSERT_TRUE(engraver.waitFor(
+        [&] { return engraver.receivedFrames().size() >= expected.size(); }, 5000));
     EXPECT_EQ(engraver.receivedFrames(), expected);
     EXPECT_EQ(engraver.receivedBytes(), sent);
     EXPECT_EQ(engraver.burnTime(), 100);

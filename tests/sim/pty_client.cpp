@@ -2,11 +2,11 @@
 
 #include <QElapsedTimer>
 
-#include <cerrno>
 #include <fcntl.h>
 #include <poll.h>
 #include <termios.h>
 #include <unistd.h>
+#include <cerrno>
 
 namespace tavro::sim::test {
 
@@ -15,7 +15,10 @@ QByteArray frame(int code, int d1, int d2)
     return QByteArray{"\xFF"} + char(code) + char(d1) + char(d2);
 }
 
-QByteArray splitFrame(int code, int value) { return frame(code, value / 100, value % 100); }
+QByteArray splitFrame(int code, int value)
+{
+    return frame(code, value / 100, value % 100);
+}
 
 PtyClient::PtyClient(const QString &path)
 {
@@ -120,8 +123,10 @@ void PtyClient::assemble(char byte)
 bool upload(PtyClient &client, Engraver &engraver, const QByteArray &raster)
 {
     const int before = engraver.imagesReceived();
-    if (!client.write(frame(0x06)) || client.readFramesUntil(frame(0x05)).value(0) != frame(0x05)) return false;
-    return client.write(raster) && engraver.waitFor([&] { return engraver.imagesReceived() > before; }, 10000);
+    if (!client.write(frame(0x06)) || client.readFramesUntil(frame(0x05)).value(0) != frame(0x05))
+        return false;
+    return client.write(raster) &&
+           engraver.waitFor([&] { return engraver.imagesReceived() > before; }, 10000);
 }
 
 }  // namespace tavro::sim::test

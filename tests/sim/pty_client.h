@@ -1,4 +1,5 @@
-// The program's end of the cable in tests: a raw open of the simulator's device, reading frames as the program does.
+// The program's end of the cable in tests: a raw open of the simulator's device, reading frames as
+// the program does.
 #pragma once
 
 #include "engraver-sim/engraver_sim.h"

@@ -15,7 +15,10 @@ namespace {
 constexpr int Side = 512;
 constexpr int ImageBytes = Side * Side / 8;
 
-void setDot(QByteArray &raster, int x, int y) { raster[y * 64 + x / 8] = char(raster.at(y * 64 + x / 8) | (0x80 >> (x % 8))); }
+void setDot(QByteArray &raster, int x, int y)
+{
+    raster[y * 64 + x / 8] = char(raster.at(y * 64 + x / 8) | (0x80 >> (x % 8)));
+}
 
 QImage whitePicture()
 {
@@ -91,7 +94,8 @@ TEST_F(UploadTest, FastCarveReportsEveryDotAndBurnsThePicture)
     ASSERT_TRUE(engraver.waitFor([&] { return engraver.carveDone(); }, 5000));
     EXPECT_EQ(engraver.burnt(), expected);
     EXPECT_EQ(Engraver::pictureOf(raster), expected);
-    EXPECT_EQ(QImage(m_dir.filePath(u"burnt.png"_s)).convertToFormat(QImage::Format_RGB32), expected);
+    EXPECT_EQ(QImage(m_dir.filePath(u"burnt.png"_s)).convertToFormat(QImage::Format_RGB32),
+              expected);
     EXPECT_EQ(engraver.head(), QPoint(511, 511));
 }
 

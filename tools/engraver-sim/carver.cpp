@@ -4,7 +4,10 @@
 
 namespace tavro::sim {
 
-Carver::Carver() { erase(); }
+Carver::Carver()
+{
+    erase();
+}
 
 void Carver::load(const QByteArray &raster)
 {

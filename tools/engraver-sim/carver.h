@@ -29,10 +29,10 @@ public:
     const QByteArray &image() const { return m_image; }
     bool isBurn(int x, int y) const;
 
-    void rewind();                 // back to the top row
-    void skipRows(int rows);       // negative = back; past the bottom row ends the carve
+    void rewind();            // back to the top row
+    void skipRows(int rows);  // negative = back; past the bottom row ends the carve
     int row() const { return m_row; }
-    std::optional<Dot> next();     // the next dot to burn, or nothing when the image is done
+    std::optional<Dot> next();  // the next dot to burn, or nothing when the image is done
     // Rows without dots walked through since last asked (after a rewind, from the top; after a
     // skip, from where it landed; at the end, down to the bottom row).
     int takeBlankRows() { return std::exchange(m_blankRows, 0); }

@@ -1,12 +1,12 @@
 #include "engraver-sim/engraver_private.h"
 
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
-#include <fcntl.h>
-#include <poll.h>
-#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -37,14 +37,19 @@ EngraverPrivate::EngraverPrivate(EngraverOptions options_)
 {
 }
 
-EngraverPrivate::~EngraverPrivate() { stop(); }
+EngraverPrivate::~EngraverPrivate()
+{
+    stop();
+}
 
 bool EngraverPrivate::start(QString *error)
 {
     std::lock_guard lock(mutex);
     if (m_started) return true;
     if (::pipe2(m_wake, O_NONBLOCK | O_CLOEXEC) != 0) {
-        if (error) *error = u"cannot make the wake-up pipe: "_s + QString::fromLocal8Bit(std::strerror(errno));
+        if (error)
+            *error =
+                u"cannot make the wake-up pipe: "_s + QString::fromLocal8Bit(std::strerror(errno));
         m_wake[0] = m_wake[1] = -1;
         return false;
     }
@@ -56,7 +61,7 @@ bool EngraverPrivate::start(QString *error)
     }
     if (options.unplugAfterSeconds > 0)
         m_unplugAt = Clock::now() + std::chrono::duration_cast<Clock::duration>(
-                         std::chrono::duration<double>(options.unplugAfterSeconds));
+                                        std::chrono::duration<double>(options.unplugAfterSeconds));
     m_started = true;
     m_thread = std::thread(&EngraverPrivate::run, this);
     return true;

@@ -8,14 +8,23 @@ namespace tavro::sim {
 
 namespace {
 // Deep copies, so nothing the machine's thread goes on changing is shared with the caller.
-QByteArray detached(const QByteArray &bytes) { return QByteArray(bytes.constData(), bytes.size()); }
+QByteArray detached(const QByteArray &bytes)
+{
+    return QByteArray(bytes.constData(), bytes.size());
+}
 }  // namespace
 
-Engraver::Engraver(EngraverOptions options) : d(std::make_unique<EngraverPrivate>(std::move(options))) {}
+Engraver::Engraver(EngraverOptions options)
+    : d(std::make_unique<EngraverPrivate>(std::move(options)))
+{
+}
 
 Engraver::~Engraver() = default;
 
-bool Engraver::start(QString *error) { return d->start(error); }
+bool Engraver::start(QString *error)
+{
+    return d->start(error);
+}
 
 QString Engraver::devicePath() const
 {
@@ -23,9 +32,15 @@ QString Engraver::devicePath() const
     return d->options.linkPath.isEmpty() ? d->port.slavePath() : d->options.linkPath;
 }
 
-void Engraver::unplug() { d->unplug(); }
+void Engraver::unplug()
+{
+    d->unplug();
+}
 
-bool Engraver::plugIn(QString *error) { return d->plugIn(error); }
+bool Engraver::plugIn(QString *error)
+{
+    return d->plugIn(error);
+}
 
 bool Engraver::isPluggedIn() const
 {
@@ -143,7 +158,8 @@ QImage Engraver::pictureOf(const QByteArray &raster)
     picture.fill(Qt::white);
     Carver carver;
     carver.load(raster);
-    while (const std::optional<Carver::Dot> dot = carver.next()) picture.setPixel(dot->x, dot->y, qRgb(0, 0, 0));
+    while (const std::optional<Carver::Dot> dot = carver.next())
+        picture.setPixel(dot->x, dot->y, qRgb(0, 0, 0));
     return picture;
 }
 

@@ -27,8 +27,8 @@ struct EngraverOptions {
     double dotUs = 100;
     double rowMs = 15;
     double blankRowMs = 1;
-    QString burnOut;                // if set, the burnt picture is written there as PNG when carving ends
-    QString linkPath;               // if set, a symlink here points at the pty slave while plugged in
+    QString burnOut;   // if set, the burnt picture is written there as PNG when carving ends
+    QString linkPath;  // if set, a symlink here points at the pty slave while plugged in
 
     // Both run on the machine's thread, without its lock held.
     std::function<void(const QByteArray &frame)> onFrame;  // each frame or control byte received
@@ -46,21 +46,24 @@ public:
 
     bool start(QString *error = nullptr);
     QString devicePath() const;  // linkPath if given, else the slave path (/dev/pts/N)
-    void unplug();               // like a pulled cable: the pty closes (its node vanishes), the link goes
+    void unplug();  // like a pulled cable: the pty closes (its node vanishes), the link goes
     bool plugIn(QString *error = nullptr);  // a new pty behind the same linkPath
     bool isPluggedIn() const;
 
     // Observations, safe from any thread.
-    QByteArray receivedBytes() const;          // every byte received since start, in order
-    QList<QByteArray> receivedFrames() const;  // each 4-byte frame and each expected control byte, in order
-    QByteArray receivedImage() const;          // the last complete 32768-byte image block (empty if none)
+    QByteArray receivedBytes() const;  // every byte received since start, in order
+    QList<QByteArray> receivedFrames()
+        const;                         // each 4-byte frame and each expected control byte, in order
+    QByteArray receivedImage() const;  // the last complete 32768-byte image block (empty if none)
     int imagesReceived() const;
-    double lastImageSeconds() const;  // from the first byte of that block to its last, as the machine read them
-    bool receivingImage() const;  // between the image request and the block's last byte (or its abort)
-    QImage burnt() const;         // 512x512 RGB32, white with a black pixel for every dot burnt so far
-    bool carving() const;         // a job runs (not paused, not finished)
+    double lastImageSeconds()
+        const;  // from the first byte of that block to its last, as the machine read them
+    bool receivingImage()
+        const;             // between the image request and the block's last byte (or its abort)
+    QImage burnt() const;  // 512x512 RGB32, white with a black pixel for every dot burnt so far
+    bool carving() const;  // a job runs (not paused, not finished)
     bool paused() const;
-    bool carveDone() const;       // the last job ran to its end
+    bool carveDone() const;  // the last job ran to its end
     int burnTime() const;
     QPoint head() const;
     bool reversed(int axis) const;  // 1 = X, 2 = Y

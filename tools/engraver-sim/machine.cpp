@@ -15,8 +15,14 @@ constexpr int DotsPerStep = 4096;
 constexpr int JogStep = 8;
 constexpr int Centre = Carver::Side / 2;
 
-int byteAt(const QByteArray &bytes, int i) { return static_cast<uchar>(bytes.at(i)); }
-int coordinate(int value) { return std::clamp(value, 0, Carver::Side - 1); }
+int byteAt(const QByteArray &bytes, int i)
+{
+    return static_cast<uchar>(bytes.at(i));
+}
+int coordinate(int value)
+{
+    return std::clamp(value, 0, Carver::Side - 1);
+}
 }  // namespace
 
 Machine::Machine(const EngraverOptions &options)
@@ -79,11 +85,20 @@ std::optional<Machine::Clock::time_point> Machine::deadline(bool haveRoom) const
     return next;
 }
 
-QByteArray Machine::takeOutput() { return std::exchange(m_output, {}); }
+QByteArray Machine::takeOutput()
+{
+    return std::exchange(m_output, {});
+}
 
-bool Machine::takePowerOff() { return std::exchange(m_powerOff, false); }
+bool Machine::takePowerOff()
+{
+    return std::exchange(m_powerOff, false);
+}
 
-void Machine::cableChanged() { m_reader.reset(); }
+void Machine::cableChanged()
+{
+    m_reader.reset();
+}
 
 bool Machine::reversed(int axis) const
 {
@@ -108,8 +123,12 @@ void Machine::handleFrame(const QByteArray &frame, Clock::time_point now)
     const int a = byteAt(frame, 2);
     const int value = a * 100 + byteAt(frame, 3);
     switch (byteAt(frame, 1)) {
-    case 0x01: job(a, now); break;
-    case 0x02: locate(a); break;
+    case 0x01:
+        job(a, now);
+        break;
+    case 0x02:
+        locate(a);
+        break;
     case 0x03:
         if (a < 1 || a > 4) break;
         m_reader.expectControl(char(a));
@@ -121,8 +140,12 @@ void Machine::handleFrame(const QByteArray &frame, Clock::time_point now)
         rewindCarver();
         m_head = {0, 0};
         break;
-    case 0x05: m_burnTime = a; break;
-    case 0x06: startErase(now); break;
+    case 0x05:
+        m_burnTime = a;
+        break;
+    case 0x06:
+        startErase(now);
+        break;
     case 0x07:
         if (a == 1) {
             m_reader.expectControl(char(0x55));
@@ -135,14 +158,21 @@ void Machine::handleFrame(const QByteArray &frame, Clock::time_point now)
     case 0x08:
         if (a == 1 || a == 2) m_reversed[a - 1] = !m_reversed[a - 1];
         break;
-    case 0x09: identify(); break;
-    case 0x0A: m_head.setX(coordinate(value)); break;
+    case 0x09:
+        identify();
+        break;
+    case 0x0A:
+        m_head.setX(coordinate(value));
+        break;
     case 0x0B:
         m_head.setY(coordinate(value));
         report(m_head);
         break;
-    case 0x0C: powerOff(); break;
-    default: break;  // unknown: recorded, nothing else
+    case 0x0C:
+        powerOff();
+        break;
+    default:
+        break;  // unknown: recorded, nothing else
     }
 }
 
@@ -184,7 +214,8 @@ void Machine::locate(int mode)
     } else if (mode == 2) {
         const QRect box = m_carver.burnBounds();
         if (box.isNull()) return;
-        for (const QPoint corner : {box.topLeft(), box.topRight(), box.bottomRight(), box.bottomLeft()})
+        for (const QPoint corner :
+             {box.topLeft(), box.topRight(), box.bottomRight(), box.bottomLeft()})
             report(corner);
         m_head = box.bottomLeft();
     }
@@ -292,6 +323,9 @@ void Machine::send(int code, int d1, int d2)
     m_output.append(char(d2));
 }
 
-void Machine::sendSplit(int code, int value) { send(code, value / 100, value % 100); }
+void Machine::sendSplit(int code, int value)
+{
+    send(code, value / 100, value % 100);
+}
 
 }  // namespace tavro::sim

@@ -1,16 +1,17 @@
-// tavro-engraver-sim: serves a simulated engraver on a pseudo-terminal until stopped or powered off.
+// tavro-engraver-sim: serves a simulated engraver on a pseudo-terminal until stopped or powered
+// off.
 #include "engraver-sim/engraver_sim.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
-#include <fcntl.h>
 #include <optional>
-#include <poll.h>
-#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 using tavro::sim::EngraverOptions;
@@ -37,8 +38,9 @@ struct Command {
 
 void addOptions(QCommandLineParser &parser)
 {
-    parser.setApplicationDescription(u"Serves a simulated laser engraver on a pseudo-terminal and prints "
-                                     "its device path as the first line of output."_s);
+    parser.setApplicationDescription(
+        u"Serves a simulated laser engraver on a pseudo-terminal and prints "
+        "its device path as the first line of output."_s);
     parser.addHelpOption();
     parser.addOptions({
         {u"product-id"_s, u"Product id it reports (default 10)."_s, u"N"_s},
@@ -59,8 +61,8 @@ void addOptions(QCommandLineParser &parser)
     });
 }
 
-bool readNumber(const QCommandLineParser &parser, const QString &name, double low, double high, double &out,
-                QString &error)
+bool readNumber(const QCommandLineParser &parser, const QString &name, double low, double high,
+                double &out, QString &error)
 {
     if (!parser.isSet(name)) return true;
     bool ok = false;
@@ -73,7 +75,8 @@ bool readNumber(const QCommandLineParser &parser, const QString &name, double lo
     return false;
 }
 
-bool readInteger(const QCommandLineParser &parser, const QString &name, int high, int &out, QString &error)
+bool readInteger(const QCommandLineParser &parser, const QString &name, int high, int &out,
+                 QString &error)
 {
     if (!parser.isSet(name)) return true;
     bool ok = false;
@@ -94,13 +97,13 @@ std::optional<Command> readCommand(const QCommandLineParser &parser, QString &er
     }
     Command command;
     EngraverOptions &o = command.options;
-    if (!readInteger(parser, u"product-id"_s, 255, o.productId, error)
-        || !readInteger(parser, u"firmware"_s, 255, o.firmware, error)
-        || !readInteger(parser, u"burn-time"_s, 9999, o.burnTime, error)
-        || !readNumber(parser, u"unplug-after"_s, 0, 1e6, o.unplugAfterSeconds, error)
-        || !readNumber(parser, u"dot-us"_s, 0, 1e6, o.dotUs, error)
-        || !readNumber(parser, u"row-ms"_s, 0, 1e6, o.rowMs, error)
-        || !readNumber(parser, u"blank-row-ms"_s, 0, 1e6, o.blankRowMs, error))
+    if (!readInteger(parser, u"product-id"_s, 255, o.productId, error) ||
+        !readInteger(parser, u"firmware"_s, 255, o.firmware, error) ||
+        !readInteger(parser, u"burn-time"_s, 9999, o.burnTime, error) ||
+        !readNumber(parser, u"unplug-after"_s, 0, 1e6, o.unplugAfterSeconds, error) ||
+        !readNumber(parser, u"dot-us"_s, 0, 1e6, o.dotUs, error) ||
+        !readNumber(parser, u"row-ms"_s, 0, 1e6, o.rowMs, error) ||
+        !readNumber(parser, u"blank-row-ms"_s, 0, 1e6, o.blankRowMs, error))
         return std::nullopt;
     o.silent = parser.isSet(u"silent"_s);
     o.fast = parser.isSet(u"fast"_s);
@@ -146,7 +149,8 @@ int main(int argc, char *argv[])
     if (::pipe2(g_quit, O_CLOEXEC) != 0) return 1;
     if (command->verbose)
         command->options.onFrame = [](const QByteArray &frame) {
-            printTo(stderr, u"received "_s + QString::fromLatin1(frame.toHex(' ').toUpper()) + u'\n');
+            printTo(stderr,
+                    u"received "_s + QString::fromLatin1(frame.toHex(' ').toUpper()) + u'\n');
         };
     command->options.onPowerOff = [] { requestQuit(); };
     std::signal(SIGINT, requestQuit);

@@ -8,7 +8,10 @@
 
 namespace tavro::sim {
 
-OpenWatch::~OpenWatch() { stop(); }
+OpenWatch::~OpenWatch()
+{
+    stop();
+}
 
 bool OpenWatch::watch(const QString &path)
 {

@@ -1,4 +1,5 @@
-// Counts how many times the slave node is open elsewhere, so the machine knows whether anyone listens.
+// Counts how many times the slave node is open elsewhere, so the machine knows whether anyone
+// listens.
 #pragma once
 
 #include <QString>

@@ -3,13 +3,13 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <pty.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstring>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -28,7 +28,10 @@ void setFlags(int fd, int statusFlags)
 }
 }  // namespace
 
-PtyPort::~PtyPort() { close(); }
+PtyPort::~PtyPort()
+{
+    close();
+}
 
 bool PtyPort::open(const QString &linkPath, QString *error)
 {
@@ -70,7 +73,8 @@ bool PtyPort::makeLink(QString *error)
         m_linkPath.clear();
         return false;
     }
-    if (::symlink(m_slavePath.toLocal8Bit().constData(), m_linkPath.toLocal8Bit().constData()) != 0) {
+    if (::symlink(m_slavePath.toLocal8Bit().constData(), m_linkPath.toLocal8Bit().constData()) !=
+        0) {
         if (error) *error = systemError(u"cannot make the link "_s + m_linkPath);
         m_linkPath.clear();
         return false;

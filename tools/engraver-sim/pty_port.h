@@ -25,8 +25,8 @@ public:
     // Whether the program has the device open. Only watch events bring news, so call update first.
     bool listening() const { return m_watch.listening(); }
     int watchFd() const { return m_watch.fd(); }
-    // When the last opener has gone, what it left unread is dropped and its exclusive claim released,
-    // as a real port would on its last close; then true.
+    // When the last opener has gone, what it left unread is dropped and its exclusive claim
+    // released, as a real port would on its last close; then true.
     bool updateListeners();
 
 private:

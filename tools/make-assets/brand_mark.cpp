@@ -43,8 +43,8 @@ void paintHead(QPainter &painter, const QColor &colour)
     painter.setBrush(colour);
     painter.drawRoundedRect(QRectF(Hit.x() - 21, 6, 42, 19), 3.5, 3.5);
     // Overlaps the body so no seam shows between them.
-    painter.drawPolygon(QPolygonF(
-        {{Hit.x() - 13, 22}, {Hit.x() + 13, 22}, {Hit.x() + 5, 35}, {Hit.x() - 5, 35}}));
+    painter.drawPolygon(
+        QPolygonF({{Hit.x() - 13, 22}, {Hit.x() + 13, 22}, {Hit.x() + 5, 35}, {Hit.x() - 5, 35}}));
 }
 
 void paintPlate(QPainter &painter, const MarkColours &colours)

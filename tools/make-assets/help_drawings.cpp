@@ -254,8 +254,8 @@ void paintFocus(QPainter &painter, const QRectF &area)
     painter.setPen(QPen(Red, 2, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(QPointF(ArrowX, LensBottom + 2), QPointF(ArrowX, Surface - 2));
     paintArrowHeads(painter, ArrowX, LensBottom + 2, Surface - 2);
-    label(painter, QRectF(ArrowX + 8, LensBottom, 60, Surface - LensBottom), u"焦距"_s, 16,
-          Red, Qt::AlignLeft | Qt::AlignVCenter, true);
+    label(painter, QRectF(ArrowX + 8, LensBottom, 60, Surface - LensBottom), u"焦距"_s, 16, Red,
+          Qt::AlignLeft | Qt::AlignVCenter, true);
 
     paintSpotTile(painter, QRectF(266, 6, 80, 80), true, u"对准了\n光点小而亮"_s);
     paintSpotTile(painter, QRectF(362, 6, 80, 80), false, u"没对准\n光点大而模糊"_s);

@@ -320,8 +320,7 @@ QImage answer8()
         painter.setPen(QPen(Accent, 2));
         painter.setBrush(Pale);
         painter.drawRoundedRect(box, 8, 8);
-        label(painter, box, u"https://tavro-laser.github.io/"_s, 24, Accent, Qt::AlignCenter,
-              true);
+        label(painter, box, u"https://tavro-laser.github.io/"_s, 24, Accent, Qt::AlignCenter, true);
         sheet.text(u"点主窗口左下角的标志也能打开主页。"_s, DensePixels);
         sheet.heading(u"联系时请写清楚："_s);
         sheet.list(
@@ -384,8 +383,7 @@ QImage helpStart()
         for (RichText &item : advice) {
             painter.setPen(Qt::NoPen);
             painter.setBrush(FrameBlue);
-            painter.drawRoundedRect(QRectF(panel.left() + Padding, y + lineMiddle - 4, 8, 8), 2,
-                                    2);
+            painter.drawRoundedRect(QRectF(panel.left() + Padding, y + lineMiddle - 4, 8, 8), 2, 2);
             item.paint(painter, {panel.left() + Padding + Indent, y}, Ink);
             y += item.height() + Gap;
         }

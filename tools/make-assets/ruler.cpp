@@ -69,8 +69,7 @@ QImage horizontalRuler()
         const QString digit = digitAt(i);
         const QRectF ink = metrics.tightBoundingRect(digit);
         // Centred over the tick, but kept whole at the ends of the strip.
-        const qreal left =
-            std::clamp(tickAt(i) + 0.5 - ink.width() / 2, 0.0, Length - ink.width());
+        const qreal left = std::clamp(tickAt(i) + 0.5 - ink.width() / 2, 0.0, Length - ink.width());
         painter.drawText(QPointF(std::round(left - ink.left()), DigitBaseline), digit);
     }
     return ruler;
