@@ -20,22 +20,10 @@ namespace {
 
 const QImage &snapshot()
 {
-    static const QImage snapshot =
-        job::makeWorkSnapshot(bench::photoLike(640, 480), QSize(640, 480));
-    return snapshot;
+    return bench::photoSnapshot();
 }
 
-// 6000 x 4000 at quality 90, about 7 MB; removed again when the program ends.
-const QString &bigJpegPath()
-{
-    static const QTemporaryDir folder;
-    static const QString path = [] {
-        const QString file = folder.filePath(QStringLiteral("24mp.jpg"));
-        bench::photoLike(6000, 4000).save(file, "JPEG", 90);
-        return file;
-    }();
-    return path;
-}
+using bench::bigJpegPath;
 
 // As the effect chooser runs it: each dot drawn on a board, nothing to do after a white.
 void BM_RenderDither(benchmark::State &state)

@@ -1,8 +1,12 @@
 // A photo-like test picture: smooth gradients with grain, for the JPEG coder and the dithering.
 #pragma once
 
+#include "job/work_snapshot.h"
+
 #include <QImage>
 #include <QRandomGenerator>
+#include <QString>
+#include <QTemporaryDir>
 
 namespace tavro::bench {
 
@@ -20,6 +24,25 @@ inline QImage photoLike(int width, int height)
         }
     }
     return image;
+}
+
+// The work snapshot of a 640 x 480 photo-like picture, made once.
+inline const QImage &photoSnapshot()
+{
+    static const QImage snapshot = job::makeWorkSnapshot(photoLike(640, 480), QSize(640, 480));
+    return snapshot;
+}
+
+// 6000 x 4000 at quality 90, about 7 MB; removed again when the program ends.
+inline const QString &bigJpegPath()
+{
+    static const QTemporaryDir folder;
+    static const QString path = [] {
+        const QString file = folder.filePath(QStringLiteral("24mp.jpg"));
+        photoLike(6000, 4000).save(file, "JPEG", 90);
+        return file;
+    }();
+    return path;
 }
 
 }  // namespace tavro::bench
