@@ -232,3 +232,28 @@ TEST(JobFile, ExportedBoardIsAPlainPictureAndJobNamesGetTheirSuffix)
 
 }  // namespace
 }  // namespace tavro::job
+
+namespace tavro::job {
+namespace {
+
+// The fuzzer's seeds: ok-* open as jobs, bad-* are refused with a reason, a plain picture is one.
+TEST(JobFileSeeds, EverySeedIsWhatItsNameSays)
+{
+    const QDir corpus(QStringLiteral(TAVRO_JOB_CORPUS));
+    const QStringList names = corpus.entryList(QDir::Files);
+    ASSERT_GE(names.size(), 6);
+    for (const QString &name : names) {
+        const JobFileRead read = readJobFile(corpus.filePath(name));
+        if (name.startsWith(u"ok-"_s)) {
+            EXPECT_EQ(read.status, JobFileStatus::Ok) << name.toStdString();
+        } else if (name.startsWith(u"bad-"_s)) {
+            EXPECT_NE(read.status, JobFileStatus::Ok) << name.toStdString();
+            EXPECT_NE(read.status, JobFileStatus::PlainPicture) << name.toStdString();
+        } else {
+            EXPECT_EQ(read.status, JobFileStatus::PlainPicture) << name.toStdString();
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tavro::job
