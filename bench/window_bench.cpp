@@ -75,8 +75,13 @@ void BM_UploadAt57600BaudKeepsTheWindowLive(benchmark::State &state)
         const platform::PortTable table({machine.devicePath()});
         platform::QtSerialLine line(table);
         platform::QtClock clock;
+        // Real timers: the presence check runs, so the port list must be the real one.
         shell::Program program(
-            line, clock, [] { return link::PortList{}; }, dir.path());
+            line, clock,
+            [&table] {
+                return link::PortList{true, 0, table.presentPortList()};
+            },
+            dir.path());
         program.window().show();
         program.onMainWindowCreated();
         if (!QTest::qWaitFor([&] { return program.link().state() == link::LinkState::Identified; },
