@@ -175,7 +175,7 @@ void EngraverLink::onIdentity(int productId)
     logLine(u"ERROR"_s);
     m_presenceTimer->stop();
     m_port.close();
-    qCWarning(lcLink) << "COM" << m_port.portNumber() << "answered with product id" << productId;
+    qCInfo(lcLink) << "COM" << m_port.portNumber() << "answered with product id" << productId;
     emit wrongProduct(productId);
     showFrameBox(u"Wrong Product ID"_s, u"ERROR"_s);
 }

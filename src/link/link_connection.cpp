@@ -71,7 +71,7 @@ void EngraverLink::onPortLost()
 
 void EngraverLink::breakConnection()
 {
-    qCWarning(lcLink) << "the machine on COM" << m_connectedPort << "is gone";
+    qCInfo(lcLink) << "the machine on COM" << m_connectedPort << "is gone";
     logLine(u">>>Connection BREAK !<<<"_s);
     emit broken();
     m_presenceTimer->stop();
