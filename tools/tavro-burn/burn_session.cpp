@@ -1,23 +1,11 @@
 #include "burn_session.h"
 
+#include "job/job_raster.h"
 #include "job/upload_raster.h"
-
-#include <algorithm>
-#include <bit>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace tavro::burn {
-namespace {
-
-int countDots(const QByteArray &raster)
-{
-    int dots = 0;
-    for (char byte : raster) dots += std::popcount(static_cast<unsigned char>(byte));
-    return dots;
-}
-
-}  // namespace
 
 BurnSession::BurnSession(link::EngraverLink &link, job::JobControls &jobs, job::JobModel &model,
                          job::JobEstimator &estimator, Plan plan, QObject *parent)
@@ -27,7 +15,7 @@ BurnSession::BurnSession(link::EngraverLink &link, job::JobControls &jobs, job::
       m_model(model),
       m_estimator(estimator),
       m_plan(std::move(plan)),
-      m_dotsTotal(countDots(job::packUploadRaster(m_plan.board)))
+      m_dotsTotal(int(job::JobRaster(job::packUploadRaster(m_plan.board)).dots()))
 {
     makeConnections();
 }
