@@ -86,4 +86,9 @@ const std::array<CaptionRow, CaptionCount> &captionTable()
     return table;
 }
 
+QImage dropHintPicture(int language)
+{
+    return QImage(QStringLiteral(":/assets/drop_hint_%1.bmp").arg(language));
+}
+
 }  // namespace tavro::shell

@@ -1,6 +1,7 @@
 // The main window's captions in the six interface languages.
 #pragma once
 
+#include <QImage>
 #include <QString>
 
 #include <array>
@@ -18,5 +19,7 @@ struct CaptionRow {
 // In the order the captions are applied; languages as the combo box lists them.
 const std::array<CaptionRow, CaptionCount> &captionTable();
 const std::array<const char16_t *, LanguageCount> &languageNames();
+// The board's drop hint in a language (0..LanguageCount-1).
+QImage dropHintPicture(int language);
 
 }  // namespace tavro::shell

@@ -1,5 +1,7 @@
 #include "shell/job_guard.h"
 
+#include "shell/captions.h"
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace tavro::shell {
@@ -8,9 +10,8 @@ JobGuard::JobGuard(job::JobModel &model, job::JobControls &jobs, platform::Promp
                    QObject *parent)
     : QObject(parent), m_model(model), m_jobs(jobs), m_prompter(prompter)
 {
-    for (int language = 0; language < 6; ++language)
-        m_hints << QImage(u":/assets/drop_hint_%1.bmp"_s.arg(language))
-                       .convertToFormat(QImage::Format_RGB32);
+    for (int language = 0; language < LanguageCount; ++language)
+        m_hints << dropHintPicture(language).convertToFormat(QImage::Format_RGB32);
 }
 
 bool JobGuard::allows(Action action)

@@ -359,7 +359,7 @@ void MainWindow::applyLanguage()
             else if (auto *label = qobject_cast<QLabel *>(unit))
                 label->setText(caption);
         }
-        m_board->setBackgroundPicture(QImage(u":/assets/drop_hint_%1.bmp"_s.arg(index)));
+        m_board->setBackgroundPicture(dropHintPicture(index));
     }
     m_startCaption = m_startButton->text();
     showStartCaption();
