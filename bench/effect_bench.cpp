@@ -1,7 +1,8 @@
 // From a dropped 24-megapixel JPEG to both renderings on the effect chooser's screen.
-#include "job/ui/board_canvas.h"
+#include "job/session.h"
 #include "job/ui/effect_chooser_window.h"
 #include "job/ui/render_panel.h"
+#include "link_doubles.h"
 #include "platform/manual_clock.h"
 #include "support/photo_like.h"
 
@@ -18,16 +19,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-class IdleBoard final : public job::BoardCanvas {
-public:
-    void clear() override {}
-    void installBlankBackground() override {}
-    void drawPicture(const QImage &, int, int) override {}
-    void drawPoint(int, int, QRgb) override {}
-    QImage snapshot() const override { return {}; }
-    void rememberBoardImage() override {}
-};
-
 // Each iteration is one drop: the window opens, its 5 ms task fires, and the events
 // that follow are run until both panels are painted and take clicks.
 void BM_DroppedJpeg24MpToBothRenderingsOnScreen(benchmark::State &state)
@@ -39,9 +30,11 @@ void BM_DroppedJpeg24MpToBothRenderingsOnScreen(benchmark::State &state)
         return;
     }
     platform::ManualClock clock;
-    IdleBoard board;
-    platform::ProfileFile settings(folder.filePath(u"Config.ini"_s));
-    job::EffectChooserWindow window(board, clock, settings, [](const QString &) {});
+    test::FakeSerialLine line;
+    test::FakePortLister ports;
+    test::RecordingView view;
+    job::Session session({line, clock, view, ports, folder.path()}, {});
+    job::EffectChooserWindow window(session, clock);
     for (auto _ : state) {
         window.open(path);
         clock.advance(job::EffectChooserWindow::TaskInterval);

@@ -11,10 +11,7 @@
 // BM_FollowReports measures what following the reports costs, without a machine.
 #include "engraver-sim/engraver_sim.h"
 #include "job/effect_board.h"
-#include "job/job_controls.h"
-#include "job/job_estimator.h"
-#include "job/job_model.h"
-#include "job/machine_controls.h"
+#include "job/session.h"
 #include "job/upload_raster.h"
 #include "job/work_snapshot.h"
 #include "link/engraver_link.h"
@@ -97,6 +94,7 @@ class Silent final : public platform::Prompter {
 public:
     void inform(const QString &, const QString &) override {}
     bool confirm(const QString &, const QString &) override { return true; }
+    int choose(const QString &, const QString &, const QStringList &) override { return 1; }
 };
 
 struct Carve {
@@ -123,16 +121,17 @@ public:
 
     bool connect()
     {
-        m_link.startConnect();
-        return QTest::qWaitFor([&] { return m_link.state() == link::LinkState::Identified; },
-                               20000);
+        m_session.connectMachine();
+        return QTest::qWaitFor(
+            [&] { return m_session.link().state() == link::LinkState::Identified; }, 20000);
     }
 
     Carve carve(const QImage &picture, int burnTime)
     {
         Carve result;
-        m_jobs.burnTimeReleased(burnTime);
-        m_jobs.prepareUpload(picture);
+        m_session.burnTimeReleased(burnTime);
+        m_session.takeJob({picture, {}, {}, burnTime, {}});
+        m_session.sendBoard();
         if (!QTest::qWaitFor([&] { return m_model.state() == State::Ready; }, Patience))
             return result;
         result.estimate = double(m_estimator.estimate().duration.count()) / 1000.0;
@@ -145,7 +144,7 @@ public:
                 result.left10Rough = m_estimator.remainingRough();
             });
         const double started = seconds(m_clock.now());
-        m_jobs.start();
+        m_session.start();
         const bool finished = runUntil(State::Finished);
         const double ended = seconds(m_clock.now());
         QObject::disconnect(probe);
@@ -175,16 +174,12 @@ private:
     std::unique_ptr<sim::Engraver> m_machine;
     platform::PortTable m_table{QStringList{m_dir.filePath(u"ttyBench"_s)}};
     platform::QtSerialLine m_line{m_table};
+    platform::PortTableLister m_ports{m_table};
     platform::QtClock m_clock;
     Silent m_prompter;
-    link::EngraverLink m_link{m_line, m_clock, m_prompter, [this] {
-                                  return link::PortList{true, 0, m_table.presentPortList()};
-                              }};
-    job::MachineControls m_controls;
-    job::JobControls m_jobs{m_link, m_clock, m_controls, m_prompter};
-    job::JobModel m_model{m_link, m_jobs};
-    platform::ProfileFile m_settings{m_dir.filePath(u"Config.ini"_s)};
-    job::JobEstimator m_estimator{m_model, m_link, m_jobs, m_clock, m_settings};
+    job::Session m_session{{m_line, m_clock, m_prompter, m_ports, m_dir.path()}, {}};
+    const job::JobModel &m_model = m_session.model();
+    const job::JobEstimator &m_estimator = m_session.estimator();
 };
 
 void BM_Estimate(benchmark::State &state, int timing, int picture)
@@ -215,8 +210,8 @@ void BM_Estimate(benchmark::State &state, int timing, int picture)
     }
 }
 
-// What following a carve costs: a photo's every report through the link, with and
-// without the job model and the estimator attached.
+// What following a carve costs: a photo's every report through the link alone, and through
+// the whole session (the job model, the estimator, the trace, the kept job).
 void BM_FollowReports(benchmark::State &state)
 {
     const bool attached = state.range(0) != 0;
@@ -236,29 +231,36 @@ void BM_FollowReports(benchmark::State &state)
     test::FakeSerialLine line;
     test::CountingView view;
     platform::ManualClock clock;
+    test::FakePortLister ports;
     line.openable = {1};
-    link::EngraverLink link(line, clock, view, [] { return link::PortList{true, 0, u"COM1A"_s}; });
-    view.follow(link);
-    link.startConnect();
-    line.deliver(link::makeFrame(link::RspIdentity, 10, 0));
-    job::MachineControls controls;
-    job::JobControls jobs(link, clock, controls, view);
-    std::unique_ptr<job::JobModel> model;
-    std::unique_ptr<job::JobEstimator> estimator;
-    platform::ProfileFile settings(dir.filePath(u"Config.ini"_s));
-    if (attached) {
-        model = std::make_unique<job::JobModel>(link, jobs);
-        estimator = std::make_unique<job::JobEstimator>(*model, link, jobs, clock, settings);
-    }
-    jobs.prepareUpload(photo());
-    line.deliver(link::makeFrame(link::RspImageRequest, 0, 0));
-    clock.advance(link::EngraverLink::UploadDelay);
     constexpr qsizetype Chunk = 4096;
-    for (auto _ : state) {
-        jobs.start();
-        for (qsizetype at = 0; at < stream.size(); at += Chunk) line.deliver(stream.mid(at, Chunk));
+    const auto identify = [&] { line.deliver(link::makeFrame(link::RspIdentity, 10, 0)); };
+    if (!attached) {
+        link::MessageLog log;
+        link::EngraverLink link(line, clock, view, ports, log);
+        view.follow(link, log);
+        link.startConnect();
+        identify();
+        for (auto _ : state) {
+            link.startCarving();
+            for (qsizetype at = 0; at < stream.size(); at += Chunk)
+                line.deliver(stream.mid(at, Chunk));
+        }
+    } else {
+        job::Session session({line, clock, view, ports, dir.path()}, {});
+        session.connectMachine();
+        identify();
+        session.takeJob({photo(), {}, {}, 40, {}});
+        session.sendBoard();
+        line.deliver(link::makeFrame(link::RspImageRequest, 0, 0));
+        clock.advance(link::EngraverLink::UploadDelay);
+        for (auto _ : state) {
+            session.start();
+            for (qsizetype at = 0; at < stream.size(); at += Chunk)
+                line.deliver(stream.mid(at, Chunk));
+        }
+        if (session.model().doneDots() != job.dots()) state.SkipWithError("the count is off");
     }
-    if (model && model->doneDots() != job.dots()) state.SkipWithError("the count is off");
     state.SetItemsProcessed(state.iterations() * (stream.size() / 4));
 }
 BENCHMARK(BM_FollowReports)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);

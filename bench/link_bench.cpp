@@ -40,8 +40,10 @@ void runStream(benchmark::State &state, const QByteArray &stream)
     test::FakeSerialLine line;
     test::CountingView view;
     platform::ManualClock clock;
-    link::EngraverLink link(line, clock, view, [] { return link::PortList{}; });
-    view.follow(link);
+    test::FakePortLister ports;
+    link::MessageLog log;
+    link::EngraverLink link(line, clock, view, ports, log);
+    view.follow(link, log);
     constexpr qsizetype Chunk = 4096;  // about what one read of the port delivers
     for (auto _ : state) {
         for (qsizetype at = 0; at < stream.size(); at += Chunk) line.deliver(stream.mid(at, Chunk));

@@ -1,5 +1,6 @@
 // The main window under load: a stream of position reports, and input during an upload.
 #include "engraver-sim/engraver_sim.h"
+#include "fake_desktop.h"
 #include "link/frames.h"
 #include "link_doubles.h"
 #include "platform/manual_clock.h"
@@ -45,8 +46,9 @@ void BM_PositionReportsDrawn(benchmark::State &state)
     QTemporaryDir home;
     test::FakeSerialLine line;
     platform::ManualClock clock;
-    shell::Program program(
-        line, clock, [] { return link::PortList{}; }, home.path());
+    test::FakePortLister ports;
+    test::FakeDesktop desktop;
+    shell::Program program(line, clock, ports, desktop, home.path());
     program.window().show();
     program.onMainWindowCreated();
     const QByteArray stream = reports(5000);
@@ -76,16 +78,14 @@ void BM_UploadAt57600BaudKeepsTheWindowLive(benchmark::State &state)
         platform::QtSerialLine line(table);
         platform::QtClock clock;
         // Real timers: the presence check runs, so the port list must be the real one.
-        shell::Program program(
-            line, clock,
-            [&table] {
-                return link::PortList{true, 0, table.presentPortList()};
-            },
-            dir.path());
+        const platform::PortTableLister ports(table);
+        test::FakeDesktop desktop;
+        shell::Program program(line, clock, ports, desktop, dir.path());
         program.window().show();
         program.onMainWindowCreated();
-        if (!QTest::qWaitFor([&] { return program.link().state() == link::LinkState::Identified; },
-                             10000)) {
+        if (!QTest::qWaitFor(
+                [&] { return program.session().link().state() == link::LinkState::Identified; },
+                10000)) {
             state.SkipWithError("the simulated engraver was not found");
             return;
         }
@@ -96,7 +96,7 @@ void BM_UploadAt57600BaudKeepsTheWindowLive(benchmark::State &state)
         probe.setTimerType(Qt::PreciseTimer);
         QObject::connect(&probe, &QTimer::timeout,
                          [&] { worstLateMs = std::max(worstLateMs, sinceTick.restart() - 10); });
-        QTest::mouseClick(program.window().findChild<QAbstractButton *>(u"按钮发送数据"_s),
+        QTest::mouseClick(program.panel().findChild<QAbstractButton *>(u"按钮发送数据"_s),
                           Qt::LeftButton);
         sinceTick.start();
         probe.start(10);
@@ -136,12 +136,9 @@ void BM_FloodsKeepMemoryFlat(benchmark::State &state)
         line.openable = {1};
         line.blocksDrainAtOnce = false;
         platform::ManualClock clock;
-        shell::Program program(
-            line, clock,
-            [] {
-                return link::PortList{true, 0, u"COM1A"_s};
-            },
-            home.path());
+        test::FakePortLister ports;
+        test::FakeDesktop desktop;
+        shell::Program program(line, clock, ports, desktop, home.path());
         program.window().show();
         program.onMainWindowCreated();
         line.deliver(link::makeFrame(link::RspIdentity, 10, 0));
@@ -162,7 +159,7 @@ void BM_FloodsKeepMemoryFlat(benchmark::State &state)
         }
         const double afterReports = residentMiB();
 
-        program.link().setUploadRaster(QByteArray(32768, '\x01'));
+        program.session().sendBoard();  // a request pending: the storm is answered once
         QByteArray storm;
         for (int i = 0; i < 10000; ++i) storm += link::makeFrame(link::RspImageRequest, 0, 0);
         line.deliver(storm);

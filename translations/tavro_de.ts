@@ -93,7 +93,25 @@
     </message>
 </context>
 <context>
-    <name>tavro::shell::AppWindow</name>
+    <name>tavro::link::EngraverLink</name>
+    <message>
+        <source>the port is no longer there</source>
+        <translation>die Schnittstelle ist nicht mehr da</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::platform::QtSerialLine</name>
+    <message>
+        <source>the image block did not leave the port in %1 s</source>
+        <translation>der Bildblock hat die Schnittstelle nicht in %1 s verlassen</translation>
+    </message>
+    <message>
+        <source>the port is closed</source>
+        <translation>die Schnittstelle ist geschlossen</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::shell::MainWindow</name>
     <message>
         <source>%1 is no longer there and was taken off the list.</source>
         <translation>%1 ist nicht mehr vorhanden und wurde aus der Liste entfernt.</translation>
@@ -128,41 +146,9 @@ Serielle Schnittstelle: %2
         <source>About Tavro Laser</source>
         <translation>Über Tavro Laser</translation>
     </message>
-    <message>
-        <source>All files (*)</source>
-        <translation>Alle Dateien (*)</translation>
-    </message>
-    <message>
-        <source>Tavro Laser jobs (*%1)</source>
-        <translation>Tavro-Laser-Aufträge (*%1)</translation>
-    </message>
-    <message>
-        <source>Open Picture</source>
-        <translation>Bild öffnen</translation>
-    </message>
-    <message>
-        <source>Pictures (%1)</source>
-        <translation>Bilder (%1)</translation>
-    </message>
-    <message>
-        <source>Open Job</source>
-        <translation>Auftrag öffnen</translation>
-    </message>
-    <message>
-        <source>Save Job</source>
-        <translation>Auftrag speichern</translation>
-    </message>
-    <message>
-        <source>Export Board as PNG</source>
-        <translation>Vorschau als PNG exportieren</translation>
-    </message>
-    <message>
-        <source>PNG pictures (*.png)</source>
-        <translation>PNG-Bilder (*.png)</translation>
-    </message>
 </context>
 <context>
-    <name>tavro::shell::JobDocument</name>
+    <name>tavro::job::Session</name>
     <message>
         <source>The job %1 cannot be read: %2.</source>
         <translation>Der Auftrag %1 kann nicht gelesen werden: %2.</translation>
@@ -203,9 +189,53 @@ Serielle Schnittstelle: %2
         <source>Export Board</source>
         <translation>Vorschau exportieren</translation>
     </message>
+    <message>
+        <source>The machine holds the picture sent at %1, not the board shown.</source>
+        <translation>Die Maschine hat das um %1 gesendete Bild, nicht die angezeigte Vorschau.</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <source>Send the board first</source>
+        <translation>Erst die Vorschau senden</translation>
+    </message>
+    <message>
+        <source>Start anyway</source>
+        <translation>Trotzdem starten</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>A job is running. Pause the machine and quit?</source>
+        <translation>Ein Auftrag läuft. Maschine anhalten und beenden?</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>The machine is connected</source>
+        <translation>Die Maschine ist verbunden</translation>
+    </message>
+    <message>
+        <source>No machine is connected</source>
+        <translation>Keine Maschine verbunden</translation>
+    </message>
+    <message>
+        <source>Not while the machine carves</source>
+        <translation>Nicht während die Maschine graviert</translation>
+    </message>
+    <message>
+        <source>Choose a rendering and send it, or clear the board, first</source>
+        <translation>Erst eine Darstellung wählen und senden oder die Vorschau leeren</translation>
+    </message>
 </context>
 <context>
-    <name>tavro::shell::JobGuard</name>
+    <name>tavro::job::JobGuard</name>
     <message>
         <source>A job is running. Stop it and send the new picture?</source>
         <translation>Ein Auftrag läuft. Anhalten und das neue Bild senden?</translation>
@@ -338,6 +368,29 @@ Serielle Schnittstelle: %2
         <source>Dismiss</source>
         <translation>Verwerfen</translation>
     </message>
+    <message>
+        <source>Connection broken (%1), searching…</source>
+        <translation>Verbindung unterbrochen (%1), Suche…</translation>
+    </message>
+    <message>
+        <source>Machine is carving (not started here)</source>
+        <translation>Maschine graviert (nicht hier gestartet)</translation>
+    </message>
+    <message>
+        <source>Paused (not started here)</source>
+        <translation>Pausiert (nicht hier gestartet)</translation>
+    </message>
+    <message>
+        <source>Board changed since it was sent</source>
+        <translation>Vorschau seit dem Senden geändert</translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: %n dots in %1 (%2 in this run)</source>
+        <translation>
+            <numerusform>Fertig: %n Punkt in %1 (%2 in diesem Lauf)</numerusform>
+            <numerusform>Fertig: %n Punkte in %1 (%2 in diesem Lauf)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tavro::shell::MainMenu</name>
@@ -429,12 +482,51 @@ Serielle Schnittstelle: %2
         <source>&amp;About Tavro Laser</source>
         <translation>&amp;Über Tavro Laser</translation>
     </message>
+    <message>
+        <source>&amp;Restart</source>
+        <translation>&amp;Neustart</translation>
+    </message>
 </context>
 <context>
-    <name>tavro::shell::MainWindow</name>
+    <name>tavro::shell::MainPanel</name>
     <message>
         <source>Resume</source>
         <translation>Fortsetzen</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::shell::SystemDesktop</name>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Tavro Laser jobs (*%1)</source>
+        <translation>Tavro-Laser-Aufträge (*%1)</translation>
+    </message>
+    <message>
+        <source>Open Picture</source>
+        <translation>Bild öffnen</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>Bilder (%1)</translation>
+    </message>
+    <message>
+        <source>Open Job</source>
+        <translation>Auftrag öffnen</translation>
+    </message>
+    <message>
+        <source>Save Job</source>
+        <translation>Auftrag speichern</translation>
+    </message>
+    <message>
+        <source>Export Board as PNG</source>
+        <translation>Vorschau als PNG exportieren</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>PNG-Bilder (*.png)</translation>
     </message>
 </context>
 </TS>

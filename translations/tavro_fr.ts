@@ -93,7 +93,25 @@
     </message>
 </context>
 <context>
-    <name>tavro::shell::AppWindow</name>
+    <name>tavro::link::EngraverLink</name>
+    <message>
+        <source>the port is no longer there</source>
+        <translation>le port n’existe plus</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::platform::QtSerialLine</name>
+    <message>
+        <source>the image block did not leave the port in %1 s</source>
+        <translation>le bloc d’image n’est pas parti en %1 s</translation>
+    </message>
+    <message>
+        <source>the port is closed</source>
+        <translation>le port est fermé</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::shell::MainWindow</name>
     <message>
         <source>%1 is no longer there and was taken off the list.</source>
         <translation>%1 n’existe plus et a été retiré de la liste.</translation>
@@ -128,41 +146,9 @@ Port série : %2
         <source>About Tavro Laser</source>
         <translation>À propos de Tavro Laser</translation>
     </message>
-    <message>
-        <source>All files (*)</source>
-        <translation>Tous les fichiers (*)</translation>
-    </message>
-    <message>
-        <source>Tavro Laser jobs (*%1)</source>
-        <translation>Travaux Tavro Laser (*%1)</translation>
-    </message>
-    <message>
-        <source>Open Picture</source>
-        <translation>Ouvrir une image</translation>
-    </message>
-    <message>
-        <source>Pictures (%1)</source>
-        <translation>Images (%1)</translation>
-    </message>
-    <message>
-        <source>Open Job</source>
-        <translation>Ouvrir un travail</translation>
-    </message>
-    <message>
-        <source>Save Job</source>
-        <translation>Enregistrer le travail</translation>
-    </message>
-    <message>
-        <source>Export Board as PNG</source>
-        <translation>Exporter l’aperçu en PNG</translation>
-    </message>
-    <message>
-        <source>PNG pictures (*.png)</source>
-        <translation>Images PNG (*.png)</translation>
-    </message>
 </context>
 <context>
-    <name>tavro::shell::JobDocument</name>
+    <name>tavro::job::Session</name>
     <message>
         <source>The job %1 cannot be read: %2.</source>
         <translation>Le travail %1 ne peut pas être lu : %2.</translation>
@@ -203,9 +189,53 @@ Port série : %2
         <source>Export Board</source>
         <translation>Exporter l’aperçu</translation>
     </message>
+    <message>
+        <source>The machine holds the picture sent at %1, not the board shown.</source>
+        <translation>La machine contient l’image envoyée à %1, pas l’aperçu affiché.</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Démarrer</translation>
+    </message>
+    <message>
+        <source>Send the board first</source>
+        <translation>Envoyer d’abord l’aperçu</translation>
+    </message>
+    <message>
+        <source>Start anyway</source>
+        <translation>Démarrer quand même</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>A job is running. Pause the machine and quit?</source>
+        <translation>Une tâche est en cours. Mettre la machine en pause et quitter ?</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>The machine is connected</source>
+        <translation>La machine est connectée</translation>
+    </message>
+    <message>
+        <source>No machine is connected</source>
+        <translation>Aucune machine n’est connectée</translation>
+    </message>
+    <message>
+        <source>Not while the machine carves</source>
+        <translation>Pas pendant la gravure</translation>
+    </message>
+    <message>
+        <source>Choose a rendering and send it, or clear the board, first</source>
+        <translation>Choisissez d’abord un rendu et envoyez-le, ou effacez l’aperçu</translation>
+    </message>
 </context>
 <context>
-    <name>tavro::shell::JobGuard</name>
+    <name>tavro::job::JobGuard</name>
     <message>
         <source>A job is running. Stop it and send the new picture?</source>
         <translation>Un travail est en cours. L'arrêter et envoyer la nouvelle image ?</translation>
@@ -338,6 +368,29 @@ Port série : %2
         <source>Dismiss</source>
         <translation>Abandonner</translation>
     </message>
+    <message>
+        <source>Connection broken (%1), searching…</source>
+        <translation>Connexion rompue (%1), recherche…</translation>
+    </message>
+    <message>
+        <source>Machine is carving (not started here)</source>
+        <translation>La machine grave (tâche non lancée ici)</translation>
+    </message>
+    <message>
+        <source>Paused (not started here)</source>
+        <translation>En pause (tâche non lancée ici)</translation>
+    </message>
+    <message>
+        <source>Board changed since it was sent</source>
+        <translation>Aperçu modifié depuis l’envoi</translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: %n dots in %1 (%2 in this run)</source>
+        <translation>
+            <numerusform>Terminé : %n point en %1 (%2 cette fois)</numerusform>
+            <numerusform>Terminé : %n points en %1 (%2 cette fois)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tavro::shell::MainMenu</name>
@@ -429,12 +482,51 @@ Port série : %2
         <source>&amp;About Tavro Laser</source>
         <translation>À &amp;propos de Tavro Laser</translation>
     </message>
+    <message>
+        <source>&amp;Restart</source>
+        <translation>&amp;Redémarrer</translation>
+    </message>
 </context>
 <context>
-    <name>tavro::shell::MainWindow</name>
+    <name>tavro::shell::MainPanel</name>
     <message>
         <source>Resume</source>
         <translation>Reprendre</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::shell::SystemDesktop</name>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Tavro Laser jobs (*%1)</source>
+        <translation>Travaux Tavro Laser (*%1)</translation>
+    </message>
+    <message>
+        <source>Open Picture</source>
+        <translation>Ouvrir une image</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>Images (%1)</translation>
+    </message>
+    <message>
+        <source>Open Job</source>
+        <translation>Ouvrir un travail</translation>
+    </message>
+    <message>
+        <source>Save Job</source>
+        <translation>Enregistrer le travail</translation>
+    </message>
+    <message>
+        <source>Export Board as PNG</source>
+        <translation>Exporter l’aperçu en PNG</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>Images PNG (*.png)</translation>
     </message>
 </context>
 </TS>

@@ -93,7 +93,25 @@
     </message>
 </context>
 <context>
-    <name>tavro::shell::AppWindow</name>
+    <name>tavro::link::EngraverLink</name>
+    <message>
+        <source>the port is no longer there</source>
+        <translation>la porta non c’è più</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::platform::QtSerialLine</name>
+    <message>
+        <source>the image block did not leave the port in %1 s</source>
+        <translation>il blocco dell’immagine non è partito in %1 s</translation>
+    </message>
+    <message>
+        <source>the port is closed</source>
+        <translation>la porta è chiusa</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::shell::MainWindow</name>
     <message>
         <source>%1 is no longer there and was taken off the list.</source>
         <translation>%1 non esiste più ed è stato tolto dall’elenco.</translation>
@@ -128,41 +146,9 @@ Porta seriale: %2
         <source>About Tavro Laser</source>
         <translation>Informazioni su Tavro Laser</translation>
     </message>
-    <message>
-        <source>All files (*)</source>
-        <translation>Tutti i file (*)</translation>
-    </message>
-    <message>
-        <source>Tavro Laser jobs (*%1)</source>
-        <translation>Lavori Tavro Laser (*%1)</translation>
-    </message>
-    <message>
-        <source>Open Picture</source>
-        <translation>Apri immagine</translation>
-    </message>
-    <message>
-        <source>Pictures (%1)</source>
-        <translation>Immagini (%1)</translation>
-    </message>
-    <message>
-        <source>Open Job</source>
-        <translation>Apri lavoro</translation>
-    </message>
-    <message>
-        <source>Save Job</source>
-        <translation>Salva lavoro</translation>
-    </message>
-    <message>
-        <source>Export Board as PNG</source>
-        <translation>Esporta l’anteprima come PNG</translation>
-    </message>
-    <message>
-        <source>PNG pictures (*.png)</source>
-        <translation>Immagini PNG (*.png)</translation>
-    </message>
 </context>
 <context>
-    <name>tavro::shell::JobDocument</name>
+    <name>tavro::job::Session</name>
     <message>
         <source>The job %1 cannot be read: %2.</source>
         <translation>Impossibile leggere il lavoro %1: %2.</translation>
@@ -203,9 +189,53 @@ Porta seriale: %2
         <source>Export Board</source>
         <translation>Esporta anteprima</translation>
     </message>
+    <message>
+        <source>The machine holds the picture sent at %1, not the board shown.</source>
+        <translation>La macchina contiene l’immagine inviata alle %1, non l’anteprima mostrata.</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Avvia</translation>
+    </message>
+    <message>
+        <source>Send the board first</source>
+        <translation>Invia prima l’anteprima</translation>
+    </message>
+    <message>
+        <source>Start anyway</source>
+        <translation>Avvia comunque</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>A job is running. Pause the machine and quit?</source>
+        <translation>Un lavoro è in corso. Mettere in pausa la macchina e uscire?</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>The machine is connected</source>
+        <translation>La macchina è collegata</translation>
+    </message>
+    <message>
+        <source>No machine is connected</source>
+        <translation>Nessuna macchina collegata</translation>
+    </message>
+    <message>
+        <source>Not while the machine carves</source>
+        <translation>Non durante l’incisione</translation>
+    </message>
+    <message>
+        <source>Choose a rendering and send it, or clear the board, first</source>
+        <translation>Scegli prima una resa e inviala, oppure cancella l’anteprima</translation>
+    </message>
 </context>
 <context>
-    <name>tavro::shell::JobGuard</name>
+    <name>tavro::job::JobGuard</name>
     <message>
         <source>A job is running. Stop it and send the new picture?</source>
         <translation>Un lavoro è in corso. Fermarlo e inviare la nuova immagine?</translation>
@@ -338,6 +368,29 @@ Porta seriale: %2
         <source>Dismiss</source>
         <translation>Scarta</translation>
     </message>
+    <message>
+        <source>Connection broken (%1), searching…</source>
+        <translation>Connessione interrotta (%1), ricerca…</translation>
+    </message>
+    <message>
+        <source>Machine is carving (not started here)</source>
+        <translation>La macchina sta incidendo (non avviato qui)</translation>
+    </message>
+    <message>
+        <source>Paused (not started here)</source>
+        <translation>In pausa (non avviato qui)</translation>
+    </message>
+    <message>
+        <source>Board changed since it was sent</source>
+        <translation>Anteprima cambiata dopo l’invio</translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: %n dots in %1 (%2 in this run)</source>
+        <translation>
+            <numerusform>Fatto: %n punto in %1 (%2 in questa esecuzione)</numerusform>
+            <numerusform>Fatto: %n punti in %1 (%2 in questa esecuzione)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tavro::shell::MainMenu</name>
@@ -429,12 +482,51 @@ Porta seriale: %2
         <source>&amp;About Tavro Laser</source>
         <translation>&amp;Informazioni su Tavro Laser</translation>
     </message>
+    <message>
+        <source>&amp;Restart</source>
+        <translation>&amp;Ricomincia</translation>
+    </message>
 </context>
 <context>
-    <name>tavro::shell::MainWindow</name>
+    <name>tavro::shell::MainPanel</name>
     <message>
         <source>Resume</source>
         <translation>Riprendi</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::shell::SystemDesktop</name>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Tavro Laser jobs (*%1)</source>
+        <translation>Lavori Tavro Laser (*%1)</translation>
+    </message>
+    <message>
+        <source>Open Picture</source>
+        <translation>Apri immagine</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>Immagini (%1)</translation>
+    </message>
+    <message>
+        <source>Open Job</source>
+        <translation>Apri lavoro</translation>
+    </message>
+    <message>
+        <source>Save Job</source>
+        <translation>Salva lavoro</translation>
+    </message>
+    <message>
+        <source>Export Board as PNG</source>
+        <translation>Esporta l’anteprima come PNG</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>Immagini PNG (*.png)</translation>
     </message>
 </context>
 </TS>

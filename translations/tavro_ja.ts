@@ -93,7 +93,25 @@
     </message>
 </context>
 <context>
-    <name>tavro::shell::AppWindow</name>
+    <name>tavro::link::EngraverLink</name>
+    <message>
+        <source>the port is no longer there</source>
+        <translation>ポートがなくなりました</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::platform::QtSerialLine</name>
+    <message>
+        <source>the image block did not leave the port in %1 s</source>
+        <translation>画像データが %1 秒以内に送り出されませんでした</translation>
+    </message>
+    <message>
+        <source>the port is closed</source>
+        <translation>ポートが閉じています</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::shell::MainWindow</name>
     <message>
         <source>%1 is no longer there and was taken off the list.</source>
         <translation>%1 は見つからないため、一覧から削除しました。</translation>
@@ -128,41 +146,9 @@ Serial port: %2
         <source>About Tavro Laser</source>
         <translation>Tavro Laser について</translation>
     </message>
-    <message>
-        <source>All files (*)</source>
-        <translation>すべてのファイル (*)</translation>
-    </message>
-    <message>
-        <source>Tavro Laser jobs (*%1)</source>
-        <translation>Tavro Laser ジョブ (*%1)</translation>
-    </message>
-    <message>
-        <source>Open Picture</source>
-        <translation>画像を開く</translation>
-    </message>
-    <message>
-        <source>Pictures (%1)</source>
-        <translation>画像 (%1)</translation>
-    </message>
-    <message>
-        <source>Open Job</source>
-        <translation>ジョブを開く</translation>
-    </message>
-    <message>
-        <source>Save Job</source>
-        <translation>ジョブを保存</translation>
-    </message>
-    <message>
-        <source>Export Board as PNG</source>
-        <translation>プレビューを PNG で書き出す</translation>
-    </message>
-    <message>
-        <source>PNG pictures (*.png)</source>
-        <translation>PNG 画像 (*.png)</translation>
-    </message>
 </context>
 <context>
-    <name>tavro::shell::JobDocument</name>
+    <name>tavro::job::Session</name>
     <message>
         <source>The job %1 cannot be read: %2.</source>
         <translation>ジョブ %1 を読み込めません: %2。</translation>
@@ -203,9 +189,53 @@ Serial port: %2
         <source>Export Board</source>
         <translation>プレビューの書き出し</translation>
     </message>
+    <message>
+        <source>The machine holds the picture sent at %1, not the board shown.</source>
+        <translation>マシンにあるのは %1 に送信した画像で、表示中のプレビューではありません。</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>スタート</translation>
+    </message>
+    <message>
+        <source>Send the board first</source>
+        <translation>先にプレビューを送信</translation>
+    </message>
+    <message>
+        <source>Start anyway</source>
+        <translation>このまま開始</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>A job is running. Pause the machine and quit?</source>
+        <translation>ジョブの実行中です。マシンを一時停止して終了しますか？</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>The machine is connected</source>
+        <translation>マシンは接続済みです</translation>
+    </message>
+    <message>
+        <source>No machine is connected</source>
+        <translation>マシンが接続されていません</translation>
+    </message>
+    <message>
+        <source>Not while the machine carves</source>
+        <translation>彫刻中は使えません</translation>
+    </message>
+    <message>
+        <source>Choose a rendering and send it, or clear the board, first</source>
+        <translation>先に効果を選んで送信するか、プレビューをクリアしてください</translation>
+    </message>
 </context>
 <context>
-    <name>tavro::shell::JobGuard</name>
+    <name>tavro::job::JobGuard</name>
     <message>
         <source>A job is running. Stop it and send the new picture?</source>
         <translation>彫刻中です。止めて新しい画像を送りますか？</translation>
@@ -335,6 +365,28 @@ Serial port: %2
         <source>Dismiss</source>
         <translation>破棄</translation>
     </message>
+    <message>
+        <source>Connection broken (%1), searching…</source>
+        <translation>接続が切れました（%1）。探しています…</translation>
+    </message>
+    <message>
+        <source>Machine is carving (not started here)</source>
+        <translation>マシンが彫刻中（ここで開始したものではありません）</translation>
+    </message>
+    <message>
+        <source>Paused (not started here)</source>
+        <translation>一時停止中（ここで開始したものではありません）</translation>
+    </message>
+    <message>
+        <source>Board changed since it was sent</source>
+        <translation>送信後にプレビューが変更されました</translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: %n dots in %1 (%2 in this run)</source>
+        <translation>
+            <numerusform>完了：%n 点、%1（今回 %2）</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tavro::shell::MainMenu</name>
@@ -426,12 +478,51 @@ Serial port: %2
         <source>&amp;About Tavro Laser</source>
         <translation>Tavro Laser について(&amp;A)</translation>
     </message>
+    <message>
+        <source>&amp;Restart</source>
+        <translation>リスタート(&amp;R)</translation>
+    </message>
 </context>
 <context>
-    <name>tavro::shell::MainWindow</name>
+    <name>tavro::shell::MainPanel</name>
     <message>
         <source>Resume</source>
         <translation>再開</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::shell::SystemDesktop</name>
+    <message>
+        <source>All files (*)</source>
+        <translation>すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>Tavro Laser jobs (*%1)</source>
+        <translation>Tavro Laser ジョブ (*%1)</translation>
+    </message>
+    <message>
+        <source>Open Picture</source>
+        <translation>画像を開く</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>画像 (%1)</translation>
+    </message>
+    <message>
+        <source>Open Job</source>
+        <translation>ジョブを開く</translation>
+    </message>
+    <message>
+        <source>Save Job</source>
+        <translation>ジョブを保存</translation>
+    </message>
+    <message>
+        <source>Export Board as PNG</source>
+        <translation>プレビューを PNG で書き出す</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>PNG 画像 (*.png)</translation>
     </message>
 </context>
 </TS>

@@ -93,7 +93,25 @@
     </message>
 </context>
 <context>
-    <name>tavro::shell::AppWindow</name>
+    <name>tavro::link::EngraverLink</name>
+    <message>
+        <source>the port is no longer there</source>
+        <translation>端口已不存在</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::platform::QtSerialLine</name>
+    <message>
+        <source>the image block did not leave the port in %1 s</source>
+        <translation>图像数据在 %1 秒内未能发出</translation>
+    </message>
+    <message>
+        <source>the port is closed</source>
+        <translation>端口已关闭</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::shell::MainWindow</name>
     <message>
         <source>%1 is no longer there and was taken off the list.</source>
         <translation>%1 已不存在，已从列表中移除。</translation>
@@ -128,41 +146,9 @@ Serial port: %2
         <source>About Tavro Laser</source>
         <translation>关于 Tavro Laser</translation>
     </message>
-    <message>
-        <source>All files (*)</source>
-        <translation>所有文件 (*)</translation>
-    </message>
-    <message>
-        <source>Tavro Laser jobs (*%1)</source>
-        <translation>Tavro Laser 雕刻任务 (*%1)</translation>
-    </message>
-    <message>
-        <source>Open Picture</source>
-        <translation>打开图片</translation>
-    </message>
-    <message>
-        <source>Pictures (%1)</source>
-        <translation>图片 (%1)</translation>
-    </message>
-    <message>
-        <source>Open Job</source>
-        <translation>打开任务</translation>
-    </message>
-    <message>
-        <source>Save Job</source>
-        <translation>保存任务</translation>
-    </message>
-    <message>
-        <source>Export Board as PNG</source>
-        <translation>将预览导出为 PNG</translation>
-    </message>
-    <message>
-        <source>PNG pictures (*.png)</source>
-        <translation>PNG 图片 (*.png)</translation>
-    </message>
 </context>
 <context>
-    <name>tavro::shell::JobDocument</name>
+    <name>tavro::job::Session</name>
     <message>
         <source>The job %1 cannot be read: %2.</source>
         <translation>无法读取任务 %1：%2。</translation>
@@ -203,9 +189,53 @@ Serial port: %2
         <source>Export Board</source>
         <translation>导出预览</translation>
     </message>
+    <message>
+        <source>The machine holds the picture sent at %1, not the board shown.</source>
+        <translation>雕刻机上是 %1 发送的图片，不是当前显示的预览。</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>Send the board first</source>
+        <translation>先发送预览</translation>
+    </message>
+    <message>
+        <source>Start anyway</source>
+        <translation>仍然开始</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>A job is running. Pause the machine and quit?</source>
+        <translation>任务正在进行。暂停雕刻机并退出？</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>The machine is connected</source>
+        <translation>雕刻机已连接</translation>
+    </message>
+    <message>
+        <source>No machine is connected</source>
+        <translation>未连接雕刻机</translation>
+    </message>
+    <message>
+        <source>Not while the machine carves</source>
+        <translation>雕刻进行中不可用</translation>
+    </message>
+    <message>
+        <source>Choose a rendering and send it, or clear the board, first</source>
+        <translation>请先选择效果并发送，或清除预览</translation>
+    </message>
 </context>
 <context>
-    <name>tavro::shell::JobGuard</name>
+    <name>tavro::job::JobGuard</name>
     <message>
         <source>A job is running. Stop it and send the new picture?</source>
         <translation>正在雕刻。停止雕刻并发送新图像吗？</translation>
@@ -335,6 +365,28 @@ Serial port: %2
         <source>Dismiss</source>
         <translation>放弃</translation>
     </message>
+    <message>
+        <source>Connection broken (%1), searching…</source>
+        <translation>连接已断开（%1），正在查找…</translation>
+    </message>
+    <message>
+        <source>Machine is carving (not started here)</source>
+        <translation>雕刻机正在雕刻（不是在这里开始的）</translation>
+    </message>
+    <message>
+        <source>Paused (not started here)</source>
+        <translation>已暂停（不是在这里开始的）</translation>
+    </message>
+    <message>
+        <source>Board changed since it was sent</source>
+        <translation>预览在发送后已更改</translation>
+    </message>
+    <message numerus="yes">
+        <source>Done: %n dots in %1 (%2 in this run)</source>
+        <translation>
+            <numerusform>完成：%n 点，用时 %1（本次 %2）</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tavro::shell::MainMenu</name>
@@ -426,12 +478,51 @@ Serial port: %2
         <source>&amp;About Tavro Laser</source>
         <translation>关于 Tavro Laser(&amp;A)</translation>
     </message>
+    <message>
+        <source>&amp;Restart</source>
+        <translation>重启(&amp;R)</translation>
+    </message>
 </context>
 <context>
-    <name>tavro::shell::MainWindow</name>
+    <name>tavro::shell::MainPanel</name>
     <message>
         <source>Resume</source>
         <translation>继续</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::shell::SystemDesktop</name>
+    <message>
+        <source>All files (*)</source>
+        <translation>所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Tavro Laser jobs (*%1)</source>
+        <translation>Tavro Laser 雕刻任务 (*%1)</translation>
+    </message>
+    <message>
+        <source>Open Picture</source>
+        <translation>打开图片</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>图片 (%1)</translation>
+    </message>
+    <message>
+        <source>Open Job</source>
+        <translation>打开任务</translation>
+    </message>
+    <message>
+        <source>Save Job</source>
+        <translation>保存任务</translation>
+    </message>
+    <message>
+        <source>Export Board as PNG</source>
+        <translation>将预览导出为 PNG</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>PNG 图片 (*.png)</translation>
     </message>
 </context>
 </TS>

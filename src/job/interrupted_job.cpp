@@ -1,101 +1,210 @@
 #include "job/interrupted_job.h"
 
 #include "job/job_file.h"
+#include "job/key_value_lines.h"
 #include "job/raster_constants.h"
 #include "job/upload_raster.h"
 #include "platform/profile_file.h"
+#include "platform/whole_file.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace tavro::job {
 namespace {
 
-const QString Section = u"InterruptedJob"_s;
+constexpr qint64 MaxDots = qint64(BoardSize) * BoardSize;
 
-std::optional<qint64> number(const platform::ProfileFile &notes, const QString &key)
+std::optional<qint64> boundedNumber(const QStringList &lines, QStringView key, qint64 max)
 {
     bool ok = false;
-    const qint64 value = notes.read(Section, key, {}).toLongLong(&ok);
-    return ok && value >= 0 ? std::optional(value) : std::nullopt;
+    const qint64 value = valueInLines(lines, key).value_or(QString()).toLongLong(&ok);
+    return ok && value >= 0 && value <= max ? std::optional(value) : std::nullopt;
+}
+
+// Only a regular file of at most `cap` bytes is read: never a device, a FIFO or a huge file.
+std::optional<QByteArray> readSmallFile(const QString &path, qint64 cap, QString &why)
+{
+    const QFileInfo info(path);
+    if (!info.isFile()) {
+        why = u"it is not a regular file"_s;
+        return std::nullopt;
+    }
+    if (info.size() > cap) {
+        why = u"it is larger than %1 bytes"_s.arg(cap);
+        return std::nullopt;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        why = file.errorString();
+        return std::nullopt;
+    }
+    QByteArray bytes = file.read(cap + 1);
+    if (bytes.size() > cap) {
+        why = u"it is larger than %1 bytes"_s.arg(cap);
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+// Notes and board checked together; the reason when they cannot be used.
+QString checkJob(const InterruptedJob &job)
+{
+    if (job.board.width() != BoardSize || job.board.height() != BoardSize)
+        return u"its board is not %1 x %1"_s.arg(BoardSize);
+    if (job.resumeRow < 0 || job.resumeRow >= BoardSize || job.dotsDone > job.dotsTotal ||
+        !BurnTimeRange.contains(job.burnTime))
+        return u"its notes are missing or damaged"_s;
+    return {};
 }
 
 }  // namespace
 
 InterruptedJobStore::InterruptedJobStore(QString folder) : m_folder(std::move(folder)) {}
 
-QString InterruptedJobStore::boardPath() const
+QString InterruptedJobStore::pathFor(const QString &machine) const
+{
+    // A name for any identity, however odd its characters.
+    const QByteArray hash =
+        QCryptographicHash::hash(machine.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
+    return QDir(m_folder).filePath(u"interrupted-job-"_s + QString::fromLatin1(hash) + u".txt"_s);
+}
+
+QString InterruptedJobStore::legacyBoardPath() const
 {
     return QDir(m_folder).filePath(u"interrupted-job"_s + JobFileSuffix);
 }
 
-QString InterruptedJobStore::notesPath() const
+QString InterruptedJobStore::legacyNotesPath() const
 {
     return QDir(m_folder).filePath(u"interrupted-job.ini"_s);
 }
 
-bool InterruptedJobStore::holdsJob() const
+bool InterruptedJobStore::holdsJob(const QString &machine) const
 {
-    return QFile::exists(notesPath()) || QFile::exists(boardPath());
+    return QFileInfo::exists(pathFor(machine)) || QFileInfo::exists(legacyNotesPath());
 }
 
 QString InterruptedJobStore::save(const InterruptedJob &job)
 {
+    if (const QString why = checkJob(job); !why.isEmpty()) return why;
     JobFile file;
     file.board = job.board;
     file.burnTime = job.burnTime;
-    if (QString error = writeJobFile(boardPath(), file); !error.isEmpty()) {
-        drop();
-        return error;
+    const QByteArray board = encodeJobFile(file);
+    if (board.isEmpty()) return u"the board cannot be encoded"_s;
+    QStringList lines = keyValueLines({{u"Version"_s, QString::number(Version)},
+                                       {u"Machine"_s, job.machine},
+                                       {u"Row"_s, QString::number(job.resumeRow)},
+                                       {u"DotsDone"_s, QString::number(job.dotsDone)},
+                                       {u"DotsTotal"_s, QString::number(job.dotsTotal)}});
+    lines << u"Board="_s + QString::fromLatin1(board.toBase64());
+    const QString error =
+        platform::writeWholeFile(pathFor(job.machine), lines.join(u'\n').toUtf8());
+    // The older way of keeping a job is gone once this one is kept.
+    if (error.isEmpty()) {
+        QFile::remove(legacyNotesPath());
+        QFile::remove(legacyBoardPath());
     }
-    // The notes go last: without them a board alone is not a stored job.
-    QFile::remove(notesPath());
-    platform::ProfileFile notes(notesPath());
-    const std::pair<QString, QString> values[] = {{u"Version"_s, QString::number(Version)},
-                                                  {u"Row"_s, QString::number(job.resumeRow)},
-                                                  {u"DotsDone"_s, QString::number(job.dotsDone)},
-                                                  {u"DotsTotal"_s, QString::number(job.dotsTotal)}};
-    for (const auto &[key, value] : values) {
-        if (!notes.write(Section, key, value)) {
-            const QString error = notes.lastError();
-            drop();
-            return error;
-        }
-    }
-    return {};
+    return error;
 }
 
-InterruptedJobStore::Loaded InterruptedJobStore::load()
+InterruptedJobStore::Loaded InterruptedJobStore::load(const QString &machine) const
 {
+    const QString path = pathFor(machine);
+    if (!QFileInfo::exists(path)) return loadLegacy();
     Loaded loaded;
-    if (!holdsJob()) return loaded;
-    const auto refuse = [&](const QString &why) {
-        drop();
-        loaded.problem = why;
+    QString why;
+    const std::optional<QByteArray> bytes = readSmallFile(path, MaxFileBytes, why);
+    if (!bytes) {
+        loaded.problem = u"it cannot be read: "_s + why;
         return loaded;
-    };
-    const platform::ProfileFile notes(notesPath());
-    const std::optional<qint64> version = number(notes, u"Version"_s);
-    if (!version) return refuse(u"its notes are missing or damaged"_s);
-    if (*version > Version) return refuse(u"it was kept by a newer version of the program"_s);
-    const std::optional<qint64> row = number(notes, u"Row"_s);
-    const std::optional<qint64> done = number(notes, u"DotsDone"_s);
-    const std::optional<qint64> total = number(notes, u"DotsTotal"_s);
-    if (!row || *row >= BoardSize || !done || !total || *done > *total)
-        return refuse(u"its notes are missing or damaged"_s);
-    const JobFileRead read = readJobFile(boardPath());
-    if (read.status != JobFileStatus::Ok)
-        return refuse(u"its board cannot be read: "_s + read.reason);
-    loaded.job = InterruptedJob{read.job.board, read.job.burnTime, int(*row), *done, *total};
+    }
+    const QStringList lines = QString::fromUtf8(*bytes).split(u'\n');
+    const std::optional<qint64> version = boundedNumber(lines, u"Version", 1'000'000);
+    if (!version) {
+        loaded.problem = u"its notes are missing or damaged"_s;
+        return loaded;
+    }
+    if (*version > Version) {
+        loaded.problem = u"it was kept by a newer version of the program"_s;
+        return loaded;
+    }
+    const std::optional<qint64> row = boundedNumber(lines, u"Row", BoardSize - 1);
+    const std::optional<qint64> done = boundedNumber(lines, u"DotsDone", MaxDots);
+    const std::optional<qint64> total = boundedNumber(lines, u"DotsTotal", MaxDots);
+    if (!row || !done || !total) {
+        loaded.problem = u"its notes are missing or damaged"_s;
+        return loaded;
+    }
+    const JobFileRead read = decodeJobFile(
+        QByteArray::fromBase64(valueInLines(lines, u"Board").value_or(QString()).toLatin1()));
+    if (read.status != JobFileStatus::Ok) {
+        loaded.problem = u"its board cannot be read: "_s + read.reason;
+        return loaded;
+    }
+    InterruptedJob job{read.job.board, read.job.burnTime,
+                       int(*row),      *done,
+                       *total,         valueInLines(lines, u"Machine").value_or(QString())};
+    if (const QString problem = checkJob(job); !problem.isEmpty()) {
+        loaded.problem = problem;
+        return loaded;
+    }
+    loaded.job = job;
     return loaded;
 }
 
-void InterruptedJobStore::drop()
+// Kept before jobs were kept per machine: offered to whichever machine comes first.
+InterruptedJobStore::Loaded InterruptedJobStore::loadLegacy() const
 {
-    QFile::remove(notesPath());
-    QFile::remove(boardPath());
+    Loaded loaded;
+    if (!QFileInfo::exists(legacyNotesPath())) return loaded;
+    QString why;
+    if (!readSmallFile(legacyNotesPath(), MaxFileBytes, why)) {
+        loaded.problem = u"its notes cannot be read: "_s + why;
+        return loaded;
+    }
+    const platform::ProfileFile notes(legacyNotesPath());
+    const auto number = [&notes](const QString &key, qint64 max) -> std::optional<qint64> {
+        bool ok = false;
+        const qint64 value = notes.read(u"InterruptedJob"_s, key, {}).toLongLong(&ok);
+        return ok && value >= 0 && value <= max ? std::optional(value) : std::nullopt;
+    };
+    const std::optional<qint64> version = number(u"Version"_s, 1'000'000);
+    const std::optional<qint64> row = number(u"Row"_s, BoardSize - 1);
+    const std::optional<qint64> done = number(u"DotsDone"_s, MaxDots);
+    const std::optional<qint64> total = number(u"DotsTotal"_s, MaxDots);
+    if (!version || *version != 1 || !row || !done || !total) {
+        loaded.problem = u"its notes are missing or damaged"_s;
+        return loaded;
+    }
+    if (!readSmallFile(legacyBoardPath(), MaxJobFileBytes, why)) {
+        loaded.problem = u"its board cannot be read: "_s + why;
+        return loaded;
+    }
+    const JobFileRead read = readJobFile(legacyBoardPath());
+    if (read.status != JobFileStatus::Ok) {
+        loaded.problem = u"its board cannot be read: "_s + read.reason;
+        return loaded;
+    }
+    InterruptedJob job{read.job.board, read.job.burnTime, int(*row), *done, *total, QString()};
+    if (const QString problem = checkJob(job); !problem.isEmpty()) {
+        loaded.problem = problem;
+        return loaded;
+    }
+    loaded.job = job;
+    return loaded;
+}
+
+void InterruptedJobStore::drop(const QString &machine)
+{
+    QFile::remove(pathFor(machine));
+    QFile::remove(legacyNotesPath());
+    QFile::remove(legacyBoardPath());
 }
 
 QImage boardFromRaster(const QByteArray &raster)

@@ -1,5 +1,7 @@
-// A job cut off by a broken link, kept in the settings folder until it is finished or dismissed.
+// A job the machine did not finish, kept in the settings folder until it is finished or dismissed.
 #pragma once
+
+#include "job/burn_time.h"
 
 #include <QImage>
 #include <QString>
@@ -9,39 +11,47 @@
 namespace tavro::job {
 
 struct InterruptedJob {
-    QImage board;       // as it was sent, 512 x 512
-    int burnTime = 40;  // as the job had it
+    QImage board;  // the whole job, 512 x 512
+    int burnTime = DefaultBurnTime;
     int resumeRow = 0;  // the last row the machine reported: it is burnt again
     qint64 dotsDone = 0;
     qint64 dotsTotal = 0;
+    // The machine it was carved on (platform::machineIdentity); empty: any machine.
+    QString machine;
 
     int percent() const { return dotsTotal > 0 ? int(dotsDone * 100 / dotsTotal) : 0; }
 };
 
-// Two files of its own in the settings folder: the board as a job file, and its notes.
-// Nothing else in the folder is ever touched.
+// One file per machine in the settings folder, written whole or not at all, so a reader
+// sees the board and its notes of the same moment. Nothing else in the folder is touched,
+// and a file that cannot be read is left where it is.
 class InterruptedJobStore {
 public:
-    static constexpr int Version = 1;
+    static constexpr int Version = 2;
+    static constexpr qint64 MaxFileBytes = 2 * 1024 * 1024;
 
     explicit InterruptedJobStore(QString folder);
 
-    // Empty when kept; otherwise why not (the job is then not kept at all).
+    // Empty when kept; otherwise why not (an older copy, if any, stays as it was).
     QString save(const InterruptedJob &job);
 
     struct Loaded {
         std::optional<InterruptedJob> job;
-        // Set when a stored job was there but could not be used; it has been dropped.
+        // Set when a job is kept for this machine but cannot be used; the file stays.
         QString problem;
     };
-    Loaded load();
-    void drop();
-    bool holdsJob() const;
+    Loaded load(const QString &machine) const;
+    void drop(const QString &machine);
+    bool holdsJob(const QString &machine) const;
 
-    QString boardPath() const;
-    QString notesPath() const;
+    QString pathFor(const QString &machine) const;
+    // Where the program kept a job before it kept one per machine: the board and its notes.
+    QString legacyBoardPath() const;
+    QString legacyNotesPath() const;
 
 private:
+    Loaded loadLegacy() const;
+
     QString m_folder;
 };
 

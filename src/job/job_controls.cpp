@@ -1,6 +1,5 @@
 #include "job/job_controls.h"
 
-#include "job/upload_raster.h"
 #include "platform/logging.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -17,10 +16,11 @@ QString twoDigits(int value)
 
 }  // namespace
 
-JobControls::JobControls(link::EngraverLink &link, platform::Clock &clock,
+JobControls::JobControls(link::EngraverLink &link, link::MessageLog &log, platform::Clock &clock,
                          MachineControls &controls, platform::Prompter &prompter, QObject *parent)
     : QObject(parent),
       m_link(link),
+      m_log(log),
       m_controls(controls),
       m_prompter(prompter),
       m_runClock(clock.createTimer()),
@@ -37,6 +37,9 @@ void JobControls::makeConnections()
             &MachineControls::enableMachineControls);
     connect(&m_link, &link::EngraverLink::disconnected, &m_controls,
             &MachineControls::disableMachineControls);
+    // Without the machine there is no run to time.
+    connect(&m_link, &link::EngraverLink::broken, this, &JobControls::stopRunClock);
+    connect(&m_link, &link::EngraverLink::disconnected, this, &JobControls::stopRunClock);
     connect(&m_link, &link::EngraverLink::uploadFinished, this, [this](bool written) {
         if (written) m_controls.enableMachineControls();
     });
@@ -105,13 +108,12 @@ void JobControls::powerOff()
     if (m_link.powerOff()) emit endRequested();
 }
 
-void JobControls::prepareUpload(const QImage &board)
+bool JobControls::prepareUpload(const QByteArray &raster)
 {
-    // Packed before the erase command goes out, so the block is whole whenever
-    // the machine's request is taken.
-    m_link.setUploadRaster(packUploadRaster(board));
     qCInfo(lcJob) << "image block prepared";
-    if (m_link.requestNewImage()) emit newImageSent();
+    if (!m_link.requestNewImage(raster)) return false;
+    emit newImageSent();
+    return true;
 }
 
 void JobControls::pictureDropped()
@@ -159,8 +161,8 @@ void JobControls::sendKeyedBurnTime()
 void JobControls::sendBurnTime(int position)
 {
     if (!m_link.setBurnTime(position)) return;
-    if (position == MaxBurnTime) {
-        m_link.logLine(
+    if (position == BurnTimeRange.max) {
+        m_log.logLine(
             u"Press the button on the machine can continue to increase the burning time"_s);
     }
     // What the machine stores: the frame carries the low 8 bits.

@@ -1,12 +1,12 @@
 // Start, pause, restart, recarve, skip rows, burn time, power off, and the run clock.
 #pragma once
 
+#include "job/burn_time.h"
 #include "job/machine_controls.h"
 #include "link/engraver_link.h"
 #include "platform/clock.h"
 #include "platform/prompter.h"
 
-#include <QImage>
 #include <QObject>
 
 #include <chrono>
@@ -19,14 +19,13 @@ class JobControls final : public QObject {
     Q_OBJECT
 public:
     static constexpr std::chrono::milliseconds RunClockInterval{1000};
-    static constexpr int MaxBurnTime = 100;
     static constexpr std::chrono::milliseconds BurnTimeSettle{300};
     // A held key comes up and goes down again at once; only a key that stays up is let go.
     static constexpr std::chrono::milliseconds KeysLetGoGrace{30};
     static constexpr int SkipRows = 15;
 
-    JobControls(link::EngraverLink &link, platform::Clock &clock, MachineControls &controls,
-                platform::Prompter &prompter, QObject *parent = nullptr);
+    JobControls(link::EngraverLink &link, link::MessageLog &log, platform::Clock &clock,
+                MachineControls &controls, platform::Prompter &prompter, QObject *parent = nullptr);
 
     void start();
     void pause();
@@ -36,8 +35,9 @@ public:
     void fastForward();
     // Asks first; ends the program only when the frame went out.
     void powerOff();
-    // The send button: the board packed as the next block, then the machine's image erased.
-    void prepareUpload(const QImage &board);
+    // The send button: the packed board as the next block, then the machine's image erased.
+    // False when the erase could not go out.
+    bool prepareUpload(const QByteArray &raster);
     // What a dropped picture does to the job: paused, the clock reset, only the
     // picture controls left.
     void pictureDropped();
@@ -86,6 +86,7 @@ private:
     void sendKeyedBurnTime();
 
     link::EngraverLink &m_link;
+    link::MessageLog &m_log;
     MachineControls &m_controls;
     platform::Prompter &m_prompter;
     std::unique_ptr<platform::IntervalTimer> m_runClock;

@@ -32,7 +32,7 @@ JobEstimator::JobEstimator(JobModel &job, link::EngraverLink &link, JobControls 
       m_job(job),
       m_clock(clock),
       m_settings(settings),
-      m_key(keyFor(link.KnownFirmwareVersion))
+      m_key(keyFor(link.options().knownFirmwareVersion))
 {
     load();
     makeConnections(link, controls);

@@ -1,6 +1,7 @@
 // How long the job on the machine will take, and how long is left: learnt from this machine.
 #pragma once
 
+#include "job/burn_time.h"
 #include "job/job_model.h"
 #include "job/time_model.h"
 #include "platform/clock.h"
@@ -30,7 +31,6 @@ class JobEstimator final : public QObject {
     Q_OBJECT
 public:
     static constexpr QStringView Section = u"TimeModel";
-    static constexpr int DefaultBurnTime = 40;
     static constexpr int ConfirmRows = 10;
     static constexpr double ConfirmTolerance = 0.10;
     static constexpr double ConfirmShare = 0.25;

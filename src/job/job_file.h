@@ -1,6 +1,7 @@
 // A saved job: a PNG of the board, which any file manager shows, with the rest in its text chunks.
 #pragma once
 
+#include "job/burn_time.h"
 #include "job/picture_tuning.h"
 
 #include <QByteArray>
@@ -18,13 +19,12 @@ inline const QString JobVersionKey = QStringLiteral("TavroJob");
 inline const QString JobFileSuffix = QStringLiteral(".tavro.png");
 // No job comes near this; larger files are not read at all.
 inline constexpr qint64 MaxJobFileBytes = qint64(64) * 1024 * 1024;
-inline constexpr TuningRange<int> BurnTimeRange{1, 100};
 
 struct JobFile {
     QImage board;            // 512 x 512, exactly as the board shows it
     QImage rememberedImage;  // what Reload brings back; null when there is none
     PictureTuning tuning;
-    int burnTime = 40;
+    int burnTime = DefaultBurnTime;
     QStringList textFont;  // "Key=Value" lines, under the keys of the settings' text font
 };
 

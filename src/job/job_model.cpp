@@ -10,8 +10,9 @@ namespace {
 constexpr int Side = JobRaster::Side;
 }
 
-JobModel::JobModel(link::EngraverLink &link, JobControls &controls, QObject *parent)
-    : QObject(parent), m_doneBits(Side * Side)
+JobModel::JobModel(link::EngraverLink &link, JobControls &controls, platform::Clock &clock,
+                   QObject *parent)
+    : QObject(parent), m_doneBits(Side * Side), m_link(link), m_clock(clock)
 {
     makeConnections(link, controls);
 }
@@ -19,8 +20,6 @@ JobModel::JobModel(link::EngraverLink &link, JobControls &controls, QObject *par
 void JobModel::makeConnections(link::EngraverLink &link, JobControls &controls)
 {
     using L = link::EngraverLink;
-    connect(&link, &L::uploadFinished, this,
-            [this, &link](bool written) { onUploadFinished(link.uploadRaster(), written); });
     connect(&link, &L::positionY, this, &JobModel::onRowReported);
     connect(&link, &L::positionX, this, &JobModel::onDotReported);
     connect(&link, &L::carveDone, this, &JobModel::onCarveDone);
@@ -38,6 +37,7 @@ void JobModel::makeConnections(link::EngraverLink &link, JobControls &controls)
     connect(&controls, &JobControls::skipSent, this, &JobModel::onSkip);
     // The machine erases its image: whatever ran is gone.
     connect(&controls, &JobControls::newImageSent, this, [this] {
+        m_startedHere = true;
         m_raster = JobRaster();
         resetCounts();
         setState(State::NoJob);
@@ -116,8 +116,28 @@ void JobModel::beginFromTop()
     emit runStarted();
 }
 
-void JobModel::onUploadFinished(const QByteArray &raster, bool written)
+void JobModel::expectHeadMoves()
 {
+    m_headMovesUntil = m_clock.now() + HeadMoveWindow;
+}
+
+void JobModel::noticeForeignCarve()
+{
+    // A device not yet known to be the machine says nothing of a job.
+    if (m_link.state() != link::LinkState::Identified) return;
+    if (m_state == State::Running || m_state == State::Paused) return;
+    if (m_state == State::Interrupted) return;  // the job cut off here waits for its resume
+    if (m_headMovesUntil && m_clock.now() <= *m_headMovesUntil) return;
+    m_raster = JobRaster();
+    resetCounts();
+    m_startedHere = false;
+    setState(State::Running);
+    emit progressChanged();
+}
+
+void JobModel::uploadFinished(const QByteArray &raster, bool written)
+{
+    m_startedHere = true;
     m_raster = written ? JobRaster(raster) : JobRaster();
     resetCounts();
     setState(m_raster.isValid() ? State::Ready : State::NoJob);
@@ -151,8 +171,15 @@ void JobModel::onRecarve()
 
 void JobModel::onRestart()
 {
+    // Reports already on their way are the stopped run's, not a carve of the machine's own.
+    expectHeadMoves();
     // The machine stops and keeps its image.
     if (m_state == State::NoJob) return;
+    if (!m_startedHere) {
+        m_startedHere = true;
+        setState(State::NoJob);
+        return;
+    }
     resetCounts();
     setState(State::Ready);
     emit progressChanged();
@@ -167,12 +194,22 @@ void JobModel::onSkip(int rows)
 
 void JobModel::onLinkLost()
 {
-    if (following()) setState(State::Interrupted);
+    if (!following()) return;
+    if (!m_startedHere) {
+        m_startedHere = true;
+        setState(State::NoJob);
+        return;
+    }
+    setState(State::Interrupted);
 }
 
 void JobModel::onRowReported(int row)
 {
-    if (!following()) return;  // a jog or a locate, not the carve
+    if (!following()) {
+        noticeForeignCarve();  // unless a jog or a locate moved the head
+        return;
+    }
+    if (!m_startedHere) return;
     if (row < 0 || row >= Side) {
         m_clean = false;
         return;
@@ -197,7 +234,11 @@ void JobModel::onRowReported(int row)
 
 void JobModel::onDotReported(int x)
 {
-    if (!following()) return;
+    if (!following()) {
+        noticeForeignCarve();
+        return;
+    }
+    if (!m_startedHere) return;
     // Reported one column to the right of the dot.
     const int column = x - 1;
     if (m_row < 0 || !m_raster.isDot(column, m_row)) {
@@ -238,6 +279,13 @@ bool JobModel::rowsBlankBetween(int from, int to) const
 void JobModel::onCarveDone()
 {
     if (!following()) return;
+    if (!m_startedHere) {
+        // What it carved is not known here: nothing to count as done.
+        m_startedHere = true;
+        setState(State::NoJob);
+        emit progressChanged();
+        return;
+    }
     if (const std::optional<int> from = std::exchange(m_skipFrom, std::nullopt))
         skipRows(*from, Side);
 

@@ -5,11 +5,13 @@
 #include "job/job_controls.h"
 #include "job/job_raster.h"
 #include "link/engraver_link.h"
+#include "platform/clock.h"
 
 #include <QBitArray>
 #include <QObject>
 
 #include <array>
+#include <chrono>
 #include <optional>
 
 namespace tavro::job {
@@ -28,8 +30,19 @@ class JobModel final : public QObject {
 public:
     enum class State { NoJob, Ready, Running, Paused, Finished, Interrupted };
     Q_ENUM(State)
+    // Reports this long after a jog or a locate are the head's move, not a carve.
+    static constexpr std::chrono::milliseconds HeadMoveWindow{2000};
 
-    JobModel(link::EngraverLink &link, JobControls &controls, QObject *parent = nullptr);
+    JobModel(link::EngraverLink &link, JobControls &controls, platform::Clock &clock,
+             QObject *parent = nullptr);
+
+    // The machine's image block went out (or failed); `raster` is what it held.
+    void uploadFinished(const QByteArray &raster, bool written);
+    // A jog, a locate or a point was sent: the head's reports that follow are no carve.
+    void expectHeadMoves();
+    // False while the machine carves a job it was not started on here (after a restart of
+    // the program or a reconnection): its raster is unknown, and nothing is counted.
+    bool startedHere() const { return m_startedHere; }
 
     State state() const { return m_state; }
     // The raster the machine holds; invalid while there is no job.
@@ -70,7 +83,6 @@ private:
     bool following() const { return m_state == State::Running || m_state == State::Paused; }
     bool underway() const { return following() || m_state == State::Interrupted; }
 
-    void onUploadFinished(const QByteArray &raster, bool written);
     void onStart();
     void onRecarve();
     void onRestart();
@@ -79,6 +91,8 @@ private:
     void onRowReported(int row);
     void onDotReported(int x);
     void onCarveDone();
+    // A report of the head while nothing runs here and no move was asked for.
+    void noticeForeignCarve();
 
     void countDot(int x, int row);
     // Rows the machine jumped over by Fast Forward: what was not done there is skipped.
@@ -98,6 +112,10 @@ private:
     bool m_clean = false;
     // Where the machine stood when Fast Forward was sent; settled by the next report.
     std::optional<int> m_skipFrom;
+    const link::EngraverLink &m_link;
+    platform::Clock &m_clock;
+    std::optional<std::chrono::microseconds> m_headMovesUntil;
+    bool m_startedHere = true;
 };
 
 }  // namespace tavro::job

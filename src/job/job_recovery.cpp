@@ -1,159 +1,119 @@
 #include "job/job_recovery.h"
 
-#include "job/resume.h"
 #include "platform/logging.h"
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace tavro::job {
 
-JobRecovery::JobRecovery(link::EngraverLink &link, JobControls &jobs, JobModel &model,
-                         JobEstimator &estimator, const QString &settingsFolder, QObject *parent)
+JobRecovery::JobRecovery(link::MessageLog &log, platform::Clock &clock,
+                         const QString &settingsFolder, QObject *parent)
     : QObject(parent),
-      m_link(link),
-      m_jobs(jobs),
-      m_model(model),
-      m_estimator(estimator),
-      m_store(settingsFolder)
+      m_log(log),
+      m_clock(clock),
+      m_store(settingsFolder),
+      m_keepTimer(clock.createTimer())
 {
-    makeConnections();
-}
-
-void JobRecovery::makeConnections()
-{
-    using L = link::EngraverLink;
-    connect(&m_model, &JobModel::stateChanged, this, &JobRecovery::onStateChanged);
-    connect(&m_link, &L::uploadFinished, this, &JobRecovery::onUploadFinished);
-    connect(&m_link, &L::identified, this, [this] {
-        m_identified = true;
-        // A machine powered from the cable may have lost its picture with it.
-        if (m_wasIdentified) setPictureMissing(true);
-        m_wasIdentified = true;
-        emit offerChanged();
+    m_keepTimer->onTick([this] {
+        m_keepTimer->stop();
+        if (m_dirty) write();
     });
-    for (auto signal : {&L::broken, &L::disconnected}) {
-        connect(&m_link, signal, this, [this] {
-            m_identified = false;
-            emit offerChanged();
-        });
-    }
 }
 
-void JobRecovery::loadKept()
+JobRecovery::~JobRecovery()
 {
-    const InterruptedJobStore::Loaded loaded = m_store.load();
-    if (!loaded.problem.isEmpty())
-        m_link.logLine(u"The interrupted job kept from before was dropped: "_s + loaded.problem);
+    if (m_dirty) write();
+}
+
+void JobRecovery::machineFound(const QString &machine)
+{
+    if (m_running && machine == m_machine) return;
+    m_machine = machine;
+    m_running = false;
+    const InterruptedJobStore::Loaded loaded = m_store.load(machine);
+    const QString path = m_store.pathFor(machine);
+    if (!loaded.problem.isEmpty() && !m_problemsSaid.contains(path)) {
+        m_problemsSaid << path;
+        m_log.logLine(
+            u"The interrupted job kept for this machine cannot be used and was left "
+            u"in place: "_s +
+            loaded.problem);
+    }
     m_kept = loaded.job;
-    emit offerChanged();
+    if (m_kept) m_kept->machine = machine;
+    emit keptChanged();
 }
 
-bool JobRecovery::offerOpen() const
+void JobRecovery::runStarted(const InterruptedJob &job)
 {
-    const JobModel::State state = m_model.state();
-    const bool busy = state == JobModel::State::Running || state == JobModel::State::Paused;
-    return m_kept && m_identified && !busy && m_pending == Pending::None;
+    m_kept = job;
+    m_kept->machine = m_machine;
+    m_running = true;
+    write();
+    emit keptChanged();
 }
 
-void JobRecovery::onStateChanged(JobModel::State state)
+void JobRecovery::adoptRun()
 {
-    switch (state) {
-    case JobModel::State::Interrupted:
-        keepInterrupted();
-        break;
-    case JobModel::State::Finished:
-        if (m_runningKept) {
-            m_runningKept = false;
-            m_kept.reset();
-            m_store.drop();
-        }
-        break;
-    case JobModel::State::Ready:
-    case JobModel::State::NoJob:
-        // Another picture went to the machine: this run is not the kept job's any more.
-        if (m_pending == Pending::None) m_runningKept = false;
-        break;
-    default:
-        break;
+    if (m_kept) m_running = true;
+}
+
+void JobRecovery::progressed(int row, qint64 dotsDone)
+{
+    if (!m_running || !m_kept) return;
+    if (row <= m_kept->resumeRow && dotsDone <= m_kept->dotsDone) return;
+    m_kept->resumeRow = std::max(m_kept->resumeRow, row);
+    m_kept->dotsDone = std::clamp(dotsDone, m_kept->dotsDone, m_kept->dotsTotal);
+    m_dirty = true;
+    const std::chrono::microseconds now = m_clock.now();
+    if (!m_lastWrite || now - *m_lastWrite >= KeepInterval) {
+        write();
+    } else if (!m_keepTimer->isRunning()) {
+        m_keepTimer->setInterval(std::chrono::duration_cast<std::chrono::milliseconds>(
+            KeepInterval - (now - *m_lastWrite)));
     }
-    emit offerChanged();
 }
 
-void JobRecovery::keepInterrupted()
+void JobRecovery::flush()
 {
-    m_jobs.stopRunClock();  // the machine is gone; so is the time it would count
-    InterruptedJob job;
-    const int row = m_model.currentRow();
-    if (m_runningKept && m_kept) {
-        // Cut off again: the board is still the whole job's; what was done adds up.
-        job = *m_kept;
-        job.resumeRow = std::max(row, m_kept->resumeRow);
-        job.dotsDone = std::min(job.dotsTotal, m_kept->dotsDone + m_model.doneDots());
-    } else {
-        job.board = boardFromRaster(m_link.uploadRaster());
-        job.resumeRow = std::max(row, 0);
-        job.dotsDone = m_model.doneDots() + m_model.skippedDots();
-        job.dotsTotal = m_model.totalDots();
-    }
-    job.burnTime = m_estimator.burnTime();
-    m_runningKept = false;
-    m_link.logLine(u"Interrupted at row %1 (%2 %)"_s.arg(job.resumeRow).arg(job.percent()));
-    if (const QString error = m_store.save(job); !error.isEmpty()) {
-        m_link.logLine(u"The interrupted job could not be kept for a restart: "_s + error);
+    if (m_dirty) write();
+}
+
+void JobRecovery::runStopped()
+{
+    if (!m_running) return;
+    m_running = false;
+    flush();
+    if (m_kept)
+        m_log.logLine(
+            u"Interrupted at row %1 (%2 %)"_s.arg(m_kept->resumeRow).arg(m_kept->percent()));
+    emit keptChanged();
+}
+
+void JobRecovery::forget()
+{
+    m_keepTimer->stop();
+    m_running = false;
+    m_dirty = false;
+    const bool had = m_kept.has_value();
+    m_kept.reset();
+    m_store.drop(m_machine);
+    if (had) emit keptChanged();
+}
+
+void JobRecovery::write()
+{
+    m_keepTimer->stop();
+    m_dirty = false;
+    m_lastWrite = m_clock.now();
+    if (!m_kept) return;
+    const QString error = m_store.save(*m_kept);
+    // Said once while it keeps failing the same way, not at every row.
+    if (!error.isEmpty() && error != m_lastError) {
+        m_log.logLine(u"The interrupted job could not be kept for a restart: "_s + error);
         qCWarning(lcJob) << "interrupted job not kept:" << error;
     }
-    m_kept = job;
-}
-
-void JobRecovery::resume()
-{
-    send(Pending::Resume);
-}
-
-void JobRecovery::startOver()
-{
-    send(Pending::StartOver);
-}
-
-void JobRecovery::send(Pending how)
-{
-    if (!offerOpen()) return;
-    m_pending = how;
-    const int fromRow = how == Pending::Resume ? m_kept->resumeRow : 0;
-    emit offerChanged();
-    emit resuming(fromRow);
-    m_jobs.prepareUpload(boardFromRow(m_kept->board, fromRow));
-}
-
-void JobRecovery::onUploadFinished(bool written)
-{
-    if (written) setPictureMissing(false);
-    if (m_pending == Pending::None) return;
-    const Pending how = std::exchange(m_pending, Pending::None);
-    if (!written) {
-        // Broken again on the way: the same offer comes back with the machine.
-        emit offerChanged();
-        return;
-    }
-    if (how == Pending::StartOver) m_kept->dotsDone = 0;
-    m_runningKept = true;
-    m_jobs.burnTimeReleased(m_kept->burnTime);
-    m_jobs.start();
-    emit offerChanged();
-}
-
-void JobRecovery::dismiss()
-{
-    m_kept.reset();
-    m_store.drop();
-    emit offerChanged();
-}
-
-void JobRecovery::setPictureMissing(bool missing)
-{
-    if (missing == m_pictureMissing) return;
-    m_pictureMissing = missing;
-    emit pictureMayBeMissingChanged(missing);
+    m_lastError = error;
 }
 
 }  // namespace tavro::job

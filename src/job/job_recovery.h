@@ -1,73 +1,71 @@
-// Picks an interrupted job up again: keeps it while the link is down, offers it when the
-// machine is back, and sends the board again from the row the machine had reached.
+// Keeps the job the machine is carving, so that after any end of the program or of the link
+// it can be picked up again from the last row the machine reported.
 #pragma once
 
 #include "job/interrupted_job.h"
-#include "job/job_controls.h"
-#include "job/job_estimator.h"
-#include "job/job_model.h"
-#include "link/engraver_link.h"
+#include "link/message_log.h"
+#include "platform/clock.h"
 
 #include <QObject>
 
+#include <chrono>
+#include <memory>
 #include <optional>
 
 namespace tavro::job {
 
-// A job that stops on a broken link (while running or paused) is kept, with the last row
-// the machine reported and the burn time it had, in the settings folder, so a restart of
-// the program still offers it. The offer is open while the machine is identified and no
-// other job runs; it goes when the job is finished or dismissed. A resumed job sends the
-// board with every row above that row white (the row itself is burnt again: a dot burnt
-// twice is better than a gap), waits for the block to be out, sets the burn time and starts.
+// One kept job per machine. It is written when a run starts, again as rows are reported
+// (at most once per KeepInterval, whole or not at all), and when the run stops short; it
+// goes when the job is finished or dismissed. A new run on the same machine replaces it.
 class JobRecovery final : public QObject {
     Q_OBJECT
 public:
-    JobRecovery(link::EngraverLink &link, JobControls &jobs, JobModel &model,
-                JobEstimator &estimator, const QString &settingsFolder, QObject *parent = nullptr);
+    static constexpr std::chrono::milliseconds KeepInterval{1000};
 
-    // A job kept by an earlier run of the program comes back; one that cannot be read is
-    // dropped and said once in the log.
-    void loadKept();
+    JobRecovery(link::MessageLog &log, platform::Clock &clock, const QString &settingsFolder,
+                QObject *parent = nullptr);
+    ~JobRecovery() override;
 
-    // The job that can be resumed, whether or not the offer is open now.
+    // The machine now connected: its kept job, if any, comes back. A kept job that cannot
+    // be read is said once and left where it is.
+    void machineFound(const QString &machine);
+
+    // A run began: `job` is the whole job, with what was done before this run.
+    void runStarted(const InterruptedJob &job);
+    // The machine carves on its own (the program was restarted): most likely the kept job,
+    // since it holds the last picture it was sent; its rows now move the kept row on.
+    void adoptRun();
+    // The machine reported this row, with the whole job's dots done so far.
+    void progressed(int row, qint64 dotsDone);
+    // Written now if anything changed (a pause, the program ending).
+    void flush();
+    // The run was cut off (the link broke): kept as it is now, and offered again.
+    void runStopped();
+    // The machine finished the job, or the operator dismissed it.
+    void forget();
+
     const std::optional<InterruptedJob> &kept() const { return m_kept; }
-    bool offerOpen() const;
-    // The machine reconnected and no picture has gone to it since: it may have lost it.
-    bool pictureMayBeMissing() const { return m_pictureMissing; }
-
-    void resume();
-    void startOver();
-    void dismiss();
+    // The kept job is the one running now.
+    bool isRunning() const { return m_running; }
+    const QString &machine() const { return m_machine; }
 
 signals:
-    void offerChanged();
-    void pictureMayBeMissingChanged(bool missing);
-    // The kept job is on its way back, from this row.
-    void resuming(int fromRow);
+    void keptChanged();
 
 private:
-    enum class Pending { None, Resume, StartOver };
+    void write();
 
-    void makeConnections();
-    void onStateChanged(JobModel::State state);
-    void keepInterrupted();
-    void send(Pending how);
-    void onUploadFinished(bool written);
-    void setPictureMissing(bool missing);
-
-    link::EngraverLink &m_link;
-    JobControls &m_jobs;
-    JobModel &m_model;
-    JobEstimator &m_estimator;
+    link::MessageLog &m_log;
+    platform::Clock &m_clock;
     InterruptedJobStore m_store;
+    std::unique_ptr<platform::IntervalTimer> m_keepTimer;
     std::optional<InterruptedJob> m_kept;
-    // The job that runs now came from the kept one; its dots add to what was done before.
-    bool m_runningKept = false;
-    Pending m_pending = Pending::None;
-    bool m_identified = false;
-    bool m_wasIdentified = false;
-    bool m_pictureMissing = false;
+    QString m_machine;
+    QStringList m_problemsSaid;
+    bool m_running = false;
+    bool m_dirty = false;
+    QString m_lastError;
+    std::optional<std::chrono::microseconds> m_lastWrite;
 };
 
 }  // namespace tavro::job

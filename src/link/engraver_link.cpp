@@ -16,12 +16,15 @@ constexpr std::size_t MaxPendingBytes = 256 * 1024;
 }  // namespace
 
 EngraverLink::EngraverLink(platform::SerialLine &port, platform::Clock &clock,
-                           platform::Prompter &prompter, PortLister lister, QObject *parent)
+                           platform::Prompter &prompter, const platform::PortLister &ports,
+                           MessageLog &log, LinkOptions options, QObject *parent)
     : QObject(parent),
       m_port(port),
       m_clock(clock),
       m_prompter(prompter),
-      m_lister(std::move(lister)),
+      m_ports(ports),
+      m_log(log),
+      m_options(options),
       m_probeTimer(clock.createTimer()),
       m_retryTimer(clock.createTimer()),
       m_presenceTimer(clock.createTimer()),
@@ -58,22 +61,17 @@ bool EngraverLink::sendChecked(const QByteArray &bytes)
 {
     if (m_port.write(bytes)) return true;
     // An open port that refuses bytes is as good as gone.
-    if (m_port.isOpen()) onPortLost();
+    if (m_port.isOpen()) onPortLost(m_port.lastError());
     return false;
 }
 
 bool EngraverLink::logSent(bool sent, const QString &text)
 {
     if (sent)
-        logText(text);
+        m_log.logText(text);
     else
-        logLine(u"Not sent, no machine connected: "_s + text.simplified());
+        m_log.logLine(u"Not sent, no machine connected: "_s + text.simplified());
     return sent;
-}
-
-void EngraverLink::logLine(const QString &text)
-{
-    logText(text + u"\r\n"_s);
 }
 
 LinkState EngraverLink::state() const
@@ -87,7 +85,15 @@ LinkState EngraverLink::state() const
 void EngraverLink::takeBytes(const QByteArray &bytes)
 {
     for (char c : bytes) {
-        if (m_pending.size() >= MaxPendingBytes) break;
+        if (m_pending.size() >= MaxPendingBytes) {
+            if (!std::exchange(m_dropReported, true)) {
+                qCWarning(lcLink) << "receive queue full; bytes dropped";
+                m_log.logLine(
+                    u"Bytes from the machine came faster than they could be taken "
+                    u"and some were dropped"_s);
+            }
+            break;
+        }
         m_pending.push_back(static_cast<std::uint8_t>(c));
         ++m_bytesQueued;
     }
@@ -100,6 +106,7 @@ void EngraverLink::takeBytes(const QByteArray &bytes)
         handleReceivedByte(byte);
     }
     m_draining = false;
+    m_dropReported = false;
 }
 
 void EngraverLink::showFrameBox(const QString &text, const QString &caption)
@@ -137,7 +144,6 @@ void EngraverLink::handleFrame(int code, int d1, int d2)
         emit positionY(m_reportedY);
         break;
     case RspImageRequest:
-        emit imageRequested();
         onImageRequest();
         break;
     case RspCarveDone:
@@ -147,10 +153,10 @@ void EngraverLink::handleFrame(int code, int d1, int d2)
         onMotorStatus(d1);
         break;
     case RspNumber:
-        logLine(QString::number(joinValue(d1, d2)));
+        m_log.logLine(QString::number(joinValue(d1, d2)));
         break;
     case RspBurnTime:
-        emit burnTimeReported(joinValue(d1, d2));
+        onBurnTimeReport(joinValue(d1, d2));
         break;
     default:  // RspIgnored and unknown codes
         break;
@@ -159,20 +165,26 @@ void EngraverLink::handleFrame(int code, int d1, int d2)
 
 void EngraverLink::onIdentity(int productId)
 {
-    if (productId == ExpectedProductId) {
+    // Only the answer to a probe: noise that looks like one must not end a running job's link.
+    if (!m_probeTimer->isRunning()) {
+        qCDebug(lcLink) << "identity frame outside a probe ignored";
+        return;
+    }
+    if (productId == m_options.expectedProductId) {
         m_connectedPort = m_port.portNumber();
         m_userDisconnected = false;
         qCInfo(lcLink) << "machine identified on COM" << m_connectedPort;
         emit identified(m_connectedPort);
         m_retryTimer->stop();
         m_probeTimer->stop();
-        logLine(u">>>>>>>>>>>>>>>>>>>>>>             CONNECTED !    <<<<<<<<<<<<<<<<<<<<<<"_s);
+        m_log.logLine(
+            u">>>>>>>>>>>>>>>>>>>>>>             CONNECTED !    <<<<<<<<<<<<<<<<<<<<<<"_s);
         m_presenceTimer->setInterval(PresenceInterval);
         return;
     }
     m_retryTimer->stop();
     m_probeTimer->stop();
-    logLine(u"ERROR"_s);
+    m_log.logLine(u"ERROR"_s);
     m_presenceTimer->stop();
     m_port.close();
     qCInfo(lcLink) << "COM" << m_port.portNumber() << "answered with product id" << productId;
@@ -182,9 +194,9 @@ void EngraverLink::onIdentity(int productId)
 
 void EngraverLink::onFirmware(int version)
 {
-    logLine(u"Firmware version : "_s + QString::number(version));
+    m_log.logLine(u"Firmware version : "_s + QString::number(version));
     emit firmwareReported(version);
-    if (version > KnownFirmwareVersion) {
+    if (version > m_options.knownFirmwareVersion) {
         showFrameBox(u"Please update your software, or some features may not be used."_s,
                      u"Message"_s);
     }
@@ -200,15 +212,10 @@ void EngraverLink::onPositionX(int x)
 
 void EngraverLink::onImageRequest()
 {
-    // One block at a time: a machine that asks again while one is on its way gets
-    // one more block once it is out, however often it asks.
-    if (m_uploadInFlight || m_uploadTimer->isRunning()) {
-        if (!m_uploadRequested) {
-            m_uploadRequested = true;
-        } else if (!m_dropLogged) {
-            m_dropLogged = true;
-            logLine(u"Image requests ignored while an image is being sent"_s);
-        }
+    // Only the machine that was just told to erase asks for a block: a stray request in the
+    // middle of a carve would pour the picture into the machine as commands.
+    if (!m_uploadPending || m_uploadTimer->isRunning()) {
+        qCDebug(lcLink) << "image request without a pending upload ignored";
         return;
     }
     // The short wait before the block runs on a timer, never on the window's thread.
@@ -218,7 +225,8 @@ void EngraverLink::onImageRequest()
 void EngraverLink::sendUploadBlock()
 {
     m_uploadTimer->stop();
-    logText(u"Sending New Image...\r\n"_s);
+    m_uploadPending = false;
+    m_log.logText(u"Sending New Image...\r\n"_s);
     if (m_uploadRaster.isEmpty()) {
         onUploadEnded(true);
         return;
@@ -231,29 +239,42 @@ void EngraverLink::sendUploadBlock()
 void EngraverLink::onUploadEnded(bool written)
 {
     m_uploadInFlight = false;
-    m_dropLogged = false;
     if (written) {
-        logText(u"Sending Complete !\r\n\r\n"_s);
+        m_log.logText(u"Sending Complete !\r\n\r\n"_s);
     } else {
         // Saying "complete" here would report a broken upload as a good one.
-        logText(u"Sending Failed !\r\n\r\n"_s);
+        m_log.logText(u"Sending Failed !\r\n\r\n"_s);
+        if (const QString reason = m_port.lastError(); !reason.isEmpty())
+            m_log.logLine(u"The picture did not reach the machine: "_s + reason);
     }
     emit uploadFinished(written);
-    if (std::exchange(m_uploadRequested, false) && written) onImageRequest();
+}
+
+void EngraverLink::onBurnTimeReport(int burnTime)
+{
+    // A report that crossed our own burn time on the wire tells what the machine had before
+    // it; taken, it would leave the slider and the machine disagreeing.
+    if (m_burnTimeSentAt && burnTime != m_burnTimeSent &&
+        m_clock.now() - *m_burnTimeSentAt < BurnTimeReportQuiet) {
+        qCDebug(lcLink) << "burn time report" << burnTime << "crossed the one sent";
+        return;
+    }
+    emit burnTimeReported(burnTime);
 }
 
 void EngraverLink::onCarveDone()
 {
-    logLine(u"Carved finish !"_s);
+    m_log.logLine(u"Carved finish !"_s);
     emit carveDone();
 }
 
 void EngraverLink::onMotorStatus(int status)
 {
     if (status == 0) {
-        logLine(u"Please access the motor power supply !"_s);
+        m_log.logLine(u"Please access the motor power supply !"_s);
     } else if (status == 1) {
-        logLine(u">>>>>>>>>>>>>>>>>>>>>>       Initialization complete!<<<<<<<<<<<<<<<<<<<<<<"_s);
+        m_log.logLine(
+            u">>>>>>>>>>>>>>>>>>>>>>       Initialization complete!<<<<<<<<<<<<<<<<<<<<<<"_s);
     }
 }
 

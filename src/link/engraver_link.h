@@ -3,7 +3,9 @@
 
 #include "link/frame_assembler.h"
 #include "link/frames.h"
+#include "link/message_log.h"
 #include "platform/clock.h"
+#include "platform/port_lister.h"
 #include "platform/prompter.h"
 #include "platform/serial_line.h"
 
@@ -13,21 +15,18 @@
 #include <QSet>
 
 #include <deque>
-#include <functional>
 #include <memory>
+#include <optional>
 
 namespace tavro::link {
 
-// The system's list of present ports, as "COM1ACOM7A"; ok is false with a
-// status code when the list could not be read.
-struct PortList {
-    bool ok = true;
-    int status = 0;
-    QString names;
-};
-using PortLister = std::function<PortList()>;
-
 enum class LinkState { NotConnected, Probing, WaitingToRetry, Identified };
+
+// What the program expects of the machine it looks for.
+struct LinkOptions {
+    int expectedProductId = 10;
+    int knownFirmwareVersion = 2;
+};
 
 class EngraverLink final : public QObject {
     Q_OBJECT
@@ -39,14 +38,17 @@ public:
     static constexpr std::chrono::milliseconds JogPause{50};
     static constexpr std::chrono::milliseconds UploadDelay{5};
     static constexpr std::chrono::milliseconds PowerOffDrain{1000};
+    // A burn time report this soon after one was sent may be the machine's old one.
+    static constexpr std::chrono::milliseconds BurnTimeReportQuiet{500};
 
-    // The prompter shows the boxes the machine's answers call for.
+    // The prompter shows the boxes the machine's answers call for; the link writes its own
+    // lines to the log.
     EngraverLink(platform::SerialLine &port, platform::Clock &clock, platform::Prompter &prompter,
-                 PortLister lister, QObject *parent = nullptr);
+                 const platform::PortLister &ports, MessageLog &log, LinkOptions options = {},
+                 QObject *parent = nullptr);
     ~EngraverLink() override;
 
-    int ExpectedProductId = 10;
-    int KnownFirmwareVersion = 2;
+    const LinkOptions &options() const { return m_options; }
 
     // Every command goes through these two. False when nothing went out; a
     // failed write on a live link breaks it as a pulled cable does.
@@ -66,7 +68,8 @@ public:
     void jogRight();
     bool restartJob();
     bool setBurnTime(int position);
-    bool requestNewImage();
+    // Erases the machine's image; `block` is what the machine gets when it asks next.
+    bool requestNewImage(const QByteArray &block);
     bool skipRowsBackward();
     bool skipRowsForward();
     void reverseMotorX();
@@ -91,11 +94,7 @@ public:
     void disconnectMachine();
     // The port broke under the link (a quick replug, a failed write): treated
     // exactly as a pulled cable while the machine is identified.
-    void onPortLost();
-
-    // The image block sent on every image request; empty until prepared.
-    void setUploadRaster(QByteArray raster) { m_uploadRaster = std::move(raster); }
-    const QByteArray &uploadRaster() const { return m_uploadRaster; }
+    void onPortLost(const QString &reason);
 
     LinkState state() const;
     int portNumber() const { return m_portNumber; }
@@ -107,15 +106,10 @@ public:
     const platform::IntervalTimer &retryTimer() const { return *m_retryTimer; }
     const platform::IntervalTimer &presenceTimer() const { return *m_presenceTimer; }
     std::size_t pendingBytes() const { return m_pending.size(); }
-    const platform::IntervalTimer &uploadTimer() const { return *m_uploadTimer; }
-
-    // The message log of the session: every part of the program writes to it through these.
-    void logText(const QString &text) { emit textLogged(text); }
-    void logLine(const QString &text);
+    // Why the link last broke or a write failed; empty when it never did.
+    const QString &lastError() const { return m_lastError; }
 
 signals:
-    // Text for the message log, appended unchanged.
-    void textLogged(const QString &text);
     // A scan from COM1 began (start-up, the connect button, a retry, a break).
     void scanStarted();
     // A scan reached COM64 without finding the machine; it retries on its own.
@@ -126,8 +120,8 @@ signals:
     void wrongProduct(int productId);
     // The operator broke the link.
     void disconnected();
-    // The identified machine's port vanished or failed; a new scan follows.
-    void broken();
+    // The identified machine's port vanished or failed, for this reason; a new scan follows.
+    void broken(const QString &reason);
     void firmwareReported(int version);
     void positionX(int x);
     void positionY(int y);
@@ -136,7 +130,6 @@ signals:
     void carveDone();
     // The burn time now set on the machine, possibly beyond the slider's range.
     void burnTimeReported(int burnTime);
-    void imageRequested();
     void uploadProgress(qint64 written, qint64 total);
     // The image block has left for the machine, or could not.
     void uploadFinished(bool written);
@@ -146,7 +139,7 @@ private:
     // Logs a command's text when it went out, and that it failed otherwise; returns `sent`.
     bool logSent(bool sent, const QString &text);
     bool sendChecked(const QByteArray &bytes);
-    void breakConnection();
+    void breakConnection(const QString &reason);
     // A box of the frame handlers, at most one of a kind, and none for frames that
     // arrived while a box of that kind was open.
     void showFrameBox(const QString &text, const QString &caption);
@@ -158,13 +151,16 @@ private:
     void onPositionX(int x);
     void onImageRequest();
     void onCarveDone();
+    void onBurnTimeReport(int burnTime);
     void onMotorStatus(int status);
     void onUploadEnded(bool written);
 
     platform::SerialLine &m_port;
     platform::Clock &m_clock;
     platform::Prompter &m_prompter;
-    PortLister m_lister;
+    const platform::PortLister &m_ports;
+    MessageLog &m_log;
+    const LinkOptions m_options;
 
     std::unique_ptr<platform::IntervalTimer> m_probeTimer;
     std::unique_ptr<platform::IntervalTimer> m_retryTimer;
@@ -174,6 +170,7 @@ private:
     FrameAssembler m_rx;
     std::deque<std::uint8_t> m_pending;
     bool m_draining = false;
+    bool m_dropReported = false;  // said once each time the queue overflows
     bool m_presenceBoxOpen = false;
     bool m_userDisconnected = false;
     // Bytes counted as they are queued and as they are taken, to tell which
@@ -190,9 +187,11 @@ private:
 
     QByteArray m_uploadRaster;
     bool m_uploadInFlight = false;
-    // A request that came while a block was draining, answered once it has.
-    bool m_uploadRequested = false;
-    bool m_dropLogged = false;
+    // Sent the erase, and the machine has not yet had the block it will ask for.
+    bool m_uploadPending = false;
+    QString m_lastError;
+    int m_burnTimeSent = 0;
+    std::optional<std::chrono::microseconds> m_burnTimeSentAt;
 };
 
 }  // namespace tavro::link

@@ -13,7 +13,7 @@ public:
     bool push(std::uint8_t byte);
     void frameHandled() { m_ready = 0; }
 
-    const std::array<std::uint8_t, 10> &rxFrame() const { return m_frame; }
+    const std::array<std::uint8_t, 4> &rxFrame() const { return m_frame; }
     int rxCount() const { return m_count; }
     int rxFrameReady() const { return m_ready; }
 
@@ -22,7 +22,7 @@ public:
     int second() const { return m_frame[3]; }
 
 private:
-    std::array<std::uint8_t, 10> m_frame{};
+    std::array<std::uint8_t, 4> m_frame{};
     int m_count = 0;
     int m_ready = 0;
 };

@@ -23,14 +23,14 @@ bool EngraverLink::recarveJob()
 // The location modes announce themselves before the frame goes out.
 void EngraverLink::locateToCentre(bool announce)
 {
-    if (announce) logLine(u"Laser positioning to image center."_s);
+    if (announce) m_log.logLine(u"Laser positioning to image center."_s);
     if (!sendFrame(CmdLocate, LocateCentre, 0)) logSent(false, u"Laser to the image centre"_s);
 }
 
 void EngraverLink::locateToBox()
 {
-    logLine(u"\r\nTo carve content will be limited in the box."_s);
-    logLine(u"Press the direction button to adjust the position."_s);
+    m_log.logLine(u"\r\nTo carve content will be limited in the box."_s);
+    m_log.logLine(u"Press the direction button to adjust the position."_s);
     if (!sendFrame(CmdLocate, LocateBox, 0)) logSent(false, u"Laser along the box"_s);
 }
 
@@ -68,18 +68,25 @@ bool EngraverLink::restartJob()
 
 bool EngraverLink::setBurnTime(int position)
 {
-    return logSent(sendFrame(CmdBurnTime, position, 0),
-                   u"Burning Time: "_s + QString::number(position) + u"\r\n"_s);
+    const bool sent = sendFrame(CmdBurnTime, position, 0);
+    if (sent) {
+        m_burnTimeSent = position & 0xFF;
+        m_burnTimeSentAt = m_clock.now();
+    }
+    return logSent(sent, u"Burning Time: "_s + QString::number(position) + u"\r\n"_s);
 }
 
-bool EngraverLink::requestNewImage()
+bool EngraverLink::requestNewImage(const QByteArray &block)
 {
+    // In place before the erase goes out, so the block is whole whenever the request is taken.
+    m_uploadRaster = block;
     if (!sendFrame(CmdNewImage, 0, 0)) {
         logSent(false, u"Send Image To Machine"_s);
         return false;
     }
-    logText(u"\r\n----------Please wait-----------\r\n"_s);
-    logText(u"Erasing Last Image...\r\n"_s);
+    m_uploadPending = true;
+    m_log.logText(u"\r\n----------Please wait-----------\r\n"_s);
+    m_log.logText(u"Erasing Last Image...\r\n"_s);
     return true;
 }
 
@@ -112,7 +119,7 @@ void EngraverLink::identify()
 
 void EngraverLink::gotoPoint(int x, int y)
 {
-    logLine(u"Position to: %1,%2"_s.arg(x).arg(y));
+    m_log.logLine(u"Position to: %1,%2"_s.arg(x).arg(y));
     const SplitValue sx = splitCoordinate(x);
     const SplitValue sy = splitCoordinate(y);
     if (!sendFrame(CmdGotoX, sx.high, sx.low) || !sendFrame(CmdGotoY, sy.high, sy.low))

@@ -49,7 +49,7 @@ void EngraverLink::onRetryTick()
 void EngraverLink::checkPortPresent()
 {
     if (m_presenceBoxOpen) return;  // one unreadable-list box at a time
-    const PortList list = m_lister();
+    const platform::PortList list = m_ports.presentPorts();
     if (!list.ok) {
         m_presenceBoxOpen = true;
         m_prompter.inform(u"打开状态=%1, 键句柄=0"_s.arg(list.status), u"提示信息"_s);
@@ -59,21 +59,24 @@ void EngraverLink::checkPortPresent()
     // A port that closed under us (a quick replug keeps the node) is as gone as a missing one.
     const bool portBroke = !m_port.isOpen() && !m_userDisconnected;
     if (!portBroke && list.names.contains(u"COM%1A"_s.arg(m_connectedPort))) return;
-    breakConnection();
+    breakConnection(portBroke ? m_port.lastError() : tr("the port is no longer there"));
 }
 
-void EngraverLink::onPortLost()
+void EngraverLink::onPortLost(const QString &reason)
 {
     // While probing the probe's time-out moves on; after Break the operator chose a closed port.
     if (!m_presenceTimer->isRunning() || m_userDisconnected) return;
-    breakConnection();
+    breakConnection(reason);
 }
 
-void EngraverLink::breakConnection()
+void EngraverLink::breakConnection(const QString &reason)
 {
-    qCInfo(lcLink) << "the machine on COM" << m_connectedPort << "is gone";
-    logLine(u">>>Connection BREAK !<<<"_s);
-    emit broken();
+    m_lastError = reason;
+    qCWarning(lcLink) << "the machine on COM" << m_connectedPort << "is gone:" << reason;
+    m_log.logLine(u">>>Connection BREAK !<<<"_s);
+    m_uploadPending = false;
+    m_uploadTimer->stop();
+    emit broken(reason);
     m_presenceTimer->stop();
     startConnect();
 }
@@ -81,8 +84,10 @@ void EngraverLink::breakConnection()
 void EngraverLink::disconnectMachine()
 {
     m_userDisconnected = true;
+    m_uploadPending = false;
+    m_uploadTimer->stop();
     m_port.close();
-    logText(u"Disconnected Connection\r\n\r\n"_s);
+    m_log.logText(u"Disconnected Connection\r\n\r\n"_s);
     emit disconnected();
 }
 

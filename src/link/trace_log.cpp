@@ -17,7 +17,7 @@ QString hex(const QByteArray &bytes)
 
 }  // namespace
 
-TraceLog::TraceLog(platform::SerialLine &line, EngraverLink &link, QObject *parent)
+TraceLog::TraceLog(platform::SerialLine &line, MessageLog &log, QObject *parent)
     : QObject(parent), m_err(stderr)
 {
     QLoggingCategory::setFilterRules(u"tavro.*=true"_s);
@@ -25,7 +25,7 @@ TraceLog::TraceLog(platform::SerialLine &line, EngraverLink &link, QObject *pare
             [this](const QByteArray &bytes) { write(u"< "_s + hex(bytes)); });
     connect(&line, &platform::SerialLine::sent, this,
             [this](const QByteArray &bytes) { write(u"> "_s + hex(bytes)); });
-    connect(&link, &EngraverLink::textLogged, this, [this](QString text) {
+    connect(&log, &MessageLog::textLogged, this, [this](QString text) {
         write(u"log "_s + text.replace(u"\r"_s, u"\\r"_s).replace(u"\n"_s, u"\\n"_s));
     });
 }

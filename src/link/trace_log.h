@@ -1,7 +1,7 @@
 // The --trace lines on standard error: every byte both ways and every log text, time-stamped.
 #pragma once
 
-#include "link/engraver_link.h"
+#include "link/message_log.h"
 #include "platform/serial_line.h"
 
 #include <QObject>
@@ -13,7 +13,7 @@ class TraceLog final : public QObject {
     Q_OBJECT
 public:
     // Also switches on every logging category of the program (tavro.*).
-    TraceLog(platform::SerialLine &line, EngraverLink &link, QObject *parent = nullptr);
+    TraceLog(platform::SerialLine &line, MessageLog &log, QObject *parent = nullptr);
 
     // One line of its own, for what other parts of the program follow (the job).
     void write(const QString &line);

@@ -1,5 +1,7 @@
 #include "platform/port_table.h"
 
+#include "platform/port_lister.h"
+
 #include <QFileInfo>
 
 using namespace Qt::Literals::StringLiterals;
@@ -51,6 +53,12 @@ QString PortTable::presentPortList() const
         if (isPresent(n)) list += u"COM%1A"_s.arg(n);
     }
     return list;
+}
+
+QString portDisplayName(int portNumber, const QString &devicePath)
+{
+    const QString name = u"COM%1"_s.arg(portNumber);
+    return devicePath.isEmpty() ? name : name + u" ("_s + devicePath + u")"_s;
 }
 
 }  // namespace tavro::platform

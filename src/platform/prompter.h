@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace tavro::platform {
 
@@ -14,6 +15,8 @@ public:
     virtual void inform(const QString &text, const QString &caption) = 0;
     // OK is true, Cancel (or closing the box) false.
     virtual bool confirm(const QString &text, const QString &caption) = 0;
+    // One of several answers: the index of the button chosen, -1 when the box was closed.
+    virtual int choose(const QString &text, const QString &caption, const QStringList &buttons) = 0;
 };
 
 }  // namespace tavro::platform

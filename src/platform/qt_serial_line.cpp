@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+#include <cerrno>
+
 #include <sys/ioctl.h>
 
 namespace tavro::platform {
@@ -19,6 +21,13 @@ QtSerialLine::QtSerialLine(PortTable table, OutputQueue outputQueue, QObject *pa
     : SerialLine(parent), m_table(std::move(table)), m_outputQueue(std::move(outputQueue))
 {
     m_drainPoll.setInterval(DrainPollInterval);
+    m_blockDeadline.setSingleShot(true);
+    connect(&m_blockDeadline, &QTimer::timeout, this, [this] {
+        if (!m_blockActive) return;
+        fail(tr("the image block did not leave the port in %1 s")
+                 .arg(m_blockDeadline.interval() / 1000));
+        endBlock(false);
+    });
     connect(&m_port, &QSerialPort::readyRead, this, &QtSerialLine::onReadyRead);
     connect(&m_port, &QSerialPort::bytesWritten, this, &QtSerialLine::followBlock);
     connect(&m_port, &QSerialPort::errorOccurred, this, &QtSerialLine::onError);
@@ -44,7 +53,8 @@ bool QtSerialLine::open(int portNumber)
     m_port.setStopBits(QSerialPort::OneStop);
     m_port.setFlowControl(QSerialPort::NoFlowControl);
     if (!m_port.open(QIODevice::ReadWrite)) {
-        qCDebug(lcSerial) << "cannot open" << path << ":" << m_port.errorString();
+        m_lastError = m_port.errorString();
+        qCDebug(lcSerial) << "cannot open" << path << ":" << m_lastError;
         m_port.clearError();
         return false;
     }
@@ -75,12 +85,17 @@ void QtSerialLine::onReadyRead()
 
 bool QtSerialLine::write(const QByteArray &bytes)
 {
-    if (!m_port.isOpen()) return false;
-    if (bytes.isEmpty()) return true;
-    if (m_port.write(bytes) != bytes.size()) {
-        qCWarning(lcSerial) << "write failed:" << m_port.errorString();
+    if (!m_port.isOpen()) {
+        m_lastError = tr("the port is closed");
         return false;
     }
+    if (bytes.isEmpty()) return true;
+    if (m_port.write(bytes) != bytes.size()) {
+        fail(m_port.errorString());
+        return false;
+    }
+    // Out now where the driver has room; behind a block still draining it waits its turn
+    // (a full driver is no lost port: see onError).
     m_port.flush();
     emit sent(bytes);
     return true;
@@ -90,12 +105,17 @@ void QtSerialLine::writeBlock(const QByteArray &block)
 {
     if (block.isEmpty()) return;
     if (!m_port.isOpen()) {
+        m_lastError = tr("the port is closed");
         emit blockFailed();
         return;
     }
     // A block queued behind one still draining is followed with it: one
     // blockWritten() reports both.
-    m_port.write(block);
+    if (m_port.write(block) != block.size()) {
+        fail(m_port.errorString());
+        emit blockFailed();
+        return;
+    }
     emit sent(block);
     const std::optional<qint64> queued = m_outputQueue(m_port.handle());
     m_blockTotal = m_port.bytesToWrite() + queued.value_or(0);
@@ -103,6 +123,8 @@ void QtSerialLine::writeBlock(const QByteArray &block)
     m_blockActive = true;
     emit blockProgress(0, m_blockTotal);
     m_drainPoll.start();
+    const qint64 wireMs = m_blockTotal * 10 * 1000 / WireBitsPerSecond;
+    m_blockDeadline.start(int(2 * wireMs + BlockGrace.count()));
 }
 
 void QtSerialLine::drain(std::chrono::milliseconds timeout)
@@ -136,9 +158,16 @@ std::optional<qint64> QtSerialLine::kernelOutputQueue(qintptr handle)
     return queued;
 }
 
+void QtSerialLine::fail(const QString &reason)
+{
+    m_lastError = reason;
+    qCWarning(lcSerial) << "port" << m_port.portName() << ":" << reason;
+}
+
 void QtSerialLine::endBlock(bool written)
 {
     m_drainPoll.stop();
+    m_blockDeadline.stop();
     m_blockActive = false;
     m_blockSent = 0;
     m_blockTotal = 0;
@@ -150,6 +179,7 @@ void QtSerialLine::endBlock(bool written)
 
 void QtSerialLine::onError(QSerialPort::SerialPortError error)
 {
+    const int cause = errno;  // still the failed call's: the port reports from inside it
     switch (error) {
     case QSerialPort::ResourceError:
     case QSerialPort::ReadError:
@@ -157,12 +187,16 @@ void QtSerialLine::onError(QSerialPort::SerialPortError error)
     case QSerialPort::DeviceNotFoundError:
         // A pulled adapter keeps signalling these; close at once so the
         // event loop is not flooded, and let the presence check break the link.
-        if (m_port.isOpen()) {
-            const QString reason = m_port.errorString();
-            qCWarning(lcSerial) << "port" << m_port.portName() << "lost:" << reason;
-            close();
-            emit lost(reason);
+        if (!m_port.isOpen()) break;
+        // A driver whose buffer is full says so as a resource error; the bytes wait in
+        // QSerialPort's own buffer and go out when the device takes them again.
+        if (error == QSerialPort::ResourceError && (cause == EAGAIN || cause == EWOULDBLOCK)) {
+            m_port.clearError();
+            break;
         }
+        fail(m_port.errorString());
+        close();
+        emit lost(m_lastError);
         break;
     default:
         break;

@@ -31,6 +31,11 @@ public:
     bool write(const QByteArray &bytes) override;
     void writeBlock(const QByteArray &block) override;
     void drain(std::chrono::milliseconds timeout) override;
+    QString lastError() const override { return m_lastError; }
+
+    // A block that has not left in twice its time on the wire, plus this, has failed.
+    static constexpr std::chrono::milliseconds BlockGrace{5000};
+    static constexpr int WireBitsPerSecond = 57600;
 
     const PortTable &table() const { return m_table; }
 
@@ -43,11 +48,14 @@ private:
     void followBlock();
     void onError(QSerialPort::SerialPortError error);
     void endBlock(bool written);
+    void fail(const QString &reason);
 
     PortTable m_table;
     OutputQueue m_outputQueue;
     QSerialPort m_port;
     QTimer m_drainPoll;
+    QTimer m_blockDeadline;
+    QString m_lastError;
     int m_portNumber = 0;
     bool m_blockActive = false;
     qint64 m_blockTotal = 0;

@@ -32,6 +32,8 @@ public:
     // Blocks until everything written so far is handed to the device, or the time is up:
     // for a last frame before the program ends.
     virtual void drain(std::chrono::milliseconds timeout) = 0;
+    // Why the last open, write or block failed, or why the device was lost.
+    virtual QString lastError() const = 0;
 
 signals:
     void received(const QByteArray &bytes);

@@ -1,6 +1,6 @@
 #include "shell/burn_time_input.h"
 
-#include "job/job_controls.h"
+#include "job/session.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -10,13 +10,13 @@
 
 namespace tavro::shell {
 
-BurnTimeInput::BurnTimeInput(QSlider &slider, job::JobControls &jobs)
-    : QObject(&slider), m_slider(slider), m_jobs(jobs)
+BurnTimeInput::BurnTimeInput(QSlider &slider, job::Session &session)
+    : QObject(&slider), m_slider(slider), m_session(session)
 {
     slider.installEventFilter(this);
     // The slider changes its value while it handles the event the filter has just seen.
     connect(&slider, &QSlider::valueChanged, this, [this](int position) {
-        if (std::exchange(m_inKeyOrWheelEvent, false)) m_jobs.burnTimeKeyed(position);
+        if (std::exchange(m_inKeyOrWheelEvent, false)) m_session.burnTimeKeyed(position);
     });
 }
 
@@ -26,11 +26,11 @@ bool BurnTimeInput::eventFilter(QObject *watched, QEvent *event)
     const QEvent::Type type = event->type();
     m_inKeyOrWheelEvent = type == QEvent::KeyPress || type == QEvent::Wheel;
     if (type == QEvent::KeyRelease && !static_cast<QKeyEvent *>(event)->isAutoRepeat()) {
-        m_jobs.burnTimeKeysLetGo();
+        m_session.burnTimeKeysLetGo();
     } else if (type == QEvent::MouseButtonRelease &&
                static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
         // The press already moved the slider; its release is what sends the burn time.
-        m_jobs.burnTimeReleased(m_slider.value());
+        m_session.burnTimeReleased(m_slider.value());
     }
     return QObject::eventFilter(watched, event);
 }

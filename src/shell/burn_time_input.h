@@ -1,4 +1,4 @@
-// Tells the job controls how the burn-time slider was moved: by the mouse or by the keys.
+// Tells the session how the burn-time slider was moved: by the mouse or by the keys.
 #pragma once
 
 #include <QObject>
@@ -6,7 +6,7 @@
 class QSlider;
 
 namespace tavro::job {
-class JobControls;
+class Session;
 }
 
 namespace tavro::shell {
@@ -17,14 +17,14 @@ namespace tavro::shell {
 class BurnTimeInput final : public QObject {
     Q_OBJECT
 public:
-    BurnTimeInput(QSlider &slider, job::JobControls &jobs);
+    BurnTimeInput(QSlider &slider, job::Session &session);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QSlider &m_slider;
-    job::JobControls &m_jobs;
+    job::Session &m_session;
     bool m_inKeyOrWheelEvent = false;
 };
 

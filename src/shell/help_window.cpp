@@ -1,5 +1,6 @@
 #include "shell/help_window.h"
 
+#include "job/ui/centre_on_screen.h"
 #include "ui_help_window.h"
 
 #include <QCloseEvent>
@@ -9,7 +10,6 @@
 #include <QFileInfo>
 #include <QMouseEvent>
 #include <QPixmap>
-#include <QScreen>
 #include <QShowEvent>
 
 using namespace Qt::Literals::StringLiterals;
@@ -36,7 +36,8 @@ bool opensHelp(Qt::KeyboardModifiers modifiers)
            Qt::ControlModifier;
 }
 
-HelpWindow::HelpWindow(QWidget *parent) : QDialog(parent), m_ui(std::make_unique<Ui::HelpWindow>())
+HelpWindow::HelpWindow(Desktop &desktop, QWidget *parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::HelpWindow>()), m_desktop(desktop)
 {
     m_ui->setupUi(this);
     m_questionList = m_ui->分组框1;
@@ -124,8 +125,8 @@ void HelpWindow::installDriverFromHelp()
 {
     if (m_installing || m_pictureData.isEmpty() || m_pictureData != answerPicture(1)) return;
     m_installing = true;
-    messageBox(u"等下有一个窗口跳出来，点击 安装 按钮，等待一下 就安装好了。"_s, BoxButtons::Ok,
-               u"怎么安装驱动？"_s);
+    m_desktop.messageBox(u"等下有一个窗口跳出来，点击 安装 按钮，等待一下 就安装好了。"_s,
+                         BoxButtons::Ok, u"怎么安装驱动？"_s);
     // Disabled rather than blocked: it still repaints, and the main window's timers and
     // serial events go on, but no second double click can start another installer.
     setEnabled(false);
@@ -133,8 +134,8 @@ void HelpWindow::installDriverFromHelp()
     setEnabled(true);
     m_installing = false;
     if (!started)
-        messageBox(u"安装失败，请关闭本软件，然后右键选择 以管理员身份运行 "_s, BoxButtons::Ok,
-                   u"安装失败！"_s);
+        m_desktop.messageBox(u"安装失败，请关闭本软件，然后右键选择 以管理员身份运行 "_s,
+                             BoxButtons::Ok, u"安装失败！"_s);
 }
 
 bool HelpWindow::runInstaller(const QString &path)
@@ -168,8 +169,7 @@ void HelpWindow::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     // Centred on the screen, not over the main window.
-    if (const QScreen *screen = this->screen(); screen && !event->spontaneous())
-        move(screen->availableGeometry().center() - rect().center());
+    if (!event->spontaneous()) job::centreOnScreen(*this);
 }
 
 void HelpWindow::closeEvent(QCloseEvent *event)

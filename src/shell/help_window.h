@@ -1,7 +1,7 @@
 // The built-in guide: eight questions, their answer pictures, and the driver installer.
 #pragma once
 
-#include "shell/message_box.h"
+#include "shell/desktop.h"
 
 #include <QByteArray>
 #include <QDialog>
@@ -28,7 +28,8 @@ class HelpWindow final : public QDialog {
 public:
     static constexpr int QuestionCount = 8;
 
-    explicit HelpWindow(QWidget *parent = nullptr);
+    // The desktop shows its boxes.
+    explicit HelpWindow(Desktop &desktop, QWidget *parent = nullptr);
     ~HelpWindow() override;
 
     // The pictures as complete image files, exactly as stored.
@@ -46,9 +47,6 @@ public:
     const QByteArray &pictureData() const { return m_pictureData; }
     bool isInstalling() const { return m_installing; }
 
-    // Replaced by tests: how boxes are shown.
-    std::function<int(const QString &, BoxButtons, const QString &)> messageBox = showMessageBox;
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -63,6 +61,7 @@ private:
     bool runInstaller(const QString &path);
 
     std::unique_ptr<Ui::HelpWindow> m_ui;
+    Desktop &m_desktop;
     QGroupBox *m_questionList = nullptr;
     QLabel *m_pictureBox = nullptr;
     QList<QLabel *> m_questions;

@@ -1,7 +1,5 @@
 #include "shell/job_status_bar.h"
 
-#include "job/job_controls.h"
-
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -24,16 +22,8 @@ QLabel *label(const QString &name, QWidget *parent)
 
 }  // namespace
 
-JobStatusBar::JobStatusBar(link::EngraverLink &link, job::JobModel &job,
-                           job::JobEstimator &estimator, job::JobControls &jobs,
-                           job::JobRecovery &recovery, platform::Clock &clock, QWidget *parent)
-    : QStatusBar(parent),
-      m_link(link),
-      m_job(job),
-      m_estimator(estimator),
-      m_jobs(jobs),
-      m_recovery(recovery),
-      m_refresh(clock.createTimer())
+JobStatusBar::JobStatusBar(job::Session &session, platform::Clock &clock, QWidget *parent)
+    : QStatusBar(parent), m_session(session), m_refresh(clock.createTimer())
 {
     setSizeGripEnabled(false);  // the window keeps its size
     m_connectionLabel = label(u"statusConnection"_s, this);
@@ -67,6 +57,7 @@ JobStatusBar::JobStatusBar(link::EngraverLink &link, job::JobModel &job,
     showConnection();
     showJob();
     showOffer();
+    showNotice();
 }
 
 JobStatusBar::~JobStatusBar() = default;
@@ -74,43 +65,45 @@ JobStatusBar::~JobStatusBar() = default;
 void JobStatusBar::makeConnections()
 {
     using L = link::EngraverLink;
-    connect(&m_link, &L::scanStarted, this, [this] {
+    const L &link = m_session.link();
+    connect(&link, &L::scanStarted, this, [this] {
         // A break is shown as such until the machine is found again.
         if (m_connection != Connection::Broken) m_connection = Connection::Searching;
         showConnection();
     });
-    connect(&m_link, &L::identified, this, [this](int port) {
+    connect(&link, &L::identified, this, [this] {
         m_connection = Connection::Connected;
-        m_port = port;
         showConnection();
     });
-    connect(&m_link, &L::broken, this, [this] {
+    connect(&link, &L::broken, this, [this](const QString &reason) {
         m_connection = Connection::Broken;
+        m_breakReason = reason;
         showConnection();
     });
-    connect(&m_link, &L::disconnected, this, [this] {
+    connect(&link, &L::disconnected, this, [this] {
         m_connection = Connection::Disconnected;
         showConnection();
     });
-    connect(&m_job, &job::JobModel::stateChanged, this, [this](job::JobModel::State state) {
-        using S = job::JobModel::State;
-        if (state == S::Running)
-            m_refresh->setInterval(RefreshInterval);
-        else
-            m_refresh->stop();
-        showJob();
-        if (state == S::Finished) emit jobFinished(tr("The job is done"), timeText());
-    });
+    connect(&m_session.model(), &job::JobModel::stateChanged, this,
+            [this](job::JobModel::State state) {
+                using S = job::JobModel::State;
+                if (state == S::Running)
+                    m_refresh->setInterval(RefreshInterval);
+                else
+                    m_refresh->stop();
+                showJob();
+                if (state == S::Finished) emit jobFinished(tr("The job is done"), timeText());
+            });
     // Every dot changes the counts; the bar follows on the refresh tick, not per report.
     m_refresh->onTick([this] { showJob(); });
-    connect(&m_estimator, &job::JobEstimator::estimateChanged, this, &JobStatusBar::showTime);
-    connect(&m_recovery, &job::JobRecovery::offerChanged, this, &JobStatusBar::showOffer);
-    connect(&m_recovery, &job::JobRecovery::pictureMayBeMissingChanged, this, [this](bool missing) {
-        setNotice(missing ? tr("Picture not sent since the machine reconnected") : QString());
-    });
-    connect(m_resumeButton, &QPushButton::clicked, &m_recovery, &job::JobRecovery::resume);
-    connect(m_startOverButton, &QPushButton::clicked, &m_recovery, &job::JobRecovery::startOver);
-    connect(m_dismissButton, &QPushButton::clicked, &m_recovery, &job::JobRecovery::dismiss);
+    connect(&m_session.estimator(), &job::JobEstimator::estimateChanged, this,
+            &JobStatusBar::showTime);
+    connect(&m_session, &job::Session::offerChanged, this, &JobStatusBar::showOffer);
+    connect(&m_session, &job::Session::pictureMayBeMissingChanged, this, &JobStatusBar::showNotice);
+    connect(&m_session.document(), &job::JobDocument::sentChanged, this, &JobStatusBar::showNotice);
+    connect(m_resumeButton, &QPushButton::clicked, &m_session, &job::Session::resumeKept);
+    connect(m_startOverButton, &QPushButton::clicked, &m_session, &job::Session::startKeptOver);
+    connect(m_dismissButton, &QPushButton::clicked, &m_session, &job::Session::dismissKept);
 }
 
 QString JobStatusBar::clockText(std::chrono::milliseconds time)
@@ -126,15 +119,13 @@ void JobStatusBar::showConnection()
     case Connection::Searching:
         text = tr("Searching for the machine…");
         break;
-    case Connection::Connected: {
-        const QString device = devicePath ? devicePath(m_port) : QString();
-        const QString port =
-            device.isEmpty() ? u"COM%1"_s.arg(m_port) : u"COM%1 (%2)"_s.arg(m_port).arg(device);
-        text = tr("%1 connected").arg(port);
+    case Connection::Connected:
+        text = tr("%1 connected").arg(m_session.machinePortName());
         break;
-    }
     case Connection::Broken:
-        text = tr("Connection broken, searching…");
+        text = m_breakReason.isEmpty()
+                   ? tr("Connection broken, searching…")
+                   : tr("Connection broken (%1), searching…").arg(m_breakReason);
         break;
     case Connection::Disconnected:
         text = tr("Not connected");
@@ -146,7 +137,9 @@ void JobStatusBar::showConnection()
 void JobStatusBar::showJob()
 {
     using S = job::JobModel::State;
-    const S state = m_job.state();
+    const job::JobModel &model = m_session.model();
+    const S state = model.state();
+    const bool foreign = !model.startedHere();
     QString text;
     switch (state) {
     case S::NoJob:
@@ -156,34 +149,37 @@ void JobStatusBar::showJob()
         text = tr("Ready");
         break;
     case S::Running:
-        text = tr("Running");
+        text = foreign ? tr("Machine is carving (not started here)") : tr("Running");
         break;
     case S::Paused:
-        text = tr("Paused");
+        text = foreign ? tr("Paused (not started here)") : tr("Paused");
         break;
     case S::Finished:
         text = tr("Finished");
         break;
     case S::Interrupted:
-        text = tr("Interrupted at row %1 (%2 %)").arg(m_job.currentRow()).arg(m_job.percent());
+        text = tr("Interrupted at row %1 (%2 %)")
+                   .arg(std::max(model.currentRow(), 0))
+                   .arg(m_session.progress().percent);
         break;
     }
     m_stateLabel->setText(text);
-    const bool underway = state != S::NoJob;
-    m_progress->setVisible(underway);
+    const job::Session::Progress progress = m_session.progress();
+    m_progress->setVisible(state != S::NoJob && progress.total > 0);
     // Counted in dots; the bar takes ints, and a board has at most 262,144 of them.
-    m_progress->setRange(0, int(std::max<qint64>(1, m_job.totalDots())));
-    m_progress->setValue(int(std::min(m_job.totalDots(), m_job.doneDots() + m_job.skippedDots())));
+    m_progress->setRange(0, int(std::max<qint64>(1, progress.total)));
+    m_progress->setValue(int(std::min(progress.total, progress.done + progress.skipped)));
     showTime();
 }
 
 void JobStatusBar::showTime()
 {
     using S = job::JobModel::State;
+    const job::JobEstimator &estimator = m_session.estimator();
     QString text;
-    switch (m_job.state()) {
+    switch (m_session.model().state()) {
     case S::Ready: {
-        const job::JobEstimator::Estimate e = m_estimator.estimate();
+        const job::JobEstimator::Estimate e = estimator.estimate();
         text = e.rough ? tr("%n dots, about %1", "", int(e.dots)).arg(clockText(e.duration))
                        : tr("%n dots, %1", "", int(e.dots)).arg(clockText(e.duration));
         break;
@@ -191,14 +187,21 @@ void JobStatusBar::showTime()
     case S::Running:
     case S::Paused:
     case S::Interrupted:
-        text = m_estimator.remainingRough()
-                   ? tr("about %1 left").arg(clockText(m_estimator.remaining()))
-                   : tr("%1 left").arg(clockText(m_estimator.remaining()));
+        if (!m_session.model().startedHere()) break;  // what it carves is not known here
+        text = estimator.remainingRough()
+                   ? tr("about %1 left").arg(clockText(estimator.remaining()))
+                   : tr("%1 left").arg(clockText(estimator.remaining()));
         break;
-    case S::Finished:
-        text = tr("Done: %n dots in %1", "", int(m_job.doneDots()))
-                   .arg(clockText(std::chrono::seconds(m_jobs.runSeconds())));
+    case S::Finished: {
+        const job::Session::Progress p = m_session.progress();
+        const QString took = clockText(std::chrono::seconds(m_session.jobs().runSeconds()));
+        // A resumed job counts its dots over the whole job, and says what this run burnt.
+        text = p.done == p.doneThisRun ? tr("Done: %n dots in %1", "", int(p.done)).arg(took)
+                                       : tr("Done: %n dots in %1 (%2 in this run)", "", int(p.done))
+                                             .arg(took)
+                                             .arg(p.doneThisRun);
         break;
+    }
     case S::NoJob:
         break;
     }
@@ -207,11 +210,11 @@ void JobStatusBar::showTime()
 
 void JobStatusBar::showOffer()
 {
-    const std::optional<job::InterruptedJob> &kept = m_recovery.kept();
-    m_offer->setVisible(m_recovery.offerOpen());
-    if (!kept) return;
-    m_offerLabel->setText(tr("Interrupted job: %1 % burnt").arg(kept->percent()));
-    m_resumeButton->setText(tr("Resume from row %1").arg(kept->resumeRow));
+    const job::Session::Offer offer = m_session.offer();
+    m_offer->setVisible(offer.open);
+    if (!offer.open) return;
+    m_offerLabel->setText(tr("Interrupted job: %1 % burnt").arg(offer.percent));
+    m_resumeButton->setText(tr("Resume from row %1").arg(offer.fromRow));
     m_startOverButton->setText(tr("Start over"));
     m_dismissButton->setText(tr("Dismiss"));
 }
@@ -226,9 +229,13 @@ QString JobStatusBar::offerText() const
     return m_offerLabel->text();
 }
 
-void JobStatusBar::setNotice(const QString &text)
+void JobStatusBar::showNotice()
 {
-    m_noticeLabel->setText(text);
+    QStringList notes;
+    if (m_session.document().differsFromSent()) notes << tr("Board changed since it was sent");
+    if (m_session.pictureMayBeMissing())
+        notes << tr("Picture not sent since the machine reconnected");
+    m_noticeLabel->setText(notes.join(u" · "_s));
 }
 
 QString JobStatusBar::connectionText() const
@@ -272,8 +279,7 @@ void JobStatusBar::changeEvent(QEvent *event)
         showConnection();
         showJob();
         showOffer();
-        if (m_recovery.pictureMayBeMissing())
-            setNotice(tr("Picture not sent since the machine reconnected"));
+        showNotice();
     }
     QStatusBar::changeEvent(event);
 }

@@ -1,24 +1,16 @@
 // The strip under the window: the machine's connection, and the job's state, progress and time.
 #pragma once
 
-#include "job/job_estimator.h"
-#include "job/job_model.h"
-#include "job/job_recovery.h"
-#include "link/engraver_link.h"
+#include "job/session.h"
 #include "platform/clock.h"
 
 #include <QStatusBar>
 
-#include <functional>
 #include <memory>
 
 class QLabel;
 class QProgressBar;
 class QPushButton;
-
-namespace tavro::job {
-class JobControls;
-}
 
 namespace tavro::shell {
 
@@ -28,9 +20,7 @@ public:
     // While a job runs, the time left is shown anew this often.
     static constexpr std::chrono::milliseconds RefreshInterval{500};
 
-    JobStatusBar(link::EngraverLink &link, job::JobModel &job, job::JobEstimator &estimator,
-                 job::JobControls &jobs, job::JobRecovery &recovery, platform::Clock &clock,
-                 QWidget *parent = nullptr);
+    JobStatusBar(job::Session &session, platform::Clock &clock, QWidget *parent = nullptr);
     ~JobStatusBar() override;
 
     QString connectionText() const;
@@ -46,12 +36,6 @@ public:
     QPushButton &resumeButton() { return *m_resumeButton; }
     QPushButton &startOverButton() { return *m_startOverButton; }
     QPushButton &dismissButton() { return *m_dismissButton; }
-
-    // A note that stays until cleared (the resume offer's own words go elsewhere).
-    void setNotice(const QString &text);
-
-    // The device node of a port number, shown beside the port; main() gives the port table.
-    std::function<QString(int port)> devicePath;
 
     // "m:ss" from any duration, minutes unbounded.
     static QString clockText(std::chrono::milliseconds time);
@@ -71,15 +55,12 @@ private:
     void showJob();
     void showTime();
     void showOffer();
+    void showNotice();
 
-    link::EngraverLink &m_link;
-    job::JobModel &m_job;
-    job::JobEstimator &m_estimator;
-    job::JobControls &m_jobs;
-    job::JobRecovery &m_recovery;
+    job::Session &m_session;
     std::unique_ptr<platform::IntervalTimer> m_refresh;
     Connection m_connection = Connection::Searching;
-    int m_port = 0;
+    QString m_breakReason;
     QLabel *m_connectionLabel = nullptr;
     QLabel *m_stateLabel = nullptr;
     QProgressBar *m_progress = nullptr;

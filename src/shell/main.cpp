@@ -1,8 +1,8 @@
 // Tavro Laser: the desktop controller of a small laser engraver.
 #include "engraver-sim/engraver_sim.h"
-#include "job/job_trace.h"
-#include "link/trace_log.h"
+#include "job/ui/centre_on_screen.h"
 #include "platform/file_name.h"
+#include "platform/port_lister.h"
 #include "platform/qt_clock.h"
 #include "platform/qt_serial_line.h"
 #include "platform/settings_folder.h"
@@ -11,25 +11,12 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
-#include <QScreen>
 #include <QTextStream>
 
 #include <memory>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace tavro;
-
-namespace {
-
-void centre(QWidget &window)
-{
-    if (const QScreen *screen = window.screen()) {
-        const QRect frame = window.frameGeometry();
-        window.move(screen->availableGeometry().center() - frame.center() + window.pos());
-    }
-}
-
-}  // namespace
 
 int main(int argc, char **argv)
 {
@@ -73,27 +60,14 @@ int main(int argc, char **argv)
     shell::installFontSubstitutions();
     platform::QtSerialLine line(table);
     platform::QtClock clock;
-    shell::Program program(
-        line, clock,
-        [&table] {
-            return link::PortList{true, 0, table.presentPortList()};
-        },
-        platform::settingsFolder());
-    std::unique_ptr<link::TraceLog> trace;
-    std::unique_ptr<job::JobTrace> jobTrace;
-    if (parser.isSet(traceOption)) {
-        trace = std::make_unique<link::TraceLog>(line, program.link());
-        jobTrace =
-            std::make_unique<job::JobTrace>(program.jobModel(), program.estimator(), clock, *trace);
-        QObject::connect(&program.recovery(), &job::JobRecovery::resuming, jobTrace.get(),
-                         &job::JobTrace::resumed);
-    }
+    const platform::PortTableLister ports(table);
+    shell::SystemDesktop desktop;
+    shell::Program program(line, clock, ports, desktop, platform::settingsFolder(),
+                           parser.isSet(traceOption));
 
-    shell::AppWindow &window = program.appWindow();
-    window.devicePath = [&table](int port) { return table.devicePath(port); };
-    program.statusBar().devicePath = window.devicePath;
+    shell::MainWindow &window = program.window();
     window.show();
-    centre(window);
+    job::centreOnScreen(window);
     program.onMainWindowCreated();
     if (const QStringList files = parser.positionalArguments(); !files.isEmpty())
         window.dropFiles(QDir::cleanPath(QDir::current().absoluteFilePath(files.first())));

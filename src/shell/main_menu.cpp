@@ -16,18 +16,18 @@ namespace {
 
 // Object names, so tests and accessibility tools find the entries.
 constexpr std::array<const char16_t *, MainMenu::CommandCount> CommandNames = {
-    u"openPictureAction", u"openJobAction", u"saveJobAction", u"saveJobAsAction",
-    u"exportBoardAction", u"quitAction",    u"connectAction", u"breakAction",
-    u"sendImageAction",   u"startAction",   u"pauseAction",   u"powerOffAction",
-    u"settingsAction",    u"helpAction",    u"aboutAction"};
+    u"openPictureAction", u"openJobAction",  u"saveJobAction", u"saveJobAsAction",
+    u"exportBoardAction", u"quitAction",     u"connectAction", u"breakAction",
+    u"sendImageAction",   u"startAction",    u"pauseAction",   u"restartAction",
+    u"powerOffAction",    u"settingsAction", u"helpAction",    u"aboutAction"};
 
 }  // namespace
 
-MainMenu::MainMenu(QMenuBar &bar, const MainWindow::MenuUnits &units, QObject *parent)
-    : QObject(parent), m_units(units)
+MainMenu::MainMenu(QMenuBar &bar, job::Session &session, QComboBox &language, QObject *parent)
+    : QObject(parent), m_languageBox(language)
 {
     build(bar);
-    mirrorButtons();
+    bindCommands(session);
     retranslate();
 }
 
@@ -62,7 +62,7 @@ void MainMenu::build(QMenuBar &bar)
     m_machine = bar.addMenu(QString());
     m_machine->addActions({&action(Connect), &action(Break)});
     m_machine->addSeparator();
-    m_machine->addActions({&action(SendImage), &action(Start), &action(Pause)});
+    m_machine->addActions({&action(SendImage), &action(Start), &action(Pause), &action(Restart)});
     m_machine->addSeparator();
     m_machine->addActions({&action(PowerOff), &action(Settings)});
 
@@ -72,59 +72,40 @@ void MainMenu::build(QMenuBar &bar)
     m_languageGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     for (int i = 0; i < LanguageCount; ++i) {
         // The combo box's own items: each language named in itself, never translated.
-        auto *entry = new QAction(m_units.language->itemText(i), m_languageGroup);
+        auto *entry = new QAction(m_languageBox.itemText(i), m_languageGroup);
         entry->setObjectName(u"languageAction%1"_s.arg(i));
         entry->setCheckable(true);
         m_language->addAction(entry);
         m_languages[std::size_t(i)] = entry;
-        connect(entry, &QAction::triggered, m_units.language,
-                [this, i] { m_units.language->setCurrentIndex(i); });
+        connect(entry, &QAction::triggered, &m_languageBox,
+                [this, i] { m_languageBox.setCurrentIndex(i); });
     }
 
     m_help = bar.addMenu(QString());
     m_help->addActions({&action(Help), &action(About)});
+}
 
-    const std::pair<Command, QPushButton *> buttons[] = {
-        {Connect, m_units.connect},  {Break, m_units.breakLink}, {SendImage, m_units.sendImage},
-        {Start, m_units.start},      {Pause, m_units.pause},     {PowerOff, m_units.powerOff},
-        {Settings, m_units.settings}};
-    for (const auto &[command, button] : buttons) {
-        // The button's own click: whatever it does, the entry does, and nothing more.
-        connect(&action(command), &QAction::triggered, button, &QPushButton::click);
-        button->installEventFilter(this);
+void MainMenu::bindCommands(job::Session &session)
+{
+    using S = job::Session;
+    const std::pair<Command, S::CommandId> commands[] = {
+        {Connect, S::Connect},   {Break, S::Break},      {SendImage, S::SendImage},
+        {Start, S::Start},       {Pause, S::Pause},      {Restart, S::Restart},
+        {PowerOff, S::PowerOff}, {Settings, S::Settings}};
+    for (const auto &[entry, id] : commands) {
+        QAction &a = action(entry);
+        job::Command &command = session.command(id);
+        const auto show = [&a, &command] {
+            a.setEnabled(command.isEnabled());
+            a.setVisible(command.isVisible());
+            a.setStatusTip(command.whyNot());
+        };
+        show();
+        a.setShortcut(command.shortcut());
+        connect(&command, &job::Command::changed, &a, show);
+        // Settings opens a window of the program's, not a command of the machine.
+        if (entry != Settings) connect(&a, &QAction::triggered, &command, &job::Command::trigger);
     }
-}
-
-bool MainMenu::eventFilter(QObject *watched, QEvent *event)
-{
-    switch (event->type()) {
-    case QEvent::EnabledChange:
-    case QEvent::ShowToParent:
-    case QEvent::HideToParent:
-        mirrorButtons();
-        break;
-    default:
-        break;
-    }
-    return QObject::eventFilter(watched, event);
-}
-
-void MainMenu::mirrorButtons()
-{
-    followButton(action(Connect), *m_units.connect);
-    followButton(action(Break), *m_units.breakLink);
-    followButton(action(SendImage), *m_units.sendImage);
-    followButton(action(Start), *m_units.start);
-    followButton(action(Pause), *m_units.pause);
-    followButton(action(PowerOff), *m_units.powerOff);
-    followButton(action(Settings), *m_units.settings);
-}
-
-void MainMenu::followButton(QAction &entry, const QPushButton &button)
-{
-    // The rules that enable a button stay where they are; the entry only shows their result.
-    entry.setEnabled(button.isEnabled());
-    entry.setVisible(!button.isHidden());
 }
 
 void MainMenu::showRecent(const QStringList &paths)
@@ -167,6 +148,7 @@ void MainMenu::retranslate()
     action(SendImage).setText(tr("Send &Image To Machine"));
     action(Start).setText(tr("&Start"));
     action(Pause).setText(tr("&Pause"));
+    action(Restart).setText(tr("&Restart"));
     action(PowerOff).setText(tr("Power &Off…"));
     action(Settings).setText(tr("Se&ttings…"));
 

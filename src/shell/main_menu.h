@@ -1,8 +1,8 @@
 // The menu bar over the window's layout: files, the machine's buttons again, the language, help.
 #pragma once
 
+#include "job/session.h"
 #include "shell/captions.h"
-#include "shell/main_window.h"
 
 #include <QObject>
 
@@ -10,6 +10,7 @@
 
 class QAction;
 class QActionGroup;
+class QComboBox;
 class QMenu;
 class QMenuBar;
 
@@ -30,6 +31,7 @@ public:
         SendImage,
         Start,
         Pause,
+        Restart,
         PowerOff,
         Settings,
         Help,
@@ -37,8 +39,9 @@ public:
         CommandCount
     };
 
-    // The machine's entries click their buttons and are usable exactly while the buttons are.
-    MainMenu(QMenuBar &bar, const MainWindow::MenuUnits &units, QObject *parent = nullptr);
+    // The machine's entries are the session's commands, as the buttons are; the language
+    // entries and the combo box follow each other.
+    MainMenu(QMenuBar &bar, job::Session &session, QComboBox &language, QObject *parent = nullptr);
     ~MainMenu() override;
 
     QAction &action(Command command) const { return *m_actions[command]; }
@@ -54,17 +57,12 @@ public:
 
 signals:
     void recentChosen(const QString &path);
-    void languageChosen(int index);
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void build(QMenuBar &bar);
-    void mirrorButtons();
-    void followButton(QAction &action, const QPushButton &button);
+    void bindCommands(job::Session &session);
 
-    MainWindow::MenuUnits m_units;
+    QComboBox &m_languageBox;
     std::array<QAction *, CommandCount> m_actions{};
     std::array<QAction *, LanguageCount> m_languages{};
     QActionGroup *m_languageGroup = nullptr;

@@ -1,64 +1,42 @@
 #include "shell/program.h"
 
-#include "platform/settings_folder.h"
 #include "shell/control_style.h"
 #include "shell/number_text.h"
-#include "workspace/preview_board.h"
-#include "workspace/text_engraving.h"
-#include "workspace/text_font.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFont>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace tavro::shell {
 
-Program::Program(platform::SerialLine &line, platform::Clock &clock, link::PortLister lister,
-                 const QString &settingsFolder)
-    : m_settingsFolder(settingsFolder),
-      m_settings(QDir(settingsFolder).filePath(u"Config.ini"_s)),
-      m_link(line, clock, m_prompter, std::move(lister)),
-      m_jobs(m_link, clock, m_controls, m_prompter),
-      m_model(m_link, m_jobs),
-      m_estimator(m_model, m_link, m_jobs, clock, m_settings),
-      m_recovery(m_link, m_jobs, m_model, m_estimator, settingsFolder),
-      m_guard(m_model, m_jobs, m_prompter),
-      m_window(m_link, m_jobs, m_settings, clock, m_prompter, m_guard),
-      m_appWindow(m_window, m_link, m_jobs, m_settings, m_prompter, m_guard),
-      m_statusBar(new JobStatusBar(m_link, m_model, m_estimator, m_jobs, m_recovery, clock))
+Program::Program(platform::SerialLine &line, platform::Clock &clock,
+                 const platform::PortLister &ports, Desktop &desktop, const QString &settingsFolder,
+                 bool trace)
+    : m_prompter(desktop),
+      m_session({line, clock, m_prompter, ports, settingsFolder},
+                {{ExpectedProductId, KnownFirmwareVersion}, trace}),
+      m_panel(m_session, desktop, clock),
+      m_window(m_session, m_panel, desktop),
+      m_statusBar(new JobStatusBar(m_session, clock))
 {
-    m_appWindow.setStatusBar(m_statusBar);
-    QObject::connect(&m_model, &job::JobModel::stateChanged, &m_window,
-                     [this](job::JobModel::State state) {
-                         m_window.showStartAsResume(state == job::JobModel::State::Paused);
-                     });
-    QObject::connect(m_statusBar, &JobStatusBar::jobFinished, &m_notifier,
-                     &DesktopNotifier::notify);
+    m_window.setStatusBar(m_statusBar);
+    QObject::connect(
+        m_statusBar, &JobStatusBar::jobFinished, m_statusBar,
+        [&desktop](const QString &title, const QString &text) { desktop.notify(title, text); });
     QCoreApplication::instance()->installEventFilter(&m_heldEscape);
     QCoreApplication::instance()->installEventFilter(&m_titles);
 }
 
 void Program::onMainWindowCreated()
 {
-    m_link.ExpectedProductId = ExpectedProductId;
-    m_link.KnownFirmwareVersion = KnownFirmwareVersion;
     if (!qobject_cast<ControlStyle *>(QApplication::style()))
         QApplication::setStyle(new ControlStyle);
-    m_appWindow.setAcceptDrops(true);
-    m_link.startConnect();
-    m_link.logText(u"Automatic Connecting...\r\n"_s);
-    // Without the folder the choices are simply not kept; start-up goes on.
-    platform::ensureSettingsFolder(m_settingsFolder);
-    // A job cut off in an earlier run is offered again once the machine is found.
-    m_recovery.loadKept();
-
-    m_window.text().applyFontSettings(workspace::loadFontSettings(m_settings));
-
-    const QString stored = m_settings.read(u"MainWindow"_s, u"Language"_s, u"0"_s);
-    m_window.selectStoredLanguage(integerPart(leadingNumber(stored)));
-    m_window.applyLanguage();
+    m_window.setAcceptDrops(true);
+    m_session.begin();
+    const QString stored = m_session.settings().read(u"MainWindow"_s, u"Language"_s, u"0"_s);
+    m_panel.selectStoredLanguage(integerPart(leadingNumber(stored)));
+    m_panel.applyLanguage();
 }
 
 void installFontSubstitutions()

@@ -1,20 +1,12 @@
 // The program's objects from start to end, and the start-up order.
 #pragma once
 
-#include "job/job_controls.h"
-#include "job/job_estimator.h"
-#include "job/job_model.h"
-#include "job/job_recovery.h"
-#include "job/machine_controls.h"
-#include "link/engraver_link.h"
-#include "platform/profile_file.h"
-#include "shell/app_window.h"
-#include "shell/desktop_notifier.h"
+#include "job/session.h"
+#include "shell/desktop.h"
 #include "shell/held_escape_filter.h"
-#include "shell/job_guard.h"
 #include "shell/job_status_bar.h"
+#include "shell/main_panel.h"
 #include "shell/main_window.h"
-#include "shell/message_box.h"
 #include "shell/window_title_fallback.h"
 
 namespace tavro::shell {
@@ -24,42 +16,27 @@ public:
     static constexpr int ExpectedProductId = 10;
     static constexpr int KnownFirmwareVersion = 2;
 
-    Program(platform::SerialLine &line, platform::Clock &clock, link::PortLister lister,
-            const QString &settingsFolder);
+    // The services outlive the program's objects.
+    Program(platform::SerialLine &line, platform::Clock &clock, const platform::PortLister &ports,
+            Desktop &desktop, const QString &settingsFolder, bool trace = false);
 
     // Runs once the main window exists, before the first input is handled.
     void onMainWindowCreated();
 
-    // The layout's window, which is the central area of the program's window.
+    job::Session &session() { return m_session; }
+    // The layout's panel, which is the central area of the program's window.
+    MainPanel &panel() { return m_panel; }
     MainWindow &window() { return m_window; }
-    AppWindow &appWindow() { return m_appWindow; }
-    link::EngraverLink &link() { return m_link; }
-    job::JobControls &jobs() { return m_jobs; }
-    platform::ProfileFile &settings() { return m_settings; }
-    BoxPrompter &prompter() { return m_prompter; }
-    job::JobModel &jobModel() { return m_model; }
-    job::JobEstimator &estimator() { return m_estimator; }
-    job::JobRecovery &recovery() { return m_recovery; }
     JobStatusBar &statusBar() { return *m_statusBar; }
-    DesktopNotifier &notifier() { return m_notifier; }
 
 private:
-    QString m_settingsFolder;
-    platform::ProfileFile m_settings;
     BoxPrompter m_prompter;
-    link::EngraverLink m_link;
-    job::MachineControls m_controls;
-    job::JobControls m_jobs;
-    job::JobModel m_model;
-    job::JobEstimator m_estimator;
-    job::JobRecovery m_recovery;
-    JobGuard m_guard;
-    MainWindow m_window;
+    job::Session m_session;
+    MainPanel m_panel;
     HeldEscapeFilter m_heldEscape;
     WindowTitleFallback m_titles;
-    AppWindow m_appWindow;
-    JobStatusBar *m_statusBar = nullptr;  // the program's window owns it
-    DesktopNotifier m_notifier;
+    MainWindow m_window;
+    JobStatusBar *m_statusBar = nullptr;  // the window owns it
 };
 
 // Calibri, Arial and the Chinese UI face map to the fonts this system ships.

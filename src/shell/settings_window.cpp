@@ -1,9 +1,11 @@
 #include "shell/settings_window.h"
 
+#include "job/session.h"
+#include "job/ui/centre_on_screen.h"
+#include "shell/desktop.h"
 #include "ui_settings_window.h"
 
 #include <QMouseEvent>
-#include <QScreen>
 #include <QShowEvent>
 #include <QUrl>
 
@@ -11,12 +13,11 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace tavro::shell {
 
-SettingsWindow::SettingsWindow(std::function<void()> reverseX, std::function<void()> reverseY,
-                               QWidget *parent)
+SettingsWindow::SettingsWindow(job::Session &session, Desktop &desktop, QWidget *parent)
     : QDialog(parent),
       m_ui(std::make_unique<Ui::SettingsWindow>()),
-      m_reverseX(std::move(reverseX)),
-      m_reverseY(std::move(reverseY))
+      m_session(session),
+      m_desktop(desktop)
 {
     m_ui->setupUi(this);
     m_reverseXButton = m_ui->按钮x;
@@ -60,20 +61,16 @@ void SettingsWindow::applyFonts()
 
 void SettingsWindow::makeConnections()
 {
-    connect(m_reverseXButton, &QPushButton::clicked, this, [this] {
-        if (m_reverseX) m_reverseX();
-    });
-    connect(m_reverseYButton, &QPushButton::clicked, this, [this] {
-        if (m_reverseY) m_reverseY();
-    });
+    connect(m_reverseXButton, &QPushButton::clicked, this, [this] { m_session.reverseMotor(1); });
+    connect(m_reverseYButton, &QPushButton::clicked, this, [this] { m_session.reverseMotor(2); });
     m_siteLabel->installEventFilter(this);
 }
 
 bool SettingsWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_siteLabel && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton && openSite) {
-        openSite();
+        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        m_desktop.openMakerSite();
     }
     return QDialog::eventFilter(watched, event);
 }
@@ -82,8 +79,7 @@ void SettingsWindow::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     // Centred on the screen, not over the main window.
-    if (const QScreen *screen = this->screen(); screen && !event->spontaneous())
-        move(screen->availableGeometry().center() - rect().center());
+    if (!event->spontaneous()) job::centreOnScreen(*this);
 }
 
 }  // namespace tavro::shell

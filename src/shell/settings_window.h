@@ -15,19 +15,21 @@ namespace Ui {
 class SettingsWindow;
 }
 
+namespace tavro::job {
+class Session;
+}
+
 namespace tavro::shell {
+
+class Desktop;
 
 class SettingsWindow final : public QDialog {
     Q_OBJECT
 public:
-    // The two buttons call these (the link's ReverseMotorX and ReverseMotorY); the window
-    // itself keeps no state, since the direction lives in the machine.
-    SettingsWindow(std::function<void()> reverseX, std::function<void()> reverseY,
-                   QWidget *parent = nullptr);
+    // The two buttons reverse the machine's motors through the session; the window itself
+    // keeps no state, since the direction lives in the machine.
+    SettingsWindow(job::Session &session, Desktop &desktop, QWidget *parent = nullptr);
     ~SettingsWindow() override;
-
-    // Replaced by tests, so that no browser is started.
-    std::function<void()> openSite = platform::openMakerSite;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -43,8 +45,8 @@ private:
     QLabel *m_versionLabel = nullptr;
     QLabel *m_visitLabel = nullptr;
     QLabel *m_siteLabel = nullptr;
-    std::function<void()> m_reverseX;
-    std::function<void()> m_reverseY;
+    job::Session &m_session;
+    Desktop &m_desktop;
 };
 
 }  // namespace tavro::shell

@@ -1,12 +1,12 @@
 #include "workspace/keyboard_control.h"
 
-#include "link/engraver_link.h"
+#include "job/session.h"
 #include "platform/hot_keys.h"
 
 namespace tavro::workspace {
 
-KeyboardControl::KeyboardControl(QCheckBox &box, platform::HotKeys &keys, link::EngraverLink &link)
-    : m_box(box), m_keys(keys), m_link(link)
+KeyboardControl::KeyboardControl(QCheckBox &box, platform::HotKeys &keys, job::Session &session)
+    : m_box(box), m_keys(keys), m_session(session)
 {
 }
 
@@ -28,10 +28,10 @@ void KeyboardControl::toggleKeyboardControl()
 void KeyboardControl::hotkeyPressed(int id)
 {
     if (id == 0) return;
-    if (id == m_up) m_link.jogUp();
-    if (id == m_down) m_link.jogDown();
-    if (id == m_left) m_link.jogLeft();
-    if (id == m_right) m_link.jogRight();
+    if (id == m_up) m_session.jog(link::JogDirection::Up);
+    if (id == m_down) m_session.jog(link::JogDirection::Down);
+    if (id == m_left) m_session.jog(link::JogDirection::Left);
+    if (id == m_right) m_session.jog(link::JogDirection::Right);
 }
 
 }  // namespace tavro::workspace

@@ -3,8 +3,8 @@
 
 #include <QCheckBox>
 
-namespace tavro::link {
-class EngraverLink;
+namespace tavro::job {
+class Session;
 }
 namespace tavro::platform {
 class HotKeys;
@@ -20,7 +20,7 @@ public:
     static constexpr int KeyRight = 39;
     static constexpr int KeyDown = 40;
 
-    KeyboardControl(QCheckBox &box, platform::HotKeys &keys, link::EngraverLink &link);
+    KeyboardControl(QCheckBox &box, platform::HotKeys &keys, job::Session &session);
 
     void toggleKeyboardControl();
     void hotkeyPressed(int id);
@@ -33,7 +33,7 @@ public:
 private:
     QCheckBox &m_box;
     platform::HotKeys &m_keys;
-    link::EngraverLink &m_link;
+    job::Session &m_session;
     int m_up = 0;
     int m_down = 0;
     int m_left = 0;

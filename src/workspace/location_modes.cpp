@@ -1,6 +1,7 @@
 #include "workspace/location_modes.h"
 
-#include "link/engraver_link.h"
+#include "job/session.h"
+#include "workspace/text_engraving.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -15,8 +16,13 @@ void uncheckRadio(QRadioButton &radio)
 }
 
 LocationModes::LocationModes(QRadioButton &point, QRadioButton &centre, QRadioButton &box,
-                             PreviewBoard &board, link::EngraverLink &link)
-    : m_pointRadio(point), m_centreRadio(centre), m_boxRadio(box), m_board(board), m_link(link)
+                             PreviewBoard &board, TextEngraving &text, job::Session &session)
+    : m_pointRadio(point),
+      m_centreRadio(centre),
+      m_boxRadio(box),
+      m_board(board),
+      m_text(text),
+      m_session(session)
 {
 }
 
@@ -38,33 +44,33 @@ void LocationModes::applyLocationMode()
 {
     if (m_pointRadio.isChecked()) {
         if (m_point) return leave(m_pointRadio, m_point);
-        m_link.logLine(u"\r\n"_s + QString(22, u'>') + u"Click the drawing board to location."_s +
-                       QString(16, u'<'));
+        m_session.log().logLine(u"\r\n"_s + QString(22, u'>') +
+                                u"Click the drawing board to location."_s + QString(16, u'<'));
         m_board.setBoardCursor(BoardCursor::Cross);
         remember(LocationMode::Point);
     }
     if (m_centreRadio.isChecked()) {
         if (m_centre) return leave(m_centreRadio, m_centre);
         m_board.setBoardCursor(BoardCursor::Default);
-        m_link.locateToCentre(true);
+        m_session.locateToCentre(true);
         remember(LocationMode::Centre);
     }
     if (m_boxRadio.isChecked()) {
         if (m_box) {
             leave(m_boxRadio, m_box);
-            m_link.locateToCentre(false);
+            m_session.locateToCentre(false);
             return;
         }
         m_board.setBoardCursor(BoardCursor::Default);
-        m_link.locateToBox();
+        m_session.locateToBox();
         remember(LocationMode::Box);
     }
 }
 
 void LocationModes::boardMouseDown(int x, int y)
 {
-    if (m_board.boardCursor() == BoardCursor::Cross) m_link.gotoPoint(x, y);
-    if (m_board.boardCursor() == BoardCursor::IBeam && placeText) placeText(x, y);
+    if (m_board.boardCursor() == BoardCursor::Cross) m_session.gotoPoint(x, y);
+    if (m_board.boardCursor() == BoardCursor::IBeam) m_text.placeTextPreview(x, y);
 }
 
 }  // namespace tavro::workspace

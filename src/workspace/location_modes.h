@@ -5,32 +5,26 @@
 
 #include <QRadioButton>
 
-#include <functional>
-
-namespace tavro::link {
-class EngraverLink;
+namespace tavro::job {
+class Session;
 }
 
 namespace tavro::workspace {
+
+class TextEngraving;
 
 enum class LocationMode { Off, Point, Centre, Box };
 
 class LocationModes {
 public:
+    // A press while the text I-beam shows places the text.
     LocationModes(QRadioButton &point, QRadioButton &centre, QRadioButton &box, PreviewBoard &board,
-                  link::EngraverLink &link);
+                  TextEngraving &text, job::Session &session);
 
     // The one handler of the three radio boxes' clicks.
     void applyLocationMode();
     // A left-button press on the board, in board pixels.
     void boardMouseDown(int x, int y);
-
-    // Where a press goes while the text I-beam is shown.
-    std::function<void(int, int)> placeText;
-
-    bool pointModeOn() const { return m_point; }
-    bool centreModeOn() const { return m_centre; }
-    bool boxModeOn() const { return m_box; }
 
 private:
     void remember(LocationMode mode);
@@ -41,7 +35,8 @@ private:
     QRadioButton &m_centreRadio;
     QRadioButton &m_boxRadio;
     PreviewBoard &m_board;
-    link::EngraverLink &m_link;
+    TextEngraving &m_text;
+    job::Session &m_session;
     bool m_point = false;
     bool m_centre = false;
     bool m_box = false;

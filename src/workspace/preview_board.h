@@ -1,36 +1,35 @@
-// The 512 x 512 preview board: a persistent surface that holds exactly what will be burnt.
+// The 512 x 512 preview board: shows the job's board and the laser's trace over it, and takes
+// the operator's presses in board pixels.
 #pragma once
 
-#include <QFont>
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
+
+namespace tavro::job {
+class JobDocument;
+class TraceOverlay;
+}  // namespace tavro::job
 
 namespace tavro::workspace {
 
 // The board's mouse pointer, which is also what a left-button press means.
-enum class BoardCursor { Default = 0, Arrow = 1, Cross = 2, IBeam = 3, Hourglass = 4 };
+enum class BoardCursor { Default, Cross, IBeam };
 
 class PreviewBoard final : public QWidget {
     Q_OBJECT
 public:
     static constexpr int Size = 512;
+    static constexpr QRgb TraceColour = 0xFFFF0000;
 
     explicit PreviewBoard(QWidget *parent = nullptr);
 
-    // Repaints the whole surface with the background picture.
-    void clear();
-    // Installs a new background and repaints from it: what was drawn is gone.
-    void setBackgroundPicture(const QImage &picture);
-    QImage snapshot() const { return m_surface; }
-    void drawPicture(const QImage &picture, int x, int y);
-    // Stretched or shrunk; each target pixel averages the source pixels it covers.
-    void drawPictureScaled(const QImage &picture, int x, int y, int width, int height);
-    // Points off the surface are ignored.
-    void drawPoint(int x, int y, QRgb colour);
-    void writeTextAt(int x, int y, const QString &text);
+    // What the board shows from now on; both outlive the board.
+    void showJob(const job::JobDocument &document, const job::TraceOverlay &trace);
 
-    void setBoardFont(const QFont &font) { m_font = font; }
-    QFont boardFont() const { return m_font; }
+    // The board as the operator sees it: the job's board with the trace in red over it.
+    QImage shownImage() const;
+
     void setBoardCursor(BoardCursor cursor);
     BoardCursor boardCursor() const { return m_cursor; }
 
@@ -43,11 +42,10 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
-    void updateSurface(const QRect &area);
+    void clearTrace();
 
-    QImage m_surface;
-    QImage m_background;
-    QFont m_font;
+    const job::JobDocument *m_document = nullptr;
+    QImage m_trace;  // transparent but for the trace's points
     BoardCursor m_cursor = BoardCursor::Default;
 };
 

@@ -1,31 +1,24 @@
 #include "workspace/text_engraving.h"
 
-#include "platform/profile_file.h"
+#include "job/session.h"
 #include "workspace/location_modes.h"
-
-#include <QFontDialog>
-#include <QRegularExpression>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace tavro::workspace {
 
-TextEngraving::TextEngraving(Units units, PreviewBoard &board, platform::ProfileFile &settings,
-                             std::function<void(const QString &)> logLine)
-    : m_units(units), m_board(board), m_settings(settings), m_logLine(std::move(logLine))
+TextEngraving::TextEngraving(Units units, PreviewBoard &board, job::Session &session,
+                             FontChooser &fonts)
+    : m_units(units), m_board(board), m_session(session), m_fonts(fonts)
 {
-    askFont = [](const QFont &current) -> std::optional<QFont> {
-        bool ok = false;
-        const QFont chosen = QFontDialog::getFont(&ok, current, nullptr, QString(),
-                                                  QFontDialog::DontUseNativeDialog);
-        if (!ok) return std::nullopt;
-        return chosen;
-    };
+    applyFontSettings(session.document().font());
+    QObject::connect(&session.document(), &job::JobDocument::fontChanged, &units.preview,
+                     [this](const job::TextFontSettings &font) { applyFontSettings(font); });
 }
 
 void TextEngraving::armTextPlacement()
 {
-    m_logLine(u"Click on the drawing board, select a location"_s);
+    m_session.log().logLine(u"Click on the drawing board, select a location"_s);
     if (!m_units.arm.isChecked()) return;
     m_units.preview.hide();
     m_units.confirm.hide();
@@ -45,20 +38,9 @@ void TextEngraving::placeTextPreview(int x, int y)
     m_board.setBoardCursor(BoardCursor::Default);
 }
 
-QStringList TextEngraving::splitLines(const QString &text)
-{
-    static const QRegularExpression breaks(u"\r\n|\r|\n"_s);
-    return text.split(breaks);
-}
-
 void TextEngraving::burnTextIntoBoard()
 {
-    const QPoint origin = m_units.preview.pos();
-    const QStringList lines = splitLines(m_units.preview.toPlainText());
-    const int step = QFontMetrics(m_board.boardFont()).height() + 2;
-    for (int i = 0; i < lines.size(); ++i) {
-        if (!lines[i].isEmpty()) m_board.writeTextAt(origin.x(), origin.y() + i * step, lines[i]);
-    }
+    m_session.document().writeText(m_units.preview.pos(), m_units.preview.toPlainText());
     m_units.preview.hide();
     m_units.confirm.hide();
 }
@@ -77,16 +59,14 @@ void TextEngraving::mirrorPreviewToInput()
 
 void TextEngraving::chooseFont()
 {
-    const std::optional<QFont> chosen = askFont(m_font.toDialogFont());
+    const job::TextFontSettings &current = m_session.document().font();
+    const std::optional<QFont> chosen = m_fonts.chooseFont(current.toDialogFont());
     if (!chosen) return;
-    applyFontSettings(m_font.fromDialogFont(*chosen));
-    saveFontSettings(m_settings, m_font);
+    m_session.chooseFont(current.fromDialogFont(*chosen));
 }
 
-void TextEngraving::applyFontSettings(const TextFontSettings &font)
+void TextEngraving::applyFontSettings(const job::TextFontSettings &font)
 {
-    m_font = font;
-    m_board.setBoardFont(font.toFont());
     m_units.preview.setFont(font.toFont());
 }
 

@@ -1,17 +1,16 @@
 // Typed text placed on the board in the chosen font and burnt into its pixels.
 #pragma once
 
+#include "job/text_font.h"
+#include "workspace/font_chooser.h"
 #include "workspace/preview_board.h"
-#include "workspace/text_font.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <functional>
-
-namespace tavro::platform {
-class ProfileFile;
+namespace tavro::job {
+class Session;
 }
 
 namespace tavro::workspace {
@@ -27,8 +26,8 @@ public:
         QRadioButton &arm;        // 单选框文字
     };
 
-    TextEngraving(Units units, PreviewBoard &board, platform::ProfileFile &settings,
-                  std::function<void(const QString &)> logLine);
+    // The font and the board are the session's document's; the preview follows its font.
+    TextEngraving(Units units, PreviewBoard &board, job::Session &session, FontChooser &fonts);
 
     void armTextPlacement();
     void placeTextPreview(int x, int y);
@@ -36,23 +35,16 @@ public:
     void mirrorInputToPreview();
     void mirrorPreviewToInput();
 
-    // Opens the font dialog; confirmed, the font is applied and saved.
+    // Opens the font dialog; confirmed, the font becomes the document's and is kept.
     void chooseFont();
-    void applyFontSettings(const TextFontSettings &font);
-    const TextFontSettings &font() const { return m_font; }
-
-    // How the font dialog asks; replaced by tests. Empty optional: cancelled.
-    std::function<std::optional<QFont>(const QFont &current)> askFont;
-
-    // The lines of a text as they are burnt: split at CR LF, CR or LF.
-    static QStringList splitLines(const QString &text);
+    // The preview box shows the text as it will be burnt.
+    void applyFontSettings(const job::TextFontSettings &font);
 
 private:
     Units m_units;
     PreviewBoard &m_board;
-    platform::ProfileFile &m_settings;
-    std::function<void(const QString &)> m_logLine;
-    TextFontSettings m_font;
+    job::Session &m_session;
+    FontChooser &m_fonts;
 };
 
 }  // namespace tavro::workspace

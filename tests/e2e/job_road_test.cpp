@@ -1,5 +1,6 @@
 // The whole road of a job: drop, choose, write text, send, start, carve, on the real window.
 #include "engraver-sim/engraver_sim.h"
+#include "fake_desktop.h"
 #include "job/ui/effect_chooser_window.h"
 #include "job/ui/render_panel.h"
 #include "job/upload_raster.h"
@@ -33,7 +34,9 @@ protected:
     std::unique_ptr<sim::Engraver> machine;
     std::unique_ptr<platform::PortTable> table;
     std::unique_ptr<platform::QtSerialLine> line;
+    std::unique_ptr<platform::PortTableLister> ports;
     platform::ManualClock clock;
+    test::FakeDesktop desktop;
     std::unique_ptr<shell::Program> program;
 
     void SetUp() override
@@ -46,16 +49,13 @@ protected:
         ASSERT_TRUE(machine->start());
         table = std::make_unique<platform::PortTable>(QStringList{machine->devicePath()});
         line = std::make_unique<platform::QtSerialLine>(*table);
-        program = std::make_unique<shell::Program>(
-            *line, clock,
-            [this] {
-                return link::PortList{true, 0, table->presentPortList()};
-            },
-            dir.filePath(u"Tavro"_s));
-        program->window().quit = [] {};
+        ports = std::make_unique<platform::PortTableLister>(*table);
+        program = std::make_unique<shell::Program>(*line, clock, *ports, desktop,
+                                                   dir.filePath(u"Tavro"_s));
         program->onMainWindowCreated();
         ASSERT_TRUE(QTest::qWaitFor(
-            [&] { return program->link().state() == link::LinkState::Identified; }, Patience));
+            [&] { return program->session().link().state() == link::LinkState::Identified; },
+            Patience));
     }
 
     QString makePicture()
@@ -86,16 +86,16 @@ protected:
         QCoreApplication::sendEvent(&window, &dropEvent);
     }
 
-    QWidget *unit(const QString &name) { return program->window().findChild<QWidget *>(name); }
+    QWidget *unit(const QString &name) { return program->panel().findChild<QWidget *>(name); }
     void click(const QString &name) { QTest::mouseClick(unit(name), Qt::LeftButton); }
-    bool logged(const QString &text) { return program->window().log().content().contains(text); }
+    bool logged(const QString &text) { return program->panel().log().content().contains(text); }
 };
 
 TEST_P(JobRoad, DropChooseWriteSendAndCarve)
 {
     const bool dither = GetParam();
     drop(makePicture());
-    job::EffectChooserWindow &chooser = program->window().chooser();
+    job::EffectChooserWindow &chooser = program->panel().chooser();
     ASSERT_TRUE(chooser.isVisible());
     clock.advance(job::EffectChooserWindow::TaskInterval);
     ASSERT_TRUE(chooser.isReady());
@@ -106,10 +106,10 @@ TEST_P(JobRoad, DropChooseWriteSendAndCarve)
     auto *input = static_cast<QPlainTextEdit *>(unit(u"编辑框文字"_s));
     input->setPlainText(u"TAVRO"_s);
     click(u"单选框文字"_s);
-    QTest::mousePress(&program->window().board(), Qt::LeftButton, {}, QPoint(301, 421));
+    QTest::mousePress(&program->panel().board(), Qt::LeftButton, {}, QPoint(301, 421));
     click(u"按钮文字确认"_s);
 
-    const QImage board = program->window().board().snapshot();
+    const QImage board = program->session().document().board();
     click(u"按钮发送数据"_s);
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {
@@ -126,7 +126,7 @@ TEST_P(JobRoad, DropChooseWriteSendAndCarve)
 
     // What the machine burnt is the board's black, and the trace lies on it.
     const QImage burnt = machine->burnt();
-    const QImage traced = program->window().board().snapshot();
+    const QImage traced = program->panel().board().shownImage();
     int dots = 0;
     for (int y = 0; y < 512; ++y)
         for (int x = 0; x < 512; ++x) {

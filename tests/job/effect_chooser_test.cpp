@@ -1,6 +1,6 @@
 #include "job/effect_board.h"
 #include "job/raster_constants.h"
-#include "job/ui/board_canvas.h"
+#include "job/session.h"
 #include "job/ui/effect_chooser_window.h"
 #include "job/ui/render_panel.h"
 #include "job/ui/tuning_strip.h"
@@ -8,6 +8,7 @@
 #include "platform/manual_clock.h"
 #include "platform/picture_loader.h"
 #include "qt_printers.h"
+#include "session_fixture.h"
 #include "test_pictures.h"
 
 #include <QComboBox>
@@ -16,6 +17,7 @@
 #include <QPainter>
 #include <QProcess>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -30,63 +32,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace tavro::job {
 namespace {
-
-const QRgb HintGrey = qRgb(200, 220, 240);
-
-// Records every call; starts with a grey background with a black bar, like a drop hint,
-// so a rendering that is not drawn on a freshly blanked board shows.
-class FakeBoard final : public BoardCanvas {
-public:
-    FakeBoard()
-    {
-        m_background.fill(HintGrey);
-        QPainter(&m_background).fillRect(60, 220, 340, 40, Qt::black);
-        surface = m_background;
-    }
-
-    void clear() override
-    {
-        record(u"Clear"_s);
-        surface = m_background;
-    }
-    void installBlankBackground() override
-    {
-        record(u"InstallBlankBackground"_s);
-        surface = m_background = blankBoard();
-    }
-    void drawPicture(const QImage &picture, int x, int y) override
-    {
-        record(u"DrawPicture"_s);
-        QPainter painter(&surface);
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(x, y, picture);
-    }
-    void drawPoint(int x, int y, QRgb colour) override
-    {
-        if (calls.isEmpty() || calls.last() != u"DrawPoint"_s) record(u"DrawPoint"_s);
-        if (surface.valid(x, y)) surface.setPixel(x, y, colour);
-    }
-    QImage snapshot() const override { return surface; }
-    void rememberBoardImage() override
-    {
-        record(u"RememberBoardImage"_s);
-        remembered = surface;
-    }
-
-    QImage surface;
-    QImage remembered;
-    QStringList calls;  // runs of DrawPoint count once
-    std::function<void(const QString &)> onCall;
-
-private:
-    void record(const QString &call)
-    {
-        calls << call;
-        if (onCall) onCall(call);
-    }
-
-    QImage m_background = QImage(BoardSize, BoardSize, QImage::Format_RGB32);
-};
 
 testing::AssertionResult sameImage(const QImage &actual, const QImage &expected)
 {
@@ -121,11 +66,22 @@ QImage expectedSnapshot(const QString &path)
     return makeWorkSnapshot(platform::loadPicture(path, {.drawSize = ProcessingSize}));
 }
 
+// A drop hint's grey background with a black bar: a rendering that is not drawn on a freshly
+// blanked board shows.
+QImage aHint()
+{
+    QImage hint = blankBoard();
+    hint.fill(qRgb(200, 220, 240));
+    QPainter(&hint).fillRect(60, 220, 340, 40, Qt::black);
+    return hint;
+}
+
 class EffectChooserTest : public ::testing::Test {
 protected:
     EffectChooserTest()
-        : window(board, clock, settings, [this](const QString &line) { log << line; })
     {
+        document().setBackgroundPicture(aHint());
+        changes.clear();
     }
 
     QString save(const QString &name, const QImage &image, const char *format = "PNG")
@@ -134,7 +90,10 @@ protected:
         EXPECT_TRUE(image.save(path, format));
         return path;
     }
-    void store(const PictureTuning &tuning) { ASSERT_TRUE(savePictureTuning(settings, tuning)); }
+    JobDocument &document() { return parts.session.document(); }
+    const QImage &board() { return document().board(); }
+    // The message log's lines so far.
+    QStringList log() const { return parts.view.log.split(u"\r\n"_s, Qt::SkipEmptyParts); }
     QString saveBytes(const QString &name, const QByteArray &bytes)
     {
         QFile file(dir.filePath(name));
@@ -154,11 +113,11 @@ protected:
     }
 
     QTemporaryDir dir;
-    platform::ProfileFile settings{dir.filePath(u"Config.ini"_s)};
-    platform::ManualClock clock;
-    FakeBoard board;
-    QStringList log;
-    EffectChooserWindow window;
+    test::SessionParts parts;
+    platform::ManualClock &clock = parts.clock;
+    EffectChooserWindow window{parts.session, clock};
+    // Every change of the board, in the session's document.
+    QSignalSpy changes{&parts.session.document(), &JobDocument::boardChanged};
 };
 
 TEST_F(EffectChooserTest, ClicksBeforeTheRenderingsAreReadyChangeNothing)
@@ -176,7 +135,7 @@ TEST_F(EffectChooserTest, ClicksBeforeTheRenderingsAreReadyChangeNothing)
     }
     window.chooseBlackWhite();
     window.chooseDither();
-    EXPECT_TRUE(board.calls.isEmpty());
+    EXPECT_TRUE(changes.isEmpty());
     EXPECT_TRUE(window.isVisible());
     EXPECT_TRUE(window.workSnapshot().isNull());
 
@@ -184,7 +143,7 @@ TEST_F(EffectChooserTest, ClicksBeforeTheRenderingsAreReadyChangeNothing)
     ASSERT_TRUE(window.isReady());
     EXPECT_EQ(window.blackWhitePanel().cursor().shape(), Qt::PointingHandCursor);
     EXPECT_EQ(window.ditherPanel().cursor().shape(), Qt::PointingHandCursor);
-    EXPECT_TRUE(board.calls.isEmpty());
+    EXPECT_TRUE(changes.isEmpty());
 
     // Processing runs once per opening: a mark made afterwards is not painted over.
     window.blackWhitePanel().drawPoint(500, 500, qRgb(255, 0, 0));
@@ -209,21 +168,18 @@ TEST_P(EffectChoiceTest, TheBoardGetsExactlyThatRenderingAndWhatTheToolWrites)
         sameImage(window.ditherPanel().snapshot(), renderEffectBoard(snapshot, Effect::Dither)));
 
     bool visibleWhileDrawing = true;
-    board.onCall = [&](const QString &call) {
-        if (call.startsWith(u"Draw"_s)) visibleWhileDrawing = window.isVisible();
-    };
+    QObject::connect(&document(), &JobDocument::boardChanged, &window,
+                     [&] { visibleWhileDrawing = window.isVisible(); });
     release(effect == Effect::BlackWhite ? window.blackWhitePanel() : window.ditherPanel());
 
-    const QString draw = effect == Effect::BlackWhite ? u"DrawPicture"_s : u"DrawPoint"_s;
-    EXPECT_EQ(board.calls, (QStringList{u"Clear"_s, u"InstallBlankBackground"_s, draw,
-                                        u"RememberBoardImage"_s}));
+    EXPECT_EQ(changes.count(), 1);
     const QImage expected = renderEffectBoard(snapshot, effect);
-    EXPECT_TRUE(sameImage(board.surface, expected));
-    EXPECT_TRUE(sameImage(board.remembered, expected));
+    EXPECT_TRUE(sameImage(board(), expected));
+    EXPECT_TRUE(sameImage(document().rememberedImage(), expected));
     EXPECT_FALSE(window.isVisible());
-    // The dithered board is drawn point by point behind the closed window.
+    // The dithered board is drawn behind the closed window.
     EXPECT_EQ(visibleWhileDrawing, effect == Effect::BlackWhite);
-    EXPECT_TRUE(log.isEmpty());
+    EXPECT_TRUE(log().isEmpty());
 
     QProcess tool;
     const QString png = dir.filePath(u"tool.png"_s);
@@ -232,7 +188,7 @@ TEST_P(EffectChoiceTest, TheBoardGetsExactlyThatRenderingAndWhatTheToolWrites)
                 u"--png"_s, png});
     ASSERT_TRUE(tool.waitForFinished(60000));
     ASSERT_EQ(tool.exitCode(), 0);
-    EXPECT_TRUE(sameImage(board.surface, QImage(png)));
+    EXPECT_TRUE(sameImage(board(), QImage(png)));
 }
 
 INSTANTIATE_TEST_SUITE_P(BothEffects, EffectChoiceTest,
@@ -249,10 +205,10 @@ TEST_F(EffectChooserTest, OnlyALeftReleaseOverAPanelChooses)
         release(*panel, Qt::LeftButton, QPoint(520, 10));  // pressed inside, let go outside
         release(*panel, Qt::LeftButton, QPoint(-1, 100));
     }
-    EXPECT_TRUE(board.calls.isEmpty());
+    EXPECT_TRUE(changes.isEmpty());
     EXPECT_TRUE(window.isVisible());
     release(window.blackWhitePanel(), Qt::LeftButton, QPoint(0, 0));
-    EXPECT_EQ(board.calls.size(), 4);
+    EXPECT_EQ(changes.count(), 1);
 }
 
 TEST_F(EffectChooserTest, UnreadablePictureGivesWhiteRenderingsAndOneLogLine)
@@ -273,31 +229,30 @@ TEST_F(EffectChooserTest, UnreadablePictureGivesWhiteRenderingsAndOneLogLine)
     int round = 0;
     for (const auto &[path, named] : cases) {
         SCOPED_TRACE(path.toStdString());
-        log.clear();
-        board.calls.clear();
+        parts.view.log.clear();
+        changes.clear();
         openAndProcess(path);
         ASSERT_TRUE(window.isReady());
         EXPECT_TRUE(sameImage(window.blackWhitePanel().snapshot(), blankBoard()));
         EXPECT_TRUE(sameImage(window.ditherPanel().snapshot(), blankBoard()));
-        ASSERT_EQ(log.size(), 1);
-        EXPECT_TRUE(log[0].startsWith(u"Cannot read picture "_s)) << log[0].toStdString();
-        EXPECT_TRUE(log[0].contains(named.isEmpty() ? path : named)) << log[0].toStdString();
-        EXPECT_FALSE(log[0].contains(u'\n') || log[0].contains(u'\r'));
+        const QStringList lines = log();
+        ASSERT_EQ(lines.size(), 1);
+        EXPECT_TRUE(lines[0].startsWith(u"Cannot read picture "_s)) << lines[0].toStdString();
+        EXPECT_TRUE(lines[0].contains(named.isEmpty() ? path : named)) << lines[0].toStdString();
+        EXPECT_FALSE(lines[0].contains(u'\n') || lines[0].contains(u'\r'));
 
         // A white snapshot dithers to no dots at all.
         release(++round % 2 ? window.ditherPanel() : window.blackWhitePanel());
-        ASSERT_GE(board.calls.size(), 3);
-        EXPECT_EQ(board.calls.first(), u"Clear"_s);
-        EXPECT_EQ(board.calls.last(), u"RememberBoardImage"_s);
-        EXPECT_TRUE(sameImage(board.surface, blankBoard()));
+        EXPECT_EQ(changes.count(), 1);
+        EXPECT_TRUE(sameImage(board(), blankBoard()));
         EXPECT_FALSE(window.isVisible());
-        EXPECT_EQ(log.size(), 1);
+        EXPECT_EQ(log().size(), 1);
     }
 }
 
 TEST_F(EffectChooserTest, ClosingWithoutAChoiceLeavesTheBoardAlone)
 {
-    const QImage before = board.surface;
+    const QImage before = board();
     const QString path = save(u"a.png"_s, gradients(300, 200));
 
     // Closed before its tick: nothing is processed or drawn, now or later.
@@ -317,9 +272,9 @@ TEST_F(EffectChooserTest, ClosingWithoutAChoiceLeavesTheBoardAlone)
     window.chooseBlackWhite();
     window.chooseDither();
 
-    EXPECT_TRUE(board.calls.isEmpty());
-    EXPECT_TRUE(sameImage(board.surface, before));
-    EXPECT_TRUE(log.isEmpty());
+    EXPECT_TRUE(changes.isEmpty());
+    EXPECT_TRUE(sameImage(board(), before));
+    EXPECT_TRUE(log().isEmpty());
 }
 
 TEST_F(EffectChooserTest, ANewDropProcessesTheNewPicture)
@@ -334,7 +289,7 @@ TEST_F(EffectChooserTest, ANewDropProcessesTheNewPicture)
     EXPECT_FALSE(window.isReady());
     EXPECT_TRUE(sameImage(window.blackWhitePanel().snapshot(), blankBoard()));
     release(window.blackWhitePanel());
-    EXPECT_TRUE(board.calls.isEmpty());
+    EXPECT_TRUE(changes.isEmpty());
 
     clock.advance(EffectChooserWindow::TaskInterval);
     ASSERT_TRUE(window.isReady());
@@ -344,7 +299,7 @@ TEST_F(EffectChooserTest, ANewDropProcessesTheNewPicture)
     EXPECT_TRUE(
         sameImage(window.ditherPanel().snapshot(), renderEffectBoard(snapshot, Effect::Dither)));
     release(window.blackWhitePanel());
-    EXPECT_TRUE(sameImage(board.surface, renderEffectBoard(snapshot, Effect::BlackWhite)));
+    EXPECT_TRUE(sameImage(board(), renderEffectBoard(snapshot, Effect::BlackWhite)));
 
     // Dropped after a choice closed the window: it opens again.
     openAndProcess(first);
@@ -417,19 +372,18 @@ TEST_F(TuningStripTest, EveryChangeRedrawsBothPanelsAndAClickPlacesWhatItShows)
     EXPECT_FALSE(sameImage(expected.right, renderEffectBoard(snapshot, Effect::Dither)));
 
     release(window.ditherPanel());
-    EXPECT_TRUE(sameImage(board.surface, expected.right));
-    EXPECT_TRUE(sameImage(board.remembered, expected.right)) << "Reload gives it back";
-    // The next drop starts from the same choices, kept in the settings file.
-    EXPECT_EQ(loadPictureTuning(settings), tuning);
-    EffectChooserWindow again(board, clock, settings, {});
-    EXPECT_EQ(again.tuningStrip().tuning(), tuning);
+    EXPECT_TRUE(sameImage(board(), expected.right));
+    EXPECT_TRUE(sameImage(document().rememberedImage(), expected.right)) << "Reload gives it back";
+    EXPECT_EQ(document().tuning(), tuning) << "the job's tuning";
+    // The next start begins from the same choices, kept in the settings file.
+    EXPECT_EQ(loadPictureTuning(parts.session.settings()), tuning);
 }
 
 TEST_F(TuningStripTest, ResetGivesTheTwoOriginalRenderingsBack)
 {
-    store(PictureTuning{
+    document().setTuning(PictureTuning{
         .grey = GreySource::Luma, .contrast = 40, .invert = true, .method = Effect::Bayer});
-    EffectChooserWindow tuned(board, clock, settings, {});
+    EffectChooserWindow &tuned = window;
     const QString path = save(u"photo.png"_s, gradients(300, 200));
     tuned.open(path);
     clock.advance(EffectChooserWindow::TaskInterval);
@@ -439,6 +393,7 @@ TEST_F(TuningStripTest, ResetGivesTheTwoOriginalRenderingsBack)
 
     QTest::mouseClick(tuned.tuningStrip().findChild<QPushButton *>(), Qt::LeftButton);
     EXPECT_EQ(tuned.tuningStrip().tuning(), PictureTuning{});
+    EXPECT_EQ(document().tuning(), PictureTuning{});
     EXPECT_TRUE(sameImage(tuned.blackWhitePanel().snapshot(),
                           renderEffectBoard(snapshot, Effect::BlackWhite)));
     EXPECT_TRUE(
@@ -447,9 +402,12 @@ TEST_F(TuningStripTest, ResetGivesTheTwoOriginalRenderingsBack)
 
 TEST_F(TuningStripTest, AStoredTuningOutOfRangeFallsBackToTheDefaults)
 {
+    platform::ProfileFile &settings = parts.session.settings();
     settings.write(PictureTuningSection.toString(), u"Brightness"_s, u"900"_s);
     settings.write(PictureTuningSection.toString(), u"Method"_s, u"sepia"_s);
-    EffectChooserWindow window2(board, clock, settings, {});
+    // The next start reads them.
+    Session next({parts.line, clock, parts.view, parts.ports, parts.folder.path()}, {});
+    EffectChooserWindow window2(next, clock);
     EXPECT_EQ(window2.tuningStrip().tuning(), PictureTuning{});
 }
 

@@ -1,6 +1,7 @@
-// The interrupted job kept in the settings folder: kept whole, given back, or dropped with a
-// reason.
+// The interrupted job kept in the settings folder: one file per machine, written whole, given
+// back, or left alone with a reason.
 #include "job/interrupted_job.h"
+#include "job/job_file.h"
 #include "job/resume.h"
 #include "job/upload_raster.h"
 #include "platform/profile_file.h"
@@ -12,16 +13,21 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace tavro::job {
 namespace {
 
-QImage pattern()
+const QString MachineA = u"by-id:usb-A"_s;
+const QString MachineB = u"by-id:usb-B"_s;
+
+QImage pattern(int step = 7)
 {
     QImage board(512, 512, QImage::Format_RGB32);
     board.fill(Qt::white);
-    for (int y = 3; y < 500; y += 7)
+    for (int y = 3; y < 500; y += step)
         for (int x = (y * 5) % 11; x < 512; x += 3) board.setPixel(x, y, qRgb(0, 0, 0));
     return board;
 }
@@ -30,77 +36,117 @@ class InterruptedJobTest : public ::testing::Test {
 protected:
     QTemporaryDir dir;
     InterruptedJobStore store{dir.path()};
-    InterruptedJob job{pattern(), 57, 212, 4000, 9000};
+    InterruptedJob job{pattern(), 57, 212, 4000, 9000, MachineA};
 
-    void writeNotes(const QString &key, const QString &value)
+    // Rewrites one "Key=Value" line of the kept file for machine A.
+    void editNotes(const QString &key, const QString &value)
     {
-        ASSERT_TRUE(
-            platform::ProfileFile(store.notesPath()).write(u"InterruptedJob"_s, key, value));
+        QFile file(store.pathFor(MachineA));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
+        file.close();
+        for (QString &line : lines)
+            if (line.startsWith(key + u'=')) line = key + u'=' + value;
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(lines.join(u'\n').toUtf8());
     }
-    void expectDropped(const char *why)
+    void expectLeftAlone(const char *why)
     {
-        const InterruptedJobStore::Loaded loaded = store.load();
+        const InterruptedJobStore::Loaded loaded = store.load(MachineA);
         EXPECT_FALSE(loaded.job) << why;
         EXPECT_FALSE(loaded.problem.isEmpty()) << why;
-        EXPECT_FALSE(store.holdsJob()) << why;
-        EXPECT_TRUE(QFile::exists(dir.filePath(u"Config.ini"_s))) << "nothing else is touched";
-        EXPECT_TRUE(store.load().problem.isEmpty()) << "reported once";
-    }
-    void SetUp() override
-    {
-        platform::ProfileFile(dir.filePath(u"Config.ini"_s))
-            .write(u"MainWindow"_s, u"Language"_s, u"3"_s);
+        EXPECT_TRUE(QFile::exists(store.pathFor(MachineA))) << why << ": left where it is";
     }
 };
 
-TEST_F(InterruptedJobTest, AKeptJobComesBackWhole)
+TEST_F(InterruptedJobTest, EachMachineGetsBackItsOwnJobWhole)
 {
-    EXPECT_FALSE(store.holdsJob());
-    EXPECT_FALSE(store.load().job);
+    EXPECT_FALSE(store.load(MachineA).job);
     ASSERT_TRUE(store.save(job).isEmpty());
-    EXPECT_TRUE(store.holdsJob());
-    const InterruptedJobStore::Loaded loaded = store.load();
-    ASSERT_TRUE(loaded.job) << loaded.problem.toStdString();
-    EXPECT_EQ(packUploadRaster(loaded.job->board), packUploadRaster(job.board));
-    EXPECT_EQ(loaded.job->burnTime, 57);
+    InterruptedJob other{pattern(5), 12, 40, 10, 20, MachineB};
+    ASSERT_TRUE(store.save(other).isEmpty());
+
+    const InterruptedJobStore::Loaded a = store.load(MachineA);
+    ASSERT_TRUE(a.job) << a.problem.toStdString();
+    EXPECT_EQ(packUploadRaster(a.job->board), packUploadRaster(job.board));
+    EXPECT_EQ(a.job->burnTime, 57);
+    EXPECT_EQ(a.job->resumeRow, 212);
+    EXPECT_EQ(a.job->dotsDone, 4000);
+    EXPECT_EQ(a.job->percent(), 44);
+    EXPECT_EQ(a.job->machine, MachineA);
+    const InterruptedJobStore::Loaded b = store.load(MachineB);
+    ASSERT_TRUE(b.job);
+    EXPECT_EQ(b.job->resumeRow, 40) << "never B's notes with A's board, or the other way";
+    EXPECT_EQ(packUploadRaster(b.job->board), packUploadRaster(other.board));
+    EXPECT_FALSE(store.load(u"port:/dev/ttyUSB3"_s).job) << "a job only for its own machine";
+
+    store.drop(MachineA);
+    EXPECT_FALSE(store.holdsJob(MachineA));
+    EXPECT_TRUE(store.load(MachineB).job);
+}
+
+TEST_F(InterruptedJobTest, AWriteThatFailsLeavesTheOlderJobWhole)
+{
+    ASSERT_TRUE(store.save(job).isEmpty());
+    ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0500), 0);
+    InterruptedJob later = job;
+    later.board = pattern(3);
+    later.resumeRow = 400;
+    const QString error = store.save(later);
+    ::chmod(QFile::encodeName(dir.path()).constData(), 0700);
+    if (error.isEmpty()) GTEST_SKIP() << "running as a user who writes anywhere";
+    const InterruptedJobStore::Loaded loaded = store.load(MachineA);
+    ASSERT_TRUE(loaded.job);
     EXPECT_EQ(loaded.job->resumeRow, 212);
-    EXPECT_EQ(loaded.job->dotsDone, 4000);
-    EXPECT_EQ(loaded.job->percent(), 44);
-    store.drop();
-    EXPECT_FALSE(store.holdsJob());
+    EXPECT_EQ(packUploadRaster(loaded.job->board), packUploadRaster(job.board));
 }
 
-TEST_F(InterruptedJobTest, WhatCannotBeUsedIsDroppedAndSaidOnce)
+TEST_F(InterruptedJobTest, WhatCannotBeUsedIsSaidAndLeftInPlace)
 {
-    ASSERT_TRUE(store.save(job).isEmpty());
-    writeNotes(u"Version"_s, u"2"_s);
-    expectDropped("from a newer version");
-
-    ASSERT_TRUE(store.save(job).isEmpty());
-    writeNotes(u"Row"_s, u"512"_s);
-    expectDropped("a row off the board");
-
-    ASSERT_TRUE(store.save(job).isEmpty());
-    writeNotes(u"DotsDone"_s, u"lots"_s);
-    expectDropped("damaged notes");
-
-    ASSERT_TRUE(store.save(job).isEmpty());
-    QFile board(store.boardPath());
-    ASSERT_TRUE(board.open(QIODevice::WriteOnly));
-    board.write("\x89PNG\r\n\x1a\n not really");
-    board.close();
-    expectDropped("an unreadable board");
-
-    ASSERT_TRUE(store.save(job).isEmpty());
-    QFile::remove(store.notesPath());
-    expectDropped("a board without its notes");
+    const std::pair<QString, QString> edits[] = {
+        {u"Version"_s, u"3"_s},                      // a newer program's
+        {u"Row"_s, u"512"_s},                        // off the board
+        {u"DotsDone"_s, u"lots"_s},                  // damaged
+        {u"DotsTotal"_s, u"9223372036854775807"_s},  // beyond any board
+        {u"DotsDone"_s, u"9001"_s},                  // more done than there is
+        {u"Board"_s, u"iVBORw0KGgo="_s},             // half a PNG
+    };
+    for (const auto &[key, value] : edits) {
+        ASSERT_TRUE(store.save(job).isEmpty());
+        editNotes(key, value);
+        expectLeftAlone(qPrintable(key + u'=' + value));
+    }
 }
 
-TEST_F(InterruptedJobTest, AJobThatCannotBeKeptLeavesNothingBehind)
+TEST_F(InterruptedJobTest, OnlyARegularFileIsRead)
 {
-    InterruptedJobStore nowhere(dir.filePath(u"not-a-folder/deeper"_s));
-    EXPECT_FALSE(nowhere.save(job).isEmpty());
-    EXPECT_FALSE(nowhere.holdsJob());
+    QFile::link(u"/dev/zero"_s, store.pathFor(MachineA));
+    expectLeftAlone("a link to an endless device");
+    QFile::remove(store.pathFor(MachineA));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(store.pathFor(MachineA)).constData(), 0600), 0);
+    expectLeftAlone("a FIFO, which would block the start");
+}
+
+TEST_F(InterruptedJobTest, AJobKeptTheOldWayIsOfferedOnceAndThenReplaced)
+{
+    JobFile file;
+    file.board = pattern();
+    file.burnTime = 33;
+    ASSERT_TRUE(writeJobFile(store.legacyBoardPath(), file).isEmpty());
+    platform::ProfileFile notes(store.legacyNotesPath());
+    for (const auto &[key, value] : {std::pair{u"Version"_s, u"1"_s},
+                                     {u"Row"_s, u"100"_s},
+                                     {u"DotsDone"_s, u"5"_s},
+                                     {u"DotsTotal"_s, u"10"_s}})
+        ASSERT_TRUE(notes.write(u"InterruptedJob"_s, key, value));
+
+    const InterruptedJobStore::Loaded legacy = store.load(MachineB);
+    ASSERT_TRUE(legacy.job) << legacy.problem.toStdString();
+    EXPECT_EQ(legacy.job->resumeRow, 100);
+    EXPECT_EQ(legacy.job->burnTime, 33);
+    ASSERT_TRUE(store.save(job).isEmpty());
+    EXPECT_FALSE(QFile::exists(store.legacyNotesPath()));
+    EXPECT_FALSE(QFile::exists(store.legacyBoardPath()));
 }
 
 TEST(ResumeBoard, RowsAboveTheResumeRowAreWhiteAndTheRasterRoundTrips)

@@ -214,7 +214,7 @@ TEST_F(EstimatorTest, FollowsTheMachinesBurnTimeAndFirmware)
 
 TEST_F(EstimatorTest, TraceLinesFollowTheJob)
 {
-    link::TraceLog trace(line, link);
+    link::TraceLog trace(line, messages);
     job::JobTrace jobTrace(model, *estimator, clock, trace);
     testing::internal::CaptureStderr();
     upload(boardWith([](int x, int y) { return y < 3 && x < 4; }));

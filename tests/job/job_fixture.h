@@ -4,6 +4,7 @@
 #include "job/job_controls.h"
 #include "job/job_model.h"
 #include "job/machine_controls.h"
+#include "job/upload_raster.h"
 #include "link/engraver_link.h"
 #include "link_doubles.h"
 #include "platform/manual_clock.h"
@@ -34,22 +35,28 @@ protected:
     FakeSerialLine line;
     RecordingView view;
     platform::ManualClock clock;
-    link::EngraverLink link{line, clock, view, [] { return link::PortList{true, 0, u"COM1A"_s}; }};
+    FakePortLister ports;
+    link::MessageLog messages;
+    link::EngraverLink link{line, clock, view, ports, messages};
     job::MachineControls controls;
-    job::JobControls jobs{link, clock, controls, view};
-    job::JobModel model{link, jobs};
+    job::JobControls jobs{link, messages, clock, controls, view};
+    job::JobModel model{link, jobs, clock};
+    QByteArray sending;  // the block the machine gets next, as the session keeps it
 
     JobTest()
     {
         line.openable = {1};
         link.startConnect();
         line.deliver(bytes({0xFF, 0x01, 0x0A, 0x00}));
+        QObject::connect(&link, &link::EngraverLink::uploadFinished, &model,
+                         [this](bool written) { model.uploadFinished(sending, written); });
     }
 
     // Send, the machine's request, the block out: the machine holds the board.
     void upload(const QImage &board)
     {
-        jobs.prepareUpload(board);
+        sending = job::packUploadRaster(board);
+        jobs.prepareUpload(sending);
         line.deliver(bytes({0xFF, 0x05, 0x00, 0x00}));
         clock.advance(link::EngraverLink::UploadDelay);
     }

@@ -256,7 +256,8 @@ TEST_F(JobModelTest, ANewImageEndsTheJobUntilItsBlockIsOut)
     jobs.start();
     carveRows(0, 3);
     QSignalSpy raster(&model, &job::JobModel::rasterChanged);
-    jobs.prepareUpload(boardWith([](int x, int y) { return x == y; }));
+    sending = job::packUploadRaster(boardWith([](int x, int y) { return x == y; }));
+    jobs.prepareUpload(sending);
     EXPECT_EQ(model.state(), State::NoJob);
     EXPECT_EQ(model.totalDots(), 0);
     jobs.start();  // the machine has no image: nothing to follow
@@ -268,7 +269,8 @@ TEST_F(JobModelTest, ANewImageEndsTheJobUntilItsBlockIsOut)
     EXPECT_EQ(raster.count(), 1);
 
     line.blocksDrainAtOnce = false;
-    jobs.prepareUpload(boardWith([](int, int) { return false; }));
+    sending = job::packUploadRaster(boardWith([](int, int) { return false; }));
+    jobs.prepareUpload(sending);
     line.deliver(bytes({0xFF, 0x05, 0x00, 0x00}));
     clock.advance(link::EngraverLink::UploadDelay);
     line.finishBlock(false);
@@ -278,6 +280,7 @@ TEST_F(JobModelTest, ANewImageEndsTheJobUntilItsBlockIsOut)
 TEST_F(JobModelTest, ReportsThatDoNotFitTheRasterAreNotCounted)
 {
     upload(fortyRows());
+    model.expectHeadMoves();
     carveRows(0, 40);  // a jog or a box before Start
     reportDone();
     EXPECT_EQ(model.doneDots(), 0);
@@ -310,6 +313,8 @@ TEST_F(JobModelTest, NoStreamOfReportsOrCommandsTakesTheCountsOutOfRange)
     std::mt19937 random(12345);
     const QImage board =
         boardWith([](int x, int y) { return (x * 7 + y * 3) % 11 == 0 && y < 200; });
+    // Reports after the carve are head moves here; a carve of the machine's own has a test.
+    model.expectHeadMoves();
     for (int round = 0; round < 20; ++round) {
         upload(board);
         jobs.start();

@@ -1,7 +1,6 @@
 // The job followed end to end against the simulated engraver, through a real pseudo-terminal.
 #include "engraver-sim/engraver_sim.h"
-#include "job/job_estimator.h"
-#include "job/job_model.h"
+#include "job/session.h"
 #include "job/upload_raster.h"
 #include "job_fixture.h"
 #include "platform/qt_clock.h"
@@ -56,27 +55,24 @@ TEST(JobOnTheSimulator, EndsExactAndTeachesTheNextEstimate)
     sim::Engraver machine(options);
     ASSERT_TRUE(machine.start());
 
-    platform::PortTable table({machine.devicePath()});
-    platform::QtSerialLine line(table);
+    const platform::PortTableLister ports(platform::PortTable({machine.devicePath()}));
+    platform::QtSerialLine line(platform::PortTable({machine.devicePath()}));
     platform::QtClock clock;
     RecordingView view;
-    link::EngraverLink link(line, clock, view, [&] {
-        return link::PortList{true, 0, table.presentPortList()};
-    });
-    job::MachineControls controls;
-    job::JobControls jobs(link, clock, controls, view);
-    job::JobModel model(link, jobs);
-    platform::ProfileFile settings(dir.filePath(u"Config.ini"_s));
-    job::JobEstimator estimator(model, link, jobs, clock, settings);
+    job::Session session({line, clock, view, ports, dir.path()}, {});
+    const job::JobModel &model = session.model();
+    const job::JobEstimator &estimator = session.estimator();
+    platform::ProfileFile &settings = session.settings();
 
-    link.startConnect();
-    ASSERT_TRUE(runUntil([&] { return link.state() == link::LinkState::Identified; }));
+    session.begin();
+    ASSERT_TRUE(runUntil([&] { return session.link().state() == link::LinkState::Identified; }));
     const auto carve = [&](const QImage &board, int burnTime) {
-        jobs.burnTimeReleased(burnTime);
-        jobs.prepareUpload(board);
+        session.burnTimeReleased(burnTime);
+        session.takeJob({board, {}, {}, burnTime, {}});
+        session.sendBoard();
         EXPECT_TRUE(runUntil([&] { return model.state() == State::Ready; }));
         const std::chrono::microseconds started = clock.now();
-        jobs.start();
+        session.start();
         EXPECT_TRUE(runUntil([&] { return model.state() == State::Finished; }));
         return std::chrono::duration<double>(clock.now() - started).count();
     };
@@ -89,9 +85,10 @@ TEST(JobOnTheSimulator, EndsExactAndTeachesTheNextEstimate)
     EXPECT_EQ(machine.burnt(), sim::Engraver::pictureOf(machine.receivedImage()));
 
     const job::JobRaster next(job::packUploadRaster(stripes(1)));
-    const job::JobEstimator::Estimate foretold = estimator.estimate(next, 45);
+    // At the burn time it learnt: one run says nothing of how the time grows with the burn.
+    const job::JobEstimator::Estimate foretold = estimator.estimate(next, 20);
     EXPECT_FALSE(foretold.rough);
-    const double took = carve(stripes(1), 45);
+    const double took = carve(stripes(1), 20);
     EXPECT_EQ(model.doneDots(), next.dots());
     const double estimated = double(foretold.duration.count()) / 1000.0;
     // Generous: the machine and the program share two busy cores with other tests.

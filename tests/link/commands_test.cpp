@@ -115,7 +115,7 @@ const CommandCase Commands[] = {
      u"Burning Time: 1\r\n"_s,
      u"Not sent, no machine connected: Burning Time: 1\r\n"_s},
     {"NewImage",
-     &link::EngraverLink::requestNewImage,
+     [](link::EngraverLink &l) { l.requestNewImage({}); },
      {bytes({0xFF, 6, 0, 0})},
      u"\r\n----------Please wait-----------\r\nErasing Last Image...\r\n"_s,
      u"Not sent, no machine connected: Send Image To Machine\r\n"_s},

@@ -101,7 +101,7 @@ TEST_F(LinkTest, IdentificationStopsRetrying)
     line.openable = {7};
     clock.advance(2000ms);
     receive({0xFF, 0x01, 0x0A, 0x00});
-    portList.names = u"COM7A"_s;
+    ports.list.names = u"COM7A"_s;
     const int attempts = line.openAttempts.size();
     clock.advance(10000ms);
     EXPECT_EQ(line.openAttempts.size(), attempts);
@@ -111,16 +111,16 @@ TEST_F(LinkTest, IdentificationStopsRetrying)
 TEST_F(LinkTest, PresenceCheckKeepsTheLinkWhileThePortIsListed)
 {
     identifyOn(1);
-    portList.names = u"COM10ACOM1A"_s;
+    ports.list.names = u"COM10ACOM1A"_s;
     clock.advance(5000ms);
-    EXPECT_EQ(listCalls, 5);
+    EXPECT_EQ(ports.calls, 5);
     EXPECT_TRUE(view.events.isEmpty());
 }
 
 TEST_F(LinkTest, PulledCableBreaksTheLinkAndScansAgain)
 {
     identifyOn(1);
-    portList.names = u"COM10ACOM11A"_s;  // COM1 must not match inside COM10 or COM11
+    ports.list.names = u"COM10ACOM11A"_s;  // COM1 must not match inside COM10 or COM11
     line.openable = {};
     clock.advance(1000ms);
     EXPECT_EQ(view.events.first(), u"log:>>>Connection BREAK !<<<\r\n"_s);
@@ -138,8 +138,8 @@ TEST_F(LinkTest, PulledCableBreaksTheLinkAndScansAgain)
 TEST_F(LinkTest, UnreadablePortListShowsOneBoxAtATime)
 {
     identifyOn(1);
-    portList.ok = false;
-    portList.status = 2;
+    ports.list.ok = false;
+    ports.list.status = 2;
     int boxes = 0;
     view.onMessage = [&](const QString &text) {
         ++boxes;
@@ -162,7 +162,7 @@ TEST_F(LinkTest, BreakWhileIdentifiedClosesAndDisablesOnly)
               (QStringList{u"caption:Connect"_s, u"connect-enabled"_s, u"disable-controls"_s}));
     EXPECT_EQ(view.log, u"Disconnected Connection\r\n\r\n"_s);
     EXPECT_TRUE(link.presenceTimer().isRunning()) << "no timer is touched";
-    portList.names = u"COM2A"_s;
+    ports.list.names = u"COM2A"_s;
     const int attempts = line.openAttempts.size();
     clock.advance(5000ms);
     EXPECT_EQ(line.openAttempts.size(), attempts);

@@ -14,15 +14,24 @@ protected:
     FakeSerialLine line;
     RecordingView view;
     platform::ManualClock clock;
-    link::PortList portList;
-    int listCalls = 0;
-    link::EngraverLink link{line, clock, view, [this] {
-                                ++listCalls;
-                                return portList;
-                            }};
+    FakePortLister ports;
+    link::MessageLog messages;
+    link::EngraverLink link{line, clock, view, ports, messages};
 
-    LinkTest() { view.follow(link); }
+    LinkTest()
+    {
+        ports.list = {};
+        view.follow(link, messages);
+    }
 
+    // The erase sent with the block the machine gets next; what it logged is forgotten.
+    void prepare(const QByteArray &block)
+    {
+        link.requestNewImage(block);
+        line.writes.clear();
+        view.events.clear();
+        view.log.clear();
+    }
     void receive(std::initializer_list<int> values) { line.deliver(bytes(values)); }
     QList<QByteArray> takeWrites()
     {

@@ -36,12 +36,12 @@ protected:
     platform::QtSerialLine line{table};
     platform::ManualClock clock;
     RecordingView view;
-    link::EngraverLink link{line, clock, view, [this] {
-                                return link::PortList{true, 0, table.presentPortList()};
-                            }};
+    platform::PortTableLister ports{table};
+    link::MessageLog messages;
+    link::EngraverLink link{line, clock, view, ports, messages};
     std::map<int, std::unique_ptr<sim::Engraver>> machines;
 
-    PtyScenarios() { view.follow(link); }
+    PtyScenarios() { view.follow(link, messages); }
 
     sim::Engraver &machineOn(int port,
                              const std::function<void(sim::EngraverOptions &)> &tweak = {})
@@ -233,9 +233,7 @@ TEST_F(PtyScenarios, UploadThenCarveDrawsTheTraceOnTheDots)
     const QList<QPoint> dots = {{0, 0}, {7, 0}, {300, 144}, {511, 511}, {8, 255}};
     for (const QPoint &p : dots) raster[p.y() * 64 + p.x() / 8] |= char(0x80 >> (p.x() % 8));
     raster[100 * 64 + 10] = char(0xFF);  // a run of eight, whose byte looks like a start marker
-    link.setUploadRaster(raster);
-
-    link.requestNewImage();
+    link.requestNewImage(raster);
     ASSERT_TRUE(waitForLogAsTimePasses(u"Sending Complete !\r\n\r\n"_s));
     ASSERT_TRUE(waitFor([&] { return machine.imagesReceived() == 1; }));
     EXPECT_EQ(machine.receivedImage(), raster);
@@ -258,8 +256,7 @@ TEST_F(PtyScenarios, CablePulledDuringTheUploadIsNotReportedAsSent)
     sim::Engraver &machine = machineOn(1, [](auto &o) { o.paced = true; });
     link.startConnect();
     ASSERT_TRUE(waitFor([&] { return identified(); }));
-    link.setUploadRaster(QByteArray(32768, '\x11'));
-    link.requestNewImage();
+    link.requestNewImage(QByteArray(32768, '\x11'));
     ASSERT_TRUE(waitForLogAsTimePasses(u"Sending New Image...\r\n"_s));
     ASSERT_TRUE(waitFor([&] { return machine.receivedBytes().size() > 2000; }));
     machine.unplug();
@@ -267,6 +264,27 @@ TEST_F(PtyScenarios, CablePulledDuringTheUploadIsNotReportedAsSent)
     EXPECT_FALSE(view.log.contains(u"Sending Complete"_s));
     clock.advance(1000ms);
     EXPECT_TRUE(view.log.contains(u">>>Connection BREAK !<<<"_s));
+}
+
+// A driver whose buffer is full refuses more for a moment; that is no lost port.
+TEST_F(PtyScenarios, CommandsDuringAPacedUploadWaitBehindTheBlock)
+{
+    sim::Engraver &machine = machineOn(1, [](auto &o) { o.paced = true; });
+    link.startConnect();
+    ASSERT_TRUE(waitFor([&] { return identified(); }));
+    const QByteArray block(32768, '\x11');
+    link.requestNewImage(block);
+    ASSERT_TRUE(waitForLogAsTimePasses(u"Sending New Image...\r\n"_s));
+    ASSERT_TRUE(waitFor([&] { return machine.receivedBytes().size() > 3000; }));
+    link.jogUp();
+    link.pauseCarving();
+    link.setBurnTime(55);
+    EXPECT_EQ(link.state(), link::LinkState::Identified);
+    ASSERT_TRUE(waitForLog(u"Sending Complete !\r\n\r\n"_s));
+    EXPECT_FALSE(view.log.contains(u"Not sent"_s));
+    EXPECT_FALSE(view.log.contains(u"BREAK"_s));
+    ASSERT_TRUE(waitFor([&] { return machine.burnTime() == 55; }));
+    EXPECT_EQ(machine.receivedImage(), block);
 }
 
 TEST_F(PtyScenarios, FramesThatArriveWhileABoxIsOpenAreHandledWhenItCloses)

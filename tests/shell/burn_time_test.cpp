@@ -42,11 +42,11 @@ TEST_F(BurnTimeTest, ALeftReleaseSendsWhatTheSliderShows)
     EXPECT_TRUE(line.writes.isEmpty());
     QTest::mouseRelease(slider, Qt::LeftButton);
     EXPECT_EQ(line.writes, QList<QByteArray>{burnFrame(100)});
-    EXPECT_TRUE(window().log().content().endsWith(u"Burning Time: 100\r\n"_s + MaxLine));
+    EXPECT_TRUE(panel().log().content().endsWith(u"Burning Time: 100\r\n"_s + MaxLine));
 
     slider->setValue(99);
     QTest::mouseRelease(slider, Qt::LeftButton);
-    EXPECT_TRUE(window().log().content().endsWith(u"time\r\nBurning Time: 99\r\n"_s));
+    EXPECT_TRUE(panel().log().content().endsWith(u"time\r\nBurning Time: 99\r\n"_s));
     QTest::mouseRelease(slider, Qt::RightButton);
     clock.advance(1000ms);
     EXPECT_EQ(line.writes.size(), 2) << "right releases and time send nothing";
@@ -58,12 +58,12 @@ TEST_F(BurnTimeTest, AKeyLetGoSendsItsChangeOnce)
     EXPECT_EQ(label(), u"41"_s);
     clock.advance(30ms);
     EXPECT_EQ(line.writes, QList<QByteArray>{burnFrame(41)});
-    EXPECT_TRUE(window().log().content().endsWith(u"Burning Time: 41\r\n"_s));
+    EXPECT_TRUE(panel().log().content().endsWith(u"Burning Time: 41\r\n"_s));
 
     QTest::keyClick(slider, Qt::Key_End);
     clock.advance(1000ms);
     EXPECT_EQ(line.writes, (QList<QByteArray>{burnFrame(41), burnFrame(100)}));
-    EXPECT_TRUE(window().log().content().endsWith(u"Burning Time: 100\r\n"_s + MaxLine));
+    EXPECT_TRUE(panel().log().content().endsWith(u"Burning Time: 100\r\n"_s + MaxLine));
 
     QTest::keyClick(slider, Qt::Key_Right);
     clock.advance(1000ms);

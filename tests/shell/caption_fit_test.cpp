@@ -1,6 +1,8 @@
 // Every caption of the main, settings and help windows shows whole in all six languages:
 // the text the style really draws, measured against the area it draws it into.
 #include "shell/caption_fit.h"
+#include "fake_desktop.h"
+#include "session_fixture.h"
 #include "shell/captions.h"
 #include "shell/help_window.h"
 #include "shell/settings_window.h"
@@ -94,7 +96,7 @@ TEST_F(CaptionFitTest, EveryMainWindowCaptionShowsWholeInEveryLanguage)
     for (int language = 0; language < shell::LanguageCount; ++language) {
         combo->setCurrentIndex(language);
         const QString name = QString::fromUtf16(shell::languageNames()[std::size_t(language)]);
-        problems << problemsIn(window(), name);
+        problems << problemsIn(panel(), name);
     }
     EXPECT_TRUE(problems.isEmpty()) << problems.join(u'\n').toStdString();
 }
@@ -115,8 +117,10 @@ TEST_F(CaptionFitTest, CaptionsThatChangeWhileRunningShowWholeToo)
 
 TEST_F(CaptionFitTest, TheSettingsAndHelpWindowsShowTheirCaptionsWhole)
 {
-    shell::SettingsWindow settings({}, {});
-    shell::HelpWindow help;
+    SessionParts parts;
+    FakeDesktop desktop;
+    shell::SettingsWindow settings(parts.session, desktop);
+    shell::HelpWindow help(desktop);
     const QStringList problems = problemsIn(settings, u"settings"_s) + problemsIn(help, u"help"_s);
     EXPECT_TRUE(problems.isEmpty()) << problems.join(u'\n').toStdString();
 }

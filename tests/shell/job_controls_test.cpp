@@ -57,7 +57,7 @@ TEST_F(JobControlsTest, StartLocksTheLocationControlsAndCountsOnAfterAPause)
     click(u"按钮开始"_s);
     clock.advance(1000ms);
     EXPECT_EQ(runTime(), u" 01:06"_s);
-    EXPECT_TRUE(window().log().content().endsWith(
+    EXPECT_TRUE(panel().log().content().endsWith(
         u"Start carving\r\n\r\nEngraving Pause !\r\n\r\nStart carving\r\n\r\n"_s));
 }
 
@@ -87,7 +87,7 @@ TEST_F(JobControlsTest, CarveDoneStopsTheClockAndFreesTheLocationControls)
     clock.advance(3000ms);
     EXPECT_EQ(runTime(), u" 00:03"_s);
     EXPECT_EQ(enabledMachineControls(), AllMachineControls);
-    EXPECT_TRUE(window().log().content().endsWith(u"Carved finish !\r\n"_s));
+    EXPECT_TRUE(panel().log().content().endsWith(u"Carved finish !\r\n"_s));
 }
 
 TEST_F(JobControlsTest, RestartResetsEverything)
@@ -95,12 +95,11 @@ TEST_F(JobControlsTest, RestartResetsEverything)
     line.deliver(bytes({0xFF, 0x04, 0x01, 0x2C, 0xFF, 0x03, 0x02, 0x32}));
     EXPECT_EQ(caption(u"编辑框x"_s), u"250"_s);
     EXPECT_EQ(caption(u"编辑框y"_s), u"144"_s);
-    EXPECT_EQ(window().board().snapshot().pixel(249, 144), qRgb(255, 0, 0));
+    EXPECT_EQ(panel().board().shownImage().pixel(249, 144), qRgb(255, 0, 0));
     click(u"按钮开始"_s);
     clock.advance(2000ms);
-    program->jobs().controls().disableMachineControls();
-    window().findChild<QWidget *>(u"按钮重启"_s)->setEnabled(true);
-    click(u"按钮重启"_s);
+    session().pictureDropped(u"/nowhere.png"_s);  // leaves only the picture controls
+    session().restart();
     EXPECT_EQ(line.writes.last(), bytes({0xFF, 4, 1, 0}));
     EXPECT_EQ(runTime(), u"00:00"_s);
     clock.advance(5000ms);
@@ -139,31 +138,31 @@ TEST_F(JobControlsTest, MachineBurnTimeMovesTheSliderQuietly)
 
 TEST_F(JobControlsTest, PowerOffAsksFirst)
 {
-    boxAnswer = 1;
+    desktop.boxAnswer = 1;
     click(u"按钮关机"_s);
-    ASSERT_EQ(boxes.size(), 1);
-    EXPECT_EQ(boxes[0].caption, u"Message"_s);
-    EXPECT_EQ(boxes[0].buttons, shell::BoxButtons::OkCancel);
-    EXPECT_TRUE(boxes[0].text.endsWith(u"\r\nDetermine shutdown?"_s));
+    ASSERT_EQ(desktop.boxes.size(), 1);
+    EXPECT_EQ(desktop.boxes[0].caption, u"Message"_s);
+    EXPECT_EQ(desktop.boxes[0].buttons, shell::BoxButtons::OkCancel);
+    EXPECT_TRUE(desktop.boxes[0].text.endsWith(u"\r\nDetermine shutdown?"_s));
     EXPECT_TRUE(line.writes.isEmpty());
-    EXPECT_EQ(quits, 0);
+    EXPECT_EQ(desktop.quits, 0);
 
-    boxAnswer = 0;
+    desktop.boxAnswer = 0;
     click(u"按钮关机"_s);
     EXPECT_EQ(line.writes, QList<QByteArray>{bytes({0xFF, 0x0C, 0, 0})});
     EXPECT_EQ(line.drains, 1) << "the frame is out before the program ends";
-    EXPECT_EQ(quits, 1);
+    EXPECT_EQ(desktop.quits, 1);
 }
 
 TEST_F(JobControlsTest, PowerOffThatCannotGoOutKeepsTheProgram)
 {
     line.close();  // the machine went away a moment ago
-    boxAnswer = 0;
+    desktop.boxAnswer = 0;
     click(u"按钮关机"_s);
     EXPECT_TRUE(line.writes.isEmpty());
-    EXPECT_EQ(quits, 0) << "ending now would leave a running machine and no one to tell";
+    EXPECT_EQ(desktop.quits, 0) << "ending now would leave a running machine and no one to tell";
     EXPECT_TRUE(
-        window().log().content().endsWith(u"Not sent, no machine connected: Power OFF\r\n"_s));
+        panel().log().content().endsWith(u"Not sent, no machine connected: Power OFF\r\n"_s));
 }
 
 TEST_F(JobControlsTest, AFloodOfNumberReportsKeepsTheLogBounded)
@@ -171,14 +170,14 @@ TEST_F(JobControlsTest, AFloodOfNumberReportsKeepsTheLogBounded)
     QByteArray flood;
     for (int i = 0; i < 25000; ++i) flood += bytes({0xFF, 0x08, i / 100 % 100, i % 100});
     line.deliver(flood);
-    const shell::MessageLog &log = window().log();
-    EXPECT_LE(log.lineCount(), shell::MessageLog::MaxLines + shell::MessageLog::TrimLines);
-    EXPECT_TRUE(log.content().startsWith(shell::MessageLog::droppedNote()));
-    EXPECT_EQ(log.content().count(shell::MessageLog::droppedNote()), 1) << "said once";
+    const shell::LogBox &log = panel().log();
+    EXPECT_LE(log.lineCount(), shell::LogBox::MaxLines + shell::LogBox::TrimLines);
+    EXPECT_TRUE(log.content().startsWith(shell::LogBox::droppedNote()));
+    EXPECT_EQ(log.content().count(shell::LogBox::droppedNote()), 1) << "said once";
     EXPECT_TRUE(log.content().endsWith(u"\r\n4998\r\n4999\r\n"_s)) << "the newest lines are kept";
     auto *box = unit<QPlainTextEdit>(u"编辑框1"_s);
     EXPECT_LE(box->document()->blockCount(),
-              shell::MessageLog::MaxLines + shell::MessageLog::TrimLines + 2);
+              shell::LogBox::MaxLines + shell::LogBox::TrimLines + 2);
     EXPECT_TRUE(box->toPlainText().startsWith(u"(older lines were dropped"_s));
 }
 
@@ -194,8 +193,8 @@ TEST_F(JobControlsTest, FirmwareOneHidesPowerOffAndClosesUpTheJobButtons)
 TEST_F(JobControlsTest, NewerFirmwareAsksForAnUpdate)
 {
     line.deliver(bytes({0xFF, 0x02, 0x03, 0x00}));
-    ASSERT_EQ(boxes.size(), 1);
-    EXPECT_EQ(boxes[0].caption, u"Message"_s);
+    ASSERT_EQ(desktop.boxes.size(), 1);
+    EXPECT_EQ(desktop.boxes[0].caption, u"Message"_s);
     EXPECT_FALSE(unit(u"按钮关机"_s)->isHidden());
 }
 

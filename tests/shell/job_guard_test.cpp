@@ -1,9 +1,8 @@
 // Asking first: a running job is not cut off, and a picture never sent is not wiped, unasked.
 #include "job/job_model.h"
 #include "job/ui/effect_chooser_window.h"
-#include "shell/app_window.h"
+#include "shell/main_window.h"
 #include "shell_fixture.h"
-#include "workspace/board_editor.h"
 #include "workspace/preview_board.h"
 
 #include <QComboBox>
@@ -32,14 +31,14 @@ protected:
     }
     void runAJob()
     {
-        window().editor().drawPicture(aPicture(), 0, 0);
+        session().placeRendering(aPicture());
         click(u"按钮发送数据"_s);
         line.deliver(bytes({0xFF, 0x05, 0x00, 0x00}));
         clock.advance(5ms);
         click(u"按钮开始"_s);
-        ASSERT_EQ(program->jobModel().state(), job::JobModel::State::Running);
+        ASSERT_EQ(session().model().state(), job::JobModel::State::Running);
         line.writes.clear();
-        boxes.clear();
+        desktop.boxes.clear();
     }
     bool sent(const QByteArray &frame) { return line.writes.contains(frame); }
 };
@@ -47,34 +46,34 @@ protected:
 TEST_F(JobGuardTest, CancelKeepsTheRunningJobAndPutsNothingOnTheLine)
 {
     runAJob();
-    boxAnswer = 1;  // Cancel, every time
-    const QImage board = window().board().snapshot();
+    desktop.boxAnswer = 1;  // Cancel, every time
+    const QImage board = session().document().board();
     click(u"按钮发送数据"_s);
     click(u"按钮清除"_s);
     click(u"按钮重载"_s);
-    EXPECT_FALSE(window().dropFiles(u"/nowhere/picture.png"_s));
+    EXPECT_FALSE(panel().dropFiles(u"/nowhere/picture.png"_s));
     unit<QComboBox>(u"组合框语言"_s)->setCurrentIndex(3);
 
-    ASSERT_EQ(boxes.size(), 5);
-    for (const Box &box : boxes) {
+    ASSERT_EQ(desktop.boxes.size(), 5);
+    for (const FakeDesktop::Box &box : desktop.boxes) {
         EXPECT_TRUE(box.text.startsWith(u"A job is running. Stop it and "_s))
             << box.text.toStdString();
         EXPECT_EQ(box.buttons, shell::BoxButtons::OkCancel);
     }
     EXPECT_TRUE(line.writes.isEmpty()) << "no FF 06 00 00, no pause, no stop";
-    EXPECT_EQ(program->jobModel().state(), job::JobModel::State::Running);
-    EXPECT_EQ(window().board().snapshot(), board);
+    EXPECT_EQ(session().model().state(), job::JobModel::State::Running);
+    EXPECT_EQ(session().document().board(), board);
     EXPECT_EQ(unit<QComboBox>(u"组合框语言"_s)->currentIndex(), 0);
     EXPECT_EQ(caption(u"按钮开始"_s), u"Start"_s);
-    EXPECT_FALSE(window().chooser().isVisible());
+    EXPECT_FALSE(panel().chooser().isVisible());
 }
 
 TEST_F(JobGuardTest, OkStopsTheJobFirst)
 {
     runAJob();
-    boxAnswer = 0;
+    desktop.boxAnswer = 0;
     click(u"按钮发送数据"_s);
-    ASSERT_EQ(boxes.size(), 1);
+    ASSERT_EQ(desktop.boxes.size(), 1);
     EXPECT_EQ(line.writes, (QList<QByteArray>{bytes({0xFF, 0x04, 0x01, 0x00}),
                                               bytes({0xFF, 0x06, 0x00, 0x00})}));
 }
@@ -82,22 +81,22 @@ TEST_F(JobGuardTest, OkStopsTheJobFirst)
 TEST_F(JobGuardTest, APictureNeverSentIsNotWipedByALanguageUnasked)
 {
     auto *combo = unit<QComboBox>(u"组合框语言"_s);
-    window().editor().drawPicture(aPicture(), 0, 0);
-    boxAnswer = 1;
+    session().placeRendering(aPicture());
+    desktop.boxAnswer = 1;
     combo->setCurrentIndex(5);
-    ASSERT_EQ(boxes.size(), 1);
-    EXPECT_TRUE(boxes[0].text.contains(u"not sent"_s));
+    ASSERT_EQ(desktop.boxes.size(), 1);
+    EXPECT_TRUE(desktop.boxes[0].text.contains(u"not sent"_s));
     EXPECT_EQ(combo->currentIndex(), 0) << "cancelled: the language stays";
-    EXPECT_EQ(window().board().snapshot(), aPicture());
+    EXPECT_EQ(session().document().board(), aPicture());
 
     click(u"按钮发送数据"_s);  // sent: now the machine holds it
     line.deliver(bytes({0xFF, 0x05, 0x00, 0x00}));
     clock.advance(5ms);
     combo->setCurrentIndex(5);
-    EXPECT_EQ(boxes.size(), 1) << "a sent picture is not lost";
+    EXPECT_EQ(desktop.boxes.size(), 1) << "a sent picture is not lost";
     EXPECT_EQ(combo->currentIndex(), 5);
     combo->setCurrentIndex(1);  // only the drop hint on the board: nothing to lose
-    EXPECT_EQ(boxes.size(), 1);
+    EXPECT_EQ(desktop.boxes.size(), 1);
     EXPECT_EQ(combo->currentIndex(), 1);
 }
 

@@ -1,12 +1,12 @@
 // Job files through the real window: saved and opened exactly, opened by a drop, refused whole.
 #include "file_size_limit.h"
+#include "job/effect_board.h"
 #include "job/job_file.h"
 #include "job/picture_tuning.h"
 #include "job/ui/effect_chooser_window.h"
+#include "job/ui/tuning_strip.h"
 #include "job/upload_raster.h"
 #include "menu_fixture.h"
-#include "shell/job_document.h"
-#include "workspace/board_editor.h"
 #include "workspace/preview_board.h"
 #include "workspace/text_engraving.h"
 
@@ -25,7 +25,7 @@ namespace {
 
 const job::PictureTuning Tuned{
     .grey = job::GreySource::Luma, .contrast = 40, .invert = true, .method = job::Effect::Atkinson};
-const workspace::TextFontSettings Font{.name = u"Liberation Serif"_s, .size = 24, .bold = true};
+const job::TextFontSettings Font{.name = u"Liberation Serif"_s, .size = 24, .bold = true};
 
 QByteArray pngOf(const QImage &image)
 {
@@ -38,27 +38,30 @@ QByteArray pngOf(const QImage &image)
 
 class JobWindowTest : public MenuTest {
 protected:
-    // A chosen rendering, then what the board collects after it: a trace point, a Zoom Out.
+    // A chosen rendering, then what the board collects after it: the machine's trace over it
+    // (never in a saved job), a Zoom Out.
     void prepareJob()
     {
-        workspace::BoardEditor &editor = window().editor();
-        editor.installBlankBackground();
-        QImage rendering(490, 490, QImage::Format_RGB32);
-        rendering.fill(Qt::white);
+        QImage rendering = job::blankBoard();
         for (int y = 0; y < 490; y += 2)
             for (int x = y % 3; x < 490; x += 5) rendering.setPixel(x, y, qRgb(0, 0, 0));
-        editor.drawPicture(rendering, 0, 0);
-        editor.rememberBoardImage();
-        window().board().drawPoint(200, 200, qRgb(255, 0, 0));
-        editor.zoomOutBoard();
-        unit<QSlider>(u"滑块条1"_s)->setValue(77);
-        window().text().applyFontSettings(Font);
-        job::savePictureTuning(program->settings(), Tuned);
+        session().placeRendering(rendering);
+        line.deliver(bytes({0xFF, 0x04, 0x02, 0x00, 0xFF, 0x03, 0x02, 0x01}));  // (200, 200)
+        ASSERT_EQ(panel().board().shownImage().pixel(200, 200), qRgb(255, 0, 0));
+        session().zoomOutBoard();
+        session().burnTimeReleased(77);
+        session().chooseFont(Font);
+        session().document().setTuning(Tuned);
     }
+    // What the machine gets when it asks for the block.
     QByteArray sentRaster()
     {
+        identify();
+        line.blocks.clear();
         QTest::mouseClick(unit(u"按钮发送数据"_s), Qt::LeftButton);
-        return link().uploadRaster();
+        line.deliver(bytes({0xFF, 0x05, 0x00, 0x00}));
+        clock.advance(std::chrono::milliseconds(5));
+        return line.blocks.value(0);
     }
     QByteArray fileBytes(const QString &path)
     {
@@ -78,74 +81,79 @@ protected:
         data.setUrls({QUrl::fromLocalFile(path)});
         const QPointF at(400, 5);
         QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&appWindow(), &enter);
+        QCoreApplication::sendEvent(&mainWindow(), &enter);
         ASSERT_TRUE(enter.isAccepted());
         QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&appWindow(), &drop);
+        QCoreApplication::sendEvent(&mainWindow(), &drop);
     }
 };
 
 TEST_F(JobWindowTest, ASavedJobOpensAgainExactly)
 {
     prepareJob();
-    const QImage board = window().board().snapshot();
-    const QImage remembered = window().editor().rememberedImage();
+    const QImage board = session().document().board();
+    const QImage remembered = session().document().rememberedImage();
+    for (int y = 0; y < 512; ++y)
+        for (int x = 0; x < 512; ++x)
+            ASSERT_EQ(qRed(board.pixel(x, y)), qBlue(board.pixel(x, y)))
+                << "no red trace in the job";
     const QByteArray raster = sentRaster();
     answers = {home.filePath(u"cat"_s)};
     action(MainMenu::SaveJobAs).trigger();
     const QString path = home.filePath(u"cat.tavro.png"_s);
     ASSERT_TRUE(job::isJobFile(path));
-    EXPECT_EQ(appWindow().document().path(), path);
-    EXPECT_EQ(appWindow().recentFiles().paths(), QStringList{path});
+    EXPECT_EQ(session().document().path(), path);
+    EXPECT_EQ(mainWindow().recentFiles().paths(), QStringList{path});
 
     start();  // the next session, with other choices made meanwhile
-    job::savePictureTuning(program->settings(), {});
-    ASSERT_NE(window().board().snapshot(), board);
+    job::savePictureTuning(session().settings(), {});
+    ASSERT_NE(session().document().board(), board);
     answers = {path};
     action(MainMenu::OpenJob).trigger();
-    EXPECT_TRUE(boxes.isEmpty());
-    EXPECT_EQ(window().board().snapshot(), board) << "never refitted";
-    EXPECT_EQ(job::packUploadRaster(window().board().snapshot()), raster);
+    EXPECT_TRUE(desktop.boxes.isEmpty()) << desktop.boxes.value(0).text.toStdString();
+    EXPECT_EQ(session().document().board(), board) << "never refitted";
+    EXPECT_EQ(job::packUploadRaster(session().document().board()), raster);
     EXPECT_EQ(sentRaster(), raster);
-    EXPECT_FALSE(window().chooser().isVisible());
+    EXPECT_FALSE(panel().chooser().isVisible());
     EXPECT_EQ(unit<QSlider>(u"滑块条1"_s)->value(), 77);
     EXPECT_EQ(caption(u"标签灼烧时间值"_s), u"77"_s);
-    EXPECT_EQ(window().text().font().name, Font.name);
-    EXPECT_EQ(window().board().boardFont(), Font.toFont());
-    EXPECT_EQ(platform::ProfileFile(configPath).read(u"Front"_s, u"Size"_s, {}), u"24"_s);
-    EXPECT_EQ(job::loadPictureTuning(program->settings()), Tuned);
+    EXPECT_EQ(session().document().font().toFont(), Font.toFont());
+    EXPECT_EQ(session().document().tuning(), Tuned);
+    EXPECT_EQ(panel().chooser().tuningStrip().tuning(), Tuned) << "the strip shows the job's";
+    EXPECT_EQ(job::loadPictureTuning(session().settings()), job::PictureTuning())
+        << "the last choice is the operator's, not the job's";
     QTest::mouseClick(unit(u"按钮重载"_s), Qt::LeftButton);
-    EXPECT_EQ(window().board().snapshot(), remembered) << "Reload brings back the rendering";
+    EXPECT_EQ(session().document().board(), remembered) << "Reload brings back the rendering";
 }
 
 TEST_F(JobWindowTest, DroppedOrNamedJobFilesOpenAsJobsByTheirContent)
 {
     prepareJob();
-    const QImage board = window().board().snapshot();
+    const QImage board = session().document().board();
     const QString plainName = home.filePath(u"looks-like-a-picture.png"_s);
-    ASSERT_EQ(job::writeJobFile(plainName, appWindow().document().current()), QString());
+    ASSERT_EQ(job::writeJobFile(plainName, session().document().toJobFile()), QString());
 
     start();
     dropOnWindow(plainName);
-    EXPECT_EQ(window().board().snapshot(), board);
-    EXPECT_FALSE(window().chooser().isVisible());
+    EXPECT_EQ(session().document().board(), board);
+    EXPECT_FALSE(panel().chooser().isVisible());
 
     start();
-    appWindow().dropFiles(plainName);  // as main() hands over a file named on the command line
-    EXPECT_EQ(window().board().snapshot(), board);
+    mainWindow().dropFiles(plainName);  // as main() hands over a file named on the command line
+    EXPECT_EQ(session().document().board(), board);
 
     const QString picturePath = home.filePath(u"not-a-job.tavro.png"_s);
     ASSERT_TRUE(board.save(picturePath));
     dropOnWindow(picturePath);
-    EXPECT_TRUE(window().chooser().isVisible()) << "a picture with a job's name is a picture";
-    EXPECT_EQ(window().chooser().picturePath(), picturePath);
+    EXPECT_TRUE(panel().chooser().isVisible()) << "a picture with a job's name is a picture";
+    EXPECT_EQ(panel().chooser().picturePath(), picturePath);
 }
 
 TEST_F(JobWindowTest, ABadJobSaysWhyAndChangesNothing)
 {
     prepareJob();
-    const QByteArray good = job::encodeJobFile(appWindow().document().current());
-    job::JobFile newer = appWindow().document().current();
+    const QByteArray good = job::encodeJobFile(session().document().toJobFile());
+    job::JobFile newer = session().document().toJobFile();
     QImage newerBoard = newer.board;
     newerBoard.setText(u"TavroJob"_s, u"7"_s);
     const struct {
@@ -158,34 +166,34 @@ TEST_F(JobWindowTest, ABadJobSaysWhyAndChangesNothing)
         {u"plain.png", pngOf(newer.board), u"is a picture, not a Tavro Laser job"},
         {u"notes.tavro.png", "just text", u"is not a Tavro Laser job"},
     };
-    const QImage board = window().board().snapshot();
+    const QImage board = session().document().board();
     const QByteArray settings = fileBytes(configPath);
     for (const auto &f : files) {
         const QString path = home.filePath(QString::fromUtf16(f.name));
         writeBytes(path, f.bytes);
-        boxes.clear();
+        desktop.boxes.clear();
         answers = {path};
         action(MainMenu::OpenJob).trigger();
-        ASSERT_EQ(boxes.size(), 1) << path.toStdString();
-        EXPECT_EQ(boxes[0].caption, u"Open Job"_s);
-        EXPECT_TRUE(boxes[0].text.contains(QString::fromUtf16(f.says)))
-            << boxes[0].text.toStdString();
-        EXPECT_TRUE(boxes[0].text.contains(path));
-        EXPECT_EQ(window().board().snapshot(), board);
+        ASSERT_EQ(desktop.boxes.size(), 1) << path.toStdString();
+        EXPECT_EQ(desktop.boxes[0].caption, u"Open Job"_s);
+        EXPECT_TRUE(desktop.boxes[0].text.contains(QString::fromUtf16(f.says)))
+            << desktop.boxes[0].text.toStdString();
+        EXPECT_TRUE(desktop.boxes[0].text.contains(path));
+        EXPECT_EQ(session().document().board(), board);
         EXPECT_EQ(unit<QSlider>(u"滑块条1"_s)->value(), 77);
         EXPECT_EQ(fileBytes(configPath), settings);
-        EXPECT_TRUE(appWindow().document().path().isEmpty());
+        EXPECT_TRUE(session().document().path().isEmpty());
     }
-    boxes.clear();
+    desktop.boxes.clear();
     dropOnWindow(home.filePath(u"damaged.tavro.png"_s));
-    EXPECT_EQ(boxes.size(), 1) << "a damaged job dropped is still a job";
-    EXPECT_FALSE(window().chooser().isVisible());
+    EXPECT_EQ(desktop.boxes.size(), 1) << "a damaged job dropped is still a job";
+    EXPECT_FALSE(panel().chooser().isVisible());
 }
 
 TEST_F(JobWindowTest, SaveKeepsTheJobsNameUntilANewPictureComes)
 {
-    window().dropFiles(picture(u"cat.png"_s));
-    window().chooser().close();
+    panel().dropFiles(picture(u"cat.png"_s));
+    panel().chooser().close();
     prepareJob();
     action(MainMenu::SaveJob).trigger();  // no name yet
     ASSERT_EQ(asked.size(), 1);
@@ -195,13 +203,13 @@ TEST_F(JobWindowTest, SaveKeepsTheJobsNameUntilANewPictureComes)
     const QString path = home.filePath(u"job.tavro.png"_s);
     answers = {path};
     action(MainMenu::SaveJobAs).trigger();
-    unit<QSlider>(u"滑块条1"_s)->setValue(12);
+    session().burnTimeReleased(12);
     action(MainMenu::SaveJob).trigger();
     EXPECT_EQ(asked.size(), 2) << "saved under its name without asking";
     EXPECT_EQ(job::readJobFile(path).job.burnTime, 12);
 
-    window().chooser().close();
-    appWindow().dropFiles(picture(u"dog.png"_s));
+    panel().chooser().close();
+    mainWindow().dropFiles(picture(u"dog.png"_s));
     action(MainMenu::SaveJob).trigger();
     EXPECT_EQ(asked.size(), 3) << "a new picture is a new job";
 }
@@ -211,29 +219,29 @@ TEST_F(JobWindowTest, AFailedSaveSaysSoAndKeepsWhatWasThere)
     prepareJob();
     writeBytes(home.filePath(u"notafolder"_s), "x");
     answers = {home.filePath(u"notafolder/job.tavro.png"_s)};
-    EXPECT_FALSE(appWindow().saveJobAs());
-    ASSERT_EQ(boxes.size(), 1);
-    EXPECT_EQ(boxes[0].caption, u"Save Job"_s);
-    EXPECT_TRUE(boxes[0].text.contains(u"could not be saved"_s));
-    EXPECT_TRUE(appWindow().document().path().isEmpty());
-    EXPECT_TRUE(appWindow().recentFiles().paths().isEmpty());
+    EXPECT_FALSE(mainWindow().saveJobAs());
+    ASSERT_EQ(desktop.boxes.size(), 1);
+    EXPECT_EQ(desktop.boxes[0].caption, u"Save Job"_s);
+    EXPECT_TRUE(desktop.boxes[0].text.contains(u"could not be saved"_s));
+    EXPECT_TRUE(session().document().path().isEmpty());
+    EXPECT_TRUE(mainWindow().recentFiles().paths().isEmpty());
 
     const QString path = home.filePath(u"job.tavro.png"_s);
     answers = {path};
-    ASSERT_TRUE(appWindow().saveJobAs());
+    ASSERT_TRUE(mainWindow().saveJobAs());
     const QByteArray saved = fileBytes(path);
-    window().board().drawPoint(5, 5, qRgb(0, 0, 255));
+    session().rotateBoard();
     {
         const FileSizeLimit fullDisk(1024);
-        EXPECT_FALSE(appWindow().saveJob());
+        EXPECT_FALSE(mainWindow().saveJob());
     }
-    EXPECT_EQ(boxes.size(), 2);
+    EXPECT_EQ(desktop.boxes.size(), 2);
     EXPECT_EQ(fileBytes(path), saved);
 
     answers = {home.filePath(u"board"_s)};
     action(MainMenu::ExportBoard).trigger();
     const QImage exported(home.filePath(u"board.png"_s));
-    EXPECT_EQ(exported.convertToFormat(QImage::Format_RGB32), window().board().snapshot());
+    EXPECT_EQ(exported.convertToFormat(QImage::Format_RGB32), session().document().board());
     EXPECT_FALSE(job::isJobFile(home.filePath(u"board.png"_s)));
 }
 
@@ -241,13 +249,13 @@ TEST_F(JobWindowTest, OpeningAJobSendsItsBurnTimeToAConnectedMachine)
 {
     prepareJob();
     const QString path = home.filePath(u"job.tavro.png"_s);
-    ASSERT_EQ(job::writeJobFile(path, appWindow().document().current()), QString());
+    ASSERT_EQ(job::writeJobFile(path, session().document().toJobFile()), QString());
     start();
     line.writes.clear();
-    appWindow().dropFiles(path);
+    mainWindow().dropFiles(path);
     EXPECT_TRUE(line.writes.isEmpty()) << "no machine, nothing sent";
     identify();
-    appWindow().dropFiles(path);
+    mainWindow().dropFiles(path);
     EXPECT_EQ(line.writes, QList<QByteArray>{bytes({0xFF, 0x05, 77, 0x00})});
 }
 

@@ -1,8 +1,8 @@
 // A whole program whose file dialogs answer from a list, with pictures to open.
 #pragma once
 
-#include "shell/app_window.h"
 #include "shell/main_menu.h"
+#include "shell/main_window.h"
 #include "shell/recent_files.h"
 #include "shell_fixture.h"
 
@@ -14,21 +14,17 @@ namespace tavro::test {
 
 class MenuTest : public ShellTest {
 protected:
-    using Question = shell::AppWindow::FileQuestion;
-    QList<std::pair<Question, QString>> asked;
-    QStringList answers;  // what the file dialogs answer next; cancelled once empty
+    using Question = shell::FileQuestion;
+    QList<std::pair<Question, QString>> &asked = desktop.asked;
+    QStringList &answers = desktop.answers;  // what the file dialogs answer next
 
     void SetUp() override { start(); }
     // A new program on the same settings folder, as the next start of the program.
-    void start()
+    void start() { startProgram(); }
+    QAction &action(shell::MainMenu::Command command)
     {
-        startProgram();
-        appWindow().askFile = [this](Question question, const QString &suggested) {
-            asked << std::pair{question, suggested};
-            return answers.isEmpty() ? QString() : answers.takeFirst();
-        };
+        return mainWindow().menu().action(command);
     }
-    QAction &action(shell::MainMenu::Command command) { return appWindow().menu().action(command); }
     QString picture(const QString &name)
     {
         QImage image(120, 80, QImage::Format_RGB32);

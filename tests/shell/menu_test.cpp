@@ -5,7 +5,6 @@
 #include "menu_fixture.h"
 #include "shell/help_window.h"
 #include "shell/settings_window.h"
-#include "workspace/board_editor.h"
 
 #include <QApplication>
 #include <QFile>
@@ -52,13 +51,13 @@ private:
 
 TEST_F(MenuTest, TheLayoutKeepsItsSizeAndPlacesUnderTheMenuBar)
 {
-    shell::AppWindow &app = appWindow();
+    shell::MainWindow &app = mainWindow();
     app.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&app));
     const int bar = app.menuBar()->height();
     EXPECT_GT(bar, 10);
-    EXPECT_FALSE(window().isWindow());
-    EXPECT_EQ(window().geometry(), QRect(0, bar, 1019, 655));
+    EXPECT_FALSE(panel().isWindow());
+    EXPECT_EQ(panel().geometry(), QRect(0, bar, 1019, 655));
     // The status bar below: the window grows by its height, the layout stays put.
     QStatusBar *status = app.statusBar();
     EXPECT_EQ(status, &program->statusBar());
@@ -75,17 +74,20 @@ TEST_F(MenuTest, TheLayoutKeepsItsSizeAndPlacesUnderTheMenuBar)
     app.setStatusBar(other);
     other->showMessage(u"Ready"_s);
     QTRY_COMPARE(app.height(), 655 + bar + other->height());
-    EXPECT_EQ(window().geometry(), QRect(0, bar, 1019, 655));
+    EXPECT_EQ(panel().geometry(), QRect(0, bar, 1019, 655));
 }
 
 TEST_F(MenuTest, MachineEntriesAreUsableExactlyWhenTheirButtonsAre)
 {
-    const shell::MainWindow::MenuUnits u = window().menuUnits();
     const std::pair<MainMenu::Command, QPushButton *> pairs[] = {
-        {MainMenu::Connect, u.connect},     {MainMenu::Break, u.breakLink},
-        {MainMenu::SendImage, u.sendImage}, {MainMenu::Start, u.start},
-        {MainMenu::Pause, u.pause},         {MainMenu::PowerOff, u.powerOff},
-        {MainMenu::Settings, u.settings}};
+        {MainMenu::Connect, unit<QPushButton>(u"按钮连接"_s)},
+        {MainMenu::Break, unit<QPushButton>(u"按钮断开"_s)},
+        {MainMenu::SendImage, unit<QPushButton>(u"按钮发送数据"_s)},
+        {MainMenu::Start, unit<QPushButton>(u"按钮开始"_s)},
+        {MainMenu::Pause, unit<QPushButton>(u"按钮暂停"_s)},
+        {MainMenu::Restart, unit<QPushButton>(u"按钮重启"_s)},
+        {MainMenu::PowerOff, unit<QPushButton>(u"按钮关机"_s)},
+        {MainMenu::Settings, unit<QPushButton>(u"按钮设置"_s)}};
     const auto follows = [&](const char *when) {
         for (const auto &[command, button] : pairs) {
             EXPECT_EQ(action(command).isVisible(), !button->isHidden()) << when << " " << command;
@@ -101,15 +103,15 @@ TEST_F(MenuTest, MachineEntriesAreUsableExactlyWhenTheirButtonsAre)
     follows("identified");
     EXPECT_TRUE(action(MainMenu::Start).isEnabled());
     EXPECT_FALSE(action(MainMenu::Connect).isEnabled());
-    window().dropFiles(picture(u"cat.png"_s));
+    panel().dropFiles(picture(u"cat.png"_s));
     follows("after a drop");
     EXPECT_TRUE(action(MainMenu::SendImage).isEnabled());
     EXPECT_FALSE(action(MainMenu::Settings).isEnabled());
-    window().clearBoard();
+    session().clearBoard();
     line.deliver(bytes({0xFF, 0x02, 0x01, 0x00}));  // firmware 1: no power-off button
     follows("firmware 1");
     EXPECT_FALSE(action(MainMenu::PowerOff).isVisible());
-    QTest::mouseClick(u.breakLink, Qt::LeftButton);
+    QTest::mouseClick(unit(u"按钮断开"_s), Qt::LeftButton);
     follows("broken");
     EXPECT_TRUE(action(MainMenu::Connect).isEnabled());
 }
@@ -117,27 +119,27 @@ TEST_F(MenuTest, MachineEntriesAreUsableExactlyWhenTheirButtonsAre)
 TEST_F(MenuTest, MachineEntriesDoWhatTheirButtonsDo)
 {
     identify();
-    const shell::MainWindow::MenuUnits u = window().menuUnits();
     for (const auto &[command, button] :
-         {std::pair{MainMenu::Start, u.start}, std::pair{MainMenu::Pause, u.pause},
-          std::pair{MainMenu::SendImage, u.sendImage}}) {
-        const qsizetype logged = window().log().content().size();
+         {std::pair{MainMenu::Start, unit(u"按钮开始"_s)},
+          std::pair{MainMenu::Pause, unit(u"按钮暂停"_s)},
+          std::pair{MainMenu::SendImage, unit(u"按钮发送数据"_s)}}) {
+        const qsizetype logged = panel().log().content().size();
         line.writes.clear();
         action(command).trigger();
         const QList<QByteArray> viaMenu = line.writes;
-        const QString menuLog = window().log().content().sliced(logged);
+        const QString menuLog = panel().log().content().sliced(logged);
         line.writes.clear();
         QTest::mouseClick(button, Qt::LeftButton);
         EXPECT_FALSE(viaMenu.isEmpty()) << command;
         EXPECT_EQ(viaMenu, line.writes) << command;
-        EXPECT_EQ(menuLog, window().log().content().sliced(logged + menuLog.size())) << command;
+        EXPECT_EQ(menuLog, panel().log().content().sliced(logged + menuLog.size())) << command;
     }
 
-    boxAnswer = 1;  // Cancel
+    desktop.boxAnswer = 1;  // Cancel
     action(MainMenu::PowerOff).trigger();
-    ASSERT_EQ(boxes.size(), 1);
-    EXPECT_TRUE(boxes[0].text.endsWith(u"Determine shutdown?"_s));
-    EXPECT_EQ(quits, 0);
+    ASSERT_EQ(desktop.boxes.size(), 1);
+    EXPECT_TRUE(desktop.boxes[0].text.endsWith(u"Determine shutdown?"_s));
+    EXPECT_EQ(desktop.quits, 0);
 
     ModalCloser closer;
     action(MainMenu::Settings).trigger();
@@ -148,7 +150,7 @@ TEST_F(MenuTest, MachineEntriesDoWhatTheirButtonsDo)
     action(MainMenu::Connect).trigger();
     EXPECT_EQ(caption(u"按钮连接"_s), u"Connecting..."_s);
 
-    program->jobs().controls().disableMachineControls();
+    panel().dropFiles(picture(u"cat.png"_s));  // only the picture controls stay usable
     line.writes.clear();
     action(MainMenu::Start).trigger();
     EXPECT_TRUE(line.writes.isEmpty()) << "a disabled entry does nothing";
@@ -156,7 +158,7 @@ TEST_F(MenuTest, MachineEntriesDoWhatTheirButtonsDo)
 
 TEST_F(MenuTest, ShortcutsReachTheirEntries)
 {
-    shell::AppWindow &app = appWindow();
+    shell::MainWindow &app = mainWindow();
     app.show();
     app.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&app));
@@ -175,7 +177,7 @@ TEST_F(MenuTest, ShortcutsReachTheirEntries)
     app.activateWindow();  // back from the help window
     ASSERT_TRUE(QTest::qWaitForWindowActive(&app));
     QTest::keyClick(&app, Qt::Key_Q, Qt::ControlModifier);
-    EXPECT_EQ(quits, 1) << "Quit closes the window, and the program ends with it";
+    EXPECT_EQ(desktop.quits, 1) << "Quit closes the window, and the program ends with it";
 }
 
 TEST_F(MenuTest, OpenPictureActsLikeADrop)
@@ -183,41 +185,41 @@ TEST_F(MenuTest, OpenPictureActsLikeADrop)
     identify();
     const QString path = picture(u"cat.png"_s);
     action(MainMenu::OpenPicture).trigger();  // cancelled
-    EXPECT_FALSE(window().chooser().isVisible());
+    EXPECT_FALSE(panel().chooser().isVisible());
     EXPECT_EQ(enabledMachineControls().size(), 21);
 
     answers = {path};
     line.writes.clear();
     action(MainMenu::OpenPicture).trigger();
     EXPECT_EQ(asked.last().first, Question::OpenPicture);
-    EXPECT_TRUE(window().chooser().isVisible());
-    EXPECT_EQ(window().chooser().picturePath(), path);
-    EXPECT_EQ(window().editor().picturePath(), path);
+    EXPECT_TRUE(panel().chooser().isVisible());
+    EXPECT_EQ(panel().chooser().picturePath(), path);
+    EXPECT_EQ(session().document().picturePath(), path);
     EXPECT_EQ(line.writes, QList<QByteArray>{bytes({0xFF, 0x01, 0x02, 0x00})}) << "paused";
     EXPECT_EQ(enabledMachineControls(), (QStringList{u"按钮发送数据"_s, u"按钮清除"_s,
                                                      u"按钮缩小"_s, u"按钮旋转"_s, u"按钮重载"_s}));
-    EXPECT_EQ(appWindow().recentFiles().paths(), QStringList{path});
+    EXPECT_EQ(mainWindow().recentFiles().paths(), QStringList{path});
 }
 
 TEST_F(MenuTest, RecentFilesAreKeptNewestFirstAndLoseWhatIsGone)
 {
     QStringList pictures;
     for (int i = 0; i < 12; ++i) pictures << picture(u"p%1.png"_s.arg(i));
-    for (const QString &path : pictures) appWindow().dropFiles(path);
+    for (const QString &path : pictures) mainWindow().dropFiles(path);
     QStringList newest;
     for (int i = 11; i >= 2; --i) newest << pictures[i];
-    EXPECT_EQ(appWindow().recentFiles().paths(), newest);
+    EXPECT_EQ(mainWindow().recentFiles().paths(), newest);
     const platform::ProfileFile stored(configPath);
     EXPECT_EQ(stored.read(u"RecentFiles"_s, u"File1"_s, {}), pictures[11]);
     EXPECT_EQ(stored.read(u"RecentFiles"_s, u"File10"_s, {}), pictures[2]);
 
     start();
-    EXPECT_EQ(appWindow().recentFiles().paths(), newest) << "kept for the next start";
-    appWindow().dropFiles(pictures[5]);
-    EXPECT_EQ(appWindow().recentFiles().paths().first(), pictures[5]);
-    EXPECT_EQ(appWindow().recentFiles().paths().size(), 10);
+    EXPECT_EQ(mainWindow().recentFiles().paths(), newest) << "kept for the next start";
+    mainWindow().dropFiles(pictures[5]);
+    EXPECT_EQ(mainWindow().recentFiles().paths().first(), pictures[5]);
+    EXPECT_EQ(mainWindow().recentFiles().paths().size(), 10);
 
-    QMenu &recent = appWindow().menu().recentMenu();
+    QMenu &recent = mainWindow().menu().recentMenu();
     QFile::remove(pictures[11]);
     QFile::remove(pictures[10]);
     emit recent.aboutToShow();
@@ -232,16 +234,16 @@ TEST_F(MenuTest, RecentFilesAreKeptNewestFirstAndLoseWhatIsGone)
 
     // Gone after the menu was shown: said, and taken off.
     QFile::remove(pictures[9]);
-    window().chooser().close();
+    panel().chooser().close();
     ASSERT_NE(entry(pictures[9]), nullptr);
     entry(pictures[9])->trigger();
-    ASSERT_EQ(boxes.size(), 1);
-    EXPECT_TRUE(boxes[0].text.contains(u"p9.png"_s));
-    EXPECT_FALSE(appWindow().recentFiles().paths().contains(pictures[9]));
-    EXPECT_FALSE(window().chooser().isVisible());
+    ASSERT_EQ(desktop.boxes.size(), 1);
+    EXPECT_TRUE(desktop.boxes[0].text.contains(u"p9.png"_s));
+    EXPECT_FALSE(mainWindow().recentFiles().paths().contains(pictures[9]));
+    EXPECT_FALSE(panel().chooser().isVisible());
 
     entry(pictures[8])->trigger();
-    EXPECT_EQ(window().chooser().picturePath(), pictures[8]) << "opened as a drop";
+    EXPECT_EQ(panel().chooser().picturePath(), pictures[8]) << "opened as a drop";
 }
 
 TEST_F(MenuTest, StoredRecentListsOfOddShapes)
@@ -253,21 +255,21 @@ TEST_F(MenuTest, StoredRecentListsOfOddShapes)
     store(u"RecentFiles"_s, u"File5"_s, b);
     store(u"RecentFiles"_s, u"File11"_s, picture(u"c.png"_s));
     start();
-    EXPECT_EQ(appWindow().recentFiles().paths(), (QStringList{a, b}));
-    appWindow().recentFiles().add(home.filePath(u"line\nbreak.png"_s));
-    EXPECT_EQ(appWindow().recentFiles().paths(), (QStringList{a, b}))
+    EXPECT_EQ(mainWindow().recentFiles().paths(), (QStringList{a, b}));
+    mainWindow().recentFiles().add(home.filePath(u"line\nbreak.png"_s));
+    EXPECT_EQ(mainWindow().recentFiles().paths(), (QStringList{a, b}))
         << "a name the settings file cannot hold is not kept";
 }
 
 TEST_F(MenuTest, LanguageEntriesAndTheComboBoxFollowEachOther)
 {
     auto *combo = unit<QComboBox>(u"组合框语言"_s);
-    const QMenuBar &bar = *appWindow().menuBar();
+    const QMenuBar &bar = *mainWindow().menuBar();
     for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(appWindow().menu().languageAction(i).text(), combo->itemText(i));
-    EXPECT_TRUE(appWindow().menu().languageAction(0).isChecked());
+        EXPECT_EQ(mainWindow().menu().languageAction(i).text(), combo->itemText(i));
+    EXPECT_TRUE(mainWindow().menu().languageAction(0).isChecked());
 
-    appWindow().menu().languageAction(3).trigger();
+    mainWindow().menu().languageAction(3).trigger();
     EXPECT_EQ(combo->currentIndex(), 3);
     EXPECT_EQ(caption(u"按钮开始"_s), u"Démarrer"_s);
     EXPECT_EQ(storedLanguage(), u"3"_s);
@@ -275,8 +277,8 @@ TEST_F(MenuTest, LanguageEntriesAndTheComboBoxFollowEachOther)
               (QStringList{u"&Fichier"_s, u"&Machine"_s, u"A&ffichage"_s, u"&Aide"_s}));
 
     combo->setCurrentIndex(1);
-    EXPECT_TRUE(appWindow().menu().languageAction(1).isChecked());
-    EXPECT_FALSE(appWindow().menu().languageAction(3).isChecked());
+    EXPECT_TRUE(mainWindow().menu().languageAction(1).isChecked());
+    EXPECT_FALSE(mainWindow().menu().languageAction(3).isChecked());
     EXPECT_EQ(titles(bar),
               (QStringList{u"文件(&F)"_s, u"雕刻机(&M)"_s, u"视图(&V)"_s, u"帮助(&H)"_s}));
     EXPECT_EQ(action(MainMenu::OpenPicture).text(), u"打开图片(&O)…"_s);
@@ -295,42 +297,38 @@ TEST_F(MenuTest, LanguageEntriesAndTheComboBoxFollowEachOther)
 
     combo->setCurrentIndex(5);
     start();
-    EXPECT_EQ(titles(*appWindow().menuBar()),
+    EXPECT_EQ(titles(*mainWindow().menuBar()),
               (QStringList{u"&Datei"_s, u"&Maschine"_s, u"&Ansicht"_s, u"&Hilfe"_s}))
         << "the stored language from the start";
-    EXPECT_TRUE(appWindow().menu().languageAction(5).isChecked());
+    EXPECT_TRUE(mainWindow().menu().languageAction(5).isChecked());
 }
 
 TEST_F(MenuTest, TheEffectChoosersTuningStripSpeaksTheChosenLanguage)
 {
     const auto label = [this](int i) {
-        return window().chooser().tuningStrip().findChildren<QLabel *>().value(i)->text();
+        return panel().chooser().tuningStrip().findChildren<QLabel *>().value(i)->text();
     };
     EXPECT_EQ(label(0), u"Grey from:"_s);
     unit<QComboBox>(u"组合框语言"_s)->setCurrentIndex(5);
     QCoreApplication::processEvents();  // the language change reaches windows as an event
     EXPECT_EQ(label(0), u"Grau aus:"_s);
-    EXPECT_EQ(window().chooser().tuningStrip().findChild<QPushButton *>()->text(),
+    EXPECT_EQ(panel().chooser().tuningStrip().findChild<QPushButton *>()->text(),
               u"Zurücksetzen"_s);
 }
 
 TEST_F(MenuTest, AboutNamesTheVersionTheLicenceAndThePortInUse)
 {
-    QStringList shown;
-    appWindow().aboutBox = [&shown](const QString &title, const QString &text) {
-        shown << title << text;
-    };
-    appWindow().devicePath = [](int port) { return u"/dev/ttyUSB%1"_s.arg(port - 1); };
     action(MainMenu::About).trigger();
-    ASSERT_EQ(shown.size(), 2);
-    EXPECT_EQ(shown[0], u"About Tavro Laser"_s);
+    ASSERT_EQ(desktop.abouts.size(), 1);
+    EXPECT_EQ(desktop.abouts[0].first, u"About Tavro Laser"_s);
     for (const QString &part :
          {u"Tavro Laser " TAVRO_VERSION ""_s, u"Licence: MIT"_s, u"Serial port: not connected"_s})
-        EXPECT_TRUE(shown[1].contains(part)) << part.toStdString();
+        EXPECT_TRUE(desktop.abouts[0].second.contains(part)) << part.toStdString();
 
     identify(3);
     action(MainMenu::About).trigger();
-    EXPECT_TRUE(shown[3].contains(u"Serial port: COM3 (/dev/ttyUSB2)"_s)) << shown[3].toStdString();
+    EXPECT_TRUE(desktop.abouts[1].second.contains(u"Serial port: COM3 (/dev/fake3)"_s))
+        << desktop.abouts[1].second.toStdString();
 }
 
 }  // namespace

@@ -24,13 +24,37 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
+// The system's own message boxes, which the held Escape must meet; the program never ends.
+class RealBoxes final : public shell::Desktop {
+public:
+    int messageBox(const QString &text, shell::BoxButtons buttons, const QString &caption) override
+    {
+        return m_system.messageBox(text, buttons, caption);
+    }
+    int choose(const QString &text, const QString &caption, const QStringList &buttons) override
+    {
+        return m_system.choose(text, caption, buttons);
+    }
+    QString askFile(shell::FileQuestion, const QString &, QWidget *) override { return {}; }
+    void showAbout(const QString &, const QString &, QWidget *) override {}
+    void notify(const QString &, const QString &) override {}
+    void openMakerSite() override {}
+    void quit() override {}
+    std::optional<QFont> chooseFont(const QFont &) override { return std::nullopt; }
+
+private:
+    shell::SystemDesktop m_system;
+};
+
 class ProgramWithMachine : public ::testing::Test {
 protected:
     QTemporaryDir dir;
     std::unique_ptr<sim::Engraver> machine;
     std::unique_ptr<platform::PortTable> table;
     std::unique_ptr<platform::QtSerialLine> line;
+    std::unique_ptr<platform::PortTableLister> ports;
     platform::ManualClock clock;
+    RealBoxes desktop;
     std::unique_ptr<shell::Program> program;
 
     void SetUp() override
@@ -43,13 +67,9 @@ protected:
         table = std::make_unique<platform::PortTable>(QStringList{
             dir.filePath(u"absent1"_s), dir.filePath(u"absent2"_s), machine->devicePath()});
         line = std::make_unique<platform::QtSerialLine>(*table);
-        program = std::make_unique<shell::Program>(
-            *line, clock,
-            [this] {
-                return link::PortList{true, 0, table->presentPortList()};
-            },
-            dir.filePath(u"Tavro"_s));
-        program->window().quit = [] {};
+        ports = std::make_unique<platform::PortTableLister>(*table);
+        program = std::make_unique<shell::Program>(*line, clock, *ports, desktop,
+                                                   dir.filePath(u"Tavro"_s));
         program->onMainWindowCreated();
         ASSERT_TRUE(QTest::qWaitFor([this] { return unit(u"按钮开始"_s)->isEnabled(); }, 20000));
     }
@@ -59,8 +79,8 @@ protected:
         line.reset();
     }
 
-    QWidget *unit(const QString &name) { return program->window().findChild<QWidget *>(name); }
-    QString log() const { return program->window().log().content(); }
+    QWidget *unit(const QString &name) { return program->panel().findChild<QWidget *>(name); }
+    QString log() const { return program->panel().log().content(); }
     // Frames the machine received after identifying itself.
     QList<QByteArray> framesAfterIdentification() const
     {
@@ -72,7 +92,7 @@ protected:
 
 TEST_F(ProgramWithMachine, StartsIdentifiesAndTheJobButtonsReachTheMachine)
 {
-    EXPECT_EQ(program->link().connectedPort(), 3);
+    EXPECT_EQ(program->session().link().connectedPort(), 3);
     for (const char16_t *button : {u"按钮开始", u"按钮暂停", u"按钮重刻", u"按钮快进", u"按钮重启"})
         QTest::mouseClick(unit(QString::fromUtf16(button)), Qt::LeftButton);
     const QList<QByteArray> expected = {"\xFF\x09\x00\x00"_ba, "\xFF\x01\x01\x00"_ba,

@@ -1,6 +1,6 @@
 // The settings button: a click opens the settings, a release with Ctrl alone opens help.
-#include "shell/app_window.h"
 #include "shell/help_window.h"
+#include "shell/main_window.h"
 #include "shell/settings_window.h"
 #include "shell_fixture.h"
 
@@ -52,7 +52,7 @@ TEST_F(SettingsButtonTest, WhichWindowOpens)
 
 TEST_F(SettingsButtonTest, DisabledButtonOpensNeither)
 {
-    program->jobs().controls().disableMachineControls();
+    session().breakLink();  // the machine controls go with the link
     EXPECT_TRUE(releaseWith(Qt::ControlModifier).isEmpty());
     EXPECT_TRUE(releaseWith(Qt::NoModifier).isEmpty());
 }
@@ -71,9 +71,9 @@ TEST_F(SettingsButtonTest, ReverseFromTheSettingsWindowReachesTheLine)
     clicker.start(20);
     QTest::mouseClick(unit(u"按钮设置"_s), Qt::LeftButton);
     EXPECT_EQ(line.writes, QList<QByteArray>{bytes({0xFF, 0x08, 0x01, 0x00})});
-    ASSERT_EQ(boxes.size(), 1);
-    EXPECT_EQ(boxes[0].text, u"Saved !"_s);
-    EXPECT_EQ(boxes[0].caption, u"Info"_s);
+    ASSERT_EQ(desktop.boxes.size(), 1);
+    EXPECT_EQ(desktop.boxes[0].text, u"Saved !"_s);
+    EXPECT_EQ(desktop.boxes[0].caption, u"Info"_s);
 }
 
 // Without a title of their own the windows read as the program on the desktop; titles
@@ -93,7 +93,7 @@ TEST_F(SettingsButtonTest, UntitledWindowsShowTheProgramsName)
     QTest::mouseClick(unit(u"按钮设置"_s), Qt::LeftButton, Qt::ControlModifier);
     EXPECT_EQ(shown, (QStringList{u""_s, u"Tavro Laser"_s, u""_s, u"Tavro Laser"_s}));
 
-    shell::AppWindow &top = program->appWindow();
+    shell::MainWindow &top = mainWindow();
     top.show();
     ASSERT_NE(top.windowHandle(), nullptr);
     EXPECT_EQ(top.windowHandle()->title(), u"Tavro Laser CNC Software V1.1.0"_s);

@@ -1,8 +1,7 @@
 // The settings window's motor buttons and site link; the help window's answers and installer.
-#include "link/engraver_link.h"
-#include "link_doubles.h"
+#include "fake_desktop.h"
 #include "platform/browser.h"
-#include "platform/manual_clock.h"
+#include "session_fixture.h"
 #include "shell/help_window.h"
 #include "shell/program.h"
 #include "shell/settings_window.h"
@@ -49,60 +48,38 @@ T *unit(QWidget &window, const QString &name)
 
 // --- Settings window ---
 
-TEST(SettingsWindow, EachClickCallsItsReverseOperationOnce)
-{
-    int x = 0, y = 0;
-    shell::SettingsWindow window([&x] { ++x; }, [&y] { ++y; });
-    QTest::mouseClick(unit<QPushButton>(window, u"按钮x"_s), Qt::LeftButton);
-    EXPECT_EQ(x, 1);
-    EXPECT_EQ(y, 0);
-    QTest::mouseClick(unit<QPushButton>(window, u"按钮x"_s), Qt::LeftButton);
-    QTest::mouseClick(unit<QPushButton>(window, u"按钮y"_s), Qt::LeftButton);
-    EXPECT_EQ(x, 2) << "two clicks flip the motor back";
-    EXPECT_EQ(y, 1);
-}
-
-class SettingsWithLink : public ::testing::TestWithParam<bool> {
+class SettingsTest : public ::testing::TestWithParam<bool> {
 protected:
-    FakeSerialLine line;
-    RecordingView view;
-    platform::ManualClock clock;
-    link::EngraverLink link{line, clock, view, [] { return link::PortList{}; }};
-    shell::SettingsWindow window{[this] { link.reverseMotorX(); },
-                                 [this] { link.reverseMotorY(); }};
-    bool connected = GetParam();
-
-    SettingsWithLink() { view.follow(link); }
-
-    void SetUp() override
-    {
-        if (connected) {
-            line.openable = {1};
-            line.open(1);
-        }
-    }
+    SessionParts parts;
+    FakeDesktop desktop;
+    shell::SettingsWindow window{parts.session, desktop};
 };
 
-TEST_P(SettingsWithLink, XReverseSendsOneFrameAndSaysWhetherItWasSaved)
+TEST_P(SettingsTest, EachReverseSendsOneFrameAndSaysWhetherItWasSaved)
 {
+    const bool connected = GetParam();
+    if (connected) parts.identify();
     window.show();
     QTest::mouseClick(unit<QPushButton>(window, u"按钮x"_s), Qt::LeftButton);
-    const QList<QByteArray> expected = {bytes({0xFF, 0x08, 0x01, 0x00})};
-    EXPECT_EQ(line.writes, connected ? expected : QList<QByteArray>());
+    QTest::mouseClick(unit<QPushButton>(window, u"按钮x"_s), Qt::LeftButton);
+    QTest::mouseClick(unit<QPushButton>(window, u"按钮y"_s), Qt::LeftButton);
+    const QList<QByteArray> expected = {bytes({0xFF, 0x08, 0x01, 0x00}),
+                                        bytes({0xFF, 0x08, 0x01, 0x00}),
+                                        bytes({0xFF, 0x08, 0x02, 0x00})};
+    EXPECT_EQ(parts.line.writes, connected ? expected : QList<QByteArray>());
     // Without a machine nothing was saved, and the box must not say otherwise.
-    EXPECT_EQ(view.effects(),
-              QStringList{connected ? u"box:Info|Saved !"_s
-                                    : u"box:Info|Not saved: no machine connected."_s});
+    const QString box =
+        connected ? u"box:Info|Saved !"_s : u"box:Info|Not saved: no machine connected."_s;
+    EXPECT_EQ(parts.view.effects(), (QStringList{box, box, box}));
     EXPECT_TRUE(window.isVisible()) << "the window stays open after \"Saved !\"";
 }
 
-INSTANTIATE_TEST_SUITE_P(Line, SettingsWithLink, ::testing::Bool(), [](const auto &info) {
+INSTANTIATE_TEST_SUITE_P(Line, SettingsTest, ::testing::Bool(), [](const auto &info) {
     return info.param ? "Connected" : "NotConnected";
 });
 
-TEST(SettingsWindow, HasOnlyTheTwoReverseButtons)
+TEST_F(SettingsTest, HasOnlyTheTwoReverseButtons)
 {
-    shell::SettingsWindow window({}, {});
     QStringList buttons;
     for (const QAbstractButton *b : window.findChildren<QAbstractButton *>())
         buttons << b->objectName();
@@ -110,27 +87,23 @@ TEST(SettingsWindow, HasOnlyTheTwoReverseButtons)
     EXPECT_EQ(window.findChild<QDialogButtonBox *>(), nullptr);
 }
 
-TEST(SettingsWindow, LeftReleaseOnTheSiteLabelOpensTheSite)
+TEST_F(SettingsTest, LeftReleaseOnTheSiteLabelOpensTheSite)
 {
-    shell::SettingsWindow window({}, {});
-    int opened = 0;
-    window.openSite = [&opened] { ++opened; };
     auto *site = unit<QLabel>(window, u"标签6"_s);
     EXPECT_EQ(site->text(), u"tavro-laser.github.io"_s);
     EXPECT_EQ(site->text(), QUrl(platform::MakerSite).host()) << "shown and opened site agree";
 
     QTest::mouseRelease(site, Qt::RightButton);
-    EXPECT_EQ(opened, 0);
+    EXPECT_EQ(desktop.sitesOpened, 0);
     QTest::mouseRelease(site, Qt::LeftButton);
-    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(desktop.sitesOpened, 1);
     QTest::mouseRelease(unit(window, u"标签2"_s), Qt::LeftButton);
-    EXPECT_EQ(opened, 1) << "\"Visit us:\" is no link";
+    EXPECT_EQ(desktop.sitesOpened, 1) << "\"Visit us:\" is no link";
 }
 
-TEST(SettingsWindow, TheHostNameIsShownWholeAndAllOfItIsClickable)
+TEST_F(SettingsTest, TheHostNameIsShownWholeAndAllOfItIsClickable)
 {
     shell::installFontSubstitutions();
-    shell::SettingsWindow window({}, {});
     auto *site = unit<QLabel>(window, u"标签6"_s);
     auto *about = unit<QGroupBox>(window, u"分组框4"_s);
     const int textWidth = site->fontMetrics().horizontalAdvance(site->text());
@@ -174,21 +147,22 @@ class HelpWindowTest : public ::testing::Test {
 protected:
     QTemporaryDir folder;
     QByteArray savedInstaller = qgetenv("TAVRO_SERIAL_ACCESS");
-    shell::HelpWindow window;
-    QList<Box> boxes;
-    std::function<void()> onBox;
+    FakeDesktop desktop;
+    shell::HelpWindow window{desktop};
+    QList<Box> boxes() const
+    {
+        QList<Box> out;
+        for (const FakeDesktop::Box &box : desktop.boxes) {
+            EXPECT_EQ(box.buttons, shell::BoxButtons::Ok);
+            out << Box{box.text, box.caption};
+        }
+        return out;
+    }
 
     void SetUp() override
     {
         ASSERT_TRUE(folder.isValid());
         useInstaller(path(u"missing"_s));
-        window.messageBox = [this](const QString &text, shell::BoxButtons buttons,
-                                   const QString &caption) {
-            EXPECT_EQ(buttons, shell::BoxButtons::Ok);
-            boxes << Box{text, caption};
-            if (onBox) onBox();
-            return 0;
-        };
     }
     void TearDown() override
     {
@@ -251,13 +225,14 @@ TEST_F(HelpWindowTest, EachQuestionShowsItsAnswerAndAgainOnASecondRelease)
     EXPECT_EQ(window.pictureData(), shell::HelpWindow::answerPicture(3)) << "left button only";
     QTest::mouseRelease(unit(window, u"分组框1"_s), Qt::LeftButton);
     EXPECT_EQ(window.pictureData(), shell::HelpWindow::answerPicture(3));
-    EXPECT_TRUE(boxes.isEmpty());
+    EXPECT_TRUE(desktop.boxes.isEmpty());
 }
 
 TEST(HelpWindowLayout, EveryQuestionIsShownWhole)
 {
     shell::installFontSubstitutions();
-    shell::HelpWindow window;
+    FakeDesktop desktop;
+    shell::HelpWindow window(desktop);
     for (int n = 1; n <= shell::HelpWindow::QuestionCount; ++n) {
         const auto *label = unit<QLabel>(window, u"标签%1"_s.arg(n));
         EXPECT_LE(label->heightForWidth(label->width()), label->height()) << n;
@@ -274,7 +249,7 @@ TEST_F(HelpWindowTest, DoubleClickOnAnyPictureButAnswerOneDoesNothing)
         release(n);
         doubleClickPicture();
     }
-    EXPECT_TRUE(boxes.isEmpty());
+    EXPECT_TRUE(desktop.boxes.isEmpty());
     EXPECT_FALSE(exists(u"started"_s));
 }
 
@@ -283,7 +258,9 @@ TEST_F(HelpWindowTest, AnswerOneExplainsThenRunsTheInstallerWithTheWindowAlive)
     writeInstaller();
     release(2);
     release(1);
-    onBox = [this] { EXPECT_FALSE(exists(u"started"_s)) << "the box comes before the installer"; };
+    desktop.onBox = [this] {
+        EXPECT_FALSE(exists(u"started"_s)) << "the box comes before the installer";
+    };
     // Runs only if events are handled while the installer runs; it lets the installer end.
     bool enabledDuringWait = true;
     QTimer::singleShot(0, &window, [&] {
@@ -295,7 +272,7 @@ TEST_F(HelpWindowTest, AnswerOneExplainsThenRunsTheInstallerWithTheWindowAlive)
     doubleClickPicture();
 
     EXPECT_TRUE(exists(u"marker"_s)) << "the installer ran to its end";
-    EXPECT_EQ(boxes, QList<Box>{Instruction}) << "its exit code 3 is not looked at";
+    EXPECT_EQ(boxes(), QList<Box>{Instruction}) << "its exit code 3 is not looked at";
     EXPECT_FALSE(enabledDuringWait);
     EXPECT_TRUE(window.isEnabled());
     EXPECT_FALSE(window.isInstalling());
@@ -315,7 +292,7 @@ TEST_P(HelpWindowBrokenInstaller, ShowsTheFailureBoxAndStaysUsable)
     }
     release(1);
     window.installDriverFromHelp();
-    EXPECT_EQ(boxes, (QList<Box>{Instruction, Failure}));
+    EXPECT_EQ(boxes(), (QList<Box>{Instruction, Failure}));
     EXPECT_TRUE(window.isEnabled());
     EXPECT_FALSE(exists(u"started"_s));
     EXPECT_EQ(window.pictureData(), shell::HelpWindow::answerPicture(1));
@@ -332,7 +309,7 @@ TEST_F(HelpWindowTest, TheScrollBarChangesNothing)
     bar->setValue(bar->maximum());
     QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, bar->height() - 4));
     EXPECT_EQ(window.pictureData(), shell::HelpWindow::answerPicture(4));
-    EXPECT_TRUE(boxes.isEmpty());
+    EXPECT_TRUE(desktop.boxes.isEmpty());
 }
 
 TEST_F(HelpWindowTest, TheInstallerIsNamedByTheEnvironmentOrFoundOnlyWhereInstalled)

@@ -1,6 +1,6 @@
 // Start-up: the log, the stored language and font, the window's units.
 #include "shell/captions.h"
-#include "shell/message_log.h"
+#include "shell/log_box.h"
 #include "shell/number_text.h"
 #include "shell_fixture.h"
 #include "workspace/preview_board.h"
@@ -17,14 +17,14 @@ TEST_F(ShellTest, FirstStartInAnEmptyFolder)
 {
     startProgram();
     EXPECT_TRUE(QDir(folder).exists());
-    EXPECT_EQ(window().log().content(),
+    EXPECT_EQ(panel().log().content(),
               QString(13, u' ') + u"Welcome(^_^)\r\nAutomatic Connecting...\r\n"_s);
     EXPECT_EQ(storedLanguage(), u"0"_s);
     EXPECT_EQ(unit<QComboBox>(u"组合框语言"_s)->currentIndex(), 0);
     EXPECT_EQ(caption(u"按钮开始"_s), u"Start"_s);
     EXPECT_EQ(caption(u"单选框点定位"_s), u"Point Positioning"_s);
     EXPECT_EQ(caption(u"按钮连接"_s), u"Connecting..."_s);
-    const QFont font = window().board().boardFont();
+    const QFont font = session().document().font().toFont();
     EXPECT_EQ(font.family(), u"Arial"_s);
     EXPECT_EQ(font.pixelSize(), 96) << "72 points on the board's 96 dots per inch";
     EXPECT_FALSE(font.bold() || font.italic() || font.underline() || font.strikeOut());
@@ -37,10 +37,10 @@ TEST_F(ShellTest, TheLogShowsItsLinesInOrderEvenWhenTheScanAlreadyConnected)
     line.openable = {1};
     startProgram();
     line.deliver(bytes({0xFF, 0x01, 0x0A, 0x00, 0xFF, 0x02, 0x02, 0x00}));
-    EXPECT_EQ(window().log().content(),
-              shell::MessageLog::initialContent() + u"Automatic Connecting...\r\n"_s +
-                  QString(22, u'>') + QString(13, u' ') + u"CONNECTED !"_s + QString(4, u' ') +
-                  QString(22, u'<') + u"\r\nFirmware version : 2\r\n"_s);
+    EXPECT_EQ(panel().log().content(), shell::LogBox::initialContent() +
+                                           u"Automatic Connecting...\r\n"_s + QString(22, u'>') +
+                                           QString(13, u' ') + u"CONNECTED !"_s + QString(4, u' ') +
+                                           QString(22, u'<') + u"\r\nFirmware version : 2\r\n"_s);
     const QString shown = unit<QPlainTextEdit>(u"编辑框1"_s)->toPlainText();
     EXPECT_FALSE(shown.contains(u'\r'));
     EXPECT_TRUE(shown.endsWith(u"Firmware version : 2\n"_s));
@@ -95,16 +95,16 @@ TEST_F(ShellTest, StoredFontsOfOddShapes)
     store(u"Front"_s, u"Tilt"_s, u"yes"_s);
     store(u"Front"_s, u"Underline"_s, u" 1"_s);
     startProgram();
-    const QFont font = window().board().boardFont();
+    const QFont font = session().document().font().toFont();
     EXPECT_EQ(font.family(), u"微软雅黑"_s);
     EXPECT_EQ(font.pixelSize(), 32);
     EXPECT_TRUE(font.bold());
     EXPECT_FALSE(font.italic()) << "only the exact text 1 is true";
-    EXPECT_EQ(window().findChild<QWidget *>(u"编辑框文字预览"_s)->font(), font);
+    EXPECT_EQ(panel().findChild<QWidget *>(u"编辑框文字预览"_s)->font(), font);
 
     store(u"Front"_s, u"Size"_s, u"huge"_s);
     startProgram();
-    EXPECT_GE(window().board().boardFont().pixelSize(), 1) << "size 0 still draws";
+    EXPECT_GE(session().document().font().toFont().pixelSize(), 1) << "size 0 still draws";
 }
 
 TEST_F(ShellTest, UnwritableSettingsFolderDoesNotStopStartUp)
@@ -121,7 +121,7 @@ TEST_F(ShellTest, UnwritableSettingsFolderDoesNotStopStartUp)
 TEST_F(ShellTest, UnitsStartWhereTheLayoutPutsThem)
 {
     startProgram();
-    EXPECT_EQ(window().size(), QSize(1019, 655));
+    EXPECT_EQ(panel().size(), QSize(1019, 655));
     const struct {
         const char16_t *name;
         QRect geometry;
@@ -139,7 +139,7 @@ TEST_F(ShellTest, UnitsStartWhereTheLayoutPutsThem)
     EXPECT_EQ(unit(u"标签Logo"_s)->cursor().shape(), Qt::PointingHandCursor);
     EXPECT_EQ(unit<QSlider>(u"滑块条1"_s)->value(), 40);
     EXPECT_EQ(unit<QSlider>(u"滑块条1"_s)->pageStep(), 5);
-    EXPECT_EQ(window().board().snapshot().size(), QSize(512, 512));
+    EXPECT_EQ(session().document().board().size(), QSize(512, 512));
 }
 
 TEST(NumberText, LeadingNumberAndIntegerPart)

@@ -16,14 +16,12 @@ namespace {
 
 class StatusBarTest : public ShellTest {
 protected:
-    QStringList notifications;
-
-    void SetUp() override
+    void SetUp() override { startProgram(); }
+    QStringList notifications() const
     {
-        startProgram();
-        program->notifier().show = [this](const QString &title, const QString &text) {
-            notifications << title + u": "_s + text;
-        };
+        QStringList out;
+        for (const auto &[title, text] : desktop.notices) out << title + u": "_s + text;
+        return out;
     }
     shell::JobStatusBar &bar() { return program->statusBar(); }
     // Three rows of dots: 10 on row 5, 20 on row 100, 30 on row 300.
@@ -33,7 +31,8 @@ protected:
         board.fill(Qt::white);
         for (const auto &[row, dots] : {std::pair{5, 10}, {100, 20}, {300, 30}})
             for (int x = 0; x < dots; ++x) board.setPixel(x * 4, row, qRgb(0, 0, 0));
-        program->jobs().prepareUpload(board);
+        session().takeJob({board, {}, {}, 40, {}});
+        session().sendBoard();
         line.deliver(bytes({0xFF, 0x05, 0x00, 0x00}));
         clock.advance(5ms);
     }
@@ -52,11 +51,11 @@ TEST_F(StatusBarTest, TheConnectionIsAlwaysTold)
 {
     EXPECT_EQ(bar().connectionText(), u"Searching for the machine…"_s);
     identify(2);
-    EXPECT_EQ(bar().connectionText(), u"COM2 connected"_s);
+    EXPECT_EQ(bar().connectionText(), u"COM2 (/dev/fake2) connected"_s);
     line.breakPort();
-    EXPECT_EQ(bar().connectionText(), u"Connection broken, searching…"_s);
+    EXPECT_EQ(bar().connectionText(), u"Connection broken (Input/output error), searching…"_s);
     identify(2);
-    EXPECT_EQ(bar().connectionText(), u"COM2 connected"_s);
+    EXPECT_EQ(bar().connectionText(), u"COM2 (/dev/fake2) connected"_s);
     click(u"按钮断开"_s);
     EXPECT_EQ(bar().connectionText(), u"Not connected"_s);
 }
@@ -92,7 +91,7 @@ TEST_F(StatusBarTest, AJobFromItsEstimateToDone)
     EXPECT_EQ(bar().stateText(), u"Finished"_s);
     EXPECT_EQ(bar().progressValue(), 60);
     EXPECT_EQ(bar().timeText(), u"Done: 60 dots in 0:02"_s);
-    EXPECT_EQ(notifications, QStringList{u"The job is done: Done: 60 dots in 0:02"_s});
+    EXPECT_EQ(notifications(), QStringList{u"The job is done: Done: 60 dots in 0:02"_s});
 }
 
 TEST_F(StatusBarTest, ABreakDuringARunSaysWhereTheJobStopped)
@@ -104,7 +103,7 @@ TEST_F(StatusBarTest, ABreakDuringARunSaysWhereTheJobStopped)
     report(100, 5);
     line.breakPort();
     EXPECT_EQ(bar().stateText(), u"Interrupted at row 100 (25 %)"_s);
-    EXPECT_TRUE(notifications.isEmpty());
+    EXPECT_TRUE(notifications().isEmpty());
 }
 
 TEST_F(StatusBarTest, PausedReadsAsResumeInEveryLanguage)

@@ -2,6 +2,8 @@
 #pragma once
 
 #include "link/engraver_link.h"
+#include "link/message_log.h"
+#include "platform/port_lister.h"
 #include "platform/prompter.h"
 #include "platform/serial_line.h"
 #include "qt_printers.h"
@@ -61,6 +63,7 @@ public:
         if (blocksDrainAtOnce) emit blockWritten();
     }
     void drain(std::chrono::milliseconds) override { ++drains; }
+    QString lastError() const override { return failWrites ? u"refused"_s : QString(); }
     int drains = 0;
     void deliver(const QByteArray &bytes) { emit received(bytes); }
     void finishBlock(bool ok)
@@ -78,20 +81,34 @@ private:
 
 // Records everything the link says and every box it asks for, in order, as "name" or
 // "name:argument", named after what the window does with it.
+// The system's port list, as a test sets it.
+class FakePortLister final : public platform::PortLister {
+public:
+    platform::PortList list{true, 0, u"COM1A"_s};
+    mutable int calls = 0;
+    platform::PortList presentPorts() const override { return ++calls, list; }
+    QString devicePath(int portNumber) const override { return u"/dev/fake%1"_s.arg(portNumber); }
+};
+
 class RecordingView final : public QObject, public platform::Prompter {
 public:
     QString log;
     QStringList events;
     QList<QPoint> points;
     std::function<void(const QString &)> onMessage;  // runs inside the "modal" box
+    int choice = 1;                                  // the button chosen in choose()
 
-    void follow(link::EngraverLink &link)
+    void follow(link::MessageLog &messages)
     {
-        using L = link::EngraverLink;
-        connect(&link, &L::textLogged, this, [this](const QString &text) {
+        connect(&messages, &link::MessageLog::textLogged, this, [this](const QString &text) {
             log += text;
             events << u"log:"_s + text;
         });
+    }
+    void follow(const link::EngraverLink &link, link::MessageLog &messages)
+    {
+        follow(messages);
+        using L = link::EngraverLink;
         connect(&link, &L::scanStarted, this, [this] { events << u"caption:Connecting..."_s; });
         connect(&link, &L::identified, this, [this] {
             events << u"caption:OK"_s << u"connect-disabled"_s << u"break-visible"_s
@@ -128,6 +145,11 @@ public:
         inform(text, caption);
         return true;
     }
+    int choose(const QString &text, const QString &caption, const QStringList &) override
+    {
+        inform(text, caption);
+        return choice;
+    }
 
     // The events other than log lines, for checking control effects.
     QStringList effects() const
@@ -144,21 +166,26 @@ class CountingView final : public QObject, public platform::Prompter {
 public:
     std::size_t logs = 0, points = 0, fields = 0, others = 0;
 
-    void follow(link::EngraverLink &link)
+    void follow(link::EngraverLink &link, link::MessageLog &messages)
     {
         using L = link::EngraverLink;
-        connect(&link, &L::textLogged, this, [this] { ++logs; });
+        connect(&messages, &link::MessageLog::textLogged, this, [this] { ++logs; });
         connect(&link, &L::tracePoint, this, [this] { ++points; });
         connect(&link, &L::positionX, this, [this] { ++fields; });
         connect(&link, &L::positionY, this, [this] { ++fields; });
         connect(&link, &L::burnTimeReported, this, [this] { ++fields; });
         for (auto signal : {&L::identified, &L::firmwareReported})
             connect(&link, signal, this, [this] { ++others; });
-        for (auto signal : {&L::scanStarted, &L::disconnected, &L::carveDone, &L::broken})
+        for (auto signal : {&L::scanStarted, &L::disconnected, &L::carveDone})
             connect(&link, signal, this, [this] { ++others; });
+        connect(&link, &L::broken, this, [this] { ++others; });
     }
     void inform(const QString &, const QString &) override { ++others; }
     bool confirm(const QString &, const QString &) override { return ++others, true; }
+    int choose(const QString &, const QString &, const QStringList &) override
+    {
+        return ++others, 1;
+    }
 };
 
 inline QByteArray bytes(std::initializer_list<int> values)

@@ -1,6 +1,8 @@
-// A whole program on a scripted serial line, a manual clock and its own settings folder.
+// A whole program on a scripted serial line, a manual clock, a desktop that answers for the
+// operator and its own settings folder.
 #pragma once
 
+#include "fake_desktop.h"
 #include "link_doubles.h"
 #include "platform/manual_clock.h"
 #include "platform/profile_file.h"
@@ -19,12 +21,6 @@
 
 namespace tavro::test {
 
-struct Box {
-    QString text;
-    shell::BoxButtons buttons;
-    QString caption;
-};
-
 class ShellTest : public ::testing::Test {
 protected:
     QTemporaryDir home;
@@ -32,11 +28,11 @@ protected:
     QString configPath = folder + u"/Config.ini"_s;
     FakeSerialLine line;
     platform::ManualClock clock;
-    link::PortList ports;
+    FakePortLister ports;
+    FakeDesktop desktop;
     std::unique_ptr<shell::Program> program;
-    QList<Box> boxes;
-    int boxAnswer = 0;
-    int quits = 0;
+
+    ShellTest() { ports.list = {}; }
 
     // Settings written before the program starts, as "section/key" = value.
     void store(const QString &section, const QString &key, const QString &value)
@@ -46,32 +42,27 @@ protected:
     }
     void startProgram()
     {
-        program = std::make_unique<shell::Program>(
-            line, clock, [this] { return ports; }, folder);
-        program->prompter().messageBox = [this](const QString &text, shell::BoxButtons b,
-                                                const QString &c) {
-            boxes << Box{text, b, c};
-            return boxAnswer;
-        };
-        window().quit = [this] { ++quits; };
+        program = std::make_unique<shell::Program>(line, clock, ports, desktop, folder);
         program->onMainWindowCreated();
     }
     void identify(int port = 1)
     {
         line.openable = {port};
-        link().startConnect();
+        session().connectMachine();
         line.deliver(bytes({0xFF, 0x01, 0x0A, 0x00}));
-        ports.names = u"COM%1A"_s.arg(port);
+        ports.list.names = u"COM%1A"_s.arg(port);
         line.writes.clear();
     }
 
-    shell::MainWindow &window() { return program->window(); }
-    shell::AppWindow &appWindow() { return program->appWindow(); }
-    link::EngraverLink &link() { return program->link(); }
+    job::Session &session() { return program->session(); }
+    // The layout's panel, where the units are.
+    shell::MainPanel &panel() { return program->panel(); }
+    shell::MainWindow &mainWindow() { return program->window(); }
+    const link::EngraverLink &link() { return session().link(); }
     template <typename T = QWidget>
     T *unit(const QString &name)
     {
-        T *w = window().findChild<T *>(name);
+        T *w = panel().findChild<T *>(name);
         EXPECT_NE(w, nullptr) << name.toStdString();
         return w;
     }
@@ -91,7 +82,7 @@ protected:
     QStringList enabledMachineControls()
     {
         QStringList out;
-        for (QWidget *w : window().machineControls())
+        for (QWidget *w : panel().machineControls())
             if (w->isEnabled()) out << w->objectName();
         return out;
     }

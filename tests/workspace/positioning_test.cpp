@@ -23,16 +23,16 @@ protected:
     {
         startProgram();
         identify();
-        logStart = window().log().content().size();
+        logStart = panel().log().content().size();
     }
     void click(const QString &name) { QTest::mouseClick(unit(name), Qt::LeftButton); }
     void press(int x, int y)
     {
         // The board's surface starts one pixel in, inside its frame.
-        QTest::mousePress(&window().board(), Qt::LeftButton, {}, QPoint(x + 1, y + 1));
+        QTest::mousePress(&panel().board(), Qt::LeftButton, {}, QPoint(x + 1, y + 1));
     }
-    QString newLog() { return window().log().content().mid(logStart); }
-    workspace::BoardCursor cursor() { return window().board().boardCursor(); }
+    QString newLog() { return panel().log().content().mid(logStart); }
+    workspace::BoardCursor cursor() { return panel().board().boardCursor(); }
     bool checked(const QString &name) { return unit<QRadioButton>(name)->isChecked(); }
 
     qsizetype logStart = 0;
@@ -95,10 +95,10 @@ TEST_F(PositioningTest, CentreAndBoxModes)
 
     click(u"单选框框定位"_s);
     line.writes.clear();
-    const qsizetype before = window().log().content().size();
+    const qsizetype before = panel().log().content().size();
     click(u"单选框框定位"_s);  // leaving box sends the centre frame, quietly
     EXPECT_EQ(line.writes, QList<QByteArray>{bytes({0xFF, 2, 1, 0})});
-    EXPECT_EQ(window().log().content().size(), before);
+    EXPECT_EQ(panel().log().content().size(), before);
 }
 
 TEST_F(PositioningTest, AfterAStartTheRememberedModeIsLeftByTheFirstClick)
@@ -129,16 +129,16 @@ TEST_F(PositioningTest, JogButtonsSendFrameByteAndPause)
 
 TEST_F(PositioningTest, KeyboardControlRegistersTheArrowsInOrder)
 {
-    auto &keyboard = window().keyboard();
+    auto &keyboard = panel().keyboard();
     click(u"选择框使用键盘"_s);
     ASSERT_NE(keyboard.hotkeyIdUp(), 0);
     EXPECT_EQ(keyboard.hotkeyIdDown(), keyboard.hotkeyIdUp() + 1);
     EXPECT_EQ(keyboard.hotkeyIdLeft(), keyboard.hotkeyIdUp() + 2);
     EXPECT_EQ(keyboard.hotkeyIdRight(), keyboard.hotkeyIdUp() + 3);
 
-    program->jobs()
-        .controls()
-        .disableMachineControls();  // hot keys jog whether or not the buttons are enabled
+    session().pictureDropped(u"/nowhere.png"_s);  // hot keys jog whether or not the buttons are
+    line.writes.clear();                          // enabled
+    ASSERT_FALSE(unit(u"按钮上"_s)->isEnabled());
     keyboard.hotkeyPressed(keyboard.hotkeyIdUp());
     keyboard.hotkeyPressed(keyboard.hotkeyIdLeft());
     EXPECT_EQ(line.writes, (QList<QByteArray>{bytes({0xFF, 3, 1, 0}), bytes({1}),

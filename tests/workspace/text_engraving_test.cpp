@@ -1,4 +1,5 @@
-// Text placement geometry, the mirrored boxes, burning lines into the board, the font dialog.
+// Text placement geometry, the mirrored desktop.boxes, burning lines into the board, the font
+// dialog.
 #include "workspace/text_engraving.h"
 #include "platform/profile_file.h"
 #include "shell_fixture.h"
@@ -24,19 +25,19 @@ protected:
     {
         startProgram();
         identify();
-        window().clearBoard();
+        session().clearBoard();
     }
     void click(const QString &name) { QTest::mouseClick(unit(name), Qt::LeftButton); }
     void press(int x, int y)
     {
-        QTest::mousePress(&window().board(), Qt::LeftButton, {}, QPoint(x + 1, y + 1));
+        QTest::mousePress(&panel().board(), Qt::LeftButton, {}, QPoint(x + 1, y + 1));
     }
     QPlainTextEdit *preview() { return unit<QPlainTextEdit>(u"编辑框文字预览"_s); }
     QPlainTextEdit *input() { return unit<QPlainTextEdit>(u"编辑框文字"_s); }
     // Rows of the board that hold any dark pixel.
     QList<int> inkedRows()
     {
-        const QImage b = window().board().snapshot();
+        const QImage b = session().document().board();
         QList<int> rows;
         for (int y = 0; y < 512; ++y)
             for (int x = 0; x < 512; ++x)
@@ -52,14 +53,14 @@ TEST_F(TextEngravingTest, PlacementReachesToTheTextAreaCorner)
 {
     click(u"单选框文字"_s);
     EXPECT_TRUE(
-        window().log().content().endsWith(u"Click on the drawing board, select a location\r\n"_s));
-    EXPECT_EQ(window().board().boardCursor(), workspace::BoardCursor::IBeam);
+        panel().log().content().endsWith(u"Click on the drawing board, select a location\r\n"_s));
+    EXPECT_EQ(panel().board().boardCursor(), workspace::BoardCursor::IBeam);
     press(100, 300);
     EXPECT_EQ(preview()->geometry(), QRect(100, 300, 390, 190));
     EXPECT_FALSE(preview()->isHidden());
     EXPECT_FALSE(unit(u"按钮文字确认"_s)->isHidden());
     EXPECT_FALSE(unit<QRadioButton>(u"单选框文字"_s)->isChecked());
-    EXPECT_EQ(window().board().boardCursor(), workspace::BoardCursor::Default);
+    EXPECT_EQ(panel().board().boardCursor(), workspace::BoardCursor::Default);
 }
 
 TEST_F(TextEngravingTest, PressesBeyondTheTextAreaStillGiveAUsableBox)
@@ -96,21 +97,21 @@ TEST_F(TextEngravingTest, BeforeAnyEditBurningWritesNothing)
 
 TEST_F(TextEngravingTest, LinesAreOneLineHeightPlusTwoApart)
 {
-    workspace::TextFontSettings font;
+    job::TextFontSettings font;
     font.size = 24;
-    window().text().applyFontSettings(font);
+    panel().text().applyFontSettings(font);
     input()->setPlainText(u"HHH\r\n\nHHH"_s);  // an empty line still takes its place
     click(u"单选框文字"_s);
     press(40, 100);
     click(u"按钮文字确认"_s);
     const QList<int> rows = inkedRows();
     ASSERT_FALSE(rows.isEmpty());
-    const int step = QFontMetrics(window().board().boardFont()).height() + 2;
+    const int step = QFontMetrics(session().document().font().toFont()).height() + 2;
     const int firstTop = rows.first();
     EXPECT_GE(firstTop, 100);
     EXPECT_TRUE(rows.contains(firstTop + 2 * step)) << "third line two steps below";
     EXPECT_FALSE(rows.contains(firstTop + step)) << "the empty line draws nothing";
-    EXPECT_EQ(workspace::TextEngraving::splitLines(u"a\r\nb\rc\nd"_s),
+    EXPECT_EQ(job::JobDocument::splitLines(u"a\r\nb\rc\nd"_s),
               (QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s}));
 }
 
@@ -120,7 +121,7 @@ TEST_F(TextEngravingTest, BurntTextIsPureBlackOnWhite)
     click(u"单选框文字"_s);
     press(10, 10);
     click(u"按钮文字确认"_s);
-    const QImage b = window().board().snapshot();
+    const QImage b = session().document().board();
     for (int y = 0; y < 512; ++y)
         for (int x = 0; x < 512; ++x) {
             const QRgb p = b.pixel(x, y);
@@ -130,14 +131,13 @@ TEST_F(TextEngravingTest, BurntTextIsPureBlackOnWhite)
 
 TEST_F(TextEngravingTest, ConfirmedFontIsAppliedAndSaved)
 {
-    window().text().askFont = [](const QFont &current) -> std::optional<QFont> {
-        EXPECT_EQ(current.pointSize(), 72);
-        QFont chosen(u"Arial"_s);
-        chosen.setPointSize(24);
-        chosen.setBold(true);
-        return chosen;
-    };
+    QFont chosen(u"Arial"_s);
+    chosen.setPointSize(24);
+    chosen.setBold(true);
+    desktop.fontAnswer = chosen;
     click(u"按钮字体"_s);
+    ASSERT_EQ(desktop.fontsAsked.size(), 1);
+    EXPECT_EQ(desktop.fontsAsked[0].pointSize(), 72);
     platform::ProfileFile file(configPath);
     const QStringList expected = {u"Arial"_s, u"24"_s, u"1"_s, u"0"_s, u"0"_s, u"0"_s};
     QStringList stored;
@@ -148,7 +148,7 @@ TEST_F(TextEngravingTest, ConfirmedFontIsAppliedAndSaved)
     EXPECT_EQ(preview()->font().pixelSize(), 32);
     EXPECT_TRUE(preview()->font().bold());
 
-    window().text().askFont = [](const QFont &) { return std::optional<QFont>(); };
+    desktop.fontAnswer.reset();
     click(u"按钮字体"_s);
     EXPECT_EQ(preview()->font().pixelSize(), 32) << "cancel changes nothing";
 }
@@ -164,15 +164,10 @@ TEST_F(TextEngravingTest, TheFontDialogOpensOnTheCurrentFontAndOkKeepsIt)
     program.reset();
     startProgram();
 
-    QFont presented;
-    QTimer confirmer;
-    QObject::connect(&confirmer, &QTimer::timeout, [&presented] {
-        if (auto *dialog = qobject_cast<QFontDialog *>(QApplication::activeModalWidget())) {
-            presented = dialog->currentFont();
-            dialog->accept();
-        }
-    });
-    confirmer.start(20);
+    click(u"按钮字体"_s);  // cancelled: shows what the dialog would open on
+    ASSERT_EQ(desktop.fontsAsked.size(), 1);
+    const QFont presented = desktop.fontsAsked[0];
+    desktop.fontAnswer = presented;  // OK without a change
     click(u"按钮字体"_s);
 
     EXPECT_EQ(presented.family(), QFontInfo(QFont(u"Arial"_s)).family());
@@ -185,23 +180,23 @@ TEST_F(TextEngravingTest, TheFontDialogOpensOnTheCurrentFontAndOkKeepsIt)
     QStringList stored;
     for (const QString &key : keys) stored << file.read(u"Front"_s, key, u"missing"_s);
     EXPECT_EQ(stored, values);
-    EXPECT_EQ(window().board().boardFont().family(), u"Arial"_s);
+    EXPECT_EQ(session().document().font().toFont().family(), u"Arial"_s);
 }
 
 TEST_F(TextEngravingTest, ArmingOverPointModeTakesTheBoard)
 {
     click(u"单选框点定位"_s);
     click(u"单选框文字"_s);
-    EXPECT_EQ(window().board().boardCursor(), workspace::BoardCursor::IBeam);
+    EXPECT_EQ(panel().board().boardCursor(), workspace::BoardCursor::IBeam);
     line.writes.clear();
     press(30, 40);
     EXPECT_TRUE(line.writes.isEmpty()) << "the press placed text, it did not position";
     EXPECT_EQ(preview()->pos(), QPoint(30, 40));
     // Point mode is still remembered: the next click leaves it, the one after enters it.
     click(u"单选框点定位"_s);
-    EXPECT_EQ(window().board().boardCursor(), workspace::BoardCursor::Default);
+    EXPECT_EQ(panel().board().boardCursor(), workspace::BoardCursor::Default);
     click(u"单选框点定位"_s);
-    EXPECT_EQ(window().board().boardCursor(), workspace::BoardCursor::Cross);
+    EXPECT_EQ(panel().board().boardCursor(), workspace::BoardCursor::Cross);
 }
 
 }  // namespace

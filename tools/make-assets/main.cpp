@@ -18,7 +18,6 @@ using namespace tavro::assets;
 
 namespace {
 
-constexpr int BlankSide = 600;
 constexpr int HintColours = 16;
 constexpr int JpegQuality = 92;
 // Answers up to this one are JPEG files, the rest PNG, as the help window's resources name them.
@@ -66,13 +65,6 @@ bool writeJpeg(const QString &path, const QImage &picture)
     return false;
 }
 
-QImage blankBoard()
-{
-    QImage white(BlankSide, BlankSide, QImage::Format_RGB32);
-    white.fill(Qt::white);
-    return toGreyIndexed(white, 2);
-}
-
 // A silently substituted font would change every picture, so a missing one stops the run.
 bool haveFonts()
 {
@@ -118,7 +110,6 @@ bool makeAll(const QDir &out)
         const QImage hint = toGreyIndexed(dropHint(i), HintColours);
         ok &= writeBmp(out.filePath(u"drop_hint_%1.bmp"_s.arg(i)), hint, 4);
     }
-    ok &= writeBmp(out.filePath(u"blank_board.bmp"_s), blankBoard(), 1);
     ok &= writePng(out.filePath(u"ruler_horizontal.png"_s), horizontalRuler());
     ok &= writePng(out.filePath(u"ruler_vertical.png"_s), verticalRuler());
     ok &= writePng(out.filePath(u"logo.png"_s), logo());

@@ -1,16 +1,10 @@
 // tavro-burn: burns a picture on the engraver from the command line, with no window.
-#include "burn_session.h"
-#include "job/job_estimator.h"
+#include "burn_run.h"
 #include "job/job_file.h"
-#include "job/job_model.h"
-#include "job/job_trace.h"
-#include "job/machine_controls.h"
 #include "job/render_options.h"
-#include "job/resume.h"
-#include "link/trace_log.h"
+#include "job/session.h"
 #include "platform/file_name.h"
-#include "platform/port_table.h"
-#include "platform/profile_file.h"
+#include "platform/port_lister.h"
 #include "platform/qt_clock.h"
 #include "platform/qt_serial_line.h"
 #include "platform/settings_folder.h"
@@ -18,8 +12,6 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QLoggingCategory>
 #include <QSocketNotifier>
 
@@ -66,7 +58,8 @@ QString readArguments(const QCommandLineParser &parser, Arguments &arguments)
     if (parser.positionalArguments().size() != 1) return u"exactly one INPUT is needed"_s;
     arguments.input = parser.positionalArguments().first();
     for (QString error : {job::readRenderOptions(parser, arguments.choice),
-                          readNumber(parser, u"burn-time"_s, 1, 100, arguments.burnTime),
+                          readNumber(parser, u"burn-time"_s, job::BurnTimeRange.min,
+                                     job::BurnTimeRange.max, arguments.burnTime),
                           readNumber(parser, u"from-row"_s, 0, 511, arguments.fromRow)}) {
         if (!error.isEmpty()) return error;
     }
@@ -104,7 +97,7 @@ void addOptions(QCommandLineParser &parser)
 
 // A saved job is burnt exactly as saved (its burn time unless one is given); a picture
 // is rendered as the effect chooser would. Nothing when INPUT cannot be read.
-std::optional<QImage> readBoard(Arguments &arguments)
+std::optional<job::JobFile> readJob(Arguments &arguments)
 {
     if (job::isJobFile(arguments.input)) {
         const job::JobFileRead read = job::readJobFile(arguments.input);
@@ -113,14 +106,16 @@ std::optional<QImage> readBoard(Arguments &arguments)
             return std::nullopt;
         }
         if (arguments.burnTime == 0) arguments.burnTime = read.job.burnTime;
-        return read.job.board;
+        return read.job;
     }
     const job::RenderedBoard rendered = job::renderPictureFile(arguments.input, arguments.choice);
     if (!rendered.error.isEmpty()) {
         burn::printLine(stderr, u"tavro-burn: cannot read the picture: "_s + rendered.error);
         return std::nullopt;
     }
-    return rendered.board;
+    job::JobFile job;
+    job.board = rendered.board;
+    return job;
 }
 
 // Ctrl-C reaches the event loop through a pipe, so the pause frame goes out from there.
@@ -149,10 +144,11 @@ int main(int argc, char **argv)
     if (const QString error = readArguments(parser, arguments); !error.isEmpty()) {
         burn::printLine(stderr, u"tavro-burn: "_s + error);
         std::fputs(qPrintable(parser.helpText()), stderr);
-        return burn::BurnSession::BadArguments;
+        return burn::BurnRun::BadArguments;
     }
-    const std::optional<QImage> board = readBoard(arguments);
-    if (!board) return burn::BurnSession::BadArguments;
+    std::optional<job::JobFile> job = readJob(arguments);
+    if (!job) return burn::BurnRun::BadArguments;
+    if (arguments.burnTime > 0) job->burnTime = arguments.burnTime;
 
     const platform::PortTable table = arguments.port.isEmpty()
                                           ? platform::PortTable::fromEnvironment()
@@ -160,37 +156,24 @@ int main(int argc, char **argv)
     platform::QtSerialLine line(table);
     platform::QtClock clock;
     burn::TerminalPrompter prompter;
-    link::EngraverLink link(line, clock, prompter, [&table] {
-        return link::PortList{true, 0, table.presentPortList()};
-    });
-    job::MachineControls controls;
-    job::JobControls jobs(link, clock, controls, prompter);
-    job::JobModel model(link, jobs);
+    const platform::PortTableLister ports(table);
     // The time model is learnt and kept as the program keeps it, so either can estimate.
-    platform::ensureSettingsFolder(platform::settingsFolder());
-    platform::ProfileFile settings(QDir(platform::settingsFolder()).filePath(u"Config.ini"_s));
-    job::JobEstimator estimator(model, link, jobs, clock, settings);
-    std::unique_ptr<link::TraceLog> trace;
-    std::unique_ptr<job::JobTrace> jobTrace;
-    if (arguments.trace) {
-        trace = std::make_unique<link::TraceLog>(line, link);
-        jobTrace = std::make_unique<job::JobTrace>(model, estimator, clock, *trace);
-        if (arguments.fromRow > 0) jobTrace->resumed(arguments.fromRow);
-    }
+    const QString folder = platform::settingsFolder();
+    platform::ensureSettingsFolder(folder);
+    job::Session session({line, clock, prompter, ports, folder}, {{}, arguments.trace});
+    session.takeJob(*job);
 
-    burn::BurnSession session(
-        link, jobs, model, estimator,
-        {job::boardFromRow(*board, arguments.fromRow), arguments.burnTime, arguments.start});
+    burn::BurnRun run(session, {arguments.fromRow, arguments.burnTime, arguments.start});
     burn::ProgressLine progress(stdout);
-    QObject::connect(&session, &burn::BurnSession::said, &app, [&progress](const QString &text) {
+    QObject::connect(&run, &burn::BurnRun::said, &app, [&progress](const QString &text) {
         progress.end();
         burn::printLine(stderr, u"tavro-burn: "_s + text);
     });
-    QObject::connect(&session, &burn::BurnSession::progressed, &app,
+    QObject::connect(&run, &burn::BurnRun::progressed, &app,
                      [&progress](qint64 done, qint64 total, std::chrono::milliseconds left) {
                          progress.show(done, total, left);
                      });
-    QObject::connect(&session, &burn::BurnSession::finished, &app, [&](int status) {
+    QObject::connect(&run, &burn::BurnRun::finished, &app, [&](int status) {
         progress.end();
         line.drain(1s);  // a pause frame must be out before the command ends
         QCoreApplication::exit(status);
@@ -199,12 +182,12 @@ int main(int argc, char **argv)
     std::unique_ptr<QSocketNotifier> interrupts;
     if (::pipe(g_signalPipe) == 0) {
         interrupts = std::make_unique<QSocketNotifier>(g_signalPipe[0], QSocketNotifier::Read);
-        QObject::connect(interrupts.get(), &QSocketNotifier::activated, &session,
-                         &burn::BurnSession::interrupt);
+        QObject::connect(interrupts.get(), &QSocketNotifier::activated, &run,
+                         &burn::BurnRun::interrupt);
         std::signal(SIGINT, onSignal);
         std::signal(SIGTERM, onSignal);
     }
     // From inside the event loop: a scan that fails at once must still end it.
-    QMetaObject::invokeMethod(&session, &burn::BurnSession::begin, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(&run, &burn::BurnRun::begin, Qt::QueuedConnection);
     return app.exec();
 }

@@ -24,6 +24,12 @@ bool TerminalPrompter::confirm(const QString &text, const QString &caption)
     return false;
 }
 
+int TerminalPrompter::choose(const QString &text, const QString &caption, const QStringList &)
+{
+    inform(text, caption);
+    return -1;
+}
+
 ProgressLine::ProgressLine(std::FILE *out) : m_out(out), m_terminal(isatty(fileno(out)) == 1) {}
 
 void ProgressLine::show(qint64 done, qint64 total, std::chrono::milliseconds left)

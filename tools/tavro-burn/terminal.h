@@ -16,6 +16,7 @@ class TerminalPrompter final : public platform::Prompter {
 public:
     void inform(const QString &text, const QString &caption) override;
     bool confirm(const QString &text, const QString &caption) override;
+    int choose(const QString &text, const QString &caption, const QStringList &buttons) override;
 };
 
 // One line redrawn in place on a terminal; elsewhere plain lines, at most one a second.

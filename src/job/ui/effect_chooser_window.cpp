@@ -4,6 +4,8 @@
 #include "job/raster_constants.h"
 #include "job/render_black_white.h"
 #include "job/render_dither.h"
+#include "job/session.h"
+#include "job/ui/centre_on_screen.h"
 #include "job/ui/render_panel.h"
 #include "job/ui/tuning_strip.h"
 #include "job/work_snapshot.h"
@@ -13,7 +15,6 @@
 
 #include <QCloseEvent>
 #include <QRegularExpression>
-#include <QScreen>
 #include <QShowEvent>
 
 using namespace Qt::Literals::StringLiterals;
@@ -32,15 +33,10 @@ QString oneLine(const QString &text)
 
 }  // namespace
 
-EffectChooserWindow::EffectChooserWindow(BoardCanvas &board, platform::Clock &clock,
-                                         platform::ProfileFile &settings,
-                                         std::function<void(const QString &)> logLine,
-                                         QWidget *parent)
+EffectChooserWindow::EffectChooserWindow(Session &session, platform::Clock &clock, QWidget *parent)
     : QWidget(parent),
       m_ui(std::make_unique<Ui::EffectChooserWindow>()),
-      m_board(board),
-      m_settings(settings),
-      m_logLine(std::move(logLine)),
+      m_session(session),
       m_taskTimer(clock.createTimer())
 {
     m_ui->setupUi(this);
@@ -52,7 +48,7 @@ EffectChooserWindow::EffectChooserWindow(BoardCanvas &board, platform::Clock &cl
     // The tuning strip lies under the panels: the window grows downward by its height.
     m_strip = new TuningStrip(this);
     m_strip->setGeometry(0, height(), width(), TuningStrip::StripHeight);
-    m_strip->setTuning(loadPictureTuning(settings));
+    m_strip->setTuning(session.document().tuning());
     setFixedSize(width(), height() + TuningStrip::StripHeight);
     QFont caption(u"Arial"_s);
     caption.setPixelSize(24);
@@ -69,7 +65,11 @@ void EffectChooserWindow::makeConnections()
     connect(m_ditherPanel, &RenderPanel::leftButtonReleased, this,
             &EffectChooserWindow::chooseDither);
     m_taskTimer->onTick([this] { processEffects(); });
-    connect(m_strip, &TuningStrip::tuningChanged, this, [this] {
+    JobDocument &document = m_session.document();
+    connect(m_strip, &TuningStrip::tuningChanged, &document, &JobDocument::setTuning);
+    // The tuning is the document's: an opened job's shows here as the operator's own does.
+    connect(&document, &JobDocument::tuningChanged, this, [this](const PictureTuning &tuning) {
+        m_strip->setTuning(tuning);
         if (isReady()) redrawPanels();
     });
 }
@@ -95,7 +95,7 @@ void EffectChooserWindow::open(const QString &picturePath)
     // Until the new picture is processed, a click must not choose the previous one.
     resetPanels();
     if (!isVisible()) {
-        centreOnScreen();
+        centreOnScreen(*this);
         show();
         return;
     }
@@ -115,8 +115,8 @@ void EffectChooserWindow::processEffects()
 
     const platform::LoadedPicture picture =
         platform::loadPicture(m_picturePath, {.drawSize = ProcessingSize});
-    if (!picture.isReadable() && m_logLine)
-        m_logLine(u"Cannot read picture %1: %2"_s.arg(
+    if (!picture.isReadable())
+        m_session.log().logLine(u"Cannot read picture %1: %2"_s.arg(
             oneLine(platform::displayFileName(m_picturePath)), oneLine(picture.error)));
     m_workSnapshot = makeWorkSnapshot(picture, ProcessingSize);
     // Both renderings take a few milliseconds, so they need no event processing to keep
@@ -128,45 +128,35 @@ void EffectChooserWindow::processEffects()
 
 void EffectChooserWindow::redrawPanels()
 {
-    const EffectPanels panels = renderEffectPanels(m_workSnapshot, m_strip->tuning());
+    const EffectPanels panels = renderEffectPanels(m_workSnapshot, m_session.document().tuning());
     m_blackWhitePanel->clear();
     m_blackWhitePanel->drawPicture(panels.left, 0, 0);
     m_ditherPanel->clear();
     m_ditherPanel->drawPicture(panels.right, 0, 0);
 }
 
-void EffectChooserWindow::keepTuning()
-{
-    savePictureTuning(m_settings, m_strip->tuning());
-}
-
 void EffectChooserWindow::chooseBlackWhite()
 {
     if (!isReady() || !isVisible()) return;
-    m_board.clear();
-    m_board.installBlankBackground();
-    m_board.drawPicture(m_blackWhitePanel->snapshot(), 0, 0);
-    m_board.rememberBoardImage();
-    keepTuning();
+    m_session.placeRendering(m_blackWhitePanel->snapshot());
     close();
 }
 
 void EffectChooserWindow::chooseDither()
 {
     if (!isReady() || !isVisible()) return;
-    m_board.clear();
-    m_board.installBlankBackground();
-    hide();
-    const PictureTuning tuning = m_strip->tuning();
+    const PictureTuning tuning = m_session.document().tuning();
     if (tuning.method == Effect::Dither && isOriginalRendering(Effect::Dither, tuning)) {
         // The same snapshot as the panel's run, so the board gets the dots the operator saw.
+        hide();
+        QImage dots = blankBoard();
         renderDither(m_workSnapshot, ProcessingSize,
-                     [this](int x, int y) { m_board.drawPoint(x, y, Black); });
+                     [&dots](int x, int y) { dots.setPixel(x, y, Black); });
+        m_session.placeRendering(dots);
     } else {
-        m_board.drawPicture(m_ditherPanel->snapshot(), 0, 0);  // exactly what the panel shows
+        hide();
+        m_session.placeRendering(m_ditherPanel->snapshot());  // exactly what the panel shows
     }
-    m_board.rememberBoardImage();
-    keepTuning();
     close();
 }
 
@@ -176,12 +166,6 @@ void EffectChooserWindow::resetPanels()
         panel->clear();
         panel->setBusy(true);
     }
-}
-
-void EffectChooserWindow::centreOnScreen()
-{
-    if (const QScreen *screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
 }
 
 void EffectChooserWindow::showEvent(QShowEvent *event)
@@ -195,7 +179,7 @@ void EffectChooserWindow::closeEvent(QCloseEvent *event)
 {
     // A tick still pending would draw into a window the operator has dismissed.
     m_taskTimer->stop();
-    keepTuning();
+    m_session.rememberTuning();
     QWidget::closeEvent(event);
 }
 

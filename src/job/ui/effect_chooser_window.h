@@ -2,15 +2,12 @@
 #pragma once
 
 #include "job/picture_tuning.h"
-#include "job/ui/board_canvas.h"
 #include "platform/clock.h"
-#include "platform/profile_file.h"
 
 #include <QImage>
 #include <QString>
 #include <QWidget>
 
-#include <functional>
 #include <memory>
 
 namespace Ui {
@@ -20,6 +17,7 @@ class EffectChooserWindow;
 namespace tavro::job {
 
 class RenderPanel;
+class Session;
 class TuningStrip;
 
 class EffectChooserWindow final : public QWidget {
@@ -28,9 +26,8 @@ public:
     // From shown to processing: long enough for the window to appear and be painted.
     static constexpr std::chrono::milliseconds TaskInterval{5};
 
-    // logLine gets one line of text, without a line end. The settings keep the last tuning.
-    EffectChooserWindow(BoardCanvas &board, platform::Clock &clock, platform::ProfileFile &settings,
-                        std::function<void(const QString &)> logLine, QWidget *parent = nullptr);
+    // The chosen rendering goes to the session's board; the tuning shown is its document's.
+    EffectChooserWindow(Session &session, platform::Clock &clock, QWidget *parent = nullptr);
     ~EffectChooserWindow() override;
 
     // A drop: processes the picture shortly after the window is on screen, again if it
@@ -58,16 +55,12 @@ protected:
 private:
     void makeConnections();
     void resetPanels();
-    // Both panels from the snapshot with the strip's tuning.
+    // Both panels from the snapshot with the document's tuning.
     void redrawPanels();
-    void keepTuning();
-    void centreOnScreen();
 
     std::unique_ptr<Ui::EffectChooserWindow> m_ui;
-    BoardCanvas &m_board;
-    platform::ProfileFile &m_settings;
+    Session &m_session;
     TuningStrip *m_strip = nullptr;
-    std::function<void(const QString &)> m_logLine;
     std::unique_ptr<platform::IntervalTimer> m_taskTimer;
     RenderPanel *m_blackWhitePanel = nullptr;
     RenderPanel *m_ditherPanel = nullptr;

@@ -1,4 +1,4 @@
-#include "shell/message_log.h"
+#include "shell/log_box.h"
 
 #include <QScrollBar>
 #include <QTextBlock>
@@ -8,7 +8,7 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace tavro::shell {
 
-MessageLog::MessageLog(QPlainTextEdit &box) : m_box(box)
+LogBox::LogBox(QPlainTextEdit &box) : m_box(box)
 {
     // Every appended line would stay in the undo history, however short the log is kept.
     m_box.setUndoRedoEnabled(false);
@@ -16,17 +16,17 @@ MessageLog::MessageLog(QPlainTextEdit &box) : m_box(box)
     logText(initialContent());
 }
 
-QString MessageLog::initialContent()
+QString LogBox::initialContent()
 {
     return QString(13, u' ') + u"Welcome(^_^)\r\n"_s;
 }
 
-QString MessageLog::droppedNote()
+QString LogBox::droppedNote()
 {
     return u"(older lines were dropped to keep the log short)\r\n"_s;
 }
 
-void MessageLog::logText(const QString &text)
+void LogBox::logText(const QString &text)
 {
     m_content += text;
     m_lines += text.count(u'\n');
@@ -42,12 +42,12 @@ void MessageLog::logText(const QString &text)
     m_box.ensureCursorVisible();
 }
 
-void MessageLog::logLine(const QString &text)
+void LogBox::logLine(const QString &text)
 {
     logText(text + u"\r\n"_s);
 }
 
-void MessageLog::dropOldest()
+void LogBox::dropOldest()
 {
     // The note stays as the first line, so the log says once that it was cut.
     const qsizetype keepFrom = m_dropped ? droppedNote().size() : 0;

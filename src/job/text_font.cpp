@@ -1,4 +1,4 @@
-#include "workspace/text_font.h"
+#include "job/text_font.h"
 
 #include "job/key_value_lines.h"
 #include "platform/profile_file.h"
@@ -10,7 +10,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace tavro::workspace {
+namespace tavro::job {
 namespace {
 
 const QString Section = u"Front"_s;
@@ -131,4 +131,4 @@ TextFontSettings fontSettingsFromLines(const QStringList &lines)
     });
 }
 
-}  // namespace tavro::workspace
+}  // namespace tavro::job

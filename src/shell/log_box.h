@@ -1,4 +1,4 @@
-// The message log: the one place where the program tells the operator what it does.
+// The message log box 编辑框1: shows what the message log says, the newest lines kept.
 #pragma once
 
 #include <QPlainTextEdit>
@@ -6,14 +6,14 @@
 
 namespace tavro::shell {
 
-class MessageLog {
+class LogBox {
 public:
     // The newest lines kept; a machine flooding reports must not grow memory without end.
     static constexpr qsizetype MaxLines = 10000;
     // Lines dropped at once when the log is full, so trimming stays cheap.
     static constexpr qsizetype TrimLines = 1000;
 
-    explicit MessageLog(QPlainTextEdit &box);
+    explicit LogBox(QPlainTextEdit &box);
 
     // Appends the text unchanged at the end, with the caret there and in view.
     void logText(const QString &text);

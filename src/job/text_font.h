@@ -9,7 +9,7 @@ namespace tavro::platform {
 class ProfileFile;
 }
 
-namespace tavro::workspace {
+namespace tavro::job {
 
 struct TextFontSettings {
     QString name = QStringLiteral("Arial");
@@ -38,4 +38,4 @@ QString fontFlagText(bool flag);
 QStringList fontSettingsToLines(const TextFontSettings &font);
 TextFontSettings fontSettingsFromLines(const QStringList &lines);
 
-}  // namespace tavro::workspace
+}  // namespace tavro::job

@@ -1,0 +1,43 @@
+// Asks before an action would cut into a running job, or wipe a picture that was never sent.
+#pragma once
+
+#include "job/job_controls.h"
+#include "job/job_document.h"
+#include "job/job_model.h"
+#include "platform/prompter.h"
+
+#include <QObject>
+
+namespace tavro::job {
+
+class JobGuard final : public QObject {
+    Q_OBJECT
+public:
+    enum class Action {
+        SendImage,
+        ChangeLanguage,
+        ClearBoard,
+        ReloadPicture,
+        OpenPicture,
+        OpenJob
+    };
+
+    JobGuard(const JobModel &model, JobControls &jobs, const JobDocument &document,
+             platform::Prompter &prompter, QObject *parent = nullptr);
+
+    // True when the action may go on: no job runs or is paused (here or on the machine's
+    // own), or the operator chose to stop it, and it has been stopped. Cancel puts nothing
+    // on the line.
+    bool allows(Action action);
+    // Changing the language wipes the board: true when what it holds was sent, is only a
+    // background, would burn nothing, or the operator chose to lose it.
+    bool allowsWipe();
+
+private:
+    const JobModel &m_model;
+    JobControls &m_jobs;
+    const JobDocument &m_document;
+    platform::Prompter &m_prompter;
+};
+
+}  // namespace tavro::job

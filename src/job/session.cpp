@@ -1,0 +1,365 @@
+#include "job/session.h"
+
+#include "job/job_raster.h"
+#include "job/job_trace.h"
+#include "job/resume.h"
+#include "job/upload_raster.h"
+#include "link/trace_log.h"
+#include "platform/machine_identity.h"
+#include "platform/settings_folder.h"
+
+#include <QDir>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace std::chrono_literals;
+
+namespace tavro::job {
+namespace {
+
+// The commands that are one of the machine controls switched as sets.
+constexpr std::pair<Session::CommandId, MachineControls::Control> ControlOf[] = {
+    {Session::SendImage, MachineControls::SendImage},
+    {Session::Start, MachineControls::Start},
+    {Session::Pause, MachineControls::Pause},
+    {Session::Restart, MachineControls::Restart},
+    {Session::Recarve, MachineControls::Recarve},
+    {Session::FastForward, MachineControls::FastForward},
+    {Session::FastBackward, MachineControls::FastBackward},
+    {Session::PowerOff, MachineControls::PowerOff},
+    {Session::Settings, MachineControls::Settings},
+    {Session::Clear, MachineControls::Clear},
+    {Session::Reload, MachineControls::Reload},
+    {Session::ZoomOut, MachineControls::ZoomOut},
+    {Session::Rotate, MachineControls::Rotate},
+    {Session::JogUp, MachineControls::Up},
+    {Session::JogDown, MachineControls::Down},
+    {Session::JogLeft, MachineControls::Left},
+    {Session::JogRight, MachineControls::Right},
+    {Session::PointMode, MachineControls::PointMode},
+    {Session::CentreMode, MachineControls::CentreMode},
+    {Session::BoxMode, MachineControls::BoxMode},
+    {Session::BurnTime, MachineControls::BurnTime},
+};
+
+// How long a machine that was just found may take to report its own burn time, before a
+// job's burn time goes to it anyway.
+constexpr std::chrono::milliseconds BurnTimeReportWait{500};
+
+qint64 dotsAbove(const JobRaster &raster, int row)
+{
+    qint64 dots = 0;
+    for (int y = 0; y < std::min(row, BoardSize); ++y) dots += raster.dotsInRow(y);
+    return dots;
+}
+
+}  // namespace
+
+Session::Session(const SessionServices &services, const SessionOptions &options, QObject *parent)
+    : QObject(parent),
+      m_settingsFolder(services.settingsFolder),
+      m_line(services.line),
+      m_clock(services.clock),
+      m_prompter(services.prompter),
+      m_ports(services.ports),
+      m_settings(QDir(services.settingsFolder).filePath(u"Config.ini"_s)),
+      m_link(services.line, services.clock, services.prompter, services.ports, m_log, options.link),
+      m_jobs(m_link, m_log, services.clock, m_controls, services.prompter),
+      m_model(m_link, m_jobs, services.clock),
+      m_estimator(m_model, m_link, m_jobs, services.clock, m_settings),
+      m_document(loadPictureTuning(m_settings), loadFontSettings(m_settings), DefaultBurnTime),
+      m_recovery(m_log, services.clock, services.settingsFolder),
+      m_guard(m_model, m_jobs, m_document, services.prompter),
+      m_burnTimeWait(services.clock.createTimer())
+{
+    if (options.trace) {
+        m_traceLog = std::make_unique<link::TraceLog>(m_line, m_log);
+        m_jobTrace = std::make_unique<JobTrace>(m_model, m_estimator, m_clock, *m_traceLog);
+        connect(this, &Session::resuming, m_jobTrace.get(), &JobTrace::resumed);
+    }
+    makeCommands();
+    makeConnections();
+    updateCommands();
+}
+
+Session::~Session() = default;
+
+void Session::makeCommands()
+{
+    const auto make = [this](CommandId id, QKeySequence shortcut, std::function<void()> run) {
+        m_commands[std::size_t(id)] = new Command(std::move(shortcut), std::move(run), this);
+    };
+    make(Connect, {}, [this] { connectMachine(); });
+    make(Break, {}, [this] { breakLink(); });
+    make(SendImage, QKeySequence(Qt::CTRL | Qt::Key_Return), [this] { sendBoard(); });
+    make(Start, QKeySequence(Qt::Key_F5), [this] { start(); });
+    make(Pause, QKeySequence(Qt::Key_F6), [this] { pause(); });
+    make(Restart, QKeySequence(Qt::Key_F7), [this] { restart(); });
+    make(Recarve, {}, [this] { recarve(); });
+    make(FastForward, {}, [this] { fastForward(); });
+    make(FastBackward, {}, [this] { fastBackward(); });
+    make(PowerOff, {}, [this] { powerOff(); });
+    make(Settings, {}, {});  // the window opens its settings itself
+    make(Clear, {}, [this] { clearBoard(); });
+    make(Reload, {}, [this] { reloadPicture(); });
+    make(ZoomOut, {}, [this] { zoomOutBoard(); });
+    make(Rotate, {}, [this] { rotateBoard(); });
+    make(JogUp, {}, [this] { jog(link::JogDirection::Up); });
+    make(JogDown, {}, [this] { jog(link::JogDirection::Down); });
+    make(JogLeft, {}, [this] { jog(link::JogDirection::Left); });
+    make(JogRight, {}, [this] { jog(link::JogDirection::Right); });
+    // The location modes remember their own state; the window's radio boxes run them.
+    make(PointMode, {}, {});
+    make(CentreMode, {}, {});
+    make(BoxMode, {}, {});
+    make(BurnTime, {}, {});
+}
+
+void Session::makeConnections()
+{
+    using L = link::EngraverLink;
+    connect(&m_link, &L::identified, this, &Session::onIdentified);
+    connect(&m_link, &L::broken, this, &Session::onLinkLost);
+    connect(&m_link, &L::disconnected, this, [this] {
+        m_connectEnabled = true;
+        onLinkLost();
+    });
+    connect(&m_link, &L::uploadFinished, this, &Session::onUploadFinished);
+    connect(&m_link, &L::tracePoint, &m_trace, &TraceOverlay::add);
+    // A carve of the machine's own is not counted, but its rows move the kept job on.
+    connect(&m_link, &L::positionY, this, [this] {
+        if (m_foreignRun) followCarve();
+    });
+    connect(&m_link, &L::burnTimeReported, this, [this](int burnTime) {
+        // A job's own burn time wins over what the machine had.
+        if (m_burnTimeOwed) {
+            sendOwedBurnTime();
+            return;
+        }
+        m_document.setBurnTime(burnTime);
+    });
+    connect(&m_link, &L::firmwareReported, this,
+            [this](int version) { command(PowerOff).setVisible(version != 1); });
+    connect(&m_link, &L::carveDone, this, [this] {
+        if (!std::exchange(m_foreignRun, false)) return;
+        m_log.logLine(u"The machine finished the job it was carving before."_s);
+        m_recovery.forget();
+    });
+    m_burnTimeWait->onTick([this] { sendOwedBurnTime(); });
+
+    connect(&m_model, &JobModel::stateChanged, this, &Session::onStateChanged);
+    connect(&m_model, &JobModel::runStarted, this, &Session::onRunStarted);
+    connect(&m_model, &JobModel::progressChanged, this, [this] {
+        followCarve();
+        emit progressChanged();
+    });
+    connect(&m_model, &JobModel::carveStep, this, &Session::followCarve);
+    connect(&m_controls, &MachineControls::changed, this, &Session::updateCommands);
+    connect(&m_jobs, &JobControls::runTimeChanged, this, &Session::runTimeChanged);
+    connect(&m_jobs, &JobControls::positionFieldsReset, this, &Session::positionFieldsReset);
+    connect(&m_jobs, &JobControls::endRequested, this, &Session::endRequested);
+    connect(&m_jobs, &JobControls::burnTimeSent, &m_document, &JobDocument::setBurnTime);
+    connect(&m_jobs, &JobControls::restartSent, this, [this] {
+        // Stopped on purpose: nothing is left to resume, and the trace starts afresh.
+        m_trace.clear();
+        m_foreignRun = false;
+        if (m_recovery.isRunning()) m_recovery.forget();
+    });
+    connect(&m_recovery, &JobRecovery::keptChanged, this, &Session::offerChanged);
+}
+
+void Session::begin()
+{
+    m_link.startConnect();
+    m_log.logText(u"Automatic Connecting...\r\n"_s);
+    // Without the folder the choices are simply not kept; start-up goes on.
+    platform::ensureSettingsFolder(m_settingsFolder);
+}
+
+QString Session::machinePortName() const
+{
+    if (!m_identified) return {};
+    const int port = m_link.connectedPort();
+    return platform::portDisplayName(port, m_ports.devicePath(port));
+}
+
+void Session::updateCommands()
+{
+    for (const auto &[id, control] : ControlOf)
+        command(id).setAvailability(m_controls.isEnabled(control), whyNot(control));
+    command(Connect).setAvailability(m_connectEnabled, tr("The machine is connected"));
+}
+
+QString Session::whyNot(MachineControls::Control control) const
+{
+    using C = MachineControls;
+    const bool needsMachine = control == C::Start || control == C::Pause || control == C::Restart ||
+                              control == C::PowerOff;
+    if (!m_identified && needsMachine) return tr("No machine is connected");
+    const bool locating = control == C::Up || control == C::Down || control == C::Left ||
+                          control == C::Right || control == C::PointMode ||
+                          control == C::CentreMode || control == C::BoxMode;
+    if (locating && m_model.state() == JobModel::State::Running)
+        return tr("Not while the machine carves");
+    if (!m_identified) return tr("No machine is connected");
+    return tr("Choose a rendering and send it, or clear the board, first");
+}
+
+Session::Progress Session::progress() const
+{
+    Progress p;
+    p.doneThisRun = m_model.doneDots();
+    p.skipped = m_model.skippedDots();
+    const bool wholeKnown = m_run.total > 0 && m_model.raster().isValid();
+    p.done = (wholeKnown ? m_run.doneBefore : 0) + p.doneThisRun;
+    p.total = wholeKnown ? m_run.total : m_model.totalDots();
+    if (m_model.state() == JobModel::State::Finished)
+        p.percent = 100;
+    else if (p.total > 0)
+        p.percent = int(std::clamp<qint64>((p.done + p.skipped) * 100 / p.total, 0, 100));
+    return p;
+}
+
+Session::Offer Session::offer() const
+{
+    Offer o;
+    const std::optional<InterruptedJob> &kept = m_recovery.kept();
+    if (!kept) return o;
+    o.fromRow = kept->resumeRow;
+    o.percent = kept->percent();
+    const JobModel::State state = m_model.state();
+    o.open = m_identified && !m_recovery.isRunning() && m_pending == Pending::None &&
+             state != JobModel::State::Running && state != JobModel::State::Paused;
+    return o;
+}
+
+void Session::onIdentified(int port)
+{
+    m_identified = true;
+    m_connectEnabled = false;
+    m_recovery.machineFound(platform::machineIdentity(m_ports.devicePath(port)));
+    // A machine powered from the cable may have lost its picture with it.
+    if (m_wasIdentified) setPictureMissing(true);
+    m_wasIdentified = true;
+    if (m_burnTimeOwed) m_burnTimeWait->setInterval(BurnTimeReportWait);
+    updateCommands();
+    emit offerChanged();
+}
+
+void Session::sendOwedBurnTime()
+{
+    m_burnTimeWait->stop();
+    if (!std::exchange(m_burnTimeOwed, false)) return;
+    m_jobs.burnTimeReleased(m_document.burnTime());
+}
+
+void Session::onLinkLost()
+{
+    m_identified = false;
+    m_burnTimeWait->stop();
+    // A resume cut off before its block went out is offered again with the machine.
+    m_pending = Pending::None;
+    if (std::exchange(m_foreignRun, false)) m_recovery.runStopped();
+    updateCommands();
+    emit offerChanged();
+}
+
+void Session::onUploadFinished(bool written)
+{
+    m_model.uploadFinished(m_sending, written);
+    if (written) {
+        m_run = m_sendingRun;
+        m_document.markSent(packUploadRaster(m_run.board), QDateTime::currentDateTime());
+        setPictureMissing(false);
+    }
+    const Pending then = std::exchange(m_pending, Pending::None);
+    if (then == Pending::None || !written) {
+        emit offerChanged();
+        return;
+    }
+    if (then == Pending::Resume || then == Pending::StartOver) {
+        if (const std::optional<InterruptedJob> &kept = m_recovery.kept())
+            m_jobs.burnTimeReleased(kept->burnTime);
+    }
+    m_jobs.start();
+    emit offerChanged();
+}
+
+void Session::onStateChanged(JobModel::State state)
+{
+    switch (state) {
+    case JobModel::State::Running:
+        if (!m_model.startedHere() && !m_foreignRun) {
+            // After a restart of the program or a reconnection: the machine carves on its own.
+            m_foreignRun = true;
+            m_controls.resetLocationControls();
+            m_controls.lockLocationControls();
+            m_log.logLine(u"The machine is carving a job that was not started here."_s);
+            m_recovery.adoptRun();
+        }
+        break;
+    case JobModel::State::Paused:
+        m_recovery.flush();
+        break;
+    case JobModel::State::Interrupted:
+        m_recovery.runStopped();
+        break;
+    case JobModel::State::Finished:
+        m_recovery.forget();
+        break;
+    case JobModel::State::NoJob:
+    case JobModel::State::Ready:
+        m_foreignRun = false;
+        break;
+    }
+    updateCommands();
+    emit offerChanged();
+    emit progressChanged();
+}
+
+void Session::onRunStarted()
+{
+    InterruptedJob job;
+    job.board = m_run.board;
+    job.burnTime = m_estimator.burnTime();
+    job.resumeRow = m_run.fromRow;
+    job.dotsDone = m_run.doneBefore;
+    job.dotsTotal = m_run.total;
+    m_recovery.runStarted(job);
+}
+
+void Session::followCarve()
+{
+    if (m_foreignRun) {
+        if (const std::optional<InterruptedJob> &kept = m_recovery.kept())
+            m_recovery.progressed(m_link.reportedY(), kept->dotsDone);
+        return;
+    }
+    const JobModel::State state = m_model.state();
+    if (state != JobModel::State::Running && state != JobModel::State::Paused) return;
+    const Progress p = progress();
+    m_recovery.progressed(std::max(m_model.currentRow(), m_run.fromRow), p.done + p.skipped);
+}
+
+void Session::setPictureMissing(bool missing)
+{
+    if (missing == m_pictureMissing) return;
+    m_pictureMissing = missing;
+    emit pictureMayBeMissingChanged(missing);
+}
+
+void Session::upload(const QImage &board, int fromRow, Pending then)
+{
+    const QByteArray whole = packUploadRaster(board);
+    const JobRaster raster(whole);
+    m_sendingRun = {board, std::clamp(fromRow, 0, BoardSize - 1), dotsAbove(raster, fromRow),
+                    raster.dots()};
+    // Packed before the erase goes out, so the block is whole whenever the machine asks.
+    m_sending = fromRow > 0 ? packUploadRaster(boardFromRow(board, fromRow)) : whole;
+    m_pending = then;
+    if (fromRow > 0 || then == Pending::Resume || then == Pending::StartOver)
+        emit resuming(m_sendingRun.fromRow);
+    if (!m_jobs.prepareUpload(m_sending)) m_pending = Pending::None;
+    emit offerChanged();
+}
+
+}  // namespace tavro::job

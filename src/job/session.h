@@ -1,0 +1,250 @@
+// The one owner of the job and of the machine's state: both front ends (the program's window
+// and tavro-burn) build exactly one, show what it says and ask it for changes.
+#pragma once
+
+#include "job/command.h"
+#include "job/interrupted_job.h"
+#include "job/job_controls.h"
+#include "job/job_document.h"
+#include "job/job_estimator.h"
+#include "job/job_guard.h"
+#include "job/job_model.h"
+#include "job/job_recovery.h"
+#include "job/machine_controls.h"
+#include "job/trace_overlay.h"
+#include "link/engraver_link.h"
+#include "link/message_log.h"
+#include "platform/clock.h"
+#include "platform/port_lister.h"
+#include "platform/profile_file.h"
+#include "platform/prompter.h"
+#include "platform/serial_line.h"
+
+#include <QObject>
+
+#include <array>
+#include <memory>
+#include <optional>
+
+namespace tavro::link {
+class TraceLog;
+}
+
+namespace tavro::job {
+
+class JobTrace;
+
+// What the session is built from: the platform's services, which outlive it.
+struct SessionServices {
+    platform::SerialLine &line;
+    platform::Clock &clock;
+    platform::Prompter &prompter;
+    const platform::PortLister &ports;
+    QString settingsFolder;  // Config.ini and the kept jobs
+};
+
+struct SessionOptions {
+    link::LinkOptions link;
+    // Every byte both ways, every log text and the job's progress on standard error.
+    bool trace = false;
+};
+
+class Session final : public QObject {
+    Q_OBJECT
+public:
+    enum CommandId {
+        Connect,
+        Break,
+        SendImage,
+        Start,
+        Pause,
+        Restart,
+        Recarve,
+        FastForward,
+        FastBackward,
+        PowerOff,
+        Settings,
+        Clear,
+        Reload,
+        ZoomOut,
+        Rotate,
+        JogUp,
+        JogDown,
+        JogLeft,
+        JogRight,
+        PointMode,
+        CentreMode,
+        BoxMode,
+        BurnTime,
+        CommandCount
+    };
+    Q_ENUM(CommandId)
+
+    // How far the job is, over the whole job also when it was resumed from a row.
+    struct Progress {
+        qint64 done = 0;     // dots burnt, before this run and in it
+        qint64 skipped = 0;  // dots Fast Forward passed over
+        qint64 total = 0;
+        qint64 doneThisRun = 0;
+        int percent = 0;
+    };
+
+    // The offer to pick up a job the machine did not finish.
+    struct Offer {
+        bool open = false;
+        int fromRow = 0;
+        int percent = 0;
+    };
+
+    Session(const SessionServices &services, const SessionOptions &options,
+            QObject *parent = nullptr);
+    ~Session() override;
+
+    // Start-up: the search for the machine begins and the log says so.
+    void begin();
+
+    link::MessageLog &log() { return m_log; }
+    const link::EngraverLink &link() const { return m_link; }
+    JobDocument &document() { return m_document; }
+    const JobDocument &document() const { return m_document; }
+    const JobModel &model() const { return m_model; }
+    const JobEstimator &estimator() const { return m_estimator; }
+    const JobControls &jobs() const { return m_jobs; }
+    const JobRecovery &recovery() const { return m_recovery; }
+    const MachineControls &controls() const { return m_controls; }
+    const TraceOverlay &trace() const { return m_trace; }
+    platform::ProfileFile &settings() { return m_settings; }
+    const QString &settingsFolder() const { return m_settingsFolder; }
+    Command &command(CommandId id) { return *m_commands[std::size_t(id)]; }
+
+    // "COM3 (/dev/ttyUSB2)" for the machine's port; empty while none is identified.
+    QString machinePortName() const;
+    Progress progress() const;
+    Offer offer() const;
+    // The machine may have lost its picture with the cable, and none went to it since.
+    bool pictureMayBeMissing() const { return m_pictureMissing; }
+
+    // The machine's commands, as the buttons, the menus and the keys send them.
+    void connectMachine();
+    void breakLink();
+    // The board as it is now goes to the machine; with `fromRow`, the rows above it are left
+    // white: a job picked up from that row. The progress counts the whole board.
+    void sendBoard(int fromRow = 0);
+    // A saved job becomes the document, as tavro-burn takes it, without asking anything.
+    void takeJob(const JobFile &job);
+    // Asks first when the machine holds another picture than the board shown.
+    void start();
+    void pause();
+    void restart();
+    void recarve();
+    void fastForward();
+    void fastBackward();
+    void powerOff();
+    void jog(link::JogDirection direction);
+    void locateToCentre(bool announce);
+    void locateToBox();
+    void gotoPoint(int x, int y);
+    void reverseMotor(int axis);
+    void burnTimeReleased(int burnTime);
+    void burnTimeKeyed(int burnTime);
+    void burnTimeKeysLetGo();
+
+    // The board; each asks first where it would cut into a job, and says whether it went on.
+    bool pictureDropped(const QString &paths);
+    void placeRendering(const QImage &rendering);
+    bool clearBoard();
+    bool reloadPicture();
+    void zoomOutBoard();
+    void rotateBoard();
+    // A language's drop hint wipes the board; false when the operator kept the board instead.
+    bool mayChangeLanguage();
+    void showBackground(const QImage &picture);
+    // The effect chooser's tuning becomes the last choice, remembered in Config.ini.
+    void rememberTuning();
+    void chooseFont(const TextFontSettings &font);
+
+    // Job files; each tells the operator why when it fails, and then changed nothing.
+    bool openJob(const QString &path);
+    bool saveJob(const QString &path);
+    bool exportBoard(const QString &path);
+    // The operator's message for a job that could not be read.
+    static QString openFailureText(const QString &path, const JobFileRead &read);
+
+    // The interrupted job: sent again from its row, from the top, or forgotten.
+    void resumeKept();
+    void startKeptOver();
+    void dismissKept();
+
+    // True when the program may end now. A job that runs or is paused asks first; the
+    // machine is paused and the job kept for the next start.
+    bool prepareQuit();
+
+signals:
+    // Power OFF reached the machine: the program ends now.
+    void endRequested();
+    void runTimeChanged(const QString &text);
+    void positionFieldsReset();
+    void offerChanged();
+    void progressChanged();
+    void pictureMayBeMissingChanged(bool missing);
+    // The kept job is on its way back, from this row.
+    void resuming(int fromRow);
+
+private:
+    enum class Pending { None, Resume, StartOver, Start };
+    struct Run {
+        QImage board;  // the whole job
+        int fromRow = 0;
+        qint64 doneBefore = 0;
+        qint64 total = 0;
+    };
+
+    void makeCommands();
+    void makeConnections();
+    void updateCommands();
+    QString whyNot(MachineControls::Control control) const;
+    void upload(const QImage &board, int fromRow, Pending then);
+    void onIdentified(int port);
+    void onLinkLost();
+    void onUploadFinished(bool written);
+    void onStateChanged(JobModel::State state);
+    void onRunStarted();
+    void followCarve();
+    void setPictureMissing(bool missing);
+    void sendOwedBurnTime();
+
+    QString m_settingsFolder;
+    platform::SerialLine &m_line;
+    platform::Clock &m_clock;
+    platform::Prompter &m_prompter;
+    const platform::PortLister &m_ports;
+    platform::ProfileFile m_settings;
+    link::MessageLog m_log;
+    link::EngraverLink m_link;
+    MachineControls m_controls;
+    JobControls m_jobs;
+    JobModel m_model;
+    JobEstimator m_estimator;
+    JobDocument m_document;
+    TraceOverlay m_trace;
+    JobRecovery m_recovery;
+    JobGuard m_guard;
+    std::unique_ptr<platform::IntervalTimer> m_burnTimeWait;
+    std::array<Command *, CommandCount> m_commands{};
+    std::unique_ptr<link::TraceLog> m_traceLog;
+    std::unique_ptr<JobTrace> m_jobTrace;
+
+    QByteArray m_sending;  // the block the machine gets when it asks
+    Run m_sendingRun;
+    Run m_run;  // what the machine holds
+    Pending m_pending = Pending::None;
+    bool m_identified = false;
+    bool m_wasIdentified = false;
+    bool m_connectEnabled = true;
+    bool m_burnTimeOwed = false;  // a job's burn time not yet sent to a machine
+    bool m_pictureMissing = false;
+    // The machine carves a job it was not started on here.
+    bool m_foreignRun = false;
+};
+
+}  // namespace tavro::job

@@ -1,0 +1,259 @@
+// The session's rules against the simulated engraver on a pseudo-terminal, without a window:
+// what the machine holds versus the board shown, a machine that carves on its own, quitting
+// during a job, the resume point, the run clock and the trace.
+#include "engraver-sim/engraver_sim.h"
+#include "job/session.h"
+#include "job/upload_raster.h"
+#include "link_doubles.h"
+#include "platform/machine_identity.h"
+#include "platform/manual_clock.h"
+#include "platform/qt_serial_line.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using namespace tavro;
+using namespace tavro::test;
+using namespace std::chrono_literals;
+using State = job::JobModel::State;
+
+namespace {
+
+constexpr int Patience = 30000;  // ms; generous for a loaded machine
+
+// 48 rows of dots spread over the board, 60 dots each.
+QImage jobBoard()
+{
+    QImage board(512, 512, QImage::Format_RGB32);
+    board.fill(Qt::white);
+    for (int row = 20; row < 500; row += 10)
+        for (int x = 0; x < 60; ++x) board.setPixel(7 + x * 8, row, qRgb(0, 0, 0));
+    return board;
+}
+
+QImage blackOf(const QImage &board)
+{
+    return sim::Engraver::pictureOf(job::packUploadRaster(board));
+}
+
+class SessionOnMachine : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString linkPath = dir.filePath(u"ttySession"_s);
+    platform::PortTable table{QStringList{linkPath}};
+    platform::PortTableLister ports{table};
+    std::unique_ptr<platform::QtSerialLine> line;
+    platform::ManualClock clock;
+    RecordingView view;
+    std::unique_ptr<job::Session> session;
+    std::unique_ptr<sim::Engraver> machine;
+
+    void plugMachine(bool slow)
+    {
+        sim::EngraverOptions options;
+        options.linkPath = linkPath;
+        options.eraseMs = 20;
+        if (slow) {
+            options.dotUs = 40;  // x burn time 40: 1.6 ms a dot
+            options.rowMs = 2;
+            options.blankRowMs = 0.2;
+        } else {
+            options.fast = true;
+        }
+        machine = std::make_unique<sim::Engraver>(options);
+        ASSERT_TRUE(machine->start());
+    }
+    // A new session, as the program starts again; the old one goes without a word, as after
+    // kill -9 or a power cut (its port closes, nothing is paused).
+    void startSession(bool trace = false)
+    {
+        session.reset();
+        line = std::make_unique<platform::QtSerialLine>(table);
+        session = std::make_unique<job::Session>(
+            job::SessionServices{*line, clock, view, ports, dir.filePath(u"Tavro"_s)},
+            job::SessionOptions{{}, trace});
+        view.log.clear();
+        view.follow(session->log());
+        session->begin();
+    }
+    // The event loop runs while waiting, and the session's timers move with it.
+    bool waitFor(const std::function<bool()> &condition)
+    {
+        QElapsedTimer waited;
+        waited.start();
+        while (!condition()) {
+            if (waited.elapsed() > Patience) return false;
+            QEventLoop loop;
+            QTimer::singleShot(5, &loop, &QEventLoop::quit);
+            loop.exec();
+            clock.advance(5ms);
+        }
+        return true;
+    }
+    const job::JobModel &model() { return session->model(); }
+    bool identified() { return session->link().state() == link::LinkState::Identified; }
+    void sendAndStart(const QImage &board = jobBoard())
+    {
+        ASSERT_TRUE(waitFor([&] { return identified(); }));
+        session->takeJob({board, {}, {}, 40, {}});
+        session->sendBoard();
+        ASSERT_TRUE(waitFor([&] { return model().state() == State::Ready; }));
+        session->start();
+        ASSERT_EQ(model().state(), State::Running);
+    }
+    void carveUntilRow(int row)
+    {
+        ASSERT_TRUE(waitFor([&] { return model().currentRow() >= row; }));
+    }
+    void pullCable()
+    {
+        machine->unplug();
+        machine.reset();
+    }
+    std::optional<job::InterruptedJob> keptOnDisk()
+    {
+        const QString machineId = platform::machineIdentity(linkPath);
+        return job::InterruptedJobStore(dir.filePath(u"Tavro"_s)).load(machineId).job;
+    }
+};
+
+TEST_F(SessionOnMachine, StartAsksWhenTheBoardShownIsNotWhatTheMachineHolds)
+{
+    plugMachine(false);
+    startSession();
+    sendAndStart();
+    ASSERT_TRUE(waitFor([&] { return model().state() == State::Finished; }));
+    session->rotateBoard();
+    EXPECT_TRUE(session->document().differsFromSent());
+
+    view.choice = 2;  // Cancel
+    view.events.clear();
+    const qsizetype frames = machine->receivedFrames().size();
+    session->start();
+    ASSERT_EQ(view.events.size(), 1);
+    EXPECT_TRUE(view.events[0].startsWith(u"box:Start|The machine holds the picture sent at "_s))
+        << view.events[0].toStdString();
+    EXPECT_TRUE(view.events[0].endsWith(u", not the board shown."_s));
+    EXPECT_EQ(machine->receivedFrames().size(), frames) << "cancelled: nothing sent";
+
+    view.choice = 0;  // send the board first
+    machine->clearBurnt();
+    session->start();
+    ASSERT_TRUE(
+        waitFor([&] { return machine->carveDone() && model().state() == State::Finished; }));
+    EXPECT_EQ(machine->burnt(), blackOf(session->document().board())) << "what was shown burnt";
+    EXPECT_FALSE(session->document().differsFromSent());
+}
+
+TEST_F(SessionOnMachine, ACarveTheMachineWentOnWithIsFollowedAfterARestart)
+{
+    plugMachine(true);
+    startSession();
+    sendAndStart();
+    carveUntilRow(100);
+    startSession();  // gone without a word; the machine carves on
+    ASSERT_TRUE(waitFor([&] { return identified(); }));
+    ASSERT_TRUE(waitFor([&] { return model().state() == State::Running; }));
+    EXPECT_FALSE(model().startedHere());
+    const job::MachineControls &controls = session->controls();
+    for (auto c : {job::MachineControls::Up, job::MachineControls::PointMode})
+        EXPECT_FALSE(controls.isEnabled(c)) << "jogs are guarded as in a running job";
+    EXPECT_TRUE(controls.isEnabled(job::MachineControls::Pause));
+    EXPECT_FALSE(session->offer().open) << "no offer while the machine carves";
+    const int seen = model().currentRow();
+    ASSERT_TRUE(waitFor([&] {
+        return keptOnDisk() && keptOnDisk()->resumeRow > std::max(seen, 100);
+    })) << "the kept job follows the machine's rows";
+
+    session->pause();
+    ASSERT_TRUE(waitFor([&] { return machine->paused(); }));
+    EXPECT_EQ(model().state(), State::Paused);
+    session->restart();
+    EXPECT_EQ(model().state(), State::NoJob);
+}
+
+TEST_F(SessionOnMachine, QuittingDuringACarvePausesTheMachineAndKeepsTheJob)
+{
+    plugMachine(true);
+    startSession();
+    sendAndStart();
+    carveUntilRow(150);
+    view.events.clear();
+    view.choice = 1;
+    ASSERT_TRUE(session->prepareQuit());
+    ASSERT_EQ(view.effects().size(), 1);
+    EXPECT_EQ(view.effects()[0], u"box:Quit|A job is running. Pause the machine and quit?"_s);
+    ASSERT_TRUE(waitFor([&] { return machine->paused(); }));
+    const int row = model().currentRow();
+
+    startSession();
+    ASSERT_TRUE(waitFor([&] { return session->offer().open; }));
+    EXPECT_GE(session->offer().fromRow, row);
+    EXPECT_EQ(model().state(), State::NoJob) << "a paused machine carves nothing on its own";
+}
+
+TEST_F(SessionOnMachine, TheResumePointFollowsTheCarveAndProgressCountsTheWholeJob)
+{
+    plugMachine(true);
+    testing::internal::CaptureStderr();
+    startSession(true);
+    sendAndStart();
+    carveUntilRow(127);
+    pullCable();
+    ASSERT_TRUE(waitFor([&] { return model().state() == State::Interrupted; }));
+    EXPECT_FALSE(session->jobs().runClock().isRunning()) << "no machine, no run to time";
+    const int seconds = session->jobs().runSeconds();
+    clock.advance(5000ms);
+    EXPECT_EQ(session->jobs().runSeconds(), seconds);
+
+    plugMachine(true);
+    ASSERT_TRUE(waitFor([&] { return session->offer().open; }));
+    const int resumedFrom = session->offer().fromRow;
+    session->resumeKept();
+    ASSERT_TRUE(waitFor([&] { return model().state() == State::Running; }));
+    const QString err = QString::fromStdString(testing::internal::GetCapturedStderr());
+    EXPECT_TRUE(err.contains(u"job state interrupted row="_s)) << err.toStdString();
+    EXPECT_TRUE(err.contains(u"job resume from=%1\n"_s.arg(resumedFrom)));
+    const job::Session::Progress early = session->progress();
+    int rowsAbove = 0;  // the job's rows of dots are 20, 30, ... 490
+    for (int row = 20; row < 500; row += 10) rowsAbove += row < resumedFrom;
+    EXPECT_GE(early.percent, rowsAbove * 100 / 48) << "progress starts at the rows' share";
+    carveUntilRow(200);
+    session->pause();
+    ASSERT_TRUE(waitFor([&] { return machine->paused(); }));
+    const int pausedAt = model().currentRow();
+    ASSERT_TRUE(session->prepareQuit());
+
+    startSession();
+    ASSERT_TRUE(waitFor([&] { return session->offer().open; }));
+    EXPECT_GE(session->offer().fromRow, pausedAt) << "never the older row " << resumedFrom;
+    session->resumeKept();
+    ASSERT_TRUE(waitFor([&] { return model().state() == State::Finished; }));
+    const job::Session::Progress end = session->progress();
+    EXPECT_EQ(end.percent, 100);
+    EXPECT_EQ(end.total, job::JobRaster(job::packUploadRaster(jobBoard())).dots());
+    EXPECT_EQ(end.done, end.total);
+    EXPECT_LT(end.doneThisRun, end.done);
+    EXPECT_FALSE(session->recovery().kept()) << "a finished job is not offered again";
+}
+
+TEST_F(SessionOnMachine, TheTraceIsDrawnOverTheBoardNeverIntoIt)
+{
+    plugMachine(false);
+    startSession();
+    const QImage board = jobBoard();
+    sendAndStart(board);
+    ASSERT_TRUE(waitFor([&] { return model().state() == State::Finished; }));
+    EXPECT_GT(session->trace().count(), 0);
+    EXPECT_EQ(session->document().board(), board) << "the job is what was sent, without the trace";
+    EXPECT_EQ(session->document().toJobFile().board, board);
+    EXPECT_FALSE(session->document().differsFromSent());
+    session->restart();
+    EXPECT_EQ(session->trace().count(), 0);
+}
+
+}  // namespace

@@ -1,0 +1,119 @@
+#include "burn_run.h"
+
+#include "job/job_raster.h"
+#include "job/upload_raster.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace tavro::burn {
+
+BurnRun::BurnRun(job::Session &session, Plan plan, QObject *parent)
+    : QObject(parent), m_session(session), m_plan(plan)
+{
+    makeConnections();
+}
+
+void BurnRun::makeConnections()
+{
+    using L = link::EngraverLink;
+    const L &link = m_session.link();
+    connect(&link, &L::identified, this, &BurnRun::onIdentified);
+    connect(&link, &L::uploadFinished, this, &BurnRun::onUploadFinished);
+    connect(&link, &L::broken, this, &BurnRun::onBroken);
+    connect(&link, &L::positionY, this, [this](int row) {
+        if (m_phase == Phase::Carving) m_lastRow = std::max(m_lastRow, row);
+    });
+    connect(&link, &L::scanExhausted, this, [this] {
+        if (m_phase == Phase::Searching) finish(NoMachine, u"no machine found on any port"_s);
+    });
+    connect(&link, &L::wrongProduct, this, [this](int id) {
+        finish(NoMachine,
+               u"the device found answered with product id %1: not the engraver"_s.arg(id));
+    });
+    connect(&m_session, &job::Session::progressChanged, this, [this] {
+        if (m_phase == Phase::Carving) reportProgress();
+    });
+    connect(&m_session.model(), &job::JobModel::stateChanged, this,
+            [this](job::JobModel::State state) {
+                if (m_phase != Phase::Carving || state != job::JobModel::State::Finished) return;
+                reportProgress();
+                const job::Session::Progress p = m_session.progress();
+                finish(Done, u"done: %1 dots carved in %2 s"_s.arg(p.done).arg(
+                                 m_session.jobs().runSeconds()));
+            });
+}
+
+void BurnRun::begin()
+{
+    emit said(u"looking for the machine"_s);
+    m_session.connectMachine();
+}
+
+void BurnRun::onIdentified(int)
+{
+    if (m_phase != Phase::Searching) return;
+    m_phase = Phase::Uploading;
+    emit said(
+        u"machine found on %1, sending the picture (%2 dots)"_s.arg(m_session.machinePortName())
+            .arg(job::JobRaster(job::packUploadRaster(m_session.document().board())).dots()));
+    m_session.sendBoard(m_plan.fromRow);
+}
+
+void BurnRun::onUploadFinished(bool written)
+{
+    if (m_phase != Phase::Uploading || !written) return;  // a failed block also breaks the link
+    if (m_plan.burnTime > 0) m_session.burnTimeReleased(m_plan.burnTime);
+    if (!m_plan.start) {
+        finish(Done, u"the picture is on the machine; not started"_s);
+        return;
+    }
+    m_phase = Phase::Carving;
+    m_session.start();
+    reportProgress();
+}
+
+void BurnRun::reportProgress()
+{
+    const job::Session::Progress p = m_session.progress();
+    emit progressed(p.done + p.skipped, p.total, m_session.estimator().remaining());
+}
+
+int BurnRun::resumeRow() const
+{
+    return std::max(m_plan.fromRow, m_lastRow);
+}
+
+void BurnRun::onBroken()
+{
+    if (m_phase == Phase::Carving) {
+        finish(LinkBroke,
+               u"the link broke while carving; the machine last reported row %1: "
+               u"resume with --from-row %1"_s.arg(resumeRow()));
+    } else if (m_phase == Phase::Uploading) {
+        finish(LinkBroke, u"the link broke before the carve started"_s);
+    }
+}
+
+void BurnRun::interrupt()
+{
+    if (m_phase == Phase::Over) return;
+    if (m_phase == Phase::Searching) {
+        finish(Interrupted, u"interrupted; no machine was found yet"_s);
+        return;
+    }
+    // Paused, not stopped: the operator may go on with the machine's own buttons or a resume.
+    m_session.pause();
+    finish(Interrupted,
+           u"interrupted; the machine was paused at row %1: resume with --from-row %1"_s.arg(
+               resumeRow()));
+}
+
+void BurnRun::finish(Status status, const QString &line)
+{
+    if (m_phase == Phase::Over) return;
+    m_phase = Phase::Over;
+    if (!line.isEmpty()) emit said(line);
+    emit finished(status);
+}
+
+}  // namespace tavro::burn
