@@ -429,12 +429,23 @@ Serielle Schnittstelle: %2
         <source>&amp;About Tavro Laser</source>
         <translation>&amp;Über Tavro Laser</translation>
     </message>
+    <message>
+        <source>&amp;User Guide</source>
+        <translation>&amp;Benutzerhandbuch</translation>
+    </message>
 </context>
 <context>
     <name>tavro::shell::MainWindow</name>
     <message>
         <source>Resume</source>
         <translation>Fortsetzen</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::shell::UserGuideWindow</name>
+    <message>
+        <source>Tavro Laser User Guide</source>
+        <translation>Tavro-Laser-Benutzerhandbuch</translation>
     </message>
 </context>
 </TS>

@@ -429,12 +429,23 @@ Port série : %2
         <source>&amp;About Tavro Laser</source>
         <translation>À &amp;propos de Tavro Laser</translation>
     </message>
+    <message>
+        <source>&amp;User Guide</source>
+        <translation>&amp;Guide de l’utilisateur</translation>
+    </message>
 </context>
 <context>
     <name>tavro::shell::MainWindow</name>
     <message>
         <source>Resume</source>
         <translation>Reprendre</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::shell::UserGuideWindow</name>
+    <message>
+        <source>Tavro Laser User Guide</source>
+        <translation>Guide de l’utilisateur de Tavro Laser</translation>
     </message>
 </context>
 </TS>

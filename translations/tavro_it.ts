@@ -429,12 +429,23 @@ Porta seriale: %2
         <source>&amp;About Tavro Laser</source>
         <translation>&amp;Informazioni su Tavro Laser</translation>
     </message>
+    <message>
+        <source>&amp;User Guide</source>
+        <translation>Manuale &amp;utente</translation>
+    </message>
 </context>
 <context>
     <name>tavro::shell::MainWindow</name>
     <message>
         <source>Resume</source>
         <translation>Riprendi</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::shell::UserGuideWindow</name>
+    <message>
+        <source>Tavro Laser User Guide</source>
+        <translation>Manuale utente di Tavro Laser</translation>
     </message>
 </context>
 </TS>

@@ -426,12 +426,23 @@ Serial port: %2
         <source>&amp;About Tavro Laser</source>
         <translation>Tavro Laser について(&amp;A)</translation>
     </message>
+    <message>
+        <source>&amp;User Guide</source>
+        <translation>ユーザーガイド(&amp;U)</translation>
+    </message>
 </context>
 <context>
     <name>tavro::shell::MainWindow</name>
     <message>
         <source>Resume</source>
         <translation>再開</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::shell::UserGuideWindow</name>
+    <message>
+        <source>Tavro Laser User Guide</source>
+        <translation>Tavro Laser ユーザーガイド</translation>
     </message>
 </context>
 </TS>

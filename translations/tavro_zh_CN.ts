@@ -426,12 +426,23 @@ Serial port: %2
         <source>&amp;About Tavro Laser</source>
         <translation>关于 Tavro Laser(&amp;A)</translation>
     </message>
+    <message>
+        <source>&amp;User Guide</source>
+        <translation>用户指南(&amp;U)</translation>
+    </message>
 </context>
 <context>
     <name>tavro::shell::MainWindow</name>
     <message>
         <source>Resume</source>
         <translation>继续</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::shell::UserGuideWindow</name>
+    <message>
+        <source>Tavro Laser User Guide</source>
+        <translation>Tavro Laser 用户指南</translation>
     </message>
 </context>
 </TS>

@@ -5,6 +5,7 @@
 #include "shell/main_window.h"
 
 #include <QObject>
+#include <QPointer>
 
 #include <array>
 
@@ -14,6 +15,8 @@ class QMenu;
 class QMenuBar;
 
 namespace tavro::shell {
+
+class UserGuideWindow;
 
 class MainMenu final : public QObject {
     Q_OBJECT
@@ -32,6 +35,7 @@ public:
         Pause,
         PowerOff,
         Settings,
+        UserGuide,
         Help,
         About,
         CommandCount
@@ -51,6 +55,8 @@ public:
     void showLanguage(int index);
     // Every text again, in the language of the installed translation.
     void retranslate();
+    // Opens the user guide in the window's language, or brings it to the front.
+    void showUserGuide();
 
 signals:
     void recentChosen(const QString &path);
@@ -75,6 +81,7 @@ private:
     QMenu *m_language = nullptr;
     QMenu *m_help = nullptr;
     QStringList m_recentPaths;
+    QPointer<UserGuideWindow> m_guide;
 };
 
 }  // namespace tavro::shell
