@@ -486,6 +486,10 @@ Serielle Schnittstelle: %2
         <source>&amp;Restart</source>
         <translation>&amp;Neustart</translation>
     </message>
+    <message>
+        <source>&amp;User Guide</source>
+        <translation>&amp;Benutzerhandbuch</translation>
+    </message>
 </context>
 <context>
     <name>tavro::shell::MainPanel</name>
@@ -527,6 +531,13 @@ Serielle Schnittstelle: %2
     <message>
         <source>PNG pictures (*.png)</source>
         <translation>PNG-Bilder (*.png)</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::shell::UserGuideWindow</name>
+    <message>
+        <source>Tavro Laser User Guide</source>
+        <translation>Tavro-Laser-Benutzerhandbuch</translation>
     </message>
 </context>
 </TS>

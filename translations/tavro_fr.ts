@@ -486,6 +486,10 @@ Port série : %2
         <source>&amp;Restart</source>
         <translation>&amp;Redémarrer</translation>
     </message>
+    <message>
+        <source>&amp;User Guide</source>
+        <translation>&amp;Guide de l’utilisateur</translation>
+    </message>
 </context>
 <context>
     <name>tavro::shell::MainPanel</name>
@@ -527,6 +531,13 @@ Port série : %2
     <message>
         <source>PNG pictures (*.png)</source>
         <translation>Images PNG (*.png)</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::shell::UserGuideWindow</name>
+    <message>
+        <source>Tavro Laser User Guide</source>
+        <translation>Guide de l’utilisateur de Tavro Laser</translation>
     </message>
 </context>
 </TS>

@@ -486,6 +486,10 @@ Porta seriale: %2
         <source>&amp;Restart</source>
         <translation>&amp;Ricomincia</translation>
     </message>
+    <message>
+        <source>&amp;User Guide</source>
+        <translation>Manuale &amp;utente</translation>
+    </message>
 </context>
 <context>
     <name>tavro::shell::MainPanel</name>
@@ -527,6 +531,13 @@ Porta seriale: %2
     <message>
         <source>PNG pictures (*.png)</source>
         <translation>Immagini PNG (*.png)</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::shell::UserGuideWindow</name>
+    <message>
+        <source>Tavro Laser User Guide</source>
+        <translation>Manuale utente di Tavro Laser</translation>
     </message>
 </context>
 </TS>

@@ -482,6 +482,10 @@ Serial port: %2
         <source>&amp;Restart</source>
         <translation>リスタート(&amp;R)</translation>
     </message>
+    <message>
+        <source>&amp;User Guide</source>
+        <translation>ユーザーガイド(&amp;U)</translation>
+    </message>
 </context>
 <context>
     <name>tavro::shell::MainPanel</name>
@@ -523,6 +527,13 @@ Serial port: %2
     <message>
         <source>PNG pictures (*.png)</source>
         <translation>PNG 画像 (*.png)</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::shell::UserGuideWindow</name>
+    <message>
+        <source>Tavro Laser User Guide</source>
+        <translation>Tavro Laser ユーザーガイド</translation>
     </message>
 </context>
 </TS>

@@ -56,6 +56,10 @@ HotKeys::HotKeys(QWidget *owner) : m_owner(owner)
     if (xcb_connection_t *connection = x11Connection()) {
         m_grab = std::make_unique<X11KeyGrab>(
             connection, [this](int keycode) { onGrabbedKeyPressed(keycode); });
+        // A key grabbed while another program is in front would never reach that program.
+        m_active = QGuiApplication::applicationState() == Qt::ApplicationActive;
+        connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
+                &HotKeys::followApplicationState);
     }
 }
 
@@ -71,8 +75,10 @@ int HotKeys::registerKey(int virtualKey)
     const int id = m_nextId;
     Registration registration{virtualKey, 0, nullptr};
     if (m_grab) {
+        // Grabbed even while in the background, to learn whether another program holds it.
         registration.keycode = m_grab->grab(arrow->keysym);
         if (registration.keycode == 0) return 0;
+        if (!m_active) m_grab->ungrab(registration.keycode);
     } else {
         registration.shortcut = makeShortcut(arrow->qtKey, id);
         if (!registration.shortcut) return 0;
@@ -108,6 +114,20 @@ void HotKeys::release(const Registration &registration)
     heldKeys.remove(registration.virtualKey);
     if (m_grab) m_grab->ungrab(registration.keycode);
     delete registration.shortcut.data();
+}
+
+void HotKeys::followApplicationState(Qt::ApplicationState state)
+{
+    const bool active = state == Qt::ApplicationActive;
+    if (active == m_active) return;
+    m_active = active;
+    for (Registration &registration : m_registrations) {
+        if (active) {
+            registration.keycode = m_grab->grab(findArrow(registration.virtualKey)->keysym);
+        } else {
+            m_grab->ungrab(registration.keycode);
+        }
+    }
 }
 
 void HotKeys::onGrabbedKeyPressed(int keycode)

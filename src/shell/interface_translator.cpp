@@ -1,6 +1,7 @@
 #include "shell/interface_translator.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QLoggingCategory>
 #include <QTranslator>
 
@@ -22,7 +23,15 @@ InterfaceTranslator::InterfaceTranslator() = default;
 
 InterfaceTranslator::~InterfaceTranslator()
 {
-    if (m_translator) QCoreApplication::removeTranslator(m_translator.get());
+    remove();
+}
+
+void InterfaceTranslator::remove()
+{
+    for (std::unique_ptr<QTranslator> *translator : {&m_translator, &m_qtTranslator}) {
+        if (*translator) QCoreApplication::removeTranslator(translator->get());
+        translator->reset();
+    }
 }
 
 QString InterfaceTranslator::localeName(int languageIndex)
@@ -36,10 +45,7 @@ void InterfaceTranslator::apply(int languageIndex)
     const QString locale = localeName(languageIndex);
     const int language = locale.isEmpty() ? 0 : languageIndex;
     if (language == m_language) return;
-    if (m_translator) {
-        QCoreApplication::removeTranslator(m_translator.get());
-        m_translator.reset();
-    }
+    remove();
     m_language = 0;
     if (locale.isEmpty()) return;
     auto translator = std::make_unique<QTranslator>();
@@ -48,9 +54,23 @@ void InterfaceTranslator::apply(int languageIndex)
         qCWarning(lcLanguage) << "no translation for" << locale << "; the menus stay in English";
         return;
     }
+    // Qt's own texts: the buttons of message boxes, the file dialog.
+    auto qtTranslator = std::make_unique<QTranslator>();
+    if (qtTranslator->load(u"qtbase_"_s + locale, qtTranslationsFolder())) {
+        QCoreApplication::installTranslator(qtTranslator.get());
+        m_qtTranslator = std::move(qtTranslator);
+    } else {
+        qCWarning(lcLanguage) << "no Qt translation for" << locale << "in" << qtTranslationsFolder()
+                              << "; Qt's buttons stay in English";
+    }
     QCoreApplication::installTranslator(translator.get());
     m_translator = std::move(translator);
     m_language = language;
+}
+
+QString InterfaceTranslator::qtTranslationsFolder()
+{
+    return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
 }
 
 }  // namespace tavro::shell

@@ -13,24 +13,38 @@
 #include <QDir>
 #include <QTextStream>
 
+#include <algorithm>
+#include <cstring>
 #include <memory>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace tavro;
 
+namespace {
+
+// Qt's widget platforms abort the program when they find no display to connect to.
+bool hasGraphicalSession(int argc, char **argv)
+{
+    for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+        if (!qEnvironmentVariableIsEmpty(name)) return true;
+    }
+    return std::any_of(argv + 1, argv + argc, [](const char *argument) {
+        return std::strcmp(argument, "-platform") == 0;
+    });
+}
+
+}  // namespace
+
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(u"tavro"_s);
-    QApplication::setApplicationVersion(QStringLiteral(TAVRO_VERSION));
-    // The desktop entry's name, so Wayland matches the window to its menu entry and icon.
-    QGuiApplication::setDesktopFileName(u"io.github.tavro_laser.TavroLaser"_s);
+    QCoreApplication::setApplicationName(u"tavro"_s);
+    QCoreApplication::setApplicationVersion(QStringLiteral(TAVRO_VERSION));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
         u"Tavro Laser: the desktop controller of a small laser engraver."_s);
-    parser.addHelpOption();
-    parser.addVersionOption();
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption simulate(
         u"simulate"_s, u"Start the built-in simulated engraver and connect to it."_s);
     const QCommandLineOption traceOption(
@@ -39,6 +53,25 @@ int main(int argc, char **argv)
     parser.addPositionalArgument(
         u"file"_s, u"A picture or a saved job (.tavro.png) to open as if dropped on the window."_s,
         u"[file]"_s);
+
+    // Answered before the window system is touched, which aborts the program without a display.
+    // Qt's own options (-platform, -style, ...) are still in the list here, so errors wait.
+    parser.parse(platform::commandLineArguments(argc, argv));
+    if (parser.isSet(help) || parser.isSet(version)) {
+        const QCoreApplication textOnly(argc, argv);
+        if (parser.isSet(help)) parser.showHelp();
+        parser.showVersion();
+    }
+    if (!hasGraphicalSession(argc, argv)) {
+        QTextStream(stderr) << u"tavro: no graphical session: DISPLAY and WAYLAND_DISPLAY are "
+                               u"unset. Start it from a desktop, or under Xvfb."_s
+                            << u'\n';
+        return 1;
+    }
+
+    QApplication app(argc, argv);
+    // The desktop entry's name, so Wayland matches the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(u"io.github.tavro_laser.TavroLaser"_s);
     // The file is named in bytes that need not be valid UTF-8.
     parser.process(platform::commandLineArguments(argc, argv));
 

@@ -1,5 +1,7 @@
 #include "shell/main_menu.h"
 
+#include "shell/user_guide_window.h"
+
 #include <QAction>
 #include <QActionGroup>
 #include <QComboBox>
@@ -16,10 +18,11 @@ namespace {
 
 // Object names, so tests and accessibility tools find the entries.
 constexpr std::array<const char16_t *, MainMenu::CommandCount> CommandNames = {
-    u"openPictureAction", u"openJobAction",  u"saveJobAction", u"saveJobAsAction",
-    u"exportBoardAction", u"quitAction",     u"connectAction", u"breakAction",
-    u"sendImageAction",   u"startAction",    u"pauseAction",   u"restartAction",
-    u"powerOffAction",    u"settingsAction", u"helpAction",    u"aboutAction"};
+    u"openPictureAction", u"openJobAction",  u"saveJobAction",   u"saveJobAsAction",
+    u"exportBoardAction", u"quitAction",     u"connectAction",   u"breakAction",
+    u"sendImageAction",   u"startAction",    u"pauseAction",     u"restartAction",
+    u"powerOffAction",    u"settingsAction", u"userGuideAction", u"helpAction",
+    u"aboutAction"};
 
 }  // namespace
 
@@ -43,7 +46,7 @@ void MainMenu::build(QMenuBar &bar)
     action(SaveJob).setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     action(SaveJobAs).setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     action(Quit).setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    action(Help).setShortcut(QKeySequence(Qt::Key_F1));
+    action(UserGuide).setShortcut(QKeySequence(Qt::Key_F1));
     action(Quit).setMenuRole(QAction::QuitRole);
     action(About).setMenuRole(QAction::AboutRole);
 
@@ -82,7 +85,8 @@ void MainMenu::build(QMenuBar &bar)
     }
 
     m_help = bar.addMenu(QString());
-    m_help->addActions({&action(Help), &action(About)});
+    m_help->addActions({&action(UserGuide), &action(Help), &action(About)});
+    connect(&action(UserGuide), &QAction::triggered, this, &MainMenu::showUserGuide);
 }
 
 void MainMenu::bindCommands(job::Session &session)
@@ -156,10 +160,22 @@ void MainMenu::retranslate()
     m_language->setTitle(tr("&Language"));
 
     m_help->setTitle(tr("&Help"));
+    action(UserGuide).setText(tr("&User Guide"));
     action(Help).setText(tr("Tavro Laser &Help"));
     action(About).setText(tr("&About Tavro Laser"));
 
     showRecent(m_recentPaths);
+    if (m_guide) m_guide->showLanguage(m_languageBox.currentIndex());
+}
+
+void MainMenu::showUserGuide()
+{
+    // Beside the program's window, not in its way: the guide is read while working.
+    if (!m_guide) m_guide = new UserGuideWindow(m_languageBox.window());
+    m_guide->showLanguage(m_languageBox.currentIndex());
+    m_guide->show();
+    m_guide->raise();
+    m_guide->activateWindow();
 }
 
 }  // namespace tavro::shell

@@ -5,6 +5,7 @@
 #include "shell/captions.h"
 
 #include <QObject>
+#include <QPointer>
 
 #include <array>
 
@@ -15,6 +16,8 @@ class QMenu;
 class QMenuBar;
 
 namespace tavro::shell {
+
+class UserGuideWindow;
 
 class MainMenu final : public QObject {
     Q_OBJECT
@@ -34,6 +37,7 @@ public:
         Restart,
         PowerOff,
         Settings,
+        UserGuide,
         Help,
         About,
         CommandCount
@@ -54,6 +58,8 @@ public:
     void showLanguage(int index);
     // Every text again, in the language of the installed translation.
     void retranslate();
+    // Opens the user guide in the window's language, or brings it to the front.
+    void showUserGuide();
 
 signals:
     void recentChosen(const QString &path);
@@ -73,6 +79,7 @@ private:
     QMenu *m_language = nullptr;
     QMenu *m_help = nullptr;
     QStringList m_recentPaths;
+    QPointer<UserGuideWindow> m_guide;
 };
 
 }  // namespace tavro::shell

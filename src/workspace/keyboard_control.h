@@ -1,4 +1,4 @@
-// The arrow keys as jog keys, system-wide while "Use Keyboard" is checked.
+// The arrow keys as jog keys while "Use Keyboard" is checked and a window of the program is active.
 #pragma once
 
 #include <QCheckBox>

@@ -1,6 +1,7 @@
 // The README's command lines name programs that the README's own build command builds.
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QRegularExpression>
 #include <QSet>
 
@@ -68,15 +69,36 @@ TEST(Readme, EveryCommandLineStartsWithSomethingThatRuns)
                 << line.toStdString();
         }
         EXPECT_FALSE(line.contains(u'|')) << line.toStdString();
-        // Files named by relative paths come with the tree.
+        // Files named by relative paths come with the tree, or are made in a build folder.
+        static const QRegularExpression buildFolder(u"^(\\./)?build(-\\w+)?/"_s);
         for (const QString &word : words.mid(1)) {
             if (!word.contains(u'/') || word.startsWith(u'/') || word.startsWith(u'-')) continue;
-            if (word.startsWith(u"./build/"_s) || word.startsWith(u"build/"_s)) continue;  // made
+            if (buildFolder.match(word).hasMatch()) continue;
             EXPECT_TRUE(QFile::exists(QDir(QStringLiteral(TAVRO_SOURCE_DIR)).filePath(word)))
                 << word.toStdString() << " in " << line.toStdString();
         }
     }
     EXPECT_GE(lines, 5);
+}
+
+// scripts/run, scripts/test and the package each build in a folder of their own, so that
+// going from one to another rebuilds nothing.
+TEST(Readme, EachBuildConfigurationHasAFolderOfItsOwn)
+{
+    static const QRegularExpression configure(
+        u"cmake -S \\S+ -B (\\S+) .*-DCMAKE_BUILD_TYPE=(\\w+)"_s);
+    QHash<QString, QSet<QString>> typesOfFolder;
+    for (const QString &file : {u"README.md"_s, u"scripts/run"_s, u"scripts/test"_s}) {
+        for (auto it = configure.globalMatch(sourceFile(file)); it.hasNext();) {
+            const QRegularExpressionMatch match = it.next();
+            QString folder = match.captured(1);
+            folder.remove(u"\"$root/"_s).remove(u'"');
+            typesOfFolder[folder] << match.captured(2);
+        }
+    }
+    EXPECT_GE(typesOfFolder.size(), 3);
+    for (auto it = typesOfFolder.cbegin(); it != typesOfFolder.cend(); ++it)
+        EXPECT_EQ(it->size(), 1) << it.key().toStdString() << " is built in several ways";
 }
 
 }  // namespace

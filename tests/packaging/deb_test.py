@@ -45,8 +45,10 @@ class DebianPackageTest(unittest.TestCase):
     def test_the_control_fields(self):
         depends = [d.strip() for d in self.field("Depends").split(",")]
         print("Depends:", ", ".join(depends))
-        # Read from the binaries by dpkg-shlibdeps, plus the plugins the picture loader needs.
+        # Read from the binaries by dpkg-shlibdeps, plus the plugins the picture loader needs
+        # and Qt's own translations, which the program loads by name.
         self.assertIn("qt6-image-formats-plugins", depends)
+        self.assertIn("qt6-translations-l10n", depends)
         for library in ("libqt6widgets6", "libqt6serialport6", "libc6"):
             self.assertTrue(any(d.startswith(library + " ") for d in depends), library)
         self.assertEqual(self.field("Package"), "tavro-laser")

@@ -10,6 +10,7 @@ import subprocess
 import sys
 import tempfile
 import unittest
+import xml.etree.ElementTree as ElementTree
 
 BUILD = os.path.abspath(sys.argv[1])
 APP_ID = "io.github.tavro_laser.TavroLaser"
@@ -84,6 +85,12 @@ class InstalledTreeTest(unittest.TestCase):
         self.validate("desktop-file-validate", self.path(f"/usr/share/applications/{APP_ID}.desktop"))
         self.validate("appstreamcli", "validate", "--no-net",
                       self.path(f"/usr/share/metainfo/{APP_ID}.metainfo.xml"))
+
+    def test_the_metainfo_provides_every_installed_program(self):
+        metainfo = ElementTree.parse(self.path(f"/usr/share/metainfo/{APP_ID}.metainfo.xml"))
+        provided = sorted(b.text for b in metainfo.getroot().findall("provides/binary"))
+        installed = sorted(os.listdir(self.path("/usr/bin")))
+        self.assertEqual(provided, installed)
 
     def test_job_files_are_a_kind_of_png_known_by_their_double_extension(self):
         # Built in a copy, so the installed tree keeps only what was installed.

@@ -152,7 +152,7 @@ private:
     QProcess m_process;
 };
 
-TEST(HotKeysX11, GrabsTheArrowsSystemWide)
+TEST(HotKeysX11, GrabsTheArrowsWhileTheProgramIsInFront)
 {
     PrivateXServer server;
     const QString display = server.start();
@@ -188,10 +188,14 @@ public:
                           XCB_WINDOW_CLASS_INPUT_OUTPUT, XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK,
                           &events);
         xcb_map_window(c, window);
-        focused = check(xcb_set_input_focus_checked(c, XCB_INPUT_FOCUS_PARENT, window, 0));
+        focused = takeFocus();
     }
     ~OtherClient() { xcb_disconnect(c); }
 
+    bool takeFocus()
+    {
+        return check(xcb_set_input_focus_checked(c, XCB_INPUT_FOCUS_PARENT, window, 0));
+    }
     bool check(xcb_void_cookie_t cookie)
     {
         xcb_generic_error_t *error = xcb_request_check(c, cookie);
@@ -295,6 +299,22 @@ protected:
         ASSERT_NE(up, 0);
     }
 
+    // Our window in front, as the operator's click would bring it.
+    void activate()
+    {
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitFor(
+            [] { return QGuiApplication::applicationState() == Qt::ApplicationActive; }, 60000));
+    }
+    // The other program in front again.
+    void deactivate()
+    {
+        ASSERT_TRUE(other->takeFocus());
+        ASSERT_TRUE(QTest::qWaitFor(
+            [] { return QGuiApplication::applicationState() != Qt::ApplicationActive; }, 60000));
+    }
+
     // Lets every event the other program caused so far reach this process.
     void deliver()
     {
@@ -317,11 +337,17 @@ protected:
     uint32_t serial = 0;
 };
 
-TEST_F(HotKeysX11Child, ArrowPressedAnywhereReachesUsAndNoOtherProgram)
+TEST_F(HotKeysX11Child, ArrowsAreOursOnlyWhileAWindowOfOursIsActive)
 {
     ASSERT_EQ(keys.mode(), HotKeys::Mode::GlobalGrab);
     const int id = keys.registerKey(Up);
     ASSERT_EQ(id, 33001);
+    other->tap(up);
+    deliver();
+    EXPECT_TRUE(spy.isEmpty()) << "another program is in front";
+    EXPECT_EQ(other->keyPressesReceived(), 1);
+
+    activate();
     const xcb_keycode_t numLock = other->keycode(0xff7f);
     const xcb_keycode_t capsLock = other->keycode(0xffe5);
     // Up with no lock, NumLock, both, CapsLock; Down is not ours.
@@ -331,14 +357,21 @@ TEST_F(HotKeysX11Child, ArrowPressedAnywhereReachesUsAndNoOtherProgram)
     }
     deliver();
     EXPECT_EQ(ids(spy), QList<int>(4, id));
-    EXPECT_EQ(other->keyPressesReceived(), 5);
 
-    // Given back by the time unregisterKey returns, not whenever the server gets to it.
-    EXPECT_TRUE(keys.unregisterKey(id));
+    deactivate();
+    other->keyPressesReceived();
     other->tap(up);
     deliver();
     EXPECT_EQ(spy.size(), 4);
     EXPECT_EQ(other->keyPressesReceived(), 1);
+
+    activate();
+    other->tap(up);
+    deliver();
+    EXPECT_EQ(spy.size(), 5) << "taken again";
+    // Given back by the time unregisterKey returns, not whenever the server gets to it.
+    EXPECT_TRUE(keys.unregisterKey(id));
+    EXPECT_TRUE(other->grab(up, 0));
 }
 
 TEST_F(HotKeysX11Child, KeyGrabbedByAnotherProgramYieldsZero)
@@ -361,6 +394,7 @@ TEST_F(HotKeysX11Child, RefusedLockVariantGivesTheOthersBack)
 
 TEST_F(HotKeysX11Child, KeyIsHeldOncePerProcessAndGivenBackOnDestruction)
 {
+    activate();
     auto first = std::make_unique<HotKeys>(&window);
     ASSERT_EQ(first->registerKey(Up), 33001);
     EXPECT_EQ(keys.registerKey(Up), 0);

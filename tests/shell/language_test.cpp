@@ -1,6 +1,10 @@
-// The six interface languages: captions, drop hints, the stored choice.
+// The six interface languages: captions, drop hints, the stored choice, Qt's own texts.
+#include "shell/interface_translator.h"
 #include "shell_fixture.h"
 #include "workspace/preview_board.h"
+
+#include <QMessageBox>
+#include <QPushButton>
 
 using namespace tavro;
 using namespace tavro::test;
@@ -96,6 +100,22 @@ TEST_F(LanguageTest, HintsAreWhiteBoardsWithOneLineOfText)
         EXPECT_LT(bottom - top, 60) << "one line";
         EXPECT_GT(top, 150) << "near the middle";
         EXPECT_LT((top + bottom) / 2, 256) << "a little above the middle";
+    }
+}
+
+// Qt's translations come from the system (qt6-translations-l10n), not from the program.
+TEST(QtTexts, MessageBoxButtonsSpeakTheChosenLanguage)
+{
+    const char16_t *const cancel[] = {u"Cancel",  u"取消",    u"キャンセル",
+                                      u"Annuler", u"Annulla", u"Abbrechen"};
+    shell::InterfaceTranslator translator;
+    for (int language : {3, 1, 2, 4, 5, 0}) {
+        translator.apply(language);
+        QMessageBox box(QMessageBox::Question, u"?"_s, u"?"_s,
+                        QMessageBox::Ok | QMessageBox::Cancel);
+        EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), QString::fromUtf16(cancel[language]))
+            << language << " from "
+            << shell::InterfaceTranslator::qtTranslationsFolder().toStdString();
     }
 }
 

@@ -5,6 +5,7 @@
 #include "menu_fixture.h"
 #include "shell/help_window.h"
 #include "shell/settings_window.h"
+#include "shell/user_guide_window.h"
 
 #include <QApplication>
 #include <QFile>
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QTranslator>
 
@@ -169,12 +171,12 @@ TEST_F(MenuTest, ShortcutsReachTheirEntries)
     EXPECT_EQ(asked[0].first, Question::OpenPicture);
     EXPECT_EQ(asked[1].first, Question::SaveJob);
     EXPECT_EQ(asked[2].first, Question::SaveJob);
-    {
-        ModalCloser closer;
-        QTest::keyClick(&app, Qt::Key_F1);
-        EXPECT_EQ(closer.opened, QStringList{u"help"_s});
-    }
-    app.activateWindow();  // back from the help window
+    QTest::keyClick(&app, Qt::Key_F1);
+    auto *guide = app.findChild<shell::UserGuideWindow *>();
+    ASSERT_NE(guide, nullptr);
+    EXPECT_TRUE(guide->isVisible());
+    EXPECT_FALSE(guide->isModal()) << "read while working";
+    app.activateWindow();  // back from the guide
     ASSERT_TRUE(QTest::qWaitForWindowActive(&app));
     QTest::keyClick(&app, Qt::Key_Q, Qt::ControlModifier);
     EXPECT_EQ(desktop.quits, 1) << "Quit closes the window, and the program ends with it";
@@ -301,6 +303,28 @@ TEST_F(MenuTest, LanguageEntriesAndTheComboBoxFollowEachOther)
               (QStringList{u"&Datei"_s, u"&Maschine"_s, u"&Ansicht"_s, u"&Hilfe"_s}))
         << "the stored language from the start";
     EXPECT_TRUE(mainWindow().menu().languageAction(5).isChecked());
+}
+
+TEST_F(MenuTest, TheUserGuideSpeaksTheWindowsLanguageAndTheHelpWindowStays)
+{
+    auto *combo = unit<QComboBox>(u"组合框语言"_s);
+    combo->setCurrentIndex(2);
+    action(MainMenu::UserGuide).trigger();
+    auto *guide = mainWindow().findChild<shell::UserGuideWindow *>();
+    ASSERT_NE(guide, nullptr);
+    EXPECT_EQ(guide->browser().source().path(), u"/assets/guide/ja.html"_s);
+    EXPECT_EQ(guide->windowTitle(), u"Tavro Laser ユーザーガイド"_s);
+    combo->setCurrentIndex(5);
+    QCoreApplication::processEvents();  // the language change reaches windows as an event
+    EXPECT_EQ(guide->browser().source().path(), u"/assets/guide/de.html"_s);
+    EXPECT_EQ(guide->windowTitle(), u"Tavro-Laser-Benutzerhandbuch"_s);
+    guide->close();
+    action(MainMenu::UserGuide).trigger();
+    EXPECT_EQ(mainWindow().findChildren<shell::UserGuideWindow *>().size(), 1) << "one guide";
+
+    ModalCloser closer;
+    action(MainMenu::Help).trigger();
+    EXPECT_EQ(closer.opened, QStringList{u"help"_s});
 }
 
 TEST_F(MenuTest, TheEffectChoosersTuningStripSpeaksTheChosenLanguage)
