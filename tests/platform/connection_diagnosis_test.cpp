@@ -1,7 +1,8 @@
 // The connection check on real pseudo-terminals served by the simulated engraver, its answer
-// second on a manual clock.
+// second on a manual clock; hot-plug through the file-system watch.
 #include "platform/connection_diagnosis.h"
 #include "engraver-sim/engraver_sim.h"
+#include "platform/device_watcher.h"
 #include "platform/diagnosis_text.h"
 #include "platform/manual_clock.h"
 #include "qt_printers.h"
@@ -166,6 +167,23 @@ TEST_F(ConnectionCheck, APortTheProgramsOwnScanHoldsIsAskedOnceItIsFree)
     clock.advance(ConnectionDiagnosis::OwnScanRetry);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !reports.isEmpty(); }, Patience));
     EXPECT_EQ(verdicts(reports.first()), QList<Verdict>{Verdict::Found});
+}
+
+TEST_F(ConnectionCheck, ADeviceThatAppearsLateIsAnnouncedAndFound)
+{
+    DeviceWatcher watcher{PortTable(paths)};
+    QSignalSpy appeared(&watcher, &DeviceWatcher::candidateAppeared);
+    QSignalSpy removed(&watcher, &DeviceWatcher::candidateRemoved);
+    EXPECT_TRUE(check(ConnectionDiagnosis::Depth::Full).devices.isEmpty());
+
+    sim::Engraver &machine = machineOn(3);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return appeared.size() == 1; }, Patience));
+    EXPECT_EQ(appeared.first().first().toString(), paths.at(2));
+    EXPECT_EQ(verdicts(check(ConnectionDiagnosis::Depth::Full, 1)), QList<Verdict>{Verdict::Found});
+
+    machine.unplug();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return removed.size() == 1; }, Patience));
+    EXPECT_EQ(removed.first().first().toString(), paths.at(2));
 }
 
 }  // namespace

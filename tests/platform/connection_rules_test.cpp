@@ -2,6 +2,7 @@
 // folders, the status-bar summary.
 #include "platform/connection_rules.h"
 #include "platform/device_node.h"
+#include "platform/device_watcher.h"
 #include "platform/diagnosis_text.h"
 #include "platform/udev_rules.h"
 
@@ -276,6 +277,16 @@ TEST(DiagnosisText, TheSummaryNamesWhatMostLikelyHidesTheMachine)
         report.devices = c.devices;
         EXPECT_EQ(DiagnosisText::summary(report), c.summary) << c.name;
     }
+}
+
+TEST(DeviceWatcher, UdevDevicesAreKnownByTheTablesNameForThem)
+{
+    const QStringList table{u"/dev/ttyUSB0"_s, u"/dev/serial/by-id/usb-QinHeng-if00"_s};
+    EXPECT_EQ(DeviceWatcher::tablePathOf(table, u"/dev/ttyUSB0"_s, {}), u"/dev/ttyUSB0"_s);
+    EXPECT_EQ(DeviceWatcher::tablePathOf(table, u"/dev/ttyUSB7"_s,
+                                         {u"/dev/serial/by-id/usb-QinHeng-if00"_s}),
+              u"/dev/serial/by-id/usb-QinHeng-if00"_s);
+    EXPECT_EQ(DeviceWatcher::tablePathOf(table, u"/dev/ttyS0"_s, {}), QString());
 }
 
 }  // namespace
