@@ -222,7 +222,9 @@ class RuleTest(HelperCase):
                 acm = True
             else:
                 self.assertIn('KERNEL=="ttyUSB[0-9]*"', line)
-                vendors.add(line.split('ATTRS{idVendor}=="')[1][:4])
+                # The adapter's own USB device, never a hub of the same maker above it.
+                self.assertNotIn("ATTRS{", line)
+                vendors.add(line.split('ENV{ID_VENDOR_ID}=="')[1][:4])
         self.assertEqual(vendors, VENDORS)
         self.assertTrue(acm)
         self.assertEqual(self.commands(), ["udevadm control --reload-rules",
