@@ -26,13 +26,31 @@ QString commandName(const QByteArray &pidFolder)
     return QString::fromLocal8Bit(file.readAll().trimmed());
 }
 
-// The device nodes among a process's open descriptors; empty when they cannot be read.
-QStringList openNodes(const QByteArray &pidFolder)
-{
+// The device nodes among a process's open descriptors, and the pseudo-terminals whose master
+// side it has open, which it serves as a device rather than holds; empty when they cannot be read.
+struct OpenFiles {
     QStringList nodes;
+    QStringList served;
+};
+
+// "/dev/pts/N" for a master descriptor, from the "tty-index:" line of its fdinfo.
+QString servedTerminal(const QByteArray &pidFolder, const char *fd)
+{
+    QFile info(QString::fromLocal8Bit(pidFolder + "/fdinfo/" + fd));
+    if (!info.open(QIODevice::ReadOnly)) return {};
+    for (const QByteArray &line : info.readAll().split('\n')) {
+        if (line.startsWith("tty-index:"))
+            return u"/dev/pts/"_s + QString::fromLatin1(line.mid(10).trimmed());
+    }
+    return {};
+}
+
+OpenFiles openFiles(const QByteArray &pidFolder)
+{
+    OpenFiles files;
     const QByteArray fdFolder = pidFolder + "/fd";
     const Directory fds = openDirectory(fdFolder);
-    if (!fds) return nodes;
+    if (!fds) return files;
     while (const dirent *entry = ::readdir(fds.get())) {
         if (entry->d_name[0] == '.') continue;
         char target[4096];
@@ -40,9 +58,14 @@ QStringList openNodes(const QByteArray &pidFolder)
         const ssize_t size = ::readlink(link.constData(), target, sizeof target);
         if (size <= 5 || size == sizeof target) continue;
         const QByteArray path(target, size);
-        if (path.startsWith("/dev/")) nodes << QString::fromLocal8Bit(path);
+        if (path == "/dev/ptmx" || path == "/dev/pts/ptmx") {
+            const QString terminal = servedTerminal(pidFolder, entry->d_name);
+            if (!terminal.isEmpty()) files.served << terminal;
+        } else if (path.startsWith("/dev/")) {
+            files.nodes << QString::fromLocal8Bit(path);
+        }
     }
-    return nodes;
+    return files;
 }
 
 bool isNumber(const char *name)
@@ -67,7 +90,9 @@ ProcessTable::ProcessTable()
         const QByteArray folder = "/proc/" + QByteArray(entry->d_name);
         const HoldingProcess process{pid, commandName(folder)};
         if (process.kind() != HoldingProcess::Kind::Other) m_suspects << process;
-        for (const QString &node : openNodes(folder)) {
+        const OpenFiles files = openFiles(folder);
+        for (const QString &node : files.nodes) {
+            if (files.served.contains(node)) continue;
             QList<HoldingProcess> &holders = m_holders[node];
             if (!holders.contains(process)) holders << process;
         }
@@ -86,7 +111,8 @@ QList<HoldingProcess> ProcessTable::suspects() const
 
 bool ProcessTable::openHere(const QString &node)
 {
-    return openNodes("/proc/self").contains(node);
+    const OpenFiles files = openFiles("/proc/self");
+    return files.nodes.contains(node) && !files.served.contains(node);
 }
 
 }  // namespace tavro::platform

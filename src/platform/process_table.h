@@ -13,7 +13,8 @@ public:
     // names of all.
     ProcessTable();
 
-    // Processes other than this one that have `node` open.
+    // Processes other than this one that have `node` open. A process that has the master side
+    // of a pseudo-terminal open is its device, like the simulated engraver, and does not count.
     QList<HoldingProcess> holdersOf(const QString &node) const;
     // Running processes, other than this one, that often hold serial ports: brltty,
     // ModemManager, another copy of this program.

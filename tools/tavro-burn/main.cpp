@@ -1,5 +1,6 @@
 // tavro-burn: burns a picture on the engraver from the command line, with no window.
 #include "burn_session.h"
+#include "check.h"
 #include "job/job_estimator.h"
 #include "job/job_file.h"
 #include "job/job_model.h"
@@ -143,8 +144,10 @@ int main(int argc, char **argv)
 
     QCommandLineParser parser;
     addOptions(parser);
+    burn::addCheckOption(parser);
     // File names are kept byte for byte, valid UTF-8 or not; --help and --version end here.
     parser.process(platform::commandLineArguments(argc, argv));
+    if (burn::checkRequested(parser)) return burn::runCheck(parser);
     Arguments arguments;
     if (const QString error = readArguments(parser, arguments); !error.isEmpty()) {
         burn::printLine(stderr, u"tavro-burn: "_s + error);
