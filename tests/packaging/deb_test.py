@@ -47,7 +47,8 @@ class DebianPackageTest(unittest.TestCase):
         print("Depends:", ", ".join(depends))
         # Read from the binaries by dpkg-shlibdeps, plus the plugins the picture loader needs.
         self.assertIn("qt6-image-formats-plugins", depends)
-        for library in ("libqt6widgets6", "libqt6serialport6", "libc6"):
+        # libudev1: the device watcher and the connection check.
+        for library in ("libqt6widgets6", "libqt6serialport6", "libudev1", "libc6"):
             self.assertTrue(any(d.startswith(library + " ") for d in depends), library)
         self.assertEqual(self.field("Package"), "tavro-laser")
         self.assertEqual(self.field("Section"), "electronics")
