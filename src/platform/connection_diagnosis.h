@@ -47,6 +47,7 @@ public:
     static constexpr std::chrono::milliseconds OwnScanRetry{100};
     static constexpr int OwnScanRetries = 30;
 
+    // `prober` is this check's own and outlives it.
     ConnectionDiagnosis(Options options, Clock &clock, IdentityProber &prober,
                         QObject *parent = nullptr);
     ~ConnectionDiagnosis() override;

@@ -6,7 +6,7 @@
 namespace tavro::shell {
 namespace {
 
-Q_LOGGING_CATEGORY(lcHelper, "tavro.helper")
+Q_LOGGING_CATEGORY(lcHelper, "tavro.helper", QtWarningMsg)
 
 }  // namespace
 
