@@ -19,18 +19,18 @@ namespace {
 constexpr int ExpectedProductId = 10;
 constexpr qsizetype LineWidth = 78;
 
-void printWrapped(const QString &text, const QString &indent)
+void printWrapped(std::FILE *out, const QString &text, const QString &indent)
 {
     QString line = indent;
     for (const QString &word : text.split(u' ', Qt::SkipEmptyParts)) {
         if (line.size() > indent.size() && line.size() + 1 + word.size() > LineWidth) {
-            printLine(stdout, line);
+            printLine(out, line);
             line = indent;
         }
         if (line.size() > indent.size()) line += u' ';
         line += word;
     }
-    if (line.size() > indent.size()) printLine(stdout, line);
+    if (line.size() > indent.size()) printLine(out, line);
 }
 
 // The installed helper beside this program, or the one TAVRO_SERIAL_ACCESS names.
@@ -42,17 +42,18 @@ QString helperPath()
                            QStringLiteral(TAVRO_SERIAL_ACCESS_FROM_BIN));
 }
 
-void printDevice(const platform::SerialDevice &device, const platform::DiagnosisReport &report)
+void printDevice(std::FILE *out, const platform::SerialDevice &device,
+                 const platform::DiagnosisReport &report)
 {
     using platform::DiagnosisText;
-    printLine(stdout, DiagnosisText::title(device));
+    printLine(out, DiagnosisText::title(device));
     const QString indent = u"    "_s;
-    printWrapped(DiagnosisText::facts(device), indent);
-    printWrapped(DiagnosisText::verdict(device), indent);
-    printWrapped(DiagnosisText::advice(device, report), indent);
+    printWrapped(out, DiagnosisText::facts(device), indent);
+    printWrapped(out, DiagnosisText::verdict(device), indent);
+    printWrapped(out, DiagnosisText::advice(device, report), indent);
     if (device.fix != platform::Fix::None) {
         const QStringList command = QStringList{helperPath()} + helperArguments(device.fix);
-        printLine(stdout, indent + u"Fix: "_s + command.join(u' '));
+        printLine(out, indent + u"Fix: "_s + command.join(u' '));
     }
 }
 
@@ -75,10 +76,18 @@ bool checkRequested(const QCommandLineParser &parser)
 int runCheck(const QCommandLineParser &parser)
 {
     const QString port = parser.value(u"port"_s);
-    platform::ConnectionDiagnosis::Options options;
-    options.table =
+    const platform::PortTable table =
         port.isEmpty() ? platform::PortTable::fromEnvironment() : platform::PortTable({port});
-    options.listBuiltInPorts = !port.isEmpty() || qEnvironmentVariableIsSet("TAVRO_PORTS");
+    const bool chosen = !port.isEmpty() || qEnvironmentVariableIsSet("TAVRO_PORTS");
+    return printCheck(stdout, table, chosen, platform::ConnectionDiagnosis::Depth::Full) ? 0 : 1;
+}
+
+bool printCheck(std::FILE *out, const platform::PortTable &table, bool listBuiltInPorts,
+                platform::ConnectionDiagnosis::Depth depth)
+{
+    platform::ConnectionDiagnosis::Options options;
+    options.table = table;
+    options.listBuiltInPorts = listBuiltInPorts;
     options.expectedProductId = ExpectedProductId;
     options.rulesRoot = qEnvironmentVariable("TAVRO_SERIAL_ACCESS_ROOT");
     platform::QtClock clock;
@@ -87,24 +96,21 @@ int runCheck(const QCommandLineParser &parser)
     QEventLoop loop;
     QObject::connect(&diagnosis, &platform::ConnectionDiagnosis::finished, &loop,
                      &QEventLoop::quit);
-    diagnosis.run();
+    diagnosis.run(depth);
     loop.exec();
 
     const platform::DiagnosisReport &report = diagnosis.report();
     if (report.devices.isEmpty()) {
-        printLine(stdout, platform::DiagnosisText::noDevices());
-        return 1;
+        printLine(out, platform::DiagnosisText::noDevices());
+        return false;
     }
     for (const platform::SerialDevice &device : report.devices) {
-        printDevice(device, report);
-        printLine(stdout, {});
+        printDevice(out, device, report);
+        printLine(out, {});
     }
-    if (report.machineFound()) {
-        printLine(stdout, u"A machine answers."_s);
-        return 0;
-    }
-    printLine(stdout, platform::DiagnosisText::summary(report));
-    return 1;
+    printLine(out, report.machineFound() ? u"A machine answers."_s
+                                         : platform::DiagnosisText::summary(report));
+    return report.machineFound();
 }
 
 }  // namespace tavro::burn
