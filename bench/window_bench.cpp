@@ -47,8 +47,9 @@ void BM_PositionReportsDrawn(benchmark::State &state)
     test::FakeSerialLine line;
     platform::ManualClock clock;
     test::FakePortLister ports;
+    const platform::PortTable table(QStringList{home.filePath(u"ttyNone"_s)});
     test::FakeDesktop desktop;
-    shell::Program program(line, clock, ports, desktop, home.path());
+    shell::Program program({line, clock, ports, table, desktop}, home.path());
     program.window().show();
     program.onMainWindowCreated();
     const QByteArray stream = reports(5000);
@@ -80,7 +81,7 @@ void BM_UploadAt57600BaudKeepsTheWindowLive(benchmark::State &state)
         // Real timers: the presence check runs, so the port list must be the real one.
         const platform::PortTableLister ports(table);
         test::FakeDesktop desktop;
-        shell::Program program(line, clock, ports, desktop, dir.path());
+        shell::Program program({line, clock, ports, table, desktop}, dir.path());
         program.window().show();
         program.onMainWindowCreated();
         if (!QTest::qWaitFor(
@@ -137,8 +138,9 @@ void BM_FloodsKeepMemoryFlat(benchmark::State &state)
         line.blocksDrainAtOnce = false;
         platform::ManualClock clock;
         test::FakePortLister ports;
+        const platform::PortTable table(QStringList{home.filePath(u"ttyNone"_s)});
         test::FakeDesktop desktop;
-        shell::Program program(line, clock, ports, desktop, home.path());
+        shell::Program program({line, clock, ports, table, desktop}, home.path());
         program.window().show();
         program.onMainWindowCreated();
         line.deliver(link::makeFrame(link::RspIdentity, 10, 0));

@@ -100,6 +100,181 @@
     </message>
 </context>
 <context>
+    <name>tavro::platform::DiagnosisText</name>
+    <message>
+        <source>USB adapter %1</source>
+        <translation>USB-Adapter %1</translation>
+    </message>
+    <message>
+        <source>Not a USB device</source>
+        <translation>Kein USB-Gerät</translation>
+    </message>
+    <message>
+        <source>Connected: the program uses this machine.</source>
+        <translation>Verbunden: das Programm verwendet diese Maschine.</translation>
+    </message>
+    <message>
+        <source>An engraver of this kind answers here.</source>
+        <translation>Hier antwortet ein Graviergerät dieser Art.</translation>
+    </message>
+    <message>
+        <source>You may not open this device.</source>
+        <translation>Sie dürfen dieses Gerät nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>Held by another program.</source>
+        <translation>Von einem anderen Programm belegt.</translation>
+    </message>
+    <message>
+        <source>Held by another copy of Tavro Laser: %1.</source>
+        <translation>Von einer anderen Instanz von Tavro Laser belegt: %1.</translation>
+    </message>
+    <message>
+        <source>Held by %1.</source>
+        <translation>Belegt von %1.</translation>
+    </message>
+    <message>
+        <source>No answer. Is the engraver switched on? Is it an engraver of this kind?</source>
+        <translation>Keine Antwort. Ist das Graviergerät eingeschaltet? Ist es ein Graviergerät dieser Art?</translation>
+    </message>
+    <message>
+        <source>It answers as product %1, not as an engraver of this kind.</source>
+        <translation>Es meldet sich als Produkt %1, nicht als Graviergerät dieser Art.</translation>
+    </message>
+    <message>
+        <source>This USB-serial adapter is plugged in, but has no serial device.</source>
+        <translation>Dieser USB-Seriell-Adapter ist eingesteckt, hat aber kein serielles Gerät.</translation>
+    </message>
+    <message>
+        <source>It does not open: %1.</source>
+        <translation>Es lässt sich nicht öffnen: %1.</translation>
+    </message>
+    <message>
+        <source>%1 has probably taken it for a braille display.</source>
+        <translation>%1 hat es vermutlich für eine Braillezeile übernommen.</translation>
+    </message>
+    <message>
+        <source>No driver has taken it. Unplug it and plug it in again.</source>
+        <translation>Kein Treiber hat es übernommen. Ziehen Sie es ab und stecken Sie es wieder ein.</translation>
+    </message>
+    <message>
+        <source>It belongs to %1, group %2, mode %3.</source>
+        <translation>Es gehört %1, Gruppe %2, Modus %3.</translation>
+    </message>
+    <message>
+        <source>You are in the group %1.</source>
+        <translation>Sie sind in der Gruppe %1.</translation>
+    </message>
+    <message>
+        <source>You were added to the group %1; that takes effect when you log in again.</source>
+        <translation>Sie wurden der Gruppe %1 hinzugefügt; das wirkt, sobald Sie sich neu anmelden.</translation>
+    </message>
+    <message>
+        <source>You are not in the group %1.</source>
+        <translation>Sie sind nicht in der Gruppe %1.</translation>
+    </message>
+    <message>
+        <source>The access rule of Tavro Laser does not cover this device.</source>
+        <translation>Die Zugriffsregel von Tavro Laser gilt nicht für dieses Gerät.</translation>
+    </message>
+    <message>
+        <source>The access rule of Tavro Laser is installed; it gives access to whoever sits at this computer, not to remote logins.</source>
+        <translation>Die Zugriffsregel von Tavro Laser ist installiert; sie gewährt der Person an diesem Computer Zugriff, nicht aber entfernten Anmeldungen.</translation>
+    </message>
+    <message>
+        <source>The access rule of Tavro Laser is not installed.</source>
+        <translation>Die Zugriffsregel von Tavro Laser ist nicht installiert.</translation>
+    </message>
+    <message>
+        <source>Allow access installs it; you are asked for the administrator password.</source>
+        <translation>„Zugriff erlauben“ installiert sie; dabei wird nach dem Administratorpasswort gefragt.</translation>
+    </message>
+    <message>
+        <source>Joining the group %1 takes effect when you log in again.</source>
+        <translation>Der Beitritt zur Gruppe %1 wirkt, sobald Sie sich neu anmelden.</translation>
+    </message>
+    <message>
+        <source>Close the program that uses it.</source>
+        <translation>Schließen Sie das Programm, das es verwendet.</translation>
+    </message>
+    <message>
+        <source>Running now, and known to hold ports like this one: %1.</source>
+        <translation>Läuft gerade und belegt bekanntlich solche Anschlüsse: %1.</translation>
+    </message>
+    <message>
+        <source>ModemManager tries new adapters as modems for a few seconds, then lets go. Check again in a moment.</source>
+        <translation>ModemManager probiert neue Adapter einige Sekunden lang als Modem aus und gibt sie dann frei. Prüfen Sie gleich noch einmal.</translation>
+    </message>
+    <message>
+        <source>Close the other Tavro Laser window or tavro-burn.</source>
+        <translation>Schließen Sie das andere Tavro-Laser-Fenster oder tavro-burn.</translation>
+    </message>
+    <message>
+        <source>Close that program, or make it let go of the port.</source>
+        <translation>Schließen Sie dieses Programm oder lassen Sie es den Anschluss freigeben.</translation>
+    </message>
+    <message>
+        <source>brltty's rule for these adapters is switched off already: unplug the adapter and plug it in again.</source>
+        <translation>Die Regel von brltty für diese Adapter ist bereits abgeschaltet: Ziehen Sie den Adapter ab und stecken Sie ihn wieder ein.</translation>
+    </message>
+    <message>
+        <source>brltty serves braille displays and takes USB-serial adapters of this kind for one. If you use no braille display, stop it taking them, then unplug the adapter and plug it in again.</source>
+        <translation>brltty bedient Braillezeilen und hält USB-Seriell-Adapter dieser Art für eine solche. Wenn Sie keine Braillezeile verwenden, halten Sie brltty von ihnen fern und stecken Sie den Adapter danach ab und wieder ein.</translation>
+    </message>
+    <message>
+        <source>Allow access</source>
+        <translation>Zugriff erlauben</translation>
+    </message>
+    <message>
+        <source>Join the group dialout</source>
+        <translation>Der Gruppe dialout beitreten</translation>
+    </message>
+    <message>
+        <source>Stop brltty taking adapters</source>
+        <translation>brltty von Adaptern fernhalten</translation>
+    </message>
+    <message>
+        <source>No USB-serial adapter is connected.</source>
+        <translation>Kein USB-Seriell-Adapter ist angeschlossen.</translation>
+    </message>
+    <message>
+        <source>No machine: no USB-serial adapter is connected</source>
+        <translation>Keine Maschine: kein USB-Seriell-Adapter angeschlossen</translation>
+    </message>
+    <message>
+        <source>No machine: %1 is held by %2</source>
+        <translation>Keine Maschine: %1 ist von %2 belegt</translation>
+    </message>
+    <message>
+        <source>No machine: %1 is held by another program</source>
+        <translation>Keine Maschine: %1 ist von einem anderen Programm belegt</translation>
+    </message>
+    <message>
+        <source>No machine: you may not open %1</source>
+        <translation>Keine Maschine: Sie dürfen %1 nicht öffnen</translation>
+    </message>
+    <message>
+        <source>No machine: the USB-serial adapter %1 has no serial device</source>
+        <translation>Keine Maschine: Der USB-Seriell-Adapter %1 hat kein serielles Gerät</translation>
+    </message>
+    <message>
+        <source>No machine: %1 answers with another product id</source>
+        <translation>Keine Maschine: %1 meldet eine andere Produkt-ID</translation>
+    </message>
+    <message>
+        <source>No machine: %1 does not open</source>
+        <translation>Keine Maschine: %1 lässt sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>No machine: %1 does not answer</source>
+        <translation>Keine Maschine: %1 antwortet nicht</translation>
+    </message>
+    <message>
+        <source>Check…</source>
+        <translation>Prüfen…</translation>
+    </message>
+</context>
+<context>
     <name>tavro::platform::QtSerialLine</name>
     <message>
         <source>the image block did not leave the port in %1 s</source>
@@ -108,6 +283,61 @@
     <message>
         <source>the port is closed</source>
         <translation>die Schnittstelle ist geschlossen</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::shell::ConnectionCheckWindow</name>
+    <message>
+        <source>Checking…</source>
+        <translation>Prüfe…</translation>
+    </message>
+    <message>
+        <source>Check Connection</source>
+        <translation>Verbindung prüfen</translation>
+    </message>
+    <message>
+        <source>The serial devices the program tries when it searches for the machine, and what stands in the way of each.</source>
+        <translation>Die seriellen Geräte, die das Programm bei der Suche nach der Maschine versucht, und was jedem im Weg steht.</translation>
+    </message>
+    <message>
+        <source>Check Again</source>
+        <translation>Erneut prüfen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>A machine answers.</source>
+        <translation>Eine Maschine antwortet.</translation>
+    </message>
+    <message>
+        <source>Plug the engraver's USB cable in; this window follows.</source>
+        <translation>Stecken Sie das USB-Kabel des Graviergeräts ein; dieses Fenster zeigt es sofort an.</translation>
+    </message>
+    <message>
+        <source>The check runs again when a device is plugged in or pulled out.</source>
+        <translation>Die Prüfung läuft erneut, wenn ein Gerät eingesteckt oder abgezogen wird.</translation>
+    </message>
+    <message>
+        <source>Waiting for tavro-serial-access; it may ask for the administrator password…</source>
+        <translation>Warte auf tavro-serial-access; es fragt eventuell nach dem Administratorpasswort…</translation>
+    </message>
+    <message>
+        <source>tavro-serial-access is done.</source>
+        <translation>tavro-serial-access ist fertig.</translation>
+    </message>
+    <message>
+        <source>The administrator password was not given; nothing was changed.</source>
+        <translation>Das Administratorpasswort wurde nicht eingegeben; nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>tavro-serial-access could not be started: %1</source>
+        <translation>tavro-serial-access konnte nicht gestartet werden: %1</translation>
+    </message>
+    <message>
+        <source>tavro-serial-access failed (exit status %1): %2</source>
+        <translation>tavro-serial-access ist fehlgeschlagen (Exit-Status %1): %2</translation>
     </message>
 </context>
 <context>
@@ -490,12 +720,27 @@ Serielle Schnittstelle: %2
         <source>&amp;User Guide</source>
         <translation>&amp;Benutzerhandbuch</translation>
     </message>
+    <message>
+        <source>C&amp;heck Connection…</source>
+        <translation>&amp;Verbindung prüfen…</translation>
+    </message>
 </context>
 <context>
     <name>tavro::shell::MainPanel</name>
     <message>
         <source>Resume</source>
         <translation>Fortsetzen</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::shell::SerialAccessRunner</name>
+    <message>
+        <source>tavro-serial-access is running already.</source>
+        <translation>tavro-serial-access läuft bereits.</translation>
+    </message>
+    <message>
+        <source>tavro-serial-access is not installed at %1.</source>
+        <translation>tavro-serial-access ist nicht unter %1 installiert.</translation>
     </message>
 </context>
 <context>

@@ -100,6 +100,181 @@
     </message>
 </context>
 <context>
+    <name>tavro::platform::DiagnosisText</name>
+    <message>
+        <source>USB adapter %1</source>
+        <translation>Adaptateur USB %1</translation>
+    </message>
+    <message>
+        <source>Not a USB device</source>
+        <translation>Pas un périphérique USB</translation>
+    </message>
+    <message>
+        <source>Connected: the program uses this machine.</source>
+        <translation>Connecté : le programme utilise cette machine.</translation>
+    </message>
+    <message>
+        <source>An engraver of this kind answers here.</source>
+        <translation>Un graveur de ce type répond ici.</translation>
+    </message>
+    <message>
+        <source>You may not open this device.</source>
+        <translation>Vous n'avez pas le droit d'ouvrir ce périphérique.</translation>
+    </message>
+    <message>
+        <source>Held by another program.</source>
+        <translation>Occupé par un autre programme.</translation>
+    </message>
+    <message>
+        <source>Held by another copy of Tavro Laser: %1.</source>
+        <translation>Occupé par une autre instance de Tavro Laser : %1.</translation>
+    </message>
+    <message>
+        <source>Held by %1.</source>
+        <translation>Occupé par %1.</translation>
+    </message>
+    <message>
+        <source>No answer. Is the engraver switched on? Is it an engraver of this kind?</source>
+        <translation>Pas de réponse. Le graveur est-il allumé ? Est-ce un graveur de ce type ?</translation>
+    </message>
+    <message>
+        <source>It answers as product %1, not as an engraver of this kind.</source>
+        <translation>Il répond comme produit %1, pas comme un graveur de ce type.</translation>
+    </message>
+    <message>
+        <source>This USB-serial adapter is plugged in, but has no serial device.</source>
+        <translation>Cet adaptateur USB-série est branché, mais n'a pas de périphérique série.</translation>
+    </message>
+    <message>
+        <source>It does not open: %1.</source>
+        <translation>Impossible de l'ouvrir : %1.</translation>
+    </message>
+    <message>
+        <source>%1 has probably taken it for a braille display.</source>
+        <translation>%1 l'a probablement pris pour un afficheur braille.</translation>
+    </message>
+    <message>
+        <source>No driver has taken it. Unplug it and plug it in again.</source>
+        <translation>Aucun pilote ne l'a pris en charge. Débranchez-le et rebranchez-le.</translation>
+    </message>
+    <message>
+        <source>It belongs to %1, group %2, mode %3.</source>
+        <translation>Il appartient à %1, groupe %2, mode %3.</translation>
+    </message>
+    <message>
+        <source>You are in the group %1.</source>
+        <translation>Vous êtes dans le groupe %1.</translation>
+    </message>
+    <message>
+        <source>You were added to the group %1; that takes effect when you log in again.</source>
+        <translation>Vous avez été ajouté au groupe %1 ; cela prend effet à votre prochaine connexion.</translation>
+    </message>
+    <message>
+        <source>You are not in the group %1.</source>
+        <translation>Vous n'êtes pas dans le groupe %1.</translation>
+    </message>
+    <message>
+        <source>The access rule of Tavro Laser does not cover this device.</source>
+        <translation>La règle d'accès de Tavro Laser ne couvre pas ce périphérique.</translation>
+    </message>
+    <message>
+        <source>The access rule of Tavro Laser is installed; it gives access to whoever sits at this computer, not to remote logins.</source>
+        <translation>La règle d'accès de Tavro Laser est installée ; elle donne accès à la personne assise devant cet ordinateur, pas aux connexions à distance.</translation>
+    </message>
+    <message>
+        <source>The access rule of Tavro Laser is not installed.</source>
+        <translation>La règle d'accès de Tavro Laser n'est pas installée.</translation>
+    </message>
+    <message>
+        <source>Allow access installs it; you are asked for the administrator password.</source>
+        <translation>« Autoriser l'accès » l'installe ; le mot de passe administrateur est demandé.</translation>
+    </message>
+    <message>
+        <source>Joining the group %1 takes effect when you log in again.</source>
+        <translation>L'ajout au groupe %1 prend effet à votre prochaine connexion.</translation>
+    </message>
+    <message>
+        <source>Close the program that uses it.</source>
+        <translation>Fermez le programme qui l'utilise.</translation>
+    </message>
+    <message>
+        <source>Running now, and known to hold ports like this one: %1.</source>
+        <translation>En cours d'exécution, et connu pour occuper des ports comme celui-ci : %1.</translation>
+    </message>
+    <message>
+        <source>ModemManager tries new adapters as modems for a few seconds, then lets go. Check again in a moment.</source>
+        <translation>ModemManager essaie les nouveaux adaptateurs comme modems pendant quelques secondes, puis les libère. Vérifiez de nouveau dans un instant.</translation>
+    </message>
+    <message>
+        <source>Close the other Tavro Laser window or tavro-burn.</source>
+        <translation>Fermez l'autre fenêtre de Tavro Laser ou tavro-burn.</translation>
+    </message>
+    <message>
+        <source>Close that program, or make it let go of the port.</source>
+        <translation>Fermez ce programme ou faites-lui libérer le port.</translation>
+    </message>
+    <message>
+        <source>brltty's rule for these adapters is switched off already: unplug the adapter and plug it in again.</source>
+        <translation>La règle de brltty pour ces adaptateurs est déjà désactivée : débranchez l'adaptateur et rebranchez-le.</translation>
+    </message>
+    <message>
+        <source>brltty serves braille displays and takes USB-serial adapters of this kind for one. If you use no braille display, stop it taking them, then unplug the adapter and plug it in again.</source>
+        <translation>brltty sert les afficheurs braille et prend les adaptateurs USB-série de ce type pour l'un d'eux. Si vous n'utilisez pas d'afficheur braille, empêchez-le de les prendre, puis débranchez l'adaptateur et rebranchez-le.</translation>
+    </message>
+    <message>
+        <source>Allow access</source>
+        <translation>Autoriser l'accès</translation>
+    </message>
+    <message>
+        <source>Join the group dialout</source>
+        <translation>Rejoindre le groupe dialout</translation>
+    </message>
+    <message>
+        <source>Stop brltty taking adapters</source>
+        <translation>Empêcher brltty de prendre les adaptateurs</translation>
+    </message>
+    <message>
+        <source>No USB-serial adapter is connected.</source>
+        <translation>Aucun adaptateur USB-série n'est branché.</translation>
+    </message>
+    <message>
+        <source>No machine: no USB-serial adapter is connected</source>
+        <translation>Pas de machine : aucun adaptateur USB-série branché</translation>
+    </message>
+    <message>
+        <source>No machine: %1 is held by %2</source>
+        <translation>Pas de machine : %1 est occupé par %2</translation>
+    </message>
+    <message>
+        <source>No machine: %1 is held by another program</source>
+        <translation>Pas de machine : %1 est occupé par un autre programme</translation>
+    </message>
+    <message>
+        <source>No machine: you may not open %1</source>
+        <translation>Pas de machine : vous n'avez pas le droit d'ouvrir %1</translation>
+    </message>
+    <message>
+        <source>No machine: the USB-serial adapter %1 has no serial device</source>
+        <translation>Pas de machine : l'adaptateur USB-série %1 n'a pas de périphérique série</translation>
+    </message>
+    <message>
+        <source>No machine: %1 answers with another product id</source>
+        <translation>Pas de machine : %1 répond avec un autre identifiant de produit</translation>
+    </message>
+    <message>
+        <source>No machine: %1 does not open</source>
+        <translation>Pas de machine : impossible d'ouvrir %1</translation>
+    </message>
+    <message>
+        <source>No machine: %1 does not answer</source>
+        <translation>Pas de machine : %1 ne répond pas</translation>
+    </message>
+    <message>
+        <source>Check…</source>
+        <translation>Vérifier…</translation>
+    </message>
+</context>
+<context>
     <name>tavro::platform::QtSerialLine</name>
     <message>
         <source>the image block did not leave the port in %1 s</source>
@@ -108,6 +283,61 @@
     <message>
         <source>the port is closed</source>
         <translation>le port est fermé</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::shell::ConnectionCheckWindow</name>
+    <message>
+        <source>Checking…</source>
+        <translation>Vérification…</translation>
+    </message>
+    <message>
+        <source>Check Connection</source>
+        <translation>Vérifier la connexion</translation>
+    </message>
+    <message>
+        <source>The serial devices the program tries when it searches for the machine, and what stands in the way of each.</source>
+        <translation>Les périphériques série que le programme essaie lorsqu'il cherche la machine, et ce qui fait obstacle à chacun.</translation>
+    </message>
+    <message>
+        <source>Check Again</source>
+        <translation>Vérifier de nouveau</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>A machine answers.</source>
+        <translation>Une machine répond.</translation>
+    </message>
+    <message>
+        <source>Plug the engraver's USB cable in; this window follows.</source>
+        <translation>Branchez le câble USB du graveur ; cette fenêtre suit.</translation>
+    </message>
+    <message>
+        <source>The check runs again when a device is plugged in or pulled out.</source>
+        <translation>La vérification recommence quand un périphérique est branché ou débranché.</translation>
+    </message>
+    <message>
+        <source>Waiting for tavro-serial-access; it may ask for the administrator password…</source>
+        <translation>En attente de tavro-serial-access ; il peut demander le mot de passe administrateur…</translation>
+    </message>
+    <message>
+        <source>tavro-serial-access is done.</source>
+        <translation>tavro-serial-access a terminé.</translation>
+    </message>
+    <message>
+        <source>The administrator password was not given; nothing was changed.</source>
+        <translation>Le mot de passe administrateur n'a pas été donné ; rien n'a été modifié.</translation>
+    </message>
+    <message>
+        <source>tavro-serial-access could not be started: %1</source>
+        <translation>tavro-serial-access n'a pas pu être lancé : %1</translation>
+    </message>
+    <message>
+        <source>tavro-serial-access failed (exit status %1): %2</source>
+        <translation>tavro-serial-access a échoué (code de sortie %1) : %2</translation>
     </message>
 </context>
 <context>
@@ -490,12 +720,27 @@ Port série : %2
         <source>&amp;User Guide</source>
         <translation>&amp;Guide de l’utilisateur</translation>
     </message>
+    <message>
+        <source>C&amp;heck Connection…</source>
+        <translation>&amp;Vérifier la connexion…</translation>
+    </message>
 </context>
 <context>
     <name>tavro::shell::MainPanel</name>
     <message>
         <source>Resume</source>
         <translation>Reprendre</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::shell::SerialAccessRunner</name>
+    <message>
+        <source>tavro-serial-access is running already.</source>
+        <translation>tavro-serial-access est déjà en cours d'exécution.</translation>
+    </message>
+    <message>
+        <source>tavro-serial-access is not installed at %1.</source>
+        <translation>tavro-serial-access n'est pas installé dans %1.</translation>
     </message>
 </context>
 <context>

@@ -100,6 +100,181 @@
     </message>
 </context>
 <context>
+    <name>tavro::platform::DiagnosisText</name>
+    <message>
+        <source>USB adapter %1</source>
+        <translation>Adattatore USB %1</translation>
+    </message>
+    <message>
+        <source>Not a USB device</source>
+        <translation>Non è un dispositivo USB</translation>
+    </message>
+    <message>
+        <source>Connected: the program uses this machine.</source>
+        <translation>Connesso: il programma usa questa macchina.</translation>
+    </message>
+    <message>
+        <source>An engraver of this kind answers here.</source>
+        <translation>Qui risponde un incisore di questo tipo.</translation>
+    </message>
+    <message>
+        <source>You may not open this device.</source>
+        <translation>Non hai il permesso di aprire questo dispositivo.</translation>
+    </message>
+    <message>
+        <source>Held by another program.</source>
+        <translation>Occupato da un altro programma.</translation>
+    </message>
+    <message>
+        <source>Held by another copy of Tavro Laser: %1.</source>
+        <translation>Occupato da un'altra istanza di Tavro Laser: %1.</translation>
+    </message>
+    <message>
+        <source>Held by %1.</source>
+        <translation>Occupato da %1.</translation>
+    </message>
+    <message>
+        <source>No answer. Is the engraver switched on? Is it an engraver of this kind?</source>
+        <translation>Nessuna risposta. L'incisore è acceso? È un incisore di questo tipo?</translation>
+    </message>
+    <message>
+        <source>It answers as product %1, not as an engraver of this kind.</source>
+        <translation>Risponde come prodotto %1, non come un incisore di questo tipo.</translation>
+    </message>
+    <message>
+        <source>This USB-serial adapter is plugged in, but has no serial device.</source>
+        <translation>Questo adattatore USB-seriale è collegato, ma non ha un dispositivo seriale.</translation>
+    </message>
+    <message>
+        <source>It does not open: %1.</source>
+        <translation>Non si apre: %1.</translation>
+    </message>
+    <message>
+        <source>%1 has probably taken it for a braille display.</source>
+        <translation>%1 lo ha probabilmente preso per un display braille.</translation>
+    </message>
+    <message>
+        <source>No driver has taken it. Unplug it and plug it in again.</source>
+        <translation>Nessun driver lo ha preso in carico. Scollegalo e ricollegalo.</translation>
+    </message>
+    <message>
+        <source>It belongs to %1, group %2, mode %3.</source>
+        <translation>Appartiene a %1, gruppo %2, modo %3.</translation>
+    </message>
+    <message>
+        <source>You are in the group %1.</source>
+        <translation>Fai parte del gruppo %1.</translation>
+    </message>
+    <message>
+        <source>You were added to the group %1; that takes effect when you log in again.</source>
+        <translation>Sei stato aggiunto al gruppo %1; ha effetto al prossimo accesso.</translation>
+    </message>
+    <message>
+        <source>You are not in the group %1.</source>
+        <translation>Non fai parte del gruppo %1.</translation>
+    </message>
+    <message>
+        <source>The access rule of Tavro Laser does not cover this device.</source>
+        <translation>La regola di accesso di Tavro Laser non copre questo dispositivo.</translation>
+    </message>
+    <message>
+        <source>The access rule of Tavro Laser is installed; it gives access to whoever sits at this computer, not to remote logins.</source>
+        <translation>La regola di accesso di Tavro Laser è installata; dà accesso a chi siede davanti a questo computer, non agli accessi remoti.</translation>
+    </message>
+    <message>
+        <source>The access rule of Tavro Laser is not installed.</source>
+        <translation>La regola di accesso di Tavro Laser non è installata.</translation>
+    </message>
+    <message>
+        <source>Allow access installs it; you are asked for the administrator password.</source>
+        <translation>«Consenti accesso» la installa; viene chiesta la password di amministratore.</translation>
+    </message>
+    <message>
+        <source>Joining the group %1 takes effect when you log in again.</source>
+        <translation>L'ingresso nel gruppo %1 ha effetto al prossimo accesso.</translation>
+    </message>
+    <message>
+        <source>Close the program that uses it.</source>
+        <translation>Chiudi il programma che lo usa.</translation>
+    </message>
+    <message>
+        <source>Running now, and known to hold ports like this one: %1.</source>
+        <translation>In esecuzione, e noto per occupare porte come questa: %1.</translation>
+    </message>
+    <message>
+        <source>ModemManager tries new adapters as modems for a few seconds, then lets go. Check again in a moment.</source>
+        <translation>ModemManager prova i nuovi adattatori come modem per qualche secondo, poi li rilascia. Ricontrolla tra poco.</translation>
+    </message>
+    <message>
+        <source>Close the other Tavro Laser window or tavro-burn.</source>
+        <translation>Chiudi l'altra finestra di Tavro Laser o tavro-burn.</translation>
+    </message>
+    <message>
+        <source>Close that program, or make it let go of the port.</source>
+        <translation>Chiudi quel programma o fagli rilasciare la porta.</translation>
+    </message>
+    <message>
+        <source>brltty's rule for these adapters is switched off already: unplug the adapter and plug it in again.</source>
+        <translation>La regola di brltty per questi adattatori è già disattivata: scollega l'adattatore e ricollegalo.</translation>
+    </message>
+    <message>
+        <source>brltty serves braille displays and takes USB-serial adapters of this kind for one. If you use no braille display, stop it taking them, then unplug the adapter and plug it in again.</source>
+        <translation>brltty serve i display braille e scambia gli adattatori USB-seriale di questo tipo per uno di essi. Se non usi un display braille, impediscigli di prenderli, poi scollega l'adattatore e ricollegalo.</translation>
+    </message>
+    <message>
+        <source>Allow access</source>
+        <translation>Consenti accesso</translation>
+    </message>
+    <message>
+        <source>Join the group dialout</source>
+        <translation>Entra nel gruppo dialout</translation>
+    </message>
+    <message>
+        <source>Stop brltty taking adapters</source>
+        <translation>Impedisci a brltty di prendere gli adattatori</translation>
+    </message>
+    <message>
+        <source>No USB-serial adapter is connected.</source>
+        <translation>Nessun adattatore USB-seriale è collegato.</translation>
+    </message>
+    <message>
+        <source>No machine: no USB-serial adapter is connected</source>
+        <translation>Nessuna macchina: nessun adattatore USB-seriale collegato</translation>
+    </message>
+    <message>
+        <source>No machine: %1 is held by %2</source>
+        <translation>Nessuna macchina: %1 è occupato da %2</translation>
+    </message>
+    <message>
+        <source>No machine: %1 is held by another program</source>
+        <translation>Nessuna macchina: %1 è occupato da un altro programma</translation>
+    </message>
+    <message>
+        <source>No machine: you may not open %1</source>
+        <translation>Nessuna macchina: non hai il permesso di aprire %1</translation>
+    </message>
+    <message>
+        <source>No machine: the USB-serial adapter %1 has no serial device</source>
+        <translation>Nessuna macchina: l'adattatore USB-seriale %1 non ha un dispositivo seriale</translation>
+    </message>
+    <message>
+        <source>No machine: %1 answers with another product id</source>
+        <translation>Nessuna macchina: %1 risponde con un altro ID prodotto</translation>
+    </message>
+    <message>
+        <source>No machine: %1 does not open</source>
+        <translation>Nessuna macchina: %1 non si apre</translation>
+    </message>
+    <message>
+        <source>No machine: %1 does not answer</source>
+        <translation>Nessuna macchina: %1 non risponde</translation>
+    </message>
+    <message>
+        <source>Check…</source>
+        <translation>Verifica…</translation>
+    </message>
+</context>
+<context>
     <name>tavro::platform::QtSerialLine</name>
     <message>
         <source>the image block did not leave the port in %1 s</source>
@@ -108,6 +283,61 @@
     <message>
         <source>the port is closed</source>
         <translation>la porta è chiusa</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::shell::ConnectionCheckWindow</name>
+    <message>
+        <source>Checking…</source>
+        <translation>Verifica in corso…</translation>
+    </message>
+    <message>
+        <source>Check Connection</source>
+        <translation>Verifica connessione</translation>
+    </message>
+    <message>
+        <source>The serial devices the program tries when it searches for the machine, and what stands in the way of each.</source>
+        <translation>I dispositivi seriali che il programma prova quando cerca la macchina, e cosa ostacola ciascuno.</translation>
+    </message>
+    <message>
+        <source>Check Again</source>
+        <translation>Verifica di nuovo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>A machine answers.</source>
+        <translation>Una macchina risponde.</translation>
+    </message>
+    <message>
+        <source>Plug the engraver's USB cable in; this window follows.</source>
+        <translation>Collega il cavo USB dell'incisore; questa finestra si aggiorna.</translation>
+    </message>
+    <message>
+        <source>The check runs again when a device is plugged in or pulled out.</source>
+        <translation>La verifica riparte quando un dispositivo viene collegato o scollegato.</translation>
+    </message>
+    <message>
+        <source>Waiting for tavro-serial-access; it may ask for the administrator password…</source>
+        <translation>In attesa di tavro-serial-access; potrebbe chiedere la password di amministratore…</translation>
+    </message>
+    <message>
+        <source>tavro-serial-access is done.</source>
+        <translation>tavro-serial-access ha terminato.</translation>
+    </message>
+    <message>
+        <source>The administrator password was not given; nothing was changed.</source>
+        <translation>La password di amministratore non è stata inserita; non è stato cambiato nulla.</translation>
+    </message>
+    <message>
+        <source>tavro-serial-access could not be started: %1</source>
+        <translation>Impossibile avviare tavro-serial-access: %1</translation>
+    </message>
+    <message>
+        <source>tavro-serial-access failed (exit status %1): %2</source>
+        <translation>tavro-serial-access non è riuscito (stato di uscita %1): %2</translation>
     </message>
 </context>
 <context>
@@ -490,12 +720,27 @@ Porta seriale: %2
         <source>&amp;User Guide</source>
         <translation>Manuale &amp;utente</translation>
     </message>
+    <message>
+        <source>C&amp;heck Connection…</source>
+        <translation>&amp;Verifica la connessione…</translation>
+    </message>
 </context>
 <context>
     <name>tavro::shell::MainPanel</name>
     <message>
         <source>Resume</source>
         <translation>Riprendi</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::shell::SerialAccessRunner</name>
+    <message>
+        <source>tavro-serial-access is running already.</source>
+        <translation>tavro-serial-access è già in esecuzione.</translation>
+    </message>
+    <message>
+        <source>tavro-serial-access is not installed at %1.</source>
+        <translation>tavro-serial-access non è installato in %1.</translation>
     </message>
 </context>
 <context>

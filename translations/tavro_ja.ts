@@ -100,6 +100,181 @@
     </message>
 </context>
 <context>
+    <name>tavro::platform::DiagnosisText</name>
+    <message>
+        <source>USB adapter %1</source>
+        <translation>USB アダプター %1</translation>
+    </message>
+    <message>
+        <source>Not a USB device</source>
+        <translation>USB デバイスではありません</translation>
+    </message>
+    <message>
+        <source>Connected: the program uses this machine.</source>
+        <translation>接続済み：プログラムはこのマシンを使用しています。</translation>
+    </message>
+    <message>
+        <source>An engraver of this kind answers here.</source>
+        <translation>この種類の彫刻機がここで応答しています。</translation>
+    </message>
+    <message>
+        <source>You may not open this device.</source>
+        <translation>このデバイスを開く権限がありません。</translation>
+    </message>
+    <message>
+        <source>Held by another program.</source>
+        <translation>別のプログラムが使用中です。</translation>
+    </message>
+    <message>
+        <source>Held by another copy of Tavro Laser: %1.</source>
+        <translation>別の Tavro Laser が使用中です：%1。</translation>
+    </message>
+    <message>
+        <source>Held by %1.</source>
+        <translation>%1 が使用中です。</translation>
+    </message>
+    <message>
+        <source>No answer. Is the engraver switched on? Is it an engraver of this kind?</source>
+        <translation>応答がありません。彫刻機の電源は入っていますか？この種類の彫刻機ですか？</translation>
+    </message>
+    <message>
+        <source>It answers as product %1, not as an engraver of this kind.</source>
+        <translation>製品 %1 として応答しました。この種類の彫刻機ではありません。</translation>
+    </message>
+    <message>
+        <source>This USB-serial adapter is plugged in, but has no serial device.</source>
+        <translation>この USB シリアルアダプターは接続されていますが、シリアルデバイスがありません。</translation>
+    </message>
+    <message>
+        <source>It does not open: %1.</source>
+        <translation>開けません：%1。</translation>
+    </message>
+    <message>
+        <source>%1 has probably taken it for a braille display.</source>
+        <translation>%1 が点字ディスプレイ用に取得した可能性があります。</translation>
+    </message>
+    <message>
+        <source>No driver has taken it. Unplug it and plug it in again.</source>
+        <translation>どのドライバーも認識していません。いったん抜いて、もう一度差し込んでください。</translation>
+    </message>
+    <message>
+        <source>It belongs to %1, group %2, mode %3.</source>
+        <translation>所有者 %1、グループ %2、モード %3 です。</translation>
+    </message>
+    <message>
+        <source>You are in the group %1.</source>
+        <translation>あなたはグループ %1 に属しています。</translation>
+    </message>
+    <message>
+        <source>You were added to the group %1; that takes effect when you log in again.</source>
+        <translation>グループ %1 に追加済みです。再ログインすると有効になります。</translation>
+    </message>
+    <message>
+        <source>You are not in the group %1.</source>
+        <translation>あなたはグループ %1 に属していません。</translation>
+    </message>
+    <message>
+        <source>The access rule of Tavro Laser does not cover this device.</source>
+        <translation>Tavro Laser のアクセスルールはこのデバイスを対象にしていません。</translation>
+    </message>
+    <message>
+        <source>The access rule of Tavro Laser is installed; it gives access to whoever sits at this computer, not to remote logins.</source>
+        <translation>Tavro Laser のアクセスルールはインストール済みです。このコンピューターの前にいる人にはアクセスを許可しますが、リモートログインには許可しません。</translation>
+    </message>
+    <message>
+        <source>The access rule of Tavro Laser is not installed.</source>
+        <translation>Tavro Laser のアクセスルールがインストールされていません。</translation>
+    </message>
+    <message>
+        <source>Allow access installs it; you are asked for the administrator password.</source>
+        <translation>「アクセスを許可」でインストールします。管理者パスワードを求められます。</translation>
+    </message>
+    <message>
+        <source>Joining the group %1 takes effect when you log in again.</source>
+        <translation>グループ %1 への参加は再ログイン後に有効になります。</translation>
+    </message>
+    <message>
+        <source>Close the program that uses it.</source>
+        <translation>使用中のプログラムを終了してください。</translation>
+    </message>
+    <message>
+        <source>Running now, and known to hold ports like this one: %1.</source>
+        <translation>実行中で、このようなポートを使用することが知られているもの：%1。</translation>
+    </message>
+    <message>
+        <source>ModemManager tries new adapters as modems for a few seconds, then lets go. Check again in a moment.</source>
+        <translation>ModemManager は新しいアダプターを数秒間モデムとして試し、その後解放します。少し待ってから再確認してください。</translation>
+    </message>
+    <message>
+        <source>Close the other Tavro Laser window or tavro-burn.</source>
+        <translation>もう一つの Tavro Laser ウィンドウまたは tavro-burn を終了してください。</translation>
+    </message>
+    <message>
+        <source>Close that program, or make it let go of the port.</source>
+        <translation>そのプログラムを終了するか、ポートを解放させてください。</translation>
+    </message>
+    <message>
+        <source>brltty's rule for these adapters is switched off already: unplug the adapter and plug it in again.</source>
+        <translation>これらのアダプター向けの brltty のルールは既に無効です。アダプターをいったん抜いて、もう一度差し込んでください。</translation>
+    </message>
+    <message>
+        <source>brltty serves braille displays and takes USB-serial adapters of this kind for one. If you use no braille display, stop it taking them, then unplug the adapter and plug it in again.</source>
+        <translation>brltty は点字ディスプレイ用のサービスで、この種類の USB シリアルアダプターを点字ディスプレイとして扱います。点字ディスプレイを使わない場合は、brltty がアダプターを占有しないようにしてから、アダプターをいったん抜いて、もう一度差し込んでください。</translation>
+    </message>
+    <message>
+        <source>Allow access</source>
+        <translation>アクセスを許可</translation>
+    </message>
+    <message>
+        <source>Join the group dialout</source>
+        <translation>グループ dialout に参加</translation>
+    </message>
+    <message>
+        <source>Stop brltty taking adapters</source>
+        <translation>brltty によるアダプター占有を止める</translation>
+    </message>
+    <message>
+        <source>No USB-serial adapter is connected.</source>
+        <translation>USB シリアルアダプターが接続されていません。</translation>
+    </message>
+    <message>
+        <source>No machine: no USB-serial adapter is connected</source>
+        <translation>マシンなし：USB シリアルアダプターが接続されていません</translation>
+    </message>
+    <message>
+        <source>No machine: %1 is held by %2</source>
+        <translation>マシンなし：%1 は %2 が使用中です</translation>
+    </message>
+    <message>
+        <source>No machine: %1 is held by another program</source>
+        <translation>マシンなし：%1 は別のプログラムが使用中です</translation>
+    </message>
+    <message>
+        <source>No machine: you may not open %1</source>
+        <translation>マシンなし：%1 を開く権限がありません</translation>
+    </message>
+    <message>
+        <source>No machine: the USB-serial adapter %1 has no serial device</source>
+        <translation>マシンなし：USB シリアルアダプター %1 にシリアルデバイスがありません</translation>
+    </message>
+    <message>
+        <source>No machine: %1 answers with another product id</source>
+        <translation>マシンなし：%1 は別の製品 ID で応答しています</translation>
+    </message>
+    <message>
+        <source>No machine: %1 does not open</source>
+        <translation>マシンなし：%1 を開けません</translation>
+    </message>
+    <message>
+        <source>No machine: %1 does not answer</source>
+        <translation>マシンなし：%1 が応答しません</translation>
+    </message>
+    <message>
+        <source>Check…</source>
+        <translation>確認…</translation>
+    </message>
+</context>
+<context>
     <name>tavro::platform::QtSerialLine</name>
     <message>
         <source>the image block did not leave the port in %1 s</source>
@@ -108,6 +283,61 @@
     <message>
         <source>the port is closed</source>
         <translation>ポートが閉じています</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::shell::ConnectionCheckWindow</name>
+    <message>
+        <source>Checking…</source>
+        <translation>確認しています…</translation>
+    </message>
+    <message>
+        <source>Check Connection</source>
+        <translation>接続の確認</translation>
+    </message>
+    <message>
+        <source>The serial devices the program tries when it searches for the machine, and what stands in the way of each.</source>
+        <translation>マシンを探すときにプログラムが試すシリアルデバイスと、それぞれの妨げになっているもの。</translation>
+    </message>
+    <message>
+        <source>Check Again</source>
+        <translation>再確認</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>A machine answers.</source>
+        <translation>マシンが応答しています。</translation>
+    </message>
+    <message>
+        <source>Plug the engraver's USB cable in; this window follows.</source>
+        <translation>彫刻機の USB ケーブルを差し込んでください。このウィンドウは自動で更新されます。</translation>
+    </message>
+    <message>
+        <source>The check runs again when a device is plugged in or pulled out.</source>
+        <translation>デバイスを抜き差しすると、再確認します。</translation>
+    </message>
+    <message>
+        <source>Waiting for tavro-serial-access; it may ask for the administrator password…</source>
+        <translation>tavro-serial-access を待っています。管理者パスワードを求められることがあります…</translation>
+    </message>
+    <message>
+        <source>tavro-serial-access is done.</source>
+        <translation>tavro-serial-access が完了しました。</translation>
+    </message>
+    <message>
+        <source>The administrator password was not given; nothing was changed.</source>
+        <translation>管理者パスワードが入力されなかったため、何も変更していません。</translation>
+    </message>
+    <message>
+        <source>tavro-serial-access could not be started: %1</source>
+        <translation>tavro-serial-access を起動できませんでした：%1</translation>
+    </message>
+    <message>
+        <source>tavro-serial-access failed (exit status %1): %2</source>
+        <translation>tavro-serial-access が失敗しました（終了ステータス %1）：%2</translation>
     </message>
 </context>
 <context>
@@ -486,12 +716,27 @@ Serial port: %2
         <source>&amp;User Guide</source>
         <translation>ユーザーガイド(&amp;U)</translation>
     </message>
+    <message>
+        <source>C&amp;heck Connection…</source>
+        <translation>接続を確認(&amp;H)…</translation>
+    </message>
 </context>
 <context>
     <name>tavro::shell::MainPanel</name>
     <message>
         <source>Resume</source>
         <translation>再開</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::shell::SerialAccessRunner</name>
+    <message>
+        <source>tavro-serial-access is running already.</source>
+        <translation>tavro-serial-access は既に実行中です。</translation>
+    </message>
+    <message>
+        <source>tavro-serial-access is not installed at %1.</source>
+        <translation>tavro-serial-access が %1 にインストールされていません。</translation>
     </message>
 </context>
 <context>

@@ -100,6 +100,181 @@
     </message>
 </context>
 <context>
+    <name>tavro::platform::DiagnosisText</name>
+    <message>
+        <source>USB adapter %1</source>
+        <translation>USB 适配器 %1</translation>
+    </message>
+    <message>
+        <source>Not a USB device</source>
+        <translation>不是 USB 设备</translation>
+    </message>
+    <message>
+        <source>Connected: the program uses this machine.</source>
+        <translation>已连接：程序正在使用这台雕刻机。</translation>
+    </message>
+    <message>
+        <source>An engraver of this kind answers here.</source>
+        <translation>这里有一台此型号的雕刻机应答。</translation>
+    </message>
+    <message>
+        <source>You may not open this device.</source>
+        <translation>您无权打开此设备。</translation>
+    </message>
+    <message>
+        <source>Held by another program.</source>
+        <translation>被另一个程序占用。</translation>
+    </message>
+    <message>
+        <source>Held by another copy of Tavro Laser: %1.</source>
+        <translation>被另一个 Tavro Laser 占用：%1。</translation>
+    </message>
+    <message>
+        <source>Held by %1.</source>
+        <translation>被 %1 占用。</translation>
+    </message>
+    <message>
+        <source>No answer. Is the engraver switched on? Is it an engraver of this kind?</source>
+        <translation>没有应答。雕刻机是否已开机？是否为此型号的雕刻机？</translation>
+    </message>
+    <message>
+        <source>It answers as product %1, not as an engraver of this kind.</source>
+        <translation>它以产品 %1 应答，不是此型号的雕刻机。</translation>
+    </message>
+    <message>
+        <source>This USB-serial adapter is plugged in, but has no serial device.</source>
+        <translation>此 USB 串口适配器已插入，但没有串口设备。</translation>
+    </message>
+    <message>
+        <source>It does not open: %1.</source>
+        <translation>无法打开：%1。</translation>
+    </message>
+    <message>
+        <source>%1 has probably taken it for a braille display.</source>
+        <translation>%1 可能已将它当作盲文显示器占用。</translation>
+    </message>
+    <message>
+        <source>No driver has taken it. Unplug it and plug it in again.</source>
+        <translation>没有驱动程序接管它。请拔下后重新插入。</translation>
+    </message>
+    <message>
+        <source>It belongs to %1, group %2, mode %3.</source>
+        <translation>属于 %1，组 %2，权限 %3。</translation>
+    </message>
+    <message>
+        <source>You are in the group %1.</source>
+        <translation>您在组 %1 中。</translation>
+    </message>
+    <message>
+        <source>You were added to the group %1; that takes effect when you log in again.</source>
+        <translation>您已被加入组 %1；重新登录后生效。</translation>
+    </message>
+    <message>
+        <source>You are not in the group %1.</source>
+        <translation>您不在组 %1 中。</translation>
+    </message>
+    <message>
+        <source>The access rule of Tavro Laser does not cover this device.</source>
+        <translation>Tavro Laser 的访问规则不适用于此设备。</translation>
+    </message>
+    <message>
+        <source>The access rule of Tavro Laser is installed; it gives access to whoever sits at this computer, not to remote logins.</source>
+        <translation>Tavro Laser 的访问规则已安装；它只允许坐在这台电脑前的用户访问，不包括远程登录。</translation>
+    </message>
+    <message>
+        <source>The access rule of Tavro Laser is not installed.</source>
+        <translation>Tavro Laser 的访问规则未安装。</translation>
+    </message>
+    <message>
+        <source>Allow access installs it; you are asked for the administrator password.</source>
+        <translation>“允许访问”会安装它；需要输入管理员密码。</translation>
+    </message>
+    <message>
+        <source>Joining the group %1 takes effect when you log in again.</source>
+        <translation>加入组 %1 将在重新登录后生效。</translation>
+    </message>
+    <message>
+        <source>Close the program that uses it.</source>
+        <translation>请关闭正在使用它的程序。</translation>
+    </message>
+    <message>
+        <source>Running now, and known to hold ports like this one: %1.</source>
+        <translation>正在运行且已知会占用此类端口的程序：%1。</translation>
+    </message>
+    <message>
+        <source>ModemManager tries new adapters as modems for a few seconds, then lets go. Check again in a moment.</source>
+        <translation>ModemManager 会把新适配器当作调制解调器试用几秒钟，然后释放。请稍后再检查。</translation>
+    </message>
+    <message>
+        <source>Close the other Tavro Laser window or tavro-burn.</source>
+        <translation>请关闭另一个 Tavro Laser 窗口或 tavro-burn。</translation>
+    </message>
+    <message>
+        <source>Close that program, or make it let go of the port.</source>
+        <translation>请关闭该程序，或让它释放此端口。</translation>
+    </message>
+    <message>
+        <source>brltty's rule for these adapters is switched off already: unplug the adapter and plug it in again.</source>
+        <translation>brltty 针对这些适配器的规则已关闭：请拔下适配器后重新插入。</translation>
+    </message>
+    <message>
+        <source>brltty serves braille displays and takes USB-serial adapters of this kind for one. If you use no braille display, stop it taking them, then unplug the adapter and plug it in again.</source>
+        <translation>brltty 是盲文显示器服务，会把此类 USB 串口适配器当作盲文显示器占用。如果您不使用盲文显示器，请阻止它占用适配器，然后拔下适配器并重新插入。</translation>
+    </message>
+    <message>
+        <source>Allow access</source>
+        <translation>允许访问</translation>
+    </message>
+    <message>
+        <source>Join the group dialout</source>
+        <translation>加入 dialout 组</translation>
+    </message>
+    <message>
+        <source>Stop brltty taking adapters</source>
+        <translation>阻止 brltty 占用适配器</translation>
+    </message>
+    <message>
+        <source>No USB-serial adapter is connected.</source>
+        <translation>未连接 USB 串口适配器。</translation>
+    </message>
+    <message>
+        <source>No machine: no USB-serial adapter is connected</source>
+        <translation>无雕刻机：未连接 USB 串口适配器</translation>
+    </message>
+    <message>
+        <source>No machine: %1 is held by %2</source>
+        <translation>无雕刻机：%1 被 %2 占用</translation>
+    </message>
+    <message>
+        <source>No machine: %1 is held by another program</source>
+        <translation>无雕刻机：%1 被另一个程序占用</translation>
+    </message>
+    <message>
+        <source>No machine: you may not open %1</source>
+        <translation>无雕刻机：您无权打开 %1</translation>
+    </message>
+    <message>
+        <source>No machine: the USB-serial adapter %1 has no serial device</source>
+        <translation>无雕刻机：USB 串口适配器 %1 没有串口设备</translation>
+    </message>
+    <message>
+        <source>No machine: %1 answers with another product id</source>
+        <translation>无雕刻机：%1 应答的产品 ID 不同</translation>
+    </message>
+    <message>
+        <source>No machine: %1 does not open</source>
+        <translation>无雕刻机：无法打开 %1</translation>
+    </message>
+    <message>
+        <source>No machine: %1 does not answer</source>
+        <translation>无雕刻机：%1 没有应答</translation>
+    </message>
+    <message>
+        <source>Check…</source>
+        <translation>检查…</translation>
+    </message>
+</context>
+<context>
     <name>tavro::platform::QtSerialLine</name>
     <message>
         <source>the image block did not leave the port in %1 s</source>
@@ -108,6 +283,61 @@
     <message>
         <source>the port is closed</source>
         <translation>端口已关闭</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::shell::ConnectionCheckWindow</name>
+    <message>
+        <source>Checking…</source>
+        <translation>正在检查…</translation>
+    </message>
+    <message>
+        <source>Check Connection</source>
+        <translation>检查连接</translation>
+    </message>
+    <message>
+        <source>The serial devices the program tries when it searches for the machine, and what stands in the way of each.</source>
+        <translation>程序查找雕刻机时尝试的串口设备，以及各自存在的问题。</translation>
+    </message>
+    <message>
+        <source>Check Again</source>
+        <translation>重新检查</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>A machine answers.</source>
+        <translation>有雕刻机应答。</translation>
+    </message>
+    <message>
+        <source>Plug the engraver's USB cable in; this window follows.</source>
+        <translation>请插入雕刻机的 USB 线；此窗口会自动更新。</translation>
+    </message>
+    <message>
+        <source>The check runs again when a device is plugged in or pulled out.</source>
+        <translation>插入或拔出设备时会重新检查。</translation>
+    </message>
+    <message>
+        <source>Waiting for tavro-serial-access; it may ask for the administrator password…</source>
+        <translation>正在等待 tavro-serial-access；可能会要求输入管理员密码…</translation>
+    </message>
+    <message>
+        <source>tavro-serial-access is done.</source>
+        <translation>tavro-serial-access 已完成。</translation>
+    </message>
+    <message>
+        <source>The administrator password was not given; nothing was changed.</source>
+        <translation>未输入管理员密码；未做任何更改。</translation>
+    </message>
+    <message>
+        <source>tavro-serial-access could not be started: %1</source>
+        <translation>无法启动 tavro-serial-access：%1</translation>
+    </message>
+    <message>
+        <source>tavro-serial-access failed (exit status %1): %2</source>
+        <translation>tavro-serial-access 失败（退出状态 %1）：%2</translation>
     </message>
 </context>
 <context>
@@ -486,12 +716,27 @@ Serial port: %2
         <source>&amp;User Guide</source>
         <translation>用户指南(&amp;U)</translation>
     </message>
+    <message>
+        <source>C&amp;heck Connection…</source>
+        <translation>检查连接(&amp;H)…</translation>
+    </message>
 </context>
 <context>
     <name>tavro::shell::MainPanel</name>
     <message>
         <source>Resume</source>
         <translation>继续</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::shell::SerialAccessRunner</name>
+    <message>
+        <source>tavro-serial-access is running already.</source>
+        <translation>tavro-serial-access 已在运行。</translation>
+    </message>
+    <message>
+        <source>tavro-serial-access is not installed at %1.</source>
+        <translation>tavro-serial-access 未安装在 %1。</translation>
     </message>
 </context>
 <context>

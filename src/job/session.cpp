@@ -5,6 +5,7 @@
 #include "job/resume.h"
 #include "job/upload_raster.h"
 #include "link/trace_log.h"
+#include "platform/device_watcher.h"
 #include "platform/machine_identity.h"
 #include "platform/settings_folder.h"
 
@@ -78,6 +79,12 @@ Session::Session(const SessionServices &services, const SessionOptions &options,
     }
     makeCommands();
     makeConnections();
+    if (services.devices) {
+        // Not while a scan runs, nor when the operator broke the link on purpose.
+        connect(services.devices, &platform::DeviceWatcher::candidateAppeared, this, [this] {
+            if (m_link.state() == link::LinkState::WaitingToRetry) m_link.startConnect();
+        });
+    }
     updateCommands();
 }
 

@@ -29,6 +29,9 @@
 namespace tavro::link {
 class TraceLog;
 }
+namespace tavro::platform {
+class DeviceWatcher;
+}
 
 namespace tavro::job {
 
@@ -41,6 +44,8 @@ struct SessionServices {
     platform::Prompter &prompter;
     const platform::PortLister &ports;
     QString settingsFolder;  // Config.ini and the kept jobs
+    // Where it says so, a device plugged in is searched at once instead of at the next retry.
+    platform::DeviceWatcher *devices = nullptr;
 };
 
 struct SessionOptions {

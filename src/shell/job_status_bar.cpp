@@ -1,5 +1,7 @@
 #include "shell/job_status_bar.h"
 
+#include "platform/diagnosis_text.h"
+
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -27,6 +29,11 @@ JobStatusBar::JobStatusBar(job::Session &session, platform::Clock &clock, QWidge
 {
     setSizeGripEnabled(false);  // the window keeps its size
     m_connectionLabel = label(u"statusConnection"_s, this);
+    m_noMachineLabel = label(u"statusNoMachine"_s, this);
+    m_checkLink = label(u"statusCheckLink"_s, this);
+    m_checkLink->setTextFormat(Qt::RichText);
+    m_noMachineLabel->hide();
+    m_checkLink->hide();
     m_stateLabel = label(u"statusJob"_s, this);
     m_progress = new QProgressBar(this);
     m_progress->setObjectName(u"statusProgress"_s);
@@ -35,6 +42,8 @@ JobStatusBar::JobStatusBar(job::Session &session, platform::Clock &clock, QWidge
     m_timeLabel = label(u"statusTime"_s, this);
     m_noticeLabel = label(u"statusNotice"_s, this);
     addWidget(m_connectionLabel);
+    addWidget(m_noMachineLabel);
+    addWidget(m_checkLink);
     addWidget(m_stateLabel);
     addWidget(m_progress);
     addWidget(m_timeLabel);
@@ -101,6 +110,7 @@ void JobStatusBar::makeConnections()
     connect(&m_session, &job::Session::offerChanged, this, &JobStatusBar::showOffer);
     connect(&m_session, &job::Session::pictureMayBeMissingChanged, this, &JobStatusBar::showNotice);
     connect(&m_session.document(), &job::JobDocument::sentChanged, this, &JobStatusBar::showNotice);
+    connect(m_checkLink, &QLabel::linkActivated, this, &JobStatusBar::checkRequested);
     connect(m_resumeButton, &QPushButton::clicked, &m_session, &job::Session::resumeKept);
     connect(m_startOverButton, &QPushButton::clicked, &m_session, &job::Session::startKeptOver);
     connect(m_dismissButton, &QPushButton::clicked, &m_session, &job::Session::dismissKept);
@@ -227,6 +237,21 @@ bool JobStatusBar::offerShown() const
 QString JobStatusBar::offerText() const
 {
     return m_offerLabel->text();
+}
+
+void JobStatusBar::showNoMachine(const QString &summary)
+{
+    m_noMachineLabel->setText(summary);
+    m_noMachineLabel->setVisible(!summary.isEmpty());
+    m_checkLink->setText(
+        u"— <a href=\"check\">%1</a>"_s.arg(platform::DiagnosisText::checkLink().toHtmlEscaped()));
+    m_checkLink->setVisible(!summary.isEmpty());
+    m_connectionLabel->setVisible(summary.isEmpty());
+}
+
+QString JobStatusBar::noMachineText() const
+{
+    return m_noMachineLabel->isHidden() ? QString() : m_noMachineLabel->text();
 }
 
 void JobStatusBar::showNotice()

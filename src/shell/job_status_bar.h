@@ -30,6 +30,10 @@ public:
     int progressValue() const;
     int progressMaximum() const;
     bool progressShown() const;
+    // Why the last search found no machine, with a link to the connection check; nothing
+    // while a machine is connected.
+    void showNoMachine(const QString &summary);
+    QString noMachineText() const;
     // The offer to pick an interrupted job up again.
     bool offerShown() const;
     QString offerText() const;
@@ -41,6 +45,8 @@ public:
     static QString clockText(std::chrono::milliseconds time);
 
 signals:
+    // The operator asked for the connection check.
+    void checkRequested();
     // The machine reported the carve done; the summary says what it burnt and how long it ran.
     void jobFinished(const QString &title, const QString &summary);
 
@@ -62,6 +68,8 @@ private:
     Connection m_connection = Connection::Searching;
     QString m_breakReason;
     QLabel *m_connectionLabel = nullptr;
+    QLabel *m_noMachineLabel = nullptr;
+    QLabel *m_checkLink = nullptr;
     QLabel *m_stateLabel = nullptr;
     QProgressBar *m_progress = nullptr;
     QLabel *m_timeLabel = nullptr;

@@ -95,7 +95,7 @@ int main(int argc, char **argv)
     platform::QtClock clock;
     const platform::PortTableLister ports(table);
     shell::SystemDesktop desktop;
-    shell::Program program(line, clock, ports, desktop, platform::settingsFolder(),
+    shell::Program program({line, clock, ports, table, desktop}, platform::settingsFolder(),
                            parser.isSet(traceOption));
 
     shell::MainWindow &window = program.window();

@@ -18,11 +18,15 @@ namespace {
 
 // Object names, so tests and accessibility tools find the entries.
 constexpr std::array<const char16_t *, MainMenu::CommandCount> CommandNames = {
-    u"openPictureAction", u"openJobAction",  u"saveJobAction",   u"saveJobAsAction",
-    u"exportBoardAction", u"quitAction",     u"connectAction",   u"breakAction",
-    u"sendImageAction",   u"startAction",    u"pauseAction",     u"restartAction",
-    u"powerOffAction",    u"settingsAction", u"userGuideAction", u"helpAction",
-    u"aboutAction"};
+    u"openPictureAction", u"openJobAction",
+    u"saveJobAction",     u"saveJobAsAction",
+    u"exportBoardAction", u"quitAction",
+    u"connectAction",     u"breakAction",
+    u"sendImageAction",   u"startAction",
+    u"pauseAction",       u"restartAction",
+    u"powerOffAction",    u"checkConnectionAction",
+    u"settingsAction",    u"userGuideAction",
+    u"helpAction",        u"aboutAction"};
 
 }  // namespace
 
@@ -67,7 +71,7 @@ void MainMenu::build(QMenuBar &bar)
     m_machine->addSeparator();
     m_machine->addActions({&action(SendImage), &action(Start), &action(Pause), &action(Restart)});
     m_machine->addSeparator();
-    m_machine->addActions({&action(PowerOff), &action(Settings)});
+    m_machine->addActions({&action(PowerOff), &action(CheckConnection), &action(Settings)});
 
     m_view = bar.addMenu(QString());
     m_language = m_view->addMenu(QString());
@@ -154,6 +158,7 @@ void MainMenu::retranslate()
     action(Pause).setText(tr("&Pause"));
     action(Restart).setText(tr("&Restart"));
     action(PowerOff).setText(tr("Power &Off…"));
+    action(CheckConnection).setText(tr("C&heck Connection…"));
     action(Settings).setText(tr("Se&ttings…"));
 
     m_view->setTitle(tr("&View"));

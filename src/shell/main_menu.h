@@ -36,6 +36,7 @@ public:
         Pause,
         Restart,
         PowerOff,
+        CheckConnection,
         Settings,
         UserGuide,
         Help,

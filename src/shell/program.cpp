@@ -1,8 +1,10 @@
 #include "shell/program.h"
 
 #include "shell/control_style.h"
+#include "shell/main_menu.h"
 #include "shell/number_text.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFont>
 
@@ -10,20 +12,28 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace tavro::shell {
 
-Program::Program(platform::SerialLine &line, platform::Clock &clock,
-                 const platform::PortLister &ports, Desktop &desktop, const QString &settingsFolder,
-                 bool trace)
-    : m_prompter(desktop),
-      m_session({line, clock, m_prompter, ports, settingsFolder},
-                {{ExpectedProductId, KnownFirmwareVersion}, trace}),
-      m_panel(m_session, desktop, clock),
-      m_window(m_session, m_panel, desktop),
-      m_statusBar(new JobStatusBar(m_session, clock))
+Program::Program(const ProgramServices &services, const QString &settingsFolder, bool trace)
+    : m_prompter(services.desktop),
+      m_devices(services.table),
+      m_session(
+          {services.line, services.clock, m_prompter, services.ports, settingsFolder, &m_devices},
+          {{ExpectedProductId, KnownFirmwareVersion}, trace}),
+      m_panel(m_session, services.desktop, services.clock),
+      m_window(m_session, m_panel, services.desktop),
+      m_statusBar(new JobStatusBar(m_session, services.clock)),
+      m_check(services.table, services.clock, m_devices, m_session)
 {
     m_window.setStatusBar(m_statusBar);
+    Desktop &desktop = services.desktop;
     QObject::connect(
         m_statusBar, &JobStatusBar::jobFinished, m_statusBar,
         [&desktop](const QString &title, const QString &text) { desktop.notify(title, text); });
+    QObject::connect(&m_check, &ConnectionCheck::summaryChanged, m_statusBar,
+                     &JobStatusBar::showNoMachine);
+    const auto showCheck = [this] { m_check.showWindow(&m_window); };
+    QObject::connect(m_statusBar, &JobStatusBar::checkRequested, m_statusBar, showCheck);
+    QObject::connect(&m_window.menu().action(MainMenu::CheckConnection), &QAction::triggered,
+                     &m_window, showCheck);
     QCoreApplication::instance()->installEventFilter(&m_heldEscape);
     QCoreApplication::instance()->installEventFilter(&m_titles);
 }

@@ -2,6 +2,8 @@
 #pragma once
 
 #include "job/session.h"
+#include "platform/device_watcher.h"
+#include "shell/connection_check.h"
 #include "shell/desktop.h"
 #include "shell/held_escape_filter.h"
 #include "shell/job_status_bar.h"
@@ -11,14 +13,22 @@
 
 namespace tavro::shell {
 
+// What the program is built on; all of it outlives the program's objects.
+struct ProgramServices {
+    platform::SerialLine &line;
+    platform::Clock &clock;
+    const platform::PortLister &ports;
+    // COM1..COM64 as device paths: what the hot-plug watch and the connection check look at.
+    const platform::PortTable &table;
+    Desktop &desktop;
+};
+
 class Program {
 public:
     static constexpr int ExpectedProductId = 10;
     static constexpr int KnownFirmwareVersion = 2;
 
-    // The services outlive the program's objects.
-    Program(platform::SerialLine &line, platform::Clock &clock, const platform::PortLister &ports,
-            Desktop &desktop, const QString &settingsFolder, bool trace = false);
+    Program(const ProgramServices &services, const QString &settingsFolder, bool trace = false);
 
     // Runs once the main window exists, before the first input is handled.
     void onMainWindowCreated();
@@ -28,15 +38,18 @@ public:
     MainPanel &panel() { return m_panel; }
     MainWindow &window() { return m_window; }
     JobStatusBar &statusBar() { return *m_statusBar; }
+    ConnectionCheck &connectionCheck() { return m_check; }
 
 private:
     BoxPrompter m_prompter;
+    platform::DeviceWatcher m_devices;
     job::Session m_session;
     MainPanel m_panel;
     HeldEscapeFilter m_heldEscape;
     WindowTitleFallback m_titles;
     MainWindow m_window;
     JobStatusBar *m_statusBar = nullptr;  // the window owns it
+    ConnectionCheck m_check;
 };
 
 // Calibri, Arial and the Chinese UI face map to the fonts this system ships.

@@ -50,8 +50,9 @@ protected:
         table = std::make_unique<platform::PortTable>(QStringList{machine->devicePath()});
         line = std::make_unique<platform::QtSerialLine>(*table);
         ports = std::make_unique<platform::PortTableLister>(*table);
-        program = std::make_unique<shell::Program>(*line, clock, *ports, desktop,
-                                                   dir.filePath(u"Tavro"_s));
+        program = std::make_unique<shell::Program>(
+            shell::ProgramServices{*line, clock, *ports, *table, desktop},
+            dir.filePath(u"Tavro"_s));
         program->onMainWindowCreated();
         ASSERT_TRUE(QTest::qWaitFor(
             [&] { return program->session().link().state() == link::LinkState::Identified; },

@@ -77,7 +77,8 @@ protected:
     }
     void startProgram()
     {
-        program = std::make_unique<shell::Program>(line, clock, ports, desktop, folder);
+        program = std::make_unique<shell::Program>(
+            shell::ProgramServices{line, clock, ports, table, desktop}, folder);
         program->onMainWindowCreated();
     }
     // The program's own event loop runs while waiting; its timers move with the waiting.

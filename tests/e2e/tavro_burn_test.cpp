@@ -140,17 +140,35 @@ TEST_F(TavroBurn, FromRowLeavesTheRowsAboveWhite)
     EXPECT_EQ(blackOf(QImage(burnt)), expected);
 }
 
-TEST_F(TavroBurn, CtrlCPausesTheMachineAndExitsWith130)
+// Ctrl-C, kill, a closed terminal, Ctrl-\\, a reader that went away: never a carve left alone.
+TEST_F(TavroBurn, EverythingThatEndsItPausesTheMachineFirst)
 {
-    // Slow dots, so the carve is still running when the operator gives up.
-    Machine machine(link, {u"--burn-time"_s, u"100"_s});
-    startBurn({picture(400, 300), u"--effect"_s, u"bw"_s, u"--port"_s, link});
-    ASSERT_TRUE(
-        QTest::qWaitFor([&] { return machine.frames().contains(u"FF 01 01 00"_s); }, Patience));
-    ::kill(pid_t(burn.processId()), SIGINT);
-    EXPECT_EQ(finish(), 130);
-    EXPECT_TRUE(
-        QTest::qWaitFor([&] { return machine.frames().contains(u"FF 01 02 00"_s); }, Patience));
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, 0}) {
+        SCOPED_TRACE(signal);
+        // Slow dots, so the carve is still running when the operator gives up.
+        Machine machine(link, {u"--burn-time"_s, u"100"_s});
+        const QStringList arguments = {picture(400, 300), u"--effect"_s, u"bw"_s, u"--port"_s,
+                                       link};
+        if (signal == 0) {
+            // The reader of its output goes away: tavro-burn ... | head -1
+            burn.setProgram(u"bash"_s);
+            burn.setArguments(
+                QStringList{u"-c"_s, u"\"$0\" \"$@\" | head -1 >/dev/null; exit ${PIPESTATUS[0]}"_s,
+                            QStringLiteral(TAVRO_BURN_PATH)} +
+                arguments);
+            burn.start();
+        } else {
+            startBurn(arguments);
+        }
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return machine.frames().contains(u"FF 01 01 00"_s); }, Patience));
+        if (signal != 0) ::kill(pid_t(burn.processId()), signal);
+        EXPECT_EQ(finish(), 130);
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return machine.frames().contains(u"FF 01 02 00"_s); }, Patience));
+        const QString said = QString::fromLocal8Bit(burn.readAllStandardError());
+        EXPECT_TRUE(said.contains(u"--from-row"_s)) << said.toStdString();
+    }
 }
 
 TEST_F(TavroBurn, NoMachineAfterTheScanTriedEveryPort)
@@ -166,7 +184,10 @@ TEST_F(TavroBurn, APulledCableEndsWith3AndNamesTheRowToResumeFrom)
     startBurn({picture(400, 300), u"--effect"_s, u"bw"_s, u"--port"_s, link});
     EXPECT_EQ(finish(), 3);
     const QString said = QString::fromLocal8Bit(burn.readAllStandardError());
-    EXPECT_TRUE(said.contains(u"resume with --from-row "_s)) << said.toStdString();
+    const QString command =
+        u"to go on from there: tavro-burn %1 --effect bw --port %2 --from-row "_s.arg(
+            dir.filePath(u"picture.png"_s), link);
+    EXPECT_TRUE(said.contains(command)) << said.toStdString();
 }
 
 TEST_F(TavroBurn, BadArgumentsSendNothing)
@@ -175,11 +196,20 @@ TEST_F(TavroBurn, BadArgumentsSendNothing)
     for (const QStringList &arguments :
          {QStringList{}, QStringList{input, u"--burn-time"_s, u"101"_s},
           QStringList{input, u"--effect"_s, u"sepia"_s},
-          QStringList{input, u"--from-row"_s, u"-1"_s},
+          QStringList{input, u"--from-row"_s, u"-1"_s}, QStringList{input, u"--bogus"_s},
           QStringList{dir.filePath(u"missing.png"_s)}}) {
         startBurn(arguments + QStringList{u"--port"_s, link});
         EXPECT_EQ(finish(), 2) << arguments.join(u' ').toStdString();
+        const QStringList said =
+            QString::fromLocal8Bit(burn.readAllStandardError()).split(u'\n', Qt::SkipEmptyParts);
+        EXPECT_EQ(said.size(), 1) << "one line, not the whole help";
     }
+    startBurn({input, u"--port"_s, QString()});
+    EXPECT_EQ(finish(), 2) << "an empty port is no search of every port";
+    startBurn({input, u"--bogus"_s});
+    EXPECT_EQ(finish(), 2);
+    const QString said = QString::fromLocal8Bit(burn.readAllStandardError());
+    EXPECT_TRUE(said.contains(u"bogus"_s) && said.contains(u"see --help"_s)) << said.toStdString();
 }
 
 }  // namespace

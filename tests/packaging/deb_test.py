@@ -49,7 +49,8 @@ class DebianPackageTest(unittest.TestCase):
         # and Qt's own translations, which the program loads by name.
         self.assertIn("qt6-image-formats-plugins", depends)
         self.assertIn("qt6-translations-l10n", depends)
-        for library in ("libqt6widgets6", "libqt6serialport6", "libc6"):
+        # libudev1: the device watcher and the connection check.
+        for library in ("libqt6widgets6", "libqt6serialport6", "libudev1", "libc6"):
             self.assertTrue(any(d.startswith(library + " ") for d in depends), library)
         self.assertEqual(self.field("Package"), "tavro-laser")
         self.assertEqual(self.field("Section"), "electronics")

@@ -222,7 +222,9 @@ class RuleTest(HelperCase):
                 acm = True
             else:
                 self.assertIn('KERNEL=="ttyUSB[0-9]*"', line)
-                vendors.add(line.split('ATTRS{idVendor}=="')[1][:4])
+                # The adapter's own USB device, never a hub of the same maker above it.
+                self.assertNotIn("ATTRS{", line)
+                vendors.add(line.split('ENV{ID_VENDOR_ID}=="')[1][:4])
         self.assertEqual(vendors, VENDORS)
         self.assertTrue(acm)
         self.assertEqual(self.commands(), ["udevadm control --reload-rules",
@@ -275,6 +277,100 @@ class RuleTest(HelperCase):
         self.assertIn("Would add nobody to the group dialout", result.stdout)
         self.assertFalse(os.path.exists(self.root))
         self.assertEqual(self.commands(), [])
+
+
+BRLTTY_RULES = """SUBSYSTEM=="usb", KERNEL!="*:*", GOTO="brltty_usb_begin"
+GOTO="brltty_device_end"
+LABEL="brltty_usb_begin"
+# Device: 1A86:7523
+ENV{PRODUCT}=="1a86/7523/*", ENV{BRLTTY_BRAILLE_DRIVER}="bm", GOTO="brltty_usb_run"
+ENV{PRODUCT}=="403/6001/*", ENV{BRLTTY_BRAILLE_DRIVER}="at,ce,pm", GOTO="brltty_usb_run"
+ATTRS{idVendor}=="10c4", ATTRS{idProduct}=="EA60", ENV{BRLTTY_BRAILLE_DRIVER}="sk", GOTO="brltty_usb_run"
+ENV{PRODUCT}=="403/fe72/*", ENV{BRLTTY_BRAILLE_DRIVER}="pm", GOTO="brltty_usb_run"
+ENV{PRODUCT}=="1c71/c005/*", ENV{BRLTTY_BRAILLE_DRIVER}="hw", GOTO="brltty_usb_run"
+LABEL="brltty_device_end"
+"""
+BRIDGE_LINES = {4, 5, 6}  # the lines above that claim a USB-serial bridge
+MARK = "# tavro-serial-access --fix-brltty"
+
+
+class BrlttyTest(HelperCase):
+    """--fix-brltty: brltty's rules copied to /etc without the bridges; --remove deletes the copy."""
+
+    def setUp(self):
+        super().setUp()
+        # The package's copy is in place: only brltty is left to change.
+        self.write(self.under_root("/usr/lib/udev/rules.d/70-tavro-serial.rules"), self.rules)
+        self.packaged = self.under_root("/usr/lib/udev/rules.d/85-brltty.rules")
+        self.write(self.packaged, BRLTTY_RULES)
+        self.copy = self.under_root("/etc/udev/rules.d/85-brltty.rules")
+
+    def read(self, path):
+        with open(path, encoding="utf-8") as f:
+            return f.read()
+
+    def test_only_the_lines_that_claim_a_bridge_are_switched_off(self):
+        result = self.run_helper("--fix-brltty", uid=0)
+        self.assertEqual(result.returncode, 0, result.stderr)
+        copy = self.read(self.copy).splitlines()
+        self.assertEqual(copy[0], MARK)
+        body = copy[2:]
+        original = BRLTTY_RULES.splitlines()
+        self.assertEqual(len(body), len(original))
+        for number, (line, before) in enumerate(zip(body, original)):
+            if number in BRIDGE_LINES:
+                self.assertEqual(line, "#tavro-serial-access# " + before)
+            else:
+                self.assertEqual(line, before)
+        self.assertEqual(self.read(self.packaged), BRLTTY_RULES)
+        self.assertIn("Unplug the adapter", result.stdout)
+        self.assertEqual(self.commands(), ["udevadm control --reload-rules",
+                                           "udevadm trigger --subsystem-match=tty"])
+        again = self.run_helper("--fix-brltty", uid=0)
+        self.assertIn("switched off for the USB-serial bridges already", again.stdout)
+        self.assertEqual(len(self.commands()), 2)
+
+    def test_remove_deletes_only_the_helpers_copies(self):
+        self.run_helper("--fix-brltty", uid=0)
+        mine = self.under_root("/etc/udev/rules.d/90-brltty-local.rules")
+        self.write(mine, "# the administrator's own\n")
+        result = self.run_helper("--remove", uid=0)
+        self.assertEqual(result.returncode, 0, result.stderr)
+        self.assertFalse(os.path.exists(self.copy))
+        self.assertTrue(os.path.exists(mine))
+        self.assertTrue(os.path.exists(self.packaged))
+
+    def test_someone_elses_copy_in_etc_is_left_alone(self):
+        self.write(self.copy, "# the administrator's own\n")
+        result = self.run_helper("--fix-brltty", uid=0)
+        self.assertEqual(result.returncode, 0, result.stderr)
+        self.assertEqual(self.read(self.copy), "# the administrator's own\n")
+        self.assertIn("Left %s alone" % self.copy, result.stdout)
+        self.assertEqual(self.commands(), [])
+
+    def test_without_brltty_rules_it_says_how_to_remove_brltty_instead(self):
+        os.remove(self.packaged)
+        result = self.run_helper("--fix-brltty", uid=0)
+        self.assertEqual(result.returncode, 0, result.stderr)
+        self.assertIn("No udev rule of brltty claims", result.stdout)
+        self.assertIn("apt remove brltty", result.stdout)
+        self.assertFalse(os.path.exists(self.under_root("/etc")))
+
+    def test_a_dry_run_shows_the_lines_and_changes_nothing(self):
+        result = self.run_helper("--fix-brltty", "--dry-run", uid=0)
+        self.assertEqual(result.returncode, 0, result.stderr)
+        self.assertIn('ENV{PRODUCT}=="1a86/7523/*"', result.stdout)
+        self.assertNotIn("fe72", result.stdout)
+        self.assertFalse(os.path.exists(self.copy))
+        self.assertEqual(self.commands(), [])
+
+    @unittest.skipUnless(RUNS_AS_ROOT, "needs files that belong to root")
+    def test_a_normal_user_is_asked_for_the_password(self):
+        installed = self.install_copy()
+        result = self.run_helper("--fix-brltty", uid=1000)
+        self.assertEqual(result.returncode, 0, result.stderr)
+        self.assertEqual([c for c in self.commands() if c.startswith("pkexec ")],
+                         ["pkexec %s --fix-brltty" % os.path.realpath(installed)])
 
 
 class CommandLineTest(HelperCase):

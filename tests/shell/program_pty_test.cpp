@@ -68,8 +68,9 @@ protected:
             dir.filePath(u"absent1"_s), dir.filePath(u"absent2"_s), machine->devicePath()});
         line = std::make_unique<platform::QtSerialLine>(*table);
         ports = std::make_unique<platform::PortTableLister>(*table);
-        program = std::make_unique<shell::Program>(*line, clock, *ports, desktop,
-                                                   dir.filePath(u"Tavro"_s));
+        program = std::make_unique<shell::Program>(
+            shell::ProgramServices{*line, clock, *ports, *table, desktop},
+            dir.filePath(u"Tavro"_s));
         program->onMainWindowCreated();
         ASSERT_TRUE(QTest::qWaitFor([this] { return unit(u"按钮开始"_s)->isEnabled(); }, 20000));
     }

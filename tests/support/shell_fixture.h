@@ -29,6 +29,7 @@ protected:
     FakeSerialLine line;
     platform::ManualClock clock;
     FakePortLister ports;
+    platform::PortTable table{QStringList{home.filePath(u"ttyNone"_s)}};
     FakeDesktop desktop;
     std::unique_ptr<shell::Program> program;
 
@@ -42,7 +43,8 @@ protected:
     }
     void startProgram()
     {
-        program = std::make_unique<shell::Program>(line, clock, ports, desktop, folder);
+        program = std::make_unique<shell::Program>(
+            shell::ProgramServices{line, clock, ports, table, desktop}, folder);
         program->onMainWindowCreated();
     }
     void identify(int port = 1)

@@ -83,12 +83,18 @@ int BurnRun::resumeRow() const
     return std::max(m_plan.fromRow, m_lastRow);
 }
 
+QString BurnRun::resumeCommand() const
+{
+    return m_plan.command + u" --from-row "_s + QString::number(resumeRow());
+}
+
 void BurnRun::onBroken()
 {
     if (m_phase == Phase::Carving) {
         finish(LinkBroke,
-               u"the link broke while carving; the machine last reported row %1: "
-               u"resume with --from-row %1"_s.arg(resumeRow()));
+               u"the link broke while carving; the machine last reported row %1; to "
+               u"go on from there: %2"_s.arg(resumeRow())
+                   .arg(resumeCommand()));
     } else if (m_phase == Phase::Uploading) {
         finish(LinkBroke, u"the link broke before the carve started"_s);
     }
@@ -96,16 +102,19 @@ void BurnRun::onBroken()
 
 void BurnRun::interrupt()
 {
-    if (m_phase == Phase::Over) return;
-    if (m_phase == Phase::Searching) {
-        finish(Interrupted, u"interrupted; no machine was found yet"_s);
-        return;
+    // Over before the pause goes out: what the pause sets off must not interrupt again.
+    const Phase was = std::exchange(m_phase, Phase::Over);
+    if (was == Phase::Over) return;
+    QString line = u"interrupted; no machine was found yet"_s;
+    if (was != Phase::Searching) {
+        // Paused, not stopped: the operator may go on with the machine's buttons or a resume.
+        m_session.pause();
+        line = u"interrupted; the machine was paused at row %1; to go on from there: %2"_s
+                   .arg(resumeRow())
+                   .arg(resumeCommand());
     }
-    // Paused, not stopped: the operator may go on with the machine's own buttons or a resume.
-    m_session.pause();
-    finish(Interrupted,
-           u"interrupted; the machine was paused at row %1: resume with --from-row %1"_s.arg(
-               resumeRow()));
+    emit said(line);
+    emit finished(Interrupted);
 }
 
 void BurnRun::finish(Status status, const QString &line)

@@ -19,6 +19,9 @@ public:
         int fromRow = 0;    // the rows above it are left white
         int burnTime = 0;   // 0: leave the machine's own
         bool start = true;  // false: stop once the picture and the burn time are on the machine
+        QString device;     // the device the operator named; empty: found by the search
+        // The command as given, without its --from-row.
+        QString command;
     };
 
     // The board to burn is the session's document.
@@ -31,6 +34,8 @@ public:
     // The row to go on from after a break: the machine's last report, never above where this
     // run began.
     int resumeRow() const;
+    // The exact command that goes on from resumeRow().
+    QString resumeCommand() const;
 
 signals:
     // A line for the operator, on standard error.

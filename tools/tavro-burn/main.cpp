@@ -1,5 +1,6 @@
 // tavro-burn: burns a picture on the engraver from the command line, with no window.
 #include "burn_run.h"
+#include "check.h"
 #include "job/job_file.h"
 #include "job/render_options.h"
 #include "job/session.h"
@@ -13,13 +14,8 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QLoggingCategory>
-#include <QSocketNotifier>
-
-#include <csignal>
 #include <memory>
 #include <optional>
-
-#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace std::chrono_literals;
@@ -56,6 +52,8 @@ QString readNumber(const QCommandLineParser &parser, const QString &option, int 
 QString readArguments(const QCommandLineParser &parser, Arguments &arguments)
 {
     if (parser.positionalArguments().size() != 1) return u"exactly one INPUT is needed"_s;
+    if (parser.isSet(u"port"_s) && parser.value(u"port"_s).trimmed().isEmpty())
+        return u"--port needs a device, such as /dev/ttyUSB0"_s;
     arguments.input = parser.positionalArguments().first();
     for (QString error : {job::readRenderOptions(parser, arguments.choice),
                           readNumber(parser, u"burn-time"_s, job::BurnTimeRange.min,
@@ -118,15 +116,6 @@ std::optional<job::JobFile> readJob(Arguments &arguments)
     return job;
 }
 
-// Ctrl-C reaches the event loop through a pipe, so the pause frame goes out from there.
-int g_signalPipe[2] = {-1, -1};
-
-void onSignal(int)
-{
-    const char byte = 1;
-    [[maybe_unused]] const ssize_t written = ::write(g_signalPipe[1], &byte, 1);
-}
-
 }  // namespace
 
 int main(int argc, char **argv)
@@ -138,14 +127,20 @@ int main(int argc, char **argv)
 
     QCommandLineParser parser;
     addOptions(parser);
-    // File names are kept byte for byte, valid UTF-8 or not; --help and --version end here.
-    parser.process(platform::commandLineArguments(argc, argv));
+    burn::addCheckOption(parser);
+    // File names are kept byte for byte, valid UTF-8 or not.
+    const QStringList commandLine = platform::commandLineArguments(argc, argv);
+    const auto badArgument = [](const QString &error) {
+        burn::printLine(stderr, u"tavro-burn: "_s + error + u"; see --help"_s);
+        return int(burn::BurnRun::BadArguments);
+    };
+    if (!parser.parse(commandLine)) return badArgument(parser.errorText());
+    if (parser.isSet(u"help"_s)) parser.showHelp();
+    if (parser.isSet(u"version"_s)) parser.showVersion();
+    if (burn::checkRequested(parser)) return burn::runCheck(parser);
     Arguments arguments;
-    if (const QString error = readArguments(parser, arguments); !error.isEmpty()) {
-        burn::printLine(stderr, u"tavro-burn: "_s + error);
-        std::fputs(qPrintable(parser.helpText()), stderr);
-        return burn::BurnRun::BadArguments;
-    }
+    if (const QString error = readArguments(parser, arguments); !error.isEmpty())
+        return badArgument(error);
     std::optional<job::JobFile> job = readJob(arguments);
     if (!job) return burn::BurnRun::BadArguments;
     if (arguments.burnTime > 0) job->burnTime = arguments.burnTime;
@@ -163,30 +158,30 @@ int main(int argc, char **argv)
     job::Session session({line, clock, prompter, ports, folder}, {{}, arguments.trace});
     session.takeJob(*job);
 
-    burn::BurnRun run(session, {arguments.fromRow, arguments.burnTime, arguments.start});
+    burn::BurnRun run(session, {arguments.fromRow, arguments.burnTime, arguments.start,
+                                arguments.port, burn::commandWithoutFromRow(commandLine)});
     burn::ProgressLine progress(stdout);
     QObject::connect(&run, &burn::BurnRun::said, &app, [&progress](const QString &text) {
-        progress.end();
-        burn::printLine(stderr, u"tavro-burn: "_s + text);
+        progress.say(stderr, u"tavro-burn: "_s + text);
     });
     QObject::connect(&run, &burn::BurnRun::progressed, &app,
-                     [&progress](qint64 done, qint64 total, std::chrono::milliseconds left) {
+                     [&](qint64 done, qint64 total, std::chrono::milliseconds left) {
                          progress.show(done, total, left);
+                         // A closed pipe or terminal: nobody watches, as after a hang-up.
+                         if (progress.failed()) run.interrupt();
                      });
     QObject::connect(&run, &burn::BurnRun::finished, &app, [&](int status) {
         progress.end();
         line.drain(1s);  // a pause frame must be out before the command ends
+        // After a search that found nothing, why: without asking the devices again.
+        if (status == burn::BurnRun::NoMachine)
+            burn::printCheck(stderr, table, !arguments.port.isEmpty(),
+                             platform::ConnectionDiagnosis::Depth::Quick);
         QCoreApplication::exit(status);
     });
-
-    std::unique_ptr<QSocketNotifier> interrupts;
-    if (::pipe(g_signalPipe) == 0) {
-        interrupts = std::make_unique<QSocketNotifier>(g_signalPipe[0], QSocketNotifier::Read);
-        QObject::connect(interrupts.get(), &QSocketNotifier::activated, &run,
-                         &burn::BurnRun::interrupt);
-        std::signal(SIGINT, onSignal);
-        std::signal(SIGTERM, onSignal);
-    }
+    // Every signal that ends the command pauses the machine first.
+    burn::EndingSignals endings;
+    QObject::connect(&endings, &burn::EndingSignals::received, &run, &burn::BurnRun::interrupt);
     // From inside the event loop: a scan that fails at once must still end it.
     QMetaObject::invokeMethod(&run, &burn::BurnRun::begin, Qt::QueuedConnection);
     return app.exec();

@@ -1,15 +1,68 @@
 #include "terminal.h"
 
+#include <QRegularExpression>
+#include <QSocketNotifier>
+
+#include <csignal>
+
+#include <fcntl.h>
 #include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace tavro::burn {
+namespace {
 
-void printLine(std::FILE *out, const QString &text)
+int g_signalPipe[2] = {-1, -1};
+
+void onSignal(int signal)
 {
-    std::fputs(qPrintable(text + u'\n'), out);
-    std::fflush(out);
+    const auto byte = static_cast<unsigned char>(signal);
+    [[maybe_unused]] const ssize_t written = ::write(g_signalPipe[1], &byte, 1);
+}
+
+}  // namespace
+
+EndingSignals::EndingSignals(QObject *parent) : QObject(parent)
+{
+    std::signal(SIGPIPE, SIG_IGN);
+    if (g_signalPipe[0] < 0 && ::pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
+    m_notifier = std::make_unique<QSocketNotifier>(g_signalPipe[0], QSocketNotifier::Read);
+    connect(m_notifier.get(), &QSocketNotifier::activated, this, [this] {
+        unsigned char signal = 0;
+        while (::read(g_signalPipe[0], &signal, 1) == 1) emit received(signal);
+    });
+    struct sigaction action = {};
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) sigaction(signal, &action, nullptr);
+}
+
+EndingSignals::~EndingSignals() = default;
+
+bool printLine(std::FILE *out, const QString &text)
+{
+    const bool written = std::fputs(qPrintable(text + u'\n'), out) >= 0;
+    return std::fflush(out) == 0 && written;
+}
+
+QString commandWithoutFromRow(const QStringList &arguments)
+{
+    static const QRegularExpression plain(u"^[A-Za-z0-9_@%+=:,./-]+$"_s);
+    QStringList words{u"tavro-burn"_s};
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString &word = arguments[i];
+        if (word == u"--from-row"_s) {
+            ++i;  // and its value
+            continue;
+        }
+        if (word.startsWith(u"--from-row="_s)) continue;
+        words << (plain.match(word).hasMatch()
+                      ? word
+                      : u"'"_s + QString(word).replace(u"'"_s, u"'\\''"_s) + u"'"_s);
+    }
+    return words.join(u' ');
 }
 
 void TerminalPrompter::inform(const QString &text, const QString &caption)
@@ -44,11 +97,7 @@ void ProgressLine::show(qint64 done, qint64 total, std::chrono::milliseconds lef
         const int filled = percent * Width / 100;
         const QString bar = QString(filled, u'#') + QString(Width - filled, u'.');
         const QString tail = time.isEmpty() ? QString() : u", %1 left"_s.arg(time);
-        const QString text =
-            u"\r[%1] %2/%3 dots %4 %%5   "_s.arg(bar).arg(done).arg(total).arg(percent).arg(tail);
-        std::fputs(qPrintable(text), m_out);
-        std::fflush(m_out);
-        m_drawn = true;
+        draw(u"[%1] %2/%3 dots %4 %%5"_s.arg(bar).arg(done).arg(total).arg(percent).arg(tail));
         return;
     }
     // A log file needs no redraw a frame, only a line now and then and the end.
@@ -57,14 +106,36 @@ void ProgressLine::show(qint64 done, qint64 total, std::chrono::milliseconds lef
     m_lastDone = done;
     m_sinceLine.start();
     const QString tail = time.isEmpty() ? QString() : u" left=%1"_s.arg(time);
-    printLine(
-        m_out,
-        u"progress done=%1 total=%2 percent=%3%4"_s.arg(done).arg(total).arg(percent).arg(tail));
+    if (!printLine(
+            m_out,
+            u"progress done=%1 total=%2 percent=%3%4"_s.arg(done).arg(total).arg(percent).arg(
+                tail)))
+        m_failed = true;
+}
+
+void ProgressLine::draw(const QString &text)
+{
+    m_bar = text;
+    // From the line's start, the rest of the line cleared: a shorter bar leaves nothing behind.
+    const bool written = std::fputs(qPrintable(u"\r"_s + text + u"\x1b[K"_s), m_out) >= 0;
+    if (std::fflush(m_out) != 0 || !written) m_failed = true;
+    m_drawn = true;
+}
+
+void ProgressLine::say(std::FILE *to, const QString &text)
+{
+    const bool redraw = m_terminal && m_drawn;
+    if (redraw) {
+        std::fputs("\r\x1b[K", m_out);
+        std::fflush(m_out);
+    }
+    if (!printLine(to, text)) m_failed = true;
+    if (redraw) draw(m_bar);
 }
 
 void ProgressLine::end()
 {
-    if (m_terminal && m_drawn) std::fputs("\n", m_out);
+    if (m_terminal && m_drawn && std::fputs("\n", m_out) < 0) m_failed = true;
     m_drawn = false;
 }
 

@@ -4,10 +4,14 @@
 #include "platform/prompter.h"
 
 #include <QElapsedTimer>
+#include <QObject>
 #include <QString>
 
 #include <chrono>
 #include <cstdio>
+#include <memory>
+
+class QSocketNotifier;
 
 namespace tavro::burn {
 
@@ -26,17 +30,47 @@ public:
 
     // The time left is shown when it is known (not negative).
     void show(qint64 done, qint64 total, std::chrono::milliseconds left);
+    // A line of text above the bar: the bar is taken off its line, the text written, and the
+    // bar drawn again below it.
+    void say(std::FILE *to, const QString &text);
     // Leaves the bar's line so that what follows starts on a line of its own.
     void end();
+    // Writing failed (a closed pipe or terminal): nobody sees the carve any more.
+    bool failed() const { return m_failed; }
 
 private:
+    void draw(const QString &text);
+
     std::FILE *m_out;
     bool m_terminal;
     bool m_drawn = false;
+    bool m_failed = false;
+    QString m_bar;
     qint64 m_lastDone = -1;
     QElapsedTimer m_sinceLine;
 };
 
-void printLine(std::FILE *out, const QString &text);
+// The signals that end the command (Ctrl-C, kill, a closed terminal, Ctrl-\\) reach the event
+// loop instead of ending the process at once, so the machine can be paused first. A closed pipe
+// is no reason to die: the write that meets it fails and says so.
+class EndingSignals final : public QObject {
+    Q_OBJECT
+public:
+    explicit EndingSignals(QObject *parent = nullptr);
+    ~EndingSignals() override;
+
+signals:
+    void received(int signal);
+
+private:
+    std::unique_ptr<QSocketNotifier> m_notifier;
+};
+
+// False when it could not be written.
+bool printLine(std::FILE *out, const QString &text);
+
+// The command line without its --from-row, quoted for a POSIX shell: with "--from-row N"
+// added, it goes on from row N.
+QString commandWithoutFromRow(const QStringList &arguments);
 
 }  // namespace tavro::burn

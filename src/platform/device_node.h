@@ -1,0 +1,18 @@
+// A device node as the system sees it: owner, group and mode, and whether it opens.
+#pragma once
+
+#include "platform/serial_device.h"
+
+namespace tavro::platform {
+
+// The owner, group and mode of `node`, and whether this user is in its group.
+NodeAccess nodeAccess(const QString &node);
+
+// Opens `node` the way the scan does (read-write, no controlling terminal, without waiting),
+// closes it again at once and returns 0, or the errno of the failed open. Nothing is written.
+int openError(const QString &node);
+
+// "rw-rw----" for 0660.
+QString modeText(unsigned mode);
+
+}  // namespace tavro::platform

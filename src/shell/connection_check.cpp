@@ -1,0 +1,66 @@
+#include "shell/connection_check.h"
+
+#include "platform/diagnosis_text.h"
+#include "shell/connection_check_window.h"
+#include "shell/help_window.h"
+
+namespace tavro::shell {
+
+ConnectionCheck::ConnectionCheck(const platform::PortTable &table, platform::Clock &clock,
+                                 platform::DeviceWatcher &devices, const job::Session &session,
+                                 QObject *parent)
+    : QObject(parent),
+      m_session(session),
+      m_devices(devices),
+      m_quickProber(clock),
+      m_fullProber(clock),
+      m_quick(options(table), clock, m_quickProber),
+      m_full(options(table), clock, m_fullProber),
+      m_runner(HelpWindow::driverInstallerPath())
+{
+    using L = link::EngraverLink;
+    const L &link = session.link();
+    // The search has just tried every port: the quick check asks none of them again.
+    connect(&link, &L::scanExhausted, this,
+            [this] { m_quick.run(platform::ConnectionDiagnosis::Depth::Quick); });
+    connect(&m_quick, &platform::ConnectionDiagnosis::finished, this,
+            [this](const platform::DiagnosisReport &report) {
+                if (m_session.link().state() == link::LinkState::Identified) return;
+                emit summaryChanged(platform::DiagnosisText::summary(report));
+            });
+    connect(&link, &L::identified, this, [this] {
+        m_quick.cancel();
+        emit summaryChanged({});
+        if (m_window && m_window->isVisible()) m_window->checkAgain();
+    });
+    connect(&link, &L::broken, this, [this] {
+        if (m_window && m_window->isVisible()) m_window->checkAgain();
+    });
+}
+
+ConnectionCheck::~ConnectionCheck() = default;
+
+platform::ConnectionDiagnosis::Options ConnectionCheck::options(
+    const platform::PortTable &table) const
+{
+    platform::ConnectionDiagnosis::Options options{table, {}, {}, {}, {}};
+    options.listBuiltInPorts = qEnvironmentVariableIsSet("TAVRO_PORTS");
+    options.expectedProductId = m_session.link().options().expectedProductId;
+    options.rulesRoot = qEnvironmentVariable("TAVRO_SERIAL_ACCESS_ROOT");
+    options.connectedDevice = [this, table] {
+        const link::EngraverLink &link = m_session.link();
+        if (link.state() != link::LinkState::Identified) return QString();
+        return table.devicePath(link.connectedPort());
+    };
+    return options;
+}
+
+void ConnectionCheck::showWindow(QWidget *parent)
+{
+    if (!m_window) m_window = new ConnectionCheckWindow(m_full, m_devices, m_runner, parent);
+    m_window->show();
+    m_window->raise();
+    m_window->activateWindow();
+}
+
+}  // namespace tavro::shell

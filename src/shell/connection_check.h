@@ -1,0 +1,47 @@
+// Why no machine is found: a quick check after each search that found nothing, for the status
+// bar, and the connection check window with its fixes.
+#pragma once
+
+#include "job/session.h"
+#include "platform/connection_diagnosis.h"
+#include "platform/device_watcher.h"
+#include "platform/identity_prober.h"
+#include "shell/connection_check_window.h"
+#include "shell/serial_access_runner.h"
+
+#include <QObject>
+#include <QPointer>
+
+namespace tavro::shell {
+
+class ConnectionCheck final : public QObject {
+    Q_OBJECT
+public:
+    // The watcher and the session outlive the check.
+    ConnectionCheck(const platform::PortTable &table, platform::Clock &clock,
+                    platform::DeviceWatcher &devices, const job::Session &session,
+                    QObject *parent = nullptr);
+    ~ConnectionCheck() override;
+
+    // The connection check window, one at a time, beside the given window.
+    void showWindow(QWidget *parent);
+    ConnectionCheckWindow *window() const { return m_window; }
+
+signals:
+    // Why the last search found no machine, in one line; empty once one is found.
+    void summaryChanged(const QString &summary);
+
+private:
+    platform::ConnectionDiagnosis::Options options(const platform::PortTable &table) const;
+
+    const job::Session &m_session;
+    platform::DeviceWatcher &m_devices;
+    platform::SerialIdentityProber m_quickProber;
+    platform::SerialIdentityProber m_fullProber;
+    platform::ConnectionDiagnosis m_quick;
+    platform::ConnectionDiagnosis m_full;
+    SerialAccessRunner m_runner;
+    QPointer<ConnectionCheckWindow> m_window;
+};
+
+}  // namespace tavro::shell
