@@ -4,8 +4,6 @@
 #include "platform/whole_file.h"
 
 #include <QDeadlineTimer>
-#include <QFile>
-#include <QFileInfo>
 #include <QLockFile>
 
 #include <unistd.h>
@@ -207,21 +205,10 @@ enum class Load { Ok, Missing, Failed };
 // so that a write never replaces a file it could not read.
 Load loadFile(const QString &path, QByteArray &bytes, QString *reason = nullptr)
 {
-    const QFileInfo info(path);
-    if (!info.exists()) return Load::Missing;
-    QString why;
-    // A FIFO or device would block or never end.
-    if (!info.isFile()) {
-        why = u"it is not a regular file"_s;
-    } else if (info.size() > ProfileFile::MaxFileSize) {
-        why = u"it is larger than a settings file can be"_s;
-    } else {
-        QFile file(path);
-        if (file.open(QIODevice::ReadOnly)) bytes = file.read(ProfileFile::MaxFileSize + 1);
-        if (file.error() != QFileDevice::NoError) why = file.errorString();
-        if (bytes.size() > ProfileFile::MaxFileSize) why = u"it grew while it was read"_s;
-    }
+    bool missing = false;
+    const QString why = readWholeFile(path, ProfileFile::MaxFileSize, bytes, &missing);
     if (why.isEmpty()) return Load::Ok;
+    if (missing) return Load::Missing;
     if (reason) *reason = u"cannot read it: "_s + why;
     return Load::Failed;
 }
