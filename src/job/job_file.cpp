@@ -158,7 +158,7 @@ JobFileRead decodeJobFile(const QByteArray &data)
                                                                   : JobFileStatus::PlainPicture,
                        {});
     // A chunk claiming more than the file holds would have libpng set its claim aside first.
-    if (const QString reason = platform::findTruncation(format, data); !reason.isEmpty()) {
+    if (const QString reason = platform::findDecodingHazard(format, data); !reason.isEmpty()) {
         const bool named = data.contains(JobVersionKey.toLatin1());
         return failure(named ? JobFileStatus::Damaged : JobFileStatus::PlainPicture, reason);
     }

@@ -45,7 +45,7 @@ QSize reducedJpegSize(QSize declared, int drawSize)
 LoadedPicture decodeWithQt(const QByteArray &data, PictureFormat format, const QString &name,
                            const PictureLoadOptions &options)
 {
-    if (QString reason = findTruncation(format, data); !reason.isEmpty())
+    if (QString reason = findDecodingHazard(format, data); !reason.isEmpty())
         return unreadable(name, reason);
     QByteArray bytes = data;  // shared, not copied
     QBuffer buffer(&bytes);
