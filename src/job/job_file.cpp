@@ -11,6 +11,7 @@
 #include <QHash>
 #include <QImageReader>
 #include <QImageWriter>
+#include <QPainter>
 #include <QtEndian>
 
 #include <algorithm>
@@ -56,6 +57,17 @@ QByteArray pngBytes(const QImage &picture)
     return bytes;
 }
 
+// Transparent pixels are paper, never burnt: what shows through is white.
+QImage onWhite(const QImage &picture)
+{
+    if (!picture.hasAlphaChannel()) return picture.convertToFormat(QImage::Format_RGB32);
+    QImage white(picture.size(), QImage::Format_RGB32);
+    white.fill(Qt::white);
+    QPainter painter(&white);
+    painter.drawImage(0, 0, picture);
+    return white;
+}
+
 QSize declaredSize(const QList<PngChunk> &chunks)
 {
     if (chunks.isEmpty() || chunks.first().type != "IHDR" || chunks.first().data.size() != 13)
@@ -86,7 +98,7 @@ QImage readBoardPixels(const QList<PngChunk> &chunks, QString &reason)
     QImageReader reader(&buffer, "png");
     const QImage picture = reader.read();
     if (picture.isNull()) reason = reader.errorString();
-    return picture.isNull() ? QImage() : picture.convertToFormat(QImage::Format_RGB32);
+    return picture.isNull() ? QImage() : onWhite(picture);
 }
 
 // An embedded PNG gets every check the job file itself gets.

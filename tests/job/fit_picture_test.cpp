@@ -39,5 +39,16 @@ TEST(MakeWorkSnapshot, PlacesByTheDeclaredSizeOnWhite)
     EXPECT_EQ(makeWorkSnapshot(QImage(), {0, 0}), test::uniform(490, 490, 0xFFFFFFFF));
 }
 
+// A transparent picture shows the paper: white, never burnt.
+TEST(MakeWorkSnapshot, TransparentPixelsAreWhite)
+{
+    QImage picture(100, 50, QImage::Format_ARGB32);
+    picture.fill(Qt::transparent);
+    picture.setPixel(10, 10, qRgba(0, 0, 0, 255));
+    const QImage snapshot = makeWorkSnapshot(picture, picture.size());
+    EXPECT_EQ(QColor(snapshot.pixel(195, 220)), QColor(Qt::white));
+    EXPECT_EQ(QColor(snapshot.pixel(205, 230)), QColor(Qt::black));
+}
+
 }  // namespace
 }  // namespace tavro::job

@@ -204,6 +204,31 @@ TEST(JobFile, RefusesWhatIsNotAWholeJobOfThisVersion)
     EXPECT_EQ(readJobFile(u"/nonexistent/job.tavro.png"_s).status, JobFileStatus::Unreadable);
 }
 
+// Transparent means nothing is there: paper, which is never burnt.
+TEST(JobFile, TransparentPixelsAreWhite)
+{
+    QImage see(512, 512, QImage::Format_ARGB32);
+    see.fill(Qt::transparent);  // transparent black
+    for (int x = 0; x < 512; ++x) see.setPixel(x, 7, qRgba(0, 0, 0, 255));
+    see.setPixel(3, 3, qRgba(0, 0, 0, 64));  // a quarter covered: a light grey
+    const QString remembered = QString::fromLatin1(test::encode(see, "png").toBase64());
+    const JobFileRead read =
+        decodeJobFile(pngWithTexts(see, {{u"TavroJob"_s, u"1"_s},
+                                         {u"TavroRememberedImage"_s, remembered},
+                                         {u"TavroPictureTuning"_s, {}},
+                                         {u"TavroTextFont"_s, {}},
+                                         {u"TavroBurnTime"_s, u"40"_s}}));
+    ASSERT_EQ(read.status, JobFileStatus::Ok) << qPrintable(read.reason);
+    for (const QImage &image : {read.job.board, read.job.rememberedImage}) {
+        EXPECT_EQ(image.pixel(0, 0), qRgb(255, 255, 255));
+        EXPECT_EQ(image.pixel(0, 7), qRgb(0, 0, 0));
+        EXPECT_NEAR(qGray(image.pixel(3, 3)), 191, 1);
+    }
+    QByteArray raster(UploadRasterSize, '\0');
+    raster.replace(7 * 64, 64, QByteArray(64, '\xFF'));
+    EXPECT_EQ(packUploadRaster(read.job.board), raster);
+}
+
 // A FIFO nobody writes into would block the open for ever, /dev/zero would fill the memory.
 TEST(JobFile, ReadsOnlyRegularFilesAndNeverWaits)
 {
