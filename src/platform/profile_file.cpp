@@ -1,14 +1,15 @@
 #include "platform/profile_file.h"
 
+#include "platform/file_name.h"
 #include "platform/logging.h"
 #include "platform/whole_file.h"
 
 #include <QDeadlineTimer>
 #include <QLockFile>
 
-#include <unistd.h>
+#include <sys/stat.h>
 #include <algorithm>
-#include <cerrno>
+#include <ctime>
 #include <thread>
 
 using namespace Qt::Literals::StringLiterals;
@@ -20,171 +21,22 @@ namespace {
 // QLockFile's own wait starts at 100 ms and doubles; writers that take turns every few
 // milliseconds would spend most of their time asleep.
 constexpr std::chrono::milliseconds LockPollLongest{8};
-
-// Blanks are spaces and control characters, as the profile rules skip both.
-bool isBlank(char c)
-{
-    const auto u = static_cast<unsigned char>(c);
-    return u <= 0x20 || u == 0x7F;
-}
-
-bool isBlank(QChar c)
-{
-    return c.unicode() <= 0x20 || c.unicode() == 0x7F;
-}
+// File times are coarse: a file changed this recently could change again without its
+// time or size showing it, so a copy of it is not trusted for the next read.
+constexpr qint64 SettledNanoseconds = 2'000'000'000;
 
 QString trimmedName(const QString &name)
 {
     qsizetype begin = 0;
     qsizetype end = name.size();
-    while (begin < end && isBlank(name.at(begin))) ++begin;
-    while (end > begin && isBlank(name.at(end - 1))) --end;
+    while (begin < end && ProfileText::isBlank(name.at(begin))) ++begin;
+    while (end > begin && ProfileText::isBlank(name.at(end - 1))) --end;
     return name.mid(begin, end - begin);
 }
 
 bool hasLineBreak(const QString &text)
 {
     return text.contains(u'\r') || text.contains(u'\n');
-}
-
-bool isQuoted(const QString &text)
-{
-    return text.size() >= 2 && (text.front() == u'"' || text.front() == u'\'') &&
-           text.back() == text.front();
-}
-
-// A byte range [begin, end) of the file.
-struct Span {
-    qsizetype begin = 0;
-    qsizetype end = 0;
-};
-
-struct Line {
-    qsizetype begin = 0;
-    qsizetype end = 0;   // end of the text, before the line break
-    qsizetype next = 0;  // first byte after the line break
-};
-
-enum class LineKind { Other, Section, Key };
-
-struct Entry {
-    LineKind kind = LineKind::Other;
-    Span name;
-    Span value;
-};
-
-Span trimmed(const QByteArray &bytes, Span span)
-{
-    while (span.begin < span.end && isBlank(bytes.at(span.begin))) ++span.begin;
-    while (span.end > span.begin && isBlank(bytes.at(span.end - 1))) --span.end;
-    return span;
-}
-
-QByteArray slice(const QByteArray &bytes, Span span)
-{
-    return bytes.mid(span.begin, span.end - span.begin);
-}
-
-// Line breaks are CR LF, LF or a lone CR.
-Line lineAt(const QByteArray &bytes, qsizetype pos)
-{
-    const char *data = bytes.constData();
-    const qsizetype size = bytes.size();
-    Line line{pos, pos, pos};
-    while (line.end < size && data[line.end] != '\r' && data[line.end] != '\n') ++line.end;
-    line.next = line.end;
-    if (line.next < size && data[line.next] == '\r') ++line.next;
-    if (line.next < size && data[line.next] == '\n') ++line.next;
-    return line;
-}
-
-Entry classify(const QByteArray &bytes, const Line &line)
-{
-    const char *data = bytes.constData();
-    qsizetype p = line.begin;
-    while (p < line.end && isBlank(data[p])) ++p;
-    if (p == line.end || data[p] == ';') return {};
-    if (data[p] == '[') {
-        // The last ']' closes the name, so a name may itself hold ']'.
-        qsizetype close = line.end - 1;
-        while (close > p && data[close] != ']') --close;
-        if (close == p) return {};
-        return {LineKind::Section, trimmed(bytes, {p + 1, close}), {}};
-    }
-    qsizetype equals = p;
-    while (equals < line.end && data[equals] != '=') ++equals;
-    if (equals == line.end) return {};
-    return {LineKind::Key, trimmed(bytes, {p, equals}), trimmed(bytes, {equals + 1, line.end})};
-}
-
-bool sameName(const QByteArray &bytes, Span span, const QString &name)
-{
-    const QString stored = QString::fromUtf8(bytes.constData() + span.begin, span.end - span.begin);
-    return stored.compare(name, Qt::CaseInsensitive) == 0;
-}
-
-qsizetype textStart(const QByteArray &bytes)
-{
-    return bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
-}
-
-struct Location {
-    bool sectionFound = false;
-    bool keyFound = false;
-    Line keyLine;
-    Span keyName;
-    Span value;
-    qsizetype insertAt = 0;         // after the section's last key line, or its header
-    bool insertNeedsBreak = false;  // that line ends the file without a line break
-};
-
-// Only the first section of the name is searched, so reads and writes agree on duplicates.
-Location locate(const QByteArray &bytes, const QString &section, const QString &key)
-{
-    Location loc;
-    for (qsizetype pos = textStart(bytes); pos < bytes.size();) {
-        const Line line = lineAt(bytes, pos);
-        pos = line.next;
-        const Entry entry = classify(bytes, line);
-        if (entry.kind == LineKind::Section) {
-            if (loc.sectionFound) break;
-            if (!sameName(bytes, entry.name, section)) continue;
-            loc.sectionFound = true;
-        } else if (entry.kind == LineKind::Key && loc.sectionFound) {
-            if (sameName(bytes, entry.name, key)) {
-                loc.keyFound = true;
-                loc.keyLine = line;
-                loc.keyName = entry.name;
-                loc.value = entry.value;
-                return loc;
-            }
-        } else {
-            continue;
-        }
-        loc.insertAt = line.next;
-        loc.insertNeedsBreak = line.next == line.end;
-    }
-    return loc;
-}
-
-QString valueText(const QByteArray &bytes, Span span)
-{
-    QString text = QString::fromUtf8(bytes.constData() + span.begin, span.end - span.begin);
-    if (isQuoted(text)) text = text.mid(1, text.size() - 2);
-    if (text.size() > ProfileFile::MaxValueLength) {
-        text.truncate(ProfileFile::MaxValueLength);
-        // Never hand out half of a surrogate pair.
-        if (text.back().isHighSurrogate()) text.chop(1);
-    }
-    return text;
-}
-
-// Quotes keep what reading would otherwise strip.
-QString storedValue(const QString &value)
-{
-    const bool blankEdge = !value.isEmpty() && (isBlank(value.front()) || isBlank(value.back()));
-    if (!blankEdge && !isQuoted(value)) return value;
-    return u"\""_s + value + u"\""_s;
 }
 
 bool storableSection(const QString &section)
@@ -213,6 +65,11 @@ Load loadFile(const QString &path, QByteArray &bytes, QString *reason = nullptr)
     return Load::Failed;
 }
 
+qint64 nanoseconds(const timespec &time)
+{
+    return qint64(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
+}
+
 // Empty once the lock is held; otherwise why it could not be taken.
 QString takeLock(QLockFile &lock)
 {
@@ -228,15 +85,18 @@ QString takeLock(QLockFile &lock)
                                                       : u"its lock file cannot be created"_s;
 }
 
-// Empty when the file now holds the bytes; otherwise the reason, with the old file untouched.
-QString saveFile(const QString &path, const QByteArray &bytes)
-{
-    return writeWholeFile(path, bytes);
-}
-
 }  // namespace
 
+// The file as last read, for as long as it stays the same.
+struct ProfileFile::Copy {
+    struct stat info {};
+    bool trusted = false;
+    ProfileText text;
+};
+
 ProfileFile::ProfileFile(QString path) : m_path(std::move(path)) {}
+
+ProfileFile::~ProfileFile() = default;
 
 QString ProfileFile::read(const QString &section, const QString &key,
                           const QString &defaultValue) const
@@ -244,10 +104,24 @@ QString ProfileFile::read(const QString &section, const QString &key,
     const QString sectionName = trimmedName(section);
     const QString keyName = trimmedName(key);
     if (sectionName.isEmpty() || keyName.isEmpty()) return defaultValue;
-    QByteArray bytes;
-    if (loadFile(m_path, bytes) != Load::Ok) return defaultValue;
-    const Location loc = locate(bytes, sectionName, keyName);
-    return loc.keyFound ? valueText(bytes, loc.value) : defaultValue;
+    struct stat info {};
+    const bool exists = ::stat(fileNameBytes(m_path).constData(), &info) == 0;
+    const bool same = m_copy && m_copy->trusted && exists && info.st_dev == m_copy->info.st_dev &&
+                      info.st_ino == m_copy->info.st_ino && info.st_size == m_copy->info.st_size &&
+                      nanoseconds(info.st_mtim) == nanoseconds(m_copy->info.st_mtim) &&
+                      nanoseconds(info.st_ctim) == nanoseconds(m_copy->info.st_ctim);
+    if (!same) {
+        // Looked at before it is read: a file replaced in between is read again next time.
+        m_copy.reset();
+        QByteArray bytes;
+        if (!exists || loadFile(m_path, bytes) != Load::Ok) return defaultValue;
+        timespec now{};
+        ::clock_gettime(CLOCK_REALTIME, &now);
+        const qint64 changed = std::max(nanoseconds(info.st_mtim), nanoseconds(info.st_ctim));
+        m_copy.reset(new Copy{info, nanoseconds(now) - changed > SettledNanoseconds,
+                              ProfileText(std::move(bytes))});
+    }
+    return m_copy->text.value(sectionName, keyName).value_or(defaultValue);
 }
 
 bool ProfileFile::write(const QString &section, const QString &key, const QString &value)
@@ -262,25 +136,12 @@ bool ProfileFile::write(const QString &section, const QString &key, const QStrin
     QLockFile lock(m_path + u".lock"_s);
     QString reason = takeLock(lock);
     if (!reason.isEmpty()) return fail(reason);
+    m_copy.reset();
     QByteArray bytes;
     if (loadFile(m_path, bytes, &reason) == Load::Failed) return fail(reason);
-
-    const QByteArray lineBreak = "\r\n"_ba;
-    const Location loc = locate(bytes, sectionName, keyName);
-    // An existing key keeps the spelling it has in the file.
-    const QByteArray name = loc.keyFound ? slice(bytes, loc.keyName) : keyName.toUtf8();
-    const QByteArray line = name + '=' + storedValue(value).toUtf8() + lineBreak;
-    if (loc.keyFound) {
-        bytes.replace(loc.keyLine.begin, loc.keyLine.next - loc.keyLine.begin, line);
-    } else if (loc.sectionFound) {
-        bytes.insert(loc.insertAt, loc.insertNeedsBreak ? lineBreak + line : line);
-    } else {
-        const bool openLine =
-            bytes.size() > textStart(bytes) && !bytes.endsWith('\r') && !bytes.endsWith('\n');
-        if (openLine) bytes += lineBreak;
-        bytes += '[' + sectionName.toUtf8() + ']' + lineBreak + line;
-    }
-    reason = saveFile(m_path, bytes);
+    ProfileText text(std::move(bytes));
+    text.set(sectionName, keyName, value);
+    reason = writeWholeFile(m_path, text.bytes());
     return reason.isEmpty() || fail(reason);
 }
 

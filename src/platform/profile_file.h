@@ -1,9 +1,12 @@
 // Reads and writes keys of one INI settings file by the rules of Windows profile files.
 #pragma once
 
+#include "platform/profile_text.h"
+
 #include <QString>
 
 #include <chrono>
+#include <memory>
 
 namespace tavro::platform {
 
@@ -15,7 +18,7 @@ namespace tavro::platform {
 class ProfileFile {
 public:
     // Values are read through a buffer of 10240 characters.
-    static constexpr qsizetype MaxValueLength = 10239;
+    static constexpr qsizetype MaxValueLength = ProfileText::MaxValueLength;
     // Larger files are not settings files: they read as missing and are never rewritten.
     static constexpr qint64 MaxFileSize = 4 * 1024 * 1024;
     // How long a write waits for another writer to finish.
@@ -25,12 +28,16 @@ public:
     static constexpr std::chrono::milliseconds StaleLockTime{5000};
 
     explicit ProfileFile(QString path);
+    ~ProfileFile();
+    ProfileFile(const ProfileFile &) = delete;
+    ProfileFile &operator=(const ProfileFile &) = delete;
 
     QString path() const { return m_path; }
 
-    // The value after the key's first '=', blanks around it and one pair of
-    // matching surrounding quotes removed, cut to MaxValueLength characters;
-    // `defaultValue` when the file, the section or the key is missing or unreadable.
+    // The value after the key's first '=', blanks around it and one pair of matching
+    // surrounding quotes removed, cut to MaxValueLength characters; `defaultValue` when
+    // the file, the section or the key is missing or unreadable. The file is parsed once
+    // for as long as it stays the same.
     QString read(const QString &section, const QString &key, const QString &defaultValue) const;
 
     // Sets the key, adding it after the last key of its section, or the section at
@@ -46,10 +53,13 @@ public:
     QString lastError() const { return m_lastError; }
 
 private:
+    struct Copy;
+
     bool fail(const QString &reason);
 
     QString m_path;
     QString m_lastError;
+    mutable std::unique_ptr<Copy> m_copy;  // the file as last read
 };
 
 }  // namespace tavro::platform

@@ -13,6 +13,8 @@
 
 #include <random>
 
+#include <cstdio>
+
 using namespace tavro::platform;
 using namespace Qt::Literals::StringLiterals;
 
@@ -60,6 +62,11 @@ TEST_F(ProfileFileTest, NamesIgnoreCaseBlanksAndControlCharacters)
     for (const auto &s : sections)
         for (const auto &k : keys)
             EXPECT_EQ(file.read(s, k, u"0"_s), u"3"_s) << QString(s + u'/' + k).toStdString();
+
+    put("[Schrift \xC3\x84\xC3\x96\xC3\x9C]\r\nGr\xC3\xB6\xC3\x9F"
+        "e=5\r\n");
+    EXPECT_EQ(file.read(u"schrift äöü"_s, u"GRÖßE"_s, u"0"_s), u"5"_s);
+    EXPECT_EQ(file.read(u"schrift aou"_s, u"GRÖßE"_s, u"0"_s), u"0"_s);
 }
 
 TEST_F(ProfileFileTest, ValuesAreTrimmedAndUnquotedButNeverInterpreted)
@@ -92,6 +99,24 @@ TEST_F(ProfileFileTest, EveryLineEndCountsAndTheFirstDuplicateWins)
     ASSERT_TRUE(file.write(u"a"_s, u"z"_s, u"7"_s));
     EXPECT_EQ(contents(),
               "\xEF\xBB\xBF[A]\nx=1\rz=7\r\n[B]\r\ny=2\rx=3\n[a]\r\nx=4\r\nz=5\r\n[b]\ny=6");
+}
+
+// The file is parsed once while it stays the same; one that another writer replaced, or
+// that was rewritten in place, is read again.
+TEST_F(ProfileFileTest, ReadsFollowTheFileWhenItChanges)
+{
+    put("[S]\r\nk=1\r\n");
+    EXPECT_EQ(file.read(u"S"_s, u"k"_s, u"-"_s), u"1"_s);
+    const QString other = dir.filePath(u"other.ini"_s);
+    QFile replacement(other);
+    ASSERT_TRUE(replacement.open(QIODevice::WriteOnly));
+    replacement.write("[S]\r\nk=2\r\n");  // the same size
+    replacement.close();
+    ASSERT_EQ(::rename(QFile::encodeName(other).constData(), QFile::encodeName(path).constData()),
+              0);
+    EXPECT_EQ(file.read(u"S"_s, u"k"_s, u"-"_s), u"2"_s);
+    put("[S]\r\nk=33\r\n");
+    EXPECT_EQ(file.read(u"S"_s, u"k"_s, u"-"_s), u"33"_s);
 }
 
 TEST_F(ProfileFileTest, WriteChangesThatLineOnlyAndKeepsItsKeySpelling)
