@@ -4,8 +4,11 @@
 #include "platform/logging.h"
 #include "platform/whole_file.h"
 
-#include <QDeadlineTimer>
+#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLockFile>
+#include <QThread>
+#include <QTimer>
 
 #include <sys/stat.h>
 #include <algorithm>
@@ -51,6 +54,12 @@ bool storableKey(const QString &key)
            !key.startsWith(u'[');
 }
 
+bool sameSetting(const ProfileFile::Setting &a, const QString &section, const QString &key)
+{
+    return a.section.compare(section, Qt::CaseInsensitive) == 0 &&
+           a.key.compare(key, Qt::CaseInsensitive) == 0;
+}
+
 enum class Load { Ok, Missing, Failed };
 
 // Anything but a missing file or a readable regular file of sane size is a failure,
@@ -70,19 +79,70 @@ qint64 nanoseconds(const timespec &time)
     return qint64(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
 }
 
-// Empty once the lock is held; otherwise why it could not be taken.
-QString takeLock(QLockFile &lock)
+// What no lock of ours can be: QLockFile would take it for another writer's lock, wait for
+// it to go, and never be able to take it over.
+QString lockFileProblem(const QString &lockPath)
 {
+    struct stat info {};
+    if (::lstat(fileNameBytes(lockPath).constData(), &info) != 0 || S_ISREG(info.st_mode))
+        return {};
+    const QString what = S_ISDIR(info.st_mode)   ? u"a folder"_s
+                         : S_ISLNK(info.st_mode) ? u"a symbolic link"_s
+                                                 : u"not a regular file"_s;
+    return u"its lock file %1 is %2; remove it so that settings can be saved"_s.arg(
+        displayFileName(lockPath), what);
+}
+
+enum class LockTry { Taken, Busy, Failed };
+
+LockTry tryLock(QLockFile &lock, const QString &lockPath, QString &reason)
+{
+    reason = lockFileProblem(lockPath);
+    if (!reason.isEmpty()) return LockTry::Failed;
     lock.setStaleLockTime(ProfileFile::StaleLockTime);
-    const QDeadlineTimer deadline(ProfileFile::LockWait);
+    if (lock.tryLock(0)) return LockTry::Taken;
+    if (lock.error() == QLockFile::LockFailedError) return LockTry::Busy;
+    reason = lock.error() == QLockFile::PermissionError ? u"no permission to create its lock file"_s
+                                                        : u"its lock file cannot be created"_s;
+    return LockTry::Failed;
+}
+
+QString stillBusy(const QLockFile &lock)
+{
+    qint64 pid = 0;
+    QString host;
+    QString program;
+    if (!lock.getLockInfo(&pid, &host, &program)) return u"another program is still writing it"_s;
+    return u"%1 (process %2) is still writing it"_s.arg(
+        program.isEmpty() ? u"another program"_s : program, QString::number(pid));
+}
+
+// Empty once the lock is held; otherwise why not. Sleeps between tries.
+QString waitForLock(QLockFile &lock, const QString &lockPath, std::chrono::milliseconds wait)
+{
+    const QDeadlineTimer deadline(wait);
+    QString reason;
     for (std::chrono::milliseconds pause{1};; pause = std::min(pause * 2, LockPollLongest)) {
-        if (lock.tryLock(0)) return {};
-        if (lock.error() != QLockFile::LockFailedError) break;
-        if (deadline.hasExpired()) return u"another program is still writing it"_s;
+        switch (tryLock(lock, lockPath, reason)) {
+        case LockTry::Taken:
+            return {};
+        case LockTry::Failed:
+            return reason;
+        case LockTry::Busy:
+            break;
+        }
+        if (deadline.hasExpired()) return stillBusy(lock);
         std::this_thread::sleep_for(pause);
     }
-    return lock.error() == QLockFile::PermissionError ? u"no permission to create its lock file"_s
-                                                      : u"its lock file cannot be created"_s;
+}
+
+// A window's thread, or any thread whose event loop runs, is never put to sleep.
+bool mayNotSleep()
+{
+    QThread *thread = QThread::currentThread();
+    if (thread->loopLevel() > 0) return true;
+    return qobject_cast<QGuiApplication *>(QCoreApplication::instance()) &&
+           thread == QCoreApplication::instance()->thread();
 }
 
 }  // namespace
@@ -94,9 +154,25 @@ struct ProfileFile::Copy {
     ProfileText text;
 };
 
-ProfileFile::ProfileFile(QString path) : m_path(std::move(path)) {}
+ProfileFile::ProfileFile(QString path)
+    : retryLater([](std::chrono::milliseconds delay, std::function<void()> retry) {
+          QTimer::singleShot(delay, std::move(retry));
+      }),
+      m_path(std::move(path))
+{
+}
 
-ProfileFile::~ProfileFile() = default;
+ProfileFile::~ProfileFile()
+{
+    if (m_waiting.isEmpty()) return;
+    QLockFile lock(m_path + u".lock"_s);
+    const QString reason = waitForLock(lock, lock.fileName(), LockWait);
+    if (!reason.isEmpty()) {
+        fail(reason);
+        return;
+    }
+    writeLocked(std::exchange(m_waiting, {}));
+}
 
 QString ProfileFile::read(const QString &section, const QString &key,
                           const QString &defaultValue) const
@@ -104,6 +180,14 @@ QString ProfileFile::read(const QString &section, const QString &key,
     const QString sectionName = trimmedName(section);
     const QString keyName = trimmedName(key);
     if (sectionName.isEmpty() || keyName.isEmpty()) return defaultValue;
+    // What waits for the lock is this program's latest word.
+    for (auto it = m_waiting.crbegin(); it != m_waiting.crend(); ++it) {
+        if (!sameSetting(*it, sectionName, keyName)) continue;
+        QString value = it->value.left(MaxValueLength);
+        if (value.size() == MaxValueLength && value.back().isHighSurrogate()) value.chop(1);
+        return value;
+    }
+
     struct stat info {};
     const bool exists = ::stat(fileNameBytes(m_path).constData(), &info) == 0;
     const bool same = m_copy && m_copy->trusted && exists && info.st_dev == m_copy->info.st_dev &&
@@ -126,29 +210,100 @@ QString ProfileFile::read(const QString &section, const QString &key,
 
 bool ProfileFile::write(const QString &section, const QString &key, const QString &value)
 {
+    return write(QList<Setting>{{section, key, value}});
+}
+
+bool ProfileFile::write(const QList<Setting> &settings)
+{
     m_lastError.clear();
-    const QString sectionName = trimmedName(section);
-    const QString keyName = trimmedName(key);
-    if (!storableSection(sectionName) || !storableKey(keyName) || hasLineBreak(value))
-        return fail(u"[%1] %2 cannot be stored as a setting"_s.arg(section, key));
+    QList<Setting> trimmed;
+    for (const Setting &setting : settings) {
+        const Setting named{trimmedName(setting.section), trimmedName(setting.key), setting.value};
+        if (!storableSection(named.section) || !storableKey(named.key) || hasLineBreak(named.value))
+            return fail(
+                u"[%1] %2 cannot be stored as a setting"_s.arg(setting.section, setting.key));
+        trimmed << named;
+    }
+    if (trimmed.isEmpty()) return true;
+    // Behind what already waits, so that the changes reach the file in their order.
+    if (!m_waiting.isEmpty()) {
+        m_waiting += trimmed;
+        return true;
+    }
 
     // Held from reading to replacing, so no other writer's change is lost in between.
     QLockFile lock(m_path + u".lock"_s);
-    QString reason = takeLock(lock);
-    if (!reason.isEmpty()) return fail(reason);
+    QString reason;
+    switch (tryLock(lock, lock.fileName(), reason)) {
+    case LockTry::Taken:
+        return writeLocked(trimmed);
+    case LockTry::Failed:
+        return fail(reason);
+    case LockTry::Busy:
+        break;
+    }
+    if (mayNotSleep()) {
+        m_waiting = trimmed;
+        m_waitingDeadline.setRemainingTime(LockWait);
+        scheduleRetry();
+        return true;
+    }
+    reason = waitForLock(lock, lock.fileName(), LockWait);
+    return reason.isEmpty() ? writeLocked(trimmed) : fail(reason);
+}
+
+bool ProfileFile::writeLocked(const QList<Setting> &settings)
+{
     m_copy.reset();
     QByteArray bytes;
+    QString reason;
     if (loadFile(m_path, bytes, &reason) == Load::Failed) return fail(reason);
     ProfileText text(std::move(bytes));
-    text.set(sectionName, keyName, value);
+    for (const Setting &setting : settings) text.set(setting.section, setting.key, setting.value);
     reason = writeWholeFile(m_path, text.bytes());
-    return reason.isEmpty() || fail(reason);
+    if (!reason.isEmpty()) return fail(reason);
+    m_loggedError.clear();
+    return true;
+}
+
+void ProfileFile::scheduleRetry()
+{
+    retryLater(LockRetry, [this, alive = std::weak_ptr<int>(m_alive)] {
+        if (!alive.expired()) retryWaiting();
+    });
+}
+
+void ProfileFile::retryWaiting()
+{
+    if (m_waiting.isEmpty()) return;
+    QLockFile lock(m_path + u".lock"_s);
+    QString reason;
+    switch (tryLock(lock, lock.fileName(), reason)) {
+    case LockTry::Taken:
+        m_lastError.clear();
+        writeLocked(std::exchange(m_waiting, {}));
+        return;
+    case LockTry::Failed:
+        m_waiting.clear();
+        fail(reason);
+        return;
+    case LockTry::Busy:
+        break;
+    }
+    if (!m_waitingDeadline.hasExpired()) {
+        scheduleRetry();
+        return;
+    }
+    m_waiting.clear();
+    fail(stillBusy(lock));
 }
 
 bool ProfileFile::fail(const QString &reason)
 {
     m_lastError = reason;
-    qCWarning(lcSettings).noquote() << "Settings file" << m_path << "not written:" << reason;
+    if (reason != m_loggedError)
+        qCWarning(lcSettings).noquote() << "Settings file" << m_path << "not written:" << reason;
+    m_loggedError = reason;
     return false;
 }
 

@@ -119,6 +119,21 @@ TEST_F(ProfileFileTest, ReadsFollowTheFileWhenItChanges)
     EXPECT_EQ(file.read(u"S"_s, u"k"_s, u"-"_s), u"33"_s);
 }
 
+// One read-modify-write: every key or none.
+TEST_F(ProfileFileTest, BatchWritesSeveralKeysAndSectionsOrNothing)
+{
+    put("[A]\r\nx=1\r\n");
+    EXPECT_TRUE(file.write(
+        {{u"A"_s, u"x"_s, u"2"_s}, {u"B"_s, u"y"_s, u" 3 "_s}, {u"A"_s, u"z"_s, u"4"_s}}));
+    EXPECT_EQ(contents(), "[A]\r\nx=2\r\nz=4\r\n[B]\r\ny=\" 3 \"\r\n");
+
+    const QByteArray before = contents();
+    EXPECT_FALSE(file.write({{u"A"_s, u"x"_s, u"5"_s}, {u"B"_s, u"bad=key"_s, u"6"_s}}));
+    EXPECT_EQ(contents(), before);
+    EXPECT_TRUE(file.lastError().contains(u"bad=key"_s));
+    EXPECT_TRUE(file.write(QList<ProfileFile::Setting>{}));
+}
+
 TEST_F(ProfileFileTest, WriteChangesThatLineOnlyAndKeepsItsKeySpelling)
 {
     const QByteArray before =
