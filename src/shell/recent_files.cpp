@@ -52,10 +52,13 @@ const QStringList &RecentFiles::prune()
 
 void RecentFiles::save()
 {
-    // Every key is written, so entries that left the list leave the file too.
-    const QString section = Section.toString();
+    // Every key is written, so entries that left the list leave the file too, and in one
+    // write, so the file never holds half a change.
+    QList<platform::ProfileFile::Setting> settings;
     for (int i = 0; i < MaxCount; ++i)
-        m_settings.write(section, keyOf(i), i < m_paths.size() ? m_paths[i] : QString());
+        settings.append(
+            {Section.toString(), keyOf(i), i < m_paths.size() ? m_paths[i] : QString()});
+    m_settings.write(settings);
 }
 
 }  // namespace tavro::shell
