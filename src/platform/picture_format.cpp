@@ -97,7 +97,7 @@ QString findPngHazard(QByteArrayView png)
     QList<PngChunk> chunks;
     if (QString reason = pngChunks(png, chunks); !reason.isEmpty()) return reason;
     if (pngTextBytes(chunks, MaxPictureTextBytes) > MaxPictureTextBytes)
-        return u"its text chunks hold more than a picture's notes"_s;
+        return u"its text chunks inflate to more than %1 MiB"_s.arg(MaxPictureTextBytes >> 20);
     return {};
 }
 
