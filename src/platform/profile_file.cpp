@@ -24,8 +24,7 @@ namespace {
 // QLockFile's own wait starts at 100 ms and doubles; writers that take turns every few
 // milliseconds would spend most of their time asleep.
 constexpr std::chrono::milliseconds LockPollLongest{8};
-// File times are coarse: a file changed this recently could change again without its
-// time or size showing it, so a copy of it is not trusted for the next read.
+// A copy of a file changed more recently than this is checked against the file at each read.
 constexpr qint64 SettledNanoseconds = 2'000'000'000;
 
 QString trimmedName(const QString &name)
@@ -77,6 +76,23 @@ Load loadFile(const QString &path, QByteArray &bytes, QString *reason = nullptr)
 qint64 nanoseconds(const timespec &time)
 {
     return qint64(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
+}
+
+bool sameFile(const struct stat &a, const struct stat &b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino && a.st_size == b.st_size &&
+           nanoseconds(a.st_mtim) == nanoseconds(b.st_mtim) &&
+           nanoseconds(a.st_ctim) == nanoseconds(b.st_ctim);
+}
+
+// File times are coarse: a file changed within the last two seconds could change again
+// without its times or size showing it.
+bool isSettled(const struct stat &info)
+{
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    const qint64 changed = std::max(nanoseconds(info.st_mtim), nanoseconds(info.st_ctim));
+    return nanoseconds(now) - changed > SettledNanoseconds;
 }
 
 // What no lock of ours can be: QLockFile would take it for another writer's lock, wait for
@@ -150,7 +166,7 @@ bool mayNotSleep()
 // The file as last read, for as long as it stays the same.
 struct ProfileFile::Copy {
     struct stat info {};
-    bool trusted = false;
+    bool settled = false;
     ProfileText text;
 };
 
@@ -188,24 +204,32 @@ QString ProfileFile::read(const QString &section, const QString &key,
         return value;
     }
 
+    const ProfileText *text = current();
+    return text ? text->value(sectionName, keyName).value_or(defaultValue) : defaultValue;
+}
+
+const ProfileText *ProfileFile::current() const
+{
     struct stat info {};
-    const bool exists = ::stat(fileNameBytes(m_path).constData(), &info) == 0;
-    const bool same = m_copy && m_copy->trusted && exists && info.st_dev == m_copy->info.st_dev &&
-                      info.st_ino == m_copy->info.st_ino && info.st_size == m_copy->info.st_size &&
-                      nanoseconds(info.st_mtim) == nanoseconds(m_copy->info.st_mtim) &&
-                      nanoseconds(info.st_ctim) == nanoseconds(m_copy->info.st_ctim);
-    if (!same) {
-        // Looked at before it is read: a file replaced in between is read again next time.
+    if (::stat(fileNameBytes(m_path).constData(), &info) != 0) {
         m_copy.reset();
-        QByteArray bytes;
-        if (!exists || loadFile(m_path, bytes) != Load::Ok) return defaultValue;
-        timespec now{};
-        ::clock_gettime(CLOCK_REALTIME, &now);
-        const qint64 changed = std::max(nanoseconds(info.st_mtim), nanoseconds(info.st_ctim));
-        m_copy.reset(new Copy{info, nanoseconds(now) - changed > SettledNanoseconds,
-                              ProfileText(std::move(bytes))});
+        return nullptr;
     }
-    return m_copy->text.value(sectionName, keyName).value_or(defaultValue);
+    if (m_copy && m_copy->settled && sameFile(info, m_copy->info)) return &m_copy->text;
+    // Looked at before it is read: a file replaced in between is read again next time.
+    if (loadFile(m_path, m_buffer) != Load::Ok) {
+        m_copy.reset();
+        return nullptr;
+    }
+    // Bytes compare faster than they parse, and a file this program just wrote is not
+    // settled yet.
+    if (m_copy && m_copy->text.bytes() == m_buffer) {
+        m_copy->info = info;
+        m_copy->settled = isSettled(info);
+    } else {
+        m_copy.reset(new Copy{info, isSettled(info), ProfileText(std::exchange(m_buffer, {}))});
+    }
+    return &m_copy->text;
 }
 
 bool ProfileFile::write(const QString &section, const QString &key, const QString &value)
@@ -259,10 +283,18 @@ bool ProfileFile::writeLocked(const QList<Setting> &settings)
     QString reason;
     if (loadFile(m_path, bytes, &reason) == Load::Failed) return fail(reason);
     ProfileText text(std::move(bytes));
-    for (const Setting &setting : settings) text.set(setting.section, setting.key, setting.value);
+    text.set(settings);
+    // A larger file would read as missing from then on, every setting in it lost.
+    if (text.bytes().size() > MaxFileSize)
+        return fail(u"it would grow beyond %1 MiB, more than a settings file can be"_s.arg(
+            MaxFileSize >> 20));
     reason = writeWholeFile(m_path, text.bytes());
     if (!reason.isEmpty()) return fail(reason);
     m_loggedError.clear();
+    // What was written is what the next read finds, unless another writer came in between.
+    struct stat info {};
+    if (::stat(fileNameBytes(m_path).constData(), &info) == 0)
+        m_copy.reset(new Copy{info, false, std::move(text)});
     return true;
 }
 

@@ -32,11 +32,7 @@ public:
     // How often a change waiting in memory tries the lock again.
     static constexpr std::chrono::milliseconds LockRetry{8};
 
-    struct Setting {
-        QString section;
-        QString key;
-        QString value;
-    };
+    using Setting = ProfileText::Setting;
 
     explicit ProfileFile(QString path);
     // Writes what still waits for the lock, waiting for it at most LockWait.
@@ -81,6 +77,9 @@ public:
 private:
     struct Copy;
 
+    // The file's text, parsed again only when its bytes changed; null when it is missing or
+    // cannot be read.
+    const ProfileText *current() const;
     bool writeLocked(const QList<Setting> &settings);
     void retryWaiting();
     void scheduleRetry();
@@ -90,6 +89,7 @@ private:
     QString m_lastError;
     QString m_loggedError;                 // said once; said again only after a write succeeded
     mutable std::unique_ptr<Copy> m_copy;  // the file as last read
+    mutable QByteArray m_buffer;           // the file read again, to compare with the copy
     QList<Setting> m_waiting;
     QDeadlineTimer m_waitingDeadline;
     std::shared_ptr<int> m_alive = std::make_shared<int>(0);

@@ -258,25 +258,77 @@ std::optional<QString> ProfileText::value(const QString &section, const QString 
     return text;
 }
 
-void ProfileText::set(const QString &section, const QString &key, const QString &value)
+void ProfileText::set(const QList<Setting> &settings)
 {
     const QByteArray lineBreak = "\r\n"_ba;
-    const Section *found = findSection(section);
-    const std::optional<Key> entry = found ? findKey(*found, key) : std::nullopt;
-    // An existing key keeps the spelling it has in the file.
-    const QByteArray name =
-        entry ? m_bytes.mid(entry->name.begin, entry->name.end - entry->name.begin) : key.toUtf8();
-    const QByteArray line = name + '=' + storedValue(value).toUtf8() + lineBreak;
-    if (entry) {
-        m_bytes.replace(entry->line.begin, entry->line.end - entry->line.begin, line);
-    } else if (found) {
-        m_bytes.insert(found->insertAt, found->insertNeedsBreak ? lineBreak + line : line);
-    } else {
-        const bool openLine = m_bytes.size() > textStart(m_bytes) && !m_bytes.endsWith('\r') &&
-                              !m_bytes.endsWith('\n');
-        if (openLine) m_bytes += lineBreak;
-        m_bytes += '[' + section.toUtf8() + ']' + lineBreak + line;
+    const auto same = [](const QString &a, const QString &b) {
+        return a.compare(b, Qt::CaseInsensitive) == 0;
+    };
+    // Each key once, where it came first, with the value it was given last: what setting
+    // them one after another would leave.
+    QList<Setting> wanted;
+    for (const Setting &setting : settings) {
+        const auto earlier = std::ranges::find_if(wanted, [&](const Setting &w) {
+            return same(w.section, setting.section) && same(w.key, setting.key);
+        });
+        if (earlier == wanted.end())
+            wanted.append(setting);
+        else
+            earlier->value = setting.value;
     }
+
+    struct Edit {
+        qsizetype at = 0;
+        qsizetype length = 0;  // of the bytes replaced; 0 to insert
+        QByteArray bytes;
+    };
+    std::vector<Edit> edits;
+    QList<std::pair<QString, QByteArray>> added;  // new sections and their lines
+    for (const Setting &setting : wanted) {
+        const Section *found = findSection(setting.section);
+        const std::optional<Key> entry = found ? findKey(*found, setting.key) : std::nullopt;
+        // An existing key keeps the spelling it has in the file.
+        const QByteArray name =
+            entry ? m_bytes.mid(entry->name.begin, entry->name.end - entry->name.begin)
+                  : setting.key.toUtf8();
+        const QByteArray line = name + '=' + storedValue(setting.value).toUtf8() + lineBreak;
+        if (entry) {
+            edits.push_back({entry->line.begin, entry->line.end - entry->line.begin, line});
+        } else if (found) {
+            const auto at = std::ranges::find_if(
+                edits, [found](const Edit &e) { return e.length == 0 && e.at == found->insertAt; });
+            if (at != edits.end())
+                at->bytes += line;
+            else
+                edits.push_back(
+                    {found->insertAt, 0, found->insertNeedsBreak ? lineBreak + line : line});
+        } else {
+            const auto section = std::ranges::find_if(
+                added, [&](const auto &s) { return same(s.first, setting.section); });
+            if (section != added.end())
+                section->second += line;
+            else
+                added.append({setting.section, line});
+        }
+    }
+
+    // One pass over the bytes, so a batch costs the same as one key.
+    std::ranges::sort(edits, {}, &Edit::at);
+    QByteArray bytes;
+    qsizetype copied = 0;
+    for (const Edit &edit : edits) {
+        bytes += QByteArrayView(m_bytes).sliced(copied, edit.at - copied);
+        bytes += edit.bytes;
+        copied = edit.at + edit.length;
+    }
+    bytes += QByteArrayView(m_bytes).sliced(copied);
+    for (const auto &[section, lines] : added) {
+        const bool openLine =
+            bytes.size() > textStart(bytes) && !bytes.endsWith('\r') && !bytes.endsWith('\n');
+        if (openLine) bytes += lineBreak;
+        bytes += '[' + section.toUtf8() + ']' + lineBreak + lines;
+    }
+    m_bytes = std::move(bytes);
     index();
 }
 

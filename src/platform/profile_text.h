@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QList>
 #include <QString>
 
 #include <optional>
@@ -28,10 +29,17 @@ public:
     // surrounding quotes removed, cut to MaxValueLength characters; nullopt when missing.
     std::optional<QString> value(const QString &section, const QString &key) const;
 
-    // Rewrites the key's line, or adds the key after the last key of its section, or the
-    // section at the end; lines it writes end in CR LF. The names must be trimmed and
-    // storable, and the value free of line breaks.
-    void set(const QString &section, const QString &key, const QString &value);
+    struct Setting {
+        QString section;
+        QString key;
+        QString value;
+    };
+
+    // For each setting in turn: rewrites the key's line, or adds the key after the last key
+    // of its section, or the section at the end; lines it writes end in CR LF. All in one
+    // pass over the bytes. The names must be trimmed and storable, the values free of line
+    // breaks.
+    void set(const QList<Setting> &settings);
 
     // The value as it is stored: quoted when reading would otherwise change it.
     static QString storedValue(const QString &value);

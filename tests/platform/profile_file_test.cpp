@@ -132,6 +132,20 @@ TEST_F(ProfileFileTest, BatchWritesSeveralKeysAndSectionsOrNothing)
     EXPECT_EQ(contents(), before);
     EXPECT_TRUE(file.lastError().contains(u"bad=key"_s));
     EXPECT_TRUE(file.write(QList<ProfileFile::Setting>{}));
+
+    // The same as writing them one after another: a key set twice, new keys in a section and
+    // in a new one named twice, a file that ends without a line break.
+    const QList<ProfileFile::Setting> settings = {
+        {u"a"_s, u"x"_s, u"2"_s}, {u"B"_s, u"z"_s, u"3"_s}, {u"b"_s, u"w"_s, u"4"_s},
+        {u"C"_s, u"k"_s, u"5"_s}, {u"c"_s, u"K"_s, u"6"_s}, {u"A"_s, u"X"_s, u"7"_s},
+        {u"D"_s, u"q"_s, u""_s}};
+    put("[A]\r\nx=1\r\n[B]\ny=2");
+    ASSERT_TRUE(file.write(settings));
+    const QByteArray together = contents();
+    put("[A]\r\nx=1\r\n[B]\ny=2");
+    for (const ProfileFile::Setting &setting : settings)
+        ASSERT_TRUE(file.write(setting.section, setting.key, setting.value));
+    EXPECT_EQ(together, contents());
 }
 
 TEST_F(ProfileFileTest, WriteChangesThatLineOnlyAndKeepsItsKeySpelling)
@@ -294,6 +308,13 @@ TEST_F(ProfileFileTest, LongValuesAreCutAndHugeFilesLeftAlone)
     EXPECT_EQ(file.read(u"S"_s, u"k"_s, u"dflt"_s), u"dflt"_s);
     EXPECT_FALSE(file.write(u"S"_s, u"k"_s, u"2"_s));
     EXPECT_EQ(QFileInfo(path).size(), ProfileFile::MaxFileSize + 1);
+
+    // Nor is a file written that would no longer be read.
+    ASSERT_TRUE(f.resize(ProfileFile::MaxFileSize - 4));
+    EXPECT_FALSE(file.write(u"S"_s, u"k"_s, u"123456"_s));
+    EXPECT_TRUE(file.lastError().contains(u"beyond 4 MiB"_s)) << qPrintable(file.lastError());
+    EXPECT_EQ(QFileInfo(path).size(), ProfileFile::MaxFileSize - 4);
+    EXPECT_EQ(file.read(u"S"_s, u"k"_s, u"dflt"_s), u"1"_s);
 }
 
 // Restores the variables the settings folder depends on.
