@@ -4,20 +4,23 @@
 #include "job/grey_levels.h"
 #include "job/render_black_white.h"
 #include "job/render_dither.h"
+#include "job/work_snapshot.h"
+
+#include <algorithm>
 
 namespace tavro::job {
 namespace {
 
 // A black-and-white rendering (Format_Mono, index 0 black) drawn onto the white
-// board at (0, 0), cut at the board's edges.
-void drawAtOrigin(QImage &board, const QImage &rendering)
+// board with its top-left corner at `origin`, cut at the board's edges.
+void drawAt(QImage &board, const QImage &rendering, QPoint origin = {})
 {
     if (rendering.isNull()) return;
-    const int width = qMin(rendering.width(), board.width());
-    const int height = qMin(rendering.height(), board.height());
+    const int width = qMin(rendering.width(), board.width() - origin.x());
+    const int height = qMin(rendering.height(), board.height() - origin.y());
     for (int y = 0; y < height; ++y) {
         const uchar *bits = rendering.constScanLine(y);
-        auto *out = reinterpret_cast<QRgb *>(board.scanLine(y));
+        auto *out = reinterpret_cast<QRgb *>(board.scanLine(origin.y() + y)) + origin.x();
         for (int x = 0; x < width; x += 8) {
             const unsigned whites = bits[x >> 3];
             if (whites == 0xFF) continue;
@@ -27,15 +30,31 @@ void drawAtOrigin(QImage &board, const QImage &rendering)
     }
 }
 
-void drawDither(QImage &board, const QImage &snapshot, int processingSize)
+// Dots outside `area` are not drawn.
+void drawDither(QImage &board, const QImage &snapshot, int processingSize, QRect area)
 {
     uchar *const pixels = board.bits();
     const qsizetype stride = board.bytesPerLine();
-    renderDither(snapshot, processingSize, [pixels, stride](int x, int y) {
-        // S may exceed the board; dots beyond it have nowhere to go.
-        if (x < BoardSize && y < BoardSize)
-            reinterpret_cast<QRgb *>(pixels + y * stride)[x] = qRgb(0, 0, 0);
+    area &= board.rect();  // S may exceed the board; dots beyond it have nowhere to go
+    renderDither(snapshot, processingSize, [pixels, stride, area](int x, int y) {
+        if (area.contains(x, y)) reinterpret_cast<QRgb *>(pixels + y * stride)[x] = qRgb(0, 0, 0);
     });
+}
+
+// The tuned levels of the picture's own pixels, the margins white and left untouched. The
+// original dithering spreads error only right and down, and everything above and left of the
+// picture is white, so no margin passes error into the picture: dropping the dots that land
+// on a margin drops every share that fell there.
+QImage tunedDitherLevels(const QImage &snapshot, QRect area, const PictureTuning &tuning)
+{
+    QImage levels(snapshot.size(), QImage::Format_Grayscale8);
+    levels.fill(255);
+    const QImage picture = tunedGreyLevels(snapshot.copy(area),
+                                           resolveGreySource(tuning.grey, Effect::Dither), tuning);
+    for (int y = 0; y < picture.height(); ++y)
+        std::copy_n(picture.constScanLine(y), picture.width(),
+                    levels.scanLine(area.top() + y) + area.left());
+    return levels;
 }
 
 // Grey levels as colours whose blue is the level, for the dithering to read.
@@ -76,16 +95,23 @@ QImage renderEffectBoard(const QImage &snapshot, Effect effect, const PictureTun
     QImage board = blankBoard();
     if (isOriginalRendering(effect, tuning)) {
         if (effect == Effect::BlackWhite)
-            drawAtOrigin(board, renderBlackWhite(snapshot));
+            drawAt(board, renderBlackWhite(snapshot));
         else
-            drawDither(board, snapshot, processingSize);
+            drawDither(board, snapshot, processingSize, board.rect());
         return board;
     }
-    const QImage grey = tunedGreyLevels(snapshot, resolveGreySource(tuning.grey, effect), tuning);
-    if (effect == Effect::Dither)
-        drawDither(board, greyAsColours(grey), processingSize);
-    else
-        drawAtOrigin(board, renderGreyEffect(grey, effect, tuning.threshold));
+    // Tuning is for the picture's own pixels: the margins stay white, and error diffusion
+    // drops the shares that would fall on them as it drops those beyond the surface.
+    const QRect area = pictureArea(snapshot);
+    if (area.isEmpty()) return board;
+    if (effect == Effect::Dither) {
+        drawDither(board, greyAsColours(tunedDitherLevels(snapshot, area, tuning)), processingSize,
+                   area);
+    } else {
+        const QImage grey =
+            tunedGreyLevels(snapshot.copy(area), resolveGreySource(tuning.grey, effect), tuning);
+        drawAt(board, renderGreyEffect(grey, effect, tuning.threshold), area.topLeft());
+    }
     return board;
 }
 

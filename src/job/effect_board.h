@@ -16,7 +16,8 @@ QImage blankBoard();
 // rendering drawn at (0, 0), or the dots of one dithering run. BlackWhite and Dither
 // with neutral tuning (the default: Auto grey, neutral tone, threshold 128) are the
 // original renderings exactly; any other tuning renders the tuned grey levels of the
-// snapshot. tuning.method is not read: the effect is the one asked for.
+// picture's own pixels (pictureArea): its margins stay white, and error diffusion drops
+// what would fall on them. tuning.method is not read: the effect is the one asked for.
 QImage renderEffectBoard(const QImage &snapshot, Effect effect, const PictureTuning &tuning,
                          int processingSize = ProcessingSize);
 QImage renderEffectBoard(const QImage &snapshot, Effect effect,

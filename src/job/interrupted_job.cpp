@@ -29,25 +29,9 @@ std::optional<qint64> boundedNumber(const QStringList &lines, QStringView key, q
 // Only a regular file of at most `cap` bytes is read: never a device, a FIFO or a huge file.
 std::optional<QByteArray> readSmallFile(const QString &path, qint64 cap, QString &why)
 {
-    const QFileInfo info(path);
-    if (!info.isFile()) {
-        why = u"it is not a regular file"_s;
-        return std::nullopt;
-    }
-    if (info.size() > cap) {
-        why = u"it is larger than %1 bytes"_s.arg(cap);
-        return std::nullopt;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        why = file.errorString();
-        return std::nullopt;
-    }
-    QByteArray bytes = file.read(cap + 1);
-    if (bytes.size() > cap) {
-        why = u"it is larger than %1 bytes"_s.arg(cap);
-        return std::nullopt;
-    }
+    QByteArray bytes;
+    why = platform::readWholeFile(path, cap, bytes);
+    if (!why.isEmpty()) return std::nullopt;
     return bytes;
 }
 

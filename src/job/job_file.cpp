@@ -2,19 +2,27 @@
 
 #include "job/raster_constants.h"
 #include "platform/picture_format.h"
+#include "platform/png_chunks.h"
 #include "platform/whole_file.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QImageReader>
 #include <QImageWriter>
+#include <QPainter>
 #include <QtEndian>
+
+#include <algorithm>
+#include <limits>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace tavro::job {
 namespace {
+
+using platform::PngChunk;
 
 const QString RememberedKey = u"TavroRememberedImage"_s;
 const QString TuningKey = u"TavroPictureTuning"_s;
@@ -22,6 +30,12 @@ const QString BurnTimeKey = u"TavroBurnTime"_s;
 const QString TextFontKey = u"TavroTextFont"_s;
 const QString SoftwareKey = u"Software"_s;  // the PNG keyword every viewer knows
 const QSize BoardExtent(BoardSize, BoardSize);
+
+bool isJobKey(const QString &keyword)
+{
+    return keyword == JobVersionKey || keyword == RememberedKey || keyword == TuningKey ||
+           keyword == BurnTimeKey || keyword == TextFontKey;
+}
 
 // The smallest PNG that keeps every pixel: one bit when the board is black and white,
 // as a chosen rendering is; the full colours otherwise (trace points, zoomed edges).
@@ -43,33 +57,60 @@ QByteArray pngBytes(const QImage &picture)
     return bytes;
 }
 
-// A 512 x 512 PNG or nothing: the size is checked before anything is decoded.
-QImage readBoardPng(const QByteArray &bytes, QString *reason)
+// Transparent pixels are paper, never burnt: what shows through is white.
+QImage onWhite(const QImage &picture)
 {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "png");
-    if (reader.size() != BoardExtent) {
-        *reason = reader.size().isValid()
-                      ? u"a picture of %1 x %2 pixels where the board is 512 x 512"_s
-                            .arg(reader.size().width())
-                            .arg(reader.size().height())
-                      : reader.errorString();
-        return {};
-    }
-    QImage picture = reader.read();
-    if (picture.isNull()) *reason = reader.errorString();
-    return picture;
+    if (!picture.hasAlphaChannel()) return picture.convertToFormat(QImage::Format_RGB32);
+    QImage white(picture.size(), QImage::Format_RGB32);
+    white.fill(Qt::white);
+    QPainter painter(&white);
+    painter.drawImage(0, 0, picture);
+    return white;
 }
 
-// The pixels alone in the board's format: the chunks were the job's, not the picture's.
-QImage withoutText(const QImage &picture)
+QSize declaredSize(const QList<PngChunk> &chunks)
 {
-    const QImage colour = picture.convertToFormat(QImage::Format_RGB32);
-    return QImage(colour.constBits(), colour.width(), colour.height(), colour.bytesPerLine(),
-                  QImage::Format_RGB32)
-        .copy();
+    if (chunks.isEmpty() || chunks.first().type != "IHDR" || chunks.first().data.size() != 13)
+        return {};
+    const char *header = chunks.first().data.data();
+    return {qFromBigEndian<qint32>(header), qFromBigEndian<qint32>(header + 4)};
+}
+
+// The 512 x 512 pixels or nothing. The size is checked before anything is decoded, and the
+// decoder meets no chunk but those of the pixels.
+QImage readBoardPixels(const QList<PngChunk> &chunks, QString &reason)
+{
+    if (chunks.isEmpty() || chunks.back().type != "IEND") {
+        reason = u"the file is truncated"_s;
+        return {};
+    }
+    const QSize size = declaredSize(chunks);
+    if (size != BoardExtent) {
+        reason = size.isValid() ? u"a picture of %1 x %2 pixels where the board is 512 x 512"_s
+                                      .arg(size.width())
+                                      .arg(size.height())
+                                : u"its picture header is damaged"_s;
+        return {};
+    }
+    QBuffer buffer;
+    buffer.setData(platform::pngPixelsOnly(chunks));
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "png");
+    const QImage picture = reader.read();
+    if (picture.isNull()) reason = reader.errorString();
+    return picture.isNull() ? QImage() : onWhite(picture);
+}
+
+// An embedded PNG gets every check the job file itself gets.
+QImage readBoardPng(QByteArrayView png, QString &reason)
+{
+    if (!png.startsWith("\x89PNG")) {
+        reason = u"not a PNG picture"_s;
+        return {};
+    }
+    QList<PngChunk> chunks;
+    reason = platform::pngChunks(png, chunks);
+    return reason.isEmpty() ? readBoardPixels(chunks, reason) : QImage();
 }
 
 JobFileRead failure(JobFileStatus status, const QString &reason, int version = 0)
@@ -81,38 +122,70 @@ JobFileRead failure(JobFileStatus status, const QString &reason, int version = 0
     return read;
 }
 
+// The job's own texts, each once and whole; the others only count towards the cap. Empty
+// when they are; otherwise why not.
+QString readJobTexts(const QList<PngChunk> &chunks, QHash<QString, QString> &texts)
+{
+    qint64 room = MaxJobTextBytes;
+    for (const PngChunk &chunk : chunks) {
+        if (!chunk.isText()) continue;
+        const QString keyword = QString::fromLatin1(chunk.textKeyword());
+        const bool ours = isJobKey(keyword);
+        // libpng drops a damaged text chunk; one of ours missing is damage all the same.
+        if (ours && !chunk.hasValidCheckSum()) return u"its part %1 is damaged"_s.arg(keyword);
+        QString text;
+        switch (platform::readPngText(chunk, room, text)) {
+        case platform::PngTextRead::Ok:
+            break;
+        case platform::PngTextRead::TooLong:
+            return u"its texts hold more than %1 MiB, far more than a job's"_s.arg(MaxJobTextBytes /
+                                                                                   (1024 * 1024));
+        case platform::PngTextRead::Damaged:
+            if (ours) return u"its part %1 is damaged"_s.arg(keyword);
+            continue;
+        }
+        if (!ours) continue;
+        if (texts.contains(keyword)) return u"its part %1 is there twice"_s.arg(keyword);
+        texts.insert(keyword, text);
+    }
+    return {};
+}
+
 // Parts missing from a file that names itself a job mean damage, never a default.
-JobFileRead decodeParts(const QImage &image, int version)
+JobFileRead decodeParts(const QList<PngChunk> &chunks, const QHash<QString, QString> &texts,
+                        int version)
 {
     for (const QString &key : {RememberedKey, TuningKey, BurnTimeKey, TextFontKey})
-        if (!image.textKeys().contains(key))
+        if (!texts.contains(key))
             return failure(JobFileStatus::Damaged, u"its part %1 is missing"_s.arg(key), version);
 
     JobFileRead read;
     read.status = JobFileStatus::Ok;
     read.version = version;
     JobFile &job = read.job;
-    job.board = withoutText(image);
+    QString reason;
+    job.board = readBoardPixels(chunks, reason);
+    if (job.board.isNull()) return failure(JobFileStatus::Damaged, reason, version);
 
-    if (const QString remembered = image.text(RememberedKey); !remembered.isEmpty()) {
+    if (const QString remembered = texts.value(RememberedKey); !remembered.isEmpty()) {
         const auto bytes = QByteArray::fromBase64Encoding(remembered.toLatin1(),
                                                           QByteArray::AbortOnBase64DecodingErrors);
-        QString reason;
-        const QImage picture = bytes ? readBoardPng(*bytes, &reason) : QImage();
-        if (picture.isNull())
-            return failure(JobFileStatus::Damaged,
-                           u"its remembered image is unreadable (%1)"_s.arg(reason), version);
-        job.rememberedImage = withoutText(picture);
+        if (bytes) job.rememberedImage = readBoardPng(*bytes, reason);
+        if (job.rememberedImage.isNull())
+            return failure(
+                JobFileStatus::Damaged,
+                u"its remembered image is unreadable (%1)"_s.arg(bytes ? reason : u"not base64"_s),
+                version);
     }
 
     bool ok = false;
-    job.burnTime = image.text(BurnTimeKey).trimmed().toInt(&ok);
+    const QString burnTime = texts.value(BurnTimeKey);
+    job.burnTime = burnTime.trimmed().toInt(&ok);
     if (!ok || !BurnTimeRange.contains(job.burnTime))
         return failure(JobFileStatus::Damaged,
-                       u"its burn time \"%1\" is not 1 to 100"_s.arg(image.text(BurnTimeKey)),
-                       version);
-    job.tuning = pictureTuningFromLines(image.text(TuningKey).split(u'\n'));
-    job.textFont = image.text(TextFontKey).split(u'\n', Qt::SkipEmptyParts);
+                       u"its burn time \"%1\" is not 1 to 100"_s.arg(burnTime), version);
+    job.tuning = pictureTuningFromLines(texts.value(TuningKey).split(u'\n'));
+    job.textFont = texts.value(TextFontKey).split(u'\n', Qt::SkipEmptyParts);
     return read;
 }
 
@@ -120,9 +193,12 @@ JobFileRead decodeParts(const QImage &image, int version)
 
 bool isJobFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || !file.read(8).startsWith("\x89PNG")) return false;
-    // Chunk headers alone, up to the pixels: the version key is a plain text chunk there.
+    QFile file;
+    // Only the chunk headers are read, so any size will do.
+    if (!platform::openRegularFile(path, std::numeric_limits<qint64>::max(), file).isEmpty())
+        return false;
+    if (!file.read(8).startsWith("\x89PNG")) return false;
+    // Chunk headers alone, up to the pixels: the version key is a text chunk there.
     const QByteArray key = JobVersionKey.toLatin1() + '\0';
     for (;;) {
         const qint64 start = file.pos();
@@ -130,7 +206,8 @@ bool isJobFile(const QString &path)
         if (header.size() < 8) return false;
         const QByteArrayView type = QByteArrayView(header).sliced(4);
         if (type == "IDAT" || type == "IEND") return false;
-        if (type == "tEXt" && file.peek(key.size()) == key) return true;
+        const bool text = type == "tEXt" || type == "zTXt" || type == "iTXt";
+        if (text && file.peek(key.size()) == key) return true;
         const quint32 length = qFromBigEndian<quint32>(header.constData());
         if (!file.seek(start + 12 + qint64(length)) || file.atEnd()) return false;
     }
@@ -138,47 +215,51 @@ bool isJobFile(const QString &path)
 
 JobFileRead readJobFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return failure(JobFileStatus::Unreadable, file.errorString());
-    if (file.size() > MaxJobFileBytes)
-        return failure(JobFileStatus::Damaged,
-                       u"%1 bytes is far more than a job"_s.arg(file.size()));
-    const QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return failure(JobFileStatus::Unreadable, file.errorString());
+    QByteArray data;
+    if (const QString reason = platform::readWholeFile(path, MaxJobFileBytes, data);
+        !reason.isEmpty()) {
+        // Too large for a job is the file's fault; the rest is the file system's.
+        const QFileInfo info(path);
+        if (info.isFile() && info.size() > MaxJobFileBytes)
+            return failure(JobFileStatus::Damaged,
+                           u"%1 bytes is far more than a job"_s.arg(info.size()));
+        return failure(JobFileStatus::Unreadable, reason);
+    }
     return decodeJobFile(data);
 }
 
 JobFileRead decodeJobFile(const QByteArray &data)
 {
+    if (data.isEmpty()) return failure(JobFileStatus::NotAJob, u"the file is empty"_s);
     const platform::PictureFormat format = platform::sniffPictureFormat(data);
-    if (format != platform::PictureFormat::Png)
-        return failure(format == platform::PictureFormat::Unknown ? JobFileStatus::NotAJob
-                                                                  : JobFileStatus::PlainPicture,
-                       {});
-    // A chunk claiming more than the file holds would have libpng set its claim aside first.
-    if (const QString reason = platform::findTruncation(format, data); !reason.isEmpty()) {
-        const bool named = data.contains(JobVersionKey.toLatin1());
-        return failure(named ? JobFileStatus::Damaged : JobFileStatus::PlainPicture, reason);
-    }
-    QBuffer buffer;
-    buffer.setData(data);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "png");
-    if (!reader.textKeys().contains(JobVersionKey)) return failure(JobFileStatus::PlainPicture, {});
+    if (format == platform::PictureFormat::Unknown)
+        return failure(JobFileStatus::NotAJob, u"it is neither a job nor a picture"_s);
+    const QString plain = u"it is a picture with no job in it"_s;
+    if (format != platform::PictureFormat::Png) return failure(JobFileStatus::PlainPicture, plain);
 
+    QList<PngChunk> chunks;
+    const QString walk = platform::pngChunks(data, chunks);
+    const bool named = std::ranges::any_of(chunks, [](const PngChunk &chunk) {
+        return chunk.textKeyword() == JobVersionKey.toLatin1();
+    });
+    if (!named) return failure(JobFileStatus::PlainPicture, walk.isEmpty() ? plain : walk);
+    if (!walk.isEmpty()) return failure(JobFileStatus::Damaged, walk);
+
+    QHash<QString, QString> texts;
+    if (const QString reason = readJobTexts(chunks, texts); !reason.isEmpty())
+        return failure(JobFileStatus::Damaged, reason);
     bool ok = false;
-    const QString versionText = reader.text(JobVersionKey);
+    const QString versionText = texts.value(JobVersionKey);
     const int version = versionText.toInt(&ok);
     if (!ok || version < 1)
         return failure(JobFileStatus::Damaged, u"its format \"%1\" is unknown"_s.arg(versionText));
-    if (version > JobFileVersion) return failure(JobFileStatus::NewerVersion, {}, version);
-
-    QString reason;
-    const QImage image = readBoardPng(data, &reason);
-    if (image.isNull()) return failure(JobFileStatus::Damaged, reason, version);
-    return decodeParts(image, version);
+    if (version > JobFileVersion)
+        return failure(
+            JobFileStatus::NewerVersion,
+            u"it was saved in job format %1; this program reads formats up to %2"_s.arg(version)
+                .arg(JobFileVersion),
+            version);
+    return decodeParts(chunks, texts, version);
 }
 
 QByteArray encodeJobFile(const JobFile &job)

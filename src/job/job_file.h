@@ -19,6 +19,9 @@ inline const QString JobVersionKey = QStringLiteral("TavroJob");
 inline const QString JobFileSuffix = QStringLiteral(".tavro.png");
 // No job comes near this; larger files are not read at all.
 inline constexpr qint64 MaxJobFileBytes = qint64(64) * 1024 * 1024;
+// A job's texts are the remembered image in base64 (about 1 MiB for a 512 x 512 colour picture,
+// far less for a rendering) and a few short lines; a file whose texts inflate to more is refused.
+inline constexpr qint64 MaxJobTextBytes = qint64(4) * 1024 * 1024;
 
 struct JobFile {
     QImage board;            // 512 x 512, exactly as the board shows it
@@ -40,7 +43,7 @@ enum class JobFileStatus {
 struct JobFileRead {
     JobFileStatus status = JobFileStatus::Damaged;
     JobFile job;      // only when status is Ok
-    QString reason;   // what was wrong, in the words of the file system or the decoder
+    QString reason;   // what was wrong, whenever status is not Ok
     int version = 0;  // the file's format version, when it names one
 };
 

@@ -157,11 +157,10 @@ PictureTuning loadPictureTuning(const platform::ProfileFile &file)
 
 bool savePictureTuning(platform::ProfileFile &file, const PictureTuning &tuning)
 {
-    const QString section = PictureTuningSection.toString();
-    bool allWritten = true;
+    QList<platform::ProfileFile::Setting> settings;
     for (const auto &[key, value] : pictureTuningValues(tuning))
-        allWritten = file.write(section, key, value) && allWritten;
-    return allWritten;
+        settings.append({PictureTuningSection.toString(), key, value});
+    return file.write(settings);
 }
 
 }  // namespace tavro::job

@@ -79,7 +79,7 @@ PictureTuning pictureTuningFromLines(const QStringList &lines);
 // Config.ini keeps the last choices in a section of their own.
 inline constexpr QStringView PictureTuningSection = u"PictureTuning";
 PictureTuning loadPictureTuning(const platform::ProfileFile &file);
-// Writes every key; false when one of them could not be written.
+// Writes every key in one write; false, with none of them written, when it failed.
 bool savePictureTuning(platform::ProfileFile &file, const PictureTuning &tuning);
 
 }  // namespace tavro::job

@@ -111,7 +111,11 @@ TextFontSettings loadFontSettings(const platform::ProfileFile &file)
 
 void saveFontSettings(platform::ProfileFile &file, const TextFontSettings &font)
 {
-    for (const auto &[key, value] : fontSettingsValues(font)) file.write(Section, key, value);
+    // One write: the six values are kept together or not at all.
+    QList<platform::ProfileFile::Setting> settings;
+    for (const auto &[key, value] : fontSettingsValues(font))
+        settings.append({Section, key, value});
+    file.write(settings);
 }
 
 QString fontFlagText(bool flag)

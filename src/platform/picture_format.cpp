@@ -1,5 +1,7 @@
 #include "platform/picture_format.h"
 
+#include "platform/png_chunks.h"
+
 #include <QByteArrayView>
 #include <cstdlib>
 
@@ -56,23 +58,6 @@ QString findJpegTruncation(const QByteArray &data)
     }
 }
 
-// Every chunk must fit in what is left of the file, up to IEND: libpng sets aside a chunk's
-// whole claimed length (up to 2 GiB) before it finds the data missing.
-QString findPngTruncation(const QByteArray &data)
-{
-    qsizetype pos = 8;  // the signature
-    while (pos + 8 <= data.size()) {
-        const quint32 length = (quint32(byteAt(data, pos)) << 24) |
-                               (quint32(byteAt(data, pos + 1)) << 16) |
-                               (quint32(byteAt(data, pos + 2)) << 8) | byteAt(data, pos + 3);
-        const qsizetype left = data.size() - pos - 12;  // after length, type and check sum
-        if (left < 0 || qint64(length) > left) return truncatedReason();
-        if (data.sliced(pos + 4, 4) == "IEND") return {};
-        pos += 12 + qsizetype(length);
-    }
-    return truncatedReason();
-}
-
 // Uncompressed bitmaps have a known pixel array size; compressed ones are left to Qt.
 QString findBmpTruncation(const QByteArray &data)
 {
@@ -105,26 +90,14 @@ QString findBmpTruncation(const QByteArray &data)
     return stride > available / height ? truncatedReason() : QString();
 }
 
-quint32 be32(const QByteArray &data, qsizetype pos)
+// libpng sets aside what a chunk claims before reading it, so 300 bytes could ask for 2 GB,
+// and inflates every compressed text, so 300 KB could ask for gigabytes.
+QString findPngHazard(QByteArrayView png)
 {
-    return (quint32(byteAt(data, pos)) << 24) | (quint32(byteAt(data, pos + 1)) << 16) |
-           (quint32(byteAt(data, pos + 2)) << 8) | byteAt(data, pos + 3);
-}
-
-// libpng allocates what a chunk claims before reading it, so 300 bytes could ask for 2 GB.
-// Walks the chunks of the PNG in [begin, end) up to IEND; a chunk that runs past the end
-// means the file was cut short (or lies).
-QString findPngTruncation(const QByteArray &data, qsizetype begin, qsizetype end)
-{
-    constexpr qsizetype Signature = 8;
-    constexpr qsizetype Frame = 12;  // length, type and checksum around each chunk's data
-    for (qsizetype pos = begin + Signature; pos < end;) {
-        if (end - pos < Frame) return truncatedReason();
-        const qint64 length = be32(data, pos);
-        if (length > end - pos - Frame) return truncatedReason();
-        if (data.mid(pos + 4, 4) == "IEND") return {};
-        pos += Frame + length;
-    }
+    QList<PngChunk> chunks;
+    if (QString reason = pngChunks(png, chunks); !reason.isEmpty()) return reason;
+    if (pngTextBytes(chunks, MaxPictureTextBytes) > MaxPictureTextBytes)
+        return u"its text chunks inflate to more than %1 MiB"_s.arg(MaxPictureTextBytes >> 20);
     return {};
 }
 
@@ -139,7 +112,8 @@ QString findIconTruncation(const QByteArray &data)
     if (offset >= data.size()) return {};  // Qt refuses it
     const qsizetype end = qsizetype(qMin<qint64>(data.size(), offset + size));
     const bool png = data.mid(offset, 4) == "\x89PNG";
-    return png ? findPngTruncation(data, qsizetype(offset), end) : QString();
+    return png ? findPngHazard(QByteArrayView(data).sliced(qsizetype(offset), end - offset))
+               : QString();
 }
 
 // Moves past a chain of data sub-blocks; false when the file ends inside it.
@@ -230,7 +204,7 @@ QByteArray qtFormatName(PictureFormat format)
     return {};
 }
 
-QString findTruncation(PictureFormat format, const QByteArray &data)
+QString findDecodingHazard(PictureFormat format, const QByteArray &data)
 {
     switch (format) {
     case PictureFormat::Jpeg:
@@ -240,7 +214,7 @@ QString findTruncation(PictureFormat format, const QByteArray &data)
     case PictureFormat::Gif:
         return findGifTruncation(data);
     case PictureFormat::Png:
-        return findPngTruncation(data, 0, data.size());
+        return findPngHazard(data);
     case PictureFormat::Icon:
         return findIconTruncation(data);
     default:

@@ -1,4 +1,4 @@
-// Recognises a picture file by its first bytes and spots files that end too early.
+// Recognises a picture file by its first bytes and spots files that would harm the decoder.
 #pragma once
 
 #include <QByteArray>
@@ -13,6 +13,8 @@ enum class PictureFormat { Unknown, Jpeg, Bmp, Png, Gif, Icon, Pcx };
 inline constexpr qint64 MaxPictureBytes = qint64(256) * 1024 * 1024;
 // The same limit in pixels of 4 bytes each.
 inline constexpr qint64 MaxPicturePixels = MaxPictureBytes / 4;
+// The inflated text chunks of a PNG (comments, camera and editing notes) are never this large.
+inline constexpr qint64 MaxPictureTextBytes = qint64(16) * 1024 * 1024;
 
 // True when a picture of this size has at most maxPixels pixels (negative sizes never fit).
 bool fitsPictureLimit(qint64 width, qint64 height, qint64 maxPixels = MaxPicturePixels);
@@ -28,8 +30,9 @@ QStringList pictureNamePatterns();
 QByteArray qtFormatName(PictureFormat format);
 
 // Qt hands back partial pictures from JPEG, BMP and GIF files that were cut short, and
-// libpng allocates whatever a PNG chunk claims (in icon files too). These checks catch such
-// files from their structure; empty when the file looks whole.
-QString findTruncation(PictureFormat format, const QByteArray &data);
+// libpng allocates whatever a PNG chunk claims and inflates whatever text it holds (in icon
+// files too). These checks catch such files from their structure; empty when the file looks
+// whole and sane.
+QString findDecodingHazard(PictureFormat format, const QByteArray &data);
 
 }  // namespace tavro::platform

@@ -4,15 +4,10 @@
 
 #include "platform/file_name.h"
 #include "platform/pcx_decoder.h"
+#include "platform/whole_file.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QImageReader>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#include <cerrno>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -50,7 +45,7 @@ QSize reducedJpegSize(QSize declared, int drawSize)
 LoadedPicture decodeWithQt(const QByteArray &data, PictureFormat format, const QString &name,
                            const PictureLoadOptions &options)
 {
-    if (QString reason = findTruncation(format, data); !reason.isEmpty())
+    if (QString reason = findDecodingHazard(format, data); !reason.isEmpty())
         return unreadable(name, reason);
     QByteArray bytes = data;  // shared, not copied
     QBuffer buffer(&bytes);
@@ -77,23 +72,6 @@ LoadedPicture decodeWithQt(const QByteArray &data, PictureFormat format, const Q
     return {name, size, image, {}};
 }
 
-// Why the path cannot be looked at or opened, errno set by the call that failed.
-QString systemReason()
-{
-    const int error = errno;
-    return error == ENOENT || error == ENOTDIR ? u"no such file"_s : qt_error_string(error);
-}
-
-// Empty when the file is a regular file of a size worth reading.
-QString refusal(const struct stat &info)
-{
-    // A device or a pipe could block or never end; opening a serial port would even
-    // reset the machine on it, so such files are refused before they are opened.
-    if (!S_ISREG(info.st_mode)) return u"not a regular file"_s;
-    if (info.st_size > MaxFileBytes) return u"the file is too large"_s;
-    return {};
-}
-
 }  // namespace
 
 LoadedPicture loadPictureData(const QByteArray &data, const QString &name,
@@ -113,26 +91,9 @@ LoadedPicture loadPictureData(const QByteArray &data, const QString &name,
 
 LoadedPicture loadPicture(const QString &path, const PictureLoadOptions &options)
 {
-    const QByteArray native = fileNameBytes(path);
-    // A NUL would end the name early and open another file.
-    if (native.isEmpty() || native.contains('\0')) return unreadable(path, u"no such file"_s);
-    struct stat info {};
-    if (::stat(native.constData(), &info) != 0) return unreadable(path, systemReason());
-    if (QString reason = refusal(info); !reason.isEmpty()) return unreadable(path, reason);
-
-    // Checked again once open, in case the name was given to another file in between.
-    const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    if (fd < 0) return unreadable(path, systemReason());
-    if (::fstat(fd, &info) != 0 || !refusal(info).isEmpty()) {
-        ::close(fd);
-        return unreadable(path, u"the file changed while it was opened"_s);
-    }
-    QFile file;
-    // From here the file owns the descriptor, whether it opens or not.
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
-        return unreadable(path, file.errorString());
-    const QByteArray data = file.read(MaxFileBytes + 1);
-    if (data.size() > MaxFileBytes) return unreadable(path, u"the file is too large"_s);
+    QByteArray data;
+    if (QString reason = readWholeFile(path, MaxFileBytes, data); !reason.isEmpty())
+        return unreadable(path, reason);
     return loadPictureData(data, path, options);
 }
 

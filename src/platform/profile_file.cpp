@@ -1,16 +1,18 @@
 #include "platform/profile_file.h"
 
+#include "platform/file_name.h"
 #include "platform/logging.h"
 #include "platform/whole_file.h"
 
-#include <QDeadlineTimer>
-#include <QFile>
-#include <QFileInfo>
+#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLockFile>
+#include <QThread>
+#include <QTimer>
 
-#include <unistd.h>
+#include <sys/stat.h>
 #include <algorithm>
-#include <cerrno>
+#include <ctime>
 #include <thread>
 
 using namespace Qt::Literals::StringLiterals;
@@ -22,171 +24,21 @@ namespace {
 // QLockFile's own wait starts at 100 ms and doubles; writers that take turns every few
 // milliseconds would spend most of their time asleep.
 constexpr std::chrono::milliseconds LockPollLongest{8};
-
-// Blanks are spaces and control characters, as the profile rules skip both.
-bool isBlank(char c)
-{
-    const auto u = static_cast<unsigned char>(c);
-    return u <= 0x20 || u == 0x7F;
-}
-
-bool isBlank(QChar c)
-{
-    return c.unicode() <= 0x20 || c.unicode() == 0x7F;
-}
+// A copy of a file changed more recently than this is checked against the file at each read.
+constexpr qint64 SettledNanoseconds = 2'000'000'000;
 
 QString trimmedName(const QString &name)
 {
     qsizetype begin = 0;
     qsizetype end = name.size();
-    while (begin < end && isBlank(name.at(begin))) ++begin;
-    while (end > begin && isBlank(name.at(end - 1))) --end;
+    while (begin < end && ProfileText::isBlank(name.at(begin))) ++begin;
+    while (end > begin && ProfileText::isBlank(name.at(end - 1))) --end;
     return name.mid(begin, end - begin);
 }
 
 bool hasLineBreak(const QString &text)
 {
     return text.contains(u'\r') || text.contains(u'\n');
-}
-
-bool isQuoted(const QString &text)
-{
-    return text.size() >= 2 && (text.front() == u'"' || text.front() == u'\'') &&
-           text.back() == text.front();
-}
-
-// A byte range [begin, end) of the file.
-struct Span {
-    qsizetype begin = 0;
-    qsizetype end = 0;
-};
-
-struct Line {
-    qsizetype begin = 0;
-    qsizetype end = 0;   // end of the text, before the line break
-    qsizetype next = 0;  // first byte after the line break
-};
-
-enum class LineKind { Other, Section, Key };
-
-struct Entry {
-    LineKind kind = LineKind::Other;
-    Span name;
-    Span value;
-};
-
-Span trimmed(const QByteArray &bytes, Span span)
-{
-    while (span.begin < span.end && isBlank(bytes.at(span.begin))) ++span.begin;
-    while (span.end > span.begin && isBlank(bytes.at(span.end - 1))) --span.end;
-    return span;
-}
-
-QByteArray slice(const QByteArray &bytes, Span span)
-{
-    return bytes.mid(span.begin, span.end - span.begin);
-}
-
-// Line breaks are CR LF, LF or a lone CR.
-Line lineAt(const QByteArray &bytes, qsizetype pos)
-{
-    const char *data = bytes.constData();
-    const qsizetype size = bytes.size();
-    Line line{pos, pos, pos};
-    while (line.end < size && data[line.end] != '\r' && data[line.end] != '\n') ++line.end;
-    line.next = line.end;
-    if (line.next < size && data[line.next] == '\r') ++line.next;
-    if (line.next < size && data[line.next] == '\n') ++line.next;
-    return line;
-}
-
-Entry classify(const QByteArray &bytes, const Line &line)
-{
-    const char *data = bytes.constData();
-    qsizetype p = line.begin;
-    while (p < line.end && isBlank(data[p])) ++p;
-    if (p == line.end || data[p] == ';') return {};
-    if (data[p] == '[') {
-        // The last ']' closes the name, so a name may itself hold ']'.
-        qsizetype close = line.end - 1;
-        while (close > p && data[close] != ']') --close;
-        if (close == p) return {};
-        return {LineKind::Section, trimmed(bytes, {p + 1, close}), {}};
-    }
-    qsizetype equals = p;
-    while (equals < line.end && data[equals] != '=') ++equals;
-    if (equals == line.end) return {};
-    return {LineKind::Key, trimmed(bytes, {p, equals}), trimmed(bytes, {equals + 1, line.end})};
-}
-
-bool sameName(const QByteArray &bytes, Span span, const QString &name)
-{
-    const QString stored = QString::fromUtf8(bytes.constData() + span.begin, span.end - span.begin);
-    return stored.compare(name, Qt::CaseInsensitive) == 0;
-}
-
-qsizetype textStart(const QByteArray &bytes)
-{
-    return bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
-}
-
-struct Location {
-    bool sectionFound = false;
-    bool keyFound = false;
-    Line keyLine;
-    Span keyName;
-    Span value;
-    qsizetype insertAt = 0;         // after the section's last key line, or its header
-    bool insertNeedsBreak = false;  // that line ends the file without a line break
-};
-
-// Only the first section of the name is searched, so reads and writes agree on duplicates.
-Location locate(const QByteArray &bytes, const QString &section, const QString &key)
-{
-    Location loc;
-    for (qsizetype pos = textStart(bytes); pos < bytes.size();) {
-        const Line line = lineAt(bytes, pos);
-        pos = line.next;
-        const Entry entry = classify(bytes, line);
-        if (entry.kind == LineKind::Section) {
-            if (loc.sectionFound) break;
-            if (!sameName(bytes, entry.name, section)) continue;
-            loc.sectionFound = true;
-        } else if (entry.kind == LineKind::Key && loc.sectionFound) {
-            if (sameName(bytes, entry.name, key)) {
-                loc.keyFound = true;
-                loc.keyLine = line;
-                loc.keyName = entry.name;
-                loc.value = entry.value;
-                return loc;
-            }
-        } else {
-            continue;
-        }
-        loc.insertAt = line.next;
-        loc.insertNeedsBreak = line.next == line.end;
-    }
-    return loc;
-}
-
-QString valueText(const QByteArray &bytes, Span span)
-{
-    QString text = QString::fromUtf8(bytes.constData() + span.begin, span.end - span.begin);
-    if (isQuoted(text)) text = text.mid(1, text.size() - 2);
-    if (text.size() > ProfileFile::MaxValueLength) {
-        text.truncate(ProfileFile::MaxValueLength);
-        // Never hand out half of a surrogate pair.
-        if (text.back().isHighSurrogate()) text.chop(1);
-    }
-    return text;
-}
-
-// Quotes keep what reading would otherwise strip.
-QString storedValue(const QString &value)
-{
-    const bool blankEdge = !value.isEmpty() && (isBlank(value.front()) || isBlank(value.back()));
-    if (!blankEdge && !isQuoted(value)) return value;
-    return u"\""_s + value + u"\""_s;
 }
 
 bool storableSection(const QString &section)
@@ -201,55 +53,142 @@ bool storableKey(const QString &key)
            !key.startsWith(u'[');
 }
 
+bool sameSetting(const ProfileFile::Setting &a, const QString &section, const QString &key)
+{
+    return a.section.compare(section, Qt::CaseInsensitive) == 0 &&
+           a.key.compare(key, Qt::CaseInsensitive) == 0;
+}
+
 enum class Load { Ok, Missing, Failed };
 
 // Anything but a missing file or a readable regular file of sane size is a failure,
 // so that a write never replaces a file it could not read.
 Load loadFile(const QString &path, QByteArray &bytes, QString *reason = nullptr)
 {
-    const QFileInfo info(path);
-    if (!info.exists()) return Load::Missing;
-    QString why;
-    // A FIFO or device would block or never end.
-    if (!info.isFile()) {
-        why = u"it is not a regular file"_s;
-    } else if (info.size() > ProfileFile::MaxFileSize) {
-        why = u"it is larger than a settings file can be"_s;
-    } else {
-        QFile file(path);
-        if (file.open(QIODevice::ReadOnly)) bytes = file.read(ProfileFile::MaxFileSize + 1);
-        if (file.error() != QFileDevice::NoError) why = file.errorString();
-        if (bytes.size() > ProfileFile::MaxFileSize) why = u"it grew while it was read"_s;
-    }
+    bool missing = false;
+    const QString why = readWholeFile(path, ProfileFile::MaxFileSize, bytes, &missing);
     if (why.isEmpty()) return Load::Ok;
+    if (missing) return Load::Missing;
     if (reason) *reason = u"cannot read it: "_s + why;
     return Load::Failed;
 }
 
-// Empty once the lock is held; otherwise why it could not be taken.
-QString takeLock(QLockFile &lock)
+qint64 nanoseconds(const timespec &time)
 {
-    lock.setStaleLockTime(ProfileFile::StaleLockTime);
-    const QDeadlineTimer deadline(ProfileFile::LockWait);
-    for (std::chrono::milliseconds pause{1};; pause = std::min(pause * 2, LockPollLongest)) {
-        if (lock.tryLock(0)) return {};
-        if (lock.error() != QLockFile::LockFailedError) break;
-        if (deadline.hasExpired()) return u"another program is still writing it"_s;
-        std::this_thread::sleep_for(pause);
-    }
-    return lock.error() == QLockFile::PermissionError ? u"no permission to create its lock file"_s
-                                                      : u"its lock file cannot be created"_s;
+    return qint64(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
 }
 
-// Empty when the file now holds the bytes; otherwise the reason, with the old file untouched.
-QString saveFile(const QString &path, const QByteArray &bytes)
+bool sameFile(const struct stat &a, const struct stat &b)
 {
-    return writeWholeFile(path, bytes);
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino && a.st_size == b.st_size &&
+           nanoseconds(a.st_mtim) == nanoseconds(b.st_mtim) &&
+           nanoseconds(a.st_ctim) == nanoseconds(b.st_ctim);
+}
+
+// File times are coarse: a file changed within the last two seconds could change again
+// without its times or size showing it.
+bool isSettled(const struct stat &info)
+{
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    const qint64 changed = std::max(nanoseconds(info.st_mtim), nanoseconds(info.st_ctim));
+    return nanoseconds(now) - changed > SettledNanoseconds;
+}
+
+// What no lock of ours can be: QLockFile would take it for another writer's lock, wait for
+// it to go, and never be able to take it over.
+QString lockFileProblem(const QString &lockPath)
+{
+    struct stat info {};
+    if (::lstat(fileNameBytes(lockPath).constData(), &info) != 0 || S_ISREG(info.st_mode))
+        return {};
+    const QString what = S_ISDIR(info.st_mode)   ? u"a folder"_s
+                         : S_ISLNK(info.st_mode) ? u"a symbolic link"_s
+                                                 : u"not a regular file"_s;
+    return u"its lock file %1 is %2; remove it so that settings can be saved"_s.arg(
+        displayFileName(lockPath), what);
+}
+
+enum class LockTry { Taken, Busy, Failed };
+
+LockTry tryLock(QLockFile &lock, const QString &lockPath, QString &reason)
+{
+    reason = lockFileProblem(lockPath);
+    if (!reason.isEmpty()) return LockTry::Failed;
+    lock.setStaleLockTime(ProfileFile::StaleLockTime);
+    if (lock.tryLock(0)) return LockTry::Taken;
+    if (lock.error() == QLockFile::LockFailedError) return LockTry::Busy;
+    reason = lock.error() == QLockFile::PermissionError ? u"no permission to create its lock file"_s
+                                                        : u"its lock file cannot be created"_s;
+    return LockTry::Failed;
+}
+
+QString stillBusy(const QLockFile &lock)
+{
+    qint64 pid = 0;
+    QString host;
+    QString program;
+    if (!lock.getLockInfo(&pid, &host, &program)) return u"another program is still writing it"_s;
+    return u"%1 (process %2) is still writing it"_s.arg(
+        program.isEmpty() ? u"another program"_s : program, QString::number(pid));
+}
+
+// Empty once the lock is held; otherwise why not. Sleeps between tries.
+QString waitForLock(QLockFile &lock, const QString &lockPath, std::chrono::milliseconds wait)
+{
+    const QDeadlineTimer deadline(wait);
+    QString reason;
+    for (std::chrono::milliseconds pause{1};; pause = std::min(pause * 2, LockPollLongest)) {
+        switch (tryLock(lock, lockPath, reason)) {
+        case LockTry::Taken:
+            return {};
+        case LockTry::Failed:
+            return reason;
+        case LockTry::Busy:
+            break;
+        }
+        if (deadline.hasExpired()) return stillBusy(lock);
+        std::this_thread::sleep_for(pause);
+    }
+}
+
+// A window's thread, or any thread whose event loop runs, is never put to sleep.
+bool mayNotSleep()
+{
+    QThread *thread = QThread::currentThread();
+    if (thread->loopLevel() > 0) return true;
+    return qobject_cast<QGuiApplication *>(QCoreApplication::instance()) &&
+           thread == QCoreApplication::instance()->thread();
 }
 
 }  // namespace
 
-ProfileFile::ProfileFile(QString path) : m_path(std::move(path)) {}
+// The file as last read, for as long as it stays the same.
+struct ProfileFile::Copy {
+    struct stat info {};
+    bool settled = false;
+    ProfileText text;
+};
+
+ProfileFile::ProfileFile(QString path)
+    : retryLater([](std::chrono::milliseconds delay, std::function<void()> retry) {
+          QTimer::singleShot(delay, std::move(retry));
+      }),
+      m_path(std::move(path))
+{
+}
+
+ProfileFile::~ProfileFile()
+{
+    if (m_waiting.isEmpty()) return;
+    QLockFile lock(m_path + u".lock"_s);
+    const QString reason = waitForLock(lock, lock.fileName(), LockWait);
+    if (!reason.isEmpty()) {
+        fail(reason);
+        return;
+    }
+    writeLocked(std::exchange(m_waiting, {}));
+}
 
 QString ProfileFile::read(const QString &section, const QString &key,
                           const QString &defaultValue) const
@@ -257,50 +196,146 @@ QString ProfileFile::read(const QString &section, const QString &key,
     const QString sectionName = trimmedName(section);
     const QString keyName = trimmedName(key);
     if (sectionName.isEmpty() || keyName.isEmpty()) return defaultValue;
-    QByteArray bytes;
-    if (loadFile(m_path, bytes) != Load::Ok) return defaultValue;
-    const Location loc = locate(bytes, sectionName, keyName);
-    return loc.keyFound ? valueText(bytes, loc.value) : defaultValue;
+    // What waits for the lock is this program's latest word.
+    for (auto it = m_waiting.crbegin(); it != m_waiting.crend(); ++it) {
+        if (!sameSetting(*it, sectionName, keyName)) continue;
+        QString value = it->value.left(MaxValueLength);
+        if (value.size() == MaxValueLength && value.back().isHighSurrogate()) value.chop(1);
+        return value;
+    }
+
+    const ProfileText *text = current();
+    return text ? text->value(sectionName, keyName).value_or(defaultValue) : defaultValue;
+}
+
+const ProfileText *ProfileFile::current() const
+{
+    struct stat info {};
+    if (::stat(fileNameBytes(m_path).constData(), &info) != 0) {
+        m_copy.reset();
+        return nullptr;
+    }
+    if (m_copy && m_copy->settled && sameFile(info, m_copy->info)) return &m_copy->text;
+    // Looked at before it is read: a file replaced in between is read again next time.
+    if (loadFile(m_path, m_buffer) != Load::Ok) {
+        m_copy.reset();
+        return nullptr;
+    }
+    // Bytes compare faster than they parse, and a file this program just wrote is not
+    // settled yet.
+    if (m_copy && m_copy->text.bytes() == m_buffer) {
+        m_copy->info = info;
+        m_copy->settled = isSettled(info);
+    } else {
+        m_copy.reset(new Copy{info, isSettled(info), ProfileText(std::exchange(m_buffer, {}))});
+    }
+    return &m_copy->text;
 }
 
 bool ProfileFile::write(const QString &section, const QString &key, const QString &value)
 {
+    return write(QList<Setting>{{section, key, value}});
+}
+
+bool ProfileFile::write(const QList<Setting> &settings)
+{
     m_lastError.clear();
-    const QString sectionName = trimmedName(section);
-    const QString keyName = trimmedName(key);
-    if (!storableSection(sectionName) || !storableKey(keyName) || hasLineBreak(value))
-        return fail(u"[%1] %2 cannot be stored as a setting"_s.arg(section, key));
+    QList<Setting> trimmed;
+    for (const Setting &setting : settings) {
+        const Setting named{trimmedName(setting.section), trimmedName(setting.key), setting.value};
+        if (!storableSection(named.section) || !storableKey(named.key) || hasLineBreak(named.value))
+            return fail(
+                u"[%1] %2 cannot be stored as a setting"_s.arg(setting.section, setting.key));
+        trimmed << named;
+    }
+    if (trimmed.isEmpty()) return true;
+    // Behind what already waits, so that the changes reach the file in their order.
+    if (!m_waiting.isEmpty()) {
+        m_waiting += trimmed;
+        return true;
+    }
 
     // Held from reading to replacing, so no other writer's change is lost in between.
     QLockFile lock(m_path + u".lock"_s);
-    QString reason = takeLock(lock);
-    if (!reason.isEmpty()) return fail(reason);
-    QByteArray bytes;
-    if (loadFile(m_path, bytes, &reason) == Load::Failed) return fail(reason);
-
-    const QByteArray lineBreak = "\r\n"_ba;
-    const Location loc = locate(bytes, sectionName, keyName);
-    // An existing key keeps the spelling it has in the file.
-    const QByteArray name = loc.keyFound ? slice(bytes, loc.keyName) : keyName.toUtf8();
-    const QByteArray line = name + '=' + storedValue(value).toUtf8() + lineBreak;
-    if (loc.keyFound) {
-        bytes.replace(loc.keyLine.begin, loc.keyLine.next - loc.keyLine.begin, line);
-    } else if (loc.sectionFound) {
-        bytes.insert(loc.insertAt, loc.insertNeedsBreak ? lineBreak + line : line);
-    } else {
-        const bool openLine =
-            bytes.size() > textStart(bytes) && !bytes.endsWith('\r') && !bytes.endsWith('\n');
-        if (openLine) bytes += lineBreak;
-        bytes += '[' + sectionName.toUtf8() + ']' + lineBreak + line;
+    QString reason;
+    switch (tryLock(lock, lock.fileName(), reason)) {
+    case LockTry::Taken:
+        return writeLocked(trimmed);
+    case LockTry::Failed:
+        return fail(reason);
+    case LockTry::Busy:
+        break;
     }
-    reason = saveFile(m_path, bytes);
-    return reason.isEmpty() || fail(reason);
+    if (mayNotSleep()) {
+        m_waiting = trimmed;
+        m_waitingDeadline.setRemainingTime(LockWait);
+        scheduleRetry();
+        return true;
+    }
+    reason = waitForLock(lock, lock.fileName(), LockWait);
+    return reason.isEmpty() ? writeLocked(trimmed) : fail(reason);
+}
+
+bool ProfileFile::writeLocked(const QList<Setting> &settings)
+{
+    m_copy.reset();
+    QByteArray bytes;
+    QString reason;
+    if (loadFile(m_path, bytes, &reason) == Load::Failed) return fail(reason);
+    ProfileText text(std::move(bytes));
+    text.set(settings);
+    // A larger file would read as missing from then on, every setting in it lost.
+    if (text.bytes().size() > MaxFileSize)
+        return fail(u"it would grow beyond %1 MiB, more than a settings file can be"_s.arg(
+            MaxFileSize >> 20));
+    reason = writeWholeFile(m_path, text.bytes());
+    if (!reason.isEmpty()) return fail(reason);
+    m_loggedError.clear();
+    // What was written is what the next read finds, unless another writer came in between.
+    struct stat info {};
+    if (::stat(fileNameBytes(m_path).constData(), &info) == 0)
+        m_copy.reset(new Copy{info, false, std::move(text)});
+    return true;
+}
+
+void ProfileFile::scheduleRetry()
+{
+    retryLater(LockRetry, [this, alive = std::weak_ptr<int>(m_alive)] {
+        if (!alive.expired()) retryWaiting();
+    });
+}
+
+void ProfileFile::retryWaiting()
+{
+    if (m_waiting.isEmpty()) return;
+    QLockFile lock(m_path + u".lock"_s);
+    QString reason;
+    switch (tryLock(lock, lock.fileName(), reason)) {
+    case LockTry::Taken:
+        m_lastError.clear();
+        writeLocked(std::exchange(m_waiting, {}));
+        return;
+    case LockTry::Failed:
+        m_waiting.clear();
+        fail(reason);
+        return;
+    case LockTry::Busy:
+        break;
+    }
+    if (!m_waitingDeadline.hasExpired()) {
+        scheduleRetry();
+        return;
+    }
+    m_waiting.clear();
+    fail(stillBusy(lock));
 }
 
 bool ProfileFile::fail(const QString &reason)
 {
     m_lastError = reason;
-    qCWarning(lcSettings).noquote() << "Settings file" << m_path << "not written:" << reason;
+    if (reason != m_loggedError)
+        qCWarning(lcSettings).noquote() << "Settings file" << m_path << "not written:" << reason;
+    m_loggedError = reason;
     return false;
 }
 

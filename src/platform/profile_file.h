@@ -1,9 +1,15 @@
 // Reads and writes keys of one INI settings file by the rules of Windows profile files.
 #pragma once
 
+#include "platform/profile_text.h"
+
+#include <QDeadlineTimer>
+#include <QList>
 #include <QString>
 
 #include <chrono>
+#include <functional>
+#include <memory>
 
 namespace tavro::platform {
 
@@ -15,7 +21,7 @@ namespace tavro::platform {
 class ProfileFile {
 public:
     // Values are read through a buffer of 10240 characters.
-    static constexpr qsizetype MaxValueLength = 10239;
+    static constexpr qsizetype MaxValueLength = ProfileText::MaxValueLength;
     // Larger files are not settings files: they read as missing and are never rewritten.
     static constexpr qint64 MaxFileSize = 4 * 1024 * 1024;
     // How long a write waits for another writer to finish.
@@ -23,14 +29,23 @@ public:
     // A write takes milliseconds: a lock this old was left by a writer that hung, and is
     // taken over (one whose process has ended is taken over at once).
     static constexpr std::chrono::milliseconds StaleLockTime{5000};
+    // How often a change waiting in memory tries the lock again.
+    static constexpr std::chrono::milliseconds LockRetry{8};
+
+    using Setting = ProfileText::Setting;
 
     explicit ProfileFile(QString path);
+    // Writes what still waits for the lock, waiting for it at most LockWait.
+    ~ProfileFile();
+    ProfileFile(const ProfileFile &) = delete;
+    ProfileFile &operator=(const ProfileFile &) = delete;
 
     QString path() const { return m_path; }
 
-    // The value after the key's first '=', blanks around it and one pair of
-    // matching surrounding quotes removed, cut to MaxValueLength characters;
-    // `defaultValue` when the file, the section or the key is missing or unreadable.
+    // The value after the key's first '=', blanks around it and one pair of matching
+    // surrounding quotes removed, cut to MaxValueLength characters; `defaultValue` when
+    // the file, the section or the key is missing or unreadable. The file is parsed once
+    // for as long as it stays the same.
     QString read(const QString &section, const QString &key, const QString &defaultValue) const;
 
     // Sets the key, adding it after the last key of its section, or the section at
@@ -38,18 +53,46 @@ public:
     // (surrounding blanks or quotes) are stored in double quotes. False, with the
     // file untouched, when it cannot be written or the names or the value cannot
     // be stored (empty names, line breaks, '=' in a key); the reason is then in
-    // lastError() and in the log (category "tavro.settings").
+    // lastError() and in the log (category "tavro.settings"), once while it lasts.
+    //
+    // On a thread whose event loop runs (or will: a window's), a write never sleeps for the
+    // lock: when another program holds it, the change waits in memory, reads already see
+    // it, and it is written from the event loop as soon as the lock is free; the write
+    // returns true, and a failure after that is logged. Elsewhere the write waits for the
+    // lock for up to LockWait.
     bool write(const QString &section, const QString &key, const QString &value);
+    // Several keys, of one section or of several, in one read and one replacement of the
+    // file under one lock: all are written, or none.
+    bool write(const QList<Setting> &settings);
 
     // Why the last write failed, with the system's own words where it gave some;
     // empty when it succeeded.
     QString lastError() const { return m_lastError; }
+    // Changes accepted while another program held the lock, not yet in the file.
+    bool isWaitingForLock() const { return !m_waiting.isEmpty(); }
+
+    // Runs `retry` after `delay` on the calling thread's event loop; replaced by tests.
+    std::function<void(std::chrono::milliseconds delay, std::function<void()> retry)> retryLater;
 
 private:
+    struct Copy;
+
+    // The file's text, parsed again only when its bytes changed; null when it is missing or
+    // cannot be read.
+    const ProfileText *current() const;
+    bool writeLocked(const QList<Setting> &settings);
+    void retryWaiting();
+    void scheduleRetry();
     bool fail(const QString &reason);
 
     QString m_path;
     QString m_lastError;
+    QString m_loggedError;                 // said once; said again only after a write succeeded
+    mutable std::unique_ptr<Copy> m_copy;  // the file as last read
+    mutable QByteArray m_buffer;           // the file read again, to compare with the copy
+    QList<Setting> m_waiting;
+    QDeadlineTimer m_waitingDeadline;
+    std::shared_ptr<int> m_alive = std::make_shared<int>(0);
 };
 
 }  // namespace tavro::platform

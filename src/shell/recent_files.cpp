@@ -16,8 +16,7 @@ QString keyOf(int index)
 
 }  // namespace
 
-RecentFiles::RecentFiles(platform::ProfileFile &settings)
-    : exists([](const QString &path) { return QFileInfo(path).isFile(); }), m_settings(settings)
+RecentFiles::RecentFiles(platform::ProfileFile &settings) : m_settings(settings)
 {
     const QString section = Section.toString();
     for (int i = 0; i < MaxCount; ++i) {
@@ -45,17 +44,20 @@ void RecentFiles::remove(const QString &path)
 const QStringList &RecentFiles::prune()
 {
     const qsizetype before = m_paths.size();
-    m_paths.removeIf([this](const QString &path) { return !exists(path); });
+    m_paths.removeIf([](const QString &path) { return !QFileInfo(path).isFile(); });
     if (m_paths.size() != before) save();
     return m_paths;
 }
 
 void RecentFiles::save()
 {
-    // Every key is written, so entries that left the list leave the file too.
-    const QString section = Section.toString();
+    // Every key is written, so entries that left the list leave the file too, and in one
+    // write, so the file never holds half a change.
+    QList<platform::ProfileFile::Setting> settings;
     for (int i = 0; i < MaxCount; ++i)
-        m_settings.write(section, keyOf(i), i < m_paths.size() ? m_paths[i] : QString());
+        settings.append(
+            {Section.toString(), keyOf(i), i < m_paths.size() ? m_paths[i] : QString()});
+    m_settings.write(settings);
 }
 
 }  // namespace tavro::shell

@@ -4,8 +4,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <functional>
-
 namespace tavro::platform {
 class ProfileFile;
 }
@@ -27,9 +25,6 @@ public:
     void remove(const QString &path);
     // Drops the files that are gone; what is left is the list.
     const QStringList &prune();
-
-    // Replaced by tests: whether a listed file is still there.
-    std::function<bool(const QString &path)> exists;
 
 private:
     void save();

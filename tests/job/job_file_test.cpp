@@ -5,6 +5,7 @@
 #include "file_size_limit.h"
 #include "job/effect_board.h"
 #include "job/upload_raster.h"
+#include "png_bytes.h"
 #include "test_pictures.h"
 
 #include <QBuffer>
@@ -15,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -141,12 +143,24 @@ TEST(JobFile, RefusesWhatIsNotAWholeJobOfThisVersion)
                                                         {u"TavroPictureTuning"_s, {}},
                                                         {u"TavroTextFont"_s, {}},
                                                         {u"TavroBurnTime"_s, u"0"_s}});
-    const QByteArray badRemembered =
-        pngWithTexts(board, {{u"TavroJob"_s, u"1"_s},
-                             {u"TavroRememberedImage"_s, u"not base64!"_s},
-                             {u"TavroPictureTuning"_s, {}},
-                             {u"TavroTextFont"_s, {}},
-                             {u"TavroBurnTime"_s, u"40"_s}});
+    const auto withRemembered = [&board](const QByteArray &png) {
+        return pngWithTexts(board, {{u"TavroJob"_s, u"1"_s},
+                                    {u"TavroRememberedImage"_s, QString::fromLatin1(png)},
+                                    {u"TavroPictureTuning"_s, {}},
+                                    {u"TavroTextFont"_s, {}},
+                                    {u"TavroBurnTime"_s, u"40"_s}});
+    };
+    const QByteArray boardPng = test::encode(board, "png");
+    // Inside the job as outside: a chunk's claim is checked before libpng sets it aside.
+    const QByteArray rememberedClaiming2GiB = withRemembered(
+        test::withPngChunks(boardPng, test::pngChunk("tEXt", "Comment\0x"_ba, 0x7FFFFF00))
+            .toBase64());
+    // Kilobytes that inflate to more text than any job holds.
+    const QByteArray textBomb = test::withPngChunks(
+        good, test::pngChunk(
+                  "zTXt", "Comment\0\0"_ba + test::zlibStream(QByteArray(MaxJobTextBytes, 'x'))));
+    QByteArray noSize = good;  // the header says 0 x 0
+    noSize.replace(8, 25, test::pngChunk("IHDR", QByteArray(8, '\0') + good.sliced(24, 5)));
 
     const struct {
         const char *name;
@@ -165,7 +179,18 @@ TEST(JobFile, RefusesWhatIsNotAWholeJobOfThisVersion)
         {"chunk claiming 2 GiB", hugeClaim, JobFileStatus::Damaged},
         {"no burn time", withoutBurnTime, JobFileStatus::Damaged},
         {"burn time 0", badBurnTime, JobFileStatus::Damaged},
-        {"remembered not base64", badRemembered, JobFileStatus::Damaged},
+        {"remembered not base64", withRemembered("not base64!"), JobFileStatus::Damaged},
+        {"remembered claiming 2 GiB", rememberedClaiming2GiB, JobFileStatus::Damaged},
+        {"remembered 511 x 512",
+         withRemembered(test::encode(test::uniform(511, 512, 0xFFFFFFFF), "png").toBase64()),
+         JobFileStatus::Damaged},
+        {"text bomb", textBomb, JobFileStatus::Damaged},
+        {"board of 0 x 0", noSize, JobFileStatus::Damaged},
+        {"format named twice",
+         test::withPngChunks(good, test::pngChunk("tEXt",
+                                                  "TavroJob\0"
+                                                  "1"_ba)),
+         JobFileStatus::Damaged},
         {"board too small", pngWithTexts(test::uniform(511, 512, 0xFFFFFFFF), version1),
          JobFileStatus::Damaged},
     };
@@ -173,12 +198,51 @@ TEST(JobFile, RefusesWhatIsNotAWholeJobOfThisVersion)
         const JobFileRead read = decodeJobFile(c.data);
         EXPECT_EQ(read.status, c.status) << c.name;
         EXPECT_TRUE(read.job.board.isNull()) << c.name;
-        if (c.status == JobFileStatus::Damaged) {
-            EXPECT_FALSE(read.reason.isEmpty()) << c.name;
-        }
+        EXPECT_FALSE(read.reason.isEmpty()) << c.name;
     }
     EXPECT_EQ(decodeJobFile(pngWithTexts(board, {{u"TavroJob"_s, u"2"_s}})).version, 2);
     EXPECT_EQ(readJobFile(u"/nonexistent/job.tavro.png"_s).status, JobFileStatus::Unreadable);
+}
+
+// Transparent means nothing is there: paper, which is never burnt.
+TEST(JobFile, TransparentPixelsAreWhite)
+{
+    QImage see(512, 512, QImage::Format_ARGB32);
+    see.fill(Qt::transparent);  // transparent black
+    for (int x = 0; x < 512; ++x) see.setPixel(x, 7, qRgba(0, 0, 0, 255));
+    see.setPixel(3, 3, qRgba(0, 0, 0, 64));  // a quarter covered: a light grey
+    const QString remembered = QString::fromLatin1(test::encode(see, "png").toBase64());
+    const JobFileRead read =
+        decodeJobFile(pngWithTexts(see, {{u"TavroJob"_s, u"1"_s},
+                                         {u"TavroRememberedImage"_s, remembered},
+                                         {u"TavroPictureTuning"_s, {}},
+                                         {u"TavroTextFont"_s, {}},
+                                         {u"TavroBurnTime"_s, u"40"_s}}));
+    ASSERT_EQ(read.status, JobFileStatus::Ok) << qPrintable(read.reason);
+    for (const QImage &image : {read.job.board, read.job.rememberedImage}) {
+        EXPECT_EQ(image.pixel(0, 0), qRgb(255, 255, 255));
+        EXPECT_EQ(image.pixel(0, 7), qRgb(0, 0, 0));
+        EXPECT_NEAR(qGray(image.pixel(3, 3)), 191, 1);
+    }
+    QByteArray raster(UploadRasterSize, '\0');
+    raster.replace(7 * 64, 64, QByteArray(64, '\xFF'));
+    EXPECT_EQ(packUploadRaster(read.job.board), raster);
+}
+
+// A FIFO nobody writes into would block the open for ever, /dev/zero would fill the memory.
+TEST(JobFile, ReadsOnlyRegularFilesAndNeverWaits)
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(u"fifo.tavro.png"_s);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString zero = dir.filePath(u"zero.tavro.png"_s);
+    ASSERT_TRUE(QFile::link(u"/dev/zero"_s, zero));
+    for (const QString &path : {fifo, zero, dir.path()}) {
+        EXPECT_FALSE(isJobFile(path)) << qPrintable(path);
+        const JobFileRead read = readJobFile(path);
+        EXPECT_EQ(read.status, JobFileStatus::Unreadable) << qPrintable(path);
+        EXPECT_FALSE(read.reason.isEmpty()) << qPrintable(path);
+    }
 }
 
 TEST(JobFile, AFailedWriteLeavesTheOldFileWholeAndSaysWhy)

@@ -1,6 +1,7 @@
 #include "platform/picture_loader.h"
 #include "platform/file_name.h"
 #include "platform/picture_format.h"
+#include "png_bytes.h"
 #include "test_pictures.h"
 
 #include <QDir>
@@ -145,6 +146,13 @@ TEST_F(PictureLoaderTest, RefusesBadFilesWithAReason)
         {"png chunk claiming 2 GiB",
          patched(encode(twoColours(4, 4), "png"), 33, QByteArray("\x7F\xFF\xFF\x00", 4))},
         {"png without its end", encode(twoColours(4, 4), "png").chopped(12)},
+        // Kilobytes of compressed text that libpng would inflate whole, 7.9 MB a chunk.
+        {"png whose texts inflate beyond 16 MiB",
+         test::withPngChunks(
+             encode(twoColours(4, 4), "png"),
+             test::pngChunk("zTXt", "Comment\0\0"_ba +
+                                        test::zlibStream(QByteArray(MaxPictureTextBytes, 'x'))) +
+                 test::pngChunk("tEXt", "Comment\0x"_ba))},
         {"pcx claiming 65535 x 65535", pcxFile(65535, 65535, 65535, 8, 3)},
         {"pcx claiming 4000 x 4000", pcxFile(4000, 4000, 4000)},
         {"pcx with short lines", pcxFile(100, 10, 10)},
@@ -219,7 +227,7 @@ TEST_F(PictureLoaderTest, BmpClaimingTwoGigapixelsSquaredIsTruncated)
                      littleEndian32(40) + littleEndian32(0x80000000) + littleEndian32(0x80000000) +
                      QByteArray::fromHex("01002000");
     bmp.resize(118, '\0');
-    EXPECT_FALSE(findTruncation(PictureFormat::Bmp, bmp).isEmpty());
+    EXPECT_FALSE(findDecodingHazard(PictureFormat::Bmp, bmp).isEmpty());
     EXPECT_FALSE(loadPictureData(bmp, u"huge.bmp"_s).isReadable());
 }
 
@@ -237,7 +245,7 @@ TEST_F(PictureLoaderTest, PngChunkClaimingMoreThanTheFileIsTruncated)
     icon.replace(14, 4, littleEndian32(quint32(png.size())));
     for (const auto &[format, bytes] :
          {std::pair{PictureFormat::Png, png}, {PictureFormat::Icon, icon + png}}) {
-        EXPECT_EQ(findTruncation(format, bytes), u"the file is truncated"_s);
+        EXPECT_EQ(findDecodingHazard(format, bytes), u"the file is truncated"_s);
         EXPECT_FALSE(loadPictureData(bytes, {}).isReadable());
     }
 }

@@ -1,9 +1,11 @@
+#include "file_size_limit.h"
 #include "job/effect_board.h"
 #include "job/upload_raster.h"
 #include "job/work_snapshot.h"
 #include "platform/picture_loader.h"
 #include "test_pictures.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -33,7 +35,6 @@ protected:
         const auto [status, errors] = run({input, u"--effect"_s, effect, u"--png"_s,
                                            path(u"out.png"_s), u"--raster"_s, path(u"out.bin"_s)});
         EXPECT_EQ(status, 0) << qPrintable(errors);
-        m_errors = errors;
         QFile file(path(u"out.bin"_s));
         raster = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
         return QImage(path(u"out.png"_s)).convertToFormat(QImage::Format_RGB32);
@@ -47,8 +48,19 @@ protected:
 
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
+    void writeOld(const QString &name)
+    {
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("old");
+    }
+    QByteArray readOld(const QString &name)
+    {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
     QTemporaryDir m_dir;
-    QString m_errors;
 };
 
 TEST_F(TavroRenderTest, BlackWhiteBoardAndItsRaster)
@@ -77,18 +89,85 @@ TEST_F(TavroRenderTest, DitheredGreyIsACheckerboardInTheProcessingArea)
     EXPECT_EQ(raster, packUploadRaster(board));
 }
 
-TEST_F(TavroRenderTest, UnreadableInputGivesABlankBoardAndTheReason)
+// A white board would burn nothing and look like success: nothing is written, and the
+// reason is given.
+TEST_F(TavroRenderTest, UnreadableInputFailsAndWritesNothing)
 {
-    const QString input = path(u"notes.jpg"_s);
-    QFile file(input);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("\xFF\xD8 but nothing more");
-    file.close();
-    QByteArray raster;
-    EXPECT_EQ(render(input, u"dither"_s, raster), test::uniform(512, 512, 0xFFFFFFFF));
-    EXPECT_EQ(raster, QByteArray(UploadRasterSize, '\0'));
-    const QRegularExpression fileThenReason(QRegularExpression::escape(input) + u": \\w+"_s);
-    EXPECT_TRUE(m_errors.contains(fileThenReason)) << qPrintable(m_errors);
+    const QByteArray png = test::encode(test::uniform(64, 64, 0xFF000000), "png");
+    const std::pair<QString, QByteArray> inputs[] = {
+        {u"empty.png"_s, {}},
+        {u"truncated.png"_s, png.first(png.size() / 2)},
+        {u"notes.jpg"_s, "Name=Arial\r\nSize=72\r\n"},
+        {u"cut.jpg"_s, "\xFF\xD8 but nothing more"},
+    };
+    QStringList paths = {path(u"missing.png"_s), m_dir.path()};
+    for (const auto &[name, bytes] : inputs) {
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        paths << file.fileName();
+    }
+    writeOld(u"old.png"_s);
+    for (const QString &input : paths) {
+        const auto [status, errors] = run({input, u"--effect"_s, u"dither"_s, u"--png"_s,
+                                           path(u"old.png"_s), u"--raster"_s, path(u"out.bin"_s)});
+        EXPECT_EQ(status, 1) << qPrintable(input);
+        const QRegularExpression fileThenReason(QRegularExpression::escape(input) + u": \\w+"_s);
+        EXPECT_TRUE(errors.contains(fileThenReason)) << qPrintable(errors);
+        EXPECT_EQ(readOld(u"old.png"_s), "old") << qPrintable(input);
+        EXPECT_FALSE(QFile::exists(path(u"out.bin"_s))) << qPrintable(input);
+    }
+}
+
+// The disk fills up while the new board is written: the old file stays whole.
+TEST_F(TavroRenderTest, AFullDiskKeepsTheOldOutputAndFails)
+{
+    const QString input = picture(test::uniform(490, 490, qRgb(128, 128, 128)));
+    writeOld(u"old.png"_s);
+    writeOld(u"old.bin"_s);
+    std::pair<int, QString> result;
+    {
+        const test::FileSizeLimit fullDisk(2000);  // the PNG and the raster both need more
+        result = run({input, u"--effect"_s, u"dither"_s, u"--png"_s, path(u"old.png"_s),
+                      u"--raster"_s, path(u"old.bin"_s)});
+    }
+    EXPECT_EQ(result.first, 1);
+    EXPECT_TRUE(result.second.contains(u"cannot write "_s + path(u"old.png"_s) + u": "_s))
+        << qPrintable(result.second);
+    EXPECT_TRUE(result.second.contains(u"cannot write "_s + path(u"old.bin"_s) + u": "_s));
+    EXPECT_EQ(readOld(u"old.png"_s), "old");
+    EXPECT_EQ(readOld(u"old.bin"_s), "old");
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files),
+              (QStringList{u"in.png"_s, u"old.bin"_s, u"old.png"_s}));
+}
+
+TEST_F(TavroRenderTest, SaysItsVersion)
+{
+    QProcess process;
+    process.start(QStringLiteral(TAVRO_RENDER_PATH), {u"--version"_s});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 0);
+    EXPECT_EQ(process.readAllStandardOutput(), "tavro-render " TAVRO_VERSION "\n");
+}
+
+// The manual page lists what --help lists, and every rendering by name.
+TEST_F(TavroRenderTest, ManualPageNamesEveryOptionAndEffect)
+{
+    QFile page(QStringLiteral(TAVRO_RENDER_MAN));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    const QString manual = QString::fromUtf8(page.readAll()).remove(u'\\');
+    QProcess process;
+    process.start(QStringLiteral(TAVRO_RENDER_PATH), {u"--help"_s});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    const QString help = QString::fromUtf8(process.readAllStandardOutput());
+    const QRegularExpression option(u"--[a-z-]+"_s);
+    for (const QRegularExpressionMatch &match : option.globalMatch(help))
+        EXPECT_TRUE(manual.contains(match.captured())) << qPrintable(match.captured());
+    for (const Effect effect : AllEffects) {
+        const QRegularExpression named(u"\\b"_s + effectName(effect) + u"\\b"_s);
+        EXPECT_TRUE(manual.contains(named)) << qPrintable(effectName(effect));
+    }
+    EXPECT_TRUE(manual.contains(u".SH EXIT STATUS"_s));
 }
 
 TEST_F(TavroRenderTest, WrongArgumentsGiveUsage)
@@ -213,7 +292,7 @@ TEST_F(TavroRenderTest, InputNamedInBytesThatAreNotUtf8)
         uR"sh(
         cd "$1" && name=$(printf '\377\376.png') && cp black.png "$name" &&
         "$0" "$name" --effect bw --png out.png &&
-        "$0" "$(printf '\377\376-gone.png')" --effect bw --png gone.png)sh"_s;
+        { "$0" "$(printf '\377\376-gone.png')" --effect bw --png gone.png; test $? = 1; })sh"_s;
     QProcess process;
     process.start(u"sh"_s, {u"-c"_s, script, QStringLiteral(TAVRO_RENDER_PATH), m_dir.path()});
     ASSERT_TRUE(process.waitForFinished(60000));

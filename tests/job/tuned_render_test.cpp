@@ -1,6 +1,7 @@
 // The tuned renderings against plain versions of their rules, written apart from the program's.
 #include "job/dither_methods.h"
 #include "job/effect_board.h"
+#include "job/fit_picture.h"
 #include "job/grey_levels.h"
 #include "job/render_black_white.h"
 #include "job/render_dither.h"
@@ -60,23 +61,40 @@ QImage colourRamp(int size)
     return image;
 }
 
+struct Snapshot {
+    QImage surface;
+    QRect area;  // the picture's own pixels
+};
+
+Snapshot fitted(const QImage &picture)
+{
+    const FitRect fit = fitPicture(picture.width(), picture.height(), ProcessingSize);
+    return {makeWorkSnapshot(picture, picture.size()),
+            QRect(fit.left, fit.top, fit.width, fit.height)};
+}
+
+Snapshot whole(const QImage &surface)
+{
+    return {surface, surface.rect()};
+}
+
 // Work snapshots as the chooser makes them: photos fitted with white margins,
 // gradients, and flat colours.
-const std::map<std::string, QImage> &snapshots()
+const std::map<std::string, Snapshot> &snapshots()
 {
-    static const std::map<std::string, QImage> snapshots = [] {
-        std::map<std::string, QImage> s;
-        s["landscape photo"] = makeWorkSnapshot(photo(640, 480, 1), QSize(640, 480));
-        s["small photo"] = makeWorkSnapshot(photo(201, 333, 2), QSize(201, 333));
-        s["grey ramp"] = greyRamp(ProcessingSize);
-        s["colour ramp"] = colourRamp(ProcessingSize);
+    static const std::map<std::string, Snapshot> snapshots = [] {
+        std::map<std::string, Snapshot> s;
+        s["landscape photo"] = fitted(photo(640, 480, 1));
+        s["small photo"] = fitted(photo(201, 333, 2));
+        s["grey ramp"] = whole(greyRamp(ProcessingSize));
+        s["colour ramp"] = whole(colourRamp(ProcessingSize));
         for (const auto &[name, colour] : {std::pair{"red", qRgb(255, 0, 0)},
                                            {"blue", qRgb(0, 0, 255)},
                                            {"yellow", qRgb(255, 255, 0)},
                                            {"grey 128", qRgb(128, 128, 128)},
                                            {"black", qRgb(0, 0, 0)},
                                            {"white", qRgb(255, 255, 255)}})
-            s[name] = test::uniform(ProcessingSize, ProcessingSize, colour);
+            s[name] = whole(test::uniform(ProcessingSize, ProcessingSize, colour));
         return s;
     }();
     return snapshots;
@@ -205,28 +223,43 @@ Burn referenceDither(const Levels &g)
     return burn;
 }
 
-QImage referenceBoard(const QImage &snapshot, Effect effect, const PictureTuning &t)
+// Tuning touches the picture's own pixels only: the margins stay white and error that would
+// fall on them is dropped. Untuned dithering is the original, margins and all.
+QImage referenceBoard(const Snapshot &snapshot, Effect effect, const PictureTuning &t)
 {
     GreySource source = t.grey;
     if (source == GreySource::Auto)
         source = effect == Effect::BlackWhite ? GreySource::Average
                  : effect == Effect::Dither   ? GreySource::Blue
                                               : GreySource::Luma;
-    const Levels g = referenceLevels(snapshot, source, t);
+    const bool untuned = t.grey == GreySource::Auto && t.hasNeutralTone();
+    const QRect area =
+        effect == Effect::Dither && untuned ? snapshot.surface.rect() : snapshot.area;
+    const Levels g = referenceLevels(snapshot.surface.copy(area), source, t);
     Burn burn;
     if (effect == Effect::BlackWhite || effect == Effect::Threshold)
         burn = referenceThreshold(g, t.threshold);
     else if (effect == Effect::Bayer)
         burn = referenceBayer(g);
-    else if (effect == Effect::Dither)
-        burn = referenceDither(g);
-    else
+    else if (effect != Effect::Dither)
         burn = referenceDiffusion(g, Kernels.at(effect));
     QImage board(512, 512, QImage::Format_RGB32);
     board.fill(Qt::white);
+    if (effect == Effect::Dither) {
+        // Dithered on the whole surface, the margins white.
+        const int s = snapshot.surface.width();
+        Levels surface(size_t(s), std::vector<int>(size_t(s), 255));
+        for (int y = 0; y < area.height(); ++y)
+            for (int x = 0; x < area.width(); ++x) surface[area.y() + y][area.x() + x] = g[y][x];
+        const Burn dots = referenceDither(surface);
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                if (dots[y][x]) board.setPixel(x, y, qRgb(0, 0, 0));
+        return board;
+    }
     for (size_t y = 0; y < burn.size(); ++y)
         for (size_t x = 0; x < burn[y].size(); ++x)
-            if (burn[y][x]) board.setPixel(int(x), int(y), qRgb(0, 0, 0));
+            if (burn[y][x]) board.setPixel(area.x() + int(x), area.y() + int(y), qRgb(0, 0, 0));
     return board;
 }
 
@@ -313,11 +346,12 @@ TEST_P(EveryEffect, MatchesItsPlainVersion)
         const bool flat =
             name.find("ramp") == std::string::npos && name.find("photo") == std::string::npos;
         for (const PictureTuning &t : std::span(tunings).first(flat ? 2 : 4))
-            ASSERT_EQ(renderEffectBoard(snapshot, effect, t), referenceBoard(snapshot, effect, t))
+            ASSERT_EQ(renderEffectBoard(snapshot.surface, effect, t),
+                      referenceBoard(snapshot, effect, t))
                 << name << " with " << qPrintable(pictureTuningToLines(t).join(u' '));
     }
-    const QImage ramp = snapshots().at("grey ramp");
-    EXPECT_EQ(renderEffectBoard(ramp, effect, tunings[4]),
+    const Snapshot &ramp = snapshots().at("grey ramp");
+    EXPECT_EQ(renderEffectBoard(ramp.surface, effect, tunings[4]),
               referenceBoard(ramp, effect, tunings[4]));
 }
 
@@ -351,7 +385,8 @@ TEST(TunedEffects, SmallAndOddSizesDropWhatFallsOutside)
 
 TEST(TunedEffects, NeutralTuningKeepsTheOriginalRenderings)
 {
-    for (const auto &[name, snapshot] : snapshots()) {
+    for (const auto &[name, fittedSnapshot] : snapshots()) {
+        const QImage &snapshot = fittedSnapshot.surface;
         for (const Effect effect : {Effect::BlackWhite, Effect::Dither}) {
             const QImage original = originalBoard(snapshot, effect);
             EXPECT_EQ(renderEffectBoard(snapshot, effect), original) << name;
@@ -374,9 +409,29 @@ TEST(TunedEffects, NeutralTuningKeepsTheOriginalRenderings)
               originalBoard(sums, Effect::BlackWhite));
 }
 
+// Inverted, a dark picture burns its light parts; the margins around it are no part of it.
+TEST(TunedEffects, MarginsStayWhiteWhateverTheTuning)
+{
+    const QImage wide = photo(800, 600, 3);
+    const QImage snapshot = makeWorkSnapshot(wide, wide.size());
+    const QRect area(0, 61, 490, 367);
+    for (const PictureTuning &t :
+         {PictureTuning{.invert = true}, PictureTuning{.brightness = -100, .contrast = 100}}) {
+        for (const Effect effect : AllEffects) {
+            const QImage board = renderEffectBoard(snapshot, effect, t);
+            int outside = 0;
+            for (int y = 0; y < ProcessingSize; ++y)
+                for (int x = 0; x < ProcessingSize; ++x)
+                    outside += !area.contains(x, y) && board.pixel(x, y) != qRgb(255, 255, 255);
+            EXPECT_EQ(outside, 0) << qPrintable(effectName(effect));
+            EXPECT_NE(board, blankBoard()) << qPrintable(effectName(effect));
+        }
+    }
+}
+
 TEST(TunedEffects, PanelsAreBlackWhiteAndTheChosenMethod)
 {
-    const QImage snapshot = snapshots().at("landscape photo");
+    const QImage snapshot = snapshots().at("landscape photo").surface;
     const PictureTuning t{
         .grey = GreySource::Luma, .gamma = 1.8, .threshold = 100, .method = Effect::Sierra};
     const EffectPanels panels = renderEffectPanels(snapshot, t);

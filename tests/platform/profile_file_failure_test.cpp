@@ -3,18 +3,21 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
 #include <chrono>
 #include <csignal>
+#include <functional>
 #include <future>
 
 using namespace tavro::platform;
@@ -194,6 +197,70 @@ TEST_F(ProfileFileFailureTest, WriteWaitsForTheWriterHoldingTheLock)
     held.unlock();
     EXPECT_TRUE(writing.get());
     EXPECT_EQ(file.read(u"S"_s, u"k"_s, u"-"_s), u"1"_s);
+}
+
+// No program could ever take such a lock: waiting for it would only delay the failure, and
+// "another program is still writing it" would not be true.
+TEST_F(ProfileFileFailureTest, LockFileThatCannotBeALockFailsAtOnceAndIsSaidOnce)
+{
+    const QString lockPath = path + u".lock"_s;
+    const std::function<void()> makeLock[] = {
+        [&] { ASSERT_TRUE(QDir().mkdir(lockPath)); },
+        [&] { ASSERT_TRUE(QFile::link(dir.filePath(u"nowhere"_s), lockPath)); },
+    };
+    const QString kinds[] = {u"is a folder"_s, u"is a symbolic link"_s};
+    put(path, "[S]\r\nk=1\r\n");
+    for (int i = 0; i < 2; ++i) {
+        makeLock[i]();
+        SettingsLog::lines().clear();
+        {
+            const SettingsLog log;
+            EXPECT_FALSE(file.write(u"S"_s, u"k"_s, u"2"_s));
+            EXPECT_FALSE(file.write(u"S"_s, u"k"_s, u"3"_s));
+        }
+        EXPECT_TRUE(file.lastError().contains(kinds[i])) << qPrintable(file.lastError());
+        EXPECT_TRUE(file.lastError().contains(lockPath));
+        EXPECT_EQ(SettingsLog::lines().size(), 1) << "said once";
+        EXPECT_EQ(file.read(u"S"_s, u"k"_s, u"-"_s), u"1"_s);
+        EXPECT_FALSE(file.isWaitingForLock());
+        QFileInfo(lockPath).isDir() ? QDir().rmdir(lockPath) : QFile::remove(lockPath);
+    }
+    EXPECT_TRUE(file.write(u"S"_s, u"k"_s, u"4"_s));
+    EXPECT_EQ(file.read(u"S"_s, u"k"_s, u"-"_s), u"4"_s);
+}
+
+// Where an event loop runs, as in the window, a write never sleeps for the lock: the change
+// waits in memory, is seen at once, and reaches the file, in order, once the lock is free.
+TEST_F(ProfileFileFailureTest, BusyLockDefersTheWriteWhereAnEventLoopRuns)
+{
+    QLockFile held(path + u".lock"_s);
+    ASSERT_TRUE(held.tryLock(0));
+    std::vector<std::function<void()>> retries;
+    file.retryLater = [&retries](std::chrono::milliseconds delay, std::function<void()> retry) {
+        EXPECT_EQ(delay, ProfileFile::LockRetry);
+        retries.push_back(std::move(retry));
+    };
+    QEventLoop loop;
+    QTimer::singleShot(0, &loop, [&] {
+        EXPECT_TRUE(file.write(u"S"_s, u"k"_s, u"1"_s));
+        EXPECT_TRUE(file.write({{u"S"_s, u"k"_s, u"2"_s}, {u"T"_s, u"j"_s, u"3"_s}}));
+        loop.quit();
+    });
+    loop.exec();
+    EXPECT_TRUE(file.isWaitingForLock());
+    EXPECT_EQ(file.read(u"s"_s, u"K"_s, u"-"_s), u"2"_s);
+    EXPECT_EQ(file.read(u"T"_s, u"j"_s, u"-"_s), u"3"_s);
+    EXPECT_FALSE(QFileInfo::exists(path));
+    ASSERT_EQ(retries.size(), 1u);
+    retries.back()();  // still held: tried again later
+    ASSERT_EQ(retries.size(), 2u);
+    EXPECT_FALSE(QFileInfo::exists(path));
+
+    held.unlock();
+    retries.back()();
+    EXPECT_FALSE(file.isWaitingForLock());
+    EXPECT_EQ(contents(path), "[S]\r\nk=2\r\n[T]\r\nj=3\r\n");
+    EXPECT_EQ(retries.size(), 2u);
 }
 
 TEST_F(ProfileFileFailureTest, LockLeftBehindLongAgoIsTakenOver)

@@ -13,6 +13,8 @@
 
 #include <random>
 
+#include <cstdio>
+
 using namespace tavro::platform;
 using namespace Qt::Literals::StringLiterals;
 
@@ -60,6 +62,11 @@ TEST_F(ProfileFileTest, NamesIgnoreCaseBlanksAndControlCharacters)
     for (const auto &s : sections)
         for (const auto &k : keys)
             EXPECT_EQ(file.read(s, k, u"0"_s), u"3"_s) << QString(s + u'/' + k).toStdString();
+
+    put("[Schrift \xC3\x84\xC3\x96\xC3\x9C]\r\nGr\xC3\xB6\xC3\x9F"
+        "e=5\r\n");
+    EXPECT_EQ(file.read(u"schrift äöü"_s, u"GRÖßE"_s, u"0"_s), u"5"_s);
+    EXPECT_EQ(file.read(u"schrift aou"_s, u"GRÖßE"_s, u"0"_s), u"0"_s);
 }
 
 TEST_F(ProfileFileTest, ValuesAreTrimmedAndUnquotedButNeverInterpreted)
@@ -92,6 +99,53 @@ TEST_F(ProfileFileTest, EveryLineEndCountsAndTheFirstDuplicateWins)
     ASSERT_TRUE(file.write(u"a"_s, u"z"_s, u"7"_s));
     EXPECT_EQ(contents(),
               "\xEF\xBB\xBF[A]\nx=1\rz=7\r\n[B]\r\ny=2\rx=3\n[a]\r\nx=4\r\nz=5\r\n[b]\ny=6");
+}
+
+// The file is parsed once while it stays the same; one that another writer replaced, or
+// that was rewritten in place, is read again.
+TEST_F(ProfileFileTest, ReadsFollowTheFileWhenItChanges)
+{
+    put("[S]\r\nk=1\r\n");
+    EXPECT_EQ(file.read(u"S"_s, u"k"_s, u"-"_s), u"1"_s);
+    const QString other = dir.filePath(u"other.ini"_s);
+    QFile replacement(other);
+    ASSERT_TRUE(replacement.open(QIODevice::WriteOnly));
+    replacement.write("[S]\r\nk=2\r\n");  // the same size
+    replacement.close();
+    ASSERT_EQ(::rename(QFile::encodeName(other).constData(), QFile::encodeName(path).constData()),
+              0);
+    EXPECT_EQ(file.read(u"S"_s, u"k"_s, u"-"_s), u"2"_s);
+    put("[S]\r\nk=33\r\n");
+    EXPECT_EQ(file.read(u"S"_s, u"k"_s, u"-"_s), u"33"_s);
+}
+
+// One read-modify-write: every key or none.
+TEST_F(ProfileFileTest, BatchWritesSeveralKeysAndSectionsOrNothing)
+{
+    put("[A]\r\nx=1\r\n");
+    EXPECT_TRUE(file.write(
+        {{u"A"_s, u"x"_s, u"2"_s}, {u"B"_s, u"y"_s, u" 3 "_s}, {u"A"_s, u"z"_s, u"4"_s}}));
+    EXPECT_EQ(contents(), "[A]\r\nx=2\r\nz=4\r\n[B]\r\ny=\" 3 \"\r\n");
+
+    const QByteArray before = contents();
+    EXPECT_FALSE(file.write({{u"A"_s, u"x"_s, u"5"_s}, {u"B"_s, u"bad=key"_s, u"6"_s}}));
+    EXPECT_EQ(contents(), before);
+    EXPECT_TRUE(file.lastError().contains(u"bad=key"_s));
+    EXPECT_TRUE(file.write(QList<ProfileFile::Setting>{}));
+
+    // The same as writing them one after another: a key set twice, new keys in a section and
+    // in a new one named twice, a file that ends without a line break.
+    const QList<ProfileFile::Setting> settings = {
+        {u"a"_s, u"x"_s, u"2"_s}, {u"B"_s, u"z"_s, u"3"_s}, {u"b"_s, u"w"_s, u"4"_s},
+        {u"C"_s, u"k"_s, u"5"_s}, {u"c"_s, u"K"_s, u"6"_s}, {u"A"_s, u"X"_s, u"7"_s},
+        {u"D"_s, u"q"_s, u""_s}};
+    put("[A]\r\nx=1\r\n[B]\ny=2");
+    ASSERT_TRUE(file.write(settings));
+    const QByteArray together = contents();
+    put("[A]\r\nx=1\r\n[B]\ny=2");
+    for (const ProfileFile::Setting &setting : settings)
+        ASSERT_TRUE(file.write(setting.section, setting.key, setting.value));
+    EXPECT_EQ(together, contents());
 }
 
 TEST_F(ProfileFileTest, WriteChangesThatLineOnlyAndKeepsItsKeySpelling)
@@ -254,6 +308,13 @@ TEST_F(ProfileFileTest, LongValuesAreCutAndHugeFilesLeftAlone)
     EXPECT_EQ(file.read(u"S"_s, u"k"_s, u"dflt"_s), u"dflt"_s);
     EXPECT_FALSE(file.write(u"S"_s, u"k"_s, u"2"_s));
     EXPECT_EQ(QFileInfo(path).size(), ProfileFile::MaxFileSize + 1);
+
+    // Nor is a file written that would no longer be read.
+    ASSERT_TRUE(f.resize(ProfileFile::MaxFileSize - 4));
+    EXPECT_FALSE(file.write(u"S"_s, u"k"_s, u"123456"_s));
+    EXPECT_TRUE(file.lastError().contains(u"beyond 4 MiB"_s)) << qPrintable(file.lastError());
+    EXPECT_EQ(QFileInfo(path).size(), ProfileFile::MaxFileSize - 4);
+    EXPECT_EQ(file.read(u"S"_s, u"k"_s, u"dflt"_s), u"1"_s);
 }
 
 // Restores the variables the settings folder depends on.

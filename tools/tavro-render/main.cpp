@@ -2,11 +2,13 @@
 #include "job/render_options.h"
 #include "job/upload_raster.h"
 #include "platform/file_name.h"
+#include "platform/whole_file.h"
 
+#include <QBuffer>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QImageWriter>
 #include <QLoggingCategory>
-#include <QSaveFile>
 
 #include <cstdio>
 
@@ -15,7 +17,8 @@ using namespace tavro;
 
 namespace {
 
-constexpr int ExitWriteFailed = 1;
+// Nothing was written: the input could not be read, or an output could not be written.
+constexpr int ExitFailed = 1;
 constexpr int ExitUsage = 2;
 
 struct Arguments {
@@ -45,35 +48,39 @@ QString readArguments(QCommandLineParser &parser, Arguments &arguments)
     return {};
 }
 
-bool writeFile(const QString &path, const QByteArray &bytes)
+QByteArray pngBytes(const QImage &board)
 {
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    return QImageWriter(&buffer, "png").write(board) ? bytes : QByteArray();
 }
 
-bool writePng(const QString &path, const QImage &board)
+// Whole or not at all, so a full disk leaves the old file as it was.
+bool writeOutput(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && board.save(&file, "PNG") && file.commit();
+    const QString reason = bytes.isEmpty() ? u"the board could not be encoded"_s
+                                           : platform::writeWholeFile(path, bytes);
+    if (reason.isEmpty()) return true;
+    printError(u"tavro-render: cannot write %1: %2"_s.arg(platform::displayFileName(path), reason));
+    return false;
 }
 
 int render(const Arguments &arguments)
 {
     const job::RenderedBoard rendered = job::renderPictureFile(arguments.input, arguments.choice);
-    // Like the program, an unreadable picture still gives a (white) board.
-    if (!rendered.error.isEmpty()) printError(u"tavro-render: "_s + rendered.error);
-    const QImage &board = rendered.board;
-    int status = 0;
-    if (!arguments.pngPath.isEmpty() && !writePng(arguments.pngPath, board)) {
-        printError(u"tavro-render: cannot write %1"_s.arg(arguments.pngPath));
-        status = ExitWriteFailed;
+    // A white board from a picture that cannot be read would burn nothing, and say nothing.
+    if (!rendered.error.isEmpty()) {
+        printError(u"tavro-render: "_s + rendered.error);
+        return ExitFailed;
     }
-    if (!arguments.rasterPath.isEmpty() &&
-        !writeFile(arguments.rasterPath, job::packUploadRaster(board))) {
-        printError(u"tavro-render: cannot write %1"_s.arg(arguments.rasterPath));
-        status = ExitWriteFailed;
-    }
-    return status;
+    bool written = true;
+    if (!arguments.pngPath.isEmpty())
+        written = writeOutput(arguments.pngPath, pngBytes(rendered.board)) && written;
+    if (!arguments.rasterPath.isEmpty())
+        written =
+            writeOutput(arguments.rasterPath, job::packUploadRaster(rendered.board)) && written;
+    return written ? 0 : ExitFailed;
 }
 
 }  // namespace
@@ -82,6 +89,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(u"tavro-render"_s);
+    QCoreApplication::setApplicationVersion(QStringLiteral(TAVRO_VERSION));
     // The decoders' own warnings would only repeat the reason printed below.
     QLoggingCategory::setFilterRules(u"qt.gui.imageio*.warning=false"_s);
 
@@ -90,6 +98,7 @@ int main(int argc, char *argv[])
         u"Renders a picture onto the 512 x 512 board as the effect chooser would, and writes "
         u"the board as PNG and/or as the 32768-byte upload raster."_s);
     const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(u"INPUT"_s,
                                  u"The picture file (JPEG, BMP, PNG, GIF, ICO, CUR, PCX)."_s);
     job::addRenderOptions(parser);
@@ -103,6 +112,10 @@ int main(int argc, char *argv[])
         error = parser.errorText();
     } else if (parser.isSet(help)) {
         std::fputs(qPrintable(parser.helpText()), stdout);
+        return 0;
+    } else if (parser.isSet(version)) {
+        std::fputs(qPrintable(u"tavro-render "_s + QCoreApplication::applicationVersion() + u'\n'),
+                   stdout);
         return 0;
     } else {
         error = readArguments(parser, arguments);
