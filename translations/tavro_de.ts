@@ -376,6 +376,14 @@ Serielle Schnittstelle: %2
         <source>About Tavro Laser</source>
         <translation>Über Tavro Laser</translation>
     </message>
+    <message>
+        <source>%1 cannot be opened as a picture: %2.</source>
+        <translation>%1 lässt sich nicht als Bild öffnen: %2.</translation>
+    </message>
+    <message>
+        <source>Open Picture</source>
+        <translation>Bild öffnen</translation>
+    </message>
 </context>
 <context>
     <name>tavro::job::Session</name>

@@ -376,6 +376,14 @@ Port série : %2
         <source>About Tavro Laser</source>
         <translation>À propos de Tavro Laser</translation>
     </message>
+    <message>
+        <source>%1 cannot be opened as a picture: %2.</source>
+        <translation>%1 ne peut pas être ouvert comme image : %2.</translation>
+    </message>
+    <message>
+        <source>Open Picture</source>
+        <translation>Ouvrir une image</translation>
+    </message>
 </context>
 <context>
     <name>tavro::job::Session</name>

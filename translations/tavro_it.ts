@@ -376,6 +376,14 @@ Porta seriale: %2
         <source>About Tavro Laser</source>
         <translation>Informazioni su Tavro Laser</translation>
     </message>
+    <message>
+        <source>%1 cannot be opened as a picture: %2.</source>
+        <translation>%1 non può essere aperto come immagine: %2.</translation>
+    </message>
+    <message>
+        <source>Open Picture</source>
+        <translation>Apri immagine</translation>
+    </message>
 </context>
 <context>
     <name>tavro::job::Session</name>

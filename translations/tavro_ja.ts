@@ -376,6 +376,14 @@ Serial port: %2
         <source>About Tavro Laser</source>
         <translation>Tavro Laser について</translation>
     </message>
+    <message>
+        <source>%1 cannot be opened as a picture: %2.</source>
+        <translation>%1 は画像として開けません: %2。</translation>
+    </message>
+    <message>
+        <source>Open Picture</source>
+        <translation>画像を開く</translation>
+    </message>
 </context>
 <context>
     <name>tavro::job::Session</name>

@@ -376,6 +376,14 @@ Serial port: %2
         <source>About Tavro Laser</source>
         <translation>关于 Tavro Laser</translation>
     </message>
+    <message>
+        <source>%1 cannot be opened as a picture: %2.</source>
+        <translation>无法将 %1 作为图片打开：%2。</translation>
+    </message>
+    <message>
+        <source>Open Picture</source>
+        <translation>打开图片</translation>
+    </message>
 </context>
 <context>
     <name>tavro::job::Session</name>

@@ -207,8 +207,9 @@ void MainPanel::bindCommands()
         {m_centreModeRadio, S::CentreMode}, {m_boxModeRadio, S::BoxMode},
         {m_burnTimeSlider, S::BurnTime},
     };
-    for (const auto &[unit, id] : followers) {
-        job::Command &command = m_session.command(id);
+    for (const auto &follower : followers) {
+        QWidget *unit = follower.first;
+        job::Command &command = m_session.command(follower.second);
         unit->setEnabled(command.isEnabled());
         connect(&command, &job::Command::changed, unit,
                 [unit, &command] { unit->setEnabled(command.isEnabled()); });
@@ -291,10 +292,10 @@ void MainPanel::openHelpOnCtrlRelease()
     help.exec();
 }
 
-bool MainPanel::dropFiles(const QString &paths)
+bool MainPanel::dropFiles(const QString &paths, const platform::LoadedPicture &decoded)
 {
     if (!m_session.pictureDropped(paths)) return false;
-    m_chooser->open(paths);
+    m_chooser->open(paths, decoded);
     return true;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "job/session.h"
+#include "platform/picture_loader.h"
 #include "shell/desktop.h"
 #include "shell/log_box.h"
 
@@ -61,9 +62,9 @@ public:
     platform::HotKeys &hotKeys() { return *m_hotKeys; }
     job::EffectChooserWindow &chooser() { return *m_chooser; }
 
-    // Picture files dropped on the window: one path, or every path followed by CR LF.
-    // False when the operator chose to keep a running job instead.
-    bool dropFiles(const QString &paths);
+    // Picture files dropped on the window: one path, or every path followed by CR LF, and the
+    // picture when it was decoded already. False when the operator chose to keep a running job.
+    bool dropFiles(const QString &paths, const platform::LoadedPicture &decoded = {});
     void openSettings();
     void openHelpOnCtrlRelease();
 

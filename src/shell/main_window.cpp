@@ -1,6 +1,7 @@
 #include "shell/main_window.h"
 
 #include "job/job_file.h"
+#include "job/raster_constants.h"
 #include "job/session.h"
 #include "platform/browser.h"
 #include "platform/file_name.h"
@@ -150,8 +151,20 @@ void MainWindow::dropFiles(const QString &paths)
         openJobFile(paths);
         return;
     }
-    if (!m_panel.dropFiles(paths)) return;
-    if (single && QFileInfo(paths).isFile()) m_recent->add(QFileInfo(paths).absoluteFilePath());
+    platform::LoadedPicture decoded;
+    if (single) {
+        // Said at once, and nothing opened: not two blank renderings and a line in the log.
+        decoded = platform::loadPicture(paths, {.drawSize = job::ProcessingSize});
+        if (!decoded.isReadable()) {
+            m_desktop.messageBox(
+                tr("%1 cannot be opened as a picture: %2.")
+                    .arg(platform::displayFileName(QFileInfo(paths).fileName()), decoded.error),
+                BoxButtons::Ok, tr("Open Picture"));
+            return;
+        }
+    }
+    if (!m_panel.dropFiles(paths, decoded)) return;
+    if (single) m_recent->add(QFileInfo(paths).absoluteFilePath());
 }
 
 void MainWindow::openPicture()

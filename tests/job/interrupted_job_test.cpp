@@ -1,11 +1,11 @@
 // The interrupted job kept in the settings folder: one file per machine, written whole, given
 // back, or left alone with a reason.
 #include "job/interrupted_job.h"
+#include "file_size_limit.h"
 #include "job/job_file.h"
 #include "job/resume.h"
 #include "job/upload_raster.h"
 #include "platform/profile_file.h"
-#include "file_size_limit.h"
 #include "qt_printers.h"
 
 #include <QDir>

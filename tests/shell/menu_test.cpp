@@ -203,6 +203,26 @@ TEST_F(MenuTest, OpenPictureActsLikeADrop)
     EXPECT_EQ(mainWindow().recentFiles().paths(), QStringList{path});
 }
 
+TEST_F(MenuTest, AFileThatIsNoPictureIsRefusedAtOnceAndNotRemembered)
+{
+    const QString path = home.filePath(u"notes.png"_s);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("these are not the bytes of a picture");
+    file.close();
+    const QImage board = session().document().board();
+
+    mainWindow().dropFiles(path);
+
+    ASSERT_EQ(desktop.boxes.size(), 1);
+    EXPECT_TRUE(desktop.boxes[0].text.startsWith(u"notes.png cannot be opened as a picture: "_s))
+        << desktop.boxes[0].text.toStdString();
+    EXPECT_EQ(desktop.boxes[0].caption, u"Open Picture"_s);
+    EXPECT_FALSE(panel().chooser().isVisible());
+    EXPECT_EQ(session().document().board(), board);
+    EXPECT_TRUE(mainWindow().recentFiles().paths().isEmpty());
+}
+
 TEST_F(MenuTest, RecentFilesAreKeptNewestFirstAndLoseWhatIsGone)
 {
     QStringList pictures;

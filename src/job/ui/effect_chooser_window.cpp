@@ -89,9 +89,10 @@ bool EffectChooserWindow::isReady() const
     return !m_blackWhitePanel->isBusy() && !m_ditherPanel->isBusy();
 }
 
-void EffectChooserWindow::open(const QString &picturePath)
+void EffectChooserWindow::open(const QString &picturePath, const platform::LoadedPicture &decoded)
 {
     m_picturePath = picturePath;
+    m_decoded = decoded;
     // Until the new picture is processed, a click must not choose the previous one.
     resetPanels();
     if (!isVisible()) {
@@ -114,7 +115,8 @@ void EffectChooserWindow::processEffects()
     resetPanels();
 
     const platform::LoadedPicture picture =
-        platform::loadPicture(m_picturePath, {.drawSize = ProcessingSize});
+        m_decoded.isReadable() ? std::exchange(m_decoded, {})
+                               : platform::loadPicture(m_picturePath, {.drawSize = ProcessingSize});
     if (!picture.isReadable())
         m_session.log().logLine(u"Cannot read picture %1: %2"_s.arg(
             oneLine(platform::displayFileName(m_picturePath)), oneLine(picture.error)));

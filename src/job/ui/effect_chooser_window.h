@@ -3,6 +3,7 @@
 
 #include "job/picture_tuning.h"
 #include "platform/clock.h"
+#include "platform/picture_loader.h"
 
 #include <QImage>
 #include <QString>
@@ -31,8 +32,8 @@ public:
     ~EffectChooserWindow() override;
 
     // A drop: processes the picture shortly after the window is on screen, again if it
-    // already is, so the newest drop always wins.
-    void open(const QString &picturePath);
+    // already is, so the newest drop always wins. A picture already decoded is not read again.
+    void open(const QString &picturePath, const platform::LoadedPicture &decoded = {});
 
     // The tick of the task timer: both renderings of the picture, then clicks count.
     void processEffects();
@@ -65,6 +66,7 @@ private:
     RenderPanel *m_blackWhitePanel = nullptr;
     RenderPanel *m_ditherPanel = nullptr;
     QString m_picturePath;
+    platform::LoadedPicture m_decoded;
     QImage m_workSnapshot;
 };
 
