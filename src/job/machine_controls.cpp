@@ -1,5 +1,7 @@
 #include "job/machine_controls.h"
 
+#include <utility>
+
 namespace tavro::job {
 namespace {
 
@@ -18,18 +20,21 @@ MachineControls::MachineControls(QObject *parent) : QObject(parent)
 
 void MachineControls::set(std::initializer_list<Control> controls, bool enabled)
 {
+    m_beforeDrop.reset();
     for (Control c : controls) m_enabled[c] = enabled;
     emit changed();
 }
 
 void MachineControls::enableMachineControls()
 {
+    m_beforeDrop.reset();
     m_enabled.fill(true);
     emit changed();
 }
 
 void MachineControls::disableMachineControls()
 {
+    m_beforeDrop.reset();
     m_enabled.fill(false);
     emit changed();
 }
@@ -47,8 +52,17 @@ void MachineControls::lockLocationControls()
 
 void MachineControls::keepOnlyPictureControls()
 {
+    const std::optional<std::array<bool, Count>> before = m_beforeDrop.value_or(m_enabled);
     m_enabled.fill(false);
     set({SendImage, Clear, ZoomOut, Rotate, Reload}, true);
+    m_beforeDrop = before;
+}
+
+void MachineControls::restoreBeforeDrop()
+{
+    if (!m_beforeDrop) return;
+    m_enabled = *std::exchange(m_beforeDrop, std::nullopt);
+    emit changed();
 }
 
 }  // namespace tavro::job

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <initializer_list>
+#include <optional>
 
 namespace tavro::job {
 
@@ -49,8 +50,12 @@ public:
     // unchecked and the board's pointer back to the arrow.
     void resetLocationControls();
     void lockLocationControls();
-    // After a drop only the send and editing buttons stay usable.
+    // After a drop only the send and editing buttons stay usable. What was usable before the
+    // first of several drops is kept until a picture is chosen or the controls switch again.
     void keepOnlyPictureControls();
+    // The drop came to nothing: the controls as they were before it.
+    void restoreBeforeDrop();
+    void forgetBeforeDrop() { m_beforeDrop.reset(); }
 
 signals:
     void changed();
@@ -61,6 +66,7 @@ private:
     void set(std::initializer_list<Control> controls, bool enabled);
 
     std::array<bool, Count> m_enabled{};
+    std::optional<std::array<bool, Count>> m_beforeDrop;
 };
 
 }  // namespace tavro::job

@@ -156,7 +156,10 @@ public:
 
     // The board; each asks first where it would cut into a job, and says whether it went on.
     bool pictureDropped(const QString &paths);
+    // The chosen rendering of the dropped picture: a new job.
     void placeRendering(const QImage &rendering);
+    // The effect chooser closed without a choice: the board and the controls as before.
+    void pictureDropAbandoned();
     bool clearBoard();
     bool reloadPicture();
     void zoomOutBoard();
@@ -219,6 +222,7 @@ private:
     void sendOwedBurnTime();
 
     QString m_settingsFolder;
+    QString m_droppedPaths;
     platform::SerialLine &m_line;
     platform::Clock &m_clock;
     platform::Prompter &m_prompter;

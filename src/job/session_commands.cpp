@@ -5,6 +5,8 @@
 
 #include <QDir>
 
+#include <utility>
+
 using namespace Qt::Literals::StringLiterals;
 using namespace std::chrono_literals;
 
@@ -157,7 +159,7 @@ void Session::burnTimeKeysLetGo()
 bool Session::pictureDropped(const QString &paths)
 {
     if (!m_guard.allows(JobGuard::Action::OpenPicture)) return false;
-    m_document.setPicturePath(paths);
+    m_droppedPaths = paths;
     m_jobs.pictureDropped();
     return true;
 }
@@ -165,7 +167,15 @@ bool Session::pictureDropped(const QString &paths)
 void Session::placeRendering(const QImage &rendering)
 {
     m_trace.clear();
+    m_controls.forgetBeforeDrop();
+    m_document.setPicturePath(std::exchange(m_droppedPaths, {}));
     m_document.placeRendering(rendering);
+}
+
+void Session::pictureDropAbandoned()
+{
+    m_droppedPaths.clear();
+    m_controls.restoreBeforeDrop();
 }
 
 bool Session::clearBoard()

@@ -193,8 +193,8 @@ TEST_F(JobWindowTest, ABadJobSaysWhyAndChangesNothing)
 TEST_F(JobWindowTest, SaveKeepsTheJobsNameUntilANewPictureComes)
 {
     panel().dropFiles(picture(u"cat.png"_s));
+    prepareJob();  // its rendering is the choice
     panel().chooser().close();
-    prepareJob();
     action(MainMenu::SaveJob).trigger();  // no name yet
     ASSERT_EQ(asked.size(), 1);
     EXPECT_EQ(asked[0].first, Question::SaveJob);
@@ -208,8 +208,13 @@ TEST_F(JobWindowTest, SaveKeepsTheJobsNameUntilANewPictureComes)
     EXPECT_EQ(asked.size(), 2) << "saved under its name without asking";
     EXPECT_EQ(job::readJobFile(path).job.burnTime, 12);
 
-    panel().chooser().close();
     mainWindow().dropFiles(picture(u"dog.png"_s));
+    panel().chooser().close();
+    action(MainMenu::SaveJob).trigger();
+    EXPECT_EQ(asked.size(), 2) << "a picture dropped but not chosen changes nothing";
+
+    mainWindow().dropFiles(picture(u"dog.png"_s));
+    session().placeRendering(job::blankBoard());
     action(MainMenu::SaveJob).trigger();
     EXPECT_EQ(asked.size(), 3) << "a new picture is a new job";
 }

@@ -196,11 +196,24 @@ TEST_F(MenuTest, OpenPictureActsLikeADrop)
     EXPECT_EQ(asked.last().first, Question::OpenPicture);
     EXPECT_TRUE(panel().chooser().isVisible());
     EXPECT_EQ(panel().chooser().picturePath(), path);
-    EXPECT_EQ(session().document().picturePath(), path);
     EXPECT_EQ(line.writes, QList<QByteArray>{bytes({0xFF, 0x01, 0x02, 0x00})}) << "paused";
     EXPECT_EQ(enabledMachineControls(), (QStringList{u"按钮发送数据"_s, u"按钮清除"_s,
                                                      u"按钮缩小"_s, u"按钮旋转"_s, u"按钮重载"_s}));
     EXPECT_EQ(mainWindow().recentFiles().paths(), QStringList{path});
+
+    // A second drop, then Escape: nothing chosen, so the controls are as before the first.
+    mainWindow().dropFiles(picture(u"dog.png"_s));
+    QTest::keyClick(&panel().chooser(), Qt::Key_Escape);
+    EXPECT_FALSE(panel().chooser().isVisible());
+    EXPECT_EQ(enabledMachineControls().size(), 21);
+    EXPECT_TRUE(session().document().picturePath().isEmpty());
+
+    // A choice is a new picture: it must be sent before the machine may start.
+    mainWindow().dropFiles(path);
+    clock.advance(job::EffectChooserWindow::TaskInterval);
+    panel().chooser().chooseBlackWhite();
+    EXPECT_EQ(enabledMachineControls().size(), 5);
+    EXPECT_EQ(session().document().picturePath(), path);
 }
 
 TEST_F(MenuTest, AFileThatIsNoPictureIsRefusedAtOnceAndNotRemembered)

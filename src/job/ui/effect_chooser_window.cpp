@@ -14,6 +14,7 @@
 #include "ui_effect_chooser_window.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QRegularExpression>
 #include <QShowEvent>
 
@@ -182,7 +183,18 @@ void EffectChooserWindow::closeEvent(QCloseEvent *event)
     // A tick still pending would draw into a window the operator has dismissed.
     m_taskTimer->stop();
     m_session.rememberTuning();
+    m_session.pictureDropAbandoned();  // after a choice there is nothing left to give back
     QWidget::closeEvent(event);
+}
+
+void EffectChooserWindow::keyPressEvent(QKeyEvent *event)
+{
+    // As a dialog would: Escape is the close button.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 }  // namespace tavro::job
