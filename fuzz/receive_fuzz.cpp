@@ -8,20 +8,38 @@
 using namespace std::chrono_literals;
 using namespace tavro;
 
+namespace {
+
+// Every third listing fails, as a system's can.
+class FlakyPorts final : public platform::PortLister {
+public:
+    platform::PortList presentPorts() const override
+    {
+        return {++m_calls % 3 != 0, 2, QStringLiteral("COM1A")};
+    }
+    QString devicePath(int portNumber) const override
+    {
+        return QStringLiteral("/dev/fake%1").arg(portNumber);
+    }
+
+private:
+    mutable int m_calls = 0;
+};
+
+}  // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     test::FakeSerialLine line;
     line.openable = {1, 5};
     test::CountingView view;
     platform::ManualClock clock;
-    int listCalls = 0;
-    link::EngraverLink link(line, clock, view, [&] {
-        ++listCalls;
-        return link::PortList{listCalls % 3 != 0, 2, QStringLiteral("COM1A")};
-    });
-    view.follow(link);
-    link.setUploadRaster(QByteArray(32768, '\x5A'));
+    FlakyPorts ports;
+    link::MessageLog log;
+    link::EngraverLink link(line, clock, view, ports, log);
+    view.follow(link, log);
     link.startConnect();
+    bool uploadAsked = false;
 
     std::size_t at = 0;
     while (at < size) {
@@ -33,6 +51,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         at += length;
         if (control & 0x40) clock.advance(1000ms);
         if (control & 0x80) link.disconnectMachine();
+        // Once identified, an image waits for the machine to ask for it.
+        if (!uploadAsked && link.state() == link::LinkState::Identified)
+            uploadAsked = link.requestNewImage(QByteArray(32768, '\x5A'));
 
         const auto &rx = link.receiver();
         if (rx.rxCount() < 0 || rx.rxCount() > 3 || rx.rxFrameReady() != 0) std::abort();
