@@ -1,6 +1,7 @@
 #include "shell/job_status_bar.h"
 
 #include "platform/diagnosis_text.h"
+#include "shell/elided_label.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -14,9 +15,10 @@ using namespace std::chrono_literals;
 namespace tavro::shell {
 namespace {
 
-QLabel *label(const QString &name, QWidget *parent)
+template <typename Label = ElidedLabel>
+Label *label(const QString &name, QWidget *parent)
 {
-    auto *unit = new QLabel(parent);
+    auto *unit = new Label(parent);
     unit->setObjectName(name);
     unit->setContentsMargins(6, 0, 6, 0);
     return unit;
@@ -30,7 +32,7 @@ JobStatusBar::JobStatusBar(job::Session &session, platform::Clock &clock, QWidge
     setSizeGripEnabled(false);  // the window keeps its size
     m_connectionLabel = label(u"statusConnection"_s, this);
     m_noMachineLabel = label(u"statusNoMachine"_s, this);
-    m_checkLink = label(u"statusCheckLink"_s, this);
+    m_checkLink = label<QLabel>(u"statusCheckLink"_s, this);
     m_checkLink->setTextFormat(Qt::RichText);
     m_noMachineLabel->hide();
     m_checkLink->hide();
@@ -41,6 +43,10 @@ JobStatusBar::JobStatusBar(job::Session &session, platform::Clock &clock, QWidge
     m_progress->setMaximumHeight(14);
     m_timeLabel = label(u"statusTime"_s, this);
     m_noticeLabel = label(u"statusNotice"_s, this);
+    // When the room runs short, the notice gives way before what the job and the machine do.
+    m_connectionLabel->setLeastCharacters(12);
+    m_stateLabel->setLeastCharacters(18);
+    m_timeLabel->setLeastCharacters(8);
     addWidget(m_connectionLabel);
     addWidget(m_noMachineLabel);
     addWidget(m_checkLink);
@@ -52,6 +58,7 @@ JobStatusBar::JobStatusBar(job::Session &session, platform::Clock &clock, QWidge
     auto *offerRow = new QHBoxLayout(m_offer);
     offerRow->setContentsMargins(0, 0, 0, 0);
     m_offerLabel = label(u"statusOffer"_s, m_offer);
+    m_offerLabel->setLeastCharacters(16);
     m_resumeButton = new QPushButton(m_offer);
     m_startOverButton = new QPushButton(m_offer);
     m_dismissButton = new QPushButton(m_offer);
@@ -116,6 +123,11 @@ void JobStatusBar::makeConnections()
     connect(m_dismissButton, &QPushButton::clicked, &m_session, &job::Session::dismissKept);
 }
 
+QSize JobStatusBar::sizeHint() const
+{
+    return {minimumSizeHint().width(), QStatusBar::sizeHint().height()};
+}
+
 QString JobStatusBar::clockText(std::chrono::milliseconds time)
 {
     const qint64 seconds = std::max<qint64>(0, (time.count() + 500) / 1000);
@@ -141,7 +153,7 @@ void JobStatusBar::showConnection()
         text = tr("Not connected");
         break;
     }
-    m_connectionLabel->setText(text);
+    m_connectionLabel->setFullText(text);
 }
 
 void JobStatusBar::showJob()
@@ -173,7 +185,7 @@ void JobStatusBar::showJob()
                    .arg(m_session.progress().percent);
         break;
     }
-    m_stateLabel->setText(text);
+    m_stateLabel->setFullText(text);
     const job::Session::Progress progress = m_session.progress();
     m_progress->setVisible(state != S::NoJob && progress.total > 0);
     // Counted in dots; the bar takes ints, and a board has at most 262,144 of them.
@@ -215,7 +227,7 @@ void JobStatusBar::showTime()
     case S::NoJob:
         break;
     }
-    m_timeLabel->setText(text);
+    m_timeLabel->setFullText(text);
 }
 
 void JobStatusBar::showOffer()
@@ -223,7 +235,7 @@ void JobStatusBar::showOffer()
     const job::Session::Offer offer = m_session.offer();
     m_offer->setVisible(offer.open);
     if (!offer.open) return;
-    m_offerLabel->setText(tr("Interrupted job: %1 % burnt").arg(offer.percent));
+    m_offerLabel->setFullText(tr("Interrupted job: %1 % burnt").arg(offer.percent));
     m_resumeButton->setText(tr("Resume from row %1").arg(offer.fromRow));
     m_startOverButton->setText(tr("Start over"));
     m_dismissButton->setText(tr("Dismiss"));
@@ -236,12 +248,12 @@ bool JobStatusBar::offerShown() const
 
 QString JobStatusBar::offerText() const
 {
-    return m_offerLabel->text();
+    return m_offerLabel->fullText();
 }
 
 void JobStatusBar::showNoMachine(const QString &summary)
 {
-    m_noMachineLabel->setText(summary);
+    m_noMachineLabel->setFullText(summary);
     m_noMachineLabel->setVisible(!summary.isEmpty());
     m_checkLink->setText(
         u"— <a href=\"check\">%1</a>"_s.arg(platform::DiagnosisText::checkLink().toHtmlEscaped()));
@@ -251,7 +263,7 @@ void JobStatusBar::showNoMachine(const QString &summary)
 
 QString JobStatusBar::noMachineText() const
 {
-    return m_noMachineLabel->isHidden() ? QString() : m_noMachineLabel->text();
+    return m_noMachineLabel->isHidden() ? QString() : m_noMachineLabel->fullText();
 }
 
 void JobStatusBar::showNotice()
@@ -260,27 +272,27 @@ void JobStatusBar::showNotice()
     if (m_session.document().differsFromSent()) notes << tr("Board changed since it was sent");
     if (m_session.pictureMayBeMissing())
         notes << tr("Picture not sent since the machine reconnected");
-    m_noticeLabel->setText(notes.join(u" · "_s));
+    m_noticeLabel->setFullText(notes.join(u" · "_s));
 }
 
 QString JobStatusBar::connectionText() const
 {
-    return m_connectionLabel->text();
+    return m_connectionLabel->fullText();
 }
 
 QString JobStatusBar::stateText() const
 {
-    return m_stateLabel->text();
+    return m_stateLabel->fullText();
 }
 
 QString JobStatusBar::timeText() const
 {
-    return m_timeLabel->text();
+    return m_timeLabel->fullText();
 }
 
 QString JobStatusBar::noticeText() const
 {
-    return m_noticeLabel->text();
+    return m_noticeLabel->fullText();
 }
 
 int JobStatusBar::progressValue() const

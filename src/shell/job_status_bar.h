@@ -14,6 +14,8 @@ class QPushButton;
 
 namespace tavro::shell {
 
+class ElidedLabel;
+
 class JobStatusBar final : public QStatusBar {
     Q_OBJECT
 public:
@@ -41,6 +43,9 @@ public:
     QPushButton &startOverButton() { return *m_startOverButton; }
     QPushButton &dismissButton() { return *m_dismissButton; }
 
+    // No wider than its least: the window's width is the panel's, and long texts are cut.
+    QSize sizeHint() const override;
+
     // "m:ss" from any duration, minutes unbounded.
     static QString clockText(std::chrono::milliseconds time);
 
@@ -67,15 +72,15 @@ private:
     std::unique_ptr<platform::IntervalTimer> m_refresh;
     Connection m_connection = Connection::Searching;
     QString m_breakReason;
-    QLabel *m_connectionLabel = nullptr;
-    QLabel *m_noMachineLabel = nullptr;
+    ElidedLabel *m_connectionLabel = nullptr;
+    ElidedLabel *m_noMachineLabel = nullptr;
     QLabel *m_checkLink = nullptr;
-    QLabel *m_stateLabel = nullptr;
+    ElidedLabel *m_stateLabel = nullptr;
     QProgressBar *m_progress = nullptr;
-    QLabel *m_timeLabel = nullptr;
-    QLabel *m_noticeLabel = nullptr;
+    ElidedLabel *m_timeLabel = nullptr;
+    ElidedLabel *m_noticeLabel = nullptr;
     QWidget *m_offer = nullptr;
-    QLabel *m_offerLabel = nullptr;
+    ElidedLabel *m_offerLabel = nullptr;
     QPushButton *m_resumeButton = nullptr;
     QPushButton *m_startOverButton = nullptr;
     QPushButton *m_dismissButton = nullptr;

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QImage>
+#include <QPushButton>
 #include <QTest>
 
 using namespace tavro;
@@ -118,6 +119,38 @@ TEST_F(StatusBarTest, PausedReadsAsResumeInEveryLanguage)
     EXPECT_EQ(bar().stateText(), u"Pausiert"_s);
     click(u"按钮开始"_s);
     EXPECT_EQ(caption(u"按钮开始"_s), u"Beginnen"_s);
+}
+
+TEST_F(StatusBarTest, NoTextWidensTheWindowAndTheOfferFitsInEveryLanguage)
+{
+    mainWindow().show();
+    QCoreApplication::processEvents();
+    const int width = mainWindow().width();
+    identify();
+    sendJob();
+    click(u"按钮开始"_s);
+    report(5, 10);
+    report(100, 5);
+    line.breakPort();
+    identify();
+    ASSERT_TRUE(bar().offerShown());
+
+    for (int language = 0; language < 6; ++language) {
+        unit<QComboBox>(u"组合框语言"_s)->setCurrentIndex(language);
+        // The new texts, then the layout they ask for.
+        for (int round = 0; round < 3; ++round) QCoreApplication::processEvents();
+        EXPECT_EQ(mainWindow().width(), width) << "language " << language;
+        for (QPushButton *button :
+             {&bar().resumeButton(), &bar().startOverButton(), &bar().dismissButton()}) {
+            EXPECT_GE(button->width(), button->sizeHint().width())
+                << button->text().toStdString() << " is cut";
+            EXPECT_LE(button->mapTo(&mainWindow(), QPoint(button->width(), 0)).x(), width);
+        }
+    }
+    // What does not fit is cut, and the whole of it is the tooltip.
+    const auto *state = bar().findChild<QLabel *>(u"statusJob"_s);
+    ASSERT_NE(state->text(), bar().stateText()) << "German is long enough to be cut";
+    EXPECT_EQ(state->toolTip(), bar().stateText());
 }
 
 }  // namespace
