@@ -129,11 +129,12 @@ TEST_F(ResumeTest, TheOffersResumeButtonFinishesTheJobWithoutBurningADotTwice)
     EXPECT_TRUE(bar().timeText().contains(u"in this run"_s)) << bar().timeText().toStdString();
 
     QImage all = burntBefore;
+    const QImage burntAfter = machine->burnt();  // a copy of the machine's state, taken once
     int twice = 0;
     for (int y = 0; y < 512; ++y) {
         bool again = false;
         for (int x = 0; x < 512; ++x) {
-            const bool now = machine->burnt().pixel(x, y) == qRgb(0, 0, 0);
+            const bool now = burntAfter.pixel(x, y) == qRgb(0, 0, 0);
             again |= now && burntBefore.pixel(x, y) == qRgb(0, 0, 0);
             if (now) all.setPixel(x, y, qRgb(0, 0, 0));
         }
