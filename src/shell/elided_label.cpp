@@ -39,9 +39,9 @@ QSize ElidedLabel::minimumSizeHint() const
 {
     const QMargins m = contentsMargins();
     const QFontMetrics metrics = fontMetrics();
-    const int least =
-        std::min(metrics.horizontalAdvance(m_fullText),
-                 metrics.averageCharWidth() * m_leastCharacters + metrics.horizontalAdvance(u"…"_s));
+    const int least = std::min(
+        metrics.horizontalAdvance(m_fullText),
+        metrics.averageCharWidth() * m_leastCharacters + metrics.horizontalAdvance(u"…"_s));
     return {least + m.left() + m.right() + 2 * margin(), QLabel::minimumSizeHint().height()};
 }
 

@@ -121,6 +121,9 @@ TEST_F(TavroBurn, ASavedJobIsBurntExactlyAsSavedWithItsBurnTime)
     ASSERT_TRUE(tavro::job::writeJobFile(path, saved).isEmpty());
     startBurn({path, u"--port"_s, link});
     ASSERT_EQ(finish(), 0) << burn.readAllStandardError().toStdString();
+    const QString said = QString::fromUtf8(burn.readAllStandardError());
+    EXPECT_TRUE(said.contains(u"machine found on %1,"_s.arg(link)))
+        << "named as the operator named it";
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return machine.frames().contains(u"received FF 05 1B 00"_s); }, Patience));
     ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(burnt); }, Patience));

@@ -203,10 +203,15 @@ TEST_F(JobWindowTest, SaveKeepsTheJobsNameUntilANewPictureComes)
     const QString path = home.filePath(u"job.tavro.png"_s);
     answers = {path};
     action(MainMenu::SaveJobAs).trigger();
+    EXPECT_EQ(mainWindow().windowTitle(), u"job.tavro.png[*] — Tavro Laser CNC Software V1.1.0"_s);
+    EXPECT_FALSE(mainWindow().isWindowModified());
+    session().rotateBoard();
+    EXPECT_TRUE(mainWindow().isWindowModified()) << "the board changed since it was saved";
     session().burnTimeReleased(12);
     action(MainMenu::SaveJob).trigger();
     EXPECT_EQ(asked.size(), 2) << "saved under its name without asking";
     EXPECT_EQ(job::readJobFile(path).job.burnTime, 12);
+    EXPECT_FALSE(mainWindow().isWindowModified());
 
     mainWindow().dropFiles(picture(u"dog.png"_s));
     panel().chooser().close();

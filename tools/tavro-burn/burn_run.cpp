@@ -53,9 +53,10 @@ void BurnRun::onIdentified(int)
 {
     if (m_phase != Phase::Searching) return;
     m_phase = Phase::Uploading;
-    emit said(
-        u"machine found on %1, sending the picture (%2 dots)"_s.arg(m_session.machinePortName())
-            .arg(job::JobRaster(job::packUploadRaster(m_session.document().board())).dots()));
+    // A device the operator named is called by that name; a found one by its port and path.
+    const QString where = m_plan.device.isEmpty() ? m_session.machinePortName() : m_plan.device;
+    emit said(u"machine found on %1, sending the picture (%2 dots)"_s.arg(where).arg(
+        job::JobRaster(job::packUploadRaster(m_session.document().board())).dots()));
     m_session.sendBoard(m_plan.fromRow);
 }
 
