@@ -1,0 +1,89 @@
+// The session on a scripted line: what it owes the machine after a job file was opened, and a
+// resume cut off by a break.
+#include "job/job_file.h"
+#include "session_fixture.h"
+
+#include <gtest/gtest.h>
+
+using namespace tavro;
+using namespace tavro::test;
+using namespace std::chrono_literals;
+
+namespace {
+
+QByteArray burnTimeFrame(int burnTime)
+{
+    return bytes({0xFF, 0x05, burnTime, 0x00});
+}
+
+class SessionTest : public ::testing::Test {
+protected:
+    SessionParts parts;
+    job::Session &session = parts.session;
+    FakeSerialLine &line = parts.line;
+
+    QString savedJob(int burnTime)
+    {
+        job::JobFile saved;
+        saved.board = QImage(512, 512, QImage::Format_RGB32);
+        saved.board.fill(Qt::white);
+        for (int x = 0; x < 40; ++x) saved.board.setPixel(x * 5, 30, qRgb(0, 0, 0));
+        saved.burnTime = burnTime;
+        const QString path = parts.folder.filePath(u"job.tavro.png"_s);
+        EXPECT_TRUE(job::writeJobFile(path, saved).isEmpty());
+        return path;
+    }
+    // Rows 5, 100 and 300 of dots, sent and started, carved to row 100; then the cable goes.
+    void interruptAJob()
+    {
+        QImage board(512, 512, QImage::Format_RGB32);
+        board.fill(Qt::white);
+        for (int row : {5, 100, 300})
+            for (int x = 0; x < 20; ++x) board.setPixel(x * 4, row, qRgb(0, 0, 0));
+        session.takeJob({board, {}, {}, 40, {}});
+        session.sendBoard();
+        line.deliver(bytes({0xFF, 0x05, 0x00, 0x00}));  // the machine asks for the block
+        parts.clock.advance(5ms);
+        session.start();
+        line.deliver(bytes({0xFF, 0x04, 1, 0}));  // row 100
+        line.breakPort();
+    }
+};
+
+TEST_F(SessionTest, AJobOpenedBeforeTheMachineIsFoundGetsItsBurnTimeOnceItIs)
+{
+    ASSERT_TRUE(session.openJob(savedJob(27)));
+    parts.identify();
+    // The machine's own report of what it had does not overwrite the job's.
+    line.deliver(bytes({0xFF, 0x0A, 0, 60}));
+    EXPECT_EQ(line.writes, QList<QByteArray>{burnTimeFrame(27)});
+    EXPECT_EQ(session.document().burnTime(), 27);
+
+    // A machine that never reports its burn time is told all the same, once.
+    ASSERT_TRUE(session.openJob(savedJob(33)));
+    EXPECT_EQ(line.writes.last(), burnTimeFrame(33)) << "found already: sent at once";
+    line.breakPort();
+    ASSERT_TRUE(session.openJob(savedJob(12)));
+    parts.identify();
+    parts.clock.advance(1000ms);
+    EXPECT_EQ(line.writes, QList<QByteArray>{burnTimeFrame(12)});
+    EXPECT_EQ(session.document().burnTime(), 12);
+}
+
+TEST_F(SessionTest, AResumeCutOffBeforeItsBlockWentOutIsOfferedAgain)
+{
+    parts.identify();
+    interruptAJob();
+    parts.identify();
+    ASSERT_TRUE(session.offer().open);
+    const int fromRow = session.offer().fromRow;
+
+    session.resumeKept();
+    EXPECT_FALSE(session.offer().open) << "while the resume is on its way";
+    line.breakPort();  // before the machine asked for the block
+    parts.identify();
+    EXPECT_TRUE(session.offer().open);
+    EXPECT_EQ(session.offer().fromRow, fromRow);
+}
+
+}  // namespace
