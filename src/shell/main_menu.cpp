@@ -1,5 +1,6 @@
 #include "shell/main_menu.h"
 
+#include "platform/file_name.h"
 #include "shell/user_guide_window.h"
 
 #include <QAction>
@@ -57,6 +58,7 @@ void MainMenu::build(QMenuBar &bar)
     m_file = bar.addMenu(QString());
     m_file->addAction(&action(OpenPicture));
     m_recent = m_file->addMenu(QString());
+    m_recent->setToolTipsVisible(true);
     m_file->addSeparator();
     m_file->addAction(&action(OpenJob));
     m_file->addAction(&action(SaveJob));
@@ -124,12 +126,16 @@ void MainMenu::showRecent(const QStringList &paths)
         m_recent->addAction(tr("No recent files"))->setEnabled(false);
         return;
     }
+    // A deep path is cut in its middle, where its folders are: the start and the name stay.
+    const int widest = m_recent->fontMetrics().averageCharWidth() * RecentEntryCharacters;
     for (qsizetype i = 0; i < paths.size(); ++i) {
         const QString path = paths[i];
-        QString shown = QDir::toNativeSeparators(path);
+        const QString whole = platform::displayFileName(QDir::toNativeSeparators(path));
+        QString shown = m_recent->fontMetrics().elidedText(whole, Qt::ElideMiddle, widest);
         shown.replace(u'&', u"&&"_s);
         const QString number = i < 9 ? u"&%1"_s.arg(i + 1) : u"1&0"_s;
         QAction *entry = m_recent->addAction(number + u"  "_s + shown);
+        entry->setToolTip(whole);
         connect(entry, &QAction::triggered, this, [this, path] { emit recentChosen(path); });
     }
 }

@@ -22,6 +22,9 @@ class UserGuideWindow;
 class MainMenu final : public QObject {
     Q_OBJECT
 public:
+    // An Open Recent entry is at most about this wide; its tooltip holds the whole path.
+    static constexpr int RecentEntryCharacters = 70;
+
     enum Command {
         OpenPicture,
         OpenJob,

@@ -281,6 +281,25 @@ TEST_F(MenuTest, RecentFilesAreKeptNewestFirstAndLoseWhatIsGone)
     EXPECT_EQ(panel().chooser().picturePath(), pictures[8]) << "opened as a drop";
 }
 
+TEST_F(MenuTest, ADeepPathIsCutInItsMiddleAndWholeInItsTooltip)
+{
+    QString folder = home.path();
+    for (int level = 0; level < 20; ++level) folder += u"/"_s + QString(190, QChar(u'a' + level));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString path = folder + u"/cat.png"_s;
+    ASSERT_TRUE(QFile::copy(picture(u"cat.png"_s), path));
+    mainWindow().dropFiles(path);
+
+    QMenu &recent = mainWindow().menu().recentMenu();
+    emit recent.aboutToShow();
+    QAction *entry = recent.actions().first();
+    EXPECT_LT(entry->text().size(), 100);
+    EXPECT_TRUE(entry->text().startsWith(u"&1  "_s + home.path().left(8)));
+    EXPECT_TRUE(entry->text().endsWith(u"/cat.png"_s));
+    EXPECT_EQ(entry->toolTip(), path);
+    EXPECT_TRUE(recent.toolTipsVisible());
+}
+
 TEST_F(MenuTest, StoredRecentListsOfOddShapes)
 {
     const QString a = picture(u"a.png"_s), b = picture(u"b.png"_s);
