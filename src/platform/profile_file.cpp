@@ -196,16 +196,20 @@ QString ProfileFile::read(const QString &section, const QString &key,
     const QString sectionName = trimmedName(section);
     const QString keyName = trimmedName(key);
     if (sectionName.isEmpty() || keyName.isEmpty()) return defaultValue;
-    // What waits for the lock is this program's latest word.
-    for (auto it = m_waiting.crbegin(); it != m_waiting.crend(); ++it) {
-        if (!sameSetting(*it, sectionName, keyName)) continue;
-        QString value = it->value.left(MaxValueLength);
-        if (value.size() == MaxValueLength && value.back().isHighSurrogate()) value.chop(1);
-        return value;
-    }
-
     const ProfileText *text = current();
-    return text ? text->value(sectionName, keyName).value_or(defaultValue) : defaultValue;
+    std::optional<QString> value = text ? text->value(sectionName, keyName) : std::nullopt;
+    // What waits for the lock is this program's latest word.
+    bool waiting = false;
+    for (const Pending &pending : m_waiting) {
+        if (!sameSetting(pending.setting, sectionName, keyName)) continue;
+        waiting = true;
+        value = pending.change ? pending.change(value.value_or(QString())) : pending.setting.value;
+    }
+    if (!value) return defaultValue;
+    if (!waiting) return *value;
+    QString cut = value->left(MaxValueLength);
+    if (cut.size() == MaxValueLength && cut.back().isHighSurrogate()) cut.chop(1);
+    return cut;
 }
 
 const ProfileText *ProfileFile::current() const
@@ -239,14 +243,27 @@ bool ProfileFile::write(const QString &section, const QString &key, const QStrin
 
 bool ProfileFile::write(const QList<Setting> &settings)
 {
+    QList<Pending> pending;
+    for (const Setting &setting : settings) pending << Pending{setting, {}};
+    return writePending(pending);
+}
+
+bool ProfileFile::update(const QString &section, const QString &key, Change change)
+{
+    return writePending({Pending{{section, key, {}}, std::move(change)}});
+}
+
+bool ProfileFile::writePending(const QList<Pending> &pending)
+{
     m_lastError.clear();
-    QList<Setting> trimmed;
-    for (const Setting &setting : settings) {
-        const Setting named{trimmedName(setting.section), trimmedName(setting.key), setting.value};
+    QList<Pending> trimmed;
+    for (const Pending &p : pending) {
+        const Setting named{trimmedName(p.setting.section), trimmedName(p.setting.key),
+                            p.setting.value};
         if (!storableSection(named.section) || !storableKey(named.key) || hasLineBreak(named.value))
             return fail(
-                u"[%1] %2 cannot be stored as a setting"_s.arg(setting.section, setting.key));
-        trimmed << named;
+                u"[%1] %2 cannot be stored as a setting"_s.arg(p.setting.section, p.setting.key));
+        trimmed << Pending{named, p.change};
     }
     if (trimmed.isEmpty()) return true;
     // Behind what already waits, so that the changes reach the file in their order.
@@ -276,13 +293,29 @@ bool ProfileFile::write(const QList<Setting> &settings)
     return reason.isEmpty() ? writeLocked(trimmed) : fail(reason);
 }
 
-bool ProfileFile::writeLocked(const QList<Setting> &settings)
+bool ProfileFile::writeLocked(const QList<Pending> &pending)
 {
     m_copy.reset();
     QByteArray bytes;
     QString reason;
     if (loadFile(m_path, bytes, &reason) == Load::Failed) return fail(reason);
     ProfileText text(std::move(bytes));
+    QList<Setting> settings;
+    for (const Pending &p : pending) {
+        if (!p.change) {
+            settings << p.setting;
+            continue;
+        }
+        // From the file as it is now, or from what this write already gives the key.
+        std::optional<QString> stored = text.value(p.setting.section, p.setting.key);
+        for (const Setting &earlier : settings)
+            if (sameSetting(earlier, p.setting.section, p.setting.key)) stored = earlier.value;
+        const QString value = p.change(stored.value_or(QString()));
+        if (hasLineBreak(value))
+            return fail(
+                u"[%1] %2 cannot be stored as a setting"_s.arg(p.setting.section, p.setting.key));
+        settings << Setting{p.setting.section, p.setting.key, value};
+    }
     text.set(settings);
     // A larger file would read as missing from then on, every setting in it lost.
     if (text.bytes().size() > MaxFileSize)

@@ -65,6 +65,13 @@ public:
     // file under one lock: all are written, or none.
     bool write(const QList<Setting> &settings);
 
+    // Gives the key the value `change` makes of the one in the file at the moment of writing
+    // (empty when there is none), under the lock: what another program wrote meanwhile is
+    // merged, not lost. `change` must depend on nothing but its argument; it may run more
+    // than once, and later, when the change waits for the lock.
+    using Change = std::function<QString(const QString &stored)>;
+    bool update(const QString &section, const QString &key, Change change);
+
     // Why the last write failed, with the system's own words where it gave some;
     // empty when it succeeded.
     QString lastError() const { return m_lastError; }
@@ -80,7 +87,13 @@ private:
     // The file's text, parsed again only when its bytes changed; null when it is missing or
     // cannot be read.
     const ProfileText *current() const;
-    bool writeLocked(const QList<Setting> &settings);
+    // A setting, or a change of the stored value when `change` is set.
+    struct Pending {
+        Setting setting;
+        Change change;
+    };
+    bool writePending(const QList<Pending> &pending);
+    bool writeLocked(const QList<Pending> &pending);
     void retryWaiting();
     void scheduleRetry();
     bool fail(const QString &reason);
@@ -90,7 +103,7 @@ private:
     QString m_loggedError;                 // said once; said again only after a write succeeded
     mutable std::unique_ptr<Copy> m_copy;  // the file as last read
     mutable QByteArray m_buffer;           // the file read again, to compare with the copy
-    QList<Setting> m_waiting;
+    QList<Pending> m_waiting;
     QDeadlineTimer m_waitingDeadline;
     std::shared_ptr<int> m_alive = std::make_shared<int>(0);
 };

@@ -184,6 +184,23 @@ TEST_F(ProfileFileFailureTest, WritersInSeveralProgramsLoseNothing)
     EXPECT_FALSE(QFileInfo::exists(path + u".lock"_s));
 }
 
+// Each adds to one shared count from what the file holds under the lock.
+TEST_F(ProfileFileFailureTest, UpdatesInSeveralProgramsMergeEveryChange)
+{
+    constexpr int Adds = 100;
+    std::vector<std::unique_ptr<QProcess>> writers;
+    for (int i = 0; i < 3; ++i) {
+        writers.push_back(std::make_unique<QProcess>());
+        writers.back()->start(QStringLiteral(PROFILE_WRITER_PATH),
+                              {path, u"Counts"_s, u"+runs"_s, QString::number(Adds)});
+    }
+    for (auto &writer : writers) {
+        ASSERT_TRUE(writer->waitForFinished(240000));
+        EXPECT_EQ(writer->exitCode(), 0) << writer->readAllStandardError().constData();
+    }
+    EXPECT_EQ(file.read(u"Counts"_s, u"runs"_s, u"-"_s), QString::number(3 * Adds));
+}
+
 TEST_F(ProfileFileFailureTest, WriteWaitsForTheWriterHoldingTheLock)
 {
     QLockFile held(path + u".lock"_s);
@@ -250,16 +267,22 @@ TEST_F(ProfileFileFailureTest, BusyLockDefersTheWriteWhereAnEventLoopRuns)
     EXPECT_TRUE(file.isWaitingForLock());
     EXPECT_EQ(file.read(u"s"_s, u"K"_s, u"-"_s), u"2"_s);
     EXPECT_EQ(file.read(u"T"_s, u"j"_s, u"-"_s), u"3"_s);
+    const auto addOne = [](const QString &stored) { return QString::number(stored.toInt() + 1); };
+    EXPECT_TRUE(file.update(u"T"_s, u"j"_s, addOne));
+    EXPECT_EQ(file.read(u"T"_s, u"j"_s, u"-"_s), u"4"_s) << "from what waits";
+    EXPECT_TRUE(file.update(u"U"_s, u"n"_s, addOne));
+    EXPECT_EQ(file.read(u"U"_s, u"n"_s, u"-"_s), u"1"_s);
     EXPECT_FALSE(QFileInfo::exists(path));
     ASSERT_EQ(retries.size(), 1u);
     retries.back()();  // still held: tried again later
     ASSERT_EQ(retries.size(), 2u);
     EXPECT_FALSE(QFileInfo::exists(path));
 
+    put(path, "[U]\r\nn=5\r\n");  // what the lock's holder wrote: added to, not lost
     held.unlock();
     retries.back()();
     EXPECT_FALSE(file.isWaitingForLock());
-    EXPECT_EQ(contents(path), "[S]\r\nk=2\r\n[T]\r\nj=3\r\n");
+    EXPECT_EQ(contents(path), "[U]\r\nn=6\r\n[S]\r\nk=2\r\n[T]\r\nj=4\r\n");
     EXPECT_EQ(retries.size(), 2u);
 }
 
