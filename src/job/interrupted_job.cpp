@@ -4,10 +4,10 @@
 #include "job/key_value_lines.h"
 #include "job/raster_constants.h"
 #include "job/upload_raster.h"
+#include "platform/machine_identity.h"
 #include "platform/profile_file.h"
 #include "platform/whole_file.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -52,10 +52,8 @@ InterruptedJobStore::InterruptedJobStore(QString folder) : m_folder(std::move(fo
 
 QString InterruptedJobStore::pathFor(const QString &machine) const
 {
-    // A name for any identity, however odd its characters.
-    const QByteArray hash =
-        QCryptographicHash::hash(machine.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
-    return QDir(m_folder).filePath(u"interrupted-job-"_s + QString::fromLatin1(hash) + u".txt"_s);
+    return QDir(m_folder).filePath(u"interrupted-job-"_s + platform::machineHash(machine) +
+                                   u".txt"_s);
 }
 
 QString InterruptedJobStore::legacyBoardPath() const

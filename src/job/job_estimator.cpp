@@ -1,5 +1,7 @@
 #include "job/job_estimator.h"
 
+#include "platform/machine_identity.h"
+
 #include <QLoggingCategory>
 
 #include <algorithm>
@@ -14,9 +16,9 @@ namespace {
 
 Q_LOGGING_CATEGORY(lcEstimate, "tavro.estimate", QtWarningMsg)
 
-QString keyFor(int firmware)
+QString keyFor(const QString &machine)
 {
-    return u"Firmware%1"_s.arg(firmware);
+    return u"Machine-"_s + platform::machineHash(machine);
 }
 
 milliseconds toMilliseconds(microseconds time)
@@ -28,13 +30,8 @@ milliseconds toMilliseconds(microseconds time)
 
 JobEstimator::JobEstimator(JobModel &job, link::EngraverLink &link, JobControls &controls,
                            platform::Clock &clock, platform::ProfileFile &settings, QObject *parent)
-    : QObject(parent),
-      m_job(job),
-      m_clock(clock),
-      m_settings(settings),
-      m_key(keyFor(link.options().knownFirmwareVersion))
+    : QObject(parent), m_job(job), m_clock(clock), m_settings(settings)
 {
-    load();
     makeConnections(link, controls);
 }
 
@@ -50,7 +47,6 @@ void JobEstimator::makeConnections(link::EngraverLink &link, JobControls &contro
     connect(&m_job, &JobModel::stateChanged, this, &JobEstimator::onStateChanged);
     connect(&m_job, &JobModel::rasterChanged, this, &JobEstimator::estimateChanged);
     connect(&link, &link::EngraverLink::burnTimeReported, this, &JobEstimator::onBurnTime);
-    connect(&link, &link::EngraverLink::firmwareReported, this, &JobEstimator::onFirmware);
     connect(&controls, &JobControls::burnTimeSent, this, &JobEstimator::onBurnTime);
 }
 
@@ -167,10 +163,11 @@ void JobEstimator::learn(const CarveWork &work, microseconds took)
                         double(took.count()) / 1000.0});
     if (m_recent.size() > std::size_t(PaceRows)) m_recent.pop_front();
     m_model.addObservation(work, m_burnTime, took);
-    m_dirty = true;
+    m_learnt.addObservation(work, m_burnTime, took);
     if (!m_confirmedByRun && confirmsTheModel()) {
         m_confirmedByRun = true;
         m_model.confirm();
+        m_learnt.confirm();
     }
 }
 
@@ -221,41 +218,55 @@ void JobEstimator::onBurnTime(int burnTime)
     if (m_job.state() != JobModel::State::NoJob) emit estimateChanged();
 }
 
-void JobEstimator::onFirmware(int version)
+void JobEstimator::machineFound(const QString &machine)
 {
-    const QString key = keyFor(version);
+    const QString key = keyFor(machine);
     if (key == m_key) return;
     save();
     m_key = key;
     load();
+    emit estimateChanged();
 }
 
 void JobEstimator::load()
 {
-    m_dirty = false;
+    m_learnt = TimeModel();
     const QString text = m_settings.read(Section.toString(), m_key, QString());
-    if (text.isEmpty()) {
-        m_model = TimeModel();
-        return;
-    }
     if (std::optional<TimeModel> stored = TimeModel::fromText(text)) {
         m_model = *stored;
         return;
     }
+    m_model = TimeModel();
+    if (text.isEmpty()) return;
     qCWarning(lcEstimate) << "ignoring the unreadable time model" << m_key << "in"
                           << m_settings.path();
-    m_model = TimeModel();
-    m_dirty = true;
-    save();
+    // Replaced, unless another program has put a good one there meanwhile.
+    m_settings.update(Section.toString(), m_key, [](const QString &stored) {
+        return TimeModel::fromText(stored) ? stored : TimeModel().toText();
+    });
 }
 
 void JobEstimator::save()
 {
-    if (!m_dirty) return;
-    if (m_settings.write(Section.toString(), m_key, m_model.toText()))
-        m_dirty = false;
-    else
+    if (m_key.isEmpty() || !m_learnt.hasData()) return;
+    // Only what this program learnt is added, to the model as the file holds it now: two
+    // programs on one machine both count.
+    const bool written =
+        m_settings.update(Section.toString(), m_key, [learnt = m_learnt](const QString &stored) {
+            TimeModel merged = TimeModel::fromText(stored).value_or(TimeModel());
+            merged.merge(learnt);
+            return merged.toText();
+        });
+    if (!written) {
         qCWarning(lcEstimate) << "cannot keep the time model in" << m_settings.path();
+        return;
+    }
+    m_learnt = TimeModel();
+    const bool confirmed = m_model.isConfirmed();
+    if (std::optional<TimeModel> merged =
+            TimeModel::fromText(m_settings.read(Section.toString(), m_key, QString())))
+        m_model = *merged;
+    if (confirmed) m_model.confirm();
 }
 
 }  // namespace tavro::job

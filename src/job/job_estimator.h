@@ -16,9 +16,11 @@
 namespace tavro::job {
 
 // Times the steps of every run (JobModel::carveStep) and feeds them to the machine's
-// TimeModel, which lives in Config.ini, section "TimeModel", one key per firmware version
-// ("Firmware2"): the port number is no name for a machine, since a USB adapter's number
-// follows the order of plugging. A corrupt key is ignored and rewritten.
+// TimeModel, which lives in Config.ini, section "TimeModel", one key per machine
+// ("Machine-" and a hash of its identity, the one its kept job goes by): a simulated engraver
+// or another machine never teaches this one. Until a machine is found nothing is learnt or
+// kept. What a run learnt is added to the model as the file holds it then, so programs that
+// share the file all count. A corrupt key is ignored and rewritten.
 //
 // An estimate is rough ("about") until the model has been confirmed: until a running job
 // carved ConfirmRows rows within ConfirmTolerance of what the model foretold for each
@@ -59,6 +61,8 @@ public:
     bool remainingRough() const;
     // The burn time the machine works with: the last one it reported or was sent.
     int burnTime() const { return m_burnTime; }
+    // The machine's model from now on; `machine` is its identity.
+    void machineFound(const QString &machine);
     QString machineKey() const { return m_key; }
     const TimeModel &timeModel() const { return m_model; }
 
@@ -75,7 +79,6 @@ private:
     bool confirmsTheModel() const;
     void onStateChanged(JobModel::State state);
     void onBurnTime(int burnTime);
-    void onFirmware(int version);
     void load();
     void save();
     // How this run's recent rows went against the model: 1 = as foretold.
@@ -88,9 +91,9 @@ private:
     platform::Clock &m_clock;
     platform::ProfileFile &m_settings;
     TimeModel m_model;
+    TimeModel m_learnt;  // rows carved since the model was last kept
     QString m_key;
     int m_burnTime = DefaultBurnTime;
-    bool m_dirty = false;
 
     std::optional<std::chrono::microseconds> m_mark;  // when the last step was taken
     bool m_burnSteady = true;                         // no burn time change since it

@@ -243,7 +243,9 @@ void Session::onIdentified(int port)
 {
     m_identified = true;
     m_connectEnabled = false;
-    m_recovery.machineFound(platform::machineIdentity(m_ports.devicePath(port)));
+    const QString machine = platform::machineIdentity(m_ports.devicePath(port));
+    m_recovery.machineFound(machine);
+    m_estimator.machineFound(machine);
     // A machine powered from the cable may have lost its picture with it.
     if (m_wasIdentified) setPictureMissing(true);
     m_wasIdentified = true;

@@ -138,6 +138,18 @@ void TimeModel::age()
     m_weight = MaxWeight;
 }
 
+void TimeModel::merge(const TimeModel &learnt)
+{
+    for (int i = 0; i < N; ++i) {
+        m_moment[i] += learnt.m_moment[i];
+        for (int j = 0; j < N; ++j) m_normal[i][j] += learnt.m_normal[i][j];
+    }
+    m_weight += learnt.m_weight;
+    m_confirmed = m_confirmed || learnt.m_confirmed;
+    age();
+    solve();
+}
+
 // Non-negative least squares of a four-term model: the best of the sixteen ways to
 // leave some coefficients at 0 whose solution is non-negative is the constrained optimum.
 void TimeModel::solve()
@@ -165,6 +177,7 @@ void TimeModel::solve()
             best = x;
         }
     }
+    for (int i = 0; i < N; ++i) best[i] = std::clamp(best[i], Lowest[i], Highest[i]);
     m_coefficients = best;
 }
 

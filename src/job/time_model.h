@@ -29,6 +29,12 @@ public:
     // Older rows weigh less once there are more than this many, so the model follows a
     // machine that changes.
     static constexpr double MaxWeight = 4000;
+    // What no engraver is faster or slower than: each coefficient stays within these, so
+    // neither a stored model nor an odd run can foretell a job in no time or in days.
+    static constexpr Coefficients Lowest{Conservative[0] / 50, Conservative[1] / 50,
+                                         Conservative[2] / 50, 0.0};
+    static constexpr Coefficients Highest{Conservative[0] * 50, Conservative[1] * 50,
+                                          Conservative[2] * 50, 100.0};
 
     TimeModel();
 
@@ -39,10 +45,13 @@ public:
     double weight() const { return m_weight; }
     bool hasData() const { return m_weight > 0; }
     // A running job found the model right.
-    bool isConfirmed() const { return m_confirmed; }
+    bool isConfirmed() const { return m_confirmed && m_weight > 0; }
     void confirm() { m_confirmed = true; }
     // Called as a job begins: beyond MaxWeight the past counts for less.
     void age();
+    // Adds what another model learnt (its rows, and its confirmation) to this one, as if
+    // this one had seen those rows too; then ages.
+    void merge(const TimeModel &learnt);
 
     // One line for the settings file, and back; nothing when the text does not hold a model.
     QString toText() const;

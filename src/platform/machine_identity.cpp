@@ -1,5 +1,6 @@
 #include "platform/machine_identity.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QSerialPortInfo>
@@ -23,6 +24,12 @@ QString machineIdentity(const QString &devicePath)
             .arg(info.serialNumber());
     }
     return u"port:"_s + devicePath;
+}
+
+QString machineHash(const QString &identity)
+{
+    return QString::fromLatin1(
+        QCryptographicHash::hash(identity.toUtf8(), QCryptographicHash::Sha1).toHex().left(16));
 }
 
 }  // namespace tavro::platform

@@ -10,4 +10,7 @@ namespace tavro::platform {
 // node number follows the order of plugging and names no machine.
 QString machineIdentity(const QString &devicePath);
 
+// Sixteen hex digits for an identity, however odd its characters: for file and key names.
+QString machineHash(const QString &identity);
+
 }  // namespace tavro::platform

@@ -4,6 +4,7 @@
 #include "job/upload_raster.h"
 #include "job_fixture.h"
 #include "link/trace_log.h"
+#include "platform/machine_identity.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -48,9 +49,16 @@ protected:
     platform::ProfileFile settings{dir.filePath(u"Config.ini"_s)};
     std::unique_ptr<job::JobEstimator> estimator = makeEstimator();
 
-    std::unique_ptr<job::JobEstimator> makeEstimator()
+    std::unique_ptr<job::JobEstimator> makeEstimator(const QString &machine = Machine)
     {
-        return std::make_unique<job::JobEstimator>(model, link, jobs, clock, settings);
+        auto made = std::make_unique<job::JobEstimator>(model, link, jobs, clock, settings);
+        made->machineFound(machine);
+        return made;
+    }
+    static inline const QString Machine = u"by-id:usb-Maker_Serial_A1B2-if00-port0"_s;
+    QString stored() const
+    {
+        return settings.read(u"TimeModel"_s, estimator->machineKey(), QString());
     }
 
     // Carves the loaded raster as the simulated engraver does: each report once what comes
@@ -103,8 +111,7 @@ TEST_F(EstimatorTest, OneJobTeachesTheEstimateForAnotherPictureAtAnotherBurnTime
     EXPECT_NEAR(got, wanted, wanted * 0.02);
 
     // Kept for the next session, and read back.
-    const QString stored = settings.read(u"TimeModel"_s, u"Firmware2"_s, QString());
-    ASSERT_TRUE(job::TimeModel::fromText(stored)) << stored.toStdString();
+    ASSERT_TRUE(job::TimeModel::fromText(stored())) << stored().toStdString();
     estimator.reset();
     estimator = makeEstimator();
     EXPECT_FALSE(estimator->estimate(other, 50).rough);
@@ -183,16 +190,16 @@ TEST_F(EstimatorTest, ACorruptCalibrationIsIgnoredAndRewritten)
     for (const QString &bad :
          {u"v1 1 2 3"_s, u"v1 1 5 nan 0 0 0 1 0 0 1 0 1 0 0 0 0"_s, u"\x01\x02 garbage"_s}) {
         estimator.reset();
-        ASSERT_TRUE(settings.write(u"TimeModel"_s, u"Firmware2"_s, bad));
+        ASSERT_TRUE(
+            settings.write(u"TimeModel"_s, u"Machine-"_s + platform::machineHash(Machine), bad));
         estimator = makeEstimator();
         EXPECT_FALSE(estimator->timeModel().hasData());
         EXPECT_TRUE(estimator->estimate().rough);
-        const QString now = settings.read(u"TimeModel"_s, u"Firmware2"_s, QString());
-        EXPECT_TRUE(job::TimeModel::fromText(now)) << now.toStdString();
+        EXPECT_TRUE(job::TimeModel::fromText(stored())) << stored().toStdString();
     }
 }
 
-TEST_F(EstimatorTest, FollowsTheMachinesBurnTimeAndFirmware)
+TEST_F(EstimatorTest, FollowsTheMachinesBurnTime)
 {
     QSignalSpy changed(estimator.get(), &job::JobEstimator::estimateChanged);
     line.deliver(bytes({0xFF, 0x0A, 0x00, 0x1E}));  // the machine says 30
@@ -206,10 +213,55 @@ TEST_F(EstimatorTest, FollowsTheMachinesBurnTimeAndFirmware)
     EXPECT_GT(estimator->estimate().duration, at30);
     jobs.burnTimeReleased(60);
     EXPECT_EQ(changed.count(), 2);
+}
 
-    EXPECT_EQ(estimator->machineKey(), u"Firmware2"_s);
-    line.deliver(bytes({0xFF, 0x02, 0x03, 0x00}));
-    EXPECT_EQ(estimator->machineKey(), u"Firmware3"_s);
+// A fast simulated engraver on the same firmware teaches nothing about the real machine.
+TEST_F(EstimatorTest, EachMachineHasItsOwnModel)
+{
+    upload(bands(1));
+    const job::JobEstimator::Estimate untaught = estimator->estimate();
+    estimator = makeEstimator(u"port:/tmp/simulated-engraver"_s);
+    upload(bands(1));
+    carve({0, 0, 0});
+    EXPECT_GT(estimator->timeModel().weight(), 0);
+
+    estimator = makeEstimator();
+    EXPECT_FALSE(estimator->timeModel().hasData());
+    EXPECT_EQ(estimator->estimate(model.raster(), 40).duration, untaught.duration);
+    EXPECT_TRUE(estimator->estimate(model.raster(), 40).rough);
+}
+
+// Two programs on one machine, as the window and tavro-burn: both runs count.
+TEST_F(EstimatorTest, RunsOfTwoProgramsOnOneMachineBothCount)
+{
+    upload(bands(1));
+    carve({2, 15, 1});
+    const double oneRun = estimator->timeModel().weight();
+    ASSERT_GT(oneRun, 0);
+    {
+        platform::ProfileFile otherFile(settings.path());
+        job::JobEstimator other(model, link, jobs, clock, otherFile);
+        other.machineFound(Machine);
+        // Both watch the same run and keep what they learnt: the file must count it twice,
+        // once for each, not once for whichever wrote last.
+        upload(bands(1));
+        carve({2, 15, 1});
+    }
+    EXPECT_DOUBLE_EQ(job::TimeModel::fromText(stored())->weight(), 3 * oneRun);
+}
+
+// A stored model that claims a machine carves in no time, and is confirmed.
+TEST_F(EstimatorTest, NoStoredModelForetellsAJobInNoTime)
+{
+    ASSERT_TRUE(settings.write(u"TimeModel"_s, u"Machine-"_s + platform::machineHash(Machine),
+                               u"v1 1 100000 1 0 0 0 1 0 0 1 0 1 0 0 0 0"_s));
+    estimator = makeEstimator();
+    upload(bands(1));
+    const job::JobRaster &raster = model.raster();
+    const auto lowest = job::TimeModel::Lowest;
+    const double floorMs = lowest[0] * raster.dots() * 40 + lowest[1] * raster.rowsWithDots();
+    EXPECT_GE(double(estimator->estimate().duration.count()), std::floor(floorMs));
+    EXPECT_GT(estimator->estimate().duration.count(), 0);
 }
 
 TEST_F(EstimatorTest, TraceLinesFollowTheJob)

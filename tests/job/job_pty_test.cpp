@@ -93,7 +93,8 @@ TEST(JobOnTheSimulator, EndsExactAndTeachesTheNextEstimate)
     const double estimated = double(foretold.duration.count()) / 1000.0;
     // Generous: the machine and the program share two busy cores with other tests.
     EXPECT_NEAR(estimated, took, took * 0.3) << "estimated " << estimated << " s, took " << took;
-    EXPECT_TRUE(job::TimeModel::fromText(settings.read(u"TimeModel"_s, u"Firmware2"_s, {})));
+    EXPECT_TRUE(
+        job::TimeModel::fromText(settings.read(u"TimeModel"_s, estimator.machineKey(), {})));
 }
 
 }  // namespace
