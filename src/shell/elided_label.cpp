@@ -62,8 +62,12 @@ void ElidedLabel::changeEvent(QEvent *event)
 
 void ElidedLabel::fit()
 {
-    const QString shown =
-        fontMetrics().elidedText(m_fullText, Qt::ElideRight, contentsRect().width() - 2 * margin());
+    // Measured as sizeHint() measures: elidedText() alone may cut a text that width fits.
+    const int room = contentsRect().width() - 2 * margin();
+    const QFontMetrics metrics = fontMetrics();
+    const QString shown = metrics.horizontalAdvance(m_fullText) <= room
+                              ? m_fullText
+                              : metrics.elidedText(m_fullText, Qt::ElideRight, room);
     if (shown != text()) setText(shown);
     setToolTip(shown == m_fullText ? QString() : m_fullText);
 }

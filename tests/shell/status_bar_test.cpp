@@ -128,6 +128,10 @@ TEST_F(StatusBarTest, NoTextWidensTheWindowAndTheOfferFitsInEveryLanguage)
     const int width = mainWindow().width();
     identify();
     sendJob();
+    for (int round = 0; round < 3; ++round) QCoreApplication::processEvents();
+    for (const QLabel *label : bar().findChildren<QLabel *>())
+        EXPECT_FALSE(label->text().endsWith(u"…"_s))
+            << "room to spare, yet cut: " << label->text().toStdString();
     click(u"按钮开始"_s);
     report(5, 10);
     report(100, 5);
