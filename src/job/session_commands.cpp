@@ -316,10 +316,11 @@ void Session::dismissKept()
 
 bool Session::prepareQuit()
 {
-    if (carving(m_model.state())) {
+    // A paused job stays paused and kept: nothing to ask.
+    if (m_model.state() == JobModel::State::Running) {
         if (!m_prompter.confirm(tr("A job is running. Pause the machine and quit?"), tr("Quit")))
             return false;
-        if (m_model.state() == JobModel::State::Running) m_jobs.pause();
+        m_jobs.pause();
         // The pause must be on the wire before the program ends.
         m_line.drain(1s);
     }
