@@ -471,6 +471,14 @@ Serielle Schnittstelle: %2
         <source>Choose a rendering and send it, or clear the board, first</source>
         <translation>Erst eine Darstellung wählen und senden oder die Vorschau leeren</translation>
     </message>
+    <message>
+        <source>The board holds a picture that was not sent. Put the interrupted job in its place?</source>
+        <translation>In der Vorschau ist ein Bild, das nicht gesendet wurde. Den unterbrochenen Auftrag an seine Stelle setzen?</translation>
+    </message>
+    <message>
+        <source>Interrupted job</source>
+        <translation>Unterbrochener Auftrag</translation>
+    </message>
 </context>
 <context>
     <name>tavro::job::JobGuard</name>

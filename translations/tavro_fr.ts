@@ -471,6 +471,14 @@ Port série : %2
         <source>Choose a rendering and send it, or clear the board, first</source>
         <translation>Choisissez d’abord un rendu et envoyez-le, ou effacez l’aperçu</translation>
     </message>
+    <message>
+        <source>The board holds a picture that was not sent. Put the interrupted job in its place?</source>
+        <translation>L'aperçu contient une image qui n'a pas été envoyée. La remplacer par le travail interrompu ?</translation>
+    </message>
+    <message>
+        <source>Interrupted job</source>
+        <translation>Travail interrompu</translation>
+    </message>
 </context>
 <context>
     <name>tavro::job::JobGuard</name>

@@ -471,6 +471,14 @@ Porta seriale: %2
         <source>Choose a rendering and send it, or clear the board, first</source>
         <translation>Scegli prima una resa e inviala, oppure cancella l’anteprima</translation>
     </message>
+    <message>
+        <source>The board holds a picture that was not sent. Put the interrupted job in its place?</source>
+        <translation>L'anteprima contiene un'immagine non inviata. Sostituirla con il lavoro interrotto?</translation>
+    </message>
+    <message>
+        <source>Interrupted job</source>
+        <translation>Lavoro interrotto</translation>
+    </message>
 </context>
 <context>
     <name>tavro::job::JobGuard</name>

@@ -471,6 +471,14 @@ Serial port: %2
         <source>Choose a rendering and send it, or clear the board, first</source>
         <translation>先に効果を選んで送信するか、プレビューをクリアしてください</translation>
     </message>
+    <message>
+        <source>The board holds a picture that was not sent. Put the interrupted job in its place?</source>
+        <translation>ボードに未送信の画像があります。中断したジョブに置き換えますか？</translation>
+    </message>
+    <message>
+        <source>Interrupted job</source>
+        <translation>中断したジョブ</translation>
+    </message>
 </context>
 <context>
     <name>tavro::job::JobGuard</name>

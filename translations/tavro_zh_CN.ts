@@ -471,6 +471,14 @@ Serial port: %2
         <source>Choose a rendering and send it, or clear the board, first</source>
         <translation>请先选择效果并发送，或清除预览</translation>
     </message>
+    <message>
+        <source>The board holds a picture that was not sent. Put the interrupted job in its place?</source>
+        <translation>画板上有尚未发送的图片。用中断的任务替换它吗？</translation>
+    </message>
+    <message>
+        <source>Interrupted job</source>
+        <translation>中断的任务</translation>
+    </message>
 </context>
 <context>
     <name>tavro::job::JobGuard</name>

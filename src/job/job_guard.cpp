@@ -42,11 +42,16 @@ bool JobGuard::allows(Action action)
     return true;
 }
 
+bool JobGuard::holdsUnsentWork() const
+{
+    if (m_document.holdsOnlyBackground()) return false;
+    if (m_document.hasSentBoard() && !m_document.differsFromSent()) return false;
+    return packUploadRaster(m_document.board()).count('\0') != UploadRasterSize;
+}
+
 bool JobGuard::allowsWipe()
 {
-    if (m_document.holdsOnlyBackground()) return true;
-    if (m_document.hasSentBoard() && !m_document.differsFromSent()) return true;
-    if (packUploadRaster(m_document.board()).count('\0') == UploadRasterSize) return true;
+    if (!holdsUnsentWork()) return true;
     return m_prompter.confirm(tr("The picture on the board was not sent to the machine. Change the "
                                  "language and lose it?"),
                               tr("Picture not sent"));

@@ -29,9 +29,11 @@ public:
     // own), or the operator chose to stop it, and it has been stopped. Cancel puts nothing
     // on the line.
     bool allows(Action action);
-    // Changing the language wipes the board: true when what it holds was sent, is only a
-    // background, would burn nothing, or the operator chose to lose it.
+    // Changing the language wipes the board: true when it holds no unsent work, or the
+    // operator chose to lose it.
     bool allowsWipe();
+    // The board holds a picture that would burn and never went to the machine.
+    bool holdsUnsentWork() const;
 
 private:
     const JobModel &m_model;

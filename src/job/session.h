@@ -199,6 +199,8 @@ signals:
     void resuming(int fromRow);
 
 private:
+    // The kept job on the board; false when the operator kept an unsent picture instead.
+    bool showKept(const InterruptedJob &kept);
     enum class Pending { None, Resume, StartOver, Start };
     struct Run {
         QImage board;  // the whole job

@@ -2,6 +2,7 @@
 #include "job/session.h"
 
 #include "job/effect_board.h"
+#include "job/upload_raster.h"
 
 #include <QDir>
 
@@ -294,10 +295,26 @@ QString Session::openFailureText(const QString &path, const JobFileRead &read)
     return {};
 }
 
+bool Session::showKept(const InterruptedJob &kept)
+{
+    if (packUploadRaster(m_document.board()) == packUploadRaster(kept.board)) return true;
+    if (m_guard.holdsUnsentWork() &&
+        !m_prompter.confirm(tr("The board holds a picture that was not sent. Put the interrupted "
+                               "job in its place?"),
+                            tr("Interrupted job")))
+        return false;
+    // The board shows what the machine goes on with, as after any other send.
+    m_droppedPaths.clear();
+    placeRendering(kept.board);
+    m_document.setBurnTime(kept.burnTime);
+    return true;
+}
+
 void Session::resumeKept()
 {
     if (!offer().open) return;
     const InterruptedJob kept = *m_recovery.kept();
+    if (!showKept(kept)) return;
     upload(kept.board, kept.resumeRow, Pending::Resume);
 }
 
@@ -305,6 +322,7 @@ void Session::startKeptOver()
 {
     if (!offer().open) return;
     const InterruptedJob kept = *m_recovery.kept();
+    if (!showKept(kept)) return;
     upload(kept.board, 0, Pending::StartOver);
 }
 

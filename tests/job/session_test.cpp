@@ -1,6 +1,7 @@
 // The session on a scripted line: what it owes the machine after a job file was opened, and a
 // resume cut off by a break.
 #include "job/job_file.h"
+#include "job/upload_raster.h"
 #include "session_fixture.h"
 
 #include <gtest/gtest.h>
@@ -22,6 +23,7 @@ protected:
     job::Session &session = parts.session;
     FakeSerialLine &line = parts.line;
 
+    QStringList boxes() const { return parts.view.events.filter(u"box:"_s); }
     QString savedJob(int burnTime)
     {
         job::JobFile saved;
@@ -84,6 +86,35 @@ TEST_F(SessionTest, AResumeCutOffBeforeItsBlockWentOutIsOfferedAgain)
     parts.identify();
     EXPECT_TRUE(session.offer().open);
     EXPECT_EQ(session.offer().fromRow, fromRow);
+}
+
+// The screen shows what the machine goes on with; unsent work is not replaced unasked.
+TEST_F(SessionTest, ResumingPutsTheKeptJobOnTheBoard)
+{
+    parts.identify();
+    interruptAJob();
+    const QByteArray kept = job::packUploadRaster(session.document().board());
+    session.clearBoard();
+    session.document().setBurnTime(60);
+    parts.identify();
+    parts.view.events.clear();
+
+    session.startKeptOver();
+    EXPECT_EQ(job::packUploadRaster(session.document().board()), kept);
+    EXPECT_EQ(session.document().burnTime(), 40);
+    EXPECT_EQ(boxes(), QStringList{}) << "a blank board is not work to lose";
+
+    line.breakPort();
+    parts.identify();
+    ASSERT_TRUE(session.offer().open);
+    QImage unsent(512, 512, QImage::Format_RGB32);
+    unsent.fill(Qt::white);
+    unsent.setPixel(200, 200, qRgb(0, 0, 0));
+    session.placeRendering(unsent);
+    session.resumeKept();
+    ASSERT_EQ(boxes().size(), 1);
+    EXPECT_TRUE(boxes()[0].contains(u"was not sent"_s));
+    EXPECT_EQ(job::packUploadRaster(session.document().board()), kept);
 }
 
 }  // namespace
