@@ -76,8 +76,8 @@ QString presetNameProblem(const QString &name)
 
 std::vector<std::pair<QString, QString>> materialPresetValues(const MaterialPreset &preset)
 {
-    std::vector<std::pair<QString, QString>> values{{NameKey, preset.name},
-                                                    {BurnTimeKey, QString::number(preset.burnTime)}};
+    std::vector<std::pair<QString, QString>> values{
+        {NameKey, preset.name}, {BurnTimeKey, QString::number(preset.burnTime)}};
     for (auto &value : pictureTuningValues(preset.tuning)) values.push_back(std::move(value));
     values.push_back({MaterialKey, colourText(preset.material)});
     values.push_back({BurnKey, colourText(preset.burn)});

@@ -32,13 +32,13 @@ std::optional<QList<MaterialPreset>> presetsFrom(const ValueOf &valueOf, QString
         problem = MaterialPresets::tr("it was written by a newer Tavro Laser");
         return std::nullopt;
     }
-    const int count = std::clamp(
-        valueOf(HeadSection, u"Count"_s).value_or(QString()).toInt(), 0, MaterialPresets::MaxPresets);
+    const int count = std::clamp(valueOf(HeadSection, u"Count"_s).value_or(QString()).toInt(), 0,
+                                 MaterialPresets::MaxPresets);
     QList<MaterialPreset> presets;
     for (int i = 0; i < count; ++i) {
         const QString section = presetSection(i);
-        const std::optional<MaterialPreset> preset = materialPresetFromValues(
-            [&](const QString &key) { return valueOf(section, key); });
+        const std::optional<MaterialPreset> preset =
+            materialPresetFromValues([&](const QString &key) { return valueOf(section, key); });
         // A preset without a usable name is left out; the others are kept.
         if (!preset) continue;
         const auto same = [&](const MaterialPreset &p) { return p.name == preset->name; };
@@ -148,7 +148,8 @@ MaterialPresets::Imported MaterialPresets::importFrom(const QString &path)
     Imported imported;
     QByteArray bytes;
     const QString shown = platform::displayFileName(path);
-    if (const QString why = platform::readWholeFile(path, MaxExchangeBytes, bytes); !why.isEmpty()) {
+    if (const QString why = platform::readWholeFile(path, MaxExchangeBytes, bytes);
+        !why.isEmpty()) {
         imported.error = tr("%1 cannot be read: %2.").arg(shown, why);
         return imported;
     }

@@ -86,10 +86,8 @@ TEST(MaterialPresets, BadFilesAreRefusedWithAReasonAndLoseNothing)
     write(folder.filePath(u"binary.ini"_s), QByteArray(3000, '\xFF'));
     QDir(folder.path()).mkdir(u"folder.ini"_s);
     const std::pair<QString, QString> cases[] = {
-        {u"photo.ini"_s, u"holds no material presets"_s},
-        {u"newer.ini"_s, u"newer Tavro Laser"_s},
-        {u"binary.ini"_s, u"holds no material presets"_s},
-        {u"folder.ini"_s, u"cannot be read"_s},
+        {u"photo.ini"_s, u"holds no material presets"_s},  {u"newer.ini"_s, u"newer Tavro Laser"_s},
+        {u"binary.ini"_s, u"holds no material presets"_s}, {u"folder.ini"_s, u"cannot be read"_s},
         {u"missing.ini"_s, u"cannot be read"_s},
     };
     for (const auto &[name, reason] : cases) {
