@@ -33,10 +33,10 @@ void Session::breakLink()
     m_link.disconnectMachine();
 }
 
-void Session::sendBoard(int fromRow)
+void Session::sendBoard(int fromRow, std::optional<JobSequence> sequence)
 {
     if (!m_guard.allows(JobGuard::Action::SendImage)) return;
-    upload(m_document.board(), fromRow, Pending::None);
+    upload(m_document.board(), fromRow, Pending::None, std::move(sequence));
 }
 
 void Session::takeJob(const JobFile &job)
@@ -288,13 +288,19 @@ void Session::resumeKept()
 {
     if (!offer().open) return;
     const InterruptedJob kept = *m_recovery.kept();
-    upload(kept.board, kept.resumeRow, Pending::Resume);
+    upload(kept.board, kept.resumeRow, Pending::Resume, kept.sequence);
 }
 
 void Session::startKeptOver()
 {
     if (!offer().open) return;
     const InterruptedJob kept = *m_recovery.kept();
+    // A sequence starts over from its first job.
+    if (kept.sequence) {
+        const JobSequence first = kept.sequence->at(0);
+        upload(first.steps[0].board, 0, Pending::StartOver, first);
+        return;
+    }
     upload(kept.board, 0, Pending::StartOver);
 }
 

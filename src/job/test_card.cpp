@@ -94,8 +94,10 @@ TestCardLayout layOut(const TestCardPlan &plan)
     layout.patch = patchSide(plan.patchMm);
     int levelWidth = 0, burnWidth = 0;
     if (plan.labels) {
-        for (const int level : plan.levels) levelWidth = std::max(levelWidth, font.width(levelText(level)));
-        for (const int time : plan.burnTimes) burnWidth = std::max(burnWidth, font.width(QString::number(time)));
+        for (const int level : plan.levels)
+            levelWidth = std::max(levelWidth, font.width(levelText(level)));
+        for (const int time : plan.burnTimes)
+            burnWidth = std::max(burnWidth, font.width(QString::number(time)));
         levelWidth += LabelGap;
     }
     const int pitchX = std::max(layout.patch, burnWidth) + Gap;
@@ -111,7 +113,8 @@ TestCardLayout layOut(const TestCardPlan &plan)
     const QPoint origin((BoardSize - width) / 2, (BoardSize - height) / 2);
     layout.card = QRect(origin, QSize(width, height));
     for (int c = 0; c < columns; ++c)
-        layout.columnLeft << origin.x() + levelWidth + c * pitchX + (pitchX - Gap - layout.patch) / 2;
+        layout.columnLeft << origin.x() + levelWidth + c * pitchX +
+                                 (pitchX - Gap - layout.patch) / 2;
     for (int r = 0; r < rows; ++r) layout.rowTop << origin.y() + r * pitchY;
     return layout;
 }
@@ -150,7 +153,8 @@ TestCard::TestCard(TestCardPlan plan) : m_plan(std::move(plan))
     std::ranges::sort(m_plan.levels);
     m_layout = layOut(m_plan);
     if (!problem().isEmpty()) return;
-    for (const int level : m_plan.levels) m_patches << renderPatch(m_layout.patch, level, m_plan.tuning);
+    for (const int level : m_plan.levels)
+        m_patches << renderPatch(m_layout.patch, level, m_plan.tuning);
 }
 
 QString TestCard::problem() const
@@ -166,11 +170,10 @@ QString TestCard::problem() const
     if (std::ranges::any_of(p.levels, [](int l) { return l < 0 || l > 100; }))
         return tr("Grey levels go from 0 to 100 %.");
     if (!distinct(p.levels)) return tr("Each grey level can be tried once.");
-    if (!TestCardPlan::PatchRange.contains(p.patchMm))
-        return tr("Patches can be 1 to 10 mm wide.");
+    if (!TestCardPlan::PatchRange.contains(p.patchMm)) return tr("Patches can be 1 to 10 mm wide.");
     if (!p.tuning.isValid()) return tr("The tuning is out of range.");
-    const QRect room = QRect(0, 0, BoardSize, BoardSize).adjusted(BoardMargin, BoardMargin,
-                                                                  -BoardMargin, -BoardMargin);
+    const QRect room = QRect(0, 0, BoardSize, BoardSize)
+                           .adjusted(BoardMargin, BoardMargin, -BoardMargin, -BoardMargin);
     if (!room.contains(m_layout.card)) {
         const QLocale locale;
         const auto mm = [&locale](int dots) {
@@ -202,7 +205,8 @@ void TestCard::drawColumn(QImage &board, int index) const
     if (index < 0 || index >= columns() || m_patches.isEmpty()) return;
     const CardFont font(LabelScale);
     const int left = m_layout.columnLeft[index];
-    for (int r = 0; r < m_patches.size(); ++r) copyInto(board, m_patches[r], {left, m_layout.rowTop[r]});
+    for (int r = 0; r < m_patches.size(); ++r)
+        copyInto(board, m_patches[r], {left, m_layout.rowTop[r]});
     if (!m_plan.labels) return;
     const int labelTop = m_layout.rowTop.last() + m_layout.patch + LabelGap;
     const QString time = QString::number(m_plan.burnTimes[index]);
@@ -237,7 +241,9 @@ QStringList TestCard::toLines() const
 std::optional<TestCardPlan> TestCard::planFromLines(const QStringList &lines)
 {
     TestCardPlan plan;
-    const auto value = [&lines](QStringView key) { return valueInLines(lines, key).value_or(QString()); };
+    const auto value = [&lines](QStringView key) {
+        return valueInLines(lines, key).value_or(QString());
+    };
     plan.burnTimes = numbersIn(value(u"BurnTimes"));
     plan.levels = numbersIn(value(u"Levels"));
     bool ok = false;

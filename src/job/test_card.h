@@ -39,10 +39,10 @@ QList<int> spreadBurnTimes(int from, int to, int count);
 
 // Where everything of a card lies on the board.
 struct TestCardLayout {
-    int patch = 0;                // side of a patch, in dots
-    QRect card;                   // everything, labels included
-    QList<int> columnLeft;        // of each burn time's patches
-    QList<int> rowTop;            // of each level's patches
+    int patch = 0;          // side of a patch, in dots
+    QRect card;             // everything, labels included
+    QList<int> columnLeft;  // of each burn time's patches
+    QList<int> rowTop;      // of each level's patches
     QRect patchRect(int column, int row) const;
     // The patch under a point of the board: x = column, y = row.
     std::optional<QPoint> patchAt(QPoint board) const;

@@ -16,7 +16,8 @@ qint64 blackIn(const QImage &board, QRect area)
     qint64 black = 0;
     area &= board.rect();
     for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x) black += board.pixel(x, y) == qRgb(0, 0, 0);
+        for (int x = area.left(); x <= area.right(); ++x)
+            black += board.pixel(x, y) == qRgb(0, 0, 0);
     return black;
 }
 
@@ -44,7 +45,8 @@ TEST(TestCard, ColumnsTogetherAreTheCardAndShareNoDot)
         for (int y = 0; y < 512; ++y)
             for (int x = 0; x < 512; ++x) {
                 if (column.pixel(x, y) != qRgb(0, 0, 0)) continue;
-                ASSERT_NE(together.pixel(x, y), qRgb(0, 0, 0)) << "two columns burn " << x << "," << y;
+                ASSERT_NE(together.pixel(x, y), qRgb(0, 0, 0))
+                    << "two columns burn " << x << "," << y;
                 together.setPixel(x, y, qRgb(0, 0, 0));
             }
     }
@@ -106,12 +108,27 @@ TEST(TestCard, SaysWhyAPlanCannotBeBurnt)
     const Case cases[] = {
         {with([](auto &p) { p.burnTimes = {40}; }), u"2 to 8 burn times"_s},
         {with([](auto &p) { p.burnTimes = {1, 2, 3, 4, 5, 6, 7, 8, 9}; }), u"2 to 8 burn times"_s},
-        {with([](auto &p) { p.burnTimes = {0, 50}; }), u"from 1 to 100"_s},
-        {with([](auto &p) { p.burnTimes = {50, 101}; }), u"from 1 to 100"_s},
-        {with([](auto &p) { p.burnTimes = {50, 50}; }), u"tried once"_s},
+        {with([](auto &p) {
+             p.burnTimes = {0, 50};
+         }),
+         u"from 1 to 100"_s},
+        {with([](auto &p) {
+             p.burnTimes = {50, 101};
+         }),
+         u"from 1 to 100"_s},
+        {with([](auto &p) {
+             p.burnTimes = {50, 50};
+         }),
+         u"tried once"_s},
         {with([](auto &p) { p.levels = {}; }), u"1 to 8 grey levels"_s},
-        {with([](auto &p) { p.levels = {-1, 50}; }), u"0 to 100 %"_s},
-        {with([](auto &p) { p.levels = {50, 50}; }), u"tried once"_s},
+        {with([](auto &p) {
+             p.levels = {-1, 50};
+         }),
+         u"0 to 100 %"_s},
+        {with([](auto &p) {
+             p.levels = {50, 50};
+         }),
+         u"tried once"_s},
         {with([](auto &p) { p.patchMm = 0.5; }), u"1 to 10 mm"_s},
         {with([](auto &p) { p.tuning.gamma = 9; }), u"tuning"_s},
         {with([](auto &p) {
