@@ -4,8 +4,6 @@
 #include "job/session.h"
 #include "job/upload_raster.h"
 
-#include <numeric>
-
 using namespace Qt::Literals::StringLiterals;
 
 namespace tavro::job {
@@ -75,11 +73,11 @@ void TestCardRun::begin(const TestCard &card, int column)
     m_card = card;
     m_sequence = {};
     m_sequence.notes = QStringList{Marker} + card.toLines();
-    m_dots.clear();
+    m_rasters.clear();
     for (int c = 0; c < card.columns(); ++c) {
         const QImage board = card.column(c);
         m_sequence.steps << JobSequence::Step{board, card.plan().burnTimes[c]};
-        m_dots << JobRaster(packUploadRaster(board)).dots();
+        m_rasters << JobRaster(packUploadRaster(board));
     }
     m_column = column;
 }
@@ -170,14 +168,15 @@ int TestCardRun::burnTime() const
 TestCardRun::Progress TestCardRun::progress() const
 {
     Progress p;
-    p.total = std::accumulate(m_dots.begin(), m_dots.end(), qint64(0));
-    p.done = std::accumulate(m_dots.begin(), m_dots.begin() + std::min<qsizetype>(m_column, m_dots.size()),
-                             qint64(0));
+    for (int c = 0; c < m_rasters.size(); ++c) {
+        p.total += m_rasters[c].dots();
+        if (c < m_column) p.done += m_rasters[c].dots();
+    }
     if (m_state == State::Done) {
         p.done = p.total;
-    } else if (m_holdsColumn && m_state != State::Sending) {
+    } else if (m_holdsColumn && m_state != State::Sending && m_column < m_rasters.size()) {
         const Session::Progress column = m_session.progress();
-        p.done += std::min(column.done + column.skipped, m_dots.value(m_column));
+        p.done += std::min(column.done + column.skipped, m_rasters[m_column].dots());
     }
     p.percent = p.total > 0 ? int(p.done * 100 / p.total) : 0;
     return p;
@@ -194,11 +193,9 @@ std::chrono::milliseconds TestCardRun::remaining() const
         left += estimator.remaining();
         ++next;
     }
-    for (int c = next; c < m_sequence.steps.size(); ++c) {
-        const JobSequence::Step &step = m_sequence.steps[c];
-        left += ColumnUpload +
-                estimator.estimate(JobRaster(packUploadRaster(step.board)), step.burnTime).duration;
-    }
+    for (int c = next; c < m_rasters.size(); ++c)
+        left +=
+            ColumnUpload + estimator.estimate(m_rasters[c], m_sequence.steps[c].burnTime).duration;
     return left;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "job/interrupted_job.h"
+#include "job/job_raster.h"
 #include "job/test_card.h"
 
 #include <QObject>
@@ -84,13 +85,13 @@ private:
     Session &m_session;
     std::optional<TestCard> m_card;
     JobSequence m_sequence;
-    QList<qint64> m_dots;  // of each column
+    QList<JobRaster> m_rasters;  // of each column
     int m_column = 0;
     int m_fromRow = 0;
     State m_state = State::Idle;
     bool m_holdsColumn = false;
-    bool m_sending = false;   // this run is sending a column now
-    bool m_adopted = false;   // the session resumed the column; it starts the carve itself
+    bool m_sending = false;  // this run is sending a column now
+    bool m_adopted = false;  // the session resumed the column; it starts the carve itself
 };
 
 }  // namespace tavro::job

@@ -1,9 +1,9 @@
 // A test card burnt on the simulated engraver through the session: its columns in ascending burn
 // time, together the card's board; cut off, it picks up at its column and row.
+#include "job/test_card_run.h"
 #include "engraver-sim/engraver_sim.h"
 #include "job/effect_board.h"
 #include "job/session.h"
-#include "job/test_card_run.h"
 #include "job/upload_raster.h"
 #include "link_doubles.h"
 #include "platform/machine_identity.h"
@@ -150,8 +150,10 @@ TEST_F(CardOnMachine, ACardCutOffPicksUpAtItsColumnAndRow)
     const job::TestCard expected(plan);
     ASSERT_EQ(card->start(plan), QString());
     const int rowInPatches = expected.layout().rowTop[0] + 30;
-    ASSERT_TRUE(waitFor([&] { return card->column() == 1 && card->state() == CardState::Carving &&
-                                      session->model().currentRow() >= rowInPatches; }));
+    ASSERT_TRUE(waitFor([&] {
+        return card->column() == 1 && card->state() == CardState::Carving &&
+               session->model().currentRow() >= rowInPatches;
+    }));
     EXPECT_GT(card->progress().percent, 20);
     EXPECT_GT(card->remaining(), 0ms);
     machine->unplug();
