@@ -62,15 +62,18 @@ QString unescapeNotes(const QString &text)
 
 QString presetNameProblem(const QString &name)
 {
-    const auto tr = [](const char *text) {
-        return QCoreApplication::translate("tavro::job::MaterialPresets", text);
-    };
-    if (name.trimmed().isEmpty()) return tr("A preset needs a name.");
-    if (name != name.trimmed()) return tr("A preset's name cannot begin or end with a blank.");
+    const char *const context = "tavro::job::MaterialPresets";
+    if (name.trimmed().isEmpty())
+        return QCoreApplication::translate(context, "A preset needs a name.");
+    if (name != name.trimmed())
+        return QCoreApplication::translate(context,
+                                           "A preset's name cannot begin or end with a blank.");
     if (name.size() > MaterialPreset::MaxNameLength)
-        return tr("A preset's name can have at most 64 characters.");
+        return QCoreApplication::translate(context,
+                                           "A preset's name can have at most 64 characters.");
     for (const QChar c : name)
-        if (c.category() == QChar::Other_Control) return tr("A preset's name must be one line.");
+        if (c.category() == QChar::Other_Control)
+            return QCoreApplication::translate(context, "A preset's name must be one line.");
     return {};
 }
 

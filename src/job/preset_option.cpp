@@ -24,9 +24,8 @@ QString readPresetOption(const QCommandLineParser &parser, const QString &settin
     if (!preset) {
         QStringList names;
         for (const MaterialPreset &p : presets.presets()) names << u'\'' + p.name + u'\'';
-        return names.isEmpty()
-                   ? u"no preset '%1': none is saved in %2"_s.arg(name, presets.path())
-                   : u"no preset '%1'; there are %2"_s.arg(name, names.join(u", "_s));
+        return names.isEmpty() ? u"no preset '%1': none is saved in %2"_s.arg(name, presets.path())
+                               : u"no preset '%1'; there are %2"_s.arg(name, names.join(u", "_s));
     }
     choice.effect = preset->tuning.method;
     choice.tuning = preset->tuning;

@@ -7,7 +7,6 @@
 #include "job/raster_constants.h"
 #include "job/work_snapshot.h"
 
-#include <QCoreApplication>
 #include <QLocale>
 
 #include <algorithm>
@@ -23,11 +22,6 @@ constexpr int LabelScale = 2;  // 10 x 14 dots a digit: about 0.75 x 1 mm
 constexpr int Gap = 8;         // between patches
 constexpr int LabelGap = 6;    // between a patch and its label
 constexpr int BoardMargin = 8;
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("tavro::job::TestCard", text);
-}
 
 QString levelText(int level)
 {

@@ -4,6 +4,7 @@
 
 #include "job/picture_tuning.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QImage>
 #include <QList>
@@ -49,6 +50,8 @@ struct TestCardLayout {
 };
 
 class TestCard {
+    Q_DECLARE_TR_FUNCTIONS(tavro::job::TestCard)
+
 public:
     // The plan with burn times and levels in ascending order.
     explicit TestCard(TestCardPlan plan);

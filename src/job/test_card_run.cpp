@@ -141,8 +141,8 @@ void TestCardRun::onCarveState()
                 this, [this] { sendColumn(0); }, Qt::QueuedConnection);
             return;
         }
-        setState(State::Done);
         remember(true);
+        setState(State::Done);
         break;
     case JobModel::State::Interrupted:
         setState(State::Interrupted);

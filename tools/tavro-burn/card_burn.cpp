@@ -35,11 +35,21 @@ QString readList(const QCommandLineParser &parser, const QString &option, QList<
     return {};
 }
 
-QString readPlan(const QCommandLineParser &parser, CardBurn::Plan &plan)
+// Empty when absent or a whole number from min to max.
+QString readWhole(const QCommandLineParser &parser, const QString &option, int min, int max,
+                  int &value)
 {
-    if (!parser.positionalArguments().isEmpty()) return u"--test-card takes no INPUT"_s;
-    if (parser.isSet(u"burn-time"_s)) return u"--test-card burns its own --burn-times"_s;
-    job::TestCardPlan &card = plan.card;
+    if (!parser.isSet(option)) return {};
+    bool ok = false;
+    const int read = parser.value(option).trimmed().toInt(&ok);
+    if (!ok || read < min || read > max)
+        return u"--%1 must be a whole number from %2 to %3"_s.arg(option).arg(min).arg(max);
+    value = read;
+    return {};
+}
+
+QString readCard(const QCommandLineParser &parser, job::TestCardPlan &card)
+{
     job::RenderChoice choice{job::Effect::Dither, {}};
     for (const QString &error :
          {job::readPresetOption(parser, platform::settingsFolder(), choice),
@@ -63,16 +73,21 @@ QString readPlan(const QCommandLineParser &parser, CardBurn::Plan &plan)
             return u"--date must be a date such as 2024-05-12, not '%1'"_s.arg(
                 parser.value(u"date"_s));
     }
-    if (const QString problem = job::TestCard(card).problem(); !problem.isEmpty()) return problem;
-    const int columns = int(card.burnTimes.size());
-    plan.fromColumn = parser.value(u"from-column"_s).toInt(&ok) - 1;
-    if (!parser.isSet(u"from-column"_s)) plan.fromColumn = 0;
-    else if (!ok || plan.fromColumn < 0 || plan.fromColumn >= columns)
-        return u"--from-column must be a whole number from 1 to %1"_s.arg(columns);
-    plan.fromRow = parser.value(u"from-row"_s).toInt(&ok);
-    if (!parser.isSet(u"from-row"_s)) plan.fromRow = 0;
-    else if (!ok || plan.fromRow < 0 || plan.fromRow > 511)
-        return u"--from-row must be a whole number from 0 to 511"_s;
+    return job::TestCard(card).problem();
+}
+
+QString readPlan(const QCommandLineParser &parser, CardBurn::Plan &plan)
+{
+    if (!parser.positionalArguments().isEmpty()) return u"--test-card takes no INPUT"_s;
+    if (parser.isSet(u"burn-time"_s)) return u"--test-card burns its own --burn-times"_s;
+    if (const QString error = readCard(parser, plan.card); !error.isEmpty()) return error;
+    int column = 1;
+    for (const QString &error :
+         {readWhole(parser, u"from-column"_s, 1, int(plan.card.burnTimes.size()), column),
+          readWhole(parser, u"from-row"_s, 0, 511, plan.fromRow)}) {
+        if (!error.isEmpty()) return error;
+    }
+    plan.fromColumn = column - 1;
     return {};
 }
 
@@ -197,8 +212,8 @@ void CardBurn::reportProgress()
 
 QString CardBurn::resumeCommand() const
 {
-    return m_plan.command + u" --from-column %1 --from-row %2"_s.arg(m_run.column() + 1)
-                                .arg(m_run.resumeRow());
+    return m_plan.command +
+           u" --from-column %1 --from-row %2"_s.arg(m_run.column() + 1).arg(m_run.resumeRow());
 }
 
 void CardBurn::interrupt()
@@ -208,10 +223,11 @@ void CardBurn::interrupt()
     QString line = u"interrupted; no machine was found yet"_s;
     if (was == Phase::Burning) {
         m_session.pause();
-        line = u"interrupted; the machine was paused in column %1 at row %2; to go on from "
-               u"there: %3"_s.arg(m_run.column() + 1)
-                   .arg(m_run.resumeRow())
-                   .arg(resumeCommand());
+        line =
+            u"interrupted; the machine was paused in column %1 at row %2; to go on from "
+            u"there: %3"_s.arg(m_run.column() + 1)
+                .arg(m_run.resumeRow())
+                .arg(resumeCommand());
     }
     emit said(line);
     emit finished(BurnRun::Interrupted);
