@@ -29,8 +29,7 @@ void BoardLook::apply()
 {
     const job::MaterialPresets &materials = m_session.materials();
     std::optional<job::BurnLook> look;
-    if (materials.asItWillBurn())
-        look = materials.look(m_session.document().tuning().dotDiameter);
+    if (materials.asItWillBurn()) look = materials.look(m_session.document().tuning().dotDiameter);
     // A tuning change that leaves the look as it was needs no new view.
     if (m_applied && look == m_look) return;
     m_applied = true;

@@ -23,7 +23,7 @@ namespace tavro::shell {
 namespace {
 
 constexpr std::array<const char16_t *, MaterialMenu::EntryCount> EntryNames = {
-    u"testCardAction",     u"bestPatchAction",    u"savePresetAction", u"exportPresetsAction",
+    u"testCardAction",      u"bestPatchAction",    u"savePresetAction",  u"exportPresetsAction",
     u"importPresetsAction", u"removePresetAction", u"asItWillBurnAction"};
 
 }  // namespace
@@ -152,8 +152,7 @@ void MaterialMenu::placeBesideBoard(QWidget &dialog) const
 
 void MaterialMenu::openBestPatch()
 {
-    const std::optional<job::TestCardPlan> plan =
-        job::TestCardRun::lastCard(m_session.settings());
+    const std::optional<job::TestCardPlan> plan = job::TestCardRun::lastCard(m_session.settings());
     if (!plan) return;
     job::BestPatchWindow window(m_session, *plan, &m_window);
     window.exec();
@@ -169,8 +168,8 @@ void MaterialMenu::saveAsPreset()
 void MaterialMenu::exportPresets()
 {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString path = m_desktop.askFile(
-        FileQuestion::ExportPresets, QDir(documents).filePath(u"materials.ini"_s), &m_window);
+    const QString path = m_desktop.askFile(FileQuestion::ExportPresets,
+                                           QDir(documents).filePath(u"materials.ini"_s), &m_window);
     if (path.isEmpty()) return;
     if (const QString why = m_session.materials().exportTo(path); !why.isEmpty())
         m_desktop.messageBox(why, BoxButtons::Ok, tr("Export Presets"));
@@ -182,11 +181,10 @@ void MaterialMenu::importPresets()
     const QString path = m_desktop.askFile(FileQuestion::ImportPresets, documents, &m_window);
     if (path.isEmpty()) return;
     const job::MaterialPresets::Imported imported = m_session.materials().importFrom(path);
-    m_desktop.messageBox(imported.error.isEmpty()
-                             ? tr("Presets imported from %1: %2.")
-                                   .arg(platform::displayFileName(path))
-                                   .arg(imported.count)
-                             : imported.error,
+    m_desktop.messageBox(imported.error.isEmpty() ? tr("Presets imported from %1: %2.")
+                                                        .arg(platform::displayFileName(path))
+                                                        .arg(imported.count)
+                                                  : imported.error,
                          BoxButtons::Ok, tr("Import Presets"));
 }
 

@@ -1,13 +1,13 @@
 // What the program's window adds for materials: menu entries, the board shown as it will burn or
 // as a card's preview (never changing the job), presets through the file dialogs, and the whole
 // card in the status bar.
+#include "shell/material_menu.h"
 #include "job/as_it_will_burn.h"
 #include "job/effect_board.h"
 #include "job/test_card_run.h"
 #include "job/ui/test_card_dialog.h"
 #include "menu_fixture.h"
 #include "shell/job_status_bar.h"
-#include "shell/material_menu.h"
 #include "workspace/preview_board.h"
 
 #include <QCoreApplication>
@@ -103,8 +103,8 @@ TEST_F(MaterialMenuTest, TheStatusBarShowsTheWholeCardAndTellsItsEndOnce)
         line.deliver(bytes({0xFF, 0x05, 0x00, 0x00}));  // the machine asks for the block
         clock.advance(5ms);
         ASSERT_EQ(card.state(), job::TestCardRun::State::Carving) << column;
-        EXPECT_EQ(bar.stateText(), u"Test card: column %1 of 2, burn time %2"_s.arg(column + 1).arg(
-                                       plan.burnTimes[column]));
+        EXPECT_EQ(bar.stateText(), u"Test card: column %1 of 2, burn time %2"_s.arg(column + 1)
+                                       .arg(plan.burnTimes[column]));
         EXPECT_EQ(bar.progressValue(), card.progress().done);
         EXPECT_TRUE(bar.timeText().endsWith(u" left"_s)) << qPrintable(bar.timeText());
         line.deliver(bytes({0xFF, 0x06, 0x00, 0x00}));  // carve done

@@ -93,8 +93,9 @@ bool BestPatchWindow::savePicked()
 void BestPatchWindow::retranslate()
 {
     setWindowTitle(tr("Choose the Best Patch"));
-    m_intro->setText(tr("Click the patch that looked best on the burnt card, then save it as a "
-                        "preset (or double-click it)."));
+    m_intro->setText(
+        tr("Click the patch that looked best on the burnt card, then save it as a "
+           "preset (or double-click it)."));
     m_save->setText(tr("Save as Preset…"));
     m_close->setText(tr("Close"));
     showPicked();

@@ -27,8 +27,7 @@ namespace {
 std::optional<QList<int>> numbersIn(const QString &text)
 {
     QList<int> numbers;
-    for (const QString &part :
-         text.split(QRegularExpression(u"[,;\\s]+"_s), Qt::SkipEmptyParts)) {
+    for (const QString &part : text.split(QRegularExpression(u"[,;\\s]+"_s), Qt::SkipEmptyParts)) {
         bool ok = false;
         numbers << part.toInt(&ok);
         if (!ok) return std::nullopt;
@@ -101,7 +100,11 @@ void TestCardDialog::build()
     m_burn->setObjectName(u"burnCardButton"_s);
     m_burn->setDefault(true);
     m_close = new QPushButton(this);
+    layOut();
+}
 
+void TestCardDialog::layOut()
+{
     auto *spread = new QHBoxLayout;
     for (QWidget *unit : {static_cast<QWidget *>(m_spreadLabel), static_cast<QWidget *>(m_from),
                           static_cast<QWidget *>(m_to), static_cast<QWidget *>(m_count)})
@@ -168,8 +171,8 @@ TestCardPlan TestCardDialog::plan() const
 {
     TestCardPlan plan;
     plan.burnTimes = numbersIn(m_burnTimes->text()).value_or(QList<int>{});
-    plan.levels = m_solid->isChecked() ? QList<int>{100}
-                                       : numbersIn(m_levels->text()).value_or(QList<int>{});
+    plan.levels =
+        m_solid->isChecked() ? QList<int>{100} : numbersIn(m_levels->text()).value_or(QList<int>{});
     plan.patchMm = m_patch->value();
     plan.tuning = m_session.document().tuning();
     plan.tuning.method = RightPanelEffects[std::size_t(std::max(0, m_method->currentIndex()))];
@@ -240,8 +243,8 @@ void TestCardDialog::refresh()
 {
     m_error.clear();
     const TestCard card(plan());
-    m_tuning->setText(tr("Tuning: %1, as set in the effect chooser.")
-                          .arg(tuningSummary(card.plan().tuning)));
+    m_tuning->setText(
+        tr("Tuning: %1, as set in the effect chooser.").arg(tuningSummary(card.plan().tuning)));
     const QString why = whyNotNow(card);
     const bool drawable = card.problem().isEmpty();
     m_status->setText(why.isEmpty() ? estimateText(card)

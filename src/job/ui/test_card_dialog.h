@@ -52,6 +52,7 @@ protected:
 
 private:
     void build();
+    void layOut();
     void makeConnections();
     void retranslate();
     void spreadBurnTimes();
