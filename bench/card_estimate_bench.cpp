@@ -112,8 +112,7 @@ public:
         m_session.sendBoard();
         if (!runUntil([&] { return m_session.model().state() == State::Ready; })) return {0, 0};
         m_session.burnTimeReleased(burnTime);
-        const double estimate =
-            double(m_session.estimator().estimate().duration.count()) / 1000.0;
+        const double estimate = double(m_session.estimator().estimate().duration.count()) / 1000.0;
         const double started = seconds();
         m_session.start();
         if (!runUntil([&] { return m_session.model().state() == State::Finished; })) return {0, 0};
@@ -172,10 +171,10 @@ void BM_EstimateAfterCard(benchmark::State &state, int timing, int picture)
     }
 }
 
-#define AFTER_CARD(timing, picture, name)                         \
+#define AFTER_CARD(timing, picture, name)                          \
     BENCHMARK_CAPTURE(BM_EstimateAfterCard, name, timing, picture) \
-        ->Iterations(1)                                           \
-        ->UseRealTime()                                           \
+        ->Iterations(1)                                            \
+        ->UseRealTime()                                            \
         ->Unit(benchmark::kSecond)
 
 AFTER_CARD(0, 0, model1_photo);

@@ -1133,7 +1133,7 @@ Serielle Schnittstelle: %2
     </message>
     <message>
         <source>Choose the &amp;Best Patch…</source>
-        <translation>&amp;Bestes Feld wählen…</translation>
+        <translation>Bestes &amp;Feld wählen…</translation>
     </message>
     <message>
         <source>M&amp;aterial</source>

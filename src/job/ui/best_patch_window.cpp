@@ -54,6 +54,7 @@ std::optional<MaterialPreset> BestPatchWindow::proposal() const
     if (!patch) return std::nullopt;
     const TestCardPlan &plan = m_card.plan();
     MaterialPreset preset = PresetDialog::proposalFrom(m_session);
+    preset.name.clear();  // a new preset: the operator names it
     preset.burnTime = plan.burnTimes[patch->x()];
     preset.tuning = plan.tuning;
     const QString date = QLocale().toString(plan.date, QLocale::ShortFormat);

@@ -42,9 +42,10 @@ QString methodName(Effect method)
     return effectName(method);
 }
 
-QString tuningSummary(const PictureTuning &tuning)
+QString tuningSummary(const PictureTuning &tuning, bool withMethod)
 {
-    QStringList parts{methodName(tuning.method)};
+    QStringList parts;
+    if (withMethod) parts << methodName(tuning.method);
     const QLocale locale;
     if (tuning.brightness != 0)
         parts << PresetDialog::tr("brightness %1").arg(locale.toString(tuning.brightness));

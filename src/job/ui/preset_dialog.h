@@ -53,8 +53,8 @@ private:
     QString m_error;
 };
 
-// The tuning in a few words: method, tone, dots and compensation.
-QString tuningSummary(const PictureTuning &tuning);
+// The tuning in a few words: method (unless left out), tone, dots and compensation.
+QString tuningSummary(const PictureTuning &tuning, bool withMethod = true);
 // The method's name as the chooser's strip names it.
 QString methodName(Effect method);
 

@@ -57,7 +57,10 @@ TestCardDialog::TestCardDialog(Session &session, TestCardRun &run, platform::Pro
     setObjectName(u"testCardDialog"_s);
     build();
     retranslate();
-    TestCardPlan plan = TestCardRun::lastCard(session.settings()).value_or(TestCardPlan{});
+    // The last card's choices, or the job's method for a first card.
+    const std::optional<TestCardPlan> last = TestCardRun::lastCard(session.settings());
+    TestCardPlan plan = last.value_or(TestCardPlan{});
+    if (!last) plan.tuning.method = session.document().tuning().method;
     plan.date = QDate::currentDate();
     setPlan(plan);
     makeConnections();
@@ -243,8 +246,8 @@ void TestCardDialog::refresh()
 {
     m_error.clear();
     const TestCard card(plan());
-    m_tuning->setText(
-        tr("Tuning: %1, as set in the effect chooser.").arg(tuningSummary(card.plan().tuning)));
+    m_tuning->setText(tr("Tuning: %1, as set in the effect chooser.")
+                          .arg(tuningSummary(card.plan().tuning, false)));
     const QString why = whyNotNow(card);
     const bool drawable = card.problem().isEmpty();
     m_status->setText(why.isEmpty() ? estimateText(card)
