@@ -2,6 +2,347 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>tavro::job::BestPatchWindow</name>
+    <message>
+        <source>Test card of %1: burn time %2 at %3 % looked best.</source>
+        <translation>Testkarte vom %1: Brenndauer %2 bei %3 % sah am besten aus.</translation>
+    </message>
+    <message>
+        <source>No patch picked yet.</source>
+        <translation>Noch kein Feld gewählt.</translation>
+    </message>
+    <message>
+        <source>Burn time %1, %2 % black</source>
+        <translation>Brenndauer %1, %2 % schwarz</translation>
+    </message>
+    <message>
+        <source>Choose the Best Patch</source>
+        <translation>Bestes Feld wählen</translation>
+    </message>
+    <message>
+        <source>Click the patch that looked best on the burnt card, then save it as a preset (or double-click it).</source>
+        <translation>Klicken Sie auf das Feld, das auf der gebrannten Karte am besten aussah, und speichern Sie es als Voreinstellung (oder doppelklicken Sie es).</translation>
+    </message>
+    <message>
+        <source>Save as Preset…</source>
+        <translation>Als Voreinstellung speichern…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::job::MaterialPresets</name>
+    <message>
+        <source>A preset needs a name.</source>
+        <translation>Eine Voreinstellung braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>A preset's name cannot begin or end with a blank.</source>
+        <translation>Der Name einer Voreinstellung darf nicht mit einem Leerzeichen beginnen oder enden.</translation>
+    </message>
+    <message>
+        <source>A preset's name can have at most 64 characters.</source>
+        <translation>Der Name einer Voreinstellung hat höchstens 64 Zeichen.</translation>
+    </message>
+    <message>
+        <source>A preset's name must be one line.</source>
+        <translation>Der Name einer Voreinstellung muss eine Zeile sein.</translation>
+    </message>
+    <message>
+        <source>it holds no material presets</source>
+        <translation>sie enthält keine Materialvoreinstellungen</translation>
+    </message>
+    <message>
+        <source>it was written by a newer Tavro Laser</source>
+        <translation>sie wurde von einem neueren Tavro Laser geschrieben</translation>
+    </message>
+    <message>
+        <source>There can be at most 200 presets.</source>
+        <translation>Es kann höchstens 200 Voreinstellungen geben.</translation>
+    </message>
+    <message>
+        <source>The presets could not be saved in %1: %2.</source>
+        <translation>Die Voreinstellungen konnten nicht in %1 gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>The preset's burn time or tuning is out of range.</source>
+        <translation>Brenndauer oder Einstellung der Voreinstellung liegen außerhalb des Bereichs.</translation>
+    </message>
+    <message>
+        <source>The presets could not be exported as %1: %2.</source>
+        <translation>Die Voreinstellungen konnten nicht als %1 exportiert werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>%1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 was not imported: %2.</source>
+        <translation>%1 wurde nicht importiert: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::job::MaterialStrip</name>
+    <message>
+        <source>No material</source>
+        <translation>Kein Material</translation>
+    </message>
+    <message>
+        <source>Material:</source>
+        <translation>Material:</translation>
+    </message>
+    <message>
+        <source>Save as Preset…</source>
+        <translation>Als Voreinstellung speichern…</translation>
+    </message>
+    <message>
+        <source>Dot width:</source>
+        <translation>Punktbreite:</translation>
+    </message>
+    <message>
+        <source> dots</source>
+        <translation> Punkte</translation>
+    </message>
+    <message>
+        <source>Compensate dot gain</source>
+        <translation>Tonwertzuwachs ausgleichen</translation>
+    </message>
+    <message>
+        <source>As it will burn</source>
+        <translation>Wie es brennt</translation>
+    </message>
+    <message>
+        <source>How wide a burnt dot is on this material, in dots of the board</source>
+        <translation>Wie breit ein gebrannter Punkt auf diesem Material ist, in Punkten der Vorschau</translation>
+    </message>
+    <message>
+        <source>Lighten greys so that dots this wide burn them as dark as the picture asks</source>
+        <translation>Hellt Grautöne auf, damit so breite Punkte sie so dunkel brennen, wie das Bild verlangt</translation>
+    </message>
+    <message>
+        <source>Show every burnt dot as a disc of the dot width in the material's colours</source>
+        <translation>Zeigt jeden gebrannten Punkt als Scheibe der Punktbreite in den Farben des Materials</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::job::PresetDialog</name>
+    <message>
+        <source>brightness %1</source>
+        <translation>Helligkeit %1</translation>
+    </message>
+    <message>
+        <source>contrast %1</source>
+        <translation>Kontrast %1</translation>
+    </message>
+    <message>
+        <source>gamma %1</source>
+        <translation>Gamma %1</translation>
+    </message>
+    <message>
+        <source>inverted</source>
+        <translation>umgekehrt</translation>
+    </message>
+    <message>
+        <source>dots %1 wide, dot gain compensated</source>
+        <translation>Punkte %1 breit, Tonwertzuwachs ausgeglichen</translation>
+    </message>
+    <message>
+        <source>dots %1 wide</source>
+        <translation>Punkte %1 breit</translation>
+    </message>
+    <message>
+        <source>Save as Preset</source>
+        <translation>Als Voreinstellung speichern</translation>
+    </message>
+    <message>
+        <source>Birch plywood 3 mm</source>
+        <translation>Birkensperrholz 3 mm</translation>
+    </message>
+    <message>
+        <source>Material…</source>
+        <translation>Material…</translation>
+    </message>
+    <message>
+        <source>Burn…</source>
+        <translation>Brandfarbe…</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Burn time:</source>
+        <translation>Brenndauer:</translation>
+    </message>
+    <message>
+        <source>Method and tuning:</source>
+        <translation>Verfahren und Einstellung:</translation>
+    </message>
+    <message>
+        <source>Colours:</source>
+        <translation>Farben:</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>Notizen:</translation>
+    </message>
+    <message>
+        <source>The preset %1 will be replaced.</source>
+        <translation>Die Voreinstellung %1 wird ersetzt.</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::job::TestCard</name>
+    <message>
+        <source>Choose 2 to 8 burn times.</source>
+        <translation>Wählen Sie 2 bis 8 Brenndauern.</translation>
+    </message>
+    <message>
+        <source>Burn times go from 1 to 100.</source>
+        <translation>Brenndauern reichen von 1 bis 100.</translation>
+    </message>
+    <message>
+        <source>Each burn time can be tried once.</source>
+        <translation>Jede Brenndauer kann einmal getestet werden.</translation>
+    </message>
+    <message>
+        <source>Choose 1 to 8 grey levels.</source>
+        <translation>Wählen Sie 1 bis 8 Graustufen.</translation>
+    </message>
+    <message>
+        <source>Grey levels go from 0 to 100 %.</source>
+        <translation>Graustufen reichen von 0 bis 100 %.</translation>
+    </message>
+    <message>
+        <source>Each grey level can be tried once.</source>
+        <translation>Jede Graustufe kann einmal getestet werden.</translation>
+    </message>
+    <message>
+        <source>Patches can be 1 to 10 mm wide.</source>
+        <translation>Felder können 1 bis 10 mm breit sein.</translation>
+    </message>
+    <message>
+        <source>The tuning is out of range.</source>
+        <translation>Die Einstellung liegt außerhalb des Bereichs.</translation>
+    </message>
+    <message>
+        <source>The card would be %1 x %2 mm; the board holds %3 x %3 mm. Choose smaller patches, or fewer burn times or grey levels.</source>
+        <translation>Die Karte wäre %1 x %2 mm groß; die Vorschau fasst %3 x %3 mm. Wählen Sie kleinere Felder oder weniger Brenndauern oder Graustufen.</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::job::TestCardDialog</name>
+    <message>
+        <source>Write the burn times as whole numbers separated by commas.</source>
+        <translation>Schreiben Sie die Brenndauern als ganze Zahlen, durch Kommas getrennt.</translation>
+    </message>
+    <message>
+        <source>Write the grey levels as whole numbers separated by commas.</source>
+        <translation>Schreiben Sie die Graustufen als ganze Zahlen, durch Kommas getrennt.</translation>
+    </message>
+    <message>
+        <source>A test card is being burnt.</source>
+        <translation>Eine Testkarte wird gebrannt.</translation>
+    </message>
+    <message>
+        <source>No machine is connected: the card can be seen, not burnt.</source>
+        <translation>Keine Maschine verbunden: Die Karte kann angesehen, aber nicht gebrannt werden.</translation>
+    </message>
+    <message>
+        <source>A job is running: stop it before burning the card.</source>
+        <translation>Ein Auftrag läuft: Halten Sie ihn an, bevor Sie die Karte brennen.</translation>
+    </message>
+    <message>
+        <source>%1 burn times x %2 grey levels, patches of %3 dots, %4 dots in all; about %5.</source>
+        <translation>%1 Brenndauern x %2 Graustufen, Felder von %3 Punkten, %4 Punkte insgesamt; etwa %5.</translation>
+    </message>
+    <message>
+        <source>Tuning: %1, as set in the effect chooser.</source>
+        <translation>Einstellung: %1, wie in der Effektauswahl gesetzt.</translation>
+    </message>
+    <message>
+        <source>The board holds a picture that was never sent. Replace it with the test card?</source>
+        <translation>Die Vorschau enthält ein nie gesendetes Bild. Durch die Testkarte ersetzen?</translation>
+    </message>
+    <message>
+        <source>Material Test Card</source>
+        <translation>Materialtestkarte</translation>
+    </message>
+    <message>
+        <source>Burns a patch of each grey level at each burn time, one column a burn time, lowest first. The card is shown on the board.</source>
+        <translation>Brennt ein Feld jeder Graustufe bei jeder Brenndauer, eine Spalte je Brenndauer, die kürzeste zuerst. Die Karte wird in der Vorschau gezeigt.</translation>
+    </message>
+    <message>
+        <source>Burn times:</source>
+        <translation>Brenndauern:</translation>
+    </message>
+    <message>
+        <source>Spread from, to, how many:</source>
+        <translation>Verteilt von, bis, wie viele:</translation>
+    </message>
+    <message>
+        <source>Grey levels (% black):</source>
+        <translation>Graustufen (% schwarz):</translation>
+    </message>
+    <message>
+        <source>Solid patches only</source>
+        <translation>Nur volle Felder</translation>
+    </message>
+    <message>
+        <source>Patch size:</source>
+        <translation>Feldgröße:</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>Method:</source>
+        <translation>Verfahren:</translation>
+    </message>
+    <message>
+        <source>Burn labels and the date:</source>
+        <translation>Beschriftung und Datum brennen:</translation>
+    </message>
+    <message>
+        <source>Burn the Card</source>
+        <translation>Karte brennen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::job::TestCardRun</name>
+    <message>
+        <source>A test card is being burnt already.</source>
+        <translation>Es wird bereits eine Testkarte gebrannt.</translation>
+    </message>
+    <message>
+        <source>The card has columns 1 to %1.</source>
+        <translation>Die Karte hat die Spalten 1 bis %1.</translation>
+    </message>
+    <message>
+        <source>Rows go from 0 to 511.</source>
+        <translation>Zeilen reichen von 0 bis 511.</translation>
+    </message>
+    <message>
+        <source>No machine is connected.</source>
+        <translation>Keine Maschine verbunden.</translation>
+    </message>
+    <message>
+        <source>A job is running; stop it first.</source>
+        <translation>Ein Auftrag läuft; halten Sie ihn zuerst an.</translation>
+    </message>
+    <message>
+        <source>The card's first column could not be sent.</source>
+        <translation>Die erste Spalte der Karte konnte nicht gesendet werden.</translation>
+    </message>
+</context>
+<context>
     <name>tavro::job::TuningStrip</name>
     <message>
         <source>Grey from:</source>
@@ -637,6 +978,34 @@ Serielle Schnittstelle: %2
             <numerusform>Fertig: %n Punkte in %1 (%2 in diesem Lauf)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The test card is done</source>
+        <translation>Die Testkarte ist fertig</translation>
+    </message>
+    <message>
+        <source>Machine &gt; Choose the Best Patch… makes a preset of it.</source>
+        <translation>Maschine &gt; Bestes Feld wählen… macht daraus eine Voreinstellung.</translation>
+    </message>
+    <message>
+        <source>Test card paused: column %1 of %2, burn time %3</source>
+        <translation>Testkarte angehalten: Spalte %1 von %2, Brenndauer %3</translation>
+    </message>
+    <message>
+        <source>Test card: column %1 of %2, burn time %3</source>
+        <translation>Testkarte: Spalte %1 von %2, Brenndauer %3</translation>
+    </message>
+    <message>
+        <source>Test card done</source>
+        <translation>Testkarte fertig</translation>
+    </message>
+    <message>
+        <source>Interrupted test card: column %1 of %2, %3 % of it burnt</source>
+        <translation>Unterbrochene Testkarte: Spalte %1 von %2, zu %3 % gebrannt</translation>
+    </message>
+    <message>
+        <source>Resume from column %1, row %2</source>
+        <translation>Ab Spalte %1, Zeile %2 fortsetzen</translation>
+    </message>
 </context>
 <context>
     <name>tavro::shell::MainMenu</name>
@@ -749,6 +1118,65 @@ Serielle Schnittstelle: %2
     </message>
 </context>
 <context>
+    <name>tavro::shell::MaterialMenu</name>
+    <message>
+        <source>No material</source>
+        <translation>Kein Material</translation>
+    </message>
+    <message>
+        <source>Export Presets</source>
+        <translation>Voreinstellungen exportieren</translation>
+    </message>
+    <message>
+        <source>Import Presets</source>
+        <translation>Voreinstellungen importieren</translation>
+    </message>
+    <message>
+        <source>Presets imported from %1: %2.</source>
+        <translation>Voreinstellungen aus %1 importiert: %2.</translation>
+    </message>
+    <message>
+        <source>Remove the preset %1?</source>
+        <translation>Die Voreinstellung %1 entfernen?</translation>
+    </message>
+    <message>
+        <source>Remove Preset</source>
+        <translation>Voreinstellung entfernen</translation>
+    </message>
+    <message>
+        <source>Material Test &amp;Card…</source>
+        <translation>Material&amp;testkarte…</translation>
+    </message>
+    <message>
+        <source>Choose the &amp;Best Patch…</source>
+        <translation>Bestes &amp;Feld wählen…</translation>
+    </message>
+    <message>
+        <source>M&amp;aterial</source>
+        <translation>M&amp;aterial</translation>
+    </message>
+    <message>
+        <source>&amp;Save as Preset…</source>
+        <translation>Als Voreinstellung &amp;speichern…</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Chosen Preset…</source>
+        <translation>Gewählte Voreinstellung &amp;entfernen…</translation>
+    </message>
+    <message>
+        <source>&amp;Export Presets…</source>
+        <translation>Voreinstellungen e&amp;xportieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Import Presets…</source>
+        <translation>Voreinstellungen &amp;importieren…</translation>
+    </message>
+    <message>
+        <source>As It Will &amp;Burn</source>
+        <translation>Wie es &amp;brennt</translation>
+    </message>
+</context>
+<context>
     <name>tavro::shell::SerialAccessRunner</name>
     <message>
         <source>tavro-serial-access is running already.</source>
@@ -792,6 +1220,18 @@ Serielle Schnittstelle: %2
     <message>
         <source>PNG pictures (*.png)</source>
         <translation>PNG-Bilder (*.png)</translation>
+    </message>
+    <message>
+        <source>Export Presets</source>
+        <translation>Voreinstellungen exportieren</translation>
+    </message>
+    <message>
+        <source>Material presets (*.ini)</source>
+        <translation>Materialvoreinstellungen (*.ini)</translation>
+    </message>
+    <message>
+        <source>Import Presets</source>
+        <translation>Voreinstellungen importieren</translation>
     </message>
 </context>
 <context>

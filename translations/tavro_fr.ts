@@ -2,6 +2,347 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>tavro::job::BestPatchWindow</name>
+    <message>
+        <source>Test card of %1: burn time %2 at %3 % looked best.</source>
+        <translation>Carte de test du %1 : le temps de combustion %2 à %3 % était le meilleur.</translation>
+    </message>
+    <message>
+        <source>No patch picked yet.</source>
+        <translation>Aucun pavé choisi pour l’instant.</translation>
+    </message>
+    <message>
+        <source>Burn time %1, %2 % black</source>
+        <translation>Temps de combustion %1, %2 % de noir</translation>
+    </message>
+    <message>
+        <source>Choose the Best Patch</source>
+        <translation>Choisir le meilleur pavé</translation>
+    </message>
+    <message>
+        <source>Click the patch that looked best on the burnt card, then save it as a preset (or double-click it).</source>
+        <translation>Cliquez sur le pavé qui était le meilleur sur la carte gravée, puis enregistrez-le comme préréglage (ou double-cliquez dessus).</translation>
+    </message>
+    <message>
+        <source>Save as Preset…</source>
+        <translation>Enregistrer comme préréglage…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::job::MaterialPresets</name>
+    <message>
+        <source>A preset needs a name.</source>
+        <translation>Un préréglage a besoin d’un nom.</translation>
+    </message>
+    <message>
+        <source>A preset's name cannot begin or end with a blank.</source>
+        <translation>Le nom d’un préréglage ne peut pas commencer ni finir par un espace.</translation>
+    </message>
+    <message>
+        <source>A preset's name can have at most 64 characters.</source>
+        <translation>Le nom d’un préréglage compte au plus 64 caractères.</translation>
+    </message>
+    <message>
+        <source>A preset's name must be one line.</source>
+        <translation>Le nom d’un préréglage doit tenir sur une ligne.</translation>
+    </message>
+    <message>
+        <source>it holds no material presets</source>
+        <translation>il ne contient aucun préréglage de matériau</translation>
+    </message>
+    <message>
+        <source>it was written by a newer Tavro Laser</source>
+        <translation>il a été écrit par un Tavro Laser plus récent</translation>
+    </message>
+    <message>
+        <source>There can be at most 200 presets.</source>
+        <translation>Il peut y avoir au plus 200 préréglages.</translation>
+    </message>
+    <message>
+        <source>The presets could not be saved in %1: %2.</source>
+        <translation>Les préréglages n’ont pas pu être enregistrés dans %1 : %2.</translation>
+    </message>
+    <message>
+        <source>The preset's burn time or tuning is out of range.</source>
+        <translation>Le temps de combustion ou le réglage du préréglage est hors limites.</translation>
+    </message>
+    <message>
+        <source>The presets could not be exported as %1: %2.</source>
+        <translation>Les préréglages n’ont pas pu être exportés sous %1 : %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>%1 ne peut pas être lu : %2.</translation>
+    </message>
+    <message>
+        <source>%1 was not imported: %2.</source>
+        <translation>%1 n’a pas été importé : %2.</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::job::MaterialStrip</name>
+    <message>
+        <source>No material</source>
+        <translation>Aucun matériau</translation>
+    </message>
+    <message>
+        <source>Material:</source>
+        <translation>Matériau :</translation>
+    </message>
+    <message>
+        <source>Save as Preset…</source>
+        <translation>Enregistrer comme préréglage…</translation>
+    </message>
+    <message>
+        <source>Dot width:</source>
+        <translation>Largeur du point :</translation>
+    </message>
+    <message>
+        <source> dots</source>
+        <translation> points</translation>
+    </message>
+    <message>
+        <source>Compensate dot gain</source>
+        <translation>Compenser l’engraissement</translation>
+    </message>
+    <message>
+        <source>As it will burn</source>
+        <translation>Tel qu’il sera gravé</translation>
+    </message>
+    <message>
+        <source>How wide a burnt dot is on this material, in dots of the board</source>
+        <translation>Largeur d’un point brûlé sur ce matériau, en points de l’aperçu</translation>
+    </message>
+    <message>
+        <source>Lighten greys so that dots this wide burn them as dark as the picture asks</source>
+        <translation>Éclaircit les gris pour que des points de cette largeur les gravent aussi sombres que l’image le demande</translation>
+    </message>
+    <message>
+        <source>Show every burnt dot as a disc of the dot width in the material's colours</source>
+        <translation>Affiche chaque point brûlé comme un disque de la largeur du point, aux couleurs du matériau</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::job::PresetDialog</name>
+    <message>
+        <source>brightness %1</source>
+        <translation>luminosité %1</translation>
+    </message>
+    <message>
+        <source>contrast %1</source>
+        <translation>contraste %1</translation>
+    </message>
+    <message>
+        <source>gamma %1</source>
+        <translation>gamma %1</translation>
+    </message>
+    <message>
+        <source>inverted</source>
+        <translation>inversé</translation>
+    </message>
+    <message>
+        <source>dots %1 wide, dot gain compensated</source>
+        <translation>points de %1 de large, engraissement compensé</translation>
+    </message>
+    <message>
+        <source>dots %1 wide</source>
+        <translation>points de %1 de large</translation>
+    </message>
+    <message>
+        <source>Save as Preset</source>
+        <translation>Enregistrer comme préréglage</translation>
+    </message>
+    <message>
+        <source>Birch plywood 3 mm</source>
+        <translation>Contreplaqué bouleau 3 mm</translation>
+    </message>
+    <message>
+        <source>Material…</source>
+        <translation>Matériau…</translation>
+    </message>
+    <message>
+        <source>Burn…</source>
+        <translation>Brûlure…</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nom :</translation>
+    </message>
+    <message>
+        <source>Burn time:</source>
+        <translation>Temps de combustion :</translation>
+    </message>
+    <message>
+        <source>Method and tuning:</source>
+        <translation>Méthode et réglage :</translation>
+    </message>
+    <message>
+        <source>Colours:</source>
+        <translation>Couleurs :</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>Notes :</translation>
+    </message>
+    <message>
+        <source>The preset %1 will be replaced.</source>
+        <translation>Le préréglage %1 sera remplacé.</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::job::TestCard</name>
+    <message>
+        <source>Choose 2 to 8 burn times.</source>
+        <translation>Choisissez 2 à 8 temps de combustion.</translation>
+    </message>
+    <message>
+        <source>Burn times go from 1 to 100.</source>
+        <translation>Les temps de combustion vont de 1 à 100.</translation>
+    </message>
+    <message>
+        <source>Each burn time can be tried once.</source>
+        <translation>Chaque temps de combustion ne peut être essayé qu’une fois.</translation>
+    </message>
+    <message>
+        <source>Choose 1 to 8 grey levels.</source>
+        <translation>Choisissez 1 à 8 niveaux de gris.</translation>
+    </message>
+    <message>
+        <source>Grey levels go from 0 to 100 %.</source>
+        <translation>Les niveaux de gris vont de 0 à 100 %.</translation>
+    </message>
+    <message>
+        <source>Each grey level can be tried once.</source>
+        <translation>Chaque niveau de gris ne peut être essayé qu’une fois.</translation>
+    </message>
+    <message>
+        <source>Patches can be 1 to 10 mm wide.</source>
+        <translation>Les pavés peuvent mesurer de 1 à 10 mm.</translation>
+    </message>
+    <message>
+        <source>The tuning is out of range.</source>
+        <translation>Le réglage est hors limites.</translation>
+    </message>
+    <message>
+        <source>The card would be %1 x %2 mm; the board holds %3 x %3 mm. Choose smaller patches, or fewer burn times or grey levels.</source>
+        <translation>La carte ferait %1 x %2 mm ; l’aperçu contient %3 x %3 mm. Choisissez des pavés plus petits, ou moins de temps de combustion ou de niveaux de gris.</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::job::TestCardDialog</name>
+    <message>
+        <source>Write the burn times as whole numbers separated by commas.</source>
+        <translation>Écrivez les temps de combustion en nombres entiers séparés par des virgules.</translation>
+    </message>
+    <message>
+        <source>Write the grey levels as whole numbers separated by commas.</source>
+        <translation>Écrivez les niveaux de gris en nombres entiers séparés par des virgules.</translation>
+    </message>
+    <message>
+        <source>A test card is being burnt.</source>
+        <translation>Une carte de test est en cours de gravure.</translation>
+    </message>
+    <message>
+        <source>No machine is connected: the card can be seen, not burnt.</source>
+        <translation>Aucune machine n’est connectée : la carte peut être vue, pas gravée.</translation>
+    </message>
+    <message>
+        <source>A job is running: stop it before burning the card.</source>
+        <translation>Un travail est en cours : arrêtez-le avant de graver la carte.</translation>
+    </message>
+    <message>
+        <source>%1 burn times x %2 grey levels, patches of %3 dots, %4 dots in all; about %5.</source>
+        <translation>%1 temps de combustion x %2 niveaux de gris, pavés de %3 points, %4 points en tout ; environ %5.</translation>
+    </message>
+    <message>
+        <source>Tuning: %1, as set in the effect chooser.</source>
+        <translation>Réglage : %1, tel que défini dans le choix de l’effet.</translation>
+    </message>
+    <message>
+        <source>The board holds a picture that was never sent. Replace it with the test card?</source>
+        <translation>L’aperçu contient une image jamais envoyée. La remplacer par la carte de test ?</translation>
+    </message>
+    <message>
+        <source>Material Test Card</source>
+        <translation>Carte de test de matériau</translation>
+    </message>
+    <message>
+        <source>Burns a patch of each grey level at each burn time, one column a burn time, lowest first. The card is shown on the board.</source>
+        <translation>Grave un pavé de chaque niveau de gris à chaque temps de combustion, une colonne par temps de combustion, du plus court au plus long. La carte est affichée dans l’aperçu.</translation>
+    </message>
+    <message>
+        <source>Burn times:</source>
+        <translation>Temps de combustion :</translation>
+    </message>
+    <message>
+        <source>Spread from, to, how many:</source>
+        <translation>Répartis de, à, combien :</translation>
+    </message>
+    <message>
+        <source>Grey levels (% black):</source>
+        <translation>Niveaux de gris (% noir) :</translation>
+    </message>
+    <message>
+        <source>Solid patches only</source>
+        <translation>Pavés pleins seulement</translation>
+    </message>
+    <message>
+        <source>Patch size:</source>
+        <translation>Taille des pavés :</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>Method:</source>
+        <translation>Méthode :</translation>
+    </message>
+    <message>
+        <source>Burn labels and the date:</source>
+        <translation>Graver les étiquettes et la date :</translation>
+    </message>
+    <message>
+        <source>Burn the Card</source>
+        <translation>Graver la carte</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::job::TestCardRun</name>
+    <message>
+        <source>A test card is being burnt already.</source>
+        <translation>Une carte de test est déjà en cours de gravure.</translation>
+    </message>
+    <message>
+        <source>The card has columns 1 to %1.</source>
+        <translation>La carte a les colonnes 1 à %1.</translation>
+    </message>
+    <message>
+        <source>Rows go from 0 to 511.</source>
+        <translation>Les lignes vont de 0 à 511.</translation>
+    </message>
+    <message>
+        <source>No machine is connected.</source>
+        <translation>Aucune machine n’est connectée.</translation>
+    </message>
+    <message>
+        <source>A job is running; stop it first.</source>
+        <translation>Un travail est en cours ; arrêtez-le d’abord.</translation>
+    </message>
+    <message>
+        <source>The card's first column could not be sent.</source>
+        <translation>La première colonne de la carte n’a pas pu être envoyée.</translation>
+    </message>
+</context>
+<context>
     <name>tavro::job::TuningStrip</name>
     <message>
         <source>Grey from:</source>
@@ -637,6 +978,34 @@ Port série : %2
             <numerusform>Terminé : %n points en %1 (%2 cette fois)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The test card is done</source>
+        <translation>La carte de test est terminée</translation>
+    </message>
+    <message>
+        <source>Machine &gt; Choose the Best Patch… makes a preset of it.</source>
+        <translation>Machine &gt; Choisir le meilleur pavé… en fait un préréglage.</translation>
+    </message>
+    <message>
+        <source>Test card paused: column %1 of %2, burn time %3</source>
+        <translation>Carte de test en pause : colonne %1 sur %2, temps de combustion %3</translation>
+    </message>
+    <message>
+        <source>Test card: column %1 of %2, burn time %3</source>
+        <translation>Carte de test : colonne %1 sur %2, temps de combustion %3</translation>
+    </message>
+    <message>
+        <source>Test card done</source>
+        <translation>Carte de test terminée</translation>
+    </message>
+    <message>
+        <source>Interrupted test card: column %1 of %2, %3 % of it burnt</source>
+        <translation>Carte de test interrompue : colonne %1 sur %2, gravée à %3 %</translation>
+    </message>
+    <message>
+        <source>Resume from column %1, row %2</source>
+        <translation>Reprendre à la colonne %1, ligne %2</translation>
+    </message>
 </context>
 <context>
     <name>tavro::shell::MainMenu</name>
@@ -749,6 +1118,65 @@ Port série : %2
     </message>
 </context>
 <context>
+    <name>tavro::shell::MaterialMenu</name>
+    <message>
+        <source>No material</source>
+        <translation>Aucun matériau</translation>
+    </message>
+    <message>
+        <source>Export Presets</source>
+        <translation>Exporter les préréglages</translation>
+    </message>
+    <message>
+        <source>Import Presets</source>
+        <translation>Importer des préréglages</translation>
+    </message>
+    <message>
+        <source>Presets imported from %1: %2.</source>
+        <translation>Préréglages importés de %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Remove the preset %1?</source>
+        <translation>Supprimer le préréglage %1 ?</translation>
+    </message>
+    <message>
+        <source>Remove Preset</source>
+        <translation>Supprimer le préréglage</translation>
+    </message>
+    <message>
+        <source>Material Test &amp;Card…</source>
+        <translation>&amp;Carte de test de matériau…</translation>
+    </message>
+    <message>
+        <source>Choose the &amp;Best Patch…</source>
+        <translation>Choisir le &amp;meilleur pavé…</translation>
+    </message>
+    <message>
+        <source>M&amp;aterial</source>
+        <translation>M&amp;atériau</translation>
+    </message>
+    <message>
+        <source>&amp;Save as Preset…</source>
+        <translation>&amp;Enregistrer comme préréglage…</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Chosen Preset…</source>
+        <translation>&amp;Supprimer le préréglage choisi…</translation>
+    </message>
+    <message>
+        <source>&amp;Export Presets…</source>
+        <translation>E&amp;xporter les préréglages…</translation>
+    </message>
+    <message>
+        <source>&amp;Import Presets…</source>
+        <translation>&amp;Importer des préréglages…</translation>
+    </message>
+    <message>
+        <source>As It Will &amp;Burn</source>
+        <translation>Tel qu’il sera &amp;gravé</translation>
+    </message>
+</context>
+<context>
     <name>tavro::shell::SerialAccessRunner</name>
     <message>
         <source>tavro-serial-access is running already.</source>
@@ -792,6 +1220,18 @@ Port série : %2
     <message>
         <source>PNG pictures (*.png)</source>
         <translation>Images PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Export Presets</source>
+        <translation>Exporter les préréglages</translation>
+    </message>
+    <message>
+        <source>Material presets (*.ini)</source>
+        <translation>Préréglages de matériau (*.ini)</translation>
+    </message>
+    <message>
+        <source>Import Presets</source>
+        <translation>Importer des préréglages</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,347 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>tavro::job::BestPatchWindow</name>
+    <message>
+        <source>Test card of %1: burn time %2 at %3 % looked best.</source>
+        <translation>Scheda di prova del %1: il tempo di combustione %2 al %3 % era il migliore.</translation>
+    </message>
+    <message>
+        <source>No patch picked yet.</source>
+        <translation>Nessun riquadro scelto finora.</translation>
+    </message>
+    <message>
+        <source>Burn time %1, %2 % black</source>
+        <translation>Tempo di combustione %1, %2 % di nero</translation>
+    </message>
+    <message>
+        <source>Choose the Best Patch</source>
+        <translation>Scegli il riquadro migliore</translation>
+    </message>
+    <message>
+        <source>Click the patch that looked best on the burnt card, then save it as a preset (or double-click it).</source>
+        <translation>Fai clic sul riquadro che era il migliore sulla scheda incisa, poi salvalo come preimpostazione (o fai doppio clic).</translation>
+    </message>
+    <message>
+        <source>Save as Preset…</source>
+        <translation>Salva come preimpostazione…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::job::MaterialPresets</name>
+    <message>
+        <source>A preset needs a name.</source>
+        <translation>Una preimpostazione ha bisogno di un nome.</translation>
+    </message>
+    <message>
+        <source>A preset's name cannot begin or end with a blank.</source>
+        <translation>Il nome di una preimpostazione non può iniziare o finire con uno spazio.</translation>
+    </message>
+    <message>
+        <source>A preset's name can have at most 64 characters.</source>
+        <translation>Il nome di una preimpostazione può avere al massimo 64 caratteri.</translation>
+    </message>
+    <message>
+        <source>A preset's name must be one line.</source>
+        <translation>Il nome di una preimpostazione deve stare su una riga.</translation>
+    </message>
+    <message>
+        <source>it holds no material presets</source>
+        <translation>non contiene preimpostazioni di materiale</translation>
+    </message>
+    <message>
+        <source>it was written by a newer Tavro Laser</source>
+        <translation>è stato scritto da un Tavro Laser più recente</translation>
+    </message>
+    <message>
+        <source>There can be at most 200 presets.</source>
+        <translation>Possono esserci al massimo 200 preimpostazioni.</translation>
+    </message>
+    <message>
+        <source>The presets could not be saved in %1: %2.</source>
+        <translation>Impossibile salvare le preimpostazioni in %1: %2.</translation>
+    </message>
+    <message>
+        <source>The preset's burn time or tuning is out of range.</source>
+        <translation>Il tempo di combustione o la regolazione della preimpostazione è fuori intervallo.</translation>
+    </message>
+    <message>
+        <source>The presets could not be exported as %1: %2.</source>
+        <translation>Impossibile esportare le preimpostazioni come %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>Impossibile leggere %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 was not imported: %2.</source>
+        <translation>%1 non è stato importato: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::job::MaterialStrip</name>
+    <message>
+        <source>No material</source>
+        <translation>Nessun materiale</translation>
+    </message>
+    <message>
+        <source>Material:</source>
+        <translation>Materiale:</translation>
+    </message>
+    <message>
+        <source>Save as Preset…</source>
+        <translation>Salva come preimpostazione…</translation>
+    </message>
+    <message>
+        <source>Dot width:</source>
+        <translation>Larghezza del punto:</translation>
+    </message>
+    <message>
+        <source> dots</source>
+        <translation> punti</translation>
+    </message>
+    <message>
+        <source>Compensate dot gain</source>
+        <translation>Compensa l’ingrossamento</translation>
+    </message>
+    <message>
+        <source>As it will burn</source>
+        <translation>Come verrà inciso</translation>
+    </message>
+    <message>
+        <source>How wide a burnt dot is on this material, in dots of the board</source>
+        <translation>Quanto è largo un punto bruciato su questo materiale, in punti dell’anteprima</translation>
+    </message>
+    <message>
+        <source>Lighten greys so that dots this wide burn them as dark as the picture asks</source>
+        <translation>Schiarisce i grigi perché punti così larghi li incidano scuri quanto chiede l’immagine</translation>
+    </message>
+    <message>
+        <source>Show every burnt dot as a disc of the dot width in the material's colours</source>
+        <translation>Mostra ogni punto bruciato come un disco della larghezza del punto, nei colori del materiale</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::job::PresetDialog</name>
+    <message>
+        <source>brightness %1</source>
+        <translation>luminosità %1</translation>
+    </message>
+    <message>
+        <source>contrast %1</source>
+        <translation>contrasto %1</translation>
+    </message>
+    <message>
+        <source>gamma %1</source>
+        <translation>gamma %1</translation>
+    </message>
+    <message>
+        <source>inverted</source>
+        <translation>invertito</translation>
+    </message>
+    <message>
+        <source>dots %1 wide, dot gain compensated</source>
+        <translation>punti larghi %1, ingrossamento compensato</translation>
+    </message>
+    <message>
+        <source>dots %1 wide</source>
+        <translation>punti larghi %1</translation>
+    </message>
+    <message>
+        <source>Save as Preset</source>
+        <translation>Salva come preimpostazione</translation>
+    </message>
+    <message>
+        <source>Birch plywood 3 mm</source>
+        <translation>Compensato di betulla 3 mm</translation>
+    </message>
+    <message>
+        <source>Material…</source>
+        <translation>Materiale…</translation>
+    </message>
+    <message>
+        <source>Burn…</source>
+        <translation>Bruciatura…</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Burn time:</source>
+        <translation>Tempo di combustione:</translation>
+    </message>
+    <message>
+        <source>Method and tuning:</source>
+        <translation>Metodo e regolazione:</translation>
+    </message>
+    <message>
+        <source>Colours:</source>
+        <translation>Colori:</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>Note:</translation>
+    </message>
+    <message>
+        <source>The preset %1 will be replaced.</source>
+        <translation>La preimpostazione %1 sarà sostituita.</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::job::TestCard</name>
+    <message>
+        <source>Choose 2 to 8 burn times.</source>
+        <translation>Scegli da 2 a 8 tempi di combustione.</translation>
+    </message>
+    <message>
+        <source>Burn times go from 1 to 100.</source>
+        <translation>I tempi di combustione vanno da 1 a 100.</translation>
+    </message>
+    <message>
+        <source>Each burn time can be tried once.</source>
+        <translation>Ogni tempo di combustione si può provare una volta sola.</translation>
+    </message>
+    <message>
+        <source>Choose 1 to 8 grey levels.</source>
+        <translation>Scegli da 1 a 8 livelli di grigio.</translation>
+    </message>
+    <message>
+        <source>Grey levels go from 0 to 100 %.</source>
+        <translation>I livelli di grigio vanno da 0 a 100 %.</translation>
+    </message>
+    <message>
+        <source>Each grey level can be tried once.</source>
+        <translation>Ogni livello di grigio si può provare una volta sola.</translation>
+    </message>
+    <message>
+        <source>Patches can be 1 to 10 mm wide.</source>
+        <translation>I riquadri possono essere larghi da 1 a 10 mm.</translation>
+    </message>
+    <message>
+        <source>The tuning is out of range.</source>
+        <translation>La regolazione è fuori intervallo.</translation>
+    </message>
+    <message>
+        <source>The card would be %1 x %2 mm; the board holds %3 x %3 mm. Choose smaller patches, or fewer burn times or grey levels.</source>
+        <translation>La scheda sarebbe di %1 x %2 mm; l’anteprima contiene %3 x %3 mm. Scegli riquadri più piccoli, o meno tempi di combustione o livelli di grigio.</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::job::TestCardDialog</name>
+    <message>
+        <source>Write the burn times as whole numbers separated by commas.</source>
+        <translation>Scrivi i tempi di combustione come numeri interi separati da virgole.</translation>
+    </message>
+    <message>
+        <source>Write the grey levels as whole numbers separated by commas.</source>
+        <translation>Scrivi i livelli di grigio come numeri interi separati da virgole.</translation>
+    </message>
+    <message>
+        <source>A test card is being burnt.</source>
+        <translation>Una scheda di prova è in incisione.</translation>
+    </message>
+    <message>
+        <source>No machine is connected: the card can be seen, not burnt.</source>
+        <translation>Nessuna macchina collegata: la scheda si può vedere, non incidere.</translation>
+    </message>
+    <message>
+        <source>A job is running: stop it before burning the card.</source>
+        <translation>Un lavoro è in corso: fermalo prima di incidere la scheda.</translation>
+    </message>
+    <message>
+        <source>%1 burn times x %2 grey levels, patches of %3 dots, %4 dots in all; about %5.</source>
+        <translation>%1 tempi di combustione x %2 livelli di grigio, riquadri di %3 punti, %4 punti in tutto; circa %5.</translation>
+    </message>
+    <message>
+        <source>Tuning: %1, as set in the effect chooser.</source>
+        <translation>Regolazione: %1, come impostata nella scelta dell’effetto.</translation>
+    </message>
+    <message>
+        <source>The board holds a picture that was never sent. Replace it with the test card?</source>
+        <translation>L’anteprima contiene un’immagine mai inviata. Sostituirla con la scheda di prova?</translation>
+    </message>
+    <message>
+        <source>Material Test Card</source>
+        <translation>Scheda di prova del materiale</translation>
+    </message>
+    <message>
+        <source>Burns a patch of each grey level at each burn time, one column a burn time, lowest first. The card is shown on the board.</source>
+        <translation>Incide un riquadro di ogni livello di grigio a ogni tempo di combustione, una colonna per tempo, dal più basso. La scheda è mostrata nell’anteprima.</translation>
+    </message>
+    <message>
+        <source>Burn times:</source>
+        <translation>Tempi di combustione:</translation>
+    </message>
+    <message>
+        <source>Spread from, to, how many:</source>
+        <translation>Distribuiti da, a, quanti:</translation>
+    </message>
+    <message>
+        <source>Grey levels (% black):</source>
+        <translation>Livelli di grigio (% nero):</translation>
+    </message>
+    <message>
+        <source>Solid patches only</source>
+        <translation>Solo riquadri pieni</translation>
+    </message>
+    <message>
+        <source>Patch size:</source>
+        <translation>Dimensione dei riquadri:</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>Method:</source>
+        <translation>Metodo:</translation>
+    </message>
+    <message>
+        <source>Burn labels and the date:</source>
+        <translation>Incidi etichette e data:</translation>
+    </message>
+    <message>
+        <source>Burn the Card</source>
+        <translation>Incidi la scheda</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::job::TestCardRun</name>
+    <message>
+        <source>A test card is being burnt already.</source>
+        <translation>Una scheda di prova è già in incisione.</translation>
+    </message>
+    <message>
+        <source>The card has columns 1 to %1.</source>
+        <translation>La scheda ha le colonne da 1 a %1.</translation>
+    </message>
+    <message>
+        <source>Rows go from 0 to 511.</source>
+        <translation>Le righe vanno da 0 a 511.</translation>
+    </message>
+    <message>
+        <source>No machine is connected.</source>
+        <translation>Nessuna macchina collegata.</translation>
+    </message>
+    <message>
+        <source>A job is running; stop it first.</source>
+        <translation>Un lavoro è in corso; fermalo prima.</translation>
+    </message>
+    <message>
+        <source>The card's first column could not be sent.</source>
+        <translation>Impossibile inviare la prima colonna della scheda.</translation>
+    </message>
+</context>
+<context>
     <name>tavro::job::TuningStrip</name>
     <message>
         <source>Grey from:</source>
@@ -637,6 +978,34 @@ Porta seriale: %2
             <numerusform>Fatto: %n punti in %1 (%2 in questa esecuzione)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The test card is done</source>
+        <translation>La scheda di prova è finita</translation>
+    </message>
+    <message>
+        <source>Machine &gt; Choose the Best Patch… makes a preset of it.</source>
+        <translation>Macchina &gt; Scegli il riquadro migliore… ne fa una preimpostazione.</translation>
+    </message>
+    <message>
+        <source>Test card paused: column %1 of %2, burn time %3</source>
+        <translation>Scheda di prova in pausa: colonna %1 di %2, tempo di combustione %3</translation>
+    </message>
+    <message>
+        <source>Test card: column %1 of %2, burn time %3</source>
+        <translation>Scheda di prova: colonna %1 di %2, tempo di combustione %3</translation>
+    </message>
+    <message>
+        <source>Test card done</source>
+        <translation>Scheda di prova finita</translation>
+    </message>
+    <message>
+        <source>Interrupted test card: column %1 of %2, %3 % of it burnt</source>
+        <translation>Scheda di prova interrotta: colonna %1 di %2, incisa al %3 %</translation>
+    </message>
+    <message>
+        <source>Resume from column %1, row %2</source>
+        <translation>Riprendi dalla colonna %1, riga %2</translation>
+    </message>
 </context>
 <context>
     <name>tavro::shell::MainMenu</name>
@@ -749,6 +1118,65 @@ Porta seriale: %2
     </message>
 </context>
 <context>
+    <name>tavro::shell::MaterialMenu</name>
+    <message>
+        <source>No material</source>
+        <translation>Nessun materiale</translation>
+    </message>
+    <message>
+        <source>Export Presets</source>
+        <translation>Esporta preimpostazioni</translation>
+    </message>
+    <message>
+        <source>Import Presets</source>
+        <translation>Importa preimpostazioni</translation>
+    </message>
+    <message>
+        <source>Presets imported from %1: %2.</source>
+        <translation>Preimpostazioni importate da %1: %2.</translation>
+    </message>
+    <message>
+        <source>Remove the preset %1?</source>
+        <translation>Rimuovere la preimpostazione %1?</translation>
+    </message>
+    <message>
+        <source>Remove Preset</source>
+        <translation>Rimuovi preimpostazione</translation>
+    </message>
+    <message>
+        <source>Material Test &amp;Card…</source>
+        <translation>S&amp;cheda di prova del materiale…</translation>
+    </message>
+    <message>
+        <source>Choose the &amp;Best Patch…</source>
+        <translation>Scegli il riquadro &amp;migliore…</translation>
+    </message>
+    <message>
+        <source>M&amp;aterial</source>
+        <translation>M&amp;ateriale</translation>
+    </message>
+    <message>
+        <source>&amp;Save as Preset…</source>
+        <translation>&amp;Salva come preimpostazione…</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Chosen Preset…</source>
+        <translation>&amp;Rimuovi la preimpostazione scelta…</translation>
+    </message>
+    <message>
+        <source>&amp;Export Presets…</source>
+        <translation>&amp;Esporta preimpostazioni…</translation>
+    </message>
+    <message>
+        <source>&amp;Import Presets…</source>
+        <translation>&amp;Importa preimpostazioni…</translation>
+    </message>
+    <message>
+        <source>As It Will &amp;Burn</source>
+        <translation>Come verrà &amp;inciso</translation>
+    </message>
+</context>
+<context>
     <name>tavro::shell::SerialAccessRunner</name>
     <message>
         <source>tavro-serial-access is running already.</source>
@@ -792,6 +1220,18 @@ Porta seriale: %2
     <message>
         <source>PNG pictures (*.png)</source>
         <translation>Immagini PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Export Presets</source>
+        <translation>Esporta preimpostazioni</translation>
+    </message>
+    <message>
+        <source>Material presets (*.ini)</source>
+        <translation>Preimpostazioni di materiale (*.ini)</translation>
+    </message>
+    <message>
+        <source>Import Presets</source>
+        <translation>Importa preimpostazioni</translation>
     </message>
 </context>
 <context>

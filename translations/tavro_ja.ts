@@ -2,6 +2,347 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
+    <name>tavro::job::BestPatchWindow</name>
+    <message>
+        <source>Test card of %1: burn time %2 at %3 % looked best.</source>
+        <translation>%1 のテストカード: バーニングタイム %2、%3 % が最もよく見えました。</translation>
+    </message>
+    <message>
+        <source>No patch picked yet.</source>
+        <translation>まだパッチが選ばれていません。</translation>
+    </message>
+    <message>
+        <source>Burn time %1, %2 % black</source>
+        <translation>バーニングタイム %1、%2 % 黒</translation>
+    </message>
+    <message>
+        <source>Choose the Best Patch</source>
+        <translation>最適なパッチを選ぶ</translation>
+    </message>
+    <message>
+        <source>Click the patch that looked best on the burnt card, then save it as a preset (or double-click it).</source>
+        <translation>焼いたカードで最もよく見えたパッチをクリックし、プリセットとして保存してください（ダブルクリックでも可）。</translation>
+    </message>
+    <message>
+        <source>Save as Preset…</source>
+        <translation>プリセットとして保存…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::job::MaterialPresets</name>
+    <message>
+        <source>A preset needs a name.</source>
+        <translation>プリセットには名前が必要です。</translation>
+    </message>
+    <message>
+        <source>A preset's name cannot begin or end with a blank.</source>
+        <translation>プリセット名の先頭と末尾に空白は使えません。</translation>
+    </message>
+    <message>
+        <source>A preset's name can have at most 64 characters.</source>
+        <translation>プリセット名は 64 文字までです。</translation>
+    </message>
+    <message>
+        <source>A preset's name must be one line.</source>
+        <translation>プリセット名は 1 行にしてください。</translation>
+    </message>
+    <message>
+        <source>it holds no material presets</source>
+        <translation>材料プリセットが含まれていません</translation>
+    </message>
+    <message>
+        <source>it was written by a newer Tavro Laser</source>
+        <translation>新しい Tavro Laser で書かれています</translation>
+    </message>
+    <message>
+        <source>There can be at most 200 presets.</source>
+        <translation>プリセットは 200 個までです。</translation>
+    </message>
+    <message>
+        <source>The presets could not be saved in %1: %2.</source>
+        <translation>プリセットを %1 に保存できませんでした: %2。</translation>
+    </message>
+    <message>
+        <source>The preset's burn time or tuning is out of range.</source>
+        <translation>プリセットのバーニングタイムまたは調整が範囲外です。</translation>
+    </message>
+    <message>
+        <source>The presets could not be exported as %1: %2.</source>
+        <translation>プリセットを %1 として書き出せませんでした: %2。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>%1 を読み込めません: %2。</translation>
+    </message>
+    <message>
+        <source>%1 was not imported: %2.</source>
+        <translation>%1 は読み込まれませんでした: %2。</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::job::MaterialStrip</name>
+    <message>
+        <source>No material</source>
+        <translation>素材なし</translation>
+    </message>
+    <message>
+        <source>Material:</source>
+        <translation>素材:</translation>
+    </message>
+    <message>
+        <source>Save as Preset…</source>
+        <translation>プリセットとして保存…</translation>
+    </message>
+    <message>
+        <source>Dot width:</source>
+        <translation>ドット幅:</translation>
+    </message>
+    <message>
+        <source> dots</source>
+        <translation> ドット</translation>
+    </message>
+    <message>
+        <source>Compensate dot gain</source>
+        <translation>ドットゲインを補正</translation>
+    </message>
+    <message>
+        <source>As it will burn</source>
+        <translation>焼き上がり表示</translation>
+    </message>
+    <message>
+        <source>How wide a burnt dot is on this material, in dots of the board</source>
+        <translation>この素材で焼いた点の幅（プレビューのドット単位）</translation>
+    </message>
+    <message>
+        <source>Lighten greys so that dots this wide burn them as dark as the picture asks</source>
+        <translation>この幅の点で画像どおりの濃さに焼けるよう、グレーを明るくします</translation>
+    </message>
+    <message>
+        <source>Show every burnt dot as a disc of the dot width in the material's colours</source>
+        <translation>焼く点をすべてドット幅の円として素材の色で表示します</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::job::PresetDialog</name>
+    <message>
+        <source>brightness %1</source>
+        <translation>明るさ %1</translation>
+    </message>
+    <message>
+        <source>contrast %1</source>
+        <translation>コントラスト %1</translation>
+    </message>
+    <message>
+        <source>gamma %1</source>
+        <translation>ガンマ %1</translation>
+    </message>
+    <message>
+        <source>inverted</source>
+        <translation>反転</translation>
+    </message>
+    <message>
+        <source>dots %1 wide, dot gain compensated</source>
+        <translation>ドット幅 %1、ドットゲイン補正あり</translation>
+    </message>
+    <message>
+        <source>dots %1 wide</source>
+        <translation>ドット幅 %1</translation>
+    </message>
+    <message>
+        <source>Save as Preset</source>
+        <translation>プリセットとして保存</translation>
+    </message>
+    <message>
+        <source>Birch plywood 3 mm</source>
+        <translation>シナベニヤ 3 mm</translation>
+    </message>
+    <message>
+        <source>Material…</source>
+        <translation>素材の色…</translation>
+    </message>
+    <message>
+        <source>Burn…</source>
+        <translation>焼き色…</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>名前:</translation>
+    </message>
+    <message>
+        <source>Burn time:</source>
+        <translation>バーニングタイム:</translation>
+    </message>
+    <message>
+        <source>Method and tuning:</source>
+        <translation>方式と調整:</translation>
+    </message>
+    <message>
+        <source>Colours:</source>
+        <translation>色:</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>メモ:</translation>
+    </message>
+    <message>
+        <source>The preset %1 will be replaced.</source>
+        <translation>プリセット %1 は置き換えられます。</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::job::TestCard</name>
+    <message>
+        <source>Choose 2 to 8 burn times.</source>
+        <translation>バーニングタイムを 2～8 個選んでください。</translation>
+    </message>
+    <message>
+        <source>Burn times go from 1 to 100.</source>
+        <translation>バーニングタイムは 1～100 です。</translation>
+    </message>
+    <message>
+        <source>Each burn time can be tried once.</source>
+        <translation>各バーニングタイムは 1 回だけ試せます。</translation>
+    </message>
+    <message>
+        <source>Choose 1 to 8 grey levels.</source>
+        <translation>グレーレベルを 1～8 個選んでください。</translation>
+    </message>
+    <message>
+        <source>Grey levels go from 0 to 100 %.</source>
+        <translation>グレーレベルは 0～100 % です。</translation>
+    </message>
+    <message>
+        <source>Each grey level can be tried once.</source>
+        <translation>各グレーレベルは 1 回だけ試せます。</translation>
+    </message>
+    <message>
+        <source>Patches can be 1 to 10 mm wide.</source>
+        <translation>パッチの幅は 1～10 mm です。</translation>
+    </message>
+    <message>
+        <source>The tuning is out of range.</source>
+        <translation>調整が範囲外です。</translation>
+    </message>
+    <message>
+        <source>The card would be %1 x %2 mm; the board holds %3 x %3 mm. Choose smaller patches, or fewer burn times or grey levels.</source>
+        <translation>カードは %1 x %2 mm になりますが、プレビューに収まるのは %3 x %3 mm です。パッチを小さくするか、バーニングタイムかグレーレベルを減らしてください。</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::job::TestCardDialog</name>
+    <message>
+        <source>Write the burn times as whole numbers separated by commas.</source>
+        <translation>バーニングタイムはコンマで区切った整数で書いてください。</translation>
+    </message>
+    <message>
+        <source>Write the grey levels as whole numbers separated by commas.</source>
+        <translation>グレーレベルはコンマで区切った整数で書いてください。</translation>
+    </message>
+    <message>
+        <source>A test card is being burnt.</source>
+        <translation>テストカードを焼いています。</translation>
+    </message>
+    <message>
+        <source>No machine is connected: the card can be seen, not burnt.</source>
+        <translation>マシンが接続されていません。カードは表示できますが、焼けません。</translation>
+    </message>
+    <message>
+        <source>A job is running: stop it before burning the card.</source>
+        <translation>彫刻中です。カードを焼く前に止めてください。</translation>
+    </message>
+    <message>
+        <source>%1 burn times x %2 grey levels, patches of %3 dots, %4 dots in all; about %5.</source>
+        <translation>バーニングタイム %1 個 x グレーレベル %2 個、パッチ %3 ドット、合計 %4 ドット、約 %5。</translation>
+    </message>
+    <message>
+        <source>Tuning: %1, as set in the effect chooser.</source>
+        <translation>調整: %1（効果の選択で設定したとおり）。</translation>
+    </message>
+    <message>
+        <source>The board holds a picture that was never sent. Replace it with the test card?</source>
+        <translation>プレビューの画像はまだ送信されていません。テストカードで置き換えますか？</translation>
+    </message>
+    <message>
+        <source>Material Test Card</source>
+        <translation>材料テストカード</translation>
+    </message>
+    <message>
+        <source>Burns a patch of each grey level at each burn time, one column a burn time, lowest first. The card is shown on the board.</source>
+        <translation>各バーニングタイムで各グレーレベルのパッチを焼きます。バーニングタイムごとに 1 列、短いものから順に焼きます。カードはプレビューに表示されます。</translation>
+    </message>
+    <message>
+        <source>Burn times:</source>
+        <translation>バーニングタイム:</translation>
+    </message>
+    <message>
+        <source>Spread from, to, how many:</source>
+        <translation>開始、終了、個数:</translation>
+    </message>
+    <message>
+        <source>Grey levels (% black):</source>
+        <translation>グレーレベル（% 黒）:</translation>
+    </message>
+    <message>
+        <source>Solid patches only</source>
+        <translation>塗りつぶしパッチのみ</translation>
+    </message>
+    <message>
+        <source>Patch size:</source>
+        <translation>パッチの大きさ:</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>Method:</source>
+        <translation>方式:</translation>
+    </message>
+    <message>
+        <source>Burn labels and the date:</source>
+        <translation>ラベルと日付を焼く:</translation>
+    </message>
+    <message>
+        <source>Burn the Card</source>
+        <translation>カードを焼く</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::job::TestCardRun</name>
+    <message>
+        <source>A test card is being burnt already.</source>
+        <translation>すでにテストカードを焼いています。</translation>
+    </message>
+    <message>
+        <source>The card has columns 1 to %1.</source>
+        <translation>カードの列は 1～%1 です。</translation>
+    </message>
+    <message>
+        <source>Rows go from 0 to 511.</source>
+        <translation>行は 0～511 です。</translation>
+    </message>
+    <message>
+        <source>No machine is connected.</source>
+        <translation>マシンが接続されていません。</translation>
+    </message>
+    <message>
+        <source>A job is running; stop it first.</source>
+        <translation>彫刻中です。先に止めてください。</translation>
+    </message>
+    <message>
+        <source>The card's first column could not be sent.</source>
+        <translation>カードの最初の列を送信できませんでした。</translation>
+    </message>
+</context>
+<context>
     <name>tavro::job::TuningStrip</name>
     <message>
         <source>Grey from:</source>
@@ -633,6 +974,34 @@ Serial port: %2
             <numerusform>完了：%n 点、%1（今回 %2）</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The test card is done</source>
+        <translation>テストカードが完了しました</translation>
+    </message>
+    <message>
+        <source>Machine &gt; Choose the Best Patch… makes a preset of it.</source>
+        <translation>マシン &gt; 最適なパッチを選ぶ… でプリセットにできます。</translation>
+    </message>
+    <message>
+        <source>Test card paused: column %1 of %2, burn time %3</source>
+        <translation>テストカード一時停止: %2 列中 %1 列目、バーニングタイム %3</translation>
+    </message>
+    <message>
+        <source>Test card: column %1 of %2, burn time %3</source>
+        <translation>テストカード: %2 列中 %1 列目、バーニングタイム %3</translation>
+    </message>
+    <message>
+        <source>Test card done</source>
+        <translation>テストカード完了</translation>
+    </message>
+    <message>
+        <source>Interrupted test card: column %1 of %2, %3 % of it burnt</source>
+        <translation>中断したテストカード: %2 列中 %1 列目、その %3 % 彫刻済み</translation>
+    </message>
+    <message>
+        <source>Resume from column %1, row %2</source>
+        <translation>%1 列目の %2 行目から再開</translation>
+    </message>
 </context>
 <context>
     <name>tavro::shell::MainMenu</name>
@@ -745,6 +1114,65 @@ Serial port: %2
     </message>
 </context>
 <context>
+    <name>tavro::shell::MaterialMenu</name>
+    <message>
+        <source>No material</source>
+        <translation>素材なし</translation>
+    </message>
+    <message>
+        <source>Export Presets</source>
+        <translation>プリセットの書き出し</translation>
+    </message>
+    <message>
+        <source>Import Presets</source>
+        <translation>プリセットの読み込み</translation>
+    </message>
+    <message>
+        <source>Presets imported from %1: %2.</source>
+        <translation>%1 からプリセットを読み込みました: %2 個。</translation>
+    </message>
+    <message>
+        <source>Remove the preset %1?</source>
+        <translation>プリセット %1 を削除しますか？</translation>
+    </message>
+    <message>
+        <source>Remove Preset</source>
+        <translation>プリセットの削除</translation>
+    </message>
+    <message>
+        <source>Material Test &amp;Card…</source>
+        <translation>材料テストカード(&amp;C)…</translation>
+    </message>
+    <message>
+        <source>Choose the &amp;Best Patch…</source>
+        <translation>最適なパッチを選ぶ(&amp;B)…</translation>
+    </message>
+    <message>
+        <source>M&amp;aterial</source>
+        <translation>素材(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Save as Preset…</source>
+        <translation>プリセットとして保存(&amp;S)…</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Chosen Preset…</source>
+        <translation>選んだプリセットを削除(&amp;R)…</translation>
+    </message>
+    <message>
+        <source>&amp;Export Presets…</source>
+        <translation>プリセットの書き出し(&amp;E)…</translation>
+    </message>
+    <message>
+        <source>&amp;Import Presets…</source>
+        <translation>プリセットの読み込み(&amp;I)…</translation>
+    </message>
+    <message>
+        <source>As It Will &amp;Burn</source>
+        <translation>焼き上がり表示(&amp;B)</translation>
+    </message>
+</context>
+<context>
     <name>tavro::shell::SerialAccessRunner</name>
     <message>
         <source>tavro-serial-access is running already.</source>
@@ -788,6 +1216,18 @@ Serial port: %2
     <message>
         <source>PNG pictures (*.png)</source>
         <translation>PNG 画像 (*.png)</translation>
+    </message>
+    <message>
+        <source>Export Presets</source>
+        <translation>プリセットの書き出し</translation>
+    </message>
+    <message>
+        <source>Material presets (*.ini)</source>
+        <translation>材料プリセット (*.ini)</translation>
+    </message>
+    <message>
+        <source>Import Presets</source>
+        <translation>プリセットの読み込み</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,347 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>tavro::job::BestPatchWindow</name>
+    <message>
+        <source>Test card of %1: burn time %2 at %3 % looked best.</source>
+        <translation>%1 的测试卡：灼烧时间 %2、%3 % 的效果最好。</translation>
+    </message>
+    <message>
+        <source>No patch picked yet.</source>
+        <translation>尚未选择色块。</translation>
+    </message>
+    <message>
+        <source>Burn time %1, %2 % black</source>
+        <translation>灼烧时间 %1，%2 % 黑</translation>
+    </message>
+    <message>
+        <source>Choose the Best Patch</source>
+        <translation>选择最佳色块</translation>
+    </message>
+    <message>
+        <source>Click the patch that looked best on the burnt card, then save it as a preset (or double-click it).</source>
+        <translation>单击烧好的测试卡上效果最好的色块，然后将其另存为预设（或双击它）。</translation>
+    </message>
+    <message>
+        <source>Save as Preset…</source>
+        <translation>另存为预设…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::job::MaterialPresets</name>
+    <message>
+        <source>A preset needs a name.</source>
+        <translation>预设需要一个名称。</translation>
+    </message>
+    <message>
+        <source>A preset's name cannot begin or end with a blank.</source>
+        <translation>预设名称不能以空格开头或结尾。</translation>
+    </message>
+    <message>
+        <source>A preset's name can have at most 64 characters.</source>
+        <translation>预设名称最多 64 个字符。</translation>
+    </message>
+    <message>
+        <source>A preset's name must be one line.</source>
+        <translation>预设名称只能是一行。</translation>
+    </message>
+    <message>
+        <source>it holds no material presets</source>
+        <translation>其中没有材料预设</translation>
+    </message>
+    <message>
+        <source>it was written by a newer Tavro Laser</source>
+        <translation>它由较新版本的 Tavro Laser 写入</translation>
+    </message>
+    <message>
+        <source>There can be at most 200 presets.</source>
+        <translation>最多可以有 200 个预设。</translation>
+    </message>
+    <message>
+        <source>The presets could not be saved in %1: %2.</source>
+        <translation>无法将预设保存到 %1：%2。</translation>
+    </message>
+    <message>
+        <source>The preset's burn time or tuning is out of range.</source>
+        <translation>预设的灼烧时间或调整超出范围。</translation>
+    </message>
+    <message>
+        <source>The presets could not be exported as %1: %2.</source>
+        <translation>无法将预设导出为 %1：%2。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>无法读取 %1：%2。</translation>
+    </message>
+    <message>
+        <source>%1 was not imported: %2.</source>
+        <translation>未导入 %1：%2。</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::job::MaterialStrip</name>
+    <message>
+        <source>No material</source>
+        <translation>无材料</translation>
+    </message>
+    <message>
+        <source>Material:</source>
+        <translation>材料：</translation>
+    </message>
+    <message>
+        <source>Save as Preset…</source>
+        <translation>另存为预设…</translation>
+    </message>
+    <message>
+        <source>Dot width:</source>
+        <translation>点宽：</translation>
+    </message>
+    <message>
+        <source> dots</source>
+        <translation> 点</translation>
+    </message>
+    <message>
+        <source>Compensate dot gain</source>
+        <translation>补偿点扩大</translation>
+    </message>
+    <message>
+        <source>As it will burn</source>
+        <translation>按灼烧效果显示</translation>
+    </message>
+    <message>
+        <source>How wide a burnt dot is on this material, in dots of the board</source>
+        <translation>此材料上灼烧点的宽度，以预览的点为单位</translation>
+    </message>
+    <message>
+        <source>Lighten greys so that dots this wide burn them as dark as the picture asks</source>
+        <translation>调亮灰度，使这样宽的点烧出的深浅与图片一致</translation>
+    </message>
+    <message>
+        <source>Show every burnt dot as a disc of the dot width in the material's colours</source>
+        <translation>将每个灼烧点显示为该点宽的圆盘，使用材料的颜色</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::job::PresetDialog</name>
+    <message>
+        <source>brightness %1</source>
+        <translation>亮度 %1</translation>
+    </message>
+    <message>
+        <source>contrast %1</source>
+        <translation>对比度 %1</translation>
+    </message>
+    <message>
+        <source>gamma %1</source>
+        <translation>伽马 %1</translation>
+    </message>
+    <message>
+        <source>inverted</source>
+        <translation>反相</translation>
+    </message>
+    <message>
+        <source>dots %1 wide, dot gain compensated</source>
+        <translation>点宽 %1，已补偿点扩大</translation>
+    </message>
+    <message>
+        <source>dots %1 wide</source>
+        <translation>点宽 %1</translation>
+    </message>
+    <message>
+        <source>Save as Preset</source>
+        <translation>另存为预设</translation>
+    </message>
+    <message>
+        <source>Birch plywood 3 mm</source>
+        <translation>桦木胶合板 3 mm</translation>
+    </message>
+    <message>
+        <source>Material…</source>
+        <translation>材料颜色…</translation>
+    </message>
+    <message>
+        <source>Burn…</source>
+        <translation>灼烧颜色…</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>名称：</translation>
+    </message>
+    <message>
+        <source>Burn time:</source>
+        <translation>灼烧时间：</translation>
+    </message>
+    <message>
+        <source>Method and tuning:</source>
+        <translation>方法和调整：</translation>
+    </message>
+    <message>
+        <source>Colours:</source>
+        <translation>颜色：</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>备注：</translation>
+    </message>
+    <message>
+        <source>The preset %1 will be replaced.</source>
+        <translation>将替换预设 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::job::TestCard</name>
+    <message>
+        <source>Choose 2 to 8 burn times.</source>
+        <translation>请选择 2 到 8 个灼烧时间。</translation>
+    </message>
+    <message>
+        <source>Burn times go from 1 to 100.</source>
+        <translation>灼烧时间范围为 1 到 100。</translation>
+    </message>
+    <message>
+        <source>Each burn time can be tried once.</source>
+        <translation>每个灼烧时间只能试一次。</translation>
+    </message>
+    <message>
+        <source>Choose 1 to 8 grey levels.</source>
+        <translation>请选择 1 到 8 个灰度。</translation>
+    </message>
+    <message>
+        <source>Grey levels go from 0 to 100 %.</source>
+        <translation>灰度范围为 0 到 100 %。</translation>
+    </message>
+    <message>
+        <source>Each grey level can be tried once.</source>
+        <translation>每个灰度只能试一次。</translation>
+    </message>
+    <message>
+        <source>Patches can be 1 to 10 mm wide.</source>
+        <translation>色块宽度可为 1 到 10 mm。</translation>
+    </message>
+    <message>
+        <source>The tuning is out of range.</source>
+        <translation>调整超出范围。</translation>
+    </message>
+    <message>
+        <source>The card would be %1 x %2 mm; the board holds %3 x %3 mm. Choose smaller patches, or fewer burn times or grey levels.</source>
+        <translation>测试卡将为 %1 x %2 mm，而预览只能容纳 %3 x %3 mm。请选择更小的色块，或更少的灼烧时间或灰度。</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::job::TestCardDialog</name>
+    <message>
+        <source>Write the burn times as whole numbers separated by commas.</source>
+        <translation>请将灼烧时间写成用逗号分隔的整数。</translation>
+    </message>
+    <message>
+        <source>Write the grey levels as whole numbers separated by commas.</source>
+        <translation>请将灰度写成用逗号分隔的整数。</translation>
+    </message>
+    <message>
+        <source>A test card is being burnt.</source>
+        <translation>正在灼烧一张测试卡。</translation>
+    </message>
+    <message>
+        <source>No machine is connected: the card can be seen, not burnt.</source>
+        <translation>未连接雕刻机：测试卡只能查看，不能灼烧。</translation>
+    </message>
+    <message>
+        <source>A job is running: stop it before burning the card.</source>
+        <translation>正在雕刻：请先停止，再灼烧测试卡。</translation>
+    </message>
+    <message>
+        <source>%1 burn times x %2 grey levels, patches of %3 dots, %4 dots in all; about %5.</source>
+        <translation>%1 个灼烧时间 x %2 个灰度，色块 %3 点，共 %4 点；约 %5。</translation>
+    </message>
+    <message>
+        <source>Tuning: %1, as set in the effect chooser.</source>
+        <translation>调整：%1，与效果选择窗口中的设置相同。</translation>
+    </message>
+    <message>
+        <source>The board holds a picture that was never sent. Replace it with the test card?</source>
+        <translation>预览中的图片还没有发送。用测试卡替换它吗？</translation>
+    </message>
+    <message>
+        <source>Material Test Card</source>
+        <translation>材料测试卡</translation>
+    </message>
+    <message>
+        <source>Burns a patch of each grey level at each burn time, one column a burn time, lowest first. The card is shown on the board.</source>
+        <translation>在每个灼烧时间下为每个灰度烧一个色块，每个灼烧时间一列，从最低开始。测试卡显示在预览中。</translation>
+    </message>
+    <message>
+        <source>Burn times:</source>
+        <translation>灼烧时间：</translation>
+    </message>
+    <message>
+        <source>Spread from, to, how many:</source>
+        <translation>从、到、个数：</translation>
+    </message>
+    <message>
+        <source>Grey levels (% black):</source>
+        <translation>灰度（% 黑）：</translation>
+    </message>
+    <message>
+        <source>Solid patches only</source>
+        <translation>仅实心色块</translation>
+    </message>
+    <message>
+        <source>Patch size:</source>
+        <translation>色块大小：</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>Method:</source>
+        <translation>方法：</translation>
+    </message>
+    <message>
+        <source>Burn labels and the date:</source>
+        <translation>灼烧标签和日期：</translation>
+    </message>
+    <message>
+        <source>Burn the Card</source>
+        <translation>灼烧测试卡</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::job::TestCardRun</name>
+    <message>
+        <source>A test card is being burnt already.</source>
+        <translation>已经在灼烧一张测试卡。</translation>
+    </message>
+    <message>
+        <source>The card has columns 1 to %1.</source>
+        <translation>测试卡的列为 1 到 %1。</translation>
+    </message>
+    <message>
+        <source>Rows go from 0 to 511.</source>
+        <translation>行的范围为 0 到 511。</translation>
+    </message>
+    <message>
+        <source>No machine is connected.</source>
+        <translation>未连接雕刻机。</translation>
+    </message>
+    <message>
+        <source>A job is running; stop it first.</source>
+        <translation>正在雕刻，请先停止。</translation>
+    </message>
+    <message>
+        <source>The card's first column could not be sent.</source>
+        <translation>无法发送测试卡的第一列。</translation>
+    </message>
+</context>
+<context>
     <name>tavro::job::TuningStrip</name>
     <message>
         <source>Grey from:</source>
@@ -633,6 +974,34 @@ Serial port: %2
             <numerusform>完成：%n 点，用时 %1（本次 %2）</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The test card is done</source>
+        <translation>测试卡已完成</translation>
+    </message>
+    <message>
+        <source>Machine &gt; Choose the Best Patch… makes a preset of it.</source>
+        <translation>雕刻机 &gt; 选择最佳色块… 可将其保存为预设。</translation>
+    </message>
+    <message>
+        <source>Test card paused: column %1 of %2, burn time %3</source>
+        <translation>测试卡已暂停：第 %1 列，共 %2 列，灼烧时间 %3</translation>
+    </message>
+    <message>
+        <source>Test card: column %1 of %2, burn time %3</source>
+        <translation>测试卡：第 %1 列，共 %2 列，灼烧时间 %3</translation>
+    </message>
+    <message>
+        <source>Test card done</source>
+        <translation>测试卡完成</translation>
+    </message>
+    <message>
+        <source>Interrupted test card: column %1 of %2, %3 % of it burnt</source>
+        <translation>中断的测试卡：第 %1 列，共 %2 列，该列已雕刻 %3 %</translation>
+    </message>
+    <message>
+        <source>Resume from column %1, row %2</source>
+        <translation>从第 %1 列第 %2 行继续</translation>
+    </message>
 </context>
 <context>
     <name>tavro::shell::MainMenu</name>
@@ -745,6 +1114,65 @@ Serial port: %2
     </message>
 </context>
 <context>
+    <name>tavro::shell::MaterialMenu</name>
+    <message>
+        <source>No material</source>
+        <translation>无材料</translation>
+    </message>
+    <message>
+        <source>Export Presets</source>
+        <translation>导出预设</translation>
+    </message>
+    <message>
+        <source>Import Presets</source>
+        <translation>导入预设</translation>
+    </message>
+    <message>
+        <source>Presets imported from %1: %2.</source>
+        <translation>已从 %1 导入预设：%2 个。</translation>
+    </message>
+    <message>
+        <source>Remove the preset %1?</source>
+        <translation>删除预设 %1 吗？</translation>
+    </message>
+    <message>
+        <source>Remove Preset</source>
+        <translation>删除预设</translation>
+    </message>
+    <message>
+        <source>Material Test &amp;Card…</source>
+        <translation>材料测试卡(&amp;C)…</translation>
+    </message>
+    <message>
+        <source>Choose the &amp;Best Patch…</source>
+        <translation>选择最佳色块(&amp;B)…</translation>
+    </message>
+    <message>
+        <source>M&amp;aterial</source>
+        <translation>材料(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Save as Preset…</source>
+        <translation>另存为预设(&amp;S)…</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Chosen Preset…</source>
+        <translation>删除所选预设(&amp;R)…</translation>
+    </message>
+    <message>
+        <source>&amp;Export Presets…</source>
+        <translation>导出预设(&amp;E)…</translation>
+    </message>
+    <message>
+        <source>&amp;Import Presets…</source>
+        <translation>导入预设(&amp;I)…</translation>
+    </message>
+    <message>
+        <source>As It Will &amp;Burn</source>
+        <translation>按灼烧效果显示(&amp;B)</translation>
+    </message>
+</context>
+<context>
     <name>tavro::shell::SerialAccessRunner</name>
     <message>
         <source>tavro-serial-access is running already.</source>
@@ -788,6 +1216,18 @@ Serial port: %2
     <message>
         <source>PNG pictures (*.png)</source>
         <translation>PNG 图片 (*.png)</translation>
+    </message>
+    <message>
+        <source>Export Presets</source>
+        <translation>导出预设</translation>
+    </message>
+    <message>
+        <source>Material presets (*.ini)</source>
+        <translation>材料预设 (*.ini)</translation>
+    </message>
+    <message>
+        <source>Import Presets</source>
+        <translation>导入预设</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "job/effect_board.h"
 
 #include "job/dither_methods.h"
+#include "job/dot_gain.h"
 #include "job/grey_levels.h"
 #include "job/render_black_white.h"
 #include "job/render_dither.h"
@@ -49,8 +50,10 @@ QImage tunedDitherLevels(const QImage &snapshot, QRect area, const PictureTuning
 {
     QImage levels(snapshot.size(), QImage::Format_Grayscale8);
     levels.fill(255);
-    const QImage picture = tunedGreyLevels(snapshot.copy(area),
-                                           resolveGreySource(tuning.grey, Effect::Dither), tuning);
+    QImage picture = tunedGreyLevels(snapshot.copy(area),
+                                     resolveGreySource(tuning.grey, Effect::Dither), tuning);
+    if (tuning.compensateDotGain)
+        applyToneCurve(picture, dotGainCurve(Effect::Dither, tuning.dotDiameter));
     for (int y = 0; y < picture.height(); ++y)
         std::copy_n(picture.constScanLine(y), picture.width(),
                     levels.scanLine(area.top() + y) + area.left());
@@ -108,8 +111,10 @@ QImage renderEffectBoard(const QImage &snapshot, Effect effect, const PictureTun
         drawDither(board, greyAsColours(tunedDitherLevels(snapshot, area, tuning)), processingSize,
                    area);
     } else {
-        const QImage grey =
+        QImage grey =
             tunedGreyLevels(snapshot.copy(area), resolveGreySource(tuning.grey, effect), tuning);
+        if (tuning.compensateDotGain)
+            applyToneCurve(grey, dotGainCurve(effect, tuning.dotDiameter));
         drawAt(board, renderGreyEffect(grey, effect, tuning.threshold), area.topLeft());
     }
     return board;

@@ -35,18 +35,82 @@ std::optional<QByteArray> readSmallFile(const QString &path, qint64 cap, QString
     return bytes;
 }
 
-// Notes and board checked together; the reason when they cannot be used.
-QString checkJob(const InterruptedJob &job)
+bool isBoard(const QImage &board)
 {
-    if (job.board.width() != BoardSize || job.board.height() != BoardSize)
-        return u"its board is not %1 x %1"_s.arg(BoardSize);
-    if (job.resumeRow < 0 || job.resumeRow >= BoardSize || job.dotsDone > job.dotsTotal ||
-        !BurnTimeRange.contains(job.burnTime))
-        return u"its notes are missing or damaged"_s;
+    return board.width() == BoardSize && board.height() == BoardSize;
+}
+
+QString checkSequence(const JobSequence &sequence)
+{
+    if (sequence.steps.isEmpty() || sequence.steps.size() > JobSequence::MaxSteps ||
+        sequence.step < 0 || sequence.step >= sequence.steps.size())
+        return u"its sequence is damaged"_s;
+    for (const JobSequence::Step &step : sequence.steps)
+        if (!isBoard(step.board) || !BurnTimeRange.contains(step.burnTime))
+            return u"its sequence is damaged"_s;
     return {};
 }
 
+// Notes and board checked together; the reason when they cannot be used.
+QString checkJob(const InterruptedJob &job)
+{
+    if (!isBoard(job.board)) return u"its board is not %1 x %1"_s.arg(BoardSize);
+    if (job.resumeRow < 0 || job.resumeRow >= BoardSize || job.dotsDone > job.dotsTotal ||
+        !BurnTimeRange.contains(job.burnTime))
+        return u"its notes are missing or damaged"_s;
+    return job.sequence ? checkSequence(*job.sequence) : QString();
+}
+
+QString boardText(const QImage &board, int burnTime)
+{
+    JobFile file;
+    file.board = board;
+    file.burnTime = burnTime;
+    return QString::fromLatin1(encodeJobFile(file).toBase64());
+}
+
+QStringList sequenceLines(const JobSequence &sequence)
+{
+    QStringList lines =
+        keyValueLines({{u"Steps"_s, QString::number(sequence.steps.size())},
+                       {u"Step"_s, QString::number(sequence.step)},
+                       {u"SequenceNotes"_s,
+                        QString::fromLatin1(sequence.notes.join(u'\n').toUtf8().toBase64())}});
+    for (qsizetype i = 0; i < sequence.steps.size(); ++i)
+        lines << u"Step%1Board="_s.arg(i) +
+                     boardText(sequence.steps[i].board, sequence.steps[i].burnTime);
+    return lines;
+}
+
+// Nothing when the notes name no sequence; a sequence without steps when they are damaged.
+std::optional<JobSequence> sequenceFrom(const QStringList &lines)
+{
+    const std::optional<qint64> steps = boundedNumber(lines, u"Steps", JobSequence::MaxSteps);
+    if (!valueInLines(lines, u"Steps")) return std::nullopt;
+    JobSequence sequence;
+    const std::optional<qint64> step = boundedNumber(lines, u"Step", JobSequence::MaxSteps);
+    if (!steps || !step) return sequence;
+    sequence.step = int(*step);
+    const QByteArray notes = QByteArray::fromBase64(
+        valueInLines(lines, u"SequenceNotes").value_or(QString()).toLatin1());
+    sequence.notes = QString::fromUtf8(notes).split(u'\n', Qt::SkipEmptyParts);
+    for (qint64 i = 0; i < *steps; ++i) {
+        const JobFileRead read = decodeJobFile(QByteArray::fromBase64(
+            valueInLines(lines, u"Step%1Board"_s.arg(i)).value_or(QString()).toLatin1()));
+        if (read.status != JobFileStatus::Ok) return JobSequence{};
+        sequence.steps << JobSequence::Step{read.job.board, read.job.burnTime};
+    }
+    return sequence;
+}
+
 }  // namespace
+
+JobSequence JobSequence::at(int index) const
+{
+    JobSequence other = *this;
+    other.step = index;
+    return other;
+}
 
 InterruptedJobStore::InterruptedJobStore(QString folder) : m_folder(std::move(folder)) {}
 
@@ -85,6 +149,7 @@ QString InterruptedJobStore::save(const InterruptedJob &job)
                                        {u"DotsDone"_s, QString::number(job.dotsDone)},
                                        {u"DotsTotal"_s, QString::number(job.dotsTotal)}});
     lines << u"Board="_s + QString::fromLatin1(board.toBase64());
+    if (job.sequence) lines += sequenceLines(*job.sequence);
     const QString error =
         platform::writeWholeFile(pathFor(job.machine), lines.join(u'\n').toUtf8());
     // The older way of keeping a job is gone once this one is kept.
@@ -129,9 +194,13 @@ InterruptedJobStore::Loaded InterruptedJobStore::load(const QString &machine) co
         loaded.problem = u"its board cannot be read: "_s + read.reason;
         return loaded;
     }
-    InterruptedJob job{read.job.board, read.job.burnTime,
-                       int(*row),      *done,
-                       *total,         valueInLines(lines, u"Machine").value_or(QString())};
+    InterruptedJob job{read.job.board,
+                       read.job.burnTime,
+                       int(*row),
+                       *done,
+                       *total,
+                       valueInLines(lines, u"Machine").value_or(QString()),
+                       sequenceFrom(lines)};
     if (const QString problem = checkJob(job); !problem.isEmpty()) {
         loaded.problem = problem;
         return loaded;

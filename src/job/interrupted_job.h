@@ -4,11 +4,31 @@
 #include "job/burn_time.h"
 
 #include <QImage>
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
 namespace tavro::job {
+
+// A job that is one of several burnt one after the other (a test card's columns): every step's
+// board and burn time, which step this is, and what the sequence's runner keeps of its own.
+struct JobSequence {
+    struct Step {
+        QImage board;
+        int burnTime = DefaultBurnTime;
+    };
+    static constexpr int MaxSteps = 16;
+
+    QList<Step> steps;
+    int step = 0;
+    QStringList notes;
+
+    bool hasNext() const { return step + 1 < steps.size(); }
+    // The same sequence at another of its steps.
+    JobSequence at(int index) const;
+};
 
 struct InterruptedJob {
     QImage board;  // the whole job, 512 x 512
@@ -18,6 +38,8 @@ struct InterruptedJob {
     qint64 dotsTotal = 0;
     // The machine it was carved on (platform::machineIdentity); empty: any machine.
     QString machine;
+    // Set when the job is a step of a sequence; `board` and `burnTime` are that step's.
+    std::optional<JobSequence> sequence{};
 
     int percent() const { return dotsTotal > 0 ? int(dotsDone * 100 / dotsTotal) : 0; }
 };

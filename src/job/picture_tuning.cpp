@@ -19,6 +19,8 @@ const QString GammaKey = u"Gamma"_s;
 const QString InvertKey = u"Invert"_s;
 const QString ThresholdKey = u"Threshold"_s;
 const QString MethodKey = u"Method"_s;
+const QString DotGainKey = u"DotGain"_s;
+const QString DotDiameterKey = u"DotDiameter"_s;
 
 constexpr GreySource AllGreySources[] = {GreySource::Auto, GreySource::Blue, GreySource::Average,
                                          GreySource::Luma};
@@ -37,12 +39,18 @@ void readInt(const std::optional<QString> &text, TuningRange<int> range, int &va
     if (ok && range.contains(parsed)) value = parsed;
 }
 
-void readGamma(const std::optional<QString> &text, double &value)
+void readDouble(const std::optional<QString> &text, TuningRange<double> range, double &value)
 {
     if (!text) return;
     bool ok = false;
     const double parsed = text->trimmed().toDouble(&ok);
-    if (ok && GammaRange.contains(parsed)) value = parsed;
+    if (ok && range.contains(parsed)) value = parsed;
+}
+
+QString shortest(double value)
+{
+    // The shortest text that reads back as the same double.
+    return QString::number(value, 'g', QLocale::FloatingPointShortest);
 }
 
 void readFlag(const std::optional<QString> &text, bool &value)
@@ -88,7 +96,7 @@ GreySource resolveGreySource(GreySource source, Effect effect)
 
 bool PictureTuning::hasNeutralTone() const
 {
-    return brightness == 0 && contrast == 0 && gamma == 1.0 && !invert;
+    return brightness == 0 && contrast == 0 && gamma == 1.0 && !invert && !compensateDotGain;
 }
 
 bool PictureTuning::isValid() const
@@ -96,7 +104,7 @@ bool PictureTuning::isValid() const
     return std::ranges::find(AllGreySources, grey) != std::end(AllGreySources) &&
            BrightnessRange.contains(brightness) && ContrastRange.contains(contrast) &&
            GammaRange.contains(gamma) && ThresholdRange.contains(threshold) &&
-           isRightPanelEffect(method);
+           isRightPanelEffect(method) && DotDiameterRange.contains(dotDiameter);
 }
 
 std::vector<std::pair<QString, QString>> pictureTuningValues(const PictureTuning &tuning)
@@ -105,11 +113,12 @@ std::vector<std::pair<QString, QString>> pictureTuningValues(const PictureTuning
         {GreyKey, greySourceName(tuning.grey)},
         {BrightnessKey, QString::number(tuning.brightness)},
         {ContrastKey, QString::number(tuning.contrast)},
-        // The shortest text that reads back as the same double.
-        {GammaKey, QString::number(tuning.gamma, 'g', QLocale::FloatingPointShortest)},
+        {GammaKey, shortest(tuning.gamma)},
         {InvertKey, tuning.invert ? u"1"_s : u"0"_s},
         {ThresholdKey, QString::number(tuning.threshold)},
         {MethodKey, effectName(tuning.method)},
+        {DotGainKey, tuning.compensateDotGain ? u"1"_s : u"0"_s},
+        {DotDiameterKey, shortest(tuning.dotDiameter)},
     };
 }
 
@@ -123,13 +132,15 @@ PictureTuning pictureTuningFromValues(
     }
     readInt(valueOf(BrightnessKey), BrightnessRange, tuning.brightness);
     readInt(valueOf(ContrastKey), ContrastRange, tuning.contrast);
-    readGamma(valueOf(GammaKey), tuning.gamma);
+    readDouble(valueOf(GammaKey), GammaRange, tuning.gamma);
     readFlag(valueOf(InvertKey), tuning.invert);
     readInt(valueOf(ThresholdKey), ThresholdRange, tuning.threshold);
     if (const std::optional<QString> method = valueOf(MethodKey)) {
         const auto effect = effectFromName(method->trimmed().toLower());
         if (effect && isRightPanelEffect(*effect)) tuning.method = *effect;
     }
+    readFlag(valueOf(DotGainKey), tuning.compensateDotGain);
+    readDouble(valueOf(DotDiameterKey), DotDiameterRange, tuning.dotDiameter);
     return tuning;
 }
 

@@ -41,6 +41,9 @@ inline constexpr TuningRange<int> BrightnessRange{-100, 100};
 inline constexpr TuningRange<int> ContrastRange{-100, 100};
 inline constexpr TuningRange<double> GammaRange{0.2, 5.0};
 inline constexpr TuningRange<int> ThresholdRange{1, 255};
+// In dots of the board. A disc wider than 3 would reach past a dot's neighbours.
+inline constexpr TuningRange<double> DotDiameterRange{0.5, 3.0};
+inline constexpr double DefaultDotDiameter = 1.3;
 
 // Defaults are neutral: with them BlackWhite and Dither are the original renderings.
 struct PictureTuning {
@@ -51,8 +54,11 @@ struct PictureTuning {
     bool invert = false;
     int threshold = 128;             // BlackWhite and Threshold: black below it
     Effect method = Effect::Dither;  // the chooser's right panel
+    // Lighten greys so that dots of this diameter burn them as dark as asked (dot_gain.h).
+    bool compensateDotGain = false;
+    double dotDiameter = DefaultDotDiameter;
 
-    // Brightness, contrast, gamma and invert change no level.
+    // Brightness, contrast, gamma and invert change no level, and no dot gain is compensated.
     bool hasNeutralTone() const;
     // Every value inside its range and the method one of RightPanelEffects.
     bool isValid() const;
@@ -61,7 +67,8 @@ struct PictureTuning {
 };
 
 // The settings as (key, value) texts, in a fixed order: Grey, Brightness, Contrast,
-// Gamma, Invert, Threshold, Method. Numbers in the C locale, Invert as 0 or 1.
+// Gamma, Invert, Threshold, Method, DotGain, DotDiameter. Numbers in the C locale, Invert and
+// DotGain as 0 or 1.
 std::vector<std::pair<QString, QString>> pictureTuningValues(const PictureTuning &tuning);
 
 // Builds settings from stored texts: `valueOf(key)` gives a key's text, nullopt when it

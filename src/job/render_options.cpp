@@ -40,15 +40,16 @@ QString readWhole(const QCommandLineParser &parser, const QString &option, Tunin
     return {};
 }
 
-QString readGamma(const QCommandLineParser &parser, double &value)
+QString readDecimal(const QCommandLineParser &parser, const QString &option,
+                    TuningRange<double> range, double &value)
 {
-    if (!parser.isSet(u"gamma"_s)) return {};
+    if (!parser.isSet(option)) return {};
     bool ok = false;
-    const double parsed = parser.value(u"gamma"_s).trimmed().toDouble(&ok);
-    if (!ok || !GammaRange.contains(parsed))
-        return u"--gamma must be a number from %1 to %2, not %3"_s.arg(
-            QString::number(GammaRange.min, 'f', 1), QString::number(GammaRange.max, 'f', 1),
-            quoted(parser.value(u"gamma"_s)));
+    const double parsed = parser.value(option).trimmed().toDouble(&ok);
+    if (!ok || !range.contains(parsed))
+        return u"--%1 must be a number from %2 to %3, not %4"_s.arg(
+            option, QString::number(range.min, 'f', 1), QString::number(range.max, 'f', 1),
+            quoted(parser.value(option)));
     value = parsed;
     return {};
 }
@@ -72,6 +73,10 @@ void addRenderOptions(QCommandLineParser &parser)
     parser.addOption({u"threshold"_s,
                       u"For bw and threshold: levels below it burn, 1 to 255 (default 128)."_s,
                       u"T"_s});
+    parser.addOption({u"dot-gain"_s,
+                      u"Compensate dot gain: lighten greys so that burnt dots D dots wide, "
+                      u"0.5 to 3.0, come out as dark as the picture asks."_s,
+                      u"D"_s});
 }
 
 QString readRenderOptions(const QCommandLineParser &parser, RenderChoice &choice)
@@ -89,13 +94,17 @@ QString readRenderOptions(const QCommandLineParser &parser, RenderChoice &choice
             return u"--grey must be blue, average or luma, not %1"_s.arg(quoted(name));
         tuning.grey = *grey;
     }
-    for (QString error : {readWhole(parser, u"brightness"_s, BrightnessRange, tuning.brightness),
-                          readWhole(parser, u"contrast"_s, ContrastRange, tuning.contrast),
-                          readGamma(parser, tuning.gamma),
-                          readWhole(parser, u"threshold"_s, ThresholdRange, tuning.threshold)}) {
+    for (QString error :
+         {readWhole(parser, u"brightness"_s, BrightnessRange, tuning.brightness),
+          readWhole(parser, u"contrast"_s, ContrastRange, tuning.contrast),
+          readDecimal(parser, u"gamma"_s, GammaRange, tuning.gamma),
+          readWhole(parser, u"threshold"_s, ThresholdRange, tuning.threshold),
+          readDecimal(parser, u"dot-gain"_s, DotDiameterRange, tuning.dotDiameter)}) {
         if (!error.isEmpty()) return error;
     }
-    tuning.invert = parser.isSet(u"invert"_s);
+    // What a preset set stays unless given here.
+    if (parser.isSet(u"invert"_s)) tuning.invert = true;
+    if (parser.isSet(u"dot-gain"_s)) tuning.compensateDotGain = true;
     return {};
 }
 

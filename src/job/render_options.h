@@ -15,10 +15,10 @@ struct RenderChoice {
     PictureTuning tuning;
 };
 
-// --effect, --grey, --brightness, --contrast, --gamma, --invert and --threshold.
+// --effect, --grey, --brightness, --contrast, --gamma, --invert, --threshold and --dot-gain.
 void addRenderOptions(QCommandLineParser &parser);
 // Empty when the options are usable; otherwise names the option and its range.
-// Without --effect the choice keeps the effect it came with.
+// Without --effect the choice keeps the effect it came with; each tuning value the same.
 QString readRenderOptions(const QCommandLineParser &parser, RenderChoice &choice);
 
 struct RenderedBoard {

@@ -70,6 +70,7 @@ Session::Session(const SessionServices &services, const SessionOptions &options,
       m_document(loadPictureTuning(m_settings), loadFontSettings(m_settings), DefaultBurnTime),
       m_recovery(m_log, services.clock, services.settingsFolder),
       m_guard(m_model, m_jobs, m_document, services.prompter),
+      m_materials(services.settingsFolder),
       m_burnTimeWait(services.clock.createTimer())
 {
     if (options.trace) {
@@ -233,6 +234,10 @@ Session::Offer Session::offer() const
     if (!kept) return o;
     o.fromRow = kept->resumeRow;
     o.percent = kept->percent();
+    if (kept->sequence) {
+        o.step = kept->sequence->step;
+        o.steps = int(kept->sequence->steps.size());
+    }
     const JobModel::State state = m_model.state();
     o.open = m_identified && !m_recovery.isRunning() && m_pending == Pending::None &&
              state != JobModel::State::Running && state != JobModel::State::Paused;
@@ -267,7 +272,9 @@ void Session::onLinkLost()
     m_burnTimeWait->stop();
     // A resume cut off before its block went out is offered again with the machine.
     m_pending = Pending::None;
-    if (std::exchange(m_foreignRun, false)) m_recovery.runStopped();
+    m_foreignRun = false;
+    // A carve of the machine's own, or a sequence waiting for its next job, stops here.
+    if (m_recovery.isRunning()) m_recovery.runStopped();
     updateCommands();
     emit offerChanged();
 }
@@ -286,7 +293,9 @@ void Session::onUploadFinished(bool written)
         return;
     }
     if (then == Pending::Resume || then == Pending::StartOver) {
-        if (const std::optional<InterruptedJob> &kept = m_recovery.kept())
+        if (const std::optional<JobSequence> &sequence = m_run.sequence)
+            m_jobs.burnTimeReleased(sequence->steps[sequence->step].burnTime);
+        else if (const std::optional<InterruptedJob> &kept = m_recovery.kept())
             m_jobs.burnTimeReleased(kept->burnTime);
     }
     m_jobs.start();
@@ -313,7 +322,10 @@ void Session::onStateChanged(JobModel::State state)
         m_recovery.runStopped();
         break;
     case JobModel::State::Finished:
-        m_recovery.forget();
+        if (m_run.sequence && m_run.sequence->hasNext())
+            keepNextStep();
+        else
+            m_recovery.forget();
         break;
     case JobModel::State::NoJob:
     case JobModel::State::Ready:
@@ -333,6 +345,19 @@ void Session::onRunStarted()
     job.resumeRow = m_run.fromRow;
     job.dotsDone = m_run.doneBefore;
     job.dotsTotal = m_run.total;
+    job.sequence = m_run.sequence;
+    m_recovery.runStarted(job);
+}
+
+// Until the next step runs, it is what a restart or a broken link picks up again.
+void Session::keepNextStep()
+{
+    const JobSequence next = m_run.sequence->at(m_run.sequence->step + 1);
+    InterruptedJob job;
+    job.board = next.steps[next.step].board;
+    job.burnTime = next.steps[next.step].burnTime;
+    job.dotsTotal = JobRaster(packUploadRaster(job.board)).dots();
+    job.sequence = next;
     m_recovery.runStarted(job);
 }
 
@@ -356,12 +381,13 @@ void Session::setPictureMissing(bool missing)
     emit pictureMayBeMissingChanged(missing);
 }
 
-void Session::upload(const QImage &board, int fromRow, Pending then)
+void Session::upload(const QImage &board, int fromRow, Pending then,
+                     std::optional<JobSequence> sequence)
 {
     const QByteArray whole = packUploadRaster(board);
     const JobRaster raster(whole);
     m_sendingRun = {board, std::clamp(fromRow, 0, BoardSize - 1), dotsAbove(raster, fromRow),
-                    raster.dots()};
+                    raster.dots(), std::move(sequence)};
     // Packed before the erase goes out, so the block is whole whenever the machine asks.
     m_sending = fromRow > 0 ? packUploadRaster(boardFromRow(board, fromRow)) : whole;
     m_pending = then;

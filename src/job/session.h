@@ -11,6 +11,7 @@
 #include "job/job_model.h"
 #include "job/job_recovery.h"
 #include "job/machine_controls.h"
+#include "job/material_presets.h"
 #include "job/trace_overlay.h"
 #include "link/engraver_link.h"
 #include "link/message_log.h"
@@ -99,6 +100,8 @@ public:
         bool open = false;
         int fromRow = 0;
         int percent = 0;
+        int step = 0;   // of a sequence: which job it stopped in
+        int steps = 0;  // 0: a job of its own
     };
 
     Session(const SessionServices &services, const SessionOptions &options,
@@ -119,6 +122,7 @@ public:
     const MachineControls &controls() const { return m_controls; }
     const TraceOverlay &trace() const { return m_trace; }
     platform::ProfileFile &settings() { return m_settings; }
+    MaterialPresets &materials() { return m_materials; }
     const QString &settingsFolder() const { return m_settingsFolder; }
     Command &command(CommandId id) { return *m_commands[std::size_t(id)]; }
 
@@ -133,8 +137,11 @@ public:
     void connectMachine();
     void breakLink();
     // The board as it is now goes to the machine; with `fromRow`, the rows above it are left
-    // white: a job picked up from that row. The progress counts the whole board.
-    void sendBoard(int fromRow = 0);
+    // white: a job picked up from that row. The progress counts the whole board. A step of a
+    // sequence is kept as such, and a finished step keeps the next one until it runs.
+    void sendBoard(int fromRow = 0, std::optional<JobSequence> sequence = std::nullopt);
+    // The sequence whose step goes to the machine now or went last; nothing for a job of its own.
+    const std::optional<JobSequence> &sequenceSent() const { return m_sendingRun.sequence; }
     // A saved job becomes the document, as tavro-burn takes it, without asking anything.
     void takeJob(const JobFile &job);
     // Asks first when the machine holds another picture than the board shown.
@@ -170,6 +177,9 @@ public:
     // The effect chooser's tuning becomes the last choice, remembered in Config.ini.
     void rememberTuning();
     void chooseFont(const TextFontSettings &font);
+    // A material preset's tuning and burn time become the job's, the burn time sent as the
+    // slider sends it (or owed to a machine not yet found). False when there is no such preset.
+    bool choosePreset(const QString &name);
 
     // Job files; each tells the operator why when it fails, and then changed nothing.
     bool openJob(const QString &path);
@@ -207,13 +217,16 @@ private:
         int fromRow = 0;
         qint64 doneBefore = 0;
         qint64 total = 0;
+        std::optional<JobSequence> sequence;
     };
 
     void makeCommands();
     void makeConnections();
     void updateCommands();
     QString whyNot(MachineControls::Control control) const;
-    void upload(const QImage &board, int fromRow, Pending then);
+    void upload(const QImage &board, int fromRow, Pending then,
+                std::optional<JobSequence> sequence = std::nullopt);
+    void keepNextStep();
     void onIdentified(int port);
     void onLinkLost();
     void onUploadFinished(bool written);
@@ -240,6 +253,7 @@ private:
     TraceOverlay m_trace;
     JobRecovery m_recovery;
     JobGuard m_guard;
+    MaterialPresets m_materials;
     std::unique_ptr<platform::IntervalTimer> m_burnTimeWait;
     std::array<Command *, CommandCount> m_commands{};
     std::unique_ptr<link::TraceLog> m_traceLog;

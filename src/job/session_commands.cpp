@@ -36,10 +36,10 @@ void Session::breakLink()
     m_link.disconnectMachine();
 }
 
-void Session::sendBoard(int fromRow)
+void Session::sendBoard(int fromRow, std::optional<JobSequence> sequence)
 {
     if (!m_guard.allows(JobGuard::Action::SendImage)) return;
-    upload(m_document.board(), fromRow, Pending::None);
+    upload(m_document.board(), fromRow, Pending::None, std::move(sequence));
 }
 
 void Session::takeJob(const JobFile &job)
@@ -314,14 +314,21 @@ void Session::resumeKept()
 {
     if (!offer().open) return;
     const InterruptedJob kept = *m_recovery.kept();
-    if (!showKept(kept)) return;
-    upload(kept.board, kept.resumeRow, Pending::Resume);
+    // A test card shows itself on the board; it is not the document's.
+    if (!kept.sequence && !showKept(kept)) return;
+    upload(kept.board, kept.resumeRow, Pending::Resume, kept.sequence);
 }
 
 void Session::startKeptOver()
 {
     if (!offer().open) return;
     const InterruptedJob kept = *m_recovery.kept();
+    // A sequence starts over from its first job.
+    if (kept.sequence) {
+        const JobSequence first = kept.sequence->at(0);
+        upload(first.steps[0].board, 0, Pending::StartOver, first);
+        return;
+    }
     if (!showKept(kept)) return;
     upload(kept.board, 0, Pending::StartOver);
 }

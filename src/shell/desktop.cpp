@@ -94,6 +94,17 @@ QString SystemDesktop::askFile(FileQuestion question, const QString &suggested, 
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix(u"png"_s);
         break;
+    case FileQuestion::ExportPresets:
+        dialog.setWindowTitle(tr("Export Presets"));
+        dialog.setNameFilters({tr("Material presets (*.ini)"), allFiles});
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(u"ini"_s);
+        break;
+    case FileQuestion::ImportPresets:
+        dialog.setWindowTitle(tr("Import Presets"));
+        dialog.setNameFilters({tr("Material presets (*.ini)"), allFiles});
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        break;
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().first();

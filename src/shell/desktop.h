@@ -14,7 +14,14 @@ class QWidget;
 namespace tavro::shell {
 
 enum class BoxButtons { Ok = 0, OkCancel = 1 };
-enum class FileQuestion { OpenPicture, OpenJob, SaveJob, ExportBoard };
+enum class FileQuestion {
+    OpenPicture,
+    OpenJob,
+    SaveJob,
+    ExportBoard,
+    ExportPresets,
+    ImportPresets
+};
 
 class Desktop : public workspace::FontChooser {
 public:

@@ -1,5 +1,6 @@
 #include "shell/job_status_bar.h"
 
+#include "job/test_card_run.h"
 #include "platform/diagnosis_text.h"
 #include "shell/elided_label.h"
 
@@ -108,7 +109,9 @@ void JobStatusBar::makeConnections()
                 else
                     m_refresh->stop();
                 showJob();
-                if (state == S::Finished) emit jobFinished(tr("The job is done"), timeText());
+                // A column of a card is no job of its own; the card says when it is done.
+                if (state == S::Finished && !(m_card && m_card->holdsColumn()))
+                    emit jobFinished(tr("The job is done"), timeText());
             });
     // Every dot changes the counts; the bar follows on the refresh tick, not per report.
     m_refresh->onTick([this] { showJob(); });
@@ -156,8 +159,66 @@ void JobStatusBar::showConnection()
     m_connectionLabel->setFullText(text);
 }
 
+void JobStatusBar::followCard(const job::TestCardRun &card)
+{
+    m_card = &card;
+    connect(&card, &job::TestCardRun::stateChanged, this, [this](job::TestCardRun::State state) {
+        showJob();
+        if (state == job::TestCardRun::State::Done)
+            emit jobFinished(tr("The test card is done"),
+                             tr("Machine > Choose the Best Patch… makes a preset of it."));
+    });
+    connect(&card, &job::TestCardRun::columnStarted, this, &JobStatusBar::showJob);
+}
+
+bool JobStatusBar::showCard()
+{
+    using C = job::TestCardRun::State;
+    if (!m_card || !m_card->holdsColumn() || !m_card->card()) return false;
+    const int columns = m_card->card()->columns();
+    QString text;
+    switch (m_card->state()) {
+    case C::Sending:
+    case C::Carving:
+        text = m_session.model().state() == job::JobModel::State::Paused
+                   ? tr("Test card paused: column %1 of %2, burn time %3")
+                   : tr("Test card: column %1 of %2, burn time %3");
+        text = text.arg(m_card->column() + 1).arg(columns).arg(m_card->burnTime());
+        break;
+    case C::Done:
+        text = tr("Test card done");
+        break;
+    case C::Idle:
+    case C::Stopped:
+    case C::Interrupted:
+        return false;
+    }
+    m_stateLabel->setFullText(text);
+    const job::TestCardRun::Progress progress = m_card->progress();
+    m_progress->setVisible(progress.total > 0);
+    m_progress->setRange(0, int(std::max<qint64>(1, progress.total)));
+    m_progress->setValue(int(std::min(progress.total, progress.done)));
+    showTime();
+    return true;
+}
+
+bool JobStatusBar::showCardTime()
+{
+    if (!m_card || !m_card->holdsColumn()) return false;
+    if (m_card->state() == job::TestCardRun::State::Done) {
+        m_timeLabel->setFullText({});
+        return true;
+    }
+    if (!m_card->isActive()) return false;
+    const QString left = clockText(m_card->remaining());
+    m_timeLabel->setFullText(m_card->remainingRough() ? tr("about %1 left").arg(left)
+                                                  : tr("%1 left").arg(left));
+    return true;
+}
+
 void JobStatusBar::showJob()
 {
+    if (showCard()) return;
     using S = job::JobModel::State;
     const job::JobModel &model = m_session.model();
     const S state = model.state();
@@ -196,6 +257,7 @@ void JobStatusBar::showJob()
 
 void JobStatusBar::showTime()
 {
+    if (showCardTime()) return;
     using S = job::JobModel::State;
     const job::JobEstimator &estimator = m_session.estimator();
     QString text;
@@ -235,8 +297,17 @@ void JobStatusBar::showOffer()
     const job::Session::Offer offer = m_session.offer();
     m_offer->setVisible(offer.open);
     if (!offer.open) return;
-    m_offerLabel->setFullText(tr("Interrupted job: %1 % burnt").arg(offer.percent));
-    m_resumeButton->setText(tr("Resume from row %1").arg(offer.fromRow));
+    if (offer.steps > 0) {
+        m_offerLabel->setFullText(tr("Interrupted test card: column %1 of %2, %3 % of it burnt")
+                                      .arg(offer.step + 1)
+                                      .arg(offer.steps)
+                                      .arg(offer.percent));
+        m_resumeButton->setText(
+            tr("Resume from column %1, row %2").arg(offer.step + 1).arg(offer.fromRow));
+    } else {
+        m_offerLabel->setFullText(tr("Interrupted job: %1 % burnt").arg(offer.percent));
+        m_resumeButton->setText(tr("Resume from row %1").arg(offer.fromRow));
+    }
     m_startOverButton->setText(tr("Start over"));
     m_dismissButton->setText(tr("Dismiss"));
 }

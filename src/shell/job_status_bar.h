@@ -12,6 +12,10 @@ class QLabel;
 class QProgressBar;
 class QPushButton;
 
+namespace tavro::job {
+class TestCardRun;
+}
+
 namespace tavro::shell {
 
 class ElidedLabel;
@@ -24,6 +28,9 @@ public:
 
     JobStatusBar(job::Session &session, platform::Clock &clock, QWidget *parent = nullptr);
     ~JobStatusBar() override;
+
+    // While the machine's job is a column of this card, the bar shows the whole card.
+    void followCard(const job::TestCardRun &card);
 
     QString connectionText() const;
     QString stateText() const;
@@ -67,8 +74,12 @@ private:
     void showTime();
     void showOffer();
     void showNotice();
+    // True when the card's column is the machine's job and the bar now shows the card.
+    bool showCard();
+    bool showCardTime();
 
     job::Session &m_session;
+    const job::TestCardRun *m_card = nullptr;
     std::unique_ptr<platform::IntervalTimer> m_refresh;
     Connection m_connection = Connection::Searching;
     QString m_breakReason;

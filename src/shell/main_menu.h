@@ -55,6 +55,9 @@ public:
     QAction &action(Command command) const { return *m_actions[command]; }
     QAction &languageAction(int index) const { return *m_languages[std::size_t(index)]; }
     QMenu &recentMenu() const { return *m_recent; }
+    // For entries of their own that others add.
+    QMenu &machineMenu() const { return *m_machine; }
+    QMenu &viewMenu() const { return *m_view; }
 
     // The entries of Open Recent, newest first.
     void showRecent(const QStringList &paths);

@@ -1,7 +1,9 @@
 #include "shell/program.h"
 
+#include "shell/board_look.h"
 #include "shell/control_style.h"
 #include "shell/main_menu.h"
+#include "shell/material_menu.h"
 #include "shell/number_text.h"
 
 #include <QAction>
@@ -18,12 +20,18 @@ Program::Program(const ProgramServices &services, const QString &settingsFolder,
       m_session(
           {services.line, services.clock, m_prompter, services.ports, settingsFolder, &m_devices},
           {{ExpectedProductId, KnownFirmwareVersion}, trace}),
+      m_card(m_session),
       m_panel(m_session, services.desktop, services.clock),
       m_window(m_session, m_panel, services.desktop),
       m_statusBar(new JobStatusBar(m_session, services.clock)),
       m_check(services.table, services.clock, m_devices, m_session)
 {
     m_window.setStatusBar(m_statusBar);
+    m_statusBar->followCard(m_card);
+    m_materials =
+        new MaterialMenu(m_window.menu(), m_session, m_card, services.desktop, m_window, &m_window);
+    m_look = new BoardLook(m_panel.board(), m_session, &m_window);
+    QObject::connect(m_materials, &MaterialMenu::previewChanged, m_look, &BoardLook::showPreview);
     Desktop &desktop = services.desktop;
     QObject::connect(
         m_statusBar, &JobStatusBar::jobFinished, m_statusBar,

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "job/session.h"
+#include "job/test_card_run.h"
 #include "platform/device_watcher.h"
 #include "shell/connection_check.h"
 #include "shell/desktop.h"
@@ -12,6 +13,9 @@
 #include "shell/window_title_fallback.h"
 
 namespace tavro::shell {
+
+class BoardLook;
+class MaterialMenu;
 
 // What the program is built on; all of it outlives the program's objects.
 struct ProgramServices {
@@ -39,17 +43,23 @@ public:
     MainWindow &window() { return m_window; }
     JobStatusBar &statusBar() { return *m_statusBar; }
     ConnectionCheck &connectionCheck() { return m_check; }
+    job::TestCardRun &testCard() { return m_card; }
+    MaterialMenu &materialMenu() { return *m_materials; }
+    BoardLook &boardLook() { return *m_look; }
 
 private:
     BoxPrompter m_prompter;
     platform::DeviceWatcher m_devices;
     job::Session m_session;
+    job::TestCardRun m_card;
     MainPanel m_panel;
     HeldEscapeFilter m_heldEscape;
     WindowTitleFallback m_titles;
     MainWindow m_window;
     JobStatusBar *m_statusBar = nullptr;  // the window owns it
     ConnectionCheck m_check;
+    MaterialMenu *m_materials = nullptr;  // the window owns them
+    BoardLook *m_look = nullptr;
 };
 
 // Calibri, Arial and the Chinese UI face map to the fonts this system ships.

@@ -38,7 +38,10 @@ PreviewBoard::PreviewBoard(QWidget *parent)
 void PreviewBoard::showJob(const job::JobDocument &document, const job::TraceOverlay &trace)
 {
     m_document = &document;
-    connect(&document, &job::JobDocument::boardChanged, this, [this] { update(); });
+    connect(&document, &job::JobDocument::boardChanged, this, [this] {
+        m_presented = QImage();
+        update();
+    });
     connect(&trace, &job::TraceOverlay::pointAdded, this, [this](QPoint point) {
         m_trace.setPixel(point, TraceColour);
         update(QRect(point + QPoint(Frame, Frame), QSize(1, 1)));
@@ -53,9 +56,23 @@ void PreviewBoard::clearTrace()
     update();
 }
 
+void PreviewBoard::setPresenter(Presenter presenter)
+{
+    m_presenter = std::move(presenter);
+    m_presented = QImage();
+    update();
+}
+
+const QImage &PreviewBoard::presented() const
+{
+    if (!m_presenter || !m_document) return m_document ? m_document->board() : m_presented;
+    if (m_presented.isNull()) m_presented = m_presenter(m_document->board());
+    return m_presented;
+}
+
 QImage PreviewBoard::shownImage() const
 {
-    QImage shown = m_document ? m_document->board().convertToFormat(QImage::Format_RGB32)
+    QImage shown = m_document ? presented().convertToFormat(QImage::Format_RGB32)
                               : QImage(Size, Size, QImage::Format_RGB32);
     QPainter painter(&shown);
     painter.drawImage(0, 0, m_trace);
@@ -73,7 +90,7 @@ void PreviewBoard::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::Dark));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    if (m_document) painter.drawImage(Frame, Frame, m_document->board());
+    if (m_document) painter.drawImage(Frame, Frame, presented());
     painter.drawImage(Frame, Frame, m_trace);
 }
 

@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
+
 namespace tavro::job {
 class JobDocument;
 class TraceOverlay;
@@ -30,6 +32,11 @@ public:
     // The board as the operator sees it: the job's board with the trace in red over it.
     QImage shownImage() const;
 
+    // What is shown in place of the job's board (as it will burn, a preview), made from it
+    // whenever it changes; an empty function shows the board itself. The job is never changed.
+    using Presenter = std::function<QImage(const QImage &board)>;
+    void setPresenter(Presenter presenter);
+
     void setBoardCursor(BoardCursor cursor);
     BoardCursor boardCursor() const { return m_cursor; }
 
@@ -43,9 +50,12 @@ protected:
 
 private:
     void clearTrace();
+    const QImage &presented() const;
 
     const job::JobDocument *m_document = nullptr;
-    QImage m_trace;  // transparent but for the trace's points
+    Presenter m_presenter;
+    mutable QImage m_presented;  // null until asked for after a change
+    QImage m_trace;              // transparent but for the trace's points
     BoardCursor m_cursor = BoardCursor::Default;
 };
 

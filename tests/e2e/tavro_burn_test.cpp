@@ -1,10 +1,12 @@
 // tavro-burn run as the operator runs it, against the simulated engraver's own command.
 #include "job/job_file.h"
+#include "job/test_card.h"
 #include "qt_printers.h"
 
 #include <QDir>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -213,6 +215,97 @@ TEST_F(TavroBurn, BadArgumentsSendNothing)
     EXPECT_EQ(finish(), 2);
     const QString said = QString::fromLocal8Bit(burn.readAllStandardError());
     EXPECT_TRUE(said.contains(u"bogus"_s) && said.contains(u"see --help"_s)) << said.toStdString();
+}
+
+// The burn times the machine was sent, in the order it got them.
+QList<int> burnTimesIn(const QString &frames)
+{
+    QList<int> times;
+    static const QRegularExpression burnTime(u"received FF 05 ([0-9A-F]{2}) 00"_s);
+    for (const QRegularExpressionMatch &match : burnTime.globalMatch(frames))
+        times << match.captured(1).toInt(nullptr, 16);
+    return times;
+}
+
+const QStringList CardOptions = {u"--test-card"_s, u"--burn-times"_s, u"12,30,70"_s,  u"--levels"_s,
+                                 u"40,100"_s,      u"--date"_s,       u"2024-05-12"_s};
+
+// The card CardOptions asks for.
+tavro::job::TestCard optionsCard()
+{
+    return tavro::job::TestCard(
+        {.burnTimes = {12, 30, 70}, .levels = {40, 100}, .date = QDate(2024, 5, 12)});
+}
+
+TEST_F(TavroBurn, TheTestCardBurnsItsColumnsLowestFirstAndTogetherTheCard)
+{
+    Machine machine(link, {u"--fast"_s, u"--burn-out"_s, burnt});
+    startBurn(CardOptions + QStringList{u"--port"_s, link});
+    ASSERT_EQ(finish(), 0) << burn.readAllStandardError().toStdString();
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return burnTimesIn(machine.frames()).size() == 3; }, Patience));
+    EXPECT_EQ(burnTimesIn(machine.frames()), (QList<int>{12, 30, 70}));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(burnt); }, Patience));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return blackOf(QImage(burnt)) == blackOf(optionsCard().board()); }, Patience));
+    const QString said = QString::fromLocal8Bit(burn.readAllStandardError());
+    EXPECT_TRUE(said.contains(u"column 3 of 3: burn time 70"_s)) << said.toStdString();
+    EXPECT_TRUE(burn.readAllStandardOutput().contains("percent=100"));
+}
+
+TEST_F(TavroBurn, ACardCutOffGoesOnFromItsColumnAndRow)
+{
+    QString resume;
+    {
+        // Slow dots, and a cable pulled in the middle of the card.
+        Machine machine(link, {u"--dot-us"_s, u"40"_s, u"--unplug-after"_s, u"2"_s});
+        startBurn(CardOptions + QStringList{u"--port"_s, link});
+        EXPECT_EQ(finish(), 3);
+        const QString said = QString::fromLocal8Bit(burn.readAllStandardError());
+        static const QRegularExpression command(u"to go on from there: (tavro-burn .*)\n"_s);
+        resume = command.match(said).captured(1);
+        ASSERT_TRUE(resume.contains(u"--from-column"_s)) << said.toStdString();
+    }
+    QStringList words = resume.split(u' ', Qt::SkipEmptyParts);
+    const int column = words[words.indexOf(u"--from-column"_s) + 1].toInt();
+    const int row = words[words.indexOf(u"--from-row"_s) + 1].toInt();
+    ASSERT_GE(column, 1);
+    words.removeFirst();
+    Machine machine(link, {u"--fast"_s, u"--burn-out"_s, burnt});
+    startBurn(words);
+    ASSERT_EQ(finish(), 0) << burn.readAllStandardError().toStdString();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(burnt); }, Patience));
+    const tavro::job::TestCard card = optionsCard();
+    QImage expected = blackOf(card.column(column - 1));
+    for (int y = 0; y < row; ++y)
+        for (int x = 0; x < 512; ++x) expected.setPixel(x, y, qRgb(255, 255, 255));
+    for (int c = column; c < card.columns(); ++c) {
+        const QImage next = blackOf(card.column(c));
+        for (int y = 0; y < 512; ++y)
+            for (int x = 0; x < 512; ++x)
+                if (next.pixel(x, y) == qRgb(0, 0, 0)) expected.setPixel(x, y, qRgb(0, 0, 0));
+    }
+    EXPECT_TRUE(QTest::qWaitFor([&] { return blackOf(QImage(burnt)) == expected; }, Patience));
+    const QList<int> times = card.plan().burnTimes.mid(column - 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return burnTimesIn(machine.frames()) == times; }, Patience))
+        << machine.frames().toStdString();
+}
+
+TEST_F(TavroBurn, ACardThatCannotBeBurntSendsNothing)
+{
+    for (const QStringList &arguments :
+         {QStringList{u"--burn-times"_s, u"40"_s}, QStringList{u"--burn-times"_s, u"5,x"_s},
+          QStringList{u"--levels"_s, u"0,101"_s}, QStringList{u"--patch-mm"_s, u"20"_s},
+          QStringList{u"--burn-times"_s, u"10,15,20,30,40,55,70,90"_s, u"--patch-mm"_s, u"6"_s},
+          QStringList{u"--effect"_s, u"bw"_s}, QStringList{u"--burn-time"_s, u"40"_s},
+          QStringList{u"--from-column"_s, u"6"_s}, QStringList{u"--date"_s, u"May"_s},
+          QStringList{picture()}, QStringList{u"--preset"_s, u"Nothing saved"_s}}) {
+        startBurn(QStringList{u"--test-card"_s, u"--port"_s, link} + arguments);
+        EXPECT_EQ(finish(), 2) << arguments.join(u' ').toStdString();
+        const QStringList said =
+            QString::fromLocal8Bit(burn.readAllStandardError()).split(u'\n', Qt::SkipEmptyParts);
+        EXPECT_EQ(said.size(), 1) << arguments.join(u' ').toStdString();
+    }
 }
 
 }  // namespace

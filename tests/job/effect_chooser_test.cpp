@@ -2,6 +2,7 @@
 #include "job/raster_constants.h"
 #include "job/session.h"
 #include "job/ui/effect_chooser_window.h"
+#include "job/ui/material_strip.h"
 #include "job/ui/render_panel.h"
 #include "job/ui/tuning_strip.h"
 #include "job/work_snapshot.h"
@@ -348,8 +349,11 @@ TEST_F(TuningStripTest, TheStripLiesUnderThePanelsWhichKeepTheirPlaces)
 {
     EXPECT_EQ(window.blackWhitePanel().geometry(), QRect(8, 56, 514, 514));
     EXPECT_EQ(window.ditherPanel().geometry(), QRect(544, 56, 514, 514));
-    EXPECT_EQ(window.size(), QSize(1074, 584 + TuningStrip::StripHeight));
+    EXPECT_EQ(window.size(),
+              QSize(1074, 584 + TuningStrip::StripHeight + MaterialStrip::StripHeight));
     EXPECT_GE(window.tuningStrip().geometry().top(), 570);
+    EXPECT_EQ(window.materialStrip().geometry().top(),
+              window.tuningStrip().geometry().bottom() + 1);
 }
 
 TEST_F(TuningStripTest, EveryChangeRedrawsBothPanelsAndAClickPlacesWhatItShows)

@@ -151,6 +151,35 @@ TEST_F(InterruptedJobTest, AJobKeptTheOldWayIsOfferedOnceAndThenReplaced)
     EXPECT_FALSE(QFile::exists(store.legacyBoardPath()));
 }
 
+TEST_F(InterruptedJobTest, AStepOfASequenceKeepsEveryStepAndItsNotes)
+{
+    JobSequence sequence{{{pattern(5), 10}, {pattern(7), 17}, {pattern(9), 28}},
+                         1,
+                         {u"Sequence=TestCard"_s, u"Levels=0,50"_s}};
+    job.board = pattern(7);
+    job.burnTime = 17;
+    job.sequence = sequence;
+    ASSERT_TRUE(store.save(job).isEmpty());
+    const InterruptedJobStore::Loaded loaded = store.load(MachineA);
+    ASSERT_TRUE(loaded.job && loaded.job->sequence) << loaded.problem.toStdString();
+    const JobSequence &back = *loaded.job->sequence;
+    EXPECT_EQ(back.step, 1);
+    EXPECT_EQ(back.notes, sequence.notes);
+    ASSERT_EQ(back.steps.size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(back.steps[i].burnTime, sequence.steps[i].burnTime);
+        EXPECT_EQ(packUploadRaster(back.steps[i].board), packUploadRaster(sequence.steps[i].board));
+    }
+    EXPECT_TRUE(back.hasNext());
+    EXPECT_FALSE(back.at(2).hasNext());
+
+    for (const auto &[key, value] : {std::pair{u"Step"_s, u"3"_s}, {u"Step1Board"_s, u"AAAA"_s}}) {
+        ASSERT_TRUE(store.save(job).isEmpty());
+        editNotes(key, value);
+        expectLeftAlone(qPrintable(key));
+    }
+}
+
 TEST(ResumeBoard, RowsAboveTheResumeRowAreWhiteAndTheRasterRoundTrips)
 {
     const QImage board = pattern();

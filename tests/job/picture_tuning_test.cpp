@@ -59,6 +59,8 @@ TEST(PictureTuning, DefaultsAreNeutralAndRangesAreChecked)
         {.threshold = 256},
         {.method = Effect::Threshold},
         {.method = Effect::BlackWhite},
+        {.dotDiameter = 0.4},
+        {.dotDiameter = 3.1},
     };
     for (const PictureTuning &t : outside)
         EXPECT_FALSE(t.isValid()) << qPrintable(pictureTuningToLines(t).join(u' '));
@@ -68,13 +70,15 @@ TEST(PictureTuning, LinesRoundTrip)
 {
     EXPECT_EQ(pictureTuningToLines({}),
               (QStringList{u"Grey=auto"_s, u"Brightness=0"_s, u"Contrast=0"_s, u"Gamma=1"_s,
-                           u"Invert=0"_s, u"Threshold=128"_s, u"Method=dither"_s}));
+                           u"Invert=0"_s, u"Threshold=128"_s, u"Method=dither"_s, u"DotGain=0"_s,
+                           u"DotDiameter=1.3"_s}));
     for (const PictureTuning &t :
          {PictureTuning{}, Tuned, PictureTuning{.brightness = 100, .gamma = 5.0},
           PictureTuning{.contrast = -100,
           .gamma = 0.2,
           .threshold = 255,
-          .method = Effect::JarvisJudiceNinke}})
+          .method = Effect::JarvisJudiceNinke},
+          PictureTuning{.compensateDotGain = true, .dotDiameter = 2.25}})
         EXPECT_EQ(pictureTuningFromLines(pictureTuningToLines(t)), t);
     // Keys in any case, blanks around names and values, other lines ignored, first wins.
     EXPECT_EQ(pictureTuningFromLines({u"[PictureTuning]"_s, u"  grey = LUMA "_s, u"gamma=2.5"_s,
@@ -85,8 +89,9 @@ TEST(PictureTuning, LinesRoundTrip)
 TEST(PictureTuning, BadStoredValuesFallBackKeyByKey)
 {
     const QStringList bad = {
-        u"Grey=purple"_s, u"Brightness=abc"_s, u"Contrast=101"_s,     u"Gamma=nan"_s,
-        u"Invert=yes"_s,  u"Threshold=0"_s,    u"Method=threshold"_s,
+        u"Grey=purple"_s,      u"Brightness=abc"_s, u"Contrast=101"_s,
+        u"Gamma=nan"_s,        u"Invert=yes"_s,     u"Threshold=0"_s,
+        u"Method=threshold"_s, u"DotGain=on"_s,     u"DotDiameter=3.5"_s,
     };
     EXPECT_EQ(pictureTuningFromLines(bad), PictureTuning{});
     const QStringList odd = {u"Brightness=12.5"_s, u"Contrast=-"_s, u"Gamma=0.1"_s, u"Gamma=inf"_s,

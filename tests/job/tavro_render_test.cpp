@@ -1,5 +1,6 @@
 #include "file_size_limit.h"
 #include "job/effect_board.h"
+#include "job/material_presets.h"
 #include "job/upload_raster.h"
 #include "job/work_snapshot.h"
 #include "platform/picture_loader.h"
@@ -168,6 +169,41 @@ TEST_F(TavroRenderTest, ManualPageNamesEveryOptionAndEffect)
         EXPECT_TRUE(manual.contains(named)) << qPrintable(effectName(effect));
     }
     EXPECT_TRUE(manual.contains(u".SH EXIT STATUS"_s));
+}
+
+// A saved preset renders as its method and tuning would; options given as well win over it.
+TEST_F(TavroRenderTest, APresetRendersAsItsMethodAndTuning)
+{
+    const QString home = qEnvironmentVariable("TAVRO_HOME");
+    MaterialPresets presets(home);
+    const PictureTuning tuning{.grey = GreySource::Luma,
+                               .gamma = 1.6,
+                               .method = Effect::Atkinson,
+                               .compensateDotGain = true,
+                               .dotDiameter = 1.8};
+    ASSERT_EQ(presets.save({.name = u"Cherry 4 mm"_s, .tuning = tuning}), QString());
+    QImage photo(160, 120, QImage::Format_RGB32);
+    for (int y = 0; y < 120; ++y)
+        for (int x = 0; x < 160; ++x) photo.setPixel(x, y, qRgb(x, 90 + y, 200 - x));
+    const QString input = picture(photo);
+    const auto board = [&](const QStringList &options) {
+        const auto [status, errors] =
+            run(QStringList{input, u"--png"_s, path(u"p.png"_s)} + options);
+        EXPECT_EQ(status, 0) << qPrintable(errors);
+        return QImage(path(u"p.png"_s)).convertToFormat(QImage::Format_RGB32);
+    };
+    const QImage preset = board({u"--preset"_s, u"Cherry 4 mm"_s});
+    EXPECT_EQ(preset, board({u"--effect"_s, u"atkinson"_s, u"--grey"_s, u"luma"_s, u"--gamma"_s,
+                             u"1.6"_s, u"--dot-gain"_s, u"1.8"_s}));
+    EXPECT_EQ(board({u"--preset"_s, u"Cherry 4 mm"_s, u"--effect"_s, u"fs"_s}),
+              board({u"--effect"_s, u"fs"_s, u"--grey"_s, u"luma"_s, u"--gamma"_s, u"1.6"_s,
+                     u"--dot-gain"_s, u"1.8"_s}));
+    const auto [status, errors] =
+        run({input, u"--preset"_s, u"Oak"_s, u"--png"_s, path(u"o.png"_s)});
+    EXPECT_EQ(status, 2);
+    EXPECT_TRUE(errors.contains(u"no preset 'Oak'; there are 'Cherry 4 mm'"_s))
+        << qPrintable(errors);
+    ASSERT_EQ(presets.remove(u"Cherry 4 mm"_s), QString());
 }
 
 TEST_F(TavroRenderTest, WrongArgumentsGiveUsage)

@@ -195,9 +195,12 @@ public:
     }
     ~OtherClient() { xcb_disconnect(c); }
 
-    bool takeFocus()
+    bool takeFocus() { return focus(window); }
+    // As a window manager does on a click: at the server's current time, so that no earlier
+    // request of the window's own can be ignored against it.
+    bool focus(xcb_window_t target)
     {
-        return check(xcb_set_input_focus_checked(c, XCB_INPUT_FOCUS_PARENT, window, 0));
+        return check(xcb_set_input_focus_checked(c, XCB_INPUT_FOCUS_PARENT, target, 0));
     }
     bool check(xcb_void_cookie_t cookie)
     {
@@ -306,7 +309,8 @@ protected:
     void activate()
     {
         window.show();
-        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        ASSERT_TRUE(other->focus(static_cast<xcb_window_t>(window.winId())));
         ASSERT_TRUE(QTest::qWaitFor(
             [] { return QGuiApplication::applicationState() == Qt::ApplicationActive; }, 60000));
     }

@@ -1,7 +1,9 @@
 // tavro-burn: burns a picture on the engraver from the command line, with no window.
 #include "burn_run.h"
+#include "card_burn.h"
 #include "check.h"
 #include "job/job_file.h"
+#include "job/preset_option.h"
 #include "job/render_options.h"
 #include "job/session.h"
 #include "platform/file_name.h"
@@ -55,7 +57,9 @@ QString readArguments(const QCommandLineParser &parser, Arguments &arguments)
     if (parser.isSet(u"port"_s) && parser.value(u"port"_s).trimmed().isEmpty())
         return u"--port needs a device, such as /dev/ttyUSB0"_s;
     arguments.input = parser.positionalArguments().first();
-    for (QString error : {job::readRenderOptions(parser, arguments.choice),
+    for (QString error : {job::readPresetOption(parser, platform::settingsFolder(),
+                                                arguments.choice, &arguments.burnTime),
+                          job::readRenderOptions(parser, arguments.choice),
                           readNumber(parser, u"burn-time"_s, job::BurnTimeRange.min,
                                      job::BurnTimeRange.max, arguments.burnTime),
                           readNumber(parser, u"from-row"_s, 0, 511, arguments.fromRow)}) {
@@ -81,6 +85,7 @@ void addOptions(QCommandLineParser &parser)
         u"The picture file (JPEG, BMP, PNG, GIF, ICO, CUR, PCX), or a saved job (.tavro.png), "
         u"which is burnt exactly as saved."_s);
     job::addRenderOptions(parser);
+    job::addPresetOption(parser);
     parser.addOption(
         {u"burn-time"_s, u"The burn time to set, 1 to 100 (default: the machine's)."_s, u"T"_s});
     parser.addOption(
@@ -128,6 +133,7 @@ int main(int argc, char **argv)
     QCommandLineParser parser;
     addOptions(parser);
     burn::addCheckOption(parser);
+    burn::addCardOptions(parser);
     // File names are kept byte for byte, valid UTF-8 or not.
     const QStringList commandLine = platform::commandLineArguments(argc, argv);
     const auto badArgument = [](const QString &error) {
@@ -138,6 +144,7 @@ int main(int argc, char **argv)
     if (parser.isSet(u"help"_s)) parser.showHelp();
     if (parser.isSet(u"version"_s)) parser.showVersion();
     if (burn::checkRequested(parser)) return burn::runCheck(parser);
+    if (burn::cardRequested(parser)) return burn::runCard(parser, commandLine);
     Arguments arguments;
     if (const QString error = readArguments(parser, arguments); !error.isEmpty())
         return badArgument(error);

@@ -1,7 +1,9 @@
 // tavro-render: a picture file to the board after choosing an effect, as PNG and/or upload raster.
+#include "job/preset_option.h"
 #include "job/render_options.h"
 #include "job/upload_raster.h"
 #include "platform/file_name.h"
+#include "platform/settings_folder.h"
 #include "platform/whole_file.h"
 
 #include <QBuffer>
@@ -38,9 +40,13 @@ QString readArguments(QCommandLineParser &parser, Arguments &arguments)
 {
     if (parser.positionalArguments().size() != 1) return u"exactly one INPUT is needed"_s;
     arguments.input = parser.positionalArguments().first();
-    if (!parser.isSet(u"effect"_s)) return u"--effect is needed"_s;
-    if (QString error = job::readRenderOptions(parser, arguments.choice); !error.isEmpty())
-        return error;
+    if (!parser.isSet(u"effect"_s) && !parser.isSet(u"preset"_s))
+        return u"--effect or --preset is needed"_s;
+    for (QString error :
+         {job::readPresetOption(parser, platform::settingsFolder(), arguments.choice),
+          job::readRenderOptions(parser, arguments.choice)}) {
+        if (!error.isEmpty()) return error;
+    }
     arguments.pngPath = parser.value(u"png"_s);
     arguments.rasterPath = parser.value(u"raster"_s);
     if (arguments.pngPath.isEmpty() && arguments.rasterPath.isEmpty())
@@ -102,6 +108,7 @@ int main(int argc, char *argv[])
     parser.addPositionalArgument(u"INPUT"_s,
                                  u"The picture file (JPEG, BMP, PNG, GIF, ICO, CUR, PCX)."_s);
     job::addRenderOptions(parser);
+    job::addPresetOption(parser);
     parser.addOption({u"png"_s, u"Write the board as a PNG picture."_s, u"OUT.png"_s});
     parser.addOption({u"raster"_s, u"Write the board's upload raster."_s, u"OUT.bin"_s});
 

@@ -6,6 +6,7 @@
 #include "job/render_dither.h"
 #include "job/session.h"
 #include "job/ui/centre_on_screen.h"
+#include "job/ui/material_strip.h"
 #include "job/ui/render_panel.h"
 #include "job/ui/tuning_strip.h"
 #include "job/work_snapshot.h"
@@ -46,15 +47,19 @@ EffectChooserWindow::EffectChooserWindow(Session &session, platform::Clock &cloc
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
-    // The tuning strip lies under the panels: the window grows downward by its height.
+    // The strips lie under the panels: the window grows downward by their height.
     m_strip = new TuningStrip(this);
     m_strip->setGeometry(0, height(), width(), TuningStrip::StripHeight);
     m_strip->setTuning(session.document().tuning());
-    setFixedSize(width(), height() + TuningStrip::StripHeight);
+    m_materialStrip = new MaterialStrip(session, this);
+    m_materialStrip->setGeometry(0, height() + TuningStrip::StripHeight, width(),
+                                 MaterialStrip::StripHeight);
+    setFixedSize(width(), height() + TuningStrip::StripHeight + MaterialStrip::StripHeight);
     QFont caption(u"Arial"_s);
     caption.setPixelSize(24);
     m_ui->标签1->setFont(caption);  // the one caption, never translated
     makeConnections();
+    showLook();
 }
 
 EffectChooserWindow::~EffectChooserWindow() = default;
@@ -71,8 +76,14 @@ void EffectChooserWindow::makeConnections()
     // The tuning is the document's: an opened job's shows here as the operator's own does.
     connect(&document, &JobDocument::tuningChanged, this, [this](const PictureTuning &tuning) {
         m_strip->setTuning(tuning);
+        showLook();
         if (isReady()) redrawPanels();
     });
+    MaterialPresets &materials = m_session.materials();
+    connect(&materials, &MaterialPresets::asItWillBurnChanged, this,
+            &EffectChooserWindow::showLook);
+    connect(&materials, &MaterialPresets::chosenChanged, this, &EffectChooserWindow::showLook);
+    connect(&materials, &MaterialPresets::presetsChanged, this, &EffectChooserWindow::showLook);
 }
 
 RenderPanel &EffectChooserWindow::blackWhitePanel()
@@ -136,6 +147,15 @@ void EffectChooserWindow::redrawPanels()
     m_blackWhitePanel->drawPicture(panels.left, 0, 0);
     m_ditherPanel->clear();
     m_ditherPanel->drawPicture(panels.right, 0, 0);
+}
+
+void EffectChooserWindow::showLook()
+{
+    const MaterialPresets &materials = m_session.materials();
+    std::optional<BurnLook> look;
+    if (materials.asItWillBurn()) look = materials.look(m_session.document().tuning().dotDiameter);
+    m_blackWhitePanel->showAsItWillBurn(look);
+    m_ditherPanel->showAsItWillBurn(look);
 }
 
 void EffectChooserWindow::chooseBlackWhite()

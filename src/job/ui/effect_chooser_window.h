@@ -17,6 +17,7 @@ class EffectChooserWindow;
 
 namespace tavro::job {
 
+class MaterialStrip;
 class RenderPanel;
 class Session;
 class TuningStrip;
@@ -48,6 +49,7 @@ public:
     const QImage &workSnapshot() const { return m_workSnapshot; }
     const QString &picturePath() const { return m_picturePath; }
     TuningStrip &tuningStrip() { return *m_strip; }
+    MaterialStrip &materialStrip() { return *m_materialStrip; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -59,10 +61,13 @@ private:
     void resetPanels();
     // Both panels from the snapshot with the document's tuning.
     void redrawPanels();
+    // As they will burn on the chosen material, or as they are.
+    void showLook();
 
     std::unique_ptr<Ui::EffectChooserWindow> m_ui;
     Session &m_session;
     TuningStrip *m_strip = nullptr;
+    MaterialStrip *m_materialStrip = nullptr;
     std::unique_ptr<platform::IntervalTimer> m_taskTimer;
     RenderPanel *m_blackWhitePanel = nullptr;
     RenderPanel *m_ditherPanel = nullptr;

@@ -45,8 +45,24 @@ void RenderPanel::setBusy(bool busy)
     setCursor(busy ? Qt::WaitCursor : Qt::PointingHandCursor);
 }
 
+void RenderPanel::showAsItWillBurn(const std::optional<BurnLook> &look)
+{
+    if (look ? m_view && m_view->look() == *look : !m_view) return;
+    m_view.reset();
+    if (look) m_view.emplace(*look);
+    repaintLater();
+}
+
+QImage RenderPanel::shownImage() const
+{
+    if (!m_view) return m_surface;
+    if (m_viewed.isNull()) m_viewed = m_view->render(m_surface);
+    return m_viewed;
+}
+
 void RenderPanel::repaintLater()
 {
+    m_viewed = QImage();
     // One pending repaint covers any number of drawings; a hidden panel is painted
     // whole when it is shown.
     if (m_repaintPending) return;
@@ -60,7 +76,7 @@ void RenderPanel::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::Dark));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    painter.drawImage(Frame, Frame, m_surface);
+    painter.drawImage(Frame, Frame, shownImage());
 }
 
 void RenderPanel::mouseReleaseEvent(QMouseEvent *event)

@@ -1,10 +1,13 @@
 // A panel of the effect chooser: a persistent white 512 x 512 surface in a one-pixel frame.
 #pragma once
 
+#include "job/as_it_will_burn.h"
 #include "job/raster_constants.h"
 
 #include <QImage>
 #include <QWidget>
+
+#include <optional>
 
 namespace tavro::job {
 
@@ -24,6 +27,10 @@ public:
     void drawPoint(int x, int y, QRgb colour);
     // The whole surface, 512 x 512 whatever the screen's scaling.
     QImage snapshot() const { return m_surface; }
+    // Shows the surface as it will burn in that look, or as it is; the surface stays as drawn.
+    void showAsItWillBurn(const std::optional<BurnLook> &look);
+    // What the panel shows now.
+    QImage shownImage() const;
 
     // Busy: hourglass pointer, clicks mean nothing yet. Otherwise the hand.
     void setBusy(bool busy);
@@ -41,6 +48,8 @@ private:
     void repaintLater();
 
     QImage m_surface;
+    std::optional<AsItWillBurn> m_view;
+    mutable QImage m_viewed;  // null until painted after a change
     bool m_busy = true;
     bool m_repaintPending = false;
 };

@@ -1,0 +1,22 @@
+// The session's material presets: what choosing one does to the job.
+#include "job/session.h"
+
+namespace tavro::job {
+
+bool Session::choosePreset(const QString &name)
+{
+    const std::optional<MaterialPreset> preset = m_materials.find(name);
+    if (!preset) return false;
+    m_materials.setChosen(name);
+    m_document.setTuning(preset->tuning);
+    rememberTuning();
+    // As the slider's release sends it; a machine not yet found gets it once it is.
+    m_burnTimeOwed = m_link.state() != link::LinkState::Identified;
+    if (m_burnTimeOwed)
+        m_document.setBurnTime(preset->burnTime);
+    else
+        burnTimeReleased(preset->burnTime);
+    return true;
+}
+
+}  // namespace tavro::job

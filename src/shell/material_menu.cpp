@@ -1,0 +1,225 @@
+#include "shell/material_menu.h"
+
+#include "job/session.h"
+#include "job/test_card_run.h"
+#include "job/ui/best_patch_window.h"
+#include "job/ui/preset_dialog.h"
+#include "job/ui/test_card_dialog.h"
+#include "platform/file_name.h"
+#include "shell/main_menu.h"
+#include "workspace/preview_board.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QDir>
+#include <QEvent>
+#include <QMenu>
+#include <QScreen>
+#include <QStandardPaths>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace tavro::shell {
+namespace {
+
+constexpr std::array<const char16_t *, MaterialMenu::EntryCount> EntryNames = {
+    u"testCardAction",      u"bestPatchAction",    u"savePresetAction",  u"exportPresetsAction",
+    u"importPresetsAction", u"removePresetAction", u"asItWillBurnAction"};
+
+}  // namespace
+
+MaterialMenu::MaterialMenu(MainMenu &menu, job::Session &session, job::TestCardRun &card,
+                           Desktop &desktop, QWidget &window, QObject *parent)
+    : QObject(parent),
+      m_session(session),
+      m_card(card),
+      m_desktop(desktop),
+      m_prompter(desktop),
+      m_window(window)
+{
+    build(menu);
+    makeConnections();
+    retranslate();
+    showAvailability();
+}
+
+MaterialMenu::~MaterialMenu() = default;
+
+job::TestCardDialog *MaterialMenu::testCardDialog() const
+{
+    return m_dialog;
+}
+
+void MaterialMenu::build(MainMenu &menu)
+{
+    for (int e = 0; e < EntryCount; ++e) {
+        m_actions[std::size_t(e)] = new QAction(this);
+        m_actions[std::size_t(e)]->setObjectName(QString::fromUtf16(EntryNames[std::size_t(e)]));
+    }
+    m_machine = &menu.machineMenu();
+    m_machine->addSeparator();
+    m_machine->addActions({&action(TestCard), &action(BestPatch)});
+    m_presets = m_machine->addMenu(QString());
+    m_presets->setObjectName(u"materialMenu"_s);
+    m_presetGroup = new QActionGroup(this);
+    action(AsItWillBurn).setCheckable(true);
+    action(AsItWillBurn).setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
+    menu.viewMenu().addAction(&action(AsItWillBurn));
+    // Every language change reaches the menus as an event of their own.
+    m_machine->installEventFilter(this);
+}
+
+void MaterialMenu::makeConnections()
+{
+    connect(&action(TestCard), &QAction::triggered, this, &MaterialMenu::openTestCard);
+    connect(&action(BestPatch), &QAction::triggered, this, &MaterialMenu::openBestPatch);
+    connect(&action(SavePreset), &QAction::triggered, this, &MaterialMenu::saveAsPreset);
+    connect(&action(ExportPresets), &QAction::triggered, this, &MaterialMenu::exportPresets);
+    connect(&action(ImportPresets), &QAction::triggered, this, &MaterialMenu::importPresets);
+    connect(&action(RemovePreset), &QAction::triggered, this, &MaterialMenu::removePreset);
+    job::MaterialPresets &materials = m_session.materials();
+    connect(&action(AsItWillBurn), &QAction::toggled, &materials,
+            &job::MaterialPresets::setAsItWillBurn);
+    connect(&materials, &job::MaterialPresets::asItWillBurnChanged, &action(AsItWillBurn),
+            &QAction::setChecked);
+    connect(&materials, &job::MaterialPresets::presetsChanged, this, &MaterialMenu::showPresets);
+    connect(&materials, &job::MaterialPresets::chosenChanged, this, &MaterialMenu::showPresets);
+    connect(&m_card, &job::TestCardRun::stateChanged, this, &MaterialMenu::showAvailability);
+    connect(m_machine, &QMenu::aboutToShow, this, &MaterialMenu::showAvailability);
+}
+
+void MaterialMenu::showPresets()
+{
+    const job::MaterialPresets &materials = m_session.materials();
+    m_presets->clear();
+    for (QAction *old : m_presetGroup->actions()) m_presetGroup->removeAction(old);
+    const auto add = [this, &materials](const QString &text, const QString &name) {
+        QAction *entry = m_presets->addAction(text);
+        entry->setCheckable(true);
+        entry->setChecked(name == materials.chosen());
+        m_presetGroup->addAction(entry);
+        connect(entry, &QAction::triggered, this, [this, name] {
+            if (name.isEmpty())
+                m_session.materials().setChosen(QString());
+            else
+                m_session.choosePreset(name);
+        });
+    };
+    add(tr("No material"), QString());
+    for (const job::MaterialPreset &preset : materials.presets()) {
+        QString text = preset.name;
+        add(text.replace(u'&', u"&&"_s), preset.name);
+    }
+    m_presets->addSeparator();
+    m_presets->addActions({&action(SavePreset), &action(RemovePreset)});
+    m_presets->addSeparator();
+    m_presets->addActions({&action(ExportPresets), &action(ImportPresets)});
+    action(RemovePreset).setEnabled(materials.find(materials.chosen()).has_value());
+    action(ExportPresets).setEnabled(!materials.presets().isEmpty());
+    action(AsItWillBurn).setChecked(materials.asItWillBurn());
+}
+
+void MaterialMenu::showAvailability()
+{
+    action(BestPatch).setEnabled(job::TestCardRun::lastCardFinished(m_session.settings()));
+}
+
+void MaterialMenu::openTestCard()
+{
+    if (!m_dialog) {
+        m_dialog = new job::TestCardDialog(m_session, m_card, m_prompter, &m_window);
+        m_dialog->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_dialog, &job::TestCardDialog::previewChanged, this,
+                &MaterialMenu::previewChanged);
+        placeBesideBoard(*m_dialog);
+    }
+    m_dialog->show();
+    m_dialog->raise();
+    m_dialog->activateWindow();
+}
+
+// The board shows the card while the dialog is open: right of it, as far as the screen allows.
+void MaterialMenu::placeBesideBoard(QWidget &dialog) const
+{
+    dialog.adjustSize();
+    const auto *board = m_window.findChild<workspace::PreviewBoard *>();
+    const QRect screen = m_window.screen()->availableGeometry();
+    QPoint at = m_window.geometry().topLeft() + QPoint(m_window.width() / 2, 40);
+    if (board) at = board->mapToGlobal(QPoint(board->width() + 12, 0));
+    at.setX(std::max(screen.left(), std::min(at.x(), screen.right() - dialog.width())));
+    dialog.move(at);
+}
+
+void MaterialMenu::openBestPatch()
+{
+    const std::optional<job::TestCardPlan> plan = job::TestCardRun::lastCard(m_session.settings());
+    if (!plan) return;
+    job::BestPatchWindow window(m_session, *plan, &m_window);
+    window.exec();
+}
+
+void MaterialMenu::saveAsPreset()
+{
+    job::PresetDialog dialog(m_session.materials(), job::PresetDialog::proposalFrom(m_session),
+                             &m_window);
+    if (dialog.exec() == QDialog::Accepted) m_session.materials().setChosen(dialog.preset().name);
+}
+
+void MaterialMenu::exportPresets()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString path = m_desktop.askFile(FileQuestion::ExportPresets,
+                                           QDir(documents).filePath(u"materials.ini"_s), &m_window);
+    if (path.isEmpty()) return;
+    if (const QString why = m_session.materials().exportTo(path); !why.isEmpty())
+        m_desktop.messageBox(why, BoxButtons::Ok, tr("Export Presets"));
+}
+
+void MaterialMenu::importPresets()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString path = m_desktop.askFile(FileQuestion::ImportPresets, documents, &m_window);
+    if (path.isEmpty()) return;
+    const job::MaterialPresets::Imported imported = m_session.materials().importFrom(path);
+    m_desktop.messageBox(imported.error.isEmpty() ? tr("Presets imported from %1: %2.")
+                                                        .arg(platform::displayFileName(path))
+                                                        .arg(imported.count)
+                                                  : imported.error,
+                         BoxButtons::Ok, tr("Import Presets"));
+}
+
+void MaterialMenu::removePreset()
+{
+    job::MaterialPresets &materials = m_session.materials();
+    const QString name = materials.chosen();
+    if (!materials.find(name)) return;
+    if (m_desktop.messageBox(tr("Remove the preset %1?").arg(name), BoxButtons::OkCancel,
+                             tr("Remove Preset")) != 0)
+        return;
+    if (const QString why = materials.remove(name); !why.isEmpty()) {
+        m_desktop.messageBox(why, BoxButtons::Ok, tr("Remove Preset"));
+        return;
+    }
+    materials.setChosen(QString());
+}
+
+void MaterialMenu::retranslate()
+{
+    action(TestCard).setText(tr("Material Test &Card…"));
+    action(BestPatch).setText(tr("Choose the &Best Patch…"));
+    m_presets->setTitle(tr("M&aterial"));
+    action(SavePreset).setText(tr("&Save as Preset…"));
+    action(RemovePreset).setText(tr("&Remove Chosen Preset…"));
+    action(ExportPresets).setText(tr("&Export Presets…"));
+    action(ImportPresets).setText(tr("&Import Presets…"));
+    action(AsItWillBurn).setText(tr("As It Will &Burn"));
+    showPresets();
+}
+
+bool MaterialMenu::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_machine && event->type() == QEvent::LanguageChange) retranslate();
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace tavro::shell

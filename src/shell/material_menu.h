@@ -1,0 +1,85 @@
+// The menus' entries for materials: the test card, the best patch, the presets, and the board
+// as it will burn.
+#pragma once
+
+#include "shell/desktop.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <array>
+
+class QAction;
+class QActionGroup;
+class QMenu;
+class QWidget;
+
+namespace tavro::job {
+class Session;
+class TestCardDialog;
+class TestCardRun;
+}  // namespace tavro::job
+
+namespace tavro::shell {
+
+class MainMenu;
+
+class MaterialMenu final : public QObject {
+    Q_OBJECT
+public:
+    enum Entry {
+        TestCard,
+        BestPatch,
+        SavePreset,
+        ExportPresets,
+        ImportPresets,
+        RemovePreset,
+        AsItWillBurn,
+        EntryCount
+    };
+
+    // Adds its entries to the machine and view menus; dialogs open over `window`.
+    MaterialMenu(MainMenu &menu, job::Session &session, job::TestCardRun &card, Desktop &desktop,
+                 QWidget &window, QObject *parent = nullptr);
+    ~MaterialMenu() override;
+
+    QAction &action(Entry entry) const { return *m_actions[std::size_t(entry)]; }
+    QMenu &presetMenu() const { return *m_presets; }
+    // Open while the operator sets up a card; null otherwise.
+    job::TestCardDialog *testCardDialog() const;
+
+    void openTestCard();
+    void openBestPatch();
+    void saveAsPreset();
+    void exportPresets();
+    void importPresets();
+    void removePreset();
+
+signals:
+    // The card to show on the board in place of the job; a null picture ends it.
+    void previewChanged(const QImage &card);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void build(MainMenu &menu);
+    void makeConnections();
+    void retranslate();
+    void showPresets();
+    void showAvailability();
+    void placeBesideBoard(QWidget &dialog) const;
+
+    job::Session &m_session;
+    job::TestCardRun &m_card;
+    Desktop &m_desktop;
+    BoxPrompter m_prompter;
+    QWidget &m_window;
+    std::array<QAction *, EntryCount> m_actions{};
+    QMenu *m_machine = nullptr;
+    QMenu *m_presets = nullptr;
+    QActionGroup *m_presetGroup = nullptr;
+    QPointer<job::TestCardDialog> m_dialog;
+};
+
+}  // namespace tavro::shell

@@ -1,0 +1,202 @@
+// A test card burnt on the simulated engraver through the session: its columns in ascending burn
+// time, together the card's board; cut off, it picks up at its column and row.
+#include "job/test_card_run.h"
+#include "engraver-sim/engraver_sim.h"
+#include "job/effect_board.h"
+#include "job/session.h"
+#include "job/upload_raster.h"
+#include "link_doubles.h"
+#include "platform/machine_identity.h"
+#include "platform/manual_clock.h"
+#include "platform/qt_serial_line.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using namespace tavro;
+using namespace tavro::test;
+using namespace std::chrono_literals;
+using CardState = job::TestCardRun::State;
+
+namespace {
+
+constexpr int Patience = 60000;  // ms; generous for a loaded machine
+
+QImage blackOf(const QImage &board)
+{
+    return sim::Engraver::pictureOf(job::packUploadRaster(board));
+}
+
+// Every dot of either.
+QImage together(const QImage &a, const QImage &b)
+{
+    QImage both = a;
+    for (int y = 0; y < 512; ++y)
+        for (int x = 0; x < 512; ++x)
+            if (b.pixel(x, y) == qRgb(0, 0, 0)) both.setPixel(x, y, qRgb(0, 0, 0));
+    return both;
+}
+
+// The burn times the machine was sent, in order.
+QList<int> burnTimesSent(const QList<QByteArray> &frames)
+{
+    QList<int> times;
+    for (const QByteArray &frame : frames)
+        if (frame.size() == 4 && quint8(frame[0]) == 0xFF && frame[1] == 0x05) times << frame[2];
+    return times;
+}
+
+class CardOnMachine : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString linkPath = dir.filePath(u"ttyCard"_s);
+    platform::PortTable table{QStringList{linkPath}};
+    platform::PortTableLister ports{table};
+    std::unique_ptr<platform::QtSerialLine> line;
+    platform::ManualClock clock;
+    RecordingView view;
+    std::unique_ptr<job::Session> session;
+    std::unique_ptr<job::TestCardRun> card;
+    std::unique_ptr<sim::Engraver> machine;
+
+    void plugMachine(bool slow)
+    {
+        sim::EngraverOptions options;
+        options.linkPath = linkPath;
+        options.eraseMs = 20;
+        options.fast = !slow;
+        options.dotUs = 8;  // x burn time 40: 0.32 ms a dot
+        options.rowMs = 1;
+        options.blankRowMs = 0.1;
+        machine = std::make_unique<sim::Engraver>(options);
+        ASSERT_TRUE(machine->start());
+    }
+    // As the program starts: a session, and the card's runner on it.
+    void startSession()
+    {
+        card.reset();
+        session.reset();
+        line = std::make_unique<platform::QtSerialLine>(table);
+        session = std::make_unique<job::Session>(
+            job::SessionServices{*line, clock, view, ports, dir.filePath(u"Tavro"_s)},
+            job::SessionOptions{});
+        card = std::make_unique<job::TestCardRun>(*session);
+        view.follow(session->log());
+        session->begin();
+    }
+    bool waitFor(const std::function<bool()> &condition)
+    {
+        QElapsedTimer waited;
+        waited.start();
+        while (!condition()) {
+            if (waited.elapsed() > Patience) return false;
+            QEventLoop loop;
+            QTimer::singleShot(5, &loop, &QEventLoop::quit);
+            loop.exec();
+            clock.advance(5ms);
+        }
+        return true;
+    }
+    bool identified() { return session->link().state() == link::LinkState::Identified; }
+    std::optional<job::InterruptedJob> keptOnDisk()
+    {
+        const QString id = platform::machineIdentity(linkPath);
+        return job::InterruptedJobStore(dir.filePath(u"Tavro"_s)).load(id).job;
+    }
+};
+
+TEST_F(CardOnMachine, ColumnsBurnLowestFirstAndTogetherAreTheCard)
+{
+    plugMachine(false);
+    startSession();
+    ASSERT_TRUE(waitFor([&] { return identified(); }));
+    const job::TestCardPlan plan{.date = QDate(2024, 5, 12)};
+    const job::TestCard expected(plan);
+    // What the machine has burnt each time a column begins: the columns before it.
+    QList<QImage> burntBefore;
+    QObject::connect(card.get(), &job::TestCardRun::columnStarted, card.get(),
+                     [&](int) { burntBefore << machine->burnt(); });
+
+    ASSERT_EQ(card->start(plan), QString());
+    ASSERT_TRUE(waitFor([&] { return card->state() != CardState::Sending && !card->isActive(); }));
+    ASSERT_EQ(card->state(), CardState::Done);
+    ASSERT_TRUE(waitFor([&] { return machine->carveDone(); }));
+
+    EXPECT_EQ(burnTimesSent(machine->receivedFrames()), (QList<int>{10, 17, 28, 48, 80}));
+    ASSERT_EQ(burntBefore.size(), 5);
+    QImage soFar = blackOf(job::blankBoard());
+    for (int c = 0; c < 5; ++c) {
+        EXPECT_EQ(burntBefore[c], soFar) << "before column " << c;
+        soFar = together(soFar, blackOf(expected.column(c)));
+    }
+    EXPECT_EQ(machine->burnt(), blackOf(expected.board()));
+    EXPECT_EQ(card->progress().percent, 100);
+    EXPECT_EQ(card->progress().done, card->progress().total);
+    EXPECT_FALSE(session->recovery().kept()) << "a finished card is not offered again";
+    EXPECT_TRUE(job::TestCardRun::lastCardFinished(session->settings()));
+}
+
+TEST_F(CardOnMachine, ACardCutOffPicksUpAtItsColumnAndRow)
+{
+    plugMachine(true);
+    startSession();
+    ASSERT_TRUE(waitFor([&] { return identified(); }));
+    const job::TestCardPlan plan{.burnTimes = {20, 40, 60}, .levels = {50, 100}};
+    const job::TestCard expected(plan);
+    ASSERT_EQ(card->start(plan), QString());
+    const int rowInPatches = expected.layout().rowTop[0] + 30;
+    ASSERT_TRUE(waitFor([&] {
+        return card->column() == 1 && card->state() == CardState::Carving &&
+               session->model().currentRow() >= rowInPatches;
+    }));
+    EXPECT_GT(card->progress().percent, 20);
+    EXPECT_GT(card->remaining(), 0ms);
+    machine->unplug();
+    ASSERT_TRUE(waitFor([&] { return card->state() == CardState::Interrupted; }));
+    const std::optional<job::InterruptedJob> kept = keptOnDisk();
+    ASSERT_TRUE(kept && kept->sequence);
+    EXPECT_EQ(kept->sequence->step, 1);
+    EXPECT_EQ(kept->burnTime, 40);
+    EXPECT_GE(kept->resumeRow, rowInPatches);
+
+    // The program starts again; the machine is plugged back in with the card half burnt.
+    startSession();
+    ASSERT_TRUE(machine->plugIn());
+    ASSERT_TRUE(waitFor([&] { return session->offer().open; }));
+    EXPECT_EQ(session->offer().step, 1);
+    EXPECT_EQ(session->offer().steps, 3);
+    EXPECT_EQ(session->offer().fromRow, kept->resumeRow);
+    session->resumeKept();
+    ASSERT_TRUE(waitFor([&] { return card->isActive(); }));
+    EXPECT_EQ(card->column(), 1);
+    ASSERT_TRUE(waitFor([&] { return !card->isActive(); }));
+    EXPECT_EQ(card->state(), CardState::Done);
+    EXPECT_EQ(burnTimesSent(machine->receivedFrames()).mid(2), (QList<int>{40, 60}))
+        << "after the first run's 20 and 40";
+    ASSERT_TRUE(waitFor([&] { return machine->carveDone(); }));
+    EXPECT_EQ(machine->burnt(), blackOf(expected.board()));
+    EXPECT_FALSE(session->recovery().kept());
+}
+
+TEST_F(CardOnMachine, RestartStopsTheCardAndSaysWhyOneCannotBegin)
+{
+    plugMachine(true);
+    startSession();
+    EXPECT_EQ(card->start({}), u"No machine is connected."_s);
+    ASSERT_TRUE(waitFor([&] { return identified(); }));
+    EXPECT_TRUE(card->start(job::TestCardPlan{.burnTimes = {40}}).contains(u"2 to 8"_s));
+    ASSERT_EQ(card->start({}), QString());
+    EXPECT_TRUE(card->start({}).contains(u"already"_s));
+    ASSERT_TRUE(waitFor([&] { return card->state() == CardState::Carving; }));
+    session->restart();
+    EXPECT_EQ(card->state(), CardState::Stopped);
+    EXPECT_FALSE(session->recovery().kept()) << "stopped on purpose: nothing to pick up";
+    EXPECT_EQ(burnTimesSent(machine->receivedFrames()), QList<int>{10});
+}
+
+}  // namespace

@@ -1,0 +1,121 @@
+// What the program's window adds for materials: menu entries, the board shown as it will burn or
+// as a card's preview (never changing the job), presets through the file dialogs, and the whole
+// card in the status bar.
+#include "shell/material_menu.h"
+#include "job/as_it_will_burn.h"
+#include "job/effect_board.h"
+#include "job/test_card_run.h"
+#include "job/ui/test_card_dialog.h"
+#include "menu_fixture.h"
+#include "shell/job_status_bar.h"
+#include "workspace/preview_board.h"
+
+#include <QCoreApplication>
+#include <QMenu>
+
+using namespace tavro;
+using namespace tavro::test;
+using namespace std::chrono_literals;
+
+namespace {
+
+class MaterialMenuTest : public MenuTest {
+protected:
+    shell::MaterialMenu &materials() { return program->materialMenu(); }
+    QAction &entry(shell::MaterialMenu::Entry entry) { return materials().action(entry); }
+    workspace::PreviewBoard &board() { return panel().board(); }
+    QImage jobBoard() { return session().document().board().convertToFormat(QImage::Format_RGB32); }
+    void drawSomething()
+    {
+        QImage drawn = job::blankBoard();
+        for (int x = 100; x < 200; x += 2) drawn.setPixel(x, 150, qRgb(0, 0, 0));
+        session().placeRendering(drawn);
+    }
+};
+
+}  // namespace
+
+namespace {
+
+TEST_F(MaterialMenuTest, TheEntriesAreInTheMachineAndViewMenus)
+{
+    QMenu &machine = mainWindow().menu().machineMenu();
+    EXPECT_TRUE(machine.actions().contains(&entry(shell::MaterialMenu::TestCard)));
+    EXPECT_TRUE(machine.actions().contains(&entry(shell::MaterialMenu::BestPatch)));
+    EXPECT_TRUE(machine.actions().contains(materials().presetMenu().menuAction()));
+    EXPECT_TRUE(mainWindow().menu().viewMenu().actions().contains(
+        &entry(shell::MaterialMenu::AsItWillBurn)));
+    EXPECT_FALSE(entry(shell::MaterialMenu::BestPatch).isEnabled()) << "no card burnt yet";
+    EXPECT_EQ(entry(shell::MaterialMenu::TestCard).text(), u"Material Test &Card…"_s);
+}
+
+TEST_F(MaterialMenuTest, TheBoardShowsTheJobAsItWillBurnWithoutChangingIt)
+{
+    drawSomething();
+    const QImage before = jobBoard();
+    entry(shell::MaterialMenu::AsItWillBurn).trigger();
+    EXPECT_TRUE(session().materials().asItWillBurn());
+    const job::BurnLook look = session().materials().look(job::DefaultDotDiameter);
+    EXPECT_EQ(board().shownImage(), job::AsItWillBurn(look).render(before));
+    EXPECT_EQ(jobBoard(), before) << "a view, never the job's pixels";
+    entry(shell::MaterialMenu::AsItWillBurn).trigger();
+    EXPECT_EQ(board().shownImage(), before);
+}
+
+TEST_F(MaterialMenuTest, TheCardsPreviewIsOnTheBoardOnlyWhileItsDialogIsOpen)
+{
+    drawSomething();
+    const QImage before = jobBoard();
+    entry(shell::MaterialMenu::TestCard).trigger();
+    job::TestCardDialog *dialog = materials().testCardDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(board().shownImage(), job::TestCard(dialog->plan()).board());
+    EXPECT_EQ(jobBoard(), before);
+    dialog->close();
+    EXPECT_EQ(board().shownImage(), before);
+}
+
+TEST_F(MaterialMenuTest, PresetsGoOutAndComeBackThroughTheFileDialogs)
+{
+    ASSERT_EQ(session().materials().save({.name = u"Cork"_s, .burnTime = 12}), QString());
+    const QString path = home.filePath(u"exported.ini"_s);
+    answers = {path};
+    entry(shell::MaterialMenu::ExportPresets).trigger();
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_EQ(asked[0].first, Question::ExportPresets);
+    ASSERT_EQ(session().materials().remove(u"Cork"_s), QString());
+    answers = {path};
+    entry(shell::MaterialMenu::ImportPresets).trigger();
+    ASSERT_EQ(desktop.boxes.size(), 1);
+    EXPECT_EQ(desktop.boxes[0].text, u"Presets imported from %1: 1."_s.arg(path));
+    ASSERT_TRUE(session().materials().find(u"Cork"_s));
+    EXPECT_EQ(session().materials().find(u"Cork"_s)->burnTime, 12);
+}
+
+TEST_F(MaterialMenuTest, TheStatusBarShowsTheWholeCardAndTellsItsEndOnce)
+{
+    identify();
+    job::TestCardRun &card = program->testCard();
+    const job::TestCardPlan plan{.burnTimes = {20, 60}, .levels = {100}, .patchMm = 2};
+    ASSERT_EQ(card.start(plan), QString());
+    shell::JobStatusBar &bar = program->statusBar();
+    for (int column = 0; column < 2; ++column) {
+        line.deliver(bytes({0xFF, 0x05, 0x00, 0x00}));  // the machine asks for the block
+        clock.advance(5ms);
+        ASSERT_EQ(card.state(), job::TestCardRun::State::Carving) << column;
+        EXPECT_EQ(bar.stateText(), u"Test card: column %1 of 2, burn time %2"_s.arg(column + 1)
+                                       .arg(plan.burnTimes[column]));
+        EXPECT_EQ(bar.progressValue(), card.progress().done);
+        EXPECT_TRUE(bar.timeText().endsWith(u" left"_s)) << qPrintable(bar.timeText());
+        line.deliver(bytes({0xFF, 0x06, 0x00, 0x00}));  // carve done
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(card.state(), job::TestCardRun::State::Done);
+    EXPECT_EQ(bar.stateText(), u"Test card done"_s);
+    EXPECT_EQ(bar.progressValue(), bar.progressMaximum());
+    ASSERT_EQ(desktop.notices.size(), 1) << "the card's end, not each column's";
+    EXPECT_EQ(desktop.notices[0].first, u"The test card is done"_s);
+    EXPECT_TRUE(entry(shell::MaterialMenu::BestPatch).isEnabled());
+}
+
+}  // namespace

@@ -1,0 +1,286 @@
+#include "card_burn.h"
+
+#include "burn_run.h"
+#include "check.h"
+#include "job/preset_option.h"
+#include "job/render_options.h"
+#include "platform/port_lister.h"
+#include "platform/qt_clock.h"
+#include "platform/qt_serial_line.h"
+#include "platform/settings_folder.h"
+#include "terminal.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace std::chrono_literals;
+
+namespace tavro::burn {
+namespace {
+
+// Empty when absent or a list of whole numbers.
+QString readList(const QCommandLineParser &parser, const QString &option, QList<int> &values)
+{
+    if (!parser.isSet(option)) return {};
+    QList<int> read;
+    for (const QString &part : parser.value(option).split(u',')) {
+        bool ok = false;
+        read << part.trimmed().toInt(&ok);
+        if (!ok)
+            return u"--%1 must be whole numbers separated by commas, not '%2'"_s.arg(
+                option, parser.value(option));
+    }
+    values = read;
+    return {};
+}
+
+// Empty when absent or a whole number from min to max.
+QString readWhole(const QCommandLineParser &parser, const QString &option, int min, int max,
+                  int &value)
+{
+    if (!parser.isSet(option)) return {};
+    bool ok = false;
+    const int read = parser.value(option).trimmed().toInt(&ok);
+    if (!ok || read < min || read > max)
+        return u"--%1 must be a whole number from %2 to %3"_s.arg(option).arg(min).arg(max);
+    value = read;
+    return {};
+}
+
+QString readCard(const QCommandLineParser &parser, job::TestCardPlan &card)
+{
+    job::RenderChoice choice{job::Effect::Dither, {}};
+    for (const QString &error :
+         {job::readPresetOption(parser, platform::settingsFolder(), choice),
+          job::readRenderOptions(parser, choice), readList(parser, u"burn-times"_s, card.burnTimes),
+          readList(parser, u"levels"_s, card.levels)}) {
+        if (!error.isEmpty()) return error;
+    }
+    if (std::ranges::find(job::RightPanelEffects, choice.effect) == job::RightPanelEffects.end())
+        return u"--effect for a test card must render greys: dither, fs, atkinson, jjn, "
+               u"stucki, sierra or bayer"_s;
+    card.tuning = choice.tuning;
+    card.tuning.method = choice.effect;
+    bool ok = true;
+    if (parser.isSet(u"patch-mm"_s)) card.patchMm = parser.value(u"patch-mm"_s).toDouble(&ok);
+    if (!ok) return u"--patch-mm must be a number, not '%1'"_s.arg(parser.value(u"patch-mm"_s));
+    card.labels = !parser.isSet(u"no-labels"_s);
+    card.date = QDate::currentDate();
+    if (parser.isSet(u"date"_s)) {
+        card.date = QDate::fromString(parser.value(u"date"_s), Qt::ISODate);
+        if (!card.date.isValid())
+            return u"--date must be a date such as 2024-05-12, not '%1'"_s.arg(
+                parser.value(u"date"_s));
+    }
+    return job::TestCard(card).problem();
+}
+
+QString readPlan(const QCommandLineParser &parser, CardBurn::Plan &plan)
+{
+    if (!parser.positionalArguments().isEmpty()) return u"--test-card takes no INPUT"_s;
+    if (parser.isSet(u"burn-time"_s)) return u"--test-card burns its own --burn-times"_s;
+    if (const QString error = readCard(parser, plan.card); !error.isEmpty()) return error;
+    int column = 1;
+    for (const QString &error :
+         {readWhole(parser, u"from-column"_s, 1, int(plan.card.burnTimes.size()), column),
+          readWhole(parser, u"from-row"_s, 0, 511, plan.fromRow)}) {
+        if (!error.isEmpty()) return error;
+    }
+    plan.fromColumn = column - 1;
+    return {};
+}
+
+// The command line without --from-column, as commandWithoutFromRow leaves out --from-row.
+QString commandWithoutResume(const QStringList &arguments)
+{
+    QStringList kept;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        if (arguments[i] == u"--from-column"_s) {
+            ++i;
+            continue;
+        }
+        if (!arguments[i].startsWith(u"--from-column="_s)) kept << arguments[i];
+    }
+    return commandWithoutFromRow(kept);
+}
+
+}  // namespace
+
+void addCardOptions(QCommandLineParser &parser)
+{
+    parser.addOption({u"test-card"_s,
+                      u"Burn a material test card instead of a picture: a column of grey patches "
+                      u"for each burn time, lowest first, each column a job of its own."_s});
+    parser.addOption({u"burn-times"_s,
+                      u"The card's burn times, 2 to 8 of 1 to 100 (default 10,17,28,48,80)."_s,
+                      u"LIST"_s});
+    parser.addOption({u"levels"_s,
+                      u"The card's grey levels in percent black, 1 to 8 of 0 to 100; 100 alone "
+                      u"is solid patches (default 0,25,50,75,100)."_s,
+                      u"LIST"_s});
+    parser.addOption({u"patch-mm"_s, u"The card's patch size, 1 to 10 mm (default 4)."_s, u"MM"_s});
+    parser.addOption({u"no-labels"_s, u"Burn the card's patches without their labels."_s});
+    parser.addOption(
+        {u"date"_s, u"The date burnt under the card (default today)."_s, u"YYYY-MM-DD"_s});
+    parser.addOption({u"from-column"_s,
+                      u"Go on with a card cut off in column C, counted from 1; with --from-row, "
+                      u"from that row of it."_s,
+                      u"C"_s});
+}
+
+bool cardRequested(const QCommandLineParser &parser)
+{
+    return parser.isSet(u"test-card"_s);
+}
+
+CardBurn::CardBurn(job::Session &session, Plan plan, QObject *parent)
+    : QObject(parent), m_session(session), m_run(session), m_plan(std::move(plan))
+{
+    makeConnections();
+}
+
+void CardBurn::makeConnections()
+{
+    using L = link::EngraverLink;
+    const L &link = m_session.link();
+    connect(&link, &L::identified, this, &CardBurn::onIdentified);
+    connect(&link, &L::scanExhausted, this, [this] {
+        if (m_phase == Phase::Searching)
+            finish(BurnRun::NoMachine, u"no machine found on any port"_s);
+    });
+    connect(&link, &L::wrongProduct, this, [this](int id) {
+        finish(BurnRun::NoMachine,
+               u"the device found answered with product id %1: not the engraver"_s.arg(id));
+    });
+    connect(&m_run, &job::TestCardRun::stateChanged, this, &CardBurn::onCardState);
+    connect(&m_run, &job::TestCardRun::progressChanged, this, &CardBurn::reportProgress);
+    connect(&m_run, &job::TestCardRun::columnStarted, this, [this](int column) {
+        emit said(u"column %1 of %2: burn time %3"_s.arg(column + 1)
+                      .arg(m_plan.card.burnTimes.size())
+                      .arg(m_run.burnTime()));
+    });
+}
+
+void CardBurn::begin()
+{
+    emit said(u"looking for the machine"_s);
+    m_session.connectMachine();
+}
+
+void CardBurn::onIdentified()
+{
+    if (m_phase != Phase::Searching) return;
+    m_phase = Phase::Burning;
+    emit said(u"machine found on %1"_s.arg(m_session.machinePortName()));
+    // Once the link has settled on the machine it found.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (m_phase != Phase::Burning) return;
+            const QString why = m_run.start(m_plan.card, m_plan.fromColumn, m_plan.fromRow);
+            if (!why.isEmpty()) finish(BurnRun::LinkBroke, u"the card could not begin: "_s + why);
+        },
+        Qt::QueuedConnection);
+}
+
+void CardBurn::onCardState(job::TestCardRun::State state)
+{
+    using S = job::TestCardRun::State;
+    if (m_phase != Phase::Burning) return;
+    if (state == S::Done) {
+        reportProgress();
+        const job::TestCardRun::Progress p = m_run.progress();
+        finish(BurnRun::Done,
+               u"done: the test card's %1 columns, %2 dots"_s.arg(m_plan.card.burnTimes.size())
+                   .arg(p.done));
+    } else if (state == S::Interrupted) {
+        finish(BurnRun::LinkBroke,
+               u"the link broke in column %1; to go on from there: %2"_s.arg(m_run.column() + 1)
+                   .arg(resumeCommand()));
+    } else if (state == S::Stopped) {
+        finish(BurnRun::Interrupted, u"the card was stopped"_s);
+    }
+}
+
+void CardBurn::reportProgress()
+{
+    if (m_phase != Phase::Burning) return;
+    const job::TestCardRun::Progress p = m_run.progress();
+    emit progressed(p.done, p.total, m_run.remaining());
+}
+
+QString CardBurn::resumeCommand() const
+{
+    return m_plan.command +
+           u" --from-column %1 --from-row %2"_s.arg(m_run.column() + 1).arg(m_run.resumeRow());
+}
+
+void CardBurn::interrupt()
+{
+    const Phase was = std::exchange(m_phase, Phase::Over);
+    if (was == Phase::Over) return;
+    QString line = u"interrupted; no machine was found yet"_s;
+    if (was == Phase::Burning) {
+        m_session.pause();
+        line =
+            u"interrupted; the machine was paused in column %1 at row %2; to go on from "
+            u"there: %3"_s.arg(m_run.column() + 1)
+                .arg(m_run.resumeRow())
+                .arg(resumeCommand());
+    }
+    emit said(line);
+    emit finished(BurnRun::Interrupted);
+}
+
+void CardBurn::finish(int status, const QString &line)
+{
+    if (m_phase == Phase::Over) return;
+    m_phase = Phase::Over;
+    emit said(line);
+    emit finished(status);
+}
+
+int runCard(const QCommandLineParser &parser, const QStringList &commandLine)
+{
+    CardBurn::Plan plan;
+    if (const QString error = readPlan(parser, plan); !error.isEmpty()) {
+        printLine(stderr, u"tavro-burn: "_s + error + u"; see --help"_s);
+        return BurnRun::BadArguments;
+    }
+    plan.command = commandWithoutResume(commandLine);
+    const QString port = parser.value(u"port"_s);
+    const platform::PortTable table =
+        port.isEmpty() ? platform::PortTable::fromEnvironment() : platform::PortTable({port});
+    platform::QtSerialLine line(table);
+    platform::QtClock clock;
+    TerminalPrompter prompter;
+    const platform::PortTableLister ports(table);
+    const QString folder = platform::settingsFolder();
+    platform::ensureSettingsFolder(folder);
+    job::Session session({line, clock, prompter, ports, folder}, {{}, parser.isSet(u"trace"_s)});
+
+    CardBurn run(session, plan);
+    ProgressLine progress(stdout);
+    QObject::connect(&run, &CardBurn::said, &run, [&progress](const QString &text) {
+        progress.say(stderr, u"tavro-burn: "_s + text);
+    });
+    QObject::connect(&run, &CardBurn::progressed, &run,
+                     [&](qint64 done, qint64 total, std::chrono::milliseconds left) {
+                         progress.show(done, total, left);
+                         if (progress.failed()) run.interrupt();
+                     });
+    QObject::connect(&run, &CardBurn::finished, &run, [&](int status) {
+        progress.end();
+        line.drain(1s);  // a pause frame must be out before the command ends
+        if (status == BurnRun::NoMachine)
+            printCheck(stderr, table, !port.isEmpty(), platform::ConnectionDiagnosis::Depth::Quick);
+        QCoreApplication::exit(status);
+    });
+    EndingSignals endings;
+    QObject::connect(&endings, &EndingSignals::received, &run, &CardBurn::interrupt);
+    QMetaObject::invokeMethod(&run, &CardBurn::begin, Qt::QueuedConnection);
+    return QCoreApplication::exec();
+}
+
+}  // namespace tavro::burn
