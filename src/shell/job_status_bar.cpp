@@ -212,7 +212,7 @@ bool JobStatusBar::showCardTime()
     if (!m_card->isActive()) return false;
     const QString left = clockText(m_card->remaining());
     m_timeLabel->setFullText(m_card->remainingRough() ? tr("about %1 left").arg(left)
-                                                  : tr("%1 left").arg(left));
+                                                      : tr("%1 left").arg(left));
     return true;
 }
 
