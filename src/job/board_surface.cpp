@@ -61,6 +61,12 @@ void BoardSurface::setBackground(const QImage &picture)
     clear();
 }
 
+void BoardSurface::restore(const QImage &image, const QImage &background)
+{
+    m_background = background;
+    m_image = image.convertToFormat(QImage::Format_RGB32);
+}
+
 void BoardSurface::drawPicture(const QImage &picture, int x, int y)
 {
     if (picture.isNull()) return;
@@ -77,7 +83,12 @@ void BoardSurface::drawPictureScaled(const QImage &picture, int x, int y, int wi
 
 void BoardSurface::writeText(int x, int y, const QString &text, const QFont &font)
 {
-    QPainter painter(&m_image);
+    writeText(m_image, x, y, text, font);
+}
+
+void BoardSurface::writeText(QImage &image, int x, int y, const QString &text, const QFont &font)
+{
+    QPainter painter(&image);
     painter.setRenderHint(QPainter::TextAntialiasing, false);
     painter.setFont(font);
     painter.setPen(Qt::black);

@@ -26,8 +26,13 @@ public:
     void drawPictureScaled(const QImage &picture, int x, int y, int width, int height);
     // Black glyphs, transparent elsewhere, with the top-left of the line at (x, y).
     void writeText(int x, int y, const QString &text, const QFont &font);
+    // The same glyphs on any picture: every pixel they touch black, the rest untouched.
+    static void writeText(QImage &image, int x, int y, const QString &text, const QFont &font);
 
     const QImage &image() const { return m_image; }
+    const QImage &background() const { return m_background; }
+    // Exactly as it was: these pixels over this background.
+    void restore(const QImage &image, const QImage &background);
 
 private:
     QImage m_image;

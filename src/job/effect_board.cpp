@@ -103,6 +103,13 @@ QImage renderEffectBoard(const QImage &snapshot, Effect effect, const PictureTun
             drawDither(board, snapshot, processingSize, board.rect());
         return board;
     }
+    return renderPictureArea(snapshot, effect, tuning, processingSize);
+}
+
+QImage renderPictureArea(const QImage &snapshot, Effect effect, const PictureTuning &tuning,
+                         int processingSize)
+{
+    QImage board = blankBoard();
     // Tuning is for the picture's own pixels: the margins stay white, and error diffusion
     // drops the shares that would fall on them as it drops those beyond the surface.
     const QRect area = pictureArea(snapshot);

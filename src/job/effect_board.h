@@ -23,6 +23,11 @@ QImage renderEffectBoard(const QImage &snapshot, Effect effect, const PictureTun
 QImage renderEffectBoard(const QImage &snapshot, Effect effect,
                          int processingSize = ProcessingSize);
 
+// The rendering of the picture's own pixels alone, whatever the tuning (the way renderEffectBoard
+// renders a tuned picture): its margins white, nothing of error diffusion falling on them.
+QImage renderPictureArea(const QImage &snapshot, Effect effect, const PictureTuning &tuning,
+                         int processingSize);
+
 // Both panels of the effect chooser for one tuning: BlackWhite on the left,
 // tuning.method on the right.
 struct EffectPanels {

@@ -4,6 +4,7 @@
 #include "job/upload_raster.h"
 
 #include <QFontMetrics>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QTransform>
 
@@ -56,48 +57,183 @@ void JobDocument::markSaved(const QString &path)
 
 void JobDocument::setBackgroundPicture(const QImage &picture)
 {
+    // A drop hint over nothing but a hint (as at start-up) is no step to go back to.
+    if (!m_onlyBackground) recordUndo();
     m_surface.setBackground(picture);
+    forgetPlacement();
     boardEdited(true);
 }
 
 void JobDocument::clearBoard()
 {
+    recordUndo();
     m_surface.setBackground(blankBoard());
+    forgetPlacement();
     boardEdited(true);
 }
 
 void JobDocument::reloadPicture()
 {
+    recordUndo();
     m_surface.clear();
     m_surface.drawPicture(m_remembered, 0, 0);
     m_work = m_remembered;
+    m_ink = QImage();
+    m_placeable = m_rendering.has_value();
     boardEdited(m_remembered.isNull() && m_onlyBackground);
 }
 
 void JobDocument::zoomOutBoard()
 {
+    recordUndo();
     m_work = board();
     m_surface.clear();
     m_surface.drawPictureScaled(m_work, ZoomMargin, ZoomMargin, ZoomSize, ZoomSize);
+    forgetPlacement();
     boardEdited(false);
 }
 
 void JobDocument::rotateBoard()
 {
+    recordUndo();
     m_work = rotatedQuarterTurn(board());
     m_surface.clear();
     m_surface.drawPicture(m_work, 0, 0);
+    forgetPlacement();
     boardEdited(false);
 }
 
 void JobDocument::placeRendering(const QImage &rendering)
 {
+    recordUndo();
     m_surface.setBackground(blankBoard());
     m_surface.drawPicture(rendering, 0, 0);
     // Remembered for Reload; the previous one stays the work image, as Reload's source before.
     m_work = m_remembered;
     m_remembered = board();
+    m_rendering.reset();
+    forgetPlacement();
     boardEdited(false);
+}
+
+void JobDocument::placeRendering(const PlacedRendering &rendering)
+{
+    const RenderedPlacement rendered = renderPlaced(rendering);
+    recordUndo();
+    m_surface.setBackground(blankBoard());
+    m_surface.drawPicture(rendered.board, 0, 0);
+    m_work = m_remembered;
+    m_remembered = board();
+    m_rendering = rendering;
+    m_history.setCurrentPicture(rendering.picture);
+    m_placeable = !rendered.board.isNull() && rendering.placement.isValid();
+    m_ink = QImage();
+    boardEdited(false);
+}
+
+std::optional<Placement> JobDocument::placement() const
+{
+    if (!m_placeable || !m_rendering) return std::nullopt;
+    return m_rendering->placement;
+}
+
+QSize JobDocument::pictureSize() const
+{
+    return m_rendering ? m_rendering->picture.declaredSize() : QSize();
+}
+
+QString JobDocument::setPlacement(const Placement &placement)
+{
+    if (!m_placeable || !m_rendering) return tr("No chosen picture is on the board.");
+    if (!placement.isValid()) return tr("No part of the picture would be on the board.");
+    if (placement == m_rendering->placement) return {};
+    PlacedRendering moved = *m_rendering;
+    moved.placement = placement;
+    const RenderedPlacement rendered = renderPlaced(moved);
+    if (rendered.board.isNull()) return rendered.error;
+    recordUndo();
+    showRendering(moved, rendered.board);
+    return {};
+}
+
+bool JobDocument::redrawWithTuning(const PictureTuning &tuning)
+{
+    if (!m_placeable || !m_rendering) return false;
+    PlacedRendering redrawn = *m_rendering;
+    redrawn.tuning = tuning;
+    if (redrawn.effect != Effect::BlackWhite) redrawn.effect = tuning.method;
+    if (redrawn.tuning == m_rendering->tuning && redrawn.effect == m_rendering->effect) return true;
+    const RenderedPlacement rendered = renderPlaced(redrawn);
+    if (rendered.board.isNull()) return false;
+    recordUndo();
+    showRendering(redrawn, rendered.board);
+    return true;
+}
+
+// The new rendering under the text written on the old one.
+void JobDocument::showRendering(const PlacedRendering &rendering, const QImage &rendered)
+{
+    m_surface.drawPicture(rendered, 0, 0);
+    m_remembered = board();
+    if (!m_ink.isNull()) {
+        QImage withText = board();
+        QPainter(&withText).drawImage(0, 0, m_ink);
+        m_surface.drawPicture(withText, 0, 0);
+    }
+    m_rendering = rendering;
+    m_history.setCurrentPicture(rendering.picture);
+    boardEdited(false);
+}
+
+void JobDocument::forgetPlacement()
+{
+    m_placeable = false;
+    m_ink = QImage();
+}
+
+BoardState JobDocument::currentState() const
+{
+    BoardState state =
+        m_history.capture({board(), m_surface.background(), m_remembered, m_work, m_ink});
+    state.onlyBackground = m_onlyBackground;
+    state.rendering = m_rendering;
+    state.placeable = m_placeable;
+    return state;
+}
+
+void JobDocument::restoreState(const BoardState &state)
+{
+    const BoardImages images = BoardHistory::imagesOf(state);
+    m_surface.restore(images.board, images.background);
+    m_remembered = images.remembered;
+    m_work = images.work;
+    m_ink = images.ink;
+    m_rendering = state.rendering;
+    m_placeable = state.placeable;
+    if (m_rendering) m_history.setCurrentPicture(m_rendering->picture);
+    boardEdited(state.onlyBackground);
+}
+
+void JobDocument::recordUndo()
+{
+    m_history.push(currentState());
+    emit historyChanged();
+}
+
+void JobDocument::undo()
+{
+    if (const std::optional<BoardState> state = m_history.undo(currentState())) {
+        restoreState(*state);
+        emit historyChanged();
+    }
+}
+
+void JobDocument::redo()
+{
+    if (const std::optional<BoardState> state = m_history.redo(currentState())) {
+        restoreState(*state);
+        emit historyChanged();
+    }
 }
 
 QStringList JobDocument::splitLines(const QString &text)
@@ -111,9 +247,17 @@ void JobDocument::writeText(QPoint origin, const QString &text)
     const QFont font = m_font.toFont();
     const QStringList lines = splitLines(text);
     const int step = QFontMetrics(font).height() + 2;
+    recordUndo();
+    // Kept apart as well while the picture can move, so the text stays where it was written.
+    if (m_placeable && m_ink.isNull()) {
+        m_ink = QImage(BoardSize, BoardSize, QImage::Format_ARGB32);
+        m_ink.fill(Qt::transparent);
+    }
     for (int i = 0; i < lines.size(); ++i) {
-        if (!lines[i].isEmpty())
-            m_surface.writeText(origin.x(), origin.y() + i * step, lines[i], font);
+        if (lines[i].isEmpty()) continue;
+        m_surface.writeText(origin.x(), origin.y() + i * step, lines[i], font);
+        if (m_placeable)
+            BoardSurface::writeText(m_ink, origin.x(), origin.y() + i * step, lines[i], font);
     }
     boardEdited(false);
 }
@@ -160,6 +304,9 @@ JobFile JobDocument::toJobFile() const
 
 void JobDocument::restore(const JobFile &job, const QString &path)
 {
+    recordUndo();
+    m_rendering.reset();
+    forgetPlacement();
     m_surface.clear();
     m_surface.drawPicture(job.board, 0, 0);
     m_work = m_remembered;

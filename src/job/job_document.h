@@ -2,9 +2,11 @@
 // time and the text font, and the board the machine was last sent.
 #pragma once
 
+#include "job/board_history.h"
 #include "job/board_surface.h"
 #include "job/job_file.h"
 #include "job/picture_tuning.h"
+#include "job/placed_rendering.h"
 #include "job/text_font.h"
 
 #include <QByteArray>
@@ -13,6 +15,8 @@
 #include <QObject>
 #include <QPoint>
 #include <QString>
+
+#include <optional>
 
 namespace tavro::job {
 
@@ -51,16 +55,38 @@ public:
     bool isModified() const { return m_modified; }
     void markSaved(const QString &path);
 
-    // The board: each emits boardChanged().
+    // The board: each emits boardChanged() and can be undone.
     void setBackgroundPicture(const QImage &picture);
     void clearBoard();
     void reloadPicture();
     void zoomOutBoard();
     void rotateBoard();
-    // A chosen rendering: a white board with it at (0, 0), remembered for Reload.
+    // A rendering made elsewhere (a kept job, a test card): a white board with it at (0, 0),
+    // remembered for Reload. It cannot be moved or resized.
     void placeRendering(const QImage &rendering);
+    // A picture chosen in the effect chooser, rendered at its placement; it can be moved and
+    // resized until the board is zoomed out, rotated, cleared or replaced.
+    void placeRendering(const PlacedRendering &rendering);
     // Lines split at CR LF, CR or LF, one line height plus 2 apart, in the document's font.
     void writeText(QPoint origin, const QString &text);
+
+    // Where the chosen picture lies, while it can be moved; nothing otherwise.
+    std::optional<Placement> placement() const;
+    // The picture's own proportions, which a new width or height keeps.
+    QSize pictureSize() const;
+    // The picture rendered again at a new place, size or mirroring; text written on the board
+    // stays where it was. Empty on success, else why nothing changed.
+    QString setPlacement(const Placement &placement);
+    // The chosen picture rendered again with this tuning (its method too, unless black and
+    // white), as one step; false when no picture can be.
+    bool redrawWithTuning(const PictureTuning &tuning);
+
+    // Back and forth through the board's changes; nothing is sent, the sent mark follows.
+    bool canUndo() const { return m_history.canUndo(); }
+    bool canRedo() const { return m_history.canRedo(); }
+    void undo();
+    void redo();
+    const BoardHistory &history() const { return m_history; }
 
     // A new picture is a new job: no file yet.
     void setPicturePath(const QString &path);
@@ -86,10 +112,19 @@ signals:
     void sentChanged();
     // The path or the modified mark changed.
     void fileChanged();
+    // What Undo and Redo can do changed.
+    void historyChanged();
 
 private:
     void boardEdited(bool onlyBackground);
     void compare();
+    BoardState currentState() const;
+    void restoreState(const BoardState &state);
+    // Before a change: the board as it is can be gone back to.
+    void recordUndo();
+    // The picture is no longer what the board shows apart from its text.
+    void forgetPlacement();
+    void showRendering(const PlacedRendering &rendering, const QImage &rendered);
 
     BoardSurface m_surface;
     QImage m_remembered;
@@ -99,6 +134,10 @@ private:
     TextFontSettings m_font;
     int m_burnTime;
     bool m_onlyBackground = true;
+    std::optional<PlacedRendering> m_rendering;  // how m_remembered was rendered
+    bool m_placeable = false;                    // the board is that rendering and m_ink
+    QImage m_ink;                                // text written since, transparent elsewhere
+    BoardHistory m_history;
 
     QByteArray m_sentRaster;
     QDateTime m_sentAt;

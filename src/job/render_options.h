@@ -3,6 +3,7 @@
 
 #include "job/effect.h"
 #include "job/picture_tuning.h"
+#include "job/placement.h"
 
 #include <QCommandLineParser>
 #include <QImage>
@@ -13,9 +14,15 @@ namespace tavro::job {
 struct RenderChoice {
     Effect effect = Effect::BlackWhite;
     PictureTuning tuning;
+    // Where the picture goes; with nothing asked, where the effect chooser puts it.
+    PlacementRequest placement;
+    double dotsPerMillimetre = DefaultDotsPerMillimetre;
+
+    bool asksPlacement() const;
 };
 
-// --effect, --grey, --brightness, --contrast, --gamma, --invert, --threshold and --dot-gain.
+// --effect, --grey, --brightness, --contrast, --gamma, --invert, --threshold and --dot-gain;
+// --width-mm, --height-mm, --left-mm, --top-mm and --mirror.
 void addRenderOptions(QCommandLineParser &parser);
 // Empty when the options are usable; otherwise names the option and its range.
 // Without --effect the choice keeps the effect it came with; each tuning value the same.
@@ -23,9 +30,14 @@ QString readRenderOptions(const QCommandLineParser &parser, RenderChoice &choice
 
 struct RenderedBoard {
     QImage board;   // 512 x 512, as the effect chooser puts it on the board
-    QString error;  // why the picture could not be read; the board is then white
+    QString error;  // why the picture could not be read or placed; the board is then white
+    bool placementRefused = false;  // the picture was read, but cannot lie where asked
 };
-// A picture file on the board with the chosen rendering, as a drop and a click would.
+// A picture file on the board with the chosen rendering, as a drop and a click would, then
+// placed as asked as the window's Size and Position does.
 RenderedBoard renderPictureFile(const QString &path, const RenderChoice &choice);
+
+// The board's scale kept in Config.ini of the settings folder, as the program set it.
+double storedDotsPerMillimetre(const QString &settingsFolder);
 
 }  // namespace tavro::job

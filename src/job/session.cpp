@@ -2,6 +2,7 @@
 
 #include "job/job_raster.h"
 #include "job/job_trace.h"
+#include "job/placement.h"
 #include "job/resume.h"
 #include "job/upload_raster.h"
 #include "link/trace_log.h"
@@ -71,7 +72,8 @@ Session::Session(const SessionServices &services, const SessionOptions &options,
       m_recovery(m_log, services.clock, services.settingsFolder),
       m_guard(m_model, m_jobs, m_document, services.prompter),
       m_materials(services.settingsFolder),
-      m_burnTimeWait(services.clock.createTimer())
+      m_burnTimeWait(services.clock.createTimer()),
+      m_dotsPerMillimetre(loadDotsPerMillimetre(m_settings))
 {
     if (options.trace) {
         m_traceLog = std::make_unique<link::TraceLog>(m_line, m_log);
@@ -120,6 +122,13 @@ void Session::makeCommands()
     make(CentreMode, {}, {});
     make(BoxMode, {}, {});
     make(BurnTime, {}, {});
+    make(Undo, QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { undo(); });
+    make(Redo, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { redo(); });
+    make(MirrorLeftRight, {}, [this] { mirrorLeftRight(); });
+    make(MirrorTopBottom, {}, [this] { mirrorTopBottom(); });
+    // Both open a window of the program's, which asks the session in turn.
+    make(SizeAndPosition, {}, {});
+    make(MachineSize, {}, {});
 }
 
 void Session::makeConnections()
@@ -173,6 +182,8 @@ void Session::makeConnections()
         if (m_recovery.isRunning()) m_recovery.forget();
     });
     connect(&m_recovery, &JobRecovery::keptChanged, this, &Session::offerChanged);
+    connect(&m_document, &JobDocument::boardChanged, this, &Session::updateBoardCommands);
+    connect(&m_document, &JobDocument::historyChanged, this, &Session::updateBoardCommands);
 }
 
 void Session::begin()
@@ -195,6 +206,26 @@ void Session::updateCommands()
     for (const auto &[id, control] : ControlOf)
         command(id).setAvailability(m_controls.isEnabled(control), whyNot(control));
     command(Connect).setAvailability(m_connectEnabled, tr("The machine is connected"));
+    updateBoardCommands();
+}
+
+// The board's own edits go with the editing buttons, and need something to act on.
+void Session::updateBoardCommands()
+{
+    const bool editing = m_controls.isEnabled(MachineControls::Rotate);
+    const QString notNow = whyNot(MachineControls::Rotate);
+    const auto set = [this, editing, &notNow](CommandId id, bool can, const QString &why) {
+        command(id).setAvailability(editing && can, editing ? why : notNow);
+    };
+    set(Undo, m_document.canUndo(), tr("Nothing to undo"));
+    set(Redo, m_document.canRedo(), tr("Nothing to redo"));
+    const QString noPicture =
+        tr("Only a picture chosen in the effect chooser, not yet zoomed out or rotated, can be "
+           "placed");
+    const bool placeable = m_document.placement().has_value();
+    set(MirrorLeftRight, placeable, noPicture);
+    set(MirrorTopBottom, placeable, noPicture);
+    set(SizeAndPosition, placeable, noPicture);
 }
 
 QString Session::whyNot(MachineControls::Control control) const

@@ -82,6 +82,12 @@ public:
         CentreMode,
         BoxMode,
         BurnTime,
+        Undo,
+        Redo,
+        MirrorLeftRight,
+        MirrorTopBottom,
+        SizeAndPosition,
+        MachineSize,
         CommandCount
     };
     Q_ENUM(CommandId)
@@ -163,8 +169,19 @@ public:
 
     // The board; each asks first where it would cut into a job, and says whether it went on.
     bool pictureDropped(const QString &paths);
-    // The chosen rendering of the dropped picture: a new job.
+    // The chosen rendering of the dropped picture: a new job. Placed with its picture, it can be
+    // moved, resized and mirrored on the board afterwards.
     void placeRendering(const QImage &rendering);
+    void placeRendering(const PlacedRendering &rendering);
+    // Empty when the picture now lies there; otherwise why it was left where it was.
+    QString placePicture(const Placement &placement);
+    void mirrorLeftRight();
+    void mirrorTopBottom();
+    void undo();
+    void redo();
+    // The board's scale on the work piece, a setting of the machine kept in Config.ini.
+    double dotsPerMillimetre() const { return m_dotsPerMillimetre; }
+    void setDotsPerMillimetre(double dotsPerMillimetre);
     // The effect chooser closed without a choice: the board and the controls as before.
     void pictureDropAbandoned();
     bool clearBoard();
@@ -207,6 +224,9 @@ signals:
     void pictureMayBeMissingChanged(bool missing);
     // The kept job is on its way back, from this row.
     void resuming(int fromRow);
+    void dotsPerMillimetreChanged(double dotsPerMillimetre);
+    // A change of the board the operator asked for could not be made: why.
+    void boardChangeRefused(const QString &why);
 
 private:
     // The kept job on the board; false when the operator kept an unsent picture instead.
@@ -224,6 +244,7 @@ private:
     void makeConnections();
     void updateCommands();
     QString whyNot(MachineControls::Control control) const;
+    void updateBoardCommands();
     void upload(const QImage &board, int fromRow, Pending then,
                 std::optional<JobSequence> sequence = std::nullopt);
     void keepNextStep();
@@ -268,6 +289,7 @@ private:
     bool m_connectEnabled = true;
     bool m_burnTimeOwed = false;  // a job's burn time not yet sent to a machine
     bool m_pictureMissing = false;
+    double m_dotsPerMillimetre;
     // The machine carves a job it was not started on here.
     bool m_foreignRun = false;
 };

@@ -173,6 +173,58 @@ void Session::placeRendering(const QImage &rendering)
     m_document.placeRendering(rendering);
 }
 
+void Session::placeRendering(const PlacedRendering &rendering)
+{
+    m_trace.clear();
+    m_controls.forgetBeforeDrop();
+    m_document.setPicturePath(std::exchange(m_droppedPaths, {}));
+    m_document.placeRendering(rendering);
+}
+
+QString Session::placePicture(const Placement &placement)
+{
+    if (!command(SizeAndPosition).isEnabled()) return command(SizeAndPosition).whyNot();
+    const QString why = m_document.setPlacement(placement);
+    if (!why.isEmpty()) emit boardChangeRefused(why);
+    return why;
+}
+
+void Session::mirrorLeftRight()
+{
+    if (std::optional<Placement> placement = m_document.placement()) {
+        placement->mirrorH = !placement->mirrorH;
+        placePicture(*placement);
+    }
+}
+
+void Session::mirrorTopBottom()
+{
+    if (std::optional<Placement> placement = m_document.placement()) {
+        placement->mirrorV = !placement->mirrorV;
+        placePicture(*placement);
+    }
+}
+
+void Session::undo()
+{
+    m_document.undo();
+}
+
+void Session::redo()
+{
+    m_document.redo();
+}
+
+void Session::setDotsPerMillimetre(double dotsPerMillimetre)
+{
+    if (!DotsPerMillimetreRange.contains(dotsPerMillimetre) ||
+        dotsPerMillimetre == m_dotsPerMillimetre)
+        return;
+    m_dotsPerMillimetre = dotsPerMillimetre;
+    saveDotsPerMillimetre(m_settings, dotsPerMillimetre);
+    emit dotsPerMillimetreChanged(dotsPerMillimetre);
+}
+
 void Session::pictureDropAbandoned()
 {
     m_droppedPaths.clear();

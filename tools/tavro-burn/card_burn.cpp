@@ -50,13 +50,17 @@ QString readWhole(const QCommandLineParser &parser, const QString &option, int m
 
 QString readCard(const QCommandLineParser &parser, job::TestCardPlan &card)
 {
-    job::RenderChoice choice{job::Effect::Dither, {}};
+    job::RenderChoice choice;
+    choice.effect = job::Effect::Dither;
     for (const QString &error :
          {job::readPresetOption(parser, platform::settingsFolder(), choice),
           job::readRenderOptions(parser, choice), readList(parser, u"burn-times"_s, card.burnTimes),
           readList(parser, u"levels"_s, card.levels)}) {
         if (!error.isEmpty()) return error;
     }
+    if (choice.asksPlacement())
+        return u"a test card lays itself out: --width-mm, --height-mm, --left-mm, --top-mm and "
+               u"--mirror are for pictures"_s;
     if (std::ranges::find(job::RightPanelEffects, choice.effect) == job::RightPanelEffects.end())
         return u"--effect for a test card must render greys: dither, fs, atkinson, jjn, "
                u"stucki, sierra or bayer"_s;

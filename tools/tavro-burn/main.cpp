@@ -65,6 +65,10 @@ QString readArguments(const QCommandLineParser &parser, Arguments &arguments)
                           readNumber(parser, u"from-row"_s, 0, 511, arguments.fromRow)}) {
         if (!error.isEmpty()) return error;
     }
+    if (arguments.choice.asksPlacement() && job::isJobFile(arguments.input))
+        return u"a saved job is burnt as it was saved: --width-mm, --height-mm, --left-mm, "
+               u"--top-mm and --mirror are for pictures"_s;
+    arguments.choice.dotsPerMillimetre = job::storedDotsPerMillimetre(platform::settingsFolder());
     arguments.port = parser.value(u"port"_s);
     arguments.start = !parser.isSet(u"no-start"_s);
     arguments.trace = parser.isSet(u"trace"_s);

@@ -47,6 +47,7 @@ QString readArguments(QCommandLineParser &parser, Arguments &arguments)
           job::readRenderOptions(parser, arguments.choice)}) {
         if (!error.isEmpty()) return error;
     }
+    arguments.choice.dotsPerMillimetre = job::storedDotsPerMillimetre(platform::settingsFolder());
     arguments.pngPath = parser.value(u"png"_s);
     arguments.rasterPath = parser.value(u"raster"_s);
     if (arguments.pngPath.isEmpty() && arguments.rasterPath.isEmpty())
@@ -78,7 +79,7 @@ int render(const Arguments &arguments)
     // A white board from a picture that cannot be read would burn nothing, and say nothing.
     if (!rendered.error.isEmpty()) {
         printError(u"tavro-render: "_s + rendered.error);
-        return ExitFailed;
+        return rendered.placementRefused ? ExitUsage : ExitFailed;
     }
     bool written = true;
     if (!arguments.pngPath.isEmpty())

@@ -1,9 +1,8 @@
 #include "job/ui/effect_chooser_window.h"
 
 #include "job/effect_board.h"
+#include "job/placed_rendering.h"
 #include "job/raster_constants.h"
-#include "job/render_black_white.h"
-#include "job/render_dither.h"
 #include "job/session.h"
 #include "job/ui/centre_on_screen.h"
 #include "job/ui/material_strip.h"
@@ -23,8 +22,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace tavro::job {
 namespace {
-
-constexpr QRgb Black = 0xFF000000;
 
 // A drop of several files delivers their paths each followed by CR LF; the log
 // line must stay one line all the same.
@@ -133,6 +130,7 @@ void EffectChooserWindow::processEffects()
         m_session.log().logLine(u"Cannot read picture %1: %2"_s.arg(
             oneLine(platform::displayFileName(m_picturePath)), oneLine(picture.error)));
     m_workSnapshot = makeWorkSnapshot(picture, ProcessingSize);
+    m_declaredSize = picture.size;
     // Both renderings take a few milliseconds, so they need no event processing to keep
     // the window live, and without it no close or drop can cut into them.
     redrawPanels();
@@ -160,26 +158,25 @@ void EffectChooserWindow::showLook()
 
 void EffectChooserWindow::chooseBlackWhite()
 {
-    if (!isReady() || !isVisible()) return;
-    m_session.placeRendering(m_blackWhitePanel->snapshot());
-    close();
+    choose(Effect::BlackWhite);
 }
 
 void EffectChooserWindow::chooseDither()
 {
+    choose(m_session.document().tuning().method);
+}
+
+// The same snapshot and tuning as the panels, so the board gets exactly what the operator saw,
+// and with them the picture, so it can be placed anew.
+void EffectChooserWindow::choose(Effect effect)
+{
     if (!isReady() || !isVisible()) return;
+    // The dithered board is drawn behind the window, as it always was; black and white before.
+    if (effect != Effect::BlackWhite) hide();
     const PictureTuning tuning = m_session.document().tuning();
-    if (tuning.method == Effect::Dither && isOriginalRendering(Effect::Dither, tuning)) {
-        // The same snapshot as the panel's run, so the board gets the dots the operator saw.
-        hide();
-        QImage dots = blankBoard();
-        renderDither(m_workSnapshot, ProcessingSize,
-                     [&dots](int x, int y) { dots.setPixel(x, y, Black); });
-        m_session.placeRendering(dots);
-    } else {
-        hide();
-        m_session.placeRendering(m_ditherPanel->snapshot());  // exactly what the panel shows
-    }
+    m_session.placeRendering(
+        PlacedRendering{ChosenPicture(m_picturePath, m_declaredSize, m_workSnapshot), effect,
+                        tuning, defaultPlacement(m_declaredSize)});
     close();
 }
 

@@ -1,6 +1,7 @@
 // Shows a dropped picture in both renderings and puts the one the operator clicks on the board.
 #pragma once
 
+#include "job/effect.h"
 #include "job/picture_tuning.h"
 #include "platform/clock.h"
 #include "platform/picture_loader.h"
@@ -61,6 +62,7 @@ private:
     void resetPanels();
     // Both panels from the snapshot with the document's tuning.
     void redrawPanels();
+    void choose(Effect effect);
     // As they will burn on the chosen material, or as they are.
     void showLook();
 
@@ -74,6 +76,7 @@ private:
     QString m_picturePath;
     platform::LoadedPicture m_decoded;
     QImage m_workSnapshot;
+    QSize m_declaredSize;
 };
 
 }  // namespace tavro::job
