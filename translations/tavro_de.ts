@@ -33,21 +33,90 @@
     </message>
 </context>
 <context>
+    <name>tavro::job::JobDocument</name>
+    <message>
+        <source>No chosen picture is on the board.</source>
+        <translation>Auf der Vorschau liegt kein gewähltes Bild.</translation>
+    </message>
+    <message>
+        <source>No part of the picture would be on the board.</source>
+        <translation>Kein Teil des Bildes läge auf der Vorschau.</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::job::JobGuard</name>
+    <message>
+        <source>A job is running. Stop it and send the new picture?</source>
+        <translation>Ein Auftrag läuft. Anhalten und das neue Bild senden?</translation>
+    </message>
+    <message>
+        <source>A job is running. Stop it and change the language?</source>
+        <translation>Ein Auftrag läuft. Anhalten und die Sprache wechseln?</translation>
+    </message>
+    <message>
+        <source>A job is running. Stop it and clear the board?</source>
+        <translation>Ein Auftrag läuft. Anhalten und die Vorschau leeren?</translation>
+    </message>
+    <message>
+        <source>A job is running. Stop it and reload the picture?</source>
+        <translation>Ein Auftrag läuft. Anhalten und das Bild neu laden?</translation>
+    </message>
+    <message>
+        <source>A job is running. Stop it and open the new picture?</source>
+        <translation>Ein Auftrag läuft. Anhalten und das neue Bild öffnen?</translation>
+    </message>
+    <message>
+        <source>A job is running. Stop it and open the job?</source>
+        <translation>Ein Auftrag läuft. Anhalten und den Auftrag öffnen?</translation>
+    </message>
+    <message>
+        <source>Job running</source>
+        <translation>Auftrag läuft</translation>
+    </message>
+    <message>
+        <source>The picture on the board was not sent to the machine. Change the language and lose it?</source>
+        <translation>Das Bild in der Vorschau wurde nicht an die Maschine gesendet. Die Sprache wechseln und es verlieren?</translation>
+    </message>
+    <message>
+        <source>Picture not sent</source>
+        <translation>Bild nicht gesendet</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::job::MachineSizeDialog</name>
+    <message>
+        <source>Machine Size</source>
+        <translation>Maschinengröße</translation>
+    </message>
+    <message>
+        <source>Measure a burnt line of known length in dots, or the side of the whole board, to find your machine&apos;s scale. The rulers beside the board show the default, 13.4.</source>
+        <translation>Messen Sie eine gebrannte Linie bekannter Punktzahl oder die Seite der ganzen Vorschau, um den Maßstab Ihrer Maschine zu finden. Die Lineale neben der Vorschau zeigen den Standardwert 13,4.</translation>
+    </message>
+    <message>
+        <source>&amp;Dots per millimetre:</source>
+        <translation>&amp;Punkte pro Millimeter:</translation>
+    </message>
+    <message>
+        <source>The board is %1 x %1 mm; one dot is %2 mm.</source>
+        <translation>Die Vorschau ist %1 x %1 mm groß; ein Punkt misst %2 mm.</translation>
+    </message>
+</context>
+<context>
     <name>tavro::job::MaterialPresets</name>
     <message>
         <source>A preset needs a name.</source>
         <translation>Eine Voreinstellung braucht einen Namen.</translation>
     </message>
     <message>
-        <source>A preset's name cannot begin or end with a blank.</source>
+        <source>A preset&apos;s name cannot begin or end with a blank.</source>
         <translation>Der Name einer Voreinstellung darf nicht mit einem Leerzeichen beginnen oder enden.</translation>
     </message>
     <message>
-        <source>A preset's name can have at most 64 characters.</source>
+        <source>A preset&apos;s name can have at most 64 characters.</source>
         <translation>Der Name einer Voreinstellung hat höchstens 64 Zeichen.</translation>
     </message>
     <message>
-        <source>A preset's name must be one line.</source>
+        <source>A preset&apos;s name must be one line.</source>
         <translation>Der Name einer Voreinstellung muss eine Zeile sein.</translation>
     </message>
     <message>
@@ -67,7 +136,7 @@
         <translation>Die Voreinstellungen konnten nicht in %1 gespeichert werden: %2.</translation>
     </message>
     <message>
-        <source>The preset's burn time or tuning is out of range.</source>
+        <source>The preset&apos;s burn time or tuning is out of range.</source>
         <translation>Brenndauer oder Einstellung der Voreinstellung liegen außerhalb des Bereichs.</translation>
     </message>
     <message>
@@ -122,8 +191,54 @@
         <translation>Hellt Grautöne auf, damit so breite Punkte sie so dunkel brennen, wie das Bild verlangt</translation>
     </message>
     <message>
-        <source>Show every burnt dot as a disc of the dot width in the material's colours</source>
+        <source>Show every burnt dot as a disc of the dot width in the material&apos;s colours</source>
         <translation>Zeigt jeden gebrannten Punkt als Scheibe der Punktbreite in den Farben des Materials</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::job::Placement</name>
+    <message>
+        <source>The picture would be %1 x %2 mm (%3 x %4 dots); it can be at most %5 mm (%6 dots) on a side.</source>
+        <translation>Das Bild wäre %1 x %2 mm (%3 x %4 Punkte) groß; eine Seite darf höchstens %5 mm (%6 Punkte) lang sein.</translation>
+    </message>
+    <message>
+        <source>At %1 mm from the left and %2 mm from the top, no part of the picture would be on the board.</source>
+        <translation>Bei %1 mm von links und %2 mm von oben läge kein Teil des Bildes auf der Vorschau.</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::job::PlacementDialog</name>
+    <message>
+        <source>Size and Position</source>
+        <translation>Größe und Position</translation>
+    </message>
+    <message>
+        <source>Mirror &amp;left to right</source>
+        <translation>&amp;Links–rechts spiegeln</translation>
+    </message>
+    <message>
+        <source>Mirror &amp;top to bottom</source>
+        <translation>&amp;Oben–unten spiegeln</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Breite:</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>&amp;Höhe:</translation>
+    </message>
+    <message>
+        <source>Left &amp;edge:</source>
+        <translation>Linker &amp;Rand:</translation>
+    </message>
+    <message>
+        <source>T&amp;op edge:</source>
+        <translation>&amp;Oberer Rand:</translation>
+    </message>
+    <message>
+        <source>Edges are measured from the board&apos;s top-left corner. The board is %1 mm square at %2 dots a millimetre (Machine &gt; Machine Size).</source>
+        <translation>Die Ränder werden von der oberen linken Ecke der Vorschau gemessen. Die Vorschau ist bei %2 Punkten pro Millimeter %1 mm im Quadrat (Maschine &gt; Maschinengröße).</translation>
     </message>
 </context>
 <context>
@@ -191,6 +306,113 @@
     <message>
         <source>The preset %1 will be replaced.</source>
         <translation>Die Voreinstellung %1 wird ersetzt.</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::job::Session</name>
+    <message>
+        <source>The job %1 cannot be read: %2.</source>
+        <translation>Der Auftrag %1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is a picture, not a Tavro Laser job. Open it with Open Picture… to render it.</source>
+        <translation>%1 ist ein Bild, kein Tavro-Laser-Auftrag. Öffnen Sie es mit „Bild öffnen…“, um es umzuwandeln.</translation>
+    </message>
+    <message>
+        <source>%1 is not a Tavro Laser job.</source>
+        <translation>%1 ist kein Tavro-Laser-Auftrag.</translation>
+    </message>
+    <message>
+        <source>%1 was saved by a newer Tavro Laser (job format %2); this version opens formats up to %3. Nothing was changed.</source>
+        <translation>%1 wurde von einer neueren Tavro-Laser-Version gespeichert (Auftragsformat %2); diese Version öffnet Formate bis %3. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>The job %1 is damaged and was not opened: %2. Nothing was changed.</source>
+        <translation>Der Auftrag %1 ist beschädigt und wurde nicht geöffnet: %2. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Open Job</source>
+        <translation>Auftrag öffnen</translation>
+    </message>
+    <message>
+        <source>The job could not be saved as %1: %2. A file already there was left as it was.</source>
+        <translation>Der Auftrag konnte nicht als %1 gespeichert werden: %2. Eine dort vorhandene Datei blieb unverändert.</translation>
+    </message>
+    <message>
+        <source>Save Job</source>
+        <translation>Auftrag speichern</translation>
+    </message>
+    <message>
+        <source>The board could not be exported as %1: %2. A file already there was left as it was.</source>
+        <translation>Die Vorschau konnte nicht als %1 exportiert werden: %2. Eine dort vorhandene Datei blieb unverändert.</translation>
+    </message>
+    <message>
+        <source>Export Board</source>
+        <translation>Vorschau exportieren</translation>
+    </message>
+    <message>
+        <source>The machine holds the picture sent at %1, not the board shown.</source>
+        <translation>Die Maschine hat das um %1 gesendete Bild, nicht die angezeigte Vorschau.</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <source>Send the board first</source>
+        <translation>Erst die Vorschau senden</translation>
+    </message>
+    <message>
+        <source>Start anyway</source>
+        <translation>Trotzdem starten</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>A job is running. Pause the machine and quit?</source>
+        <translation>Ein Auftrag läuft. Maschine anhalten und beenden?</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>The machine is connected</source>
+        <translation>Die Maschine ist verbunden</translation>
+    </message>
+    <message>
+        <source>No machine is connected</source>
+        <translation>Keine Maschine verbunden</translation>
+    </message>
+    <message>
+        <source>Not while the machine carves</source>
+        <translation>Nicht während die Maschine graviert</translation>
+    </message>
+    <message>
+        <source>Choose a rendering and send it, or clear the board, first</source>
+        <translation>Erst eine Darstellung wählen und senden oder die Vorschau leeren</translation>
+    </message>
+    <message>
+        <source>The board holds a picture that was not sent. Put the interrupted job in its place?</source>
+        <translation>In der Vorschau ist ein Bild, das nicht gesendet wurde. Den unterbrochenen Auftrag an seine Stelle setzen?</translation>
+    </message>
+    <message>
+        <source>Interrupted job</source>
+        <translation>Unterbrochener Auftrag</translation>
+    </message>
+    <message>
+        <source>Nothing to undo</source>
+        <translation>Nichts rückgängig zu machen</translation>
+    </message>
+    <message>
+        <source>Nothing to redo</source>
+        <translation>Nichts zu wiederholen</translation>
+    </message>
+    <message>
+        <source>Only a picture chosen in the effect chooser, not yet zoomed out or rotated, can be placed</source>
+        <translation>Nur ein in der Effektauswahl gewähltes Bild, das noch nicht verkleinert oder gedreht wurde, lässt sich platzieren</translation>
     </message>
 </context>
 <context>
@@ -338,7 +560,7 @@
         <translation>Ein Auftrag läuft; halten Sie ihn zuerst an.</translation>
     </message>
     <message>
-        <source>The card's first column could not be sent.</source>
+        <source>The card&apos;s first column could not be sent.</source>
         <translation>Die erste Spalte der Karte konnte nicht gesendet werden.</translation>
     </message>
 </context>
@@ -555,7 +777,7 @@
         <translation>Schließen Sie dieses Programm oder lassen Sie es den Anschluss freigeben.</translation>
     </message>
     <message>
-        <source>brltty's rule for these adapters is switched off already: unplug the adapter and plug it in again.</source>
+        <source>brltty&apos;s rule for these adapters is switched off already: unplug the adapter and plug it in again.</source>
         <translation>Die Regel von brltty für diese Adapter ist bereits abgeschaltet: Ziehen Sie den Adapter ab und stecken Sie ihn wieder ein.</translation>
     </message>
     <message>
@@ -627,6 +849,29 @@
     </message>
 </context>
 <context>
+    <name>tavro::shell::BoardEditing</name>
+    <message>
+        <source>Board</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>%1, %2 mm</source>
+        <translation>%1; %2 mm</translation>
+    </message>
+    <message>
+        <source>picture %1 x %2 mm</source>
+        <translation>Bild %1 x %2 mm</translation>
+    </message>
+    <message>
+        <source>%1x</source>
+        <translation>%1-fach</translation>
+    </message>
+    <message>
+        <source>Size and Position</source>
+        <translation>Größe und Position</translation>
+    </message>
+</context>
+<context>
     <name>tavro::shell::ConnectionCheckWindow</name>
     <message>
         <source>Checking…</source>
@@ -653,7 +898,7 @@
         <translation>Eine Maschine antwortet.</translation>
     </message>
     <message>
-        <source>Plug the engraver's USB cable in; this window follows.</source>
+        <source>Plug the engraver&apos;s USB cable in; this window follows.</source>
         <translation>Stecken Sie das USB-Kabel des Graviergeräts ein; dieses Fenster zeigt es sofort an.</translation>
     </message>
     <message>
@@ -679,185 +924,6 @@
     <message>
         <source>tavro-serial-access failed (exit status %1): %2</source>
         <translation>tavro-serial-access ist fehlgeschlagen (Exit-Status %1): %2</translation>
-    </message>
-</context>
-<context>
-    <name>tavro::shell::MainWindow</name>
-    <message>
-        <source>%1 is no longer there and was taken off the list.</source>
-        <translation>%1 ist nicht mehr vorhanden und wurde aus der Liste entfernt.</translation>
-    </message>
-    <message>
-        <source>Open Recent</source>
-        <translation>Zuletzt geöffnet</translation>
-    </message>
-    <message>
-        <source>not connected</source>
-        <translation>nicht verbunden</translation>
-    </message>
-    <message>
-        <source>Tavro Laser %1
-
-The desktop controller of a small laser engraver.
-
-Licence: MIT
-Serial port: %2
-
-%3</source>
-        <translation>Tavro Laser %1
-
-Das Steuerprogramm für einen kleinen Lasergravierer.
-
-Lizenz: MIT
-Serielle Schnittstelle: %2
-
-%3</translation>
-    </message>
-    <message>
-        <source>About Tavro Laser</source>
-        <translation>Über Tavro Laser</translation>
-    </message>
-    <message>
-        <source>%1 cannot be opened as a picture: %2.</source>
-        <translation>%1 lässt sich nicht als Bild öffnen: %2.</translation>
-    </message>
-    <message>
-        <source>Open Picture</source>
-        <translation>Bild öffnen</translation>
-    </message>
-</context>
-<context>
-    <name>tavro::job::Session</name>
-    <message>
-        <source>The job %1 cannot be read: %2.</source>
-        <translation>Der Auftrag %1 kann nicht gelesen werden: %2.</translation>
-    </message>
-    <message>
-        <source>%1 is a picture, not a Tavro Laser job. Open it with Open Picture… to render it.</source>
-        <translation>%1 ist ein Bild, kein Tavro-Laser-Auftrag. Öffnen Sie es mit „Bild öffnen…“, um es umzuwandeln.</translation>
-    </message>
-    <message>
-        <source>%1 is not a Tavro Laser job.</source>
-        <translation>%1 ist kein Tavro-Laser-Auftrag.</translation>
-    </message>
-    <message>
-        <source>%1 was saved by a newer Tavro Laser (job format %2); this version opens formats up to %3. Nothing was changed.</source>
-        <translation>%1 wurde von einer neueren Tavro-Laser-Version gespeichert (Auftragsformat %2); diese Version öffnet Formate bis %3. Es wurde nichts geändert.</translation>
-    </message>
-    <message>
-        <source>The job %1 is damaged and was not opened: %2. Nothing was changed.</source>
-        <translation>Der Auftrag %1 ist beschädigt und wurde nicht geöffnet: %2. Es wurde nichts geändert.</translation>
-    </message>
-    <message>
-        <source>Open Job</source>
-        <translation>Auftrag öffnen</translation>
-    </message>
-    <message>
-        <source>The job could not be saved as %1: %2. A file already there was left as it was.</source>
-        <translation>Der Auftrag konnte nicht als %1 gespeichert werden: %2. Eine dort vorhandene Datei blieb unverändert.</translation>
-    </message>
-    <message>
-        <source>Save Job</source>
-        <translation>Auftrag speichern</translation>
-    </message>
-    <message>
-        <source>The board could not be exported as %1: %2. A file already there was left as it was.</source>
-        <translation>Die Vorschau konnte nicht als %1 exportiert werden: %2. Eine dort vorhandene Datei blieb unverändert.</translation>
-    </message>
-    <message>
-        <source>Export Board</source>
-        <translation>Vorschau exportieren</translation>
-    </message>
-    <message>
-        <source>The machine holds the picture sent at %1, not the board shown.</source>
-        <translation>Die Maschine hat das um %1 gesendete Bild, nicht die angezeigte Vorschau.</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Starten</translation>
-    </message>
-    <message>
-        <source>Send the board first</source>
-        <translation>Erst die Vorschau senden</translation>
-    </message>
-    <message>
-        <source>Start anyway</source>
-        <translation>Trotzdem starten</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>A job is running. Pause the machine and quit?</source>
-        <translation>Ein Auftrag läuft. Maschine anhalten und beenden?</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation>Beenden</translation>
-    </message>
-    <message>
-        <source>The machine is connected</source>
-        <translation>Die Maschine ist verbunden</translation>
-    </message>
-    <message>
-        <source>No machine is connected</source>
-        <translation>Keine Maschine verbunden</translation>
-    </message>
-    <message>
-        <source>Not while the machine carves</source>
-        <translation>Nicht während die Maschine graviert</translation>
-    </message>
-    <message>
-        <source>Choose a rendering and send it, or clear the board, first</source>
-        <translation>Erst eine Darstellung wählen und senden oder die Vorschau leeren</translation>
-    </message>
-    <message>
-        <source>The board holds a picture that was not sent. Put the interrupted job in its place?</source>
-        <translation>In der Vorschau ist ein Bild, das nicht gesendet wurde. Den unterbrochenen Auftrag an seine Stelle setzen?</translation>
-    </message>
-    <message>
-        <source>Interrupted job</source>
-        <translation>Unterbrochener Auftrag</translation>
-    </message>
-</context>
-<context>
-    <name>tavro::job::JobGuard</name>
-    <message>
-        <source>A job is running. Stop it and send the new picture?</source>
-        <translation>Ein Auftrag läuft. Anhalten und das neue Bild senden?</translation>
-    </message>
-    <message>
-        <source>A job is running. Stop it and change the language?</source>
-        <translation>Ein Auftrag läuft. Anhalten und die Sprache wechseln?</translation>
-    </message>
-    <message>
-        <source>A job is running. Stop it and clear the board?</source>
-        <translation>Ein Auftrag läuft. Anhalten und die Vorschau leeren?</translation>
-    </message>
-    <message>
-        <source>A job is running. Stop it and reload the picture?</source>
-        <translation>Ein Auftrag läuft. Anhalten und das Bild neu laden?</translation>
-    </message>
-    <message>
-        <source>A job is running. Stop it and open the new picture?</source>
-        <translation>Ein Auftrag läuft. Anhalten und das neue Bild öffnen?</translation>
-    </message>
-    <message>
-        <source>A job is running. Stop it and open the job?</source>
-        <translation>Ein Auftrag läuft. Anhalten und den Auftrag öffnen?</translation>
-    </message>
-    <message>
-        <source>Job running</source>
-        <translation>Auftrag läuft</translation>
-    </message>
-    <message>
-        <source>The picture on the board was not sent to the machine. Change the language and lose it?</source>
-        <translation>Das Bild in der Vorschau wurde nicht an die Maschine gesendet. Die Sprache wechseln und es verlieren?</translation>
-    </message>
-    <message>
-        <source>Picture not sent</source>
-        <translation>Bild nicht gesendet</translation>
     </message>
 </context>
 <context>
@@ -1109,12 +1175,97 @@ Serielle Schnittstelle: %2
         <source>C&amp;heck Connection…</source>
         <translation>&amp;Verbindung prüfen…</translation>
     </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Mirror &amp;Left to Right</source>
+        <translation>&amp;Links–rechts spiegeln</translation>
+    </message>
+    <message>
+        <source>Mirror &amp;Top to Bottom</source>
+        <translation>&amp;Oben–unten spiegeln</translation>
+    </message>
+    <message>
+        <source>&amp;Size and Position…</source>
+        <translation>&amp;Größe und Position…</translation>
+    </message>
+    <message>
+        <source>Machine Si&amp;ze…</source>
+        <translation>Maschinen&amp;größe…</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Ver&amp;größern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Originalgröße</translation>
+    </message>
 </context>
 <context>
     <name>tavro::shell::MainPanel</name>
     <message>
         <source>Resume</source>
         <translation>Fortsetzen</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::shell::MainWindow</name>
+    <message>
+        <source>%1 is no longer there and was taken off the list.</source>
+        <translation>%1 ist nicht mehr vorhanden und wurde aus der Liste entfernt.</translation>
+    </message>
+    <message>
+        <source>Open Recent</source>
+        <translation>Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>not connected</source>
+        <translation>nicht verbunden</translation>
+    </message>
+    <message>
+        <source>Tavro Laser %1
+
+The desktop controller of a small laser engraver.
+
+Licence: MIT
+Serial port: %2
+
+%3</source>
+        <translation>Tavro Laser %1
+
+Das Steuerprogramm für einen kleinen Lasergravierer.
+
+Lizenz: MIT
+Serielle Schnittstelle: %2
+
+%3</translation>
+    </message>
+    <message>
+        <source>About Tavro Laser</source>
+        <translation>Über Tavro Laser</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened as a picture: %2.</source>
+        <translation>%1 lässt sich nicht als Bild öffnen: %2.</translation>
+    </message>
+    <message>
+        <source>Open Picture</source>
+        <translation>Bild öffnen</translation>
     </message>
 </context>
 <context>

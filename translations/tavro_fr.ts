@@ -33,21 +33,90 @@
     </message>
 </context>
 <context>
+    <name>tavro::job::JobDocument</name>
+    <message>
+        <source>No chosen picture is on the board.</source>
+        <translation>Aucune image choisie n’est sur l’aperçu.</translation>
+    </message>
+    <message>
+        <source>No part of the picture would be on the board.</source>
+        <translation>Aucune partie de l’image ne serait sur l’aperçu.</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::job::JobGuard</name>
+    <message>
+        <source>A job is running. Stop it and send the new picture?</source>
+        <translation>Un travail est en cours. L&apos;arrêter et envoyer la nouvelle image ?</translation>
+    </message>
+    <message>
+        <source>A job is running. Stop it and change the language?</source>
+        <translation>Un travail est en cours. L&apos;arrêter et changer de langue ?</translation>
+    </message>
+    <message>
+        <source>A job is running. Stop it and clear the board?</source>
+        <translation>Un travail est en cours. L&apos;arrêter et effacer l&apos;aperçu ?</translation>
+    </message>
+    <message>
+        <source>A job is running. Stop it and reload the picture?</source>
+        <translation>Un travail est en cours. L&apos;arrêter et recharger l&apos;image ?</translation>
+    </message>
+    <message>
+        <source>A job is running. Stop it and open the new picture?</source>
+        <translation>Un travail est en cours. L&apos;arrêter et ouvrir la nouvelle image ?</translation>
+    </message>
+    <message>
+        <source>A job is running. Stop it and open the job?</source>
+        <translation>Un travail est en cours. L&apos;arrêter et ouvrir le travail ?</translation>
+    </message>
+    <message>
+        <source>Job running</source>
+        <translation>Travail en cours</translation>
+    </message>
+    <message>
+        <source>The picture on the board was not sent to the machine. Change the language and lose it?</source>
+        <translation>L&apos;image de l&apos;aperçu n&apos;a pas été envoyée à la machine. Changer de langue et la perdre ?</translation>
+    </message>
+    <message>
+        <source>Picture not sent</source>
+        <translation>Image non envoyée</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::job::MachineSizeDialog</name>
+    <message>
+        <source>Machine Size</source>
+        <translation>Taille de la machine</translation>
+    </message>
+    <message>
+        <source>Measure a burnt line of known length in dots, or the side of the whole board, to find your machine&apos;s scale. The rulers beside the board show the default, 13.4.</source>
+        <translation>Mesurez une ligne gravée d’un nombre de points connu, ou le côté de l’aperçu entier, pour trouver l’échelle de votre machine. Les règles à côté de l’aperçu montrent la valeur par défaut, 13,4.</translation>
+    </message>
+    <message>
+        <source>&amp;Dots per millimetre:</source>
+        <translation>&amp;Points par millimètre :</translation>
+    </message>
+    <message>
+        <source>The board is %1 x %1 mm; one dot is %2 mm.</source>
+        <translation>L’aperçu mesure %1 x %1 mm ; un point mesure %2 mm.</translation>
+    </message>
+</context>
+<context>
     <name>tavro::job::MaterialPresets</name>
     <message>
         <source>A preset needs a name.</source>
         <translation>Un préréglage a besoin d’un nom.</translation>
     </message>
     <message>
-        <source>A preset's name cannot begin or end with a blank.</source>
+        <source>A preset&apos;s name cannot begin or end with a blank.</source>
         <translation>Le nom d’un préréglage ne peut pas commencer ni finir par un espace.</translation>
     </message>
     <message>
-        <source>A preset's name can have at most 64 characters.</source>
+        <source>A preset&apos;s name can have at most 64 characters.</source>
         <translation>Le nom d’un préréglage compte au plus 64 caractères.</translation>
     </message>
     <message>
-        <source>A preset's name must be one line.</source>
+        <source>A preset&apos;s name must be one line.</source>
         <translation>Le nom d’un préréglage doit tenir sur une ligne.</translation>
     </message>
     <message>
@@ -67,7 +136,7 @@
         <translation>Les préréglages n’ont pas pu être enregistrés dans %1 : %2.</translation>
     </message>
     <message>
-        <source>The preset's burn time or tuning is out of range.</source>
+        <source>The preset&apos;s burn time or tuning is out of range.</source>
         <translation>Le temps de combustion ou le réglage du préréglage est hors limites.</translation>
     </message>
     <message>
@@ -122,8 +191,54 @@
         <translation>Éclaircit les gris pour que des points de cette largeur les gravent aussi sombres que l’image le demande</translation>
     </message>
     <message>
-        <source>Show every burnt dot as a disc of the dot width in the material's colours</source>
+        <source>Show every burnt dot as a disc of the dot width in the material&apos;s colours</source>
         <translation>Affiche chaque point brûlé comme un disque de la largeur du point, aux couleurs du matériau</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::job::Placement</name>
+    <message>
+        <source>The picture would be %1 x %2 mm (%3 x %4 dots); it can be at most %5 mm (%6 dots) on a side.</source>
+        <translation>L’image ferait %1 x %2 mm (%3 x %4 points) ; un côté peut faire au plus %5 mm (%6 points).</translation>
+    </message>
+    <message>
+        <source>At %1 mm from the left and %2 mm from the top, no part of the picture would be on the board.</source>
+        <translation>À %1 mm du bord gauche et %2 mm du haut, aucune partie de l’image ne serait sur l’aperçu.</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::job::PlacementDialog</name>
+    <message>
+        <source>Size and Position</source>
+        <translation>Taille et position</translation>
+    </message>
+    <message>
+        <source>Mirror &amp;left to right</source>
+        <translation>Miroir &amp;gauche-droite</translation>
+    </message>
+    <message>
+        <source>Mirror &amp;top to bottom</source>
+        <translation>Miroir &amp;haut-bas</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Largeur :</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>H&amp;auteur :</translation>
+    </message>
+    <message>
+        <source>Left &amp;edge:</source>
+        <translation>Bord gau&amp;che :</translation>
+    </message>
+    <message>
+        <source>T&amp;op edge:</source>
+        <translation>Bord s&amp;upérieur :</translation>
+    </message>
+    <message>
+        <source>Edges are measured from the board&apos;s top-left corner. The board is %1 mm square at %2 dots a millimetre (Machine &gt; Machine Size).</source>
+        <translation>Les bords se mesurent depuis le coin supérieur gauche de l’aperçu. L’aperçu est un carré de %1 mm à %2 points par millimètre (Machine &gt; Taille de la machine).</translation>
     </message>
 </context>
 <context>
@@ -191,6 +306,113 @@
     <message>
         <source>The preset %1 will be replaced.</source>
         <translation>Le préréglage %1 sera remplacé.</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::job::Session</name>
+    <message>
+        <source>The job %1 cannot be read: %2.</source>
+        <translation>Le travail %1 ne peut pas être lu : %2.</translation>
+    </message>
+    <message>
+        <source>%1 is a picture, not a Tavro Laser job. Open it with Open Picture… to render it.</source>
+        <translation>%1 est une image, pas un travail Tavro Laser. Ouvrez-la avec « Ouvrir une image… » pour la convertir.</translation>
+    </message>
+    <message>
+        <source>%1 is not a Tavro Laser job.</source>
+        <translation>%1 n’est pas un travail Tavro Laser.</translation>
+    </message>
+    <message>
+        <source>%1 was saved by a newer Tavro Laser (job format %2); this version opens formats up to %3. Nothing was changed.</source>
+        <translation>%1 a été enregistré par une version plus récente de Tavro Laser (format de travail %2) ; cette version ouvre les formats jusqu’à %3. Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>The job %1 is damaged and was not opened: %2. Nothing was changed.</source>
+        <translation>Le travail %1 est endommagé et n’a pas été ouvert : %2. Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>Open Job</source>
+        <translation>Ouvrir un travail</translation>
+    </message>
+    <message>
+        <source>The job could not be saved as %1: %2. A file already there was left as it was.</source>
+        <translation>Le travail n’a pas pu être enregistré sous %1 : %2. Un fichier déjà présent est resté intact.</translation>
+    </message>
+    <message>
+        <source>Save Job</source>
+        <translation>Enregistrer le travail</translation>
+    </message>
+    <message>
+        <source>The board could not be exported as %1: %2. A file already there was left as it was.</source>
+        <translation>L’aperçu n’a pas pu être exporté sous %1 : %2. Un fichier déjà présent est resté intact.</translation>
+    </message>
+    <message>
+        <source>Export Board</source>
+        <translation>Exporter l’aperçu</translation>
+    </message>
+    <message>
+        <source>The machine holds the picture sent at %1, not the board shown.</source>
+        <translation>La machine contient l’image envoyée à %1, pas l’aperçu affiché.</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Démarrer</translation>
+    </message>
+    <message>
+        <source>Send the board first</source>
+        <translation>Envoyer d’abord l’aperçu</translation>
+    </message>
+    <message>
+        <source>Start anyway</source>
+        <translation>Démarrer quand même</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>A job is running. Pause the machine and quit?</source>
+        <translation>Une tâche est en cours. Mettre la machine en pause et quitter ?</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>The machine is connected</source>
+        <translation>La machine est connectée</translation>
+    </message>
+    <message>
+        <source>No machine is connected</source>
+        <translation>Aucune machine n’est connectée</translation>
+    </message>
+    <message>
+        <source>Not while the machine carves</source>
+        <translation>Pas pendant la gravure</translation>
+    </message>
+    <message>
+        <source>Choose a rendering and send it, or clear the board, first</source>
+        <translation>Choisissez d’abord un rendu et envoyez-le, ou effacez l’aperçu</translation>
+    </message>
+    <message>
+        <source>The board holds a picture that was not sent. Put the interrupted job in its place?</source>
+        <translation>L&apos;aperçu contient une image qui n&apos;a pas été envoyée. La remplacer par le travail interrompu ?</translation>
+    </message>
+    <message>
+        <source>Interrupted job</source>
+        <translation>Travail interrompu</translation>
+    </message>
+    <message>
+        <source>Nothing to undo</source>
+        <translation>Rien à annuler</translation>
+    </message>
+    <message>
+        <source>Nothing to redo</source>
+        <translation>Rien à rétablir</translation>
+    </message>
+    <message>
+        <source>Only a picture chosen in the effect chooser, not yet zoomed out or rotated, can be placed</source>
+        <translation>Seule une image choisie dans le choix d’effet, ni réduite ni tournée depuis, peut être placée</translation>
     </message>
 </context>
 <context>
@@ -338,7 +560,7 @@
         <translation>Un travail est en cours ; arrêtez-le d’abord.</translation>
     </message>
     <message>
-        <source>The card's first column could not be sent.</source>
+        <source>The card&apos;s first column could not be sent.</source>
         <translation>La première colonne de la carte n’a pas pu être envoyée.</translation>
     </message>
 </context>
@@ -460,7 +682,7 @@
     </message>
     <message>
         <source>You may not open this device.</source>
-        <translation>Vous n'avez pas le droit d'ouvrir ce périphérique.</translation>
+        <translation>Vous n&apos;avez pas le droit d&apos;ouvrir ce périphérique.</translation>
     </message>
     <message>
         <source>Held by another program.</source>
@@ -484,19 +706,19 @@
     </message>
     <message>
         <source>This USB-serial adapter is plugged in, but has no serial device.</source>
-        <translation>Cet adaptateur USB-série est branché, mais n'a pas de périphérique série.</translation>
+        <translation>Cet adaptateur USB-série est branché, mais n&apos;a pas de périphérique série.</translation>
     </message>
     <message>
         <source>It does not open: %1.</source>
-        <translation>Impossible de l'ouvrir : %1.</translation>
+        <translation>Impossible de l&apos;ouvrir : %1.</translation>
     </message>
     <message>
         <source>%1 has probably taken it for a braille display.</source>
-        <translation>%1 l'a probablement pris pour un afficheur braille.</translation>
+        <translation>%1 l&apos;a probablement pris pour un afficheur braille.</translation>
     </message>
     <message>
         <source>No driver has taken it. Unplug it and plug it in again.</source>
-        <translation>Aucun pilote ne l'a pris en charge. Débranchez-le et rebranchez-le.</translation>
+        <translation>Aucun pilote ne l&apos;a pris en charge. Débranchez-le et rebranchez-le.</translation>
     </message>
     <message>
         <source>It belongs to %1, group %2, mode %3.</source>
@@ -512,35 +734,35 @@
     </message>
     <message>
         <source>You are not in the group %1.</source>
-        <translation>Vous n'êtes pas dans le groupe %1.</translation>
+        <translation>Vous n&apos;êtes pas dans le groupe %1.</translation>
     </message>
     <message>
         <source>The access rule of Tavro Laser does not cover this device.</source>
-        <translation>La règle d'accès de Tavro Laser ne couvre pas ce périphérique.</translation>
+        <translation>La règle d&apos;accès de Tavro Laser ne couvre pas ce périphérique.</translation>
     </message>
     <message>
         <source>The access rule of Tavro Laser is installed; it gives access to whoever sits at this computer, not to remote logins.</source>
-        <translation>La règle d'accès de Tavro Laser est installée ; elle donne accès à la personne assise devant cet ordinateur, pas aux connexions à distance.</translation>
+        <translation>La règle d&apos;accès de Tavro Laser est installée ; elle donne accès à la personne assise devant cet ordinateur, pas aux connexions à distance.</translation>
     </message>
     <message>
         <source>The access rule of Tavro Laser is not installed.</source>
-        <translation>La règle d'accès de Tavro Laser n'est pas installée.</translation>
+        <translation>La règle d&apos;accès de Tavro Laser n&apos;est pas installée.</translation>
     </message>
     <message>
         <source>Allow access installs it; you are asked for the administrator password.</source>
-        <translation>« Autoriser l'accès » l'installe ; le mot de passe administrateur est demandé.</translation>
+        <translation>« Autoriser l&apos;accès » l&apos;installe ; le mot de passe administrateur est demandé.</translation>
     </message>
     <message>
         <source>Joining the group %1 takes effect when you log in again.</source>
-        <translation>L'ajout au groupe %1 prend effet à votre prochaine connexion.</translation>
+        <translation>L&apos;ajout au groupe %1 prend effet à votre prochaine connexion.</translation>
     </message>
     <message>
         <source>Close the program that uses it.</source>
-        <translation>Fermez le programme qui l'utilise.</translation>
+        <translation>Fermez le programme qui l&apos;utilise.</translation>
     </message>
     <message>
         <source>Running now, and known to hold ports like this one: %1.</source>
-        <translation>En cours d'exécution, et connu pour occuper des ports comme celui-ci : %1.</translation>
+        <translation>En cours d&apos;exécution, et connu pour occuper des ports comme celui-ci : %1.</translation>
     </message>
     <message>
         <source>ModemManager tries new adapters as modems for a few seconds, then lets go. Check again in a moment.</source>
@@ -548,23 +770,23 @@
     </message>
     <message>
         <source>Close the other Tavro Laser window or tavro-burn.</source>
-        <translation>Fermez l'autre fenêtre de Tavro Laser ou tavro-burn.</translation>
+        <translation>Fermez l&apos;autre fenêtre de Tavro Laser ou tavro-burn.</translation>
     </message>
     <message>
         <source>Close that program, or make it let go of the port.</source>
         <translation>Fermez ce programme ou faites-lui libérer le port.</translation>
     </message>
     <message>
-        <source>brltty's rule for these adapters is switched off already: unplug the adapter and plug it in again.</source>
-        <translation>La règle de brltty pour ces adaptateurs est déjà désactivée : débranchez l'adaptateur et rebranchez-le.</translation>
+        <source>brltty&apos;s rule for these adapters is switched off already: unplug the adapter and plug it in again.</source>
+        <translation>La règle de brltty pour ces adaptateurs est déjà désactivée : débranchez l&apos;adaptateur et rebranchez-le.</translation>
     </message>
     <message>
         <source>brltty serves braille displays and takes USB-serial adapters of this kind for one. If you use no braille display, stop it taking them, then unplug the adapter and plug it in again.</source>
-        <translation>brltty sert les afficheurs braille et prend les adaptateurs USB-série de ce type pour l'un d'eux. Si vous n'utilisez pas d'afficheur braille, empêchez-le de les prendre, puis débranchez l'adaptateur et rebranchez-le.</translation>
+        <translation>brltty sert les afficheurs braille et prend les adaptateurs USB-série de ce type pour l&apos;un d&apos;eux. Si vous n&apos;utilisez pas d&apos;afficheur braille, empêchez-le de les prendre, puis débranchez l&apos;adaptateur et rebranchez-le.</translation>
     </message>
     <message>
         <source>Allow access</source>
-        <translation>Autoriser l'accès</translation>
+        <translation>Autoriser l&apos;accès</translation>
     </message>
     <message>
         <source>Join the group dialout</source>
@@ -576,7 +798,7 @@
     </message>
     <message>
         <source>No USB-serial adapter is connected.</source>
-        <translation>Aucun adaptateur USB-série n'est branché.</translation>
+        <translation>Aucun adaptateur USB-série n&apos;est branché.</translation>
     </message>
     <message>
         <source>No machine: no USB-serial adapter is connected</source>
@@ -592,11 +814,11 @@
     </message>
     <message>
         <source>No machine: you may not open %1</source>
-        <translation>Pas de machine : vous n'avez pas le droit d'ouvrir %1</translation>
+        <translation>Pas de machine : vous n&apos;avez pas le droit d&apos;ouvrir %1</translation>
     </message>
     <message>
         <source>No machine: the USB-serial adapter %1 has no serial device</source>
-        <translation>Pas de machine : l'adaptateur USB-série %1 n'a pas de périphérique série</translation>
+        <translation>Pas de machine : l&apos;adaptateur USB-série %1 n&apos;a pas de périphérique série</translation>
     </message>
     <message>
         <source>No machine: %1 answers with another product id</source>
@@ -604,7 +826,7 @@
     </message>
     <message>
         <source>No machine: %1 does not open</source>
-        <translation>Pas de machine : impossible d'ouvrir %1</translation>
+        <translation>Pas de machine : impossible d&apos;ouvrir %1</translation>
     </message>
     <message>
         <source>No machine: %1 does not answer</source>
@@ -627,6 +849,29 @@
     </message>
 </context>
 <context>
+    <name>tavro::shell::BoardEditing</name>
+    <message>
+        <source>Board</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>%1, %2 mm</source>
+        <translation>%1 ; %2 mm</translation>
+    </message>
+    <message>
+        <source>picture %1 x %2 mm</source>
+        <translation>image %1 x %2 mm</translation>
+    </message>
+    <message>
+        <source>%1x</source>
+        <translation>%1x</translation>
+    </message>
+    <message>
+        <source>Size and Position</source>
+        <translation>Taille et position</translation>
+    </message>
+</context>
+<context>
     <name>tavro::shell::ConnectionCheckWindow</name>
     <message>
         <source>Checking…</source>
@@ -638,7 +883,7 @@
     </message>
     <message>
         <source>The serial devices the program tries when it searches for the machine, and what stands in the way of each.</source>
-        <translation>Les périphériques série que le programme essaie lorsqu'il cherche la machine, et ce qui fait obstacle à chacun.</translation>
+        <translation>Les périphériques série que le programme essaie lorsqu&apos;il cherche la machine, et ce qui fait obstacle à chacun.</translation>
     </message>
     <message>
         <source>Check Again</source>
@@ -653,7 +898,7 @@
         <translation>Une machine répond.</translation>
     </message>
     <message>
-        <source>Plug the engraver's USB cable in; this window follows.</source>
+        <source>Plug the engraver&apos;s USB cable in; this window follows.</source>
         <translation>Branchez le câble USB du graveur ; cette fenêtre suit.</translation>
     </message>
     <message>
@@ -670,194 +915,15 @@
     </message>
     <message>
         <source>The administrator password was not given; nothing was changed.</source>
-        <translation>Le mot de passe administrateur n'a pas été donné ; rien n'a été modifié.</translation>
+        <translation>Le mot de passe administrateur n&apos;a pas été donné ; rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>tavro-serial-access could not be started: %1</source>
-        <translation>tavro-serial-access n'a pas pu être lancé : %1</translation>
+        <translation>tavro-serial-access n&apos;a pas pu être lancé : %1</translation>
     </message>
     <message>
         <source>tavro-serial-access failed (exit status %1): %2</source>
         <translation>tavro-serial-access a échoué (code de sortie %1) : %2</translation>
-    </message>
-</context>
-<context>
-    <name>tavro::shell::MainWindow</name>
-    <message>
-        <source>%1 is no longer there and was taken off the list.</source>
-        <translation>%1 n’existe plus et a été retiré de la liste.</translation>
-    </message>
-    <message>
-        <source>Open Recent</source>
-        <translation>Fichiers récents</translation>
-    </message>
-    <message>
-        <source>not connected</source>
-        <translation>non connecté</translation>
-    </message>
-    <message>
-        <source>Tavro Laser %1
-
-The desktop controller of a small laser engraver.
-
-Licence: MIT
-Serial port: %2
-
-%3</source>
-        <translation>Tavro Laser %1
-
-Le logiciel de commande d’un petit graveur laser.
-
-Licence : MIT
-Port série : %2
-
-%3</translation>
-    </message>
-    <message>
-        <source>About Tavro Laser</source>
-        <translation>À propos de Tavro Laser</translation>
-    </message>
-    <message>
-        <source>%1 cannot be opened as a picture: %2.</source>
-        <translation>%1 ne peut pas être ouvert comme image : %2.</translation>
-    </message>
-    <message>
-        <source>Open Picture</source>
-        <translation>Ouvrir une image</translation>
-    </message>
-</context>
-<context>
-    <name>tavro::job::Session</name>
-    <message>
-        <source>The job %1 cannot be read: %2.</source>
-        <translation>Le travail %1 ne peut pas être lu : %2.</translation>
-    </message>
-    <message>
-        <source>%1 is a picture, not a Tavro Laser job. Open it with Open Picture… to render it.</source>
-        <translation>%1 est une image, pas un travail Tavro Laser. Ouvrez-la avec « Ouvrir une image… » pour la convertir.</translation>
-    </message>
-    <message>
-        <source>%1 is not a Tavro Laser job.</source>
-        <translation>%1 n’est pas un travail Tavro Laser.</translation>
-    </message>
-    <message>
-        <source>%1 was saved by a newer Tavro Laser (job format %2); this version opens formats up to %3. Nothing was changed.</source>
-        <translation>%1 a été enregistré par une version plus récente de Tavro Laser (format de travail %2) ; cette version ouvre les formats jusqu’à %3. Rien n’a été modifié.</translation>
-    </message>
-    <message>
-        <source>The job %1 is damaged and was not opened: %2. Nothing was changed.</source>
-        <translation>Le travail %1 est endommagé et n’a pas été ouvert : %2. Rien n’a été modifié.</translation>
-    </message>
-    <message>
-        <source>Open Job</source>
-        <translation>Ouvrir un travail</translation>
-    </message>
-    <message>
-        <source>The job could not be saved as %1: %2. A file already there was left as it was.</source>
-        <translation>Le travail n’a pas pu être enregistré sous %1 : %2. Un fichier déjà présent est resté intact.</translation>
-    </message>
-    <message>
-        <source>Save Job</source>
-        <translation>Enregistrer le travail</translation>
-    </message>
-    <message>
-        <source>The board could not be exported as %1: %2. A file already there was left as it was.</source>
-        <translation>L’aperçu n’a pas pu être exporté sous %1 : %2. Un fichier déjà présent est resté intact.</translation>
-    </message>
-    <message>
-        <source>Export Board</source>
-        <translation>Exporter l’aperçu</translation>
-    </message>
-    <message>
-        <source>The machine holds the picture sent at %1, not the board shown.</source>
-        <translation>La machine contient l’image envoyée à %1, pas l’aperçu affiché.</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Démarrer</translation>
-    </message>
-    <message>
-        <source>Send the board first</source>
-        <translation>Envoyer d’abord l’aperçu</translation>
-    </message>
-    <message>
-        <source>Start anyway</source>
-        <translation>Démarrer quand même</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>A job is running. Pause the machine and quit?</source>
-        <translation>Une tâche est en cours. Mettre la machine en pause et quitter ?</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation>Quitter</translation>
-    </message>
-    <message>
-        <source>The machine is connected</source>
-        <translation>La machine est connectée</translation>
-    </message>
-    <message>
-        <source>No machine is connected</source>
-        <translation>Aucune machine n’est connectée</translation>
-    </message>
-    <message>
-        <source>Not while the machine carves</source>
-        <translation>Pas pendant la gravure</translation>
-    </message>
-    <message>
-        <source>Choose a rendering and send it, or clear the board, first</source>
-        <translation>Choisissez d’abord un rendu et envoyez-le, ou effacez l’aperçu</translation>
-    </message>
-    <message>
-        <source>The board holds a picture that was not sent. Put the interrupted job in its place?</source>
-        <translation>L'aperçu contient une image qui n'a pas été envoyée. La remplacer par le travail interrompu ?</translation>
-    </message>
-    <message>
-        <source>Interrupted job</source>
-        <translation>Travail interrompu</translation>
-    </message>
-</context>
-<context>
-    <name>tavro::job::JobGuard</name>
-    <message>
-        <source>A job is running. Stop it and send the new picture?</source>
-        <translation>Un travail est en cours. L'arrêter et envoyer la nouvelle image ?</translation>
-    </message>
-    <message>
-        <source>A job is running. Stop it and change the language?</source>
-        <translation>Un travail est en cours. L'arrêter et changer de langue ?</translation>
-    </message>
-    <message>
-        <source>A job is running. Stop it and clear the board?</source>
-        <translation>Un travail est en cours. L'arrêter et effacer l'aperçu ?</translation>
-    </message>
-    <message>
-        <source>A job is running. Stop it and reload the picture?</source>
-        <translation>Un travail est en cours. L'arrêter et recharger l'image ?</translation>
-    </message>
-    <message>
-        <source>A job is running. Stop it and open the new picture?</source>
-        <translation>Un travail est en cours. L'arrêter et ouvrir la nouvelle image ?</translation>
-    </message>
-    <message>
-        <source>A job is running. Stop it and open the job?</source>
-        <translation>Un travail est en cours. L'arrêter et ouvrir le travail ?</translation>
-    </message>
-    <message>
-        <source>Job running</source>
-        <translation>Travail en cours</translation>
-    </message>
-    <message>
-        <source>The picture on the board was not sent to the machine. Change the language and lose it?</source>
-        <translation>L'image de l'aperçu n'a pas été envoyée à la machine. Changer de langue et la perdre ?</translation>
-    </message>
-    <message>
-        <source>Picture not sent</source>
-        <translation>Image non envoyée</translation>
     </message>
 </context>
 <context>
@@ -1109,12 +1175,97 @@ Port série : %2
         <source>C&amp;heck Connection…</source>
         <translation>&amp;Vérifier la connexion…</translation>
     </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Mirror &amp;Left to Right</source>
+        <translation>Miroir &amp;gauche-droite</translation>
+    </message>
+    <message>
+        <source>Mirror &amp;Top to Bottom</source>
+        <translation>Miroir &amp;haut-bas</translation>
+    </message>
+    <message>
+        <source>&amp;Size and Position…</source>
+        <translation>&amp;Taille et position…</translation>
+    </message>
+    <message>
+        <source>Machine Si&amp;ze…</source>
+        <translation>Taille de la mac&amp;hine…</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Zoom &amp;avant</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Zoom a&amp;rrière</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Taille réelle</translation>
+    </message>
 </context>
 <context>
     <name>tavro::shell::MainPanel</name>
     <message>
         <source>Resume</source>
         <translation>Reprendre</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::shell::MainWindow</name>
+    <message>
+        <source>%1 is no longer there and was taken off the list.</source>
+        <translation>%1 n’existe plus et a été retiré de la liste.</translation>
+    </message>
+    <message>
+        <source>Open Recent</source>
+        <translation>Fichiers récents</translation>
+    </message>
+    <message>
+        <source>not connected</source>
+        <translation>non connecté</translation>
+    </message>
+    <message>
+        <source>Tavro Laser %1
+
+The desktop controller of a small laser engraver.
+
+Licence: MIT
+Serial port: %2
+
+%3</source>
+        <translation>Tavro Laser %1
+
+Le logiciel de commande d’un petit graveur laser.
+
+Licence : MIT
+Port série : %2
+
+%3</translation>
+    </message>
+    <message>
+        <source>About Tavro Laser</source>
+        <translation>À propos de Tavro Laser</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened as a picture: %2.</source>
+        <translation>%1 ne peut pas être ouvert comme image : %2.</translation>
+    </message>
+    <message>
+        <source>Open Picture</source>
+        <translation>Ouvrir une image</translation>
     </message>
 </context>
 <context>
@@ -1180,11 +1331,11 @@ Port série : %2
     <name>tavro::shell::SerialAccessRunner</name>
     <message>
         <source>tavro-serial-access is running already.</source>
-        <translation>tavro-serial-access est déjà en cours d'exécution.</translation>
+        <translation>tavro-serial-access est déjà en cours d&apos;exécution.</translation>
     </message>
     <message>
         <source>tavro-serial-access is not installed at %1.</source>
-        <translation>tavro-serial-access n'est pas installé dans %1.</translation>
+        <translation>tavro-serial-access n&apos;est pas installé dans %1.</translation>
     </message>
 </context>
 <context>

@@ -33,21 +33,90 @@
     </message>
 </context>
 <context>
+    <name>tavro::job::JobDocument</name>
+    <message>
+        <source>No chosen picture is on the board.</source>
+        <translation>Nessuna immagine scelta è sull’anteprima.</translation>
+    </message>
+    <message>
+        <source>No part of the picture would be on the board.</source>
+        <translation>Nessuna parte dell’immagine sarebbe sull’anteprima.</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::job::JobGuard</name>
+    <message>
+        <source>A job is running. Stop it and send the new picture?</source>
+        <translation>Un lavoro è in corso. Fermarlo e inviare la nuova immagine?</translation>
+    </message>
+    <message>
+        <source>A job is running. Stop it and change the language?</source>
+        <translation>Un lavoro è in corso. Fermarlo e cambiare lingua?</translation>
+    </message>
+    <message>
+        <source>A job is running. Stop it and clear the board?</source>
+        <translation>Un lavoro è in corso. Fermarlo e cancellare l&apos;anteprima?</translation>
+    </message>
+    <message>
+        <source>A job is running. Stop it and reload the picture?</source>
+        <translation>Un lavoro è in corso. Fermarlo e ricaricare l&apos;immagine?</translation>
+    </message>
+    <message>
+        <source>A job is running. Stop it and open the new picture?</source>
+        <translation>Un lavoro è in corso. Fermarlo e aprire la nuova immagine?</translation>
+    </message>
+    <message>
+        <source>A job is running. Stop it and open the job?</source>
+        <translation>Un lavoro è in corso. Fermarlo e aprire il lavoro?</translation>
+    </message>
+    <message>
+        <source>Job running</source>
+        <translation>Lavoro in corso</translation>
+    </message>
+    <message>
+        <source>The picture on the board was not sent to the machine. Change the language and lose it?</source>
+        <translation>L&apos;immagine dell&apos;anteprima non è stata inviata alla macchina. Cambiare lingua e perderla?</translation>
+    </message>
+    <message>
+        <source>Picture not sent</source>
+        <translation>Immagine non inviata</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::job::MachineSizeDialog</name>
+    <message>
+        <source>Machine Size</source>
+        <translation>Dimensioni della macchina</translation>
+    </message>
+    <message>
+        <source>Measure a burnt line of known length in dots, or the side of the whole board, to find your machine&apos;s scale. The rulers beside the board show the default, 13.4.</source>
+        <translation>Misura una linea incisa di un numero noto di punti, o il lato dell’intera anteprima, per trovare la scala della tua macchina. I righelli accanto all’anteprima mostrano il valore predefinito, 13,4.</translation>
+    </message>
+    <message>
+        <source>&amp;Dots per millimetre:</source>
+        <translation>&amp;Punti per millimetro:</translation>
+    </message>
+    <message>
+        <source>The board is %1 x %1 mm; one dot is %2 mm.</source>
+        <translation>L’anteprima misura %1 x %1 mm; un punto misura %2 mm.</translation>
+    </message>
+</context>
+<context>
     <name>tavro::job::MaterialPresets</name>
     <message>
         <source>A preset needs a name.</source>
         <translation>Una preimpostazione ha bisogno di un nome.</translation>
     </message>
     <message>
-        <source>A preset's name cannot begin or end with a blank.</source>
+        <source>A preset&apos;s name cannot begin or end with a blank.</source>
         <translation>Il nome di una preimpostazione non può iniziare o finire con uno spazio.</translation>
     </message>
     <message>
-        <source>A preset's name can have at most 64 characters.</source>
+        <source>A preset&apos;s name can have at most 64 characters.</source>
         <translation>Il nome di una preimpostazione può avere al massimo 64 caratteri.</translation>
     </message>
     <message>
-        <source>A preset's name must be one line.</source>
+        <source>A preset&apos;s name must be one line.</source>
         <translation>Il nome di una preimpostazione deve stare su una riga.</translation>
     </message>
     <message>
@@ -67,7 +136,7 @@
         <translation>Impossibile salvare le preimpostazioni in %1: %2.</translation>
     </message>
     <message>
-        <source>The preset's burn time or tuning is out of range.</source>
+        <source>The preset&apos;s burn time or tuning is out of range.</source>
         <translation>Il tempo di combustione o la regolazione della preimpostazione è fuori intervallo.</translation>
     </message>
     <message>
@@ -122,8 +191,54 @@
         <translation>Schiarisce i grigi perché punti così larghi li incidano scuri quanto chiede l’immagine</translation>
     </message>
     <message>
-        <source>Show every burnt dot as a disc of the dot width in the material's colours</source>
+        <source>Show every burnt dot as a disc of the dot width in the material&apos;s colours</source>
         <translation>Mostra ogni punto bruciato come un disco della larghezza del punto, nei colori del materiale</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::job::Placement</name>
+    <message>
+        <source>The picture would be %1 x %2 mm (%3 x %4 dots); it can be at most %5 mm (%6 dots) on a side.</source>
+        <translation>L’immagine sarebbe di %1 x %2 mm (%3 x %4 punti); un lato può essere al massimo di %5 mm (%6 punti).</translation>
+    </message>
+    <message>
+        <source>At %1 mm from the left and %2 mm from the top, no part of the picture would be on the board.</source>
+        <translation>A %1 mm da sinistra e %2 mm dall’alto, nessuna parte dell’immagine sarebbe sull’anteprima.</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::job::PlacementDialog</name>
+    <message>
+        <source>Size and Position</source>
+        <translation>Dimensioni e posizione</translation>
+    </message>
+    <message>
+        <source>Mirror &amp;left to right</source>
+        <translation>Specchia &amp;sinistra-destra</translation>
+    </message>
+    <message>
+        <source>Mirror &amp;top to bottom</source>
+        <translation>Specchia alto-&amp;basso</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Larghezza:</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>&amp;Altezza:</translation>
+    </message>
+    <message>
+        <source>Left &amp;edge:</source>
+        <translation>Bordo si&amp;nistro:</translation>
+    </message>
+    <message>
+        <source>T&amp;op edge:</source>
+        <translation>Bordo s&amp;uperiore:</translation>
+    </message>
+    <message>
+        <source>Edges are measured from the board&apos;s top-left corner. The board is %1 mm square at %2 dots a millimetre (Machine &gt; Machine Size).</source>
+        <translation>I bordi si misurano dall’angolo in alto a sinistra dell’anteprima. L’anteprima è un quadrato di %1 mm a %2 punti per millimetro (Macchina &gt; Dimensioni della macchina).</translation>
     </message>
 </context>
 <context>
@@ -191,6 +306,113 @@
     <message>
         <source>The preset %1 will be replaced.</source>
         <translation>La preimpostazione %1 sarà sostituita.</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::job::Session</name>
+    <message>
+        <source>The job %1 cannot be read: %2.</source>
+        <translation>Impossibile leggere il lavoro %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is a picture, not a Tavro Laser job. Open it with Open Picture… to render it.</source>
+        <translation>%1 è un’immagine, non un lavoro Tavro Laser. Aprila con «Apri immagine…» per elaborarla.</translation>
+    </message>
+    <message>
+        <source>%1 is not a Tavro Laser job.</source>
+        <translation>%1 non è un lavoro Tavro Laser.</translation>
+    </message>
+    <message>
+        <source>%1 was saved by a newer Tavro Laser (job format %2); this version opens formats up to %3. Nothing was changed.</source>
+        <translation>%1 è stato salvato da una versione più recente di Tavro Laser (formato di lavoro %2); questa versione apre i formati fino a %3. Non è stato modificato nulla.</translation>
+    </message>
+    <message>
+        <source>The job %1 is damaged and was not opened: %2. Nothing was changed.</source>
+        <translation>Il lavoro %1 è danneggiato e non è stato aperto: %2. Non è stato modificato nulla.</translation>
+    </message>
+    <message>
+        <source>Open Job</source>
+        <translation>Apri lavoro</translation>
+    </message>
+    <message>
+        <source>The job could not be saved as %1: %2. A file already there was left as it was.</source>
+        <translation>Impossibile salvare il lavoro come %1: %2. Un file già presente è rimasto invariato.</translation>
+    </message>
+    <message>
+        <source>Save Job</source>
+        <translation>Salva lavoro</translation>
+    </message>
+    <message>
+        <source>The board could not be exported as %1: %2. A file already there was left as it was.</source>
+        <translation>Impossibile esportare l’anteprima come %1: %2. Un file già presente è rimasto invariato.</translation>
+    </message>
+    <message>
+        <source>Export Board</source>
+        <translation>Esporta anteprima</translation>
+    </message>
+    <message>
+        <source>The machine holds the picture sent at %1, not the board shown.</source>
+        <translation>La macchina contiene l’immagine inviata alle %1, non l’anteprima mostrata.</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Avvia</translation>
+    </message>
+    <message>
+        <source>Send the board first</source>
+        <translation>Invia prima l’anteprima</translation>
+    </message>
+    <message>
+        <source>Start anyway</source>
+        <translation>Avvia comunque</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>A job is running. Pause the machine and quit?</source>
+        <translation>Un lavoro è in corso. Mettere in pausa la macchina e uscire?</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>The machine is connected</source>
+        <translation>La macchina è collegata</translation>
+    </message>
+    <message>
+        <source>No machine is connected</source>
+        <translation>Nessuna macchina collegata</translation>
+    </message>
+    <message>
+        <source>Not while the machine carves</source>
+        <translation>Non durante l’incisione</translation>
+    </message>
+    <message>
+        <source>Choose a rendering and send it, or clear the board, first</source>
+        <translation>Scegli prima una resa e inviala, oppure cancella l’anteprima</translation>
+    </message>
+    <message>
+        <source>The board holds a picture that was not sent. Put the interrupted job in its place?</source>
+        <translation>L&apos;anteprima contiene un&apos;immagine non inviata. Sostituirla con il lavoro interrotto?</translation>
+    </message>
+    <message>
+        <source>Interrupted job</source>
+        <translation>Lavoro interrotto</translation>
+    </message>
+    <message>
+        <source>Nothing to undo</source>
+        <translation>Niente da annullare</translation>
+    </message>
+    <message>
+        <source>Nothing to redo</source>
+        <translation>Niente da ripetere</translation>
+    </message>
+    <message>
+        <source>Only a picture chosen in the effect chooser, not yet zoomed out or rotated, can be placed</source>
+        <translation>Si può posizionare solo un’immagine scelta nella scelta dell’effetto, non ancora rimpicciolita né ruotata</translation>
     </message>
 </context>
 <context>
@@ -338,7 +560,7 @@
         <translation>Un lavoro è in corso; fermalo prima.</translation>
     </message>
     <message>
-        <source>The card's first column could not be sent.</source>
+        <source>The card&apos;s first column could not be sent.</source>
         <translation>Impossibile inviare la prima colonna della scheda.</translation>
     </message>
 </context>
@@ -468,7 +690,7 @@
     </message>
     <message>
         <source>Held by another copy of Tavro Laser: %1.</source>
-        <translation>Occupato da un'altra istanza di Tavro Laser: %1.</translation>
+        <translation>Occupato da un&apos;altra istanza di Tavro Laser: %1.</translation>
     </message>
     <message>
         <source>Held by %1.</source>
@@ -476,7 +698,7 @@
     </message>
     <message>
         <source>No answer. Is the engraver switched on? Is it an engraver of this kind?</source>
-        <translation>Nessuna risposta. L'incisore è acceso? È un incisore di questo tipo?</translation>
+        <translation>Nessuna risposta. L&apos;incisore è acceso? È un incisore di questo tipo?</translation>
     </message>
     <message>
         <source>It answers as product %1, not as an engraver of this kind.</source>
@@ -532,7 +754,7 @@
     </message>
     <message>
         <source>Joining the group %1 takes effect when you log in again.</source>
-        <translation>L'ingresso nel gruppo %1 ha effetto al prossimo accesso.</translation>
+        <translation>L&apos;ingresso nel gruppo %1 ha effetto al prossimo accesso.</translation>
     </message>
     <message>
         <source>Close the program that uses it.</source>
@@ -548,19 +770,19 @@
     </message>
     <message>
         <source>Close the other Tavro Laser window or tavro-burn.</source>
-        <translation>Chiudi l'altra finestra di Tavro Laser o tavro-burn.</translation>
+        <translation>Chiudi l&apos;altra finestra di Tavro Laser o tavro-burn.</translation>
     </message>
     <message>
         <source>Close that program, or make it let go of the port.</source>
         <translation>Chiudi quel programma o fagli rilasciare la porta.</translation>
     </message>
     <message>
-        <source>brltty's rule for these adapters is switched off already: unplug the adapter and plug it in again.</source>
-        <translation>La regola di brltty per questi adattatori è già disattivata: scollega l'adattatore e ricollegalo.</translation>
+        <source>brltty&apos;s rule for these adapters is switched off already: unplug the adapter and plug it in again.</source>
+        <translation>La regola di brltty per questi adattatori è già disattivata: scollega l&apos;adattatore e ricollegalo.</translation>
     </message>
     <message>
         <source>brltty serves braille displays and takes USB-serial adapters of this kind for one. If you use no braille display, stop it taking them, then unplug the adapter and plug it in again.</source>
-        <translation>brltty serve i display braille e scambia gli adattatori USB-seriale di questo tipo per uno di essi. Se non usi un display braille, impediscigli di prenderli, poi scollega l'adattatore e ricollegalo.</translation>
+        <translation>brltty serve i display braille e scambia gli adattatori USB-seriale di questo tipo per uno di essi. Se non usi un display braille, impediscigli di prenderli, poi scollega l&apos;adattatore e ricollegalo.</translation>
     </message>
     <message>
         <source>Allow access</source>
@@ -596,7 +818,7 @@
     </message>
     <message>
         <source>No machine: the USB-serial adapter %1 has no serial device</source>
-        <translation>Nessuna macchina: l'adattatore USB-seriale %1 non ha un dispositivo seriale</translation>
+        <translation>Nessuna macchina: l&apos;adattatore USB-seriale %1 non ha un dispositivo seriale</translation>
     </message>
     <message>
         <source>No machine: %1 answers with another product id</source>
@@ -627,6 +849,29 @@
     </message>
 </context>
 <context>
+    <name>tavro::shell::BoardEditing</name>
+    <message>
+        <source>Board</source>
+        <translation>Anteprima</translation>
+    </message>
+    <message>
+        <source>%1, %2 mm</source>
+        <translation>%1; %2 mm</translation>
+    </message>
+    <message>
+        <source>picture %1 x %2 mm</source>
+        <translation>immagine %1 x %2 mm</translation>
+    </message>
+    <message>
+        <source>%1x</source>
+        <translation>%1x</translation>
+    </message>
+    <message>
+        <source>Size and Position</source>
+        <translation>Dimensioni e posizione</translation>
+    </message>
+</context>
+<context>
     <name>tavro::shell::ConnectionCheckWindow</name>
     <message>
         <source>Checking…</source>
@@ -653,8 +898,8 @@
         <translation>Una macchina risponde.</translation>
     </message>
     <message>
-        <source>Plug the engraver's USB cable in; this window follows.</source>
-        <translation>Collega il cavo USB dell'incisore; questa finestra si aggiorna.</translation>
+        <source>Plug the engraver&apos;s USB cable in; this window follows.</source>
+        <translation>Collega il cavo USB dell&apos;incisore; questa finestra si aggiorna.</translation>
     </message>
     <message>
         <source>The check runs again when a device is plugged in or pulled out.</source>
@@ -679,185 +924,6 @@
     <message>
         <source>tavro-serial-access failed (exit status %1): %2</source>
         <translation>tavro-serial-access non è riuscito (stato di uscita %1): %2</translation>
-    </message>
-</context>
-<context>
-    <name>tavro::shell::MainWindow</name>
-    <message>
-        <source>%1 is no longer there and was taken off the list.</source>
-        <translation>%1 non esiste più ed è stato tolto dall’elenco.</translation>
-    </message>
-    <message>
-        <source>Open Recent</source>
-        <translation>File recenti</translation>
-    </message>
-    <message>
-        <source>not connected</source>
-        <translation>non collegato</translation>
-    </message>
-    <message>
-        <source>Tavro Laser %1
-
-The desktop controller of a small laser engraver.
-
-Licence: MIT
-Serial port: %2
-
-%3</source>
-        <translation>Tavro Laser %1
-
-Il programma di controllo di un piccolo incisore laser.
-
-Licenza: MIT
-Porta seriale: %2
-
-%3</translation>
-    </message>
-    <message>
-        <source>About Tavro Laser</source>
-        <translation>Informazioni su Tavro Laser</translation>
-    </message>
-    <message>
-        <source>%1 cannot be opened as a picture: %2.</source>
-        <translation>%1 non può essere aperto come immagine: %2.</translation>
-    </message>
-    <message>
-        <source>Open Picture</source>
-        <translation>Apri immagine</translation>
-    </message>
-</context>
-<context>
-    <name>tavro::job::Session</name>
-    <message>
-        <source>The job %1 cannot be read: %2.</source>
-        <translation>Impossibile leggere il lavoro %1: %2.</translation>
-    </message>
-    <message>
-        <source>%1 is a picture, not a Tavro Laser job. Open it with Open Picture… to render it.</source>
-        <translation>%1 è un’immagine, non un lavoro Tavro Laser. Aprila con «Apri immagine…» per elaborarla.</translation>
-    </message>
-    <message>
-        <source>%1 is not a Tavro Laser job.</source>
-        <translation>%1 non è un lavoro Tavro Laser.</translation>
-    </message>
-    <message>
-        <source>%1 was saved by a newer Tavro Laser (job format %2); this version opens formats up to %3. Nothing was changed.</source>
-        <translation>%1 è stato salvato da una versione più recente di Tavro Laser (formato di lavoro %2); questa versione apre i formati fino a %3. Non è stato modificato nulla.</translation>
-    </message>
-    <message>
-        <source>The job %1 is damaged and was not opened: %2. Nothing was changed.</source>
-        <translation>Il lavoro %1 è danneggiato e non è stato aperto: %2. Non è stato modificato nulla.</translation>
-    </message>
-    <message>
-        <source>Open Job</source>
-        <translation>Apri lavoro</translation>
-    </message>
-    <message>
-        <source>The job could not be saved as %1: %2. A file already there was left as it was.</source>
-        <translation>Impossibile salvare il lavoro come %1: %2. Un file già presente è rimasto invariato.</translation>
-    </message>
-    <message>
-        <source>Save Job</source>
-        <translation>Salva lavoro</translation>
-    </message>
-    <message>
-        <source>The board could not be exported as %1: %2. A file already there was left as it was.</source>
-        <translation>Impossibile esportare l’anteprima come %1: %2. Un file già presente è rimasto invariato.</translation>
-    </message>
-    <message>
-        <source>Export Board</source>
-        <translation>Esporta anteprima</translation>
-    </message>
-    <message>
-        <source>The machine holds the picture sent at %1, not the board shown.</source>
-        <translation>La macchina contiene l’immagine inviata alle %1, non l’anteprima mostrata.</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Avvia</translation>
-    </message>
-    <message>
-        <source>Send the board first</source>
-        <translation>Invia prima l’anteprima</translation>
-    </message>
-    <message>
-        <source>Start anyway</source>
-        <translation>Avvia comunque</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annulla</translation>
-    </message>
-    <message>
-        <source>A job is running. Pause the machine and quit?</source>
-        <translation>Un lavoro è in corso. Mettere in pausa la macchina e uscire?</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation>Esci</translation>
-    </message>
-    <message>
-        <source>The machine is connected</source>
-        <translation>La macchina è collegata</translation>
-    </message>
-    <message>
-        <source>No machine is connected</source>
-        <translation>Nessuna macchina collegata</translation>
-    </message>
-    <message>
-        <source>Not while the machine carves</source>
-        <translation>Non durante l’incisione</translation>
-    </message>
-    <message>
-        <source>Choose a rendering and send it, or clear the board, first</source>
-        <translation>Scegli prima una resa e inviala, oppure cancella l’anteprima</translation>
-    </message>
-    <message>
-        <source>The board holds a picture that was not sent. Put the interrupted job in its place?</source>
-        <translation>L'anteprima contiene un'immagine non inviata. Sostituirla con il lavoro interrotto?</translation>
-    </message>
-    <message>
-        <source>Interrupted job</source>
-        <translation>Lavoro interrotto</translation>
-    </message>
-</context>
-<context>
-    <name>tavro::job::JobGuard</name>
-    <message>
-        <source>A job is running. Stop it and send the new picture?</source>
-        <translation>Un lavoro è in corso. Fermarlo e inviare la nuova immagine?</translation>
-    </message>
-    <message>
-        <source>A job is running. Stop it and change the language?</source>
-        <translation>Un lavoro è in corso. Fermarlo e cambiare lingua?</translation>
-    </message>
-    <message>
-        <source>A job is running. Stop it and clear the board?</source>
-        <translation>Un lavoro è in corso. Fermarlo e cancellare l'anteprima?</translation>
-    </message>
-    <message>
-        <source>A job is running. Stop it and reload the picture?</source>
-        <translation>Un lavoro è in corso. Fermarlo e ricaricare l'immagine?</translation>
-    </message>
-    <message>
-        <source>A job is running. Stop it and open the new picture?</source>
-        <translation>Un lavoro è in corso. Fermarlo e aprire la nuova immagine?</translation>
-    </message>
-    <message>
-        <source>A job is running. Stop it and open the job?</source>
-        <translation>Un lavoro è in corso. Fermarlo e aprire il lavoro?</translation>
-    </message>
-    <message>
-        <source>Job running</source>
-        <translation>Lavoro in corso</translation>
-    </message>
-    <message>
-        <source>The picture on the board was not sent to the machine. Change the language and lose it?</source>
-        <translation>L'immagine dell'anteprima non è stata inviata alla macchina. Cambiare lingua e perderla?</translation>
-    </message>
-    <message>
-        <source>Picture not sent</source>
-        <translation>Immagine non inviata</translation>
     </message>
 </context>
 <context>
@@ -1109,12 +1175,97 @@ Porta seriale: %2
         <source>C&amp;heck Connection…</source>
         <translation>&amp;Verifica la connessione…</translation>
     </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>M&amp;odifica</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Ripeti</translation>
+    </message>
+    <message>
+        <source>Mirror &amp;Left to Right</source>
+        <translation>Specchia &amp;sinistra-destra</translation>
+    </message>
+    <message>
+        <source>Mirror &amp;Top to Bottom</source>
+        <translation>Specchia alto-&amp;basso</translation>
+    </message>
+    <message>
+        <source>&amp;Size and Position…</source>
+        <translation>&amp;Dimensioni e posizione…</translation>
+    </message>
+    <message>
+        <source>Machine Si&amp;ze…</source>
+        <translation>&amp;Dimensioni della macchina…</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Ingra&amp;ndisci</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Rimpi&amp;cciolisci</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>Dimensioni &amp;reali</translation>
+    </message>
 </context>
 <context>
     <name>tavro::shell::MainPanel</name>
     <message>
         <source>Resume</source>
         <translation>Riprendi</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::shell::MainWindow</name>
+    <message>
+        <source>%1 is no longer there and was taken off the list.</source>
+        <translation>%1 non esiste più ed è stato tolto dall’elenco.</translation>
+    </message>
+    <message>
+        <source>Open Recent</source>
+        <translation>File recenti</translation>
+    </message>
+    <message>
+        <source>not connected</source>
+        <translation>non collegato</translation>
+    </message>
+    <message>
+        <source>Tavro Laser %1
+
+The desktop controller of a small laser engraver.
+
+Licence: MIT
+Serial port: %2
+
+%3</source>
+        <translation>Tavro Laser %1
+
+Il programma di controllo di un piccolo incisore laser.
+
+Licenza: MIT
+Porta seriale: %2
+
+%3</translation>
+    </message>
+    <message>
+        <source>About Tavro Laser</source>
+        <translation>Informazioni su Tavro Laser</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened as a picture: %2.</source>
+        <translation>%1 non può essere aperto come immagine: %2.</translation>
+    </message>
+    <message>
+        <source>Open Picture</source>
+        <translation>Apri immagine</translation>
     </message>
 </context>
 <context>

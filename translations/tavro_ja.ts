@@ -33,21 +33,90 @@
     </message>
 </context>
 <context>
+    <name>tavro::job::JobDocument</name>
+    <message>
+        <source>No chosen picture is on the board.</source>
+        <translation>プレビューに効果選択で選んだ画像がありません。</translation>
+    </message>
+    <message>
+        <source>No part of the picture would be on the board.</source>
+        <translation>画像がプレビューから完全にはみ出してしまいます。</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::job::JobGuard</name>
+    <message>
+        <source>A job is running. Stop it and send the new picture?</source>
+        <translation>彫刻中です。止めて新しい画像を送りますか？</translation>
+    </message>
+    <message>
+        <source>A job is running. Stop it and change the language?</source>
+        <translation>彫刻中です。止めて言語を切り替えますか？</translation>
+    </message>
+    <message>
+        <source>A job is running. Stop it and clear the board?</source>
+        <translation>彫刻中です。止めてボードを消去しますか？</translation>
+    </message>
+    <message>
+        <source>A job is running. Stop it and reload the picture?</source>
+        <translation>彫刻中です。止めて画像を読み直しますか？</translation>
+    </message>
+    <message>
+        <source>A job is running. Stop it and open the new picture?</source>
+        <translation>彫刻中です。止めて新しい画像を開きますか？</translation>
+    </message>
+    <message>
+        <source>A job is running. Stop it and open the job?</source>
+        <translation>彫刻中です。止めてジョブを開きますか？</translation>
+    </message>
+    <message>
+        <source>Job running</source>
+        <translation>彫刻中</translation>
+    </message>
+    <message>
+        <source>The picture on the board was not sent to the machine. Change the language and lose it?</source>
+        <translation>ボードの画像はまだマシンに送られていません。言語を切り替えて失いますか？</translation>
+    </message>
+    <message>
+        <source>Picture not sent</source>
+        <translation>画像は未送信</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::job::MachineSizeDialog</name>
+    <message>
+        <source>Machine Size</source>
+        <translation>マシンのサイズ</translation>
+    </message>
+    <message>
+        <source>Measure a burnt line of known length in dots, or the side of the whole board, to find your machine&apos;s scale. The rulers beside the board show the default, 13.4.</source>
+        <translation>ドット数の分かっている焼き付け線（またはプレビュー全体の一辺）の長さを測ると、マシンの縮尺が分かります。プレビュー横の定規は既定値 13.4 で描かれています。</translation>
+    </message>
+    <message>
+        <source>&amp;Dots per millimetre:</source>
+        <translation>1 mm あたりのドット数(&amp;D):</translation>
+    </message>
+    <message>
+        <source>The board is %1 x %1 mm; one dot is %2 mm.</source>
+        <translation>プレビューは %1 x %1 mm、1 ドットは %2 mm です。</translation>
+    </message>
+</context>
+<context>
     <name>tavro::job::MaterialPresets</name>
     <message>
         <source>A preset needs a name.</source>
         <translation>プリセットには名前が必要です。</translation>
     </message>
     <message>
-        <source>A preset's name cannot begin or end with a blank.</source>
+        <source>A preset&apos;s name cannot begin or end with a blank.</source>
         <translation>プリセット名の先頭と末尾に空白は使えません。</translation>
     </message>
     <message>
-        <source>A preset's name can have at most 64 characters.</source>
+        <source>A preset&apos;s name can have at most 64 characters.</source>
         <translation>プリセット名は 64 文字までです。</translation>
     </message>
     <message>
-        <source>A preset's name must be one line.</source>
+        <source>A preset&apos;s name must be one line.</source>
         <translation>プリセット名は 1 行にしてください。</translation>
     </message>
     <message>
@@ -67,7 +136,7 @@
         <translation>プリセットを %1 に保存できませんでした: %2。</translation>
     </message>
     <message>
-        <source>The preset's burn time or tuning is out of range.</source>
+        <source>The preset&apos;s burn time or tuning is out of range.</source>
         <translation>プリセットのバーニングタイムまたは調整が範囲外です。</translation>
     </message>
     <message>
@@ -122,8 +191,54 @@
         <translation>この幅の点で画像どおりの濃さに焼けるよう、グレーを明るくします</translation>
     </message>
     <message>
-        <source>Show every burnt dot as a disc of the dot width in the material's colours</source>
+        <source>Show every burnt dot as a disc of the dot width in the material&apos;s colours</source>
         <translation>焼く点をすべてドット幅の円として素材の色で表示します</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::job::Placement</name>
+    <message>
+        <source>The picture would be %1 x %2 mm (%3 x %4 dots); it can be at most %5 mm (%6 dots) on a side.</source>
+        <translation>画像は %1 x %2 mm（%3 x %4 ドット）になります。一辺は最大 %5 mm（%6 ドット）です。</translation>
+    </message>
+    <message>
+        <source>At %1 mm from the left and %2 mm from the top, no part of the picture would be on the board.</source>
+        <translation>左から %1 mm、上から %2 mm の位置では、画像がプレビューから完全にはみ出します。</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::job::PlacementDialog</name>
+    <message>
+        <source>Size and Position</source>
+        <translation>サイズと位置</translation>
+    </message>
+    <message>
+        <source>Mirror &amp;left to right</source>
+        <translation>左右反転(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Mirror &amp;top to bottom</source>
+        <translation>上下反転(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>幅(&amp;W):</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>高さ(&amp;H):</translation>
+    </message>
+    <message>
+        <source>Left &amp;edge:</source>
+        <translation>左端(&amp;E):</translation>
+    </message>
+    <message>
+        <source>T&amp;op edge:</source>
+        <translation>上端(&amp;O):</translation>
+    </message>
+    <message>
+        <source>Edges are measured from the board&apos;s top-left corner. The board is %1 mm square at %2 dots a millimetre (Machine &gt; Machine Size).</source>
+        <translation>端はプレビューの左上隅から測ります。1 mm あたり %2 ドットで、プレビューは %1 mm 四方です（マシン &gt; マシンのサイズ）。</translation>
     </message>
 </context>
 <context>
@@ -191,6 +306,113 @@
     <message>
         <source>The preset %1 will be replaced.</source>
         <translation>プリセット %1 は置き換えられます。</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::job::Session</name>
+    <message>
+        <source>The job %1 cannot be read: %2.</source>
+        <translation>ジョブ %1 を読み込めません: %2。</translation>
+    </message>
+    <message>
+        <source>%1 is a picture, not a Tavro Laser job. Open it with Open Picture… to render it.</source>
+        <translation>%1 は画像で、Tavro Laser のジョブではありません。「画像を開く…」で開いて変換してください。</translation>
+    </message>
+    <message>
+        <source>%1 is not a Tavro Laser job.</source>
+        <translation>%1 は Tavro Laser のジョブではありません。</translation>
+    </message>
+    <message>
+        <source>%1 was saved by a newer Tavro Laser (job format %2); this version opens formats up to %3. Nothing was changed.</source>
+        <translation>%1 は新しいバージョンの Tavro Laser で保存されています (ジョブ形式 %2)。このバージョンが開けるのは形式 %3 までです。何も変更していません。</translation>
+    </message>
+    <message>
+        <source>The job %1 is damaged and was not opened: %2. Nothing was changed.</source>
+        <translation>ジョブ %1 は破損しているため開きませんでした: %2。何も変更していません。</translation>
+    </message>
+    <message>
+        <source>Open Job</source>
+        <translation>ジョブを開く</translation>
+    </message>
+    <message>
+        <source>The job could not be saved as %1: %2. A file already there was left as it was.</source>
+        <translation>ジョブを %1 として保存できませんでした: %2。既存のファイルはそのままです。</translation>
+    </message>
+    <message>
+        <source>Save Job</source>
+        <translation>ジョブを保存</translation>
+    </message>
+    <message>
+        <source>The board could not be exported as %1: %2. A file already there was left as it was.</source>
+        <translation>プレビューを %1 として書き出せませんでした: %2。既存のファイルはそのままです。</translation>
+    </message>
+    <message>
+        <source>Export Board</source>
+        <translation>プレビューの書き出し</translation>
+    </message>
+    <message>
+        <source>The machine holds the picture sent at %1, not the board shown.</source>
+        <translation>マシンにあるのは %1 に送信した画像で、表示中のプレビューではありません。</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>スタート</translation>
+    </message>
+    <message>
+        <source>Send the board first</source>
+        <translation>先にプレビューを送信</translation>
+    </message>
+    <message>
+        <source>Start anyway</source>
+        <translation>このまま開始</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>A job is running. Pause the machine and quit?</source>
+        <translation>ジョブの実行中です。マシンを一時停止して終了しますか？</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>The machine is connected</source>
+        <translation>マシンは接続済みです</translation>
+    </message>
+    <message>
+        <source>No machine is connected</source>
+        <translation>マシンが接続されていません</translation>
+    </message>
+    <message>
+        <source>Not while the machine carves</source>
+        <translation>彫刻中は使えません</translation>
+    </message>
+    <message>
+        <source>Choose a rendering and send it, or clear the board, first</source>
+        <translation>先に効果を選んで送信するか、プレビューをクリアしてください</translation>
+    </message>
+    <message>
+        <source>The board holds a picture that was not sent. Put the interrupted job in its place?</source>
+        <translation>ボードに未送信の画像があります。中断したジョブに置き換えますか？</translation>
+    </message>
+    <message>
+        <source>Interrupted job</source>
+        <translation>中断したジョブ</translation>
+    </message>
+    <message>
+        <source>Nothing to undo</source>
+        <translation>元に戻す操作はありません</translation>
+    </message>
+    <message>
+        <source>Nothing to redo</source>
+        <translation>やり直す操作はありません</translation>
+    </message>
+    <message>
+        <source>Only a picture chosen in the effect chooser, not yet zoomed out or rotated, can be placed</source>
+        <translation>配置できるのは、効果選択で選び、まだ縮小も回転もしていない画像だけです</translation>
     </message>
 </context>
 <context>
@@ -338,7 +560,7 @@
         <translation>彫刻中です。先に止めてください。</translation>
     </message>
     <message>
-        <source>The card's first column could not be sent.</source>
+        <source>The card&apos;s first column could not be sent.</source>
         <translation>カードの最初の列を送信できませんでした。</translation>
     </message>
 </context>
@@ -555,7 +777,7 @@
         <translation>そのプログラムを終了するか、ポートを解放させてください。</translation>
     </message>
     <message>
-        <source>brltty's rule for these adapters is switched off already: unplug the adapter and plug it in again.</source>
+        <source>brltty&apos;s rule for these adapters is switched off already: unplug the adapter and plug it in again.</source>
         <translation>これらのアダプター向けの brltty のルールは既に無効です。アダプターをいったん抜いて、もう一度差し込んでください。</translation>
     </message>
     <message>
@@ -627,6 +849,29 @@
     </message>
 </context>
 <context>
+    <name>tavro::shell::BoardEditing</name>
+    <message>
+        <source>Board</source>
+        <translation>プレビュー</translation>
+    </message>
+    <message>
+        <source>%1, %2 mm</source>
+        <translation>%1, %2 mm</translation>
+    </message>
+    <message>
+        <source>picture %1 x %2 mm</source>
+        <translation>画像 %1 x %2 mm</translation>
+    </message>
+    <message>
+        <source>%1x</source>
+        <translation>%1 倍</translation>
+    </message>
+    <message>
+        <source>Size and Position</source>
+        <translation>サイズと位置</translation>
+    </message>
+</context>
+<context>
     <name>tavro::shell::ConnectionCheckWindow</name>
     <message>
         <source>Checking…</source>
@@ -653,7 +898,7 @@
         <translation>マシンが応答しています。</translation>
     </message>
     <message>
-        <source>Plug the engraver's USB cable in; this window follows.</source>
+        <source>Plug the engraver&apos;s USB cable in; this window follows.</source>
         <translation>彫刻機の USB ケーブルを差し込んでください。このウィンドウは自動で更新されます。</translation>
     </message>
     <message>
@@ -679,185 +924,6 @@
     <message>
         <source>tavro-serial-access failed (exit status %1): %2</source>
         <translation>tavro-serial-access が失敗しました（終了ステータス %1）：%2</translation>
-    </message>
-</context>
-<context>
-    <name>tavro::shell::MainWindow</name>
-    <message>
-        <source>%1 is no longer there and was taken off the list.</source>
-        <translation>%1 は見つからないため、一覧から削除しました。</translation>
-    </message>
-    <message>
-        <source>Open Recent</source>
-        <translation>最近使ったファイル</translation>
-    </message>
-    <message>
-        <source>not connected</source>
-        <translation>未接続</translation>
-    </message>
-    <message>
-        <source>Tavro Laser %1
-
-The desktop controller of a small laser engraver.
-
-Licence: MIT
-Serial port: %2
-
-%3</source>
-        <translation>Tavro Laser %1
-
-小型レーザー彫刻機のデスクトップ制御ソフトウェア。
-
-ライセンス: MIT
-シリアルポート: %2
-
-%3</translation>
-    </message>
-    <message>
-        <source>About Tavro Laser</source>
-        <translation>Tavro Laser について</translation>
-    </message>
-    <message>
-        <source>%1 cannot be opened as a picture: %2.</source>
-        <translation>%1 は画像として開けません: %2。</translation>
-    </message>
-    <message>
-        <source>Open Picture</source>
-        <translation>画像を開く</translation>
-    </message>
-</context>
-<context>
-    <name>tavro::job::Session</name>
-    <message>
-        <source>The job %1 cannot be read: %2.</source>
-        <translation>ジョブ %1 を読み込めません: %2。</translation>
-    </message>
-    <message>
-        <source>%1 is a picture, not a Tavro Laser job. Open it with Open Picture… to render it.</source>
-        <translation>%1 は画像で、Tavro Laser のジョブではありません。「画像を開く…」で開いて変換してください。</translation>
-    </message>
-    <message>
-        <source>%1 is not a Tavro Laser job.</source>
-        <translation>%1 は Tavro Laser のジョブではありません。</translation>
-    </message>
-    <message>
-        <source>%1 was saved by a newer Tavro Laser (job format %2); this version opens formats up to %3. Nothing was changed.</source>
-        <translation>%1 は新しいバージョンの Tavro Laser で保存されています (ジョブ形式 %2)。このバージョンが開けるのは形式 %3 までです。何も変更していません。</translation>
-    </message>
-    <message>
-        <source>The job %1 is damaged and was not opened: %2. Nothing was changed.</source>
-        <translation>ジョブ %1 は破損しているため開きませんでした: %2。何も変更していません。</translation>
-    </message>
-    <message>
-        <source>Open Job</source>
-        <translation>ジョブを開く</translation>
-    </message>
-    <message>
-        <source>The job could not be saved as %1: %2. A file already there was left as it was.</source>
-        <translation>ジョブを %1 として保存できませんでした: %2。既存のファイルはそのままです。</translation>
-    </message>
-    <message>
-        <source>Save Job</source>
-        <translation>ジョブを保存</translation>
-    </message>
-    <message>
-        <source>The board could not be exported as %1: %2. A file already there was left as it was.</source>
-        <translation>プレビューを %1 として書き出せませんでした: %2。既存のファイルはそのままです。</translation>
-    </message>
-    <message>
-        <source>Export Board</source>
-        <translation>プレビューの書き出し</translation>
-    </message>
-    <message>
-        <source>The machine holds the picture sent at %1, not the board shown.</source>
-        <translation>マシンにあるのは %1 に送信した画像で、表示中のプレビューではありません。</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>スタート</translation>
-    </message>
-    <message>
-        <source>Send the board first</source>
-        <translation>先にプレビューを送信</translation>
-    </message>
-    <message>
-        <source>Start anyway</source>
-        <translation>このまま開始</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>キャンセル</translation>
-    </message>
-    <message>
-        <source>A job is running. Pause the machine and quit?</source>
-        <translation>ジョブの実行中です。マシンを一時停止して終了しますか？</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation>終了</translation>
-    </message>
-    <message>
-        <source>The machine is connected</source>
-        <translation>マシンは接続済みです</translation>
-    </message>
-    <message>
-        <source>No machine is connected</source>
-        <translation>マシンが接続されていません</translation>
-    </message>
-    <message>
-        <source>Not while the machine carves</source>
-        <translation>彫刻中は使えません</translation>
-    </message>
-    <message>
-        <source>Choose a rendering and send it, or clear the board, first</source>
-        <translation>先に効果を選んで送信するか、プレビューをクリアしてください</translation>
-    </message>
-    <message>
-        <source>The board holds a picture that was not sent. Put the interrupted job in its place?</source>
-        <translation>ボードに未送信の画像があります。中断したジョブに置き換えますか？</translation>
-    </message>
-    <message>
-        <source>Interrupted job</source>
-        <translation>中断したジョブ</translation>
-    </message>
-</context>
-<context>
-    <name>tavro::job::JobGuard</name>
-    <message>
-        <source>A job is running. Stop it and send the new picture?</source>
-        <translation>彫刻中です。止めて新しい画像を送りますか？</translation>
-    </message>
-    <message>
-        <source>A job is running. Stop it and change the language?</source>
-        <translation>彫刻中です。止めて言語を切り替えますか？</translation>
-    </message>
-    <message>
-        <source>A job is running. Stop it and clear the board?</source>
-        <translation>彫刻中です。止めてボードを消去しますか？</translation>
-    </message>
-    <message>
-        <source>A job is running. Stop it and reload the picture?</source>
-        <translation>彫刻中です。止めて画像を読み直しますか？</translation>
-    </message>
-    <message>
-        <source>A job is running. Stop it and open the new picture?</source>
-        <translation>彫刻中です。止めて新しい画像を開きますか？</translation>
-    </message>
-    <message>
-        <source>A job is running. Stop it and open the job?</source>
-        <translation>彫刻中です。止めてジョブを開きますか？</translation>
-    </message>
-    <message>
-        <source>Job running</source>
-        <translation>彫刻中</translation>
-    </message>
-    <message>
-        <source>The picture on the board was not sent to the machine. Change the language and lose it?</source>
-        <translation>ボードの画像はまだマシンに送られていません。言語を切り替えて失いますか？</translation>
-    </message>
-    <message>
-        <source>Picture not sent</source>
-        <translation>画像は未送信</translation>
     </message>
 </context>
 <context>
@@ -1105,12 +1171,97 @@ Serial port: %2
         <source>C&amp;heck Connection…</source>
         <translation>接続を確認(&amp;H)…</translation>
     </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>編集(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>元に戻す(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>やり直し(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Mirror &amp;Left to Right</source>
+        <translation>左右反転(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Mirror &amp;Top to Bottom</source>
+        <translation>上下反転(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Size and Position…</source>
+        <translation>サイズと位置(&amp;S)…</translation>
+    </message>
+    <message>
+        <source>Machine Si&amp;ze…</source>
+        <translation>マシンのサイズ(&amp;Z)…</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>表示を拡大(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>表示を縮小(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>実際のサイズ(&amp;A)</translation>
+    </message>
 </context>
 <context>
     <name>tavro::shell::MainPanel</name>
     <message>
         <source>Resume</source>
         <translation>再開</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::shell::MainWindow</name>
+    <message>
+        <source>%1 is no longer there and was taken off the list.</source>
+        <translation>%1 は見つからないため、一覧から削除しました。</translation>
+    </message>
+    <message>
+        <source>Open Recent</source>
+        <translation>最近使ったファイル</translation>
+    </message>
+    <message>
+        <source>not connected</source>
+        <translation>未接続</translation>
+    </message>
+    <message>
+        <source>Tavro Laser %1
+
+The desktop controller of a small laser engraver.
+
+Licence: MIT
+Serial port: %2
+
+%3</source>
+        <translation>Tavro Laser %1
+
+小型レーザー彫刻機のデスクトップ制御ソフトウェア。
+
+ライセンス: MIT
+シリアルポート: %2
+
+%3</translation>
+    </message>
+    <message>
+        <source>About Tavro Laser</source>
+        <translation>Tavro Laser について</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened as a picture: %2.</source>
+        <translation>%1 は画像として開けません: %2。</translation>
+    </message>
+    <message>
+        <source>Open Picture</source>
+        <translation>画像を開く</translation>
     </message>
 </context>
 <context>

@@ -33,21 +33,90 @@
     </message>
 </context>
 <context>
+    <name>tavro::job::JobDocument</name>
+    <message>
+        <source>No chosen picture is on the board.</source>
+        <translation>预览板上没有在效果选择器中选定的图片。</translation>
+    </message>
+    <message>
+        <source>No part of the picture would be on the board.</source>
+        <translation>图片将完全不在预览板上。</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::job::JobGuard</name>
+    <message>
+        <source>A job is running. Stop it and send the new picture?</source>
+        <translation>正在雕刻。停止雕刻并发送新图像吗？</translation>
+    </message>
+    <message>
+        <source>A job is running. Stop it and change the language?</source>
+        <translation>正在雕刻。停止雕刻并切换语言吗？</translation>
+    </message>
+    <message>
+        <source>A job is running. Stop it and clear the board?</source>
+        <translation>正在雕刻。停止雕刻并清除画板吗？</translation>
+    </message>
+    <message>
+        <source>A job is running. Stop it and reload the picture?</source>
+        <translation>正在雕刻。停止雕刻并重新载入图像吗？</translation>
+    </message>
+    <message>
+        <source>A job is running. Stop it and open the new picture?</source>
+        <translation>正在雕刻。停止雕刻并打开新图像吗？</translation>
+    </message>
+    <message>
+        <source>A job is running. Stop it and open the job?</source>
+        <translation>正在雕刻。停止雕刻并打开任务吗？</translation>
+    </message>
+    <message>
+        <source>Job running</source>
+        <translation>正在雕刻</translation>
+    </message>
+    <message>
+        <source>The picture on the board was not sent to the machine. Change the language and lose it?</source>
+        <translation>画板上的图像还没有发送到雕刻机。切换语言并丢弃它吗？</translation>
+    </message>
+    <message>
+        <source>Picture not sent</source>
+        <translation>图像未发送</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::job::MachineSizeDialog</name>
+    <message>
+        <source>Machine Size</source>
+        <translation>机器尺寸</translation>
+    </message>
+    <message>
+        <source>Measure a burnt line of known length in dots, or the side of the whole board, to find your machine&apos;s scale. The rulers beside the board show the default, 13.4.</source>
+        <translation>测量一条已知点数的烧刻线（或整个预览板的一边）的长度，即可得到您机器的比例。预览板旁的标尺按默认值 13.4 绘制。</translation>
+    </message>
+    <message>
+        <source>&amp;Dots per millimetre:</source>
+        <translation>每毫米点数(&amp;D)：</translation>
+    </message>
+    <message>
+        <source>The board is %1 x %1 mm; one dot is %2 mm.</source>
+        <translation>预览板为 %1 x %1 mm；一个点为 %2 mm。</translation>
+    </message>
+</context>
+<context>
     <name>tavro::job::MaterialPresets</name>
     <message>
         <source>A preset needs a name.</source>
         <translation>预设需要一个名称。</translation>
     </message>
     <message>
-        <source>A preset's name cannot begin or end with a blank.</source>
+        <source>A preset&apos;s name cannot begin or end with a blank.</source>
         <translation>预设名称不能以空格开头或结尾。</translation>
     </message>
     <message>
-        <source>A preset's name can have at most 64 characters.</source>
+        <source>A preset&apos;s name can have at most 64 characters.</source>
         <translation>预设名称最多 64 个字符。</translation>
     </message>
     <message>
-        <source>A preset's name must be one line.</source>
+        <source>A preset&apos;s name must be one line.</source>
         <translation>预设名称只能是一行。</translation>
     </message>
     <message>
@@ -67,7 +136,7 @@
         <translation>无法将预设保存到 %1：%2。</translation>
     </message>
     <message>
-        <source>The preset's burn time or tuning is out of range.</source>
+        <source>The preset&apos;s burn time or tuning is out of range.</source>
         <translation>预设的灼烧时间或调整超出范围。</translation>
     </message>
     <message>
@@ -122,8 +191,54 @@
         <translation>调亮灰度，使这样宽的点烧出的深浅与图片一致</translation>
     </message>
     <message>
-        <source>Show every burnt dot as a disc of the dot width in the material's colours</source>
+        <source>Show every burnt dot as a disc of the dot width in the material&apos;s colours</source>
         <translation>将每个灼烧点显示为该点宽的圆盘，使用材料的颜色</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::job::Placement</name>
+    <message>
+        <source>The picture would be %1 x %2 mm (%3 x %4 dots); it can be at most %5 mm (%6 dots) on a side.</source>
+        <translation>图片将为 %1 x %2 mm（%3 x %4 点）；每边最多 %5 mm（%6 点）。</translation>
+    </message>
+    <message>
+        <source>At %1 mm from the left and %2 mm from the top, no part of the picture would be on the board.</source>
+        <translation>距左边 %1 mm、距上边 %2 mm 时，图片将完全不在预览板上。</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::job::PlacementDialog</name>
+    <message>
+        <source>Size and Position</source>
+        <translation>大小和位置</translation>
+    </message>
+    <message>
+        <source>Mirror &amp;left to right</source>
+        <translation>左右镜像(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Mirror &amp;top to bottom</source>
+        <translation>上下镜像(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>宽度(&amp;W)：</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>高度(&amp;H)：</translation>
+    </message>
+    <message>
+        <source>Left &amp;edge:</source>
+        <translation>左边距(&amp;E)：</translation>
+    </message>
+    <message>
+        <source>T&amp;op edge:</source>
+        <translation>上边距(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>Edges are measured from the board&apos;s top-left corner. The board is %1 mm square at %2 dots a millimetre (Machine &gt; Machine Size).</source>
+        <translation>边距从预览板左上角量起。按每毫米 %2 点计，预览板为 %1 mm 见方（雕刻机 &gt; 机器尺寸）。</translation>
     </message>
 </context>
 <context>
@@ -191,6 +306,113 @@
     <message>
         <source>The preset %1 will be replaced.</source>
         <translation>将替换预设 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::job::Session</name>
+    <message>
+        <source>The job %1 cannot be read: %2.</source>
+        <translation>无法读取任务 %1：%2。</translation>
+    </message>
+    <message>
+        <source>%1 is a picture, not a Tavro Laser job. Open it with Open Picture… to render it.</source>
+        <translation>%1 是一张图片，不是 Tavro Laser 任务。请用“打开图片…”打开它，生成雕刻效果。</translation>
+    </message>
+    <message>
+        <source>%1 is not a Tavro Laser job.</source>
+        <translation>%1 不是 Tavro Laser 任务。</translation>
+    </message>
+    <message>
+        <source>%1 was saved by a newer Tavro Laser (job format %2); this version opens formats up to %3. Nothing was changed.</source>
+        <translation>%1 由较新版本的 Tavro Laser 保存（任务格式 %2）；本版本只能打开格式 %3 及以下。未做任何更改。</translation>
+    </message>
+    <message>
+        <source>The job %1 is damaged and was not opened: %2. Nothing was changed.</source>
+        <translation>任务 %1 已损坏，未打开：%2。未做任何更改。</translation>
+    </message>
+    <message>
+        <source>Open Job</source>
+        <translation>打开任务</translation>
+    </message>
+    <message>
+        <source>The job could not be saved as %1: %2. A file already there was left as it was.</source>
+        <translation>无法将任务保存为 %1：%2。原有文件保持不变。</translation>
+    </message>
+    <message>
+        <source>Save Job</source>
+        <translation>保存任务</translation>
+    </message>
+    <message>
+        <source>The board could not be exported as %1: %2. A file already there was left as it was.</source>
+        <translation>无法将预览导出为 %1：%2。原有文件保持不变。</translation>
+    </message>
+    <message>
+        <source>Export Board</source>
+        <translation>导出预览</translation>
+    </message>
+    <message>
+        <source>The machine holds the picture sent at %1, not the board shown.</source>
+        <translation>雕刻机上是 %1 发送的图片，不是当前显示的预览。</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>Send the board first</source>
+        <translation>先发送预览</translation>
+    </message>
+    <message>
+        <source>Start anyway</source>
+        <translation>仍然开始</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>A job is running. Pause the machine and quit?</source>
+        <translation>任务正在进行。暂停雕刻机并退出？</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>The machine is connected</source>
+        <translation>雕刻机已连接</translation>
+    </message>
+    <message>
+        <source>No machine is connected</source>
+        <translation>未连接雕刻机</translation>
+    </message>
+    <message>
+        <source>Not while the machine carves</source>
+        <translation>雕刻进行中不可用</translation>
+    </message>
+    <message>
+        <source>Choose a rendering and send it, or clear the board, first</source>
+        <translation>请先选择效果并发送，或清除预览</translation>
+    </message>
+    <message>
+        <source>The board holds a picture that was not sent. Put the interrupted job in its place?</source>
+        <translation>画板上有尚未发送的图片。用中断的任务替换它吗？</translation>
+    </message>
+    <message>
+        <source>Interrupted job</source>
+        <translation>中断的任务</translation>
+    </message>
+    <message>
+        <source>Nothing to undo</source>
+        <translation>没有可撤销的操作</translation>
+    </message>
+    <message>
+        <source>Nothing to redo</source>
+        <translation>没有可重做的操作</translation>
+    </message>
+    <message>
+        <source>Only a picture chosen in the effect chooser, not yet zoomed out or rotated, can be placed</source>
+        <translation>只有在效果选择器中选定、尚未缩小或旋转的图片才能摆放</translation>
     </message>
 </context>
 <context>
@@ -338,7 +560,7 @@
         <translation>正在雕刻，请先停止。</translation>
     </message>
     <message>
-        <source>The card's first column could not be sent.</source>
+        <source>The card&apos;s first column could not be sent.</source>
         <translation>无法发送测试卡的第一列。</translation>
     </message>
 </context>
@@ -555,7 +777,7 @@
         <translation>请关闭该程序，或让它释放此端口。</translation>
     </message>
     <message>
-        <source>brltty's rule for these adapters is switched off already: unplug the adapter and plug it in again.</source>
+        <source>brltty&apos;s rule for these adapters is switched off already: unplug the adapter and plug it in again.</source>
         <translation>brltty 针对这些适配器的规则已关闭：请拔下适配器后重新插入。</translation>
     </message>
     <message>
@@ -627,6 +849,29 @@
     </message>
 </context>
 <context>
+    <name>tavro::shell::BoardEditing</name>
+    <message>
+        <source>Board</source>
+        <translation>预览板</translation>
+    </message>
+    <message>
+        <source>%1, %2 mm</source>
+        <translation>%1, %2 mm</translation>
+    </message>
+    <message>
+        <source>picture %1 x %2 mm</source>
+        <translation>图片 %1 x %2 mm</translation>
+    </message>
+    <message>
+        <source>%1x</source>
+        <translation>%1 倍</translation>
+    </message>
+    <message>
+        <source>Size and Position</source>
+        <translation>大小和位置</translation>
+    </message>
+</context>
+<context>
     <name>tavro::shell::ConnectionCheckWindow</name>
     <message>
         <source>Checking…</source>
@@ -653,7 +898,7 @@
         <translation>有雕刻机应答。</translation>
     </message>
     <message>
-        <source>Plug the engraver's USB cable in; this window follows.</source>
+        <source>Plug the engraver&apos;s USB cable in; this window follows.</source>
         <translation>请插入雕刻机的 USB 线；此窗口会自动更新。</translation>
     </message>
     <message>
@@ -679,185 +924,6 @@
     <message>
         <source>tavro-serial-access failed (exit status %1): %2</source>
         <translation>tavro-serial-access 失败（退出状态 %1）：%2</translation>
-    </message>
-</context>
-<context>
-    <name>tavro::shell::MainWindow</name>
-    <message>
-        <source>%1 is no longer there and was taken off the list.</source>
-        <translation>%1 已不存在，已从列表中移除。</translation>
-    </message>
-    <message>
-        <source>Open Recent</source>
-        <translation>最近打开</translation>
-    </message>
-    <message>
-        <source>not connected</source>
-        <translation>未连接</translation>
-    </message>
-    <message>
-        <source>Tavro Laser %1
-
-The desktop controller of a small laser engraver.
-
-Licence: MIT
-Serial port: %2
-
-%3</source>
-        <translation>Tavro Laser %1
-
-小型激光雕刻机的桌面控制程序。
-
-许可证：MIT
-串口：%2
-
-%3</translation>
-    </message>
-    <message>
-        <source>About Tavro Laser</source>
-        <translation>关于 Tavro Laser</translation>
-    </message>
-    <message>
-        <source>%1 cannot be opened as a picture: %2.</source>
-        <translation>无法将 %1 作为图片打开：%2。</translation>
-    </message>
-    <message>
-        <source>Open Picture</source>
-        <translation>打开图片</translation>
-    </message>
-</context>
-<context>
-    <name>tavro::job::Session</name>
-    <message>
-        <source>The job %1 cannot be read: %2.</source>
-        <translation>无法读取任务 %1：%2。</translation>
-    </message>
-    <message>
-        <source>%1 is a picture, not a Tavro Laser job. Open it with Open Picture… to render it.</source>
-        <translation>%1 是一张图片，不是 Tavro Laser 任务。请用“打开图片…”打开它，生成雕刻效果。</translation>
-    </message>
-    <message>
-        <source>%1 is not a Tavro Laser job.</source>
-        <translation>%1 不是 Tavro Laser 任务。</translation>
-    </message>
-    <message>
-        <source>%1 was saved by a newer Tavro Laser (job format %2); this version opens formats up to %3. Nothing was changed.</source>
-        <translation>%1 由较新版本的 Tavro Laser 保存（任务格式 %2）；本版本只能打开格式 %3 及以下。未做任何更改。</translation>
-    </message>
-    <message>
-        <source>The job %1 is damaged and was not opened: %2. Nothing was changed.</source>
-        <translation>任务 %1 已损坏，未打开：%2。未做任何更改。</translation>
-    </message>
-    <message>
-        <source>Open Job</source>
-        <translation>打开任务</translation>
-    </message>
-    <message>
-        <source>The job could not be saved as %1: %2. A file already there was left as it was.</source>
-        <translation>无法将任务保存为 %1：%2。原有文件保持不变。</translation>
-    </message>
-    <message>
-        <source>Save Job</source>
-        <translation>保存任务</translation>
-    </message>
-    <message>
-        <source>The board could not be exported as %1: %2. A file already there was left as it was.</source>
-        <translation>无法将预览导出为 %1：%2。原有文件保持不变。</translation>
-    </message>
-    <message>
-        <source>Export Board</source>
-        <translation>导出预览</translation>
-    </message>
-    <message>
-        <source>The machine holds the picture sent at %1, not the board shown.</source>
-        <translation>雕刻机上是 %1 发送的图片，不是当前显示的预览。</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>开始</translation>
-    </message>
-    <message>
-        <source>Send the board first</source>
-        <translation>先发送预览</translation>
-    </message>
-    <message>
-        <source>Start anyway</source>
-        <translation>仍然开始</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
-    <message>
-        <source>A job is running. Pause the machine and quit?</source>
-        <translation>任务正在进行。暂停雕刻机并退出？</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation>退出</translation>
-    </message>
-    <message>
-        <source>The machine is connected</source>
-        <translation>雕刻机已连接</translation>
-    </message>
-    <message>
-        <source>No machine is connected</source>
-        <translation>未连接雕刻机</translation>
-    </message>
-    <message>
-        <source>Not while the machine carves</source>
-        <translation>雕刻进行中不可用</translation>
-    </message>
-    <message>
-        <source>Choose a rendering and send it, or clear the board, first</source>
-        <translation>请先选择效果并发送，或清除预览</translation>
-    </message>
-    <message>
-        <source>The board holds a picture that was not sent. Put the interrupted job in its place?</source>
-        <translation>画板上有尚未发送的图片。用中断的任务替换它吗？</translation>
-    </message>
-    <message>
-        <source>Interrupted job</source>
-        <translation>中断的任务</translation>
-    </message>
-</context>
-<context>
-    <name>tavro::job::JobGuard</name>
-    <message>
-        <source>A job is running. Stop it and send the new picture?</source>
-        <translation>正在雕刻。停止雕刻并发送新图像吗？</translation>
-    </message>
-    <message>
-        <source>A job is running. Stop it and change the language?</source>
-        <translation>正在雕刻。停止雕刻并切换语言吗？</translation>
-    </message>
-    <message>
-        <source>A job is running. Stop it and clear the board?</source>
-        <translation>正在雕刻。停止雕刻并清除画板吗？</translation>
-    </message>
-    <message>
-        <source>A job is running. Stop it and reload the picture?</source>
-        <translation>正在雕刻。停止雕刻并重新载入图像吗？</translation>
-    </message>
-    <message>
-        <source>A job is running. Stop it and open the new picture?</source>
-        <translation>正在雕刻。停止雕刻并打开新图像吗？</translation>
-    </message>
-    <message>
-        <source>A job is running. Stop it and open the job?</source>
-        <translation>正在雕刻。停止雕刻并打开任务吗？</translation>
-    </message>
-    <message>
-        <source>Job running</source>
-        <translation>正在雕刻</translation>
-    </message>
-    <message>
-        <source>The picture on the board was not sent to the machine. Change the language and lose it?</source>
-        <translation>画板上的图像还没有发送到雕刻机。切换语言并丢弃它吗？</translation>
-    </message>
-    <message>
-        <source>Picture not sent</source>
-        <translation>图像未发送</translation>
     </message>
 </context>
 <context>
@@ -1105,12 +1171,97 @@ Serial port: %2
         <source>C&amp;heck Connection…</source>
         <translation>检查连接(&amp;H)…</translation>
     </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>编辑(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>撤销(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>重做(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Mirror &amp;Left to Right</source>
+        <translation>左右镜像(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Mirror &amp;Top to Bottom</source>
+        <translation>上下镜像(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Size and Position…</source>
+        <translation>大小和位置(&amp;S)…</translation>
+    </message>
+    <message>
+        <source>Machine Si&amp;ze…</source>
+        <translation>机器尺寸(&amp;Z)…</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>放大视图(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>缩小视图(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>实际大小(&amp;A)</translation>
+    </message>
 </context>
 <context>
     <name>tavro::shell::MainPanel</name>
     <message>
         <source>Resume</source>
         <translation>继续</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::shell::MainWindow</name>
+    <message>
+        <source>%1 is no longer there and was taken off the list.</source>
+        <translation>%1 已不存在，已从列表中移除。</translation>
+    </message>
+    <message>
+        <source>Open Recent</source>
+        <translation>最近打开</translation>
+    </message>
+    <message>
+        <source>not connected</source>
+        <translation>未连接</translation>
+    </message>
+    <message>
+        <source>Tavro Laser %1
+
+The desktop controller of a small laser engraver.
+
+Licence: MIT
+Serial port: %2
+
+%3</source>
+        <translation>Tavro Laser %1
+
+小型激光雕刻机的桌面控制程序。
+
+许可证：MIT
+串口：%2
+
+%3</translation>
+    </message>
+    <message>
+        <source>About Tavro Laser</source>
+        <translation>关于 Tavro Laser</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened as a picture: %2.</source>
+        <translation>无法将 %1 作为图片打开：%2。</translation>
+    </message>
+    <message>
+        <source>Open Picture</source>
+        <translation>打开图片</translation>
     </message>
 </context>
 <context>

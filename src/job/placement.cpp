@@ -16,7 +16,6 @@ namespace {
 
 constexpr QStringView MachineSizeSection = u"MachineSize";
 constexpr QStringView DotsPerMillimetreKey = u"DotsPerMillimetre";
-const char *const Context = "tavro::job::Placement";
 
 QString number(double value)
 {
@@ -33,7 +32,7 @@ int following(int side, int pictureSide, int pictureOther)
 QString sizeProblem(QSize size, double dotsPerMillimetre)
 {
     if (size.width() <= MaxPlacedSide && size.height() <= MaxPlacedSide) return {};
-    return QCoreApplication::translate(Context,
+    return QCoreApplication::translate("tavro::job::Placement",
                                        "The picture would be %1 x %2 mm (%3 x %4 dots); it can "
                                        "be at most %5 mm (%6 dots) on a side.")
         .arg(number(millimetres(size.width(), dotsPerMillimetre)),
@@ -111,7 +110,7 @@ PlacementResult applyPlacementRequest(const Placement &from, QSize pictureSize,
     if (request.mirrorH) out.placement.mirrorH = *request.mirrorH;
     if (request.mirrorV) out.placement.mirrorV = *request.mirrorV;
     if (!out.placement.isValid()) {
-        out.error = QCoreApplication::translate(Context,
+        out.error = QCoreApplication::translate("tavro::job::Placement",
                                                 "At %1 mm from the left and %2 mm from the top, "
                                                 "no part of the picture would be on the board.")
                         .arg(number(millimetres(rect.left(), dotsPerMillimetre)),

@@ -225,8 +225,6 @@ signals:
     // The kept job is on its way back, from this row.
     void resuming(int fromRow);
     void dotsPerMillimetreChanged(double dotsPerMillimetre);
-    // A change of the board the operator asked for could not be made: why.
-    void boardChangeRefused(const QString &why);
 
 private:
     // The kept job on the board; false when the operator kept an unsent picture instead.

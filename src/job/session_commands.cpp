@@ -184,9 +184,7 @@ void Session::placeRendering(const PlacedRendering &rendering)
 QString Session::placePicture(const Placement &placement)
 {
     if (!command(SizeAndPosition).isEnabled()) return command(SizeAndPosition).whyNot();
-    const QString why = m_document.setPlacement(placement);
-    if (!why.isEmpty()) emit boardChangeRefused(why);
-    return why;
+    return m_document.setPlacement(placement);
 }
 
 void Session::mirrorLeftRight()

@@ -19,15 +19,33 @@ namespace {
 
 // Object names, so tests and accessibility tools find the entries.
 constexpr std::array<const char16_t *, MainMenu::CommandCount> CommandNames = {
-    u"openPictureAction", u"openJobAction",
-    u"saveJobAction",     u"saveJobAsAction",
-    u"exportBoardAction", u"quitAction",
-    u"connectAction",     u"breakAction",
-    u"sendImageAction",   u"startAction",
-    u"pauseAction",       u"restartAction",
-    u"powerOffAction",    u"checkConnectionAction",
-    u"settingsAction",    u"userGuideAction",
-    u"helpAction",        u"aboutAction"};
+    u"openPictureAction",
+    u"openJobAction",
+    u"saveJobAction",
+    u"saveJobAsAction",
+    u"exportBoardAction",
+    u"quitAction",
+    u"connectAction",
+    u"breakAction",
+    u"sendImageAction",
+    u"startAction",
+    u"pauseAction",
+    u"restartAction",
+    u"powerOffAction",
+    u"checkConnectionAction",
+    u"settingsAction",
+    u"userGuideAction",
+    u"helpAction",
+    u"aboutAction",
+    u"undoAction",
+    u"redoAction",
+    u"mirrorLeftRightAction",
+    u"mirrorTopBottomAction",
+    u"sizeAndPositionAction",
+    u"machineSizeAction",
+    u"zoomInAction",
+    u"zoomOutAction",
+    u"actualSizeAction"};
 
 }  // namespace
 
@@ -68,14 +86,28 @@ void MainMenu::build(QMenuBar &bar)
     m_file->addSeparator();
     m_file->addAction(&action(Quit));
 
+    m_edit = bar.addMenu(QString());
+    m_edit->addActions({&action(Undo), &action(Redo)});
+    m_edit->addSeparator();
+    m_edit->addActions(
+        {&action(MirrorLeftRight), &action(MirrorTopBottom), &action(SizeAndPosition)});
+
     m_machine = bar.addMenu(QString());
     m_machine->addActions({&action(Connect), &action(Break)});
     m_machine->addSeparator();
     m_machine->addActions({&action(SendImage), &action(Start), &action(Pause), &action(Restart)});
     m_machine->addSeparator();
-    m_machine->addActions({&action(PowerOff), &action(CheckConnection), &action(Settings)});
+    m_machine->addActions(
+        {&action(PowerOff), &action(CheckConnection), &action(Settings), &action(MachineSize)});
 
+    // Ctrl+= too, where + needs Shift.
+    action(ZoomIn).setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    action(ZoomOut).setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    action(ActualSize).setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
     m_view = bar.addMenu(QString());
+    m_view->addActions({&action(ZoomIn), &action(ZoomOut), &action(ActualSize)});
+    m_view->addSeparator();
     m_language = m_view->addMenu(QString());
     m_languageGroup = new QActionGroup(this);
     m_languageGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
@@ -98,10 +130,20 @@ void MainMenu::build(QMenuBar &bar)
 void MainMenu::bindCommands(job::Session &session)
 {
     using S = job::Session;
-    const std::pair<Command, S::CommandId> commands[] = {
-        {Connect, S::Connect},   {Break, S::Break},      {SendImage, S::SendImage},
-        {Start, S::Start},       {Pause, S::Pause},      {Restart, S::Restart},
-        {PowerOff, S::PowerOff}, {Settings, S::Settings}};
+    const std::pair<Command, S::CommandId> commands[] = {{Connect, S::Connect},
+                                                         {Break, S::Break},
+                                                         {SendImage, S::SendImage},
+                                                         {Start, S::Start},
+                                                         {Pause, S::Pause},
+                                                         {Restart, S::Restart},
+                                                         {PowerOff, S::PowerOff},
+                                                         {Settings, S::Settings},
+                                                         {Undo, S::Undo},
+                                                         {Redo, S::Redo},
+                                                         {MirrorLeftRight, S::MirrorLeftRight},
+                                                         {MirrorTopBottom, S::MirrorTopBottom},
+                                                         {SizeAndPosition, S::SizeAndPosition},
+                                                         {MachineSize, S::MachineSize}};
     for (const auto &[entry, id] : commands) {
         QAction &a = action(entry);
         job::Command &command = session.command(id);
@@ -113,8 +155,9 @@ void MainMenu::bindCommands(job::Session &session)
         show();
         a.setShortcut(command.shortcut());
         connect(&command, &job::Command::changed, &a, show);
-        // Settings opens a window of the program's, not a command of the machine.
-        if (entry != Settings) connect(&a, &QAction::triggered, &command, &job::Command::trigger);
+        // These open a window of the program's, not a command of the machine.
+        if (entry != Settings && entry != SizeAndPosition && entry != MachineSize)
+            connect(&a, &QAction::triggered, &command, &job::Command::trigger);
     }
 }
 
@@ -156,6 +199,13 @@ void MainMenu::retranslate()
     action(ExportBoard).setText(tr("&Export Board as PNG…"));
     action(Quit).setText(tr("&Quit"));
 
+    m_edit->setTitle(tr("&Edit"));
+    action(Undo).setText(tr("&Undo"));
+    action(Redo).setText(tr("&Redo"));
+    action(MirrorLeftRight).setText(tr("Mirror &Left to Right"));
+    action(MirrorTopBottom).setText(tr("Mirror &Top to Bottom"));
+    action(SizeAndPosition).setText(tr("&Size and Position…"));
+
     m_machine->setTitle(tr("&Machine"));
     action(Connect).setText(tr("&Connect"));
     action(Break).setText(tr("&Break"));
@@ -166,8 +216,12 @@ void MainMenu::retranslate()
     action(PowerOff).setText(tr("Power &Off…"));
     action(CheckConnection).setText(tr("C&heck Connection…"));
     action(Settings).setText(tr("Se&ttings…"));
+    action(MachineSize).setText(tr("Machine Si&ze…"));
 
     m_view->setTitle(tr("&View"));
+    action(ZoomIn).setText(tr("Zoom &In"));
+    action(ZoomOut).setText(tr("Zoom &Out"));
+    action(ActualSize).setText(tr("&Actual Size"));
     m_language->setTitle(tr("&Language"));
 
     m_help->setTitle(tr("&Help"));

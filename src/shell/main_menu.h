@@ -1,4 +1,5 @@
-// The menu bar over the window's layout: files, the machine's buttons again, the language, help.
+// The menu bar over the window's layout: files, the board's edits, the machine's buttons again,
+// the view and its language, help.
 #pragma once
 
 #include "job/session.h"
@@ -44,6 +45,15 @@ public:
         UserGuide,
         Help,
         About,
+        Undo,
+        Redo,
+        MirrorLeftRight,
+        MirrorTopBottom,
+        SizeAndPosition,
+        MachineSize,
+        ZoomIn,
+        ZoomOut,
+        ActualSize,
         CommandCount
     };
 
@@ -58,6 +68,7 @@ public:
     // For entries of their own that others add.
     QMenu &machineMenu() const { return *m_machine; }
     QMenu &viewMenu() const { return *m_view; }
+    QMenu &editMenu() const { return *m_edit; }
 
     // The entries of Open Recent, newest first.
     void showRecent(const QStringList &paths);
@@ -80,6 +91,7 @@ private:
     std::array<QAction *, LanguageCount> m_languages{};
     QActionGroup *m_languageGroup = nullptr;
     QMenu *m_file = nullptr;
+    QMenu *m_edit = nullptr;
     QMenu *m_recent = nullptr;
     QMenu *m_machine = nullptr;
     QMenu *m_view = nullptr;

@@ -1,5 +1,6 @@
 #include "shell/program.h"
 
+#include "shell/board_editing.h"
 #include "shell/board_look.h"
 #include "shell/control_style.h"
 #include "shell/main_menu.h"
@@ -32,6 +33,10 @@ Program::Program(const ProgramServices &services, const QString &settingsFolder,
         new MaterialMenu(m_window.menu(), m_session, m_card, services.desktop, m_window, &m_window);
     m_look = new BoardLook(m_panel.board(), m_session, &m_window);
     QObject::connect(m_materials, &MaterialMenu::previewChanged, m_look, &BoardLook::showPreview);
+    m_editing = new BoardEditing(m_window.menu(), m_session, m_panel.board(), m_window,
+                                 services.desktop, &m_window);
+    QObject::connect(m_materials, &MaterialMenu::previewChanged, m_editing,
+                     [this](const QImage &card) { m_editing->showPreview(!card.isNull()); });
     Desktop &desktop = services.desktop;
     QObject::connect(
         m_statusBar, &JobStatusBar::jobFinished, m_statusBar,

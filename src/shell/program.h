@@ -14,6 +14,7 @@
 
 namespace tavro::shell {
 
+class BoardEditing;
 class BoardLook;
 class MaterialMenu;
 
@@ -46,6 +47,7 @@ public:
     job::TestCardRun &testCard() { return m_card; }
     MaterialMenu &materialMenu() { return *m_materials; }
     BoardLook &boardLook() { return *m_look; }
+    BoardEditing &boardEditing() { return *m_editing; }
 
 private:
     BoxPrompter m_prompter;
@@ -60,6 +62,7 @@ private:
     ConnectionCheck m_check;
     MaterialMenu *m_materials = nullptr;  // the window owns them
     BoardLook *m_look = nullptr;
+    BoardEditing *m_editing = nullptr;
 };
 
 // Calibri, Arial and the Chinese UI face map to the fonts this system ships.

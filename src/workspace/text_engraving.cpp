@@ -14,6 +14,17 @@ TextEngraving::TextEngraving(Units units, PreviewBoard &board, job::Session &ses
     applyFontSettings(session.document().font());
     QObject::connect(&session.document(), &job::JobDocument::fontChanged, &units.preview,
                      [this](const job::TextFontSettings &font) { applyFontSettings(font); });
+    // Magnified, the box stays on the dot it was placed at.
+    QObject::connect(&board, &PreviewBoard::viewChanged, &units.preview, [this] {
+        if (m_units.preview.isVisible()) showPreviewAtOrigin();
+    });
+}
+
+void TextEngraving::showPreviewAtOrigin()
+{
+    const QPoint at = (m_origin - m_board.viewOrigin()) * m_board.zoom();
+    m_units.preview.setGeometry(at.x(), at.y(), TextAreaLimit - m_origin.x(),
+                                TextAreaLimit - m_origin.y());
 }
 
 void TextEngraving::armTextPlacement()
@@ -31,16 +42,15 @@ void TextEngraving::placeTextPreview(int x, int y)
     m_units.confirm.show();
     // A press beyond the text area would give the box no room at all: keep it at
     // least one pixel and on the board.
-    const int left = std::clamp(x, 0, TextAreaLimit - 1);
-    const int top = std::clamp(y, 0, TextAreaLimit - 1);
-    m_units.preview.setGeometry(left, top, TextAreaLimit - left, TextAreaLimit - top);
+    m_origin = {std::clamp(x, 0, TextAreaLimit - 1), std::clamp(y, 0, TextAreaLimit - 1)};
+    showPreviewAtOrigin();
     uncheckRadio(m_units.arm);
     m_board.setBoardCursor(BoardCursor::Default);
 }
 
 void TextEngraving::burnTextIntoBoard()
 {
-    m_session.document().writeText(m_units.preview.pos(), m_units.preview.toPlainText());
+    m_session.document().writeText(m_origin, m_units.preview.toPlainText());
     m_units.preview.hide();
     m_units.confirm.hide();
 }

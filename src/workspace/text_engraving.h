@@ -41,10 +41,13 @@ public:
     void applyFontSettings(const job::TextFontSettings &font);
 
 private:
+    void showPreviewAtOrigin();
+
     Units m_units;
     PreviewBoard &m_board;
     job::Session &m_session;
     FontChooser &m_fonts;
+    QPoint m_origin;  // the board dot the preview box was placed at
 };
 
 }  // namespace tavro::workspace

@@ -1,6 +1,7 @@
 #include "file_size_limit.h"
 #include "job/effect_board.h"
 #include "job/material_presets.h"
+#include "job/render_options.h"
 #include "job/upload_raster.h"
 #include "job/work_snapshot.h"
 #include "platform/picture_loader.h"
@@ -309,6 +310,12 @@ TEST_F(TavroRenderTest, ValuesOutOfRangeNameTheOptionAndWriteNothing)
         {{u"--threshold"_s, u"256"_s}, u"--threshold must be a whole number from 1 to 255"_s},
         {{u"--grey"_s, u"red"_s}, u"--grey must be blue, average or luma"_s},
         {{u"--effect"_s, u"floyd"_s}, u"bw, dither, threshold, fs, atkinson, jjn, stucki"_s},
+        {{u"--width-mm"_s, u"0"_s}, u"--width-mm must be a number of millimetres above 0"_s},
+        {{u"--width-mm"_s, u"5"_s, u"--height-mm"_s, u"5"_s}, u"not both"_s},
+        {{u"--top-mm"_s, u"inf"_s}, u"--top-mm must be a number of millimetres"_s},
+        {{u"--mirror"_s, u"x"_s}, u"--mirror must be h, v or hv"_s},
+        {{u"--left-mm"_s, u"39"_s}, u"no part of the picture would be on the board"_s},
+        {{u"--height-mm"_s, u"200"_s}, u"it can be at most 152.8 mm"_s},
     };
     for (const auto &[options, message] : cases) {
         QStringList arguments = {input, u"--effect"_s, u"fs"_s, u"--png"_s, out};
@@ -318,6 +325,26 @@ TEST_F(TavroRenderTest, ValuesOutOfRangeNameTheOptionAndWriteNothing)
         EXPECT_TRUE(errors.contains(message)) << qPrintable(errors);
     }
     EXPECT_FALSE(QFile::exists(out));
+}
+
+// Size, place and mirroring in millimetres, read as the window's Size and Position reads them.
+TEST_F(TavroRenderTest, PlacementOptionsGiveTheBoardOfTheSameRequest)
+{
+    QImage image(90, 60, QImage::Format_RGB32);
+    for (int y = 0; y < 60; ++y)
+        for (int x = 0; x < 90; ++x) image.setPixel(x, y, qRgb(x * 2, y * 4, 128));
+    const QString input = picture(image);
+    QByteArray raster;
+    const auto [status, errors] =
+        run({input, u"--effect"_s, u"stucki"_s, u"--height-mm"_s, u"10"_s, u"--left-mm"_s,
+             u"-1.5"_s, u"--mirror"_s, u"hv"_s, u"--png"_s, path(u"out.png"_s)});
+    ASSERT_EQ(status, 0) << qPrintable(errors);
+    RenderChoice choice;
+    choice.effect = Effect::Stucki;
+    choice.placement = {.heightMm = 10, .leftMm = -1.5, .mirrorH = true, .mirrorV = true};
+    const RenderedBoard expected = renderPictureFile(input, choice);
+    ASSERT_TRUE(expected.error.isEmpty());
+    EXPECT_EQ(QImage(path(u"out.png"_s)).convertToFormat(QImage::Format_RGB32), expected.board);
 }
 
 // Names reach the program as bytes that are not valid UTF-8, as from a shell.

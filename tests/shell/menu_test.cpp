@@ -3,6 +3,7 @@
 #include "job/ui/effect_chooser_window.h"
 #include "job/ui/tuning_strip.h"
 #include "menu_fixture.h"
+#include "shell/board_editing.h"
 #include "shell/help_window.h"
 #include "shell/settings_window.h"
 #include "shell/user_guide_window.h"
@@ -17,6 +18,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QToolBar>
 #include <QTranslator>
 
 using namespace tavro;
@@ -63,19 +65,21 @@ TEST_F(MenuTest, TheLayoutKeepsItsSizeAndPlacesUnderTheMenuBar)
     // The status bar below: the window grows by its height, the layout stays put.
     QStatusBar *status = app.statusBar();
     EXPECT_EQ(status, &program->statusBar());
-    EXPECT_EQ(app.size(), QSize(1019, 655 + bar + status->height()));
+    // And the board's bar between them.
+    const int boardBar = program->boardEditing().bar().height();
+    EXPECT_EQ(app.size(), QSize(1019, 655 + bar + boardBar + status->height()));
     EXPECT_EQ(app.minimumSize(), app.maximumSize()) << "not resizable";
     EXPECT_EQ(app.windowTitle(), u"Tavro Laser CNC Software V1.1.0"_s);
     EXPECT_FALSE(app.windowIcon().isNull());
     EXPECT_FALSE(app.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(titles(*app.menuBar()),
-              (QStringList{u"&File"_s, u"&Machine"_s, u"&View"_s, u"&Help"_s}));
+              (QStringList{u"&File"_s, u"&Edit"_s, u"&Machine"_s, u"&View"_s, u"&Help"_s}));
 
     // Another status bar slots in the same way.
     auto *other = new QStatusBar;
     app.setStatusBar(other);
     other->showMessage(u"Ready"_s);
-    QTRY_COMPARE(app.height(), 655 + bar + other->height());
+    QTRY_COMPARE(app.height(), 655 + bar + boardBar + other->height());
     EXPECT_EQ(panel().geometry(), QRect(0, bar, 1019, 655));
 }
 
@@ -327,14 +331,14 @@ TEST_F(MenuTest, LanguageEntriesAndTheComboBoxFollowEachOther)
     EXPECT_EQ(combo->currentIndex(), 3);
     EXPECT_EQ(caption(u"按钮开始"_s), u"Démarrer"_s);
     EXPECT_EQ(storedLanguage(), u"3"_s);
-    EXPECT_EQ(titles(bar),
-              (QStringList{u"&Fichier"_s, u"&Machine"_s, u"A&ffichage"_s, u"&Aide"_s}));
+    EXPECT_EQ(titles(bar), (QStringList{u"&Fichier"_s, u"É&dition"_s, u"&Machine"_s,
+                                        u"A&ffichage"_s, u"&Aide"_s}));
 
     combo->setCurrentIndex(1);
     EXPECT_TRUE(mainWindow().menu().languageAction(1).isChecked());
     EXPECT_FALSE(mainWindow().menu().languageAction(3).isChecked());
-    EXPECT_EQ(titles(bar),
-              (QStringList{u"文件(&F)"_s, u"雕刻机(&M)"_s, u"视图(&V)"_s, u"帮助(&H)"_s}));
+    EXPECT_EQ(titles(bar), (QStringList{u"文件(&F)"_s, u"编辑(&E)"_s, u"雕刻机(&M)"_s,
+                                        u"视图(&V)"_s, u"帮助(&H)"_s}));
     EXPECT_EQ(action(MainMenu::OpenPicture).text(), u"打开图片(&O)…"_s);
 
     // Every entry is translated in every language (some, like French "Pause", as the same word).
@@ -351,8 +355,9 @@ TEST_F(MenuTest, LanguageEntriesAndTheComboBoxFollowEachOther)
 
     combo->setCurrentIndex(5);
     start();
-    EXPECT_EQ(titles(*mainWindow().menuBar()),
-              (QStringList{u"&Datei"_s, u"&Maschine"_s, u"&Ansicht"_s, u"&Hilfe"_s}))
+    EXPECT_EQ(
+        titles(*mainWindow().menuBar()),
+        (QStringList{u"&Datei"_s, u"&Bearbeiten"_s, u"&Maschine"_s, u"&Ansicht"_s, u"&Hilfe"_s}))
         << "the stored language from the start";
     EXPECT_TRUE(mainWindow().menu().languageAction(5).isChecked());
 }

@@ -1,0 +1,187 @@
+#include "shell/board_editing.h"
+
+#include "job/placement.h"
+#include "job/session.h"
+#include "job/ui/machine_size_dialog.h"
+#include "job/ui/placement_dialog.h"
+#include "shell/desktop.h"
+#include "shell/elided_label.h"
+#include "shell/main_menu.h"
+#include "workspace/preview_board.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QMainWindow>
+#include <QStatusBar>
+#include <QToolBar>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace tavro::shell {
+namespace {
+
+QString mm(double dots, double scale)
+{
+    return QLocale().toString(job::millimetres(dots, scale), 'f', 1);
+}
+
+}  // namespace
+
+BoardEditing::BoardEditing(MainMenu &menu, job::Session &session, workspace::PreviewBoard &board,
+                           QMainWindow &window, Desktop &desktop, QObject *parent)
+    : QObject(parent),
+      m_menu(menu),
+      m_session(session),
+      m_board(board),
+      m_window(window),
+      m_desktop(desktop)
+{
+    // Below the layout, which keeps its place; the window grows by the bar's height.
+    m_bar = new QToolBar(&window);
+    m_bar->setObjectName(u"boardBar"_s);
+    m_bar->setMovable(false);
+    m_bar->setFloatable(false);
+    m_bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    m_bar->addActions({&menu.action(MainMenu::Undo), &menu.action(MainMenu::Redo)});
+    m_bar->addSeparator();
+    m_bar->addActions({&menu.action(MainMenu::MirrorLeftRight),
+                       &menu.action(MainMenu::MirrorTopBottom),
+                       &menu.action(MainMenu::SizeAndPosition)});
+    m_bar->addSeparator();
+    m_bar->addActions({&menu.action(MainMenu::ZoomOut), &menu.action(MainMenu::ZoomIn),
+                       &menu.action(MainMenu::ActualSize)});
+    window.addToolBar(Qt::BottomToolBarArea, m_bar);
+
+    m_measure = new ElidedLabel(&window);
+    m_measure->setObjectName(u"statusMeasure"_s);
+    m_measure->setContentsMargins(6, 0, 6, 0);
+    m_measure->setLeastCharacters(10);
+    window.statusBar()->addPermanentWidget(m_measure);
+    makeConnections();
+    retranslate();
+    showEditable();
+    showMeasure();
+}
+
+job::PlacementDialog *BoardEditing::placementDialog() const
+{
+    return m_placementDialog;
+}
+
+job::MachineSizeDialog *BoardEditing::machineSizeDialog() const
+{
+    return m_sizeDialog;
+}
+
+void BoardEditing::makeConnections()
+{
+    connect(&m_menu.action(MainMenu::SizeAndPosition), &QAction::triggered, this,
+            &BoardEditing::openPlacement);
+    connect(&m_menu.action(MainMenu::MachineSize), &QAction::triggered, this,
+            &BoardEditing::openMachineSize);
+    connect(&m_menu.action(MainMenu::ZoomIn), &QAction::triggered, &m_board,
+            &workspace::PreviewBoard::zoomIn);
+    connect(&m_menu.action(MainMenu::ZoomOut), &QAction::triggered, &m_board,
+            &workspace::PreviewBoard::zoomOut);
+    connect(&m_menu.action(MainMenu::ActualSize), &QAction::triggered, &m_board,
+            [this] { m_board.setZoom(1); });
+    connect(&m_board, &workspace::PreviewBoard::placementRequested, this, &BoardEditing::place);
+    connect(&m_board, &workspace::PreviewBoard::nudgeRequested, this, &BoardEditing::nudge);
+    connect(&m_board, &workspace::PreviewBoard::pointerMoved, this,
+            [this](std::optional<QPoint> dot) {
+                m_pointer = dot;
+                showMeasure();
+            });
+    connect(&m_board, &workspace::PreviewBoard::viewChanged, this, &BoardEditing::showEditable);
+    connect(&m_session.command(job::Session::SizeAndPosition), &job::Command::changed, this,
+            &BoardEditing::showEditable);
+    connect(&m_session.document(), &job::JobDocument::boardChanged, this,
+            &BoardEditing::showMeasure);
+    connect(&m_session, &job::Session::dotsPerMillimetreChanged, this, &BoardEditing::showMeasure);
+    connect(&m_session, &job::Session::offerChanged, this, &BoardEditing::showMeasure);
+    // Every language change reaches the window as an event of its own.
+    m_window.installEventFilter(this);
+}
+
+bool BoardEditing::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == &m_window && event->type() == QEvent::LanguageChange) retranslate();
+    return QObject::eventFilter(watched, event);
+}
+
+void BoardEditing::retranslate()
+{
+    m_bar->setWindowTitle(tr("Board"));
+    showMeasure();
+}
+
+void BoardEditing::showEditable()
+{
+    const bool editable =
+        !m_covered && m_session.command(job::Session::SizeAndPosition).isEnabled();
+    m_board.setPlacementEditable(editable);
+    m_menu.action(MainMenu::ZoomIn).setEnabled(m_board.zoom() < workspace::PreviewBoard::MaxZoom);
+    m_menu.action(MainMenu::ZoomOut).setEnabled(m_board.zoom() > 1);
+    m_menu.action(MainMenu::ActualSize).setEnabled(m_board.zoom() > 1);
+}
+
+void BoardEditing::showPreview(bool covered)
+{
+    m_covered = covered;
+    showEditable();
+}
+
+void BoardEditing::showMeasure()
+{
+    // The offer to resume needs the room.
+    if (m_session.offer().open) {
+        m_measure->hide();
+        return;
+    }
+    const double scale = m_session.dotsPerMillimetre();
+    QStringList parts;
+    if (m_pointer)
+        parts << tr("%1, %2 mm").arg(mm(m_pointer->x(), scale), mm(m_pointer->y(), scale));
+    if (const std::optional<job::Placement> placement = m_session.document().placement())
+        parts << tr("picture %1 x %2 mm")
+                     .arg(mm(placement->rect.width(), scale), mm(placement->rect.height(), scale));
+    if (m_board.zoom() > 1) parts << tr("%1x").arg(m_board.zoom());
+    m_measure->setFullText(parts.join(u"  "_s));
+    m_measure->setVisible(!parts.isEmpty());
+}
+
+void BoardEditing::nudge(QPoint direction, bool millimetre)
+{
+    std::optional<job::Placement> placement = m_session.document().placement();
+    if (!placement) return;
+    const int step = millimetre ? std::max(1, job::dotsOf(1.0, m_session.dotsPerMillimetre())) : 1;
+    placement->rect.translate(direction * step);
+    place(*placement);
+}
+
+void BoardEditing::place(const job::Placement &placement)
+{
+    if (const QString why = m_session.placePicture(placement); !why.isEmpty())
+        m_desktop.messageBox(why, BoxButtons::Ok, tr("Size and Position"));
+}
+
+void BoardEditing::openPlacement()
+{
+    if (!m_session.command(job::Session::SizeAndPosition).isEnabled()) return;
+    if (!m_placementDialog) {
+        m_placementDialog = new job::PlacementDialog(m_session, &m_window);
+        m_placementDialog->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_placementDialog->open();
+}
+
+void BoardEditing::openMachineSize()
+{
+    if (!m_sizeDialog) {
+        m_sizeDialog = new job::MachineSizeDialog(m_session, &m_window);
+        m_sizeDialog->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_sizeDialog->open();
+}
+
+}  // namespace tavro::shell

@@ -1,0 +1,75 @@
+// What the operator does to the board beyond the layout's buttons: undo, placing the chosen
+// picture in millimetres, magnifying the board, the machine's scale, and the status bar's
+// measures. The Edit and View entries live in the menu bar and in a bar under the layout.
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+#include <QPointer>
+
+#include <optional>
+
+class QLabel;
+class QMainWindow;
+class QToolBar;
+
+namespace tavro::job {
+struct Placement;
+class MachineSizeDialog;
+class PlacementDialog;
+class Session;
+}  // namespace tavro::job
+
+namespace tavro::workspace {
+class PreviewBoard;
+}
+
+namespace tavro::shell {
+
+class Desktop;
+class ElidedLabel;
+class MainMenu;
+
+class BoardEditing final : public QObject {
+    Q_OBJECT
+public:
+    BoardEditing(MainMenu &menu, job::Session &session, workspace::PreviewBoard &board,
+                 QMainWindow &window, Desktop &desktop, QObject *parent = nullptr);
+
+    QToolBar &bar() { return *m_bar; }
+    // The pointer's place over the board and the picture's size, in millimetres.
+    ElidedLabel &measure() { return *m_measure; }
+    job::PlacementDialog *placementDialog() const;
+    job::MachineSizeDialog *machineSizeDialog() const;
+
+    void openPlacement();
+    void openMachineSize();
+    // While a preview covers the board (the test card), the picture under it stays put.
+    void showPreview(bool covered);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void makeConnections();
+    void retranslate();
+    void showMeasure();
+    void showEditable();
+    void nudge(QPoint direction, bool millimetre);
+    // Says why when the picture cannot lie there.
+    void place(const job::Placement &placement);
+
+    MainMenu &m_menu;
+    job::Session &m_session;
+    workspace::PreviewBoard &m_board;
+    QMainWindow &m_window;
+    Desktop &m_desktop;
+    QToolBar *m_bar = nullptr;
+    ElidedLabel *m_measure = nullptr;
+    std::optional<QPoint> m_pointer;
+    bool m_covered = false;
+    QPointer<job::PlacementDialog> m_placementDialog;
+    QPointer<job::MachineSizeDialog> m_sizeDialog;
+};
+
+}  // namespace tavro::shell

@@ -1,0 +1,142 @@
+// What the window adds for editing the board: the Edit and View entries and the bar under the
+// layout, Size and Position giving the board the command-line tools give, the machine's scale.
+#include "shell/board_editing.h"
+#include "job/render_options.h"
+#include "job/ui/effect_chooser_window.h"
+#include "job/ui/machine_size_dialog.h"
+#include "job/ui/placement_dialog.h"
+#include "menu_fixture.h"
+#include "shell/elided_label.h"
+#include "workspace/preview_board.h"
+
+#include <QCheckBox>
+#include <QDoubleSpinBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QToolBar>
+
+using namespace tavro;
+using namespace tavro::test;
+using shell::MainMenu;
+
+namespace {
+
+class BoardEditingTest : public MenuTest {
+protected:
+    shell::BoardEditing &editing() { return program->boardEditing(); }
+    QString choose(const QString &name)
+    {
+        const QString path = picture(name);
+        mainWindow().dropFiles(path);
+        clock.advance(job::EffectChooserWindow::TaskInterval);
+        panel().chooser().chooseDither();
+        return path;
+    }
+};
+
+TEST_F(BoardEditingTest, TheEntriesSitAroundTheLayoutWhichKeepsItsPlaceAndSize)
+{
+    const QList<QAction *> menus = mainWindow().menuBar()->actions();
+    ASSERT_GE(menus.size(), 2);
+    EXPECT_EQ(menus[1]->menu(), &mainWindow().menu().editMenu()) << "File, then Edit";
+    for (const MainMenu::Command c : {MainMenu::Undo, MainMenu::Redo, MainMenu::MirrorLeftRight,
+                                      MainMenu::MirrorTopBottom, MainMenu::SizeAndPosition})
+        EXPECT_TRUE(mainWindow().menu().editMenu().actions().contains(&action(c)));
+    for (const MainMenu::Command c : {MainMenu::ZoomIn, MainMenu::ZoomOut, MainMenu::ActualSize})
+        EXPECT_TRUE(mainWindow().menu().viewMenu().actions().contains(&action(c)));
+    EXPECT_TRUE(
+        mainWindow().menu().machineMenu().actions().contains(&action(MainMenu::MachineSize)));
+    EXPECT_EQ(action(MainMenu::Undo).shortcut(), QKeySequence(u"Ctrl+Z"_s));
+    EXPECT_EQ(action(MainMenu::Redo).shortcut(), QKeySequence(u"Ctrl+Shift+Z"_s));
+    EXPECT_EQ(action(MainMenu::ActualSize).shortcut(), QKeySequence(u"Ctrl+0"_s));
+
+    mainWindow().show();
+    EXPECT_EQ(mainWindow().toolBarArea(&editing().bar()), Qt::BottomToolBarArea);
+    EXPECT_EQ(panel().size(), QSize(1019, 655));
+    EXPECT_EQ(mainWindow().width(), 1019);
+    EXPECT_GE(editing().bar().geometry().top(), panel().geometry().bottom());
+}
+
+TEST_F(BoardEditingTest, UndoAndRedoGoThroughTheBoardsChangesAndSendNothing)
+{
+    identify();
+    EXPECT_FALSE(action(MainMenu::Undo).isEnabled());
+    EXPECT_FALSE(action(MainMenu::SizeAndPosition).isEnabled());
+    choose(u"sign.png"_s);
+    line.writes.clear();
+    const QImage chosen = session().document().board();
+    EXPECT_TRUE(action(MainMenu::SizeAndPosition).isEnabled());
+    action(MainMenu::MirrorLeftRight).trigger();
+    // The picture's black bar, 20 to 79 of its 120 columns, lies at 40 to 99 now.
+    const QRect at = session().document().placement()->rect;
+    const QPoint inBar = at.topLeft() + QPoint(30, 40);
+    const QPoint mirrored = at.topLeft() + QPoint(90, 40);
+    EXPECT_EQ(chosen.pixel(inBar), qRgb(0, 0, 0));
+    EXPECT_EQ(session().document().board().pixel(inBar), qRgb(255, 255, 255));
+    EXPECT_EQ(session().document().board().pixel(mirrored), qRgb(0, 0, 0));
+    QTest::mouseClick(unit(u"按钮清除"_s), Qt::LeftButton);
+
+    action(MainMenu::Undo).trigger();
+    action(MainMenu::Undo).trigger();
+    EXPECT_EQ(session().document().board(), chosen);
+    EXPECT_TRUE(action(MainMenu::Redo).isEnabled());
+    action(MainMenu::Redo).trigger();
+    EXPECT_TRUE(session().document().placement()->mirrorH);
+    EXPECT_TRUE(line.writes.isEmpty());
+}
+
+TEST_F(BoardEditingTest, SizeAndPositionGivesTheBoardOfTheToolsOptions)
+{
+    const QString path = choose(u"sign.png"_s);
+    action(MainMenu::SizeAndPosition).trigger();
+    job::PlacementDialog *dialog = editing().placementDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_NEAR(dialog->widthBox().value(), 120 / 13.4, 0.005);
+    dialog->widthBox().setValue(20);
+    EXPECT_NEAR(dialog->heightBox().value(), 20.0 * 80 / 120, 0.01) << "the height follows";
+    dialog->leftBox().setValue(2);
+    dialog->topBox().setValue(3);
+    dialog->mirrorTopBottomBox().setChecked(true);
+    dialog->accept();
+    EXPECT_FALSE(dialog->isVisible());
+
+    job::RenderChoice choice;
+    choice.effect = job::Effect::Dither;
+    choice.placement = {.widthMm = 20, .leftMm = 2, .topMm = 3, .mirrorV = true};
+    EXPECT_EQ(session().document().board(), job::renderPictureFile(path, choice).board);
+    EXPECT_EQ(session().document().placement()->rect, QRect(27, 40, 268, 179));
+
+    // Off the board: it says why and stays open, and the picture stays where it was.
+    action(MainMenu::SizeAndPosition).trigger();
+    dialog = editing().placementDialog();
+    dialog->leftBox().setValue(45);
+    dialog->accept();
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_TRUE(dialog->problemText().contains(u"no part of the picture"_s));
+    EXPECT_EQ(session().document().placement()->rect.left(), 27);
+}
+
+TEST_F(BoardEditingTest, TheMachinesScaleIsKeptAndMeasuresFollowIt)
+{
+    choose(u"sign.png"_s);
+    EXPECT_TRUE(editing().measure().fullText().contains(u"picture 9.0 x 6.0 mm"_s))
+        << qPrintable(editing().measure().fullText());
+    action(MainMenu::MachineSize).trigger();
+    job::MachineSizeDialog *dialog = editing().machineSizeDialog();
+    ASSERT_NE(dialog, nullptr);
+    dialog->scaleBox().setValue(10);
+    EXPECT_TRUE(dialog->boardSizeText().contains(u"51.2 x 51.2 mm"_s));
+    dialog->accept();
+    EXPECT_EQ(platform::ProfileFile(configPath).read(u"MachineSize"_s, u"DotsPerMillimetre"_s, {}),
+              u"10"_s);
+    EXPECT_TRUE(editing().measure().fullText().contains(u"picture 12.0 x 8.0 mm"_s));
+    emit panel().board().pointerMoved(QPoint(100, 25));
+    EXPECT_TRUE(editing().measure().fullText().startsWith(u"10.0, 2.5 mm"_s));
+
+    program.reset();
+    start();
+    EXPECT_DOUBLE_EQ(session().dotsPerMillimetre(), 10);
+}
+
+}  // namespace
