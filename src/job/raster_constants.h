@@ -15,7 +15,5 @@ inline constexpr int DitherThreshold = 128;
 inline constexpr int WhiteSumThreshold = 383;
 // Side of the preview board and of the burnt area.
 inline constexpr int BoardSize = 512;
-// The board's scale on the work piece, as its rulers show it.
-inline constexpr double DotsPerMillimetre = 13.4;
 
 }  // namespace tavro::job

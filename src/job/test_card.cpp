@@ -33,9 +33,9 @@ QString dateText(const QDate &date)
     return date.toString(Qt::ISODate);
 }
 
-int patchSide(double millimetres)
+int patchSide(const TestCardPlan &plan)
 {
-    return int(std::lround(millimetres * DotsPerMillimetre));
+    return dotsOf(plan.patchMm, plan.dotsPerMillimetre);
 }
 
 // A flat grey through the tuning's method, as a dropped picture of that grey would render.
@@ -85,7 +85,7 @@ TestCardLayout layOut(const TestCardPlan &plan)
 {
     TestCardLayout layout;
     const CardFont font(LabelScale);
-    layout.patch = patchSide(plan.patchMm);
+    layout.patch = patchSide(plan);
     int levelWidth = 0, burnWidth = 0;
     if (plan.labels) {
         for (const int level : plan.levels)
@@ -170,8 +170,8 @@ QString TestCard::problem() const
                            .adjusted(BoardMargin, BoardMargin, -BoardMargin, -BoardMargin);
     if (!room.contains(m_layout.card)) {
         const QLocale locale;
-        const auto mm = [&locale](int dots) {
-            return locale.toString(dots / DotsPerMillimetre, 'f', 1);
+        const auto mm = [&locale, this](int dots) {
+            return locale.toString(millimetres(dots, m_plan.dotsPerMillimetre), 'f', 1);
         };
         return tr("The card would be %1 x %2 mm; the board holds %3 x %3 mm. Choose smaller "
                   "patches, or fewer burn times or grey levels.")
@@ -226,6 +226,8 @@ QStringList TestCard::toLines() const
         {u"BurnTimes"_s, numbersText(m_plan.burnTimes)},
         {u"Levels"_s, numbersText(m_plan.levels)},
         {u"PatchMm"_s, QString::number(m_plan.patchMm, 'g', QLocale::FloatingPointShortest)},
+        {u"DotsPerMm"_s,
+         QString::number(m_plan.dotsPerMillimetre, 'g', QLocale::FloatingPointShortest)},
         {u"Labels"_s, m_plan.labels ? u"1"_s : u"0"_s},
         {u"Date"_s, dateText(m_plan.date)},
     });
@@ -243,6 +245,11 @@ std::optional<TestCardPlan> TestCard::planFromLines(const QStringList &lines)
     bool ok = false;
     plan.patchMm = value(u"PatchMm").toDouble(&ok);
     if (!ok) return std::nullopt;
+    // Cards kept before the scale was a setting were laid out at the default.
+    if (const QString scale = value(u"DotsPerMm"); !scale.isEmpty()) {
+        plan.dotsPerMillimetre = scale.toDouble(&ok);
+        if (!ok || !DotsPerMillimetreRange.contains(plan.dotsPerMillimetre)) return std::nullopt;
+    }
     plan.labels = value(u"Labels") != u"0"_s;
     plan.date = QDate::fromString(value(u"Date"), Qt::ISODate);
     plan.tuning = pictureTuningFromLines(lines);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "job/picture_tuning.h"
+#include "job/placement.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -27,6 +28,8 @@ struct TestCardPlan {
     // {100} alone is solid patches only.
     QList<int> levels{0, 25, 50, 75, 100};
     double patchMm = 4.0;
+    // The machine's scale the patches are measured in (placement.h).
+    double dotsPerMillimetre = DefaultDotsPerMillimetre;
     PictureTuning tuning{};
     bool labels = true;
     QDate date{};  // under the card when labels are burnt; none when null

@@ -69,6 +69,7 @@ QString readCard(const QCommandLineParser &parser, job::TestCardPlan &card)
     bool ok = true;
     if (parser.isSet(u"patch-mm"_s)) card.patchMm = parser.value(u"patch-mm"_s).toDouble(&ok);
     if (!ok) return u"--patch-mm must be a number, not '%1'"_s.arg(parser.value(u"patch-mm"_s));
+    card.dotsPerMillimetre = job::storedDotsPerMillimetre(platform::settingsFolder());
     card.labels = !parser.isSet(u"no-labels"_s);
     card.date = QDate::currentDate();
     if (parser.isSet(u"date"_s)) {

@@ -177,6 +177,7 @@ TestCardPlan TestCardDialog::plan() const
     plan.levels =
         m_solid->isChecked() ? QList<int>{100} : numbersIn(m_levels->text()).value_or(QList<int>{});
     plan.patchMm = m_patch->value();
+    plan.dotsPerMillimetre = m_session.dotsPerMillimetre();
     plan.tuning = m_session.document().tuning();
     plan.tuning.method = RightPanelEffects[std::size_t(std::max(0, m_method->currentIndex()))];
     plan.labels = m_labels->isChecked();
