@@ -4,6 +4,7 @@
 #include "check.h"
 #include "job/preset_option.h"
 #include "job/render_options.h"
+#include "job/whole_option.h"
 #include "platform/port_lister.h"
 #include "platform/qt_clock.h"
 #include "platform/qt_serial_line.h"
@@ -32,19 +33,6 @@ QString readList(const QCommandLineParser &parser, const QString &option, QList<
                 option, parser.value(option));
     }
     values = read;
-    return {};
-}
-
-// Empty when absent or a whole number from min to max.
-QString readWhole(const QCommandLineParser &parser, const QString &option, int min, int max,
-                  int &value)
-{
-    if (!parser.isSet(option)) return {};
-    bool ok = false;
-    const int read = parser.value(option).trimmed().toInt(&ok);
-    if (!ok || read < min || read > max)
-        return u"--%1 must be a whole number from %2 to %3"_s.arg(option).arg(min).arg(max);
-    value = read;
     return {};
 }
 
@@ -83,8 +71,9 @@ QString readPlan(const QCommandLineParser &parser, CardBurn::Plan &plan)
     if (const QString error = readCard(parser, plan.card); !error.isEmpty()) return error;
     int column = 1;
     for (const QString &error :
-         {readWhole(parser, u"from-column"_s, 1, int(plan.card.burnTimes.size()), column),
-          readWhole(parser, u"from-row"_s, 0, 511, plan.fromRow)}) {
+         {job::readWholeOption(parser, u"from-column"_s, 1, int(plan.card.burnTimes.size()),
+                               column),
+          job::readWholeOption(parser, u"from-row"_s, 0, 511, plan.fromRow)}) {
         if (!error.isEmpty()) return error;
     }
     plan.fromColumn = column - 1;
