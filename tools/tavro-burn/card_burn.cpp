@@ -4,6 +4,7 @@
 #include "check.h"
 #include "job/preset_option.h"
 #include "job/render_options.h"
+#include "job/usage_error.h"
 #include "job/whole_option.h"
 #include "platform/port_lister.h"
 #include "platform/qt_clock.h"
@@ -234,7 +235,7 @@ int runCard(const QCommandLineParser &parser, const QStringList &commandLine)
 {
     CardBurn::Plan plan;
     if (const QString error = readPlan(parser, plan); !error.isEmpty()) {
-        printLine(stderr, u"tavro-burn: "_s + error + u"; see --help"_s);
+        printLine(stderr, job::usageErrorLine(u"tavro-burn"_s, error));
         return BurnRun::BadArguments;
     }
     plan.command = commandWithoutResume(commandLine);

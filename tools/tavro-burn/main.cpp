@@ -6,6 +6,7 @@
 #include "job/preset_option.h"
 #include "job/render_options.h"
 #include "job/session.h"
+#include "job/usage_error.h"
 #include "job/whole_option.h"
 #include "platform/file_name.h"
 #include "platform/port_lister.h"
@@ -122,7 +123,7 @@ int main(int argc, char **argv)
     // File names are kept byte for byte, valid UTF-8 or not.
     const QStringList commandLine = platform::commandLineArguments(argc, argv);
     const auto badArgument = [](const QString &error) {
-        burn::printLine(stderr, u"tavro-burn: "_s + error + u"; see --help"_s);
+        burn::printLine(stderr, job::usageErrorLine(u"tavro-burn"_s, error));
         return int(burn::BurnRun::BadArguments);
     };
     if (!parser.parse(commandLine)) return badArgument(parser.errorText());
