@@ -81,20 +81,6 @@ QString readPlan(const QCommandLineParser &parser, CardBurn::Plan &plan)
     return {};
 }
 
-// The command line without --from-column, as commandWithoutFromRow leaves out --from-row.
-QString commandWithoutResume(const QStringList &arguments)
-{
-    QStringList kept;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        if (arguments[i] == u"--from-column"_s) {
-            ++i;
-            continue;
-        }
-        if (!arguments[i].startsWith(u"--from-column="_s)) kept << arguments[i];
-    }
-    return commandWithoutFromRow(kept);
-}
-
 }  // namespace
 
 void addCardOptions(QCommandLineParser &parser)
@@ -238,7 +224,7 @@ int runCard(const QCommandLineParser &parser, const QStringList &commandLine)
         printLine(stderr, job::usageErrorLine(u"tavro-burn"_s, error));
         return BurnRun::BadArguments;
     }
-    plan.command = commandWithoutResume(commandLine);
+    plan.command = commandWithout(commandLine, {u"from-column"_s, u"from-row"_s});
     const QString port = parser.value(u"port"_s);
     const platform::PortTable table =
         port.isEmpty() ? platform::PortTable::fromEnvironment() : platform::PortTable({port});

@@ -151,8 +151,9 @@ int main(int argc, char **argv)
     job::Session session({line, clock, prompter, ports, folder}, {{}, arguments.trace});
     session.takeJob(*job);
 
-    burn::BurnRun run(session, {arguments.fromRow, arguments.burnTime, arguments.start,
-                                arguments.port, burn::commandWithoutFromRow(commandLine)});
+    burn::BurnRun run(session,
+                      {arguments.fromRow, arguments.burnTime, arguments.start, arguments.port,
+                       burn::commandWithout(commandLine, {u"from-row"_s})});
     burn::ProgressLine progress(stdout);
     QObject::connect(&run, &burn::BurnRun::said, &app, [&progress](const QString &text) {
         progress.say(stderr, u"tavro-burn: "_s + text);

@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 #include <QSocketNotifier>
 
+#include <algorithm>
 #include <csignal>
 
 #include <fcntl.h>
@@ -47,17 +48,19 @@ bool printLine(std::FILE *out, const QString &text)
     return std::fflush(out) == 0 && written;
 }
 
-QString commandWithoutFromRow(const QStringList &arguments)
+QString commandWithout(const QStringList &arguments, const QStringList &options)
 {
     static const QRegularExpression plain(u"^[A-Za-z0-9_@%+=:,./-]+$"_s);
     QStringList words{u"tavro-burn"_s};
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString &word = arguments[i];
-        if (word == u"--from-row"_s) {
-            ++i;  // and its value
+        const auto named = [&word](const QString &option) {
+            return word == u"--"_s + option || word.startsWith(u"--"_s + option + u'=');
+        };
+        if (std::ranges::any_of(options, named)) {
+            if (!word.contains(u'=')) ++i;  // and its value
             continue;
         }
-        if (word.startsWith(u"--from-row="_s)) continue;
         words << (plain.match(word).hasMatch()
                       ? word
                       : u"'"_s + QString(word).replace(u"'"_s, u"'\\''"_s) + u"'"_s);
