@@ -1,5 +1,7 @@
 #include "terminal.h"
 
+#include "job/clock_text.h"
+
 #include <QRegularExpression>
 #include <QSocketNotifier>
 
@@ -91,10 +93,7 @@ ProgressLine::ProgressLine(std::FILE *out) : m_out(out), m_terminal(isatty(filen
 void ProgressLine::show(qint64 done, qint64 total, std::chrono::milliseconds left)
 {
     const int percent = total > 0 ? int(done * 100 / total) : 100;
-    const qint64 seconds = (left.count() + 500) / 1000;
-    const QString time =
-        left.count() < 0 ? QString()
-                         : u"%1:%2"_s.arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    const QString time = left.count() < 0 ? QString() : job::clockText(left);
     if (m_terminal) {
         constexpr int Width = 30;
         const int filled = percent * Width / 100;

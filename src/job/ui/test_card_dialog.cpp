@@ -1,5 +1,6 @@
 #include "job/ui/test_card_dialog.h"
 
+#include "job/clock_text.h"
 #include "job/session.h"
 #include "job/test_card_run.h"
 #include "job/ui/preset_dialog.h"
@@ -40,12 +41,6 @@ QString numbersText(const QList<int> &numbers)
     QStringList parts;
     for (const int n : numbers) parts << QString::number(n);
     return parts.join(u", "_s);
-}
-
-QString clockText(std::chrono::milliseconds time)
-{
-    const qint64 seconds = (time.count() + 500) / 1000;
-    return u"%1:%2"_s.arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
 }  // namespace
