@@ -62,18 +62,19 @@ QString unescapeNotes(const QString &text)
 
 QString presetNameProblem(const QString &name)
 {
-    const char *const context = "tavro::job::MaterialPresets";
+    // The context spelt out in each call, where lupdate can read it.
     if (name.trimmed().isEmpty())
-        return QCoreApplication::translate(context, "A preset needs a name.");
+        return QCoreApplication::translate("tavro::job::MaterialPresets", "A preset needs a name.");
     if (name != name.trimmed())
-        return QCoreApplication::translate(context,
+        return QCoreApplication::translate("tavro::job::MaterialPresets",
                                            "A preset's name cannot begin or end with a blank.");
     if (name.size() > MaterialPreset::MaxNameLength)
-        return QCoreApplication::translate(context,
+        return QCoreApplication::translate("tavro::job::MaterialPresets",
                                            "A preset's name can have at most 64 characters.");
     for (const QChar c : name)
         if (c.category() == QChar::Other_Control)
-            return QCoreApplication::translate(context, "A preset's name must be one line.");
+            return QCoreApplication::translate("tavro::job::MaterialPresets",
+                                               "A preset's name must be one line.");
     return {};
 }
 
