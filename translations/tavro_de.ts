@@ -1107,7 +1107,7 @@ Serielle Schnittstelle: %2
     </message>
     <message>
         <source>C&amp;heck Connection…</source>
-        <translation>&amp;Verbindung prüfen…</translation>
+        <translation>Verbindung p&amp;rüfen…</translation>
     </message>
 </context>
 <context>
@@ -1144,16 +1144,16 @@ Serielle Schnittstelle: %2
         <translation>Voreinstellung entfernen</translation>
     </message>
     <message>
-        <source>Material Test &amp;Card…</source>
-        <translation>Material&amp;testkarte…</translation>
+        <source>&amp;Material Test Card…</source>
+        <translation>Materialtest&amp;karte…</translation>
     </message>
     <message>
-        <source>Choose the &amp;Best Patch…</source>
+        <source>Choos&amp;e the Best Patch…</source>
         <translation>Bestes &amp;Feld wählen…</translation>
     </message>
     <message>
         <source>M&amp;aterial</source>
-        <translation>M&amp;aterial</translation>
+        <translation>&amp;Material</translation>
     </message>
     <message>
         <source>&amp;Save as Preset…</source>

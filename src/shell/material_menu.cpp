@@ -205,8 +205,8 @@ void MaterialMenu::removePreset()
 
 void MaterialMenu::retranslate()
 {
-    action(TestCard).setText(tr("Material Test &Card…"));
-    action(BestPatch).setText(tr("Choose the &Best Patch…"));
+    action(TestCard).setText(tr("&Material Test Card…"));
+    action(BestPatch).setText(tr("Choos&e the Best Patch…"));
     m_presets->setTitle(tr("M&aterial"));
     action(SavePreset).setText(tr("&Save as Preset…"));
     action(RemovePreset).setText(tr("&Remove Chosen Preset…"));

@@ -46,7 +46,7 @@ TEST_F(MaterialMenuTest, TheEntriesAreInTheMachineAndViewMenus)
     EXPECT_TRUE(mainWindow().menu().viewMenu().actions().contains(
         &entry(shell::MaterialMenu::AsItWillBurn)));
     EXPECT_FALSE(entry(shell::MaterialMenu::BestPatch).isEnabled()) << "no card burnt yet";
-    EXPECT_EQ(entry(shell::MaterialMenu::TestCard).text(), u"Material Test &Card…"_s);
+    EXPECT_EQ(entry(shell::MaterialMenu::TestCard).text(), u"&Material Test Card…"_s);
 }
 
 TEST_F(MaterialMenuTest, TheBoardShowsTheJobAsItWillBurnWithoutChangingIt)
