@@ -49,6 +49,18 @@ TEST_F(MaterialMenuTest, TheEntriesAreInTheMachineAndViewMenus)
     EXPECT_EQ(entry(shell::MaterialMenu::TestCard).text(), u"&Material Test Card…"_s);
 }
 
+// Chosen in the language box or in View > Language, with the menus around them: no event of
+// their own to wait for.
+TEST_F(MaterialMenuTest, TheEntriesSpeakALanguageChosenAtRunTime)
+{
+    unit<QComboBox>(u"组合框语言"_s)->setCurrentIndex(5);
+    EXPECT_EQ(entry(shell::MaterialMenu::TestCard).text(), u"Materialtest&karte…"_s);
+    EXPECT_EQ(materials().presetMenu().title(), u"&Material"_s);
+    mainWindow().menu().languageAction(3).trigger();
+    EXPECT_EQ(entry(shell::MaterialMenu::AsItWillBurn).text(), u"Tel qu’il sera &gravé"_s);
+    EXPECT_EQ(materials().presetMenu().actions().value(0)->text(), u"Aucun matériau"_s);
+}
+
 TEST_F(MaterialMenuTest, TheBoardShowsTheJobAsItWillBurnWithoutChangingIt)
 {
     drawSomething();
