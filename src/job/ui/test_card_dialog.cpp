@@ -50,6 +50,9 @@ TestCardDialog::TestCardDialog(Session &session, TestCardRun &run, platform::Pro
     : QDialog(parent), m_session(session), m_run(run), m_prompter(prompter)
 {
     setObjectName(u"testCardDialog"_s);
+    // The board shows the card in place of the job: nothing in the window may act on the job
+    // it hides until the dialog closes.
+    setWindowModality(Qt::WindowModal);
     build();
     retranslate();
     // The last card's choices, or the job's method for a first card.
