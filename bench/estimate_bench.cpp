@@ -9,22 +9,13 @@
 //   *_rough       1 where the estimator called that time left rough ("about")
 // The timing is scaled down from the simulator's defaults so the whole run takes minutes.
 // BM_FollowReports measures what following the reports costs, without a machine.
-#include "engraver-sim/engraver_sim.h"
-#include "job/effect_board.h"
-#include "job/session.h"
 #include "job/upload_raster.h"
-#include "job/work_snapshot.h"
 #include "link/engraver_link.h"
 #include "link_doubles.h"
 #include "platform/manual_clock.h"
-#include "platform/prompter.h"
-#include "platform/qt_clock.h"
-#include "platform/qt_serial_line.h"
-#include "support/photo_like.h"
+#include "support/sim_workshop.h"
 
 #include <QEventLoop>
-#include <QFont>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
@@ -35,28 +26,12 @@
 #include <cmath>
 
 using namespace tavro;
-using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
 constexpr int LessonBurnTime = 10;
 constexpr int JobBurnTime = 25;
 constexpr int Patience = 300000;  // ms
-
-struct Timing {
-    double dotUs, rowMs, blankRowMs;
-};
-const Timing Timings[] = {{4, 2, 0.3}, {8, 5, 1}, {12, 8, 0.5}};
-
-QImage board(const QImage &picture, job::Effect effect)
-{
-    return job::renderEffectBoard(job::makeWorkSnapshot(picture, picture.size()), effect);
-}
-
-QImage photo()
-{
-    return board(bench::photoLike(640, 480), job::Effect::Dither);
-}
 
 QImage logo()
 {
@@ -71,31 +46,8 @@ QImage logo()
     painter.drawPolygon(QPolygon({{300, 120}, {450, 420}, {150, 420}}));
     painter.fillRect(QRect(120, 470, 360, 30), Qt::black);
     painter.end();
-    return board(picture, job::Effect::BlackWhite);
+    return bench::boardOf(picture, job::Effect::BlackWhite);
 }
-
-QImage text()
-{
-    QImage picture(600, 600, QImage::Format_RGB32);
-    picture.fill(Qt::white);
-    QPainter painter(&picture);
-    QFont font(u"Liberation Sans"_s);
-    font.setPixelSize(34);
-    painter.setFont(font);
-    painter.setPen(Qt::black);
-    const QStringList lines{u"Tavro Laser"_s, u"made by hand"_s, u"for Anna & Jonas"_s,
-                            u"12 May 2024"_s, u"wood, leather, card"_s};
-    for (int i = 0; i < lines.size(); ++i) painter.drawText(40, 80 + i * 110, lines[i]);
-    painter.end();
-    return board(picture, job::Effect::BlackWhite);
-}
-
-class Silent final : public platform::Prompter {
-public:
-    void inform(const QString &, const QString &) override {}
-    bool confirm(const QString &, const QString &) override { return true; }
-    int choose(const QString &, const QString &, const QStringList &) override { return 1; }
-};
 
 struct Carve {
     double seconds = 0;
@@ -105,26 +57,9 @@ struct Carve {
 };
 
 // One fresh machine with its own settings: the lesson, then the job.
-class Workshop {
+class Workshop : public bench::SimWorkshop {
 public:
-    explicit Workshop(const Timing &timing)
-    {
-        sim::EngraverOptions options;
-        options.linkPath = m_dir.filePath(u"ttyBench"_s);
-        options.eraseMs = 20;
-        options.dotUs = timing.dotUs;
-        options.rowMs = timing.rowMs;
-        options.blankRowMs = timing.blankRowMs;
-        m_machine = std::make_unique<sim::Engraver>(options);
-        m_machine->start();
-    }
-
-    bool connect()
-    {
-        m_session.connectMachine();
-        return QTest::qWaitFor(
-            [&] { return m_session.link().state() == link::LinkState::Identified; }, 20000);
-    }
+    using SimWorkshop::SimWorkshop;
 
     Carve carve(const QImage &picture, int burnTime)
     {
@@ -170,25 +105,17 @@ private:
     }
     static double seconds(std::chrono::microseconds t) { return double(t.count()) / 1e6; }
 
-    QTemporaryDir m_dir;
-    std::unique_ptr<sim::Engraver> m_machine;
-    platform::PortTable m_table{QStringList{m_dir.filePath(u"ttyBench"_s)}};
-    platform::QtSerialLine m_line{m_table};
-    platform::PortTableLister m_ports{m_table};
-    platform::QtClock m_clock;
-    Silent m_prompter;
-    job::Session m_session{{m_line, m_clock, m_prompter, m_ports, m_dir.path()}, {}};
     const job::JobModel &m_model = m_session.model();
     const job::JobEstimator &m_estimator = m_session.estimator();
 };
 
 void BM_Estimate(benchmark::State &state, int timing, int picture)
 {
-    static const QImage pictures[] = {photo(), logo(), text()};
+    static const QImage pictures[] = {bench::photoBoard(), logo(), bench::textBoard()};
     const QImage &job = pictures[picture];
     const QImage &lesson = pictures[(picture + 1) % 3];
     for (auto _ : state) {
-        Workshop workshop(Timings[timing]);
+        Workshop workshop(bench::Timings[timing]);
         if (!workshop.connect()) {
             state.SkipWithError("the simulated engraver was not found");
             return;
@@ -215,7 +142,7 @@ void BM_Estimate(benchmark::State &state, int timing, int picture)
 void BM_FollowReports(benchmark::State &state)
 {
     const bool attached = state.range(0) != 0;
-    const QByteArray raster = job::packUploadRaster(photo());
+    const QByteArray raster = job::packUploadRaster(bench::photoBoard());
     const job::JobRaster job(raster);
     QByteArray stream;
     for (int y = 0; y < job::JobRaster::Side; ++y) {
@@ -250,7 +177,7 @@ void BM_FollowReports(benchmark::State &state)
         job::Session session({line, clock, view, ports, dir.path()}, {});
         session.connectMachine();
         identify();
-        session.takeJob({photo(), {}, {}, 40, {}});
+        session.takeJob({bench::photoBoard(), {}, {}, 40, {}});
         session.sendBoard();
         line.deliver(link::makeFrame(link::RspImageRequest, 0, 0));
         clock.advance(link::EngraverLink::UploadDelay);
@@ -282,14 +209,3 @@ ESTIMATE(2, 1, model3_logo);
 ESTIMATE(2, 2, model3_text);
 
 }  // namespace
-
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -92,13 +92,3 @@ BENCHMARK(BM_PlugInToIdentifiedByRetryAlone)
     ->Iterations(5);
 
 }  // namespace
-
-int main(int argc, char **argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,5 +1,4 @@
 // Start to a shown main window: the real program, launched as the operator launches it.
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -46,13 +45,3 @@ BENCHMARK(BM_StartToShownMainWindow)
     ->Iterations(10);
 
 }  // namespace
-
-int main(int argc, char **argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

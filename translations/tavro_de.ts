@@ -234,7 +234,7 @@
     </message>
     <message>
         <source>T&amp;op edge:</source>
-        <translation>&amp;Oberer Rand:</translation>
+        <translation>Ob&amp;erer Rand:</translation>
     </message>
     <message>
         <source>Edges are measured from the board&apos;s top-left corner. The board is %1 mm square at %2 dots a millimetre (Machine &gt; Machine Size).</source>
@@ -1173,7 +1173,7 @@
     </message>
     <message>
         <source>C&amp;heck Connection…</source>
-        <translation>&amp;Verbindung prüfen…</translation>
+        <translation>Verbindung p&amp;rüfen…</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
@@ -1295,16 +1295,16 @@ Serielle Schnittstelle: %2
         <translation>Voreinstellung entfernen</translation>
     </message>
     <message>
-        <source>Material Test &amp;Card…</source>
-        <translation>Material&amp;testkarte…</translation>
+        <source>&amp;Material Test Card…</source>
+        <translation>Materialtest&amp;karte…</translation>
     </message>
     <message>
-        <source>Choose the &amp;Best Patch…</source>
+        <source>Choos&amp;e the Best Patch…</source>
         <translation>Bestes &amp;Feld wählen…</translation>
     </message>
     <message>
         <source>M&amp;aterial</source>
-        <translation>M&amp;aterial</translation>
+        <translation>&amp;Material</translation>
     </message>
     <message>
         <source>&amp;Save as Preset…</source>

@@ -1145,7 +1145,7 @@
     </message>
     <message>
         <source>&amp;View</source>
-        <translation>A&amp;ffichage</translation>
+        <translation>Affic&amp;hage</translation>
     </message>
     <message>
         <source>&amp;Language</source>
@@ -1201,7 +1201,7 @@
     </message>
     <message>
         <source>Machine Si&amp;ze…</source>
-        <translation>Taille de la mac&amp;hine…</translation>
+        <translation>Taille de la machi&amp;ne…</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
@@ -1295,12 +1295,12 @@ Port série : %2
         <translation>Supprimer le préréglage</translation>
     </message>
     <message>
-        <source>Material Test &amp;Card…</source>
-        <translation>&amp;Carte de test de matériau…</translation>
+        <source>&amp;Material Test Card…</source>
+        <translation>Carte de &amp;test de matériau…</translation>
     </message>
     <message>
-        <source>Choose the &amp;Best Patch…</source>
-        <translation>Choisir le &amp;meilleur pavé…</translation>
+        <source>Choos&amp;e the Best Patch…</source>
+        <translation>C&amp;hoisir le meilleur pavé…</translation>
     </message>
     <message>
         <source>M&amp;aterial</source>

@@ -1295,16 +1295,16 @@ Porta seriale: %2
         <translation>Rimuovi preimpostazione</translation>
     </message>
     <message>
-        <source>Material Test &amp;Card…</source>
-        <translation>S&amp;cheda di prova del materiale…</translation>
+        <source>&amp;Material Test Card…</source>
+        <translation>Sc&amp;heda di prova del materiale…</translation>
     </message>
     <message>
-        <source>Choose the &amp;Best Patch…</source>
-        <translation>Scegli il riquadro &amp;migliore…</translation>
+        <source>Choos&amp;e the Best Patch…</source>
+        <translation>Sc&amp;egli il riquadro migliore…</translation>
     </message>
     <message>
         <source>M&amp;aterial</source>
-        <translation>M&amp;ateriale</translation>
+        <translation>Ma&amp;teriale</translation>
     </message>
     <message>
         <source>&amp;Save as Preset…</source>

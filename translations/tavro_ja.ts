@@ -1291,12 +1291,12 @@ Serial port: %2
         <translation>プリセットの削除</translation>
     </message>
     <message>
-        <source>Material Test &amp;Card…</source>
-        <translation>材料テストカード(&amp;C)…</translation>
+        <source>&amp;Material Test Card…</source>
+        <translation>材料テストカード(&amp;M)…</translation>
     </message>
     <message>
-        <source>Choose the &amp;Best Patch…</source>
-        <translation>最適なパッチを選ぶ(&amp;B)…</translation>
+        <source>Choos&amp;e the Best Patch…</source>
+        <translation>最適なパッチを選ぶ(&amp;E)…</translation>
     </message>
     <message>
         <source>M&amp;aterial</source>

@@ -1291,12 +1291,12 @@ Serial port: %2
         <translation>删除预设</translation>
     </message>
     <message>
-        <source>Material Test &amp;Card…</source>
-        <translation>材料测试卡(&amp;C)…</translation>
+        <source>&amp;Material Test Card…</source>
+        <translation>材料测试卡(&amp;M)…</translation>
     </message>
     <message>
-        <source>Choose the &amp;Best Patch…</source>
-        <translation>选择最佳色块(&amp;B)…</translation>
+        <source>Choos&amp;e the Best Patch…</source>
+        <translation>选择最佳色块(&amp;E)…</translation>
     </message>
     <message>
         <source>M&amp;aterial</source>

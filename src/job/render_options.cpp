@@ -3,6 +3,7 @@
 #include "job/effect_board.h"
 #include "job/placed_rendering.h"
 #include "job/raster_constants.h"
+#include "job/whole_option.h"
 #include "job/work_snapshot.h"
 #include "platform/file_name.h"
 #include "platform/picture_loader.h"
@@ -28,21 +29,6 @@ QString effectNames()
 QString quoted(const QString &text)
 {
     return u'\'' + text + u'\'';
-}
-
-// Empty when the option is absent or holds a whole number in range.
-QString readWhole(const QCommandLineParser &parser, const QString &option, TuningRange<int> range,
-                  int &value)
-{
-    if (!parser.isSet(option)) return {};
-    bool ok = false;
-    const int parsed = parser.value(option).trimmed().toInt(&ok);
-    if (!ok || !range.contains(parsed))
-        return u"--%1 must be a whole number from %2 to %3, not %4"_s.arg(
-            option, QString::number(range.min), QString::number(range.max),
-            quoted(parser.value(option)));
-    value = parsed;
-    return {};
 }
 
 QString readDecimal(const QCommandLineParser &parser, const QString &option,
@@ -161,10 +147,13 @@ QString readRenderOptions(const QCommandLineParser &parser, RenderChoice &choice
         tuning.grey = *grey;
     }
     for (QString error :
-         {readWhole(parser, u"brightness"_s, BrightnessRange, tuning.brightness),
-          readWhole(parser, u"contrast"_s, ContrastRange, tuning.contrast),
+         {readWholeOption(parser, u"brightness"_s, BrightnessRange.min, BrightnessRange.max,
+                          tuning.brightness),
+          readWholeOption(parser, u"contrast"_s, ContrastRange.min, ContrastRange.max,
+                          tuning.contrast),
           readDecimal(parser, u"gamma"_s, GammaRange, tuning.gamma),
-          readWhole(parser, u"threshold"_s, ThresholdRange, tuning.threshold),
+          readWholeOption(parser, u"threshold"_s, ThresholdRange.min, ThresholdRange.max,
+                          tuning.threshold),
           readDecimal(parser, u"dot-gain"_s, DotDiameterRange, tuning.dotDiameter)}) {
         if (!error.isEmpty()) return error;
     }

@@ -1,5 +1,6 @@
 #include "shell/job_status_bar.h"
 
+#include "job/clock_text.h"
 #include "job/test_card_run.h"
 #include "platform/diagnosis_text.h"
 #include "shell/elided_label.h"
@@ -131,12 +132,6 @@ QSize JobStatusBar::sizeHint() const
     return {minimumSizeHint().width(), QStatusBar::sizeHint().height()};
 }
 
-QString JobStatusBar::clockText(std::chrono::milliseconds time)
-{
-    const qint64 seconds = std::max<qint64>(0, (time.count() + 500) / 1000);
-    return u"%1:%2"_s.arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
-}
-
 void JobStatusBar::showConnection()
 {
     QString text;
@@ -210,7 +205,7 @@ bool JobStatusBar::showCardTime()
         return true;
     }
     if (!m_card->isActive()) return false;
-    const QString left = clockText(m_card->remaining());
+    const QString left = job::clockText(m_card->remaining());
     m_timeLabel->setFullText(m_card->remainingRough() ? tr("about %1 left").arg(left)
                                                       : tr("%1 left").arg(left));
     return true;
@@ -264,8 +259,8 @@ void JobStatusBar::showTime()
     switch (m_session.model().state()) {
     case S::Ready: {
         const job::JobEstimator::Estimate e = estimator.estimate();
-        text = e.rough ? tr("%n dots, about %1", "", int(e.dots)).arg(clockText(e.duration))
-                       : tr("%n dots, %1", "", int(e.dots)).arg(clockText(e.duration));
+        text = e.rough ? tr("%n dots, about %1", "", int(e.dots)).arg(job::clockText(e.duration))
+                       : tr("%n dots, %1", "", int(e.dots)).arg(job::clockText(e.duration));
         break;
     }
     case S::Running:
@@ -273,12 +268,12 @@ void JobStatusBar::showTime()
     case S::Interrupted:
         if (!m_session.model().startedHere()) break;  // what it carves is not known here
         text = estimator.remainingRough()
-                   ? tr("about %1 left").arg(clockText(estimator.remaining()))
-                   : tr("%1 left").arg(clockText(estimator.remaining()));
+                   ? tr("about %1 left").arg(job::clockText(estimator.remaining()))
+                   : tr("%1 left").arg(job::clockText(estimator.remaining()));
         break;
     case S::Finished: {
         const job::Session::Progress p = m_session.progress();
-        const QString took = clockText(std::chrono::seconds(m_session.jobs().runSeconds()));
+        const QString took = job::clockText(std::chrono::seconds(m_session.jobs().runSeconds()));
         // A resumed job counts its dots over the whole job, and says what this run burnt.
         text = p.done == p.doneThisRun ? tr("Done: %n dots in %1", "", int(p.done)).arg(took)
                                        : tr("Done: %n dots in %1 (%2 in this run)", "", int(p.done))

@@ -53,9 +53,6 @@ public:
     // No wider than its least: the window's width is the panel's, and long texts are cut.
     QSize sizeHint() const override;
 
-    // "m:ss" from any duration, minutes unbounded.
-    static QString clockText(std::chrono::milliseconds time);
-
 signals:
     // The operator asked for the connection check.
     void checkRequested();

@@ -1,5 +1,6 @@
 // Tavro Laser: the desktop controller of a small laser engraver.
 #include "engraver-sim/engraver_sim.h"
+#include "engraver-sim/link_claim.h"
 #include "job/ui/centre_on_screen.h"
 #include "platform/file_name.h"
 #include "platform/port_lister.h"
@@ -11,6 +12,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QStandardPaths>
 #include <QTextStream>
 
 #include <algorithm>
@@ -76,13 +78,20 @@ int main(int argc, char **argv)
     parser.process(platform::commandLineArguments(argc, argv));
 
     platform::PortTable table = platform::PortTable::fromEnvironment();
+    // Outlives the machine, which removes its link before the path is given up.
+    std::unique_ptr<sim::LinkClaim> simulatorPath;
     std::unique_ptr<sim::Engraver> machine;
     if (parser.isSet(simulate)) {
+        // A port is named by its path, and the kept job and the learnt timing by the name: the
+        // same path each run is the same machine again.
+        QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+        if (folder.isEmpty()) folder = QDir::tempPath();
+        simulatorPath = std::make_unique<sim::LinkClaim>(folder, u"tavro-sim"_s);
         sim::EngraverOptions options;
-        options.linkPath = QDir::temp().filePath(u"tavro-sim-%1"_s.arg(app.applicationPid()));
+        options.linkPath = simulatorPath->path();
         machine = std::make_unique<sim::Engraver>(options);
-        QString error;
-        if (!machine->start(&error)) {
+        QString error = simulatorPath->error();
+        if (!error.isEmpty() || !machine->start(&error)) {
             QTextStream(stderr) << u"tavro: cannot start the simulated engraver: "_s << error
                                 << u'\n';
             return 1;

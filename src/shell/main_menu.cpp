@@ -231,6 +231,7 @@ void MainMenu::retranslate()
 
     showRecent(m_recentPaths);
     if (m_guide) m_guide->showLanguage(m_languageBox.currentIndex());
+    emit retranslated();
 }
 
 void MainMenu::showUserGuide()

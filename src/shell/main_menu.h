@@ -81,6 +81,8 @@ public:
 
 signals:
     void recentChosen(const QString &path);
+    // After every retranslate(): entries others added follow the language with the menus.
+    void retranslated();
 
 private:
     void build(QMenuBar &bar);

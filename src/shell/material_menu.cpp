@@ -12,7 +12,6 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QDir>
-#include <QEvent>
 #include <QMenu>
 #include <QScreen>
 #include <QStandardPaths>
@@ -38,7 +37,7 @@ MaterialMenu::MaterialMenu(MainMenu &menu, job::Session &session, job::TestCardR
       m_window(window)
 {
     build(menu);
-    makeConnections();
+    makeConnections(menu);
     retranslate();
     showAvailability();
 }
@@ -65,12 +64,12 @@ void MaterialMenu::build(MainMenu &menu)
     action(AsItWillBurn).setCheckable(true);
     action(AsItWillBurn).setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
     menu.viewMenu().addAction(&action(AsItWillBurn));
-    // Every language change reaches the menus as an event of their own.
-    m_machine->installEventFilter(this);
 }
 
-void MaterialMenu::makeConnections()
+void MaterialMenu::makeConnections(MainMenu &menu)
 {
+    // With the menus it sits in, at once: a LanguageChange event of its own came a turn later.
+    connect(&menu, &MainMenu::retranslated, this, &MaterialMenu::retranslate);
     connect(&action(TestCard), &QAction::triggered, this, &MaterialMenu::openTestCard);
     connect(&action(BestPatch), &QAction::triggered, this, &MaterialMenu::openBestPatch);
     connect(&action(SavePreset), &QAction::triggered, this, &MaterialMenu::saveAsPreset);
@@ -205,8 +204,8 @@ void MaterialMenu::removePreset()
 
 void MaterialMenu::retranslate()
 {
-    action(TestCard).setText(tr("Material Test &Card…"));
-    action(BestPatch).setText(tr("Choose the &Best Patch…"));
+    action(TestCard).setText(tr("&Material Test Card…"));
+    action(BestPatch).setText(tr("Choos&e the Best Patch…"));
     m_presets->setTitle(tr("M&aterial"));
     action(SavePreset).setText(tr("&Save as Preset…"));
     action(RemovePreset).setText(tr("&Remove Chosen Preset…"));
@@ -214,12 +213,6 @@ void MaterialMenu::retranslate()
     action(ImportPresets).setText(tr("&Import Presets…"));
     action(AsItWillBurn).setText(tr("As It Will &Burn"));
     showPresets();
-}
-
-bool MaterialMenu::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_machine && event->type() == QEvent::LanguageChange) retranslate();
-    return QObject::eventFilter(watched, event);
 }
 
 }  // namespace tavro::shell

@@ -59,12 +59,9 @@ signals:
     // The card to show on the board in place of the job; a null picture ends it.
     void previewChanged(const QImage &card);
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     void build(MainMenu &menu);
-    void makeConnections();
+    void makeConnections(MainMenu &menu);
     void retranslate();
     void showPresets();
     void showAvailability();

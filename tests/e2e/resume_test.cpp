@@ -1,21 +1,14 @@
 // A cable pulled mid-job and a machine plugged in again: the status bar offers the job and its
 // buttons resume it or drop it, through real pseudo-terminals. The rules behind the offer are
 // the session's, tested on the core.
-#include "engraver-sim/engraver_sim.h"
 #include "fake_desktop.h"
-#include "job/upload_raster.h"
-#include "platform/manual_clock.h"
+#include "machine_on_pty.h"
 #include "platform/qt_serial_line.h"
 #include "shell/job_status_bar.h"
 #include "shell/program.h"
 
-#include <QEventLoop>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
-
-#include <gtest/gtest.h>
 
 using namespace tavro;
 using namespace Qt::Literals::StringLiterals;
@@ -23,77 +16,23 @@ using namespace std::chrono_literals;
 
 namespace {
 
-constexpr int Patience = 30000;  // ms; generous for a loaded machine
-
-// 48 rows of dots spread over the board, 60 dots each.
-QImage jobBoard()
-{
-    QImage board(512, 512, QImage::Format_RGB32);
-    board.fill(Qt::white);
-    for (int row = 20; row < 500; row += 10)
-        for (int x = 0; x < 60; ++x) board.setPixel(7 + x * 8, row, qRgb(0, 0, 0));
-    return board;
-}
-
-QImage blackOf(const QImage &board)
-{
-    return sim::Engraver::pictureOf(job::packUploadRaster(board));
-}
-
-class ResumeTest : public ::testing::Test {
+class ResumeTest : public test::MachineOnPty {
 protected:
-    QTemporaryDir dir;
-    QString linkPath = dir.filePath(u"ttyResume"_s);
-    QString folder = dir.filePath(u"Tavro"_s);
-    platform::PortTable table{QStringList{linkPath}};
-    platform::PortTableLister ports{table};
     platform::QtSerialLine line{table};
-    platform::ManualClock clock;
     test::FakeDesktop desktop;
     std::unique_ptr<shell::Program> program;
-    std::unique_ptr<sim::Engraver> machine;
     QImage burntBefore;  // what earlier machines burnt
 
-    void plugMachine(bool slow)
-    {
-        sim::EngraverOptions options;
-        options.linkPath = linkPath;
-        options.eraseMs = 20;
-        if (slow) {
-            options.dotUs = 40;  // x burn time 40: 1.6 ms a dot
-            options.rowMs = 2;
-            options.blankRowMs = 0.2;
-        } else {
-            options.fast = true;
-        }
-        machine = std::make_unique<sim::Engraver>(options);
-        ASSERT_TRUE(machine->start());
-    }
     void pullCable()
     {
         burntBefore = machine->burnt();
-        machine->unplug();
-        machine.reset();
+        MachineOnPty::pullCable();
     }
     void startProgram()
     {
         program = std::make_unique<shell::Program>(
-            shell::ProgramServices{line, clock, ports, table, desktop}, folder);
+            shell::ProgramServices{line, clock, ports, table, desktop}, settingsFolder);
         program->onMainWindowCreated();
-    }
-    // The program's own event loop runs while waiting; its timers move with the waiting.
-    bool waitFor(const std::function<bool()> &condition)
-    {
-        QElapsedTimer waited;
-        waited.start();
-        while (!condition()) {
-            if (waited.elapsed() > Patience) return false;
-            QEventLoop loop;
-            QTimer::singleShot(5, &loop, &QEventLoop::quit);
-            loop.exec();
-            clock.advance(5ms);
-        }
-        return true;
     }
     job::Session &session() { return program->session(); }
     const job::JobModel &model() { return session().model(); }
@@ -104,7 +43,7 @@ protected:
         startProgram();
         ASSERT_TRUE(
             waitFor([&] { return session().link().state() == link::LinkState::Identified; }));
-        session().takeJob({jobBoard(), {}, {}, 40, {}});
+        session().takeJob({test::jobBoard(), {}, {}, 40, {}});
         session().sendBoard();
         ASSERT_TRUE(waitFor([&] { return model().state() == job::JobModel::State::Ready; }));
         session().start();
@@ -140,7 +79,7 @@ TEST_F(ResumeTest, TheOffersResumeButtonFinishesTheJobWithoutBurningADotTwice)
         }
         twice += again;
     }
-    EXPECT_EQ(all, blackOf(jobBoard())) << "no dot is missing, none is extra";
+    EXPECT_EQ(all, test::blackOf(test::jobBoard())) << "no dot is missing, none is extra";
     EXPECT_LE(twice, 1) << "at most the row in progress is burnt again";
 }
 

@@ -215,6 +215,7 @@ TEST_F(TavroBurn, BadArgumentsSendNothing)
     EXPECT_EQ(finish(), 2);
     const QString said = QString::fromLocal8Bit(burn.readAllStandardError());
     EXPECT_TRUE(said.contains(u"bogus"_s) && said.contains(u"see --help"_s)) << said.toStdString();
+    EXPECT_FALSE(said.contains(u".; see"_s)) << "Qt's full stop is not repeated";
 }
 
 // The burn times the machine was sent, in the order it got them.

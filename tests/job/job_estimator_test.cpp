@@ -1,5 +1,6 @@
 // The estimate and the time left, learnt from report timestamps on a manual clock.
 #include "job/job_estimator.h"
+#include "job/clock_text.h"
 #include "job/job_trace.h"
 #include "job/upload_raster.h"
 #include "job_fixture.h"
@@ -290,6 +291,18 @@ TEST_F(EstimatorTest, TraceLinesFollowTheJob)
         << lines[3].toStdString();
     EXPECT_EQ(lines[4], u"job state finished"_s);
     EXPECT_EQ(lines[5], u"job progress done=12 total=12 percent=100 remaining=0.0"_s);
+}
+
+// How every duration is written for the operator, in the status bar, the card and tavro-burn.
+TEST(ClockText, MinutesAndSecondsToTheNearestSecond)
+{
+    EXPECT_EQ(job::clockText(0ms), u"0:00"_s);
+    EXPECT_EQ(job::clockText(499ms), u"0:00"_s);
+    EXPECT_EQ(job::clockText(500ms), u"0:01"_s);
+    EXPECT_EQ(job::clockText(59499ms), u"0:59"_s);
+    EXPECT_EQ(job::clockText(59500ms), u"1:00"_s);
+    EXPECT_EQ(job::clockText(4503s), u"75:03"_s) << "minutes go past an hour";
+    EXPECT_EQ(job::clockText(-3s), u"0:00"_s) << "an overdue estimate owes nothing";
 }
 
 }  // namespace

@@ -1,20 +1,10 @@
 // The session's rules against the simulated engraver on a pseudo-terminal, without a window:
 // what the machine holds versus the board shown, a machine that carves on its own, quitting
 // during a job, the resume point, the run clock and the trace.
-#include "engraver-sim/engraver_sim.h"
 #include "job/session.h"
-#include "job/upload_raster.h"
 #include "link_doubles.h"
-#include "platform/machine_identity.h"
-#include "platform/manual_clock.h"
+#include "machine_on_pty.h"
 #include "platform/qt_serial_line.h"
-
-#include <QElapsedTimer>
-#include <QEventLoop>
-#include <QTemporaryDir>
-#include <QTimer>
-
-#include <gtest/gtest.h>
 
 using namespace tavro;
 using namespace tavro::test;
@@ -23,50 +13,12 @@ using State = job::JobModel::State;
 
 namespace {
 
-constexpr int Patience = 30000;  // ms; generous for a loaded machine
-
-// 48 rows of dots spread over the board, 60 dots each.
-QImage jobBoard()
-{
-    QImage board(512, 512, QImage::Format_RGB32);
-    board.fill(Qt::white);
-    for (int row = 20; row < 500; row += 10)
-        for (int x = 0; x < 60; ++x) board.setPixel(7 + x * 8, row, qRgb(0, 0, 0));
-    return board;
-}
-
-QImage blackOf(const QImage &board)
-{
-    return sim::Engraver::pictureOf(job::packUploadRaster(board));
-}
-
-class SessionOnMachine : public ::testing::Test {
+class SessionOnMachine : public MachineOnPty {
 protected:
-    QTemporaryDir dir;
-    QString linkPath = dir.filePath(u"ttySession"_s);
-    platform::PortTable table{QStringList{linkPath}};
-    platform::PortTableLister ports{table};
     std::unique_ptr<platform::QtSerialLine> line;
-    platform::ManualClock clock;
     RecordingView view;
     std::unique_ptr<job::Session> session;
-    std::unique_ptr<sim::Engraver> machine;
 
-    void plugMachine(bool slow)
-    {
-        sim::EngraverOptions options;
-        options.linkPath = linkPath;
-        options.eraseMs = 20;
-        if (slow) {
-            options.dotUs = 40;  // x burn time 40: 1.6 ms a dot
-            options.rowMs = 2;
-            options.blankRowMs = 0.2;
-        } else {
-            options.fast = true;
-        }
-        machine = std::make_unique<sim::Engraver>(options);
-        ASSERT_TRUE(machine->start());
-    }
     // A new session, as the program starts again; the old one goes without a word, as after
     // kill -9 or a power cut (its port closes, nothing is paused).
     void startSession(bool trace = false)
@@ -74,25 +26,11 @@ protected:
         session.reset();
         line = std::make_unique<platform::QtSerialLine>(table);
         session = std::make_unique<job::Session>(
-            job::SessionServices{*line, clock, view, ports, dir.filePath(u"Tavro"_s)},
+            job::SessionServices{*line, clock, view, ports, settingsFolder},
             job::SessionOptions{{}, trace});
         view.log.clear();
         view.follow(session->log());
         session->begin();
-    }
-    // The event loop runs while waiting, and the session's timers move with it.
-    bool waitFor(const std::function<bool()> &condition)
-    {
-        QElapsedTimer waited;
-        waited.start();
-        while (!condition()) {
-            if (waited.elapsed() > Patience) return false;
-            QEventLoop loop;
-            QTimer::singleShot(5, &loop, &QEventLoop::quit);
-            loop.exec();
-            clock.advance(5ms);
-        }
-        return true;
     }
     const job::JobModel &model() { return session->model(); }
     bool identified() { return session->link().state() == link::LinkState::Identified; }
@@ -108,16 +46,6 @@ protected:
     void carveUntilRow(int row)
     {
         ASSERT_TRUE(waitFor([&] { return model().currentRow() >= row; }));
-    }
-    void pullCable()
-    {
-        machine->unplug();
-        machine.reset();
-    }
-    std::optional<job::InterruptedJob> keptOnDisk()
-    {
-        const QString machineId = platform::machineIdentity(linkPath);
-        return job::InterruptedJobStore(dir.filePath(u"Tavro"_s)).load(machineId).job;
     }
 };
 

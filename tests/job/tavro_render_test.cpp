@@ -207,7 +207,7 @@ TEST_F(TavroRenderTest, APresetRendersAsItsMethodAndTuning)
     ASSERT_EQ(presets.remove(u"Cherry 4 mm"_s), QString());
 }
 
-TEST_F(TavroRenderTest, WrongArgumentsGiveUsage)
+TEST_F(TavroRenderTest, WrongArgumentsGiveOneLinePointingToTheHelp)
 {
     const QString input = picture(test::uniform(4, 4, 0xFF000000));
     const QString out = path(u"out.png"_s);
@@ -222,7 +222,10 @@ TEST_F(TavroRenderTest, WrongArgumentsGiveUsage)
     for (const QStringList &arguments : cases) {
         const auto [status, errors] = run(arguments);
         EXPECT_EQ(status, 2) << qPrintable(arguments.join(u' '));
-        EXPECT_TRUE(errors.contains(u"Usage:"_s)) << qPrintable(errors);
+        EXPECT_TRUE(errors.startsWith(u"tavro-render: "_s)) << qPrintable(errors);
+        EXPECT_TRUE(errors.endsWith(u"; see --help\n"_s)) << qPrintable(errors);
+        EXPECT_EQ(errors.count(u'\n'), 1) << "one line, not the whole help";
+        EXPECT_FALSE(errors.contains(u".; see"_s)) << "Qt's full stop is not repeated";
     }
     EXPECT_FALSE(QFile::exists(out));
     // An output that cannot be written is not a usage error.

@@ -1,22 +1,13 @@
 // A test card burnt on the simulated engraver through the session: its columns in ascending burn
 // time, together the card's board; cut off, it picks up at its column and row.
 #include "job/test_card_run.h"
-#include "engraver-sim/engraver_sim.h"
 #include "job/effect_board.h"
 #include "job/session.h"
-#include "job/upload_raster.h"
 #include "link_doubles.h"
-#include "platform/machine_identity.h"
-#include "platform/manual_clock.h"
+#include "machine_on_pty.h"
 #include "platform/qt_serial_line.h"
 
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QRegularExpression>
-#include <QTemporaryDir>
-#include <QTimer>
-
-#include <gtest/gtest.h>
 
 using namespace tavro;
 using namespace tavro::test;
@@ -24,13 +15,6 @@ using namespace std::chrono_literals;
 using CardState = job::TestCardRun::State;
 
 namespace {
-
-constexpr int Patience = 60000;  // ms; generous for a loaded machine
-
-QImage blackOf(const QImage &board)
-{
-    return sim::Engraver::pictureOf(job::packUploadRaster(board));
-}
 
 // Every dot of either.
 QImage together(const QImage &a, const QImage &b)
@@ -51,30 +35,17 @@ QList<int> burnTimesSent(const QList<QByteArray> &frames)
     return times;
 }
 
-class CardOnMachine : public ::testing::Test {
+class CardOnMachine : public MachineOnPty {
 protected:
-    QTemporaryDir dir;
-    QString linkPath = dir.filePath(u"ttyCard"_s);
-    platform::PortTable table{QStringList{linkPath}};
-    platform::PortTableLister ports{table};
     std::unique_ptr<platform::QtSerialLine> line;
-    platform::ManualClock clock;
     RecordingView view;
     std::unique_ptr<job::Session> session;
     std::unique_ptr<job::TestCardRun> card;
-    std::unique_ptr<sim::Engraver> machine;
 
-    void plugMachine(bool slow)
+    CardOnMachine()
     {
-        sim::EngraverOptions options;
-        options.linkPath = linkPath;
-        options.eraseMs = 20;
-        options.fast = !slow;
-        options.dotUs = 8;  // x burn time 40: 0.32 ms a dot
-        options.rowMs = 1;
-        options.blankRowMs = 0.1;
-        machine = std::make_unique<sim::Engraver>(options);
-        ASSERT_TRUE(machine->start());
+        patience = std::chrono::milliseconds(60000);               // a card is five jobs
+        slowTiming = {.dotUs = 8, .rowMs = 1, .blankRowMs = 0.1};  // at burn time 40: 0.32 ms a dot
     }
     // As the program starts: a session, and the card's runner on it.
     void startSession()
@@ -83,31 +54,12 @@ protected:
         session.reset();
         line = std::make_unique<platform::QtSerialLine>(table);
         session = std::make_unique<job::Session>(
-            job::SessionServices{*line, clock, view, ports, dir.filePath(u"Tavro"_s)},
-            job::SessionOptions{});
+            job::SessionServices{*line, clock, view, ports, settingsFolder}, job::SessionOptions{});
         card = std::make_unique<job::TestCardRun>(*session);
         view.follow(session->log());
         session->begin();
     }
-    bool waitFor(const std::function<bool()> &condition)
-    {
-        QElapsedTimer waited;
-        waited.start();
-        while (!condition()) {
-            if (waited.elapsed() > Patience) return false;
-            QEventLoop loop;
-            QTimer::singleShot(5, &loop, &QEventLoop::quit);
-            loop.exec();
-            clock.advance(5ms);
-        }
-        return true;
-    }
     bool identified() { return session->link().state() == link::LinkState::Identified; }
-    std::optional<job::InterruptedJob> keptOnDisk()
-    {
-        const QString id = platform::machineIdentity(linkPath);
-        return job::InterruptedJobStore(dir.filePath(u"Tavro"_s)).load(id).job;
-    }
 };
 
 TEST_F(CardOnMachine, ColumnsBurnLowestFirstAndTogetherAreTheCard)

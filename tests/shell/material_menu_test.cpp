@@ -10,8 +10,11 @@
 #include "shell/job_status_bar.h"
 #include "workspace/preview_board.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QMenu>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
 
 using namespace tavro;
 using namespace tavro::test;
@@ -46,7 +49,19 @@ TEST_F(MaterialMenuTest, TheEntriesAreInTheMachineAndViewMenus)
     EXPECT_TRUE(mainWindow().menu().viewMenu().actions().contains(
         &entry(shell::MaterialMenu::AsItWillBurn)));
     EXPECT_FALSE(entry(shell::MaterialMenu::BestPatch).isEnabled()) << "no card burnt yet";
-    EXPECT_EQ(entry(shell::MaterialMenu::TestCard).text(), u"Material Test &Card…"_s);
+    EXPECT_EQ(entry(shell::MaterialMenu::TestCard).text(), u"&Material Test Card…"_s);
+}
+
+// Chosen in the language box or in View > Language, with the menus around them: no event of
+// their own to wait for.
+TEST_F(MaterialMenuTest, TheEntriesSpeakALanguageChosenAtRunTime)
+{
+    unit<QComboBox>(u"组合框语言"_s)->setCurrentIndex(5);
+    EXPECT_EQ(entry(shell::MaterialMenu::TestCard).text(), u"Materialtest&karte…"_s);
+    EXPECT_EQ(materials().presetMenu().title(), u"&Material"_s);
+    mainWindow().menu().languageAction(3).trigger();
+    EXPECT_EQ(entry(shell::MaterialMenu::AsItWillBurn).text(), u"Tel qu’il sera &gravé"_s);
+    EXPECT_EQ(materials().presetMenu().actions().value(0)->text(), u"Aucun matériau"_s);
 }
 
 TEST_F(MaterialMenuTest, TheBoardShowsTheJobAsItWillBurnWithoutChangingIt)
@@ -73,6 +88,49 @@ TEST_F(MaterialMenuTest, TheCardsPreviewIsOnTheBoardOnlyWhileItsDialogIsOpen)
     EXPECT_EQ(jobBoard(), before);
     dialog->close();
     EXPECT_EQ(board().shownImage(), before);
+}
+
+// The board shows the card in place of the job: no click or key reaches the job meanwhile.
+TEST_F(MaterialMenuTest, TheCardsDialogHoldsTheWindowUntilItCloses)
+{
+    identify();
+    panel().dropFiles(picture(u"cat.png"_s));
+    shell::MainWindow &window = mainWindow();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    auto *send = unit<QPushButton>(u"按钮发送数据"_s);
+    ASSERT_TRUE(send->isEnabled());
+    const QPoint sendAt = send->mapTo(&window, send->rect().center());
+    entry(shell::MaterialMenu::TestCard).trigger();
+    QPointer<job::TestCardDialog> dialog = materials().testCardDialog();
+    ASSERT_TRUE(dialog);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+    EXPECT_EQ(QApplication::activeModalWidget(), dialog.data());
+    line.writes.clear();  // a drop pauses the machine
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, sendAt);
+    QTest::keyClick(window.windowHandle(), Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_TRUE(line.writes.isEmpty()) << "nothing sent from under the card";
+    dialog->close();
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, sendAt);
+    EXPECT_FALSE(line.writes.isEmpty()) << "the same click sends once the dialog is closed";
+}
+
+TEST_F(MaterialMenuTest, BurningTheCardClosesItsDialogAndTheStatusBarFollowsTheCard)
+{
+    identify();
+    entry(shell::MaterialMenu::TestCard).trigger();
+    QPointer<job::TestCardDialog> dialog = materials().testCardDialog();
+    ASSERT_TRUE(dialog);
+    ASSERT_TRUE(dialog->burnButton().isEnabled()) << qPrintable(dialog->statusText());
+    const int columns = int(dialog->plan().burnTimes.size());
+    QTest::mouseClick(&dialog->burnButton(), Qt::LeftButton);
+    EXPECT_TRUE(!dialog || !dialog->isVisible());
+    EXPECT_TRUE(program->testCard().isActive());
+    line.deliver(bytes({0xFF, 0x05, 0x00, 0x00}));  // the machine asks for the column
+    clock.advance(5ms);
+    EXPECT_EQ(program->statusBar().stateText(),
+              u"Test card: column 1 of %1, burn time %2"_s.arg(columns).arg(
+                  program->testCard().burnTime()));
 }
 
 TEST_F(MaterialMenuTest, PresetsGoOutAndComeBackThroughTheFileDialogs)

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QHash>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -52,6 +53,49 @@ public:
 private:
     QTimer m_timer;
 };
+
+// The letter after '&' that opens an entry with Alt, in upper case; none without one.
+QChar altKey(const QString &text)
+{
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != u'&') continue;
+        if (text[i + 1] != u'&') return text[i + 1].toUpper();
+        ++i;  // "&&" is a written '&'
+    }
+    return {};
+}
+
+// Every pair of entries of one menu level that share an Alt key, in this level and below.
+void findAltKeyClashes(const QString &where, const QList<QAction *> &entries, QStringList &clashes)
+{
+    QHash<QChar, QString> taken;
+    for (const QAction *entry : entries) {
+        if (entry->isSeparator()) continue;
+        if (const QChar key = altKey(entry->text()); !key.isNull()) {
+            if (taken.contains(key))
+                clashes << u"%1: \"%2\" and \"%3\" share Alt+%4"_s.arg(where, taken[key],
+                                                                       entry->text(), key);
+            else
+                taken.insert(key, entry->text());
+        }
+        if (const QMenu *menu = entry->menu())
+            findAltKeyClashes(where + u" > "_s + entry->text(), menu->actions(), clashes);
+    }
+}
+
+// Whatever menus and entries there are: an Alt key opens one thing on each level.
+TEST_F(MenuTest, EveryMenuLevelHasItsOwnAltKeysInEveryLanguage)
+{
+    ASSERT_EQ(session().materials().save({.name = u"Cork & oak"_s}), QString());
+    auto *combo = unit<QComboBox>(u"组合框语言"_s);
+    QStringList clashes;
+    for (int language : {1, 2, 3, 4, 5, 0}) {
+        combo->setCurrentIndex(language);
+        QCoreApplication::processEvents();  // the language change reaches windows as an event
+        findAltKeyClashes(combo->itemText(language), mainWindow().menuBar()->actions(), clashes);
+    }
+    EXPECT_TRUE(clashes.isEmpty()) << clashes.join(u'\n').toStdString();
+}
 
 TEST_F(MenuTest, TheLayoutKeepsItsSizeAndPlacesUnderTheMenuBar)
 {
@@ -332,7 +376,7 @@ TEST_F(MenuTest, LanguageEntriesAndTheComboBoxFollowEachOther)
     EXPECT_EQ(caption(u"按钮开始"_s), u"Démarrer"_s);
     EXPECT_EQ(storedLanguage(), u"3"_s);
     EXPECT_EQ(titles(bar), (QStringList{u"&Fichier"_s, u"É&dition"_s, u"&Machine"_s,
-                                        u"A&ffichage"_s, u"&Aide"_s}));
+                                        u"Affic&hage"_s, u"&Aide"_s}));
 
     combo->setCurrentIndex(1);
     EXPECT_TRUE(mainWindow().menu().languageAction(1).isChecked());

@@ -72,6 +72,23 @@ TEST(Cable, TheLinkFollowsTheCable)
     EXPECT_TRUE(identifies(options.linkPath));
 }
 
+// A link left by a simulator that died is taken over; one taken over from a living one stays
+// with the one that took it.
+TEST(Cable, ALinkBelongsToTheLastSimulatorThatMadeIt)
+{
+    QTemporaryDir dir;
+    EngraverOptions options;
+    options.linkPath = dir.filePath(u"ttyUSB0"_s);
+    ASSERT_TRUE(QFile::link(u"/dev/pts/nothing-here"_s, options.linkPath));
+    Engraver first(options);
+    ASSERT_TRUE(first.start());
+    EXPECT_TRUE(identifies(options.linkPath));
+    Engraver second(options);
+    ASSERT_TRUE(second.start());
+    first.unplug();
+    EXPECT_TRUE(identifies(options.linkPath)) << "the second one's link stays";
+}
+
 TEST(Cable, ALinkPathTakenByAFileIsRefused)
 {
     QTemporaryDir dir;

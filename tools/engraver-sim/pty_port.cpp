@@ -93,7 +93,9 @@ bool PtyPort::updateListeners()
 void PtyPort::close()
 {
     m_watch.stop();
-    if (!m_linkPath.isEmpty() && QFileInfo(m_linkPath).isSymLink()) QFile::remove(m_linkPath);
+    // A link another simulator has taken over since is that one's to remove.
+    if (!m_linkPath.isEmpty() && QFileInfo(m_linkPath).symLinkTarget() == m_slavePath)
+        QFile::remove(m_linkPath);
     m_linkPath.clear();
     // Closing the master first hangs up whoever still holds the slave.
     if (m_master >= 0) ::close(m_master);

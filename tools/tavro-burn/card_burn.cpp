@@ -4,6 +4,8 @@
 #include "check.h"
 #include "job/preset_option.h"
 #include "job/render_options.h"
+#include "job/usage_error.h"
+#include "job/whole_option.h"
 #include "platform/port_lister.h"
 #include "platform/qt_clock.h"
 #include "platform/qt_serial_line.h"
@@ -32,19 +34,6 @@ QString readList(const QCommandLineParser &parser, const QString &option, QList<
                 option, parser.value(option));
     }
     values = read;
-    return {};
-}
-
-// Empty when absent or a whole number from min to max.
-QString readWhole(const QCommandLineParser &parser, const QString &option, int min, int max,
-                  int &value)
-{
-    if (!parser.isSet(option)) return {};
-    bool ok = false;
-    const int read = parser.value(option).trimmed().toInt(&ok);
-    if (!ok || read < min || read > max)
-        return u"--%1 must be a whole number from %2 to %3"_s.arg(option).arg(min).arg(max);
-    value = read;
     return {};
 }
 
@@ -88,26 +77,13 @@ QString readPlan(const QCommandLineParser &parser, CardBurn::Plan &plan)
     if (const QString error = readCard(parser, plan.card); !error.isEmpty()) return error;
     int column = 1;
     for (const QString &error :
-         {readWhole(parser, u"from-column"_s, 1, int(plan.card.burnTimes.size()), column),
-          readWhole(parser, u"from-row"_s, 0, 511, plan.fromRow)}) {
+         {job::readWholeOption(parser, u"from-column"_s, 1, int(plan.card.burnTimes.size()),
+                               column),
+          job::readWholeOption(parser, u"from-row"_s, 0, 511, plan.fromRow)}) {
         if (!error.isEmpty()) return error;
     }
     plan.fromColumn = column - 1;
     return {};
-}
-
-// The command line without --from-column, as commandWithoutFromRow leaves out --from-row.
-QString commandWithoutResume(const QStringList &arguments)
-{
-    QStringList kept;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        if (arguments[i] == u"--from-column"_s) {
-            ++i;
-            continue;
-        }
-        if (!arguments[i].startsWith(u"--from-column="_s)) kept << arguments[i];
-    }
-    return commandWithoutFromRow(kept);
 }
 
 }  // namespace
@@ -250,10 +226,10 @@ int runCard(const QCommandLineParser &parser, const QStringList &commandLine)
 {
     CardBurn::Plan plan;
     if (const QString error = readPlan(parser, plan); !error.isEmpty()) {
-        printLine(stderr, u"tavro-burn: "_s + error + u"; see --help"_s);
+        printLine(stderr, job::usageErrorLine(u"tavro-burn"_s, error));
         return BurnRun::BadArguments;
     }
-    plan.command = commandWithoutResume(commandLine);
+    plan.command = commandWithout(commandLine, {u"from-column"_s, u"from-row"_s});
     const QString port = parser.value(u"port"_s);
     const platform::PortTable table =
         port.isEmpty() ? platform::PortTable::fromEnvironment() : platform::PortTable({port});

@@ -6,6 +6,8 @@
 #include "job/preset_option.h"
 #include "job/render_options.h"
 #include "job/session.h"
+#include "job/usage_error.h"
+#include "job/whole_option.h"
 #include "platform/file_name.h"
 #include "platform/port_lister.h"
 #include "platform/qt_clock.h"
@@ -35,22 +37,6 @@ struct Arguments {
     bool trace = false;
 };
 
-// Empty when the option is absent or a whole number in [min, max].
-QString readNumber(const QCommandLineParser &parser, const QString &option, int min, int max,
-                   int &value)
-{
-    if (!parser.isSet(option)) return {};
-    bool ok = false;
-    const int parsed = parser.value(option).trimmed().toInt(&ok);
-    if (!ok || parsed < min || parsed > max)
-        return u"--%1 must be a whole number from %2 to %3, not '%4'"_s.arg(option)
-            .arg(min)
-            .arg(max)
-            .arg(parser.value(option));
-    value = parsed;
-    return {};
-}
-
 QString readArguments(const QCommandLineParser &parser, Arguments &arguments)
 {
     if (parser.positionalArguments().size() != 1) return u"exactly one INPUT is needed"_s;
@@ -60,9 +46,9 @@ QString readArguments(const QCommandLineParser &parser, Arguments &arguments)
     for (QString error : {job::readPresetOption(parser, platform::settingsFolder(),
                                                 arguments.choice, &arguments.burnTime),
                           job::readRenderOptions(parser, arguments.choice),
-                          readNumber(parser, u"burn-time"_s, job::BurnTimeRange.min,
-                                     job::BurnTimeRange.max, arguments.burnTime),
-                          readNumber(parser, u"from-row"_s, 0, 511, arguments.fromRow)}) {
+                          job::readWholeOption(parser, u"burn-time"_s, job::BurnTimeRange.min,
+                                               job::BurnTimeRange.max, arguments.burnTime),
+                          job::readWholeOption(parser, u"from-row"_s, 0, 511, arguments.fromRow)}) {
         if (!error.isEmpty()) return error;
     }
     if (arguments.choice.asksPlacement() && job::isJobFile(arguments.input))
@@ -141,7 +127,7 @@ int main(int argc, char **argv)
     // File names are kept byte for byte, valid UTF-8 or not.
     const QStringList commandLine = platform::commandLineArguments(argc, argv);
     const auto badArgument = [](const QString &error) {
-        burn::printLine(stderr, u"tavro-burn: "_s + error + u"; see --help"_s);
+        burn::printLine(stderr, job::usageErrorLine(u"tavro-burn"_s, error));
         return int(burn::BurnRun::BadArguments);
     };
     if (!parser.parse(commandLine)) return badArgument(parser.errorText());
@@ -169,8 +155,9 @@ int main(int argc, char **argv)
     job::Session session({line, clock, prompter, ports, folder}, {{}, arguments.trace});
     session.takeJob(*job);
 
-    burn::BurnRun run(session, {arguments.fromRow, arguments.burnTime, arguments.start,
-                                arguments.port, burn::commandWithoutFromRow(commandLine)});
+    burn::BurnRun run(session,
+                      {arguments.fromRow, arguments.burnTime, arguments.start, arguments.port,
+                       burn::commandWithout(commandLine, {u"from-row"_s})});
     burn::ProgressLine progress(stdout);
     QObject::connect(&run, &burn::BurnRun::said, &app, [&progress](const QString &text) {
         progress.say(stderr, u"tavro-burn: "_s + text);

@@ -1,8 +1,11 @@
 #include "terminal.h"
 
+#include "job/clock_text.h"
+
 #include <QRegularExpression>
 #include <QSocketNotifier>
 
+#include <algorithm>
 #include <csignal>
 
 #include <fcntl.h>
@@ -47,17 +50,19 @@ bool printLine(std::FILE *out, const QString &text)
     return std::fflush(out) == 0 && written;
 }
 
-QString commandWithoutFromRow(const QStringList &arguments)
+QString commandWithout(const QStringList &arguments, const QStringList &options)
 {
     static const QRegularExpression plain(u"^[A-Za-z0-9_@%+=:,./-]+$"_s);
     QStringList words{u"tavro-burn"_s};
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString &word = arguments[i];
-        if (word == u"--from-row"_s) {
-            ++i;  // and its value
+        const auto named = [&word](const QString &option) {
+            return word == u"--"_s + option || word.startsWith(u"--"_s + option + u'=');
+        };
+        if (std::ranges::any_of(options, named)) {
+            if (!word.contains(u'=')) ++i;  // and its value
             continue;
         }
-        if (word.startsWith(u"--from-row="_s)) continue;
         words << (plain.match(word).hasMatch()
                       ? word
                       : u"'"_s + QString(word).replace(u"'"_s, u"'\\''"_s) + u"'"_s);
@@ -88,10 +93,7 @@ ProgressLine::ProgressLine(std::FILE *out) : m_out(out), m_terminal(isatty(filen
 void ProgressLine::show(qint64 done, qint64 total, std::chrono::milliseconds left)
 {
     const int percent = total > 0 ? int(done * 100 / total) : 100;
-    const qint64 seconds = (left.count() + 500) / 1000;
-    const QString time =
-        left.count() < 0 ? QString()
-                         : u"%1:%2"_s.arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    const QString time = left.count() < 0 ? QString() : job::clockText(left);
     if (m_terminal) {
         constexpr int Width = 30;
         const int filled = percent * Width / 100;

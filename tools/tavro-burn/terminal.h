@@ -69,8 +69,8 @@ private:
 // False when it could not be written.
 bool printLine(std::FILE *out, const QString &text);
 
-// The command line without its --from-row, quoted for a POSIX shell: with "--from-row N"
-// added, it goes on from row N.
-QString commandWithoutFromRow(const QStringList &arguments);
+// The command line without the options named (each "--name value" and "--name=value"), quoted
+// for a POSIX shell: a resume command adds them again with the place to go on from.
+QString commandWithout(const QStringList &arguments, const QStringList &options);
 
 }  // namespace tavro::burn

@@ -2,6 +2,7 @@
 #include "job/preset_option.h"
 #include "job/render_options.h"
 #include "job/upload_raster.h"
+#include "job/usage_error.h"
 #include "platform/file_name.h"
 #include "platform/settings_folder.h"
 #include "platform/whole_file.h"
@@ -129,8 +130,7 @@ int main(int argc, char *argv[])
         error = readArguments(parser, arguments);
     }
     if (!error.isEmpty()) {
-        printError(u"tavro-render: "_s + error);
-        std::fputs(qPrintable(parser.helpText()), stderr);
+        printError(job::usageErrorLine(u"tavro-render"_s, error));
         return ExitUsage;
     }
     return render(arguments);

@@ -1,5 +1,6 @@
 #include "job/ui/test_card_dialog.h"
 
+#include "job/clock_text.h"
 #include "job/session.h"
 #include "job/test_card_run.h"
 #include "job/ui/preset_dialog.h"
@@ -42,12 +43,6 @@ QString numbersText(const QList<int> &numbers)
     return parts.join(u", "_s);
 }
 
-QString clockText(std::chrono::milliseconds time)
-{
-    const qint64 seconds = (time.count() + 500) / 1000;
-    return u"%1:%2"_s.arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
-}
-
 }  // namespace
 
 TestCardDialog::TestCardDialog(Session &session, TestCardRun &run, platform::Prompter &prompter,
@@ -55,6 +50,9 @@ TestCardDialog::TestCardDialog(Session &session, TestCardRun &run, platform::Pro
     : QDialog(parent), m_session(session), m_run(run), m_prompter(prompter)
 {
     setObjectName(u"testCardDialog"_s);
+    // The board shows the card in place of the job: nothing in the window may act on the job
+    // it hides until the dialog closes.
+    setWindowModality(Qt::WindowModal);
     build();
     retranslate();
     // The last card's choices, or the job's method for a first card.

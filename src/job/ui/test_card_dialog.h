@@ -1,4 +1,5 @@
-// Machine > Material Test Card…: what the card tries, its preview on the board, and Burn.
+// Machine > Material Test Card…: what the card tries, its preview on the board, and Burn; modal
+// to the window whose board it takes.
 #pragma once
 
 #include "job/test_card.h"
