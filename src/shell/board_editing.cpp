@@ -10,8 +10,8 @@
 #include "workspace/preview_board.h"
 
 #include <QAction>
-#include <QEvent>
 #include <QMainWindow>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -99,19 +99,16 @@ void BoardEditing::makeConnections()
             &BoardEditing::showMeasure);
     connect(&m_session, &job::Session::dotsPerMillimetreChanged, this, &BoardEditing::showMeasure);
     connect(&m_session, &job::Session::offerChanged, this, &BoardEditing::showMeasure);
-    // Every language change reaches the window as an event of its own.
-    m_window.installEventFilter(this);
-}
-
-bool BoardEditing::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == &m_window && event->type() == QEvent::LanguageChange) retranslate();
-    return QObject::eventFilter(watched, event);
+    connect(&m_menu, &MainMenu::retranslated, this, &BoardEditing::retranslate);
 }
 
 void BoardEditing::retranslate()
 {
     m_bar->setWindowTitle(tr("Board"));
+    // A button needs no Alt key: "撤销(&U)" shows as "撤销", "&Undo" as "Undo".
+    const QRegularExpression mnemonic(u"\\(&.\\)|&(?=.)"_s);
+    for (QAction *action : m_bar->actions())
+        if (!action->isSeparator()) action->setIconText(QString(action->text()).remove(mnemonic));
     showMeasure();
 }
 

@@ -47,9 +47,6 @@ public:
     // While a preview covers the board (the test card), the picture under it stays put.
     void showPreview(bool covered);
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     void makeConnections();
     void retranslate();

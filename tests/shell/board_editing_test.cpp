@@ -56,6 +56,13 @@ TEST_F(BoardEditingTest, TheEntriesSitAroundTheLayoutWhichKeepsItsPlaceAndSize)
     EXPECT_EQ(panel().size(), QSize(1019, 655));
     EXPECT_EQ(mainWindow().width(), 1019);
     EXPECT_GE(editing().bar().geometry().top(), panel().geometry().bottom());
+
+    // The bar's buttons show the entries without their Alt keys, in every language.
+    EXPECT_EQ(action(MainMenu::Undo).iconText(), u"Undo"_s);
+    unit<QComboBox>(u"组合框语言"_s)->setCurrentIndex(1);
+    EXPECT_EQ(action(MainMenu::Undo).iconText(), u"撤销"_s);
+    EXPECT_EQ(action(MainMenu::SizeAndPosition).iconText(), u"大小和位置…"_s);
+    EXPECT_EQ(mainWindow().width(), 1019);
 }
 
 TEST_F(BoardEditingTest, UndoAndRedoGoThroughTheBoardsChangesAndSendNothing)
