@@ -127,6 +127,8 @@ void JobDocument::placeRendering(const PlacedRendering &rendering)
     m_rendering = rendering;
     m_history.setCurrentPicture(rendering.picture);
     m_placeable = !rendered.board.isNull() && rendering.placement.isValid();
+    // Decoded while the operator looks, so the first move does not wait for it.
+    if (m_placeable) rendering.picture.decodeInBackground();
     m_ink = QImage();
     boardEdited(false);
 }

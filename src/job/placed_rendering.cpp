@@ -7,41 +7,59 @@
 #include "platform/picture_loader.h"
 
 #include <QPainter>
+#include <QtConcurrent>
+
+#include <optional>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace tavro::job {
 
-struct ChosenPicture::Data {
-    QString path;
-    QSize declared;
-    QImage snapshot;
-    // Decoded when a placement first needs it; the last scaled copy serves every move.
-    bool decoded = false;
-    QImage source;
-    QString sourceError;
-    QImage scaled;
-    bool scaledH = false;
-    bool scaledV = false;
-};
-
 namespace {
 
+struct Source {
+    QImage picture;
+    QString error;
+};
+
 // The picture as decoded, no larger than any placement needs, transparency read as white.
-QImage sourceOf(const platform::LoadedPicture &loaded)
+Source decode(const QString &path)
 {
+    const platform::LoadedPicture loaded = platform::loadPicture(path, {.drawSize = MaxPlacedSide});
+    if (!loaded.isReadable())
+        return {{}, u"%1: %2"_s.arg(platform::displayFileName(path), loaded.error)};
     QImage picture = loaded.image;
     if (picture.width() > MaxPlacedSide || picture.height() > MaxPlacedSide)
         picture = picture.scaled(MaxPlacedSide, MaxPlacedSide, Qt::KeepAspectRatio,
                                  Qt::SmoothTransformation);
     QImage onWhite(picture.size(), QImage::Format_RGB32);
-    if (onWhite.isNull()) return {};
+    if (onWhite.isNull()) return {{}, u"the picture is too large to place"_s};
     onWhite.fill(Qt::white);
     QPainter(&onWhite).drawImage(0, 0, picture);
-    return onWhite;
+    return {onWhite, {}};
 }
 
 }  // namespace
+
+struct ChosenPicture::Data {
+    QString path;
+    QSize declared;
+    QImage snapshot;
+    // Decoded when a placement first needs it, or before on another thread; the last scaled
+    // copy serves every move.
+    QFuture<Source> decoding;
+    std::optional<Source> source;
+    QImage scaled;
+    bool scaledH = false;
+    bool scaledV = false;
+
+    const Source &decoded()
+    {
+        if (!source) source = decoding.isValid() ? decoding.result() : decode(path);
+        decoding = {};
+        return *source;
+    }
+};
 
 ChosenPicture::ChosenPicture(const QString &path, QSize declaredSize, const QImage &snapshot)
     : m_data(std::make_shared<Data>())
@@ -66,28 +84,27 @@ QImage ChosenPicture::snapshot() const
     return m_data ? m_data->snapshot : QImage();
 }
 
+void ChosenPicture::decodeInBackground() const
+{
+    if (!m_data || m_data->source || m_data->decoding.isValid()) return;
+    m_data->decoding = QtConcurrent::run(decode, m_data->path);
+}
+
 QImage ChosenPicture::scaled(QSize size, bool mirrorH, bool mirrorV, QString *error) const
 {
     if (!m_data || size.isEmpty()) return {};
     Data &d = *m_data;
-    if (!d.decoded) {
-        const platform::LoadedPicture loaded =
-            platform::loadPicture(d.path, {.drawSize = MaxPlacedSide});
-        d.decoded = true;
-        d.source = loaded.isReadable() ? sourceOf(loaded) : QImage();
-        d.sourceError = loaded.isReadable()
-                            ? QString()
-                            : u"%1: %2"_s.arg(platform::displayFileName(d.path), loaded.error);
-    }
-    if (d.source.isNull()) {
-        if (error) *error = d.sourceError;
+    const Source &source = d.decoded();
+    if (source.picture.isNull()) {
+        if (error) *error = source.error;
         return {};
     }
     if (d.scaled.size() != size || d.scaledH != mirrorH || d.scaledV != mirrorV) {
         // Area-averaging when shrinking, as the chooser's own fitting does.
-        QImage picture = d.source.size() == size ? d.source
-                                                 : d.source.scaled(size, Qt::IgnoreAspectRatio,
-                                                                   Qt::SmoothTransformation);
+        const QImage picture =
+            source.picture.size() == size
+                ? source.picture
+                : source.picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         d.scaled = picture.mirrored(mirrorH, mirrorV);
         d.scaledH = mirrorH;
         d.scaledV = mirrorV;
@@ -98,15 +115,16 @@ QImage ChosenPicture::scaled(QSize size, bool mirrorH, bool mirrorV, QString *er
 qsizetype ChosenPicture::memoryBytes() const
 {
     if (!m_data) return 0;
-    return m_data->snapshot.sizeInBytes() + m_data->source.sizeInBytes() +
-           m_data->scaled.sizeInBytes();
+    const qsizetype source = m_data->source ? m_data->source->picture.sizeInBytes() : 0;
+    return m_data->snapshot.sizeInBytes() + source + m_data->scaled.sizeInBytes();
 }
 
 void ChosenPicture::releaseDecoded() const
 {
     if (!m_data) return;
-    m_data->decoded = false;
-    m_data->source = QImage();
+    // A decoding under way ends on its own thread; its result is not kept.
+    m_data->decoding = {};
+    m_data->source.reset();
     m_data->scaled = QImage();
 }
 

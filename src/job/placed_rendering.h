@@ -27,6 +27,9 @@ public:
     // The processing area as the chooser drew it: the default placement renders from it.
     QImage snapshot() const;
 
+    // Starts decoding the file on another thread, so the first move or resize need not wait
+    // for it.
+    void decodeInBackground() const;
     // The picture stretched to `size` and mirrored as asked, on white. Decoded from the file the
     // first time it is needed, at up to MaxPlacedSide a side; null, with the reason, when the
     // file can no longer be read.

@@ -52,9 +52,12 @@ LoadedPicture decodeWithQt(const QByteArray &data, PictureFormat format, const Q
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, qtFormatName(format));
     reader.setDecideFormatFromContent(false);
-    // Qt's limit is in whole mebibytes at 4 bytes a pixel, and 0 would mean none.
+    // Qt's limit is in whole mebibytes at 4 bytes a pixel, and 0 would mean none. It is one
+    // setting for every thread: set only when it changes, so decodings on other threads
+    // (a chosen picture decoded for placing) never see it written under them.
     const qint64 limitBytes = qMin(options.maxPixels, MaxPicturePixels) * 4;
-    QImageReader::setAllocationLimit(int(qMax<qint64>(1, (limitBytes + Mebibyte - 1) / Mebibyte)));
+    const int limit = int(qMax<qint64>(1, (limitBytes + Mebibyte - 1) / Mebibyte));
+    if (QImageReader::allocationLimit() != limit) QImageReader::setAllocationLimit(limit);
 
     const QSize declared = reader.size();
     if (declared.isValid() &&
