@@ -1205,11 +1205,11 @@
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation>Zoom &amp;avant</translation>
+        <translation>&amp;Agrandir la vue</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation>Zoom a&amp;rrière</translation>
+        <translation>&amp;Réduire la vue</translation>
     </message>
     <message>
         <source>&amp;Actual Size</source>
