@@ -92,7 +92,10 @@ void BoardEditing::makeConnections()
                 m_pointer = dot;
                 showMeasure();
             });
-    connect(&m_board, &workspace::PreviewBoard::viewChanged, this, &BoardEditing::showEditable);
+    connect(&m_board, &workspace::PreviewBoard::viewChanged, this, [this] {
+        showEditable();
+        showMeasure();
+    });
     connect(&m_session.command(job::Session::SizeAndPosition), &job::Command::changed, this,
             &BoardEditing::showEditable);
     connect(&m_session.document(), &job::JobDocument::boardChanged, this,

@@ -10,7 +10,10 @@
 #include "workspace/preview_board.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -140,6 +143,8 @@ TEST_F(BoardEditingTest, TheMachinesScaleIsKeptAndMeasuresFollowIt)
     EXPECT_TRUE(editing().measure().fullText().contains(u"picture 12.0 x 8.0 mm"_s));
     emit panel().board().pointerMoved(QPoint(100, 25));
     EXPECT_TRUE(editing().measure().fullText().startsWith(u"10.0, 2.5 mm"_s));
+    action(MainMenu::ZoomIn).trigger();
+    EXPECT_TRUE(editing().measure().fullText().endsWith(u"2x"_s));
 
     program.reset();
     start();

@@ -3,6 +3,7 @@
 #include "job/placement.h"
 #include "job/raster_constants.h"
 #include "job/session.h"
+#include "job/ui/form_labels.h"
 
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
@@ -37,6 +38,7 @@ MachineSizeDialog::MachineSizeDialog(Session &session, QWidget *parent)
 
     auto *form = new QFormLayout;
     form->addRow(tr("&Dots per millimetre:"), m_scale);
+    leaveRoomForInk(*form);
     auto *buttons = new QDialogButtonBox(
         QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::RestoreDefaults, this);
     auto *layout = new QVBoxLayout(this);

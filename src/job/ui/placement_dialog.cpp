@@ -2,6 +2,7 @@
 
 #include "job/raster_constants.h"
 #include "job/session.h"
+#include "job/ui/form_labels.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -71,6 +72,7 @@ void PlacementDialog::build()
     form->addRow(tr("T&op edge:"), m_top);
     form->addRow(m_mirrorH);
     form->addRow(m_mirrorV);
+    leaveRoomForInk(*form);
 
     const QLocale locale;
     auto *scale = new QLabel(

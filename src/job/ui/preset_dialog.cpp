@@ -1,6 +1,7 @@
 #include "job/ui/preset_dialog.h"
 
 #include "job/session.h"
+#include "job/ui/form_labels.h"
 
 #include <QColorDialog>
 #include <QCoreApplication>
@@ -105,6 +106,7 @@ void PresetDialog::build()
     form->addRow(tr("Notes:"), m_notes);
     form->addRow(m_remark);
     form->addRow(buttons);
+    leaveRoomForInk(*form);
     setMinimumWidth(420);
 }
 
