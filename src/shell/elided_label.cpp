@@ -1,12 +1,26 @@
 #include "shell/elided_label.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 
 #include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace tavro::shell {
+namespace {
+
+// The program's style draws a text smaller when its ink leaves the label, and ink may reach a
+// pixel past the letters' advance (a "y" at the end, a "T" at the start).
+int inkWidth(const QFontMetrics &metrics, const QString &text)
+{
+    const int advance = metrics.horizontalAdvance(text);
+    if (text.isEmpty()) return advance;
+    const QRect ink = metrics.tightBoundingRect(text);
+    return advance + std::max(0, -ink.left()) + std::max(0, ink.right() + 1 - advance);
+}
+
+}  // namespace
 
 ElidedLabel::ElidedLabel(QWidget *parent) : QLabel(parent)
 {
@@ -31,7 +45,7 @@ void ElidedLabel::setLeastCharacters(int count)
 QSize ElidedLabel::sizeHint() const
 {
     const QMargins m = contentsMargins();
-    return {fontMetrics().horizontalAdvance(m_fullText) + m.left() + m.right() + 2 * margin(),
+    return {inkWidth(fontMetrics(), m_fullText) + m.left() + m.right() + 2 * margin(),
             QLabel::sizeHint().height()};
 }
 
@@ -39,9 +53,9 @@ QSize ElidedLabel::minimumSizeHint() const
 {
     const QMargins m = contentsMargins();
     const QFontMetrics metrics = fontMetrics();
-    const int least = std::min(
-        metrics.horizontalAdvance(m_fullText),
-        metrics.averageCharWidth() * m_leastCharacters + metrics.horizontalAdvance(u"…"_s));
+    const int least =
+        std::min(inkWidth(metrics, m_fullText),
+                 metrics.averageCharWidth() * m_leastCharacters + inkWidth(metrics, u"…"_s));
     return {least + m.left() + m.right() + 2 * margin(), QLabel::minimumSizeHint().height()};
 }
 
@@ -65,9 +79,11 @@ void ElidedLabel::fit()
     // Measured as sizeHint() measures: elidedText() alone may cut a text that width fits.
     const int room = contentsRect().width() - 2 * margin();
     const QFontMetrics metrics = fontMetrics();
-    const QString shown = metrics.horizontalAdvance(m_fullText) <= room
+    const QString shown = inkWidth(metrics, m_fullText) <= room
                               ? m_fullText
-                              : metrics.elidedText(m_fullText, Qt::ElideRight, room);
+                              : metrics.elidedText(m_fullText, Qt::ElideRight,
+                                                   room - (inkWidth(metrics, u"…"_s) -
+                                                           metrics.horizontalAdvance(u"…"_s)));
     if (shown != text()) setText(shown);
     setToolTip(shown == m_fullText ? QString() : m_fullText);
 }

@@ -1,4 +1,5 @@
 // The status bar in the real window: the connection, and a job from its estimate to done.
+#include "shell/caption_fit.h"
 #include "shell/job_status_bar.h"
 #include "shell_fixture.h"
 
@@ -129,9 +130,16 @@ TEST_F(StatusBarTest, NoTextWidensTheWindowAndTheOfferFitsInEveryLanguage)
     identify();
     sendJob();
     for (int round = 0; round < 3; ++round) QCoreApplication::processEvents();
-    for (const QLabel *label : bar().findChildren<QLabel *>())
+    for (const QLabel *label : bar().findChildren<QLabel *>()) {
         EXPECT_FALSE(label->text().endsWith(u"…"_s))
             << "room to spare, yet cut: " << label->text().toStdString();
+        // Nor drawn a size smaller, as the style draws a text whose ink leaves its label.
+        const std::optional<shell::CaptionPlacement> place = shell::placeCaption(*label);
+        if (label->isVisible() && place && !place->text.isEmpty()) {
+            EXPECT_TRUE(shell::captionFits(place->font, place->area, place->flags, place->text))
+                << "drawn smaller: " << place->text.toStdString();
+        }
+    }
     click(u"按钮开始"_s);
     report(5, 10);
     report(100, 5);
