@@ -198,8 +198,16 @@ TEST_F(TavroBurn, APulledCableEndsWith3AndNamesTheRowToResumeFrom)
 TEST_F(TavroBurn, BadArgumentsSendNothing)
 {
     const QString input = picture();
+    // A saved job and a test card lay themselves out: placing them is no argument of theirs.
+    tavro::job::JobFile saved;
+    saved.board = QImage(512, 512, QImage::Format_RGB32);
+    saved.board.fill(Qt::white);
+    const QString job = dir.filePath(u"placed.tavro.png"_s);
+    ASSERT_TRUE(tavro::job::writeJobFile(job, saved).isEmpty());
     for (const QStringList &arguments :
          {QStringList{}, QStringList{input, u"--burn-time"_s, u"101"_s},
+          QStringList{job, u"--mirror"_s, u"h"_s},
+          QStringList{u"--test-card"_s, u"--width-mm"_s, u"5"_s},
           QStringList{input, u"--effect"_s, u"sepia"_s},
           QStringList{input, u"--from-row"_s, u"-1"_s}, QStringList{input, u"--bogus"_s},
           QStringList{dir.filePath(u"missing.png"_s)}}) {
