@@ -105,25 +105,27 @@ void JobDocument::rotateBoard()
 
 void JobDocument::placeRendering(const QImage &rendering)
 {
-    recordUndo();
-    m_surface.setBackground(blankBoard());
-    m_surface.drawPicture(rendering, 0, 0);
-    // Remembered for Reload; the previous one stays the work image, as Reload's source before.
-    m_work = m_remembered;
-    m_remembered = board();
+    showChosen(rendering);
     m_rendering.reset();
     forgetPlacement();
     boardEdited(false);
 }
 
+// A white board with the rendering at (0, 0), remembered for Reload; the previous remembered
+// board stays the work image, as Reload's source before.
+void JobDocument::showChosen(const QImage &rendering)
+{
+    recordUndo();
+    m_surface.setBackground(blankBoard());
+    m_surface.drawPicture(rendering, 0, 0);
+    m_work = m_remembered;
+    m_remembered = board();
+}
+
 void JobDocument::placeRendering(const PlacedRendering &rendering)
 {
     const RenderedPlacement rendered = renderPlaced(rendering);
-    recordUndo();
-    m_surface.setBackground(blankBoard());
-    m_surface.drawPicture(rendered.board, 0, 0);
-    m_work = m_remembered;
-    m_remembered = board();
+    showChosen(rendered.board);
     m_rendering = rendering;
     m_history.setCurrentPicture(rendering.picture);
     m_placeable = !rendered.board.isNull() && rendering.placement.isValid();

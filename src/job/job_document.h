@@ -125,6 +125,7 @@ private:
     // The picture is no longer what the board shows apart from its text.
     void forgetPlacement();
     void showRendering(const PlacedRendering &rendering, const QImage &rendered);
+    void showChosen(const QImage &rendering);
 
     BoardSurface m_surface;
     QImage m_remembered;

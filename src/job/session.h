@@ -243,6 +243,7 @@ private:
     void updateCommands();
     QString whyNot(MachineControls::Control control) const;
     void updateBoardCommands();
+    void startNewJob();
     void upload(const QImage &board, int fromRow, Pending then,
                 std::optional<JobSequence> sequence = std::nullopt);
     void keepNextStep();

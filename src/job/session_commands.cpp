@@ -167,18 +167,22 @@ bool Session::pictureDropped(const QString &paths)
 
 void Session::placeRendering(const QImage &rendering)
 {
-    m_trace.clear();
-    m_controls.forgetBeforeDrop();
-    m_document.setPicturePath(std::exchange(m_droppedPaths, {}));
+    startNewJob();
     m_document.placeRendering(rendering);
 }
 
 void Session::placeRendering(const PlacedRendering &rendering)
 {
+    startNewJob();
+    m_document.placeRendering(rendering);
+}
+
+// A rendering chosen for the dropped picture: the picture's job, not the one before it.
+void Session::startNewJob()
+{
     m_trace.clear();
     m_controls.forgetBeforeDrop();
     m_document.setPicturePath(std::exchange(m_droppedPaths, {}));
-    m_document.placeRendering(rendering);
 }
 
 QString Session::placePicture(const Placement &placement)
