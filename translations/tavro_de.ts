@@ -414,6 +414,10 @@
         <source>Only a picture chosen in the effect chooser, not yet zoomed out or rotated, can be placed</source>
         <translation>Nur ein in der Effektauswahl gewähltes Bild, das noch nicht verkleinert oder gedreht wurde, lässt sich platzieren</translation>
     </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Spiegeln</translation>
+    </message>
 </context>
 <context>
     <name>tavro::job::TestCard</name>

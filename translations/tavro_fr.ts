@@ -414,6 +414,10 @@
         <source>Only a picture chosen in the effect chooser, not yet zoomed out or rotated, can be placed</source>
         <translation>Seule une image choisie dans le choix d’effet, ni réduite ni tournée depuis, peut être placée</translation>
     </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Miroir</translation>
+    </message>
 </context>
 <context>
     <name>tavro::job::TestCard</name>

@@ -414,6 +414,10 @@
         <source>Only a picture chosen in the effect chooser, not yet zoomed out or rotated, can be placed</source>
         <translation>Si può posizionare solo un’immagine scelta nella scelta dell’effetto, non ancora rimpicciolita né ruotata</translation>
     </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Specchia</translation>
+    </message>
 </context>
 <context>
     <name>tavro::job::TestCard</name>

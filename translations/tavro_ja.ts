@@ -414,6 +414,10 @@
         <source>Only a picture chosen in the effect chooser, not yet zoomed out or rotated, can be placed</source>
         <translation>配置できるのは、効果選択で選び、まだ縮小も回転もしていない画像だけです</translation>
     </message>
+    <message>
+        <source>Mirror</source>
+        <translation>反転</translation>
+    </message>
 </context>
 <context>
     <name>tavro::job::TestCard</name>

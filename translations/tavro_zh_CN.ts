@@ -414,6 +414,10 @@
         <source>Only a picture chosen in the effect chooser, not yet zoomed out or rotated, can be placed</source>
         <translation>只有在效果选择器中选定、尚未缩小或旋转的图片才能摆放</translation>
     </message>
+    <message>
+        <source>Mirror</source>
+        <translation>镜像</translation>
+    </message>
 </context>
 <context>
     <name>tavro::job::TestCard</name>

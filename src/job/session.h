@@ -244,6 +244,7 @@ private:
     QString whyNot(MachineControls::Control control) const;
     void updateBoardCommands();
     void startNewJob();
+    void mirror(bool leftRight);
     void upload(const QImage &board, int fromRow, Pending then,
                 std::optional<JobSequence> sequence = std::nullopt);
     void keepNextStep();

@@ -193,18 +193,23 @@ QString Session::placePicture(const Placement &placement)
 
 void Session::mirrorLeftRight()
 {
-    if (std::optional<Placement> placement = m_document.placement()) {
-        placement->mirrorH = !placement->mirrorH;
-        placePicture(*placement);
-    }
+    mirror(true);
 }
 
 void Session::mirrorTopBottom()
 {
-    if (std::optional<Placement> placement = m_document.placement()) {
-        placement->mirrorV = !placement->mirrorV;
-        placePicture(*placement);
-    }
+    mirror(false);
+}
+
+void Session::mirror(bool leftRight)
+{
+    std::optional<Placement> placement = m_document.placement();
+    if (!placement) return;
+    bool &flag = leftRight ? placement->mirrorH : placement->mirrorV;
+    flag = !flag;
+    // The picture's file may be gone: say why the board stayed as it was.
+    if (const QString why = placePicture(*placement); !why.isEmpty())
+        m_prompter.inform(why, tr("Mirror"));
 }
 
 void Session::undo()

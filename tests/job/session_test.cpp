@@ -1,6 +1,7 @@
 // The session on a scripted line: what it owes the machine after a job file was opened, and a
 // resume cut off by a break.
 #include "job/job_file.h"
+#include "job/placed_rendering.h"
 #include "job/upload_raster.h"
 #include "session_fixture.h"
 
@@ -115,6 +116,26 @@ TEST_F(SessionTest, ResumingPutsTheKeptJobOnTheBoard)
     ASSERT_EQ(boxes().size(), 1);
     EXPECT_TRUE(boxes()[0].contains(u"was not sent"_s));
     EXPECT_EQ(job::packUploadRaster(session.document().board()), kept);
+}
+
+// A picture whose file went before it could be decoded again cannot be turned round: the
+// operator is told why, and the board stays as it was.
+TEST_F(SessionTest, AMirrorThatCannotBeRenderedSaysWhyAndChangesNothing)
+{
+    parts.identify();
+    QImage snapshot(490, 490, QImage::Format_ARGB32);
+    snapshot.fill(qRgb(0, 0, 0));
+    const QString gone = parts.folder.filePath(u"gone.png"_s);
+    session.placeRendering(job::PlacedRendering{job::ChosenPicture(gone, {490, 490}, snapshot),
+                                                job::Effect::BlackWhite,
+                                                {},
+                                                job::defaultPlacement({490, 490})});
+    const QImage before = session.document().board();
+    session.command(job::Session::MirrorLeftRight).trigger();
+    EXPECT_EQ(session.document().board(), before);
+    ASSERT_EQ(boxes().size(), 1);
+    EXPECT_TRUE(boxes().first().contains(u"gone.png"_s)) << boxes().first().toStdString();
+    EXPECT_FALSE(session.document().canRedo());
 }
 
 }  // namespace
