@@ -32,18 +32,19 @@ TEST_P(IdentificationTest, AnswersInOrderWithNothingElse)
     ASSERT_TRUE(client.isOpen());
 
     ASSERT_TRUE(client.write(frame(0x09)));
-    EXPECT_EQ(client.readFrames(4).join(), GetParam().answer);
+    EXPECT_EQ(client.readFrames(5).join(), GetParam().answer);
     EXPECT_EQ(client.raw(), GetParam().answer);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Identities, IdentificationTest,
     ::testing::Values(
-        Identity{"Default", {}, QByteArray::fromHex("FF010A00 FF020200 FF070100 FF0A0028")},
+        Identity{
+            "Default", {}, QByteArray::fromHex("FF010A00 FF020200 FF070100 FF0A0028 FF090000")},
         Identity{"OtherMachine", withIdentity(11, 3, 150),
-                 QByteArray::fromHex("FF010B00 FF020300 FF070100 FF0A0132")},
+                 QByteArray::fromHex("FF010B00 FF020300 FF070100 FF0A0132 FF090000")},
         Identity{"OldFirmware", withIdentity(10, 1, 1),
-                 QByteArray::fromHex("FF010A00 FF020100 FF070100 FF0A0001")}),
+                 QByteArray::fromHex("FF010A00 FF020100 FF070100 FF0A0001 FF090000")}),
     [](const auto &info) { return info.param.name; });
 
 TEST(Identification, SilentMachineRecordsButNeverAnswers)
@@ -71,12 +72,12 @@ TEST(Identification, GarbageStillLetsAResynchronisingReaderFindTheAnswers)
 
     for (int round = 0; round < 3; ++round) {
         ASSERT_TRUE(client.write(frame(0x09)));
-        EXPECT_EQ(client.readFrames(4),
-                  (QList{frame(0x01, 10), frame(0x02, 2), frame(0x07, 1), frame(0x0A, 0, 40)}));
+        EXPECT_EQ(client.readFrames(5), (QList{frame(0x01, 10), frame(0x02, 2), frame(0x07, 1),
+                                               frame(0x0A, 0, 40), frame(0x09, 0)}));
     }
     // Noise before every frame, and never a false start marker.
-    EXPECT_GT(client.raw().size(), 3 * 16 + 12);
-    EXPECT_EQ(client.raw().count(char(0xFF)), 3 * 4);
+    EXPECT_GT(client.raw().size(), 3 * 20 + 15);
+    EXPECT_EQ(client.raw().count(char(0xFF)), 3 * 5);
 }
 
 TEST(Identification, RecordsFramesAndControlBytesAsTheyCome)

@@ -16,8 +16,15 @@ struct EngraverOptions {
     int productId = 10;
     int firmware = 2;
     int burnTime = 40;
-    bool silent = false;            // never answers anything
-    bool garbage = false;           // mixes random non-0xFF bytes between the frames it sends
+    bool silent = false;   // never answers anything
+    bool garbage = false;  // mixes random non-0xFF bytes between the frames it sends
+    // Line noise: when not 0, the seed of random bytes (0xFF among them) put between and inside
+    // the frames it sends, so that frames are lost or changed and stray ones appear.
+    quint32 noiseSeed = 0;
+    // These bytes go out, as they are, after the carve's Nth dot (counted from 1).
+    QList<std::pair<int, QByteArray>> strayAfterDots;
+    bool asksForImage = true;       // false: takes the erase, never asks for the block
+    bool saysState = true;          // answers the identify frame with its job state (FF 09 s 00)
     bool fast = false;              // no time for dots and rows: reports as fast as they are read
     bool paced = false;             // 57600-baud timing: 5760 bytes/s each way
     double unplugAfterSeconds = 0;  // 0 = never; otherwise unplug() by itself after that long

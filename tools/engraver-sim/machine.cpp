@@ -28,7 +28,8 @@ int coordinate(int value)
 Machine::Machine(const EngraverOptions &options)
     : m_options(options),
       m_burnTime(std::max(0, options.burnTime)),
-      m_random(QRandomGenerator::global()->generate())
+      m_random(QRandomGenerator::global()->generate()),
+      m_noise(options.noiseSeed)
 {
     clearBurnt();
 }
@@ -68,9 +69,11 @@ void Machine::advance(Clock::time_point now, qsizetype room)
 {
     if (m_eraseDone && now >= *m_eraseDone) {
         m_eraseDone.reset();
-        send(0x05, 0, 0);
-        m_reader.expectImage();
-        m_imageActivity = now;
+        if (m_options.asksForImage) {
+            send(0x05, 0, 0);
+            m_reader.expectImage();
+            m_imageActivity = now;
+        }
     }
     if (m_reader.receivingImage() && now - m_imageActivity > ImageGap) m_reader.abortImage();
     carve(now, room);
@@ -182,6 +185,7 @@ void Machine::identify()
     send(0x02, m_options.firmware, 0);
     send(0x07, 1, 0);
     sendSplit(0x0A, m_burnTime);
+    if (m_options.saysState) send(0x09, int(m_job), 0);
 }
 
 void Machine::job(int action, Clock::time_point now)
@@ -192,7 +196,10 @@ void Machine::job(int action, Clock::time_point now)
         m_pausedWait = std::max(Clock::duration::zero(), m_nextDot - now);
     }
     if ((action == 1 && m_job != Job::Running) || action == 3) {
-        if (!resume) rewindCarver();
+        if (!resume) {
+            rewindCarver();
+            m_dotsCarved = 0;
+        }
         m_job = Job::Running;
         // A resumed carve still owes what was left of the step it paused in.
         m_nextDot = now + (resume ? m_pausedWait : Clock::duration::zero());
@@ -274,6 +281,9 @@ void Machine::carve(Clock::time_point now, qsizetype room)
         }
         if (dot->firstInRow) sendSplit(0x04, dot->y);
         sendSplit(0x03, dot->x + 1);  // the program draws one column left of this
+        ++m_dotsCarved;
+        for (const auto &[after, bytes] : m_options.strayAfterDots)
+            if (after == m_dotsCarved) m_output.append(bytes);
         m_burnt.setPixel(dot->x, dot->y, qRgb(0, 0, 0));
         m_head = {dot->x, dot->y};
         m_carvedRow = dot->y;
@@ -317,10 +327,16 @@ void Machine::send(int code, int d1, int d2)
         const int count = int(m_random.bounded(1, 4));
         for (int i = 0; i < count; ++i) m_output.append(char(m_random.bounded(0, 0xFF)));
     }
-    m_output.append(char(0xFF));
-    m_output.append(char(code));
-    m_output.append(char(d1));
-    m_output.append(char(d2));
+    QByteArray frame;
+    for (const int byte : {0xFF, code, d1, d2}) frame.append(char(byte));
+    // One frame in four gets a burst of 1 to 6 bytes, before it or inside it.
+    if (m_options.noiseSeed != 0 && m_noise.bounded(4) == 0) {
+        QByteArray burst;
+        for (int i = int(m_noise.bounded(1, 7)); i > 0; --i)
+            burst.append(char(m_noise.bounded(256)));
+        frame.insert(qsizetype(m_noise.bounded(4)), burst);
+    }
+    m_output.append(frame);
 }
 
 void Machine::sendSplit(int code, int value)

@@ -47,6 +47,7 @@ public:
     void clearBurnt();
 
 private:
+    // Also what the identify answer says (FF 09 s 00): 0 idle, 1 carving, 2 paused, 3 done.
     enum class Job { Idle, Running, Paused, Done };
 
     void handleFrame(const QByteArray &frame, Clock::time_point now);
@@ -91,6 +92,8 @@ private:
     Clock::duration m_pausedWait{};
     bool m_powerOff = false;
     QRandomGenerator m_random;
+    QRandomGenerator m_noise;
+    int m_dotsCarved = 0;  // since the carve began from the top
 };
 
 }  // namespace tavro::sim

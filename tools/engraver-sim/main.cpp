@@ -55,6 +55,12 @@ void addOptions(QCommandLineParser &parser)
         {u"paced"_s, u"57600-baud timing: 5760 bytes/s each way."_s},
         {u"unplug-after"_s, u"Pull the cable by itself after this long."_s, u"SECONDS"_s},
         {u"garbage"_s, u"Mix random bytes between the frames it sends."_s},
+        {u"noise"_s,
+         u"Line noise from this seed: random bytes, 0xFF among them, between and "
+         u"inside the frames it sends."_s,
+         u"SEED"_s},
+        {u"never-asks"_s, u"Take the erase, but never ask for the picture."_s},
+        {u"no-state"_s, u"Answer the identify frame without the job's state."_s},
         {u"burn-out"_s, u"Write the burnt picture here as PNG when a carve ends."_s, u"FILE.png"_s},
         {u"link"_s, u"Keep a symbolic link to the device at this path."_s, u"PATH"_s},
         {u"verbose"_s, u"Log each received frame to standard error."_s},
@@ -97,9 +103,11 @@ std::optional<Command> readCommand(const QCommandLineParser &parser, QString &er
     }
     Command command;
     EngraverOptions &o = command.options;
+    int noise = 0;
     if (!readInteger(parser, u"product-id"_s, 255, o.productId, error) ||
         !readInteger(parser, u"firmware"_s, 255, o.firmware, error) ||
         !readInteger(parser, u"burn-time"_s, 9999, o.burnTime, error) ||
+        !readInteger(parser, u"noise"_s, 1 << 30, noise, error) ||
         !readNumber(parser, u"unplug-after"_s, 0, 1e6, o.unplugAfterSeconds, error) ||
         !readNumber(parser, u"dot-us"_s, 0, 1e6, o.dotUs, error) ||
         !readNumber(parser, u"row-ms"_s, 0, 1e6, o.rowMs, error) ||
@@ -109,6 +117,9 @@ std::optional<Command> readCommand(const QCommandLineParser &parser, QString &er
     o.fast = parser.isSet(u"fast"_s);
     o.paced = parser.isSet(u"paced"_s);
     o.garbage = parser.isSet(u"garbage"_s);
+    o.noiseSeed = quint32(noise);
+    o.asksForImage = !parser.isSet(u"never-asks"_s);
+    o.saysState = !parser.isSet(u"no-state"_s);
     o.burnOut = parser.value(u"burn-out"_s);
     o.linkPath = parser.value(u"link"_s);
     command.verbose = parser.isSet(u"verbose"_s);
