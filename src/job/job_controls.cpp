@@ -43,10 +43,13 @@ void JobControls::makeConnections()
     connect(&m_link, &link::EngraverLink::uploadFinished, this, [this](bool written) {
         if (written) m_controls.enableMachineControls();
     });
-    connect(&m_link, &link::EngraverLink::carveDone, this, [this] {
-        stopRunClock();  // the label keeps the time the job took
-        m_controls.resetLocationControls();
-    });
+}
+
+void JobControls::carveEnded()
+{
+    m_log.logLine(u"Carved finish !"_s);
+    stopRunClock();  // the label keeps the time the job took
+    m_controls.resetLocationControls();
 }
 
 void JobControls::start()

@@ -43,6 +43,9 @@ public:
     void pictureDropped();
     // Clear gives every control back and the position fields their zeros.
     void boardCleared();
+    // The machine finished carving (as the job model judged its word): logged, and the run
+    // clock and the location controls follow.
+    void carveEnded();
 
     // Left button released over the slider: the burn time is sent at once.
     void burnTimeReleased(int position);

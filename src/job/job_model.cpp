@@ -1,5 +1,7 @@
 #include "job/job_model.h"
 
+#include "platform/logging.h"
+
 #include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
@@ -12,8 +14,16 @@ constexpr int Side = JobRaster::Side;
 
 JobModel::JobModel(link::EngraverLink &link, JobControls &controls, platform::Clock &clock,
                    QObject *parent)
-    : QObject(parent), m_doneBits(Side * Side), m_link(link), m_clock(clock)
+    : QObject(parent),
+      m_doneBits(Side * Side),
+      m_link(link),
+      m_clock(clock),
+      m_doneQuiet(clock.createTimer())
 {
+    m_doneQuiet->onTick([this] {
+        m_doneQuiet->stop();
+        if (following()) takeCarveDone();
+    });
     makeConnections(link, controls);
 }
 
@@ -22,7 +32,7 @@ void JobModel::makeConnections(link::EngraverLink &link, JobControls &controls)
     using L = link::EngraverLink;
     connect(&link, &L::positionY, this, &JobModel::onRowReported);
     connect(&link, &L::positionX, this, &JobModel::onDotReported);
-    connect(&link, &L::carveDone, this, &JobModel::onCarveDone);
+    connect(&link, &L::carveDoneReported, this, &JobModel::onCarveDone);
     connect(&link, &L::broken, this, &JobModel::onLinkLost);
     connect(&link, &L::disconnected, this, &JobModel::onLinkLost);
 
@@ -37,6 +47,8 @@ void JobModel::makeConnections(link::EngraverLink &link, JobControls &controls)
     connect(&controls, &JobControls::skipSent, this, &JobModel::onSkip);
     // The machine erases its image: whatever ran is gone.
     connect(&controls, &JobControls::newImageSent, this, [this] {
+        m_doneQuiet->stop();
+        m_startedUnknown = false;
         m_startedHere = true;
         m_raster = JobRaster();
         resetCounts();
@@ -121,13 +133,34 @@ void JobModel::expectHeadMoves()
     m_headMovesUntil = m_clock.now() + HeadMoveWindow;
 }
 
-void JobModel::noticeForeignCarve()
+void JobModel::noticeForeignCarve(bool rowReport)
 {
     // A device not yet known to be the machine says nothing of a job.
     if (m_link.state() != link::LinkState::Identified) return;
     if (m_state == State::Running || m_state == State::Paused) return;
     if (m_state == State::Interrupted) return;  // the job cut off here waits for its resume
-    if (m_headMovesUntil && m_clock.now() <= *m_headMovesUntil) return;
+    const std::chrono::microseconds now = m_clock.now();
+    if (m_headMovesUntil && now <= *m_headMovesUntil) return;
+    // One stray frame is more likely noise than a carve.
+    if (m_strayReports == 0 || now - m_strayFrom > ForeignStreamWindow) {
+        m_strayFrom = now;
+        m_strayReports = 0;
+        m_strayRow = false;
+    }
+    ++m_strayReports;
+    m_strayRow = m_strayRow || rowReport;
+    if (m_strayReports >= ForeignStreamReports && m_strayRow) beginForeignCarve();
+}
+
+void JobModel::machineCarves()
+{
+    // Also a job cut off here: the machine went on with it without the program.
+    if (!following()) beginForeignCarve();
+}
+
+void JobModel::beginForeignCarve()
+{
+    m_strayReports = 0;
     m_raster = JobRaster();
     resetCounts();
     m_startedHere = false;
@@ -147,6 +180,8 @@ void JobModel::uploadFinished(const QByteArray &raster, bool written)
 
 void JobModel::onStart()
 {
+    m_doneQuiet->stop();
+    if (m_state == State::NoJob) m_startedUnknown = true;
     switch (m_state) {
     case State::Ready:
     case State::Finished:
@@ -166,6 +201,8 @@ void JobModel::onStart()
 
 void JobModel::onRecarve()
 {
+    m_doneQuiet->stop();
+    if (m_state == State::NoJob) m_startedUnknown = true;
     if (m_state != State::NoJob) beginFromTop();
 }
 
@@ -173,6 +210,8 @@ void JobModel::onRestart()
 {
     // Reports already on their way are the stopped run's, not a carve of the machine's own.
     expectHeadMoves();
+    m_doneQuiet->stop();
+    m_startedUnknown = false;
     // The machine stops and keeps its image.
     if (m_state == State::NoJob) return;
     if (!m_startedHere) {
@@ -194,6 +233,7 @@ void JobModel::onSkip(int rows)
 
 void JobModel::onLinkLost()
 {
+    m_doneQuiet->stop();
     if (!following()) return;
     if (!m_startedHere) {
         m_startedHere = true;
@@ -206,11 +246,13 @@ void JobModel::onLinkLost()
 void JobModel::onRowReported(int row)
 {
     if (!following()) {
-        noticeForeignCarve();  // unless a jog or a locate moved the head
+        noticeForeignCarve(true);  // unless a jog or a locate moved the head
         return;
     }
+    heardReport();
     if (!m_startedHere) return;
-    if (row < 0 || row >= Side) {
+    // The machine reports only rows with dots: another row is noise, or the head moved.
+    if (row < 0 || row >= Side || m_raster.dotsInRow(row) == 0) {
         m_clean = false;
         return;
     }
@@ -235,9 +277,10 @@ void JobModel::onRowReported(int row)
 void JobModel::onDotReported(int x)
 {
     if (!following()) {
-        noticeForeignCarve();
+        noticeForeignCarve(false);
         return;
     }
+    heardReport();
     if (!m_startedHere) return;
     // Reported one column to the right of the dot.
     const int column = x - 1;
@@ -276,8 +319,55 @@ bool JobModel::rowsBlankBetween(int from, int to) const
     return true;
 }
 
+void JobModel::heardReport()
+{
+    if (!m_doneQuiet->isRunning()) return;
+    m_doneQuiet->stop();
+    qCInfo(lcJob) << "a carve done frame was noise: the machine still reports";
+}
+
 void JobModel::onCarveDone()
 {
+    switch (judgeCarveDone()) {
+    case DoneVerdict::Take:
+        takeCarveDone();
+        break;
+    case DoneVerdict::Confirm:
+        if (!m_doneQuiet->isRunning()) m_doneQuiet->setInterval(DoneQuiet);
+        break;
+    case DoneVerdict::Ignore:
+        qCInfo(lcJob) << "carve done frame ignored: job" << stateName(m_state);
+        break;
+    }
+}
+
+JobModel::DoneVerdict JobModel::judgeCarveDone() const
+{
+    if (m_state == State::NoJob) {
+        // Nothing known of the machine's picture: its word, once it was started.
+        return m_startedUnknown && !m_link.uploadPending() ? DoneVerdict::Take
+                                                           : DoneVerdict::Ignore;
+    }
+    if (!following()) return DoneVerdict::Ignore;
+    if (m_startedHere && carveAtItsEnd()) return DoneVerdict::Take;
+    // A paused machine carves nothing, so it cannot finish.
+    return m_state == State::Running ? DoneVerdict::Confirm : DoneVerdict::Ignore;
+}
+
+bool JobModel::carveAtItsEnd() const
+{
+    const int last = m_raster.lastRowWithDots();
+    if (last < 0) return true;     // nothing to carve: done at once
+    if (m_skipFrom) return false;  // where a skip took the head is not reported
+    return m_row == last && m_reportsInRow >= m_raster.dotsInRow(last);
+}
+
+void JobModel::takeCarveDone()
+{
+    m_doneQuiet->stop();
+    m_startedUnknown = false;
+    // The log line, the run clock and the location controls come before the job's state.
+    emit carveEnded();
     if (!following()) return;
     if (!m_startedHere) {
         // What it carved is not known here: nothing to count as done.
@@ -298,6 +388,19 @@ void JobModel::onCarveDone()
         step.measured = true;
     }
     emit carveStep(step);
+    finishCounts();
+}
+
+void JobModel::machineFinished()
+{
+    if (m_state != State::Interrupted) return;
+    if (const std::optional<int> from = std::exchange(m_skipFrom, std::nullopt))
+        skipRows(*from, Side);
+    finishCounts();
+}
+
+void JobModel::finishCounts()
+{
     // The machine carved every dot it did not skip, reported or not.
     for (int row = 0; row < Side; ++row)
         if (!m_skippedRow[row]) m_doneInRow[row] = m_raster.dotsInRow(row);

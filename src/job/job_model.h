@@ -12,6 +12,7 @@
 
 #include <array>
 #include <chrono>
+#include <memory>
 #include <optional>
 
 namespace tavro::job {
@@ -25,6 +26,12 @@ namespace tavro::job {
 // done + skipped = total, and the progress reads 100 %. Dots whose reports never arrived
 // (a program that stopped reading) count as done at carve done, since the machine says
 // it carved them.
+//
+// Line noise makes frames too, so a report is taken only where the machine can send it. A
+// carve done ends a job at once only where the reports show the carve at its end; otherwise
+// while a job runs it ends the job once the machine has been quiet for DoneQuiet (a machine
+// that still carves reports again first), and never a paused one. A row without dots is no
+// carve's report, and a carve of the machine's own is noticed only from a stream of reports.
 class JobModel final : public QObject {
     Q_OBJECT
 public:
@@ -32,6 +39,11 @@ public:
     Q_ENUM(State)
     // Reports this long after a jog or a locate are the head's move, not a carve.
     static constexpr std::chrono::milliseconds HeadMoveWindow{2000};
+    // A carve done the reports do not bear out is taken after this long without a report.
+    static constexpr std::chrono::milliseconds DoneQuiet{3000};
+    // Reports within this of each other make a stream: a carve of the machine's own.
+    static constexpr std::chrono::milliseconds ForeignStreamWindow{1000};
+    static constexpr int ForeignStreamReports = 3;
 
     JobModel(link::EngraverLink &link, JobControls &controls, platform::Clock &clock,
              QObject *parent = nullptr);
@@ -40,6 +52,11 @@ public:
     void uploadFinished(const QByteArray &raster, bool written);
     // A jog, a locate or a point was sent: the head's reports that follow are no carve.
     void expectHeadMoves();
+    // The machine said when it was found that it carves a job (one not started here).
+    void machineCarves();
+    // The machine said when it was found again that it finished its job: an interrupted job
+    // of this program's is finished, every dot not skipped done.
+    void machineFinished();
     // False while the machine carves a job it was not started on here (after a restart of
     // the program or a reconnection): its raster is unknown, and nothing is counted.
     bool startedHere() const { return m_startedHere; }
@@ -74,6 +91,8 @@ signals:
     void runStarted();
     // See CarveStep.
     void carveStep(const tavro::job::CarveStep &step);
+    // The machine finished carving, as far as can be told: its own word, where it can come.
+    void carveEnded();
 
 private:
     void makeConnections(link::EngraverLink &link, JobControls &controls);
@@ -91,8 +110,16 @@ private:
     void onRowReported(int row);
     void onDotReported(int x);
     void onCarveDone();
+    enum class DoneVerdict { Take, Confirm, Ignore };
+    DoneVerdict judgeCarveDone() const;
+    bool carveAtItsEnd() const;
+    void takeCarveDone();
+    void finishCounts();
+    // A report: the machine still moves, so a carve done waiting to be confirmed was noise.
+    void heardReport();
     // A report of the head while nothing runs here and no move was asked for.
-    void noticeForeignCarve();
+    void noticeForeignCarve(bool rowReport);
+    void beginForeignCarve();
 
     void countDot(int x, int row);
     // Rows the machine jumped over by Fast Forward: what was not done there is skipped.
@@ -116,6 +143,15 @@ private:
     platform::Clock &m_clock;
     std::optional<std::chrono::microseconds> m_headMovesUntil;
     bool m_startedHere = true;
+    std::unique_ptr<platform::IntervalTimer> m_doneQuiet;
+    // Reports not explained by a job or a move: when the stream began, how many, and whether
+    // a row was among them.
+    std::chrono::microseconds m_strayFrom{};
+    int m_strayReports = 0;
+    bool m_strayRow = false;
+    // Start or Recarve went to a machine whose picture is not known here, and it has not
+    // finished, erased or stopped since: a carve done can come.
+    bool m_startedUnknown = false;
 };
 
 }  // namespace tavro::job

@@ -101,6 +101,15 @@ void JobRecovery::forget()
     if (had) emit keptChanged();
 }
 
+void JobRecovery::keep(const InterruptedJob &job)
+{
+    m_kept = job;
+    m_kept->machine = m_machine;
+    m_running = false;
+    write();
+    emit keptChanged();
+}
+
 void JobRecovery::write()
 {
     m_keepTimer->stop();

@@ -43,6 +43,9 @@ public:
     void runStopped();
     // The machine finished the job, or the operator dismissed it.
     void forget();
+    // This job is kept in place of the one kept now, to be offered (the next step of a
+    // sequence whose step the machine finished on its own).
+    void keep(const InterruptedJob &job);
 
     const std::optional<InterruptedJob> &kept() const { return m_kept; }
     // The kept job is the one running now.

@@ -47,6 +47,18 @@ constexpr std::pair<Session::CommandId, MachineControls::Control> ControlOf[] = 
 // job's burn time goes to it anyway.
 constexpr std::chrono::milliseconds BurnTimeReportWait{500};
 
+// The step after the sequence's current one, as a job to keep.
+InterruptedJob stepAfter(const JobSequence &sequence)
+{
+    const JobSequence next = sequence.at(sequence.step + 1);
+    InterruptedJob job;
+    job.board = next.steps[next.step].board;
+    job.burnTime = next.steps[next.step].burnTime;
+    job.dotsTotal = JobRaster(packUploadRaster(job.board)).dots();
+    job.sequence = next;
+    return job;
+}
+
 qint64 dotsAbove(const JobRaster &raster, int row)
 {
     qint64 dots = 0;
@@ -141,6 +153,8 @@ void Session::makeConnections()
         onLinkLost();
     });
     connect(&m_link, &L::uploadFinished, this, &Session::onUploadFinished);
+    connect(&m_link, &L::imageNotRequested, this, &Session::onImageNotRequested);
+    connect(&m_link, &L::machineStateReported, this, &Session::onMachineState);
     connect(&m_link, &L::tracePoint, &m_trace, &TraceOverlay::add);
     // A carve of the machine's own is not counted, but its rows move the kept job on.
     connect(&m_link, &L::positionY, this, [this] {
@@ -156,10 +170,11 @@ void Session::makeConnections()
     });
     connect(&m_link, &L::firmwareReported, this,
             [this](int version) { command(PowerOff).setVisible(version != 1); });
-    connect(&m_link, &L::carveDone, this, [this] {
+    connect(&m_model, &JobModel::carveEnded, &m_jobs, &JobControls::carveEnded);
+    connect(&m_model, &JobModel::carveEnded, this, [this] {
         if (!std::exchange(m_foreignRun, false)) return;
         m_log.logLine(u"The machine finished the job it was carving before."_s);
-        m_recovery.forget();
+        keepWhatFollows();
     });
     m_burnTimeWait->onTick([this] { sendOwedBurnTime(); });
 
@@ -383,13 +398,46 @@ void Session::onRunStarted()
 // Until the next step runs, it is what a restart or a broken link picks up again.
 void Session::keepNextStep()
 {
-    const JobSequence next = m_run.sequence->at(m_run.sequence->step + 1);
-    InterruptedJob job;
-    job.board = next.steps[next.step].board;
-    job.burnTime = next.steps[next.step].burnTime;
-    job.dotsTotal = JobRaster(packUploadRaster(job.board)).dots();
-    job.sequence = next;
-    m_recovery.runStarted(job);
+    m_recovery.runStarted(stepAfter(*m_run.sequence));
+}
+
+// What the machine says of its job when it is found decides what can be offered: a job it
+// carves on is followed, and one it finished is never offered for a resume that burns twice.
+void Session::onMachineState(link::MachineState state)
+{
+    if (state == link::MachineState::Carving) {
+        m_model.machineCarves();
+        return;
+    }
+    if (state != link::MachineState::Finished) return;
+    if (m_model.state() == JobModel::State::Interrupted) {
+        m_log.logLine(tr("The machine finished the interrupted job on its own."));
+        m_model.machineFinished();  // a sequence goes on with its next step as after any end
+        return;
+    }
+    if (!m_recovery.kept() || m_recovery.isRunning()) return;
+    m_log.logLine(tr("The machine finished the interrupted job on its own."));
+    keepWhatFollows();
+    emit offerChanged();
+}
+
+// The kept job is done: what is left of it is the next step of its sequence, or nothing.
+void Session::keepWhatFollows()
+{
+    const std::optional<InterruptedJob> &kept = m_recovery.kept();
+    if (kept && kept->sequence && kept->sequence->hasNext())
+        m_recovery.keep(stepAfter(*kept->sequence));
+    else
+        m_recovery.forget();
+}
+
+void Session::onImageNotRequested()
+{
+    m_model.uploadFinished(m_sending, false);
+    m_pending = Pending::None;
+    m_uploadFailure = m_link.lastError();
+    emit uploadFailed(m_uploadFailure);
+    emit offerChanged();
 }
 
 void Session::followCarve()
@@ -422,6 +470,7 @@ void Session::upload(const QImage &board, int fromRow, Pending then,
     // Packed before the erase goes out, so the block is whole whenever the machine asks.
     m_sending = fromRow > 0 ? packUploadRaster(boardFromRow(board, fromRow)) : whole;
     m_pending = then;
+    m_uploadFailure.clear();
     if (fromRow > 0 || then == Pending::Resume || then == Pending::StartOver)
         emit resuming(m_sendingRun.fromRow);
     if (!m_jobs.prepareUpload(m_sending)) m_pending = Pending::None;

@@ -213,6 +213,15 @@ public:
     // True when the program may end now. A job that runs or is paused asks first; the
     // machine is paused and the job kept for the next start.
     bool prepareQuit();
+    // The program ends now, unasked (a signal, the display gone): a running job is paused and
+    // kept, the pause on the wire before this returns.
+    void endNow();
+    // The same where nothing else of Qt may run any more (the process is exiting): the pause
+    // is written straight to the port.
+    void endAtExit();
+    // Why the machine did not take the last upload, though the link stands (it never asked for
+    // the picture); empty otherwise. A broken link says so itself.
+    const QString &uploadFailure() const { return m_uploadFailure; }
 
 signals:
     // Power OFF reached the machine: the program ends now.
@@ -225,6 +234,8 @@ signals:
     // The kept job is on its way back, from this row.
     void resuming(int fromRow);
     void dotsPerMillimetreChanged(double dotsPerMillimetre);
+    // The machine took the erase but never asked for the picture: nothing was sent.
+    void uploadFailed(const QString &reason);
 
 private:
     // The kept job on the board; false when the operator kept an unsent picture instead.
@@ -248,6 +259,9 @@ private:
     void upload(const QImage &board, int fromRow, Pending then,
                 std::optional<JobSequence> sequence = std::nullopt);
     void keepNextStep();
+    void keepWhatFollows();
+    void onMachineState(link::MachineState state);
+    void onImageNotRequested();
     void onIdentified(int port);
     void onLinkLost();
     void onUploadFinished(bool written);
@@ -280,6 +294,7 @@ private:
     std::unique_ptr<link::TraceLog> m_traceLog;
     std::unique_ptr<JobTrace> m_jobTrace;
 
+    QString m_uploadFailure;
     QByteArray m_sending;  // the block the machine gets when it asks
     Run m_sendingRun;
     Run m_run;  // what the machine holds

@@ -3,6 +3,7 @@
 
 #include "job/effect_board.h"
 #include "job/upload_raster.h"
+#include "platform/logging.h"
 
 #include <QDir>
 
@@ -410,6 +411,23 @@ bool Session::prepareQuit()
     }
     m_recovery.flush();
     return true;
+}
+
+void Session::endNow()
+{
+    // Also a carve of the machine's own: nobody would be there to stop it.
+    if (m_model.state() == JobModel::State::Running) {
+        m_jobs.pause();
+        m_line.drain(1s);
+    }
+    m_recovery.flush();
+}
+
+void Session::endAtExit()
+{
+    if (m_model.state() == JobModel::State::Running && m_link.pauseAtExit())
+        qCWarning(lcJob) << "the program ends with a job running: the machine was paused";
+    m_recovery.flush();
 }
 
 }  // namespace tavro::job

@@ -45,6 +45,10 @@ void TestCardRun::makeConnections()
         if (!m_holdsColumn && isActive()) setState(State::Stopped);
     });
     connect(&m_session, &Session::resuming, this, &TestCardRun::onResuming);
+    // A machine that never asked for the column: the card stops where it is, to be resumed.
+    connect(&m_session, &Session::uploadFailed, this, [this] {
+        if (m_state == State::Sending && m_holdsColumn) setState(State::Interrupted);
+    });
     connect(&m_session, &Session::progressChanged, this, [this] {
         if (m_holdsColumn) emit progressChanged();
     });

@@ -28,12 +28,14 @@ EngraverLink::EngraverLink(platform::SerialLine &port, platform::Clock &clock,
       m_probeTimer(clock.createTimer()),
       m_retryTimer(clock.createTimer()),
       m_presenceTimer(clock.createTimer()),
-      m_uploadTimer(clock.createTimer())
+      m_uploadTimer(clock.createTimer()),
+      m_imageRequestTimer(clock.createTimer())
 {
     m_probeTimer->onTick([this] { onProbeTimeout(); });
     m_retryTimer->onTick([this] { onRetryTick(); });
     m_presenceTimer->onTick([this] { checkPortPresent(); });
     m_uploadTimer->onTick([this] { sendUploadBlock(); });
+    m_imageRequestTimer->onTick([this] { onImageRequestOverdue(); });
     connect(&m_port, &platform::SerialLine::received, this, &EngraverLink::takeBytes);
     connect(&m_port, &platform::SerialLine::lost, this, &EngraverLink::onPortLost);
     connect(&m_port, &platform::SerialLine::blockWritten, this, [this] {
@@ -134,7 +136,8 @@ void EngraverLink::handleFrame(int code, int d1, int d2)
         onIdentity(d1);
         break;
     case RspFirmware:
-        onFirmware(d1);
+        // Noise that looks like a version must not hide Power OFF in the middle of a job.
+        if (answeringIdentify()) onFirmware(d1);
         break;
     case RspPositionX:
         onPositionX(joinValue(d1, d2));
@@ -147,7 +150,7 @@ void EngraverLink::handleFrame(int code, int d1, int d2)
         onImageRequest();
         break;
     case RspCarveDone:
-        onCarveDone();
+        emit carveDoneReported();
         break;
     case RspMotorStatus:
         onMotorStatus(d1);
@@ -158,7 +161,11 @@ void EngraverLink::handleFrame(int code, int d1, int d2)
     case RspBurnTime:
         onBurnTimeReport(joinValue(d1, d2));
         break;
-    default:  // RspIgnored and unknown codes
+    case RspMachineState:
+        if (answeringIdentify() && d1 <= int(MachineState::Finished))
+            emit machineStateReported(MachineState(d1));
+        break;
+    default:  // unknown codes
         break;
     }
 }
@@ -173,6 +180,7 @@ void EngraverLink::onIdentity(int productId)
     if (productId == m_options.expectedProductId) {
         m_connectedPort = m_port.portNumber();
         m_userDisconnected = false;
+        m_identifiedAt = m_clock.now();
         qCInfo(lcLink) << "machine identified on COM" << m_connectedPort;
         emit identified(m_connectedPort);
         m_retryTimer->stop();
@@ -218,8 +226,29 @@ void EngraverLink::onImageRequest()
         qCDebug(lcLink) << "image request without a pending upload ignored";
         return;
     }
+    m_imageRequestTimer->stop();
     // The short wait before the block runs on a timer, never on the window's thread.
     m_uploadTimer->setInterval(UploadDelay);
+}
+
+void EngraverLink::onImageRequestOverdue()
+{
+    m_imageRequestTimer->stop();
+    if (!m_uploadPending || m_uploadTimer->isRunning()) return;
+    m_uploadPending = false;
+    m_lastError =
+        tr("the machine did not ask for the picture within %1 s")
+            .arg(std::chrono::duration_cast<std::chrono::seconds>(ImageRequestWait).count());
+    qCWarning(lcLink) << "no image request after the erase";
+    m_log.logLine(tr("The machine did not ask for the picture: it was not sent."));
+    emit imageNotRequested();
+}
+
+bool EngraverLink::answeringIdentify() const
+{
+    if (m_probeTimer->isRunning()) return true;
+    return m_identifiedAt && m_presenceTimer->isRunning() &&
+           m_clock.now() - *m_identifiedAt <= IdentifyAnswerWindow;
 }
 
 void EngraverLink::sendUploadBlock()
@@ -260,12 +289,6 @@ void EngraverLink::onBurnTimeReport(int burnTime)
         return;
     }
     emit burnTimeReported(burnTime);
-}
-
-void EngraverLink::onCarveDone()
-{
-    m_log.logLine(u"Carved finish !"_s);
-    emit carveDone();
 }
 
 void EngraverLink::onMotorStatus(int status)

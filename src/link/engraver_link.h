@@ -40,6 +40,10 @@ public:
     static constexpr std::chrono::milliseconds PowerOffDrain{1000};
     // A burn time report this soon after one was sent may be the machine's old one.
     static constexpr std::chrono::milliseconds BurnTimeReportQuiet{500};
+    // The frames that answer an identification come within this after the identity.
+    static constexpr std::chrono::milliseconds IdentifyAnswerWindow{2000};
+    // A machine told to erase asks for the picture within this, or it is not sent.
+    static constexpr std::chrono::milliseconds ImageRequestWait{5000};
 
     // The prompter shows the boxes the machine's answers call for; the link writes its own
     // lines to the log.
@@ -59,6 +63,8 @@ public:
     // steer a job say whether the command went out.
     bool startCarving();
     bool pauseCarving();
+    // The pause frame straight to the port, while the process exits: nothing logged.
+    bool pauseAtExit();
     bool recarveJob();
     void locateToCentre(bool announce);
     void locateToBox();
@@ -105,6 +111,8 @@ public:
     const platform::IntervalTimer &probeTimer() const { return *m_probeTimer; }
     const platform::IntervalTimer &retryTimer() const { return *m_retryTimer; }
     const platform::IntervalTimer &presenceTimer() const { return *m_presenceTimer; }
+    // The erase went out and the machine has not yet had the block it will ask for.
+    bool uploadPending() const { return m_uploadPending || m_uploadInFlight; }
     std::size_t pendingBytes() const { return m_pending.size(); }
     // Why the link last broke or a write failed; empty when it never did.
     const QString &lastError() const { return m_lastError; }
@@ -127,7 +135,13 @@ signals:
     void positionY(int y);
     // One point of the laser's trace, in board pixels (may lie off the board).
     void tracePoint(int x, int y);
-    void carveDone();
+    // The machine says its carve is done. Only the job model knows whether it can be: noise on
+    // the line makes such frames too.
+    void carveDoneReported();
+    // With its identification, the machine said how its job stands.
+    void machineStateReported(tavro::link::MachineState state);
+    // The machine took the erase but never asked for the picture: nothing was sent.
+    void imageNotRequested();
     // The burn time now set on the machine, possibly beyond the slider's range.
     void burnTimeReported(int burnTime);
     void uploadProgress(qint64 written, qint64 total);
@@ -150,7 +164,9 @@ private:
     void onFirmware(int version);
     void onPositionX(int x);
     void onImageRequest();
-    void onCarveDone();
+    void onImageRequestOverdue();
+    // Right after the identity: firmware and state frames are part of the answer only then.
+    bool answeringIdentify() const;
     void onBurnTimeReport(int burnTime);
     void onMotorStatus(int status);
     void onUploadEnded(bool written);
@@ -166,6 +182,8 @@ private:
     std::unique_ptr<platform::IntervalTimer> m_retryTimer;
     std::unique_ptr<platform::IntervalTimer> m_presenceTimer;
     std::unique_ptr<platform::IntervalTimer> m_uploadTimer;
+    std::unique_ptr<platform::IntervalTimer> m_imageRequestTimer;
+    std::optional<std::chrono::microseconds> m_identifiedAt;
 
     FrameAssembler m_rx;
     std::deque<std::uint8_t> m_pending;

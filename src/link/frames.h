@@ -44,8 +44,12 @@ inline constexpr int RspImageRequest = 0x05;
 inline constexpr int RspCarveDone = 0x06;
 inline constexpr int RspMotorStatus = 0x07;
 inline constexpr int RspNumber = 0x08;
-inline constexpr int RspIgnored = 0x09;
+// The machine's job state, which it sends with its answer to CmdIdentify: MachineIdle,
+// MachineCarving, MachinePaused or MachineFinished in the first byte.
+inline constexpr int RspMachineState = 0x09;
 inline constexpr int RspBurnTime = 0x0A;
+
+enum class MachineState : int { Idle = 0, Carving = 1, Paused = 2, Finished = 3 };
 
 inline constexpr std::uint8_t FrameStart = 0xFF;
 inline constexpr int FrameSize = 4;

@@ -76,6 +76,11 @@ bool EngraverLink::setBurnTime(int position)
     return logSent(sent, u"Burning Time: "_s + QString::number(position) + u"\r\n"_s);
 }
 
+bool EngraverLink::pauseAtExit()
+{
+    return m_port.writeAtExit(makeFrame(CmdJob, JobPause, 0));
+}
+
 bool EngraverLink::requestNewImage(const QByteArray &block)
 {
     // In place before the erase goes out, so the block is whole whenever the request is taken.
@@ -85,6 +90,7 @@ bool EngraverLink::requestNewImage(const QByteArray &block)
         return false;
     }
     m_uploadPending = true;
+    m_imageRequestTimer->setInterval(ImageRequestWait);
     m_log.logText(u"\r\n----------Please wait-----------\r\n"_s);
     m_log.logText(u"Erasing Last Image...\r\n"_s);
     return true;

@@ -76,6 +76,7 @@ void EngraverLink::breakConnection(const QString &reason)
     m_log.logLine(u">>>Connection BREAK !<<<"_s);
     m_uploadPending = false;
     m_uploadTimer->stop();
+    m_imageRequestTimer->stop();
     emit broken(reason);
     m_presenceTimer->stop();
     startConnect();
@@ -86,6 +87,7 @@ void EngraverLink::disconnectMachine()
     m_userDisconnected = true;
     m_uploadPending = false;
     m_uploadTimer->stop();
+    m_imageRequestTimer->stop();
     m_port.close();
     m_log.logText(u"Disconnected Connection\r\n\r\n"_s);
     emit disconnected();

@@ -8,7 +8,9 @@
 
 #include <cerrno>
 
+#include <poll.h>
 #include <sys/ioctl.h>
+#include <unistd.h>
 
 namespace tavro::platform {
 
@@ -133,6 +135,25 @@ void QtSerialLine::drain(std::chrono::milliseconds timeout)
     while (m_port.isOpen() && m_port.bytesToWrite() > 0 && !deadline.hasExpired()) {
         if (!m_port.waitForBytesWritten(int(deadline.remainingTime()))) break;
     }
+}
+
+bool QtSerialLine::writeAtExit(const QByteArray &bytes)
+{
+    if (!m_port.isOpen()) return false;
+    const int fd = int(m_port.handle());
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 && errno == EAGAIN) {
+            pollfd out{fd, POLLOUT, 0};
+            if (::poll(&out, 1, 1000) <= 0) return false;
+            continue;
+        }
+        if (n <= 0) return false;
+        done += n;
+    }
+    return true;
 }
 
 // The block has left when neither QSerialPort nor the driver holds any of it: a USB

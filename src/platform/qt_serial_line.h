@@ -31,6 +31,7 @@ public:
     bool write(const QByteArray &bytes) override;
     void writeBlock(const QByteArray &block) override;
     void drain(std::chrono::milliseconds timeout) override;
+    bool writeAtExit(const QByteArray &bytes) override;
     QString lastError() const override { return m_lastError; }
 
     // A block that has not left in twice its time on the wire, plus this, has failed.

@@ -32,6 +32,9 @@ public:
     // Blocks until everything written so far is handed to the device, or the time is up:
     // for a last frame before the program ends.
     virtual void drain(std::chrono::milliseconds timeout) = 0;
+    // Straight to the device, past what waits in the port's buffer, blocking: for a last frame
+    // while the process exits and nothing else of Qt runs. False when nothing went out.
+    virtual bool writeAtExit(const QByteArray &bytes) = 0;
     // Why the last open, write or block failed, or why the device was lost.
     virtual QString lastError() const = 0;
 

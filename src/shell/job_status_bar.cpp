@@ -120,6 +120,7 @@ void JobStatusBar::makeConnections()
             &JobStatusBar::showTime);
     connect(&m_session, &job::Session::offerChanged, this, &JobStatusBar::showOffer);
     connect(&m_session, &job::Session::pictureMayBeMissingChanged, this, &JobStatusBar::showNotice);
+    connect(&m_session, &job::Session::uploadFailed, this, &JobStatusBar::showNotice);
     connect(&m_session.document(), &job::JobDocument::sentChanged, this, &JobStatusBar::showNotice);
     connect(m_checkLink, &QLabel::linkActivated, this, &JobStatusBar::checkRequested);
     connect(m_resumeButton, &QPushButton::clicked, &m_session, &job::Session::resumeKept);
@@ -338,6 +339,8 @@ void JobStatusBar::showNotice()
     if (m_session.document().differsFromSent()) notes << tr("Board changed since it was sent");
     if (m_session.pictureMayBeMissing())
         notes << tr("Picture not sent since the machine reconnected");
+    if (!m_session.uploadFailure().isEmpty())
+        notes << tr("Not sent: the machine did not ask for the picture");
     m_noticeLabel->setFullText(notes.join(u" · "_s));
 }
 

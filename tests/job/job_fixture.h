@@ -50,6 +50,7 @@ protected:
         line.deliver(bytes({0xFF, 0x01, 0x0A, 0x00}));
         QObject::connect(&link, &link::EngraverLink::uploadFinished, &model,
                          [this](bool written) { model.uploadFinished(sending, written); });
+        QObject::connect(&model, &job::JobModel::carveEnded, &jobs, &job::JobControls::carveEnded);
     }
 
     // Send, the machine's request, the block out: the machine holds the board.

@@ -127,6 +127,7 @@ TEST_F(JobModelTest, FastForwardCountsWhatItPassesOverAsSkipped)
     carveRows(0, 30);
     jobs.fastForward();
     reportDone();
+    clock.advance(job::JobModel::DoneQuiet);  // no report says where the skip took the head
     expectComplete();
     EXPECT_EQ(model.skippedDots(), 20);
 }
@@ -301,11 +302,60 @@ TEST_F(JobModelTest, ReportsThatDoNotFitTheRasterAreNotCounted)
     EXPECT_EQ(model.doneDots(), 6);
     EXPECT_FALSE(steps.last().measured);
     reportDone();
+    clock.advance(job::JobModel::DoneQuiet);
     expectComplete();
+    model.expectHeadMoves();
     carveRows(0, 40);
     reportDone();
     EXPECT_EQ(model.doneDots(), 80);
     EXPECT_EQ(states.count(u"finished"_s), 1);
+}
+
+// Line noise makes carve-done frames: only one the reports bear out ends a job at once.
+TEST_F(JobModelTest, ACarveDoneEndsAJobOnlyWhereTheMachineCanBeDone)
+{
+    const QSignalSpy ended(&model, &job::JobModel::carveEnded);
+    upload(fortyRows());
+    reportDone();  // nothing started
+    jobs.start();
+    carveRows(0, 20);
+    reportDone();
+    EXPECT_EQ(model.state(), State::Running) << "rows 20 to 39 are still to come";
+    carveRow(20);  // the machine goes on: it was noise
+    clock.advance(job::JobModel::DoneQuiet);
+    EXPECT_EQ(model.state(), State::Running);
+    reportRow(45);  // a row without dots is no report of this carve
+    EXPECT_EQ(model.currentRow(), 20);
+    carveRows(21, 40);
+    reportDone();
+    expectComplete();
+    EXPECT_EQ(ended.count(), 1);
+
+    // Paused, the machine carves nothing and cannot finish.
+    jobs.start();
+    carveRows(0, 10);
+    jobs.pause();
+    reportDone();
+    clock.advance(job::JobModel::DoneQuiet * 2);
+    EXPECT_EQ(model.state(), State::Paused);
+
+    // The last row's report lost: the machine's word, once it has gone quiet.
+    jobs.start();
+    carveRows(10, 39);
+    reportDone();
+    EXPECT_EQ(model.state(), State::Running);
+    clock.advance(job::JobModel::DoneQuiet);
+    expectComplete();
+    EXPECT_EQ(ended.count(), 2);
+
+    // One stray report after the job is no carve of the machine's own; a stream is.
+    reportRow(3);
+    EXPECT_EQ(model.state(), State::Finished);
+    reportRow(5);
+    reportDot(10);
+    reportDot(20);
+    EXPECT_EQ(model.state(), State::Running);
+    EXPECT_FALSE(model.startedHere());
 }
 
 TEST_F(JobModelTest, NoStreamOfReportsOrCommandsTakesTheCountsOutOfRange)
@@ -314,8 +364,8 @@ TEST_F(JobModelTest, NoStreamOfReportsOrCommandsTakesTheCountsOutOfRange)
     const QImage board =
         boardWith([](int x, int y) { return (x * 7 + y * 3) % 11 == 0 && y < 200; });
     // Reports after the carve are head moves here; a carve of the machine's own has a test.
-    model.expectHeadMoves();
     for (int round = 0; round < 20; ++round) {
+        model.expectHeadMoves();
         upload(board);
         jobs.start();
         for (int i = 0; i < 3000; ++i) {
@@ -352,6 +402,7 @@ TEST_F(JobModelTest, NoStreamOfReportsOrCommandsTakesTheCountsOutOfRange)
         }
         jobs.start();
         reportDone();
+        clock.advance(job::JobModel::DoneQuiet);
         ASSERT_EQ(model.doneDots() + model.skippedDots(), model.totalDots());
         ASSERT_EQ(model.percent(), 100);
     }

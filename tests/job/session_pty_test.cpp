@@ -104,6 +104,69 @@ TEST_F(SessionOnMachine, ACarveTheMachineWentOnWithIsFollowedAfterARestart)
     EXPECT_EQ(model().state(), State::NoJob);
 }
 
+// Noise on the line makes carve-done frames of its own: the job ends with the machine's.
+TEST_F(SessionOnMachine, NoiseOnTheLineNeverEndsAJob)
+{
+    adjustMachine = [](sim::EngraverOptions &o) {
+        o.noiseSeed = 7;
+        const QByteArray done = QByteArray::fromHex("FF060000");
+        o.strayAfterDots = {{700, done}, {1500, done + done}};
+    };
+    plugMachine(true);
+    startSession();
+    std::optional<bool> machineStillCarving;
+    QObject::connect(&model(), &job::JobModel::stateChanged, &view, [&](State state) {
+        if (state == State::Finished && !machineStillCarving)
+            machineStillCarving = machine->carving();
+    });
+    sendAndStart();
+    ASSERT_TRUE(waitFor([&] { return model().state() == State::Finished; }));
+    EXPECT_FALSE(*machineStillCarving) << "finished only once the machine was";
+    EXPECT_EQ(view.log.count(u"Carved finish !"_s), 1);
+    EXPECT_EQ(machine->burnt(), blackOf(jobBoard()));
+    EXPECT_EQ(session->progress().percent, 100);
+}
+
+// Identified, the erase taken, and no request for the picture: said, and nothing started.
+TEST_F(SessionOnMachine, AMachineThatNeverAsksForThePictureIsNeverStarted)
+{
+    adjustMachine = [](sim::EngraverOptions &o) { o.asksForImage = false; };
+    plugMachine(false);
+    startSession();
+    ASSERT_TRUE(waitFor([&] { return identified(); }));
+    QString failure;
+    QObject::connect(session.get(), &job::Session::uploadFailed, &view,
+                     [&](const QString &reason) { failure = reason; });
+    session->takeJob({jobBoard(), {}, {}, 40, {}});
+    session->sendBoard();
+    ASSERT_TRUE(waitFor([&] { return !failure.isEmpty(); }));
+    EXPECT_EQ(failure, u"the machine did not ask for the picture within 5 s"_s);
+    EXPECT_TRUE(view.log.contains(u"The machine did not ask for the picture: it was not sent."_s));
+    EXPECT_EQ(model().state(), State::NoJob);
+    EXPECT_FALSE(machine->receivedFrames().contains(QByteArray::fromHex("FF010100")));
+    EXPECT_TRUE(identified()) << "the link stands";
+}
+
+// The machine says what became of a kept job when it is found again: one it finished is
+// never offered for a resume that would burn its rows twice.
+TEST_F(SessionOnMachine, AJobTheMachineFinishedAloneIsNotOffered)
+{
+    plugMachine(true);
+    startSession();
+    sendAndStart();
+    carveUntilRow(100);
+    machine->unplug();  // the machine carves on without the program
+    ASSERT_TRUE(waitFor([&] { return machine->carveDone(); }));
+    startSession();
+    ASSERT_TRUE(machine->plugIn());
+    ASSERT_TRUE(waitFor([&] {
+        return view.log.contains(u"The machine finished the interrupted job on its own."_s);
+    }));
+    EXPECT_FALSE(session->recovery().kept());
+    EXPECT_FALSE(session->offer().open);
+    EXPECT_FALSE(keptOnDisk());
+}
+
 TEST_F(SessionOnMachine, QuittingDuringACarvePausesTheMachineAndKeepsTheJob)
 {
     plugMachine(true);

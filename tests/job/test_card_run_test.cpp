@@ -95,6 +95,7 @@ TEST_F(CardOnMachine, ColumnsBurnLowestFirstAndTogetherAreTheCard)
 
 TEST_F(CardOnMachine, ACardCutOffPicksUpAtItsColumnAndRow)
 {
+    machineSaysState = false;  // nothing tells the program how far it went without it
     plugMachine(true);
     startSession();
     ASSERT_TRUE(waitFor([&] { return identified(); }));
@@ -133,6 +134,35 @@ TEST_F(CardOnMachine, ACardCutOffPicksUpAtItsColumnAndRow)
     ASSERT_TRUE(waitFor([&] { return machine->carveDone(); }));
     EXPECT_EQ(machine->burnt(), blackOf(expected.board()));
     EXPECT_FALSE(session->recovery().kept());
+}
+
+// The machine went on with its column while the cable was out: the card goes on with the next
+// column, and no row the machine burnt is offered again.
+TEST_F(CardOnMachine, AColumnTheMachineFinishedAloneIsNotBurntAgain)
+{
+    plugMachine(true);
+    startSession();
+    ASSERT_TRUE(waitFor([&] { return identified(); }));
+    const job::TestCardPlan plan{.burnTimes = {20, 40, 60}, .levels = {50, 100}};
+    ASSERT_EQ(card->start(plan), QString());
+    ASSERT_TRUE(waitFor([&] {
+        return card->column() == 1 && card->state() == CardState::Carving &&
+               session->model().currentRow() > 0;
+    }));
+    machine->unplug();
+    ASSERT_TRUE(waitFor([&] { return machine->carveDone(); }));
+
+    startSession();
+    ASSERT_TRUE(machine->plugIn());
+    ASSERT_TRUE(waitFor([&] { return session->offer().open; }));
+    EXPECT_EQ(session->offer().step, 2);
+    EXPECT_EQ(session->offer().fromRow, 0);
+    EXPECT_TRUE(view.log.contains(u"The machine finished the interrupted job on its own."_s));
+    session->resumeKept();
+    ASSERT_TRUE(waitFor([&] { return card->state() == CardState::Done; }));
+    EXPECT_EQ(burnTimesSent(machine->receivedFrames()).mid(2), QList<int>{60});
+    ASSERT_TRUE(waitFor([&] { return machine->carveDone(); }));
+    EXPECT_EQ(machine->burnt(), blackOf(job::TestCard(plan).board()));
 }
 
 TEST_F(CardOnMachine, RestartStopsTheCardAndSaysWhyOneCannotBegin)

@@ -240,7 +240,7 @@ TEST_F(PtyScenarios, UploadThenCarveDrawsTheTraceOnTheDots)
 
     view.points.clear();
     link.startCarving();
-    ASSERT_TRUE(waitForLog(u"Carved finish !\r\n"_s));
+    ASSERT_TRUE(waitFor([&] { return view.events.contains(u"carve-done"_s); }));
     QImage trace(512, 512, QImage::Format_RGB32);
     trace.fill(Qt::white);
     for (const QPoint &p : std::as_const(view.points)) {
@@ -301,11 +301,13 @@ TEST_F(PtyScenarios, FramesThatArriveWhileABoxIsOpenAreHandledWhenItCloses)
     far.send(bytes({0xFF, 0x02, 0x03, 0x00}));
     ASSERT_TRUE(waitForLog(u"Firmware version : 3\r\n"_s));
     // Nothing more comes from the machine; what waited must not wait for it.
-    EXPECT_TRUE(waitForLog(u"Carved finish !\r\n"_s));
+    EXPECT_TRUE(waitFor([&] { return view.events.contains(u"carve-done"_s); }));
     EXPECT_TRUE(view.log.contains(u"Initialization complete!"_s));
     EXPECT_TRUE(view.events.contains(u"burn:77"_s));
-    EXPECT_LT(view.log.indexOf(u"Initialization complete!"_s),
-              view.log.indexOf(u"Carved finish !"_s));
+    const auto initialised = std::find_if(view.events.begin(), view.events.end(), [](auto &e) {
+        return e.contains(u"Initialization complete!"_s);
+    });
+    EXPECT_LT(initialised, std::find(view.events.begin(), view.events.end(), u"carve-done"_s));
 }
 
 TEST_F(PtyScenarios, AFloodOfRandomBytesIsTakenWithoutHarm)

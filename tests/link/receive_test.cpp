@@ -76,6 +76,8 @@ TEST_F(LinkTest, WrongProductIdClosesThePortAndStopsEverything)
 
 TEST_F(LinkTest, FirmwareVersions)
 {
+    ports.list = {true, 0, u"COM1A"_s};
+    identifyOn(1);
     receive({0x12, 0xFF, 0x02, 0x02, 0x00});
     EXPECT_EQ(view.events, QStringList{u"log:Firmware version : 2\r\n"_s});
 
@@ -90,6 +92,31 @@ TEST_F(LinkTest, FirmwareVersions)
               (QStringList{u"log:Firmware version : 3\r\n"_s,
                            u"box:Message|Please update your software, or some features may not "
                            u"be used."_s}));
+
+    // Past the answer to the identification, a version is noise: Power OFF stays.
+    view.events.clear();
+    clock.advance(link::EngraverLink::IdentifyAnswerWindow + 1ms);
+    receive({0xFF, 0x02, 0x01, 0x00});
+    EXPECT_TRUE(view.events.isEmpty());
+}
+
+TEST_F(LinkTest, AMachineThatNeverAsksForThePictureEndsTheUpload)
+{
+    ports.list = {true, 0, u"COM1A"_s};
+    identifyOn(1);
+    bool notRequested = false;
+    QObject::connect(&link, &link::EngraverLink::imageNotRequested, [&] { notRequested = true; });
+    prepare(QByteArray(32768, '\x01'));
+    clock.advance(link::EngraverLink::ImageRequestWait - 1ms);
+    EXPECT_FALSE(notRequested);
+    clock.advance(1ms);
+    EXPECT_TRUE(notRequested);
+    EXPECT_TRUE(
+        view.log.endsWith(u"The machine did not ask for the picture: it was not sent.\r\n"_s));
+    // A request that comes later is no longer answered.
+    receive({0xFF, 0x05, 0x00, 0x00});
+    clock.advance(10ms);
+    EXPECT_TRUE(line.blocks.isEmpty());
 }
 
 TEST_F(LinkTest, PositionReportsDrawOneColumnLeftOnTheLastRow)
@@ -119,9 +146,8 @@ TEST_F(LinkTest, CarveDoneMotorNumberAndBurnTime)
     receive({0xFF, 0x09, 0x01, 0x02, 0xFF, 0x00, 0x01, 0x01, 0xFF, 0xFE, 0x01, 0x01});
     EXPECT_EQ(
         view.events,
-        (QStringList{u"log:Carved finish !\r\n"_s, u"stop-clock"_s, u"reset-location"_s,
-                     u"log:Please access the motor power supply !\r\n"_s, u"log:"_s + Initialised,
-                     u"log:317\r\n"_s, u"burn:40"_s, u"burn:150"_s}));
+        (QStringList{u"carve-done"_s, u"log:Please access the motor power supply !\r\n"_s,
+                     u"log:"_s + Initialised, u"log:317\r\n"_s, u"burn:40"_s, u"burn:150"_s}));
 }
 
 TEST_F(LinkTest, OnlyTheRequestOfAPendingUploadIsAnswered)

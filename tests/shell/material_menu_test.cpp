@@ -166,6 +166,7 @@ TEST_F(MaterialMenuTest, TheStatusBarShowsTheWholeCardAndTellsItsEndOnce)
         EXPECT_EQ(bar.progressValue(), card.progress().done);
         EXPECT_TRUE(bar.timeText().endsWith(u" left"_s)) << qPrintable(bar.timeText());
         line.deliver(bytes({0xFF, 0x06, 0x00, 0x00}));  // carve done
+        clock.advance(job::JobModel::DoneQuiet);        // with no report of a row, once it is quiet
         QCoreApplication::processEvents();
     }
     EXPECT_EQ(card.state(), job::TestCardRun::State::Done);

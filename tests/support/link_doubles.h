@@ -63,6 +63,7 @@ public:
         if (blocksDrainAtOnce) emit blockWritten();
     }
     void drain(std::chrono::milliseconds) override { ++drains; }
+    bool writeAtExit(const QByteArray &bytes) override { return write(bytes); }
     QString lastError() const override { return failWrites ? u"refused"_s : QString(); }
     int drains = 0;
     void deliver(const QByteArray &bytes) { emit received(bytes); }
@@ -126,8 +127,7 @@ public:
         });
         connect(&link, &L::positionX, this, [this](int x) { events << u"x:%1"_s.arg(x); });
         connect(&link, &L::positionY, this, [this](int y) { events << u"y:%1"_s.arg(y); });
-        connect(&link, &L::carveDone, this,
-                [this] { events << u"stop-clock"_s << u"reset-location"_s; });
+        connect(&link, &L::carveDoneReported, this, [this] { events << u"carve-done"_s; });
         connect(&link, &L::burnTimeReported, this,
                 [this](int t) { events << u"burn:%1"_s.arg(t); });
         connect(&link, &L::uploadFinished, this, [this](bool written) {
@@ -176,7 +176,7 @@ public:
         connect(&link, &L::burnTimeReported, this, [this] { ++fields; });
         for (auto signal : {&L::identified, &L::firmwareReported})
             connect(&link, signal, this, [this] { ++others; });
-        for (auto signal : {&L::scanStarted, &L::disconnected, &L::carveDone})
+        for (auto signal : {&L::scanStarted, &L::disconnected, &L::carveDoneReported})
             connect(&link, signal, this, [this] { ++others; });
         connect(&link, &L::broken, this, [this] { ++others; });
     }

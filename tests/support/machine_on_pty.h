@@ -56,6 +56,10 @@ protected:
         double rowMs = 2;
         double blankRowMs = 0.2;
     } slowTiming;
+    // Whether the machine says its job's state when it is identified.
+    bool machineSaysState = true;
+    // Anything else of the machine's a test needs.
+    std::function<void(sim::EngraverOptions &)> adjustMachine;
 
     // A machine behind the link: slow enough to be caught in the middle of a job, or as fast as
     // its reports are read.
@@ -68,6 +72,8 @@ protected:
         options.dotUs = slowTiming.dotUs;
         options.rowMs = slowTiming.rowMs;
         options.blankRowMs = slowTiming.blankRowMs;
+        options.saysState = machineSaysState;
+        if (adjustMachine) adjustMachine(options);
         machine = std::make_unique<sim::Engraver>(options);
         ASSERT_TRUE(machine->start());
     }

@@ -19,7 +19,8 @@ struct EngraverOptions {
     bool silent = false;   // never answers anything
     bool garbage = false;  // mixes random non-0xFF bytes between the frames it sends
     // Line noise: when not 0, the seed of random bytes (0xFF among them) put between and inside
-    // the frames it sends, so that frames are lost or changed and stray ones appear.
+    // the frames it sends while it carves, so that frames are lost or changed and stray ones
+    // appear.
     quint32 noiseSeed = 0;
     // These bytes go out, as they are, after the carve's Nth dot (counted from 1).
     QList<std::pair<int, QByteArray>> strayAfterDots;

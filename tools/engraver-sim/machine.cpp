@@ -329,8 +329,8 @@ void Machine::send(int code, int d1, int d2)
     }
     QByteArray frame;
     for (const int byte : {0xFF, code, d1, d2}) frame.append(char(byte));
-    // One frame in four gets a burst of 1 to 6 bytes, before it or inside it.
-    if (m_options.noiseSeed != 0 && m_noise.bounded(4) == 0) {
+    // While it carves, one frame in four gets a burst of 1 to 6 bytes, before it or inside it.
+    if (m_options.noiseSeed != 0 && m_job == Job::Running && m_noise.bounded(4) == 0) {
         QByteArray burst;
         for (int i = int(m_noise.bounded(1, 7)); i > 0; --i)
             burst.append(char(m_noise.bounded(256)));

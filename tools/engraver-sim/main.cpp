@@ -56,8 +56,8 @@ void addOptions(QCommandLineParser &parser)
         {u"unplug-after"_s, u"Pull the cable by itself after this long."_s, u"SECONDS"_s},
         {u"garbage"_s, u"Mix random bytes between the frames it sends."_s},
         {u"noise"_s,
-         u"Line noise from this seed: random bytes, 0xFF among them, between and "
-         u"inside the frames it sends."_s,
+         u"Line noise from this seed while it carves: random bytes, 0xFF among them, "
+         u"between and inside the frames it sends."_s,
          u"SEED"_s},
         {u"never-asks"_s, u"Take the erase, but never ask for the picture."_s},
         {u"no-state"_s, u"Answer the identify frame without the job's state."_s},

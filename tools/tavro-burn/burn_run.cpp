@@ -30,6 +30,10 @@ void BurnRun::makeConnections()
         finish(NoMachine,
                u"the device found answered with product id %1: not the engraver"_s.arg(id));
     });
+    connect(&m_session, &job::Session::uploadFailed, this, [this](const QString &reason) {
+        if (m_phase == Phase::Uploading)
+            finish(NotSent, u"the picture was not sent; nothing was started: "_s + reason);
+    });
     connect(&m_session, &job::Session::progressChanged, this, [this] {
         if (m_phase == Phase::Carving) reportProgress();
     });

@@ -13,7 +13,14 @@ class BurnRun final : public QObject {
     Q_OBJECT
 public:
     // The command's exit statuses.
-    enum Status { Done = 0, NoMachine = 1, BadArguments = 2, LinkBroke = 3, Interrupted = 130 };
+    enum Status {
+        Done = 0,
+        NoMachine = 1,
+        BadArguments = 2,
+        LinkBroke = 3,
+        NotSent = 4,  // the machine did not take the picture
+        Interrupted = 130
+    };
 
     struct Plan {
         int fromRow = 0;    // the rows above it are left white
