@@ -25,7 +25,8 @@ Program::Program(const ProgramServices &services, const QString &settingsFolder,
       m_panel(m_session, services.desktop, services.clock),
       m_window(m_session, m_panel, services.desktop),
       m_statusBar(new JobStatusBar(m_session, services.clock)),
-      m_check(services.table, services.clock, m_devices, m_session)
+      m_check(services.table, services.clock, m_devices, m_session),
+      m_lastWords([this] { m_session.endAtExit(); })
 {
     m_window.setStatusBar(m_statusBar);
     m_statusBar->followCard(m_card);
@@ -47,6 +48,10 @@ Program::Program(const ProgramServices &services, const QString &settingsFolder,
     QObject::connect(m_statusBar, &JobStatusBar::checkRequested, m_statusBar, showCheck);
     QObject::connect(&m_window.menu().action(MainMenu::CheckConnection), &QAction::triggered,
                      &m_window, showCheck);
+    QObject::connect(&m_endings, &platform::EndingSignals::received, &m_window, [this, &desktop] {
+        m_session.endNow();
+        desktop.quit();
+    });
     QCoreApplication::instance()->installEventFilter(&m_heldEscape);
     QCoreApplication::instance()->installEventFilter(&m_titles);
 }

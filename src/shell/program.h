@@ -4,6 +4,8 @@
 #include "job/session.h"
 #include "job/test_card_run.h"
 #include "platform/device_watcher.h"
+#include "platform/ending_signals.h"
+#include "platform/last_words.h"
 #include "shell/connection_check.h"
 #include "shell/desktop.h"
 #include "shell/held_escape_filter.h"
@@ -63,6 +65,9 @@ private:
     MaterialMenu *m_materials = nullptr;  // the window owns them
     BoardLook *m_look = nullptr;
     BoardEditing *m_editing = nullptr;
+    // Told to end, or losing the display, the program pauses a running machine first.
+    platform::EndingSignals m_endings;
+    platform::LastWords m_lastWords;
 };
 
 // Calibri, Arial and the Chinese UI face map to the fonts this system ships.

@@ -195,6 +195,22 @@ TEST_F(TavroBurn, APulledCableEndsWith3AndNamesTheRowToResumeFrom)
     EXPECT_TRUE(said.contains(command)) << said.toStdString();
 }
 
+TEST_F(TavroBurn, AMachineThatNeverAsksForThePictureEndsWith4AndStartsNothing)
+{
+    Machine machine(link, {u"--never-asks"_s});
+    for (const QStringList &arguments :
+         {QStringList{picture(), u"--port"_s, link}, {u"--test-card"_s, u"--port"_s, link}}) {
+        startBurn(arguments);
+        EXPECT_EQ(finish(), 4);
+        const QString said = QString::fromLocal8Bit(burn.readAllStandardError());
+        EXPECT_TRUE(
+            said.contains(u"nothing was started: the machine did not ask for the "
+                          u"picture within 5 s"_s))
+            << said.toStdString();
+    }
+    EXPECT_FALSE(machine.frames().contains(u"FF 01 01 00"_s));
+}
+
 TEST_F(TavroBurn, BadArgumentsSendNothing)
 {
     const QString input = picture();

@@ -6,6 +6,7 @@
 #include "job/render_options.h"
 #include "job/usage_error.h"
 #include "job/whole_option.h"
+#include "platform/ending_signals.h"
 #include "platform/port_lister.h"
 #include "platform/qt_clock.h"
 #include "platform/qt_serial_line.h"
@@ -135,6 +136,7 @@ void CardBurn::makeConnections()
                u"the device found answered with product id %1: not the engraver"_s.arg(id));
     });
     connect(&m_run, &job::TestCardRun::stateChanged, this, &CardBurn::onCardState);
+
     connect(&m_run, &job::TestCardRun::progressChanged, this, &CardBurn::reportProgress);
     connect(&m_run, &job::TestCardRun::columnStarted, this, [this](int column) {
         emit said(u"column %1 of %2: burn time %3"_s.arg(column + 1)
@@ -175,6 +177,10 @@ void CardBurn::onCardState(job::TestCardRun::State state)
         finish(BurnRun::Done,
                u"done: the test card's %1 columns, %2 dots"_s.arg(m_plan.card.burnTimes.size())
                    .arg(p.done));
+    } else if (state == S::Interrupted && !m_session.uploadFailure().isEmpty()) {
+        finish(BurnRun::NotSent,
+               u"column %1 was not sent; nothing was started: %2"_s.arg(m_run.column() + 1)
+                   .arg(m_session.uploadFailure()));
     } else if (state == S::Interrupted) {
         finish(BurnRun::LinkBroke,
                u"the link broke in column %1; to go on from there: %2"_s.arg(m_run.column() + 1)
@@ -258,8 +264,8 @@ int runCard(const QCommandLineParser &parser, const QStringList &commandLine)
             printCheck(stderr, table, !port.isEmpty(), platform::ConnectionDiagnosis::Depth::Quick);
         QCoreApplication::exit(status);
     });
-    EndingSignals endings;
-    QObject::connect(&endings, &EndingSignals::received, &run, &CardBurn::interrupt);
+    platform::EndingSignals endings;
+    QObject::connect(&endings, &platform::EndingSignals::received, &run, &CardBurn::interrupt);
     QMetaObject::invokeMethod(&run, &CardBurn::begin, Qt::QueuedConnection);
     return QCoreApplication::exec();
 }

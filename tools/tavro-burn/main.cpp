@@ -8,6 +8,7 @@
 #include "job/session.h"
 #include "job/usage_error.h"
 #include "job/whole_option.h"
+#include "platform/ending_signals.h"
 #include "platform/file_name.h"
 #include "platform/port_lister.h"
 #include "platform/qt_clock.h"
@@ -67,7 +68,7 @@ void addOptions(QCommandLineParser &parser)
         u"Burns a picture on the engraver without a window: finds the machine as the program "
         u"does, sends the picture rendered as the effect chooser would, sets the burn time and "
         u"starts. Exit status: 0 carved, 1 no machine found, 2 bad arguments, 3 the link broke, "
-        u"130 interrupted (the machine is paused)."_s);
+        u"4 the machine did not take the picture, 130 interrupted (the machine is paused)."_s);
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(
@@ -178,8 +179,8 @@ int main(int argc, char **argv)
         QCoreApplication::exit(status);
     });
     // Every signal that ends the command pauses the machine first.
-    burn::EndingSignals endings;
-    QObject::connect(&endings, &burn::EndingSignals::received, &run, &burn::BurnRun::interrupt);
+    platform::EndingSignals endings;
+    QObject::connect(&endings, &platform::EndingSignals::received, &run, &burn::BurnRun::interrupt);
     // From inside the event loop: a scan that fails at once must still end it.
     QMetaObject::invokeMethod(&run, &burn::BurnRun::begin, Qt::QueuedConnection);
     return app.exec();

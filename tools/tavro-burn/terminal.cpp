@@ -3,46 +3,14 @@
 #include "job/clock_text.h"
 
 #include <QRegularExpression>
-#include <QSocketNotifier>
 
 #include <algorithm>
-#include <csignal>
 
-#include <fcntl.h>
 #include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace tavro::burn {
-namespace {
-
-int g_signalPipe[2] = {-1, -1};
-
-void onSignal(int signal)
-{
-    const auto byte = static_cast<unsigned char>(signal);
-    [[maybe_unused]] const ssize_t written = ::write(g_signalPipe[1], &byte, 1);
-}
-
-}  // namespace
-
-EndingSignals::EndingSignals(QObject *parent) : QObject(parent)
-{
-    std::signal(SIGPIPE, SIG_IGN);
-    if (g_signalPipe[0] < 0 && ::pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
-    m_notifier = std::make_unique<QSocketNotifier>(g_signalPipe[0], QSocketNotifier::Read);
-    connect(m_notifier.get(), &QSocketNotifier::activated, this, [this] {
-        unsigned char signal = 0;
-        while (::read(g_signalPipe[0], &signal, 1) == 1) emit received(signal);
-    });
-    struct sigaction action = {};
-    action.sa_handler = onSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    for (int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) sigaction(signal, &action, nullptr);
-}
-
-EndingSignals::~EndingSignals() = default;
 
 bool printLine(std::FILE *out, const QString &text)
 {

@@ -11,8 +11,6 @@
 #include <cstdio>
 #include <memory>
 
-class QSocketNotifier;
-
 namespace tavro::burn {
 
 // What the core would show in a box goes to standard error; nobody is there to confirm.
@@ -48,22 +46,6 @@ private:
     QString m_bar;
     qint64 m_lastDone = -1;
     QElapsedTimer m_sinceLine;
-};
-
-// The signals that end the command (Ctrl-C, kill, a closed terminal, Ctrl-\\) reach the event
-// loop instead of ending the process at once, so the machine can be paused first. A closed pipe
-// is no reason to die: the write that meets it fails and says so.
-class EndingSignals final : public QObject {
-    Q_OBJECT
-public:
-    explicit EndingSignals(QObject *parent = nullptr);
-    ~EndingSignals() override;
-
-signals:
-    void received(int signal);
-
-private:
-    std::unique_ptr<QSocketNotifier> m_notifier;
 };
 
 // False when it could not be written.
