@@ -151,6 +151,10 @@
         <source>%1 was not imported: %2.</source>
         <translation>%1 wurde nicht importiert: %2.</translation>
     </message>
+    <message>
+        <source>%1 was written by a newer version of Tavro Laser (version %2); it is left as it is.</source>
+        <translation>%1 wurde von einer neueren Version von Tavro Laser (Version %2) geschrieben; die Datei bleibt unverändert.</translation>
+    </message>
 </context>
 <context>
     <name>tavro::job::MaterialStrip</name>

@@ -151,6 +151,10 @@
         <source>%1 was not imported: %2.</source>
         <translation>%1 n’a pas été importé : %2.</translation>
     </message>
+    <message>
+        <source>%1 was written by a newer version of Tavro Laser (version %2); it is left as it is.</source>
+        <translation>%1 a été écrit par une version plus récente de Tavro Laser (version %2) ; le fichier est laissé tel quel.</translation>
+    </message>
 </context>
 <context>
     <name>tavro::job::MaterialStrip</name>

@@ -151,6 +151,10 @@
         <source>%1 was not imported: %2.</source>
         <translation>%1 non è stato importato: %2.</translation>
     </message>
+    <message>
+        <source>%1 was written by a newer version of Tavro Laser (version %2); it is left as it is.</source>
+        <translation>%1 è stato scritto da una versione più recente di Tavro Laser (versione %2); il file viene lasciato com’è.</translation>
+    </message>
 </context>
 <context>
     <name>tavro::job::MaterialStrip</name>

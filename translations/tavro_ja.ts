@@ -151,6 +151,10 @@
         <source>%1 was not imported: %2.</source>
         <translation>%1 は読み込まれませんでした: %2。</translation>
     </message>
+    <message>
+        <source>%1 was written by a newer version of Tavro Laser (version %2); it is left as it is.</source>
+        <translation>%1 は新しいバージョンの Tavro Laser（バージョン %2）で書かれています。そのままにしておきます。</translation>
+    </message>
 </context>
 <context>
     <name>tavro::job::MaterialStrip</name>

@@ -151,6 +151,10 @@
         <source>%1 was not imported: %2.</source>
         <translation>未导入 %1：%2。</translation>
     </message>
+    <message>
+        <source>%1 was written by a newer version of Tavro Laser (version %2); it is left as it is.</source>
+        <translation>%1 由较新版本的 Tavro Laser（版本 %2）写入；保持原样，未作改动。</translation>
+    </message>
 </context>
 <context>
     <name>tavro::job::MaterialStrip</name>

@@ -1,64 +1,106 @@
 #include "job/material_presets.h"
 
 #include "platform/file_name.h"
+#include "platform/logging.h"
 #include "platform/whole_file.h"
 
 #include <QDir>
+
+#include <algorithm>
+#include <memory>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace tavro::job {
 namespace {
 
-const QString HeadSection = u"Materials"_s;
+using platform::ProfileFile;
+using platform::ProfileText;
 
-QString presetSection(int index)
+const QString HeadSection = u"Materials"_s;
+const QString SectionPrefix = u"Preset"_s;
+const QString NameKey = u"Name"_s;
+
+QString presetSection(qsizetype number)
 {
-    return u"Preset%1"_s.arg(index + 1);
+    return SectionPrefix + QString::number(number);
 }
 
-using ValueOf = std::function<std::optional<QString>(const QString &section, const QString &key)>;
-
-// Nothing when the text holds no presets of ours; `problem` says why.
-std::optional<QList<MaterialPreset>> presetsFrom(const ValueOf &valueOf, QString &problem)
+// N of a section [PresetN], N written without leading zeros; nothing for any other section.
+std::optional<int> presetNumber(const QString &section)
 {
-    bool ok = false;
-    const int version = valueOf(HeadSection, u"Version"_s).value_or(QString()).toInt(&ok);
-    if (!ok || version < 1) {
-        problem = MaterialPresets::tr("it holds no material presets");
+    if (!section.startsWith(SectionPrefix, Qt::CaseInsensitive)) return std::nullopt;
+    const QStringView digits = QStringView(section).sliced(SectionPrefix.size());
+    const auto isDigit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    if (digits.isEmpty() || digits.size() > 9 || digits.front() == u'0' ||
+        !std::ranges::all_of(digits, isDigit))
         return std::nullopt;
-    }
-    if (version > MaterialPresets::Version) {
-        problem = MaterialPresets::tr("it was written by a newer Tavro Laser");
-        return std::nullopt;
-    }
-    const int count = std::clamp(valueOf(HeadSection, u"Count"_s).value_or(QString()).toInt(), 0,
-                                 MaterialPresets::MaxPresets);
+    return digits.toInt();
+}
+
+enum class Kind { NotOurs, Ours, Newer };
+
+// Any larger number, however long, is a newer version's.
+Kind versionKind(const QString &version)
+{
+    const auto isDigit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    if (version.isEmpty() || !std::ranges::all_of(version, isDigit)) return Kind::NotOurs;
+    QStringView significant(version);
+    while (significant.startsWith(u'0')) significant = significant.sliced(1);
+    if (significant.isEmpty()) return Kind::NotOurs;
+    if (significant.size() > 9 || significant.toInt() > MaterialPresets::Version)
+        return Kind::Newer;
+    return Kind::Ours;
+}
+
+struct Contents {
+    Kind kind = Kind::NotOurs;
+    QString version;
     QList<MaterialPreset> presets;
-    for (int i = 0; i < count; ++i) {
-        const QString section = presetSection(i);
+    QList<int> numbers;  // of every [PresetN] section there is, ascending
+};
+
+// Count is kept for earlier readers only: a count that went wrong would hide presets that
+// are there, so the sections themselves are read, in order of N.
+Contents contentsOf(const ProfileText &text)
+{
+    Contents contents;
+    contents.version = text.value(HeadSection, u"Version"_s).value_or(QString());
+    contents.kind = versionKind(contents.version);
+    for (const QString &section : text.sectionNames())
+        if (const std::optional<int> number = presetNumber(section)) contents.numbers << *number;
+    std::ranges::sort(contents.numbers);
+    contents.numbers.erase(std::unique(contents.numbers.begin(), contents.numbers.end()),
+                           contents.numbers.end());
+    if (contents.kind != Kind::Ours) return contents;
+    for (const int number : std::as_const(contents.numbers)) {
+        if (contents.presets.size() == MaterialPresets::MaxPresets) break;
+        const QString section = presetSection(number);
         const std::optional<MaterialPreset> preset =
-            materialPresetFromValues([&](const QString &key) { return valueOf(section, key); });
+            materialPresetFromValues([&](const QString &key) { return text.value(section, key); });
         // A preset without a usable name is left out; the others are kept.
         if (!preset) continue;
         const auto same = [&](const MaterialPreset &p) { return p.name == preset->name; };
-        if (std::ranges::none_of(presets, same)) presets << *preset;
+        if (std::ranges::none_of(contents.presets, same)) contents.presets << *preset;
     }
-    return presets;
+    return contents;
 }
 
-QList<platform::ProfileFile::Setting> settingsOf(const QList<MaterialPreset> &presets,
-                                                 int previousCount)
+// The presets as [Preset1] to [PresetN] of `text`; any other section of a preset there is
+// emptied of its name, so it reads as no preset at all.
+QList<ProfileFile::Setting> settingsOf(const QList<MaterialPreset> &presets, const Contents &stored,
+                                       const ProfileText &text)
 {
-    QList<platform::ProfileFile::Setting> settings{
+    QList<ProfileFile::Setting> settings{
         {HeadSection, u"Version"_s, QString::number(MaterialPresets::Version)},
         {HeadSection, u"Count"_s, QString::number(presets.size())}};
-    for (int i = 0; i < presets.size(); ++i)
+    for (qsizetype i = 0; i < presets.size(); ++i)
         for (const auto &[key, value] : materialPresetValues(presets[i]))
-            settings.append({presetSection(i), key, value});
-    // A section no longer counted is emptied of its name, so it reads as no preset at all.
-    for (int i = int(presets.size()); i < previousCount; ++i)
-        settings.append({presetSection(i), u"Name"_s, QString()});
+            settings.append({presetSection(i + 1), key, value});
+    for (const int number : stored.numbers)
+        if (number > presets.size() &&
+            !text.value(presetSection(number), NameKey).value_or(QString()).isEmpty())
+            settings.append({presetSection(number), NameKey, QString()});
     return settings;
 }
 
@@ -73,6 +115,14 @@ void replaceOrAdd(QList<MaterialPreset> &presets, const MaterialPreset &preset)
     presets << preset;
 }
 
+QString newerVersion(const QString &shownPath, const QString &version)
+{
+    return MaterialPresets::tr(
+               "%1 was written by a newer version of Tavro Laser (version %2); it is left as it "
+               "is.")
+        .arg(shownPath, version);
+}
+
 }  // namespace
 
 MaterialPresets::MaterialPresets(const QString &settingsFolder, QObject *parent)
@@ -83,15 +133,16 @@ MaterialPresets::MaterialPresets(const QString &settingsFolder, QObject *parent)
 
 void MaterialPresets::load()
 {
-    const auto valueOf = [this](const QString &section, const QString &key) {
-        const QString value = m_file.read(section, key, QString());
-        return value.isEmpty() ? std::nullopt : std::optional(value);
-    };
-    QString problem;
-    // A file that cannot be read is no preset at all; it is rewritten at the next change.
-    m_presets = presetsFrom(valueOf, problem).value_or(QList<MaterialPreset>());
-    m_chosen = valueOf(HeadSection, u"Chosen"_s).value_or(QString());
-    m_asItWillBurn = valueOf(HeadSection, u"AsItWillBurn"_s) == u"1"_s;
+    QString unreadable;
+    const ProfileText text = m_file.text(&unreadable);
+    const Contents contents = contentsOf(text);
+    const QString shown = platform::displayFileName(path());
+    m_presets = contents.presets;
+    m_problem = !unreadable.isEmpty()          ? tr("%1 cannot be read: %2.").arg(shown, unreadable)
+                : contents.kind == Kind::Newer ? newerVersion(shown, contents.version)
+                                               : QString();
+    m_chosen = text.value(HeadSection, u"Chosen"_s).value_or(QString());
+    m_asItWillBurn = text.value(HeadSection, u"AsItWillBurn"_s) == u"1"_s;
 }
 
 std::optional<MaterialPreset> MaterialPresets::find(const QString &name) const
@@ -101,16 +152,45 @@ std::optional<MaterialPreset> MaterialPresets::find(const QString &name) const
     return std::nullopt;
 }
 
-QString MaterialPresets::store(const QList<MaterialPreset> &presets)
+QString MaterialPresets::write(const PresetsChange &change, const QList<Setting> &head)
 {
-    if (presets.size() > MaxPresets) return tr("There can be at most 200 presets.");
-    const int previous = m_file.read(HeadSection, u"Count"_s, u"0"_s).toInt();
-    if (!m_file.write(settingsOf(presets, std::clamp(previous, 0, MaxPresets))))
-        return tr("The presets could not be saved in %1: %2.")
-            .arg(platform::displayFileName(m_file.path()), m_file.lastError());
-    m_presets = presets;
-    emit presetsChanged();
-    return {};
+    const QString shown = platform::displayFileName(path());
+    auto refusal = std::make_shared<QString>();
+    // Decided from the file as it is at the moment of writing, under its lock, so a preset
+    // another program saved meanwhile is kept.
+    const auto editor = [change, head, shown, refusal](const ProfileText &stored) {
+        const Contents contents = contentsOf(stored);
+        ProfileFile::Edit edit{head, {}};
+        if (contents.kind == Kind::Newer) {
+            edit.refusal = newerVersion(shown, contents.version);
+        } else if (change) {
+            QList<MaterialPreset> presets = contents.presets;
+            change(presets);
+            if (presets.size() > MaxPresets)
+                edit.refusal = tr("There can be at most 200 presets.");
+            else
+                edit.settings += settingsOf(presets, contents, stored);
+        }
+        *refusal = edit.refusal;
+        return edit;
+    };
+    // Refused at once even when the write has to wait for another program's.
+    editor(m_file.text());
+    if (!refusal->isEmpty()) {
+        qCWarning(lcSettings).noquote() << *refusal;
+        return *refusal;
+    }
+    if (m_file.edit(editor)) return {};
+    if (!refusal->isEmpty()) return *refusal;
+    return tr("The presets could not be saved in %1: %2.").arg(shown, m_file.lastError());
+}
+
+QString MaterialPresets::changePresets(const PresetsChange &change)
+{
+    const QString why = write(change, {});
+    load();
+    if (why.isEmpty()) emit presetsChanged();
+    return why;
 }
 
 QString MaterialPresets::save(const MaterialPreset &preset)
@@ -118,25 +198,24 @@ QString MaterialPresets::save(const MaterialPreset &preset)
     if (const QString problem = presetNameProblem(preset.name); !problem.isEmpty()) return problem;
     if (!BurnTimeRange.contains(preset.burnTime) || !preset.tuning.isValid())
         return tr("The preset's burn time or tuning is out of range.");
-    load();
-    QList<MaterialPreset> presets = m_presets;
-    replaceOrAdd(presets, preset);
-    return store(presets);
+    return changePresets(
+        [preset](QList<MaterialPreset> &presets) { replaceOrAdd(presets, preset); });
 }
 
 QString MaterialPresets::remove(const QString &name)
 {
     load();
-    QList<MaterialPreset> presets = m_presets;
-    presets.removeIf([&](const MaterialPreset &p) { return p.name == name; });
-    if (presets.size() == m_presets.size()) return {};
-    return store(presets);
+    // Nothing to remove; a file that must not be written still says so.
+    if (m_problem.isEmpty() && !find(name)) return {};
+    return changePresets([name](QList<MaterialPreset> &presets) {
+        presets.removeIf([&](const MaterialPreset &p) { return p.name == name; });
+    });
 }
 
 QString MaterialPresets::exportTo(const QString &path) const
 {
-    platform::ProfileText text;
-    text.set(settingsOf(m_presets, 0));
+    ProfileText text;
+    text.set(settingsOf(m_presets, {}, text));
     const QString reason = platform::writeWholeFile(path, text.bytes());
     if (reason.isEmpty()) return {};
     return tr("The presets could not be exported as %1: %2.")
@@ -153,23 +232,18 @@ MaterialPresets::Imported MaterialPresets::importFrom(const QString &path)
         imported.error = tr("%1 cannot be read: %2.").arg(shown, why);
         return imported;
     }
-    const platform::ProfileText text(bytes);
-    QString problem;
-    const std::optional<QList<MaterialPreset>> incoming = presetsFrom(
-        [&text](const QString &section, const QString &key) { return text.value(section, key); },
-        problem);
-    if (!incoming) {
-        imported.error = tr("%1 was not imported: %2.").arg(shown, problem);
+    const Contents incoming = contentsOf(ProfileText(bytes));
+    if (incoming.kind != Kind::Ours) {
+        imported.error = tr("%1 was not imported: %2.")
+                             .arg(shown, incoming.kind == Kind::Newer
+                                             ? tr("it was written by a newer Tavro Laser")
+                                             : tr("it holds no material presets"));
         return imported;
     }
-    load();
-    QList<MaterialPreset> presets = m_presets;
-    for (const MaterialPreset &preset : *incoming) replaceOrAdd(presets, preset);
-    if (const QString why = store(presets); !why.isEmpty()) {
-        imported.error = why;
-        return imported;
-    }
-    imported.count = int(incoming->size());
+    imported.error = changePresets([presets = incoming.presets](QList<MaterialPreset> &stored) {
+        for (const MaterialPreset &preset : presets) replaceOrAdd(stored, preset);
+    });
+    if (imported.error.isEmpty()) imported.count = int(incoming.presets.size());
     return imported;
 }
 
@@ -178,7 +252,7 @@ void MaterialPresets::setChosen(const QString &name)
     if (name == m_chosen) return;
     m_chosen = name;
     // A choice that cannot be kept is still this session's choice.
-    m_file.write(HeadSection, u"Chosen"_s, name);
+    write({}, {{HeadSection, u"Chosen"_s, name}});
     emit chosenChanged(name);
 }
 
@@ -196,7 +270,7 @@ void MaterialPresets::setAsItWillBurn(bool on)
 {
     if (on == m_asItWillBurn) return;
     m_asItWillBurn = on;
-    m_file.write(HeadSection, u"AsItWillBurn"_s, on ? u"1"_s : u"0"_s);
+    write({}, {{HeadSection, u"AsItWillBurn"_s, on ? u"1"_s : u"0"_s}});
     emit asItWillBurnChanged(on);
 }
 

@@ -8,14 +8,16 @@
 #include <QList>
 #include <QObject>
 
+#include <functional>
 #include <optional>
 
 namespace tavro::job {
 
 // Materials.ini, written as Config.ini is (whole, under its lock, through a temporary file):
 // section [Materials] (Version, Count, Chosen, AsItWillBurn) and one section a preset,
-// [Preset1] to [PresetN], keys as materialPresetValues gives them. Every change reads the
-// file again first, so another program's change is kept.
+// [Preset1] to [PresetN], keys as materialPresetValues gives them. Every change is made to
+// the file as it is under the lock, so another program's change is kept; a file of a newer
+// version is never written.
 class MaterialPresets final : public QObject {
     Q_OBJECT
 public:
@@ -31,6 +33,8 @@ public:
 
     const QList<MaterialPreset> &presets() const { return m_presets; }
     std::optional<MaterialPreset> find(const QString &name) const;
+    // Why the file's presets could not be read; empty when they were, or there is no file.
+    const QString &problem() const { return m_problem; }
 
     // Adds the preset, or replaces the one of its name. Empty when kept; otherwise why not,
     // and nothing changed.
@@ -61,11 +65,18 @@ signals:
     void asItWillBurnChanged(bool on);
 
 private:
+    using Setting = platform::ProfileFile::Setting;
+    // What a write does to the presets of the file; it may run later, so it holds its own data.
+    using PresetsChange = std::function<void(QList<MaterialPreset> &presets)>;
+
     void load();
-    QString store(const QList<MaterialPreset> &presets);
+    // Empty when written (or waiting for another program's write); otherwise why not.
+    QString write(const PresetsChange &change, const QList<Setting> &head);
+    QString changePresets(const PresetsChange &change);
 
     platform::ProfileFile m_file;
     QList<MaterialPreset> m_presets;
+    QString m_problem;
     QString m_chosen;
     bool m_asItWillBurn = false;
 };

@@ -22,6 +22,8 @@ QString readPresetOption(const QCommandLineParser &parser, const QString &settin
     const MaterialPresets presets(settingsFolder);
     const std::optional<MaterialPreset> preset = presets.find(name);
     if (!preset) {
+        if (!presets.problem().isEmpty())
+            return u"no preset '%1': %2"_s.arg(name, presets.problem());
         QStringList names;
         for (const MaterialPreset &p : presets.presets()) names << u'\'' + p.name + u'\'';
         return names.isEmpty() ? u"no preset '%1': none is saved in %2"_s.arg(name, presets.path())

@@ -69,8 +69,13 @@ Load loadFile(const QString &path, QByteArray &bytes, QString *reason = nullptr)
     const QString why = readWholeFile(path, ProfileFile::MaxFileSize, bytes, &missing);
     if (why.isEmpty()) return Load::Ok;
     if (missing) return Load::Missing;
-    if (reason) *reason = u"cannot read it: "_s + why;
+    if (reason) *reason = why;
     return Load::Failed;
+}
+
+QString unstorable(const QString &section, const QString &key)
+{
+    return u"[%1] %2 cannot be stored as a setting"_s.arg(section, key);
 }
 
 qint64 nanoseconds(const timespec &time)
@@ -196,8 +201,11 @@ QString ProfileFile::read(const QString &section, const QString &key,
     const QString sectionName = trimmedName(section);
     const QString keyName = trimmedName(key);
     if (sectionName.isEmpty() || keyName.isEmpty()) return defaultValue;
-    const ProfileText *text = current();
-    std::optional<QString> value = text ? text->value(sectionName, keyName) : std::nullopt;
+    // An edit waiting can change any key.
+    if (std::ranges::any_of(m_waiting, [](const Pending &p) { return bool(p.editor); }))
+        return text().value(sectionName, keyName).value_or(defaultValue);
+    const ProfileText *stored = current();
+    std::optional<QString> value = stored ? stored->value(sectionName, keyName) : std::nullopt;
     // What waits for the lock is this program's latest word.
     bool waiting = false;
     for (const Pending &pending : m_waiting) {
@@ -210,6 +218,23 @@ QString ProfileFile::read(const QString &section, const QString &key,
     QString cut = value->left(MaxValueLength);
     if (cut.size() == MaxValueLength && cut.back().isHighSurrogate()) cut.chop(1);
     return cut;
+}
+
+ProfileText ProfileFile::text(QString *problem) const
+{
+    ProfileText text;
+    if (const ProfileText *stored = current()) {
+        text = *stored;
+    } else {
+        QByteArray bytes;
+        QString why;
+        if (loadFile(m_path, bytes, &why) == Load::Ok) text = ProfileText(std::move(bytes));
+        if (problem) *problem = why;
+    }
+    if (m_waiting.isEmpty()) return text;
+    // As the file will be once they are written; one that would fail changes nothing.
+    ProfileText changed = text;
+    return apply(m_waiting, changed).isEmpty() ? changed : text;
 }
 
 const ProfileText *ProfileFile::current() const
@@ -244,13 +269,18 @@ bool ProfileFile::write(const QString &section, const QString &key, const QStrin
 bool ProfileFile::write(const QList<Setting> &settings)
 {
     QList<Pending> pending;
-    for (const Setting &setting : settings) pending << Pending{setting, {}};
+    for (const Setting &setting : settings) pending << Pending{setting, {}, {}};
     return writePending(pending);
 }
 
 bool ProfileFile::update(const QString &section, const QString &key, Change change)
 {
-    return writePending({Pending{{section, key, {}}, std::move(change)}});
+    return writePending({Pending{{section, key, {}}, std::move(change), {}}});
+}
+
+bool ProfileFile::edit(Editor editor)
+{
+    return writePending({Pending{{}, {}, std::move(editor)}});
 }
 
 bool ProfileFile::writePending(const QList<Pending> &pending)
@@ -258,12 +288,15 @@ bool ProfileFile::writePending(const QList<Pending> &pending)
     m_lastError.clear();
     QList<Pending> trimmed;
     for (const Pending &p : pending) {
+        if (p.editor) {
+            trimmed << p;
+            continue;
+        }
         const Setting named{trimmedName(p.setting.section), trimmedName(p.setting.key),
                             p.setting.value};
         if (!storableSection(named.section) || !storableKey(named.key) || hasLineBreak(named.value))
-            return fail(
-                u"[%1] %2 cannot be stored as a setting"_s.arg(p.setting.section, p.setting.key));
-        trimmed << Pending{named, p.change};
+            return fail(unstorable(p.setting.section, p.setting.key));
+        trimmed << Pending{named, p.change, {}};
     }
     if (trimmed.isEmpty()) return true;
     // Behind what already waits, so that the changes reach the file in their order.
@@ -293,15 +326,25 @@ bool ProfileFile::writePending(const QList<Pending> &pending)
     return reason.isEmpty() ? writeLocked(trimmed) : fail(reason);
 }
 
-bool ProfileFile::writeLocked(const QList<Pending> &pending)
+QString ProfileFile::apply(const QList<Pending> &pending, ProfileText &text)
 {
-    m_copy.reset();
-    QByteArray bytes;
-    QString reason;
-    if (loadFile(m_path, bytes, &reason) == Load::Failed) return fail(reason);
-    ProfileText text(std::move(bytes));
     QList<Setting> settings;
     for (const Pending &p : pending) {
+        if (p.editor) {
+            // It sees what this write gives the file so far.
+            if (!settings.isEmpty()) text.set(std::exchange(settings, {}));
+            Edit edit = p.editor(text);
+            if (!edit.refusal.isEmpty()) return edit.refusal;
+            for (Setting &setting : edit.settings) {
+                setting.section = trimmedName(setting.section);
+                setting.key = trimmedName(setting.key);
+                if (!storableSection(setting.section) || !storableKey(setting.key) ||
+                    hasLineBreak(setting.value))
+                    return unstorable(setting.section, setting.key);
+            }
+            settings += edit.settings;
+            continue;
+        }
         if (!p.change) {
             settings << p.setting;
             continue;
@@ -311,12 +354,23 @@ bool ProfileFile::writeLocked(const QList<Pending> &pending)
         for (const Setting &earlier : settings)
             if (sameSetting(earlier, p.setting.section, p.setting.key)) stored = earlier.value;
         const QString value = p.change(stored.value_or(QString()));
-        if (hasLineBreak(value))
-            return fail(
-                u"[%1] %2 cannot be stored as a setting"_s.arg(p.setting.section, p.setting.key));
+        if (hasLineBreak(value)) return unstorable(p.setting.section, p.setting.key);
         settings << Setting{p.setting.section, p.setting.key, value};
     }
     text.set(settings);
+    return {};
+}
+
+bool ProfileFile::writeLocked(const QList<Pending> &pending)
+{
+    m_copy.reset();
+    QByteArray bytes;
+    QString reason;
+    if (loadFile(m_path, bytes, &reason) == Load::Failed)
+        return fail(u"cannot read it: "_s + reason);
+    ProfileText text(std::move(bytes));
+    reason = apply(pending, text);
+    if (!reason.isEmpty()) return fail(reason);
     // A larger file would read as missing from then on, every setting in it lost.
     if (text.bytes().size() > MaxFileSize)
         return fail(u"it would grow beyond %1 MiB, more than a settings file can be"_s.arg(

@@ -72,6 +72,22 @@ public:
     using Change = std::function<QString(const QString &stored)>;
     bool update(const QString &section, const QString &key, Change change);
 
+    // What an editor makes of the whole file: the settings to write, or why it must stay as
+    // it is.
+    struct Edit {
+        QList<Setting> settings;
+        QString refusal;
+    };
+    // Writes the settings `editor` makes of the file as it is at the moment of writing (empty
+    // when there is none), under the lock, as update() does for one key. A refusal leaves the
+    // file as it is and becomes lastError(). The same rules as for `change` hold for `editor`.
+    using Editor = std::function<Edit(const ProfileText &stored)>;
+    bool edit(Editor editor);
+
+    // The whole file as read() sees it, changes waiting for the lock included. Empty when the
+    // file is missing or cannot be read; `problem` then says why not (empty when missing).
+    ProfileText text(QString *problem = nullptr) const;
+
     // Why the last write failed, with the system's own words where it gave some;
     // empty when it succeeded.
     QString lastError() const { return m_lastError; }
@@ -87,11 +103,15 @@ private:
     // The file's text, parsed again only when its bytes changed; null when it is missing or
     // cannot be read.
     const ProfileText *current() const;
-    // A setting, or a change of the stored value when `change` is set.
+    // A setting, or a change of the stored value when `change` is set, or of the whole file
+    // when `editor` is.
     struct Pending {
         Setting setting;
         Change change;
+        Editor editor;
     };
+    // Applies them to `text` in order: empty when done, otherwise why not.
+    static QString apply(const QList<Pending> &pending, ProfileText &text);
     bool writePending(const QList<Pending> &pending);
     bool writeLocked(const QList<Pending> &pending);
     void retryWaiting();

@@ -258,6 +258,16 @@ std::optional<QString> ProfileText::value(const QString &section, const QString 
     return text;
 }
 
+QStringList ProfileText::sectionNames() const
+{
+    QStringList names;
+    names.reserve(qsizetype(m_sections.size()));
+    for (const Section &section : m_sections)
+        names << QString::fromUtf8(m_bytes.constData() + section.name.begin,
+                                   section.name.end - section.name.begin);
+    return names;
+}
+
 void ProfileText::set(const QList<Setting> &settings)
 {
     const QByteArray lineBreak = "\r\n"_ba;
@@ -265,16 +275,19 @@ void ProfileText::set(const QList<Setting> &settings)
         return a.compare(b, Qt::CaseInsensitive) == 0;
     };
     // Each key once, where it came first, with the value it was given last: what setting
-    // them one after another would leave.
+    // them one after another would leave. Looked up by name, so a batch of many keys costs
+    // no more for each than a batch of a few.
     QList<Setting> wanted;
+    QHash<QString, qsizetype> wantedAt;
     for (const Setting &setting : settings) {
-        const auto earlier = std::ranges::find_if(wanted, [&](const Setting &w) {
-            return same(w.section, setting.section) && same(w.key, setting.key);
-        });
-        if (earlier == wanted.end())
-            wanted.append(setting);
-        else
-            earlier->value = setting.value;
+        const QString name = setting.section.toCaseFolded() + QChar() + setting.key.toCaseFolded();
+        const auto earlier = wantedAt.constFind(name);
+        if (earlier != wantedAt.cend()) {
+            wanted[earlier.value()].value = setting.value;
+            continue;
+        }
+        wantedAt.insert(name, wanted.size());
+        wanted.append(setting);
     }
 
     struct Edit {

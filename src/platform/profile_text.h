@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <vector>
@@ -28,6 +29,9 @@ public:
     // The value after the key's first '=', blanks around it and one pair of matching
     // surrounding quotes removed, cut to MaxValueLength characters; nullopt when missing.
     std::optional<QString> value(const QString &section, const QString &key) const;
+    // Every section's name as the file spells it, blanks around it removed, in the order of
+    // the file; duplicates too.
+    QStringList sectionNames() const;
 
     struct Setting {
         QString section;

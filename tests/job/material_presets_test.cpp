@@ -1,13 +1,17 @@
 // Material presets: kept in the settings folder, exported and imported unchanged, bad files
 // refused with a reason and nothing lost.
 #include "job/material_presets.h"
+#include "job/preset_option.h"
 
+#include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <future>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -37,6 +41,19 @@ void write(const QString &path, const QByteArray &bytes)
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes);
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList namesOf(const QList<MaterialPreset> &presets)
+{
+    QStringList names;
+    for (const MaterialPreset &preset : presets) names << preset.name;
+    return names;
 }
 
 TEST(MaterialPresets, KeptInTheSettingsFolderAndReadBack)
@@ -147,6 +164,94 @@ TEST(MaterialPresets, ChosenMaterialGivesTheViewItsColours)
     EXPECT_EQ(again.chosen(), samples()[0].name);
     EXPECT_TRUE(again.asItWillBurn());
     EXPECT_EQ(again.look(1.7), (BurnLook{1.7, samples()[0].material, samples()[0].burn}));
+}
+
+// As two programs would: each saves while the other does, and one that read the file before
+// the other's save and wrote after it would drop that preset.
+TEST(MaterialPresets, TwoWritersSavingAtOnceLoseNoPreset)
+{
+    QTemporaryDir folder;
+    constexpr int Saves = 12;
+    const auto saveAll = [&folder](const QString &prefix) {
+        MaterialPresets presets(folder.path());
+        QStringList errors;
+        for (int i = 0; i < Saves; ++i)
+            errors << presets.save({.name = prefix + QString::number(i)});
+        errors.removeAll(QString());
+        return errors;
+    };
+    auto first = std::async(std::launch::async, saveAll, u"A"_s);
+    auto second = std::async(std::launch::async, saveAll, u"B"_s);
+    EXPECT_EQ(first.get(), QStringList());
+    EXPECT_EQ(second.get(), QStringList());
+    EXPECT_EQ(MaterialPresets(folder.path()).presets().size(), 2 * Saves);
+}
+
+TEST(MaterialPresets, AFileOfANewerVersionIsNeverWritten)
+{
+    QTemporaryDir folder, other;
+    MaterialPresets source(other.path());
+    ASSERT_EQ(source.save(samples()[0]), QString());
+    const QString exchange = other.filePath(u"exchange.ini"_s);
+    ASSERT_EQ(source.exportTo(exchange), QString());
+    const QByteArray versions[] = {"2", "99999999999"};
+    for (const QByteArray &version : versions) {
+        const QByteArray newer = "[Materials]\r\nVersion=" + version +
+                                 "\r\nCount=3\r\n[Preset1]\r\nName=A\r\n[Preset2]\r\n"
+                                 "Name=B\r\n[Preset3]\r\nName=C\r\nShape=round\r\n";
+        write(folder.filePath(u"Materials.ini"_s), newer);
+        MaterialPresets presets(folder.path());
+        const QString reason =
+            u"newer version of Tavro Laser (version %1)"_s.arg(QString::fromLatin1(version));
+        EXPECT_TRUE(presets.problem().contains(reason)) << qPrintable(presets.problem());
+        for (const QString &error : {presets.save(samples()[1]), presets.remove(u"A"_s),
+                                     presets.importFrom(exchange).error})
+            EXPECT_TRUE(error.contains(reason)) << qPrintable(error);
+        presets.setChosen(u"A"_s);
+        presets.setAsItWillBurn(true);
+        EXPECT_EQ(contents(presets.path()), newer);
+    }
+}
+
+TEST(MaterialPresets, ACountThatDoesNotMatchTheSectionsIsIgnored)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"Materials.ini"_s);
+    const QByteArray sections =
+        "[Preset3]\r\nName=Cork\r\n[Preset1]\r\nName=Oak\r\n[Preset12]\r\nName=Elm\r\n"
+        "[Preset2]\r\nName=\r\n[Preset05]\r\nName=Ash\r\n";
+    for (const QByteArray count : {"2147483648", "0", "7", "-1", "x"}) {
+        write(path, "[Materials]\r\nVersion=1\r\nCount=" + count + "\r\n" + sections);
+        const QStringList expected{u"Oak"_s, u"Cork"_s, u"Elm"_s};
+        EXPECT_EQ(namesOf(MaterialPresets(folder.path()).presets()), expected) << count.data();
+    }
+    MaterialPresets presets(folder.path());
+    ASSERT_EQ(presets.remove(u"Oak"_s), QString());
+    ASSERT_EQ(presets.save({.name = u"Pine"_s}), QString());
+    const QStringList expected{u"Cork"_s, u"Elm"_s, u"Pine"_s};
+    EXPECT_EQ(namesOf(MaterialPresets(folder.path()).presets()), expected);
+    EXPECT_TRUE(contents(path).contains("Count=3\r\n"));
+}
+
+// The command-line tools say why no preset could be found, not that none is saved.
+TEST(MaterialPresets, PresetOptionSaysWhyThePresetsCouldNotBeRead)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"Materials.ini"_s);
+    const auto readOak = [&folder] {
+        QCommandLineParser parser;
+        addPresetOption(parser);
+        EXPECT_TRUE(parser.parse({u"tool"_s, u"--preset"_s, u"Oak"_s}));
+        RenderChoice choice;
+        return readPresetOption(parser, folder.path(), choice);
+    };
+    write(path, "[Materials]\r\nVersion=3\r\n[Preset1]\r\nName=Oak\r\n");
+    EXPECT_TRUE(readOak().contains(u"(version 3)"_s)) << qPrintable(readOak());
+    write(path, QByteArray(platform::ProfileFile::MaxFileSize + 1, ' '));
+    EXPECT_TRUE(readOak().contains(u"too large"_s)) << qPrintable(readOak());
+    QFile::remove(path);
+    QDir(folder.path()).mkdir(u"Materials.ini"_s);
+    EXPECT_TRUE(readOak().contains(u"cannot be read: a folder"_s)) << qPrintable(readOak());
 }
 
 }  // namespace

@@ -272,6 +272,12 @@ TEST_F(ProfileFileFailureTest, BusyLockDefersTheWriteWhereAnEventLoopRuns)
     EXPECT_EQ(file.read(u"T"_s, u"j"_s, u"-"_s), u"4"_s) << "from what waits";
     EXPECT_TRUE(file.update(u"U"_s, u"n"_s, addOne));
     EXPECT_EQ(file.read(u"U"_s, u"n"_s, u"-"_s), u"1"_s);
+    // An edit sees the whole file as the changes before it leave it.
+    EXPECT_TRUE(file.edit([](const ProfileText &stored) {
+        return ProfileFile::Edit{{{u"V"_s, u"m"_s, stored.value(u"U"_s, u"n"_s).value_or(u"-"_s)}},
+                                 {}};
+    }));
+    EXPECT_EQ(file.read(u"V"_s, u"m"_s, u"-"_s), u"1"_s);
     EXPECT_FALSE(QFileInfo::exists(path));
     ASSERT_EQ(retries.size(), 1u);
     retries.back()();  // still held: tried again later
@@ -282,7 +288,7 @@ TEST_F(ProfileFileFailureTest, BusyLockDefersTheWriteWhereAnEventLoopRuns)
     held.unlock();
     retries.back()();
     EXPECT_FALSE(file.isWaitingForLock());
-    EXPECT_EQ(contents(path), "[U]\r\nn=6\r\n[S]\r\nk=2\r\n[T]\r\nj=4\r\n");
+    EXPECT_EQ(contents(path), "[U]\r\nn=6\r\n[S]\r\nk=2\r\n[T]\r\nj=4\r\n[V]\r\nm=6\r\n");
     EXPECT_EQ(retries.size(), 2u);
 }
 
