@@ -9,7 +9,9 @@
 #include <fcntl.h>
 #include <grp.h>
 #include <pwd.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -58,6 +60,22 @@ bool listedInGroup(gid_t gid)
     return std::find(groups.begin(), groups.end(), gid) != groups.end();
 }
 
+// A line of /proc/tty/drivers ("usbserial  /dev/ttyUSB  188 0-511 serial") that serves the
+// device number; the controlling terminal, the console and pseudo-terminal masters serve no port.
+bool servesPort(const QByteArray &line, unsigned majorNumber, unsigned minorNumber)
+{
+    const QList<QByteArray> fields = line.simplified().split(' ');
+    if (fields.size() < 5 || fields[4].startsWith("system") || fields[4] == "pty:master")
+        return false;
+    bool ok = false;
+    if (fields[2].toUInt(&ok) != majorNumber || !ok) return false;
+    const QList<QByteArray> minors = fields[3].split('-');
+    const unsigned first = minors.first().toUInt(&ok);
+    if (!ok) return false;
+    const unsigned last = minors.size() == 2 ? minors.last().toUInt(&ok) : first;
+    return ok && minorNumber >= first && minorNumber <= last;
+}
+
 }  // namespace
 
 NodeAccess nodeAccess(const QString &node)
@@ -79,8 +97,26 @@ int openError(const QString &node)
     const int fd =
         ::open(QFile::encodeName(node).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return errno;
+    int exclusive = 0;
+    // Root gets through another program's TIOCEXCL, and the probe would write to its port.
+    const bool held = ::ioctl(fd, TIOCGEXCL, &exclusive) == 0 && exclusive != 0;
     ::close(fd);
-    return 0;
+    return held ? EBUSY : 0;
+}
+
+bool isTerminalDevice(const QString &node)
+{
+    struct stat info {};
+    if (::stat(QFile::encodeName(node).constData(), &info) != 0 || !S_ISCHR(info.st_mode))
+        return false;
+    QFile drivers(u"/proc/tty/drivers"_s);
+    if (!drivers.open(QIODevice::ReadOnly))
+        return node.startsWith(u"/dev/pts/"_s) ||
+               (node.startsWith(u"/dev/tty"_s) && node.size() > 8);
+    const auto lines = drivers.readAll().split('\n');
+    return std::any_of(lines.begin(), lines.end(), [&info](const QByteArray &line) {
+        return servesPort(line, major(info.st_rdev), minor(info.st_rdev));
+    });
 }
 
 QString modeText(unsigned mode)

@@ -1,5 +1,7 @@
 #include "platform/process_table.h"
 
+#include "platform/device_node.h"
+
 #include <QFile>
 
 #include <dirent.h>
@@ -26,11 +28,18 @@ QString commandName(const QByteArray &pidFolder)
     return QString::fromLocal8Bit(file.readAll().trimmed());
 }
 
-// The device nodes among a process's open descriptors, and the pseudo-terminals whose master
+// The device node of each of a process's open descriptors, and the pseudo-terminals whose master
 // side it has open, which it serves as a device rather than holds; empty when they cannot be read.
 struct OpenFiles {
     QStringList nodes;
     QStringList served;
+
+    // A server keeps one descriptor of its own slave side (the simulated engraver does); any
+    // more, as when the program probes the engraver it simulates, hold it.
+    bool holds(const QString &node) const
+    {
+        return nodes.count(node) > (served.contains(node) ? 1 : 0);
+    }
 };
 
 // "/dev/pts/N" for a master descriptor, from the "tty-index:" line of its fdinfo.
@@ -92,7 +101,7 @@ ProcessTable::ProcessTable()
         if (process.kind() != HoldingProcess::Kind::Other) m_suspects << process;
         const OpenFiles files = openFiles(folder);
         for (const QString &node : files.nodes) {
-            if (files.served.contains(node)) continue;
+            if (!files.holds(node)) continue;
             QList<HoldingProcess> &holders = m_holders[node];
             if (!holders.contains(process)) holders << process;
         }
@@ -101,6 +110,8 @@ ProcessTable::ProcessTable()
 
 QList<HoldingProcess> ProcessTable::holdersOf(const QString &node) const
 {
+    // Every process has /dev/null open; none of them holds a port.
+    if (!isTerminalDevice(node)) return {};
     return m_holders.value(node);
 }
 
@@ -111,8 +122,9 @@ QList<HoldingProcess> ProcessTable::suspects() const
 
 bool ProcessTable::openHere(const QString &node)
 {
+    if (!isTerminalDevice(node)) return false;
     const OpenFiles files = openFiles("/proc/self");
-    return files.nodes.contains(node) && !files.served.contains(node);
+    return files.holds(node);
 }
 
 }  // namespace tavro::platform

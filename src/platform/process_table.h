@@ -13,13 +13,14 @@ public:
     // names of all.
     ProcessTable();
 
-    // Processes other than this one that have `node` open. A process that has the master side
-    // of a pseudo-terminal open is its device, like the simulated engraver, and does not count.
+    // Processes other than this one that have `node` open, when it is a terminal. A process
+    // that has the master side of a pseudo-terminal open is its device, like the simulated
+    // engraver: the one descriptor of the slave side it keeps does not count.
     QList<HoldingProcess> holdersOf(const QString &node) const;
     // Running processes, other than this one, that often hold serial ports: brltty,
     // ModemManager, another copy of this program.
     QList<HoldingProcess> suspects() const;
-    // This process has `node` open now (its own link may be probing it).
+    // This process has the terminal `node` open now (its own link may be probing it).
     static bool openHere(const QString &node);
 
 private:

@@ -21,7 +21,10 @@ using platform::Verdict;
 
 QLabel *textLabel(const QString &name, const QString &text, QWidget *parent, bool bold = false)
 {
-    auto *label = new QLabel(text, parent);
+    auto *label = new QLabel(parent);
+    // Paths, makers and process names as written: as markup they could load any file.
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
     label->setObjectName(name);
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -32,13 +32,20 @@ QString boxText(const QString &text)
     return shown;
 }
 
+// Boxes name files, presets and ports: as markup such a name could load any file as a picture.
+void setPlainText(QMessageBox &box, const QString &text)
+{
+    box.setTextFormat(Qt::PlainText);
+    box.setText(boxText(text));
+}
+
 }  // namespace
 
 int SystemDesktop::messageBox(const QString &text, BoxButtons buttons, const QString &caption)
 {
     QMessageBox box;
     box.setWindowTitle(caption);
-    box.setText(boxText(text));
+    setPlainText(box, text);
     box.setWindowModality(Qt::ApplicationModal);
     if (buttons == BoxButtons::OkCancel) {
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
@@ -53,7 +60,7 @@ int SystemDesktop::choose(const QString &text, const QString &caption, const QSt
 {
     QMessageBox box;
     box.setWindowTitle(caption);
-    box.setText(boxText(text));
+    setPlainText(box, text);
     box.setWindowModality(Qt::ApplicationModal);
     QList<QAbstractButton *> added;
     for (const QString &label : buttons) added << box.addButton(label, QMessageBox::ActionRole);
@@ -112,7 +119,12 @@ QString SystemDesktop::askFile(FileQuestion question, const QString &suggested, 
 
 void SystemDesktop::showAbout(const QString &title, const QString &text, QWidget *parent)
 {
-    QMessageBox::about(parent, title, text);
+    // QMessageBox::about() with the text as written: it names the port.
+    QMessageBox box(QMessageBox::Information, title, {}, QMessageBox::Ok, parent);
+    setPlainText(box, text);
+    const QIcon icon = box.windowIcon();
+    box.setIconPixmap(icon.pixmap(icon.actualSize(QSize(64, 64))));
+    box.exec();
 }
 
 void SystemDesktop::notify(const QString &title, const QString &text)

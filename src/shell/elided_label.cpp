@@ -1,5 +1,7 @@
 #include "shell/elided_label.h"
 
+#include "shell/plain_tool_tip.h"
+
 #include <QEvent>
 #include <QFontMetrics>
 
@@ -85,7 +87,7 @@ void ElidedLabel::fit()
                                                    room - (inkWidth(metrics, u"…"_s) -
                                                            metrics.horizontalAdvance(u"…"_s)));
     if (shown != text()) setText(shown);
-    setToolTip(shown == m_fullText ? QString() : m_fullText);
+    setToolTip(shown == m_fullText ? QString() : plainToolTip(m_fullText));
 }
 
 }  // namespace tavro::shell

@@ -1,6 +1,7 @@
 #include "shell/main_menu.h"
 
 #include "platform/file_name.h"
+#include "shell/plain_tool_tip.h"
 #include "shell/user_guide_window.h"
 
 #include <QAction>
@@ -178,7 +179,7 @@ void MainMenu::showRecent(const QStringList &paths)
         shown.replace(u'&', u"&&"_s);
         const QString number = i < 9 ? u"&%1"_s.arg(i + 1) : u"1&0"_s;
         QAction *entry = m_recent->addAction(number + u"  "_s + shown);
-        entry->setToolTip(whole);
+        entry->setToolTip(plainToolTip(whole));
         connect(entry, &QAction::triggered, this, [this, path] { emit recentChosen(path); });
     }
 }

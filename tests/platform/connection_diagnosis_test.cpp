@@ -2,6 +2,7 @@
 // second on a manual clock; hot-plug through the file-system watch.
 #include "platform/connection_diagnosis.h"
 #include "engraver-sim/engraver_sim.h"
+#include "platform/device_node.h"
 #include "platform/device_watcher.h"
 #include "platform/diagnosis_text.h"
 #include "platform/manual_clock.h"
@@ -16,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <map>
 
 using namespace std::chrono_literals;
@@ -123,6 +125,8 @@ TEST_F(ConnectionCheck, ADeviceHeldByBrlttyIsNamedAndNeverWrittenTo)
     const HoldingProcess brltty{holder.processId(), u"brltty"_s};
     bridges = {{0x1a86, 0x7523, u"QinHeng"_s, u"USB Serial"_s, u"1-2"_s}};
     const DiagnosisReport report = check(ConnectionDiagnosis::Depth::Full);
+    // Root gets through TIOCEXCL; held all the same, even where the holder cannot be seen.
+    EXPECT_EQ(openError(machine.devicePath()), EBUSY);
     holder.closeWriteChannel();
     holder.waitForFinished(Patience);
 
@@ -136,6 +140,22 @@ TEST_F(ConnectionCheck, ADeviceHeldByBrlttyIsNamedAndNeverWrittenTo)
     EXPECT_TRUE(machine.receivedBytes().isEmpty());
     EXPECT_EQ(DiagnosisText::summary(report),
               u"No machine: %1 is held by brltty (PID %2)"_s.arg(paths.at(0)).arg(brltty.pid));
+}
+
+// Every process has /dev/null open, and none of them holds it as a port.
+TEST_F(ConnectionCheck, OnlyATerminalHasHolders)
+{
+    QProcess sleeper;
+    sleeper.setStandardInputFile(QProcess::nullDevice());
+    sleeper.start(u"sleep"_s, {u"60"_s});
+    ASSERT_TRUE(sleeper.waitForStarted(Patience));
+    ASSERT_TRUE(QFile::link(u"/dev/null"_s, paths.at(0)));
+    const DiagnosisReport report = check(ConnectionDiagnosis::Depth::Full);
+    sleeper.kill();
+    sleeper.waitForFinished(Patience);
+
+    EXPECT_EQ(verdicts(report), QList<Verdict>{Verdict::CannotOpen});
+    EXPECT_EQ(report.devices.value(0).holders, QList<HoldingProcess>{});
 }
 
 TEST_F(ConnectionCheck, NoDeviceAtAllSaysSo)

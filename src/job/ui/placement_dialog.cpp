@@ -84,6 +84,7 @@ void PlacementDialog::build()
     scale->setWordWrap(true);
     m_problem = new QLabel(this);
     m_problem->setObjectName(u"placementProblem"_s);
+    m_problem->setTextFormat(Qt::PlainText);  // the picture file's own reason
     m_problem->setWordWrap(true);
     m_problem->setStyleSheet(u"color: #b00020;"_s);
     m_problem->hide();

@@ -90,6 +90,7 @@ void PresetDialog::build()
     m_notes = new QPlainTextEdit(m_preset.notes, this);
     m_notes->setMaximumHeight(80);
     m_remark = new QLabel(this);
+    m_remark->setTextFormat(Qt::PlainText);  // it names the preset
     m_remark->setWordWrap(true);
     auto *colours = new QHBoxLayout;
     colours->addWidget(m_materialColour);
