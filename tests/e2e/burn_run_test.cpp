@@ -2,7 +2,9 @@
 #include "burn_run.h"
 #include "job/upload_raster.h"
 #include "link_doubles.h"
+#include "platform/file_name.h"
 #include "platform/manual_clock.h"
+#include "terminal.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -41,6 +43,20 @@ TEST(BurnRun, ABreakBeforeTheResumedRowAdvisesThatRowNotAnEarlierOne)
     ASSERT_FALSE(said.isEmpty());
     EXPECT_TRUE(said.last().endsWith(u"tavro-burn job.png --from-row 350"_s))
         << said.last().toStdString();
+}
+
+// A name with controls in the resume command: shown escaped, and pasted back as the same bytes.
+TEST(Terminal, ResumeCommandsQuoteEveryNameSoItPastesBackWhole)
+{
+    const QStringList arguments = {u"/usr/bin/tavro-burn"_s,
+                                   u"plain.png"_s,
+                                   u"it's.png"_s,
+                                   u"a\x1b[2J\nb\\'.png"_s,
+                                   platform::fileNameFromBytes("\xff\xfe.png"),
+                                   u"--from-row"_s,
+                                   u"5"_s};
+    EXPECT_EQ(burn::commandWithout(arguments, {u"from-row"_s}),
+              uR"(tavro-burn plain.png 'it'\''s.png' $'a\x1b[2J\nb\\\'.png' $'\xff\xfe.png')"_s);
 }
 
 }  // namespace

@@ -210,12 +210,16 @@ TEST_F(TavroBurn, BadArgumentsSendNothing)
           QStringList{u"--test-card"_s, u"--width-mm"_s, u"5"_s},
           QStringList{input, u"--effect"_s, u"sepia"_s},
           QStringList{input, u"--from-row"_s, u"-1"_s}, QStringList{input, u"--bogus"_s},
-          QStringList{dir.filePath(u"missing.png"_s)}}) {
+          QStringList{dir.filePath(u"missing.png"_s)},
+          // Names that would set the terminal's title, clear it and add a line of their own.
+          QStringList{dir.filePath(u"\x1b]0;owned\x07\x1b[2J\nfake: done\n.png"_s)},
+          QStringList{input, u"--\u009b2J\x1b[1A"_s}}) {
         startBurn(arguments + QStringList{u"--port"_s, link});
         EXPECT_EQ(finish(), 2) << arguments.join(u' ').toStdString();
-        const QStringList said =
-            QString::fromLocal8Bit(burn.readAllStandardError()).split(u'\n', Qt::SkipEmptyParts);
+        const QString text = QString::fromLocal8Bit(burn.readAllStandardError());
+        const QStringList said = text.split(u'\n', Qt::SkipEmptyParts);
         EXPECT_EQ(said.size(), 1) << "one line, not the whole help";
+        EXPECT_FALSE(text.contains(u'\x1b') || text.contains(u'\u009b')) << text.toStdString();
     }
     startBurn({input, u"--port"_s, QString()});
     EXPECT_EQ(finish(), 2) << "an empty port is no search of every port";

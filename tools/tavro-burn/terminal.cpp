@@ -1,6 +1,8 @@
 #include "terminal.h"
 
 #include "job/clock_text.h"
+#include "platform/file_name.h"
+#include "platform/printable_text.h"
 
 #include <QRegularExpression>
 #include <QSocketNotifier>
@@ -17,6 +19,27 @@ namespace tavro::burn {
 namespace {
 
 int g_signalPipe[2] = {-1, -1};
+
+// A word with characters printLine() would escape, quoted as $'...' (bash, zsh, ksh and POSIX
+// shells since 2024 read it), so that the resume command pastes back as the same bytes.
+QString escapeQuoted(const QString &word)
+{
+    QString out = u"$'"_s;
+    for (qsizetype i = 0; i < word.size(); ++i) {
+        const QChar c = word.at(i);
+        if (c.isHighSurrogate() && i + 1 < word.size() && word.at(i + 1).isLowSurrogate()) {
+            out += word.sliced(i++, 2);  // no character beyond U+FFFF needs escaping
+        } else if (c.isLowSurrogate() && c.unicode() >= 0xDC80 && c.unicode() <= 0xDCFF) {
+            // A byte that was not valid UTF-8, kept as U+DC00 + the byte (file_name.h).
+            out += u"\\x"_s + QString::number(c.unicode() - 0xDC00, 16);
+        } else if (c == u'\\' || c == u'\'') {
+            out += u'\\' + c;
+        } else {
+            out += platform::printableText(QStringView(&c, 1));
+        }
+    }
+    return out + u'\'';
+}
 
 void onSignal(int signal)
 {
@@ -46,7 +69,8 @@ EndingSignals::~EndingSignals() = default;
 
 bool printLine(std::FILE *out, const QString &text)
 {
-    const bool written = std::fputs(qPrintable(text + u'\n'), out) >= 0;
+    // Names in the text come from outside: only the line's own end may act on the terminal.
+    const bool written = std::fputs(qPrintable(platform::printableText(text) + u'\n'), out) >= 0;
     return std::fflush(out) == 0 && written;
 }
 
@@ -63,9 +87,12 @@ QString commandWithout(const QStringList &arguments, const QStringList &options)
             if (!word.contains(u'=')) ++i;  // and its value
             continue;
         }
-        words << (plain.match(word).hasMatch()
-                      ? word
-                      : u"'"_s + QString(word).replace(u"'"_s, u"'\\''"_s) + u"'"_s);
+        if (plain.match(word).hasMatch())
+            words << word;
+        else if (platform::printableText(word) != word)
+            words << escapeQuoted(word);
+        else
+            words << u"'"_s + QString(word).replace(u"'"_s, u"'\\''"_s) + u"'"_s;
     }
     return words.join(u' ');
 }
