@@ -101,20 +101,19 @@ void BurnRun::onBroken()
     }
 }
 
-void BurnRun::interrupt()
+void BurnRun::interrupt(const QString &why)
 {
     // Over before the pause goes out: what the pause sets off must not interrupt again.
     const Phase was = std::exchange(m_phase, Phase::Over);
     if (was == Phase::Over) return;
-    QString line = u"interrupted; no machine was found yet"_s;
+    QString what = u"no machine was found yet"_s;
     if (was != Phase::Searching) {
         // Paused, not stopped: the operator may go on with the machine's buttons or a resume.
         m_session.pause();
-        line = u"interrupted; the machine was paused at row %1; to go on from there: %2"_s
-                   .arg(resumeRow())
+        what = u"the machine was paused at row %1; to go on from there: %2"_s.arg(resumeRow())
                    .arg(resumeCommand());
     }
-    emit said(line);
+    emit said((why.isEmpty() ? u"interrupted"_s : u"interrupted: "_s + why) + u"; "_s + what);
     emit finished(Interrupted);
 }
 

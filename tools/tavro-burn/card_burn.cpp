@@ -197,20 +197,19 @@ QString CardBurn::resumeCommand() const
            u" --from-column %1 --from-row %2"_s.arg(m_run.column() + 1).arg(m_run.resumeRow());
 }
 
-void CardBurn::interrupt()
+void CardBurn::interrupt(const QString &why)
 {
     const Phase was = std::exchange(m_phase, Phase::Over);
     if (was == Phase::Over) return;
-    QString line = u"interrupted; no machine was found yet"_s;
+    QString what = u"no machine was found yet"_s;
     if (was == Phase::Burning) {
         m_session.pause();
-        line =
-            u"interrupted; the machine was paused in column %1 at row %2; to go on from "
-            u"there: %3"_s.arg(m_run.column() + 1)
-                .arg(m_run.resumeRow())
-                .arg(resumeCommand());
+        what = u"the machine was paused in column %1 at row %2; to go on from there: %3"_s
+                   .arg(m_run.column() + 1)
+                   .arg(m_run.resumeRow())
+                   .arg(resumeCommand());
     }
-    emit said(line);
+    emit said((why.isEmpty() ? u"interrupted"_s : u"interrupted: "_s + why) + u"; "_s + what);
     emit finished(BurnRun::Interrupted);
 }
 
@@ -249,7 +248,7 @@ int runCard(const QCommandLineParser &parser, const QStringList &commandLine)
     QObject::connect(&run, &CardBurn::progressed, &run,
                      [&](qint64 done, qint64 total, std::chrono::milliseconds left) {
                          progress.show(done, total, left);
-                         if (progress.failed()) run.interrupt();
+                         if (progress.failed()) run.interrupt(progress.failure());
                      });
     QObject::connect(&run, &CardBurn::finished, &run, [&](int status) {
         progress.end();
@@ -259,7 +258,7 @@ int runCard(const QCommandLineParser &parser, const QStringList &commandLine)
         QCoreApplication::exit(status);
     });
     EndingSignals endings;
-    QObject::connect(&endings, &EndingSignals::received, &run, &CardBurn::interrupt);
+    QObject::connect(&endings, &EndingSignals::received, &run, [&run] { run.interrupt(); });
     QMetaObject::invokeMethod(&run, &CardBurn::begin, Qt::QueuedConnection);
     return QCoreApplication::exec();
 }

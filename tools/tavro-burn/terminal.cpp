@@ -8,7 +8,9 @@
 #include <QSocketNotifier>
 
 #include <algorithm>
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -139,7 +141,7 @@ void ProgressLine::show(qint64 done, qint64 total, std::chrono::milliseconds lef
             m_out,
             u"progress done=%1 total=%2 percent=%3%4"_s.arg(done).arg(total).arg(percent).arg(
                 tail)))
-        m_failed = true;
+        fail(m_out);
 }
 
 void ProgressLine::draw(const QString &text)
@@ -147,7 +149,7 @@ void ProgressLine::draw(const QString &text)
     m_bar = text;
     // From the line's start, the rest of the line cleared: a shorter bar leaves nothing behind.
     const bool written = std::fputs(qPrintable(u"\r"_s + text + u"\x1b[K"_s), m_out) >= 0;
-    if (std::fflush(m_out) != 0 || !written) m_failed = true;
+    if (std::fflush(m_out) != 0 || !written) fail(m_out);
     m_drawn = true;
 }
 
@@ -158,14 +160,25 @@ void ProgressLine::say(std::FILE *to, const QString &text)
         std::fputs("\r\x1b[K", m_out);
         std::fflush(m_out);
     }
-    if (!printLine(to, text)) m_failed = true;
+    if (!printLine(to, text)) fail(to);
     if (redraw) draw(m_bar);
 }
 
 void ProgressLine::end()
 {
-    if (m_terminal && m_drawn && std::fputs("\n", m_out) < 0) m_failed = true;
+    if (m_terminal && m_drawn && std::fputs("\n", m_out) < 0) fail(m_out);
     m_drawn = false;
+}
+
+void ProgressLine::fail(std::FILE *stream)
+{
+    const int error = errno;
+    if (failed()) return;
+    const QString name = stream == stdout   ? u"standard output"_s
+                         : stream == stderr ? u"standard error"_s
+                                            : u"the output"_s;
+    m_failure =
+        u"%1 cannot be written (%2)"_s.arg(name, QString::fromLocal8Bit(std::strerror(error)));
 }
 
 }  // namespace tavro::burn
