@@ -199,15 +199,36 @@ QString CardBurn::resumeCommand() const
 
 void CardBurn::interrupt(const QString &why)
 {
+    using S = job::JobModel::State;
     const Phase was = std::exchange(m_phase, Phase::Over);
     if (was == Phase::Over) return;
     QString what = u"no machine was found yet"_s;
     if (was == Phase::Burning) {
-        m_session.pause();
-        what = u"the machine was paused in column %1 at row %2; to go on from there: %3"_s
-                   .arg(m_run.column() + 1)
-                   .arg(m_run.resumeRow())
-                   .arg(resumeCommand());
+        const S state = m_session.model().state();
+        if (state == S::Running) m_session.pause();
+        // A column starts only once it is on the machine: while one is sent, none carves.
+        if (m_session.model().state() == S::Paused) {
+            what = u"the machine was paused in column %1 at row %2; to go on from there: %3"_s
+                       .arg(m_run.column() + 1)
+                       .arg(m_run.resumeRow())
+                       .arg(resumeCommand());
+        } else if (state == S::Running) {
+            what =
+                u"the machine could not be told to pause in column %1 at row %2; to go on "
+                u"from there: %3"_s.arg(m_run.column() + 1)
+                    .arg(m_run.resumeRow())
+                    .arg(resumeCommand());
+        } else if (m_run.state() == job::TestCardRun::State::Idle ||
+                   m_run.column() == m_plan.fromColumn) {
+            what =
+                u"nothing was started on the machine: the card's column %1 was still being "
+                u"sent"_s.arg(m_plan.fromColumn + 1);
+        } else {
+            what =
+                u"nothing runs on the machine: column %1 was still being sent; to go on from "
+                u"there: %2"_s.arg(m_run.column() + 1)
+                    .arg(resumeCommand());
+        }
     }
     emit said((why.isEmpty() ? u"interrupted"_s : u"interrupted: "_s + why) + u"; "_s + what);
     emit finished(BurnRun::Interrupted);
