@@ -209,6 +209,10 @@
         <source>At %1 mm from the left and %2 mm from the top, no part of the picture would be on the board.</source>
         <translation>Bei %1 mm von links und %2 mm von oben läge kein Teil des Bildes auf der Vorschau.</translation>
     </message>
+    <message>
+        <source>The picture cannot be %1 mm on a side: it can be at most %2 mm (%3 dots).</source>
+        <translation>Eine Seite des Bildes kann nicht %1 mm lang sein; eine Seite darf höchstens %2 mm (%3 Punkte) lang sein.</translation>
+    </message>
 </context>
 <context>
     <name>tavro::job::PlacementDialog</name>

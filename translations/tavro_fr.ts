@@ -209,6 +209,10 @@
         <source>At %1 mm from the left and %2 mm from the top, no part of the picture would be on the board.</source>
         <translation>À %1 mm du bord gauche et %2 mm du haut, aucune partie de l’image ne serait sur l’aperçu.</translation>
     </message>
+    <message>
+        <source>The picture cannot be %1 mm on a side: it can be at most %2 mm (%3 dots).</source>
+        <translation>Un côté de l’image ne peut pas faire %1 mm ; un côté peut faire au plus %2 mm (%3 points).</translation>
+    </message>
 </context>
 <context>
     <name>tavro::job::PlacementDialog</name>

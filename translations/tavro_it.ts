@@ -209,6 +209,10 @@
         <source>At %1 mm from the left and %2 mm from the top, no part of the picture would be on the board.</source>
         <translation>A %1 mm da sinistra e %2 mm dall’alto, nessuna parte dell’immagine sarebbe sull’anteprima.</translation>
     </message>
+    <message>
+        <source>The picture cannot be %1 mm on a side: it can be at most %2 mm (%3 dots).</source>
+        <translation>Un lato dell’immagine non può essere di %1 mm; un lato può essere al massimo di %2 mm (%3 punti).</translation>
+    </message>
 </context>
 <context>
     <name>tavro::job::PlacementDialog</name>

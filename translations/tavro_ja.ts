@@ -209,6 +209,10 @@
         <source>At %1 mm from the left and %2 mm from the top, no part of the picture would be on the board.</source>
         <translation>左から %1 mm、上から %2 mm の位置では、画像がプレビューから完全にはみ出します。</translation>
     </message>
+    <message>
+        <source>The picture cannot be %1 mm on a side: it can be at most %2 mm (%3 dots).</source>
+        <translation>画像の一辺を %1 mm にすることはできません。一辺は最大 %2 mm（%3 ドット）です。</translation>
+    </message>
 </context>
 <context>
     <name>tavro::job::PlacementDialog</name>

@@ -209,6 +209,10 @@
         <source>At %1 mm from the left and %2 mm from the top, no part of the picture would be on the board.</source>
         <translation>距左边 %1 mm、距上边 %2 mm 时，图片将完全不在预览板上。</translation>
     </message>
+    <message>
+        <source>The picture cannot be %1 mm on a side: it can be at most %2 mm (%3 dots).</source>
+        <translation>图片的一边不能为 %1 mm；每边最多 %2 mm（%3 点）。</translation>
+    </message>
 </context>
 <context>
     <name>tavro::job::PlacementDialog</name>

@@ -16,10 +16,26 @@ namespace {
 
 constexpr QStringView MachineSizeSection = u"MachineSize";
 constexpr QStringView DotsPerMillimetreKey = u"DotsPerMillimetre";
+// Far beyond any board: dotsOf() keeps millimetres within this, so that the checks can say so.
+constexpr double ClampedDots = 100.0 * MaxPlacedSide;
 
+// Beyond any board, as the operator may type it (1e308): in its shortest form, not 309 digits.
 QString number(double value)
 {
+    if (std::abs(value) >= 1e9)
+        return QLocale().toString(value, 'g', QLocale::FloatingPointShortest);
     return QLocale().toString(value, 'f', 1);
+}
+
+// Beyond the dots dotsOf() can give: named as asked, not as the clamped dots would make it.
+QString sideProblem(double side, double dotsPerMillimetre)
+{
+    if (std::abs(side * dotsPerMillimetre) <= ClampedDots) return {};
+    return QCoreApplication::translate("tavro::job::Placement",
+                                       "The picture cannot be %1 mm on a side: it can be at most "
+                                       "%2 mm (%3 dots).")
+        .arg(number(side), number(millimetres(MaxPlacedSide, dotsPerMillimetre)))
+        .arg(MaxPlacedSide);
 }
 
 // The other side of a picture of `pictureSize` proportions, at least one dot.
@@ -94,6 +110,9 @@ PlacementResult applyPlacementRequest(const Placement &from, QSize pictureSize,
     PlacementResult out{from, {}};
     QRect &rect = out.placement.rect;
     QSize size = rect.size();
+    for (const std::optional<double> side : {request.widthMm, request.heightMm}) {
+        if (side && !(out.error = sideProblem(*side, dotsPerMillimetre)).isEmpty()) return out;
+    }
     if (request.widthMm) {
         const int width = std::max(1, dotsOf(*request.widthMm, dotsPerMillimetre));
         size = {width, following(width, pictureSize.width(), pictureSize.height())};
@@ -110,11 +129,12 @@ PlacementResult applyPlacementRequest(const Placement &from, QSize pictureSize,
     if (request.mirrorH) out.placement.mirrorH = *request.mirrorH;
     if (request.mirrorV) out.placement.mirrorV = *request.mirrorV;
     if (!out.placement.isValid()) {
-        out.error = QCoreApplication::translate("tavro::job::Placement",
-                                                "At %1 mm from the left and %2 mm from the top, "
-                                                "no part of the picture would be on the board.")
-                        .arg(number(millimetres(rect.left(), dotsPerMillimetre)),
-                             number(millimetres(rect.top(), dotsPerMillimetre)));
+        out.error =
+            QCoreApplication::translate("tavro::job::Placement",
+                                        "At %1 mm from the left and %2 mm from the top, "
+                                        "no part of the picture would be on the board.")
+                .arg(number(request.leftMm.value_or(millimetres(rect.left(), dotsPerMillimetre))),
+                     number(request.topMm.value_or(millimetres(rect.top(), dotsPerMillimetre))));
     }
     return out;
 }
@@ -128,9 +148,8 @@ int dotsOf(double millimetres, double dotsPerMillimetre)
 {
     const double dots = millimetres * dotsPerMillimetre;
     // Far beyond any board: kept finite and in range so that the checks can say so.
-    if (!std::isfinite(dots))
-        return std::signbit(dots) ? -100 * MaxPlacedSide : 100 * MaxPlacedSide;
-    return int(std::lround(std::clamp(dots, -100.0 * MaxPlacedSide, 100.0 * MaxPlacedSide)));
+    if (!std::isfinite(dots)) return int(std::signbit(dots) ? -ClampedDots : ClampedDots);
+    return int(std::lround(std::clamp(dots, -ClampedDots, ClampedDots)));
 }
 
 }  // namespace tavro::job

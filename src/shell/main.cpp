@@ -6,13 +6,13 @@
 #include "platform/port_lister.h"
 #include "platform/qt_clock.h"
 #include "platform/qt_serial_line.h"
+#include "platform/runtime_folder.h"
 #include "platform/settings_folder.h"
 #include "shell/program.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
-#include <QStandardPaths>
 #include <QTextStream>
 
 #include <algorithm>
@@ -34,6 +34,31 @@ bool hasGraphicalSession(int argc, char **argv)
         return std::strcmp(argument, "-platform") == 0;
     });
 }
+
+// The built-in machine, its link's path and the folder that holds it, given up in that order.
+struct Simulator {
+    std::unique_ptr<platform::RuntimeFolder> folder;
+    std::unique_ptr<sim::LinkClaim> path;
+    std::unique_ptr<sim::Engraver> machine;
+
+    // Empty when it runs.
+    QString start()
+    {
+        // A port is named by its path, and the kept job and the learnt timing by the name: the
+        // same path each run is the same machine again. The folder is the user's own, so that
+        // nobody else can take the path first or lead it to another device.
+        folder = std::make_unique<platform::RuntimeFolder>(qEnvironmentVariable("XDG_RUNTIME_DIR"),
+                                                           QDir::tempPath());
+        if (folder->path().isEmpty()) return folder->error();
+        path = std::make_unique<sim::LinkClaim>(folder->path(), u"tavro-sim"_s);
+        if (path->path().isEmpty()) return path->error();
+        sim::EngraverOptions options;
+        options.linkPath = path->path();
+        machine = std::make_unique<sim::Engraver>(options);
+        QString error;
+        return machine->start(&error) ? QString() : error;
+    }
+};
 
 }  // namespace
 
@@ -78,25 +103,14 @@ int main(int argc, char **argv)
     parser.process(platform::commandLineArguments(argc, argv));
 
     platform::PortTable table = platform::PortTable::fromEnvironment();
-    // Outlives the machine, which removes its link before the path is given up.
-    std::unique_ptr<sim::LinkClaim> simulatorPath;
-    std::unique_ptr<sim::Engraver> machine;
+    Simulator simulator;
     if (parser.isSet(simulate)) {
-        // A port is named by its path, and the kept job and the learnt timing by the name: the
-        // same path each run is the same machine again.
-        QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-        if (folder.isEmpty()) folder = QDir::tempPath();
-        simulatorPath = std::make_unique<sim::LinkClaim>(folder, u"tavro-sim"_s);
-        sim::EngraverOptions options;
-        options.linkPath = simulatorPath->path();
-        machine = std::make_unique<sim::Engraver>(options);
-        QString error = simulatorPath->error();
-        if (!error.isEmpty() || !machine->start(&error)) {
+        if (const QString error = simulator.start(); !error.isEmpty()) {
             QTextStream(stderr) << u"tavro: cannot start the simulated engraver: "_s << error
                                 << u'\n';
             return 1;
         }
-        table = table.withFirst(machine->devicePath());
+        table = table.withFirst(simulator.machine->devicePath());
     }
 
     shell::installFontSubstitutions();

@@ -1,9 +1,13 @@
-// tavro-burn's run on a scripted line: where it says to go on from after a break.
+// tavro-burn's runs on a scripted line: what they say when a break or the operator ends them.
 #include "burn_run.h"
+#include "card_burn.h"
 #include "job/upload_raster.h"
 #include "link_doubles.h"
+#include "platform/file_name.h"
 #include "platform/manual_clock.h"
+#include "terminal.h"
 
+#include <QCoreApplication>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -41,6 +45,68 @@ TEST(BurnRun, ABreakBeforeTheResumedRowAdvisesThatRowNotAnEarlierOne)
     ASSERT_FALSE(said.isEmpty());
     EXPECT_TRUE(said.last().endsWith(u"tavro-burn job.png --from-row 350"_s))
         << said.last().toStdString();
+}
+
+// A session on a scripted line whose machine answers the search, for one run.
+struct ScriptedSession {
+    QTemporaryDir folder;
+    FakeSerialLine line;
+    platform::ManualClock clock;
+    FakePortLister ports;
+    RecordingView view;
+    job::Session session{{line, clock, view, ports, folder.path()}, {}};
+    QStringList said;
+
+    ScriptedSession() { line.openable = {1}; }
+    void identify() { line.deliver(bytes({0xFF, 0x01, 0x0A, 0x00})); }
+    qsizetype sent(std::initializer_list<int> frame) const
+    {
+        return line.writes.count(bytes(frame));
+    }
+};
+
+// Interrupted while the picture is still on its way: no carve runs, so there is nothing to pause.
+TEST(BurnRun, AnInterruptBeforeTheCarveStartedSaysNothingWasStarted)
+{
+    {
+        ScriptedSession s;
+        burn::BurnRun run(s.session, {0, 0, true, {}, u"tavro-burn job.png"_s});
+        QObject::connect(&run, &burn::BurnRun::said, [&s](const QString &text) { s.said << text; });
+        run.begin();
+        s.identify();
+        ASSERT_EQ(s.sent({0xFF, 0x06, 0x00, 0x00}), 1) << "the picture is on its way";
+        run.interrupt();
+        EXPECT_EQ(s.said.last(),
+                  u"interrupted; nothing was started on the machine: the picture "
+                  u"was still being sent"_s);
+        EXPECT_EQ(s.sent({0xFF, 0x01, 0x02, 0x00}), 0) << "no pause";
+    }
+    ScriptedSession s;
+    burn::CardBurn card(s.session, {{.burnTimes = {12, 30}, .levels = {40, 100}}, 0, 0, {}});
+    QObject::connect(&card, &burn::CardBurn::said, [&s](const QString &text) { s.said << text; });
+    card.begin();
+    s.identify();
+    QCoreApplication::processEvents();  // the card begins once the link has settled
+    ASSERT_EQ(s.sent({0xFF, 0x06, 0x00, 0x00}), 1) << "its first column is on its way";
+    card.interrupt();
+    EXPECT_EQ(s.said.last(),
+              u"interrupted; nothing was started on the machine: the card's "
+              u"column 1 was still being sent"_s);
+    EXPECT_EQ(s.sent({0xFF, 0x01, 0x02, 0x00}), 0) << "no pause";
+}
+
+// A name with controls in the resume command: shown escaped, and pasted back as the same bytes.
+TEST(Terminal, ResumeCommandsQuoteEveryNameSoItPastesBackWhole)
+{
+    const QStringList arguments = {u"/usr/bin/tavro-burn"_s,
+                                   u"plain.png"_s,
+                                   u"it's.png"_s,
+                                   u"a\x1b[2J\nb\\'.png"_s,
+                                   platform::fileNameFromBytes("\xff\xfe.png"),
+                                   u"--from-row"_s,
+                                   u"5"_s};
+    EXPECT_EQ(burn::commandWithout(arguments, {u"from-row"_s}),
+              uR"(tavro-burn plain.png 'it'\''s.png' $'a\x1b[2J\nb\\\'.png' $'\xff\xfe.png')"_s);
 }
 
 }  // namespace

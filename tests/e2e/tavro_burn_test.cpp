@@ -148,14 +148,15 @@ TEST_F(TavroBurn, FromRowLeavesTheRowsAboveWhite)
 // Ctrl-C, kill, a closed terminal, Ctrl-\\, a reader that went away: never a carve left alone.
 TEST_F(TavroBurn, EverythingThatEndsItPausesTheMachineFirst)
 {
-    for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, 0}) {
+    // 0: the reader of its output goes away; -1: its output fills the disk.
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, 0, -1}) {
         SCOPED_TRACE(signal);
         // Slow dots, so the carve is still running when the operator gives up.
         Machine machine(link, {u"--burn-time"_s, u"100"_s});
         const QStringList arguments = {picture(400, 300), u"--effect"_s, u"bw"_s, u"--port"_s,
                                        link};
         if (signal == 0) {
-            // The reader of its output goes away: tavro-burn ... | head -1
+            // tavro-burn ... | head -1
             burn.setProgram(u"bash"_s);
             burn.setArguments(
                 QStringList{u"-c"_s, u"\"$0\" \"$@\" | head -1 >/dev/null; exit ${PIPESTATUS[0]}"_s,
@@ -163,16 +164,26 @@ TEST_F(TavroBurn, EverythingThatEndsItPausesTheMachineFirst)
                 arguments);
             burn.start();
         } else {
+            if (signal < 0) burn.setStandardOutputFile(u"/dev/full"_s);
             startBurn(arguments);
         }
         ASSERT_TRUE(
             QTest::qWaitFor([&] { return machine.frames().contains(u"FF 01 01 00"_s); }, Patience));
-        if (signal != 0) ::kill(pid_t(burn.processId()), signal);
+        if (signal > 0) ::kill(pid_t(burn.processId()), signal);
         EXPECT_EQ(finish(), 130);
         EXPECT_TRUE(
             QTest::qWaitFor([&] { return machine.frames().contains(u"FF 01 02 00"_s); }, Patience));
         const QString said = QString::fromLocal8Bit(burn.readAllStandardError());
         EXPECT_TRUE(said.contains(u"--from-row"_s)) << said.toStdString();
+        // Not the operator's doing: it says why.
+        if (signal <= 0) {
+            const QString why = signal == 0 ? u"Broken pipe"_s : u"No space left on device"_s;
+            EXPECT_TRUE(said.contains(
+                u"interrupted: standard output cannot be written (%1); the machine was paused"_s
+                    .arg(why)))
+                << said.toStdString();
+        }
+        burn.setStandardOutputFile({});
     }
 }
 
@@ -226,12 +237,16 @@ TEST_F(TavroBurn, BadArgumentsSendNothing)
           QStringList{u"--test-card"_s, u"--width-mm"_s, u"5"_s},
           QStringList{input, u"--effect"_s, u"sepia"_s},
           QStringList{input, u"--from-row"_s, u"-1"_s}, QStringList{input, u"--bogus"_s},
-          QStringList{dir.filePath(u"missing.png"_s)}}) {
+          QStringList{dir.filePath(u"missing.png"_s)},
+          // Names that would set the terminal's title, clear it and add a line of their own.
+          QStringList{dir.filePath(u"\x1b]0;owned\x07\x1b[2J\nfake: done\n.png"_s)},
+          QStringList{input, u"--\u009b2J\x1b[1A"_s}}) {
         startBurn(arguments + QStringList{u"--port"_s, link});
         EXPECT_EQ(finish(), 2) << arguments.join(u' ').toStdString();
-        const QStringList said =
-            QString::fromLocal8Bit(burn.readAllStandardError()).split(u'\n', Qt::SkipEmptyParts);
+        const QString text = QString::fromLocal8Bit(burn.readAllStandardError());
+        const QStringList said = text.split(u'\n', Qt::SkipEmptyParts);
         EXPECT_EQ(said.size(), 1) << "one line, not the whole help";
+        EXPECT_FALSE(text.contains(u'\x1b') || text.contains(u'\u009b')) << text.toStdString();
     }
     startBurn({input, u"--port"_s, QString()});
     EXPECT_EQ(finish(), 2) << "an empty port is no search of every port";

@@ -47,6 +47,16 @@ TEST(Placement, ARequestThatCannotBeMetSaysWhatWasAskedAndChangesNothing)
     EXPECT_TRUE(r.error.contains(u"500.0 x 250.0 mm"_s)) << qPrintable(r.error);
     EXPECT_TRUE(r.error.contains(u"6700"_s)) << qPrintable(r.error);
 
+    // Far beyond the board: the value asked, not what the arithmetic keeps in range.
+    r = applyPlacementRequest(from, {1000, 500}, {.widthMm = 1e308}, Scale);
+    EXPECT_EQ(r.placement, from);
+    EXPECT_TRUE(r.error.contains(u"1e+308 mm"_s)) << qPrintable(r.error);
+    r = applyPlacementRequest(from, {1000, 500}, {.heightMm = 4e9}, Scale);
+    EXPECT_TRUE(r.error.contains(u"4e+09 mm"_s)) << qPrintable(r.error);
+    r = applyPlacementRequest(from, {1000, 500}, {.leftMm = 1e308, .topMm = -4e9}, Scale);
+    EXPECT_TRUE(r.error.contains(u"At 1e+308 mm from the left and -4e+09 mm from the top"_s))
+        << qPrintable(r.error);
+
     r = applyPlacementRequest(from, {1000, 500}, {.leftMm = 40}, Scale);
     EXPECT_FALSE(r.error.isEmpty()) << "wholly right of the board";
     r = applyPlacementRequest(from, {1000, 500}, {.leftMm = -18}, Scale);

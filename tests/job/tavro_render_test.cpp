@@ -5,6 +5,7 @@
 #include "job/upload_raster.h"
 #include "job/work_snapshot.h"
 #include "platform/picture_loader.h"
+#include "qt_printers.h"
 #include "test_pictures.h"
 
 #include <QDir>
@@ -367,6 +368,16 @@ TEST_F(TavroRenderTest, InputNamedInBytesThatAreNotUtf8)
     EXPECT_EQ(QImage(path(u"out.png"_s)).pixel(195, 195), qRgb(0, 0, 0));
     // What cannot be read is named as well as it can be.
     EXPECT_TRUE(errors.contains(u"\uFFFD\uFFFD-gone.png: no such file"_s)) << qPrintable(errors);
+}
+
+// A name that would act on the terminal (set its title, clear it, add lines) is shown escaped.
+TEST_F(TavroRenderTest, NamesAreShownWithTheirControlsEscaped)
+{
+    const auto [status, errors] = run({path(u"\x1b]0;owned\x07\x1b[2J\nfake: done\n.png"_s),
+                                       u"--effect"_s, u"bw"_s, u"--png"_s, path(u"out.png"_s)});
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(errors, u"tavro-render: "_s + m_dir.path() +
+                          u"/\\x1b]0;owned\\x07\\x1b[2J\\nfake: done\\n.png: no such file\n"_s);
 }
 
 }  // namespace

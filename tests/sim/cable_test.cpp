@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/ioctl.h>
+#include <unistd.h>
 #include <atomic>
 
 using namespace Qt::Literals::StringLiterals;
@@ -89,7 +90,7 @@ TEST(Cable, ALinkBelongsToTheLastSimulatorThatMadeIt)
     EXPECT_TRUE(identifies(options.linkPath)) << "the second one's link stays";
 }
 
-TEST(Cable, ALinkPathTakenByAFileIsRefused)
+TEST(Cable, ALinkPathTakenByAFileOrAnotherUserIsRefused)
 {
     QTemporaryDir dir;
     const QString taken = dir.filePath(u"taken"_s);
@@ -104,6 +105,17 @@ TEST(Cable, ALinkPathTakenByAFileIsRefused)
     EXPECT_TRUE(error.contains(taken));
     EXPECT_TRUE(QFileInfo(taken).isFile());
     EXPECT_FALSE(engraver.plugIn());
+
+    // In a shared folder, a link another user made could lead to their device: it stays theirs.
+    if (::geteuid() != 0) return;  // only root can make a link another user owns
+    const QString planted = dir.filePath(u"planted"_s);
+    ASSERT_TRUE(QFile::link(u"/dev/pts/theirs"_s, planted));
+    ASSERT_EQ(::lchown(planted.toLocal8Bit().constData(), 65534, 65534), 0);
+    options.linkPath = planted;
+    Engraver second(options);
+    EXPECT_FALSE(second.start(&error));
+    EXPECT_TRUE(error.contains(u"another user"_s)) << error.toStdString();
+    EXPECT_EQ(QFileInfo(planted).symLinkTarget(), u"/dev/pts/theirs"_s);
 }
 
 TEST(Cable, ANewOpenerFindsNothingLeftOverFromTheLastOne)

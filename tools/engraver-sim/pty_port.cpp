@@ -6,6 +6,7 @@
 #include <fcntl.h>
 #include <pty.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 #include <cerrno>
@@ -65,20 +66,24 @@ bool PtyPort::open(const QString &linkPath, QString *error)
 
 bool PtyPort::makeLink(QString *error)
 {
-    const QFileInfo existing(m_linkPath);
-    if (existing.isSymLink()) {
-        QFile::remove(m_linkPath);
-    } else if (existing.exists()) {
-        if (error) *error = m_linkPath + u" exists and is not a symbolic link"_s;
+    const QByteArray link = m_linkPath.toLocal8Bit();
+    const auto refuse = [&](const QString &why) {
+        if (error) *error = why;
         m_linkPath.clear();
         return false;
+    };
+    // The link itself, never what it leads to. One left by a simulator of ours is replaced; one
+    // someone else made could lead the program to their device instead.
+    struct stat existing = {};
+    if (::lstat(link.constData(), &existing) == 0) {
+        if (!S_ISLNK(existing.st_mode))
+            return refuse(m_linkPath + u" exists and is not a symbolic link"_s);
+        if (existing.st_uid != ::geteuid())
+            return refuse(m_linkPath + u" is a symbolic link another user made"_s);
+        ::unlink(link.constData());
     }
-    if (::symlink(m_slavePath.toLocal8Bit().constData(), m_linkPath.toLocal8Bit().constData()) !=
-        0) {
-        if (error) *error = systemError(u"cannot make the link "_s + m_linkPath);
-        m_linkPath.clear();
-        return false;
-    }
+    if (::symlink(m_slavePath.toLocal8Bit().constData(), link.constData()) != 0)
+        return refuse(systemError(u"cannot make the link "_s + m_linkPath));
     return true;
 }
 

@@ -105,20 +105,26 @@ void BurnRun::onBroken()
     }
 }
 
-void BurnRun::interrupt()
+void BurnRun::interrupt(const QString &why)
 {
     // Over before the pause goes out: what the pause sets off must not interrupt again.
     const Phase was = std::exchange(m_phase, Phase::Over);
     if (was == Phase::Over) return;
-    QString line = u"interrupted; no machine was found yet"_s;
-    if (was != Phase::Searching) {
+    QString what = u"no machine was found yet"_s;
+    if (was == Phase::Uploading) {
+        // The start goes out only once the picture is on the machine: nothing there to pause.
+        what = u"nothing was started on the machine: the picture was still being sent"_s;
+    } else if (was == Phase::Carving) {
         // Paused, not stopped: the operator may go on with the machine's buttons or a resume.
         m_session.pause();
-        line = u"interrupted; the machine was paused at row %1; to go on from there: %2"_s
+        const bool paused = m_session.model().state() == job::JobModel::State::Paused;
+        what = (paused ? u"the machine was paused at row %1; to go on from there: %2"_s
+                       : u"the machine could not be told to pause; it last reported row %1; to "
+                         u"go on from there: %2"_s)
                    .arg(resumeRow())
                    .arg(resumeCommand());
     }
-    emit said(line);
+    emit said((why.isEmpty() ? u"interrupted"_s : u"interrupted: "_s + why) + u"; "_s + what);
     emit finished(Interrupted);
 }
 

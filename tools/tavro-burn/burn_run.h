@@ -35,8 +35,9 @@ public:
     BurnRun(job::Session &session, Plan plan, QObject *parent = nullptr);
 
     void begin();
-    // Ctrl-C and the like: a machine that is carving is paused before the command ends.
-    void interrupt();
+    // Ctrl-C and the like: a machine that is carving is paused before the command ends. `why`
+    // is said when it is not the operator's own doing.
+    void interrupt(const QString &why = {});
 
     // The row to go on from after a break: the machine's last report, never above where this
     // run began.

@@ -203,20 +203,40 @@ QString CardBurn::resumeCommand() const
            u" --from-column %1 --from-row %2"_s.arg(m_run.column() + 1).arg(m_run.resumeRow());
 }
 
-void CardBurn::interrupt()
+void CardBurn::interrupt(const QString &why)
 {
+    using S = job::JobModel::State;
     const Phase was = std::exchange(m_phase, Phase::Over);
     if (was == Phase::Over) return;
-    QString line = u"interrupted; no machine was found yet"_s;
+    QString what = u"no machine was found yet"_s;
     if (was == Phase::Burning) {
-        m_session.pause();
-        line =
-            u"interrupted; the machine was paused in column %1 at row %2; to go on from "
-            u"there: %3"_s.arg(m_run.column() + 1)
-                .arg(m_run.resumeRow())
-                .arg(resumeCommand());
+        const S state = m_session.model().state();
+        if (state == S::Running) m_session.pause();
+        // A column starts only once it is on the machine: while one is sent, none carves.
+        if (m_session.model().state() == S::Paused) {
+            what = u"the machine was paused in column %1 at row %2; to go on from there: %3"_s
+                       .arg(m_run.column() + 1)
+                       .arg(m_run.resumeRow())
+                       .arg(resumeCommand());
+        } else if (state == S::Running) {
+            what =
+                u"the machine could not be told to pause in column %1 at row %2; to go on "
+                u"from there: %3"_s.arg(m_run.column() + 1)
+                    .arg(m_run.resumeRow())
+                    .arg(resumeCommand());
+        } else if (m_run.state() == job::TestCardRun::State::Idle ||
+                   m_run.column() == m_plan.fromColumn) {
+            what =
+                u"nothing was started on the machine: the card's column %1 was still being "
+                u"sent"_s.arg(m_plan.fromColumn + 1);
+        } else {
+            what =
+                u"nothing runs on the machine: column %1 was still being sent; to go on from "
+                u"there: %2"_s.arg(m_run.column() + 1)
+                    .arg(resumeCommand());
+        }
     }
-    emit said(line);
+    emit said((why.isEmpty() ? u"interrupted"_s : u"interrupted: "_s + why) + u"; "_s + what);
     emit finished(BurnRun::Interrupted);
 }
 
@@ -255,7 +275,7 @@ int runCard(const QCommandLineParser &parser, const QStringList &commandLine)
     QObject::connect(&run, &CardBurn::progressed, &run,
                      [&](qint64 done, qint64 total, std::chrono::milliseconds left) {
                          progress.show(done, total, left);
-                         if (progress.failed()) run.interrupt();
+                         if (progress.failed()) run.interrupt(progress.failure());
                      });
     QObject::connect(&run, &CardBurn::finished, &run, [&](int status) {
         progress.end();
@@ -265,7 +285,8 @@ int runCard(const QCommandLineParser &parser, const QStringList &commandLine)
         QCoreApplication::exit(status);
     });
     platform::EndingSignals endings;
-    QObject::connect(&endings, &platform::EndingSignals::received, &run, &CardBurn::interrupt);
+    QObject::connect(&endings, &platform::EndingSignals::received, &run,
+                     [&run] { run.interrupt(); });
     QMetaObject::invokeMethod(&run, &CardBurn::begin, Qt::QueuedConnection);
     return QCoreApplication::exec();
 }

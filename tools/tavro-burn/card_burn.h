@@ -32,8 +32,9 @@ public:
     CardBurn(job::Session &session, Plan plan, QObject *parent = nullptr);
 
     void begin();
-    // Ctrl-C and the like: a machine that is carving is paused before the command ends.
-    void interrupt();
+    // Ctrl-C and the like: a machine that is carving is paused before the command ends. `why`
+    // is said when it is not the operator's own doing.
+    void interrupt(const QString &why = {});
     // The exact command that goes on from where the card is now.
     QString resumeCommand() const;
 

@@ -167,7 +167,7 @@ int main(int argc, char **argv)
                      [&](qint64 done, qint64 total, std::chrono::milliseconds left) {
                          progress.show(done, total, left);
                          // A closed pipe or terminal: nobody watches, as after a hang-up.
-                         if (progress.failed()) run.interrupt();
+                         if (progress.failed()) run.interrupt(progress.failure());
                      });
     QObject::connect(&run, &burn::BurnRun::finished, &app, [&](int status) {
         progress.end();
@@ -180,7 +180,8 @@ int main(int argc, char **argv)
     });
     // Every signal that ends the command pauses the machine first.
     platform::EndingSignals endings;
-    QObject::connect(&endings, &platform::EndingSignals::received, &run, &burn::BurnRun::interrupt);
+    QObject::connect(&endings, &platform::EndingSignals::received, &run,
+                     [&run] { run.interrupt(); });
     // From inside the event loop: a scan that fails at once must still end it.
     QMetaObject::invokeMethod(&run, &burn::BurnRun::begin, Qt::QueuedConnection);
     return app.exec();

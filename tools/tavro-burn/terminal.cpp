@@ -1,20 +1,49 @@
 #include "terminal.h"
 
 #include "job/clock_text.h"
+#include "platform/file_name.h"
+#include "platform/printable_text.h"
 
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 #include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace tavro::burn {
+namespace {
+
+// A word with characters printLine() would escape, quoted as $'...' (bash, zsh, ksh and POSIX
+// shells since 2024 read it), so that the resume command pastes back as the same bytes.
+QString escapeQuoted(const QString &word)
+{
+    QString out = u"$'"_s;
+    for (qsizetype i = 0; i < word.size(); ++i) {
+        const QChar c = word.at(i);
+        if (c.isHighSurrogate() && i + 1 < word.size() && word.at(i + 1).isLowSurrogate()) {
+            out += word.sliced(i++, 2);  // no character beyond U+FFFF needs escaping
+        } else if (c.isLowSurrogate() && c.unicode() >= 0xDC80 && c.unicode() <= 0xDCFF) {
+            // A byte that was not valid UTF-8, kept as U+DC00 + the byte (file_name.h).
+            out += u"\\x"_s + QString::number(c.unicode() - 0xDC00, 16);
+        } else if (c == u'\\' || c == u'\'') {
+            out += u'\\' + c;
+        } else {
+            out += platform::printableText(QStringView(&c, 1));
+        }
+    }
+    return out + u'\'';
+}
+
+}  // namespace
 
 bool printLine(std::FILE *out, const QString &text)
 {
-    const bool written = std::fputs(qPrintable(text + u'\n'), out) >= 0;
+    // Names in the text come from outside: only the line's own end may act on the terminal.
+    const bool written = std::fputs(qPrintable(platform::printableText(text) + u'\n'), out) >= 0;
     return std::fflush(out) == 0 && written;
 }
 
@@ -31,9 +60,12 @@ QString commandWithout(const QStringList &arguments, const QStringList &options)
             if (!word.contains(u'=')) ++i;  // and its value
             continue;
         }
-        words << (plain.match(word).hasMatch()
-                      ? word
-                      : u"'"_s + QString(word).replace(u"'"_s, u"'\\''"_s) + u"'"_s);
+        if (plain.match(word).hasMatch())
+            words << word;
+        else if (platform::printableText(word) != word)
+            words << escapeQuoted(word);
+        else
+            words << u"'"_s + QString(word).replace(u"'"_s, u"'\\''"_s) + u"'"_s;
     }
     return words.join(u' ');
 }
@@ -80,7 +112,7 @@ void ProgressLine::show(qint64 done, qint64 total, std::chrono::milliseconds lef
             m_out,
             u"progress done=%1 total=%2 percent=%3%4"_s.arg(done).arg(total).arg(percent).arg(
                 tail)))
-        m_failed = true;
+        fail(m_out);
 }
 
 void ProgressLine::draw(const QString &text)
@@ -88,7 +120,7 @@ void ProgressLine::draw(const QString &text)
     m_bar = text;
     // From the line's start, the rest of the line cleared: a shorter bar leaves nothing behind.
     const bool written = std::fputs(qPrintable(u"\r"_s + text + u"\x1b[K"_s), m_out) >= 0;
-    if (std::fflush(m_out) != 0 || !written) m_failed = true;
+    if (std::fflush(m_out) != 0 || !written) fail(m_out);
     m_drawn = true;
 }
 
@@ -99,14 +131,25 @@ void ProgressLine::say(std::FILE *to, const QString &text)
         std::fputs("\r\x1b[K", m_out);
         std::fflush(m_out);
     }
-    if (!printLine(to, text)) m_failed = true;
+    if (!printLine(to, text)) fail(to);
     if (redraw) draw(m_bar);
 }
 
 void ProgressLine::end()
 {
-    if (m_terminal && m_drawn && std::fputs("\n", m_out) < 0) m_failed = true;
+    if (m_terminal && m_drawn && std::fputs("\n", m_out) < 0) fail(m_out);
     m_drawn = false;
+}
+
+void ProgressLine::fail(std::FILE *stream)
+{
+    const int error = errno;
+    if (failed()) return;
+    const QString name = stream == stdout   ? u"standard output"_s
+                         : stream == stderr ? u"standard error"_s
+                                            : u"the output"_s;
+    m_failure =
+        u"%1 cannot be written (%2)"_s.arg(name, QString::fromLocal8Bit(std::strerror(error)));
 }
 
 }  // namespace tavro::burn

@@ -33,16 +33,20 @@ public:
     void say(std::FILE *to, const QString &text);
     // Leaves the bar's line so that what follows starts on a line of its own.
     void end();
-    // Writing failed (a closed pipe or terminal): nobody sees the carve any more.
-    bool failed() const { return m_failed; }
+    // Writing failed (a closed pipe or terminal, a full disk): nobody sees the carve any more.
+    bool failed() const { return !m_failure.isEmpty(); }
+    // Which output failed first and why: "standard output cannot be written (Broken pipe)".
+    QString failure() const { return m_failure; }
 
 private:
     void draw(const QString &text);
+    // Right after the write that failed, while errno still tells why.
+    void fail(std::FILE *stream);
 
     std::FILE *m_out;
     bool m_terminal;
     bool m_drawn = false;
-    bool m_failed = false;
+    QString m_failure;
     QString m_bar;
     qint64 m_lastDone = -1;
     QElapsedTimer m_sinceLine;

@@ -4,6 +4,7 @@
 #include "job/upload_raster.h"
 #include "job/usage_error.h"
 #include "platform/file_name.h"
+#include "platform/printable_text.h"
 #include "platform/settings_folder.h"
 #include "platform/whole_file.h"
 
@@ -33,7 +34,8 @@ struct Arguments {
 
 void printError(const QString &text)
 {
-    std::fputs(qPrintable(text + u'\n'), stderr);
+    // Names in the text come from outside: only the line's own end may act on the terminal.
+    std::fputs(qPrintable(platform::printableText(text) + u'\n'), stderr);
 }
 
 // Empty error text means the arguments are usable.
