@@ -426,6 +426,10 @@
         <source>Mirror</source>
         <translation>Spiegeln</translation>
     </message>
+    <message>
+        <source>The machine finished the interrupted job on its own.</source>
+        <translation>Die Maschine hat den unterbrochenen Auftrag selbst zu Ende gebracht.</translation>
+    </message>
 </context>
 <context>
     <name>tavro::job::TestCard</name>
@@ -672,6 +676,14 @@
     <message>
         <source>the port is no longer there</source>
         <translation>die Schnittstelle ist nicht mehr da</translation>
+    </message>
+    <message>
+        <source>the machine did not ask for the picture within %1 s</source>
+        <translation>die Maschine hat das Bild nicht innerhalb von %1 s angefordert</translation>
+    </message>
+    <message>
+        <source>The machine did not ask for the picture: it was not sent.</source>
+        <translation>Die Maschine hat das Bild nicht angefordert: Es wurde nicht gesendet.</translation>
     </message>
 </context>
 <context>
@@ -1083,6 +1095,10 @@
     <message>
         <source>Resume from column %1, row %2</source>
         <translation>Ab Spalte %1, Zeile %2 fortsetzen</translation>
+    </message>
+    <message>
+        <source>Not sent: the machine did not ask for the picture</source>
+        <translation>Nicht gesendet: Die Maschine hat das Bild nicht angefordert</translation>
     </message>
 </context>
 <context>

@@ -426,6 +426,10 @@
         <source>Mirror</source>
         <translation>Miroir</translation>
     </message>
+    <message>
+        <source>The machine finished the interrupted job on its own.</source>
+        <translation>La machine a terminé seule la tâche interrompue.</translation>
+    </message>
 </context>
 <context>
     <name>tavro::job::TestCard</name>
@@ -672,6 +676,14 @@
     <message>
         <source>the port is no longer there</source>
         <translation>le port n’existe plus</translation>
+    </message>
+    <message>
+        <source>the machine did not ask for the picture within %1 s</source>
+        <translation>la machine n&apos;a pas demandé l&apos;image dans les %1 s</translation>
+    </message>
+    <message>
+        <source>The machine did not ask for the picture: it was not sent.</source>
+        <translation>La machine n&apos;a pas demandé l&apos;image : elle n&apos;a pas été envoyée.</translation>
     </message>
 </context>
 <context>
@@ -1083,6 +1095,10 @@
     <message>
         <source>Resume from column %1, row %2</source>
         <translation>Reprendre à la colonne %1, ligne %2</translation>
+    </message>
+    <message>
+        <source>Not sent: the machine did not ask for the picture</source>
+        <translation>Non envoyée : la machine n&apos;a pas demandé l&apos;image</translation>
     </message>
 </context>
 <context>

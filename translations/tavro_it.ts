@@ -426,6 +426,10 @@
         <source>Mirror</source>
         <translation>Specchia</translation>
     </message>
+    <message>
+        <source>The machine finished the interrupted job on its own.</source>
+        <translation>La macchina ha terminato da sola il lavoro interrotto.</translation>
+    </message>
 </context>
 <context>
     <name>tavro::job::TestCard</name>
@@ -672,6 +676,14 @@
     <message>
         <source>the port is no longer there</source>
         <translation>la porta non c’è più</translation>
+    </message>
+    <message>
+        <source>the machine did not ask for the picture within %1 s</source>
+        <translation>la macchina non ha richiesto l&apos;immagine entro %1 s</translation>
+    </message>
+    <message>
+        <source>The machine did not ask for the picture: it was not sent.</source>
+        <translation>La macchina non ha richiesto l&apos;immagine: non è stata inviata.</translation>
     </message>
 </context>
 <context>
@@ -1083,6 +1095,10 @@
     <message>
         <source>Resume from column %1, row %2</source>
         <translation>Riprendi dalla colonna %1, riga %2</translation>
+    </message>
+    <message>
+        <source>Not sent: the machine did not ask for the picture</source>
+        <translation>Non inviata: la macchina non ha richiesto l&apos;immagine</translation>
     </message>
 </context>
 <context>

@@ -426,6 +426,10 @@
         <source>Mirror</source>
         <translation>反転</translation>
     </message>
+    <message>
+        <source>The machine finished the interrupted job on its own.</source>
+        <translation>中断されたジョブはマシンが単独で完了しました。</translation>
+    </message>
 </context>
 <context>
     <name>tavro::job::TestCard</name>
@@ -672,6 +676,14 @@
     <message>
         <source>the port is no longer there</source>
         <translation>ポートがなくなりました</translation>
+    </message>
+    <message>
+        <source>the machine did not ask for the picture within %1 s</source>
+        <translation>マシンが %1 秒以内に画像を要求しませんでした</translation>
+    </message>
+    <message>
+        <source>The machine did not ask for the picture: it was not sent.</source>
+        <translation>マシンが画像を要求しなかったため、送信されませんでした。</translation>
     </message>
 </context>
 <context>
@@ -1079,6 +1091,10 @@
     <message>
         <source>Resume from column %1, row %2</source>
         <translation>%1 列目の %2 行目から再開</translation>
+    </message>
+    <message>
+        <source>Not sent: the machine did not ask for the picture</source>
+        <translation>未送信：マシンが画像を要求しませんでした</translation>
     </message>
 </context>
 <context>

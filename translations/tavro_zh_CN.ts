@@ -426,6 +426,10 @@
         <source>Mirror</source>
         <translation>镜像</translation>
     </message>
+    <message>
+        <source>The machine finished the interrupted job on its own.</source>
+        <translation>机器已自行完成被中断的任务。</translation>
+    </message>
 </context>
 <context>
     <name>tavro::job::TestCard</name>
@@ -672,6 +676,14 @@
     <message>
         <source>the port is no longer there</source>
         <translation>端口已不存在</translation>
+    </message>
+    <message>
+        <source>the machine did not ask for the picture within %1 s</source>
+        <translation>机器在 %1 秒内没有请求图像</translation>
+    </message>
+    <message>
+        <source>The machine did not ask for the picture: it was not sent.</source>
+        <translation>机器没有请求图像：图像未发送。</translation>
     </message>
 </context>
 <context>
@@ -1079,6 +1091,10 @@
     <message>
         <source>Resume from column %1, row %2</source>
         <translation>从第 %1 列第 %2 行继续</translation>
+    </message>
+    <message>
+        <source>Not sent: the machine did not ask for the picture</source>
+        <translation>未发送：机器没有请求图像</translation>
     </message>
 </context>
 <context>
