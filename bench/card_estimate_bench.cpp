@@ -7,8 +7,8 @@
 //   estimate_err  the estimate made before Start, against the carve time (target: within 3 %)
 // and card_s, the card's own time. The timing is scaled down from the simulator's defaults so
 // the whole run takes minutes.
-#include "job/test_card_run.h"
-#include "job/upload_raster.h"
+#include "render/upload_raster.h"
+#include "session/test_card_run.h"
 #include "support/sim_workshop.h"
 
 #include <QEventLoop>
@@ -32,9 +32,10 @@ public:
     double burnCard()
     {
         const double started = seconds();
-        if (!m_card.start(job::TestCardPlan{}).isEmpty()) return 0;
+        if (!m_card.start(materials::TestCardPlan{}).isEmpty()) return 0;
         const bool done = runUntil([&] { return !m_card.isActive(); });
-        return done && m_card.state() == job::TestCardRun::State::Done ? seconds() - started : 0;
+        return done && m_card.state() == session::TestCardRun::State::Done ? seconds() - started
+                                                                           : 0;
     }
 
     // The estimate before Start and the carve's time, in seconds; 0 when it did not finish.
@@ -52,7 +53,7 @@ public:
     }
 
 private:
-    using State = job::JobModel::State;
+    using State = run::JobModel::State;
 
     // The program's own event loop, so reports are taken as they come.
     bool runUntil(const std::function<bool()> &condition)
@@ -69,7 +70,7 @@ private:
     }
     double seconds() const { return double(m_clock.now().count()) / 1e6; }
 
-    job::TestCardRun m_card{m_session};
+    session::TestCardRun m_card{m_session};
 };
 
 void BM_EstimateAfterCard(benchmark::State &state, int timing, int picture)
@@ -90,7 +91,7 @@ void BM_EstimateAfterCard(benchmark::State &state, int timing, int picture)
         state.counters["card_s"] = card;
         state.counters["carve_s"] = took;
         state.counters["dots"] =
-            double(job::JobRaster(job::packUploadRaster(pictures[picture])).dots());
+            double(run::JobRaster(render::packUploadRaster(pictures[picture])).dots());
         state.counters["estimate_err"] = 100 * (estimate - took) / took;
     }
 }

@@ -1,10 +1,10 @@
 // From a dropped 24-megapixel JPEG to both renderings on the effect chooser's screen.
-#include "job/session.h"
-#include "job/ui/effect_chooser_window.h"
-#include "job/ui/render_panel.h"
 #include "link_doubles.h"
 #include "platform/manual_clock.h"
+#include "session/session.h"
 #include "support/photo_like.h"
+#include "ui/effect_chooser_window.h"
+#include "ui/render_panel.h"
 
 #include <QApplication>
 #include <QImage>
@@ -33,11 +33,11 @@ void BM_DroppedJpeg24MpToBothRenderingsOnScreen(benchmark::State &state)
     test::FakeSerialLine line;
     test::FakePortLister ports;
     test::RecordingView view;
-    job::Session session({line, clock, view, ports, folder.path()}, {});
-    job::EffectChooserWindow window(session, clock);
+    session::Session session({line, clock, view, ports, folder.path()}, {});
+    ui::EffectChooserWindow window(session, clock);
     for (auto _ : state) {
         window.open(path);
-        clock.advance(job::EffectChooserWindow::TaskInterval);
+        clock.advance(ui::EffectChooserWindow::TaskInterval);
         do {
             QCoreApplication::processEvents();
         } while (!window.isReady());

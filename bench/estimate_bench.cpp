@@ -9,10 +9,10 @@
 //   *_rough       1 where the estimator called that time left rough ("about")
 // The timing is scaled down from the simulator's defaults so the whole run takes minutes.
 // BM_FollowReports measures what following the reports costs, without a machine.
-#include "job/upload_raster.h"
 #include "link/engraver_link.h"
 #include "link_doubles.h"
 #include "platform/manual_clock.h"
+#include "render/upload_raster.h"
 #include "support/sim_workshop.h"
 
 #include <QEventLoop>
@@ -46,7 +46,7 @@ QImage logo()
     painter.drawPolygon(QPolygon({{300, 120}, {450, 420}, {150, 420}}));
     painter.fillRect(QRect(120, 470, 360, 30), Qt::black);
     painter.end();
-    return bench::boardOf(picture, job::Effect::BlackWhite);
+    return bench::boardOf(picture, render::Effect::BlackWhite);
 }
 
 struct Carve {
@@ -72,7 +72,7 @@ public:
         result.estimate = double(m_estimator.estimate().duration.count()) / 1000.0;
         double at10 = -1, left10 = 0;
         QMetaObject::Connection probe =
-            QObject::connect(&m_model, &job::JobModel::progressChanged, [&] {
+            QObject::connect(&m_model, &run::JobModel::progressChanged, [&] {
                 if (at10 >= 0 || m_model.doneDots() * 10 < m_model.totalDots()) return;
                 at10 = seconds(m_clock.now());
                 left10 = double(m_estimator.remaining().count()) / 1000.0;
@@ -90,14 +90,14 @@ public:
     }
 
 private:
-    using State = job::JobModel::State;
+    using State = run::JobModel::State;
 
     // The program's own event loop: QTest::qWaitFor would take the reports in 10 ms lumps.
     bool runUntil(State wanted)
     {
         QEventLoop loop;
         QTimer::singleShot(Patience, &loop, &QEventLoop::quit);
-        QObject::connect(&m_model, &job::JobModel::stateChanged, &loop, [&](State state) {
+        QObject::connect(&m_model, &run::JobModel::stateChanged, &loop, [&](State state) {
             if (state == wanted) loop.quit();
         });
         if (m_model.state() != wanted) loop.exec();
@@ -105,8 +105,8 @@ private:
     }
     static double seconds(std::chrono::microseconds t) { return double(t.count()) / 1e6; }
 
-    const job::JobModel &m_model = m_session.model();
-    const job::JobEstimator &m_estimator = m_session.estimator();
+    const run::JobModel &m_model = m_session.model();
+    const run::JobEstimator &m_estimator = m_session.estimator();
 };
 
 void BM_Estimate(benchmark::State &state, int timing, int picture)
@@ -126,7 +126,7 @@ void BM_Estimate(benchmark::State &state, int timing, int picture)
             state.SkipWithError("a carve did not finish");
             return;
         }
-        state.counters["dots"] = double(job::JobRaster(job::packUploadRaster(job)).dots());
+        state.counters["dots"] = double(run::JobRaster(render::packUploadRaster(job)).dots());
         state.counters["carve_s"] = second.seconds;
         state.counters["estimate_err"] = 100 * (second.estimate - second.seconds) / second.seconds;
         state.counters["left10_err"] = second.left10Err;
@@ -142,17 +142,17 @@ void BM_Estimate(benchmark::State &state, int timing, int picture)
 void BM_FollowReports(benchmark::State &state)
 {
     const bool attached = state.range(0) != 0;
-    const QByteArray raster = job::packUploadRaster(bench::photoBoard());
-    const job::JobRaster job(raster);
+    const QByteArray raster = render::packUploadRaster(bench::photoBoard());
+    const run::JobRaster job(raster);
     QByteArray stream;
-    for (int y = 0; y < job::JobRaster::Side; ++y) {
+    for (int y = 0; y < run::JobRaster::Side; ++y) {
         if (job.dotsInRow(y) == 0) continue;
-        stream += link::makeFrame(link::RspPositionY, y / 100, y % 100);
-        for (int x = 0; x < job::JobRaster::Side; ++x)
+        stream += protocol::makeFrame(protocol::RspPositionY, y / 100, y % 100);
+        for (int x = 0; x < run::JobRaster::Side; ++x)
             if (job.isDot(x, y))
-                stream += link::makeFrame(link::RspPositionX, (x + 1) / 100, (x + 1) % 100);
+                stream += protocol::makeFrame(protocol::RspPositionX, (x + 1) / 100, (x + 1) % 100);
     }
-    stream += link::makeFrame(link::RspCarveDone, 0, 0);
+    stream += protocol::makeFrame(protocol::RspCarveDone, 0, 0);
 
     QTemporaryDir dir;
     test::FakeSerialLine line;
@@ -161,7 +161,7 @@ void BM_FollowReports(benchmark::State &state)
     test::FakePortLister ports;
     line.openable = {1};
     constexpr qsizetype Chunk = 4096;
-    const auto identify = [&] { line.deliver(link::makeFrame(link::RspIdentity, 10, 0)); };
+    const auto identify = [&] { line.deliver(protocol::makeFrame(protocol::RspIdentity, 10, 0)); };
     if (!attached) {
         link::MessageLog log;
         link::EngraverLink link(line, clock, view, ports, log);
@@ -174,12 +174,12 @@ void BM_FollowReports(benchmark::State &state)
                 line.deliver(stream.mid(at, Chunk));
         }
     } else {
-        job::Session session({line, clock, view, ports, dir.path()}, {});
+        session::Session session({line, clock, view, ports, dir.path()}, {});
         session.connectMachine();
         identify();
         session.takeJob({bench::photoBoard(), {}, {}, 40, {}});
         session.sendBoard();
-        line.deliver(link::makeFrame(link::RspImageRequest, 0, 0));
+        line.deliver(protocol::makeFrame(protocol::RspImageRequest, 0, 0));
         clock.advance(link::EngraverLink::UploadDelay);
         for (auto _ : state) {
             session.start();

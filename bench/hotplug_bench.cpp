@@ -5,7 +5,7 @@
 #include "engraver-sim/engraver_sim.h"
 #include "link/engraver_link.h"
 #include "link_doubles.h"
-#include "platform/device_watcher.h"
+#include "machine/device_watcher.h"
 #include "platform/qt_clock.h"
 #include "platform/qt_serial_line.h"
 
@@ -43,11 +43,10 @@ void plugInToIdentified(benchmark::State &state, bool watch)
     const platform::PortTableLister ports(table);
     link::MessageLog log;
     link::EngraverLink link(line, clock, view, ports, log);
-    platform::DeviceWatcher watcher(table);
+    machine::DeviceWatcher watcher(table);
     bool present = false;
-    QObject::connect(&watcher, &platform::DeviceWatcher::candidateRemoved,
-                     [&] { present = false; });
-    QObject::connect(&watcher, &platform::DeviceWatcher::candidateAppeared, [&] {
+    QObject::connect(&watcher, &machine::DeviceWatcher::candidateRemoved, [&] { present = false; });
+    QObject::connect(&watcher, &machine::DeviceWatcher::candidateAppeared, [&] {
         present = true;
         // The wiring the session is to make: a scan at once, unless one runs or the
         // operator broke the link.

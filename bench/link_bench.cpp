@@ -21,8 +21,8 @@ QByteArray carvingStream(std::size_t frames)
     for (std::size_t i = 0; i < frames; ++i) {
         const bool newRow = i % 64 == 0;
         const int v = newRow ? static_cast<int>(i / 64 % 512) : column(rng) + 1;
-        out.append(
-            link::makeFrame(newRow ? link::RspPositionY : link::RspPositionX, v / 100, v % 100));
+        out.append(protocol::makeFrame(newRow ? protocol::RspPositionY : protocol::RspPositionX,
+                                       v / 100, v % 100));
     }
     return out;
 }

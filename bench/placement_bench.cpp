@@ -1,8 +1,8 @@
 // Placing a chosen 24-megapixel photo anew: rendered again at a new size from its decoded
 // pixels, and moved at the same size, after the first decoding.
-#include "job/placed_rendering.h"
-#include "job/work_snapshot.h"
+#include "document/placed_rendering.h"
 #include "platform/picture_loader.h"
+#include "render/work_snapshot.h"
 #include "support/photo_like.h"
 
 #include <QTemporaryDir>
@@ -29,50 +29,50 @@ const QString &photo(const char *format)
 }
 
 // The picture as the effect chooser hands it over, dithered at its default placement.
-job::PlacedRendering chosen(const QString &path)
+document::PlacedRendering chosen(const QString &path)
 {
     const platform::LoadedPicture loaded =
-        platform::loadPicture(path, {.drawSize = job::ProcessingSize});
-    return {job::ChosenPicture(path, loaded.size, job::makeWorkSnapshot(loaded)),
-            job::Effect::Dither,
+        platform::loadPicture(path, {.drawSize = render::ProcessingSize});
+    return {document::ChosenPicture(path, loaded.size, render::makeWorkSnapshot(loaded)),
+            render::Effect::Dither,
             {},
-            job::defaultPlacement(loaded.size)};
+            document::defaultPlacement(loaded.size)};
 }
 
 void BM_FirstDecoding(benchmark::State &state, const char *format)
 {
     const QString &path = photo(format);
     for (auto _ : state) {
-        job::PlacedRendering r = chosen(path);
+        document::PlacedRendering r = chosen(path);
         r.placement.rect.setWidth(300);
-        benchmark::DoNotOptimize(job::renderPlaced(r));
+        benchmark::DoNotOptimize(document::renderPlaced(r));
     }
 }
 
 // Each iteration a new width: the picture is scaled from its decoded pixels and dithered anew.
 void BM_RenderedAtANewSize(benchmark::State &state, const char *format)
 {
-    job::PlacedRendering r = chosen(photo(format));
-    r.placement = job::resizedToWidth(r.placement, r.picture.declaredSize(), 480);
-    job::renderPlaced(r);  // the first decoding
+    document::PlacedRendering r = chosen(photo(format));
+    r.placement = document::resizedToWidth(r.placement, r.picture.declaredSize(), 480);
+    document::renderPlaced(r);  // the first decoding
     int width = 300;
     for (auto _ : state) {
         width = width == 300 ? 301 : 300;
-        r.placement = job::resizedToWidth(r.placement, r.picture.declaredSize(), width);
-        benchmark::DoNotOptimize(job::renderPlaced(r));
+        r.placement = document::resizedToWidth(r.placement, r.picture.declaredSize(), width);
+        benchmark::DoNotOptimize(document::renderPlaced(r));
     }
 }
 
 void BM_Moved(benchmark::State &state)
 {
-    job::PlacedRendering r = chosen(photo("jpeg"));
-    r.placement = job::resizedToWidth(r.placement, r.picture.declaredSize(), 300);
-    job::renderPlaced(r);
+    document::PlacedRendering r = chosen(photo("jpeg"));
+    r.placement = document::resizedToWidth(r.placement, r.picture.declaredSize(), 300);
+    document::renderPlaced(r);
     int step = 0;
     for (auto _ : state) {
         r.placement.rect.moveTo(10 + step % 100, 20);
         ++step;
-        benchmark::DoNotOptimize(job::renderPlaced(r));
+        benchmark::DoNotOptimize(document::renderPlaced(r));
     }
 }
 

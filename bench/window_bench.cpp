@@ -1,11 +1,11 @@
 // The main window under load: a stream of position reports, and input during an upload.
 #include "engraver-sim/engraver_sim.h"
 #include "fake_desktop.h"
-#include "link/frames.h"
 #include "link_doubles.h"
 #include "platform/manual_clock.h"
 #include "platform/qt_clock.h"
 #include "platform/qt_serial_line.h"
+#include "protocol/frames.h"
 #include "shell/program.h"
 
 #include <QAbstractButton>
@@ -33,8 +33,9 @@ QByteArray reports(int frames)
     for (int i = 0; i < frames; ++i) {
         const int row = (i / 200) % 512;
         const int column = (i % 200) * 2 + 1;
-        out += i % 200 == 0 ? link::makeFrame(link::RspPositionY, row / 100, row % 100)
-                            : link::makeFrame(link::RspPositionX, column / 100, column % 100);
+        out += i % 200 == 0
+                   ? protocol::makeFrame(protocol::RspPositionY, row / 100, row % 100)
+                   : protocol::makeFrame(protocol::RspPositionX, column / 100, column % 100);
     }
     return out;
 }
@@ -143,12 +144,13 @@ void BM_FloodsKeepMemoryFlat(benchmark::State &state)
         shell::Program program({line, clock, ports, table, desktop}, home.path());
         program.window().show();
         program.onMainWindowCreated();
-        line.deliver(link::makeFrame(link::RspIdentity, 10, 0));
+        line.deliver(protocol::makeFrame(protocol::RspIdentity, 10, 0));
         QCoreApplication::processEvents();
         const double before = residentMiB();
 
         QByteArray chunk;
-        for (int i = 0; i < 64; ++i) chunk += link::makeFrame(link::RspNumber, i % 100, i % 100);
+        for (int i = 0; i < 64; ++i)
+            chunk += protocol::makeFrame(protocol::RspNumber, i % 100, i % 100);
         QElapsedTimer flood;
         flood.start();
         qint64 reports = 0;
@@ -163,7 +165,8 @@ void BM_FloodsKeepMemoryFlat(benchmark::State &state)
 
         program.session().sendBoard();  // a request pending: the storm is answered once
         QByteArray storm;
-        for (int i = 0; i < 10000; ++i) storm += link::makeFrame(link::RspImageRequest, 0, 0);
+        for (int i = 0; i < 10000; ++i)
+            storm += protocol::makeFrame(protocol::RspImageRequest, 0, 0);
         line.deliver(storm);
         clock.advance(1000ms);
         QCoreApplication::processEvents();

@@ -1,6 +1,6 @@
 // Arbitrary bytes as a job file: refused with a reason or read whole, never anything between.
-#include "job/job_file.h"
-#include "job/upload_raster.h"
+#include "document/job_file.h"
+#include "render/upload_raster.h"
 
 #include <QByteArray>
 #include <QLoggingCategory>
@@ -48,19 +48,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     const QByteArray bytes =
         QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
-    const job::JobFileRead read = job::decodeJobFile(bytes);
+    const document::JobFileRead read = document::decodeJobFile(bytes);
     // Whatever is refused says why.
-    if (read.status != job::JobFileStatus::Ok) {
+    if (read.status != document::JobFileStatus::Ok) {
         if (read.reason.isEmpty()) std::abort();
         return 0;
     }
     // A job that opens has a whole board, and saves to what it was.
     if (read.job.board.size() != QSize(512, 512)) std::abort();
-    if (!job::BurnTimeRange.contains(read.job.burnTime)) std::abort();
-    const job::JobFileRead again = job::decodeJobFile(job::encodeJobFile(read.job));
-    if (again.status != job::JobFileStatus::Ok || again.job.board != read.job.board ||
+    if (!document::BurnTimeRange.contains(read.job.burnTime)) std::abort();
+    const document::JobFileRead again = document::decodeJobFile(document::encodeJobFile(read.job));
+    if (again.status != document::JobFileStatus::Ok || again.job.board != read.job.board ||
         again.job.rememberedImage != read.job.rememberedImage)
         std::abort();
-    (void)job::packUploadRaster(read.job.board);
+    (void)render::packUploadRaster(read.job.board);
     return 0;
 }

@@ -1,8 +1,8 @@
 // Arbitrary bytes through the picture loader and on to both renderings; the PCX decoder above all.
-#include "job/effect_board.h"
-#include "job/work_snapshot.h"
 #include "platform/pcx_decoder.h"
 #include "platform/picture_loader.h"
+#include "render/effect_board.h"
+#include "render/work_snapshot.h"
 
 #include <QByteArray>
 #include <QtGlobal>
@@ -46,8 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // packed: packing reads fixed places of a 512 x 512 board whatever the input, and
     // took four fifths of each run.
     if (!picture.isReadable()) return 0;
-    const QImage snapshot = job::makeWorkSnapshot(picture, FuzzProcessingSize);
-    (void)job::renderEffectBoard(snapshot, job::Effect::Dither, FuzzProcessingSize);
-    (void)job::renderEffectBoard(snapshot, job::Effect::BlackWhite, FuzzProcessingSize);
+    const QImage snapshot = render::makeWorkSnapshot(picture, FuzzProcessingSize);
+    (void)render::renderEffectBoard(snapshot, render::Effect::Dither, FuzzProcessingSize);
+    (void)render::renderEffectBoard(snapshot, render::Effect::BlackWhite, FuzzProcessingSize);
     return 0;
 }

@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
-    <name>tavro::job::BestPatchWindow</name>
+    <name>tavro::ui::BestPatchWindow</name>
     <message>
         <source>Test card of %1: burn time %2 at %3 % looked best.</source>
         <translation>Carte de test du %1 : le temps de combustion %2 à %3 % était le meilleur.</translation>
@@ -33,7 +33,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::job::JobDocument</name>
+    <name>tavro::document::JobDocument</name>
     <message>
         <source>No chosen picture is on the board.</source>
         <translation>Aucune image choisie n’est sur l’aperçu.</translation>
@@ -44,7 +44,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::job::JobGuard</name>
+    <name>tavro::session::JobGuard</name>
     <message>
         <source>A job is running. Stop it and send the new picture?</source>
         <translation>Un travail est en cours. L&apos;arrêter et envoyer la nouvelle image ?</translation>
@@ -83,7 +83,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::job::MachineSizeDialog</name>
+    <name>tavro::ui::MachineSizeDialog</name>
     <message>
         <source>Machine Size</source>
         <translation>Taille de la machine</translation>
@@ -102,7 +102,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::job::MaterialPresets</name>
+    <name>tavro::materials::MaterialPresets</name>
     <message>
         <source>A preset needs a name.</source>
         <translation>Un préréglage a besoin d’un nom.</translation>
@@ -157,7 +157,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::job::MaterialStrip</name>
+    <name>tavro::ui::MaterialStrip</name>
     <message>
         <source>No material</source>
         <translation>Aucun matériau</translation>
@@ -200,7 +200,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::job::Placement</name>
+    <name>tavro::document::Placement</name>
     <message>
         <source>The picture would be %1 x %2 mm (%3 x %4 dots); it can be at most %5 mm (%6 dots) on a side.</source>
         <translation>L’image ferait %1 x %2 mm (%3 x %4 points) ; un côté peut faire au plus %5 mm (%6 points).</translation>
@@ -215,7 +215,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::job::PlacementDialog</name>
+    <name>tavro::ui::PlacementDialog</name>
     <message>
         <source>Size and Position</source>
         <translation>Taille et position</translation>
@@ -250,7 +250,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::job::PresetDialog</name>
+    <name>tavro::ui::PresetDialog</name>
     <message>
         <source>brightness %1</source>
         <translation>luminosité %1</translation>
@@ -317,7 +317,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::job::Session</name>
+    <name>tavro::session::Session</name>
     <message>
         <source>The job %1 cannot be read: %2.</source>
         <translation>Le travail %1 ne peut pas être lu : %2.</translation>
@@ -432,7 +432,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::job::TestCard</name>
+    <name>tavro::materials::TestCard</name>
     <message>
         <source>Choose 2 to 8 burn times.</source>
         <translation>Choisissez 2 à 8 temps de combustion.</translation>
@@ -471,7 +471,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::job::TestCardDialog</name>
+    <name>tavro::ui::TestCardDialog</name>
     <message>
         <source>Write the burn times as whole numbers separated by commas.</source>
         <translation>Écrivez les temps de combustion en nombres entiers séparés par des virgules.</translation>
@@ -554,7 +554,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::job::TestCardRun</name>
+    <name>tavro::session::TestCardRun</name>
     <message>
         <source>A test card is being burnt already.</source>
         <translation>Une carte de test est déjà en cours de gravure.</translation>
@@ -581,7 +581,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::job::TuningStrip</name>
+    <name>tavro::ui::TuningStrip</name>
     <message>
         <source>Grey from:</source>
         <translation>Gris depuis :</translation>
@@ -687,7 +687,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::platform::DiagnosisText</name>
+    <name>tavro::machine::DiagnosisText</name>
     <message>
         <source>USB adapter %1</source>
         <translation>Adaptateur USB %1</translation>

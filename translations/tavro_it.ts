@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
-    <name>tavro::job::BestPatchWindow</name>
+    <name>tavro::ui::BestPatchWindow</name>
     <message>
         <source>Test card of %1: burn time %2 at %3 % looked best.</source>
         <translation>Scheda di prova del %1: il tempo di combustione %2 al %3 % era il migliore.</translation>
@@ -33,7 +33,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::job::JobDocument</name>
+    <name>tavro::document::JobDocument</name>
     <message>
         <source>No chosen picture is on the board.</source>
         <translation>Nessuna immagine scelta è sull’anteprima.</translation>
@@ -44,7 +44,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::job::JobGuard</name>
+    <name>tavro::session::JobGuard</name>
     <message>
         <source>A job is running. Stop it and send the new picture?</source>
         <translation>Un lavoro è in corso. Fermarlo e inviare la nuova immagine?</translation>
@@ -83,7 +83,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::job::MachineSizeDialog</name>
+    <name>tavro::ui::MachineSizeDialog</name>
     <message>
         <source>Machine Size</source>
         <translation>Dimensioni della macchina</translation>
@@ -102,7 +102,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::job::MaterialPresets</name>
+    <name>tavro::materials::MaterialPresets</name>
     <message>
         <source>A preset needs a name.</source>
         <translation>Una preimpostazione ha bisogno di un nome.</translation>
@@ -157,7 +157,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::job::MaterialStrip</name>
+    <name>tavro::ui::MaterialStrip</name>
     <message>
         <source>No material</source>
         <translation>Nessun materiale</translation>
@@ -200,7 +200,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::job::Placement</name>
+    <name>tavro::document::Placement</name>
     <message>
         <source>The picture would be %1 x %2 mm (%3 x %4 dots); it can be at most %5 mm (%6 dots) on a side.</source>
         <translation>L’immagine sarebbe di %1 x %2 mm (%3 x %4 punti); un lato può essere al massimo di %5 mm (%6 punti).</translation>
@@ -215,7 +215,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::job::PlacementDialog</name>
+    <name>tavro::ui::PlacementDialog</name>
     <message>
         <source>Size and Position</source>
         <translation>Dimensioni e posizione</translation>
@@ -250,7 +250,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::job::PresetDialog</name>
+    <name>tavro::ui::PresetDialog</name>
     <message>
         <source>brightness %1</source>
         <translation>luminosità %1</translation>
@@ -317,7 +317,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::job::Session</name>
+    <name>tavro::session::Session</name>
     <message>
         <source>The job %1 cannot be read: %2.</source>
         <translation>Impossibile leggere il lavoro %1: %2.</translation>
@@ -432,7 +432,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::job::TestCard</name>
+    <name>tavro::materials::TestCard</name>
     <message>
         <source>Choose 2 to 8 burn times.</source>
         <translation>Scegli da 2 a 8 tempi di combustione.</translation>
@@ -471,7 +471,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::job::TestCardDialog</name>
+    <name>tavro::ui::TestCardDialog</name>
     <message>
         <source>Write the burn times as whole numbers separated by commas.</source>
         <translation>Scrivi i tempi di combustione come numeri interi separati da virgole.</translation>
@@ -554,7 +554,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::job::TestCardRun</name>
+    <name>tavro::session::TestCardRun</name>
     <message>
         <source>A test card is being burnt already.</source>
         <translation>Una scheda di prova è già in incisione.</translation>
@@ -581,7 +581,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::job::TuningStrip</name>
+    <name>tavro::ui::TuningStrip</name>
     <message>
         <source>Grey from:</source>
         <translation>Grigio da:</translation>
@@ -687,7 +687,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::platform::DiagnosisText</name>
+    <name>tavro::machine::DiagnosisText</name>
     <message>
         <source>USB adapter %1</source>
         <translation>Adattatore USB %1</translation>

@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
-    <name>tavro::job::BestPatchWindow</name>
+    <name>tavro::ui::BestPatchWindow</name>
     <message>
         <source>Test card of %1: burn time %2 at %3 % looked best.</source>
         <translation>%1 のテストカード: バーニングタイム %2、%3 % が最もよく見えました。</translation>
@@ -33,7 +33,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::job::JobDocument</name>
+    <name>tavro::document::JobDocument</name>
     <message>
         <source>No chosen picture is on the board.</source>
         <translation>プレビューに効果選択で選んだ画像がありません。</translation>
@@ -44,7 +44,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::job::JobGuard</name>
+    <name>tavro::session::JobGuard</name>
     <message>
         <source>A job is running. Stop it and send the new picture?</source>
         <translation>彫刻中です。止めて新しい画像を送りますか？</translation>
@@ -83,7 +83,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::job::MachineSizeDialog</name>
+    <name>tavro::ui::MachineSizeDialog</name>
     <message>
         <source>Machine Size</source>
         <translation>マシンのサイズ</translation>
@@ -102,7 +102,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::job::MaterialPresets</name>
+    <name>tavro::materials::MaterialPresets</name>
     <message>
         <source>A preset needs a name.</source>
         <translation>プリセットには名前が必要です。</translation>
@@ -157,7 +157,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::job::MaterialStrip</name>
+    <name>tavro::ui::MaterialStrip</name>
     <message>
         <source>No material</source>
         <translation>素材なし</translation>
@@ -200,7 +200,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::job::Placement</name>
+    <name>tavro::document::Placement</name>
     <message>
         <source>The picture would be %1 x %2 mm (%3 x %4 dots); it can be at most %5 mm (%6 dots) on a side.</source>
         <translation>画像は %1 x %2 mm（%3 x %4 ドット）になります。一辺は最大 %5 mm（%6 ドット）です。</translation>
@@ -215,7 +215,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::job::PlacementDialog</name>
+    <name>tavro::ui::PlacementDialog</name>
     <message>
         <source>Size and Position</source>
         <translation>サイズと位置</translation>
@@ -250,7 +250,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::job::PresetDialog</name>
+    <name>tavro::ui::PresetDialog</name>
     <message>
         <source>brightness %1</source>
         <translation>明るさ %1</translation>
@@ -317,7 +317,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::job::Session</name>
+    <name>tavro::session::Session</name>
     <message>
         <source>The job %1 cannot be read: %2.</source>
         <translation>ジョブ %1 を読み込めません: %2。</translation>
@@ -432,7 +432,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::job::TestCard</name>
+    <name>tavro::materials::TestCard</name>
     <message>
         <source>Choose 2 to 8 burn times.</source>
         <translation>バーニングタイムを 2～8 個選んでください。</translation>
@@ -471,7 +471,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::job::TestCardDialog</name>
+    <name>tavro::ui::TestCardDialog</name>
     <message>
         <source>Write the burn times as whole numbers separated by commas.</source>
         <translation>バーニングタイムはコンマで区切った整数で書いてください。</translation>
@@ -554,7 +554,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::job::TestCardRun</name>
+    <name>tavro::session::TestCardRun</name>
     <message>
         <source>A test card is being burnt already.</source>
         <translation>すでにテストカードを焼いています。</translation>
@@ -581,7 +581,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::job::TuningStrip</name>
+    <name>tavro::ui::TuningStrip</name>
     <message>
         <source>Grey from:</source>
         <translation>グレーの取り方：</translation>
@@ -687,7 +687,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::platform::DiagnosisText</name>
+    <name>tavro::machine::DiagnosisText</name>
     <message>
         <source>USB adapter %1</source>
         <translation>USB アダプター %1</translation>

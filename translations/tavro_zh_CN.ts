@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
-    <name>tavro::job::BestPatchWindow</name>
+    <name>tavro::ui::BestPatchWindow</name>
     <message>
         <source>Test card of %1: burn time %2 at %3 % looked best.</source>
         <translation>%1 的测试卡：灼烧时间 %2、%3 % 的效果最好。</translation>
@@ -33,7 +33,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::job::JobDocument</name>
+    <name>tavro::document::JobDocument</name>
     <message>
         <source>No chosen picture is on the board.</source>
         <translation>预览板上没有在效果选择器中选定的图片。</translation>
@@ -44,7 +44,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::job::JobGuard</name>
+    <name>tavro::session::JobGuard</name>
     <message>
         <source>A job is running. Stop it and send the new picture?</source>
         <translation>正在雕刻。停止雕刻并发送新图像吗？</translation>
@@ -83,7 +83,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::job::MachineSizeDialog</name>
+    <name>tavro::ui::MachineSizeDialog</name>
     <message>
         <source>Machine Size</source>
         <translation>机器尺寸</translation>
@@ -102,7 +102,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::job::MaterialPresets</name>
+    <name>tavro::materials::MaterialPresets</name>
     <message>
         <source>A preset needs a name.</source>
         <translation>预设需要一个名称。</translation>
@@ -157,7 +157,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::job::MaterialStrip</name>
+    <name>tavro::ui::MaterialStrip</name>
     <message>
         <source>No material</source>
         <translation>无材料</translation>
@@ -200,7 +200,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::job::Placement</name>
+    <name>tavro::document::Placement</name>
     <message>
         <source>The picture would be %1 x %2 mm (%3 x %4 dots); it can be at most %5 mm (%6 dots) on a side.</source>
         <translation>图片将为 %1 x %2 mm（%3 x %4 点）；每边最多 %5 mm（%6 点）。</translation>
@@ -215,7 +215,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::job::PlacementDialog</name>
+    <name>tavro::ui::PlacementDialog</name>
     <message>
         <source>Size and Position</source>
         <translation>大小和位置</translation>
@@ -250,7 +250,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::job::PresetDialog</name>
+    <name>tavro::ui::PresetDialog</name>
     <message>
         <source>brightness %1</source>
         <translation>亮度 %1</translation>
@@ -317,7 +317,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::job::Session</name>
+    <name>tavro::session::Session</name>
     <message>
         <source>The job %1 cannot be read: %2.</source>
         <translation>无法读取任务 %1：%2。</translation>
@@ -432,7 +432,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::job::TestCard</name>
+    <name>tavro::materials::TestCard</name>
     <message>
         <source>Choose 2 to 8 burn times.</source>
         <translation>请选择 2 到 8 个灼烧时间。</translation>
@@ -471,7 +471,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::job::TestCardDialog</name>
+    <name>tavro::ui::TestCardDialog</name>
     <message>
         <source>Write the burn times as whole numbers separated by commas.</source>
         <translation>请将灼烧时间写成用逗号分隔的整数。</translation>
@@ -554,7 +554,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::job::TestCardRun</name>
+    <name>tavro::session::TestCardRun</name>
     <message>
         <source>A test card is being burnt already.</source>
         <translation>已经在灼烧一张测试卡。</translation>
@@ -581,7 +581,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::job::TuningStrip</name>
+    <name>tavro::ui::TuningStrip</name>
     <message>
         <source>Grey from:</source>
         <translation>灰度来源：</translation>
@@ -687,7 +687,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::platform::DiagnosisText</name>
+    <name>tavro::machine::DiagnosisText</name>
     <message>
         <source>USB adapter %1</source>
         <translation>USB 适配器 %1</translation>

@@ -1,7 +1,7 @@
 // A photo-like test picture: smooth gradients with grain, for the JPEG coder and the dithering.
 #pragma once
 
-#include "job/work_snapshot.h"
+#include "render/work_snapshot.h"
 
 #include <QImage>
 #include <QRandomGenerator>
@@ -29,7 +29,7 @@ inline QImage photoLike(int width, int height)
 // The work snapshot of a 640 x 480 photo-like picture, made once.
 inline const QImage &photoSnapshot()
 {
-    static const QImage snapshot = job::makeWorkSnapshot(photoLike(640, 480), QSize(640, 480));
+    static const QImage snapshot = render::makeWorkSnapshot(photoLike(640, 480), QSize(640, 480));
     return snapshot;
 }
 

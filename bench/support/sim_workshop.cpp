@@ -1,7 +1,7 @@
 #include "support/sim_workshop.h"
 
-#include "job/effect_board.h"
-#include "job/work_snapshot.h"
+#include "render/effect_board.h"
+#include "render/work_snapshot.h"
 #include "support/photo_like.h"
 
 #include <QFont>
@@ -12,14 +12,14 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace tavro::bench {
 
-QImage boardOf(const QImage &picture, job::Effect effect)
+QImage boardOf(const QImage &picture, render::Effect effect)
 {
-    return job::renderEffectBoard(job::makeWorkSnapshot(picture, picture.size()), effect);
+    return render::renderEffectBoard(render::makeWorkSnapshot(picture, picture.size()), effect);
 }
 
 QImage photoBoard()
 {
-    return boardOf(photoLike(640, 480), job::Effect::Dither);
+    return boardOf(photoLike(640, 480), render::Effect::Dither);
 }
 
 QImage textBoard()
@@ -35,7 +35,7 @@ QImage textBoard()
                             u"12 May 2024"_s, u"wood, leather, card"_s};
     for (int i = 0; i < lines.size(); ++i) painter.drawText(40, 80 + i * 110, lines[i]);
     painter.end();
-    return boardOf(picture, job::Effect::BlackWhite);
+    return boardOf(picture, render::Effect::BlackWhite);
 }
 
 SimWorkshop::SimWorkshop(const Timing &timing)

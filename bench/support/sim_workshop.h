@@ -3,12 +3,12 @@
 #pragma once
 
 #include "engraver-sim/engraver_sim.h"
-#include "job/effect.h"
-#include "job/session.h"
 #include "platform/port_lister.h"
 #include "platform/prompter.h"
 #include "platform/qt_clock.h"
 #include "platform/qt_serial_line.h"
+#include "render/effect.h"
+#include "session/session.h"
 
 #include <QImage>
 #include <QTemporaryDir>
@@ -24,7 +24,7 @@ struct Timing {
 inline constexpr Timing Timings[] = {{4, 2, 0.3}, {8, 5, 1}, {12, 8, 0.5}};
 
 // A picture on the board with an effect, as the effect chooser would put it there.
-QImage boardOf(const QImage &picture, job::Effect effect);
+QImage boardOf(const QImage &picture, render::Effect effect);
 // A dithered photo-like picture: dots everywhere, in every density.
 QImage photoBoard();
 // Five lines of text in black and white: short rows of dots with blank rows between.
@@ -53,7 +53,7 @@ protected:
     platform::PortTableLister m_ports{m_table};
     platform::QtClock m_clock;
     SilentPrompter m_prompter;
-    job::Session m_session{{m_line, m_clock, m_prompter, m_ports, m_dir.path()}, {}};
+    session::Session m_session{{m_line, m_clock, m_prompter, m_ports, m_dir.path()}, {}};
 };
 
 }  // namespace tavro::bench

@@ -51,7 +51,7 @@ EngraverLink::~EngraverLink() = default;
 
 bool EngraverLink::sendFrame(int opcode, int first, int second)
 {
-    return sendChecked(makeFrame(opcode, first, second));
+    return sendChecked(protocol::makeFrame(opcode, first, second));
 }
 
 bool EngraverLink::sendByte(int value)
@@ -132,38 +132,38 @@ void EngraverLink::handleReceivedByte(std::uint8_t byte)
 void EngraverLink::handleFrame(int code, int d1, int d2)
 {
     switch (code) {
-    case RspIdentity:
+    case protocol::RspIdentity:
         onIdentity(d1);
         break;
-    case RspFirmware:
+    case protocol::RspFirmware:
         // Noise that looks like a version must not hide Power OFF in the middle of a job.
         if (answeringIdentify()) onFirmware(d1);
         break;
-    case RspPositionX:
-        onPositionX(joinValue(d1, d2));
+    case protocol::RspPositionX:
+        onPositionX(protocol::joinValue(d1, d2));
         break;
-    case RspPositionY:
-        m_reportedY = joinValue(d1, d2);
+    case protocol::RspPositionY:
+        m_reportedY = protocol::joinValue(d1, d2);
         emit positionY(m_reportedY);
         break;
-    case RspImageRequest:
+    case protocol::RspImageRequest:
         onImageRequest();
         break;
-    case RspCarveDone:
+    case protocol::RspCarveDone:
         emit carveDoneReported();
         break;
-    case RspMotorStatus:
+    case protocol::RspMotorStatus:
         onMotorStatus(d1);
         break;
-    case RspNumber:
-        m_log.logLine(QString::number(joinValue(d1, d2)));
+    case protocol::RspNumber:
+        m_log.logLine(QString::number(protocol::joinValue(d1, d2)));
         break;
-    case RspBurnTime:
-        onBurnTimeReport(joinValue(d1, d2));
+    case protocol::RspBurnTime:
+        onBurnTimeReport(protocol::joinValue(d1, d2));
         break;
-    case RspMachineState:
-        if (answeringIdentify() && d1 <= int(MachineState::Finished))
-            emit machineStateReported(MachineState(d1));
+    case protocol::RspMachineState:
+        if (answeringIdentify() && d1 <= int(protocol::MachineState::Finished))
+            emit machineStateReported(protocol::MachineState(d1));
         break;
     default:  // unknown codes
         break;

@@ -1,13 +1,13 @@
 // The engraver link: owns the port and its timers, sends commands, and says what the machine did.
 #pragma once
 
-#include "link/frame_assembler.h"
-#include "link/frames.h"
 #include "link/message_log.h"
 #include "platform/clock.h"
 #include "platform/port_lister.h"
 #include "platform/prompter.h"
 #include "platform/serial_line.h"
+#include "protocol/frame_assembler.h"
+#include "protocol/frames.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -107,7 +107,7 @@ public:
     int connectedPort() const { return m_connectedPort; }
     int reportedX() const { return m_reportedX; }
     int reportedY() const { return m_reportedY; }
-    const FrameAssembler &receiver() const { return m_rx; }
+    const protocol::FrameAssembler &receiver() const { return m_rx; }
     const platform::IntervalTimer &probeTimer() const { return *m_probeTimer; }
     const platform::IntervalTimer &retryTimer() const { return *m_retryTimer; }
     const platform::IntervalTimer &presenceTimer() const { return *m_presenceTimer; }
@@ -139,7 +139,7 @@ signals:
     // the line makes such frames too.
     void carveDoneReported();
     // With its identification, the machine said how its job stands.
-    void machineStateReported(tavro::link::MachineState state);
+    void machineStateReported(tavro::protocol::MachineState state);
     // The machine took the erase but never asked for the picture: nothing was sent.
     void imageNotRequested();
     // The burn time now set on the machine, possibly beyond the slider's range.
@@ -149,7 +149,7 @@ signals:
     void uploadFinished(bool written);
 
 private:
-    void jog(JogDirection direction, const QString &name);
+    void jog(protocol::JogDirection direction, const QString &name);
     // Logs a command's text when it went out, and that it failed otherwise; returns `sent`.
     bool logSent(bool sent, const QString &text);
     bool sendChecked(const QByteArray &bytes);
@@ -185,7 +185,7 @@ private:
     std::unique_ptr<platform::IntervalTimer> m_imageRequestTimer;
     std::optional<std::chrono::microseconds> m_identifiedAt;
 
-    FrameAssembler m_rx;
+    protocol::FrameAssembler m_rx;
     std::deque<std::uint8_t> m_pending;
     bool m_draining = false;
     bool m_dropReported = false;  // said once each time the queue overflows

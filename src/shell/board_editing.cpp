@@ -1,13 +1,13 @@
 #include "shell/board_editing.h"
 
-#include "job/placement.h"
-#include "job/session.h"
-#include "job/ui/machine_size_dialog.h"
-#include "job/ui/placement_dialog.h"
+#include "document/placement.h"
+#include "session/session.h"
 #include "shell/desktop.h"
-#include "shell/elided_label.h"
 #include "shell/main_menu.h"
-#include "workspace/preview_board.h"
+#include "ui/elided_label.h"
+#include "ui/machine_size_dialog.h"
+#include "ui/placement_dialog.h"
+#include "ui/preview_board.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -22,12 +22,12 @@ namespace {
 
 QString mm(double dots, double scale)
 {
-    return QLocale().toString(job::millimetres(dots, scale), 'f', 1);
+    return QLocale().toString(document::millimetres(dots, scale), 'f', 1);
 }
 
 }  // namespace
 
-BoardEditing::BoardEditing(MainMenu &menu, job::Session &session, workspace::PreviewBoard &board,
+BoardEditing::BoardEditing(MainMenu &menu, session::Session &session, ui::PreviewBoard &board,
                            QMainWindow &window, Desktop &desktop, QObject *parent)
     : QObject(parent),
       m_menu(menu),
@@ -52,7 +52,7 @@ BoardEditing::BoardEditing(MainMenu &menu, job::Session &session, workspace::Pre
                        &menu.action(MainMenu::ActualSize)});
     window.addToolBar(Qt::BottomToolBarArea, m_bar);
 
-    m_measure = new ElidedLabel(&window);
+    m_measure = new ui::ElidedLabel(&window);
     m_measure->setObjectName(u"statusMeasure"_s);
     m_measure->setContentsMargins(6, 0, 6, 0);
     m_measure->setLeastCharacters(10);
@@ -63,12 +63,12 @@ BoardEditing::BoardEditing(MainMenu &menu, job::Session &session, workspace::Pre
     showMeasure();
 }
 
-job::PlacementDialog *BoardEditing::placementDialog() const
+ui::PlacementDialog *BoardEditing::placementDialog() const
 {
     return m_placementDialog;
 }
 
-job::MachineSizeDialog *BoardEditing::machineSizeDialog() const
+ui::MachineSizeDialog *BoardEditing::machineSizeDialog() const
 {
     return m_sizeDialog;
 }
@@ -80,28 +80,28 @@ void BoardEditing::makeConnections()
     connect(&m_menu.action(MainMenu::MachineSize), &QAction::triggered, this,
             &BoardEditing::openMachineSize);
     connect(&m_menu.action(MainMenu::ZoomIn), &QAction::triggered, &m_board,
-            &workspace::PreviewBoard::zoomIn);
+            &ui::PreviewBoard::zoomIn);
     connect(&m_menu.action(MainMenu::ZoomOut), &QAction::triggered, &m_board,
-            &workspace::PreviewBoard::zoomOut);
+            &ui::PreviewBoard::zoomOut);
     connect(&m_menu.action(MainMenu::ActualSize), &QAction::triggered, &m_board,
             [this] { m_board.setZoom(1); });
-    connect(&m_board, &workspace::PreviewBoard::placementRequested, this, &BoardEditing::place);
-    connect(&m_board, &workspace::PreviewBoard::nudgeRequested, this, &BoardEditing::nudge);
-    connect(&m_board, &workspace::PreviewBoard::pointerMoved, this,
-            [this](std::optional<QPoint> dot) {
-                m_pointer = dot;
-                showMeasure();
-            });
-    connect(&m_board, &workspace::PreviewBoard::viewChanged, this, [this] {
+    connect(&m_board, &ui::PreviewBoard::placementRequested, this, &BoardEditing::place);
+    connect(&m_board, &ui::PreviewBoard::nudgeRequested, this, &BoardEditing::nudge);
+    connect(&m_board, &ui::PreviewBoard::pointerMoved, this, [this](std::optional<QPoint> dot) {
+        m_pointer = dot;
+        showMeasure();
+    });
+    connect(&m_board, &ui::PreviewBoard::viewChanged, this, [this] {
         showEditable();
         showMeasure();
     });
-    connect(&m_session.command(job::Session::SizeAndPosition), &job::Command::changed, this,
+    connect(&m_session.command(session::Session::SizeAndPosition), &session::Command::changed, this,
             &BoardEditing::showEditable);
-    connect(&m_session.document(), &job::JobDocument::boardChanged, this,
+    connect(&m_session.document(), &document::JobDocument::boardChanged, this,
             &BoardEditing::showMeasure);
-    connect(&m_session, &job::Session::dotsPerMillimetreChanged, this, &BoardEditing::showMeasure);
-    connect(&m_session, &job::Session::offerChanged, this, &BoardEditing::showMeasure);
+    connect(&m_session, &session::Session::dotsPerMillimetreChanged, this,
+            &BoardEditing::showMeasure);
+    connect(&m_session, &session::Session::offerChanged, this, &BoardEditing::showMeasure);
     connect(&m_menu, &MainMenu::retranslated, this, &BoardEditing::retranslate);
 }
 
@@ -118,9 +118,9 @@ void BoardEditing::retranslate()
 void BoardEditing::showEditable()
 {
     const bool editable =
-        !m_covered && m_session.command(job::Session::SizeAndPosition).isEnabled();
+        !m_covered && m_session.command(session::Session::SizeAndPosition).isEnabled();
     m_board.setPlacementEditable(editable);
-    m_menu.action(MainMenu::ZoomIn).setEnabled(m_board.zoom() < workspace::PreviewBoard::MaxZoom);
+    m_menu.action(MainMenu::ZoomIn).setEnabled(m_board.zoom() < ui::PreviewBoard::MaxZoom);
     m_menu.action(MainMenu::ZoomOut).setEnabled(m_board.zoom() > 1);
     m_menu.action(MainMenu::ActualSize).setEnabled(m_board.zoom() > 1);
 }
@@ -142,7 +142,7 @@ void BoardEditing::showMeasure()
     QStringList parts;
     if (m_pointer)
         parts << tr("%1, %2 mm").arg(mm(m_pointer->x(), scale), mm(m_pointer->y(), scale));
-    if (const std::optional<job::Placement> placement = m_session.document().placement())
+    if (const std::optional<document::Placement> placement = m_session.document().placement())
         parts << tr("picture %1 x %2 mm")
                      .arg(mm(placement->rect.width(), scale), mm(placement->rect.height(), scale));
     if (m_board.zoom() > 1) parts << tr("%1x").arg(m_board.zoom());
@@ -152,14 +152,15 @@ void BoardEditing::showMeasure()
 
 void BoardEditing::nudge(QPoint direction, bool millimetre)
 {
-    std::optional<job::Placement> placement = m_session.document().placement();
+    std::optional<document::Placement> placement = m_session.document().placement();
     if (!placement) return;
-    const int step = millimetre ? std::max(1, job::dotsOf(1.0, m_session.dotsPerMillimetre())) : 1;
+    const int step =
+        millimetre ? std::max(1, document::dotsOf(1.0, m_session.dotsPerMillimetre())) : 1;
     placement->rect.translate(direction * step);
     place(*placement);
 }
 
-void BoardEditing::place(const job::Placement &placement)
+void BoardEditing::place(const document::Placement &placement)
 {
     if (const QString why = m_session.placePicture(placement); !why.isEmpty())
         m_desktop.messageBox(why, BoxButtons::Ok, tr("Size and Position"));
@@ -167,9 +168,9 @@ void BoardEditing::place(const job::Placement &placement)
 
 void BoardEditing::openPlacement()
 {
-    if (!m_session.command(job::Session::SizeAndPosition).isEnabled()) return;
+    if (!m_session.command(session::Session::SizeAndPosition).isEnabled()) return;
     if (!m_placementDialog) {
-        m_placementDialog = new job::PlacementDialog(m_session, &m_window);
+        m_placementDialog = new ui::PlacementDialog(m_session, &m_window);
         m_placementDialog->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_placementDialog->open();
@@ -178,7 +179,7 @@ void BoardEditing::openPlacement()
 void BoardEditing::openMachineSize()
 {
     if (!m_sizeDialog) {
-        m_sizeDialog = new job::MachineSizeDialog(m_session, &m_window);
+        m_sizeDialog = new ui::MachineSizeDialog(m_session, &m_window);
         m_sizeDialog->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_sizeDialog->open();

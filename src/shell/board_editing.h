@@ -13,34 +13,43 @@ class QLabel;
 class QMainWindow;
 class QToolBar;
 
-namespace tavro::job {
+namespace tavro::ui {
+class ElidedLabel;
+}  // namespace tavro::ui
+
+namespace tavro::document {
 struct Placement;
+}  // namespace tavro::document
+
+namespace tavro::ui {
 class MachineSizeDialog;
 class PlacementDialog;
-class Session;
-}  // namespace tavro::job
+}  // namespace tavro::ui
 
-namespace tavro::workspace {
+namespace tavro::session {
+class Session;
+}  // namespace tavro::session
+
+namespace tavro::ui {
 class PreviewBoard;
-}
+}  // namespace tavro::ui
 
 namespace tavro::shell {
 
 class Desktop;
-class ElidedLabel;
 class MainMenu;
 
 class BoardEditing final : public QObject {
     Q_OBJECT
 public:
-    BoardEditing(MainMenu &menu, job::Session &session, workspace::PreviewBoard &board,
+    BoardEditing(MainMenu &menu, session::Session &session, ui::PreviewBoard &board,
                  QMainWindow &window, Desktop &desktop, QObject *parent = nullptr);
 
     QToolBar &bar() { return *m_bar; }
     // The pointer's place over the board and the picture's size, in millimetres.
-    ElidedLabel &measure() { return *m_measure; }
-    job::PlacementDialog *placementDialog() const;
-    job::MachineSizeDialog *machineSizeDialog() const;
+    ui::ElidedLabel &measure() { return *m_measure; }
+    ui::PlacementDialog *placementDialog() const;
+    ui::MachineSizeDialog *machineSizeDialog() const;
 
     void openPlacement();
     void openMachineSize();
@@ -54,19 +63,19 @@ private:
     void showEditable();
     void nudge(QPoint direction, bool millimetre);
     // Says why when the picture cannot lie there.
-    void place(const job::Placement &placement);
+    void place(const document::Placement &placement);
 
     MainMenu &m_menu;
-    job::Session &m_session;
-    workspace::PreviewBoard &m_board;
+    session::Session &m_session;
+    ui::PreviewBoard &m_board;
     QMainWindow &m_window;
     Desktop &m_desktop;
     QToolBar *m_bar = nullptr;
-    ElidedLabel *m_measure = nullptr;
+    ui::ElidedLabel *m_measure = nullptr;
     std::optional<QPoint> m_pointer;
     bool m_covered = false;
-    QPointer<job::PlacementDialog> m_placementDialog;
-    QPointer<job::MachineSizeDialog> m_sizeDialog;
+    QPointer<ui::PlacementDialog> m_placementDialog;
+    QPointer<ui::MachineSizeDialog> m_sizeDialog;
 };
 
 }  // namespace tavro::shell

@@ -1,19 +1,19 @@
 #include "shell/board_look.h"
 
-#include "job/session.h"
-#include "workspace/preview_board.h"
+#include "session/session.h"
+#include "ui/preview_board.h"
 
 namespace tavro::shell {
 
-BoardLook::BoardLook(workspace::PreviewBoard &board, job::Session &session, QObject *parent)
+BoardLook::BoardLook(ui::PreviewBoard &board, session::Session &session, QObject *parent)
     : QObject(parent), m_board(board), m_session(session)
 {
-    job::MaterialPresets &materials = session.materials();
-    using M = job::MaterialPresets;
+    materials::MaterialPresets &materials = session.materials();
+    using M = materials::MaterialPresets;
     connect(&materials, &M::presetsChanged, this, &BoardLook::apply);
     connect(&materials, &M::chosenChanged, this, &BoardLook::apply);
     connect(&materials, &M::asItWillBurnChanged, this, &BoardLook::apply);
-    connect(&session.document(), &job::JobDocument::tuningChanged, this, &BoardLook::apply);
+    connect(&session.document(), &document::JobDocument::tuningChanged, this, &BoardLook::apply);
     apply();
 }
 
@@ -27,8 +27,8 @@ void BoardLook::showPreview(const QImage &card)
 
 void BoardLook::apply()
 {
-    const job::MaterialPresets &materials = m_session.materials();
-    std::optional<job::BurnLook> look;
+    const materials::MaterialPresets &materials = m_session.materials();
+    std::optional<render::BurnLook> look;
     if (materials.asItWillBurn()) look = materials.look(m_session.document().tuning().dotDiameter);
     // A tuning change that leaves the look as it was needs no new view.
     if (m_applied && look == m_look) return;
@@ -38,7 +38,7 @@ void BoardLook::apply()
         m_board.setPresenter({});
         return;
     }
-    std::optional<job::AsItWillBurn> view;
+    std::optional<render::AsItWillBurn> view;
     if (look) view.emplace(*look);
     m_board.setPresenter([view, preview = m_preview](const QImage &board) {
         const QImage &shown = preview.isNull() ? board : preview;

@@ -2,26 +2,26 @@
 // material, or a test card's preview while its dialog is open.
 #pragma once
 
-#include "job/as_it_will_burn.h"
+#include "render/as_it_will_burn.h"
 
 #include <QImage>
 #include <QObject>
 
 #include <optional>
 
-namespace tavro::job {
+namespace tavro::session {
 class Session;
-}
-namespace tavro::workspace {
+}  // namespace tavro::session
+namespace tavro::ui {
 class PreviewBoard;
-}
+}  // namespace tavro::ui
 
 namespace tavro::shell {
 
 class BoardLook final : public QObject {
     Q_OBJECT
 public:
-    BoardLook(workspace::PreviewBoard &board, job::Session &session, QObject *parent = nullptr);
+    BoardLook(ui::PreviewBoard &board, session::Session &session, QObject *parent = nullptr);
 
     // Shown instead of the job's board until a null picture ends it.
     void showPreview(const QImage &card);
@@ -30,10 +30,10 @@ public:
 private:
     void apply();
 
-    workspace::PreviewBoard &m_board;
-    job::Session &m_session;
+    ui::PreviewBoard &m_board;
+    session::Session &m_session;
     QImage m_preview;
-    std::optional<job::BurnLook> m_look;  // as applied last
+    std::optional<render::BurnLook> m_look;  // as applied last
     bool m_applied = false;
 };
 

@@ -1,6 +1,6 @@
 #include "shell/burn_time_input.h"
 
-#include "job/session.h"
+#include "session/session.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -10,7 +10,7 @@
 
 namespace tavro::shell {
 
-BurnTimeInput::BurnTimeInput(QSlider &slider, job::Session &session)
+BurnTimeInput::BurnTimeInput(QSlider &slider, session::Session &session)
     : QObject(&slider), m_slider(slider), m_session(session)
 {
     slider.installEventFilter(this);

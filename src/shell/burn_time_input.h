@@ -5,9 +5,9 @@
 
 class QSlider;
 
-namespace tavro::job {
+namespace tavro::session {
 class Session;
-}
+}  // namespace tavro::session
 
 namespace tavro::shell {
 
@@ -17,14 +17,14 @@ namespace tavro::shell {
 class BurnTimeInput final : public QObject {
     Q_OBJECT
 public:
-    BurnTimeInput(QSlider &slider, job::Session &session);
+    BurnTimeInput(QSlider &slider, session::Session &session);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QSlider &m_slider;
-    job::Session &m_session;
+    session::Session &m_session;
     bool m_inKeyOrWheelEvent = false;
 };
 

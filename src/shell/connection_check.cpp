@@ -1,13 +1,13 @@
 #include "shell/connection_check.h"
 
-#include "platform/diagnosis_text.h"
+#include "machine/diagnosis_text.h"
 #include "shell/connection_check_window.h"
 #include "shell/help_window.h"
 
 namespace tavro::shell {
 
 ConnectionCheck::ConnectionCheck(const platform::PortTable &table, platform::Clock &clock,
-                                 platform::DeviceWatcher &devices, const job::Session &session,
+                                 machine::DeviceWatcher &devices, const session::Session &session,
                                  QObject *parent)
     : QObject(parent),
       m_session(session),
@@ -22,11 +22,11 @@ ConnectionCheck::ConnectionCheck(const platform::PortTable &table, platform::Clo
     const L &link = session.link();
     // The search has just tried every port: the quick check asks none of them again.
     connect(&link, &L::scanExhausted, this,
-            [this] { m_quick.run(platform::ConnectionDiagnosis::Depth::Quick); });
-    connect(&m_quick, &platform::ConnectionDiagnosis::finished, this,
-            [this](const platform::DiagnosisReport &report) {
+            [this] { m_quick.run(machine::ConnectionDiagnosis::Depth::Quick); });
+    connect(&m_quick, &machine::ConnectionDiagnosis::finished, this,
+            [this](const machine::DiagnosisReport &report) {
                 if (m_session.link().state() == link::LinkState::Identified) return;
-                emit summaryChanged(platform::DiagnosisText::summary(report));
+                emit summaryChanged(machine::DiagnosisText::summary(report));
             });
     connect(&link, &L::identified, this, [this] {
         m_quick.cancel();
@@ -40,10 +40,10 @@ ConnectionCheck::ConnectionCheck(const platform::PortTable &table, platform::Clo
 
 ConnectionCheck::~ConnectionCheck() = default;
 
-platform::ConnectionDiagnosis::Options ConnectionCheck::options(
+machine::ConnectionDiagnosis::Options ConnectionCheck::options(
     const platform::PortTable &table) const
 {
-    platform::ConnectionDiagnosis::Options options{table, {}, {}, {}, {}};
+    machine::ConnectionDiagnosis::Options options{table, {}, {}, {}, {}};
     options.listBuiltInPorts = qEnvironmentVariableIsSet("TAVRO_PORTS");
     options.expectedProductId = m_session.link().options().expectedProductId;
     options.rulesRoot = qEnvironmentVariable("TAVRO_SERIAL_ACCESS_ROOT");

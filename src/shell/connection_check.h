@@ -2,10 +2,10 @@
 // bar, and the connection check window with its fixes.
 #pragma once
 
-#include "job/session.h"
-#include "platform/connection_diagnosis.h"
-#include "platform/device_watcher.h"
-#include "platform/identity_prober.h"
+#include "machine/connection_diagnosis.h"
+#include "machine/device_watcher.h"
+#include "machine/identity_prober.h"
+#include "session/session.h"
 #include "shell/connection_check_window.h"
 #include "shell/serial_access_runner.h"
 
@@ -19,7 +19,7 @@ class ConnectionCheck final : public QObject {
 public:
     // The watcher and the session outlive the check.
     ConnectionCheck(const platform::PortTable &table, platform::Clock &clock,
-                    platform::DeviceWatcher &devices, const job::Session &session,
+                    machine::DeviceWatcher &devices, const session::Session &session,
                     QObject *parent = nullptr);
     ~ConnectionCheck() override;
 
@@ -32,14 +32,14 @@ signals:
     void summaryChanged(const QString &summary);
 
 private:
-    platform::ConnectionDiagnosis::Options options(const platform::PortTable &table) const;
+    machine::ConnectionDiagnosis::Options options(const platform::PortTable &table) const;
 
-    const job::Session &m_session;
-    platform::DeviceWatcher &m_devices;
-    platform::SerialIdentityProber m_quickProber;
-    platform::SerialIdentityProber m_fullProber;
-    platform::ConnectionDiagnosis m_quick;
-    platform::ConnectionDiagnosis m_full;
+    const session::Session &m_session;
+    machine::DeviceWatcher &m_devices;
+    machine::SerialIdentityProber m_quickProber;
+    machine::SerialIdentityProber m_fullProber;
+    machine::ConnectionDiagnosis m_quick;
+    machine::ConnectionDiagnosis m_full;
     SerialAccessRunner m_runner;
     QPointer<ConnectionCheckWindow> m_window;
 };

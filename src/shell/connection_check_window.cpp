@@ -1,6 +1,6 @@
 #include "shell/connection_check_window.h"
 
-#include "platform/diagnosis_text.h"
+#include "machine/diagnosis_text.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -16,8 +16,8 @@ using namespace Qt::Literals::StringLiterals;
 namespace tavro::shell {
 namespace {
 
-using platform::DiagnosisText;
-using platform::Verdict;
+using machine::DiagnosisText;
+using machine::Verdict;
 
 QLabel *textLabel(const QString &name, const QString &text, QWidget *parent, bool bold = false)
 {
@@ -56,8 +56,8 @@ QStyle::StandardPixmap iconOf(Verdict verdict)
 
 }  // namespace
 
-ConnectionCheckWindow::ConnectionCheckWindow(platform::ConnectionDiagnosis &diagnosis,
-                                             platform::DeviceWatcher &watcher, HelperRunner &helper,
+ConnectionCheckWindow::ConnectionCheckWindow(machine::ConnectionDiagnosis &diagnosis,
+                                             machine::DeviceWatcher &watcher, HelperRunner &helper,
                                              QWidget *parent)
     : QDialog(parent), m_diagnosis(diagnosis), m_watcher(watcher), m_helper(helper)
 {
@@ -95,7 +95,7 @@ ConnectionCheckWindow::~ConnectionCheckWindow() = default;
 
 void ConnectionCheckWindow::makeConnections()
 {
-    using D = platform::ConnectionDiagnosis;
+    using D = machine::ConnectionDiagnosis;
     connect(&m_diagnosis, &D::started, this, [this] {
         m_checkAgainButton->setEnabled(false);
         setStatus(tr("Checking…"));
@@ -110,7 +110,7 @@ void ConnectionCheckWindow::makeConnections()
         checkAgain();
     });
     connect(m_closeButton, &QPushButton::clicked, this, &QDialog::close);
-    using W = platform::DeviceWatcher;
+    using W = machine::DeviceWatcher;
     connect(&m_watcher, &W::candidateAppeared, this, &ConnectionCheckWindow::onDeviceChanged);
     connect(&m_watcher, &W::candidateRemoved, this, &ConnectionCheckWindow::onDeviceChanged);
     connect(&m_helper, &HelperRunner::finished, this, &ConnectionCheckWindow::onHelperFinished);
@@ -129,7 +129,7 @@ void ConnectionCheckWindow::retranslate()
 
 void ConnectionCheckWindow::checkAgain()
 {
-    m_diagnosis.run(platform::ConnectionDiagnosis::Depth::Full);
+    m_diagnosis.run(machine::ConnectionDiagnosis::Depth::Full);
 }
 
 QString ConnectionCheckWindow::headline() const
@@ -175,12 +175,12 @@ void ConnectionCheckWindow::clearRows()
 
 void ConnectionCheckWindow::showReport()
 {
-    const platform::DiagnosisReport &report = m_diagnosis.report();
+    const machine::DiagnosisReport &report = m_diagnosis.report();
     clearRows();
     m_headline->setText(report.machineFound() ? tr("A machine answers.")
                                               : DiagnosisText::summary(report));
     if (report.devices.isEmpty()) m_rowLayout->insertWidget(0, noDeviceRow());
-    for (const platform::SerialDevice &device : report.devices)
+    for (const machine::SerialDevice &device : report.devices)
         m_rowLayout->insertWidget(m_rowLayout->count() - 1, deviceRow(device));
     if (m_helper.isRunning())
         setStatus(waitingText());
@@ -212,9 +212,9 @@ QWidget *ConnectionCheckWindow::noDeviceRow()
     return row;
 }
 
-QWidget *ConnectionCheckWindow::deviceRow(const platform::SerialDevice &device)
+QWidget *ConnectionCheckWindow::deviceRow(const machine::SerialDevice &device)
 {
-    const platform::DiagnosisReport &report = m_diagnosis.report();
+    const machine::DiagnosisReport &report = m_diagnosis.report();
     auto *row = new QFrame(m_rows);
     row->setObjectName(u"deviceRow"_s);
     row->setFrameShape(QFrame::StyledPanel);
@@ -230,7 +230,7 @@ QWidget *ConnectionCheckWindow::deviceRow(const platform::SerialDevice &device)
     const QString advice = DiagnosisText::advice(device, report);
     if (!advice.isEmpty()) grid->addWidget(textLabel(u"advice"_s, advice, row), 3, 1);
     grid->setColumnStretch(1, 1);
-    if (device.fix != platform::Fix::None) {
+    if (device.fix != machine::Fix::None) {
         auto *fix = new QPushButton(DiagnosisText::fixLabel(device.fix), row);
         fix->setObjectName(u"fixButton"_s);
         fix->setEnabled(!m_helper.isRunning());
@@ -240,13 +240,13 @@ QWidget *ConnectionCheckWindow::deviceRow(const platform::SerialDevice &device)
     return row;
 }
 
-void ConnectionCheckWindow::runFix(platform::Fix fix)
+void ConnectionCheckWindow::runFix(machine::Fix fix)
 {
     for (QPushButton *button : m_rows->findChildren<QPushButton *>(u"fixButton"_s))
         button->setEnabled(false);
     m_helperOutcome.clear();
     setStatus(waitingText());
-    m_helper.run(platform::helperArguments(fix));
+    m_helper.run(machine::helperArguments(fix));
 }
 
 void ConnectionCheckWindow::onHelperFinished(int exitStatus, const QString &output)

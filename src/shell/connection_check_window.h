@@ -2,8 +2,8 @@
 // verdict and the helper's fix, kept up to date while devices come and go.
 #pragma once
 
-#include "platform/connection_diagnosis.h"
-#include "platform/device_watcher.h"
+#include "machine/connection_diagnosis.h"
+#include "machine/device_watcher.h"
 #include "shell/serial_access_runner.h"
 
 #include <QDialog>
@@ -19,9 +19,8 @@ class ConnectionCheckWindow final : public QDialog {
 public:
     // The check runs each time the window is shown, when a device comes or goes, and after the
     // helper ran.
-    ConnectionCheckWindow(platform::ConnectionDiagnosis &diagnosis,
-                          platform::DeviceWatcher &watcher, HelperRunner &helper,
-                          QWidget *parent = nullptr);
+    ConnectionCheckWindow(machine::ConnectionDiagnosis &diagnosis, machine::DeviceWatcher &watcher,
+                          HelperRunner &helper, QWidget *parent = nullptr);
     ~ConnectionCheckWindow() override;
 
     // Runs the check again (the link found or lost its machine, say).
@@ -41,16 +40,16 @@ private:
     void retranslate();
     void showReport();
     void clearRows();
-    QWidget *deviceRow(const platform::SerialDevice &device);
+    QWidget *deviceRow(const machine::SerialDevice &device);
     QWidget *noDeviceRow();
-    void runFix(platform::Fix fix);
+    void runFix(machine::Fix fix);
     void onHelperFinished(int exitStatus, const QString &output);
     void onDeviceChanged();
     void setStatus(const QString &text);
     static QString waitingText();
 
-    platform::ConnectionDiagnosis &m_diagnosis;
-    platform::DeviceWatcher &m_watcher;
+    machine::ConnectionDiagnosis &m_diagnosis;
+    machine::DeviceWatcher &m_watcher;
     HelperRunner &m_helper;
     QLabel *m_intro = nullptr;
     QLabel *m_headline = nullptr;

@@ -1,6 +1,6 @@
 #include "shell/desktop.h"
 
-#include "job/job_file.h"
+#include "document/job_file.h"
 #include "platform/browser.h"
 #include "platform/picture_format.h"
 
@@ -72,7 +72,7 @@ int SystemDesktop::choose(const QString &text, const QString &caption, const QSt
 QString SystemDesktop::askFile(FileQuestion question, const QString &suggested, QWidget *parent)
 {
     const QString allFiles = tr("All files (*)");
-    const QString jobs = tr("Tavro Laser jobs (*%1)").arg(job::JobFileSuffix);
+    const QString jobs = tr("Tavro Laser jobs (*%1)").arg(document::JobFileSuffix);
     QFileDialog dialog(parent);
     dialog.setDirectory(QFileInfo(suggested).isDir() ? suggested : QFileInfo(suggested).path());
     if (!QFileInfo(suggested).isDir()) dialog.selectFile(QFileInfo(suggested).fileName());
@@ -93,7 +93,7 @@ QString SystemDesktop::askFile(FileQuestion question, const QString &suggested, 
         dialog.setWindowTitle(tr("Save Job"));
         dialog.setNameFilters({jobs});
         dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setDefaultSuffix(job::JobFileSuffix.sliced(1));
+        dialog.setDefaultSuffix(document::JobFileSuffix.sliced(1));
         break;
     case FileQuestion::ExportBoard:
         dialog.setWindowTitle(tr("Export Board as PNG"));
@@ -160,7 +160,7 @@ void SystemDesktop::quit()
 
 std::optional<QFont> SystemDesktop::chooseFont(const QFont &current)
 {
-    return workspace::DialogFontChooser().chooseFont(current);
+    return ui::DialogFontChooser().chooseFont(current);
 }
 
 }  // namespace tavro::shell

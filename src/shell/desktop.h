@@ -3,7 +3,7 @@
 #pragma once
 
 #include "platform/prompter.h"
-#include "workspace/font_chooser.h"
+#include "ui/font_chooser.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -23,7 +23,7 @@ enum class FileQuestion {
     ImportPresets
 };
 
-class Desktop : public workspace::FontChooser {
+class Desktop : public ui::FontChooser {
 public:
     // Modal for the whole program: 0 for OK, 1 for Cancel (closing the box counts as Cancel
     // when there is one).

@@ -1,6 +1,6 @@
 #include "shell/help_window.h"
 
-#include "job/ui/centre_on_screen.h"
+#include "ui/centre_on_screen.h"
 #include "ui_help_window.h"
 
 #include <QCloseEvent>
@@ -169,7 +169,7 @@ void HelpWindow::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     // Centred on the screen, not over the main window.
-    if (!event->spontaneous()) job::centreOnScreen(*this);
+    if (!event->spontaneous()) ui::centreOnScreen(*this);
 }
 
 void HelpWindow::closeEvent(QCloseEvent *event)

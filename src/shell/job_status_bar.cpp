@@ -1,9 +1,9 @@
 #include "shell/job_status_bar.h"
 
-#include "job/clock_text.h"
-#include "job/test_card_run.h"
-#include "platform/diagnosis_text.h"
-#include "shell/elided_label.h"
+#include "machine/diagnosis_text.h"
+#include "run/clock_text.h"
+#include "session/test_card_run.h"
+#include "ui/elided_label.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -17,7 +17,7 @@ using namespace std::chrono_literals;
 namespace tavro::shell {
 namespace {
 
-template <typename Label = ElidedLabel>
+template <typename Label = ui::ElidedLabel>
 Label *label(const QString &name, QWidget *parent)
 {
     auto *unit = new Label(parent);
@@ -28,7 +28,7 @@ Label *label(const QString &name, QWidget *parent)
 
 }  // namespace
 
-JobStatusBar::JobStatusBar(job::Session &session, platform::Clock &clock, QWidget *parent)
+JobStatusBar::JobStatusBar(session::Session &session, platform::Clock &clock, QWidget *parent)
     : QStatusBar(parent), m_session(session), m_refresh(clock.createTimer())
 {
     setSizeGripEnabled(false);  // the window keeps its size
@@ -102,9 +102,9 @@ void JobStatusBar::makeConnections()
         m_connection = Connection::Disconnected;
         showConnection();
     });
-    connect(&m_session.model(), &job::JobModel::stateChanged, this,
-            [this](job::JobModel::State state) {
-                using S = job::JobModel::State;
+    connect(&m_session.model(), &run::JobModel::stateChanged, this,
+            [this](run::JobModel::State state) {
+                using S = run::JobModel::State;
                 if (state == S::Running)
                     m_refresh->setInterval(RefreshInterval);
                 else
@@ -116,16 +116,18 @@ void JobStatusBar::makeConnections()
             });
     // Every dot changes the counts; the bar follows on the refresh tick, not per report.
     m_refresh->onTick([this] { showJob(); });
-    connect(&m_session.estimator(), &job::JobEstimator::estimateChanged, this,
+    connect(&m_session.estimator(), &run::JobEstimator::estimateChanged, this,
             &JobStatusBar::showTime);
-    connect(&m_session, &job::Session::offerChanged, this, &JobStatusBar::showOffer);
-    connect(&m_session, &job::Session::pictureMayBeMissingChanged, this, &JobStatusBar::showNotice);
-    connect(&m_session, &job::Session::uploadFailed, this, &JobStatusBar::showNotice);
-    connect(&m_session.document(), &job::JobDocument::sentChanged, this, &JobStatusBar::showNotice);
+    connect(&m_session, &session::Session::offerChanged, this, &JobStatusBar::showOffer);
+    connect(&m_session, &session::Session::pictureMayBeMissingChanged, this,
+            &JobStatusBar::showNotice);
+    connect(&m_session, &session::Session::uploadFailed, this, &JobStatusBar::showNotice);
+    connect(&m_session.document(), &document::JobDocument::sentChanged, this,
+            &JobStatusBar::showNotice);
     connect(m_checkLink, &QLabel::linkActivated, this, &JobStatusBar::checkRequested);
-    connect(m_resumeButton, &QPushButton::clicked, &m_session, &job::Session::resumeKept);
-    connect(m_startOverButton, &QPushButton::clicked, &m_session, &job::Session::startKeptOver);
-    connect(m_dismissButton, &QPushButton::clicked, &m_session, &job::Session::dismissKept);
+    connect(m_resumeButton, &QPushButton::clicked, &m_session, &session::Session::resumeKept);
+    connect(m_startOverButton, &QPushButton::clicked, &m_session, &session::Session::startKeptOver);
+    connect(m_dismissButton, &QPushButton::clicked, &m_session, &session::Session::dismissKept);
 }
 
 QSize JobStatusBar::sizeHint() const
@@ -155,28 +157,29 @@ void JobStatusBar::showConnection()
     m_connectionLabel->setFullText(text);
 }
 
-void JobStatusBar::followCard(const job::TestCardRun &card)
+void JobStatusBar::followCard(const session::TestCardRun &card)
 {
     m_card = &card;
-    connect(&card, &job::TestCardRun::stateChanged, this, [this](job::TestCardRun::State state) {
-        showJob();
-        if (state == job::TestCardRun::State::Done)
-            emit jobFinished(tr("The test card is done"),
-                             tr("Machine > Choose the Best Patch… makes a preset of it."));
-    });
-    connect(&card, &job::TestCardRun::columnStarted, this, &JobStatusBar::showJob);
+    connect(&card, &session::TestCardRun::stateChanged, this,
+            [this](session::TestCardRun::State state) {
+                showJob();
+                if (state == session::TestCardRun::State::Done)
+                    emit jobFinished(tr("The test card is done"),
+                                     tr("Machine > Choose the Best Patch… makes a preset of it."));
+            });
+    connect(&card, &session::TestCardRun::columnStarted, this, &JobStatusBar::showJob);
 }
 
 bool JobStatusBar::showCard()
 {
-    using C = job::TestCardRun::State;
+    using C = session::TestCardRun::State;
     if (!m_card || !m_card->holdsColumn() || !m_card->card()) return false;
     const int columns = m_card->card()->columns();
     QString text;
     switch (m_card->state()) {
     case C::Sending:
     case C::Carving:
-        text = m_session.model().state() == job::JobModel::State::Paused
+        text = m_session.model().state() == run::JobModel::State::Paused
                    ? tr("Test card paused: column %1 of %2, burn time %3")
                    : tr("Test card: column %1 of %2, burn time %3");
         text = text.arg(m_card->column() + 1).arg(columns).arg(m_card->burnTime());
@@ -190,7 +193,7 @@ bool JobStatusBar::showCard()
         return false;
     }
     m_stateLabel->setFullText(text);
-    const job::TestCardRun::Progress progress = m_card->progress();
+    const session::TestCardRun::Progress progress = m_card->progress();
     m_progress->setVisible(progress.total > 0);
     m_progress->setRange(0, int(std::max<qint64>(1, progress.total)));
     m_progress->setValue(int(std::min(progress.total, progress.done)));
@@ -201,12 +204,12 @@ bool JobStatusBar::showCard()
 bool JobStatusBar::showCardTime()
 {
     if (!m_card || !m_card->holdsColumn()) return false;
-    if (m_card->state() == job::TestCardRun::State::Done) {
+    if (m_card->state() == session::TestCardRun::State::Done) {
         m_timeLabel->setFullText({});
         return true;
     }
     if (!m_card->isActive()) return false;
-    const QString left = job::clockText(m_card->remaining());
+    const QString left = run::clockText(m_card->remaining());
     m_timeLabel->setFullText(m_card->remainingRough() ? tr("about %1 left").arg(left)
                                                       : tr("%1 left").arg(left));
     return true;
@@ -215,8 +218,8 @@ bool JobStatusBar::showCardTime()
 void JobStatusBar::showJob()
 {
     if (showCard()) return;
-    using S = job::JobModel::State;
-    const job::JobModel &model = m_session.model();
+    using S = run::JobModel::State;
+    const run::JobModel &model = m_session.model();
     const S state = model.state();
     const bool foreign = !model.startedHere();
     QString text;
@@ -243,7 +246,7 @@ void JobStatusBar::showJob()
         break;
     }
     m_stateLabel->setFullText(text);
-    const job::Session::Progress progress = m_session.progress();
+    const session::Session::Progress progress = m_session.progress();
     m_progress->setVisible(state != S::NoJob && progress.total > 0);
     // Counted in dots; the bar takes ints, and a board has at most 262,144 of them.
     m_progress->setRange(0, int(std::max<qint64>(1, progress.total)));
@@ -254,14 +257,14 @@ void JobStatusBar::showJob()
 void JobStatusBar::showTime()
 {
     if (showCardTime()) return;
-    using S = job::JobModel::State;
-    const job::JobEstimator &estimator = m_session.estimator();
+    using S = run::JobModel::State;
+    const run::JobEstimator &estimator = m_session.estimator();
     QString text;
     switch (m_session.model().state()) {
     case S::Ready: {
-        const job::JobEstimator::Estimate e = estimator.estimate();
-        text = e.rough ? tr("%n dots, about %1", "", int(e.dots)).arg(job::clockText(e.duration))
-                       : tr("%n dots, %1", "", int(e.dots)).arg(job::clockText(e.duration));
+        const run::JobEstimator::Estimate e = estimator.estimate();
+        text = e.rough ? tr("%n dots, about %1", "", int(e.dots)).arg(run::clockText(e.duration))
+                       : tr("%n dots, %1", "", int(e.dots)).arg(run::clockText(e.duration));
         break;
     }
     case S::Running:
@@ -269,12 +272,12 @@ void JobStatusBar::showTime()
     case S::Interrupted:
         if (!m_session.model().startedHere()) break;  // what it carves is not known here
         text = estimator.remainingRough()
-                   ? tr("about %1 left").arg(job::clockText(estimator.remaining()))
-                   : tr("%1 left").arg(job::clockText(estimator.remaining()));
+                   ? tr("about %1 left").arg(run::clockText(estimator.remaining()))
+                   : tr("%1 left").arg(run::clockText(estimator.remaining()));
         break;
     case S::Finished: {
-        const job::Session::Progress p = m_session.progress();
-        const QString took = job::clockText(std::chrono::seconds(m_session.jobs().runSeconds()));
+        const session::Session::Progress p = m_session.progress();
+        const QString took = run::clockText(std::chrono::seconds(m_session.jobs().runSeconds()));
         // A resumed job counts its dots over the whole job, and says what this run burnt.
         text = p.done == p.doneThisRun ? tr("Done: %n dots in %1", "", int(p.done)).arg(took)
                                        : tr("Done: %n dots in %1 (%2 in this run)", "", int(p.done))
@@ -290,7 +293,7 @@ void JobStatusBar::showTime()
 
 void JobStatusBar::showOffer()
 {
-    const job::Session::Offer offer = m_session.offer();
+    const session::Session::Offer offer = m_session.offer();
     m_offer->setVisible(offer.open);
     if (!offer.open) return;
     if (offer.steps > 0) {
@@ -323,7 +326,7 @@ void JobStatusBar::showNoMachine(const QString &summary)
     m_noMachineLabel->setFullText(summary);
     m_noMachineLabel->setVisible(!summary.isEmpty());
     m_checkLink->setText(
-        u"— <a href=\"check\">%1</a>"_s.arg(platform::DiagnosisText::checkLink().toHtmlEscaped()));
+        u"— <a href=\"check\">%1</a>"_s.arg(machine::DiagnosisText::checkLink().toHtmlEscaped()));
     m_checkLink->setVisible(!summary.isEmpty());
     m_connectionLabel->setVisible(summary.isEmpty());
 }

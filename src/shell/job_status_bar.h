@@ -1,8 +1,8 @@
 // The strip under the window: the machine's connection, and the job's state, progress and time.
 #pragma once
 
-#include "job/session.h"
 #include "platform/clock.h"
+#include "session/session.h"
 
 #include <QStatusBar>
 
@@ -12,13 +12,15 @@ class QLabel;
 class QProgressBar;
 class QPushButton;
 
-namespace tavro::job {
+namespace tavro::ui {
+class ElidedLabel;
+}  // namespace tavro::ui
+
+namespace tavro::session {
 class TestCardRun;
-}
+}  // namespace tavro::session
 
 namespace tavro::shell {
-
-class ElidedLabel;
 
 class JobStatusBar final : public QStatusBar {
     Q_OBJECT
@@ -26,11 +28,11 @@ public:
     // While a job runs, the time left is shown anew this often.
     static constexpr std::chrono::milliseconds RefreshInterval{500};
 
-    JobStatusBar(job::Session &session, platform::Clock &clock, QWidget *parent = nullptr);
+    JobStatusBar(session::Session &session, platform::Clock &clock, QWidget *parent = nullptr);
     ~JobStatusBar() override;
 
     // While the machine's job is a column of this card, the bar shows the whole card.
-    void followCard(const job::TestCardRun &card);
+    void followCard(const session::TestCardRun &card);
 
     QString connectionText() const;
     QString stateText() const;
@@ -75,20 +77,20 @@ private:
     bool showCard();
     bool showCardTime();
 
-    job::Session &m_session;
-    const job::TestCardRun *m_card = nullptr;
+    session::Session &m_session;
+    const session::TestCardRun *m_card = nullptr;
     std::unique_ptr<platform::IntervalTimer> m_refresh;
     Connection m_connection = Connection::Searching;
     QString m_breakReason;
-    ElidedLabel *m_connectionLabel = nullptr;
-    ElidedLabel *m_noMachineLabel = nullptr;
+    ui::ElidedLabel *m_connectionLabel = nullptr;
+    ui::ElidedLabel *m_noMachineLabel = nullptr;
     QLabel *m_checkLink = nullptr;
-    ElidedLabel *m_stateLabel = nullptr;
+    ui::ElidedLabel *m_stateLabel = nullptr;
     QProgressBar *m_progress = nullptr;
-    ElidedLabel *m_timeLabel = nullptr;
-    ElidedLabel *m_noticeLabel = nullptr;
+    ui::ElidedLabel *m_timeLabel = nullptr;
+    ui::ElidedLabel *m_noticeLabel = nullptr;
     QWidget *m_offer = nullptr;
-    ElidedLabel *m_offerLabel = nullptr;
+    ui::ElidedLabel *m_offerLabel = nullptr;
     QPushButton *m_resumeButton = nullptr;
     QPushButton *m_startOverButton = nullptr;
     QPushButton *m_dismissButton = nullptr;

@@ -1,7 +1,6 @@
 // Tavro Laser: the desktop controller of a small laser engraver.
 #include "engraver-sim/engraver_sim.h"
 #include "engraver-sim/link_claim.h"
-#include "job/ui/centre_on_screen.h"
 #include "platform/file_name.h"
 #include "platform/port_lister.h"
 #include "platform/qt_clock.h"
@@ -9,6 +8,7 @@
 #include "platform/runtime_folder.h"
 #include "platform/settings_folder.h"
 #include "shell/program.h"
+#include "ui/centre_on_screen.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -123,7 +123,7 @@ int main(int argc, char **argv)
 
     shell::MainWindow &window = program.window();
     window.show();
-    job::centreOnScreen(window);
+    ui::centreOnScreen(window);
     program.onMainWindowCreated();
     if (const QStringList files = parser.positionalArguments(); !files.isEmpty())
         window.dropFiles(QDir::cleanPath(QDir::current().absoluteFilePath(files.first())));

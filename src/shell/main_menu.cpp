@@ -1,8 +1,8 @@
 #include "shell/main_menu.h"
 
 #include "platform/file_name.h"
-#include "shell/plain_tool_tip.h"
 #include "shell/user_guide_window.h"
+#include "ui/plain_tool_tip.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -50,7 +50,7 @@ constexpr std::array<const char16_t *, MainMenu::CommandCount> CommandNames = {
 
 }  // namespace
 
-MainMenu::MainMenu(QMenuBar &bar, job::Session &session, QComboBox &language, QObject *parent)
+MainMenu::MainMenu(QMenuBar &bar, session::Session &session, QComboBox &language, QObject *parent)
     : QObject(parent), m_languageBox(language)
 {
     build(bar);
@@ -128,9 +128,9 @@ void MainMenu::build(QMenuBar &bar)
     connect(&action(UserGuide), &QAction::triggered, this, &MainMenu::showUserGuide);
 }
 
-void MainMenu::bindCommands(job::Session &session)
+void MainMenu::bindCommands(session::Session &session)
 {
-    using S = job::Session;
+    using S = session::Session;
     const std::pair<Command, S::CommandId> commands[] = {{Connect, S::Connect},
                                                          {Break, S::Break},
                                                          {SendImage, S::SendImage},
@@ -147,7 +147,7 @@ void MainMenu::bindCommands(job::Session &session)
                                                          {MachineSize, S::MachineSize}};
     for (const auto &[entry, id] : commands) {
         QAction &a = action(entry);
-        job::Command &command = session.command(id);
+        session::Command &command = session.command(id);
         const auto show = [&a, &command] {
             a.setEnabled(command.isEnabled());
             a.setVisible(command.isVisible());
@@ -155,10 +155,10 @@ void MainMenu::bindCommands(job::Session &session)
         };
         show();
         a.setShortcut(command.shortcut());
-        connect(&command, &job::Command::changed, &a, show);
+        connect(&command, &session::Command::changed, &a, show);
         // These open a window of the program's, not a command of the machine.
         if (entry != Settings && entry != SizeAndPosition && entry != MachineSize)
-            connect(&a, &QAction::triggered, &command, &job::Command::trigger);
+            connect(&a, &QAction::triggered, &command, &session::Command::trigger);
     }
 }
 
@@ -179,7 +179,7 @@ void MainMenu::showRecent(const QStringList &paths)
         shown.replace(u'&', u"&&"_s);
         const QString number = i < 9 ? u"&%1"_s.arg(i + 1) : u"1&0"_s;
         QAction *entry = m_recent->addAction(number + u"  "_s + shown);
-        entry->setToolTip(plainToolTip(whole));
+        entry->setToolTip(ui::plainToolTip(whole));
         connect(entry, &QAction::triggered, this, [this, path] { emit recentChosen(path); });
     }
 }

@@ -2,7 +2,7 @@
 // the view and its language, help.
 #pragma once
 
-#include "job/session.h"
+#include "session/session.h"
 #include "shell/captions.h"
 
 #include <QObject>
@@ -59,7 +59,8 @@ public:
 
     // The machine's entries are the session's commands, as the buttons are; the language
     // entries and the combo box follow each other.
-    MainMenu(QMenuBar &bar, job::Session &session, QComboBox &language, QObject *parent = nullptr);
+    MainMenu(QMenuBar &bar, session::Session &session, QComboBox &language,
+             QObject *parent = nullptr);
     ~MainMenu() override;
 
     QAction &action(Command command) const { return *m_actions[command]; }
@@ -86,7 +87,7 @@ signals:
 
 private:
     void build(QMenuBar &bar);
-    void bindCommands(job::Session &session);
+    void bindCommands(session::Session &session);
 
     QComboBox &m_languageBox;
     std::array<QAction *, CommandCount> m_actions{};

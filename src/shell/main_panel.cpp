@@ -1,16 +1,16 @@
 #include "shell/main_panel.h"
 
-#include "job/ui/effect_chooser_window.h"
 #include "platform/hot_keys.h"
 #include "shell/burn_time_input.h"
 #include "shell/captions.h"
 #include "shell/help_window.h"
 #include "shell/settings_window.h"
+#include "ui/effect_chooser_window.h"
+#include "ui/keyboard_control.h"
+#include "ui/location_modes.h"
+#include "ui/preview_board.h"
+#include "ui/text_engraving.h"
 #include "ui_main_panel.h"
-#include "workspace/keyboard_control.h"
-#include "workspace/location_modes.h"
-#include "workspace/preview_board.h"
-#include "workspace/text_engraving.h"
 
 #include <QMouseEvent>
 #include <QProgressBar>
@@ -38,15 +38,15 @@ QFont fontOf(const UnitFont &f)
 
 }  // namespace
 
-void bindToCommand(QAbstractButton &button, job::Command &command)
+void bindToCommand(QAbstractButton &button, session::Command &command)
 {
     const auto show = [&button, &command] { button.setEnabled(command.isEnabled()); };
     show();
-    QObject::connect(&command, &job::Command::changed, &button, show);
-    QObject::connect(&button, &QAbstractButton::clicked, &command, &job::Command::trigger);
+    QObject::connect(&command, &session::Command::changed, &button, show);
+    QObject::connect(&button, &QAbstractButton::clicked, &command, &session::Command::trigger);
 }
 
-MainPanel::MainPanel(job::Session &session, Desktop &desktop, platform::Clock &clock,
+MainPanel::MainPanel(session::Session &session, Desktop &desktop, platform::Clock &clock,
                      QWidget *parent)
     : QWidget(parent),
       m_ui(std::make_unique<Ui::MainPanel>()),
@@ -77,16 +77,16 @@ MainPanel::MainPanel(job::Session &session, Desktop &desktop, platform::Clock &c
     m_uploadProgress->setTextVisible(false);
     m_uploadProgress->hide();
 
-    m_log = std::make_unique<LogBox>(*m_logBox);
+    m_log = std::make_unique<ui::LogBox>(*m_logBox);
     m_hotKeys = std::make_unique<platform::HotKeys>(this);
-    m_text = std::make_unique<workspace::TextEngraving>(
-        workspace::TextEngraving::Units{*m_textInput, *m_textPreview, *m_textConfirmButton,
-                                        *m_textLocationRadio},
+    m_text = std::make_unique<ui::TextEngraving>(
+        ui::TextEngraving::Units{*m_textInput, *m_textPreview, *m_textConfirmButton,
+                                 *m_textLocationRadio},
         *m_board, session, desktop);
-    m_locations = std::make_unique<workspace::LocationModes>(
-        *m_pointModeRadio, *m_centreModeRadio, *m_boxModeRadio, *m_board, *m_text, session);
-    m_keyboard = std::make_unique<workspace::KeyboardControl>(*m_keyboardBox, *m_hotKeys, session);
-    m_chooser = std::make_unique<job::EffectChooserWindow>(session, clock);
+    m_locations = std::make_unique<ui::LocationModes>(*m_pointModeRadio, *m_centreModeRadio,
+                                                      *m_boxModeRadio, *m_board, *m_text, session);
+    m_keyboard = std::make_unique<ui::KeyboardControl>(*m_keyboardBox, *m_hotKeys, session);
+    m_chooser = std::make_unique<ui::EffectChooserWindow>(session, clock);
 
     bindCommands();
     connectSession();
@@ -176,7 +176,7 @@ void MainPanel::applyFonts()
 
 void MainPanel::bindCommands()
 {
-    using S = job::Session;
+    using S = session::Session;
     const std::pair<QPushButton *, S::CommandId> buttons[] = {
         {m_connectButton, S::Connect},
         {m_sendImageButton, S::SendImage},
@@ -198,8 +198,8 @@ void MainPanel::bindCommands()
     for (const auto &[button, id] : buttons) bindToCommand(*button, m_session.command(id));
     bindToCommand(*m_breakButton, m_session.command(S::Break));
     bindToCommand(*m_powerOffButton, m_session.command(S::PowerOff));
-    connect(&m_session.command(S::PowerOff), &job::Command::changed, this, [this] {
-        if (!m_session.command(job::Session::PowerOff).isVisible()) applyFirmwareOneLayout();
+    connect(&m_session.command(S::PowerOff), &session::Command::changed, this, [this] {
+        if (!m_session.command(session::Session::PowerOff).isVisible()) applyFirmwareOneLayout();
     });
     // Units the session does not click: their clicks run here, their state is the session's.
     const std::pair<QWidget *, S::CommandId> followers[] = {
@@ -209,9 +209,9 @@ void MainPanel::bindCommands()
     };
     for (const auto &follower : followers) {
         QWidget *unit = follower.first;
-        job::Command &command = m_session.command(follower.second);
+        session::Command &command = m_session.command(follower.second);
         unit->setEnabled(command.isEnabled());
-        connect(&command, &job::Command::changed, unit,
+        connect(&command, &session::Command::changed, unit,
                 [unit, &command] { unit->setEnabled(command.isEnabled()); });
     }
 }
@@ -233,17 +233,17 @@ void MainPanel::connectSession()
             [this](int y) { m_yField->setText(QString::number(y)); });
     connect(&link, &link::EngraverLink::uploadProgress, this, &MainPanel::showUploadProgress);
     connect(&link, &link::EngraverLink::uploadFinished, this, [this] { m_uploadProgress->hide(); });
-    connect(&m_session.controls(), &job::MachineControls::locationReset, this,
+    connect(&m_session.controls(), &run::MachineControls::locationReset, this,
             &MainPanel::resetLocationUnits);
-    connect(&m_session, &job::Session::runTimeChanged, m_runTimeValue, &QLabel::setText);
-    connect(&m_session, &job::Session::positionFieldsReset, this,
+    connect(&m_session, &session::Session::runTimeChanged, m_runTimeValue, &QLabel::setText);
+    connect(&m_session, &session::Session::positionFieldsReset, this,
             [this] { setPositionFields(u"000"_s, u"000"_s); });
-    connect(&m_session, &job::Session::endRequested, this, [this] { m_desktop.quit(); });
-    connect(&m_session.document(), &job::JobDocument::burnTimeChanged, this,
+    connect(&m_session, &session::Session::endRequested, this, [this] { m_desktop.quit(); });
+    connect(&m_session.document(), &document::JobDocument::burnTimeChanged, this,
             &MainPanel::showBurnTime);
-    connect(&m_session.model(), &job::JobModel::stateChanged, this, [this](job::JobModel::State s) {
+    connect(&m_session.model(), &run::JobModel::stateChanged, this, [this](run::JobModel::State s) {
         // While a job is paused, Start goes on with it: its caption says so.
-        const bool resume = s == job::JobModel::State::Paused;
+        const bool resume = s == run::JobModel::State::Paused;
         if (resume == m_startReadsResume) return;
         if (resume) m_startCaption = m_startButton->text();
         m_startReadsResume = resume;
@@ -260,7 +260,7 @@ void MainPanel::connectWorkspace()
 {
     for (QRadioButton *radio : {m_pointModeRadio, m_centreModeRadio, m_boxModeRadio})
         connect(radio, &QRadioButton::clicked, this, [this] { m_locations->applyLocationMode(); });
-    connect(m_board, &workspace::PreviewBoard::leftButtonPressed, this,
+    connect(m_board, &ui::PreviewBoard::leftButtonPressed, this,
             [this](int x, int y) { m_locations->boardMouseDown(x, y); });
     connect(m_keyboardBox, &QCheckBox::clicked, this,
             [this] { m_keyboard->toggleKeyboardControl(); });
@@ -371,8 +371,8 @@ QList<QWidget *> MainPanel::machineControls() const
 void MainPanel::resetLocationUnits()
 {
     for (QRadioButton *radio : {m_pointModeRadio, m_centreModeRadio, m_boxModeRadio})
-        workspace::uncheckRadio(*radio);
-    m_board->setBoardCursor(workspace::BoardCursor::Default);
+        ui::uncheckRadio(*radio);
+    m_board->setBoardCursor(ui::BoardCursor::Default);
 }
 
 void MainPanel::applyFirmwareOneLayout()

@@ -2,10 +2,10 @@
 // forward the operator's clicks to it.
 #pragma once
 
-#include "job/session.h"
 #include "platform/picture_loader.h"
+#include "session/session.h"
 #include "shell/desktop.h"
-#include "shell/log_box.h"
+#include "ui/log_box.h"
 
 #include <QWidget>
 
@@ -30,15 +30,15 @@ namespace tavro::platform {
 class Clock;
 class HotKeys;
 }  // namespace tavro::platform
-namespace tavro::job {
+namespace tavro::ui {
 class EffectChooserWindow;
-}
-namespace tavro::workspace {
+}  // namespace tavro::ui
+namespace tavro::ui {
 class KeyboardControl;
 class LocationModes;
 class PreviewBoard;
 class TextEngraving;
-}  // namespace tavro::workspace
+}  // namespace tavro::ui
 
 namespace tavro::shell {
 
@@ -50,17 +50,17 @@ public:
     static constexpr int FirmwareOnePauseLeft = 456;
     static constexpr int FirmwareOneRestartLeft = 640;
 
-    MainPanel(job::Session &session, Desktop &desktop, platform::Clock &clock,
+    MainPanel(session::Session &session, Desktop &desktop, platform::Clock &clock,
               QWidget *parent = nullptr);
     ~MainPanel() override;
 
-    LogBox &log() { return *m_log; }
-    workspace::PreviewBoard &board() { return *m_board; }
-    workspace::LocationModes &locations() { return *m_locations; }
-    workspace::TextEngraving &text() { return *m_text; }
-    workspace::KeyboardControl &keyboard() { return *m_keyboard; }
+    ui::LogBox &log() { return *m_log; }
+    ui::PreviewBoard &board() { return *m_board; }
+    ui::LocationModes &locations() { return *m_locations; }
+    ui::TextEngraving &text() { return *m_text; }
+    ui::KeyboardControl &keyboard() { return *m_keyboard; }
     platform::HotKeys &hotKeys() { return *m_hotKeys; }
-    job::EffectChooserWindow &chooser() { return *m_chooser; }
+    ui::EffectChooserWindow &chooser() { return *m_chooser; }
 
     // Picture files dropped on the window: one path, or every path followed by CR LF, and the
     // picture when it was decoded already. False when the operator chose to keep a running job.
@@ -99,7 +99,7 @@ private:
     void showStartCaption();
 
     std::unique_ptr<Ui::MainPanel> m_ui;
-    job::Session &m_session;
+    session::Session &m_session;
     Desktop &m_desktop;
     int m_appliedLanguage = NoLanguageYet;
     static constexpr int NoLanguageYet = -2;
@@ -119,7 +119,7 @@ private:
     QRadioButton *m_textLocationRadio = nullptr;
     QLabel *m_logoLabel = nullptr;
     QComboBox *m_languageBox = nullptr;
-    workspace::PreviewBoard *m_board = nullptr;
+    ui::PreviewBoard *m_board = nullptr;
     QPlainTextEdit *m_textPreview = nullptr;
     QPushButton *m_textConfirmButton = nullptr;
     QRadioButton *m_pointModeRadio = nullptr;
@@ -142,21 +142,21 @@ private:
     QSlider *m_burnTimeSlider = nullptr;
     QLabel *m_burnTimeValue = nullptr;
     QPushButton *m_settingsButton = nullptr;
-    // In the order of job::MachineControls::Control.
-    std::array<QWidget *, job::MachineControls::Count> m_controlUnits{};
+    // In the order of run::MachineControls::Control.
+    std::array<QWidget *, run::MachineControls::Count> m_controlUnits{};
 
-    std::unique_ptr<LogBox> m_log;
+    std::unique_ptr<ui::LogBox> m_log;
     std::unique_ptr<platform::HotKeys> m_hotKeys;
-    std::unique_ptr<workspace::TextEngraving> m_text;
-    std::unique_ptr<workspace::LocationModes> m_locations;
-    std::unique_ptr<workspace::KeyboardControl> m_keyboard;
-    std::unique_ptr<job::EffectChooserWindow> m_chooser;
+    std::unique_ptr<ui::TextEngraving> m_text;
+    std::unique_ptr<ui::LocationModes> m_locations;
+    std::unique_ptr<ui::KeyboardControl> m_keyboard;
+    std::unique_ptr<ui::EffectChooserWindow> m_chooser;
     QProgressBar *m_uploadProgress = nullptr;
     bool m_startReadsResume = false;
     QString m_startCaption;  // the language's own, while Start reads as resume
 };
 
 // A unit shows a command: enabled as the command is; a click triggers it.
-void bindToCommand(QAbstractButton &button, job::Command &command);
+void bindToCommand(QAbstractButton &button, session::Command &command);
 
 }  // namespace tavro::shell

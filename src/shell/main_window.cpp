@@ -1,10 +1,10 @@
 #include "shell/main_window.h"
 
-#include "job/job_file.h"
-#include "job/raster_constants.h"
-#include "job/session.h"
+#include "document/job_file.h"
 #include "platform/browser.h"
 #include "platform/file_name.h"
+#include "render/raster_constants.h"
+#include "session/session.h"
 #include "shell/desktop.h"
 #include "shell/main_menu.h"
 #include "shell/main_panel.h"
@@ -44,7 +44,8 @@ bool isSinglePath(const QString &paths)
 
 }  // namespace
 
-MainWindow::MainWindow(job::Session &session, MainPanel &panel, Desktop &desktop, QWidget *parent)
+MainWindow::MainWindow(session::Session &session, MainPanel &panel, Desktop &desktop,
+                       QWidget *parent)
     : QMainWindow(parent),
       m_session(session),
       m_panel(panel),
@@ -90,12 +91,13 @@ void MainWindow::makeConnections()
     connect(&menu.recentMenu(), &QMenu::aboutToShow, this, &MainWindow::refreshRecent);
     connect(&menu, &MainMenu::recentChosen, this, &MainWindow::openRecent);
     connect(&m_panel, &MainPanel::languageApplied, this, &MainWindow::followLanguage);
-    connect(&m_session.document(), &job::JobDocument::fileChanged, this, &MainWindow::showTitle);
+    connect(&m_session.document(), &document::JobDocument::fileChanged, this,
+            &MainWindow::showTitle);
 }
 
 void MainWindow::showTitle()
 {
-    const job::JobDocument &document = m_session.document();
+    const document::JobDocument &document = m_session.document();
     if (document.path().isEmpty()) {
         setWindowTitle(m_layoutTitle);
     } else {
@@ -147,14 +149,14 @@ void MainWindow::dropEvent(QDropEvent *event)
 void MainWindow::dropFiles(const QString &paths)
 {
     const bool single = isSinglePath(paths);
-    if (single && job::isJobFile(paths)) {
+    if (single && document::isJobFile(paths)) {
         openJobFile(paths);
         return;
     }
     platform::LoadedPicture decoded;
     if (single) {
         // Said at once, and nothing opened: not two blank renderings and a line in the log.
-        decoded = platform::loadPicture(paths, {.drawSize = job::ProcessingSize});
+        decoded = platform::loadPicture(paths, {.drawSize = render::ProcessingSize});
         if (!decoded.isReadable()) {
             m_desktop.messageBox(
                 tr("%1 cannot be opened as a picture: %2.")
@@ -194,7 +196,7 @@ bool MainWindow::saveJob()
 bool MainWindow::saveJobAs()
 {
     const QString path =
-        job::jobFilePath(m_desktop.askFile(FileQuestion::SaveJob, suggestedJobPath(), this));
+        document::jobFilePath(m_desktop.askFile(FileQuestion::SaveJob, suggestedJobPath(), this));
     if (path.isEmpty() || !m_session.saveJob(path)) return false;
     m_recent->add(path);
     return true;
@@ -250,15 +252,15 @@ QString MainWindow::startFolder() const
 
 QString MainWindow::suggestedJobPath() const
 {
-    const job::JobDocument &document = m_session.document();
+    const document::JobDocument &document = m_session.document();
     if (!document.path().isEmpty()) return document.path();
     const QString picture = document.picturePath();
     if (isSinglePath(picture)) {
         const QFileInfo info(picture);
         if (info.dir().exists())
-            return info.dir().filePath(info.completeBaseName() + job::JobFileSuffix);
+            return info.dir().filePath(info.completeBaseName() + document::JobFileSuffix);
     }
-    return QDir(startFolder()).filePath(u"job"_s + job::JobFileSuffix);
+    return QDir(startFolder()).filePath(u"job"_s + document::JobFileSuffix);
 }
 
 }  // namespace tavro::shell

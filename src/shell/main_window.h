@@ -9,9 +9,9 @@
 
 #include <memory>
 
-namespace tavro::job {
+namespace tavro::session {
 class Session;
-}
+}  // namespace tavro::session
 
 namespace tavro::shell {
 
@@ -23,7 +23,7 @@ class RecentFiles;
 class MainWindow final : public QMainWindow {
     Q_OBJECT
 public:
-    MainWindow(job::Session &session, MainPanel &panel, Desktop &desktop,
+    MainWindow(session::Session &session, MainPanel &panel, Desktop &desktop,
                QWidget *parent = nullptr);
     // Hands the panel back to its owner.
     ~MainWindow() override;
@@ -64,7 +64,7 @@ private:
     QString startFolder() const;
     QString suggestedJobPath() const;
 
-    job::Session &m_session;
+    session::Session &m_session;
     MainPanel &m_panel;
     Desktop &m_desktop;
     QString m_layoutTitle;

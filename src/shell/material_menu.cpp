@@ -1,13 +1,13 @@
 #include "shell/material_menu.h"
 
-#include "job/session.h"
-#include "job/test_card_run.h"
-#include "job/ui/best_patch_window.h"
-#include "job/ui/preset_dialog.h"
-#include "job/ui/test_card_dialog.h"
 #include "platform/file_name.h"
+#include "session/session.h"
+#include "session/test_card_run.h"
 #include "shell/main_menu.h"
-#include "workspace/preview_board.h"
+#include "ui/best_patch_window.h"
+#include "ui/preset_dialog.h"
+#include "ui/preview_board.h"
+#include "ui/test_card_dialog.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -27,7 +27,7 @@ constexpr std::array<const char16_t *, MaterialMenu::EntryCount> EntryNames = {
 
 }  // namespace
 
-MaterialMenu::MaterialMenu(MainMenu &menu, job::Session &session, job::TestCardRun &card,
+MaterialMenu::MaterialMenu(MainMenu &menu, session::Session &session, session::TestCardRun &card,
                            Desktop &desktop, QWidget &window, QObject *parent)
     : QObject(parent),
       m_session(session),
@@ -44,7 +44,7 @@ MaterialMenu::MaterialMenu(MainMenu &menu, job::Session &session, job::TestCardR
 
 MaterialMenu::~MaterialMenu() = default;
 
-job::TestCardDialog *MaterialMenu::testCardDialog() const
+ui::TestCardDialog *MaterialMenu::testCardDialog() const
 {
     return m_dialog;
 }
@@ -76,20 +76,22 @@ void MaterialMenu::makeConnections(MainMenu &menu)
     connect(&action(ExportPresets), &QAction::triggered, this, &MaterialMenu::exportPresets);
     connect(&action(ImportPresets), &QAction::triggered, this, &MaterialMenu::importPresets);
     connect(&action(RemovePreset), &QAction::triggered, this, &MaterialMenu::removePreset);
-    job::MaterialPresets &materials = m_session.materials();
+    materials::MaterialPresets &materials = m_session.materials();
     connect(&action(AsItWillBurn), &QAction::toggled, &materials,
-            &job::MaterialPresets::setAsItWillBurn);
-    connect(&materials, &job::MaterialPresets::asItWillBurnChanged, &action(AsItWillBurn),
+            &materials::MaterialPresets::setAsItWillBurn);
+    connect(&materials, &materials::MaterialPresets::asItWillBurnChanged, &action(AsItWillBurn),
             &QAction::setChecked);
-    connect(&materials, &job::MaterialPresets::presetsChanged, this, &MaterialMenu::showPresets);
-    connect(&materials, &job::MaterialPresets::chosenChanged, this, &MaterialMenu::showPresets);
-    connect(&m_card, &job::TestCardRun::stateChanged, this, &MaterialMenu::showAvailability);
+    connect(&materials, &materials::MaterialPresets::presetsChanged, this,
+            &MaterialMenu::showPresets);
+    connect(&materials, &materials::MaterialPresets::chosenChanged, this,
+            &MaterialMenu::showPresets);
+    connect(&m_card, &session::TestCardRun::stateChanged, this, &MaterialMenu::showAvailability);
     connect(m_machine, &QMenu::aboutToShow, this, &MaterialMenu::showAvailability);
 }
 
 void MaterialMenu::showPresets()
 {
-    const job::MaterialPresets &materials = m_session.materials();
+    const materials::MaterialPresets &materials = m_session.materials();
     m_presets->clear();
     for (QAction *old : m_presetGroup->actions()) m_presetGroup->removeAction(old);
     const auto add = [this, &materials](const QString &text, const QString &name) {
@@ -105,7 +107,7 @@ void MaterialMenu::showPresets()
         });
     };
     add(tr("No material"), QString());
-    for (const job::MaterialPreset &preset : materials.presets()) {
+    for (const materials::MaterialPreset &preset : materials.presets()) {
         QString text = preset.name;
         add(text.replace(u'&', u"&&"_s), preset.name);
     }
@@ -120,16 +122,15 @@ void MaterialMenu::showPresets()
 
 void MaterialMenu::showAvailability()
 {
-    action(BestPatch).setEnabled(job::TestCardRun::lastCardFinished(m_session.settings()));
+    action(BestPatch).setEnabled(session::TestCardRun::lastCardFinished(m_session.settings()));
 }
 
 void MaterialMenu::openTestCard()
 {
     if (!m_dialog) {
-        m_dialog = new job::TestCardDialog(m_session, m_card, m_prompter, &m_window);
+        m_dialog = new ui::TestCardDialog(m_session, m_card, m_prompter, &m_window);
         m_dialog->setAttribute(Qt::WA_DeleteOnClose);
-        connect(m_dialog, &job::TestCardDialog::previewChanged, this,
-                &MaterialMenu::previewChanged);
+        connect(m_dialog, &ui::TestCardDialog::previewChanged, this, &MaterialMenu::previewChanged);
         placeBesideBoard(*m_dialog);
     }
     m_dialog->show();
@@ -141,7 +142,7 @@ void MaterialMenu::openTestCard()
 void MaterialMenu::placeBesideBoard(QWidget &dialog) const
 {
     dialog.adjustSize();
-    const auto *board = m_window.findChild<workspace::PreviewBoard *>();
+    const auto *board = m_window.findChild<ui::PreviewBoard *>();
     const QRect screen = m_window.screen()->availableGeometry();
     QPoint at = m_window.geometry().topLeft() + QPoint(m_window.width() / 2, 40);
     if (board) at = board->mapToGlobal(QPoint(board->width() + 12, 0));
@@ -151,16 +152,17 @@ void MaterialMenu::placeBesideBoard(QWidget &dialog) const
 
 void MaterialMenu::openBestPatch()
 {
-    const std::optional<job::TestCardPlan> plan = job::TestCardRun::lastCard(m_session.settings());
+    const std::optional<materials::TestCardPlan> plan =
+        session::TestCardRun::lastCard(m_session.settings());
     if (!plan) return;
-    job::BestPatchWindow window(m_session, *plan, &m_window);
+    ui::BestPatchWindow window(m_session, *plan, &m_window);
     window.exec();
 }
 
 void MaterialMenu::saveAsPreset()
 {
-    job::PresetDialog dialog(m_session.materials(), job::PresetDialog::proposalFrom(m_session),
-                             &m_window);
+    ui::PresetDialog dialog(m_session.materials(), ui::PresetDialog::proposalFrom(m_session),
+                            &m_window);
     if (dialog.exec() == QDialog::Accepted) m_session.materials().setChosen(dialog.preset().name);
 }
 
@@ -179,7 +181,7 @@ void MaterialMenu::importPresets()
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString path = m_desktop.askFile(FileQuestion::ImportPresets, documents, &m_window);
     if (path.isEmpty()) return;
-    const job::MaterialPresets::Imported imported = m_session.materials().importFrom(path);
+    const materials::MaterialPresets::Imported imported = m_session.materials().importFrom(path);
     m_desktop.messageBox(imported.error.isEmpty() ? tr("Presets imported from %1: %2.")
                                                         .arg(platform::displayFileName(path))
                                                         .arg(imported.count)
@@ -189,7 +191,7 @@ void MaterialMenu::importPresets()
 
 void MaterialMenu::removePreset()
 {
-    job::MaterialPresets &materials = m_session.materials();
+    materials::MaterialPresets &materials = m_session.materials();
     const QString name = materials.chosen();
     if (!materials.find(name)) return;
     if (m_desktop.messageBox(tr("Remove the preset %1?").arg(name), BoxButtons::OkCancel,

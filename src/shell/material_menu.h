@@ -14,11 +14,14 @@ class QActionGroup;
 class QMenu;
 class QWidget;
 
-namespace tavro::job {
+namespace tavro::session {
 class Session;
-class TestCardDialog;
 class TestCardRun;
-}  // namespace tavro::job
+}  // namespace tavro::session
+
+namespace tavro::ui {
+class TestCardDialog;
+}  // namespace tavro::ui
 
 namespace tavro::shell {
 
@@ -39,14 +42,14 @@ public:
     };
 
     // Adds its entries to the machine and view menus; dialogs open over `window`.
-    MaterialMenu(MainMenu &menu, job::Session &session, job::TestCardRun &card, Desktop &desktop,
-                 QWidget &window, QObject *parent = nullptr);
+    MaterialMenu(MainMenu &menu, session::Session &session, session::TestCardRun &card,
+                 Desktop &desktop, QWidget &window, QObject *parent = nullptr);
     ~MaterialMenu() override;
 
     QAction &action(Entry entry) const { return *m_actions[std::size_t(entry)]; }
     QMenu &presetMenu() const { return *m_presets; }
     // Open while the operator sets up a card; null otherwise.
-    job::TestCardDialog *testCardDialog() const;
+    ui::TestCardDialog *testCardDialog() const;
 
     void openTestCard();
     void openBestPatch();
@@ -67,8 +70,8 @@ private:
     void showAvailability();
     void placeBesideBoard(QWidget &dialog) const;
 
-    job::Session &m_session;
-    job::TestCardRun &m_card;
+    session::Session &m_session;
+    session::TestCardRun &m_card;
     Desktop &m_desktop;
     BoxPrompter m_prompter;
     QWidget &m_window;
@@ -76,7 +79,7 @@ private:
     QMenu *m_machine = nullptr;
     QMenu *m_presets = nullptr;
     QActionGroup *m_presetGroup = nullptr;
-    QPointer<job::TestCardDialog> m_dialog;
+    QPointer<ui::TestCardDialog> m_dialog;
 };
 
 }  // namespace tavro::shell

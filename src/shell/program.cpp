@@ -2,10 +2,10 @@
 
 #include "shell/board_editing.h"
 #include "shell/board_look.h"
-#include "shell/control_style.h"
 #include "shell/main_menu.h"
 #include "shell/material_menu.h"
-#include "shell/number_text.h"
+#include "ui/control_style.h"
+#include "ui/number_text.h"
 
 #include <QAction>
 #include <QApplication>
@@ -58,12 +58,12 @@ Program::Program(const ProgramServices &services, const QString &settingsFolder,
 
 void Program::onMainWindowCreated()
 {
-    if (!qobject_cast<ControlStyle *>(QApplication::style()))
-        QApplication::setStyle(new ControlStyle);
+    if (!qobject_cast<ui::ControlStyle *>(QApplication::style()))
+        QApplication::setStyle(new ui::ControlStyle);
     m_window.setAcceptDrops(true);
     m_session.begin();
     const QString stored = m_session.settings().read(u"MainWindow"_s, u"Language"_s, u"0"_s);
-    m_panel.selectStoredLanguage(integerPart(leadingNumber(stored)));
+    m_panel.selectStoredLanguage(ui::integerPart(ui::leadingNumber(stored)));
     m_panel.applyLanguage();
 }
 

@@ -1,11 +1,11 @@
 // The program's objects from start to end, and the start-up order.
 #pragma once
 
-#include "job/session.h"
-#include "job/test_card_run.h"
-#include "platform/device_watcher.h"
+#include "machine/device_watcher.h"
 #include "platform/ending_signals.h"
 #include "platform/last_words.h"
+#include "session/session.h"
+#include "session/test_card_run.h"
 #include "shell/connection_check.h"
 #include "shell/desktop.h"
 #include "shell/held_escape_filter.h"
@@ -40,22 +40,22 @@ public:
     // Runs once the main window exists, before the first input is handled.
     void onMainWindowCreated();
 
-    job::Session &session() { return m_session; }
+    session::Session &session() { return m_session; }
     // The layout's panel, which is the central area of the program's window.
     MainPanel &panel() { return m_panel; }
     MainWindow &window() { return m_window; }
     JobStatusBar &statusBar() { return *m_statusBar; }
     ConnectionCheck &connectionCheck() { return m_check; }
-    job::TestCardRun &testCard() { return m_card; }
+    session::TestCardRun &testCard() { return m_card; }
     MaterialMenu &materialMenu() { return *m_materials; }
     BoardLook &boardLook() { return *m_look; }
     BoardEditing &boardEditing() { return *m_editing; }
 
 private:
     BoxPrompter m_prompter;
-    platform::DeviceWatcher m_devices;
-    job::Session m_session;
-    job::TestCardRun m_card;
+    machine::DeviceWatcher m_devices;
+    session::Session m_session;
+    session::TestCardRun m_card;
     MainPanel m_panel;
     HeldEscapeFilter m_heldEscape;
     WindowTitleFallback m_titles;

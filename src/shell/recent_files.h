@@ -6,7 +6,7 @@
 
 namespace tavro::platform {
 class ProfileFile;
-}
+}  // namespace tavro::platform
 
 namespace tavro::shell {
 

@@ -1,8 +1,8 @@
 #include "shell/settings_window.h"
 
-#include "job/session.h"
-#include "job/ui/centre_on_screen.h"
+#include "session/session.h"
 #include "shell/desktop.h"
+#include "ui/centre_on_screen.h"
 #include "ui_settings_window.h"
 
 #include <QMouseEvent>
@@ -13,7 +13,7 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace tavro::shell {
 
-SettingsWindow::SettingsWindow(job::Session &session, Desktop &desktop, QWidget *parent)
+SettingsWindow::SettingsWindow(session::Session &session, Desktop &desktop, QWidget *parent)
     : QDialog(parent),
       m_ui(std::make_unique<Ui::SettingsWindow>()),
       m_session(session),
@@ -79,7 +79,7 @@ void SettingsWindow::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     // Centred on the screen, not over the main window.
-    if (!event->spontaneous()) job::centreOnScreen(*this);
+    if (!event->spontaneous()) ui::centreOnScreen(*this);
 }
 
 }  // namespace tavro::shell

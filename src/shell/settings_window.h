@@ -15,9 +15,9 @@ namespace Ui {
 class SettingsWindow;
 }
 
-namespace tavro::job {
+namespace tavro::session {
 class Session;
-}
+}  // namespace tavro::session
 
 namespace tavro::shell {
 
@@ -28,7 +28,7 @@ class SettingsWindow final : public QDialog {
 public:
     // The two buttons reverse the machine's motors through the session; the window itself
     // keeps no state, since the direction lives in the machine.
-    SettingsWindow(job::Session &session, Desktop &desktop, QWidget *parent = nullptr);
+    SettingsWindow(session::Session &session, Desktop &desktop, QWidget *parent = nullptr);
     ~SettingsWindow() override;
 
 protected:
@@ -45,7 +45,7 @@ private:
     QLabel *m_versionLabel = nullptr;
     QLabel *m_visitLabel = nullptr;
     QLabel *m_siteLabel = nullptr;
-    job::Session &m_session;
+    session::Session &m_session;
     Desktop &m_desktop;
 };
 

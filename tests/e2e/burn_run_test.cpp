@@ -1,10 +1,10 @@
 // tavro-burn's runs on a scripted line: what they say when a break or the operator ends them.
 #include "burn_run.h"
 #include "card_burn.h"
-#include "job/upload_raster.h"
 #include "link_doubles.h"
 #include "platform/file_name.h"
 #include "platform/manual_clock.h"
+#include "render/upload_raster.h"
 #include "terminal.h"
 
 #include <QCoreApplication>
@@ -26,7 +26,7 @@ TEST(BurnRun, ABreakBeforeTheResumedRowAdvisesThatRowNotAnEarlierOne)
     platform::ManualClock clock;
     FakePortLister ports;
     RecordingView view;
-    job::Session session({line, clock, view, ports, folder.path()}, {});
+    session::Session session({line, clock, view, ports, folder.path()}, {});
     QImage board(512, 512, QImage::Format_RGB32);
     board.fill(Qt::white);
     for (int x = 0; x < 100; ++x) board.setPixel(x, 400, qRgb(0, 0, 0));
@@ -40,7 +40,7 @@ TEST(BurnRun, ABreakBeforeTheResumedRowAdvisesThatRowNotAnEarlierOne)
     line.deliver(bytes({0xFF, 0x01, 0x0A, 0x00}));
     line.deliver(bytes({0xFF, 0x05, 0x00, 0x00}));
     clock.advance(5ms);
-    ASSERT_EQ(session.model().state(), job::JobModel::State::Running);
+    ASSERT_EQ(session.model().state(), run::JobModel::State::Running);
     line.breakPort();  // before the machine reached any row with dots
     ASSERT_FALSE(said.isEmpty());
     EXPECT_TRUE(said.last().endsWith(u"tavro-burn job.png --from-row 350"_s))
@@ -54,7 +54,7 @@ struct ScriptedSession {
     platform::ManualClock clock;
     FakePortLister ports;
     RecordingView view;
-    job::Session session{{line, clock, view, ports, folder.path()}, {}};
+    session::Session session{{line, clock, view, ports, folder.path()}, {}};
     QStringList said;
 
     ScriptedSession() { line.openable = {1}; }

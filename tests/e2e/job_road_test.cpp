@@ -1,14 +1,14 @@
 // The whole road of a job: drop, choose, write text, send, start, carve, on the real window.
 #include "engraver-sim/engraver_sim.h"
 #include "fake_desktop.h"
-#include "job/ui/effect_chooser_window.h"
-#include "job/ui/render_panel.h"
-#include "job/upload_raster.h"
 #include "platform/manual_clock.h"
 #include "platform/qt_serial_line.h"
 #include "qt_printers.h"
+#include "render/upload_raster.h"
 #include "shell/program.h"
-#include "workspace/preview_board.h"
+#include "ui/effect_chooser_window.h"
+#include "ui/preview_board.h"
+#include "ui/render_panel.h"
 
 #include <QAbstractButton>
 #include <QMimeData>
@@ -96,9 +96,9 @@ TEST_P(JobRoad, DropChooseWriteSendAndCarve)
 {
     const bool dither = GetParam();
     drop(makePicture());
-    job::EffectChooserWindow &chooser = program->panel().chooser();
+    ui::EffectChooserWindow &chooser = program->panel().chooser();
     ASSERT_TRUE(chooser.isVisible());
-    clock.advance(job::EffectChooserWindow::TaskInterval);
+    clock.advance(ui::EffectChooserWindow::TaskInterval);
     ASSERT_TRUE(chooser.isReady());
     QTest::mouseRelease(dither ? &chooser.ditherPanel() : &chooser.blackWhitePanel(),
                         Qt::LeftButton, {}, QPoint(100, 100));
@@ -119,7 +119,7 @@ TEST_P(JobRoad, DropChooseWriteSendAndCarve)
         },
         Patience));
     ASSERT_TRUE(QTest::qWaitFor([&] { return machine->imagesReceived() == 1; }, Patience));
-    EXPECT_EQ(machine->receivedImage(), job::packUploadRaster(board));
+    EXPECT_EQ(machine->receivedImage(), render::packUploadRaster(board));
 
     ASSERT_TRUE(unit(u"按钮开始"_s)->isEnabled());
     click(u"按钮开始"_s);

@@ -34,8 +34,8 @@ protected:
             shell::ProgramServices{line, clock, ports, table, desktop}, settingsFolder);
         program->onMainWindowCreated();
     }
-    job::Session &session() { return program->session(); }
-    const job::JobModel &model() { return session().model(); }
+    session::Session &session() { return program->session(); }
+    const run::JobModel &model() { return session().model(); }
     shell::JobStatusBar &bar() { return program->statusBar(); }
     void interruptAJob()
     {
@@ -45,11 +45,11 @@ protected:
             waitFor([&] { return session().link().state() == link::LinkState::Identified; }));
         session().takeJob({test::jobBoard(), {}, {}, 40, {}});
         session().sendBoard();
-        ASSERT_TRUE(waitFor([&] { return model().state() == job::JobModel::State::Ready; }));
+        ASSERT_TRUE(waitFor([&] { return model().state() == run::JobModel::State::Ready; }));
         session().start();
         ASSERT_TRUE(waitFor([&] { return model().currentRow() >= 200; }));
         pullCable();
-        ASSERT_TRUE(waitFor([&] { return model().state() == job::JobModel::State::Interrupted; }));
+        ASSERT_TRUE(waitFor([&] { return model().state() == run::JobModel::State::Interrupted; }));
         EXPECT_TRUE(bar().stateText().startsWith(u"Interrupted at row "_s));
         plugMachine(false);  // the machine comes back; its picture is gone
         ASSERT_TRUE(waitFor([&] { return bar().offerShown(); }));
@@ -62,7 +62,7 @@ TEST_F(ResumeTest, TheOffersResumeButtonFinishesTheJobWithoutBurningADotTwice)
     EXPECT_EQ(bar().noticeText(), u"Picture not sent since the machine reconnected"_s);
     EXPECT_EQ(bar().resumeButton().text(), u"Resume from row %1"_s.arg(session().offer().fromRow));
     QTest::mouseClick(&bar().resumeButton(), Qt::LeftButton);
-    ASSERT_TRUE(waitFor([&] { return model().state() == job::JobModel::State::Finished; }));
+    ASSERT_TRUE(waitFor([&] { return model().state() == run::JobModel::State::Finished; }));
     EXPECT_FALSE(bar().offerShown());
     EXPECT_TRUE(bar().noticeText().isEmpty());
     EXPECT_TRUE(bar().timeText().contains(u"in this run"_s)) << bar().timeText().toStdString();

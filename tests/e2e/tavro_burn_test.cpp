@@ -1,6 +1,6 @@
 // tavro-burn run as the operator runs it, against the simulated engraver's own command.
-#include "job/job_file.h"
-#include "job/test_card.h"
+#include "document/job_file.h"
+#include "materials/test_card.h"
 #include "qt_printers.h"
 
 #include <QDir>
@@ -113,14 +113,14 @@ TEST_F(TavroBurn, BurnsWhatTavroRenderRendersForTheSameOptions)
 TEST_F(TavroBurn, ASavedJobIsBurntExactlyAsSavedWithItsBurnTime)
 {
     Machine machine(link, {u"--fast"_s, u"--burn-out"_s, burnt});
-    tavro::job::JobFile saved;
+    tavro::document::JobFile saved;
     saved.board = QImage(512, 512, QImage::Format_RGB32);
     saved.board.fill(Qt::white);
     for (int y = 40; y < 470; y += 9)
         for (int x = (y * 7) % 13; x < 512; x += 5) saved.board.setPixel(x, y, qRgb(0, 0, 0));
     saved.burnTime = 27;
     const QString path = dir.filePath(u"job.tavro.png"_s);
-    ASSERT_TRUE(tavro::job::writeJobFile(path, saved).isEmpty());
+    ASSERT_TRUE(tavro::document::writeJobFile(path, saved).isEmpty());
     startBurn({path, u"--port"_s, link});
     ASSERT_EQ(finish(), 0) << burn.readAllStandardError().toStdString();
     const QString said = QString::fromUtf8(burn.readAllStandardError());
@@ -226,11 +226,11 @@ TEST_F(TavroBurn, BadArgumentsSendNothing)
 {
     const QString input = picture();
     // A saved job and a test card lay themselves out: placing them is no argument of theirs.
-    tavro::job::JobFile saved;
+    tavro::document::JobFile saved;
     saved.board = QImage(512, 512, QImage::Format_RGB32);
     saved.board.fill(Qt::white);
     const QString job = dir.filePath(u"placed.tavro.png"_s);
-    ASSERT_TRUE(tavro::job::writeJobFile(job, saved).isEmpty());
+    ASSERT_TRUE(tavro::document::writeJobFile(job, saved).isEmpty());
     for (const QStringList &arguments :
          {QStringList{}, QStringList{input, u"--burn-time"_s, u"101"_s},
           QStringList{job, u"--mirror"_s, u"h"_s},
@@ -271,9 +271,9 @@ const QStringList CardOptions = {u"--test-card"_s, u"--burn-times"_s, u"12,30,70
                                  u"40,100"_s,      u"--date"_s,       u"2024-05-12"_s};
 
 // The card CardOptions asks for.
-tavro::job::TestCard optionsCard()
+tavro::materials::TestCard optionsCard()
 {
-    return tavro::job::TestCard(
+    return tavro::materials::TestCard(
         {.burnTimes = {12, 30, 70}, .levels = {40, 100}, .date = QDate(2024, 5, 12)});
 }
 
@@ -315,7 +315,7 @@ TEST_F(TavroBurn, ACardCutOffGoesOnFromItsColumnAndRow)
     startBurn(words);
     ASSERT_EQ(finish(), 0) << burn.readAllStandardError().toStdString();
     EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(burnt); }, Patience));
-    const tavro::job::TestCard card = optionsCard();
+    const tavro::materials::TestCard card = optionsCard();
     QImage expected = blackOf(card.column(column - 1));
     for (int y = 0; y < row; ++y)
         for (int x = 0; x < 512; ++x) expected.setPixel(x, y, qRgb(255, 255, 255));

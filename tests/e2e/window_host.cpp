@@ -1,11 +1,11 @@
 // The program's window on a real display, driven through its session instead of the mouse: it
 // sends a board and starts it as soon as the machine is found, and prints "carving" once the
 // machine carves. The window-ending test then ends it as an operator's desktop would.
-#include "job/session.h"
 #include "platform/port_lister.h"
 #include "platform/qt_clock.h"
 #include "platform/qt_serial_line.h"
 #include "platform/settings_folder.h"
+#include "session/session.h"
 #include "shell/program.h"
 
 #include <QApplication>
@@ -41,21 +41,21 @@ int main(int argc, char **argv)
     program.window().show();
     program.onMainWindowCreated();
 
-    job::Session &session = program.session();
+    session::Session &session = program.session();
     QObject::connect(&session.link(), &link::EngraverLink::identified, &app, [&session] {
         session.takeJob({board(), {}, {}, 100, {}});
         session.sendBoard();
     });
     // As the operator's click would: once the upload has been taken in whole.
     QObject::connect(
-        &session.model(), &job::JobModel::stateChanged, &app,
-        [&session](job::JobModel::State state) {
-            if (state == job::JobModel::State::Ready) session.start();
+        &session.model(), &run::JobModel::stateChanged, &app,
+        [&session](run::JobModel::State state) {
+            if (state == run::JobModel::State::Ready) session.start();
         },
         Qt::QueuedConnection);
-    QObject::connect(&session, &job::Session::progressChanged, &app, [&session] {
+    QObject::connect(&session, &session::Session::progressChanged, &app, [&session] {
         // Once: from the machine's first row on, the job is underway.
-        if (session.model().state() == job::JobModel::State::Running &&
+        if (session.model().state() == run::JobModel::State::Running &&
             session.model().currentRow() >= 0 && session.model().doneDots() == 1) {
             std::fputs("carving\n", stdout);
             std::fflush(stdout);

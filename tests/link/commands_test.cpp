@@ -1,6 +1,6 @@
 // Bytes on the wire, write order, log texts and pauses of every command.
-#include "link/frames.h"
 #include "link_fixture.h"
+#include "protocol/frames.h"
 
 using namespace std::chrono_literals;
 using namespace tavro;
@@ -180,7 +180,7 @@ TEST_F(LinkTest, ReverseMotorWithoutAMachineDoesNotClaimItSaved)
 
 TEST(Frames, ArgumentsAreCutToTheirLowByte)
 {
-    EXPECT_EQ(link::makeFrame(0x105, 300, -1), bytes({0xFF, 0x05, 0x2C, 0xFF}));
+    EXPECT_EQ(protocol::makeFrame(0x105, 300, -1), bytes({0xFF, 0x05, 0x2C, 0xFF}));
 }
 
 TEST(Frames, SplitCoordinatesTravelAsHundredsAndRest)
@@ -190,10 +190,10 @@ TEST(Frames, SplitCoordinatesTravelAsHundredsAndRest)
     } cases[] = {{0, 0, 0},    {7, 0, 7},    {99, 0, 99}, {100, 1, 0},
                  {250, 2, 50}, {317, 3, 17}, {511, 5, 11}};
     for (const auto &c : cases) {
-        const link::SplitValue s = link::splitCoordinate(c.value);
+        const protocol::SplitValue s = protocol::splitCoordinate(c.value);
         EXPECT_EQ(s.high, c.high) << c.value;
         EXPECT_EQ(s.low, c.low) << c.value;
-        EXPECT_EQ(link::joinValue(s.high, s.low), c.value);
+        EXPECT_EQ(protocol::joinValue(s.high, s.low), c.value);
     }
 }
 

@@ -16,7 +16,7 @@ const QString Initialised = QString(22, u'>') + QString(7, u' ') + u"Initializat
 
 TEST(FrameAssembler, StartMarkerRestartsTheFrameWherever_itArrives)
 {
-    link::FrameAssembler rx;
+    protocol::FrameAssembler rx;
     int frames = 0;
     for (int b : {0x12, 0xFF, 0x02, 0xFF, 0x03, 0x00, 0x00}) {
         if (rx.push(static_cast<std::uint8_t>(b))) {
@@ -33,7 +33,7 @@ TEST(FrameAssembler, StartMarkerRestartsTheFrameWherever_itArrives)
 
 TEST(FrameAssembler, FourBytesWithoutMarkerAreDroppedSilently)
 {
-    link::FrameAssembler rx;
+    protocol::FrameAssembler rx;
     for (int b : {0x01, 0x02, 0x03}) EXPECT_FALSE(rx.push(static_cast<std::uint8_t>(b)));
     EXPECT_FALSE(rx.push(0x04));
     EXPECT_EQ(rx.rxFrameReady(), 0);

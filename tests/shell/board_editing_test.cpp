@@ -1,13 +1,13 @@
 // What the window adds for editing the board: the Edit and View entries and the bar under the
 // layout, Size and Position giving the board the command-line tools give, the machine's scale.
 #include "shell/board_editing.h"
-#include "job/render_options.h"
-#include "job/ui/effect_chooser_window.h"
-#include "job/ui/machine_size_dialog.h"
-#include "job/ui/placement_dialog.h"
+#include "common/render_options.h"
 #include "menu_fixture.h"
-#include "shell/elided_label.h"
-#include "workspace/preview_board.h"
+#include "ui/effect_chooser_window.h"
+#include "ui/elided_label.h"
+#include "ui/machine_size_dialog.h"
+#include "ui/placement_dialog.h"
+#include "ui/preview_board.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -32,7 +32,7 @@ protected:
     {
         const QString path = picture(name);
         mainWindow().dropFiles(path);
-        clock.advance(job::EffectChooserWindow::TaskInterval);
+        clock.advance(ui::EffectChooserWindow::TaskInterval);
         panel().chooser().chooseDither();
         return path;
     }
@@ -100,7 +100,7 @@ TEST_F(BoardEditingTest, SizeAndPositionGivesTheBoardOfTheToolsOptions)
 {
     const QString path = choose(u"sign.png"_s);
     action(MainMenu::SizeAndPosition).trigger();
-    job::PlacementDialog *dialog = editing().placementDialog();
+    ui::PlacementDialog *dialog = editing().placementDialog();
     ASSERT_NE(dialog, nullptr);
     EXPECT_NEAR(dialog->widthBox().value(), 120 / 13.4, 0.005);
     dialog->widthBox().setValue(20);
@@ -111,10 +111,10 @@ TEST_F(BoardEditingTest, SizeAndPositionGivesTheBoardOfTheToolsOptions)
     dialog->accept();
     EXPECT_FALSE(dialog->isVisible());
 
-    job::RenderChoice choice;
-    choice.effect = job::Effect::Dither;
+    cli::RenderChoice choice;
+    choice.effect = render::Effect::Dither;
     choice.placement = {.widthMm = 20, .leftMm = 2, .topMm = 3, .mirrorV = true};
-    EXPECT_EQ(session().document().board(), job::renderPictureFile(path, choice).board);
+    EXPECT_EQ(session().document().board(), cli::renderPictureFile(path, choice).board);
     EXPECT_EQ(session().document().placement()->rect, QRect(27, 40, 268, 179));
 
     // Off the board: it says why and stays open, and the picture stays where it was.
@@ -133,7 +133,7 @@ TEST_F(BoardEditingTest, TheMachinesScaleIsKeptAndMeasuresFollowIt)
     EXPECT_TRUE(editing().measure().fullText().contains(u"picture 9.0 x 6.0 mm"_s))
         << qPrintable(editing().measure().fullText());
     action(MainMenu::MachineSize).trigger();
-    job::MachineSizeDialog *dialog = editing().machineSizeDialog();
+    ui::MachineSizeDialog *dialog = editing().machineSizeDialog();
     ASSERT_NE(dialog, nullptr);
     dialog->scaleBox().setValue(10);
     EXPECT_TRUE(dialog->boardSizeText().contains(u"51.2 x 51.2 mm"_s));

@@ -1,6 +1,6 @@
 // Every caption of the main, settings and help windows shows whole in all six languages:
 // the text the style really draws, measured against the area it draws it into.
-#include "shell/caption_fit.h"
+#include "ui/caption_fit.h"
 #include "fake_desktop.h"
 #include "session_fixture.h"
 #include "shell/captions.h"
@@ -31,7 +31,7 @@ bool isLatinLetter(QChar c)
 // What is wrong with how the unit shows its caption; nothing when it shows whole.
 QStringList problemsOf(QWidget &unit)
 {
-    const std::optional<shell::CaptionPlacement> place = shell::placeCaption(unit);
+    const std::optional<ui::CaptionPlacement> place = ui::placeCaption(unit);
     if (!place || place->text.trimmed().isEmpty()) return {};
     const QList<DrawnText> drawn = TextRecorder::textOf(unit);
     QStringList problems;
@@ -52,8 +52,7 @@ QStringList problemsOf(QWidget &unit)
                             .arg(area.y())
                             .arg(area.width())
                             .arg(area.height());
-        if (const int pixels = QFontInfo(run.font).pixelSize();
-            pixels < shell::SmallestCaptionPixels)
+        if (const int pixels = QFontInfo(run.font).pixelSize(); pixels < ui::SmallestCaptionPixels)
             problems << u"\"%1\" drawn at %2 px"_s.arg(run.text).arg(pixels);
         lines[qRound(run.baseline.y())] += run.text;
         shown += run.text;

@@ -18,6 +18,7 @@
 
 using namespace tavro;
 using namespace tavro::platform;
+using namespace tavro::machine;
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -144,7 +145,7 @@ TEST_F(CheckWindowTest, ItSpeaksTheChosenLanguage)
 // Qt Linguist's sources: every text of the check has its five translations.
 TEST(CheckTranslations, EveryTextOfTheCheckIsTranslatedInEveryLanguage)
 {
-    const QStringList contexts{u"tavro::platform::DiagnosisText"_s,
+    const QStringList contexts{u"tavro::machine::DiagnosisText"_s,
                                u"tavro::shell::ConnectionCheckWindow"_s,
                                u"tavro::shell::SerialAccessRunner"_s};
     for (const QString &locale : {u"zh_CN"_s, u"ja"_s, u"fr"_s, u"it"_s, u"de"_s}) {

@@ -2,7 +2,7 @@
 #include "shell_fixture.h"
 
 #include <QPlainTextEdit>
-#include "workspace/preview_board.h"
+#include "ui/preview_board.h"
 
 #include <QTest>
 
@@ -63,9 +63,9 @@ TEST_F(JobControlsTest, StartLocksTheLocationControlsAndCountsOnAfterAPause)
 
 TEST_F(JobControlsTest, RunClockFormat)
 {
-    EXPECT_EQ(job::JobControls::runTimeText(7), u" 00:07"_s);
-    EXPECT_EQ(job::JobControls::runTimeText(754), u" 12:34"_s);
-    EXPECT_EQ(job::JobControls::runTimeText(6000), u" 100:00"_s);
+    EXPECT_EQ(run::JobControls::runTimeText(7), u" 00:07"_s);
+    EXPECT_EQ(run::JobControls::runTimeText(754), u" 12:34"_s);
+    EXPECT_EQ(run::JobControls::runTimeText(6000), u" 100:00"_s);
 }
 
 TEST_F(JobControlsTest, RecarveResetsAndKeepsARunningRhythm)
@@ -170,14 +170,13 @@ TEST_F(JobControlsTest, AFloodOfNumberReportsKeepsTheLogBounded)
     QByteArray flood;
     for (int i = 0; i < 25000; ++i) flood += bytes({0xFF, 0x08, i / 100 % 100, i % 100});
     line.deliver(flood);
-    const shell::LogBox &log = panel().log();
-    EXPECT_LE(log.lineCount(), shell::LogBox::MaxLines + shell::LogBox::TrimLines);
-    EXPECT_TRUE(log.content().startsWith(shell::LogBox::droppedNote()));
-    EXPECT_EQ(log.content().count(shell::LogBox::droppedNote()), 1) << "said once";
+    const ui::LogBox &log = panel().log();
+    EXPECT_LE(log.lineCount(), ui::LogBox::MaxLines + ui::LogBox::TrimLines);
+    EXPECT_TRUE(log.content().startsWith(ui::LogBox::droppedNote()));
+    EXPECT_EQ(log.content().count(ui::LogBox::droppedNote()), 1) << "said once";
     EXPECT_TRUE(log.content().endsWith(u"\r\n4998\r\n4999\r\n"_s)) << "the newest lines are kept";
     auto *box = unit<QPlainTextEdit>(u"编辑框1"_s);
-    EXPECT_LE(box->document()->blockCount(),
-              shell::LogBox::MaxLines + shell::LogBox::TrimLines + 2);
+    EXPECT_LE(box->document()->blockCount(), ui::LogBox::MaxLines + ui::LogBox::TrimLines + 2);
     EXPECT_TRUE(box->toPlainText().startsWith(u"(older lines were dropped"_s));
 }
 

@@ -1,9 +1,9 @@
 // Asking first: a running job is not cut off, and a picture never sent is not wiped, unasked.
-#include "job/job_model.h"
-#include "job/ui/effect_chooser_window.h"
+#include "run/job_model.h"
 #include "shell/main_window.h"
 #include "shell_fixture.h"
-#include "workspace/preview_board.h"
+#include "ui/effect_chooser_window.h"
+#include "ui/preview_board.h"
 
 #include <QComboBox>
 #include <QTest>
@@ -36,7 +36,7 @@ protected:
         line.deliver(bytes({0xFF, 0x05, 0x00, 0x00}));
         clock.advance(5ms);
         click(u"按钮开始"_s);
-        ASSERT_EQ(session().model().state(), job::JobModel::State::Running);
+        ASSERT_EQ(session().model().state(), run::JobModel::State::Running);
         line.writes.clear();
         desktop.boxes.clear();
     }
@@ -61,7 +61,7 @@ TEST_F(JobGuardTest, CancelKeepsTheRunningJobAndPutsNothingOnTheLine)
         EXPECT_EQ(box.buttons, shell::BoxButtons::OkCancel);
     }
     EXPECT_TRUE(line.writes.isEmpty()) << "no FF 06 00 00, no pause, no stop";
-    EXPECT_EQ(session().model().state(), job::JobModel::State::Running);
+    EXPECT_EQ(session().model().state(), run::JobModel::State::Running);
     EXPECT_EQ(session().document().board(), board);
     EXPECT_EQ(unit<QComboBox>(u"组合框语言"_s)->currentIndex(), 0);
     EXPECT_EQ(caption(u"按钮开始"_s), u"Start"_s);

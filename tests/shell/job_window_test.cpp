@@ -1,14 +1,14 @@
 // Job files through the real window: saved and opened exactly, opened by a drop, refused whole.
+#include "document/job_file.h"
 #include "file_size_limit.h"
-#include "job/effect_board.h"
-#include "job/job_file.h"
-#include "job/picture_tuning.h"
-#include "job/ui/effect_chooser_window.h"
-#include "job/ui/tuning_strip.h"
-#include "job/upload_raster.h"
 #include "menu_fixture.h"
-#include "workspace/preview_board.h"
-#include "workspace/text_engraving.h"
+#include "render/effect_board.h"
+#include "render/picture_tuning.h"
+#include "render/upload_raster.h"
+#include "ui/effect_chooser_window.h"
+#include "ui/preview_board.h"
+#include "ui/text_engraving.h"
+#include "ui/tuning_strip.h"
 
 #include <QBuffer>
 #include <QDragEnterEvent>
@@ -23,9 +23,11 @@ using shell::MainMenu;
 
 namespace {
 
-const job::PictureTuning Tuned{
-    .grey = job::GreySource::Luma, .contrast = 40, .invert = true, .method = job::Effect::Atkinson};
-const job::TextFontSettings Font{.name = u"Liberation Serif"_s, .size = 24, .bold = true};
+const render::PictureTuning Tuned{.grey = render::GreySource::Luma,
+                                  .contrast = 40,
+                                  .invert = true,
+                                  .method = render::Effect::Atkinson};
+const document::TextFontSettings Font{.name = u"Liberation Serif"_s, .size = 24, .bold = true};
 
 QByteArray pngOf(const QImage &image)
 {
@@ -42,7 +44,7 @@ protected:
     // (never in a saved job), a Zoom Out.
     void prepareJob()
     {
-        QImage rendering = job::blankBoard();
+        QImage rendering = render::blankBoard();
         for (int y = 0; y < 490; y += 2)
             for (int x = y % 3; x < 490; x += 5) rendering.setPixel(x, y, qRgb(0, 0, 0));
         session().placeRendering(rendering);
@@ -101,18 +103,18 @@ TEST_F(JobWindowTest, ASavedJobOpensAgainExactly)
     answers = {home.filePath(u"cat"_s)};
     action(MainMenu::SaveJobAs).trigger();
     const QString path = home.filePath(u"cat.tavro.png"_s);
-    ASSERT_TRUE(job::isJobFile(path));
+    ASSERT_TRUE(document::isJobFile(path));
     EXPECT_EQ(session().document().path(), path);
     EXPECT_EQ(mainWindow().recentFiles().paths(), QStringList{path});
 
     start();  // the next session, with other choices made meanwhile
-    job::savePictureTuning(session().settings(), {});
+    render::savePictureTuning(session().settings(), {});
     ASSERT_NE(session().document().board(), board);
     answers = {path};
     action(MainMenu::OpenJob).trigger();
     EXPECT_TRUE(desktop.boxes.isEmpty()) << desktop.boxes.value(0).text.toStdString();
     EXPECT_EQ(session().document().board(), board) << "never refitted";
-    EXPECT_EQ(job::packUploadRaster(session().document().board()), raster);
+    EXPECT_EQ(render::packUploadRaster(session().document().board()), raster);
     EXPECT_EQ(sentRaster(), raster);
     EXPECT_FALSE(panel().chooser().isVisible());
     EXPECT_EQ(unit<QSlider>(u"滑块条1"_s)->value(), 77);
@@ -120,7 +122,7 @@ TEST_F(JobWindowTest, ASavedJobOpensAgainExactly)
     EXPECT_EQ(session().document().font().toFont(), Font.toFont());
     EXPECT_EQ(session().document().tuning(), Tuned);
     EXPECT_EQ(panel().chooser().tuningStrip().tuning(), Tuned) << "the strip shows the job's";
-    EXPECT_EQ(job::loadPictureTuning(session().settings()), job::PictureTuning())
+    EXPECT_EQ(render::loadPictureTuning(session().settings()), render::PictureTuning())
         << "the last choice is the operator's, not the job's";
     QTest::mouseClick(unit(u"按钮重载"_s), Qt::LeftButton);
     EXPECT_EQ(session().document().board(), remembered) << "Reload brings back the rendering";
@@ -131,7 +133,7 @@ TEST_F(JobWindowTest, DroppedOrNamedJobFilesOpenAsJobsByTheirContent)
     prepareJob();
     const QImage board = session().document().board();
     const QString plainName = home.filePath(u"looks-like-a-picture.png"_s);
-    ASSERT_EQ(job::writeJobFile(plainName, session().document().toJobFile()), QString());
+    ASSERT_EQ(document::writeJobFile(plainName, session().document().toJobFile()), QString());
 
     start();
     dropOnWindow(plainName);
@@ -152,8 +154,8 @@ TEST_F(JobWindowTest, DroppedOrNamedJobFilesOpenAsJobsByTheirContent)
 TEST_F(JobWindowTest, ABadJobSaysWhyAndChangesNothing)
 {
     prepareJob();
-    const QByteArray good = job::encodeJobFile(session().document().toJobFile());
-    job::JobFile newer = session().document().toJobFile();
+    const QByteArray good = document::encodeJobFile(session().document().toJobFile());
+    document::JobFile newer = session().document().toJobFile();
     QImage newerBoard = newer.board;
     newerBoard.setText(u"TavroJob"_s, u"7"_s);
     const struct {
@@ -210,7 +212,7 @@ TEST_F(JobWindowTest, SaveKeepsTheJobsNameUntilANewPictureComes)
     session().burnTimeReleased(12);
     action(MainMenu::SaveJob).trigger();
     EXPECT_EQ(asked.size(), 2) << "saved under its name without asking";
-    EXPECT_EQ(job::readJobFile(path).job.burnTime, 12);
+    EXPECT_EQ(document::readJobFile(path).job.burnTime, 12);
     EXPECT_FALSE(mainWindow().isWindowModified());
 
     mainWindow().dropFiles(picture(u"dog.png"_s));
@@ -219,7 +221,7 @@ TEST_F(JobWindowTest, SaveKeepsTheJobsNameUntilANewPictureComes)
     EXPECT_EQ(asked.size(), 2) << "a picture dropped but not chosen changes nothing";
 
     mainWindow().dropFiles(picture(u"dog.png"_s));
-    session().placeRendering(job::blankBoard());
+    session().placeRendering(render::blankBoard());
     action(MainMenu::SaveJob).trigger();
     EXPECT_EQ(asked.size(), 3) << "a new picture is a new job";
 }
@@ -252,14 +254,14 @@ TEST_F(JobWindowTest, AFailedSaveSaysSoAndKeepsWhatWasThere)
     action(MainMenu::ExportBoard).trigger();
     const QImage exported(home.filePath(u"board.png"_s));
     EXPECT_EQ(exported.convertToFormat(QImage::Format_RGB32), session().document().board());
-    EXPECT_FALSE(job::isJobFile(home.filePath(u"board.png"_s)));
+    EXPECT_FALSE(document::isJobFile(home.filePath(u"board.png"_s)));
 }
 
 TEST_F(JobWindowTest, OpeningAJobSendsItsBurnTimeToAConnectedMachine)
 {
     prepareJob();
     const QString path = home.filePath(u"job.tavro.png"_s);
-    ASSERT_EQ(job::writeJobFile(path, session().document().toJobFile()), QString());
+    ASSERT_EQ(document::writeJobFile(path, session().document().toJobFile()), QString());
     start();
     line.writes.clear();
     mainWindow().dropFiles(path);

@@ -1,7 +1,7 @@
 // The six interface languages: captions, drop hints, the stored choice, Qt's own texts.
 #include "shell/interface_translator.h"
 #include "shell_fixture.h"
-#include "workspace/preview_board.h"
+#include "ui/preview_board.h"
 
 #include <QMessageBox>
 #include <QPushButton>

@@ -2,13 +2,13 @@
 // as a card's preview (never changing the job), presets through the file dialogs, and the whole
 // card in the status bar.
 #include "shell/material_menu.h"
-#include "job/as_it_will_burn.h"
-#include "job/effect_board.h"
-#include "job/test_card_run.h"
-#include "job/ui/test_card_dialog.h"
 #include "menu_fixture.h"
+#include "render/as_it_will_burn.h"
+#include "render/effect_board.h"
+#include "session/test_card_run.h"
 #include "shell/job_status_bar.h"
-#include "workspace/preview_board.h"
+#include "ui/preview_board.h"
+#include "ui/test_card_dialog.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -26,11 +26,11 @@ class MaterialMenuTest : public MenuTest {
 protected:
     shell::MaterialMenu &materials() { return program->materialMenu(); }
     QAction &entry(shell::MaterialMenu::Entry entry) { return materials().action(entry); }
-    workspace::PreviewBoard &board() { return panel().board(); }
+    ui::PreviewBoard &board() { return panel().board(); }
     QImage jobBoard() { return session().document().board().convertToFormat(QImage::Format_RGB32); }
     void drawSomething()
     {
-        QImage drawn = job::blankBoard();
+        QImage drawn = render::blankBoard();
         for (int x = 100; x < 200; x += 2) drawn.setPixel(x, 150, qRgb(0, 0, 0));
         session().placeRendering(drawn);
     }
@@ -70,8 +70,8 @@ TEST_F(MaterialMenuTest, TheBoardShowsTheJobAsItWillBurnWithoutChangingIt)
     const QImage before = jobBoard();
     entry(shell::MaterialMenu::AsItWillBurn).trigger();
     EXPECT_TRUE(session().materials().asItWillBurn());
-    const job::BurnLook look = session().materials().look(job::DefaultDotDiameter);
-    EXPECT_EQ(board().shownImage(), job::AsItWillBurn(look).render(before));
+    const render::BurnLook look = session().materials().look(render::DefaultDotDiameter);
+    EXPECT_EQ(board().shownImage(), render::AsItWillBurn(look).render(before));
     EXPECT_EQ(jobBoard(), before) << "a view, never the job's pixels";
     entry(shell::MaterialMenu::AsItWillBurn).trigger();
     EXPECT_EQ(board().shownImage(), before);
@@ -82,9 +82,9 @@ TEST_F(MaterialMenuTest, TheCardsPreviewIsOnTheBoardOnlyWhileItsDialogIsOpen)
     drawSomething();
     const QImage before = jobBoard();
     entry(shell::MaterialMenu::TestCard).trigger();
-    job::TestCardDialog *dialog = materials().testCardDialog();
+    ui::TestCardDialog *dialog = materials().testCardDialog();
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(board().shownImage(), job::TestCard(dialog->plan()).board());
+    EXPECT_EQ(board().shownImage(), materials::TestCard(dialog->plan()).board());
     EXPECT_EQ(jobBoard(), before);
     dialog->close();
     EXPECT_EQ(board().shownImage(), before);
@@ -102,7 +102,7 @@ TEST_F(MaterialMenuTest, TheCardsDialogHoldsTheWindowUntilItCloses)
     ASSERT_TRUE(send->isEnabled());
     const QPoint sendAt = send->mapTo(&window, send->rect().center());
     entry(shell::MaterialMenu::TestCard).trigger();
-    QPointer<job::TestCardDialog> dialog = materials().testCardDialog();
+    QPointer<ui::TestCardDialog> dialog = materials().testCardDialog();
     ASSERT_TRUE(dialog);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
     EXPECT_EQ(QApplication::activeModalWidget(), dialog.data());
@@ -119,7 +119,7 @@ TEST_F(MaterialMenuTest, BurningTheCardClosesItsDialogAndTheStatusBarFollowsTheC
 {
     identify();
     entry(shell::MaterialMenu::TestCard).trigger();
-    QPointer<job::TestCardDialog> dialog = materials().testCardDialog();
+    QPointer<ui::TestCardDialog> dialog = materials().testCardDialog();
     ASSERT_TRUE(dialog);
     ASSERT_TRUE(dialog->burnButton().isEnabled()) << qPrintable(dialog->statusText());
     const int columns = int(dialog->plan().burnTimes.size());
@@ -153,23 +153,23 @@ TEST_F(MaterialMenuTest, PresetsGoOutAndComeBackThroughTheFileDialogs)
 TEST_F(MaterialMenuTest, TheStatusBarShowsTheWholeCardAndTellsItsEndOnce)
 {
     identify();
-    job::TestCardRun &card = program->testCard();
-    const job::TestCardPlan plan{.burnTimes = {20, 60}, .levels = {100}, .patchMm = 2};
+    session::TestCardRun &card = program->testCard();
+    const materials::TestCardPlan plan{.burnTimes = {20, 60}, .levels = {100}, .patchMm = 2};
     ASSERT_EQ(card.start(plan), QString());
     shell::JobStatusBar &bar = program->statusBar();
     for (int column = 0; column < 2; ++column) {
         line.deliver(bytes({0xFF, 0x05, 0x00, 0x00}));  // the machine asks for the block
         clock.advance(5ms);
-        ASSERT_EQ(card.state(), job::TestCardRun::State::Carving) << column;
+        ASSERT_EQ(card.state(), session::TestCardRun::State::Carving) << column;
         EXPECT_EQ(bar.stateText(), u"Test card: column %1 of 2, burn time %2"_s.arg(column + 1)
                                        .arg(plan.burnTimes[column]));
         EXPECT_EQ(bar.progressValue(), card.progress().done);
         EXPECT_TRUE(bar.timeText().endsWith(u" left"_s)) << qPrintable(bar.timeText());
         line.deliver(bytes({0xFF, 0x06, 0x00, 0x00}));  // carve done
-        clock.advance(job::JobModel::DoneQuiet);        // with no report of a row, once it is quiet
+        clock.advance(run::JobModel::DoneQuiet);        // with no report of a row, once it is quiet
         QCoreApplication::processEvents();
     }
-    EXPECT_EQ(card.state(), job::TestCardRun::State::Done);
+    EXPECT_EQ(card.state(), session::TestCardRun::State::Done);
     EXPECT_EQ(bar.stateText(), u"Test card done"_s);
     EXPECT_EQ(bar.progressValue(), bar.progressMaximum());
     ASSERT_EQ(desktop.notices.size(), 1) << "the card's end, not each column's";

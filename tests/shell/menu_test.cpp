@@ -1,12 +1,12 @@
 // The menu bar through the real window: its place, the machine's entries, shortcuts, files,
 // the recent list, languages and About.
-#include "job/ui/effect_chooser_window.h"
-#include "job/ui/tuning_strip.h"
 #include "menu_fixture.h"
 #include "shell/board_editing.h"
 #include "shell/help_window.h"
 #include "shell/settings_window.h"
 #include "shell/user_guide_window.h"
+#include "ui/effect_chooser_window.h"
+#include "ui/tuning_strip.h"
 
 #include <QApplication>
 #include <QFile>
@@ -258,7 +258,7 @@ TEST_F(MenuTest, OpenPictureActsLikeADrop)
 
     // A choice is a new picture: it must be sent before the machine may start.
     mainWindow().dropFiles(path);
-    clock.advance(job::EffectChooserWindow::TaskInterval);
+    clock.advance(ui::EffectChooserWindow::TaskInterval);
     panel().chooser().chooseBlackWhite();
     EXPECT_EQ(enabledMachineControls().size(), 5);
     EXPECT_EQ(session().document().picturePath(), path);

@@ -1,13 +1,13 @@
 // Names from outside (pictures, jobs, presets, ports, the programs holding a port) are shown as
 // written wherever they appear: never read as markup, so no picture is loaded and no link is live.
 #include "engraver-sim/engraver_sim.h"
-#include "job/ui/preset_dialog.h"
 #include "menu_fixture.h"
 #include "shell/connection_check.h"
 #include "shell/connection_check_window.h"
 #include "shell/desktop.h"
-#include "shell/elided_label.h"
 #include "shell/material_menu.h"
+#include "ui/elided_label.h"
+#include "ui/preset_dialog.h"
 
 #include <QApplication>
 #include <QFile>
@@ -163,11 +163,11 @@ protected:
     }
     QStringList presetDialog()
     {
-        job::MaterialPresets &presets = session().materials();
-        job::MaterialPreset preset;
+        materials::MaterialPresets &presets = session().materials();
+        materials::MaterialPreset preset;
         preset.name = Name;
         EXPECT_EQ(presets.save(preset), QString());
-        job::PresetDialog dialog(presets, preset, &mainWindow());
+        ui::PresetDialog dialog(presets, preset, &mainWindow());
         dialog.show();
         return shownLabels(dialog);
     }
@@ -186,7 +186,7 @@ protected:
     // Cut short, with the whole text as its tooltip.
     static QString statusBarToolTip()
     {
-        shell::ElidedLabel label;
+        ui::ElidedLabel label;
         label.setFullText(u"Opened "_s + Name + QString(200, u'.'));
         label.resize(80, 20);
         label.show();

@@ -1,9 +1,9 @@
 // Start-up: the log, the stored language and font, the window's units.
 #include "shell/captions.h"
-#include "shell/log_box.h"
-#include "shell/number_text.h"
 #include "shell_fixture.h"
-#include "workspace/preview_board.h"
+#include "ui/log_box.h"
+#include "ui/number_text.h"
+#include "ui/preview_board.h"
 
 #include <QDir>
 #include <QPlainTextEdit>
@@ -37,7 +37,7 @@ TEST_F(ShellTest, TheLogShowsItsLinesInOrderEvenWhenTheScanAlreadyConnected)
     line.openable = {1};
     startProgram();
     line.deliver(bytes({0xFF, 0x01, 0x0A, 0x00, 0xFF, 0x02, 0x02, 0x00}));
-    EXPECT_EQ(panel().log().content(), shell::LogBox::initialContent() +
+    EXPECT_EQ(panel().log().content(), ui::LogBox::initialContent() +
                                            u"Automatic Connecting...\r\n"_s + QString(22, u'>') +
                                            QString(13, u' ') + u"CONNECTED !"_s + QString(4, u' ') +
                                            QString(22, u'<') + u"\r\nFirmware version : 2\r\n"_s);
@@ -151,7 +151,7 @@ TEST(NumberText, LeadingNumberAndIntegerPart)
                  {u"1e1", 10}, {u"-0.5", -1}, {u".5", 0},  {u"2.9999999999999", 3},
                  {u"7abc", 7}, {u"", 0}};
     for (const auto &c : cases)
-        EXPECT_EQ(shell::integerPart(shell::leadingNumber(QString::fromUtf16(c.text))), c.whole)
+        EXPECT_EQ(ui::integerPart(ui::leadingNumber(QString::fromUtf16(c.text))), c.whole)
             << QString::fromUtf16(c.text).toStdString();
 }
 

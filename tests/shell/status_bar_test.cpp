@@ -1,7 +1,7 @@
 // The status bar in the real window: the connection, and a job from its estimate to done.
-#include "shell/caption_fit.h"
 #include "shell/job_status_bar.h"
 #include "shell_fixture.h"
+#include "ui/caption_fit.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -134,9 +134,9 @@ TEST_F(StatusBarTest, NoTextWidensTheWindowAndTheOfferFitsInEveryLanguage)
         EXPECT_FALSE(label->text().endsWith(u"…"_s))
             << "room to spare, yet cut: " << label->text().toStdString();
         // Nor drawn a size smaller, as the style draws a text whose ink leaves its label.
-        const std::optional<shell::CaptionPlacement> place = shell::placeCaption(*label);
+        const std::optional<ui::CaptionPlacement> place = ui::placeCaption(*label);
         if (label->isVisible() && place && !place->text.isEmpty()) {
-            EXPECT_TRUE(shell::captionFits(place->font, place->area, place->flags, place->text))
+            EXPECT_TRUE(ui::captionFits(place->font, place->area, place->flags, place->text))
                 << "drawn smaller: " << place->text.toStdString();
         }
     }

@@ -3,11 +3,11 @@
 #pragma once
 
 #include "engraver-sim/engraver_sim.h"
-#include "job/interrupted_job.h"
-#include "job/upload_raster.h"
-#include "platform/machine_identity.h"
+#include "machine/machine_identity.h"
 #include "platform/manual_clock.h"
 #include "platform/port_lister.h"
+#include "render/upload_raster.h"
+#include "run/interrupted_job.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -36,7 +36,7 @@ inline QImage jobBoard()
 // What the machine burns for a board, as it records it.
 inline QImage blackOf(const QImage &board)
 {
-    return sim::Engraver::pictureOf(job::packUploadRaster(board));
+    return sim::Engraver::pictureOf(render::packUploadRaster(board));
 }
 
 class MachineOnPty : public ::testing::Test {
@@ -98,10 +98,10 @@ protected:
         return true;
     }
     // The job kept for this machine in the settings folder.
-    std::optional<job::InterruptedJob> keptOnDisk()
+    std::optional<run::InterruptedJob> keptOnDisk()
     {
-        const QString id = platform::machineIdentity(linkPath);
-        return job::InterruptedJobStore(settingsFolder).load(id).job;
+        const QString id = machine::machineIdentity(linkPath);
+        return run::InterruptedJobStore(settingsFolder).load(id).job;
     }
 };
 

@@ -2,9 +2,9 @@
 // windows that show one.
 #pragma once
 
-#include "job/session.h"
 #include "link_doubles.h"
 #include "platform/manual_clock.h"
+#include "session/session.h"
 
 #include <QTemporaryDir>
 
@@ -16,7 +16,7 @@ struct SessionParts {
     platform::ManualClock clock;
     FakePortLister ports;
     RecordingView view;
-    job::Session session{{line, clock, view, ports, folder.path()}, {}};
+    session::Session session{{line, clock, view, ports, folder.path()}, {}};
 
     SessionParts() { view.follow(session.link(), session.log()); }
 

@@ -56,7 +56,7 @@ protected:
         line.writes.clear();
     }
 
-    job::Session &session() { return program->session(); }
+    session::Session &session() { return program->session(); }
     // The layout's panel, where the units are.
     shell::MainPanel &panel() { return program->panel(); }
     shell::MainWindow &mainWindow() { return program->window(); }

@@ -1,7 +1,11 @@
 // One application object for every test of an executable, with its own settings folder.
-#ifdef TAVRO_CORE_TESTS
+#if defined(TAVRO_CORE_TESTS)
 #include <QCoreApplication>
 using Application = QCoreApplication;
+#elif defined(TAVRO_GUI_TESTS)
+// Fonts and painting without a widget.
+#include <QGuiApplication>
+using Application = QGuiApplication;
 #else
 #include <QApplication>
 using Application = QApplication;

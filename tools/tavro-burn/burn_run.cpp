@@ -1,13 +1,13 @@
 #include "burn_run.h"
 
-#include "job/job_raster.h"
-#include "job/upload_raster.h"
+#include "render/upload_raster.h"
+#include "run/job_raster.h"
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace tavro::burn {
 
-BurnRun::BurnRun(job::Session &session, Plan plan, QObject *parent)
+BurnRun::BurnRun(session::Session &session, Plan plan, QObject *parent)
     : QObject(parent), m_session(session), m_plan(plan)
 {
     makeConnections();
@@ -30,18 +30,18 @@ void BurnRun::makeConnections()
         finish(NoMachine,
                u"the device found answered with product id %1: not the engraver"_s.arg(id));
     });
-    connect(&m_session, &job::Session::uploadFailed, this, [this](const QString &reason) {
+    connect(&m_session, &session::Session::uploadFailed, this, [this](const QString &reason) {
         if (m_phase == Phase::Uploading)
             finish(NotSent, u"the picture was not sent; nothing was started: "_s + reason);
     });
-    connect(&m_session, &job::Session::progressChanged, this, [this] {
+    connect(&m_session, &session::Session::progressChanged, this, [this] {
         if (m_phase == Phase::Carving) reportProgress();
     });
-    connect(&m_session.model(), &job::JobModel::stateChanged, this,
-            [this](job::JobModel::State state) {
-                if (m_phase != Phase::Carving || state != job::JobModel::State::Finished) return;
+    connect(&m_session.model(), &run::JobModel::stateChanged, this,
+            [this](run::JobModel::State state) {
+                if (m_phase != Phase::Carving || state != run::JobModel::State::Finished) return;
                 reportProgress();
-                const job::Session::Progress p = m_session.progress();
+                const session::Session::Progress p = m_session.progress();
                 finish(Done, u"done: %1 dots carved in %2 s"_s.arg(p.done).arg(
                                  m_session.jobs().runSeconds()));
             });
@@ -60,7 +60,7 @@ void BurnRun::onIdentified(int)
     // A device the operator named is called by that name; a found one by its port and path.
     const QString where = m_plan.device.isEmpty() ? m_session.machinePortName() : m_plan.device;
     emit said(u"machine found on %1, sending the picture (%2 dots)"_s.arg(where).arg(
-        job::JobRaster(job::packUploadRaster(m_session.document().board())).dots()));
+        run::JobRaster(render::packUploadRaster(m_session.document().board())).dots()));
     m_session.sendBoard(m_plan.fromRow);
 }
 
@@ -79,7 +79,7 @@ void BurnRun::onUploadFinished(bool written)
 
 void BurnRun::reportProgress()
 {
-    const job::Session::Progress p = m_session.progress();
+    const session::Session::Progress p = m_session.progress();
     emit progressed(p.done + p.skipped, p.total, m_session.estimator().remaining());
 }
 
@@ -117,7 +117,7 @@ void BurnRun::interrupt(const QString &why)
     } else if (was == Phase::Carving) {
         // Paused, not stopped: the operator may go on with the machine's buttons or a resume.
         m_session.pause();
-        const bool paused = m_session.model().state() == job::JobModel::State::Paused;
+        const bool paused = m_session.model().state() == run::JobModel::State::Paused;
         what = (paused ? u"the machine was paused at row %1; to go on from there: %2"_s
                        : u"the machine could not be told to pause; it last reported row %1; to "
                          u"go on from there: %2"_s)

@@ -1,7 +1,7 @@
 // One burn from the command line: find the machine, send the board, set the burn time, carve.
 #pragma once
 
-#include "job/session.h"
+#include "session/session.h"
 
 #include <QObject>
 
@@ -32,7 +32,7 @@ public:
     };
 
     // The board to burn is the session's document.
-    BurnRun(job::Session &session, Plan plan, QObject *parent = nullptr);
+    BurnRun(session::Session &session, Plan plan, QObject *parent = nullptr);
 
     void begin();
     // Ctrl-C and the like: a machine that is carving is paused before the command ends. `why`
@@ -62,7 +62,7 @@ private:
     void finish(Status status, const QString &line = {});
     void reportProgress();
 
-    job::Session &m_session;
+    session::Session &m_session;
     Plan m_plan;
     Phase m_phase = Phase::Searching;
     int m_lastRow = -1;

@@ -2,10 +2,10 @@
 
 #include "burn_run.h"
 #include "check.h"
-#include "job/preset_option.h"
-#include "job/render_options.h"
-#include "job/usage_error.h"
-#include "job/whole_option.h"
+#include "common/preset_option.h"
+#include "common/render_options.h"
+#include "common/usage_error.h"
+#include "common/whole_option.h"
 #include "platform/ending_signals.h"
 #include "platform/port_lister.h"
 #include "platform/qt_clock.h"
@@ -38,20 +38,21 @@ QString readList(const QCommandLineParser &parser, const QString &option, QList<
     return {};
 }
 
-QString readCard(const QCommandLineParser &parser, job::TestCardPlan &card)
+QString readCard(const QCommandLineParser &parser, materials::TestCardPlan &card)
 {
-    job::RenderChoice choice;
-    choice.effect = job::Effect::Dither;
+    cli::RenderChoice choice;
+    choice.effect = render::Effect::Dither;
     for (const QString &error :
-         {job::readPresetOption(parser, platform::settingsFolder(), choice),
-          job::readRenderOptions(parser, choice), readList(parser, u"burn-times"_s, card.burnTimes),
+         {cli::readPresetOption(parser, platform::settingsFolder(), choice),
+          cli::readRenderOptions(parser, choice), readList(parser, u"burn-times"_s, card.burnTimes),
           readList(parser, u"levels"_s, card.levels)}) {
         if (!error.isEmpty()) return error;
     }
     if (choice.asksPlacement())
         return u"a test card lays itself out: --width-mm, --height-mm, --left-mm, --top-mm and "
                u"--mirror are for pictures"_s;
-    if (std::ranges::find(job::RightPanelEffects, choice.effect) == job::RightPanelEffects.end())
+    if (std::ranges::find(render::RightPanelEffects, choice.effect) ==
+        render::RightPanelEffects.end())
         return u"--effect for a test card must render greys: dither, fs, atkinson, jjn, "
                u"stucki, sierra or bayer"_s;
     card.tuning = choice.tuning;
@@ -59,7 +60,7 @@ QString readCard(const QCommandLineParser &parser, job::TestCardPlan &card)
     bool ok = true;
     if (parser.isSet(u"patch-mm"_s)) card.patchMm = parser.value(u"patch-mm"_s).toDouble(&ok);
     if (!ok) return u"--patch-mm must be a number, not '%1'"_s.arg(parser.value(u"patch-mm"_s));
-    card.dotsPerMillimetre = job::storedDotsPerMillimetre(platform::settingsFolder());
+    card.dotsPerMillimetre = cli::storedDotsPerMillimetre(platform::settingsFolder());
     card.labels = !parser.isSet(u"no-labels"_s);
     card.date = QDate::currentDate();
     if (parser.isSet(u"date"_s)) {
@@ -68,7 +69,7 @@ QString readCard(const QCommandLineParser &parser, job::TestCardPlan &card)
             return u"--date must be a date such as 2024-05-12, not '%1'"_s.arg(
                 parser.value(u"date"_s));
     }
-    return job::TestCard(card).problem();
+    return materials::TestCard(card).problem();
 }
 
 QString readPlan(const QCommandLineParser &parser, CardBurn::Plan &plan)
@@ -78,9 +79,9 @@ QString readPlan(const QCommandLineParser &parser, CardBurn::Plan &plan)
     if (const QString error = readCard(parser, plan.card); !error.isEmpty()) return error;
     int column = 1;
     for (const QString &error :
-         {job::readWholeOption(parser, u"from-column"_s, 1, int(plan.card.burnTimes.size()),
+         {cli::readWholeOption(parser, u"from-column"_s, 1, int(plan.card.burnTimes.size()),
                                column),
-          job::readWholeOption(parser, u"from-row"_s, 0, 511, plan.fromRow)}) {
+          cli::readWholeOption(parser, u"from-row"_s, 0, 511, plan.fromRow)}) {
         if (!error.isEmpty()) return error;
     }
     plan.fromColumn = column - 1;
@@ -116,7 +117,7 @@ bool cardRequested(const QCommandLineParser &parser)
     return parser.isSet(u"test-card"_s);
 }
 
-CardBurn::CardBurn(job::Session &session, Plan plan, QObject *parent)
+CardBurn::CardBurn(session::Session &session, Plan plan, QObject *parent)
     : QObject(parent), m_session(session), m_run(session), m_plan(std::move(plan))
 {
     makeConnections();
@@ -135,10 +136,10 @@ void CardBurn::makeConnections()
         finish(BurnRun::NoMachine,
                u"the device found answered with product id %1: not the engraver"_s.arg(id));
     });
-    connect(&m_run, &job::TestCardRun::stateChanged, this, &CardBurn::onCardState);
+    connect(&m_run, &session::TestCardRun::stateChanged, this, &CardBurn::onCardState);
 
-    connect(&m_run, &job::TestCardRun::progressChanged, this, &CardBurn::reportProgress);
-    connect(&m_run, &job::TestCardRun::columnStarted, this, [this](int column) {
+    connect(&m_run, &session::TestCardRun::progressChanged, this, &CardBurn::reportProgress);
+    connect(&m_run, &session::TestCardRun::columnStarted, this, [this](int column) {
         emit said(u"column %1 of %2: burn time %3"_s.arg(column + 1)
                       .arg(m_plan.card.burnTimes.size())
                       .arg(m_run.burnTime()));
@@ -167,13 +168,13 @@ void CardBurn::onIdentified()
         Qt::QueuedConnection);
 }
 
-void CardBurn::onCardState(job::TestCardRun::State state)
+void CardBurn::onCardState(session::TestCardRun::State state)
 {
-    using S = job::TestCardRun::State;
+    using S = session::TestCardRun::State;
     if (m_phase != Phase::Burning) return;
     if (state == S::Done) {
         reportProgress();
-        const job::TestCardRun::Progress p = m_run.progress();
+        const session::TestCardRun::Progress p = m_run.progress();
         finish(BurnRun::Done,
                u"done: the test card's %1 columns, %2 dots"_s.arg(m_plan.card.burnTimes.size())
                    .arg(p.done));
@@ -193,7 +194,7 @@ void CardBurn::onCardState(job::TestCardRun::State state)
 void CardBurn::reportProgress()
 {
     if (m_phase != Phase::Burning) return;
-    const job::TestCardRun::Progress p = m_run.progress();
+    const session::TestCardRun::Progress p = m_run.progress();
     emit progressed(p.done, p.total, m_run.remaining());
 }
 
@@ -205,7 +206,7 @@ QString CardBurn::resumeCommand() const
 
 void CardBurn::interrupt(const QString &why)
 {
-    using S = job::JobModel::State;
+    using S = run::JobModel::State;
     const Phase was = std::exchange(m_phase, Phase::Over);
     if (was == Phase::Over) return;
     QString what = u"no machine was found yet"_s;
@@ -224,7 +225,7 @@ void CardBurn::interrupt(const QString &why)
                 u"from there: %3"_s.arg(m_run.column() + 1)
                     .arg(m_run.resumeRow())
                     .arg(resumeCommand());
-        } else if (m_run.state() == job::TestCardRun::State::Idle ||
+        } else if (m_run.state() == session::TestCardRun::State::Idle ||
                    m_run.column() == m_plan.fromColumn) {
             what =
                 u"nothing was started on the machine: the card's column %1 was still being "
@@ -252,7 +253,7 @@ int runCard(const QCommandLineParser &parser, const QStringList &commandLine)
 {
     CardBurn::Plan plan;
     if (const QString error = readPlan(parser, plan); !error.isEmpty()) {
-        printLine(stderr, job::usageErrorLine(u"tavro-burn"_s, error));
+        printLine(stderr, cli::usageErrorLine(u"tavro-burn"_s, error));
         return BurnRun::BadArguments;
     }
     plan.command = commandWithout(commandLine, {u"from-column"_s, u"from-row"_s});
@@ -265,7 +266,8 @@ int runCard(const QCommandLineParser &parser, const QStringList &commandLine)
     const platform::PortTableLister ports(table);
     const QString folder = platform::settingsFolder();
     platform::ensureSettingsFolder(folder);
-    job::Session session({line, clock, prompter, ports, folder}, {{}, parser.isSet(u"trace"_s)});
+    session::Session session({line, clock, prompter, ports, folder},
+                             {{}, parser.isSet(u"trace"_s)});
 
     CardBurn run(session, plan);
     ProgressLine progress(stdout);
@@ -281,7 +283,7 @@ int runCard(const QCommandLineParser &parser, const QStringList &commandLine)
         progress.end();
         line.drain(1s);  // a pause frame must be out before the command ends
         if (status == BurnRun::NoMachine)
-            printCheck(stderr, table, !port.isEmpty(), platform::ConnectionDiagnosis::Depth::Quick);
+            printCheck(stderr, table, !port.isEmpty(), machine::ConnectionDiagnosis::Depth::Quick);
         QCoreApplication::exit(status);
     });
     platform::EndingSignals endings;

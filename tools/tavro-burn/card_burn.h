@@ -1,8 +1,8 @@
 // tavro-burn --test-card: a material test card burnt from the command line, column by column.
 #pragma once
 
-#include "job/session.h"
-#include "job/test_card_run.h"
+#include "session/session.h"
+#include "session/test_card_run.h"
 
 #include <QObject>
 
@@ -22,14 +22,14 @@ class CardBurn final : public QObject {
     Q_OBJECT
 public:
     struct Plan {
-        job::TestCardPlan card;
+        materials::TestCardPlan card;
         int fromColumn = 0;  // counted from 0
         int fromRow = 0;
         // The command as given, without its --from-column and --from-row.
         QString command;
     };
 
-    CardBurn(job::Session &session, Plan plan, QObject *parent = nullptr);
+    CardBurn(session::Session &session, Plan plan, QObject *parent = nullptr);
 
     void begin();
     // Ctrl-C and the like: a machine that is carving is paused before the command ends. `why`
@@ -48,12 +48,12 @@ private:
 
     void makeConnections();
     void onIdentified();
-    void onCardState(job::TestCardRun::State state);
+    void onCardState(session::TestCardRun::State state);
     void reportProgress();
     void finish(int status, const QString &line);
 
-    job::Session &m_session;
-    job::TestCardRun m_run;
+    session::Session &m_session;
+    session::TestCardRun m_run;
     Plan m_plan;
     Phase m_phase = Phase::Searching;
 };

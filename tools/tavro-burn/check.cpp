@@ -1,7 +1,7 @@
 #include "check.h"
 
-#include "platform/connection_diagnosis.h"
-#include "platform/diagnosis_text.h"
+#include "machine/connection_diagnosis.h"
+#include "machine/diagnosis_text.h"
 #include "platform/qt_clock.h"
 #include "terminal.h"
 
@@ -42,16 +42,16 @@ QString helperPath()
                            QStringLiteral(TAVRO_SERIAL_ACCESS_FROM_BIN));
 }
 
-void printDevice(std::FILE *out, const platform::SerialDevice &device,
-                 const platform::DiagnosisReport &report)
+void printDevice(std::FILE *out, const machine::SerialDevice &device,
+                 const machine::DiagnosisReport &report)
 {
-    using platform::DiagnosisText;
+    using machine::DiagnosisText;
     printLine(out, DiagnosisText::title(device));
     const QString indent = u"    "_s;
     printWrapped(out, DiagnosisText::facts(device), indent);
     printWrapped(out, DiagnosisText::verdict(device), indent);
     printWrapped(out, DiagnosisText::advice(device, report), indent);
-    if (device.fix != platform::Fix::None) {
+    if (device.fix != machine::Fix::None) {
         const QStringList command = QStringList{helperPath()} + helperArguments(device.fix);
         printLine(out, indent + u"Fix: "_s + command.join(u' '));
     }
@@ -79,37 +79,36 @@ int runCheck(const QCommandLineParser &parser)
     const platform::PortTable table =
         port.isEmpty() ? platform::PortTable::fromEnvironment() : platform::PortTable({port});
     const bool chosen = !port.isEmpty() || qEnvironmentVariableIsSet("TAVRO_PORTS");
-    return printCheck(stdout, table, chosen, platform::ConnectionDiagnosis::Depth::Full) ? 0 : 1;
+    return printCheck(stdout, table, chosen, machine::ConnectionDiagnosis::Depth::Full) ? 0 : 1;
 }
 
 bool printCheck(std::FILE *out, const platform::PortTable &table, bool listBuiltInPorts,
-                platform::ConnectionDiagnosis::Depth depth)
+                machine::ConnectionDiagnosis::Depth depth)
 {
-    platform::ConnectionDiagnosis::Options options;
+    machine::ConnectionDiagnosis::Options options;
     options.table = table;
     options.listBuiltInPorts = listBuiltInPorts;
     options.expectedProductId = ExpectedProductId;
     options.rulesRoot = qEnvironmentVariable("TAVRO_SERIAL_ACCESS_ROOT");
     platform::QtClock clock;
-    platform::SerialIdentityProber prober(clock);
-    platform::ConnectionDiagnosis diagnosis(std::move(options), clock, prober);
+    machine::SerialIdentityProber prober(clock);
+    machine::ConnectionDiagnosis diagnosis(std::move(options), clock, prober);
     QEventLoop loop;
-    QObject::connect(&diagnosis, &platform::ConnectionDiagnosis::finished, &loop,
-                     &QEventLoop::quit);
+    QObject::connect(&diagnosis, &machine::ConnectionDiagnosis::finished, &loop, &QEventLoop::quit);
     diagnosis.run(depth);
     loop.exec();
 
-    const platform::DiagnosisReport &report = diagnosis.report();
+    const machine::DiagnosisReport &report = diagnosis.report();
     if (report.devices.isEmpty()) {
-        printLine(out, platform::DiagnosisText::noDevices());
+        printLine(out, machine::DiagnosisText::noDevices());
         return false;
     }
-    for (const platform::SerialDevice &device : report.devices) {
+    for (const machine::SerialDevice &device : report.devices) {
         printDevice(out, device, report);
         printLine(out, {});
     }
     printLine(out, report.machineFound() ? u"A machine answers."_s
-                                         : platform::DiagnosisText::summary(report));
+                                         : machine::DiagnosisText::summary(report));
     return report.machineFound();
 }
 

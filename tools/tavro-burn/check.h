@@ -1,7 +1,7 @@
 // tavro-burn --check: the connection check on the command line, in English.
 #pragma once
 
-#include "platform/connection_diagnosis.h"
+#include "machine/connection_diagnosis.h"
 
 #include <cstdio>
 
@@ -20,6 +20,6 @@ int runCheck(const QCommandLineParser &parser);
 // closing line; runs the event loop until the check is done. True when a machine answers.
 // After a search that found nothing, Depth::Quick says why without asking the devices again.
 bool printCheck(std::FILE *out, const platform::PortTable &table, bool listBuiltInPorts,
-                platform::ConnectionDiagnosis::Depth depth);
+                machine::ConnectionDiagnosis::Depth depth);
 
 }  // namespace tavro::burn

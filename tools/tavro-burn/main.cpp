@@ -2,18 +2,18 @@
 #include "burn_run.h"
 #include "card_burn.h"
 #include "check.h"
-#include "job/job_file.h"
-#include "job/preset_option.h"
-#include "job/render_options.h"
-#include "job/session.h"
-#include "job/usage_error.h"
-#include "job/whole_option.h"
+#include "common/preset_option.h"
+#include "common/render_options.h"
+#include "common/usage_error.h"
+#include "common/whole_option.h"
+#include "document/job_file.h"
 #include "platform/ending_signals.h"
 #include "platform/file_name.h"
 #include "platform/port_lister.h"
 #include "platform/qt_clock.h"
 #include "platform/qt_serial_line.h"
 #include "platform/settings_folder.h"
+#include "session/session.h"
 #include "terminal.h"
 
 #include <QCommandLineParser>
@@ -30,7 +30,7 @@ namespace {
 
 struct Arguments {
     QString input;
-    job::RenderChoice choice;
+    cli::RenderChoice choice;
     int burnTime = 0;
     int fromRow = 0;
     QString port;
@@ -44,18 +44,18 @@ QString readArguments(const QCommandLineParser &parser, Arguments &arguments)
     if (parser.isSet(u"port"_s) && parser.value(u"port"_s).trimmed().isEmpty())
         return u"--port needs a device, such as /dev/ttyUSB0"_s;
     arguments.input = parser.positionalArguments().first();
-    for (QString error : {job::readPresetOption(parser, platform::settingsFolder(),
+    for (QString error : {cli::readPresetOption(parser, platform::settingsFolder(),
                                                 arguments.choice, &arguments.burnTime),
-                          job::readRenderOptions(parser, arguments.choice),
-                          job::readWholeOption(parser, u"burn-time"_s, job::BurnTimeRange.min,
-                                               job::BurnTimeRange.max, arguments.burnTime),
-                          job::readWholeOption(parser, u"from-row"_s, 0, 511, arguments.fromRow)}) {
+                          cli::readRenderOptions(parser, arguments.choice),
+                          cli::readWholeOption(parser, u"burn-time"_s, document::BurnTimeRange.min,
+                                               document::BurnTimeRange.max, arguments.burnTime),
+                          cli::readWholeOption(parser, u"from-row"_s, 0, 511, arguments.fromRow)}) {
         if (!error.isEmpty()) return error;
     }
-    if (arguments.choice.asksPlacement() && job::isJobFile(arguments.input))
+    if (arguments.choice.asksPlacement() && document::isJobFile(arguments.input))
         return u"a saved job is burnt as it was saved: --width-mm, --height-mm, --left-mm, "
                u"--top-mm and --mirror are for pictures"_s;
-    arguments.choice.dotsPerMillimetre = job::storedDotsPerMillimetre(platform::settingsFolder());
+    arguments.choice.dotsPerMillimetre = cli::storedDotsPerMillimetre(platform::settingsFolder());
     arguments.port = parser.value(u"port"_s);
     arguments.start = !parser.isSet(u"no-start"_s);
     arguments.trace = parser.isSet(u"trace"_s);
@@ -75,8 +75,8 @@ void addOptions(QCommandLineParser &parser)
         u"INPUT"_s,
         u"The picture file (JPEG, BMP, PNG, GIF, ICO, CUR, PCX), or a saved job (.tavro.png), "
         u"which is burnt exactly as saved."_s);
-    job::addRenderOptions(parser);
-    job::addPresetOption(parser);
+    cli::addRenderOptions(parser);
+    cli::addPresetOption(parser);
     parser.addOption(
         {u"burn-time"_s, u"The burn time to set, 1 to 100 (default: the machine's)."_s, u"T"_s});
     parser.addOption(
@@ -91,23 +91,23 @@ void addOptions(QCommandLineParser &parser)
 
 // A saved job is burnt exactly as saved (its burn time unless one is given); a picture
 // is rendered as the effect chooser would. Nothing when INPUT cannot be read.
-std::optional<job::JobFile> readJob(Arguments &arguments)
+std::optional<document::JobFile> readJob(Arguments &arguments)
 {
-    if (job::isJobFile(arguments.input)) {
-        const job::JobFileRead read = job::readJobFile(arguments.input);
-        if (read.status != job::JobFileStatus::Ok) {
+    if (document::isJobFile(arguments.input)) {
+        const document::JobFileRead read = document::readJobFile(arguments.input);
+        if (read.status != document::JobFileStatus::Ok) {
             burn::printLine(stderr, u"tavro-burn: cannot read the job: "_s + read.reason);
             return std::nullopt;
         }
         if (arguments.burnTime == 0) arguments.burnTime = read.job.burnTime;
         return read.job;
     }
-    const job::RenderedBoard rendered = job::renderPictureFile(arguments.input, arguments.choice);
+    const cli::RenderedBoard rendered = cli::renderPictureFile(arguments.input, arguments.choice);
     if (!rendered.error.isEmpty()) {
         burn::printLine(stderr, u"tavro-burn: cannot read the picture: "_s + rendered.error);
         return std::nullopt;
     }
-    job::JobFile job;
+    document::JobFile job;
     job.board = rendered.board;
     return job;
 }
@@ -128,7 +128,7 @@ int main(int argc, char **argv)
     // File names are kept byte for byte, valid UTF-8 or not.
     const QStringList commandLine = platform::commandLineArguments(argc, argv);
     const auto badArgument = [](const QString &error) {
-        burn::printLine(stderr, job::usageErrorLine(u"tavro-burn"_s, error));
+        burn::printLine(stderr, cli::usageErrorLine(u"tavro-burn"_s, error));
         return int(burn::BurnRun::BadArguments);
     };
     if (!parser.parse(commandLine)) return badArgument(parser.errorText());
@@ -139,7 +139,7 @@ int main(int argc, char **argv)
     Arguments arguments;
     if (const QString error = readArguments(parser, arguments); !error.isEmpty())
         return badArgument(error);
-    std::optional<job::JobFile> job = readJob(arguments);
+    std::optional<document::JobFile> job = readJob(arguments);
     if (!job) return burn::BurnRun::BadArguments;
     if (arguments.burnTime > 0) job->burnTime = arguments.burnTime;
 
@@ -153,7 +153,7 @@ int main(int argc, char **argv)
     // The time model is learnt and kept as the program keeps it, so either can estimate.
     const QString folder = platform::settingsFolder();
     platform::ensureSettingsFolder(folder);
-    job::Session session({line, clock, prompter, ports, folder}, {{}, arguments.trace});
+    session::Session session({line, clock, prompter, ports, folder}, {{}, arguments.trace});
     session.takeJob(*job);
 
     burn::BurnRun run(session,
@@ -175,7 +175,7 @@ int main(int argc, char **argv)
         // After a search that found nothing, why: without asking the devices again.
         if (status == burn::BurnRun::NoMachine)
             burn::printCheck(stderr, table, !arguments.port.isEmpty(),
-                             platform::ConnectionDiagnosis::Depth::Quick);
+                             machine::ConnectionDiagnosis::Depth::Quick);
         QCoreApplication::exit(status);
     });
     // Every signal that ends the command pauses the machine first.

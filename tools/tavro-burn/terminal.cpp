@@ -1,8 +1,8 @@
 #include "terminal.h"
 
-#include "job/clock_text.h"
 #include "platform/file_name.h"
 #include "platform/printable_text.h"
+#include "run/clock_text.h"
 
 #include <QRegularExpression>
 
@@ -93,7 +93,7 @@ ProgressLine::ProgressLine(std::FILE *out) : m_out(out), m_terminal(isatty(filen
 void ProgressLine::show(qint64 done, qint64 total, std::chrono::milliseconds left)
 {
     const int percent = total > 0 ? int(done * 100 / total) : 100;
-    const QString time = left.count() < 0 ? QString() : job::clockText(left);
+    const QString time = left.count() < 0 ? QString() : run::clockText(left);
     if (m_terminal) {
         constexpr int Width = 30;
         const int filled = percent * Width / 100;

@@ -1,12 +1,12 @@
 // tavro-render: a picture file to the board after choosing an effect, as PNG and/or upload raster.
-#include "job/preset_option.h"
-#include "job/render_options.h"
-#include "job/upload_raster.h"
-#include "job/usage_error.h"
+#include "common/preset_option.h"
+#include "common/render_options.h"
+#include "common/usage_error.h"
 #include "platform/file_name.h"
 #include "platform/printable_text.h"
 #include "platform/settings_folder.h"
 #include "platform/whole_file.h"
+#include "render/upload_raster.h"
 
 #include <QBuffer>
 #include <QCommandLineParser>
@@ -27,7 +27,7 @@ constexpr int ExitUsage = 2;
 
 struct Arguments {
     QString input;
-    job::RenderChoice choice;
+    cli::RenderChoice choice;
     QString pngPath;
     QString rasterPath;
 };
@@ -46,11 +46,11 @@ QString readArguments(QCommandLineParser &parser, Arguments &arguments)
     if (!parser.isSet(u"effect"_s) && !parser.isSet(u"preset"_s))
         return u"--effect or --preset is needed"_s;
     for (QString error :
-         {job::readPresetOption(parser, platform::settingsFolder(), arguments.choice),
-          job::readRenderOptions(parser, arguments.choice)}) {
+         {cli::readPresetOption(parser, platform::settingsFolder(), arguments.choice),
+          cli::readRenderOptions(parser, arguments.choice)}) {
         if (!error.isEmpty()) return error;
     }
-    arguments.choice.dotsPerMillimetre = job::storedDotsPerMillimetre(platform::settingsFolder());
+    arguments.choice.dotsPerMillimetre = cli::storedDotsPerMillimetre(platform::settingsFolder());
     arguments.pngPath = parser.value(u"png"_s);
     arguments.rasterPath = parser.value(u"raster"_s);
     if (arguments.pngPath.isEmpty() && arguments.rasterPath.isEmpty())
@@ -76,9 +76,9 @@ bool writeOutput(const QString &path, const QByteArray &bytes)
     return false;
 }
 
-int render(const Arguments &arguments)
+int renderAndWrite(const Arguments &arguments)
 {
-    const job::RenderedBoard rendered = job::renderPictureFile(arguments.input, arguments.choice);
+    const cli::RenderedBoard rendered = cli::renderPictureFile(arguments.input, arguments.choice);
     // A white board from a picture that cannot be read would burn nothing, and say nothing.
     if (!rendered.error.isEmpty()) {
         printError(u"tavro-render: "_s + rendered.error);
@@ -89,7 +89,7 @@ int render(const Arguments &arguments)
         written = writeOutput(arguments.pngPath, pngBytes(rendered.board)) && written;
     if (!arguments.rasterPath.isEmpty())
         written =
-            writeOutput(arguments.rasterPath, job::packUploadRaster(rendered.board)) && written;
+            writeOutput(arguments.rasterPath, render::packUploadRaster(rendered.board)) && written;
     return written ? 0 : ExitFailed;
 }
 
@@ -111,8 +111,8 @@ int main(int argc, char *argv[])
     const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(u"INPUT"_s,
                                  u"The picture file (JPEG, BMP, PNG, GIF, ICO, CUR, PCX)."_s);
-    job::addRenderOptions(parser);
-    job::addPresetOption(parser);
+    cli::addRenderOptions(parser);
+    cli::addPresetOption(parser);
     parser.addOption({u"png"_s, u"Write the board as a PNG picture."_s, u"OUT.png"_s});
     parser.addOption({u"raster"_s, u"Write the board's upload raster."_s, u"OUT.bin"_s});
 
@@ -132,8 +132,8 @@ int main(int argc, char *argv[])
         error = readArguments(parser, arguments);
     }
     if (!error.isEmpty()) {
-        printError(job::usageErrorLine(u"tavro-render"_s, error));
+        printError(cli::usageErrorLine(u"tavro-render"_s, error));
         return ExitUsage;
     }
-    return render(arguments);
+    return renderAndWrite(arguments);
 }

@@ -1,0 +1,70 @@
+// Where a chosen picture lies on the board, how large, which way round, and the millimetres
+// the operator speaks in.
+#pragma once
+
+#include "render/picture_tuning.h"
+
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+#include <optional>
+
+namespace tavro::platform {
+class ProfileFile;
+}  // namespace tavro::platform
+
+namespace tavro::document {
+
+// A picture may be larger than the board (only what lies on it burns), but not without end.
+inline constexpr int MaxPlacedSide = 2048;
+
+// The board's scale on the work piece; the rulers are drawn at the default.
+inline constexpr render::TuningRange<double> DotsPerMillimetreRange{1.0, 100.0};
+inline constexpr double DefaultDotsPerMillimetre = 13.4;
+double loadDotsPerMillimetre(const platform::ProfileFile &file);
+bool saveDotsPerMillimetre(platform::ProfileFile &file, double dotsPerMillimetre);
+
+struct Placement {
+    QRect rect;            // in board dots; it may reach past the board's edges
+    bool mirrorH = false;  // left and right swapped
+    bool mirrorV = false;  // top and bottom swapped
+
+    bool isValid() const;  // a size within limits and at least one dot on the board
+    friend bool operator==(const Placement &, const Placement &) = default;
+};
+
+// Where the effect chooser puts a picture of this declared size: fitted into the processing
+// area, not mirrored. A picture at this placement renders exactly as the chooser shows it.
+Placement defaultPlacement(QSize declaredSize);
+
+// The rect moved so that its top-left is at `topLeft`; the size stays.
+Placement moved(const Placement &placement, QPoint topLeft);
+// The rect given a new width, the height following the picture's proportions, around the
+// same top-left corner.
+Placement resizedToWidth(const Placement &placement, QSize pictureSize, int width);
+
+// What the operator asks in millimetres; what is not given stays as it is. A width or a
+// height (the other follows the picture's proportions) keeps the rect's centre unless a
+// left or top edge is given too.
+struct PlacementRequest {
+    std::optional<double> widthMm{};
+    std::optional<double> heightMm{};
+    std::optional<double> leftMm{};
+    std::optional<double> topMm{};
+    std::optional<bool> mirrorH{};
+    std::optional<bool> mirrorV{};
+};
+
+struct PlacementResult {
+    Placement placement;
+    QString error;  // empty when the request can be met; it then says what was asked
+};
+PlacementResult applyPlacementRequest(const Placement &from, QSize pictureSize,
+                                      const PlacementRequest &request, double dotsPerMillimetre);
+
+// Millimetres of a count of dots, and back (rounded to the nearest dot).
+double millimetres(double dots, double dotsPerMillimetre);
+int dotsOf(double millimetres, double dotsPerMillimetre);
+
+}  // namespace tavro::document

@@ -1,0 +1,25 @@
+// The dithered rendering: error diffusion of the blue level into black dots on white.
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+
+#include <functional>
+#include <vector>
+
+namespace tavro::render {
+
+using PutDot = std::function<void(int x, int y)>;
+using AfterWhite = std::function<void()>;
+
+// Decides the cells 1..S-1 of the snapshot row by row, left to right, and calls
+// putDot for every black dot and afterWhite after every white decision, in that
+// order. Reads outside the snapshot count as black. Either callback may be empty.
+// S outside 1..ErrorGridCapacity decides nothing.
+void renderDither(const QImage &snapshot, int processingSize, const PutDot &putDot,
+                  const AfterWhite &afterWhite = {});
+
+// The dots of one run, in the order they were decided.
+std::vector<QPoint> ditherDots(const QImage &snapshot, int processingSize);
+
+}  // namespace tavro::render

@@ -1,0 +1,313 @@
+// The one owner of the job and of the machine's state: both front ends (the program's window
+// and tavro-burn) build exactly one, show what it says and ask it for changes.
+#pragma once
+
+#include "document/job_document.h"
+#include "document/trace_overlay.h"
+#include "link/engraver_link.h"
+#include "link/message_log.h"
+#include "materials/material_presets.h"
+#include "platform/clock.h"
+#include "platform/port_lister.h"
+#include "platform/profile_file.h"
+#include "platform/prompter.h"
+#include "platform/serial_line.h"
+#include "run/interrupted_job.h"
+#include "run/job_controls.h"
+#include "run/job_estimator.h"
+#include "run/job_model.h"
+#include "run/job_recovery.h"
+#include "run/machine_controls.h"
+#include "session/command.h"
+#include "session/job_guard.h"
+
+#include <QObject>
+
+#include <array>
+#include <memory>
+#include <optional>
+
+namespace tavro::link {
+class TraceLog;
+}  // namespace tavro::link
+namespace tavro::machine {
+class DeviceWatcher;
+}  // namespace tavro::machine
+namespace tavro::run {
+class JobTrace;
+}  // namespace tavro::run
+
+namespace tavro::session {
+
+// What the session is built from: the platform's services, which outlive it.
+struct SessionServices {
+    platform::SerialLine &line;
+    platform::Clock &clock;
+    platform::Prompter &prompter;
+    const platform::PortLister &ports;
+    QString settingsFolder;  // Config.ini and the kept jobs
+    // Where it says so, a device plugged in is searched at once instead of at the next retry.
+    machine::DeviceWatcher *devices = nullptr;
+};
+
+struct SessionOptions {
+    link::LinkOptions link;
+    // Every byte both ways, every log text and the job's progress on standard error.
+    bool trace = false;
+};
+
+class Session final : public QObject {
+    Q_OBJECT
+public:
+    enum CommandId {
+        Connect,
+        Break,
+        SendImage,
+        Start,
+        Pause,
+        Restart,
+        Recarve,
+        FastForward,
+        FastBackward,
+        PowerOff,
+        Settings,
+        Clear,
+        Reload,
+        ZoomOut,
+        Rotate,
+        JogUp,
+        JogDown,
+        JogLeft,
+        JogRight,
+        PointMode,
+        CentreMode,
+        BoxMode,
+        BurnTime,
+        Undo,
+        Redo,
+        MirrorLeftRight,
+        MirrorTopBottom,
+        SizeAndPosition,
+        MachineSize,
+        CommandCount
+    };
+    Q_ENUM(CommandId)
+
+    // How far the job is, over the whole job also when it was resumed from a row.
+    struct Progress {
+        qint64 done = 0;     // dots burnt, before this run and in it
+        qint64 skipped = 0;  // dots Fast Forward passed over
+        qint64 total = 0;
+        qint64 doneThisRun = 0;
+        int percent = 0;
+    };
+
+    // The offer to pick up a job the machine did not finish.
+    struct Offer {
+        bool open = false;
+        int fromRow = 0;
+        int percent = 0;
+        int step = 0;   // of a sequence: which job it stopped in
+        int steps = 0;  // 0: a job of its own
+    };
+
+    Session(const SessionServices &services, const SessionOptions &options,
+            QObject *parent = nullptr);
+    ~Session() override;
+
+    // Start-up: the search for the machine begins and the log says so.
+    void begin();
+
+    link::MessageLog &log() { return m_log; }
+    const link::EngraverLink &link() const { return m_link; }
+    document::JobDocument &document() { return m_document; }
+    const document::JobDocument &document() const { return m_document; }
+    const run::JobModel &model() const { return m_model; }
+    const run::JobEstimator &estimator() const { return m_estimator; }
+    const run::JobControls &jobs() const { return m_jobs; }
+    const run::JobRecovery &recovery() const { return m_recovery; }
+    const run::MachineControls &controls() const { return m_controls; }
+    const document::TraceOverlay &trace() const { return m_trace; }
+    platform::ProfileFile &settings() { return m_settings; }
+    materials::MaterialPresets &materials() { return m_materials; }
+    const QString &settingsFolder() const { return m_settingsFolder; }
+    Command &command(CommandId id) { return *m_commands[std::size_t(id)]; }
+
+    // "COM3 (/dev/ttyUSB2)" for the machine's port; empty while none is identified.
+    QString machinePortName() const;
+    Progress progress() const;
+    Offer offer() const;
+    // The machine may have lost its picture with the cable, and none went to it since.
+    bool pictureMayBeMissing() const { return m_pictureMissing; }
+
+    // The machine's commands, as the buttons, the menus and the keys send them.
+    void connectMachine();
+    void breakLink();
+    // The board as it is now goes to the machine; with `fromRow`, the rows above it are left
+    // white: a job picked up from that row. The progress counts the whole board. A step of a
+    // sequence is kept as such, and a finished step keeps the next one until it runs.
+    void sendBoard(int fromRow = 0, std::optional<run::JobSequence> sequence = std::nullopt);
+    // The sequence whose step goes to the machine now or went last; nothing for a job of its own.
+    const std::optional<run::JobSequence> &sequenceSent() const { return m_sendingRun.sequence; }
+    // A saved job becomes the document, as tavro-burn takes it, without asking anything.
+    void takeJob(const document::JobFile &job);
+    // Asks first when the machine holds another picture than the board shown.
+    void start();
+    void pause();
+    void restart();
+    void recarve();
+    void fastForward();
+    void fastBackward();
+    void powerOff();
+    void jog(protocol::JogDirection direction);
+    void locateToCentre(bool announce);
+    void locateToBox();
+    void gotoPoint(int x, int y);
+    void reverseMotor(int axis);
+    void burnTimeReleased(int burnTime);
+    void burnTimeKeyed(int burnTime);
+    void burnTimeKeysLetGo();
+
+    // The board; each asks first where it would cut into a job, and says whether it went on.
+    bool pictureDropped(const QString &paths);
+    // The chosen rendering of the dropped picture: a new job. Placed with its picture, it can be
+    // moved, resized and mirrored on the board afterwards.
+    void placeRendering(const QImage &rendering);
+    void placeRendering(const document::PlacedRendering &rendering);
+    // Empty when the picture now lies there; otherwise why it was left where it was.
+    QString placePicture(const document::Placement &placement);
+    void mirrorLeftRight();
+    void mirrorTopBottom();
+    void undo();
+    void redo();
+    // The board's scale on the work piece, a setting of the machine kept in Config.ini.
+    double dotsPerMillimetre() const { return m_dotsPerMillimetre; }
+    void setDotsPerMillimetre(double dotsPerMillimetre);
+    // The effect chooser closed without a choice: the board and the controls as before.
+    void pictureDropAbandoned();
+    bool clearBoard();
+    bool reloadPicture();
+    void zoomOutBoard();
+    void rotateBoard();
+    // A language's drop hint wipes the board; false when the operator kept the board instead.
+    bool mayChangeLanguage();
+    void showBackground(const QImage &picture);
+    // The effect chooser's tuning becomes the last choice, remembered in Config.ini.
+    void rememberTuning();
+    void chooseFont(const document::TextFontSettings &font);
+    // A material preset's tuning and burn time become the job's, the burn time sent as the
+    // slider sends it (or owed to a machine not yet found). False when there is no such preset.
+    bool choosePreset(const QString &name);
+
+    // Job files; each tells the operator why when it fails, and then changed nothing.
+    bool openJob(const QString &path);
+    bool saveJob(const QString &path);
+    bool exportBoard(const QString &path);
+    // The operator's message for a job that could not be read.
+    static QString openFailureText(const QString &path, const document::JobFileRead &read);
+
+    // The interrupted job: sent again from its row, from the top, or forgotten.
+    void resumeKept();
+    void startKeptOver();
+    void dismissKept();
+
+    // True when the program may end now. A job that runs or is paused asks first; the
+    // machine is paused and the job kept for the next start.
+    bool prepareQuit();
+    // The program ends now, unasked (a signal, the display gone): a running job is paused and
+    // kept, the pause on the wire before this returns.
+    void endNow();
+    // The same where nothing else of Qt may run any more (the process is exiting): the pause
+    // is written straight to the port.
+    void endAtExit();
+    // Why the machine did not take the last upload, though the link stands (it never asked for
+    // the picture); empty otherwise. A broken link says so itself.
+    const QString &uploadFailure() const { return m_uploadFailure; }
+
+signals:
+    // Power OFF reached the machine: the program ends now.
+    void endRequested();
+    void runTimeChanged(const QString &text);
+    void positionFieldsReset();
+    void offerChanged();
+    void progressChanged();
+    void pictureMayBeMissingChanged(bool missing);
+    // The kept job is on its way back, from this row.
+    void resuming(int fromRow);
+    void dotsPerMillimetreChanged(double dotsPerMillimetre);
+    // The machine took the erase but never asked for the picture: nothing was sent.
+    void uploadFailed(const QString &reason);
+
+private:
+    // The kept job on the board; false when the operator kept an unsent picture instead.
+    bool showKept(const run::InterruptedJob &kept);
+    enum class Pending { None, Resume, StartOver, Start };
+    struct Run {
+        QImage board;  // the whole job
+        int fromRow = 0;
+        qint64 doneBefore = 0;
+        qint64 total = 0;
+        std::optional<run::JobSequence> sequence;
+    };
+
+    void makeCommands();
+    void makeConnections();
+    void updateCommands();
+    QString whyNot(run::MachineControls::Control control) const;
+    void updateBoardCommands();
+    void startNewJob();
+    void mirror(bool leftRight);
+    void upload(const QImage &board, int fromRow, Pending then,
+                std::optional<run::JobSequence> sequence = std::nullopt);
+    void keepNextStep();
+    void keepWhatFollows();
+    void onMachineState(protocol::MachineState state);
+    void onImageNotRequested();
+    void onIdentified(int port);
+    void onLinkLost();
+    void onUploadFinished(bool written);
+    void onStateChanged(run::JobModel::State state);
+    void onRunStarted();
+    void followCarve();
+    void setPictureMissing(bool missing);
+    void sendOwedBurnTime();
+
+    QString m_settingsFolder;
+    QString m_droppedPaths;
+    platform::SerialLine &m_line;
+    platform::Clock &m_clock;
+    platform::Prompter &m_prompter;
+    const platform::PortLister &m_ports;
+    platform::ProfileFile m_settings;
+    link::MessageLog m_log;
+    link::EngraverLink m_link;
+    run::MachineControls m_controls;
+    run::JobControls m_jobs;
+    run::JobModel m_model;
+    run::JobEstimator m_estimator;
+    document::JobDocument m_document;
+    document::TraceOverlay m_trace;
+    run::JobRecovery m_recovery;
+    JobGuard m_guard;
+    materials::MaterialPresets m_materials;
+    std::unique_ptr<platform::IntervalTimer> m_burnTimeWait;
+    std::array<Command *, CommandCount> m_commands{};
+    std::unique_ptr<link::TraceLog> m_traceLog;
+    std::unique_ptr<run::JobTrace> m_jobTrace;
+
+    QString m_uploadFailure;
+    QByteArray m_sending;  // the block the machine gets when it asks
+    Run m_sendingRun;
+    Run m_run;  // what the machine holds
+    Pending m_pending = Pending::None;
+    bool m_identified = false;
+    bool m_wasIdentified = false;
+    bool m_connectEnabled = true;
+    bool m_burnTimeOwed = false;  // a job's burn time not yet sent to a machine
+    bool m_pictureMissing = false;
+    double m_dotsPerMillimetre;
+    // The machine carves a job it was not started on here.
+    bool m_foreignRun = false;
+};
+
+}  // namespace tavro::session

@@ -1,0 +1,144 @@
+// The job document's board: Clear, Reload, Zoom Out, Rotate, the remembered rendering, and
+// what it knows of the board the machine holds and of the file it came from.
+#include "document/job_document.h"
+#include "qt_printers.h"
+#include "render/effect_board.h"
+#include "render/upload_raster.h"
+
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace tavro::document {
+namespace {
+
+// A rendering as the effect chooser hands it over.
+QImage aRendering(int phase = 0)
+{
+    QImage rendering = render::blankBoard();
+    for (int y = 40; y < 300; ++y)
+        for (int x = 60; x < 200; ++x)
+            if ((x / 7 + y / 5 + phase) % 2) rendering.setPixel(x, y, qRgb(0, 0, 0));
+    return rendering;
+}
+
+// Not symmetric, as the drop hints are not.
+QImage aBackground()
+{
+    QImage hint = render::blankBoard();
+    for (int x = 100; x < 400; ++x) hint.setPixel(x, 240, qRgb(0, 0, 0));
+    hint.setPixel(0, 0, qRgb(255, 0, 0));
+    return hint;
+}
+
+class JobDocumentTest : public ::testing::Test {
+protected:
+    JobDocument document{render::PictureTuning(), TextFontSettings(), 40};
+    const QImage &board() const { return document.board(); }
+};
+
+TEST_F(JobDocumentTest, FourRotationsRestoreTheBoardAndOneMovesTheCornerRight)
+{
+    document.setBackgroundPicture(aBackground());
+    const QImage start = board();
+    document.rotateBoard();
+    EXPECT_EQ(board().pixel(511, 0), qRgb(255, 0, 0));
+    for (int i = 0; i < 3; ++i) document.rotateBoard();
+    EXPECT_EQ(board(), start);
+}
+
+TEST_F(JobDocumentTest, ZoomOutShrinksIntoWhiteMarginsWithGreyEdges)
+{
+    document.clearBoard();
+    document.zoomOutBoard();
+    document.zoomOutBoard();
+    EXPECT_EQ(render::packUploadRaster(board()), QByteArray(32768, '\0')) << "white stays white";
+
+    document.placeRendering(aRendering());
+    document.zoomOutBoard();
+    bool grey = false;
+    for (int y = 0; y < 512; ++y)
+        for (int x = 0; x < 512; ++x) {
+            const int g = qGray(board().pixel(x, y));
+            if (g > 0 && g < 255) grey = true;
+            if (x < 10 || y < 10 || x > 491 || y > 491) {
+                ASSERT_EQ(board().pixel(x, y), qRgb(255, 255, 255)) << x << "," << y;
+            }
+        }
+    EXPECT_TRUE(grey) << "averaging makes grey edge pixels";
+    EXPECT_EQ(document.workImage().size(), QSize(512, 512));
+}
+
+TEST_F(JobDocumentTest, ReloadBringsBackTheChosenRenderingAfterAnyEdit)
+{
+    const QImage rendering = aRendering();
+    EXPECT_TRUE(document.holdsOnlyBackground());
+    document.placeRendering(rendering);
+    EXPECT_FALSE(document.holdsOnlyBackground());
+    document.rotateBoard();
+    document.zoomOutBoard();
+    document.clearBoard();
+    document.reloadPicture();
+    EXPECT_EQ(board(), rendering);
+    document.setBackgroundPicture(aBackground());  // a language's hint wipes it
+    EXPECT_NE(board(), rendering);
+    document.reloadPicture();
+    EXPECT_EQ(board(), rendering);
+}
+
+TEST_F(JobDocumentTest, ReloadWithNothingRememberedShowsTheBackgroundOnly)
+{
+    document.setBackgroundPicture(aBackground());
+    const QImage hint = board();
+    document.reloadPicture();
+    EXPECT_EQ(board(), hint);
+    EXPECT_TRUE(document.rememberedImage().isNull());
+    EXPECT_TRUE(document.holdsOnlyBackground());
+}
+
+TEST_F(JobDocumentTest, ANewRenderingKeepsThePreviousOneAsWorkImage)
+{
+    const QImage first = aRendering(0);
+    document.placeRendering(first);
+    document.placeRendering(aRendering(1));
+    EXPECT_EQ(document.workImage(), first);
+    EXPECT_EQ(document.rememberedImage(), aRendering(1));
+}
+
+TEST_F(JobDocumentTest, KnowsWhetherWhatWouldBurnIsWhatTheMachineHolds)
+{
+    QSignalSpy sent(&document, &JobDocument::sentChanged);
+    document.placeRendering(aRendering());
+    EXPECT_FALSE(document.differsFromSent()) << "nothing sent: nothing to differ from";
+    document.markSent(render::packUploadRaster(board()), QDateTime::currentDateTime());
+    EXPECT_FALSE(document.differsFromSent());
+    document.rotateBoard();
+    EXPECT_TRUE(document.differsFromSent());
+    for (int i = 0; i < 3; ++i) document.rotateBoard();
+    EXPECT_FALSE(document.differsFromSent()) << "the same dots again";
+    EXPECT_EQ(sent.count(), 3);
+}
+
+TEST_F(JobDocumentTest, TheFileIsMarkedModifiedByBoardChangesOnly)
+{
+    JobFile job;
+    job.board = aRendering();
+    job.burnTime = 57;
+    document.restore(job, u"/jobs/a.tavro.png"_s);
+    EXPECT_EQ(document.path(), u"/jobs/a.tavro.png"_s);
+    EXPECT_EQ(document.burnTime(), 57);
+    EXPECT_FALSE(document.isModified());
+    document.setBurnTime(12);
+    EXPECT_FALSE(document.isModified());
+    document.zoomOutBoard();
+    EXPECT_TRUE(document.isModified());
+    document.markSaved(u"/jobs/b.tavro.png"_s);
+    EXPECT_FALSE(document.isModified());
+    document.setPicturePath(u"/pictures/new.png"_s);
+    EXPECT_TRUE(document.path().isEmpty()) << "a new picture is a new job";
+}
+
+}  // namespace
+}  // namespace tavro::document

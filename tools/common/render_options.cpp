@@ -1,0 +1,194 @@
+#include "common/render_options.h"
+
+#include "common/whole_option.h"
+#include "document/placed_rendering.h"
+#include "platform/file_name.h"
+#include "platform/picture_loader.h"
+#include "platform/profile_file.h"
+#include "render/effect_board.h"
+#include "render/raster_constants.h"
+#include "render/work_snapshot.h"
+
+#include <QDir>
+
+#include <cmath>
+#include <optional>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace tavro::cli {
+namespace {
+
+QString effectNames()
+{
+    QStringList names;
+    for (const render::Effect effect : render::AllEffects) names << render::effectName(effect);
+    return names.join(u", "_s);
+}
+
+QString quoted(const QString &text)
+{
+    return u'\'' + text + u'\'';
+}
+
+QString readDecimal(const QCommandLineParser &parser, const QString &option,
+                    render::TuningRange<double> range, double &value)
+{
+    if (!parser.isSet(option)) return {};
+    bool ok = false;
+    const double parsed = parser.value(option).trimmed().toDouble(&ok);
+    if (!ok || !range.contains(parsed))
+        return u"--%1 must be a number from %2 to %3, not %4"_s.arg(
+            option, QString::number(range.min, 'f', 1), QString::number(range.max, 'f', 1),
+            quoted(parser.value(option)));
+    value = parsed;
+    return {};
+}
+
+// Millimetres: any finite number, a size above 0.
+QString readMillimetres(const QCommandLineParser &parser, const QString &option, bool size,
+                        std::optional<double> &value)
+{
+    if (!parser.isSet(option)) return {};
+    bool ok = false;
+    const double parsed = parser.value(option).trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(parsed) || (size && parsed <= 0))
+        return (size ? u"--%1 must be a number of millimetres above 0, not %2"_s
+                     : u"--%1 must be a number of millimetres, not %2"_s)
+            .arg(option, quoted(parser.value(option)));
+    value = parsed;
+    return {};
+}
+
+QString readPlacementOptions(const QCommandLineParser &parser, document::PlacementRequest &request)
+{
+    if (parser.isSet(u"width-mm"_s) && parser.isSet(u"height-mm"_s))
+        return u"give --width-mm or --height-mm, not both: the other follows the picture"_s;
+    for (QString error : {readMillimetres(parser, u"width-mm"_s, true, request.widthMm),
+                          readMillimetres(parser, u"height-mm"_s, true, request.heightMm),
+                          readMillimetres(parser, u"left-mm"_s, false, request.leftMm),
+                          readMillimetres(parser, u"top-mm"_s, false, request.topMm)}) {
+        if (!error.isEmpty()) return error;
+    }
+    if (parser.isSet(u"mirror"_s)) {
+        const QString mirror = parser.value(u"mirror"_s);
+        if (mirror != u"h"_s && mirror != u"v"_s && mirror != u"hv"_s && mirror != u"vh"_s)
+            return u"--mirror must be h, v or hv, not %1"_s.arg(quoted(mirror));
+        request.mirrorH = mirror.contains(u'h');
+        request.mirrorV = mirror.contains(u'v');
+    }
+    return {};
+}
+
+}  // namespace
+
+bool RenderChoice::asksPlacement() const
+{
+    return placement.widthMm || placement.heightMm || placement.leftMm || placement.topMm ||
+           placement.mirrorH || placement.mirrorV;
+}
+
+double storedDotsPerMillimetre(const QString &settingsFolder)
+{
+    return document::loadDotsPerMillimetre(
+        platform::ProfileFile(QDir(settingsFolder).filePath(u"Config.ini"_s)));
+}
+
+void addRenderOptions(QCommandLineParser &parser)
+{
+    parser.addOption({u"effect"_s,
+                      u"The rendering: bw or dither as the effect chooser has always shown "
+                      u"them, or threshold, fs, atkinson, jjn, stucki, sierra or bayer."_s,
+                      u"name"_s});
+    parser.addOption({u"grey"_s,
+                      u"The grey level read from colours. Default: the average for bw, the "
+                      u"blue channel for dither, luma for the others."_s,
+                      u"blue|average|luma"_s});
+    parser.addOption({u"brightness"_s, u"Brightness, -100 to 100 (default 0)."_s, u"B"_s});
+    parser.addOption({u"contrast"_s, u"Contrast, -100 to 100 (default 0)."_s, u"C"_s});
+    parser.addOption({u"gamma"_s, u"Gamma, 0.2 to 5.0 (default 1.0)."_s, u"G"_s});
+    parser.addOption({u"invert"_s, u"Swap light and dark."_s});
+    parser.addOption({u"threshold"_s,
+                      u"For bw and threshold: levels below it burn, 1 to 255 (default 128)."_s,
+                      u"T"_s});
+    parser.addOption({u"dot-gain"_s,
+                      u"Compensate dot gain: lighten greys so that burnt dots D dots wide, "
+                      u"0.5 to 3.0, come out as dark as the picture asks."_s,
+                      u"D"_s});
+    parser.addOption({u"width-mm"_s,
+                      u"The picture's width on the work piece; its height follows. The scale is "
+                      u"the one set in the program's Machine Size (13.4 dots a millimetre unless "
+                      u"changed there)."_s,
+                      u"W"_s});
+    parser.addOption({u"height-mm"_s, u"The picture's height; its width follows."_s, u"H"_s});
+    parser.addOption({u"left-mm"_s,
+                      u"The picture's left edge from the board's left edge (default: the picture "
+                      u"stays centred where it was)."_s,
+                      u"X"_s});
+    parser.addOption({u"top-mm"_s, u"The picture's top edge from the board's top edge."_s, u"Y"_s});
+    parser.addOption({u"mirror"_s,
+                      u"Mirror the picture: h left to right, v top to bottom, hv both."_s,
+                      u"h|v|hv"_s});
+}
+
+QString readRenderOptions(const QCommandLineParser &parser, RenderChoice &choice)
+{
+    if (parser.isSet(u"effect"_s)) {
+        const std::optional<render::Effect> effect =
+            render::effectFromName(parser.value(u"effect"_s));
+        if (!effect) return u"--effect must be one of %1"_s.arg(effectNames());
+        choice.effect = *effect;
+    }
+    render::PictureTuning &tuning = choice.tuning;
+    if (parser.isSet(u"grey"_s)) {
+        const QString name = parser.value(u"grey"_s);
+        const std::optional<render::GreySource> grey = render::greySourceFromName(name);
+        if (!grey || *grey == render::GreySource::Auto)
+            return u"--grey must be blue, average or luma, not %1"_s.arg(quoted(name));
+        tuning.grey = *grey;
+    }
+    for (QString error :
+         {readWholeOption(parser, u"brightness"_s, render::BrightnessRange.min,
+                          render::BrightnessRange.max, tuning.brightness),
+          readWholeOption(parser, u"contrast"_s, render::ContrastRange.min,
+                          render::ContrastRange.max, tuning.contrast),
+          readDecimal(parser, u"gamma"_s, render::GammaRange, tuning.gamma),
+          readWholeOption(parser, u"threshold"_s, render::ThresholdRange.min,
+                          render::ThresholdRange.max, tuning.threshold),
+          readDecimal(parser, u"dot-gain"_s, render::DotDiameterRange, tuning.dotDiameter)}) {
+        if (!error.isEmpty()) return error;
+    }
+    // What a preset set stays unless given here.
+    if (parser.isSet(u"invert"_s)) tuning.invert = true;
+    if (parser.isSet(u"dot-gain"_s)) tuning.compensateDotGain = true;
+    return readPlacementOptions(parser, choice.placement);
+}
+
+RenderedBoard renderPictureFile(const QString &path, const RenderChoice &choice)
+{
+    const platform::LoadedPicture picture =
+        platform::loadPicture(path, {.drawSize = render::ProcessingSize});
+    RenderedBoard out;
+    if (!picture.isReadable())
+        out.error = u"%1: %2"_s.arg(platform::displayFileName(picture.name), picture.error);
+    document::PlacedRendering rendering{
+        document::ChosenPicture(path, picture.size, render::makeWorkSnapshot(picture)),
+        choice.effect, choice.tuning, document::defaultPlacement(picture.size)};
+    if (picture.isReadable() && choice.asksPlacement()) {
+        const document::PlacementResult placed = document::applyPlacementRequest(
+            rendering.placement, picture.size, choice.placement, choice.dotsPerMillimetre);
+        if (!placed.error.isEmpty()) {
+            out.error = placed.error;
+            out.placementRefused = true;
+            out.board = render::blankBoard();
+            return out;
+        }
+        rendering.placement = placed.placement;
+    }
+    const document::RenderedPlacement rendered = document::renderPlaced(rendering);
+    out.board = rendered.board.isNull() ? render::blankBoard() : rendered.board;
+    if (out.error.isEmpty()) out.error = rendered.error;
+    return out;
+}
+
+}  // namespace tavro::cli
