@@ -427,8 +427,8 @@
         <translation>Spiegeln</translation>
     </message>
     <message>
-        <source>The machine finished the interrupted job on its own.</source>
-        <translation>Die Maschine hat den unterbrochenen Auftrag selbst zu Ende gebracht.</translation>
+        <source>Not while a job is paused: Start goes on with it, Restart ends it</source>
+        <translation>Nicht während ein Auftrag angehalten ist: „Beginnen“ setzt ihn fort, „Reboot“ beendet ihn</translation>
     </message>
 </context>
 <context>
@@ -1418,6 +1418,13 @@ Serielle Schnittstelle: %2
     <message>
         <source>Tavro Laser User Guide</source>
         <translation>Tavro-Laser-Benutzerhandbuch</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::run::RunDriver</name>
+    <message>
+        <source>The machine finished the interrupted job on its own.</source>
+        <translation>Die Maschine hat den unterbrochenen Auftrag selbst zu Ende gebracht.</translation>
     </message>
 </context>
 </TS>

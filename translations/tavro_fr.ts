@@ -427,8 +427,8 @@
         <translation>Miroir</translation>
     </message>
     <message>
-        <source>The machine finished the interrupted job on its own.</source>
-        <translation>La machine a terminé seule la tâche interrompue.</translation>
+        <source>Not while a job is paused: Start goes on with it, Restart ends it</source>
+        <translation>Pas pendant qu&apos;une tâche est en pause : « Démarrer » la reprend, « Redémarrer » l&apos;arrête</translation>
     </message>
 </context>
 <context>
@@ -1418,6 +1418,13 @@ Port série : %2
     <message>
         <source>Tavro Laser User Guide</source>
         <translation>Guide de l’utilisateur de Tavro Laser</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::run::RunDriver</name>
+    <message>
+        <source>The machine finished the interrupted job on its own.</source>
+        <translation>La machine a terminé seule la tâche interrompue.</translation>
     </message>
 </context>
 </TS>

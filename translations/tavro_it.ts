@@ -427,8 +427,8 @@
         <translation>Specchia</translation>
     </message>
     <message>
-        <source>The machine finished the interrupted job on its own.</source>
-        <translation>La macchina ha terminato da sola il lavoro interrotto.</translation>
+        <source>Not while a job is paused: Start goes on with it, Restart ends it</source>
+        <translation>Non mentre un lavoro è in pausa: «Cominciare» lo riprende, «Ricomincia» lo termina</translation>
     </message>
 </context>
 <context>
@@ -1418,6 +1418,13 @@ Porta seriale: %2
     <message>
         <source>Tavro Laser User Guide</source>
         <translation>Manuale utente di Tavro Laser</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::run::RunDriver</name>
+    <message>
+        <source>The machine finished the interrupted job on its own.</source>
+        <translation>La macchina ha terminato da sola il lavoro interrotto.</translation>
     </message>
 </context>
 </TS>

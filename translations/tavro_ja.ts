@@ -427,8 +427,8 @@
         <translation>反転</translation>
     </message>
     <message>
-        <source>The machine finished the interrupted job on its own.</source>
-        <translation>中断されたジョブはマシンが単独で完了しました。</translation>
+        <source>Not while a job is paused: Start goes on with it, Restart ends it</source>
+        <translation>ジョブの一時停止中はできません。「スタート」で再開し、「リスタート」で終了します</translation>
     </message>
 </context>
 <context>
@@ -1414,6 +1414,13 @@ Serial port: %2
     <message>
         <source>Tavro Laser User Guide</source>
         <translation>Tavro Laser ユーザーガイド</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::run::RunDriver</name>
+    <message>
+        <source>The machine finished the interrupted job on its own.</source>
+        <translation>中断されたジョブはマシンが単独で完了しました。</translation>
     </message>
 </context>
 </TS>

@@ -427,8 +427,8 @@
         <translation>镜像</translation>
     </message>
     <message>
-        <source>The machine finished the interrupted job on its own.</source>
-        <translation>机器已自行完成被中断的任务。</translation>
+        <source>Not while a job is paused: Start goes on with it, Restart ends it</source>
+        <translation>任务暂停时不可用：“开始”可继续，“重启”则结束</translation>
     </message>
 </context>
 <context>
@@ -1414,6 +1414,13 @@ Serial port: %2
     <message>
         <source>Tavro Laser User Guide</source>
         <translation>Tavro Laser 用户指南</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::run::RunDriver</name>
+    <message>
+        <source>The machine finished the interrupted job on its own.</source>
+        <translation>机器已自行完成被中断的任务。</translation>
     </message>
 </context>
 </TS>

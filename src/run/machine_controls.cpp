@@ -29,6 +29,8 @@ void MachineControls::enableMachineControls()
 {
     m_beforeDrop.reset();
     m_enabled.fill(true);
+    m_setBy = SetBy::Enabled;
+    m_locationLocked = false;
     emit changed();
 }
 
@@ -36,24 +38,30 @@ void MachineControls::disableMachineControls()
 {
     m_beforeDrop.reset();
     m_enabled.fill(false);
+    m_setBy = SetBy::Disabled;
+    m_locationLocked = false;
     emit changed();
 }
 
 void MachineControls::resetLocationControls()
 {
+    m_locationLocked = false;
     set(LocationControls, true);
     emit locationReset();
 }
 
 void MachineControls::lockLocationControls()
 {
+    m_locationLocked = true;
     set(LocationControls, false);
 }
 
 void MachineControls::keepOnlyPictureControls()
 {
-    const std::optional<std::array<bool, Count>> before = m_beforeDrop.value_or(m_enabled);
+    const Sets before = m_beforeDrop.value_or(Sets{m_enabled, m_setBy, m_locationLocked});
     m_enabled.fill(false);
+    m_setBy = SetBy::PictureOnly;
+    m_locationLocked = false;
     set({SendImage, Clear, ZoomOut, Rotate, Reload}, true);
     m_beforeDrop = before;
 }
@@ -61,7 +69,10 @@ void MachineControls::keepOnlyPictureControls()
 void MachineControls::restoreBeforeDrop()
 {
     if (!m_beforeDrop) return;
-    m_enabled = *std::exchange(m_beforeDrop, std::nullopt);
+    const Sets before = *std::exchange(m_beforeDrop, std::nullopt);
+    m_enabled = before.enabled;
+    m_setBy = before.setBy;
+    m_locationLocked = before.locationLocked;
     emit changed();
 }
 

@@ -38,11 +38,17 @@ public:
         Count
     };
     Q_ENUM(Control)
+    // Which switch of the sets made the controls what they are: each says why a control is off.
+    enum class SetBy { StartUp, Enabled, Disabled, PictureOnly };
 
     // Before the machine is known, everything but Start, Pause, Restart and Power OFF.
     explicit MachineControls(QObject *parent = nullptr);
 
     bool isEnabled(Control control) const { return m_enabled[control]; }
+    const std::array<bool, Count> &enabled() const { return m_enabled; }
+    SetBy setBy() const { return m_setBy; }
+    // A job's start took the location controls away until it ends or is restarted.
+    bool locationLocked() const { return m_locationLocked; }
 
     void enableMachineControls();
     void disableMachineControls();
@@ -65,8 +71,16 @@ signals:
 private:
     void set(std::initializer_list<Control> controls, bool enabled);
 
+    struct Sets {
+        std::array<bool, Count> enabled{};
+        SetBy setBy = SetBy::StartUp;
+        bool locationLocked = false;
+    };
+
     std::array<bool, Count> m_enabled{};
-    std::optional<std::array<bool, Count>> m_beforeDrop;
+    SetBy m_setBy = SetBy::StartUp;
+    bool m_locationLocked = false;
+    std::optional<Sets> m_beforeDrop;
 };
 
 }  // namespace tavro::run

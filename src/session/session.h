@@ -18,7 +18,9 @@
 #include "run/job_model.h"
 #include "run/job_recovery.h"
 #include "run/machine_controls.h"
+#include "run/run_driver.h"
 #include "session/command.h"
+#include "session/commands.h"
 #include "session/job_guard.h"
 
 #include <QObject>
@@ -59,57 +61,11 @@ struct SessionOptions {
 class Session final : public QObject {
     Q_OBJECT
 public:
-    enum CommandId {
-        Connect,
-        Break,
-        SendImage,
-        Start,
-        Pause,
-        Restart,
-        Recarve,
-        FastForward,
-        FastBackward,
-        PowerOff,
-        Settings,
-        Clear,
-        Reload,
-        ZoomOut,
-        Rotate,
-        JogUp,
-        JogDown,
-        JogLeft,
-        JogRight,
-        PointMode,
-        CentreMode,
-        BoxMode,
-        BurnTime,
-        Undo,
-        Redo,
-        MirrorLeftRight,
-        MirrorTopBottom,
-        SizeAndPosition,
-        MachineSize,
-        CommandCount
-    };
-    Q_ENUM(CommandId)
+    using CommandId = session::CommandId;
+    using enum session::CommandId;
 
-    // How far the job is, over the whole job also when it was resumed from a row.
-    struct Progress {
-        qint64 done = 0;     // dots burnt, before this run and in it
-        qint64 skipped = 0;  // dots Fast Forward passed over
-        qint64 total = 0;
-        qint64 doneThisRun = 0;
-        int percent = 0;
-    };
-
-    // The offer to pick up a job the machine did not finish.
-    struct Offer {
-        bool open = false;
-        int fromRow = 0;
-        int percent = 0;
-        int step = 0;   // of a sequence: which job it stopped in
-        int steps = 0;  // 0: a job of its own
-    };
+    using Progress = run::RunDriver::Progress;
+    using Offer = run::RunDriver::Offer;
 
     Session(const SessionServices &services, const SessionOptions &options,
             QObject *parent = nullptr);
@@ -126,6 +82,7 @@ public:
     const run::JobEstimator &estimator() const { return m_estimator; }
     const run::JobControls &jobs() const { return m_jobs; }
     const run::JobRecovery &recovery() const { return m_recovery; }
+    const run::RunDriver &run() const { return m_driver; }
     const run::MachineControls &controls() const { return m_controls; }
     const document::TraceOverlay &trace() const { return m_trace; }
     platform::ProfileFile &settings() { return m_settings; }
@@ -146,9 +103,14 @@ public:
     // The board as it is now goes to the machine; with `fromRow`, the rows above it are left
     // white: a job picked up from that row. The progress counts the whole board. A step of a
     // sequence is kept as such, and a finished step keeps the next one until it runs.
-    void sendBoard(int fromRow = 0, std::optional<run::JobSequence> sequence = std::nullopt);
+    // The board shown goes to the machine: the rows above `fromRow` left white, then the burn
+    // time set and the job started where asked.
+    void sendBoard(int fromRow = 0, std::optional<int> burnTime = std::nullopt, bool start = false);
+    // A step of a sequence goes to the machine, from that row, with its burn time, and is
+    // started; the steps after it follow on their own. False when it could not go out.
+    bool sendSequence(const run::JobSequence &sequence, int fromRow = 0);
     // The sequence whose step goes to the machine now or went last; nothing for a job of its own.
-    const std::optional<run::JobSequence> &sequenceSent() const { return m_sendingRun.sequence; }
+    const std::optional<run::JobSequence> &sequenceSent() const { return m_driver.sequence(); }
     // A saved job becomes the document, as tavro-burn takes it, without asking anything.
     void takeJob(const document::JobFile &job);
     // Asks first when the machine holds another picture than the board shown.
@@ -222,7 +184,7 @@ public:
     void endAtExit();
     // Why the machine did not take the last upload, though the link stands (it never asked for
     // the picture); empty otherwise. A broken link says so itself.
-    const QString &uploadFailure() const { return m_uploadFailure; }
+    const QString &uploadFailure() const { return m_driver.failure(); }
 
 signals:
     // Power OFF reached the machine: the program ends now.
@@ -237,38 +199,37 @@ signals:
     void dotsPerMillimetreChanged(double dotsPerMillimetre);
     // The machine took the erase but never asked for the picture: nothing was sent.
     void uploadFailed(const QString &reason);
+    // The run on the machine changed: see run().
+    void runChanged();
+    // The search for the machine: begun, found, tried every port, found another device; a
+    // machine that was found gone again, with the reason; the operator's Break.
+    void searchStarted();
+    void machineFound();
+    void searchExhausted();
+    void wrongMachine(int productId);
+    void machineLost(const QString &reason);
+    void disconnected();
+    // Where the machine says its head is (a column, a row), as it says it.
+    void headXReported(int x);
+    void headYReported(int y);
+    void uploadProgress(qint64 written, qint64 total);
+    void estimateChanged();
+    // The location radio boxes are unchecked and the board's pointer is the arrow again.
+    void locationReset();
 
 private:
     // The kept job on the board; false when the operator kept an unsent picture instead.
     bool showKept(const run::InterruptedJob &kept);
-    enum class Pending { None, Resume, StartOver, Start };
-    struct Run {
-        QImage board;  // the whole job
-        int fromRow = 0;
-        qint64 doneBefore = 0;
-        qint64 total = 0;
-        std::optional<run::JobSequence> sequence;
-    };
 
     void makeCommands();
     void makeConnections();
     void updateCommands();
-    QString whyNot(run::MachineControls::Control control) const;
-    void updateBoardCommands();
+    CommandSnapshot commandSnapshot() const;
     void startNewJob();
     void mirror(bool leftRight);
-    void upload(const QImage &board, int fromRow, Pending then,
-                std::optional<run::JobSequence> sequence = std::nullopt);
-    void keepNextStep();
-    void keepWhatFollows();
-    void onMachineState(protocol::MachineState state);
-    void onImageNotRequested();
     void onIdentified(int port);
     void onLinkLost();
-    void onUploadFinished(bool written);
-    void onStateChanged(run::JobModel::State state);
-    void onRunStarted();
-    void followCarve();
+    void onRunChanged();
     void setPictureMissing(bool missing);
     void sendOwedBurnTime();
 
@@ -288,6 +249,7 @@ private:
     document::JobDocument m_document;
     document::TraceOverlay m_trace;
     run::JobRecovery m_recovery;
+    run::RunDriver m_driver;
     JobGuard m_guard;
     materials::MaterialPresets m_materials;
     std::unique_ptr<platform::IntervalTimer> m_burnTimeWait;
@@ -295,19 +257,14 @@ private:
     std::unique_ptr<link::TraceLog> m_traceLog;
     std::unique_ptr<run::JobTrace> m_jobTrace;
 
-    QString m_uploadFailure;
-    QByteArray m_sending;  // the block the machine gets when it asks
-    Run m_sendingRun;
-    Run m_run;  // what the machine holds
-    Pending m_pending = Pending::None;
     bool m_identified = false;
     bool m_wasIdentified = false;
     bool m_connectEnabled = true;
+    bool m_powerOffShown = true;
     bool m_burnTimeOwed = false;  // a job's burn time not yet sent to a machine
     bool m_pictureMissing = false;
     double m_dotsPerMillimetre;
-    // The machine carves a job it was not started on here.
-    bool m_foreignRun = false;
+    run::RunDriver::State m_runState = run::RunDriver::State::Idle;
 };
 
 }  // namespace tavro::session

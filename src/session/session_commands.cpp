@@ -37,10 +37,16 @@ void Session::breakLink()
     m_link.disconnectMachine();
 }
 
-void Session::sendBoard(int fromRow, std::optional<run::JobSequence> sequence)
+void Session::sendBoard(int fromRow, std::optional<int> burnTime, bool start)
 {
     if (!m_guard.allows(JobGuard::Action::SendImage)) return;
-    upload(m_document.board(), fromRow, Pending::None, std::move(sequence));
+    m_driver.send({m_document.board(), fromRow, burnTime, start, std::nullopt});
+}
+
+bool Session::sendSequence(const run::JobSequence &sequence, int fromRow)
+{
+    const run::JobSequence::Step &step = sequence.steps[sequence.step];
+    return m_driver.send({step.board, fromRow, step.burnTime, true, sequence});
 }
 
 void Session::takeJob(const document::JobFile &job)
@@ -58,7 +64,7 @@ void Session::start()
             tr("Start"), {tr("Send the board first"), tr("Start anyway"), tr("Cancel")});
         if (answer == 0) {
             if (carving(m_model.state())) m_jobs.restart();
-            upload(m_document.board(), 0, Pending::Start);
+            m_driver.send({m_document.board(), 0, std::nullopt, true, std::nullopt});
             return;
         }
         if (answer != 1) return;
@@ -378,27 +384,20 @@ void Session::resumeKept()
     const run::InterruptedJob kept = *m_recovery.kept();
     // A test card shows itself on the board; it is not the document's.
     if (!kept.sequence && !showKept(kept)) return;
-    upload(kept.board, kept.resumeRow, Pending::Resume, kept.sequence);
+    m_driver.resumeKept(false);
 }
 
 void Session::startKeptOver()
 {
     if (!offer().open) return;
     const run::InterruptedJob kept = *m_recovery.kept();
-    // A sequence starts over from its first job.
-    if (kept.sequence) {
-        const run::JobSequence first = kept.sequence->at(0);
-        upload(first.steps[0].board, 0, Pending::StartOver, first);
-        return;
-    }
-    if (!showKept(kept)) return;
-    upload(kept.board, 0, Pending::StartOver);
+    if (!kept.sequence && !showKept(kept)) return;
+    m_driver.resumeKept(true);
 }
 
 void Session::dismissKept()
 {
-    m_recovery.forget();
-    emit offerChanged();
+    m_driver.dismissKept();
 }
 
 bool Session::prepareQuit()

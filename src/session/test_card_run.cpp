@@ -21,37 +21,7 @@ bool carving(run::JobModel::State state)
 
 TestCardRun::TestCardRun(Session &session, QObject *parent) : QObject(parent), m_session(session)
 {
-    makeConnections();
-}
-
-void TestCardRun::makeConnections()
-{
-    using L = link::EngraverLink;
-    const L &link = m_session.link();
-    connect(&link, &L::uploadFinished, this, &TestCardRun::onUploadFinished);
-    const auto lost = [this] {
-        if (m_state == State::Sending) setState(State::Interrupted);
-    };
-    connect(&link, &L::broken, this, lost);
-    connect(&link, &L::disconnected, this, lost);
-    connect(&m_session.model(), &run::JobModel::stateChanged, this, &TestCardRun::onCarveState);
-    connect(&m_session.jobs(), &run::JobControls::restartSent, this, [this] {
-        if (isActive()) setState(State::Stopped);
-    });
-    // Any other picture sent ends the card; its own columns carry its sequence.
-    connect(&m_session.jobs(), &run::JobControls::newImageSent, this, [this] {
-        const std::optional<run::JobSequence> &sent = m_session.sequenceSent();
-        m_holdsColumn = m_card && sent && sent->notes == m_sequence.notes;
-        if (!m_holdsColumn && isActive()) setState(State::Stopped);
-    });
-    connect(&m_session, &Session::resuming, this, &TestCardRun::onResuming);
-    // A machine that never asked for the column: the card stops where it is, to be resumed.
-    connect(&m_session, &Session::uploadFailed, this, [this] {
-        if (m_state == State::Sending && m_holdsColumn) setState(State::Interrupted);
-    });
-    connect(&m_session, &Session::progressChanged, this, [this] {
-        if (m_holdsColumn) emit progressChanged();
-    });
+    connect(&m_session, &Session::runChanged, this, &TestCardRun::onRunChanged);
 }
 
 QString TestCardRun::start(const materials::TestCardPlan &plan, int fromColumn, int fromRow)
@@ -65,14 +35,14 @@ QString TestCardRun::start(const materials::TestCardPlan &plan, int fromColumn, 
     if (m_session.link().state() != link::LinkState::Identified)
         return tr("No machine is connected.");
     if (carving(m_session.model().state())) return tr("A job is running; stop it first.");
-    begin(card, fromColumn);
+    begin(card);
     remember(false);
-    sendColumn(fromRow);
-    if (m_state != State::Sending) return tr("The card's first column could not be sent.");
+    if (!m_session.sendSequence(m_sequence.at(fromColumn), fromRow))
+        return tr("The card's first column could not be sent.");
     return {};
 }
 
-void TestCardRun::begin(const materials::TestCard &card, int column)
+void TestCardRun::begin(const materials::TestCard &card)
 {
     m_card = card;
     m_sequence = {};
@@ -83,76 +53,60 @@ void TestCardRun::begin(const materials::TestCard &card, int column)
         m_sequence.steps << run::JobSequence::Step{board, card.plan().burnTimes[c]};
         m_rasters << run::JobRaster(render::packUploadRaster(board));
     }
-    m_column = column;
+    m_column = 0;
 }
 
-void TestCardRun::sendColumn(int fromRow)
+bool TestCardRun::followsCard(const std::optional<run::JobSequence> &sequence)
 {
-    m_fromRow = fromRow;
-    m_adopted = false;
-    const run::JobSequence::Step &step = m_sequence.steps[m_column];
-    document::JobFile job = m_session.document().toJobFile();
-    job.board = step.board;
-    job.rememberedImage = QImage();
-    job.burnTime = step.burnTime;
-    m_sending = true;
-    m_holdsColumn = false;
-    m_session.takeJob(job);
-    setState(State::Sending);
-    emit columnStarted(m_column);
-    m_session.sendBoard(fromRow, m_sequence.at(m_column));
-    m_sending = false;
-    // Refused before it went out (a job the operator kept running, no machine).
-    if (!m_holdsColumn) setState(State::Interrupted);
-}
-
-void TestCardRun::onResuming()
-{
-    const std::optional<run::JobSequence> &sequence = m_session.sequenceSent();
-    if (m_sending || !sequence || sequence->notes.value(0) != Marker) return;
+    if (!sequence || sequence->notes.value(0) != Marker) return false;
+    if (m_card && sequence->notes == m_sequence.notes) return true;
+    // A kept card resumed from the status bar: this shows it from now on.
     const std::optional<materials::TestCardPlan> plan =
         materials::TestCard::planFromLines(sequence->notes);
-    if (!plan) return;
+    if (!plan) return false;
     const materials::TestCard card(*plan);
-    if (card.columns() != sequence->steps.size()) return;
-    begin(card, sequence->step);
-    m_fromRow = 0;
-    m_adopted = true;
-    setState(State::Sending);
-    emit columnStarted(m_column);
+    if (card.columns() != sequence->steps.size()) return false;
+    begin(card);
+    return true;
 }
 
-void TestCardRun::onUploadFinished(bool written)
+void TestCardRun::onRunChanged()
 {
-    // A block that failed breaks the link, which says so.
-    if (m_state != State::Sending || !m_holdsColumn || !written) return;
-    if (!m_adopted) {
-        m_session.burnTimeReleased(burnTime());
-        m_session.start();
+    using R = run::RunDriver::State;
+    const run::RunDriver &run = m_session.run();
+    const bool held = followsCard(run.sequence());
+    if (!held) {
+        m_holdsColumn = false;
+        if (isActive()) setState(State::Stopped);  // another picture went to the machine
+        return;
     }
-    setState(State::Carving);
-}
-
-void TestCardRun::onCarveState()
-{
-    if (!m_holdsColumn || !isActive()) return;
-    switch (m_session.model().state()) {
-    case run::JobModel::State::Finished:
-        if (m_state != State::Carving) return;
-        if (m_column + 1 < m_sequence.steps.size()) {
-            ++m_column;
-            // After every other follower of this carve's end has seen it.
-            QMetaObject::invokeMethod(
-                this, [this] { sendColumn(0); }, Qt::QueuedConnection);
-            return;
+    const int column = run.sequence()->step;
+    const bool newColumn = !m_holdsColumn || column != m_column;
+    m_holdsColumn = true;
+    m_column = column;
+    switch (run.state()) {
+    case R::Sending:
+        setState(State::Sending);
+        if (newColumn) emit columnStarted(m_column);
+        break;
+    case R::Carving:
+    case R::Paused:
+        setState(State::Carving);
+        break;
+    case R::Finished:
+        if (m_state != State::Done) {
+            remember(true);
+            setState(State::Done);
         }
-        remember(true);
-        setState(State::Done);
         break;
-    case run::JobModel::State::Interrupted:
-        setState(State::Interrupted);
+    case R::Ready:  // a Restart stopped the column
+        if (isActive()) setState(State::Stopped);
         break;
-    default:
+    case R::Interrupted:
+    case R::NotSent:
+        if (isActive()) setState(State::Interrupted);
+        break;
+    case R::Idle:
         break;
     }
     emit progressChanged();
@@ -213,8 +167,9 @@ bool TestCardRun::remainingRough() const
 
 int TestCardRun::resumeRow() const
 {
-    if (m_state == State::Sending || !m_holdsColumn) return m_fromRow;
-    return std::max(m_fromRow, m_session.model().currentRow());
+    const int fromRow = m_session.run().fromRow();
+    if (m_state == State::Sending || !m_holdsColumn) return fromRow;
+    return std::max(fromRow, m_session.model().currentRow());
 }
 
 void TestCardRun::remember(bool finished)

@@ -19,12 +19,12 @@ namespace tavro::session {
 
 class Session;
 
-// Each column's board becomes the session's document and goes to the machine; once it is there
-// its burn time is sent as the slider sends it and the carve starts, and when the machine says
-// the carve is done the next column follows. Pause and Stop are the machine's own: a paused
-// column goes on with Start, a Restart stops the card. A card cut off (a broken link, the
-// program ended) is kept by the session as a sequence: resuming it from the status bar picks
-// the card up at its column and row, and this run follows it to the end.
+// Each column is a step of one sequence, which the session's run driver sends, sets the burn
+// time of, starts and follows column after column; this shows the card and keeps it in
+// Config.ini. Pause and Stop are the machine's own: a paused column goes on with Start, a
+// Restart stops the card, any other picture sent ends it. A card cut off (a broken link, the
+// program ended) is kept as a sequence: resuming it from the status bar picks the card up at
+// its column and row, and this follows it to the end. It follows the session's run only.
 class TestCardRun final : public QObject {
     Q_OBJECT
 public:
@@ -73,12 +73,10 @@ signals:
     void progressChanged();
 
 private:
-    void makeConnections();
-    void begin(const materials::TestCard &card, int column);
-    void sendColumn(int fromRow);
-    void onUploadFinished(bool written);
-    void onCarveState();
-    void onResuming();
+    void begin(const materials::TestCard &card);
+    void onRunChanged();
+    // The sequence on the machine is a card's: this one's, or a kept one picked up again.
+    bool followsCard(const std::optional<run::JobSequence> &sequence);
     void setState(State state);
     void remember(bool finished);
 
@@ -87,11 +85,8 @@ private:
     run::JobSequence m_sequence;
     QList<run::JobRaster> m_rasters;  // of each column
     int m_column = 0;
-    int m_fromRow = 0;
     State m_state = State::Idle;
     bool m_holdsColumn = false;
-    bool m_sending = false;  // this run is sending a column now
-    bool m_adopted = false;  // the session resumed the column; it starts the carve itself
 };
 
 }  // namespace tavro::session

@@ -42,11 +42,12 @@ BoardEditing::BoardEditing(MainMenu &menu, session::Session &session, ui::Previe
     m_bar->setMovable(false);
     m_bar->setFloatable(false);
     m_bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    m_bar->addActions({&menu.action(MainMenu::Undo), &menu.action(MainMenu::Redo)});
+    m_bar->addActions(
+        {&menu.action(session::CommandId::Undo), &menu.action(session::CommandId::Redo)});
     m_bar->addSeparator();
-    m_bar->addActions({&menu.action(MainMenu::MirrorLeftRight),
-                       &menu.action(MainMenu::MirrorTopBottom),
-                       &menu.action(MainMenu::SizeAndPosition)});
+    m_bar->addActions({&menu.action(session::CommandId::MirrorLeftRight),
+                       &menu.action(session::CommandId::MirrorTopBottom),
+                       &menu.action(session::CommandId::SizeAndPosition)});
     m_bar->addSeparator();
     m_bar->addActions({&menu.action(MainMenu::ZoomOut), &menu.action(MainMenu::ZoomIn),
                        &menu.action(MainMenu::ActualSize)});
@@ -75,9 +76,9 @@ ui::MachineSizeDialog *BoardEditing::machineSizeDialog() const
 
 void BoardEditing::makeConnections()
 {
-    connect(&m_menu.action(MainMenu::SizeAndPosition), &QAction::triggered, this,
+    connect(&m_menu.action(session::CommandId::SizeAndPosition), &QAction::triggered, this,
             &BoardEditing::openPlacement);
-    connect(&m_menu.action(MainMenu::MachineSize), &QAction::triggered, this,
+    connect(&m_menu.action(session::CommandId::MachineSize), &QAction::triggered, this,
             &BoardEditing::openMachineSize);
     connect(&m_menu.action(MainMenu::ZoomIn), &QAction::triggered, &m_board,
             &ui::PreviewBoard::zoomIn);

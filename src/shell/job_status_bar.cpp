@@ -82,42 +82,41 @@ JobStatusBar::~JobStatusBar() = default;
 
 void JobStatusBar::makeConnections()
 {
-    using L = link::EngraverLink;
-    const L &link = m_session.link();
-    connect(&link, &L::scanStarted, this, [this] {
+    using S = session::Session;
+    connect(&m_session, &S::searchStarted, this, [this] {
         // A break is shown as such until the machine is found again.
         if (m_connection != Connection::Broken) m_connection = Connection::Searching;
         showConnection();
     });
-    connect(&link, &L::identified, this, [this] {
+    connect(&m_session, &S::machineFound, this, [this] {
         m_connection = Connection::Connected;
         showConnection();
     });
-    connect(&link, &L::broken, this, [this](const QString &reason) {
+    connect(&m_session, &S::machineLost, this, [this](const QString &reason) {
         m_connection = Connection::Broken;
         m_breakReason = reason;
         showConnection();
     });
-    connect(&link, &L::disconnected, this, [this] {
+    connect(&m_session, &S::disconnected, this, [this] {
         m_connection = Connection::Disconnected;
         showConnection();
     });
-    connect(&m_session.model(), &run::JobModel::stateChanged, this,
-            [this](run::JobModel::State state) {
-                using S = run::JobModel::State;
-                if (state == S::Running)
-                    m_refresh->setInterval(RefreshInterval);
-                else
-                    m_refresh->stop();
-                showJob();
-                // A column of a card is no job of its own; the card says when it is done.
-                if (state == S::Finished && !(m_card && m_card->holdsColumn()))
-                    emit jobFinished(tr("The job is done"), timeText());
-            });
+    connect(&m_session, &S::runChanged, this, [this] {
+        using R = run::RunDriver::State;
+        const R state = m_session.run().state();
+        if (std::exchange(m_runState, state) == state) return;
+        if (state == R::Carving)
+            m_refresh->setInterval(RefreshInterval);
+        else
+            m_refresh->stop();
+        showJob();
+        // A column of a card is no job of its own; the card says when it is done.
+        if (state == R::Finished && !(m_card && m_card->holdsColumn()))
+            emit jobFinished(tr("The job is done"), timeText());
+    });
     // Every dot changes the counts; the bar follows on the refresh tick, not per report.
     m_refresh->onTick([this] { showJob(); });
-    connect(&m_session.estimator(), &run::JobEstimator::estimateChanged, this,
-            &JobStatusBar::showTime);
+    connect(&m_session, &S::estimateChanged, this, &JobStatusBar::showTime);
     connect(&m_session, &session::Session::offerChanged, this, &JobStatusBar::showOffer);
     connect(&m_session, &session::Session::pictureMayBeMissingChanged, this,
             &JobStatusBar::showNotice);

@@ -79,6 +79,7 @@ private:
 
     session::Session &m_session;
     const session::TestCardRun *m_card = nullptr;
+    run::RunDriver::State m_runState = run::RunDriver::State::Idle;
     std::unique_ptr<platform::IntervalTimer> m_refresh;
     Connection m_connection = Connection::Searching;
     QString m_breakReason;

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QMenu>
@@ -20,32 +21,9 @@ namespace {
 
 // Object names, so tests and accessibility tools find the entries.
 constexpr std::array<const char16_t *, MainMenu::CommandCount> CommandNames = {
-    u"openPictureAction",
-    u"openJobAction",
-    u"saveJobAction",
-    u"saveJobAsAction",
-    u"exportBoardAction",
-    u"quitAction",
-    u"connectAction",
-    u"breakAction",
-    u"sendImageAction",
-    u"startAction",
-    u"pauseAction",
-    u"restartAction",
-    u"powerOffAction",
-    u"checkConnectionAction",
-    u"settingsAction",
-    u"userGuideAction",
-    u"helpAction",
-    u"aboutAction",
-    u"undoAction",
-    u"redoAction",
-    u"mirrorLeftRightAction",
-    u"mirrorTopBottomAction",
-    u"sizeAndPositionAction",
-    u"machineSizeAction",
-    u"zoomInAction",
-    u"zoomOutAction",
+    u"openPictureAction", u"openJobAction", u"saveJobAction",         u"saveJobAsAction",
+    u"exportBoardAction", u"quitAction",    u"checkConnectionAction", u"userGuideAction",
+    u"helpAction",        u"aboutAction",   u"zoomInAction",          u"zoomOutAction",
     u"actualSizeAction"};
 
 }  // namespace
@@ -62,9 +40,17 @@ MainMenu::~MainMenu() = default;
 
 void MainMenu::build(QMenuBar &bar)
 {
+    using C = session::CommandId;
     for (int c = 0; c < CommandCount; ++c) {
         m_actions[std::size_t(c)] = new QAction(this);
         m_actions[std::size_t(c)]->setObjectName(QString::fromUtf16(CommandNames[std::size_t(c)]));
+    }
+    for (const session::CommandSpec &spec : session::commandTable()) {
+        if (!spec.actionName) continue;
+        auto *entry = new QAction(this);
+        entry->setObjectName(QString::fromUtf16(spec.actionName));
+        entry->setShortcut(spec.shortcut);
+        m_commandActions[std::size_t(spec.id)] = entry;
     }
     action(OpenPicture).setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     action(SaveJob).setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
@@ -88,18 +74,19 @@ void MainMenu::build(QMenuBar &bar)
     m_file->addAction(&action(Quit));
 
     m_edit = bar.addMenu(QString());
-    m_edit->addActions({&action(Undo), &action(Redo)});
+    m_edit->addActions({&action(C::Undo), &action(C::Redo)});
     m_edit->addSeparator();
     m_edit->addActions(
-        {&action(MirrorLeftRight), &action(MirrorTopBottom), &action(SizeAndPosition)});
+        {&action(C::MirrorLeftRight), &action(C::MirrorTopBottom), &action(C::SizeAndPosition)});
 
     m_machine = bar.addMenu(QString());
-    m_machine->addActions({&action(Connect), &action(Break)});
-    m_machine->addSeparator();
-    m_machine->addActions({&action(SendImage), &action(Start), &action(Pause), &action(Restart)});
+    m_machine->addActions({&action(C::Connect), &action(C::Break)});
     m_machine->addSeparator();
     m_machine->addActions(
-        {&action(PowerOff), &action(CheckConnection), &action(Settings), &action(MachineSize)});
+        {&action(C::SendImage), &action(C::Start), &action(C::Pause), &action(C::Restart)});
+    m_machine->addSeparator();
+    m_machine->addActions({&action(C::PowerOff), &action(CheckConnection), &action(C::Settings),
+                           &action(C::MachineSize)});
 
     // Ctrl+= too, where + needs Shift.
     action(ZoomIn).setShortcuts(
@@ -130,35 +117,19 @@ void MainMenu::build(QMenuBar &bar)
 
 void MainMenu::bindCommands(session::Session &session)
 {
-    using S = session::Session;
-    const std::pair<Command, S::CommandId> commands[] = {{Connect, S::Connect},
-                                                         {Break, S::Break},
-                                                         {SendImage, S::SendImage},
-                                                         {Start, S::Start},
-                                                         {Pause, S::Pause},
-                                                         {Restart, S::Restart},
-                                                         {PowerOff, S::PowerOff},
-                                                         {Settings, S::Settings},
-                                                         {Undo, S::Undo},
-                                                         {Redo, S::Redo},
-                                                         {MirrorLeftRight, S::MirrorLeftRight},
-                                                         {MirrorTopBottom, S::MirrorTopBottom},
-                                                         {SizeAndPosition, S::SizeAndPosition},
-                                                         {MachineSize, S::MachineSize}};
-    for (const auto &[entry, id] : commands) {
-        QAction &a = action(entry);
-        session::Command &command = session.command(id);
+    for (const session::CommandSpec &spec : session::commandTable()) {
+        if (!spec.actionName) continue;
+        QAction &a = action(spec.id);
+        session::Command &command = session.command(spec.id);
         const auto show = [&a, &command] {
             a.setEnabled(command.isEnabled());
             a.setVisible(command.isVisible());
             a.setStatusTip(command.whyNot());
         };
         show();
-        a.setShortcut(command.shortcut());
         connect(&command, &session::Command::changed, &a, show);
-        // These open a window of the program's, not a command of the machine.
-        if (entry != Settings && entry != SizeAndPosition && entry != MachineSize)
-            connect(&a, &QAction::triggered, &command, &session::Command::trigger);
+        // Those that open a window of the program's have no command to run; the window opens it.
+        connect(&a, &QAction::triggered, &command, &session::Command::trigger);
     }
 }
 
@@ -191,6 +162,10 @@ void MainMenu::showLanguage(int index)
 
 void MainMenu::retranslate()
 {
+    for (const session::CommandSpec &spec : session::commandTable())
+        if (spec.menuText)
+            action(spec.id).setText(
+                QCoreApplication::translate(session::MenuContext, spec.menuText));
     m_file->setTitle(tr("&File"));
     action(OpenPicture).setText(tr("&Open Picture…"));
     m_recent->setTitle(tr("Open &Recent"));
@@ -201,23 +176,9 @@ void MainMenu::retranslate()
     action(Quit).setText(tr("&Quit"));
 
     m_edit->setTitle(tr("&Edit"));
-    action(Undo).setText(tr("&Undo"));
-    action(Redo).setText(tr("&Redo"));
-    action(MirrorLeftRight).setText(tr("Mirror &Left to Right"));
-    action(MirrorTopBottom).setText(tr("Mirror &Top to Bottom"));
-    action(SizeAndPosition).setText(tr("&Size and Position…"));
 
     m_machine->setTitle(tr("&Machine"));
-    action(Connect).setText(tr("&Connect"));
-    action(Break).setText(tr("&Break"));
-    action(SendImage).setText(tr("Send &Image To Machine"));
-    action(Start).setText(tr("&Start"));
-    action(Pause).setText(tr("&Pause"));
-    action(Restart).setText(tr("&Restart"));
-    action(PowerOff).setText(tr("Power &Off…"));
     action(CheckConnection).setText(tr("C&heck Connection…"));
-    action(Settings).setText(tr("Se&ttings…"));
-    action(MachineSize).setText(tr("Machine Si&ze…"));
 
     m_view->setTitle(tr("&View"));
     action(ZoomIn).setText(tr("Zoom &In"));

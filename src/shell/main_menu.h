@@ -26,6 +26,7 @@ public:
     // An Open Recent entry is at most about this wide; its tooltip holds the whole path.
     static constexpr int RecentEntryCharacters = 70;
 
+    // The window's own entries; the session's commands have theirs from its command table.
     enum Command {
         OpenPicture,
         OpenJob,
@@ -33,24 +34,10 @@ public:
         SaveJobAs,
         ExportBoard,
         Quit,
-        Connect,
-        Break,
-        SendImage,
-        Start,
-        Pause,
-        Restart,
-        PowerOff,
         CheckConnection,
-        Settings,
         UserGuide,
         Help,
         About,
-        Undo,
-        Redo,
-        MirrorLeftRight,
-        MirrorTopBottom,
-        SizeAndPosition,
-        MachineSize,
         ZoomIn,
         ZoomOut,
         ActualSize,
@@ -64,6 +51,11 @@ public:
     ~MainMenu() override;
 
     QAction &action(Command command) const { return *m_actions[command]; }
+    // The entry of a session command that has one.
+    QAction &action(session::CommandId command) const
+    {
+        return *m_commandActions[std::size_t(command)];
+    }
     QAction &languageAction(int index) const { return *m_languages[std::size_t(index)]; }
     QMenu &recentMenu() const { return *m_recent; }
     // For entries of their own that others add.
@@ -91,6 +83,7 @@ private:
 
     QComboBox &m_languageBox;
     std::array<QAction *, CommandCount> m_actions{};
+    std::array<QAction *, session::CommandCount> m_commandActions{};
     std::array<QAction *, LanguageCount> m_languages{};
     QActionGroup *m_languageGroup = nullptr;
     QMenu *m_file = nullptr;

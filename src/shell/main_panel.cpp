@@ -218,32 +218,29 @@ void MainPanel::bindCommands()
 
 void MainPanel::connectSession()
 {
-    const link::EngraverLink &link = m_session.link();
     connect(&m_session.log(), &link::MessageLog::textLogged, this,
             [this](const QString &text) { m_log->logText(text); });
-    connect(&link, &link::EngraverLink::scanStarted, this,
+    using S = session::Session;
+    connect(&m_session, &S::searchStarted, this,
             [this] { m_connectButton->setText(u"Connecting..."_s); });
-    connect(&link, &link::EngraverLink::identified, this,
-            [this] { m_connectButton->setText(u"OK"_s); });
-    connect(&link, &link::EngraverLink::disconnected, this,
-            [this] { m_connectButton->setText(u"Connect"_s); });
-    connect(&link, &link::EngraverLink::positionX, this,
+    connect(&m_session, &S::machineFound, this, [this] { m_connectButton->setText(u"OK"_s); });
+    connect(&m_session, &S::disconnected, this, [this] { m_connectButton->setText(u"Connect"_s); });
+    connect(&m_session, &S::headXReported, this,
             [this](int x) { m_xField->setText(QString::number(x)); });
-    connect(&link, &link::EngraverLink::positionY, this,
+    connect(&m_session, &S::headYReported, this,
             [this](int y) { m_yField->setText(QString::number(y)); });
-    connect(&link, &link::EngraverLink::uploadProgress, this, &MainPanel::showUploadProgress);
-    connect(&link, &link::EngraverLink::uploadFinished, this, [this] { m_uploadProgress->hide(); });
-    connect(&m_session.controls(), &run::MachineControls::locationReset, this,
-            &MainPanel::resetLocationUnits);
+    connect(&m_session, &S::uploadProgress, this, &MainPanel::showUploadProgress);
+    connect(&m_session, &S::locationReset, this, &MainPanel::resetLocationUnits);
     connect(&m_session, &session::Session::runTimeChanged, m_runTimeValue, &QLabel::setText);
     connect(&m_session, &session::Session::positionFieldsReset, this,
             [this] { setPositionFields(u"000"_s, u"000"_s); });
     connect(&m_session, &session::Session::endRequested, this, [this] { m_desktop.quit(); });
     connect(&m_session.document(), &document::JobDocument::burnTimeChanged, this,
             &MainPanel::showBurnTime);
-    connect(&m_session.model(), &run::JobModel::stateChanged, this, [this](run::JobModel::State s) {
+    connect(&m_session, &S::runChanged, this, [this] {
+        if (m_session.run().state() != run::RunDriver::State::Sending) m_uploadProgress->hide();
         // While a job is paused, Start goes on with it: its caption says so.
-        const bool resume = s == run::JobModel::State::Paused;
+        const bool resume = m_session.run().state() == run::RunDriver::State::Paused;
         if (resume == m_startReadsResume) return;
         if (resume) m_startCaption = m_startButton->text();
         m_startReadsResume = resume;

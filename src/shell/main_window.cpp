@@ -83,7 +83,7 @@ void MainWindow::makeConnections()
     connect(&menu.action(MainMenu::ExportBoard), &QAction::triggered, this,
             &MainWindow::exportBoard);
     connect(&menu.action(MainMenu::Quit), &QAction::triggered, this, &MainWindow::close);
-    connect(&menu.action(MainMenu::Settings), &QAction::triggered, &m_panel,
+    connect(&menu.action(session::CommandId::Settings), &QAction::triggered, &m_panel,
             &MainPanel::openSettings);
     connect(&menu.action(MainMenu::Help), &QAction::triggered, &m_panel,
             &MainPanel::openHelpOnCtrlRelease);

@@ -161,7 +161,7 @@ void TestCardDialog::makeConnections()
     connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
     // What may stand in the way of burning changes with the machine and the job.
     connect(&m_session, &session::Session::offerChanged, this, &TestCardDialog::refresh);
-    connect(&m_session.model(), &run::JobModel::stateChanged, this, &TestCardDialog::refresh);
+    connect(&m_session, &session::Session::runChanged, this, &TestCardDialog::refresh);
     connect(&m_session.document(), &document::JobDocument::tuningChanged, this,
             &TestCardDialog::refresh);
     connect(&m_run, &session::TestCardRun::stateChanged, this, &TestCardDialog::refresh);

@@ -71,7 +71,8 @@ protected:
     }
     int finish()
     {
-        if (!burn.waitForFinished(Patience)) return -1;
+        // It may have ended already, while the test waited for a frame with the event loop on.
+        if (burn.state() != QProcess::NotRunning && !burn.waitForFinished(Patience)) return -1;
         return burn.exitStatus() == QProcess::NormalExit ? burn.exitCode() : -2;
     }
     QImage rendered(const QStringList &options)

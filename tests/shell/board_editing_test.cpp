@@ -43,15 +43,16 @@ TEST_F(BoardEditingTest, TheEntriesSitAroundTheLayoutWhichKeepsItsPlaceAndSize)
     const QList<QAction *> menus = mainWindow().menuBar()->actions();
     ASSERT_GE(menus.size(), 2);
     EXPECT_EQ(menus[1]->menu(), &mainWindow().menu().editMenu()) << "File, then Edit";
-    for (const MainMenu::Command c : {MainMenu::Undo, MainMenu::Redo, MainMenu::MirrorLeftRight,
-                                      MainMenu::MirrorTopBottom, MainMenu::SizeAndPosition})
+    for (const session::CommandId c :
+         {session::CommandId::Undo, session::CommandId::Redo, session::CommandId::MirrorLeftRight,
+          session::CommandId::MirrorTopBottom, session::CommandId::SizeAndPosition})
         EXPECT_TRUE(mainWindow().menu().editMenu().actions().contains(&action(c)));
     for (const MainMenu::Command c : {MainMenu::ZoomIn, MainMenu::ZoomOut, MainMenu::ActualSize})
         EXPECT_TRUE(mainWindow().menu().viewMenu().actions().contains(&action(c)));
-    EXPECT_TRUE(
-        mainWindow().menu().machineMenu().actions().contains(&action(MainMenu::MachineSize)));
-    EXPECT_EQ(action(MainMenu::Undo).shortcut(), QKeySequence(u"Ctrl+Z"_s));
-    EXPECT_EQ(action(MainMenu::Redo).shortcut(), QKeySequence(u"Ctrl+Shift+Z"_s));
+    EXPECT_TRUE(mainWindow().menu().machineMenu().actions().contains(
+        &action(session::CommandId::MachineSize)));
+    EXPECT_EQ(action(session::CommandId::Undo).shortcut(), QKeySequence(u"Ctrl+Z"_s));
+    EXPECT_EQ(action(session::CommandId::Redo).shortcut(), QKeySequence(u"Ctrl+Shift+Z"_s));
     EXPECT_EQ(action(MainMenu::ActualSize).shortcut(), QKeySequence(u"Ctrl+0"_s));
 
     mainWindow().show();
@@ -61,23 +62,23 @@ TEST_F(BoardEditingTest, TheEntriesSitAroundTheLayoutWhichKeepsItsPlaceAndSize)
     EXPECT_GE(editing().bar().geometry().top(), panel().geometry().bottom());
 
     // The bar's buttons show the entries without their Alt keys, in every language.
-    EXPECT_EQ(action(MainMenu::Undo).iconText(), u"Undo"_s);
+    EXPECT_EQ(action(session::CommandId::Undo).iconText(), u"Undo"_s);
     unit<QComboBox>(u"组合框语言"_s)->setCurrentIndex(1);
-    EXPECT_EQ(action(MainMenu::Undo).iconText(), u"撤销"_s);
-    EXPECT_EQ(action(MainMenu::SizeAndPosition).iconText(), u"大小和位置…"_s);
+    EXPECT_EQ(action(session::CommandId::Undo).iconText(), u"撤销"_s);
+    EXPECT_EQ(action(session::CommandId::SizeAndPosition).iconText(), u"大小和位置…"_s);
     EXPECT_EQ(mainWindow().width(), 1019);
 }
 
 TEST_F(BoardEditingTest, UndoAndRedoGoThroughTheBoardsChangesAndSendNothing)
 {
     identify();
-    EXPECT_FALSE(action(MainMenu::Undo).isEnabled());
-    EXPECT_FALSE(action(MainMenu::SizeAndPosition).isEnabled());
+    EXPECT_FALSE(action(session::CommandId::Undo).isEnabled());
+    EXPECT_FALSE(action(session::CommandId::SizeAndPosition).isEnabled());
     choose(u"sign.png"_s);
     line.writes.clear();
     const QImage chosen = session().document().board();
-    EXPECT_TRUE(action(MainMenu::SizeAndPosition).isEnabled());
-    action(MainMenu::MirrorLeftRight).trigger();
+    EXPECT_TRUE(action(session::CommandId::SizeAndPosition).isEnabled());
+    action(session::CommandId::MirrorLeftRight).trigger();
     // The picture's black bar, 20 to 79 of its 120 columns, lies at 40 to 99 now.
     const QRect at = session().document().placement()->rect;
     const QPoint inBar = at.topLeft() + QPoint(30, 40);
@@ -87,11 +88,11 @@ TEST_F(BoardEditingTest, UndoAndRedoGoThroughTheBoardsChangesAndSendNothing)
     EXPECT_EQ(session().document().board().pixel(mirrored), qRgb(0, 0, 0));
     QTest::mouseClick(unit(u"按钮清除"_s), Qt::LeftButton);
 
-    action(MainMenu::Undo).trigger();
-    action(MainMenu::Undo).trigger();
+    action(session::CommandId::Undo).trigger();
+    action(session::CommandId::Undo).trigger();
     EXPECT_EQ(session().document().board(), chosen);
-    EXPECT_TRUE(action(MainMenu::Redo).isEnabled());
-    action(MainMenu::Redo).trigger();
+    EXPECT_TRUE(action(session::CommandId::Redo).isEnabled());
+    action(session::CommandId::Redo).trigger();
     EXPECT_TRUE(session().document().placement()->mirrorH);
     EXPECT_TRUE(line.writes.isEmpty());
 }
@@ -99,7 +100,7 @@ TEST_F(BoardEditingTest, UndoAndRedoGoThroughTheBoardsChangesAndSendNothing)
 TEST_F(BoardEditingTest, SizeAndPositionGivesTheBoardOfTheToolsOptions)
 {
     const QString path = choose(u"sign.png"_s);
-    action(MainMenu::SizeAndPosition).trigger();
+    action(session::CommandId::SizeAndPosition).trigger();
     ui::PlacementDialog *dialog = editing().placementDialog();
     ASSERT_NE(dialog, nullptr);
     EXPECT_NEAR(dialog->widthBox().value(), 120 / 13.4, 0.005);
@@ -118,7 +119,7 @@ TEST_F(BoardEditingTest, SizeAndPositionGivesTheBoardOfTheToolsOptions)
     EXPECT_EQ(session().document().placement()->rect, QRect(27, 40, 268, 179));
 
     // Off the board: it says why and stays open, and the picture stays where it was.
-    action(MainMenu::SizeAndPosition).trigger();
+    action(session::CommandId::SizeAndPosition).trigger();
     dialog = editing().placementDialog();
     dialog->leftBox().setValue(45);
     dialog->accept();
@@ -132,7 +133,7 @@ TEST_F(BoardEditingTest, TheMachinesScaleIsKeptAndMeasuresFollowIt)
     choose(u"sign.png"_s);
     EXPECT_TRUE(editing().measure().fullText().contains(u"picture 9.0 x 6.0 mm"_s))
         << qPrintable(editing().measure().fullText());
-    action(MainMenu::MachineSize).trigger();
+    action(session::CommandId::MachineSize).trigger();
     ui::MachineSizeDialog *dialog = editing().machineSizeDialog();
     ASSERT_NE(dialog, nullptr);
     dialog->scaleBox().setValue(10);

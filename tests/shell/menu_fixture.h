@@ -25,6 +25,7 @@ protected:
     {
         return mainWindow().menu().action(command);
     }
+    QAction &action(session::CommandId command) { return mainWindow().menu().action(command); }
     QString picture(const QString &name)
     {
         QImage image(120, 80, QImage::Format_RGB32);

@@ -129,50 +129,50 @@ TEST_F(MenuTest, TheLayoutKeepsItsSizeAndPlacesUnderTheMenuBar)
 
 TEST_F(MenuTest, MachineEntriesAreUsableExactlyWhenTheirButtonsAre)
 {
-    const std::pair<MainMenu::Command, QPushButton *> pairs[] = {
-        {MainMenu::Connect, unit<QPushButton>(u"按钮连接"_s)},
-        {MainMenu::Break, unit<QPushButton>(u"按钮断开"_s)},
-        {MainMenu::SendImage, unit<QPushButton>(u"按钮发送数据"_s)},
-        {MainMenu::Start, unit<QPushButton>(u"按钮开始"_s)},
-        {MainMenu::Pause, unit<QPushButton>(u"按钮暂停"_s)},
-        {MainMenu::Restart, unit<QPushButton>(u"按钮重启"_s)},
-        {MainMenu::PowerOff, unit<QPushButton>(u"按钮关机"_s)},
-        {MainMenu::Settings, unit<QPushButton>(u"按钮设置"_s)}};
+    const std::pair<session::CommandId, QPushButton *> pairs[] = {
+        {session::CommandId::Connect, unit<QPushButton>(u"按钮连接"_s)},
+        {session::CommandId::Break, unit<QPushButton>(u"按钮断开"_s)},
+        {session::CommandId::SendImage, unit<QPushButton>(u"按钮发送数据"_s)},
+        {session::CommandId::Start, unit<QPushButton>(u"按钮开始"_s)},
+        {session::CommandId::Pause, unit<QPushButton>(u"按钮暂停"_s)},
+        {session::CommandId::Restart, unit<QPushButton>(u"按钮重启"_s)},
+        {session::CommandId::PowerOff, unit<QPushButton>(u"按钮关机"_s)},
+        {session::CommandId::Settings, unit<QPushButton>(u"按钮设置"_s)}};
     const auto follows = [&](const char *when) {
         for (const auto &[command, button] : pairs) {
-            EXPECT_EQ(action(command).isVisible(), !button->isHidden()) << when << " " << command;
+            const int id = int(command);
+            EXPECT_EQ(action(command).isVisible(), !button->isHidden()) << when << " " << id;
             if (!button->isHidden()) {  // a hidden entry cannot be chosen at all
-                EXPECT_EQ(action(command).isEnabled(), button->isEnabled())
-                    << when << " " << command;
+                EXPECT_EQ(action(command).isEnabled(), button->isEnabled()) << when << " " << id;
             }
         }
     };
     follows("at start");
-    EXPECT_FALSE(action(MainMenu::Start).isEnabled());
+    EXPECT_FALSE(action(session::CommandId::Start).isEnabled());
     identify();
     follows("identified");
-    EXPECT_TRUE(action(MainMenu::Start).isEnabled());
-    EXPECT_FALSE(action(MainMenu::Connect).isEnabled());
+    EXPECT_TRUE(action(session::CommandId::Start).isEnabled());
+    EXPECT_FALSE(action(session::CommandId::Connect).isEnabled());
     panel().dropFiles(picture(u"cat.png"_s));
     follows("after a drop");
-    EXPECT_TRUE(action(MainMenu::SendImage).isEnabled());
-    EXPECT_FALSE(action(MainMenu::Settings).isEnabled());
+    EXPECT_TRUE(action(session::CommandId::SendImage).isEnabled());
+    EXPECT_FALSE(action(session::CommandId::Settings).isEnabled());
     session().clearBoard();
     line.deliver(bytes({0xFF, 0x02, 0x01, 0x00}));  // firmware 1: no power-off button
     follows("firmware 1");
-    EXPECT_FALSE(action(MainMenu::PowerOff).isVisible());
+    EXPECT_FALSE(action(session::CommandId::PowerOff).isVisible());
     QTest::mouseClick(unit(u"按钮断开"_s), Qt::LeftButton);
     follows("broken");
-    EXPECT_TRUE(action(MainMenu::Connect).isEnabled());
+    EXPECT_TRUE(action(session::CommandId::Connect).isEnabled());
 }
 
 TEST_F(MenuTest, MachineEntriesDoWhatTheirButtonsDo)
 {
     identify();
     for (const auto &[command, button] :
-         {std::pair{MainMenu::Start, unit(u"按钮开始"_s)},
-          std::pair{MainMenu::Pause, unit(u"按钮暂停"_s)},
-          std::pair{MainMenu::SendImage, unit(u"按钮发送数据"_s)}}) {
+         {std::pair{session::CommandId::Start, unit(u"按钮开始"_s)},
+          std::pair{session::CommandId::Pause, unit(u"按钮暂停"_s)},
+          std::pair{session::CommandId::SendImage, unit(u"按钮发送数据"_s)}}) {
         const qsizetype logged = panel().log().content().size();
         line.writes.clear();
         action(command).trigger();
@@ -180,29 +180,29 @@ TEST_F(MenuTest, MachineEntriesDoWhatTheirButtonsDo)
         const QString menuLog = panel().log().content().sliced(logged);
         line.writes.clear();
         QTest::mouseClick(button, Qt::LeftButton);
-        EXPECT_FALSE(viaMenu.isEmpty()) << command;
-        EXPECT_EQ(viaMenu, line.writes) << command;
-        EXPECT_EQ(menuLog, panel().log().content().sliced(logged + menuLog.size())) << command;
+        EXPECT_FALSE(viaMenu.isEmpty()) << int(command);
+        EXPECT_EQ(viaMenu, line.writes) << int(command);
+        EXPECT_EQ(menuLog, panel().log().content().sliced(logged + menuLog.size())) << int(command);
     }
 
     desktop.boxAnswer = 1;  // Cancel
-    action(MainMenu::PowerOff).trigger();
+    action(session::CommandId::PowerOff).trigger();
     ASSERT_EQ(desktop.boxes.size(), 1);
     EXPECT_TRUE(desktop.boxes[0].text.endsWith(u"Determine shutdown?"_s));
     EXPECT_EQ(desktop.quits, 0);
 
     ModalCloser closer;
-    action(MainMenu::Settings).trigger();
+    action(session::CommandId::Settings).trigger();
     EXPECT_EQ(closer.opened, QStringList{u"settings"_s});
 
-    action(MainMenu::Break).trigger();
+    action(session::CommandId::Break).trigger();
     EXPECT_EQ(caption(u"按钮连接"_s), u"Connect"_s);
-    action(MainMenu::Connect).trigger();
+    action(session::CommandId::Connect).trigger();
     EXPECT_EQ(caption(u"按钮连接"_s), u"Connecting..."_s);
 
     panel().dropFiles(picture(u"cat.png"_s));  // only the picture controls stay usable
     line.writes.clear();
-    action(MainMenu::Start).trigger();
+    action(session::CommandId::Start).trigger();
     EXPECT_TRUE(line.writes.isEmpty()) << "a disabled entry does nothing";
 }
 
@@ -390,8 +390,12 @@ TEST_F(MenuTest, LanguageEntriesAndTheComboBoxFollowEachOther)
     for (const QString &locale : {u"zh_CN"_s, u"ja"_s, u"fr"_s, u"it"_s, u"de"_s}) {
         QTranslator translation;
         ASSERT_TRUE(translation.load(u":/i18n/tavro_"_s + locale));
-        for (int c = 0; c < MainMenu::CommandCount; ++c) {
-            const QByteArray source = action(MainMenu::Command(c)).text().toUtf8();
+        QList<QAction *> entries;
+        for (int c = 0; c < MainMenu::CommandCount; ++c) entries << &action(MainMenu::Command(c));
+        for (const session::CommandSpec &spec : session::commandTable())
+            if (spec.menuText) entries << &action(spec.id);
+        for (QAction *entry : entries) {
+            const QByteArray source = entry->text().toUtf8();
             EXPECT_FALSE(translation.translate("tavro::shell::MainMenu", source).isEmpty())
                 << locale.toStdString() << " " << source.toStdString();
         }

@@ -15,36 +15,17 @@ BurnRun::BurnRun(session::Session &session, Plan plan, QObject *parent)
 
 void BurnRun::makeConnections()
 {
-    using L = link::EngraverLink;
-    const L &link = m_session.link();
-    connect(&link, &L::identified, this, &BurnRun::onIdentified);
-    connect(&link, &L::uploadFinished, this, &BurnRun::onUploadFinished);
-    connect(&link, &L::broken, this, &BurnRun::onBroken);
-    connect(&link, &L::positionY, this, [this](int row) {
-        if (m_phase == Phase::Carving) m_lastRow = std::max(m_lastRow, row);
-    });
-    connect(&link, &L::scanExhausted, this, [this] {
+    using S = session::Session;
+    connect(&m_session, &S::machineFound, this, &BurnRun::onIdentified);
+    connect(&m_session, &S::machineLost, this, &BurnRun::onBroken);
+    connect(&m_session, &S::searchExhausted, this, [this] {
         if (m_phase == Phase::Searching) finish(NoMachine, u"no machine found on any port"_s);
     });
-    connect(&link, &L::wrongProduct, this, [this](int id) {
+    connect(&m_session, &S::wrongMachine, this, [this](int id) {
         finish(NoMachine,
                u"the device found answered with product id %1: not the engraver"_s.arg(id));
     });
-    connect(&m_session, &session::Session::uploadFailed, this, [this](const QString &reason) {
-        if (m_phase == Phase::Uploading)
-            finish(NotSent, u"the picture was not sent; nothing was started: "_s + reason);
-    });
-    connect(&m_session, &session::Session::progressChanged, this, [this] {
-        if (m_phase == Phase::Carving) reportProgress();
-    });
-    connect(&m_session.model(), &run::JobModel::stateChanged, this,
-            [this](run::JobModel::State state) {
-                if (m_phase != Phase::Carving || state != run::JobModel::State::Finished) return;
-                reportProgress();
-                const session::Session::Progress p = m_session.progress();
-                finish(Done, u"done: %1 dots carved in %2 s"_s.arg(p.done).arg(
-                                 m_session.jobs().runSeconds()));
-            });
+    connect(&m_session, &S::runChanged, this, &BurnRun::onRunChanged);
 }
 
 void BurnRun::begin()
@@ -53,7 +34,7 @@ void BurnRun::begin()
     m_session.connectMachine();
 }
 
-void BurnRun::onIdentified(int)
+void BurnRun::onIdentified()
 {
     if (m_phase != Phase::Searching) return;
     m_phase = Phase::Uploading;
@@ -61,20 +42,31 @@ void BurnRun::onIdentified(int)
     const QString where = m_plan.device.isEmpty() ? m_session.machinePortName() : m_plan.device;
     emit said(u"machine found on %1, sending the picture (%2 dots)"_s.arg(where).arg(
         run::JobRaster(render::packUploadRaster(m_session.document().board())).dots()));
-    m_session.sendBoard(m_plan.fromRow);
+    m_session.sendBoard(m_plan.fromRow,
+                        m_plan.burnTime > 0 ? std::optional<int>(m_plan.burnTime) : std::nullopt,
+                        m_plan.start);
 }
 
-void BurnRun::onUploadFinished(bool written)
+void BurnRun::onRunChanged()
 {
-    if (m_phase != Phase::Uploading || !written) return;  // a failed block also breaks the link
-    if (m_plan.burnTime > 0) m_session.burnTimeReleased(m_plan.burnTime);
-    if (!m_plan.start) {
-        finish(Done, u"the picture is on the machine; not started"_s);
+    using R = run::RunDriver::State;
+    const run::RunDriver &run = m_session.run();
+    if (m_phase == Phase::Uploading) {
+        if (run.state() == R::NotSent) {
+            finish(NotSent, u"the picture was not sent; nothing was started: "_s + run.failure());
+        } else if (run.state() == R::Ready && !m_plan.start) {
+            finish(Done, u"the picture is on the machine; not started"_s);
+        } else if (run.state() == R::Carving) {
+            m_phase = Phase::Carving;
+            reportProgress();
+        }
         return;
     }
-    m_phase = Phase::Carving;
-    m_session.start();
+    if (m_phase != Phase::Carving) return;
     reportProgress();
+    if (run.state() != R::Finished) return;
+    const session::Session::Progress p = m_session.progress();
+    finish(Done, u"done: %1 dots carved in %2 s"_s.arg(p.done).arg(m_session.jobs().runSeconds()));
 }
 
 void BurnRun::reportProgress()
@@ -85,7 +77,7 @@ void BurnRun::reportProgress()
 
 int BurnRun::resumeRow() const
 {
-    return std::max(m_plan.fromRow, m_lastRow);
+    return m_session.run().resumeRow();
 }
 
 QString BurnRun::resumeCommand() const

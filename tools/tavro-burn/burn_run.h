@@ -56,8 +56,8 @@ private:
     enum class Phase { Searching, Uploading, Carving, Over };
 
     void makeConnections();
-    void onIdentified(int port);
-    void onUploadFinished(bool written);
+    void onIdentified();
+    void onRunChanged();
     void onBroken();
     void finish(Status status, const QString &line = {});
     void reportProgress();
@@ -65,7 +65,6 @@ private:
     session::Session &m_session;
     Plan m_plan;
     Phase m_phase = Phase::Searching;
-    int m_lastRow = -1;
 };
 
 }  // namespace tavro::burn

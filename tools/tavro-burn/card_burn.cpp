@@ -125,14 +125,13 @@ CardBurn::CardBurn(session::Session &session, Plan plan, QObject *parent)
 
 void CardBurn::makeConnections()
 {
-    using L = link::EngraverLink;
-    const L &link = m_session.link();
-    connect(&link, &L::identified, this, &CardBurn::onIdentified);
-    connect(&link, &L::scanExhausted, this, [this] {
+    using S = session::Session;
+    connect(&m_session, &S::machineFound, this, &CardBurn::onIdentified);
+    connect(&m_session, &S::searchExhausted, this, [this] {
         if (m_phase == Phase::Searching)
             finish(BurnRun::NoMachine, u"no machine found on any port"_s);
     });
-    connect(&link, &L::wrongProduct, this, [this](int id) {
+    connect(&m_session, &S::wrongMachine, this, [this](int id) {
         finish(BurnRun::NoMachine,
                u"the device found answered with product id %1: not the engraver"_s.arg(id));
     });
