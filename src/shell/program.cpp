@@ -20,7 +20,7 @@ Program::Program(const ProgramServices &services, const QString &settingsFolder,
       m_devices(services.table),
       m_session(
           {services.line, services.clock, m_prompter, services.ports, settingsFolder, &m_devices},
-          {{ExpectedProductId, KnownFirmwareVersion}, trace}),
+          {{}, trace}),
       m_card(m_session),
       m_panel(m_session, services.desktop, services.clock),
       m_window(m_session, m_panel, services.desktop),
