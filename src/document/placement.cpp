@@ -1,6 +1,6 @@
 #include "document/placement.h"
 
-#include "platform/profile_file.h"
+#include "document/document_settings.h"
 #include "render/fit_picture.h"
 #include "render/raster_constants.h"
 
@@ -14,8 +14,6 @@ using namespace Qt::Literals::StringLiterals;
 namespace tavro::document {
 namespace {
 
-constexpr QStringView MachineSizeSection = u"MachineSize";
-constexpr QStringView DotsPerMillimetreKey = u"DotsPerMillimetre";
 // Far beyond any board: dotsOf() keeps millimetres within this, so that the checks can say so.
 constexpr double ClampedDots = 100.0 * MaxPlacedSide;
 
@@ -61,20 +59,19 @@ QString sizeProblem(QSize size, double dotsPerMillimetre)
 
 }  // namespace
 
+QString dotsPerMillimetreText(double dotsPerMillimetre)
+{
+    return QString::number(dotsPerMillimetre, 'g', 6);
+}
+
 double loadDotsPerMillimetre(const platform::ProfileFile &file)
 {
-    bool ok = false;
-    const double stored =
-        file.read(MachineSizeSection.toString(), DotsPerMillimetreKey.toString(), QString())
-            .trimmed()
-            .toDouble(&ok);
-    return ok && DotsPerMillimetreRange.contains(stored) ? stored : DefaultDotsPerMillimetre;
+    return DotsPerMillimetre.read(file);
 }
 
 bool saveDotsPerMillimetre(platform::ProfileFile &file, double dotsPerMillimetre)
 {
-    return file.write(MachineSizeSection.toString(), DotsPerMillimetreKey.toString(),
-                      QString::number(dotsPerMillimetre, 'g', 6));
+    return DotsPerMillimetre.write(file, dotsPerMillimetre);
 }
 
 bool Placement::isValid() const

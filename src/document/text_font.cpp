@@ -1,5 +1,6 @@
 #include "document/text_font.h"
 
+#include "document/document_settings.h"
 #include "platform/key_value_lines.h"
 #include "platform/profile_file.h"
 
@@ -13,46 +14,36 @@ using namespace Qt::Literals::StringLiterals;
 namespace tavro::document {
 namespace {
 
-const QString Section = u"Front"_s;
-
-// The leading decimal digits; 0 when there are none.
-int leadingInteger(const QString &text)
-{
-    static const QRegularExpression digits(u"^\\s*([+-]?\\d{1,9})"_s);
-    const QRegularExpressionMatch match = digits.match(text);
-    return match.hasMatch() ? match.captured(1).toInt() : 0;
-}
-
 // The installed face that draws a name, through the same mapping as the board's text.
 QString shownFace(const QString &name)
 {
     return QFontInfo(QFont(name)).family();
 }
 
-// One reader for the settings file and job files: `valueOf(key, fallback)` gives a key's text.
-template <typename ValueOf>
-TextFontSettings fontSettingsFrom(const ValueOf &valueOf)
+// One reader for the settings file and job files: `read(setting)` gives a setting's value.
+template <typename Read>
+TextFontSettings fontSettingsFrom(const Read &read)
 {
-    const auto flag = [&valueOf](const QString &key) { return valueOf(key, u"0"_s) == u"1"_s; };
     TextFontSettings s;
-    s.name = valueOf(u"Name"_s, u"Arial"_s);
-    s.size = leadingInteger(valueOf(u"Size"_s, u"72"_s));
-    s.bold = flag(u"Bold"_s);
-    s.italic = flag(u"Tilt"_s);
-    s.strikeOut = flag(u"Strikethrough"_s);
-    s.underline = flag(u"Underline"_s);
+    s.name = read(FontName);
+    s.size = read(FontSize);
+    s.bold = read(FontBold);
+    s.italic = read(FontItalic);
+    s.strikeOut = read(FontStrikeOut);
+    s.underline = read(FontUnderline);
     return s;
 }
 
-// In the order they are written.
-std::vector<std::pair<QString, QString>> fontSettingsValues(const TextFontSettings &font)
+// Calls `each(setting, value)` for the six values, in the order they are written.
+template <typename Each>
+void forEachValue(const TextFontSettings &font, const Each &each)
 {
-    return {{u"Name"_s, font.name},
-            {u"Size"_s, QString::number(font.size)},
-            {u"Bold"_s, fontFlagText(font.bold)},
-            {u"Tilt"_s, fontFlagText(font.italic)},
-            {u"Strikethrough"_s, fontFlagText(font.strikeOut)},
-            {u"Underline"_s, fontFlagText(font.underline)}};
+    each(FontName, font.name);
+    each(FontSize, font.size);
+    each(FontBold, font.bold);
+    each(FontItalic, font.italic);
+    each(FontStrikeOut, font.strikeOut);
+    each(FontUnderline, font.underline);
 }
 
 }  // namespace
@@ -102,19 +93,25 @@ TextFontSettings TextFontSettings::fromFont(const QFont &font)
     return s;
 }
 
+std::optional<int> leadingInteger(const QString &text)
+{
+    static const QRegularExpression digits(u"^\\s*([+-]?\\d{1,9})"_s);
+    const QRegularExpressionMatch match = digits.match(text);
+    return match.hasMatch() ? match.captured(1).toInt() : 0;
+}
+
 TextFontSettings loadFontSettings(const platform::ProfileFile &file)
 {
-    return fontSettingsFrom([&file](const QString &key, const QString &fallback) {
-        return file.read(Section, key, fallback);
-    });
+    return fontSettingsFrom([&file](const auto &setting) { return setting.read(file); });
 }
 
 void saveFontSettings(platform::ProfileFile &file, const TextFontSettings &font)
 {
     // One write: the six values are kept together or not at all.
     QList<platform::ProfileFile::Setting> settings;
-    for (const auto &[key, value] : fontSettingsValues(font))
-        settings.append({Section, key, value});
+    forEachValue(font, [&settings](const auto &setting, const auto &value) {
+        settings.append(setting.setting(value));
+    });
     file.write(settings);
 }
 
@@ -125,13 +122,17 @@ QString fontFlagText(bool flag)
 
 QStringList fontSettingsToLines(const TextFontSettings &font)
 {
-    return platform::keyValueLines(fontSettingsValues(font));
+    std::vector<std::pair<QString, QString>> values;
+    forEachValue(font, [&values](const auto &setting, const auto &value) {
+        values.emplace_back(setting.keyName(), setting.toText(value));
+    });
+    return platform::keyValueLines(values);
 }
 
 TextFontSettings fontSettingsFromLines(const QStringList &lines)
 {
-    return fontSettingsFrom([&lines](const QString &key, const QString &fallback) {
-        return platform::valueInLines(lines, key).value_or(fallback);
+    return fontSettingsFrom([&lines](const auto &setting) {
+        return setting.fromText(platform::valueInLines(lines, setting.keyName()));
     });
 }
 

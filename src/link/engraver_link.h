@@ -24,8 +24,8 @@ enum class LinkState { NotConnected, Probing, WaitingToRetry, Identified };
 
 // What the program expects of the machine it looks for.
 struct LinkOptions {
-    int expectedProductId = 10;
-    int knownFirmwareVersion = 2;
+    int expectedProductId = protocol::MachineProductId;
+    int knownFirmwareVersion = protocol::KnownFirmwareVersion;
 };
 
 class EngraverLink final : public QObject {

@@ -7,6 +7,7 @@
 #include "machine/usb_bridges.h"
 #include "platform/clock.h"
 #include "platform/port_table.h"
+#include "protocol/frames.h"
 
 #include <QHash>
 #include <QObject>
@@ -34,7 +35,7 @@ public:
         platform::PortTable table;
         // ttyS* too: for a table the user chose (TAVRO_PORTS, a port named on the command line).
         bool listBuiltInPorts = false;
-        int expectedProductId = 10;
+        int expectedProductId = protocol::MachineProductId;
         // Prefixed to the udev rule folders; tests give a folder of their own.
         QString rulesRoot;
         // The device of the machine the link has identified, or empty: it is reported as

@@ -1,23 +1,17 @@
 #include "machine/identity_prober.h"
 
+#include "platform/line_settings.h"
 #include "platform/logging.h"
+#include "protocol/frame_assembler.h"
+#include "protocol/frames.h"
 
 #include <QSerialPort>
 
-#include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 namespace tavro::machine {
-namespace {
-
-// The link's identification frame and the first byte of every answer frame. The link's
-// frames.h lies above this layer.
-constexpr char IdentifyFrame[] = {'\xFF', '\x09', '\x00', '\x00'};
-constexpr std::uint8_t FrameStart = 0xFF;
-constexpr std::uint8_t IdentityCode = 0x01;
-
-}  // namespace
 
 // One device being asked: its port, its second, and the answer frame as it builds up.
 class SerialIdentityProber::Probe final : public QObject {
@@ -30,19 +24,15 @@ public:
 
     QSerialPort m_port;
     std::unique_ptr<platform::IntervalTimer> m_timer;
-    std::array<std::uint8_t, 4> m_frame{};
-    std::size_t m_count = 0;
+    protocol::FrameAssembler m_frames;
 
-    // Like the link's frame assembler: 0xFF starts a frame, four bytes end it.
-    bool takeIdentity(std::uint8_t byte, int &productId)
+    // The product id once an identity frame is complete; other frames are passed over.
+    std::optional<int> takeIdentity(std::uint8_t byte)
     {
-        if (byte == FrameStart) m_count = 0;
-        m_frame[m_count++] = byte;
-        if (m_count < m_frame.size()) return false;
-        m_count = 0;
-        if (m_frame[0] != FrameStart || m_frame[1] != IdentityCode) return false;
-        productId = m_frame[2];
-        return true;
+        if (!m_frames.push(byte)) return std::nullopt;
+        m_frames.frameHandled();
+        if (m_frames.code() != protocol::RspIdentity) return std::nullopt;
+        return m_frames.first();
     }
 };
 
@@ -60,22 +50,14 @@ void SerialIdentityProber::probe(const QString &node)
     auto *probe = new Probe(m_clock, node, this);
     m_probes[node] = probe;
     QSerialPort &port = probe->m_port;
-    port.setBaudRate(QSerialPort::Baud57600);
-    port.setDataBits(QSerialPort::Data8);
-    port.setParity(QSerialPort::NoParity);
-    port.setStopBits(QSerialPort::OneStop);
-    port.setFlowControl(QSerialPort::NoFlowControl);
-    if (!port.open(QIODevice::ReadWrite)) {
+    if (!platform::openWithLineSettings(port)) {
         finish(node, {ProbeAnswer::Kind::CannotOpen, 0, port.errorString()});
         return;
     }
-    port.setRequestToSend(true);
-    port.clearError();
     connect(&port, &QSerialPort::readyRead, probe, [this, node, probe] {
-        int productId = 0;
         for (const char byte : probe->m_port.readAll()) {
-            if (probe->takeIdentity(static_cast<std::uint8_t>(byte), productId)) {
-                finish(node, {ProbeAnswer::Kind::Answered, productId, {}});
+            if (const auto productId = probe->takeIdentity(static_cast<std::uint8_t>(byte))) {
+                finish(node, {ProbeAnswer::Kind::Answered, *productId, {}});
                 return;
             }
         }
@@ -88,7 +70,7 @@ void SerialIdentityProber::probe(const QString &node)
     probe->m_timer->onTick([this, node] { finish(node, {ProbeAnswer::Kind::Silent, 0, {}}); });
     probe->m_timer->setInterval(AnswerTime);
     qCDebug(lcSerial) << "asking" << node << "who it is";
-    port.write(IdentifyFrame, sizeof IdentifyFrame);
+    port.write(protocol::makeFrame(protocol::CmdIdentify, 0, 0));
 }
 
 void SerialIdentityProber::cancelAll()

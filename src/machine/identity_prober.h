@@ -34,7 +34,7 @@ signals:
     void answered(const QString &node, const tavro::machine::ProbeAnswer &answer);
 };
 
-// Over QSerialPort with the link's line settings; the answer's second runs on `clock`.
+// Over QSerialPort with the machine's line settings; the answer's second runs on `clock`.
 class SerialIdentityProber final : public IdentityProber {
     Q_OBJECT
 public:

@@ -198,24 +198,28 @@ ProfileFile::~ProfileFile()
 QString ProfileFile::read(const QString &section, const QString &key,
                           const QString &defaultValue) const
 {
+    return value(section, key).value_or(defaultValue);
+}
+
+std::optional<QString> ProfileFile::value(const QString &section, const QString &key) const
+{
     const QString sectionName = trimmedName(section);
     const QString keyName = trimmedName(key);
-    if (sectionName.isEmpty() || keyName.isEmpty()) return defaultValue;
+    if (sectionName.isEmpty() || keyName.isEmpty()) return std::nullopt;
     // An edit waiting can change any key.
     if (std::ranges::any_of(m_waiting, [](const Pending &p) { return bool(p.editor); }))
-        return text().value(sectionName, keyName).value_or(defaultValue);
+        return text().value(sectionName, keyName);
     const ProfileText *stored = current();
-    std::optional<QString> value = stored ? stored->value(sectionName, keyName) : std::nullopt;
+    std::optional<QString> found = stored ? stored->value(sectionName, keyName) : std::nullopt;
     // What waits for the lock is this program's latest word.
     bool waiting = false;
     for (const Pending &pending : m_waiting) {
         if (!sameSetting(pending.setting, sectionName, keyName)) continue;
         waiting = true;
-        value = pending.change ? pending.change(value.value_or(QString())) : pending.setting.value;
+        found = pending.change ? pending.change(found.value_or(QString())) : pending.setting.value;
     }
-    if (!value) return defaultValue;
-    if (!waiting) return *value;
-    QString cut = value->left(MaxValueLength);
+    if (!found || !waiting) return found;
+    QString cut = found->left(MaxValueLength);
     if (cut.size() == MaxValueLength && cut.back().isHighSurrogate()) cut.chop(1);
     return cut;
 }

@@ -10,6 +10,7 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace tavro::platform {
 
@@ -47,6 +48,8 @@ public:
     // the file, the section or the key is missing or unreadable. The file is parsed once
     // for as long as it stays the same.
     QString read(const QString &section, const QString &key, const QString &defaultValue) const;
+    // The same, nullopt where read() gives the default.
+    std::optional<QString> value(const QString &section, const QString &key) const;
 
     // Sets the key, adding it after the last key of its section, or the section at
     // the end of the file, or the file. Values that would not read back as written

@@ -1,5 +1,6 @@
 #include "platform/qt_serial_line.h"
 
+#include "platform/line_settings.h"
 #include "platform/logging.h"
 
 #include <QDeadlineTimer>
@@ -49,20 +50,12 @@ bool QtSerialLine::open(int portNumber)
     const QString path = m_table.devicePath(portNumber);
     if (path.isEmpty()) return false;
     m_port.setPortName(path);
-    m_port.setBaudRate(QSerialPort::Baud57600);
-    m_port.setDataBits(QSerialPort::Data8);
-    m_port.setParity(QSerialPort::NoParity);
-    m_port.setStopBits(QSerialPort::OneStop);
-    m_port.setFlowControl(QSerialPort::NoFlowControl);
-    if (!m_port.open(QIODevice::ReadWrite)) {
+    if (!openWithLineSettings(m_port)) {
         m_lastError = m_port.errorString();
         qCDebug(lcSerial) << "cannot open" << path << ":" << m_lastError;
         m_port.clearError();
         return false;
     }
-    // Pseudo-terminals and some adapters have no modem lines; that is fine.
-    m_port.setRequestToSend(true);
-    m_port.clearError();
     return true;
 }
 
@@ -125,7 +118,7 @@ void QtSerialLine::writeBlock(const QByteArray &block)
     m_blockActive = true;
     emit blockProgress(0, m_blockTotal);
     m_drainPoll.start();
-    const qint64 wireMs = m_blockTotal * 10 * 1000 / WireBitsPerSecond;
+    const qint64 wireMs = m_blockTotal * 10 * 1000 / LineBitsPerSecond;
     m_blockDeadline.start(int(2 * wireMs + BlockGrace.count()));
 }
 

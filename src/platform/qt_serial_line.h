@@ -1,4 +1,4 @@
-// SerialLine over QSerialPort: 57600 8N1, no flow control, RTS on.
+// SerialLine over QSerialPort, with the machine's line settings (line_settings.h).
 #pragma once
 
 #include "platform/port_table.h"
@@ -36,7 +36,6 @@ public:
 
     // A block that has not left in twice its time on the wire, plus this, has failed.
     static constexpr std::chrono::milliseconds BlockGrace{5000};
-    static constexpr int WireBitsPerSecond = 57600;
 
     const PortTable &table() const { return m_table; }
 

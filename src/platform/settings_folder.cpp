@@ -18,9 +18,9 @@ QString settingsFolder()
     return QDir::cleanPath(QDir::homePath() + u"/.config/Tavro"_s);
 }
 
-QString settingsFilePath()
+QString settingsFilePath(const QString &folder)
 {
-    return QDir::cleanPath(settingsFolder() + u"/Config.ini"_s);
+    return QDir::cleanPath(folder + u"/Config.ini"_s);
 }
 
 bool ensureSettingsFolder(const QString &folder)

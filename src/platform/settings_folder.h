@@ -7,8 +7,8 @@ namespace tavro::platform {
 
 // $TAVRO_HOME if set, else $XDG_CONFIG_HOME/Tavro, else ~/.config/Tavro.
 QString settingsFolder();
-// Config.ini in SettingsFolder().
-QString settingsFilePath();
+// Config.ini in the folder.
+QString settingsFilePath(const QString &folder = settingsFolder());
 // Creates the folder with its parents when missing; true if it is a folder afterwards.
 bool ensureSettingsFolder(const QString &folder = settingsFolder());
 

@@ -51,6 +51,11 @@ inline constexpr int RspBurnTime = 0x0A;
 
 enum class MachineState : int { Idle = 0, Carving = 1, Paused = 2, Finished = 3 };
 
+// The engraver this program drives: the product id of its RspIdentity, and the newest
+// firmware version of RspFirmware it is known to work with.
+inline constexpr int MachineProductId = 10;
+inline constexpr int KnownFirmwareVersion = 2;
+
 inline constexpr std::uint8_t FrameStart = 0xFF;
 inline constexpr int FrameSize = 4;
 

@@ -2,8 +2,7 @@
 
 #include "platform/key_value_lines.h"
 #include "platform/profile_file.h"
-
-#include <QLocale>
+#include "render/render_settings.h"
 
 #include <algorithm>
 
@@ -11,16 +10,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace tavro::render {
 namespace {
-
-const QString GreyKey = u"Grey"_s;
-const QString BrightnessKey = u"Brightness"_s;
-const QString ContrastKey = u"Contrast"_s;
-const QString GammaKey = u"Gamma"_s;
-const QString InvertKey = u"Invert"_s;
-const QString ThresholdKey = u"Threshold"_s;
-const QString MethodKey = u"Method"_s;
-const QString DotGainKey = u"DotGain"_s;
-const QString DotDiameterKey = u"DotDiameter"_s;
 
 constexpr GreySource AllGreySources[] = {GreySource::Auto, GreySource::Blue, GreySource::Average,
                                          GreySource::Luma};
@@ -30,34 +19,36 @@ bool isRightPanelEffect(Effect effect)
     return std::ranges::find(RightPanelEffects, effect) != RightPanelEffects.end();
 }
 
-// Each reader leaves `value` alone unless the text is a usable value.
-void readInt(const std::optional<QString> &text, TuningRange<int> range, int &value)
+// Calls `each(setting, value)` for every value of the tuning, in the order they are written.
+template <typename Each>
+void forEachValue(const PictureTuning &tuning, const Each &each)
 {
-    if (!text) return;
-    bool ok = false;
-    const int parsed = text->trimmed().toInt(&ok);
-    if (ok && range.contains(parsed)) value = parsed;
+    each(TuningGrey, tuning.grey);
+    each(TuningBrightness, tuning.brightness);
+    each(TuningContrast, tuning.contrast);
+    each(TuningGamma, tuning.gamma);
+    each(TuningInvert, tuning.invert);
+    each(TuningThreshold, tuning.threshold);
+    each(TuningMethod, tuning.method);
+    each(TuningDotGain, tuning.compensateDotGain);
+    each(TuningDotDiameter, tuning.dotDiameter);
 }
 
-void readDouble(const std::optional<QString> &text, TuningRange<double> range, double &value)
+// The tuning whose every value `read(setting)` gives.
+template <typename Read>
+PictureTuning tuningFrom(const Read &read)
 {
-    if (!text) return;
-    bool ok = false;
-    const double parsed = text->trimmed().toDouble(&ok);
-    if (ok && range.contains(parsed)) value = parsed;
-}
-
-QString shortest(double value)
-{
-    // The shortest text that reads back as the same double.
-    return QString::number(value, 'g', QLocale::FloatingPointShortest);
-}
-
-void readFlag(const std::optional<QString> &text, bool &value)
-{
-    if (!text) return;
-    const QString flag = text->trimmed();
-    if (flag == u"0"_s || flag == u"1"_s) value = flag == u"1"_s;
+    PictureTuning tuning;
+    tuning.grey = read(TuningGrey);
+    tuning.brightness = read(TuningBrightness);
+    tuning.contrast = read(TuningContrast);
+    tuning.gamma = read(TuningGamma);
+    tuning.invert = read(TuningInvert);
+    tuning.threshold = read(TuningThreshold);
+    tuning.method = read(TuningMethod);
+    tuning.compensateDotGain = read(TuningDotGain);
+    tuning.dotDiameter = read(TuningDotDiameter);
+    return tuning;
 }
 
 }  // namespace
@@ -109,39 +100,18 @@ bool PictureTuning::isValid() const
 
 std::vector<std::pair<QString, QString>> pictureTuningValues(const PictureTuning &tuning)
 {
-    return {
-        {GreyKey, greySourceName(tuning.grey)},
-        {BrightnessKey, QString::number(tuning.brightness)},
-        {ContrastKey, QString::number(tuning.contrast)},
-        {GammaKey, shortest(tuning.gamma)},
-        {InvertKey, tuning.invert ? u"1"_s : u"0"_s},
-        {ThresholdKey, QString::number(tuning.threshold)},
-        {MethodKey, effectName(tuning.method)},
-        {DotGainKey, tuning.compensateDotGain ? u"1"_s : u"0"_s},
-        {DotDiameterKey, shortest(tuning.dotDiameter)},
-    };
+    std::vector<std::pair<QString, QString>> values;
+    forEachValue(tuning, [&values](const auto &setting, const auto &value) {
+        values.emplace_back(setting.keyName(), setting.toText(value));
+    });
+    return values;
 }
 
 PictureTuning pictureTuningFromValues(
     const std::function<std::optional<QString>(const QString &key)> &valueOf)
 {
-    PictureTuning tuning;
-    if (const std::optional<QString> grey = valueOf(GreyKey)) {
-        if (const auto source = greySourceFromName(grey->trimmed().toLower()))
-            tuning.grey = *source;
-    }
-    readInt(valueOf(BrightnessKey), BrightnessRange, tuning.brightness);
-    readInt(valueOf(ContrastKey), ContrastRange, tuning.contrast);
-    readDouble(valueOf(GammaKey), GammaRange, tuning.gamma);
-    readFlag(valueOf(InvertKey), tuning.invert);
-    readInt(valueOf(ThresholdKey), ThresholdRange, tuning.threshold);
-    if (const std::optional<QString> method = valueOf(MethodKey)) {
-        const auto effect = effectFromName(method->trimmed().toLower());
-        if (effect && isRightPanelEffect(*effect)) tuning.method = *effect;
-    }
-    readFlag(valueOf(DotGainKey), tuning.compensateDotGain);
-    readDouble(valueOf(DotDiameterKey), DotDiameterRange, tuning.dotDiameter);
-    return tuning;
+    return tuningFrom(
+        [&valueOf](const auto &setting) { return setting.fromText(valueOf(setting.keyName())); });
 }
 
 QStringList pictureTuningToLines(const PictureTuning &tuning)
@@ -155,22 +125,29 @@ PictureTuning pictureTuningFromLines(const QStringList &lines)
         [&lines](const QString &key) { return platform::valueInLines(lines, key); });
 }
 
+std::optional<GreySource> greySourceSetting(const QString &text)
+{
+    return greySourceFromName(text.trimmed().toLower());
+}
+
+std::optional<Effect> methodSetting(const QString &text)
+{
+    const std::optional<Effect> effect = effectFromName(text.trimmed().toLower());
+    if (effect && isRightPanelEffect(*effect)) return effect;
+    return std::nullopt;
+}
+
 PictureTuning loadPictureTuning(const platform::ProfileFile &file)
 {
-    const QString section = PictureTuningSection.toString();
-    return pictureTuningFromValues([&file, &section](const QString &key) -> std::optional<QString> {
-        // An empty value is no value of any key, so it can stand for a missing one.
-        QString value = file.read(section, key, QString());
-        if (value.isEmpty()) return std::nullopt;
-        return value;
-    });
+    return tuningFrom([&file](const auto &setting) { return setting.read(file); });
 }
 
 bool savePictureTuning(platform::ProfileFile &file, const PictureTuning &tuning)
 {
     QList<platform::ProfileFile::Setting> settings;
-    for (const auto &[key, value] : pictureTuningValues(tuning))
-        settings.append({PictureTuningSection.toString(), key, value});
+    forEachValue(tuning, [&settings](const auto &setting, const auto &value) {
+        settings.append(setting.setting(value));
+    });
     return file.write(settings);
 }
 

@@ -1,6 +1,7 @@
 // The operator's tuning of a picture before it is rendered: grey source, tone and method choices.
 #pragma once
 
+#include "platform/value_range.h"
 #include "render/effect.h"
 
 #include <QString>
@@ -30,12 +31,7 @@ std::optional<GreySource> greySourceFromName(QStringView name);
 GreySource resolveGreySource(GreySource source, Effect effect);
 
 template <typename T>
-struct TuningRange {
-    T min;
-    T max;
-    // False for NaN too.
-    constexpr bool contains(T value) const { return value >= min && value <= max; }
-};
+using TuningRange = platform::ValueRange<T>;
 
 inline constexpr TuningRange<int> BrightnessRange{-100, 100};
 inline constexpr TuningRange<int> ContrastRange{-100, 100};
@@ -83,8 +79,7 @@ QStringList pictureTuningToLines(const PictureTuning &tuning);
 // skipped, lines without '=' and unknown keys are ignored; the first of duplicates counts.
 PictureTuning pictureTuningFromLines(const QStringList &lines);
 
-// Config.ini keeps the last choices in a section of their own.
-inline constexpr QStringView PictureTuningSection = u"PictureTuning";
+// Config.ini keeps the last choices in a section of their own (render_settings.h).
 PictureTuning loadPictureTuning(const platform::ProfileFile &file);
 // Writes every key in one write; false, with none of them written, when it failed.
 bool savePictureTuning(platform::ProfileFile &file, const PictureTuning &tuning);

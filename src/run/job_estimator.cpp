@@ -1,13 +1,13 @@
 #include "run/job_estimator.h"
 
 #include "machine/machine_identity.h"
+#include "run/run_settings.h"
 
 #include <QLoggingCategory>
 
 #include <algorithm>
 #include <cmath>
 
-using namespace Qt::Literals::StringLiterals;
 using namespace std::chrono;
 
 namespace tavro::run {
@@ -18,7 +18,7 @@ Q_LOGGING_CATEGORY(lcEstimate, "tavro.estimate", QtWarningMsg)
 
 QString keyFor(const QString &machine)
 {
-    return u"Machine-"_s + machine::machineHash(machine);
+    return MachineTimeModels.keyName(machine::machineHash(machine));
 }
 
 milliseconds toMilliseconds(microseconds time)
@@ -231,7 +231,7 @@ void JobEstimator::machineFound(const QString &machine)
 void JobEstimator::load()
 {
     m_learnt = TimeModel();
-    const QString text = m_settings.read(Section.toString(), m_key, QString());
+    const QString text = m_settings.read(MachineTimeModels.section.toString(), m_key, QString());
     if (std::optional<TimeModel> stored = TimeModel::fromText(text)) {
         m_model = *stored;
         return;
@@ -241,7 +241,7 @@ void JobEstimator::load()
     qCWarning(lcEstimate) << "ignoring the unreadable time model" << m_key << "in"
                           << m_settings.path();
     // Replaced, unless another program has put a good one there meanwhile.
-    m_settings.update(Section.toString(), m_key, [](const QString &stored) {
+    m_settings.update(MachineTimeModels.section.toString(), m_key, [](const QString &stored) {
         return TimeModel::fromText(stored) ? stored : TimeModel().toText();
     });
 }
@@ -251,8 +251,8 @@ void JobEstimator::save()
     if (m_key.isEmpty() || !m_learnt.hasData()) return;
     // Only what this program learnt is added, to the model as the file holds it now: two
     // programs on one machine both count.
-    const bool written =
-        m_settings.update(Section.toString(), m_key, [learnt = m_learnt](const QString &stored) {
+    const bool written = m_settings.update(
+        MachineTimeModels.section.toString(), m_key, [learnt = m_learnt](const QString &stored) {
             TimeModel merged = TimeModel::fromText(stored).value_or(TimeModel());
             merged.merge(learnt);
             return merged.toText();
@@ -263,8 +263,8 @@ void JobEstimator::save()
     }
     m_learnt = TimeModel();
     const bool confirmed = m_model.isConfirmed();
-    if (std::optional<TimeModel> merged =
-            TimeModel::fromText(m_settings.read(Section.toString(), m_key, QString())))
+    if (std::optional<TimeModel> merged = TimeModel::fromText(
+            m_settings.read(MachineTimeModels.section.toString(), m_key, QString())))
         m_model = *merged;
     if (confirmed) m_model.confirm();
 }

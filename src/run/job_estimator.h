@@ -16,11 +16,10 @@
 namespace tavro::run {
 
 // Times the steps of every run (JobModel::carveStep) and feeds them to the machine's
-// TimeModel, which lives in Config.ini, section "TimeModel", one key per machine
-// ("Machine-" and a hash of its identity, the one its kept job goes by): a simulated engraver
-// or another machine never teaches this one. Until a machine is found nothing is learnt or
-// kept. What a run learnt is added to the model as the file holds it then, so programs that
-// share the file all count. A corrupt key is ignored and rewritten.
+// TimeModel, which lives in Config.ini, one key per machine (MachineTimeModels): a simulated
+// engraver or another machine never teaches this one. Until a machine is found nothing is
+// learnt or kept. What a run learnt is added to the model as the file holds it then, so programs
+// that share the file all count. A corrupt key is ignored and rewritten.
 //
 // An estimate is rough ("about") until the model has been confirmed: until a running job
 // carved ConfirmRows rows within ConfirmTolerance of what the model foretold for each
@@ -32,7 +31,6 @@ namespace tavro::run {
 class JobEstimator final : public QObject {
     Q_OBJECT
 public:
-    static constexpr QStringView Section = u"TimeModel";
     static constexpr int ConfirmRows = 10;
     static constexpr double ConfirmTolerance = 0.10;
     static constexpr double ConfirmShare = 0.25;

@@ -86,9 +86,8 @@ bool RunDriver::send(const Request &request)
     m_sendingRun = {request.board, fromRow, dotsAbove(raster, fromRow), raster.dots(),
                     request.sequence};
     // Packed before the erase goes out, so the block is whole whenever the machine asks.
-    m_sending = fromRow > 0
-                    ? render::packUploadRaster(boardFromRow(request.board, fromRow))
-                    : whole;
+    m_sending =
+        fromRow > 0 ? render::packUploadRaster(boardFromRow(request.board, fromRow)) : whole;
     m_request = request;
     m_failure.clear();
     if (request.sequence)
@@ -317,9 +316,8 @@ RunDriver::Offer RunDriver::offer() const
         o.step = kept->sequence->step;
         o.steps = int(kept->sequence->steps.size());
     }
-    o.open = m_machineFound && !m_recovery.isRunning() &&
-             !m_pending && m_state != State::Carving && m_state != State::Paused &&
-             m_state != State::Sending;
+    o.open = m_machineFound && !m_recovery.isRunning() && !m_pending && m_state != State::Carving &&
+             m_state != State::Paused && m_state != State::Sending;
     return o;
 }
 

@@ -4,8 +4,8 @@
 
 #include "link/engraver_link.h"
 #include "run/interrupted_job.h"
-#include "run/job_estimator.h"
 #include "run/job_controls.h"
+#include "run/job_estimator.h"
 #include "run/job_model.h"
 #include "run/job_recovery.h"
 
@@ -25,10 +25,10 @@ class RunDriver final : public QObject {
     Q_OBJECT
 public:
     enum class State {
-        Idle,         // nothing of this program's on the machine
-        Sending,      // the erase went out, the block not yet
-        Ready,        // the machine holds the board, not started
-        Carving,      // started; also a carve of the machine's own
+        Idle,     // nothing of this program's on the machine
+        Sending,  // the erase went out, the block not yet
+        Ready,    // the machine holds the board, not started
+        Carving,  // started; also a carve of the machine's own
         Paused,
         Finished,     // the last job of the run carved to its end
         NotSent,      // the machine never asked for the picture
@@ -37,7 +37,7 @@ public:
     Q_ENUM(State)
 
     struct Request {
-        QImage board;  // the whole job
+        QImage board;     // the whole job
         int fromRow = 0;  // the rows above it are left white: a job picked up from there
         std::optional<int> burnTime;  // set as the slider sets it, once the board is there
         bool start = false;           // and then started
@@ -137,7 +137,7 @@ private:
 
     QByteArray m_sending;  // the block the machine gets when it asks
     Run m_sendingRun;
-    Request m_request;  // what to do once the block is there
+    Request m_request;       // what to do once the block is there
     bool m_pending = false;  // a request waits for its block
     Run m_run;               // what the machine holds
     std::optional<JobSequence> m_sequence;

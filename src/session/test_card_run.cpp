@@ -1,5 +1,6 @@
 #include "session/test_card_run.h"
 
+#include "materials/materials_settings.h"
 #include "platform/key_value_lines.h"
 #include "render/upload_raster.h"
 #include "session/session.h"
@@ -9,7 +10,6 @@ using namespace Qt::Literals::StringLiterals;
 namespace tavro::session {
 namespace {
 
-const QString Section = u"TestCard"_s;
 const QString Marker = u"Sequence=TestCard"_s;
 
 bool carving(run::JobModel::State state)
@@ -177,9 +177,9 @@ void TestCardRun::remember(bool finished)
     QList<platform::ProfileFile::Setting> settings;
     for (const QString &line : m_card->toLines()) {
         const qsizetype at = line.indexOf(u'=');
-        settings.append({Section, line.left(at), line.mid(at + 1)});
+        settings.append({materials::TestCardSection.toString(), line.left(at), line.mid(at + 1)});
     }
-    settings.append({Section, u"Finished"_s, finished ? u"1"_s : u"0"_s});
+    settings.append(materials::TestCardFinished.setting(finished));
     // A card that cannot be remembered is still burnt.
     m_session.settings().write(settings);
 }
@@ -189,7 +189,7 @@ std::optional<materials::TestCardPlan> TestCardRun::lastCard(const platform::Pro
     QStringList lines;
     for (const QString &line : materials::TestCard(materials::TestCardPlan{}).toLines()) {
         const QString key = line.left(line.indexOf(u'='));
-        const QString value = settings.read(Section, key, QString());
+        const QString value = settings.read(materials::TestCardSection.toString(), key, QString());
         if (!value.isEmpty()) lines << key + u'=' + value;
     }
     return materials::TestCard::planFromLines(lines);
@@ -197,7 +197,7 @@ std::optional<materials::TestCardPlan> TestCardRun::lastCard(const platform::Pro
 
 bool TestCardRun::lastCardFinished(const platform::ProfileFile &settings)
 {
-    return settings.read(Section, u"Finished"_s, QString()) == u"1"_s && lastCard(settings);
+    return materials::TestCardFinished.read(settings) && lastCard(settings);
 }
 
 }  // namespace tavro::session

@@ -5,6 +5,7 @@
 #include "shell/captions.h"
 #include "shell/help_window.h"
 #include "shell/settings_window.h"
+#include "shell/shell_settings.h"
 #include "ui/effect_chooser_window.h"
 #include "ui/keyboard_control.h"
 #include "ui/location_modes.h"
@@ -345,7 +346,7 @@ void MainPanel::applyLanguage()
     }
     m_startCaption = m_startButton->text();
     showStartCaption();
-    m_session.settings().write(u"MainWindow"_s, u"Language"_s, QString::number(index));
+    Language.write(m_session.settings(), index);
     emit languageApplied(index);
 }
 

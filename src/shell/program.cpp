@@ -4,8 +4,8 @@
 #include "shell/board_look.h"
 #include "shell/main_menu.h"
 #include "shell/material_menu.h"
+#include "shell/shell_settings.h"
 #include "ui/control_style.h"
-#include "ui/number_text.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,7 +20,7 @@ Program::Program(const ProgramServices &services, const QString &settingsFolder,
       m_devices(services.table),
       m_session(
           {services.line, services.clock, m_prompter, services.ports, settingsFolder, &m_devices},
-          {{ExpectedProductId, KnownFirmwareVersion}, trace}),
+          {{}, trace}),
       m_card(m_session),
       m_panel(m_session, services.desktop, services.clock),
       m_window(m_session, m_panel, services.desktop),
@@ -62,8 +62,7 @@ void Program::onMainWindowCreated()
         QApplication::setStyle(new ui::ControlStyle);
     m_window.setAcceptDrops(true);
     m_session.begin();
-    const QString stored = m_session.settings().read(u"MainWindow"_s, u"Language"_s, u"0"_s);
-    m_panel.selectStoredLanguage(ui::integerPart(ui::leadingNumber(stored)));
+    m_panel.selectStoredLanguage(Language.read(m_session.settings()));
     m_panel.applyLanguage();
 }
 

@@ -32,9 +32,6 @@ struct ProgramServices {
 
 class Program {
 public:
-    static constexpr int ExpectedProductId = 10;
-    static constexpr int KnownFirmwareVersion = 2;
-
     Program(const ProgramServices &services, const QString &settingsFolder, bool trace = false);
 
     // Runs once the main window exists, before the first input is handled.

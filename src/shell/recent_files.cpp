@@ -1,26 +1,25 @@
 #include "shell/recent_files.h"
 
 #include "platform/profile_file.h"
+#include "shell/shell_settings.h"
 
 #include <QFileInfo>
-
-using namespace Qt::Literals::StringLiterals;
 
 namespace tavro::shell {
 namespace {
 
-QString keyOf(int index)
+// File1 is the newest.
+QString numberOf(int index)
 {
-    return u"File%1"_s.arg(index + 1);
+    return QString::number(index + 1);
 }
 
 }  // namespace
 
 RecentFiles::RecentFiles(platform::ProfileFile &settings) : m_settings(settings)
 {
-    const QString section = Section.toString();
     for (int i = 0; i < MaxCount; ++i) {
-        const QString path = m_settings.read(section, keyOf(i), QString());
+        const QString path = RecentFile.read(m_settings, numberOf(i));
         if (QFileInfo(path).isAbsolute() && !m_paths.contains(path)) m_paths << path;
     }
 }
@@ -56,7 +55,7 @@ void RecentFiles::save()
     QList<platform::ProfileFile::Setting> settings;
     for (int i = 0; i < MaxCount; ++i)
         settings.append(
-            {Section.toString(), keyOf(i), i < m_paths.size() ? m_paths[i] : QString()});
+            RecentFile.setting(i < m_paths.size() ? m_paths[i] : QString(), numberOf(i)));
     m_settings.write(settings);
 }
 

@@ -1,4 +1,4 @@
-// The pictures and jobs opened last, newest first, kept in a section of their own in Config.ini.
+// The pictures and jobs opened last, newest first, kept in Config.ini (RecentFile).
 #pragma once
 
 #include <QString>
@@ -13,7 +13,6 @@ namespace tavro::shell {
 class RecentFiles {
 public:
     static constexpr int MaxCount = 10;
-    static constexpr QStringView Section = u"RecentFiles";
 
     // Reads the list; entries that are empty, relative or repeated are skipped.
     explicit RecentFiles(platform::ProfileFile &settings);

@@ -3,6 +3,7 @@
 #include "qt_printers.h"
 #include "render/effect_board.h"
 #include "render/raster_constants.h"
+#include "render/render_settings.h"
 #include "render/work_snapshot.h"
 #include "session/session.h"
 #include "session_fixture.h"

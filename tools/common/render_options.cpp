@@ -5,11 +5,10 @@
 #include "platform/file_name.h"
 #include "platform/picture_loader.h"
 #include "platform/profile_file.h"
+#include "platform/settings_folder.h"
 #include "render/effect_board.h"
 #include "render/raster_constants.h"
 #include "render/work_snapshot.h"
-
-#include <QDir>
 
 #include <cmath>
 #include <optional>
@@ -91,7 +90,7 @@ bool RenderChoice::asksPlacement() const
 double storedDotsPerMillimetre(const QString &settingsFolder)
 {
     return document::loadDotsPerMillimetre(
-        platform::ProfileFile(QDir(settingsFolder).filePath(u"Config.ini"_s)));
+        platform::ProfileFile(platform::settingsFilePath(settingsFolder)));
 }
 
 void addRenderOptions(QCommandLineParser &parser)

@@ -15,8 +15,6 @@ using namespace Qt::Literals::StringLiterals;
 namespace tavro::burn {
 namespace {
 
-// The machine's product id, as the link expects it.
-constexpr int ExpectedProductId = 10;
 constexpr qsizetype LineWidth = 78;
 
 void printWrapped(std::FILE *out, const QString &text, const QString &indent)
@@ -88,7 +86,6 @@ bool printCheck(std::FILE *out, const platform::PortTable &table, bool listBuilt
     machine::ConnectionDiagnosis::Options options;
     options.table = table;
     options.listBuiltInPorts = listBuiltInPorts;
-    options.expectedProductId = ExpectedProductId;
     options.rulesRoot = qEnvironmentVariable("TAVRO_SERIAL_ACCESS_ROOT");
     platform::QtClock clock;
     machine::SerialIdentityProber prober(clock);
