@@ -79,6 +79,8 @@ public:
     Offer offer() const;
     // The sequence whose step goes to the machine now or went last; none for a job of its own.
     const std::optional<JobSequence> &sequence() const { return m_sequence; }
+    // Seconds the run clock counted for the job on the machine.
+    int runSeconds() const { return m_jobs.runSeconds(); }
     // Why the last run ended without a carve; empty otherwise.
     const QString &failure() const { return m_failure; }
     // The machine carves a job that was not started here.

@@ -173,11 +173,17 @@ void Session::begin()
     platform::ensureSettingsFolder(m_settingsFolder);
 }
 
-QString Session::machinePortName() const
+MachineView Session::machine() const
 {
-    if (!m_identified) return {};
-    const int port = m_link.connectedPort();
-    return platform::portDisplayName(port, m_ports.devicePath(port));
+    MachineView view;
+    view.link = m_link.state();
+    view.identified = m_identified;
+    view.pictureMayBeMissing = m_pictureMissing;
+    if (m_identified) {
+        view.port = m_link.connectedPort();
+        view.portName = platform::portDisplayName(view.port, m_ports.devicePath(view.port));
+    }
+    return view;
 }
 
 CommandSnapshot Session::commandSnapshot() const

@@ -7,6 +7,7 @@
 #include "link/engraver_link.h"
 #include "link/message_log.h"
 #include "materials/material_presets.h"
+#include "materials/test_card.h"
 #include "platform/clock.h"
 #include "platform/port_lister.h"
 #include "platform/profile_file.h"
@@ -52,6 +53,16 @@ struct SessionServices {
     machine::DeviceWatcher *devices = nullptr;
 };
 
+// What the front ends see of the machine.
+struct MachineView {
+    link::LinkState link = link::LinkState::NotConnected;
+    bool identified = false;
+    int port = 0;      // the identified machine's COM number
+    QString portName;  // "COM3 (/dev/ttyUSB2)"; empty while none is identified
+    // The machine may have lost its picture with the cable, and none went to it since.
+    bool pictureMayBeMissing = false;
+};
+
 struct SessionOptions {
     link::LinkOptions link;
     // Every byte both ways, every log text and the job's progress on standard error.
@@ -76,7 +87,6 @@ public:
 
     link::MessageLog &log() { return m_log; }
     const link::EngraverLink &link() const { return m_link; }
-    document::JobDocument &document() { return m_document; }
     const document::JobDocument &document() const { return m_document; }
     const run::JobModel &model() const { return m_model; }
     const run::JobEstimator &estimator() const { return m_estimator; }
@@ -90,8 +100,7 @@ public:
     const QString &settingsFolder() const { return m_settingsFolder; }
     Command &command(CommandId id) { return *m_commands[std::size_t(id)]; }
 
-    // "COM3 (/dev/ttyUSB2)" for the machine's port; empty while none is identified.
-    QString machinePortName() const;
+    MachineView machine() const;
     Progress progress() const;
     Offer offer() const;
     // The machine may have lost its picture with the cable, and none went to it since.
@@ -154,12 +163,20 @@ public:
     // A language's drop hint wipes the board; false when the operator kept the board instead.
     bool mayChangeLanguage();
     void showBackground(const QImage &picture);
+    // The tuning the chooser shows and a chosen picture is rendered with.
+    void setTuning(const render::PictureTuning &tuning);
     // The effect chooser's tuning becomes the last choice, remembered in Config.ini.
     void rememberTuning();
+    // Text burnt into the board at this dot, in the document's font.
+    void writeText(QPoint origin, const QString &text);
     void chooseFont(const document::TextFontSettings &font);
     // A material preset's tuning and burn time become the job's, the burn time sent as the
     // slider sends it (or owed to a machine not yet found). False when there is no such preset.
     bool choosePreset(const QString &name);
+    // The test card burnt or begun last, kept in Config.ini; whether it was burnt to its end.
+    void rememberCard(const materials::TestCard &card, bool finished);
+    std::optional<materials::TestCardPlan> lastCard() const;
+    bool lastCardFinished() const;
 
     // Job files; each tells the operator why when it fails, and then changed nothing.
     bool openJob(const QString &path);

@@ -283,6 +283,16 @@ void Session::showBackground(const QImage &picture)
     m_document.setBackgroundPicture(picture);
 }
 
+void Session::setTuning(const render::PictureTuning &tuning)
+{
+    m_document.setTuning(tuning);
+}
+
+void Session::writeText(QPoint origin, const QString &text)
+{
+    m_document.writeText(origin, text);
+}
+
 void Session::rememberTuning()
 {
     render::savePictureTuning(m_settings, m_document.tuning());

@@ -1,4 +1,5 @@
 // The session's material presets: what choosing one does to the job.
+#include "materials/materials_settings.h"
 #include "session/session.h"
 
 namespace tavro::session {
@@ -19,6 +20,35 @@ bool Session::choosePreset(const QString &name)
     else
         burnTimeReleased(preset->burnTime);
     return true;
+}
+
+void Session::rememberCard(const materials::TestCard &card, bool finished)
+{
+    QList<platform::ProfileFile::Setting> settings;
+    for (const QString &line : card.toLines()) {
+        const qsizetype at = line.indexOf(u'=');
+        settings.append({materials::TestCardSection.toString(), line.left(at), line.mid(at + 1)});
+    }
+    settings.append(materials::TestCardFinished.setting(finished));
+    // A card that cannot be remembered is still burnt; the settings file says why in its log.
+    m_settings.write(settings);
+}
+
+std::optional<materials::TestCardPlan> Session::lastCard() const
+{
+    QStringList lines;
+    for (const QString &line : materials::TestCard(materials::TestCardPlan{}).toLines()) {
+        const QString key = line.left(line.indexOf(u'='));
+        const QString value =
+            m_settings.read(materials::TestCardSection.toString(), key, QString());
+        if (!value.isEmpty()) lines << key + u'=' + value;
+    }
+    return materials::TestCard::planFromLines(lines);
+}
+
+bool Session::lastCardFinished() const
+{
+    return materials::TestCardFinished.read(m_settings) && lastCard();
 }
 
 }  // namespace tavro::session

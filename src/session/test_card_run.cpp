@@ -174,30 +174,8 @@ int TestCardRun::resumeRow() const
 
 void TestCardRun::remember(bool finished)
 {
-    QList<platform::ProfileFile::Setting> settings;
-    for (const QString &line : m_card->toLines()) {
-        const qsizetype at = line.indexOf(u'=');
-        settings.append({materials::TestCardSection.toString(), line.left(at), line.mid(at + 1)});
-    }
-    settings.append(materials::TestCardFinished.setting(finished));
     // A card that cannot be remembered is still burnt.
-    m_session.settings().write(settings);
-}
-
-std::optional<materials::TestCardPlan> TestCardRun::lastCard(const platform::ProfileFile &settings)
-{
-    QStringList lines;
-    for (const QString &line : materials::TestCard(materials::TestCardPlan{}).toLines()) {
-        const QString key = line.left(line.indexOf(u'='));
-        const QString value = settings.read(materials::TestCardSection.toString(), key, QString());
-        if (!value.isEmpty()) lines << key + u'=' + value;
-    }
-    return materials::TestCard::planFromLines(lines);
-}
-
-bool TestCardRun::lastCardFinished(const platform::ProfileFile &settings)
-{
-    return materials::TestCardFinished.read(settings) && lastCard(settings);
+    m_session.rememberCard(*m_card, finished);
 }
 
 }  // namespace tavro::session

@@ -64,8 +64,6 @@ public:
     int resumeRow() const;
 
     // The card burnt or begun last, kept in Config.ini, section "TestCard".
-    static std::optional<materials::TestCardPlan> lastCard(const platform::ProfileFile &settings);
-    static bool lastCardFinished(const platform::ProfileFile &settings);
 
 signals:
     void stateChanged(tavro::session::TestCardRun::State state);

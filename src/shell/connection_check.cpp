@@ -18,22 +18,21 @@ ConnectionCheck::ConnectionCheck(const platform::PortTable &table, platform::Clo
       m_full(options(table), clock, m_fullProber),
       m_runner(HelpWindow::driverInstallerPath())
 {
-    using L = link::EngraverLink;
-    const L &link = session.link();
+    using S = session::Session;
     // The search has just tried every port: the quick check asks none of them again.
-    connect(&link, &L::scanExhausted, this,
+    connect(&session, &S::searchExhausted, this,
             [this] { m_quick.run(machine::ConnectionDiagnosis::Depth::Quick); });
     connect(&m_quick, &machine::ConnectionDiagnosis::finished, this,
             [this](const machine::DiagnosisReport &report) {
-                if (m_session.link().state() == link::LinkState::Identified) return;
+                if (m_session.machine().identified) return;
                 emit summaryChanged(machine::DiagnosisText::summary(report));
             });
-    connect(&link, &L::identified, this, [this] {
+    connect(&session, &S::machineFound, this, [this] {
         m_quick.cancel();
         emit summaryChanged({});
         if (m_window && m_window->isVisible()) m_window->checkAgain();
     });
-    connect(&link, &L::broken, this, [this] {
+    connect(&session, &S::machineLost, this, [this] {
         if (m_window && m_window->isVisible()) m_window->checkAgain();
     });
 }
@@ -45,12 +44,10 @@ machine::ConnectionDiagnosis::Options ConnectionCheck::options(
 {
     machine::ConnectionDiagnosis::Options options{table, {}, {}, {}, {}};
     options.listBuiltInPorts = qEnvironmentVariableIsSet("TAVRO_PORTS");
-    options.expectedProductId = m_session.link().options().expectedProductId;
     options.rulesRoot = qEnvironmentVariable("TAVRO_SERIAL_ACCESS_ROOT");
     options.connectedDevice = [this, table] {
-        const link::EngraverLink &link = m_session.link();
-        if (link.state() != link::LinkState::Identified) return QString();
-        return table.devicePath(link.connectedPort());
+        const session::MachineView machine = m_session.machine();
+        return machine.identified ? table.devicePath(machine.port) : QString();
     };
     return options;
 }

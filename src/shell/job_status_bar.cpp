@@ -142,7 +142,7 @@ void JobStatusBar::showConnection()
         text = tr("Searching for the machine…");
         break;
     case Connection::Connected:
-        text = tr("%1 connected").arg(m_session.machinePortName());
+        text = tr("%1 connected").arg(m_session.machine().portName);
         break;
     case Connection::Broken:
         text = m_breakReason.isEmpty()
@@ -276,7 +276,7 @@ void JobStatusBar::showTime()
         break;
     case S::Finished: {
         const session::Session::Progress p = m_session.progress();
-        const QString took = run::clockText(std::chrono::seconds(m_session.jobs().runSeconds()));
+        const QString took = run::clockText(std::chrono::seconds(m_session.run().runSeconds()));
         // A resumed job counts its dots over the whole job, and says what this run burnt.
         text = p.done == p.doneThisRun ? tr("Done: %n dots in %1", "", int(p.done)).arg(took)
                                        : tr("Done: %n dots in %1 (%2 in this run)", "", int(p.done))
@@ -339,9 +339,9 @@ void JobStatusBar::showNotice()
 {
     QStringList notes;
     if (m_session.document().differsFromSent()) notes << tr("Board changed since it was sent");
-    if (m_session.pictureMayBeMissing())
+    if (m_session.machine().pictureMayBeMissing)
         notes << tr("Picture not sent since the machine reconnected");
-    if (!m_session.uploadFailure().isEmpty())
+    if (!m_session.run().failure().isEmpty())
         notes << tr("Not sent: the machine did not ask for the picture");
     m_noticeLabel->setFullText(notes.join(u" · "_s));
 }

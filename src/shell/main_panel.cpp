@@ -47,11 +47,12 @@ void bindToCommand(QAbstractButton &button, session::Command &command)
     QObject::connect(&button, &QAbstractButton::clicked, &command, &session::Command::trigger);
 }
 
-MainPanel::MainPanel(session::Session &session, Desktop &desktop, platform::Clock &clock,
-                     QWidget *parent)
+MainPanel::MainPanel(session::Session &session, platform::ProfileFile &settings, Desktop &desktop,
+                     platform::Clock &clock, QWidget *parent)
     : QWidget(parent),
       m_ui(std::make_unique<Ui::MainPanel>()),
       m_session(session),
+      m_settings(settings),
       m_desktop(desktop)
 {
     m_ui->setupUi(this);
@@ -346,7 +347,7 @@ void MainPanel::applyLanguage()
     }
     m_startCaption = m_startButton->text();
     showStartCaption();
-    Language.write(m_session.settings(), index);
+    Language.write(m_settings, index);
     emit languageApplied(index);
 }
 

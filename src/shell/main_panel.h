@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/picture_loader.h"
+#include "platform/profile_file.h"
 #include "session/session.h"
 #include "shell/desktop.h"
 #include "ui/log_box.h"
@@ -50,8 +51,9 @@ public:
     static constexpr int FirmwareOnePauseLeft = 456;
     static constexpr int FirmwareOneRestartLeft = 640;
 
-    MainPanel(session::Session &session, Desktop &desktop, platform::Clock &clock,
-              QWidget *parent = nullptr);
+    // `settings` keeps the window's own choices (the language) in Config.ini.
+    MainPanel(session::Session &session, platform::ProfileFile &settings, Desktop &desktop,
+              platform::Clock &clock, QWidget *parent = nullptr);
     ~MainPanel() override;
 
     ui::LogBox &log() { return *m_log; }
@@ -100,6 +102,7 @@ private:
 
     std::unique_ptr<Ui::MainPanel> m_ui;
     session::Session &m_session;
+    platform::ProfileFile &m_settings;
     Desktop &m_desktop;
     int m_appliedLanguage = NoLanguageYet;
     static constexpr int NoLanguageYet = -2;

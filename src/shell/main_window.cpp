@@ -44,14 +44,14 @@ bool isSinglePath(const QString &paths)
 
 }  // namespace
 
-MainWindow::MainWindow(session::Session &session, MainPanel &panel, Desktop &desktop,
-                       QWidget *parent)
+MainWindow::MainWindow(session::Session &session, MainPanel &panel, platform::ProfileFile &settings,
+                       Desktop &desktop, QWidget *parent)
     : QMainWindow(parent),
       m_session(session),
       m_panel(panel),
       m_desktop(desktop),
       m_layoutTitle(panel.windowTitle()),
-      m_recent(std::make_unique<RecentFiles>(session.settings()))
+      m_recent(std::make_unique<RecentFiles>(settings))
 {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
@@ -231,7 +231,7 @@ void MainWindow::refreshRecent()
 
 QString MainWindow::aboutText() const
 {
-    const QString port = m_session.machinePortName();
+    const QString port = m_session.machine().portName;
     return tr("Tavro Laser %1\n\nThe desktop controller of a small laser engraver.\n\n"
               "Licence: MIT\nSerial port: %2\n\n%3")
         .arg(Version, port.isEmpty() ? tr("not connected") : port, platform::MakerSite);

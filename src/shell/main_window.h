@@ -3,6 +3,7 @@
 // one drop target for all of it.
 #pragma once
 
+#include "platform/profile_file.h"
 #include "shell/interface_translator.h"
 
 #include <QMainWindow>
@@ -23,8 +24,9 @@ class RecentFiles;
 class MainWindow final : public QMainWindow {
     Q_OBJECT
 public:
-    MainWindow(session::Session &session, MainPanel &panel, Desktop &desktop,
-               QWidget *parent = nullptr);
+    // `settings` keeps the window's own choices (the recent files) in Config.ini.
+    MainWindow(session::Session &session, MainPanel &panel, platform::ProfileFile &settings,
+               Desktop &desktop, QWidget *parent = nullptr);
     // Hands the panel back to its owner.
     ~MainWindow() override;
 

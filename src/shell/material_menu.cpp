@@ -122,7 +122,7 @@ void MaterialMenu::showPresets()
 
 void MaterialMenu::showAvailability()
 {
-    action(BestPatch).setEnabled(session::TestCardRun::lastCardFinished(m_session.settings()));
+    action(BestPatch).setEnabled(m_session.lastCardFinished());
 }
 
 void MaterialMenu::openTestCard()
@@ -152,8 +152,7 @@ void MaterialMenu::placeBesideBoard(QWidget &dialog) const
 
 void MaterialMenu::openBestPatch()
 {
-    const std::optional<materials::TestCardPlan> plan =
-        session::TestCardRun::lastCard(m_session.settings());
+    const std::optional<materials::TestCardPlan> plan = m_session.lastCard();
     if (!plan) return;
     ui::BestPatchWindow window(m_session, *plan, &m_window);
     window.exec();

@@ -1,5 +1,6 @@
 #include "shell/program.h"
 
+#include "platform/settings_folder.h"
 #include "shell/board_editing.h"
 #include "shell/board_look.h"
 #include "shell/main_menu.h"
@@ -17,13 +18,14 @@ namespace tavro::shell {
 
 Program::Program(const ProgramServices &services, const QString &settingsFolder, bool trace)
     : m_prompter(services.desktop),
+      m_settings(platform::settingsFilePath(settingsFolder)),
       m_devices(services.table),
       m_session(
           {services.line, services.clock, m_prompter, services.ports, settingsFolder, &m_devices},
           {{}, trace}),
       m_card(m_session),
-      m_panel(m_session, services.desktop, services.clock),
-      m_window(m_session, m_panel, services.desktop),
+      m_panel(m_session, m_settings, services.desktop, services.clock),
+      m_window(m_session, m_panel, m_settings, services.desktop),
       m_statusBar(new JobStatusBar(m_session, services.clock)),
       m_check(services.table, services.clock, m_devices, m_session),
       m_lastWords([this] { m_session.endAtExit(); })
@@ -62,7 +64,7 @@ void Program::onMainWindowCreated()
         QApplication::setStyle(new ui::ControlStyle);
     m_window.setAcceptDrops(true);
     m_session.begin();
-    m_panel.selectStoredLanguage(Language.read(m_session.settings()));
+    m_panel.selectStoredLanguage(Language.read(m_settings));
     m_panel.applyLanguage();
 }
 

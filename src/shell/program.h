@@ -50,6 +50,8 @@ public:
 
 private:
     BoxPrompter m_prompter;
+    // The window's own choices in Config.ini: the language, the recent files.
+    platform::ProfileFile m_settings;
     machine::DeviceWatcher m_devices;
     session::Session m_session;
     session::TestCardRun m_card;

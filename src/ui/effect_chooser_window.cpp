@@ -69,8 +69,8 @@ void EffectChooserWindow::makeConnections()
     connect(m_ditherPanel, &RenderPanel::leftButtonReleased, this,
             &EffectChooserWindow::chooseDither);
     m_taskTimer->onTick([this] { processEffects(); });
-    document::JobDocument &document = m_session.document();
-    connect(m_strip, &TuningStrip::tuningChanged, &document, &document::JobDocument::setTuning);
+    const document::JobDocument &document = m_session.document();
+    connect(m_strip, &TuningStrip::tuningChanged, &m_session, &session::Session::setTuning);
     // The tuning is the document's: an opened job's shows here as the operator's own does.
     connect(&document, &document::JobDocument::tuningChanged, this,
             [this](const render::PictureTuning &tuning) {

@@ -89,7 +89,7 @@ void MaterialStrip::editTuning(const std::function<void(render::PictureTuning &)
     if (m_showing) return;
     render::PictureTuning tuning = m_session.document().tuning();
     edit(tuning);
-    m_session.document().setTuning(tuning);
+    m_session.setTuning(tuning);
 }
 
 void MaterialStrip::showTuning(const render::PictureTuning &tuning)

@@ -56,8 +56,7 @@ TestCardDialog::TestCardDialog(session::Session &session, session::TestCardRun &
     build();
     retranslate();
     // The last card's choices, or the job's method for a first card.
-    const std::optional<materials::TestCardPlan> last =
-        session::TestCardRun::lastCard(session.settings());
+    const std::optional<materials::TestCardPlan> last = session.lastCard();
     materials::TestCardPlan plan = last.value_or(materials::TestCardPlan{});
     if (!last) plan.tuning.method = session.document().tuning().method;
     plan.date = QDate::currentDate();
@@ -214,7 +213,7 @@ QString TestCardDialog::whyNotNow(const materials::TestCard &card) const
         return tr("Write the grey levels as whole numbers separated by commas.");
     if (const QString problem = card.problem(); !problem.isEmpty()) return problem;
     if (m_run.isActive()) return tr("A test card is being burnt.");
-    if (m_session.link().state() != link::LinkState::Identified)
+    if (!m_session.machine().identified)
         return tr("No machine is connected: the card can be seen, not burnt.");
     const run::JobModel::State state = m_session.model().state();
     if (state == run::JobModel::State::Running || state == run::JobModel::State::Paused)

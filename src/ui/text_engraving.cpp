@@ -50,7 +50,7 @@ void TextEngraving::placeTextPreview(int x, int y)
 
 void TextEngraving::burnTextIntoBoard()
 {
-    m_session.document().writeText(m_origin, m_units.preview.toPlainText());
+    m_session.writeText(m_origin, m_units.preview.toPlainText());
     m_units.preview.hide();
     m_units.confirm.hide();
 }

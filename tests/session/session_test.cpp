@@ -96,7 +96,7 @@ TEST_F(SessionTest, ResumingPutsTheKeptJobOnTheBoard)
     interruptAJob();
     const QByteArray kept = render::packUploadRaster(session.document().board());
     session.clearBoard();
-    session.document().setBurnTime(60);
+    session.burnTimeKeyed(60);  // the slider moved: a burn time of the operator's own
     parts.identify();
     parts.view.events.clear();
 

@@ -91,7 +91,7 @@ TEST_F(CardOnMachine, ColumnsBurnLowestFirstAndTogetherAreTheCard)
     EXPECT_EQ(card->progress().percent, 100);
     EXPECT_EQ(card->progress().done, card->progress().total);
     EXPECT_FALSE(session->recovery().kept()) << "a finished card is not offered again";
-    EXPECT_TRUE(session::TestCardRun::lastCardFinished(session->settings()));
+    EXPECT_TRUE(session->lastCardFinished());
 }
 
 TEST_F(CardOnMachine, ACardCutOffPicksUpAtItsColumnAndRow)

@@ -53,7 +53,7 @@ protected:
         session().zoomOutBoard();
         session().burnTimeReleased(77);
         session().chooseFont(Font);
-        session().document().setTuning(Tuned);
+        session().setTuning(Tuned);
     }
     // What the machine gets when it asks for the block.
     QByteArray sentRaster()

@@ -83,7 +83,7 @@ class EffectChooserTest : public ::testing::Test {
 protected:
     EffectChooserTest()
     {
-        document().setBackgroundPicture(aHint());
+        parts.session.showBackground(aHint());
         changes.clear();
     }
 
@@ -93,7 +93,7 @@ protected:
         EXPECT_TRUE(image.save(path, format));
         return path;
     }
-    document::JobDocument &document() { return parts.session.document(); }
+    const document::JobDocument &document() { return parts.session.document(); }
     const QImage &board() { return document().board(); }
     // The message log's lines so far.
     QStringList log() const { return parts.view.log.split(u"\r\n"_s, Qt::SkipEmptyParts); }
@@ -391,10 +391,10 @@ TEST_F(TuningStripTest, EveryChangeRedrawsBothPanelsAndAClickPlacesWhatItShows)
 
 TEST_F(TuningStripTest, ResetGivesTheTwoOriginalRenderingsBack)
 {
-    document().setTuning(render::PictureTuning{.grey = render::GreySource::Luma,
-                                               .contrast = 40,
-                                               .invert = true,
-                                               .method = render::Effect::Bayer});
+    parts.session.setTuning(render::PictureTuning{.grey = render::GreySource::Luma,
+                                                  .contrast = 40,
+                                                  .invert = true,
+                                                  .method = render::Effect::Bayer});
     EffectChooserWindow &tuned = window;
     const QString path = save(u"photo.png"_s, gradients(300, 200));
     tuned.open(path);

@@ -41,7 +41,7 @@ class MaterialUiTest : public ::testing::Test {
 protected:
     test::SessionParts parts;
     session::Session &session = parts.session;
-    document::JobDocument &document() { return session.document(); }
+    const document::JobDocument &document() { return session.document(); }
     bool sent(const QByteArray &frame) const { return parts.line.writes.contains(frame); }
 };
 

@@ -31,7 +31,7 @@ void BurnRun::makeConnections()
 void BurnRun::begin()
 {
     emit said(u"looking for the machine"_s);
-    m_session.connectMachine();
+    m_session.command(session::CommandId::Connect).trigger();
 }
 
 void BurnRun::onIdentified()
@@ -39,7 +39,7 @@ void BurnRun::onIdentified()
     if (m_phase != Phase::Searching) return;
     m_phase = Phase::Uploading;
     // A device the operator named is called by that name; a found one by its port and path.
-    const QString where = m_plan.device.isEmpty() ? m_session.machinePortName() : m_plan.device;
+    const QString where = m_plan.device.isEmpty() ? m_session.machine().portName : m_plan.device;
     emit said(u"machine found on %1, sending the picture (%2 dots)"_s.arg(where).arg(
         run::JobRaster(render::packUploadRaster(m_session.document().board())).dots()));
     m_session.sendBoard(m_plan.fromRow,
@@ -66,7 +66,7 @@ void BurnRun::onRunChanged()
     reportProgress();
     if (run.state() != R::Finished) return;
     const session::Session::Progress p = m_session.progress();
-    finish(Done, u"done: %1 dots carved in %2 s"_s.arg(p.done).arg(m_session.jobs().runSeconds()));
+    finish(Done, u"done: %1 dots carved in %2 s"_s.arg(p.done).arg(m_session.run().runSeconds()));
 }
 
 void BurnRun::reportProgress()
@@ -108,7 +108,7 @@ void BurnRun::interrupt(const QString &why)
         what = u"nothing was started on the machine: the picture was still being sent"_s;
     } else if (was == Phase::Carving) {
         // Paused, not stopped: the operator may go on with the machine's buttons or a resume.
-        m_session.pause();
+        m_session.command(session::CommandId::Pause).trigger();
         const bool paused = m_session.model().state() == run::JobModel::State::Paused;
         what = (paused ? u"the machine was paused at row %1; to go on from there: %2"_s
                        : u"the machine could not be told to pause; it last reported row %1; to "

@@ -148,14 +148,14 @@ void CardBurn::makeConnections()
 void CardBurn::begin()
 {
     emit said(u"looking for the machine"_s);
-    m_session.connectMachine();
+    m_session.command(session::CommandId::Connect).trigger();
 }
 
 void CardBurn::onIdentified()
 {
     if (m_phase != Phase::Searching) return;
     m_phase = Phase::Burning;
-    emit said(u"machine found on %1"_s.arg(m_session.machinePortName()));
+    emit said(u"machine found on %1"_s.arg(m_session.machine().portName));
     // Once the link has settled on the machine it found.
     QMetaObject::invokeMethod(
         this,
@@ -177,10 +177,10 @@ void CardBurn::onCardState(session::TestCardRun::State state)
         finish(BurnRun::Done,
                u"done: the test card's %1 columns, %2 dots"_s.arg(m_plan.card.burnTimes.size())
                    .arg(p.done));
-    } else if (state == S::Interrupted && !m_session.uploadFailure().isEmpty()) {
+    } else if (state == S::Interrupted && !m_session.run().failure().isEmpty()) {
         finish(BurnRun::NotSent,
                u"column %1 was not sent; nothing was started: %2"_s.arg(m_run.column() + 1)
-                   .arg(m_session.uploadFailure()));
+                   .arg(m_session.run().failure()));
     } else if (state == S::Interrupted) {
         finish(BurnRun::LinkBroke,
                u"the link broke in column %1; to go on from there: %2"_s.arg(m_run.column() + 1)
@@ -211,7 +211,7 @@ void CardBurn::interrupt(const QString &why)
     QString what = u"no machine was found yet"_s;
     if (was == Phase::Burning) {
         const S state = m_session.model().state();
-        if (state == S::Running) m_session.pause();
+        if (state == S::Running) m_session.command(session::CommandId::Pause).trigger();
         // A column starts only once it is on the machine: while one is sent, none carves.
         if (m_session.model().state() == S::Paused) {
             what = u"the machine was paused in column %1 at row %2; to go on from there: %3"_s
