@@ -189,7 +189,7 @@ void Session::startNewJob()
 QString Session::placePicture(const document::Placement &placement)
 {
     if (!command(SizeAndPosition).isEnabled()) return command(SizeAndPosition).whyNot();
-    return m_document.setPlacement(placement);
+    return m_document.setPlacement(placement).why();
 }
 
 void Session::mirrorLeftRight()

@@ -19,6 +19,13 @@ namespace {
 
 constexpr double Scale = DefaultDotsPerMillimetre;
 
+QImage boardOf(const PlacedRendering &rendering)
+{
+    const platform::Result<QImage> board = renderPlaced(rendering);
+    EXPECT_TRUE(board.ok()) << qPrintable(board.why());
+    return board ? *board : QImage();
+}
+
 TEST(Placement, MillimetresBecomeDotsAndTheOtherSideFollowsThePicture)
 {
     EXPECT_EQ(dotsOf(20, Scale), 268);
@@ -88,7 +95,7 @@ TEST_F(PlacedRenderingTest, TheDefaultPlacementIsExactlyTheChoosersRendering)
          {render::Effect::BlackWhite, render::Effect::Dither, render::Effect::Atkinson}) {
         const PlacedRendering r = logo(effect, {.brightness = 10});
         EXPECT_TRUE(r.isDefaultPlacement());
-        EXPECT_EQ(renderPlaced(r).board,
+        EXPECT_EQ(boardOf(r),
                   render::renderEffectBoard(r.picture.snapshot(), effect, {.brightness = 10}));
     }
 }
@@ -96,21 +103,21 @@ TEST_F(PlacedRenderingTest, TheDefaultPlacementIsExactlyTheChoosersRendering)
 TEST_F(PlacedRenderingTest, AMovedOrMirroredPictureIsRenderedWhereItLiesAndNothingOutside)
 {
     PlacedRendering r = logo(render::Effect::BlackWhite);
-    const QImage before = renderPlaced(r).board;
+    const QImage before = boardOf(r);
     const QRect was = r.placement.rect;
     r.placement = moved(r.placement, {10, 400});
-    const QImage after = renderPlaced(r).board;
+    const QImage after = boardOf(r);
     EXPECT_EQ(after.copy(QRect({10, 400}, was.size())), before.copy(was));
 
     r.placement.mirrorH = true;
-    EXPECT_EQ(renderPlaced(r).board.copy(QRect({10, 400}, was.size())),
+    EXPECT_EQ(boardOf(r).copy(QRect({10, 400}, was.size())),
               before.copy(was).mirrored(true, false));
 
     // Half off the board, every method: no dot burns outside the picture's rectangle.
     for (const render::Effect effect : render::AllEffects) {
         PlacedRendering half = logo(effect, {.gamma = 0.4});
         half.placement.rect = QRect(470, -20, 100, 50);
-        const QImage board = renderPlaced(half).board;
+        const QImage board = boardOf(half);
         const QRect inside = half.placement.rect & board.rect();
         int dots = 0;
         for (int y = 0; y < board.height(); ++y)
@@ -128,9 +135,9 @@ TEST_F(PlacedRenderingTest, ScalingRendersAgainFromThePictureNotFromItsDots)
     PlacedRendering r = logo(render::Effect::Dither);
     r.placement = resizedToWidth(moved(r.placement, {0, 0}), {100, 50}, 400);
     EXPECT_EQ(r.placement.rect.size(), QSize(400, 200));
-    const QImage big = renderPlaced(r).board;
+    const QImage big = boardOf(r);
     // Dithered anew at four times the size: not the 100 x 50 dots blown up into 4 x 4 blocks.
-    const QImage small = renderPlaced(logo(render::Effect::Dither)).board;
+    const QImage small = boardOf(logo(render::Effect::Dither));
     const QRect at = r.placement.rect;
     int blocky = 0;
     for (int y = 0; y < 50; ++y)
@@ -144,9 +151,9 @@ TEST_F(PlacedRenderingTest, ScalingRendersAgainFromThePictureNotFromItsDots)
     PlacedRendering gone = logo(render::Effect::Dither);
     QFile::remove(gone.picture.path());
     gone.placement = moved(gone.placement, {0, 0});
-    const RenderedPlacement failed = renderPlaced(gone);
-    EXPECT_TRUE(failed.board.isNull());
-    EXPECT_TRUE(failed.error.contains(u"logo.png"_s)) << qPrintable(failed.error);
+    const platform::Result<QImage> failed = renderPlaced(gone);
+    EXPECT_FALSE(failed.ok());
+    EXPECT_TRUE(failed.why().contains(u"logo.png"_s)) << qPrintable(failed.why());
 }
 
 TEST_F(PlacedRenderingTest, TheToolsOptionsGiveTheBoardOfTheSameRequest)
@@ -162,7 +169,7 @@ TEST_F(PlacedRenderingTest, TheToolsOptionsGiveTheBoardOfTheSameRequest)
     window.placement =
         applyPlacementRequest(r.placement, {100, 50}, choice.placement, Scale).placement;
     EXPECT_EQ(window.placement.rect, QRect(27, 40, 268, 134));
-    EXPECT_EQ(tool.board, renderPlaced(window).board);
+    EXPECT_EQ(tool.board, boardOf(window));
 
     choice.placement = {.leftMm = 60};
     const cli::RenderedBoard off = cli::renderPictureFile(r.picture.path(), choice);

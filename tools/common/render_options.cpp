@@ -185,9 +185,9 @@ RenderedBoard renderPictureFile(const QString &path, const RenderChoice &choice)
         }
         rendering.placement = placed.placement;
     }
-    const document::RenderedPlacement rendered = document::renderPlaced(rendering);
-    out.board = rendered.board.isNull() ? render::blankBoard() : rendered.board;
-    if (out.error.isEmpty()) out.error = rendered.error;
+    const platform::Result<QImage> rendered = document::renderPlaced(rendering);
+    out.board = rendered ? *rendered : render::blankBoard();
+    if (out.error.isEmpty()) out.error = rendered.why();
     return out;
 }
 
