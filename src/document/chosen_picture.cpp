@@ -135,9 +135,10 @@ QFuture<void> ChosenPicture::decodeInBackground() const
     if (d.decoding.isValid()) return d.decoding;
     // Opening is quick where reading is not: a file gone is known before any thread starts.
     QFile file;
-    if (const QString why = platform::openRegularFile(d.path, platform::MaxPictureBytes, file);
-        !why.isEmpty()) {
-        d.decoded = unreadable(d.path, why);
+    if (const platform::Outcome opened =
+            platform::openRegularFile(d.path, platform::MaxPictureBytes, file);
+        !opened) {
+        d.decoded = unreadable(d.path, opened.why());
         return QtFuture::makeReadyFuture();
     }
     // The thread holds no copy of the picture, so forgetting every copy frees it.

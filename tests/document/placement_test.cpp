@@ -33,41 +33,43 @@ TEST(Placement, MillimetresBecomeDotsAndTheOtherSideFollowsThePicture)
     EXPECT_EQ(defaultPlacement({1000, 500}).rect, QRect(0, 122, 490, 245));
 
     const Placement from = defaultPlacement({1000, 500});
-    PlacementResult r = applyPlacementRequest(from, {1000, 500}, {.widthMm = 20}, Scale);
-    ASSERT_TRUE(r.error.isEmpty());
-    EXPECT_EQ(r.placement.rect.size(), QSize(268, 134));
-    EXPECT_EQ(r.placement.rect.center(), from.rect.center()) << "a new size keeps the centre";
+    platform::Result<Placement> r =
+        applyPlacementRequest(from, {1000, 500}, {.widthMm = 20}, Scale);
+    ASSERT_TRUE(r.ok()) << qPrintable(r.why());
+    EXPECT_EQ(r->rect.size(), QSize(268, 134));
+    EXPECT_EQ(r->rect.center(), from.rect.center()) << "a new size keeps the centre";
 
     r = applyPlacementRequest(from, {1000, 500},
                               {.heightMm = 10, .leftMm = 1, .topMm = 2, .mirrorV = true}, Scale);
-    ASSERT_TRUE(r.error.isEmpty());
-    EXPECT_EQ(r.placement.rect, QRect(13, 27, 268, 134));
-    EXPECT_TRUE(r.placement.mirrorV);
-    EXPECT_FALSE(r.placement.mirrorH);
+    ASSERT_TRUE(r.ok()) << qPrintable(r.why());
+    EXPECT_EQ(r->rect, QRect(13, 27, 268, 134));
+    EXPECT_TRUE(r->mirrorV);
+    EXPECT_FALSE(r->mirrorH);
 }
 
-TEST(Placement, ARequestThatCannotBeMetSaysWhatWasAskedAndChangesNothing)
+TEST(Placement, ARequestThatCannotBeMetSaysWhatWasAsked)
 {
     const Placement from = defaultPlacement({1000, 500});
-    PlacementResult r = applyPlacementRequest(from, {1000, 500}, {.widthMm = 500}, Scale);
-    EXPECT_EQ(r.placement, from);
-    EXPECT_TRUE(r.error.contains(u"500.0 x 250.0 mm"_s)) << qPrintable(r.error);
-    EXPECT_TRUE(r.error.contains(u"6700"_s)) << qPrintable(r.error);
+    platform::Result<Placement> r =
+        applyPlacementRequest(from, {1000, 500}, {.widthMm = 500}, Scale);
+    EXPECT_FALSE(r.ok());
+    EXPECT_TRUE(r.why().contains(u"500.0 x 250.0 mm"_s)) << qPrintable(r.why());
+    EXPECT_TRUE(r.why().contains(u"6700"_s)) << qPrintable(r.why());
 
     // Far beyond the board: the value asked, not what the arithmetic keeps in range.
     r = applyPlacementRequest(from, {1000, 500}, {.widthMm = 1e308}, Scale);
-    EXPECT_EQ(r.placement, from);
-    EXPECT_TRUE(r.error.contains(u"1e+308 mm"_s)) << qPrintable(r.error);
+    EXPECT_FALSE(r.ok());
+    EXPECT_TRUE(r.why().contains(u"1e+308 mm"_s)) << qPrintable(r.why());
     r = applyPlacementRequest(from, {1000, 500}, {.heightMm = 4e9}, Scale);
-    EXPECT_TRUE(r.error.contains(u"4e+09 mm"_s)) << qPrintable(r.error);
+    EXPECT_TRUE(r.why().contains(u"4e+09 mm"_s)) << qPrintable(r.why());
     r = applyPlacementRequest(from, {1000, 500}, {.leftMm = 1e308, .topMm = -4e9}, Scale);
-    EXPECT_TRUE(r.error.contains(u"At 1e+308 mm from the left and -4e+09 mm from the top"_s))
-        << qPrintable(r.error);
+    EXPECT_TRUE(r.why().contains(u"At 1e+308 mm from the left and -4e+09 mm from the top"_s))
+        << qPrintable(r.why());
 
     r = applyPlacementRequest(from, {1000, 500}, {.leftMm = 40}, Scale);
-    EXPECT_FALSE(r.error.isEmpty()) << "wholly right of the board";
+    EXPECT_FALSE(r.ok()) << "wholly right of the board";
     r = applyPlacementRequest(from, {1000, 500}, {.leftMm = -18}, Scale);
-    EXPECT_TRUE(r.error.isEmpty()) << "a picture may reach past the board's edge";
+    EXPECT_TRUE(r.ok()) << "a picture may reach past the board's edge";
 }
 
 class PlacedRenderingTest : public ::testing::Test {
@@ -166,8 +168,10 @@ TEST_F(PlacedRenderingTest, TheToolsOptionsGiveTheBoardOfTheSameRequest)
     ASSERT_TRUE(tool.error.isEmpty()) << qPrintable(tool.error);
 
     PlacedRendering window = r;
-    window.placement =
-        applyPlacementRequest(r.placement, {100, 50}, choice.placement, Scale).placement;
+    const platform::Result<Placement> placed =
+        applyPlacementRequest(r.placement, {100, 50}, choice.placement, Scale);
+    ASSERT_TRUE(placed.ok()) << qPrintable(placed.why());
+    window.placement = *placed;
     EXPECT_EQ(window.placement.rect, QRect(27, 40, 268, 134));
     EXPECT_EQ(tool.board, boardOf(window));
 
