@@ -54,7 +54,7 @@ void BM_RenderedAtANewSize(benchmark::State &state, const char *format)
 {
     document::PlacedRendering r = chosen(photo(format));
     r.placement = document::resizedToWidth(r.placement, r.picture.declaredSize(), 480);
-    document::renderPlaced(r);  // the first decoding
+    benchmark::DoNotOptimize(document::renderPlaced(r));  // the first decoding
     int width = 300;
     for (auto _ : state) {
         width = width == 300 ? 301 : 300;
@@ -67,7 +67,7 @@ void BM_Moved(benchmark::State &state)
 {
     document::PlacedRendering r = chosen(photo("jpeg"));
     r.placement = document::resizedToWidth(r.placement, r.picture.declaredSize(), 300);
-    document::renderPlaced(r);
+    benchmark::DoNotOptimize(document::renderPlaced(r));
     int step = 0;
     for (auto _ : state) {
         r.placement.rect.moveTo(10 + step % 100, 20);

@@ -199,12 +199,6 @@ qsizetype BoardHistory::memoryBytes() const
 void BoardHistory::trim()
 {
     while (m_undo.size() > std::size_t(MaxSteps)) m_undo.pop_front();
-    if (memoryBytes() <= MemoryBudget) return;
-    // A picture no longer on the board can be decoded again from its file when it is needed.
-    for (const std::deque<BoardState> *steps : {&m_undo, &m_redo})
-        for (const BoardState &state : *steps)
-            if (state.rendering && !state.rendering->picture.sharesWith(m_current))
-                state.rendering->picture.releaseDecoded();
     while (m_undo.size() > std::size_t(MinSteps) && memoryBytes() > MemoryBudget)
         m_undo.pop_front();
 }

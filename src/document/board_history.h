@@ -77,10 +77,9 @@ public:
     std::optional<BoardState> redo(BoardState current);
     void clear();
 
-    // Pixels counted once however many steps share them; decoded pictures included.
+    // Pixels counted once however many steps share them; decoded pictures included (only the
+    // picture that can be placed keeps one).
     qsizetype memoryBytes() const;
-    // The picture the board shows now keeps its decoded copy; older ones give theirs back.
-    void setCurrentPicture(const ChosenPicture &picture) { m_current = picture; }
 
 private:
     CompactImage compact(const QImage &image, const QList<CompactImage> &made) const;
@@ -89,7 +88,6 @@ private:
     std::deque<BoardState> m_undo;  // oldest first
     std::deque<BoardState> m_redo;  // next redo last
     std::optional<BoardState> m_lastHandedOut;
-    ChosenPicture m_current;
 };
 
 }  // namespace tavro::document

@@ -16,10 +16,12 @@ JobDocument::JobDocument(const render::PictureTuning &tuning, const TextFontSett
                          int burnTime, QObject *parent)
     : QObject(parent), m_tuning(tuning), m_font(font), m_burnTime(burnTime)
 {
+    connect(&m_decoding, &QFutureWatcher<void>::finished, this, &JobDocument::decodingLanded);
 }
 
 void JobDocument::boardEdited(bool onlyBackground)
 {
+    keepDecodedPicture();
     m_onlyBackground = onlyBackground;
     compare();
     emit boardChanged();
@@ -125,18 +127,27 @@ void JobDocument::showChosen(const QImage &rendering)
 
 void JobDocument::placeRendering(const PlacedRendering &rendering)
 {
-    const RenderedPlacement rendered = renderPlaced(rendering);
-    showChosen(rendered.board);
-    m_rendering = rendering;
-    m_history.setCurrentPicture(rendering.picture);
-    m_placeable = !rendered.board.isNull() && rendering.placement.isValid();
-    // Decoded while the operator looks, so the first move does not wait for it.
-    if (m_placeable) rendering.picture.decodeInBackground();
+    // Where the chooser put it, the picture is shown without being decoded.
+    PlacedRendering chosen = rendering;
+    if (!chosen.isReadyToRender())
+        chosen.placement = defaultPlacement(chosen.picture.declaredSize());
+    const platform::Result<QImage> rendered = renderPlaced(chosen);
+    showChosen(rendered ? *rendered : QImage());
+    m_rendering = chosen;
+    m_placeable = rendered.ok() && chosen.placement.isValid();
     m_ink = QImage();
     boardEdited(false);
+    // It waits for the decoding: what goes wrong then comes with placementFailed().
+    if (m_placeable && !(chosen == rendering)) static_cast<void>(render(rendering));
 }
 
 std::optional<Placement> JobDocument::placement() const
+{
+    if (!m_placeable || !m_rendering) return std::nullopt;
+    return m_pending ? m_pending->placement : m_rendering->placement;
+}
+
+std::optional<Placement> JobDocument::placementOnBoard() const
 {
     if (!m_placeable || !m_rendering) return std::nullopt;
     return m_rendering->placement;
@@ -147,32 +158,59 @@ QSize JobDocument::pictureSize() const
     return m_rendering ? m_rendering->picture.declaredSize() : QSize();
 }
 
-QString JobDocument::setPlacement(const Placement &placement)
+platform::Outcome JobDocument::setPlacement(const Placement &placement)
 {
-    if (!m_placeable || !m_rendering) return tr("No chosen picture is on the board.");
-    if (!placement.isValid()) return tr("No part of the picture would be on the board.");
-    if (placement == m_rendering->placement) return {};
-    PlacedRendering moved = *m_rendering;
+    if (!m_placeable || !m_rendering)
+        return platform::Outcome::failed(tr("No chosen picture is on the board."));
+    if (!placement.isValid())
+        return platform::Outcome::failed(tr("No part of the picture would be on the board."));
+    PlacedRendering moved = m_pending.value_or(*m_rendering);
     moved.placement = placement;
-    const RenderedPlacement rendered = renderPlaced(moved);
-    if (rendered.board.isNull()) return rendered.error;
-    recordUndo();
-    showRendering(moved, rendered.board);
-    return {};
+    return render(moved);
 }
 
-bool JobDocument::redrawWithTuning(const render::PictureTuning &tuning)
+platform::Outcome JobDocument::redrawWithTuning(const render::PictureTuning &tuning)
 {
-    if (!m_placeable || !m_rendering) return false;
-    PlacedRendering redrawn = *m_rendering;
+    if (!m_placeable || !m_rendering)
+        return platform::Outcome::failed(tr("No chosen picture is on the board."));
+    PlacedRendering redrawn = m_pending.value_or(*m_rendering);
     redrawn.tuning = tuning;
     if (redrawn.effect != render::Effect::BlackWhite) redrawn.effect = tuning.method;
-    if (redrawn.tuning == m_rendering->tuning && redrawn.effect == m_rendering->effect) return true;
-    const RenderedPlacement rendered = renderPlaced(redrawn);
-    if (rendered.board.isNull()) return false;
+    return render(redrawn);
+}
+
+platform::Outcome JobDocument::render(const PlacedRendering &wanted)
+{
+    const bool wasPending = m_pending.has_value();
+    m_pending.reset();
+    if (wanted == *m_rendering) {
+        if (wasPending) emit placementChanged();
+        return platform::Outcome::done();
+    }
+    // The window's thread never waits for a decoding: the request is kept until it lands.
+    const QFuture<void> decoding = wanted.picture.decodeInBackground();
+    if (!wanted.isReadyToRender()) {
+        m_pending = wanted;
+        m_decoding.setFuture(decoding);
+        emit placementChanged();
+        return platform::Outcome::done();
+    }
+    const platform::Result<QImage> rendered = renderPlaced(wanted);
+    if (!rendered) {
+        if (wasPending) emit placementChanged();
+        return platform::Outcome::failed(rendered.why());
+    }
     recordUndo();
-    showRendering(redrawn, rendered.board);
-    return true;
+    showRendering(wanted, *rendered);
+    return platform::Outcome::done();
+}
+
+void JobDocument::decodingLanded()
+{
+    // Given up meanwhile, or released with its picture.
+    if (!m_pending || !m_pending->picture.isDecoded()) return;
+    if (const platform::Outcome rendered = render(*m_pending); !rendered)
+        emit placementFailed(rendered.why());
 }
 
 // The new rendering under the text written on the old one.
@@ -186,7 +224,6 @@ void JobDocument::showRendering(const PlacedRendering &rendering, const QImage &
         m_surface.drawPicture(withText, 0, 0);
     }
     m_rendering = rendering;
-    m_history.setCurrentPicture(rendering.picture);
     boardEdited(false);
 }
 
@@ -206,8 +243,20 @@ BoardState JobDocument::currentState() const
     return state;
 }
 
+void JobDocument::keepDecodedPicture()
+{
+    const ChosenPicture placeable =
+        m_placeable && m_rendering ? m_rendering->picture : ChosenPicture();
+    if (placeable == m_decoded) return;
+    m_decoded.releaseDecoded();
+    m_decoded = placeable;
+    // Decoded while the operator looks, so the first move does not wait for it.
+    m_decoded.decodeInBackground();
+}
+
 void JobDocument::restoreState(const BoardState &state)
 {
+    m_pending.reset();
     const BoardImages images = BoardHistory::imagesOf(state);
     m_surface.restore(images.board, images.background);
     m_remembered = images.remembered;
@@ -215,12 +264,13 @@ void JobDocument::restoreState(const BoardState &state)
     m_ink = images.ink;
     m_rendering = state.rendering;
     m_placeable = state.placeable;
-    if (m_rendering) m_history.setCurrentPicture(m_rendering->picture);
     boardEdited(state.onlyBackground);
 }
 
+// A placement still waiting for the decoding is given up: the board goes on from what it shows.
 void JobDocument::recordUndo()
 {
+    m_pending.reset();
     m_history.push(currentState());
     emit historyChanged();
 }

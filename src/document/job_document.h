@@ -7,10 +7,12 @@
 #include "document/job_file.h"
 #include "document/placed_rendering.h"
 #include "document/text_font.h"
+#include "platform/outcome.h"
 #include "render/picture_tuning.h"
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QFutureWatcher>
 #include <QImage>
 #include <QObject>
 #include <QPoint>
@@ -65,21 +67,27 @@ public:
     // remembered for Reload. It cannot be moved or resized.
     void placeRendering(const QImage &rendering);
     // A picture chosen in the effect chooser, rendered at its placement; it can be moved and
-    // resized until the board is zoomed out, rotated, cleared or replaced.
+    // resized until the board is zoomed out, rotated, cleared or replaced. Anywhere but the
+    // default placement it is first shown there, then placed as setPlacement() does.
     void placeRendering(const PlacedRendering &rendering);
     // Lines split at CR LF, CR or LF, one line height plus 2 apart, in the document's font.
     void writeText(QPoint origin, const QString &text);
 
-    // Where the chosen picture lies, while it can be moved; nothing otherwise.
+    // Where the chosen picture lies, while it can be moved; nothing otherwise. A placement asked
+    // for while the picture is being decoded is here at once, and on the board once it lands.
     std::optional<Placement> placement() const;
+    // Where the board shows the picture now: placement() but while a decoding holds it back.
+    std::optional<Placement> placementOnBoard() const;
     // The picture's own proportions, which a new width or height keeps.
     QSize pictureSize() const;
-    // The picture rendered again at a new place, size or mirroring; text written on the board
-    // stays where it was. Empty on success, else why nothing changed.
-    QString setPlacement(const Placement &placement);
+    // The picture rendered again at a new place, size or mirroring, as one step; text written on
+    // the board stays where it was. Failed when nothing changed. Never waits for the picture's
+    // decoding: while it runs the request is done, and the board follows when it lands, or
+    // placementFailed() says why it could not.
+    platform::Outcome setPlacement(const Placement &placement);
     // The chosen picture rendered again with this tuning (its method too, unless black and
-    // white), as one step; false when no picture can be.
-    bool redrawWithTuning(const render::PictureTuning &tuning);
+    // white), as one step, as setPlacement() does; failed when no picture can be.
+    platform::Outcome redrawWithTuning(const render::PictureTuning &tuning);
 
     // Back and forth through the board's changes; nothing is sent, the sent mark follows.
     bool canUndo() const { return m_history.canUndo(); }
@@ -114,6 +122,10 @@ signals:
     void fileChanged();
     // What Undo and Redo can do changed.
     void historyChanged();
+    // placement() changed while the board stayed as it was.
+    void placementChanged();
+    // A placement that waited for the picture's decoding cannot be made; the board is as it was.
+    void placementFailed(const QString &why);
 
 private:
     void boardEdited(bool onlyBackground);
@@ -126,6 +138,11 @@ private:
     void forgetPlacement();
     void showRendering(const PlacedRendering &rendering, const QImage &rendered);
     void showChosen(const QImage &rendering);
+    // The board rendered as asked, at once when the picture allows, else once it is decoded.
+    platform::Outcome render(const PlacedRendering &wanted);
+    void decodingLanded();
+    // The picture that can be placed keeps its decoded pixels; one that no longer can frees them.
+    void keepDecodedPicture();
 
     BoardSurface m_surface;
     QImage m_remembered;
@@ -138,6 +155,9 @@ private:
     std::optional<PlacedRendering> m_rendering;  // how m_remembered was rendered
     bool m_placeable = false;                    // the board is that rendering and m_ink
     QImage m_ink;                                // text written since, transparent elsewhere
+    std::optional<PlacedRendering> m_pending;    // asked for, waiting for the decoding
+    QFutureWatcher<void> m_decoding;
+    ChosenPicture m_decoded;  // the placeable picture, the one that keeps its decoded pixels
     BoardHistory m_history;
 
     QByteArray m_sentRaster;

@@ -22,6 +22,7 @@ using namespace Qt::Literals::StringLiterals;
 namespace tavro::document {
 namespace {
 
+using platform::Outcome;
 using platform::PngChunk;
 
 const QString RememberedKey = u"TavroRememberedImage"_s;
@@ -78,39 +79,34 @@ QSize declaredSize(const QList<PngChunk> &chunks)
 
 // The 512 x 512 pixels or nothing. The size is checked before anything is decoded, and the
 // decoder meets no chunk but those of the pixels.
-QImage readBoardPixels(const QList<PngChunk> &chunks, QString &reason)
+platform::Result<QImage> readBoardPixels(const QList<PngChunk> &chunks)
 {
-    if (chunks.isEmpty() || chunks.back().type != "IEND") {
-        reason = u"the file is truncated"_s;
-        return {};
-    }
+    if (chunks.isEmpty() || chunks.back().type != "IEND")
+        return Outcome::failed(u"the file is truncated"_s);
     const QSize size = declaredSize(chunks);
     if (size != BoardExtent) {
-        reason = size.isValid() ? u"a picture of %1 x %2 pixels where the board is 512 x 512"_s
-                                      .arg(size.width())
-                                      .arg(size.height())
-                                : u"its picture header is damaged"_s;
-        return {};
+        return Outcome::failed(
+            size.isValid()
+                ? u"a picture of %1 x %2 pixels where the board is 512 x 512"_s.arg(size.width())
+                      .arg(size.height())
+                : u"its picture header is damaged"_s);
     }
     QBuffer buffer;
     buffer.setData(platform::pngPixelsOnly(chunks));
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "png");
     const QImage picture = reader.read();
-    if (picture.isNull()) reason = reader.errorString();
-    return picture.isNull() ? QImage() : onWhite(picture);
+    if (picture.isNull()) return Outcome::failed(reader.errorString());
+    return onWhite(picture);
 }
 
 // An embedded PNG gets every check the job file itself gets.
-QImage readBoardPng(QByteArrayView png, QString &reason)
+platform::Result<QImage> readBoardPng(QByteArrayView png)
 {
-    if (!png.startsWith("\x89PNG")) {
-        reason = u"not a PNG picture"_s;
-        return {};
-    }
+    if (!png.startsWith("\x89PNG")) return Outcome::failed(u"not a PNG picture"_s);
     QList<PngChunk> chunks;
-    reason = platform::pngChunks(png, chunks);
-    return reason.isEmpty() ? readBoardPixels(chunks, reason) : QImage();
+    if (Outcome walked = platform::pngChunks(png, chunks); !walked) return walked;
+    return readBoardPixels(chunks);
 }
 
 JobFileRead failure(JobFileStatus status, const QString &reason, int version = 0)
@@ -122,9 +118,8 @@ JobFileRead failure(JobFileStatus status, const QString &reason, int version = 0
     return read;
 }
 
-// The job's own texts, each once and whole; the others only count towards the cap. Empty
-// when they are; otherwise why not.
-QString readJobTexts(const QList<PngChunk> &chunks, QHash<QString, QString> &texts)
+// The job's own texts, each once and whole; the others only count towards the cap.
+Outcome readJobTexts(const QList<PngChunk> &chunks, QHash<QString, QString> &texts)
 {
     qint64 room = MaxJobTextBytes;
     for (const PngChunk &chunk : chunks) {
@@ -132,23 +127,25 @@ QString readJobTexts(const QList<PngChunk> &chunks, QHash<QString, QString> &tex
         const QString keyword = QString::fromLatin1(chunk.textKeyword());
         const bool ours = isJobKey(keyword);
         // libpng drops a damaged text chunk; one of ours missing is damage all the same.
-        if (ours && !chunk.hasValidCheckSum()) return u"its part %1 is damaged"_s.arg(keyword);
+        if (ours && !chunk.hasValidCheckSum())
+            return Outcome::failed(u"its part %1 is damaged"_s.arg(keyword));
         QString text;
         switch (platform::readPngText(chunk, room, text)) {
         case platform::PngTextRead::Ok:
             break;
         case platform::PngTextRead::TooLong:
-            return u"its texts hold more than %1 MiB, far more than a job's"_s.arg(MaxJobTextBytes /
-                                                                                   (1024 * 1024));
+            return Outcome::failed(u"its texts hold more than %1 MiB, far more than a job's"_s.arg(
+                MaxJobTextBytes / (1024 * 1024)));
         case platform::PngTextRead::Damaged:
-            if (ours) return u"its part %1 is damaged"_s.arg(keyword);
+            if (ours) return Outcome::failed(u"its part %1 is damaged"_s.arg(keyword));
             continue;
         }
         if (!ours) continue;
-        if (texts.contains(keyword)) return u"its part %1 is there twice"_s.arg(keyword);
+        if (texts.contains(keyword))
+            return Outcome::failed(u"its part %1 is there twice"_s.arg(keyword));
         texts.insert(keyword, text);
     }
-    return {};
+    return Outcome::done();
 }
 
 // Parts missing from a file that names itself a job mean damage, never a default.
@@ -163,19 +160,19 @@ JobFileRead decodeParts(const QList<PngChunk> &chunks, const QHash<QString, QStr
     read.status = JobFileStatus::Ok;
     read.version = version;
     JobFile &job = read.job;
-    QString reason;
-    job.board = readBoardPixels(chunks, reason);
-    if (job.board.isNull()) return failure(JobFileStatus::Damaged, reason, version);
+    const platform::Result<QImage> board = readBoardPixels(chunks);
+    if (!board) return failure(JobFileStatus::Damaged, board.why(), version);
+    job.board = *board;
 
     if (const QString remembered = texts.value(RememberedKey); !remembered.isEmpty()) {
         const auto bytes = QByteArray::fromBase64Encoding(remembered.toLatin1(),
                                                           QByteArray::AbortOnBase64DecodingErrors);
-        if (bytes) job.rememberedImage = readBoardPng(*bytes, reason);
-        if (job.rememberedImage.isNull())
-            return failure(
-                JobFileStatus::Damaged,
-                u"its remembered image is unreadable (%1)"_s.arg(bytes ? reason : u"not base64"_s),
-                version);
+        const platform::Result<QImage> image =
+            bytes ? readBoardPng(*bytes) : Outcome::failed(u"not base64"_s);
+        if (!image)
+            return failure(JobFileStatus::Damaged,
+                           u"its remembered image is unreadable (%1)"_s.arg(image.why()), version);
+        job.rememberedImage = *image;
     }
 
     bool ok = false;
@@ -195,8 +192,7 @@ bool isJobFile(const QString &path)
 {
     QFile file;
     // Only the chunk headers are read, so any size will do.
-    if (!platform::openRegularFile(path, std::numeric_limits<qint64>::max(), file).isEmpty())
-        return false;
+    if (!platform::openRegularFile(path, std::numeric_limits<qint64>::max(), file)) return false;
     if (!file.read(8).startsWith("\x89PNG")) return false;
     // Chunk headers alone, up to the pixels: the version key is a text chunk there.
     const QByteArray key = JobVersionKey.toLatin1() + '\0';
@@ -216,14 +212,13 @@ bool isJobFile(const QString &path)
 JobFileRead readJobFile(const QString &path)
 {
     QByteArray data;
-    if (const QString reason = platform::readWholeFile(path, MaxJobFileBytes, data);
-        !reason.isEmpty()) {
+    if (const Outcome read = platform::readWholeFile(path, MaxJobFileBytes, data); !read) {
         // Too large for a job is the file's fault; the rest is the file system's.
         const QFileInfo info(path);
         if (info.isFile() && info.size() > MaxJobFileBytes)
             return failure(JobFileStatus::Damaged,
                            u"%1 bytes is far more than a job"_s.arg(info.size()));
-        return failure(JobFileStatus::Unreadable, reason);
+        return failure(JobFileStatus::Unreadable, read.why());
     }
     return decodeJobFile(data);
 }
@@ -238,16 +233,16 @@ JobFileRead decodeJobFile(const QByteArray &data)
     if (format != platform::PictureFormat::Png) return failure(JobFileStatus::PlainPicture, plain);
 
     QList<PngChunk> chunks;
-    const QString walk = platform::pngChunks(data, chunks);
+    const Outcome walk = platform::pngChunks(data, chunks);
     const bool named = std::ranges::any_of(chunks, [](const PngChunk &chunk) {
         return chunk.textKeyword() == JobVersionKey.toLatin1();
     });
-    if (!named) return failure(JobFileStatus::PlainPicture, walk.isEmpty() ? plain : walk);
-    if (!walk.isEmpty()) return failure(JobFileStatus::Damaged, walk);
+    if (!named) return failure(JobFileStatus::PlainPicture, walk ? plain : walk.why());
+    if (!walk) return failure(JobFileStatus::Damaged, walk.why());
 
     QHash<QString, QString> texts;
-    if (const QString reason = readJobTexts(chunks, texts); !reason.isEmpty())
-        return failure(JobFileStatus::Damaged, reason);
+    if (const Outcome read = readJobTexts(chunks, texts); !read)
+        return failure(JobFileStatus::Damaged, read.why());
     bool ok = false;
     const QString versionText = texts.value(JobVersionKey);
     const int version = versionText.toInt(&ok);
@@ -278,17 +273,17 @@ QByteArray encodeJobFile(const JobFile &job)
     return pngBytes(image);
 }
 
-QString writeJobFile(const QString &path, const JobFile &job)
+platform::Outcome writeJobFile(const QString &path, const JobFile &job)
 {
     const QByteArray bytes = encodeJobFile(job);
-    if (bytes.isEmpty()) return u"the job could not be encoded"_s;
+    if (bytes.isEmpty()) return Outcome::failed(u"the job could not be encoded"_s);
     return platform::writeWholeFile(path, bytes);
 }
 
-QString writeBoardPicture(const QString &path, const QImage &board)
+platform::Outcome writeBoardPicture(const QString &path, const QImage &board)
 {
     const QByteArray bytes = pngBytes(exactCompact(board));
-    if (bytes.isEmpty()) return u"the board could not be encoded"_s;
+    if (bytes.isEmpty()) return Outcome::failed(u"the board could not be encoded"_s);
     return platform::writeWholeFile(path, bytes);
 }
 

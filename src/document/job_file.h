@@ -2,6 +2,7 @@
 #pragma once
 
 #include "document/burn_time.h"
+#include "platform/outcome.h"
 #include "render/picture_tuning.h"
 
 #include <QByteArray>
@@ -55,10 +56,10 @@ JobFileRead decodeJobFile(const QByteArray &data);
 // Empty when the job cannot be encoded (no board).
 QByteArray encodeJobFile(const JobFile &job);
 
-// Whole or not at all (platform::writeWholeFile). Empty when written; otherwise why it was not.
-QString writeJobFile(const QString &path, const JobFile &job);
+// Whole or not at all (platform::writeWholeFile); when not, why not.
+platform::Outcome writeJobFile(const QString &path, const JobFile &job);
 // The board alone as a plain PNG, written the same way.
-QString writeBoardPicture(const QString &path, const QImage &board);
+platform::Outcome writeBoardPicture(const QString &path, const QImage &board);
 
 // The name a job is saved under: the job suffix added when the chosen name has none at all.
 QString jobFilePath(const QString &chosen);

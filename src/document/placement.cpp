@@ -26,14 +26,15 @@ QString number(double value)
 }
 
 // Beyond the dots dotsOf() can give: named as asked, not as the clamped dots would make it.
-QString sideProblem(double side, double dotsPerMillimetre)
+platform::Outcome checkSide(double side, double dotsPerMillimetre)
 {
-    if (std::abs(side * dotsPerMillimetre) <= ClampedDots) return {};
-    return QCoreApplication::translate("tavro::document::Placement",
-                                       "The picture cannot be %1 mm on a side: it can be at most "
-                                       "%2 mm (%3 dots).")
-        .arg(number(side), number(millimetres(MaxPlacedSide, dotsPerMillimetre)))
-        .arg(MaxPlacedSide);
+    if (std::abs(side * dotsPerMillimetre) <= ClampedDots) return platform::Outcome::done();
+    return platform::Outcome::failed(
+        QCoreApplication::translate("tavro::document::Placement",
+                                    "The picture cannot be %1 mm on a side: it can be at most "
+                                    "%2 mm (%3 dots).")
+            .arg(number(side), number(millimetres(MaxPlacedSide, dotsPerMillimetre)))
+            .arg(MaxPlacedSide));
 }
 
 // The other side of a picture of `pictureSize` proportions, at least one dot.
@@ -43,18 +44,20 @@ int following(int side, int pictureSide, int pictureOther)
     return std::max(1, int(std::lround(double(side) * pictureOther / pictureSide)));
 }
 
-QString sizeProblem(QSize size, double dotsPerMillimetre)
+platform::Outcome checkSize(QSize size, double dotsPerMillimetre)
 {
-    if (size.width() <= MaxPlacedSide && size.height() <= MaxPlacedSide) return {};
-    return QCoreApplication::translate("tavro::document::Placement",
-                                       "The picture would be %1 x %2 mm (%3 x %4 dots); it can "
-                                       "be at most %5 mm (%6 dots) on a side.")
-        .arg(number(millimetres(size.width(), dotsPerMillimetre)),
-             number(millimetres(size.height(), dotsPerMillimetre)))
-        .arg(size.width())
-        .arg(size.height())
-        .arg(number(millimetres(MaxPlacedSide, dotsPerMillimetre)))
-        .arg(MaxPlacedSide);
+    if (size.width() <= MaxPlacedSide && size.height() <= MaxPlacedSide)
+        return platform::Outcome::done();
+    return platform::Outcome::failed(
+        QCoreApplication::translate("tavro::document::Placement",
+                                    "The picture would be %1 x %2 mm (%3 x %4 dots); it can "
+                                    "be at most %5 mm (%6 dots) on a side.")
+            .arg(number(millimetres(size.width(), dotsPerMillimetre)),
+                 number(millimetres(size.height(), dotsPerMillimetre)))
+            .arg(size.width())
+            .arg(size.height())
+            .arg(number(millimetres(MaxPlacedSide, dotsPerMillimetre)))
+            .arg(MaxPlacedSide));
 }
 
 }  // namespace
@@ -103,14 +106,16 @@ Placement resizedToWidth(const Placement &placement, QSize pictureSize, int widt
     return out;
 }
 
-PlacementResult applyPlacementRequest(const Placement &from, QSize pictureSize,
-                                      const PlacementRequest &request, double dotsPerMillimetre)
+platform::Result<Placement> applyPlacementRequest(const Placement &from, QSize pictureSize,
+                                                  const PlacementRequest &request,
+                                                  double dotsPerMillimetre)
 {
-    PlacementResult out{from, {}};
-    QRect &rect = out.placement.rect;
+    Placement out = from;
+    QRect &rect = out.rect;
     QSize size = rect.size();
     for (const std::optional<double> side : {request.widthMm, request.heightMm}) {
-        if (side && !(out.error = sideProblem(*side, dotsPerMillimetre)).isEmpty()) return out;
+        if (!side) continue;
+        if (platform::Outcome fits = checkSide(*side, dotsPerMillimetre); !fits) return fits;
     }
     if (request.widthMm) {
         const int width = std::max(1, dotsOf(*request.widthMm, dotsPerMillimetre));
@@ -119,23 +124,21 @@ PlacementResult applyPlacementRequest(const Placement &from, QSize pictureSize,
         const int height = std::max(1, dotsOf(*request.heightMm, dotsPerMillimetre));
         size = {following(height, pictureSize.height(), pictureSize.width()), height};
     }
-    if (out.error = sizeProblem(size, dotsPerMillimetre); !out.error.isEmpty()) return out;
+    if (platform::Outcome fits = checkSize(size, dotsPerMillimetre); !fits) return fits;
     const QPoint centre = rect.center();
     rect.setSize(size);
     rect.moveCenter(centre);
     if (request.leftMm) rect.moveLeft(dotsOf(*request.leftMm, dotsPerMillimetre));
     if (request.topMm) rect.moveTop(dotsOf(*request.topMm, dotsPerMillimetre));
-    if (request.mirrorH) out.placement.mirrorH = *request.mirrorH;
-    if (request.mirrorV) out.placement.mirrorV = *request.mirrorV;
-    if (!out.placement.isValid()) {
-        out.error =
-            QCoreApplication::translate("tavro::document::Placement",
-                                        "At %1 mm from the left and %2 mm from the top, "
-                                        "no part of the picture would be on the board.")
-                .arg(number(request.leftMm.value_or(millimetres(rect.left(), dotsPerMillimetre))),
-                     number(request.topMm.value_or(millimetres(rect.top(), dotsPerMillimetre))));
-    }
-    return out;
+    if (request.mirrorH) out.mirrorH = *request.mirrorH;
+    if (request.mirrorV) out.mirrorV = *request.mirrorV;
+    if (out.isValid()) return out;
+    return platform::Outcome::failed(
+        QCoreApplication::translate("tavro::document::Placement",
+                                    "At %1 mm from the left and %2 mm from the top, "
+                                    "no part of the picture would be on the board.")
+            .arg(number(request.leftMm.value_or(millimetres(rect.left(), dotsPerMillimetre))),
+                 number(request.topMm.value_or(millimetres(rect.top(), dotsPerMillimetre)))));
 }
 
 double millimetres(double dots, double dotsPerMillimetre)

@@ -2,6 +2,7 @@
 // the operator speaks in.
 #pragma once
 
+#include "platform/outcome.h"
 #include "render/picture_tuning.h"
 
 #include <QRect>
@@ -56,12 +57,10 @@ struct PlacementRequest {
     std::optional<bool> mirrorV{};
 };
 
-struct PlacementResult {
-    Placement placement;
-    QString error;  // empty when the request can be met; it then says what was asked
-};
-PlacementResult applyPlacementRequest(const Placement &from, QSize pictureSize,
-                                      const PlacementRequest &request, double dotsPerMillimetre);
+// The placement asked for, or why it cannot be met, saying what was asked.
+platform::Result<Placement> applyPlacementRequest(const Placement &from, QSize pictureSize,
+                                                  const PlacementRequest &request,
+                                                  double dotsPerMillimetre);
 
 // Millimetres of a count of dots, and back (rounded to the nearest dot).
 double millimetres(double dots, double dotsPerMillimetre);

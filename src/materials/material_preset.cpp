@@ -60,22 +60,25 @@ QString unescapeNotes(const QString &text)
 
 }  // namespace
 
-QString presetNameProblem(const QString &name)
+platform::Outcome checkPresetName(const QString &name)
 {
+    const auto refused = [](const QString &why) { return platform::Outcome::failed(why); };
     if (name.trimmed().isEmpty())
-        return QCoreApplication::translate("tavro::materials::MaterialPresets",
-                                           "A preset needs a name.");
+        return refused(QCoreApplication::translate("tavro::materials::MaterialPresets",
+                                                   "A preset needs a name."));
     if (name != name.trimmed())
-        return QCoreApplication::translate("tavro::materials::MaterialPresets",
-                                           "A preset's name cannot begin or end with a blank.");
+        return refused(
+            QCoreApplication::translate("tavro::materials::MaterialPresets",
+                                        "A preset's name cannot begin or end with a blank."));
     if (name.size() > MaterialPreset::MaxNameLength)
-        return QCoreApplication::translate("tavro::materials::MaterialPresets",
-                                           "A preset's name can have at most 64 characters.");
+        return refused(
+            QCoreApplication::translate("tavro::materials::MaterialPresets",
+                                        "A preset's name can have at most 64 characters."));
     for (const QChar c : name)
         if (c.category() == QChar::Other_Control)
-            return QCoreApplication::translate("tavro::materials::MaterialPresets",
-                                               "A preset's name must be one line.");
-    return {};
+            return refused(QCoreApplication::translate("tavro::materials::MaterialPresets",
+                                                       "A preset's name must be one line."));
+    return platform::Outcome::done();
 }
 
 std::vector<std::pair<QString, QString>> materialPresetValues(const MaterialPreset &preset)
@@ -95,7 +98,7 @@ std::optional<MaterialPreset> materialPresetFromValues(
 {
     MaterialPreset preset;
     preset.name = valueOf(NameKey).value_or(QString()).trimmed();
-    if (!presetNameProblem(preset.name).isEmpty()) return std::nullopt;
+    if (!checkPresetName(preset.name)) return std::nullopt;
     if (const std::optional<QString> text = valueOf(BurnTimeKey)) {
         bool ok = false;
         const int burnTime = text->trimmed().toInt(&ok);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "document/burn_time.h"
+#include "platform/outcome.h"
 #include "render/as_it_will_burn.h"
 #include "render/picture_tuning.h"
 
@@ -31,9 +32,9 @@ struct MaterialPreset {
     friend bool operator==(const MaterialPreset &, const MaterialPreset &) = default;
 };
 
-// A name a preset may have: trimmed, one line, 1 to MaxNameLength characters. Empty when it
-// may; otherwise why not, in the operator's language.
-QString presetNameProblem(const QString &name);
+// A name a preset may have: trimmed, one line, 1 to MaxNameLength characters; when not, why
+// not, in the operator's language.
+platform::Outcome checkPresetName(const QString &name);
 
 // The preset as (key, value) texts: Name, BurnTime, the tuning's keys, Material and Burn as
 // #RRGGBB, and Notes with backslash, CR and LF written as \\, \r and \n, so each is one line.

@@ -152,7 +152,7 @@ std::optional<MaterialPreset> MaterialPresets::find(const QString &name) const
     return std::nullopt;
 }
 
-QString MaterialPresets::write(const PresetsChange &change, const QList<Setting> &head)
+platform::Outcome MaterialPresets::write(const PresetsChange &change, const QList<Setting> &head)
 {
     const QString shown = platform::displayFileName(path());
     auto refusal = std::make_shared<QString>();
@@ -178,73 +178,72 @@ QString MaterialPresets::write(const PresetsChange &change, const QList<Setting>
     editor(m_file.text());
     if (!refusal->isEmpty()) {
         qCWarning(lcSettings).noquote() << *refusal;
-        return *refusal;
+        return platform::Outcome::failed(*refusal);
     }
-    if (m_file.edit(editor)) return {};
-    if (!refusal->isEmpty()) return *refusal;
-    return tr("The presets could not be saved in %1: %2.").arg(shown, m_file.lastError());
+    if (m_file.edit(editor)) return platform::Outcome::done();
+    if (!refusal->isEmpty()) return platform::Outcome::failed(*refusal);
+    return platform::Outcome::failed(
+        tr("The presets could not be saved in %1: %2.").arg(shown, m_file.lastError()));
 }
 
-QString MaterialPresets::changePresets(const PresetsChange &change)
+platform::Outcome MaterialPresets::changePresets(const PresetsChange &change)
 {
-    const QString why = write(change, {});
+    platform::Outcome written = write(change, {});
     load();
-    if (why.isEmpty()) emit presetsChanged();
-    return why;
+    if (written) emit presetsChanged();
+    return written;
 }
 
-QString MaterialPresets::save(const MaterialPreset &preset)
+platform::Outcome MaterialPresets::save(const MaterialPreset &preset)
 {
-    if (const QString problem = presetNameProblem(preset.name); !problem.isEmpty()) return problem;
+    if (platform::Outcome named = checkPresetName(preset.name); !named) return named;
     if (!document::BurnTimeRange.contains(preset.burnTime) || !preset.tuning.isValid())
-        return tr("The preset's burn time or tuning is out of range.");
+        return platform::Outcome::failed(tr("The preset's burn time or tuning is out of range."));
     return changePresets(
         [preset](QList<MaterialPreset> &presets) { replaceOrAdd(presets, preset); });
 }
 
-QString MaterialPresets::remove(const QString &name)
+platform::Outcome MaterialPresets::remove(const QString &name)
 {
     load();
     // Nothing to remove; a file that must not be written still says so.
-    if (m_problem.isEmpty() && !find(name)) return {};
+    if (m_problem.isEmpty() && !find(name)) return platform::Outcome::done();
     return changePresets([name](QList<MaterialPreset> &presets) {
         presets.removeIf([&](const MaterialPreset &p) { return p.name == name; });
     });
 }
 
-QString MaterialPresets::exportTo(const QString &path) const
+platform::Outcome MaterialPresets::exportTo(const QString &path) const
 {
     ProfileText text;
     text.set(settingsOf(m_presets, {}, text));
-    const QString reason = platform::writeWholeFile(path, text.bytes());
-    if (reason.isEmpty()) return {};
-    return tr("The presets could not be exported as %1: %2.")
-        .arg(platform::displayFileName(path), reason);
+    const platform::Outcome written = platform::writeWholeFile(path, text.bytes());
+    if (written) return written;
+    return platform::Outcome::failed(tr("The presets could not be exported as %1: %2.")
+                                         .arg(platform::displayFileName(path), written.why()));
 }
 
-MaterialPresets::Imported MaterialPresets::importFrom(const QString &path)
+platform::Result<int> MaterialPresets::importFrom(const QString &path)
 {
-    Imported imported;
     QByteArray bytes;
     const QString shown = platform::displayFileName(path);
-    if (const QString why = platform::readWholeFile(path, MaxExchangeBytes, bytes);
-        !why.isEmpty()) {
-        imported.error = tr("%1 cannot be read: %2.").arg(shown, why);
-        return imported;
-    }
+    if (const platform::Outcome read = platform::readWholeFile(path, MaxExchangeBytes, bytes);
+        !read)
+        return platform::Outcome::failed(tr("%1 cannot be read: %2.").arg(shown, read.why()));
     const Contents incoming = contentsOf(ProfileText(bytes));
     if (incoming.kind != Kind::Ours) {
-        imported.error = tr("%1 was not imported: %2.")
-                             .arg(shown, incoming.kind == Kind::Newer
-                                             ? tr("it was written by a newer Tavro Laser")
-                                             : tr("it holds no material presets"));
-        return imported;
+        return platform::Outcome::failed(
+            tr("%1 was not imported: %2.")
+                .arg(shown, incoming.kind == Kind::Newer
+                                ? tr("it was written by a newer Tavro Laser")
+                                : tr("it holds no material presets")));
     }
-    imported.error = changePresets([presets = incoming.presets](QList<MaterialPreset> &stored) {
-        for (const MaterialPreset &preset : presets) replaceOrAdd(stored, preset);
-    });
-    if (imported.error.isEmpty()) imported.count = int(incoming.presets.size());
-    return imported;
+    platform::Outcome joined =
+        changePresets([presets = incoming.presets](QList<MaterialPreset> &stored) {
+            for (const MaterialPreset &preset : presets) replaceOrAdd(stored, preset);
+        });
+    if (!joined) return joined;
+    return int(incoming.presets.size());
 }
 
 void MaterialPresets::setChosen(const QString &name)
@@ -252,7 +251,7 @@ void MaterialPresets::setChosen(const QString &name)
     if (name == m_chosen) return;
     m_chosen = name;
     // A choice that cannot be kept is still this session's choice.
-    write({}, {{HeadSection, u"Chosen"_s, name}});
+    static_cast<void>(write({}, {{HeadSection, u"Chosen"_s, name}}));
     emit chosenChanged(name);
 }
 
@@ -270,7 +269,8 @@ void MaterialPresets::setAsItWillBurn(bool on)
 {
     if (on == m_asItWillBurn) return;
     m_asItWillBurn = on;
-    write({}, {{HeadSection, u"AsItWillBurn"_s, on ? u"1"_s : u"0"_s}});
+    // Shown so in this session even when it cannot be kept.
+    static_cast<void>(write({}, {{HeadSection, u"AsItWillBurn"_s, on ? u"1"_s : u"0"_s}}));
     emit asItWillBurnChanged(on);
 }
 

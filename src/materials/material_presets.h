@@ -3,6 +3,7 @@
 #pragma once
 
 #include "materials/material_preset.h"
+#include "platform/outcome.h"
 #include "platform/profile_file.h"
 
 #include <QList>
@@ -36,19 +37,16 @@ public:
     // Why the file's presets could not be read; empty when they were, or there is no file.
     const QString &problem() const { return m_problem; }
 
-    // Adds the preset, or replaces the one of its name. Empty when kept; otherwise why not,
-    // and nothing changed.
-    QString save(const MaterialPreset &preset);
-    QString remove(const QString &name);
+    // Adds the preset, or replaces the one of its name. When it cannot be kept, why not, and
+    // nothing changed.
+    platform::Outcome save(const MaterialPreset &preset);
+    platform::Outcome remove(const QString &name);
 
-    // Every preset to a file of the same form, whole or not at all. Empty when written.
-    QString exportTo(const QString &path) const;
-    // The presets of such a file join these; one of a name already here replaces it.
-    struct Imported {
-        int count = 0;
-        QString error;  // why nothing was imported
-    };
-    Imported importFrom(const QString &path);
+    // Every preset to a file of the same form, whole or not at all.
+    platform::Outcome exportTo(const QString &path) const;
+    // The presets of such a file join these; one of a name already here replaces it. How many
+    // joined, or why none did.
+    platform::Result<int> importFrom(const QString &path);
 
     // The material picked last; empty for none.
     const QString &chosen() const { return m_chosen; }
@@ -70,9 +68,9 @@ private:
     using PresetsChange = std::function<void(QList<MaterialPreset> &presets)>;
 
     void load();
-    // Empty when written (or waiting for another program's write); otherwise why not.
-    QString write(const PresetsChange &change, const QList<Setting> &head);
-    QString changePresets(const PresetsChange &change);
+    // Done when written, or waiting for another program's write.
+    platform::Outcome write(const PresetsChange &change, const QList<Setting> &head);
+    platform::Outcome changePresets(const PresetsChange &change);
 
     platform::ProfileFile m_file;
     QList<MaterialPreset> m_presets;

@@ -147,27 +147,29 @@ TestCard::TestCard(TestCardPlan plan) : m_plan(std::move(plan))
     std::ranges::sort(m_plan.burnTimes);
     std::ranges::sort(m_plan.levels);
     m_layout = layOut(m_plan);
-    if (!problem().isEmpty()) return;
+    if (!check()) return;
     for (const int level : m_plan.levels)
         m_patches << renderPatch(m_layout.patch, level, m_plan.tuning);
 }
 
-QString TestCard::problem() const
+platform::Outcome TestCard::check() const
 {
+    const auto refused = [](const QString &why) { return platform::Outcome::failed(why); };
     const TestCardPlan &p = m_plan;
     if (!TestCardPlan::BurnTimeCount.contains(int(p.burnTimes.size())))
-        return tr("Choose 2 to 8 burn times.");
+        return refused(tr("Choose 2 to 8 burn times."));
     if (std::ranges::any_of(p.burnTimes,
                             [](int t) { return !document::BurnTimeRange.contains(t); }))
-        return tr("Burn times go from 1 to 100.");
-    if (!distinct(p.burnTimes)) return tr("Each burn time can be tried once.");
+        return refused(tr("Burn times go from 1 to 100."));
+    if (!distinct(p.burnTimes)) return refused(tr("Each burn time can be tried once."));
     if (!TestCardPlan::LevelCount.contains(int(p.levels.size())))
-        return tr("Choose 1 to 8 grey levels.");
+        return refused(tr("Choose 1 to 8 grey levels."));
     if (std::ranges::any_of(p.levels, [](int l) { return l < 0 || l > 100; }))
-        return tr("Grey levels go from 0 to 100 %.");
-    if (!distinct(p.levels)) return tr("Each grey level can be tried once.");
-    if (!TestCardPlan::PatchRange.contains(p.patchMm)) return tr("Patches can be 1 to 10 mm wide.");
-    if (!p.tuning.isValid()) return tr("The tuning is out of range.");
+        return refused(tr("Grey levels go from 0 to 100 %."));
+    if (!distinct(p.levels)) return refused(tr("Each grey level can be tried once."));
+    if (!TestCardPlan::PatchRange.contains(p.patchMm))
+        return refused(tr("Patches can be 1 to 10 mm wide."));
+    if (!p.tuning.isValid()) return refused(tr("The tuning is out of range."));
     const QRect room = QRect(0, 0, render::BoardSize, render::BoardSize)
                            .adjusted(BoardMargin, BoardMargin, -BoardMargin, -BoardMargin);
     if (!room.contains(m_layout.card)) {
@@ -175,11 +177,12 @@ QString TestCard::problem() const
         const auto mm = [&locale, this](int dots) {
             return locale.toString(document::millimetres(dots, m_plan.dotsPerMillimetre), 'f', 1);
         };
-        return tr("The card would be %1 x %2 mm; the board holds %3 x %3 mm. Choose smaller "
-                  "patches, or fewer burn times or grey levels.")
-            .arg(mm(m_layout.card.width()), mm(m_layout.card.height()), mm(room.width()));
+        return refused(
+            tr("The card would be %1 x %2 mm; the board holds %3 x %3 mm. Choose "
+               "smaller patches, or fewer burn times or grey levels.")
+                .arg(mm(m_layout.card.width()), mm(m_layout.card.height()), mm(room.width())));
     }
-    return {};
+    return platform::Outcome::done();
 }
 
 QImage TestCard::board() const
@@ -257,7 +260,7 @@ std::optional<TestCardPlan> TestCard::planFromLines(const QStringList &lines)
     plan.date = QDate::fromString(value(u"Date"), Qt::ISODate);
     plan.tuning = render::pictureTuningFromLines(lines);
     const TestCard card(plan);
-    if (!card.problem().isEmpty()) return std::nullopt;
+    if (!card.check()) return std::nullopt;
     return card.plan();
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "document/placement.h"
+#include "platform/outcome.h"
 #include "render/picture_tuning.h"
 
 #include <QCoreApplication>
@@ -60,8 +61,8 @@ public:
     explicit TestCard(TestCardPlan plan);
 
     const TestCardPlan &plan() const { return m_plan; }
-    // Empty when the card can be burnt; otherwise why not, in the operator's language.
-    QString problem() const;
+    // Done when the card can be burnt; otherwise why not, in the operator's language.
+    platform::Outcome check() const;
     const TestCardLayout &layout() const { return m_layout; }
     int columns() const { return int(m_plan.burnTimes.size()); }
 

@@ -1,5 +1,7 @@
 #include "platform/pcx_decoder.h"
 
+#include "platform/outcome.h"
+
 #include <array>
 #include <cstring>
 #include <vector>
@@ -43,29 +45,31 @@ bool isSupportedLayout(int bitsPerPixel, int planes)
     return false;
 }
 
-QString readHeader(const QByteArray &data, qint64 maxPixels, Header &header)
+Result<Header> readHeader(const QByteArray &data, qint64 maxPixels)
 {
-    if (data.size() < HeaderSize) return u"the PCX header is truncated"_s;
-    if (byteAt(data, 0) != 0x0A) return u"not a PCX file"_s;
-    if (byteAt(data, 2) != 1) return u"unsupported PCX encoding"_s;
+    const auto refused = [](const QString &why) { return Outcome::failed(why); };
+    if (data.size() < HeaderSize) return refused(u"the PCX header is truncated"_s);
+    if (byteAt(data, 0) != 0x0A) return refused(u"not a PCX file"_s);
+    if (byteAt(data, 2) != 1) return refused(u"unsupported PCX encoding"_s);
+    Header header;
     header.version = byteAt(data, 1);
     header.bitsPerPixel = byteAt(data, 3);
     header.planes = byteAt(data, 65);
     const qint64 xMin = le16(data, 4), yMin = le16(data, 6);
     const qint64 xMax = le16(data, 8), yMax = le16(data, 10);
-    if (xMax < xMin || yMax < yMin) return u"the PCX header gives a negative size"_s;
+    if (xMax < xMin || yMax < yMin) return refused(u"the PCX header gives a negative size"_s);
     header.width = xMax - xMin + 1;
     header.height = yMax - yMin + 1;
     header.bytesPerLine = le16(data, 66);
     if (!isSupportedLayout(header.bitsPerPixel, header.planes)) {
-        return u"unsupported PCX layout (%1 bits, %2 planes)"_s.arg(header.bitsPerPixel)
-            .arg(header.planes);
+        return refused(u"unsupported PCX layout (%1 bits, %2 planes)"_s.arg(header.bitsPerPixel)
+                           .arg(header.planes));
     }
     if (header.bytesPerLine < (header.width * header.bitsPerPixel + 7) / 8)
-        return u"the PCX header gives too few bytes per line"_s;
+        return refused(u"the PCX header gives too few bytes per line"_s);
     if (!fitsPictureLimit(header.width, header.height, maxPixels))
-        return u"the picture is too large"_s;
-    return {};
+        return refused(u"the picture is too large"_s);
+    return header;
 }
 
 // Colours of the 16-colour adapter, for version 3 files that carry no palette.
@@ -184,8 +188,9 @@ void convertLine(const uchar *line, const Header &header, const Palette &palette
 
 PcxPicture decodePcx(const QByteArray &data, qint64 maxPixels)
 {
-    Header header;
-    if (QString error = readHeader(data, maxPixels, header); !error.isEmpty()) return {{}, error};
+    const Result<Header> read = readHeader(data, maxPixels);
+    if (!read) return {{}, read.why()};
+    const Header &header = *read;
 
     qsizetype dataEnd = 0;
     const Palette palette = choosePalette(data, header, dataEnd);

@@ -26,45 +26,45 @@ quint32 le32(const QByteArray &data, qsizetype pos)
     return le16(data, pos) | (le16(data, pos + 2) << 16);
 }
 
-QString truncatedReason()
+Outcome truncated()
 {
-    return u"the file is truncated"_s;
+    return Outcome::failed(u"the file is truncated"_s);
 }
 
 // Walks the marker segments up to the first scan; the image data that follows must
 // end in an EOI marker. Inside entropy-coded data 0xFF is always stuffed, so FF D9
 // there can only be the real end.
-QString findJpegTruncation(const QByteArray &data)
+Outcome checkJpegEnds(const QByteArray &data)
 {
     qsizetype pos = 2;
     for (;;) {
-        if (pos >= data.size()) return truncatedReason();
-        if (byteAt(data, pos) != 0xFF) return {};  // malformed: Qt gives the reason
+        if (pos >= data.size()) return truncated();
+        if (byteAt(data, pos) != 0xFF) return Outcome::done();  // malformed: Qt gives the reason
         while (pos < data.size() && byteAt(data, pos) == 0xFF) ++pos;
-        if (pos >= data.size()) return truncatedReason();
+        if (pos >= data.size()) return truncated();
         const quint8 marker = byteAt(data, pos++);
-        if (marker == 0xD9) return {};
+        if (marker == 0xD9) return Outcome::done();
         if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) continue;
-        if (pos + 2 > data.size()) return truncatedReason();
+        if (pos + 2 > data.size()) return truncated();
         const qsizetype length = (qsizetype(byteAt(data, pos)) << 8) | byteAt(data, pos + 1);
-        if (length < 2) return {};
+        if (length < 2) return Outcome::done();
         const qsizetype segmentEnd = pos + length;
-        if (segmentEnd > data.size()) return truncatedReason();
+        if (segmentEnd > data.size()) return truncated();
         if (marker == 0xDA) {
-            return data.indexOf(QByteArrayView("\xFF\xD9", 2), segmentEnd) < 0 ? truncatedReason()
-                                                                               : QString();
+            return data.indexOf(QByteArrayView("\xFF\xD9", 2), segmentEnd) < 0 ? truncated()
+                                                                               : Outcome::done();
         }
         pos = segmentEnd;
     }
 }
 
 // Uncompressed bitmaps have a known pixel array size; compressed ones are left to Qt.
-QString findBmpTruncation(const QByteArray &data)
+Outcome checkBmpPixels(const QByteArray &data)
 {
-    if (data.size() < 18) return truncatedReason();
+    if (data.size() < 18) return truncated();
     const quint32 headerSize = le32(data, 14);
     const bool core = headerSize == 12;
-    if (data.size() < 14 + qsizetype(core ? 12 : 40)) return truncatedReason();
+    if (data.size() < 14 + qsizetype(core ? 12 : 40)) return truncated();
     const qint64 offset = le32(data, 10);
     qint64 width = 0;
     qint64 height = 0;
@@ -81,39 +81,40 @@ QString findBmpTruncation(const QByteArray &data)
         compression = le32(data, 30);
     }
     const bool plain = compression == 0 || compression == 3 || compression == 6;
-    if (!plain || bitCount == 0 || bitCount > 32) return {};
+    if (!plain || bitCount == 0 || bitCount > 32) return Outcome::done();
     // Width and height may each claim 2^31, so their product is never formed.
     const qint64 stride = (width * bitCount + 31) / 32 * 4;
     const qint64 available = data.size() - offset;
-    if (available < 0) return truncatedReason();
-    if (height == 0) return {};
-    return stride > available / height ? truncatedReason() : QString();
+    if (available < 0) return truncated();
+    if (height == 0) return Outcome::done();
+    return stride > available / height ? truncated() : Outcome::done();
 }
 
 // libpng sets aside what a chunk claims before reading it, so 300 bytes could ask for 2 GB,
 // and inflates every compressed text, so 300 KB could ask for gigabytes.
-QString findPngHazard(QByteArrayView png)
+Outcome checkPngChunks(QByteArrayView png)
 {
     QList<PngChunk> chunks;
-    if (QString reason = pngChunks(png, chunks); !reason.isEmpty()) return reason;
+    if (Outcome walked = pngChunks(png, chunks); !walked) return walked;
     if (pngTextBytes(chunks, MaxPictureTextBytes) > MaxPictureTextBytes)
-        return u"its text chunks inflate to more than %1 MiB"_s.arg(MaxPictureTextBytes >> 20);
-    return {};
+        return Outcome::failed(
+            u"its text chunks inflate to more than %1 MiB"_s.arg(MaxPictureTextBytes >> 20));
+    return Outcome::done();
 }
 
 // Qt decodes the first image of an icon file; a PNG there is checked like a PNG file.
-QString findIconTruncation(const QByteArray &data)
+Outcome checkIconImage(const QByteArray &data)
 {
     constexpr qsizetype Directory = 6;
     constexpr qsizetype Entry = 16;
-    if (data.size() < Directory + Entry || le16(data, 4) == 0) return {};
+    if (data.size() < Directory + Entry || le16(data, 4) == 0) return Outcome::done();
     const qint64 offset = le32(data, Directory + 12);
     const qint64 size = le32(data, Directory + 8);
-    if (offset >= data.size()) return {};  // Qt refuses it
+    if (offset >= data.size()) return Outcome::done();  // Qt refuses it
     const qsizetype end = qsizetype(qMin<qint64>(data.size(), offset + size));
     const bool png = data.mid(offset, 4) == "\x89PNG";
-    return png ? findPngHazard(QByteArrayView(data).sliced(qsizetype(offset), end - offset))
-               : QString();
+    return png ? checkPngChunks(QByteArrayView(data).sliced(qsizetype(offset), end - offset))
+               : Outcome::done();
 }
 
 // Moves past a chain of data sub-blocks; false when the file ends inside it.
@@ -129,23 +130,23 @@ bool skipGifSubBlocks(const QByteArray &data, qsizetype &pos)
 }
 
 // Walks the blocks up to the end of the first image's data.
-QString findGifTruncation(const QByteArray &data)
+Outcome checkGifImage(const QByteArray &data)
 {
-    if (data.size() < 13) return truncatedReason();
+    if (data.size() < 13) return truncated();
     const auto tableSize = [](quint8 flags) { return (flags & 0x80) ? 3 << ((flags & 7) + 1) : 0; };
     qsizetype pos = 13 + tableSize(byteAt(data, 10));
     for (;;) {
-        if (pos >= data.size()) return truncatedReason();
+        if (pos >= data.size()) return truncated();
         const quint8 block = byteAt(data, pos);
         if (block == 0x21) {
             pos += 2;
-            if (!skipGifSubBlocks(data, pos)) return truncatedReason();
+            if (!skipGifSubBlocks(data, pos)) return truncated();
         } else if (block == 0x2C) {
-            if (pos + 10 > data.size()) return truncatedReason();
+            if (pos + 10 > data.size()) return truncated();
             pos += 10 + tableSize(byteAt(data, pos + 9)) + 1;
-            return skipGifSubBlocks(data, pos) ? QString() : truncatedReason();
+            return skipGifSubBlocks(data, pos) ? Outcome::done() : truncated();
         } else {
-            return {};  // a trailer without an image, or garbage: Qt gives the reason
+            return Outcome::done();  // a trailer without an image, or garbage: Qt gives the reason
         }
     }
 }
@@ -204,21 +205,21 @@ QByteArray qtFormatName(PictureFormat format)
     return {};
 }
 
-QString findDecodingHazard(PictureFormat format, const QByteArray &data)
+Outcome checkDecodingHazards(PictureFormat format, const QByteArray &data)
 {
     switch (format) {
     case PictureFormat::Jpeg:
-        return findJpegTruncation(data);
+        return checkJpegEnds(data);
     case PictureFormat::Bmp:
-        return findBmpTruncation(data);
+        return checkBmpPixels(data);
     case PictureFormat::Gif:
-        return findGifTruncation(data);
+        return checkGifImage(data);
     case PictureFormat::Png:
-        return findPngHazard(data);
+        return checkPngChunks(data);
     case PictureFormat::Icon:
-        return findIconTruncation(data);
+        return checkIconImage(data);
     default:
-        return {};
+        return Outcome::done();
     }
 }
 

@@ -1,6 +1,8 @@
 // Recognises a picture file by its first bytes and spots files that would harm the decoder.
 #pragma once
 
+#include "platform/outcome.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -31,8 +33,8 @@ QByteArray qtFormatName(PictureFormat format);
 
 // Qt hands back partial pictures from JPEG, BMP and GIF files that were cut short, and
 // libpng allocates whatever a PNG chunk claims and inflates whatever text it holds (in icon
-// files too). These checks catch such files from their structure; empty when the file looks
-// whole and sane.
-QString findDecodingHazard(PictureFormat format, const QByteArray &data);
+// files too). These checks catch such files from their structure: done when the file looks
+// whole and sane, failed with the hazard otherwise.
+Outcome checkDecodingHazards(PictureFormat format, const QByteArray &data);
 
 }  // namespace tavro::platform

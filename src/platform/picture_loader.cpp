@@ -45,8 +45,8 @@ QSize reducedJpegSize(QSize declared, int drawSize)
 LoadedPicture decodeWithQt(const QByteArray &data, PictureFormat format, const QString &name,
                            const PictureLoadOptions &options)
 {
-    if (QString reason = findDecodingHazard(format, data); !reason.isEmpty())
-        return unreadable(name, reason);
+    if (const Outcome safe = checkDecodingHazards(format, data); !safe)
+        return unreadable(name, safe.why());
     QByteArray bytes = data;  // shared, not copied
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -95,8 +95,8 @@ LoadedPicture loadPictureData(const QByteArray &data, const QString &name,
 LoadedPicture loadPicture(const QString &path, const PictureLoadOptions &options)
 {
     QByteArray data;
-    if (QString reason = readWholeFile(path, MaxFileBytes, data); !reason.isEmpty())
-        return unreadable(path, reason);
+    if (const Outcome read = readWholeFile(path, MaxFileBytes, data); !read)
+        return unreadable(path, read.why());
     return loadPictureData(data, path, options);
 }
 

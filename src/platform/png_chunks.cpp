@@ -95,20 +95,21 @@ bool PngChunk::hasValidCheckSum() const
     return sum == qFromBigEndian<quint32>(whole.data() + whole.size() - 4);
 }
 
-QString pngChunks(QByteArrayView png, QList<PngChunk> &chunks)
+Outcome pngChunks(QByteArrayView png, QList<PngChunk> &chunks)
 {
     chunks.clear();
-    if (png.size() < Signature) return u"the file is truncated"_s;
+    const Outcome truncated = Outcome::failed(u"the file is truncated"_s);
+    if (png.size() < Signature) return truncated;
     for (qsizetype pos = Signature; pos < png.size();) {
-        if (png.size() - pos < Frame) return u"the file is truncated"_s;
+        if (png.size() - pos < Frame) return truncated;
         const qint64 length = qFromBigEndian<quint32>(png.data() + pos);
-        if (length > png.size() - pos - Frame) return u"the file is truncated"_s;
+        if (length > png.size() - pos - Frame) return truncated;
         const QByteArrayView whole = png.sliced(pos, Frame + qsizetype(length));
         chunks.append({whole.sliced(4, 4), whole.sliced(8, qsizetype(length)), whole});
         if (chunks.back().type == "IEND") break;
         pos += whole.size();
     }
-    return {};
+    return Outcome::done();
 }
 
 PngTextRead readPngText(const PngChunk &chunk, qint64 &room, QString &text)

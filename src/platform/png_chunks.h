@@ -2,6 +2,8 @@
 // checked.
 #pragma once
 
+#include "platform/outcome.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
@@ -20,10 +22,10 @@ struct PngChunk {
     bool hasValidCheckSum() const;
 };
 
-// The chunks after the signature, up to IEND or the end of the data. Empty when each lies
-// inside the data; otherwise why not. libpng sets aside whatever length a chunk claims, up to
-// 2 GiB, before it finds the data missing.
-QString pngChunks(QByteArrayView png, QList<PngChunk> &chunks);
+// The chunks after the signature, up to IEND or the end of the data: done when each lies inside
+// the data; otherwise why not, with `chunks` holding those before. libpng sets aside whatever
+// length a chunk claims, up to 2 GiB, before it finds the data missing.
+Outcome pngChunks(QByteArrayView png, QList<PngChunk> &chunks);
 
 enum class PngTextRead { Ok, TooLong, Damaged };
 

@@ -66,10 +66,10 @@ enum class Load { Ok, Missing, Failed };
 Load loadFile(const QString &path, QByteArray &bytes, QString *reason = nullptr)
 {
     bool missing = false;
-    const QString why = readWholeFile(path, ProfileFile::MaxFileSize, bytes, &missing);
-    if (why.isEmpty()) return Load::Ok;
+    const Outcome read = readWholeFile(path, ProfileFile::MaxFileSize, bytes, &missing);
+    if (read) return Load::Ok;
     if (missing) return Load::Missing;
-    if (reason) *reason = why;
+    if (reason) *reason = read.why();
     return Load::Failed;
 }
 
@@ -379,8 +379,8 @@ bool ProfileFile::writeLocked(const QList<Pending> &pending)
     if (text.bytes().size() > MaxFileSize)
         return fail(u"it would grow beyond %1 MiB, more than a settings file can be"_s.arg(
             MaxFileSize >> 20));
-    reason = writeWholeFile(m_path, text.bytes());
-    if (!reason.isEmpty()) return fail(reason);
+    if (const Outcome written = writeWholeFile(m_path, text.bytes()); !written)
+        return fail(written.why());
     m_loggedError.clear();
     // What was written is what the next read finds, unless another writer came in between.
     struct stat info {};

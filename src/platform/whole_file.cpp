@@ -16,45 +16,46 @@ using namespace Qt::Literals::StringLiterals;
 namespace tavro::platform {
 namespace {
 
-// Empty when the file is a regular file of a size worth reading.
-QString refusal(const struct stat &info, qint64 maxBytes)
+// Done when the file is a regular file of a size worth reading.
+Outcome checkWorthReading(const struct stat &info, qint64 maxBytes)
 {
-    if (S_ISDIR(info.st_mode)) return u"a folder, not a file"_s;
-    if (!S_ISREG(info.st_mode)) return u"not a regular file"_s;
-    if (info.st_size > maxBytes) return u"the file is too large"_s;
-    return {};
+    if (S_ISDIR(info.st_mode)) return Outcome::failed(u"a folder, not a file"_s);
+    if (!S_ISREG(info.st_mode)) return Outcome::failed(u"not a regular file"_s);
+    if (info.st_size > maxBytes) return Outcome::failed(u"the file is too large"_s);
+    return Outcome::done();
 }
 
 }  // namespace
 
-QString writeWholeFile(const QString &path, const QByteArray &bytes)
+Outcome writeWholeFile(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);
     // Unbuffered, so that a full disk fails write() itself: QSaveFile::commit() (Qt 6.4) does
     // not see an error in its own last flush, and would rename a cut-off file over the old one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return file.errorString();
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return Outcome::failed(file.errorString());
     // A write cut short by a full disk reports no error; the next one gives the reason.
-    qint64 written = 0;
-    while (written < bytes.size()) {
-        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
-        if (count <= 0) break;
-        written += count;
+    qint64 count = 0;
+    while (count < bytes.size()) {
+        const qint64 more = file.write(bytes.constData() + count, bytes.size() - count);
+        if (more <= 0) break;
+        count += more;
     }
-    QString reason;
-    if (written != bytes.size()) {
-        reason = file.errorString();
+    Outcome written = Outcome::done();
+    if (count != bytes.size()) {
+        written = Outcome::failed(file.errorString());
     } else if (::fsync(file.handle()) != 0 && errno != EINVAL) {
         // Network and some other file systems only report lack of space here.
-        reason = qt_error_string(errno);
+        written = Outcome::failed(qt_error_string(errno));
     }
-    if (!reason.isEmpty()) {
+    if (!written) {
         file.cancelWriting();
-        return reason;
+        return written;
     }
-    return file.commit() ? QString() : file.errorString();
+    return file.commit() ? Outcome::done() : Outcome::failed(file.errorString());
 }
 
-QString openRegularFile(const QString &path, qint64 maxBytes, QFile &file, bool *missing)
+Outcome openRegularFile(const QString &path, qint64 maxBytes, QFile &file, bool *missing)
 {
     if (missing) *missing = false;
     const QByteArray native = fileNameBytes(path);
@@ -62,7 +63,7 @@ QString openRegularFile(const QString &path, qint64 maxBytes, QFile &file, bool 
         const int error = errno;
         const bool gone = error == ENOENT || error == ENOTDIR;
         if (missing) *missing = gone;
-        return gone ? u"no such file"_s : qt_error_string(error);
+        return Outcome::failed(gone ? u"no such file"_s : qt_error_string(error));
     };
     // A NUL would end the name early and open another file.
     if (native.isEmpty() || native.contains('\0')) {
@@ -71,30 +72,30 @@ QString openRegularFile(const QString &path, qint64 maxBytes, QFile &file, bool 
     }
     struct stat named {};
     if (::stat(native.constData(), &named) != 0) return systemReason();
-    if (QString reason = refusal(named, maxBytes); !reason.isEmpty()) return reason;
+    if (Outcome worth = checkWorthReading(named, maxBytes); !worth) return worth;
 
     const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd < 0) return systemReason();
     // Checked again once open, in case the name was given to another file in between.
     struct stat opened {};
     if (::fstat(fd, &opened) != 0 || opened.st_dev != named.st_dev ||
-        opened.st_ino != named.st_ino || !refusal(opened, maxBytes).isEmpty()) {
+        opened.st_ino != named.st_ino || !checkWorthReading(opened, maxBytes)) {
         ::close(fd);
-        return u"the file changed while it was opened"_s;
+        return Outcome::failed(u"the file changed while it was opened"_s);
     }
     // From here the file owns the descriptor, whether it opens or not.
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
-        return file.errorString();
-    return {};
+        return Outcome::failed(file.errorString());
+    return Outcome::done();
 }
 
-QString readWholeFile(const QString &path, qint64 maxBytes, QByteArray &bytes, bool *missing)
+Outcome readWholeFile(const QString &path, qint64 maxBytes, QByteArray &bytes, bool *missing)
 {
     QFile file;
-    QString reason = openRegularFile(path, maxBytes, file, missing);
+    Outcome read = openRegularFile(path, maxBytes, file, missing);
     // One byte more than it had when opened shows a file that grew in the meantime.
     qint64 got = 0;
-    if (reason.isEmpty()) {
+    if (read) {
         bytes.resize(file.size() + 1);
         for (;;) {
             const qint64 count = file.read(bytes.data() + got, bytes.size() - got);
@@ -105,12 +106,12 @@ QString readWholeFile(const QString &path, qint64 maxBytes, QByteArray &bytes, b
             bytes.resize(qMin(maxBytes + 1, 2 * bytes.size()));
         }
         if (file.error() != QFileDevice::NoError)
-            reason = file.errorString();
+            read = Outcome::failed(file.errorString());
         else if (got > maxBytes)
-            reason = u"the file is too large"_s;
+            read = Outcome::failed(u"the file is too large"_s);
     }
-    bytes.resize(reason.isEmpty() ? got : 0);
-    return reason;
+    bytes.resize(read ? got : 0);
+    return read;
 }
 
 }  // namespace tavro::platform

@@ -27,11 +27,10 @@ std::optional<qint64> boundedNumber(const QStringList &lines, QStringView key, q
 }
 
 // Only a regular file of at most `cap` bytes is read: never a device, a FIFO or a huge file.
-std::optional<QByteArray> readSmallFile(const QString &path, qint64 cap, QString &why)
+platform::Result<QByteArray> readSmallFile(const QString &path, qint64 cap)
 {
     QByteArray bytes;
-    why = platform::readWholeFile(path, cap, bytes);
-    if (!why.isEmpty()) return std::nullopt;
+    if (platform::Outcome read = platform::readWholeFile(path, cap, bytes); !read) return read;
     return bytes;
 }
 
@@ -40,25 +39,27 @@ bool isBoard(const QImage &board)
     return board.width() == render::BoardSize && board.height() == render::BoardSize;
 }
 
-QString checkSequence(const JobSequence &sequence)
+platform::Outcome checkSequence(const JobSequence &sequence)
 {
+    const platform::Outcome damaged = platform::Outcome::failed(u"its sequence is damaged"_s);
     if (sequence.steps.isEmpty() || sequence.steps.size() > JobSequence::MaxSteps ||
         sequence.step < 0 || sequence.step >= sequence.steps.size())
-        return u"its sequence is damaged"_s;
+        return damaged;
     for (const JobSequence::Step &step : sequence.steps)
         if (!isBoard(step.board) || !document::BurnTimeRange.contains(step.burnTime))
-            return u"its sequence is damaged"_s;
-    return {};
+            return damaged;
+    return platform::Outcome::done();
 }
 
 // Notes and board checked together; the reason when they cannot be used.
-QString checkJob(const InterruptedJob &job)
+platform::Outcome checkJob(const InterruptedJob &job)
 {
-    if (!isBoard(job.board)) return u"its board is not %1 x %1"_s.arg(render::BoardSize);
+    if (!isBoard(job.board))
+        return platform::Outcome::failed(u"its board is not %1 x %1"_s.arg(render::BoardSize));
     if (job.resumeRow < 0 || job.resumeRow >= render::BoardSize || job.dotsDone > job.dotsTotal ||
         !document::BurnTimeRange.contains(job.burnTime))
-        return u"its notes are missing or damaged"_s;
-    return job.sequence ? checkSequence(*job.sequence) : QString();
+        return platform::Outcome::failed(u"its notes are missing or damaged"_s);
+    return job.sequence ? checkSequence(*job.sequence) : platform::Outcome::done();
 }
 
 QString boardText(const QImage &board, int burnTime)
@@ -135,14 +136,14 @@ bool InterruptedJobStore::holdsJob(const QString &machine) const
     return QFileInfo::exists(pathFor(machine)) || QFileInfo::exists(legacyNotesPath());
 }
 
-QString InterruptedJobStore::save(const InterruptedJob &job)
+platform::Outcome InterruptedJobStore::save(const InterruptedJob &job)
 {
-    if (const QString why = checkJob(job); !why.isEmpty()) return why;
+    if (platform::Outcome usable = checkJob(job); !usable) return usable;
     document::JobFile file;
     file.board = job.board;
     file.burnTime = job.burnTime;
     const QByteArray board = document::encodeJobFile(file);
-    if (board.isEmpty()) return u"the board cannot be encoded"_s;
+    if (board.isEmpty()) return platform::Outcome::failed(u"the board cannot be encoded"_s);
     QStringList lines = platform::keyValueLines({{u"Version"_s, QString::number(Version)},
                                                  {u"Machine"_s, job.machine},
                                                  {u"Row"_s, QString::number(job.resumeRow)},
@@ -150,14 +151,14 @@ QString InterruptedJobStore::save(const InterruptedJob &job)
                                                  {u"DotsTotal"_s, QString::number(job.dotsTotal)}});
     lines << u"Board="_s + QString::fromLatin1(board.toBase64());
     if (job.sequence) lines += sequenceLines(*job.sequence);
-    const QString error =
+    platform::Outcome written =
         platform::writeWholeFile(pathFor(job.machine), lines.join(u'\n').toUtf8());
     // The older way of keeping a job is gone once this one is kept.
-    if (error.isEmpty()) {
+    if (written) {
         QFile::remove(legacyNotesPath());
         QFile::remove(legacyBoardPath());
     }
-    return error;
+    return written;
 }
 
 InterruptedJobStore::Loaded InterruptedJobStore::load(const QString &machine) const
@@ -165,10 +166,9 @@ InterruptedJobStore::Loaded InterruptedJobStore::load(const QString &machine) co
     const QString path = pathFor(machine);
     if (!QFileInfo::exists(path)) return loadLegacy();
     Loaded loaded;
-    QString why;
-    const std::optional<QByteArray> bytes = readSmallFile(path, MaxFileBytes, why);
+    const platform::Result<QByteArray> bytes = readSmallFile(path, MaxFileBytes);
     if (!bytes) {
-        loaded.problem = u"it cannot be read: "_s + why;
+        loaded.problem = u"it cannot be read: "_s + bytes.why();
         return loaded;
     }
     const QStringList lines = QString::fromUtf8(*bytes).split(u'\n');
@@ -201,8 +201,8 @@ InterruptedJobStore::Loaded InterruptedJobStore::load(const QString &machine) co
                        *total,
                        platform::valueInLines(lines, u"Machine").value_or(QString()),
                        sequenceFrom(lines)};
-    if (const QString problem = checkJob(job); !problem.isEmpty()) {
-        loaded.problem = problem;
+    if (const platform::Outcome usable = checkJob(job); !usable) {
+        loaded.problem = usable.why();
         return loaded;
     }
     loaded.job = job;
@@ -214,9 +214,9 @@ InterruptedJobStore::Loaded InterruptedJobStore::loadLegacy() const
 {
     Loaded loaded;
     if (!QFileInfo::exists(legacyNotesPath())) return loaded;
-    QString why;
-    if (!readSmallFile(legacyNotesPath(), MaxFileBytes, why)) {
-        loaded.problem = u"its notes cannot be read: "_s + why;
+    if (const platform::Result<QByteArray> read = readSmallFile(legacyNotesPath(), MaxFileBytes);
+        !read) {
+        loaded.problem = u"its notes cannot be read: "_s + read.why();
         return loaded;
     }
     const platform::ProfileFile notes(legacyNotesPath());
@@ -233,8 +233,10 @@ InterruptedJobStore::Loaded InterruptedJobStore::loadLegacy() const
         loaded.problem = u"its notes are missing or damaged"_s;
         return loaded;
     }
-    if (!readSmallFile(legacyBoardPath(), document::MaxJobFileBytes, why)) {
-        loaded.problem = u"its board cannot be read: "_s + why;
+    if (const platform::Result<QByteArray> read =
+            readSmallFile(legacyBoardPath(), document::MaxJobFileBytes);
+        !read) {
+        loaded.problem = u"its board cannot be read: "_s + read.why();
         return loaded;
     }
     const document::JobFileRead read = document::readJobFile(legacyBoardPath());
@@ -243,8 +245,8 @@ InterruptedJobStore::Loaded InterruptedJobStore::loadLegacy() const
         return loaded;
     }
     InterruptedJob job{read.job.board, read.job.burnTime, int(*row), *done, *total, QString()};
-    if (const QString problem = checkJob(job); !problem.isEmpty()) {
-        loaded.problem = problem;
+    if (const platform::Outcome usable = checkJob(job); !usable) {
+        loaded.problem = usable.why();
         return loaded;
     }
     loaded.job = job;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "document/burn_time.h"
+#include "platform/outcome.h"
 
 #include <QImage>
 #include <QList>
@@ -54,8 +55,8 @@ public:
 
     explicit InterruptedJobStore(QString folder);
 
-    // Empty when kept; otherwise why not (an older copy, if any, stays as it was).
-    QString save(const InterruptedJob &job);
+    // When it cannot be kept, why not (an older copy, if any, stays as it was).
+    platform::Outcome save(const InterruptedJob &job);
 
     struct Loaded {
         std::optional<InterruptedJob> job;

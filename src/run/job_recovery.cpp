@@ -116,13 +116,13 @@ void JobRecovery::write()
     m_dirty = false;
     m_lastWrite = m_clock.now();
     if (!m_kept) return;
-    const QString error = m_store.save(*m_kept);
+    const platform::Outcome kept = m_store.save(*m_kept);
     // Said once while it keeps failing the same way, not at every row.
-    if (!error.isEmpty() && error != m_lastError) {
-        m_log.logLine(u"The interrupted job could not be kept for a restart: "_s + error);
-        qCWarning(lcJob) << "interrupted job not kept:" << error;
+    if (!kept && kept.why() != m_lastError) {
+        m_log.logLine(u"The interrupted job could not be kept for a restart: "_s + kept.why());
+        qCWarning(lcJob) << "interrupted job not kept:" << kept.why();
     }
-    m_lastError = error;
+    m_lastError = kept.why();
 }
 
 }  // namespace tavro::run

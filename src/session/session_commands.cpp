@@ -195,7 +195,7 @@ void Session::startNewJob()
 QString Session::placePicture(const document::Placement &placement)
 {
     if (!command(SizeAndPosition).isEnabled()) return command(SizeAndPosition).whyNot();
-    return m_document.setPlacement(placement);
+    return m_document.setPlacement(placement).why();
 }
 
 void Session::mirrorLeftRight()
@@ -323,7 +323,7 @@ bool Session::openJob(const QString &path)
 
 bool Session::saveJob(const QString &path)
 {
-    if (const QString reason = document::writeJobFile(path, m_document.toJobFile());
+    if (const QString reason = document::writeJobFile(path, m_document.toJobFile()).why();
         !reason.isEmpty()) {
         m_prompter.inform(tr("The job could not be saved as %1: %2. A file already there was "
                              "left as it was.")
@@ -337,7 +337,7 @@ bool Session::saveJob(const QString &path)
 
 bool Session::exportBoard(const QString &path)
 {
-    const QString reason = document::writeBoardPicture(path, m_document.board());
+    const QString reason = document::writeBoardPicture(path, m_document.board()).why();
     if (reason.isEmpty()) return true;
     m_prompter.inform(tr("The board could not be exported as %1: %2. A file already there was "
                          "left as it was.")

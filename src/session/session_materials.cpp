@@ -11,7 +11,7 @@ bool Session::choosePreset(const QString &name)
     m_materials.setChosen(name);
     m_document.setTuning(preset->tuning);
     // A picture still as it was chosen takes the preset's tuning on the board too.
-    m_document.redrawWithTuning(preset->tuning);
+    static_cast<void>(m_document.redrawWithTuning(preset->tuning));
     rememberTuning();
     // As the slider's release sends it; a machine not yet found gets it once it is.
     m_burnTimeOwed = m_link.state() != link::LinkState::Identified;

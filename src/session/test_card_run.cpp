@@ -28,7 +28,7 @@ QString TestCardRun::start(const materials::TestCardPlan &plan, int fromColumn, 
 {
     if (isActive()) return tr("A test card is being burnt already.");
     const materials::TestCard card(plan);
-    if (const QString problem = card.problem(); !problem.isEmpty()) return problem;
+    if (const QString problem = card.check().why(); !problem.isEmpty()) return problem;
     if (fromColumn < 0 || fromColumn >= card.columns())
         return tr("The card has columns 1 to %1.").arg(card.columns());
     if (fromRow < 0 || fromRow >= render::BoardSize) return tr("Rows go from 0 to 511.");

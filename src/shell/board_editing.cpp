@@ -100,6 +100,10 @@ void BoardEditing::makeConnections()
             &BoardEditing::showEditable);
     connect(&m_session.document(), &document::JobDocument::boardChanged, this,
             &BoardEditing::showMeasure);
+    connect(&m_session.document(), &document::JobDocument::placementChanged, this,
+            &BoardEditing::showMeasure);
+    connect(&m_session.document(), &document::JobDocument::placementFailed, this,
+            &BoardEditing::tellPlacementFailed);
     connect(&m_session, &session::Session::dotsPerMillimetreChanged, this,
             &BoardEditing::showMeasure);
     connect(&m_session, &session::Session::offerChanged, this, &BoardEditing::showMeasure);
@@ -164,7 +168,12 @@ void BoardEditing::nudge(QPoint direction, bool millimetre)
 void BoardEditing::place(const document::Placement &placement)
 {
     if (const QString why = m_session.placePicture(placement); !why.isEmpty())
-        m_desktop.messageBox(why, BoxButtons::Ok, tr("Size and Position"));
+        tellPlacementFailed(why);
+}
+
+void BoardEditing::tellPlacementFailed(const QString &why)
+{
+    m_desktop.messageBox(why, BoxButtons::Ok, tr("Size and Position"));
 }
 
 void BoardEditing::openPlacement()

@@ -64,6 +64,7 @@ private:
     void nudge(QPoint direction, bool millimetre);
     // Says why when the picture cannot lie there.
     void place(const document::Placement &placement);
+    void tellPlacementFailed(const QString &why);
 
     MainMenu &m_menu;
     session::Session &m_session;

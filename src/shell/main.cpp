@@ -2,6 +2,7 @@
 #include "engraver-sim/engraver_sim.h"
 #include "engraver-sim/link_claim.h"
 #include "platform/file_name.h"
+#include "platform/outcome.h"
 #include "platform/port_lister.h"
 #include "platform/qt_clock.h"
 #include "platform/qt_serial_line.h"
@@ -41,22 +42,22 @@ struct Simulator {
     std::unique_ptr<sim::LinkClaim> path;
     std::unique_ptr<sim::Engraver> machine;
 
-    // Empty when it runs.
-    QString start()
+    platform::Outcome start()
     {
         // A port is named by its path, and the kept job and the learnt timing by the name: the
         // same path each run is the same machine again. The folder is the user's own, so that
         // nobody else can take the path first or lead it to another device.
         folder = std::make_unique<platform::RuntimeFolder>(qEnvironmentVariable("XDG_RUNTIME_DIR"),
                                                            QDir::tempPath());
-        if (folder->path().isEmpty()) return folder->error();
+        if (folder->path().isEmpty()) return platform::Outcome::failed(folder->error());
         path = std::make_unique<sim::LinkClaim>(folder->path(), u"tavro-sim"_s);
-        if (path->path().isEmpty()) return path->error();
+        if (path->path().isEmpty()) return platform::Outcome::failed(path->error());
         sim::EngraverOptions options;
         options.linkPath = path->path();
         machine = std::make_unique<sim::Engraver>(options);
         QString error;
-        return machine->start(&error) ? QString() : error;
+        if (!machine->start(&error)) return platform::Outcome::failed(error);
+        return platform::Outcome::done();
     }
 };
 
@@ -105,9 +106,9 @@ int main(int argc, char **argv)
     platform::PortTable table = platform::PortTable::fromEnvironment();
     Simulator simulator;
     if (parser.isSet(simulate)) {
-        if (const QString error = simulator.start(); !error.isEmpty()) {
-            QTextStream(stderr) << u"tavro: cannot start the simulated engraver: "_s << error
-                                << u'\n';
+        if (const platform::Outcome started = simulator.start(); !started) {
+            QTextStream(stderr) << u"tavro: cannot start the simulated engraver: "_s
+                                << started.why() << u'\n';
             return 1;
         }
         table = table.withFirst(simulator.machine->devicePath());

@@ -171,8 +171,8 @@ void MaterialMenu::exportPresets()
     const QString path = m_desktop.askFile(FileQuestion::ExportPresets,
                                            QDir(documents).filePath(u"materials.ini"_s), &m_window);
     if (path.isEmpty()) return;
-    if (const QString why = m_session.materials().exportTo(path); !why.isEmpty())
-        m_desktop.messageBox(why, BoxButtons::Ok, tr("Export Presets"));
+    if (const platform::Outcome exported = m_session.materials().exportTo(path); !exported)
+        m_desktop.messageBox(exported.why(), BoxButtons::Ok, tr("Export Presets"));
 }
 
 void MaterialMenu::importPresets()
@@ -180,11 +180,11 @@ void MaterialMenu::importPresets()
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString path = m_desktop.askFile(FileQuestion::ImportPresets, documents, &m_window);
     if (path.isEmpty()) return;
-    const materials::MaterialPresets::Imported imported = m_session.materials().importFrom(path);
-    m_desktop.messageBox(imported.error.isEmpty() ? tr("Presets imported from %1: %2.")
-                                                        .arg(platform::displayFileName(path))
-                                                        .arg(imported.count)
-                                                  : imported.error,
+    const platform::Result<int> imported = m_session.materials().importFrom(path);
+    m_desktop.messageBox(imported ? tr("Presets imported from %1: %2.")
+                                        .arg(platform::displayFileName(path))
+                                        .arg(*imported)
+                                  : imported.why(),
                          BoxButtons::Ok, tr("Import Presets"));
 }
 
@@ -196,8 +196,8 @@ void MaterialMenu::removePreset()
     if (m_desktop.messageBox(tr("Remove the preset %1?").arg(name), BoxButtons::OkCancel,
                              tr("Remove Preset")) != 0)
         return;
-    if (const QString why = materials.remove(name); !why.isEmpty()) {
-        m_desktop.messageBox(why, BoxButtons::Ok, tr("Remove Preset"));
+    if (const platform::Outcome removed = materials.remove(name); !removed) {
+        m_desktop.messageBox(removed.why(), BoxButtons::Ok, tr("Remove Preset"));
         return;
     }
     materials.setChosen(QString());

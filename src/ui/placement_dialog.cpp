@@ -152,10 +152,10 @@ QString PlacementDialog::problemText() const
 
 void PlacementDialog::accept()
 {
-    const document::PlacementResult result =
+    const platform::Result<document::Placement> wanted =
         document::applyPlacementRequest(m_from, m_picture, request(), m_scale);
-    QString why = result.error;
-    if (why.isEmpty()) why = m_session.placePicture(result.placement);
+    // placePicture() still says why in a text, empty when the picture was placed.
+    const QString why = wanted ? m_session.placePicture(*wanted) : wanted.why();
     m_problem->setText(why);
     m_problem->setVisible(!why.isEmpty());
     if (why.isEmpty()) QDialog::accept();

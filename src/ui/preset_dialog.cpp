@@ -137,8 +137,8 @@ QString PresetDialog::remark() const
     if (!m_error.isEmpty()) return m_error;
     const QString name = m_name->text().trimmed();
     if (name.isEmpty()) return {};
-    if (const QString problem = materials::presetNameProblem(name); !problem.isEmpty())
-        return problem;
+    if (const platform::Outcome named = materials::checkPresetName(name); !named)
+        return named.why();
     if (m_presets.find(name)) return tr("The preset %1 will be replaced.").arg(name);
     return {};
 }
@@ -151,8 +151,9 @@ void PresetDialog::showRemark()
 
 void PresetDialog::accept()
 {
-    m_error = m_presets.save(preset());
-    if (!m_error.isEmpty()) {
+    const platform::Outcome saved = m_presets.save(preset());
+    m_error = saved.why();
+    if (!saved) {
         showRemark();
         return;
     }

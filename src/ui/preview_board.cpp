@@ -74,6 +74,8 @@ void PreviewBoard::showJob(const document::JobDocument &document,
         m_presented = QImage();
         update();
     });
+    connect(&document, &document::JobDocument::placementChanged, this,
+            qOverload<>(&PreviewBoard::update));
     connect(&trace, &document::TraceOverlay::pointAdded, this, [this](QPoint point) {
         m_trace.setPixel(point, TraceColour);
         update(QRect(widgetPointOf(point), QSize(m_zoom, m_zoom)));
@@ -285,18 +287,20 @@ void PreviewBoard::paintPlacement(QPainter &painter) const
     const std::optional<document::Placement> placement = editablePlacement();
     if (!placement) return;
     const document::Placement shown = m_dragging.value_or(*placement);
-    if (m_dragging && m_document) {
-        // Where the picture will be, before it is rendered there on release: what of it lies on
-        // the board now, the rest left clear.
-        const QRect onBoard = placement->rect & QRect(0, 0, Size, Size);
-        QImage picture(placement->rect.size(), QImage::Format_ARGB32_Premultiplied);
+    const std::optional<document::Placement> was = m_document->placementOnBoard();
+    if (was && (m_dragging || shown != *was)) {
+        // Where the picture will be, before it is rendered there on release or once decoded:
+        // what of it lies on the board now, the rest left clear.
+        const QRect onBoard = was->rect & QRect(0, 0, Size, Size);
+        QImage picture(was->rect.size(), QImage::Format_ARGB32_Premultiplied);
         picture.fill(Qt::transparent);
-        QPainter(&picture).drawImage(onBoard.topLeft() - placement->rect.topLeft(),
+        QPainter(&picture).drawImage(onBoard.topLeft() - was->rect.topLeft(),
                                      m_document->rememberedImage(), onBoard);
         painter.setOpacity(0.8);
-        painter.fillRect(frameOf(placement->rect), Qt::white);
+        painter.fillRect(frameOf(was->rect), Qt::white);
         painter.setOpacity(0.6);
-        painter.drawImage(frameOf(shown.rect), picture);
+        painter.drawImage(frameOf(shown.rect), picture.mirrored(shown.mirrorH != was->mirrorH,
+                                                                shown.mirrorV != was->mirrorV));
         painter.setOpacity(1.0);
     }
     const QRect frame = frameOf(shown.rect);

@@ -205,20 +205,21 @@ void TestCardDialog::setPlan(const materials::TestCardPlan &plan)
     refresh();
 }
 
-QString TestCardDialog::whyNotNow(const materials::TestCard &card) const
+platform::Outcome TestCardDialog::checkNow(const materials::TestCard &card) const
 {
+    const auto refused = [](const QString &why) { return platform::Outcome::failed(why); };
     if (!numbersIn(m_burnTimes->text()))
-        return tr("Write the burn times as whole numbers separated by commas.");
+        return refused(tr("Write the burn times as whole numbers separated by commas."));
     if (!m_solid->isChecked() && !numbersIn(m_levels->text()))
-        return tr("Write the grey levels as whole numbers separated by commas.");
-    if (const QString problem = card.problem(); !problem.isEmpty()) return problem;
-    if (m_run.isActive()) return tr("A test card is being burnt.");
+        return refused(tr("Write the grey levels as whole numbers separated by commas."));
+    if (platform::Outcome burnable = card.check(); !burnable) return burnable;
+    if (m_run.isActive()) return refused(tr("A test card is being burnt."));
     if (!m_session.machine().identified)
-        return tr("No machine is connected: the card can be seen, not burnt.");
+        return refused(tr("No machine is connected: the card can be seen, not burnt."));
     const run::JobModel::State state = m_session.model().state();
     if (state == run::JobModel::State::Running || state == run::JobModel::State::Paused)
-        return tr("A job is running: stop it before burning the card.");
-    return {};
+        return refused(tr("A job is running: stop it before burning the card."));
+    return platform::Outcome::done();
 }
 
 QString TestCardDialog::estimateText(const materials::TestCard &card) const
@@ -253,12 +254,12 @@ void TestCardDialog::refresh()
     const materials::TestCard card(plan());
     m_tuning->setText(tr("Tuning: %1, as set in the effect chooser.")
                           .arg(tuningSummary(card.plan().tuning, false)));
-    const QString why = whyNotNow(card);
-    const bool drawable = card.problem().isEmpty();
-    m_status->setText(why.isEmpty() ? estimateText(card)
-                      : drawable    ? why + u' ' + estimateText(card)
-                                    : why);
-    m_burn->setEnabled(why.isEmpty());
+    const platform::Outcome now = checkNow(card);
+    const bool drawable = card.check().ok();
+    m_status->setText(now        ? estimateText(card)
+                      : drawable ? now.why() + u' ' + estimateText(card)
+                                 : now.why());
+    m_burn->setEnabled(now.ok());
     if (isVisible()) emit previewChanged(drawable ? card.board() : QImage());
 }
 

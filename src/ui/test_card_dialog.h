@@ -60,8 +60,8 @@ private:
     void retranslate();
     void spreadBurnTimes();
     void refresh();
-    // Empty when the card can begin now; otherwise why not.
-    QString whyNotNow(const materials::TestCard &card) const;
+    // Done when the card can begin now; otherwise why not.
+    platform::Outcome checkNow(const materials::TestCard &card) const;
     QString estimateText(const materials::TestCard &card) const;
 
     session::Session &m_session;

@@ -55,10 +55,10 @@ protected:
         const QString path = dir.filePath(u"photo.png"_s);
         picture.save(path);
         const platform::LoadedPicture loaded = platform::loadPicture(path);
-        return {ChosenPicture(path, loaded.size, render::makeWorkSnapshot(loaded)),
-                render::Effect::Dither,
-                {},
-                defaultPlacement(loaded.size)};
+        const ChosenPicture chosen(path, loaded.size, render::makeWorkSnapshot(loaded));
+        // Every move is then rendered at once, as once the decoding has landed.
+        chosen.decodeInBackground().waitForFinished();
+        return {chosen, render::Effect::Dither, {}, defaultPlacement(loaded.size)};
     }
 };
 
@@ -82,7 +82,7 @@ TEST_F(BoardUndoTest, EveryKindOfChangeIsUndoneAndRedoneExactly)
             Placement p = *document.placement();
             p.rect.translate(40, -10);
             p.mirrorV = true;
-            ASSERT_TRUE(document.setPlacement(p).isEmpty());
+            ASSERT_TRUE(document.setPlacement(p).ok());
         },
         [&] {
             ASSERT_TRUE(document.redrawWithTuning({.gamma = 2.0, .method = render::Effect::Bayer}));
@@ -127,7 +127,7 @@ TEST_F(BoardUndoTest, TextStaysWhereItWasWrittenWhileThePictureMoves)
     QImage text = document.board();
     Placement p = *document.placement();
     p.rect.moveTo(200, 0);
-    ASSERT_TRUE(document.setPlacement(p).isEmpty());
+    ASSERT_TRUE(document.setPlacement(p).ok());
     // Where the picture used to be, only the text is left; the text is where it was.
     int textDots = 0;
     for (int y = 440; y < 480; ++y)
@@ -167,7 +167,7 @@ TEST_F(BoardUndoTest, KeepsAtLeastFiftyStepsWithinItsMemory)
     for (int i = 0; i < BoardHistory::MaxSteps + 10; ++i) {
         Placement p = *document.placement();
         p.rect.moveTo(i % 200, (i * 3) % 300);
-        ASSERT_TRUE(document.setPlacement(p).isEmpty());
+        ASSERT_TRUE(document.setPlacement(p).ok());
         if (i % 10 == 0) document.writeText({i, i}, u"x"_s);
     }
     EXPECT_GE(document.history().undoSteps(), BoardHistory::MinSteps);

@@ -1,11 +1,18 @@
-// The job document's board: Clear, Reload, Zoom Out, Rotate, the remembered rendering, and
-// what it knows of the board the machine holds and of the file it came from.
+// The job document's board: Clear, Reload, Zoom Out, Rotate, the remembered rendering, what it
+// knows of the board the machine holds and of the file it came from, and a chosen picture moved
+// while it is being decoded.
 #include "document/job_document.h"
+#include "platform/picture_loader.h"
 #include "qt_printers.h"
 #include "render/effect_board.h"
 #include "render/upload_raster.h"
+#include "render/work_snapshot.h"
 
+#include <QSemaphore>
 #include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include <atomic>
 
 #include <gtest/gtest.h>
 
@@ -138,6 +145,94 @@ TEST_F(JobDocumentTest, TheFileIsMarkedModifiedByBoardChangesOnly)
     EXPECT_FALSE(document.isModified());
     document.setPicturePath(u"/pictures/new.png"_s);
     EXPECT_TRUE(document.path().isEmpty()) << "a new picture is a new job";
+}
+
+// A picture whose decoding waits until the test lets it go, and counts how often it began.
+class SlowDecodingTest : public JobDocumentTest {
+protected:
+    QTemporaryDir dir;
+    QSemaphore began;
+    QSemaphore gate;
+    std::atomic<int> decodings = 0;
+
+    PlacedRendering slowPicture()
+    {
+        QImage pixels(200, 100, QImage::Format_RGB32);
+        for (int x = 0; x < 200; ++x)
+            for (int y = 0; y < 100; ++y) pixels.setPixel(x, y, qRgb(x, y * 2, 128));
+        const QString path = dir.filePath(u"slow.png"_s);
+        pixels.save(path);
+        const platform::LoadedPicture loaded = platform::loadPicture(path);
+        const auto decoder = [this, pixels](const QString &) -> platform::Result<QImage> {
+            ++decodings;
+            began.release();
+            // A window's thread waiting for it fails the test instead of hanging it.
+            if (!gate.tryAcquire(1, 60'000)) return platform::Outcome::failed(u"held"_s);
+            return pixels;
+        };
+        return {ChosenPicture(path, loaded.size, render::makeWorkSnapshot(loaded), decoder),
+                render::Effect::Dither,
+                {},
+                defaultPlacement(loaded.size)};
+    }
+    void waitUntilBegun() { ASSERT_TRUE(began.tryAcquire(1, 60'000)); }
+};
+
+TEST_F(SlowDecodingTest, APlacementAskedWhileThePictureDecodesIsTakenAtOnceAndDrawnWhenItLands)
+{
+    const PlacedRendering chosen = slowPicture();
+    document.placeRendering(chosen);
+    waitUntilBegun();
+    const QImage shown = board();
+    PlacedRendering wanted = chosen;
+    wanted.placement.rect.translate(30, 20);
+    wanted.placement.mirrorH = true;
+
+    QSignalSpy changed(&document, &JobDocument::boardChanged);
+    ASSERT_TRUE(document.setPlacement(wanted.placement).ok());
+    EXPECT_EQ(board(), shown) << "the window's thread did not wait for the decoding";
+    EXPECT_TRUE(document.placement() == wanted.placement);
+    EXPECT_TRUE(document.placementOnBoard() == chosen.placement);
+
+    gate.release();
+    ASSERT_TRUE(changed.wait(60'000));
+    const platform::Result<QImage> exact = renderPlaced(wanted);
+    ASSERT_TRUE(exact.ok()) << qPrintable(exact.why());
+    EXPECT_EQ(board(), *exact);
+    EXPECT_TRUE(document.placementOnBoard() == wanted.placement);
+    EXPECT_EQ(decodings, 1);
+}
+
+TEST_F(SlowDecodingTest, APictureThatCanNoLongerBePlacedGivesItsDecodingBackForGood)
+{
+    // While it can be placed, one decoding serves every move.
+    const PlacedRendering chosen = slowPicture();
+    document.placeRendering(chosen);
+    waitUntilBegun();
+    gate.release();
+    chosen.picture.decodeInBackground().waitForFinished();
+    for (int left : {10, 20}) {
+        Placement placement = chosen.placement;
+        placement.rect.moveLeft(left);
+        ASSERT_TRUE(document.setPlacement(placement).ok());
+    }
+    EXPECT_EQ(document.placementOnBoard()->rect.left(), 20);
+    document.zoomOutBoard();
+    EXPECT_FALSE(chosen.picture.isDecoded());
+    EXPECT_EQ(chosen.picture.memoryBytes(), chosen.picture.snapshot().sizeInBytes());
+
+    // Given up while under way: what it decodes is dropped, and nothing decodes it again.
+    const PlacedRendering next = slowPicture();
+    document.placeRendering(next);
+    QFuture<void> underWay = next.picture.decodeInBackground();
+    waitUntilBegun();
+    document.rotateBoard();
+    gate.release();
+    underWay.waitForFinished();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(next.picture.isDecoded());
+    EXPECT_EQ(next.picture.memoryBytes(), next.picture.snapshot().sizeInBytes());
+    EXPECT_EQ(decodings, 2);
 }
 
 }  // namespace

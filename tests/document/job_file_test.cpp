@@ -3,6 +3,7 @@
 #include "document/job_file.h"
 
 #include "file_size_limit.h"
+#include "outcome_assert.h"
 #include "png_bytes.h"
 #include "render/effect_board.h"
 #include "render/upload_raster.h"
@@ -101,7 +102,7 @@ TEST(JobFile, IsAOneBitPictureOfTheBoardThatAnyViewerShows)
     JobFile job = sampleJob();
     job.board = job.rememberedImage;  // black and white only
     const QString path = dir.filePath(u"cat.tavro.png"_s);
-    ASSERT_EQ(writeJobFile(path, job), QString());
+    ASSERT_TRUE(isDone(writeJobFile(path, job)));
 
     QImageReader reader(path);
     EXPECT_EQ(reader.format(), "png");
@@ -253,30 +254,30 @@ TEST(JobFile, AFailedWriteLeavesTheOldFileWholeAndSaysWhy)
     const QString path = dir.filePath(u"job.tavro.png"_s);
     JobFile first = sampleJob();
     first.burnTime = 10;
-    ASSERT_EQ(writeJobFile(path, first), QString());
+    ASSERT_TRUE(isDone(writeJobFile(path, first)));
     const QByteArray before = readAll(path);
 
-    QString reason, exportReason;
+    bool written = true, exported = true;
     {
         const test::FileSizeLimit fullDisk(4096);  // the disk fills up half way
-        reason = writeJobFile(path, sampleJob());
-        exportReason = writeBoardPicture(dir.filePath(u"board.png"_s), sampleJob().board);
+        written = writeJobFile(path, sampleJob()).ok();
+        exported = writeBoardPicture(dir.filePath(u"board.png"_s), sampleJob().board).ok();
     }
-    EXPECT_FALSE(reason.isEmpty());
-    EXPECT_FALSE(exportReason.isEmpty());
+    EXPECT_FALSE(written);
+    EXPECT_FALSE(exported);
     EXPECT_EQ(readAll(path), before);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{u"job.tavro.png"_s})
         << "no temporary or partial file stays behind";
 
     // A folder that cannot hold files: a plain file stands where it should be.
     writeAll(dir.filePath(u"notafolder"_s), "x");
-    EXPECT_FALSE(writeJobFile(dir.filePath(u"notafolder/job.tavro.png"_s), first).isEmpty());
+    EXPECT_FALSE(writeJobFile(dir.filePath(u"notafolder/job.tavro.png"_s), first).ok());
     if (geteuid() != 0) {  // the superuser writes into read-only folders all the same
         QDir(dir.path()).mkdir(u"readonly"_s);
         QFile::setPermissions(dir.filePath(u"readonly"_s), QFile::ReadOwner | QFile::ExeOwner);
-        EXPECT_FALSE(writeJobFile(dir.filePath(u"readonly/job.tavro.png"_s), first).isEmpty());
+        EXPECT_FALSE(writeJobFile(dir.filePath(u"readonly/job.tavro.png"_s), first).ok());
     }
-    EXPECT_EQ(writeJobFile(path, JobFile{}), u"the job could not be encoded"_s);
+    EXPECT_EQ(writeJobFile(path, JobFile{}).why(), u"the job could not be encoded"_s);
     EXPECT_EQ(readAll(path), before);
 }
 
@@ -285,7 +286,7 @@ TEST(JobFile, ExportedBoardIsAPlainPictureAndJobNamesGetTheirSuffix)
     QTemporaryDir dir;
     const QString path = dir.filePath(u"board.png"_s);
     const QImage board = sampleJob().board;
-    ASSERT_EQ(writeBoardPicture(path, board), QString());
+    ASSERT_TRUE(isDone(writeBoardPicture(path, board)));
     EXPECT_EQ(QImage(path).convertToFormat(QImage::Format_RGB32), board);
     EXPECT_FALSE(isJobFile(path));
 

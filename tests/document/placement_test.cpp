@@ -19,6 +19,13 @@ namespace {
 
 constexpr double Scale = DefaultDotsPerMillimetre;
 
+QImage boardOf(const PlacedRendering &rendering)
+{
+    const platform::Result<QImage> board = renderPlaced(rendering);
+    EXPECT_TRUE(board.ok()) << qPrintable(board.why());
+    return board ? *board : QImage();
+}
+
 TEST(Placement, MillimetresBecomeDotsAndTheOtherSideFollowsThePicture)
 {
     EXPECT_EQ(dotsOf(20, Scale), 268);
@@ -26,41 +33,43 @@ TEST(Placement, MillimetresBecomeDotsAndTheOtherSideFollowsThePicture)
     EXPECT_EQ(defaultPlacement({1000, 500}).rect, QRect(0, 122, 490, 245));
 
     const Placement from = defaultPlacement({1000, 500});
-    PlacementResult r = applyPlacementRequest(from, {1000, 500}, {.widthMm = 20}, Scale);
-    ASSERT_TRUE(r.error.isEmpty());
-    EXPECT_EQ(r.placement.rect.size(), QSize(268, 134));
-    EXPECT_EQ(r.placement.rect.center(), from.rect.center()) << "a new size keeps the centre";
+    platform::Result<Placement> r =
+        applyPlacementRequest(from, {1000, 500}, {.widthMm = 20}, Scale);
+    ASSERT_TRUE(r.ok()) << qPrintable(r.why());
+    EXPECT_EQ(r->rect.size(), QSize(268, 134));
+    EXPECT_EQ(r->rect.center(), from.rect.center()) << "a new size keeps the centre";
 
     r = applyPlacementRequest(from, {1000, 500},
                               {.heightMm = 10, .leftMm = 1, .topMm = 2, .mirrorV = true}, Scale);
-    ASSERT_TRUE(r.error.isEmpty());
-    EXPECT_EQ(r.placement.rect, QRect(13, 27, 268, 134));
-    EXPECT_TRUE(r.placement.mirrorV);
-    EXPECT_FALSE(r.placement.mirrorH);
+    ASSERT_TRUE(r.ok()) << qPrintable(r.why());
+    EXPECT_EQ(r->rect, QRect(13, 27, 268, 134));
+    EXPECT_TRUE(r->mirrorV);
+    EXPECT_FALSE(r->mirrorH);
 }
 
-TEST(Placement, ARequestThatCannotBeMetSaysWhatWasAskedAndChangesNothing)
+TEST(Placement, ARequestThatCannotBeMetSaysWhatWasAsked)
 {
     const Placement from = defaultPlacement({1000, 500});
-    PlacementResult r = applyPlacementRequest(from, {1000, 500}, {.widthMm = 500}, Scale);
-    EXPECT_EQ(r.placement, from);
-    EXPECT_TRUE(r.error.contains(u"500.0 x 250.0 mm"_s)) << qPrintable(r.error);
-    EXPECT_TRUE(r.error.contains(u"6700"_s)) << qPrintable(r.error);
+    platform::Result<Placement> r =
+        applyPlacementRequest(from, {1000, 500}, {.widthMm = 500}, Scale);
+    EXPECT_FALSE(r.ok());
+    EXPECT_TRUE(r.why().contains(u"500.0 x 250.0 mm"_s)) << qPrintable(r.why());
+    EXPECT_TRUE(r.why().contains(u"6700"_s)) << qPrintable(r.why());
 
     // Far beyond the board: the value asked, not what the arithmetic keeps in range.
     r = applyPlacementRequest(from, {1000, 500}, {.widthMm = 1e308}, Scale);
-    EXPECT_EQ(r.placement, from);
-    EXPECT_TRUE(r.error.contains(u"1e+308 mm"_s)) << qPrintable(r.error);
+    EXPECT_FALSE(r.ok());
+    EXPECT_TRUE(r.why().contains(u"1e+308 mm"_s)) << qPrintable(r.why());
     r = applyPlacementRequest(from, {1000, 500}, {.heightMm = 4e9}, Scale);
-    EXPECT_TRUE(r.error.contains(u"4e+09 mm"_s)) << qPrintable(r.error);
+    EXPECT_TRUE(r.why().contains(u"4e+09 mm"_s)) << qPrintable(r.why());
     r = applyPlacementRequest(from, {1000, 500}, {.leftMm = 1e308, .topMm = -4e9}, Scale);
-    EXPECT_TRUE(r.error.contains(u"At 1e+308 mm from the left and -4e+09 mm from the top"_s))
-        << qPrintable(r.error);
+    EXPECT_TRUE(r.why().contains(u"At 1e+308 mm from the left and -4e+09 mm from the top"_s))
+        << qPrintable(r.why());
 
     r = applyPlacementRequest(from, {1000, 500}, {.leftMm = 40}, Scale);
-    EXPECT_FALSE(r.error.isEmpty()) << "wholly right of the board";
+    EXPECT_FALSE(r.ok()) << "wholly right of the board";
     r = applyPlacementRequest(from, {1000, 500}, {.leftMm = -18}, Scale);
-    EXPECT_TRUE(r.error.isEmpty()) << "a picture may reach past the board's edge";
+    EXPECT_TRUE(r.ok()) << "a picture may reach past the board's edge";
 }
 
 class PlacedRenderingTest : public ::testing::Test {
@@ -88,7 +97,7 @@ TEST_F(PlacedRenderingTest, TheDefaultPlacementIsExactlyTheChoosersRendering)
          {render::Effect::BlackWhite, render::Effect::Dither, render::Effect::Atkinson}) {
         const PlacedRendering r = logo(effect, {.brightness = 10});
         EXPECT_TRUE(r.isDefaultPlacement());
-        EXPECT_EQ(renderPlaced(r).board,
+        EXPECT_EQ(boardOf(r),
                   render::renderEffectBoard(r.picture.snapshot(), effect, {.brightness = 10}));
     }
 }
@@ -96,21 +105,21 @@ TEST_F(PlacedRenderingTest, TheDefaultPlacementIsExactlyTheChoosersRendering)
 TEST_F(PlacedRenderingTest, AMovedOrMirroredPictureIsRenderedWhereItLiesAndNothingOutside)
 {
     PlacedRendering r = logo(render::Effect::BlackWhite);
-    const QImage before = renderPlaced(r).board;
+    const QImage before = boardOf(r);
     const QRect was = r.placement.rect;
     r.placement = moved(r.placement, {10, 400});
-    const QImage after = renderPlaced(r).board;
+    const QImage after = boardOf(r);
     EXPECT_EQ(after.copy(QRect({10, 400}, was.size())), before.copy(was));
 
     r.placement.mirrorH = true;
-    EXPECT_EQ(renderPlaced(r).board.copy(QRect({10, 400}, was.size())),
+    EXPECT_EQ(boardOf(r).copy(QRect({10, 400}, was.size())),
               before.copy(was).mirrored(true, false));
 
     // Half off the board, every method: no dot burns outside the picture's rectangle.
     for (const render::Effect effect : render::AllEffects) {
         PlacedRendering half = logo(effect, {.gamma = 0.4});
         half.placement.rect = QRect(470, -20, 100, 50);
-        const QImage board = renderPlaced(half).board;
+        const QImage board = boardOf(half);
         const QRect inside = half.placement.rect & board.rect();
         int dots = 0;
         for (int y = 0; y < board.height(); ++y)
@@ -128,9 +137,9 @@ TEST_F(PlacedRenderingTest, ScalingRendersAgainFromThePictureNotFromItsDots)
     PlacedRendering r = logo(render::Effect::Dither);
     r.placement = resizedToWidth(moved(r.placement, {0, 0}), {100, 50}, 400);
     EXPECT_EQ(r.placement.rect.size(), QSize(400, 200));
-    const QImage big = renderPlaced(r).board;
+    const QImage big = boardOf(r);
     // Dithered anew at four times the size: not the 100 x 50 dots blown up into 4 x 4 blocks.
-    const QImage small = renderPlaced(logo(render::Effect::Dither)).board;
+    const QImage small = boardOf(logo(render::Effect::Dither));
     const QRect at = r.placement.rect;
     int blocky = 0;
     for (int y = 0; y < 50; ++y)
@@ -144,9 +153,9 @@ TEST_F(PlacedRenderingTest, ScalingRendersAgainFromThePictureNotFromItsDots)
     PlacedRendering gone = logo(render::Effect::Dither);
     QFile::remove(gone.picture.path());
     gone.placement = moved(gone.placement, {0, 0});
-    const RenderedPlacement failed = renderPlaced(gone);
-    EXPECT_TRUE(failed.board.isNull());
-    EXPECT_TRUE(failed.error.contains(u"logo.png"_s)) << qPrintable(failed.error);
+    const platform::Result<QImage> failed = renderPlaced(gone);
+    EXPECT_FALSE(failed.ok());
+    EXPECT_TRUE(failed.why().contains(u"logo.png"_s)) << qPrintable(failed.why());
 }
 
 TEST_F(PlacedRenderingTest, TheToolsOptionsGiveTheBoardOfTheSameRequest)
@@ -159,10 +168,12 @@ TEST_F(PlacedRenderingTest, TheToolsOptionsGiveTheBoardOfTheSameRequest)
     ASSERT_TRUE(tool.error.isEmpty()) << qPrintable(tool.error);
 
     PlacedRendering window = r;
-    window.placement =
-        applyPlacementRequest(r.placement, {100, 50}, choice.placement, Scale).placement;
+    const platform::Result<Placement> placed =
+        applyPlacementRequest(r.placement, {100, 50}, choice.placement, Scale);
+    ASSERT_TRUE(placed.ok()) << qPrintable(placed.why());
+    window.placement = *placed;
     EXPECT_EQ(window.placement.rect, QRect(27, 40, 268, 134));
-    EXPECT_EQ(tool.board, renderPlaced(window).board);
+    EXPECT_EQ(tool.board, boardOf(window));
 
     choice.placement = {.leftMm = 60};
     const cli::RenderedBoard off = cli::renderPictureFile(r.picture.path(), choice);

@@ -1,6 +1,7 @@
 // tavro-burn run as the operator runs it, against the simulated engraver's own command.
 #include "document/job_file.h"
 #include "materials/test_card.h"
+#include "outcome_assert.h"
 #include "qt_printers.h"
 
 #include <QDir>
@@ -121,7 +122,7 @@ TEST_F(TavroBurn, ASavedJobIsBurntExactlyAsSavedWithItsBurnTime)
         for (int x = (y * 7) % 13; x < 512; x += 5) saved.board.setPixel(x, y, qRgb(0, 0, 0));
     saved.burnTime = 27;
     const QString path = dir.filePath(u"job.tavro.png"_s);
-    ASSERT_TRUE(tavro::document::writeJobFile(path, saved).isEmpty());
+    ASSERT_TRUE(isDone(tavro::document::writeJobFile(path, saved)));
     startBurn({path, u"--port"_s, link});
     ASSERT_EQ(finish(), 0) << burn.readAllStandardError().toStdString();
     const QString said = QString::fromUtf8(burn.readAllStandardError());
@@ -231,7 +232,7 @@ TEST_F(TavroBurn, BadArgumentsSendNothing)
     saved.board = QImage(512, 512, QImage::Format_RGB32);
     saved.board.fill(Qt::white);
     const QString job = dir.filePath(u"placed.tavro.png"_s);
-    ASSERT_TRUE(tavro::document::writeJobFile(job, saved).isEmpty());
+    ASSERT_TRUE(isDone(tavro::document::writeJobFile(job, saved)));
     for (const QStringList &arguments :
          {QStringList{}, QStringList{input, u"--burn-time"_s, u"101"_s},
           QStringList{job, u"--mirror"_s, u"h"_s},

@@ -2,6 +2,7 @@
 // refused with a reason and nothing lost.
 #include "materials/material_presets.h"
 #include "common/preset_option.h"
+#include "outcome_assert.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -61,15 +62,15 @@ TEST(MaterialPresets, KeptInTheSettingsFolderAndReadBack)
     QTemporaryDir folder;
     MaterialPresets presets(folder.path());
     QSignalSpy changed(&presets, &MaterialPresets::presetsChanged);
-    for (const MaterialPreset &preset : samples()) ASSERT_EQ(presets.save(preset), QString());
+    for (const MaterialPreset &preset : samples()) ASSERT_TRUE(isDone(presets.save(preset)));
     EXPECT_EQ(changed.size(), 3);
     EXPECT_EQ(MaterialPresets(folder.path()).presets(), samples());
     EXPECT_TRUE(QFile::exists(folder.filePath(u"Materials.ini"_s)));
 
     MaterialPreset changedBurn = samples()[1];
     changedBurn.burnTime = 7;
-    ASSERT_EQ(presets.save(changedBurn), QString());
-    ASSERT_EQ(presets.remove(samples()[0].name), QString());
+    ASSERT_TRUE(isDone(presets.save(changedBurn)));
+    ASSERT_TRUE(isDone(presets.remove(samples()[0].name)));
     const QList<MaterialPreset> expected{changedBurn, samples()[2]};
     EXPECT_EQ(presets.presets(), expected) << "replaced in place, removed";
     EXPECT_EQ(MaterialPresets(folder.path()).presets(), expected);
@@ -79,17 +80,19 @@ TEST(MaterialPresets, RoundTripThroughExportAndImportUnchanged)
 {
     QTemporaryDir here, there;
     MaterialPresets presets(here.path());
-    for (const MaterialPreset &preset : samples()) ASSERT_EQ(presets.save(preset), QString());
+    for (const MaterialPreset &preset : samples()) ASSERT_TRUE(isDone(presets.save(preset)));
     const QString exported = here.filePath(u"shared presets.ini"_s);
-    ASSERT_EQ(presets.exportTo(exported), QString());
+    ASSERT_TRUE(isDone(presets.exportTo(exported)));
 
     MaterialPresets other(there.path());
-    const MaterialPresets::Imported imported = other.importFrom(exported);
-    EXPECT_EQ(imported.error, QString());
-    EXPECT_EQ(imported.count, 3);
+    const platform::Result<int> imported = other.importFrom(exported);
+    ASSERT_TRUE(imported.ok()) << qPrintable(imported.why());
+    EXPECT_EQ(*imported, 3);
     EXPECT_EQ(other.presets(), samples());
     // Imported again: the same names are replaced, nothing doubles.
-    EXPECT_EQ(other.importFrom(exported).count, 3);
+    const platform::Result<int> again = other.importFrom(exported);
+    ASSERT_TRUE(again.ok()) << qPrintable(again.why());
+    EXPECT_EQ(*again, 3);
     EXPECT_EQ(MaterialPresets(there.path()).presets(), samples());
 }
 
@@ -97,7 +100,7 @@ TEST(MaterialPresets, BadFilesAreRefusedWithAReasonAndLoseNothing)
 {
     QTemporaryDir folder;
     MaterialPresets presets(folder.path());
-    ASSERT_EQ(presets.save(samples()[0]), QString());
+    ASSERT_TRUE(isDone(presets.save(samples()[0])));
     write(folder.filePath(u"photo.ini"_s), "[Camera]\r\nModel=X\r\n");
     write(folder.filePath(u"newer.ini"_s), "[Materials]\r\nVersion=2\r\nCount=1\r\n");
     write(folder.filePath(u"binary.ini"_s), QByteArray(3000, '\xFF'));
@@ -108,12 +111,12 @@ TEST(MaterialPresets, BadFilesAreRefusedWithAReasonAndLoseNothing)
         {u"missing.ini"_s, u"cannot be read"_s},
     };
     for (const auto &[name, reason] : cases) {
-        const MaterialPresets::Imported imported = presets.importFrom(folder.filePath(name));
-        EXPECT_TRUE(imported.error.contains(reason)) << qPrintable(imported.error);
-        EXPECT_EQ(imported.count, 0);
+        const platform::Result<int> imported = presets.importFrom(folder.filePath(name));
+        EXPECT_FALSE(imported.ok());
+        EXPECT_TRUE(imported.why().contains(reason)) << qPrintable(imported.why());
     }
     EXPECT_EQ(presets.presets(), QList<MaterialPreset>{samples()[0]});
-    EXPECT_FALSE(presets.exportTo(folder.filePath(u"folder.ini"_s)).isEmpty());
+    EXPECT_FALSE(presets.exportTo(folder.filePath(u"folder.ini"_s)).ok());
 }
 
 TEST(MaterialPresets, BadStoredValuesFallBackKeyByKey)
@@ -147,7 +150,7 @@ TEST(MaterialPresets, RefusesWhatCannotBeAPreset)
         {.name = u"Oak"_s, .tuning = {.dotDiameter = 0.1}},
     };
     for (const MaterialPreset &preset : refused)
-        EXPECT_FALSE(presets.save(preset).isEmpty()) << qPrintable(preset.name);
+        EXPECT_FALSE(presets.save(preset).ok()) << qPrintable(preset.name);
     EXPECT_TRUE(presets.presets().isEmpty());
     EXPECT_FALSE(QFile::exists(presets.path()));
 }
@@ -156,7 +159,7 @@ TEST(MaterialPresets, ChosenMaterialGivesTheViewItsColours)
 {
     QTemporaryDir folder;
     MaterialPresets presets(folder.path());
-    ASSERT_EQ(presets.save(samples()[0]), QString());
+    ASSERT_TRUE(isDone(presets.save(samples()[0])));
     EXPECT_EQ(presets.look(1.7), (render::BurnLook{.dotDiameter = 1.7}));
     presets.setChosen(samples()[0].name);
     presets.setAsItWillBurn(true);
@@ -176,7 +179,7 @@ TEST(MaterialPresets, TwoWritersSavingAtOnceLoseNoPreset)
         MaterialPresets presets(folder.path());
         QStringList errors;
         for (int i = 0; i < Saves; ++i)
-            errors << presets.save({.name = prefix + QString::number(i)});
+            errors << presets.save({.name = prefix + QString::number(i)}).why();
         errors.removeAll(QString());
         return errors;
     };
@@ -191,9 +194,9 @@ TEST(MaterialPresets, AFileOfANewerVersionIsNeverWritten)
 {
     QTemporaryDir folder, other;
     MaterialPresets source(other.path());
-    ASSERT_EQ(source.save(samples()[0]), QString());
+    ASSERT_TRUE(isDone(source.save(samples()[0])));
     const QString exchange = other.filePath(u"exchange.ini"_s);
-    ASSERT_EQ(source.exportTo(exchange), QString());
+    ASSERT_TRUE(isDone(source.exportTo(exchange)));
     const QByteArray versions[] = {"2", "99999999999"};
     for (const QByteArray &version : versions) {
         const QByteArray newer = "[Materials]\r\nVersion=" + version +
@@ -204,8 +207,8 @@ TEST(MaterialPresets, AFileOfANewerVersionIsNeverWritten)
         const QString reason =
             u"newer version of Tavro Laser (version %1)"_s.arg(QString::fromLatin1(version));
         EXPECT_TRUE(presets.problem().contains(reason)) << qPrintable(presets.problem());
-        for (const QString &error : {presets.save(samples()[1]), presets.remove(u"A"_s),
-                                     presets.importFrom(exchange).error})
+        for (const QString &error : {presets.save(samples()[1]).why(), presets.remove(u"A"_s).why(),
+                                     presets.importFrom(exchange).why()})
             EXPECT_TRUE(error.contains(reason)) << qPrintable(error);
         presets.setChosen(u"A"_s);
         presets.setAsItWillBurn(true);
@@ -226,8 +229,8 @@ TEST(MaterialPresets, ACountThatDoesNotMatchTheSectionsIsIgnored)
         EXPECT_EQ(namesOf(MaterialPresets(folder.path()).presets()), expected) << count.data();
     }
     MaterialPresets presets(folder.path());
-    ASSERT_EQ(presets.remove(u"Oak"_s), QString());
-    ASSERT_EQ(presets.save({.name = u"Pine"_s}), QString());
+    ASSERT_TRUE(isDone(presets.remove(u"Oak"_s)));
+    ASSERT_TRUE(isDone(presets.save({.name = u"Pine"_s})));
     const QStringList expected{u"Cork"_s, u"Elm"_s, u"Pine"_s};
     EXPECT_EQ(namesOf(MaterialPresets(folder.path()).presets()), expected);
     EXPECT_TRUE(contents(path).contains("Count=3\r\n"));
@@ -243,7 +246,7 @@ TEST(MaterialPresets, PresetOptionSaysWhyThePresetsCouldNotBeRead)
         cli::addPresetOption(parser);
         EXPECT_TRUE(parser.parse({u"tool"_s, u"--preset"_s, u"Oak"_s}));
         cli::RenderChoice choice;
-        return cli::readPresetOption(parser, folder.path(), choice);
+        return cli::readPresetOption(parser, folder.path(), choice).why();
     };
     write(path, "[Materials]\r\nVersion=3\r\n[Preset1]\r\nName=Oak\r\n");
     EXPECT_TRUE(readOak().contains(u"(version 3)"_s)) << qPrintable(readOak());

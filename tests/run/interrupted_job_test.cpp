@@ -3,6 +3,7 @@
 #include "run/interrupted_job.h"
 #include "document/job_file.h"
 #include "file_size_limit.h"
+#include "outcome_assert.h"
 #include "platform/profile_file.h"
 #include "qt_printers.h"
 #include "render/upload_raster.h"
@@ -63,9 +64,9 @@ protected:
 TEST_F(InterruptedJobTest, EachMachineGetsBackItsOwnJobWhole)
 {
     EXPECT_FALSE(store.load(MachineA).job);
-    ASSERT_TRUE(store.save(job).isEmpty());
+    ASSERT_TRUE(isDone(store.save(job)));
     InterruptedJob other{pattern(5), 12, 40, 10, 20, MachineB};
-    ASSERT_TRUE(store.save(other).isEmpty());
+    ASSERT_TRUE(isDone(store.save(other)));
 
     const InterruptedJobStore::Loaded a = store.load(MachineA);
     ASSERT_TRUE(a.job) << a.problem.toStdString();
@@ -89,13 +90,13 @@ TEST_F(InterruptedJobTest, EachMachineGetsBackItsOwnJobWhole)
 // A write cut short (here a full disk) must never pair a new board with old notes.
 TEST_F(InterruptedJobTest, AWriteThatFailsLeavesTheOlderJobWhole)
 {
-    ASSERT_TRUE(store.save(job).isEmpty());
+    ASSERT_TRUE(isDone(store.save(job)));
     InterruptedJob later = job;
     later.board = pattern(3);
     later.resumeRow = 400;
     {
         const test::FileSizeLimit fullDisk(256);
-        EXPECT_FALSE(store.save(later).isEmpty());
+        EXPECT_FALSE(store.save(later).ok());
     }
     const InterruptedJobStore::Loaded loaded = store.load(MachineA);
     ASSERT_TRUE(loaded.job);
@@ -114,7 +115,7 @@ TEST_F(InterruptedJobTest, WhatCannotBeUsedIsSaidAndLeftInPlace)
         {u"Board"_s, u"iVBORw0KGgo="_s},             // half a PNG
     };
     for (const auto &[key, value] : edits) {
-        ASSERT_TRUE(store.save(job).isEmpty());
+        ASSERT_TRUE(isDone(store.save(job)));
         editNotes(key, value);
         expectLeftAlone(qPrintable(key + u'=' + value));
     }
@@ -134,7 +135,7 @@ TEST_F(InterruptedJobTest, AJobKeptTheOldWayIsOfferedOnceAndThenReplaced)
     document::JobFile file;
     file.board = pattern();
     file.burnTime = 33;
-    ASSERT_TRUE(document::writeJobFile(store.legacyBoardPath(), file).isEmpty());
+    ASSERT_TRUE(isDone(document::writeJobFile(store.legacyBoardPath(), file)));
     platform::ProfileFile notes(store.legacyNotesPath());
     for (const auto &[key, value] : {std::pair{u"Version"_s, u"1"_s},
                                      {u"Row"_s, u"100"_s},
@@ -146,7 +147,7 @@ TEST_F(InterruptedJobTest, AJobKeptTheOldWayIsOfferedOnceAndThenReplaced)
     ASSERT_TRUE(legacy.job) << legacy.problem.toStdString();
     EXPECT_EQ(legacy.job->resumeRow, 100);
     EXPECT_EQ(legacy.job->burnTime, 33);
-    ASSERT_TRUE(store.save(job).isEmpty());
+    ASSERT_TRUE(isDone(store.save(job)));
     EXPECT_FALSE(QFile::exists(store.legacyNotesPath()));
     EXPECT_FALSE(QFile::exists(store.legacyBoardPath()));
 }
@@ -159,7 +160,7 @@ TEST_F(InterruptedJobTest, AStepOfASequenceKeepsEveryStepAndItsNotes)
     job.board = pattern(7);
     job.burnTime = 17;
     job.sequence = sequence;
-    ASSERT_TRUE(store.save(job).isEmpty());
+    ASSERT_TRUE(isDone(store.save(job)));
     const InterruptedJobStore::Loaded loaded = store.load(MachineA);
     ASSERT_TRUE(loaded.job && loaded.job->sequence) << loaded.problem.toStdString();
     const JobSequence &back = *loaded.job->sequence;
@@ -175,7 +176,7 @@ TEST_F(InterruptedJobTest, AStepOfASequenceKeepsEveryStepAndItsNotes)
     EXPECT_FALSE(back.at(2).hasNext());
 
     for (const auto &[key, value] : {std::pair{u"Step"_s, u"3"_s}, {u"Step1Board"_s, u"AAAA"_s}}) {
-        ASSERT_TRUE(store.save(job).isEmpty());
+        ASSERT_TRUE(isDone(store.save(job)));
         editNotes(key, value);
         expectLeftAlone(qPrintable(key));
     }

@@ -2,6 +2,7 @@
 // resume cut off by a break.
 #include "document/job_file.h"
 #include "document/placed_rendering.h"
+#include "outcome_assert.h"
 #include "render/upload_raster.h"
 #include "session_fixture.h"
 
@@ -33,7 +34,7 @@ protected:
         for (int x = 0; x < 40; ++x) saved.board.setPixel(x * 5, 30, qRgb(0, 0, 0));
         saved.burnTime = burnTime;
         const QString path = parts.folder.filePath(u"job.tavro.png"_s);
-        EXPECT_TRUE(document::writeJobFile(path, saved).isEmpty());
+        EXPECT_TRUE(isDone(document::writeJobFile(path, saved)));
         return path;
     }
     // Rows 5, 100 and 300 of dots, sent and started, carved to row 100; then the cable goes.

@@ -16,6 +16,7 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSignalSpy>
 #include <QTest>
 #include <QToolBar>
 
@@ -35,6 +36,14 @@ protected:
         clock.advance(ui::EffectChooserWindow::TaskInterval);
         panel().chooser().chooseDither();
         return path;
+    }
+    // A placement asked for while the picture was being decoded reaches the board.
+    void landed()
+    {
+        const document::JobDocument &document = session().document();
+        if (document.placement() == document.placementOnBoard()) return;
+        QSignalSpy changed(&document, &document::JobDocument::boardChanged);
+        ASSERT_TRUE(changed.wait(60'000));
     }
 };
 
@@ -79,6 +88,7 @@ TEST_F(BoardEditingTest, UndoAndRedoGoThroughTheBoardsChangesAndSendNothing)
     const QImage chosen = session().document().board();
     EXPECT_TRUE(action(session::CommandId::SizeAndPosition).isEnabled());
     action(session::CommandId::MirrorLeftRight).trigger();
+    landed();
     // The picture's black bar, 20 to 79 of its 120 columns, lies at 40 to 99 now.
     const QRect at = session().document().placement()->rect;
     const QPoint inBar = at.topLeft() + QPoint(30, 40);
@@ -111,6 +121,7 @@ TEST_F(BoardEditingTest, SizeAndPositionGivesTheBoardOfTheToolsOptions)
     dialog->mirrorTopBottomBox().setChecked(true);
     dialog->accept();
     EXPECT_FALSE(dialog->isVisible());
+    landed();
 
     cli::RenderChoice choice;
     choice.effect = render::Effect::Dither;

@@ -3,6 +3,7 @@
 // card in the status bar.
 #include "shell/material_menu.h"
 #include "menu_fixture.h"
+#include "outcome_assert.h"
 #include "render/as_it_will_burn.h"
 #include "render/effect_board.h"
 #include "session/test_card_run.h"
@@ -135,13 +136,13 @@ TEST_F(MaterialMenuTest, BurningTheCardClosesItsDialogAndTheStatusBarFollowsTheC
 
 TEST_F(MaterialMenuTest, PresetsGoOutAndComeBackThroughTheFileDialogs)
 {
-    ASSERT_EQ(session().materials().save({.name = u"Cork"_s, .burnTime = 12}), QString());
+    ASSERT_TRUE(isDone(session().materials().save({.name = u"Cork"_s, .burnTime = 12})));
     const QString path = home.filePath(u"exported.ini"_s);
     answers = {path};
     entry(shell::MaterialMenu::ExportPresets).trigger();
     ASSERT_EQ(asked.size(), 1);
     EXPECT_EQ(asked[0].first, Question::ExportPresets);
-    ASSERT_EQ(session().materials().remove(u"Cork"_s), QString());
+    ASSERT_TRUE(isDone(session().materials().remove(u"Cork"_s)));
     answers = {path};
     entry(shell::MaterialMenu::ImportPresets).trigger();
     ASSERT_EQ(desktop.boxes.size(), 1);

@@ -2,6 +2,7 @@
 // written wherever they appear: never read as markup, so no picture is loaded and no link is live.
 #include "engraver-sim/engraver_sim.h"
 #include "menu_fixture.h"
+#include "outcome_assert.h"
 #include "shell/connection_check.h"
 #include "shell/connection_check_window.h"
 #include "shell/desktop.h"
@@ -166,7 +167,7 @@ protected:
         materials::MaterialPresets &presets = session().materials();
         materials::MaterialPreset preset;
         preset.name = Name;
-        EXPECT_EQ(presets.save(preset), QString());
+        EXPECT_TRUE(isDone(presets.save(preset)));
         ui::PresetDialog dialog(presets, preset, &mainWindow());
         dialog.show();
         return shownLabels(dialog);

@@ -17,7 +17,7 @@ std::pair<QString, int> readRow(const QStringList &given)
     parser.addOption({u"row"_s, u"A row."_s, u"N"_s});
     EXPECT_TRUE(parser.parse(QStringList{u"tool"_s} + given));
     int value = 7;
-    const QString error = readWholeOption(parser, u"row"_s, -5, 511, value);
+    const QString error = readWholeOption(parser, u"row"_s, -5, 511, value).why();
     return {error, value};
 }
 

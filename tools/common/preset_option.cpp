@@ -14,26 +14,27 @@ void addPresetOption(QCommandLineParser &parser)
                       u"NAME"_s});
 }
 
-QString readPresetOption(const QCommandLineParser &parser, const QString &settingsFolder,
-                         RenderChoice &choice, int *burnTime)
+platform::Outcome readPresetOption(const QCommandLineParser &parser, const QString &settingsFolder,
+                                   RenderChoice &choice, int *burnTime)
 {
-    if (!parser.isSet(u"preset"_s)) return {};
+    if (!parser.isSet(u"preset"_s)) return platform::Outcome::done();
     const QString name = parser.value(u"preset"_s);
     const materials::MaterialPresets presets(settingsFolder);
     const std::optional<materials::MaterialPreset> preset = presets.find(name);
     if (!preset) {
         if (!presets.problem().isEmpty())
-            return u"no preset '%1': %2"_s.arg(name, presets.problem());
+            return platform::Outcome::failed(u"no preset '%1': %2"_s.arg(name, presets.problem()));
         QStringList names;
         for (const materials::MaterialPreset &p : presets.presets())
             names << u'\'' + p.name + u'\'';
-        return names.isEmpty() ? u"no preset '%1': none is saved in %2"_s.arg(name, presets.path())
-                               : u"no preset '%1'; there are %2"_s.arg(name, names.join(u", "_s));
+        return platform::Outcome::failed(
+            names.isEmpty() ? u"no preset '%1': none is saved in %2"_s.arg(name, presets.path())
+                            : u"no preset '%1'; there are %2"_s.arg(name, names.join(u", "_s)));
     }
     choice.effect = preset->tuning.method;
     choice.tuning = preset->tuning;
     if (burnTime) *burnTime = preset->burnTime;
-    return {};
+    return platform::Outcome::done();
 }
 
 }  // namespace tavro::cli

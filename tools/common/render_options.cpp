@@ -30,53 +30,58 @@ QString quoted(const QString &text)
     return u'\'' + text + u'\'';
 }
 
-QString readDecimal(const QCommandLineParser &parser, const QString &option,
-                    render::TuningRange<double> range, double &value)
+platform::Outcome readDecimal(const QCommandLineParser &parser, const QString &option,
+                              render::TuningRange<double> range, double &value)
 {
-    if (!parser.isSet(option)) return {};
+    if (!parser.isSet(option)) return platform::Outcome::done();
     bool ok = false;
     const double parsed = parser.value(option).trimmed().toDouble(&ok);
     if (!ok || !range.contains(parsed))
-        return u"--%1 must be a number from %2 to %3, not %4"_s.arg(
+        return platform::Outcome::failed(u"--%1 must be a number from %2 to %3, not %4"_s.arg(
             option, QString::number(range.min, 'f', 1), QString::number(range.max, 'f', 1),
-            quoted(parser.value(option)));
+            quoted(parser.value(option))));
     value = parsed;
-    return {};
+    return platform::Outcome::done();
 }
 
 // Millimetres: any finite number, a size above 0.
-QString readMillimetres(const QCommandLineParser &parser, const QString &option, bool size,
-                        std::optional<double> &value)
+platform::Outcome readMillimetres(const QCommandLineParser &parser, const QString &option,
+                                  bool size, std::optional<double> &value)
 {
-    if (!parser.isSet(option)) return {};
+    if (!parser.isSet(option)) return platform::Outcome::done();
     bool ok = false;
     const double parsed = parser.value(option).trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(parsed) || (size && parsed <= 0))
-        return (size ? u"--%1 must be a number of millimetres above 0, not %2"_s
-                     : u"--%1 must be a number of millimetres, not %2"_s)
-            .arg(option, quoted(parser.value(option)));
+        return platform::Outcome::failed(
+            (size ? u"--%1 must be a number of millimetres above 0, not %2"_s
+                  : u"--%1 must be a number of millimetres, not %2"_s)
+                .arg(option, quoted(parser.value(option))));
     value = parsed;
-    return {};
+    return platform::Outcome::done();
 }
 
-QString readPlacementOptions(const QCommandLineParser &parser, document::PlacementRequest &request)
+platform::Outcome readPlacementOptions(const QCommandLineParser &parser,
+                                       document::PlacementRequest &request)
 {
     if (parser.isSet(u"width-mm"_s) && parser.isSet(u"height-mm"_s))
-        return u"give --width-mm or --height-mm, not both: the other follows the picture"_s;
-    for (QString error : {readMillimetres(parser, u"width-mm"_s, true, request.widthMm),
-                          readMillimetres(parser, u"height-mm"_s, true, request.heightMm),
-                          readMillimetres(parser, u"left-mm"_s, false, request.leftMm),
-                          readMillimetres(parser, u"top-mm"_s, false, request.topMm)}) {
-        if (!error.isEmpty()) return error;
+        return platform::Outcome::failed(
+            u"give --width-mm or --height-mm, not both: the other follows the picture"_s);
+    for (const platform::Outcome &read :
+         {readMillimetres(parser, u"width-mm"_s, true, request.widthMm),
+          readMillimetres(parser, u"height-mm"_s, true, request.heightMm),
+          readMillimetres(parser, u"left-mm"_s, false, request.leftMm),
+          readMillimetres(parser, u"top-mm"_s, false, request.topMm)}) {
+        if (!read) return read;
     }
     if (parser.isSet(u"mirror"_s)) {
         const QString mirror = parser.value(u"mirror"_s);
         if (mirror != u"h"_s && mirror != u"v"_s && mirror != u"hv"_s && mirror != u"vh"_s)
-            return u"--mirror must be h, v or hv, not %1"_s.arg(quoted(mirror));
+            return platform::Outcome::failed(
+                u"--mirror must be h, v or hv, not %1"_s.arg(quoted(mirror)));
         request.mirrorH = mirror.contains(u'h');
         request.mirrorV = mirror.contains(u'v');
     }
-    return {};
+    return platform::Outcome::done();
 }
 
 }  // namespace
@@ -130,12 +135,13 @@ void addRenderOptions(QCommandLineParser &parser)
                       u"h|v|hv"_s});
 }
 
-QString readRenderOptions(const QCommandLineParser &parser, RenderChoice &choice)
+platform::Outcome readRenderOptions(const QCommandLineParser &parser, RenderChoice &choice)
 {
     if (parser.isSet(u"effect"_s)) {
         const std::optional<render::Effect> effect =
             render::effectFromName(parser.value(u"effect"_s));
-        if (!effect) return u"--effect must be one of %1"_s.arg(effectNames());
+        if (!effect)
+            return platform::Outcome::failed(u"--effect must be one of %1"_s.arg(effectNames()));
         choice.effect = *effect;
     }
     render::PictureTuning &tuning = choice.tuning;
@@ -143,10 +149,11 @@ QString readRenderOptions(const QCommandLineParser &parser, RenderChoice &choice
         const QString name = parser.value(u"grey"_s);
         const std::optional<render::GreySource> grey = render::greySourceFromName(name);
         if (!grey || *grey == render::GreySource::Auto)
-            return u"--grey must be blue, average or luma, not %1"_s.arg(quoted(name));
+            return platform::Outcome::failed(
+                u"--grey must be blue, average or luma, not %1"_s.arg(quoted(name)));
         tuning.grey = *grey;
     }
-    for (QString error :
+    for (const platform::Outcome &read :
          {readWholeOption(parser, u"brightness"_s, render::BrightnessRange.min,
                           render::BrightnessRange.max, tuning.brightness),
           readWholeOption(parser, u"contrast"_s, render::ContrastRange.min,
@@ -155,7 +162,7 @@ QString readRenderOptions(const QCommandLineParser &parser, RenderChoice &choice
           readWholeOption(parser, u"threshold"_s, render::ThresholdRange.min,
                           render::ThresholdRange.max, tuning.threshold),
           readDecimal(parser, u"dot-gain"_s, render::DotDiameterRange, tuning.dotDiameter)}) {
-        if (!error.isEmpty()) return error;
+        if (!read) return read;
     }
     // What a preset set stays unless given here.
     if (parser.isSet(u"invert"_s)) tuning.invert = true;
@@ -174,19 +181,19 @@ RenderedBoard renderPictureFile(const QString &path, const RenderChoice &choice)
         document::ChosenPicture(path, picture.size, render::makeWorkSnapshot(picture)),
         choice.effect, choice.tuning, document::defaultPlacement(picture.size)};
     if (picture.isReadable() && choice.asksPlacement()) {
-        const document::PlacementResult placed = document::applyPlacementRequest(
+        const platform::Result<document::Placement> placed = document::applyPlacementRequest(
             rendering.placement, picture.size, choice.placement, choice.dotsPerMillimetre);
-        if (!placed.error.isEmpty()) {
-            out.error = placed.error;
+        if (!placed) {
+            out.error = placed.why();
             out.placementRefused = true;
             out.board = render::blankBoard();
             return out;
         }
-        rendering.placement = placed.placement;
+        rendering.placement = *placed;
     }
-    const document::RenderedPlacement rendered = document::renderPlaced(rendering);
-    out.board = rendered.board.isNull() ? render::blankBoard() : rendered.board;
-    if (out.error.isEmpty()) out.error = rendered.error;
+    const platform::Result<QImage> rendered = document::renderPlaced(rendering);
+    out.board = rendered ? *rendered : render::blankBoard();
+    if (out.error.isEmpty()) out.error = rendered.why();
     return out;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "document/placement.h"
+#include "platform/outcome.h"
 #include "render/effect.h"
 #include "render/picture_tuning.h"
 
@@ -24,9 +25,9 @@ struct RenderChoice {
 // --effect, --grey, --brightness, --contrast, --gamma, --invert, --threshold and --dot-gain;
 // --width-mm, --height-mm, --left-mm, --top-mm and --mirror.
 void addRenderOptions(QCommandLineParser &parser);
-// Empty when the options are usable; otherwise names the option and its range.
+// Done when the options are usable; otherwise names the option and its range.
 // Without --effect the choice keeps the effect it came with; each tuning value the same.
-QString readRenderOptions(const QCommandLineParser &parser, RenderChoice &choice);
+platform::Outcome readRenderOptions(const QCommandLineParser &parser, RenderChoice &choice);
 
 struct RenderedBoard {
     QImage board;   // 512 x 512, as the effect chooser puts it on the board

@@ -22,70 +22,78 @@ using namespace std::chrono_literals;
 namespace tavro::burn {
 namespace {
 
-// Empty when absent or a list of whole numbers.
-QString readList(const QCommandLineParser &parser, const QString &option, QList<int> &values)
+// Done when absent or a list of whole numbers.
+platform::Outcome readList(const QCommandLineParser &parser, const QString &option,
+                           QList<int> &values)
 {
-    if (!parser.isSet(option)) return {};
+    if (!parser.isSet(option)) return platform::Outcome::done();
     QList<int> read;
     for (const QString &part : parser.value(option).split(u',')) {
         bool ok = false;
         read << part.trimmed().toInt(&ok);
         if (!ok)
-            return u"--%1 must be whole numbers separated by commas, not '%2'"_s.arg(
-                option, parser.value(option));
+            return platform::Outcome::failed(
+                u"--%1 must be whole numbers separated by commas, not '%2'"_s.arg(
+                    option, parser.value(option)));
     }
     values = read;
-    return {};
+    return platform::Outcome::done();
 }
 
-QString readCard(const QCommandLineParser &parser, materials::TestCardPlan &card)
+platform::Outcome readCard(const QCommandLineParser &parser, materials::TestCardPlan &card)
 {
+    const auto wrong = [](const QString &why) { return platform::Outcome::failed(why); };
     cli::RenderChoice choice;
     choice.effect = render::Effect::Dither;
-    for (const QString &error :
+    for (const platform::Outcome &read :
          {cli::readPresetOption(parser, platform::settingsFolder(), choice),
           cli::readRenderOptions(parser, choice), readList(parser, u"burn-times"_s, card.burnTimes),
           readList(parser, u"levels"_s, card.levels)}) {
-        if (!error.isEmpty()) return error;
+        if (!read) return read;
     }
     if (choice.asksPlacement())
-        return u"a test card lays itself out: --width-mm, --height-mm, --left-mm, --top-mm and "
-               u"--mirror are for pictures"_s;
+        return wrong(
+            u"a test card lays itself out: --width-mm, --height-mm, --left-mm, --top-mm and "
+            u"--mirror are for pictures"_s);
     if (std::ranges::find(render::RightPanelEffects, choice.effect) ==
         render::RightPanelEffects.end())
-        return u"--effect for a test card must render greys: dither, fs, atkinson, jjn, "
-               u"stucki, sierra or bayer"_s;
+        return wrong(
+            u"--effect for a test card must render greys: dither, fs, atkinson, jjn, "
+            u"stucki, sierra or bayer"_s);
     card.tuning = choice.tuning;
     card.tuning.method = choice.effect;
     bool ok = true;
     if (parser.isSet(u"patch-mm"_s)) card.patchMm = parser.value(u"patch-mm"_s).toDouble(&ok);
-    if (!ok) return u"--patch-mm must be a number, not '%1'"_s.arg(parser.value(u"patch-mm"_s));
+    if (!ok)
+        return wrong(u"--patch-mm must be a number, not '%1'"_s.arg(parser.value(u"patch-mm"_s)));
     card.dotsPerMillimetre = cli::storedDotsPerMillimetre(platform::settingsFolder());
     card.labels = !parser.isSet(u"no-labels"_s);
     card.date = QDate::currentDate();
     if (parser.isSet(u"date"_s)) {
         card.date = QDate::fromString(parser.value(u"date"_s), Qt::ISODate);
         if (!card.date.isValid())
-            return u"--date must be a date such as 2024-05-12, not '%1'"_s.arg(
-                parser.value(u"date"_s));
+            return wrong(u"--date must be a date such as 2024-05-12, not '%1'"_s.arg(
+                parser.value(u"date"_s)));
     }
-    return materials::TestCard(card).problem();
+    return materials::TestCard(card).check();
 }
 
-QString readPlan(const QCommandLineParser &parser, CardBurn::Plan &plan)
+platform::Outcome readPlan(const QCommandLineParser &parser, CardBurn::Plan &plan)
 {
-    if (!parser.positionalArguments().isEmpty()) return u"--test-card takes no INPUT"_s;
-    if (parser.isSet(u"burn-time"_s)) return u"--test-card burns its own --burn-times"_s;
-    if (const QString error = readCard(parser, plan.card); !error.isEmpty()) return error;
+    if (!parser.positionalArguments().isEmpty())
+        return platform::Outcome::failed(u"--test-card takes no INPUT"_s);
+    if (parser.isSet(u"burn-time"_s))
+        return platform::Outcome::failed(u"--test-card burns its own --burn-times"_s);
+    if (platform::Outcome read = readCard(parser, plan.card); !read) return read;
     int column = 1;
-    for (const QString &error :
+    for (const platform::Outcome &read :
          {cli::readWholeOption(parser, u"from-column"_s, 1, int(plan.card.burnTimes.size()),
                                column),
           cli::readWholeOption(parser, u"from-row"_s, 0, 511, plan.fromRow)}) {
-        if (!error.isEmpty()) return error;
+        if (!read) return read;
     }
     plan.fromColumn = column - 1;
-    return {};
+    return platform::Outcome::done();
 }
 
 }  // namespace
@@ -251,8 +259,8 @@ void CardBurn::finish(int status, const QString &line)
 int runCard(const QCommandLineParser &parser, const QStringList &commandLine)
 {
     CardBurn::Plan plan;
-    if (const QString error = readPlan(parser, plan); !error.isEmpty()) {
-        printLine(stderr, cli::usageErrorLine(u"tavro-burn"_s, error));
+    if (const platform::Outcome read = readPlan(parser, plan); !read) {
+        printLine(stderr, cli::usageErrorLine(u"tavro-burn"_s, read.why()));
         return BurnRun::BadArguments;
     }
     plan.command = commandWithout(commandLine, {u"from-column"_s, u"from-row"_s});

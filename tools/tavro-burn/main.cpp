@@ -38,28 +38,31 @@ struct Arguments {
     bool trace = false;
 };
 
-QString readArguments(const QCommandLineParser &parser, Arguments &arguments)
+platform::Outcome readArguments(const QCommandLineParser &parser, Arguments &arguments)
 {
-    if (parser.positionalArguments().size() != 1) return u"exactly one INPUT is needed"_s;
+    const auto wrong = [](const QString &why) { return platform::Outcome::failed(why); };
+    if (parser.positionalArguments().size() != 1) return wrong(u"exactly one INPUT is needed"_s);
     if (parser.isSet(u"port"_s) && parser.value(u"port"_s).trimmed().isEmpty())
-        return u"--port needs a device, such as /dev/ttyUSB0"_s;
+        return wrong(u"--port needs a device, such as /dev/ttyUSB0"_s);
     arguments.input = parser.positionalArguments().first();
-    for (QString error : {cli::readPresetOption(parser, platform::settingsFolder(),
-                                                arguments.choice, &arguments.burnTime),
-                          cli::readRenderOptions(parser, arguments.choice),
-                          cli::readWholeOption(parser, u"burn-time"_s, document::BurnTimeRange.min,
-                                               document::BurnTimeRange.max, arguments.burnTime),
-                          cli::readWholeOption(parser, u"from-row"_s, 0, 511, arguments.fromRow)}) {
-        if (!error.isEmpty()) return error;
+    for (const platform::Outcome &read :
+         {cli::readPresetOption(parser, platform::settingsFolder(), arguments.choice,
+                                &arguments.burnTime),
+          cli::readRenderOptions(parser, arguments.choice),
+          cli::readWholeOption(parser, u"burn-time"_s, document::BurnTimeRange.min,
+                               document::BurnTimeRange.max, arguments.burnTime),
+          cli::readWholeOption(parser, u"from-row"_s, 0, 511, arguments.fromRow)}) {
+        if (!read) return read;
     }
     if (arguments.choice.asksPlacement() && document::isJobFile(arguments.input))
-        return u"a saved job is burnt as it was saved: --width-mm, --height-mm, --left-mm, "
-               u"--top-mm and --mirror are for pictures"_s;
+        return wrong(
+            u"a saved job is burnt as it was saved: --width-mm, --height-mm, --left-mm, "
+            u"--top-mm and --mirror are for pictures"_s);
     arguments.choice.dotsPerMillimetre = cli::storedDotsPerMillimetre(platform::settingsFolder());
     arguments.port = parser.value(u"port"_s);
     arguments.start = !parser.isSet(u"no-start"_s);
     arguments.trace = parser.isSet(u"trace"_s);
-    return {};
+    return platform::Outcome::done();
 }
 
 void addOptions(QCommandLineParser &parser)
@@ -137,8 +140,8 @@ int main(int argc, char **argv)
     if (burn::checkRequested(parser)) return burn::runCheck(parser);
     if (burn::cardRequested(parser)) return burn::runCard(parser, commandLine);
     Arguments arguments;
-    if (const QString error = readArguments(parser, arguments); !error.isEmpty())
-        return badArgument(error);
+    if (const platform::Outcome read = readArguments(parser, arguments); !read)
+        return badArgument(read.why());
     std::optional<document::JobFile> job = readJob(arguments);
     if (!job) return burn::BurnRun::BadArguments;
     if (arguments.burnTime > 0) job->burnTime = arguments.burnTime;

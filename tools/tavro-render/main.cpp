@@ -38,24 +38,24 @@ void printError(const QString &text)
     std::fputs(qPrintable(platform::printableText(text) + u'\n'), stderr);
 }
 
-// Empty error text means the arguments are usable.
-QString readArguments(QCommandLineParser &parser, Arguments &arguments)
+platform::Outcome readArguments(QCommandLineParser &parser, Arguments &arguments)
 {
-    if (parser.positionalArguments().size() != 1) return u"exactly one INPUT is needed"_s;
+    if (parser.positionalArguments().size() != 1)
+        return platform::Outcome::failed(u"exactly one INPUT is needed"_s);
     arguments.input = parser.positionalArguments().first();
     if (!parser.isSet(u"effect"_s) && !parser.isSet(u"preset"_s))
-        return u"--effect or --preset is needed"_s;
-    for (QString error :
+        return platform::Outcome::failed(u"--effect or --preset is needed"_s);
+    for (const platform::Outcome &read :
          {cli::readPresetOption(parser, platform::settingsFolder(), arguments.choice),
           cli::readRenderOptions(parser, arguments.choice)}) {
-        if (!error.isEmpty()) return error;
+        if (!read) return read;
     }
     arguments.choice.dotsPerMillimetre = cli::storedDotsPerMillimetre(platform::settingsFolder());
     arguments.pngPath = parser.value(u"png"_s);
     arguments.rasterPath = parser.value(u"raster"_s);
     if (arguments.pngPath.isEmpty() && arguments.rasterPath.isEmpty())
-        return u"nothing to write: give --png and/or --raster"_s;
-    return {};
+        return platform::Outcome::failed(u"nothing to write: give --png and/or --raster"_s);
+    return platform::Outcome::done();
 }
 
 QByteArray pngBytes(const QImage &board)
@@ -69,10 +69,12 @@ QByteArray pngBytes(const QImage &board)
 // Whole or not at all, so a full disk leaves the old file as it was.
 bool writeOutput(const QString &path, const QByteArray &bytes)
 {
-    const QString reason = bytes.isEmpty() ? u"the board could not be encoded"_s
-                                           : platform::writeWholeFile(path, bytes);
-    if (reason.isEmpty()) return true;
-    printError(u"tavro-render: cannot write %1: %2"_s.arg(platform::displayFileName(path), reason));
+    const platform::Outcome written =
+        bytes.isEmpty() ? platform::Outcome::failed(u"the board could not be encoded"_s)
+                        : platform::writeWholeFile(path, bytes);
+    if (written) return true;
+    printError(
+        u"tavro-render: cannot write %1: %2"_s.arg(platform::displayFileName(path), written.why()));
     return false;
 }
 
@@ -117,10 +119,10 @@ int main(int argc, char *argv[])
     parser.addOption({u"raster"_s, u"Write the board's upload raster."_s, u"OUT.bin"_s});
 
     Arguments arguments;
-    QString error;
+    platform::Outcome read = platform::Outcome::done();
     // File names are kept byte for byte, valid UTF-8 or not.
     if (!parser.parse(platform::commandLineArguments(argc, argv))) {
-        error = parser.errorText();
+        read = platform::Outcome::failed(parser.errorText());
     } else if (parser.isSet(help)) {
         std::fputs(qPrintable(parser.helpText()), stdout);
         return 0;
@@ -129,10 +131,10 @@ int main(int argc, char *argv[])
                    stdout);
         return 0;
     } else {
-        error = readArguments(parser, arguments);
+        read = readArguments(parser, arguments);
     }
-    if (!error.isEmpty()) {
-        printError(cli::usageErrorLine(u"tavro-render"_s, error));
+    if (!read) {
+        printError(cli::usageErrorLine(u"tavro-render"_s, read.why()));
         return ExitUsage;
     }
     return renderAndWrite(arguments);

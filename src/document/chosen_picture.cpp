@@ -1,0 +1,200 @@
+#include "document/chosen_picture.h"
+
+#include "document/placement.h"
+#include "platform/file_name.h"
+#include "platform/picture_loader.h"
+#include "platform/whole_file.h"
+
+#include <QFile>
+#include <QMutex>
+#include <QPainter>
+#include <QtConcurrent>
+
+#include <optional>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace tavro::document {
+
+namespace {
+
+platform::Outcome unreadable(const QString &path, const QString &reason)
+{
+    return platform::Outcome::failed(u"%1: %2"_s.arg(platform::displayFileName(path), reason));
+}
+
+// The picture as decoded, no larger than any placement needs, transparency read as white.
+platform::Result<QImage> decodeToPlace(const QString &path)
+{
+    const platform::LoadedPicture loaded = platform::loadPicture(path, {.drawSize = MaxPlacedSide});
+    if (!loaded.isReadable()) return unreadable(path, loaded.error);
+    QImage picture = loaded.image;
+    if (picture.width() > MaxPlacedSide || picture.height() > MaxPlacedSide)
+        picture = picture.scaled(MaxPlacedSide, MaxPlacedSide, Qt::KeepAspectRatio,
+                                 Qt::SmoothTransformation);
+    QImage onWhite(picture.size(), QImage::Format_RGB32);
+    if (onWhite.isNull()) return platform::Outcome::failed(u"the picture is too large to place"_s);
+    onWhite.fill(Qt::white);
+    QPainter(&onWhite).drawImage(0, 0, picture);
+    return onWhite;
+}
+
+platform::Outcome cannotBePlaced()
+{
+    return platform::Outcome::failed(u"the picture cannot be placed there"_s);
+}
+
+}  // namespace
+
+struct ChosenPicture::Data {
+    // Set before the picture is shared, never changed.
+    QString path;
+    QSize declared;
+    QImage snapshot;
+    Decoder decoder;
+
+    QMutex mutex;  // guards everything below
+    // Each release ends what was under way: a decoding of an older generation is not kept.
+    quint64 generation = 0;
+    QFuture<void> decoding;
+    std::optional<platform::Result<QImage>> decoded;
+    // The last scaled copy serves every move at that size.
+    QImage scaled;
+    bool scaledH = false;
+    bool scaledV = false;
+
+    bool isGeneration(quint64 wanted)
+    {
+        const QMutexLocker lock(&mutex);
+        return generation == wanted;
+    }
+
+    void land(quint64 of, platform::Result<QImage> picture)
+    {
+        const QMutexLocker lock(&mutex);
+        if (generation == of && !decoded) decoded = std::move(picture);
+    }
+
+    platform::Result<QImage> waitForDecoding()
+    {
+        QMutexLocker lock(&mutex);
+        if (!decoded && decoding.isValid()) {
+            QFuture<void> running = decoding;
+            lock.unlock();
+            running.waitForFinished();
+            lock.relock();
+        }
+        if (!decoded) {
+            lock.unlock();
+            platform::Result<QImage> picture = decoder(path);
+            lock.relock();
+            if (!decoded) decoded = std::move(picture);
+        }
+        return *decoded;
+    }
+};
+
+ChosenPicture::ChosenPicture(const QString &path, QSize declaredSize, const QImage &snapshot,
+                             Decoder decoder)
+    : m_data(std::make_shared<Data>())
+{
+    m_data->path = path;
+    m_data->declared = declaredSize;
+    m_data->snapshot = snapshot;
+    m_data->decoder = decoder ? std::move(decoder) : Decoder(decodeToPlace);
+}
+
+QString ChosenPicture::path() const
+{
+    return m_data ? m_data->path : QString();
+}
+
+QSize ChosenPicture::declaredSize() const
+{
+    return m_data ? m_data->declared : QSize();
+}
+
+QImage ChosenPicture::snapshot() const
+{
+    return m_data ? m_data->snapshot : QImage();
+}
+
+bool ChosenPicture::isDecoded() const
+{
+    if (!m_data) return false;
+    const QMutexLocker lock(&m_data->mutex);
+    return m_data->decoded.has_value();
+}
+
+QFuture<void> ChosenPicture::decodeInBackground() const
+{
+    if (!m_data) return QtFuture::makeReadyFuture();
+    Data &d = *m_data;
+    const QMutexLocker lock(&d.mutex);
+    if (d.decoded) return QtFuture::makeReadyFuture();
+    if (d.decoding.isValid()) return d.decoding;
+    // Opening is quick where reading is not: a file gone is known before any thread starts.
+    QFile file;
+    if (const platform::Outcome opened =
+            platform::openRegularFile(d.path, platform::MaxPictureBytes, file);
+        !opened) {
+        d.decoded = unreadable(d.path, opened.why());
+        return QtFuture::makeReadyFuture();
+    }
+    // The thread holds no copy of the picture, so forgetting every copy frees it.
+    d.decoding = QtConcurrent::run([data = std::weak_ptr<Data>(m_data), generation = d.generation,
+                                    path = d.path, decoder = d.decoder] {
+        if (const std::shared_ptr<Data> shared = data.lock();
+            !shared || !shared->isGeneration(generation))
+            return;
+        platform::Result<QImage> picture = decoder(path);
+        if (const std::shared_ptr<Data> shared = data.lock())
+            shared->land(generation, std::move(picture));
+    });
+    return d.decoding;
+}
+
+platform::Result<QImage> ChosenPicture::scaled(QSize size, bool mirrorH, bool mirrorV) const
+{
+    if (!m_data || size.isEmpty()) return cannotBePlaced();
+    Data &d = *m_data;
+    const platform::Result<QImage> source = d.waitForDecoding();
+    if (!source) return source;
+    const QMutexLocker lock(&d.mutex);
+    if (d.scaled.size() != size || d.scaledH != mirrorH || d.scaledV != mirrorV) {
+        // Area-averaging when shrinking, as the chooser's own fitting does.
+        const QImage picture = source->size() == size ? *source
+                                                      : source->scaled(size, Qt::IgnoreAspectRatio,
+                                                                       Qt::SmoothTransformation);
+        const QImage made = picture.mirrored(mirrorH, mirrorV);
+        // Released meanwhile: nothing is kept.
+        if (!d.decoded) return made.isNull() ? cannotBePlaced() : platform::Result<QImage>(made);
+        d.scaled = made;
+        d.scaledH = mirrorH;
+        d.scaledV = mirrorV;
+    }
+    if (d.scaled.isNull()) return cannotBePlaced();
+    return d.scaled;
+}
+
+qsizetype ChosenPicture::memoryBytes() const
+{
+    if (!m_data) return 0;
+    Data &d = *m_data;
+    const QMutexLocker lock(&d.mutex);
+    const qsizetype decoded = d.decoded && d.decoded->ok() ? d.decoded->value().sizeInBytes() : 0;
+    return d.snapshot.sizeInBytes() + decoded + d.scaled.sizeInBytes();
+}
+
+void ChosenPicture::releaseDecoded() const
+{
+    if (!m_data) return;
+    Data &d = *m_data;
+    const QMutexLocker lock(&d.mutex);
+    ++d.generation;
+    d.decoding = {};
+    d.decoded.reset();
+    d.scaled = QImage();
+}
+
+}  // namespace tavro::document
