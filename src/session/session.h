@@ -95,8 +95,7 @@ public:
     const run::RunDriver &run() const { return m_driver; }
     const run::MachineControls &controls() const { return m_controls; }
     const document::TraceOverlay &trace() const { return m_trace; }
-    platform::ProfileFile &settings() { return m_settings; }
-    materials::MaterialPresets &materials() { return m_materials; }
+    const materials::MaterialPresets &materials() const { return m_materials; }
     const QString &settingsFolder() const { return m_settingsFolder; }
     Command &command(CommandId id) { return *m_commands[std::size_t(id)]; }
 
@@ -173,6 +172,14 @@ public:
     // A material preset's tuning and burn time become the job's, the burn time sent as the
     // slider sends it (or owed to a machine not yet found). False when there is no such preset.
     bool choosePreset(const QString &name);
+    // The presets in Materials.ini: each change said done or why not, and then nothing changed.
+    platform::Outcome savePreset(const materials::MaterialPreset &preset);
+    platform::Outcome removePreset(const QString &name);
+    platform::Outcome exportPresets(const QString &path) const;
+    platform::Result<int> importPresets(const QString &path);
+    // The material picked last (none for an empty name), without choosing its tuning again.
+    void setChosenMaterial(const QString &name);
+    void setAsItWillBurn(bool on);
     // The test card burnt or begun last, kept in Config.ini; whether it was burnt to its end.
     void rememberCard(const materials::TestCard &card, bool finished);
     std::optional<materials::TestCardPlan> lastCard() const;

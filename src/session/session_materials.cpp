@@ -22,6 +22,36 @@ bool Session::choosePreset(const QString &name)
     return true;
 }
 
+platform::Outcome Session::savePreset(const materials::MaterialPreset &preset)
+{
+    return m_materials.save(preset);
+}
+
+platform::Outcome Session::removePreset(const QString &name)
+{
+    return m_materials.remove(name);
+}
+
+platform::Outcome Session::exportPresets(const QString &path) const
+{
+    return m_materials.exportTo(path);
+}
+
+platform::Result<int> Session::importPresets(const QString &path)
+{
+    return m_materials.importFrom(path);
+}
+
+void Session::setChosenMaterial(const QString &name)
+{
+    m_materials.setChosen(name);
+}
+
+void Session::setAsItWillBurn(bool on)
+{
+    m_materials.setAsItWillBurn(on);
+}
+
 void Session::rememberCard(const materials::TestCard &card, bool finished)
 {
     QList<platform::ProfileFile::Setting> settings;

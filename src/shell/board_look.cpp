@@ -8,7 +8,7 @@ namespace tavro::shell {
 BoardLook::BoardLook(ui::PreviewBoard &board, session::Session &session, QObject *parent)
     : QObject(parent), m_board(board), m_session(session)
 {
-    materials::MaterialPresets &materials = session.materials();
+    const materials::MaterialPresets &materials = session.materials();
     using M = materials::MaterialPresets;
     connect(&materials, &M::presetsChanged, this, &BoardLook::apply);
     connect(&materials, &M::chosenChanged, this, &BoardLook::apply);

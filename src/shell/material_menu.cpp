@@ -76,9 +76,9 @@ void MaterialMenu::makeConnections(MainMenu &menu)
     connect(&action(ExportPresets), &QAction::triggered, this, &MaterialMenu::exportPresets);
     connect(&action(ImportPresets), &QAction::triggered, this, &MaterialMenu::importPresets);
     connect(&action(RemovePreset), &QAction::triggered, this, &MaterialMenu::removePreset);
-    materials::MaterialPresets &materials = m_session.materials();
-    connect(&action(AsItWillBurn), &QAction::toggled, &materials,
-            &materials::MaterialPresets::setAsItWillBurn);
+    const materials::MaterialPresets &materials = m_session.materials();
+    connect(&action(AsItWillBurn), &QAction::toggled, &m_session,
+            &session::Session::setAsItWillBurn);
     connect(&materials, &materials::MaterialPresets::asItWillBurnChanged, &action(AsItWillBurn),
             &QAction::setChecked);
     connect(&materials, &materials::MaterialPresets::presetsChanged, this,
@@ -101,7 +101,7 @@ void MaterialMenu::showPresets()
         m_presetGroup->addAction(entry);
         connect(entry, &QAction::triggered, this, [this, name] {
             if (name.isEmpty())
-                m_session.materials().setChosen(QString());
+                m_session.setChosenMaterial(QString());
             else
                 m_session.choosePreset(name);
         });
@@ -160,9 +160,8 @@ void MaterialMenu::openBestPatch()
 
 void MaterialMenu::saveAsPreset()
 {
-    ui::PresetDialog dialog(m_session.materials(), ui::PresetDialog::proposalFrom(m_session),
-                            &m_window);
-    if (dialog.exec() == QDialog::Accepted) m_session.materials().setChosen(dialog.preset().name);
+    ui::PresetDialog dialog(m_session, ui::PresetDialog::proposalFrom(m_session), &m_window);
+    if (dialog.exec() == QDialog::Accepted) m_session.setChosenMaterial(dialog.preset().name);
 }
 
 void MaterialMenu::exportPresets()
@@ -171,7 +170,7 @@ void MaterialMenu::exportPresets()
     const QString path = m_desktop.askFile(FileQuestion::ExportPresets,
                                            QDir(documents).filePath(u"materials.ini"_s), &m_window);
     if (path.isEmpty()) return;
-    if (const platform::Outcome exported = m_session.materials().exportTo(path); !exported)
+    if (const platform::Outcome exported = m_session.exportPresets(path); !exported)
         m_desktop.messageBox(exported.why(), BoxButtons::Ok, tr("Export Presets"));
 }
 
@@ -180,7 +179,7 @@ void MaterialMenu::importPresets()
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString path = m_desktop.askFile(FileQuestion::ImportPresets, documents, &m_window);
     if (path.isEmpty()) return;
-    const platform::Result<int> imported = m_session.materials().importFrom(path);
+    const platform::Result<int> imported = m_session.importPresets(path);
     m_desktop.messageBox(imported ? tr("Presets imported from %1: %2.")
                                         .arg(platform::displayFileName(path))
                                         .arg(*imported)
@@ -190,17 +189,17 @@ void MaterialMenu::importPresets()
 
 void MaterialMenu::removePreset()
 {
-    materials::MaterialPresets &materials = m_session.materials();
+    const materials::MaterialPresets &materials = m_session.materials();
     const QString name = materials.chosen();
     if (!materials.find(name)) return;
     if (m_desktop.messageBox(tr("Remove the preset %1?").arg(name), BoxButtons::OkCancel,
                              tr("Remove Preset")) != 0)
         return;
-    if (const platform::Outcome removed = materials.remove(name); !removed) {
+    if (const platform::Outcome removed = m_session.removePreset(name); !removed) {
         m_desktop.messageBox(removed.why(), BoxButtons::Ok, tr("Remove Preset"));
         return;
     }
-    materials.setChosen(QString());
+    m_session.setChosenMaterial(QString());
 }
 
 void MaterialMenu::retranslate()

@@ -85,9 +85,9 @@ bool BestPatchWindow::savePicked()
 {
     const std::optional<materials::MaterialPreset> preset = proposal();
     if (!preset) return false;
-    PresetDialog dialog(m_session.materials(), *preset, this);
+    PresetDialog dialog(m_session, *preset, this);
     if (dialog.exec() != QDialog::Accepted) return false;
-    m_session.materials().setChosen(dialog.preset().name);
+    m_session.setChosenMaterial(dialog.preset().name);
     accept();
     return true;
 }

@@ -78,7 +78,7 @@ void EffectChooserWindow::makeConnections()
                 showLook();
                 if (isReady()) redrawPanels();
             });
-    materials::MaterialPresets &materials = m_session.materials();
+    const materials::MaterialPresets &materials = m_session.materials();
     connect(&materials, &materials::MaterialPresets::asItWillBurnChanged, this,
             &EffectChooserWindow::showLook);
     connect(&materials, &materials::MaterialPresets::chosenChanged, this,

@@ -57,7 +57,7 @@ void MaterialStrip::build()
 
 void MaterialStrip::makeConnections()
 {
-    materials::MaterialPresets &materials = m_session.materials();
+    const materials::MaterialPresets &materials = m_session.materials();
     connect(&materials, &materials::MaterialPresets::presetsChanged, this,
             &MaterialStrip::showPresets);
     connect(&materials, &materials::MaterialPresets::chosenChanged, this,
@@ -69,7 +69,7 @@ void MaterialStrip::makeConnections()
     connect(m_material, &QComboBox::activated, this, [this](int index) {
         const QString name = m_material->itemData(index).toString();
         if (name.isEmpty())
-            m_session.materials().setChosen(QString());
+            m_session.setChosenMaterial(QString());
         else
             m_session.choosePreset(name);
     });
@@ -113,8 +113,8 @@ void MaterialStrip::showPresets()
 
 void MaterialStrip::saveAsPreset()
 {
-    PresetDialog dialog(m_session.materials(), PresetDialog::proposalFrom(m_session), this);
-    if (dialog.exec() == QDialog::Accepted) m_session.materials().setChosen(dialog.preset().name);
+    PresetDialog dialog(m_session, PresetDialog::proposalFrom(m_session), this);
+    if (dialog.exec() == QDialog::Accepted) m_session.setChosenMaterial(dialog.preset().name);
 }
 
 void MaterialStrip::retranslate()

@@ -62,9 +62,9 @@ QString tuningSummary(const render::PictureTuning &tuning, bool withMethod)
     return parts.join(u", "_s);
 }
 
-PresetDialog::PresetDialog(materials::MaterialPresets &presets,
-                           const materials::MaterialPreset &proposal, QWidget *parent)
-    : QDialog(parent), m_presets(presets), m_preset(proposal)
+PresetDialog::PresetDialog(session::Session &session, const materials::MaterialPreset &proposal,
+                           QWidget *parent)
+    : QDialog(parent), m_session(session), m_preset(proposal)
 {
     setObjectName(u"presetDialog"_s);
     build();
@@ -139,7 +139,7 @@ QString PresetDialog::remark() const
     if (name.isEmpty()) return {};
     if (const platform::Outcome named = materials::checkPresetName(name); !named)
         return named.why();
-    if (m_presets.find(name)) return tr("The preset %1 will be replaced.").arg(name);
+    if (m_session.materials().find(name)) return tr("The preset %1 will be replaced.").arg(name);
     return {};
 }
 
@@ -151,7 +151,7 @@ void PresetDialog::showRemark()
 
 void PresetDialog::accept()
 {
-    const platform::Outcome saved = m_presets.save(preset());
+    const platform::Outcome saved = m_session.savePreset(preset());
     m_error = saved.why();
     if (!saved) {
         showRemark();

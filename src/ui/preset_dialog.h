@@ -20,7 +20,7 @@ namespace tavro::ui {
 class PresetDialog final : public QDialog {
     Q_OBJECT
 public:
-    PresetDialog(materials::MaterialPresets &presets, const materials::MaterialPreset &proposal,
+    PresetDialog(session::Session &session, const materials::MaterialPreset &proposal,
                  QWidget *parent = nullptr);
 
     // The preset as the dialog's fields say now.
@@ -43,7 +43,7 @@ private:
     void pickColour(QRgb &colour, QPushButton &button);
     static void showColour(QPushButton &button, QRgb colour);
 
-    materials::MaterialPresets &m_presets;
+    session::Session &m_session;
     materials::MaterialPreset m_preset;
     QLineEdit *m_name = nullptr;
     QSpinBox *m_burnTime = nullptr;

@@ -3,6 +3,7 @@
 #include "job_fixture.h"
 #include "platform/qt_clock.h"
 #include "platform/qt_serial_line.h"
+#include "platform/settings_folder.h"
 #include "render/upload_raster.h"
 #include "session/session.h"
 
@@ -62,7 +63,7 @@ TEST(JobOnTheSimulator, EndsExactAndTeachesTheNextEstimate)
     session::Session session({line, clock, view, ports, dir.path()}, {});
     const run::JobModel &model = session.model();
     const run::JobEstimator &estimator = session.estimator();
-    platform::ProfileFile &settings = session.settings();
+    const platform::ProfileFile settings(platform::settingsFilePath(dir.path()));
 
     session.begin();
     ASSERT_TRUE(runUntil([&] { return session.link().state() == link::LinkState::Identified; }));

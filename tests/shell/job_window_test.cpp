@@ -3,6 +3,7 @@
 #include "file_size_limit.h"
 #include "menu_fixture.h"
 #include "outcome_assert.h"
+#include "platform/settings_folder.h"
 #include "render/effect_board.h"
 #include "render/picture_tuning.h"
 #include "render/upload_raster.h"
@@ -109,7 +110,8 @@ TEST_F(JobWindowTest, ASavedJobOpensAgainExactly)
     EXPECT_EQ(mainWindow().recentFiles().paths(), QStringList{path});
 
     start();  // the next session, with other choices made meanwhile
-    render::savePictureTuning(session().settings(), {});
+    platform::ProfileFile config(platform::settingsFilePath(folder));
+    render::savePictureTuning(config, {});
     ASSERT_NE(session().document().board(), board);
     answers = {path};
     action(MainMenu::OpenJob).trigger();
@@ -123,7 +125,7 @@ TEST_F(JobWindowTest, ASavedJobOpensAgainExactly)
     EXPECT_EQ(session().document().font().toFont(), Font.toFont());
     EXPECT_EQ(session().document().tuning(), Tuned);
     EXPECT_EQ(panel().chooser().tuningStrip().tuning(), Tuned) << "the strip shows the job's";
-    EXPECT_EQ(render::loadPictureTuning(session().settings()), render::PictureTuning())
+    EXPECT_EQ(render::loadPictureTuning(config), render::PictureTuning())
         << "the last choice is the operator's, not the job's";
     QTest::mouseClick(unit(u"按钮重载"_s), Qt::LeftButton);
     EXPECT_EQ(session().document().board(), remembered) << "Reload brings back the rendering";

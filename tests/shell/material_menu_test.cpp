@@ -136,13 +136,13 @@ TEST_F(MaterialMenuTest, BurningTheCardClosesItsDialogAndTheStatusBarFollowsTheC
 
 TEST_F(MaterialMenuTest, PresetsGoOutAndComeBackThroughTheFileDialogs)
 {
-    ASSERT_TRUE(isDone(session().materials().save({.name = u"Cork"_s, .burnTime = 12})));
+    ASSERT_TRUE(isDone(session().savePreset({.name = u"Cork"_s, .burnTime = 12})));
     const QString path = home.filePath(u"exported.ini"_s);
     answers = {path};
     entry(shell::MaterialMenu::ExportPresets).trigger();
     ASSERT_EQ(asked.size(), 1);
     EXPECT_EQ(asked[0].first, Question::ExportPresets);
-    ASSERT_TRUE(isDone(session().materials().remove(u"Cork"_s)));
+    ASSERT_TRUE(isDone(session().removePreset(u"Cork"_s)));
     answers = {path};
     entry(shell::MaterialMenu::ImportPresets).trigger();
     ASSERT_EQ(desktop.boxes.size(), 1);

@@ -87,7 +87,7 @@ void findAltKeyClashes(const QString &where, const QList<QAction *> &entries, QS
 // Whatever menus and entries there are: an Alt key opens one thing on each level.
 TEST_F(MenuTest, EveryMenuLevelHasItsOwnAltKeysInEveryLanguage)
 {
-    ASSERT_TRUE(isDone(session().materials().save({.name = u"Cork & oak"_s})));
+    ASSERT_TRUE(isDone(session().savePreset({.name = u"Cork & oak"_s})));
     auto *combo = unit<QComboBox>(u"组合框语言"_s);
     QStringList clashes;
     for (int language : {1, 2, 3, 4, 5, 0}) {

@@ -164,11 +164,10 @@ protected:
     }
     QStringList presetDialog()
     {
-        materials::MaterialPresets &presets = session().materials();
         materials::MaterialPreset preset;
         preset.name = Name;
-        EXPECT_TRUE(isDone(presets.save(preset)));
-        ui::PresetDialog dialog(presets, preset, &mainWindow());
+        EXPECT_TRUE(isDone(session().savePreset(preset)));
+        ui::PresetDialog dialog(session(), preset, &mainWindow());
         dialog.show();
         return shownLabels(dialog);
     }

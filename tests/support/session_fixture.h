@@ -4,6 +4,7 @@
 
 #include "link_doubles.h"
 #include "platform/manual_clock.h"
+#include "platform/settings_folder.h"
 #include "session/session.h"
 
 #include <QTemporaryDir>
@@ -19,6 +20,12 @@ struct SessionParts {
     session::Session session{{line, clock, view, ports, folder.path()}, {}};
 
     SessionParts() { view.follow(session.link(), session.log()); }
+
+    // Config.ini as another program sees it.
+    platform::ProfileFile config() const
+    {
+        return platform::ProfileFile(platform::settingsFilePath(folder.path()));
+    }
 
     // The machine on COM1 answers the probe.
     void identify()

@@ -386,7 +386,7 @@ TEST_F(TuningStripTest, EveryChangeRedrawsBothPanelsAndAClickPlacesWhatItShows)
     EXPECT_TRUE(sameImage(document().rememberedImage(), expected.right)) << "Reload gives it back";
     EXPECT_EQ(document().tuning(), tuning) << "the job's tuning";
     // The next start begins from the same choices, kept in the settings file.
-    EXPECT_EQ(render::loadPictureTuning(parts.session.settings()), tuning);
+    EXPECT_EQ(render::loadPictureTuning(parts.config()), tuning);
 }
 
 TEST_F(TuningStripTest, ResetGivesTheTwoOriginalRenderingsBack)
@@ -414,7 +414,7 @@ TEST_F(TuningStripTest, ResetGivesTheTwoOriginalRenderingsBack)
 
 TEST_F(TuningStripTest, AStoredTuningOutOfRangeFallsBackToTheDefaults)
 {
-    platform::ProfileFile &settings = parts.session.settings();
+    platform::ProfileFile settings = parts.config();
     settings.write(render::PictureTuningSection.toString(), u"Brightness"_s, u"900"_s);
     settings.write(render::PictureTuningSection.toString(), u"Method"_s, u"sepia"_s);
     // The next start reads them.

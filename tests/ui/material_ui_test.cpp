@@ -49,7 +49,7 @@ protected:
 TEST_F(MaterialUiTest, APresetSetsTheTuningAndSendsItsBurnTimeAsTheSliderDoes)
 {
     parts.identify();
-    ASSERT_TRUE(isDone(session.materials().save(Walnut)));
+    ASSERT_TRUE(isDone(session.savePreset(Walnut)));
     MaterialStrip strip(session);
     QComboBox &box = strip.materialBox();
     ASSERT_EQ(box.count(), 2) << "no material, and the preset";
@@ -161,10 +161,10 @@ TEST_F(MaterialUiTest, APickedPatchProposesItsBurnTimeAndTheCardsTuning)
 
 TEST_F(MaterialUiTest, ThePresetDialogSavesUnderItsNameOrSaysWhyNot)
 {
-    ASSERT_TRUE(isDone(session.materials().save(Walnut)));
+    ASSERT_TRUE(isDone(session.savePreset(Walnut)));
     materials::MaterialPreset proposal = Walnut;
     proposal.name.clear();
-    PresetDialog dialog(session.materials(), proposal);
+    PresetDialog dialog(session, proposal);
     dialog.accept();
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     EXPECT_EQ(dialog.remark(), u"A preset needs a name."_s);
