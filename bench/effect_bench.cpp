@@ -1,7 +1,7 @@
 // From a dropped 24-megapixel JPEG to both renderings on the effect chooser's screen.
 #include "link_doubles.h"
 #include "platform/manual_clock.h"
-#include "session/session.h"
+#include "session/session_impl.h"
 #include "support/photo_like.h"
 #include "ui/effect_chooser_window.h"
 #include "ui/render_panel.h"
@@ -33,7 +33,7 @@ void BM_DroppedJpeg24MpToBothRenderingsOnScreen(benchmark::State &state)
     test::FakeSerialLine line;
     test::FakePortLister ports;
     test::RecordingView view;
-    session::Session session({line, clock, view, ports, folder.path()}, {});
+    session::SessionImpl session({line, clock, view, ports, folder.path()}, {});
     ui::EffectChooserWindow window(session, clock);
     for (auto _ : state) {
         window.open(path);

@@ -174,7 +174,7 @@ void BM_FollowReports(benchmark::State &state)
                 line.deliver(stream.mid(at, Chunk));
         }
     } else {
-        session::Session session({line, clock, view, ports, dir.path()}, {});
+        session::SessionImpl session({line, clock, view, ports, dir.path()}, {});
         session.connectMachine();
         identify();
         session.takeJob({bench::photoBoard(), {}, {}, 40, {}});

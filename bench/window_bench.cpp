@@ -85,9 +85,7 @@ void BM_UploadAt57600BaudKeepsTheWindowLive(benchmark::State &state)
         shell::Program program({line, clock, ports, table, desktop}, dir.path());
         program.window().show();
         program.onMainWindowCreated();
-        if (!QTest::qWaitFor(
-                [&] { return program.session().link().state() == link::LinkState::Identified; },
-                10000)) {
+        if (!QTest::qWaitFor([&] { return program.session().machine().identified; }, 10000)) {
             state.SkipWithError("the simulated engraver was not found");
             return;
         }

@@ -317,7 +317,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::session::Session</name>
+    <name>tavro::session::SessionImpl</name>
     <message>
         <source>The job %1 cannot be read: %2.</source>
         <translation>Le travail %1 ne peut pas être lu : %2.</translation>

@@ -317,7 +317,7 @@
     </message>
 </context>
 <context>
-    <name>tavro::session::Session</name>
+    <name>tavro::session::SessionImpl</name>
     <message>
         <source>The job %1 cannot be read: %2.</source>
         <translation>ジョブ %1 を読み込めません: %2。</translation>

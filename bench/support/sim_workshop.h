@@ -8,7 +8,7 @@
 #include "platform/qt_clock.h"
 #include "platform/qt_serial_line.h"
 #include "render/effect.h"
-#include "session/session.h"
+#include "session/session_impl.h"
 
 #include <QImage>
 #include <QTemporaryDir>
@@ -53,7 +53,7 @@ protected:
     platform::PortTableLister m_ports{m_table};
     platform::QtClock m_clock;
     SilentPrompter m_prompter;
-    session::Session m_session{{m_line, m_clock, m_prompter, m_ports, m_dir.path()}, {}};
+    session::SessionImpl m_session{{m_line, m_clock, m_prompter, m_ports, m_dir.path()}, {}};
 };
 
 }  // namespace tavro::bench

@@ -10,7 +10,7 @@ using C = run::MachineControls;
 // The reasons are the session's texts (QT_TRANSLATE_NOOP in its context, for the translators).
 QString reason(const char *text)
 {
-    return QCoreApplication::translate("tavro::session::Session", text);
+    return QCoreApplication::translate("tavro::session::SessionImpl", text);
 }
 
 const std::array<CommandSpec, CommandCount> Table = {{
@@ -102,7 +102,7 @@ bool isLocation(C::Control control)
 
 QString noMachine()
 {
-    return reason(QT_TRANSLATE_NOOP("tavro::session::Session", "No machine is connected"));
+    return reason(QT_TRANSLATE_NOOP("tavro::session::SessionImpl", "No machine is connected"));
 }
 
 // Why one of the layout's machine controls is off: from what switched the sets last.
@@ -111,9 +111,9 @@ QString whyControlOff(C::Control control, const CommandSnapshot &s)
     if (isLocation(control) && s.locationLocked) {
         return s.run == run::RunDriver::State::Paused
                    ? reason(QT_TRANSLATE_NOOP(
-                         "tavro::session::Session",
+                         "tavro::session::SessionImpl",
                          "Not while a job is paused: Start goes on with it, Restart ends it"))
-                   : reason(QT_TRANSLATE_NOOP("tavro::session::Session",
+                   : reason(QT_TRANSLATE_NOOP("tavro::session::SessionImpl",
                                               "Not while the machine carves"));
     }
     switch (s.setBy) {
@@ -122,13 +122,13 @@ QString whyControlOff(C::Control control, const CommandSnapshot &s)
         return noMachine();
     case C::SetBy::PictureOnly:
         return reason(
-            QT_TRANSLATE_NOOP("tavro::session::Session",
+            QT_TRANSLATE_NOOP("tavro::session::SessionImpl",
                               "Choose a rendering and send it, or clear the board, first"));
     case C::SetBy::Enabled:
         break;
     }
     return s.identified ? reason(QT_TRANSLATE_NOOP(
-                              "tavro::session::Session",
+                              "tavro::session::SessionImpl",
                               "Choose a rendering and send it, or clear the board, first"))
                         : noMachine();
 }
@@ -155,7 +155,7 @@ Availability availability(CommandId id, const CommandSnapshot &s)
     switch (id) {
     case CommandId::Connect:
         return onlyIf(s.connectEnabled,
-                      QT_TRANSLATE_NOOP("tavro::session::Session", "The machine is connected"));
+                      QT_TRANSLATE_NOOP("tavro::session::SessionImpl", "The machine is connected"));
     case CommandId::Break:
     case CommandId::MachineSize:
         return {};
@@ -169,13 +169,13 @@ Availability availability(CommandId id, const CommandSnapshot &s)
             return editing;
         if (id == CommandId::Undo)
             return onlyIf(s.canUndo,
-                          QT_TRANSLATE_NOOP("tavro::session::Session", "Nothing to undo"));
+                          QT_TRANSLATE_NOOP("tavro::session::SessionImpl", "Nothing to undo"));
         if (id == CommandId::Redo)
             return onlyIf(s.canRedo,
-                          QT_TRANSLATE_NOOP("tavro::session::Session", "Nothing to redo"));
+                          QT_TRANSLATE_NOOP("tavro::session::SessionImpl", "Nothing to redo"));
         return onlyIf(
             s.placeable,
-            QT_TRANSLATE_NOOP("tavro::session::Session",
+            QT_TRANSLATE_NOOP("tavro::session::SessionImpl",
                               "Only a picture chosen in the effect chooser, not yet zoomed out or "
                               "rotated, can be placed"));
     }

@@ -1,5 +1,6 @@
-// The one owner of the job and of the machine's state: both front ends (the program's window
-// and tavro-burn) build exactly one, show what it says and ask it for changes.
+// The one owner of the job and of the machine's state, as the front ends see it: read-only
+// views, commands and signals. Both front ends (the program's window and tavro-burn) build one
+// SessionImpl (session_impl.h) and show what this says.
 #pragma once
 
 #include "document/job_document.h"
@@ -8,50 +9,21 @@
 #include "link/message_log.h"
 #include "materials/material_presets.h"
 #include "materials/test_card.h"
-#include "platform/clock.h"
-#include "platform/port_lister.h"
-#include "platform/profile_file.h"
-#include "platform/prompter.h"
-#include "platform/serial_line.h"
+#include "platform/outcome.h"
+#include "protocol/frames.h"
 #include "run/interrupted_job.h"
-#include "run/job_controls.h"
 #include "run/job_estimator.h"
 #include "run/job_model.h"
-#include "run/job_recovery.h"
-#include "run/machine_controls.h"
 #include "run/run_driver.h"
 #include "session/command.h"
 #include "session/commands.h"
-#include "session/job_guard.h"
 
 #include <QObject>
+#include <QPoint>
 
-#include <array>
-#include <memory>
 #include <optional>
 
-namespace tavro::link {
-class TraceLog;
-}  // namespace tavro::link
-namespace tavro::machine {
-class DeviceWatcher;
-}  // namespace tavro::machine
-namespace tavro::run {
-class JobTrace;
-}  // namespace tavro::run
-
 namespace tavro::session {
-
-// What the session is built from: the platform's services, which outlive it.
-struct SessionServices {
-    platform::SerialLine &line;
-    platform::Clock &clock;
-    platform::Prompter &prompter;
-    const platform::PortLister &ports;
-    QString settingsFolder;  // Config.ini and the kept jobs
-    // Where it says so, a device plugged in is searched at once instead of at the next retry.
-    machine::DeviceWatcher *devices = nullptr;
-};
 
 // What the front ends see of the machine.
 struct MachineView {
@@ -63,152 +35,109 @@ struct MachineView {
     bool pictureMayBeMissing = false;
 };
 
-struct SessionOptions {
-    link::LinkOptions link;
-    // Every byte both ways, every log text and the job's progress on standard error.
-    bool trace = false;
-};
-
-class Session final : public QObject {
+class Session : public QObject {
     Q_OBJECT
 public:
     using CommandId = session::CommandId;
     using enum session::CommandId;
-
     using Progress = run::RunDriver::Progress;
     using Offer = run::RunDriver::Offer;
 
-    Session(const SessionServices &services, const SessionOptions &options,
-            QObject *parent = nullptr);
-    ~Session() override;
+    using QObject::QObject;
+
+    // What the front ends see, read-only.
+    virtual link::MessageLog &log() = 0;
+    virtual const document::JobDocument &document() const = 0;
+    virtual const materials::MaterialPresets &materials() const = 0;
+    // The job on the machine: its state, progress, the offer to resume, the step of a sequence.
+    virtual const run::RunDriver &run() const = 0;
+    virtual const run::JobModel &model() const = 0;
+    virtual const run::JobEstimator &estimator() const = 0;
+    virtual const document::TraceOverlay &trace() const = 0;
+    virtual MachineView machine() const = 0;
+    // The board's scale on the work piece, a setting of the machine kept in Config.ini.
+    virtual double dotsPerMillimetre() const = 0;
+    // Every command without an argument, with its availability and reason (commands.h).
+    virtual Command &command(CommandId id) = 0;
+    // The test card burnt or begun last, kept in Config.ini; whether it was burnt to its end.
+    virtual std::optional<materials::TestCardPlan> lastCard() const = 0;
+    virtual bool lastCardFinished() const = 0;
 
     // Start-up: the search for the machine begins and the log says so.
-    void begin();
+    virtual void begin() = 0;
 
-    link::MessageLog &log() { return m_log; }
-    const link::EngraverLink &link() const { return m_link; }
-    const document::JobDocument &document() const { return m_document; }
-    const run::JobModel &model() const { return m_model; }
-    const run::JobEstimator &estimator() const { return m_estimator; }
-    const run::JobControls &jobs() const { return m_jobs; }
-    const run::JobRecovery &recovery() const { return m_recovery; }
-    const run::RunDriver &run() const { return m_driver; }
-    const run::MachineControls &controls() const { return m_controls; }
-    const document::TraceOverlay &trace() const { return m_trace; }
-    const materials::MaterialPresets &materials() const { return m_materials; }
-    const QString &settingsFolder() const { return m_settingsFolder; }
-    Command &command(CommandId id) { return *m_commands[std::size_t(id)]; }
-
-    MachineView machine() const;
-    Progress progress() const;
-    Offer offer() const;
-    // The machine may have lost its picture with the cable, and none went to it since.
-    bool pictureMayBeMissing() const { return m_pictureMissing; }
-
-    // The machine's commands, as the buttons, the menus and the keys send them.
-    void connectMachine();
-    void breakLink();
-    // The board as it is now goes to the machine; with `fromRow`, the rows above it are left
-    // white: a job picked up from that row. The progress counts the whole board. A step of a
-    // sequence is kept as such, and a finished step keeps the next one until it runs.
     // The board shown goes to the machine: the rows above `fromRow` left white, then the burn
     // time set and the job started where asked.
-    void sendBoard(int fromRow = 0, std::optional<int> burnTime = std::nullopt, bool start = false);
+    virtual void sendBoard(int fromRow = 0, std::optional<int> burnTime = std::nullopt,
+                           bool start = false) = 0;
     // A step of a sequence goes to the machine, from that row, with its burn time, and is
     // started; the steps after it follow on their own. False when it could not go out.
-    bool sendSequence(const run::JobSequence &sequence, int fromRow = 0);
-    // The sequence whose step goes to the machine now or went last; nothing for a job of its own.
-    const std::optional<run::JobSequence> &sequenceSent() const { return m_driver.sequence(); }
+    virtual bool sendSequence(const run::JobSequence &sequence, int fromRow = 0) = 0;
     // A saved job becomes the document, as tavro-burn takes it, without asking anything.
-    void takeJob(const document::JobFile &job);
-    // Asks first when the machine holds another picture than the board shown.
-    void start();
-    void pause();
-    void restart();
-    void recarve();
-    void fastForward();
-    void fastBackward();
-    void powerOff();
-    void jog(protocol::JogDirection direction);
-    void locateToCentre(bool announce);
-    void locateToBox();
-    void gotoPoint(int x, int y);
-    void reverseMotor(int axis);
-    void burnTimeReleased(int burnTime);
-    void burnTimeKeyed(int burnTime);
-    void burnTimeKeysLetGo();
+    virtual void takeJob(const document::JobFile &job) = 0;
+    virtual void jog(protocol::JogDirection direction) = 0;
+    virtual void locateToCentre(bool announce) = 0;
+    virtual void locateToBox() = 0;
+    virtual void gotoPoint(int x, int y) = 0;
+    virtual void reverseMotor(int axis) = 0;
+    virtual void burnTimeReleased(int burnTime) = 0;
+    virtual void burnTimeKeyed(int burnTime) = 0;
+    virtual void burnTimeKeysLetGo() = 0;
 
     // The board; each asks first where it would cut into a job, and says whether it went on.
-    bool pictureDropped(const QString &paths);
+    virtual bool pictureDropped(const QString &paths) = 0;
+    // The effect chooser closed without a choice: the board and the controls as before.
+    virtual void pictureDropAbandoned() = 0;
     // The chosen rendering of the dropped picture: a new job. Placed with its picture, it can be
     // moved, resized and mirrored on the board afterwards.
-    void placeRendering(const QImage &rendering);
-    void placeRendering(const document::PlacedRendering &rendering);
-    // Empty when the picture now lies there; otherwise why it was left where it was.
-    QString placePicture(const document::Placement &placement);
-    void mirrorLeftRight();
-    void mirrorTopBottom();
-    void undo();
-    void redo();
-    // The board's scale on the work piece, a setting of the machine kept in Config.ini.
-    double dotsPerMillimetre() const { return m_dotsPerMillimetre; }
-    void setDotsPerMillimetre(double dotsPerMillimetre);
-    // The effect chooser closed without a choice: the board and the controls as before.
-    void pictureDropAbandoned();
-    bool clearBoard();
-    bool reloadPicture();
-    void zoomOutBoard();
-    void rotateBoard();
+    virtual void placeRendering(const QImage &rendering) = 0;
+    virtual void placeRendering(const document::PlacedRendering &rendering) = 0;
+    // The chosen picture there now, or why it was left where it was.
+    virtual platform::Outcome placePicture(const document::Placement &placement) = 0;
+    virtual void setDotsPerMillimetre(double dotsPerMillimetre) = 0;
     // A language's drop hint wipes the board; false when the operator kept the board instead.
-    bool mayChangeLanguage();
-    void showBackground(const QImage &picture);
+    virtual bool mayChangeLanguage() = 0;
+    virtual void showBackground(const QImage &picture) = 0;
     // The tuning the chooser shows and a chosen picture is rendered with.
-    void setTuning(const render::PictureTuning &tuning);
+    virtual void setTuning(const render::PictureTuning &tuning) = 0;
     // The effect chooser's tuning becomes the last choice, remembered in Config.ini.
-    void rememberTuning();
+    virtual void rememberTuning() = 0;
     // Text burnt into the board at this dot, in the document's font.
-    void writeText(QPoint origin, const QString &text);
-    void chooseFont(const document::TextFontSettings &font);
+    virtual void writeText(QPoint origin, const QString &text) = 0;
+    virtual void chooseFont(const document::TextFontSettings &font) = 0;
+
     // A material preset's tuning and burn time become the job's, the burn time sent as the
     // slider sends it (or owed to a machine not yet found). False when there is no such preset.
-    bool choosePreset(const QString &name);
+    virtual bool choosePreset(const QString &name) = 0;
     // The presets in Materials.ini: each change said done or why not, and then nothing changed.
-    platform::Outcome savePreset(const materials::MaterialPreset &preset);
-    platform::Outcome removePreset(const QString &name);
-    platform::Outcome exportPresets(const QString &path) const;
-    platform::Result<int> importPresets(const QString &path);
+    virtual platform::Outcome savePreset(const materials::MaterialPreset &preset) = 0;
+    virtual platform::Outcome removePreset(const QString &name) = 0;
+    virtual platform::Outcome exportPresets(const QString &path) const = 0;
+    virtual platform::Result<int> importPresets(const QString &path) = 0;
     // The material picked last (none for an empty name), without choosing its tuning again.
-    void setChosenMaterial(const QString &name);
-    void setAsItWillBurn(bool on);
-    // The test card burnt or begun last, kept in Config.ini; whether it was burnt to its end.
-    void rememberCard(const materials::TestCard &card, bool finished);
-    std::optional<materials::TestCardPlan> lastCard() const;
-    bool lastCardFinished() const;
+    virtual void setChosenMaterial(const QString &name) = 0;
+    virtual void setAsItWillBurn(bool on) = 0;
+    virtual void rememberCard(const materials::TestCard &card, bool finished) = 0;
 
     // Job files; each tells the operator why when it fails, and then changed nothing.
-    bool openJob(const QString &path);
-    bool saveJob(const QString &path);
-    bool exportBoard(const QString &path);
-    // The operator's message for a job that could not be read.
-    static QString openFailureText(const QString &path, const document::JobFileRead &read);
+    virtual bool openJob(const QString &path) = 0;
+    virtual bool saveJob(const QString &path) = 0;
+    virtual bool exportBoard(const QString &path) = 0;
 
     // The interrupted job: sent again from its row, from the top, or forgotten.
-    void resumeKept();
-    void startKeptOver();
-    void dismissKept();
+    virtual void resumeKept() = 0;
+    virtual void startKeptOver() = 0;
+    virtual void dismissKept() = 0;
 
     // True when the program may end now. A job that runs or is paused asks first; the
     // machine is paused and the job kept for the next start.
-    bool prepareQuit();
+    virtual bool prepareQuit() = 0;
     // The program ends now, unasked (a signal, the display gone): a running job is paused and
     // kept, the pause on the wire before this returns.
-    void endNow();
+    virtual void endNow() = 0;
     // The same where nothing else of Qt may run any more (the process is exiting): the pause
     // is written straight to the port.
-    void endAtExit();
-    // Why the machine did not take the last upload, though the link stands (it never asked for
-    // the picture); empty otherwise. A broken link says so itself.
-    const QString &uploadFailure() const { return m_driver.failure(); }
+    virtual void endAtExit() = 0;
 
 signals:
     // Power OFF reached the machine: the program ends now.
@@ -241,54 +170,6 @@ signals:
     // The location radio boxes are unchecked and the board's pointer is the arrow again.
     void locationReset();
 
-private:
-    // The kept job on the board; false when the operator kept an unsent picture instead.
-    bool showKept(const run::InterruptedJob &kept);
-
-    void makeCommands();
-    void makeConnections();
-    void updateCommands();
-    CommandSnapshot commandSnapshot() const;
-    void startNewJob();
-    void mirror(bool leftRight);
-    void onIdentified(int port);
-    void onLinkLost();
-    void onRunChanged();
-    void setPictureMissing(bool missing);
-    void sendOwedBurnTime();
-
-    QString m_settingsFolder;
-    QString m_droppedPaths;
-    platform::SerialLine &m_line;
-    platform::Clock &m_clock;
-    platform::Prompter &m_prompter;
-    const platform::PortLister &m_ports;
-    platform::ProfileFile m_settings;
-    link::MessageLog m_log;
-    link::EngraverLink m_link;
-    run::MachineControls m_controls;
-    run::JobControls m_jobs;
-    run::JobModel m_model;
-    run::JobEstimator m_estimator;
-    document::JobDocument m_document;
-    document::TraceOverlay m_trace;
-    run::JobRecovery m_recovery;
-    run::RunDriver m_driver;
-    JobGuard m_guard;
-    materials::MaterialPresets m_materials;
-    std::unique_ptr<platform::IntervalTimer> m_burnTimeWait;
-    std::array<Command *, CommandCount> m_commands{};
-    std::unique_ptr<link::TraceLog> m_traceLog;
-    std::unique_ptr<run::JobTrace> m_jobTrace;
-
-    bool m_identified = false;
-    bool m_wasIdentified = false;
-    bool m_connectEnabled = true;
-    bool m_powerOffShown = true;
-    bool m_burnTimeOwed = false;  // a job's burn time not yet sent to a machine
-    bool m_pictureMissing = false;
-    double m_dotsPerMillimetre;
-    run::RunDriver::State m_runState = run::RunDriver::State::Idle;
 };
 
 }  // namespace tavro::session

@@ -32,8 +32,7 @@ QString TestCardRun::start(const materials::TestCardPlan &plan, int fromColumn, 
     if (fromColumn < 0 || fromColumn >= card.columns())
         return tr("The card has columns 1 to %1.").arg(card.columns());
     if (fromRow < 0 || fromRow >= render::BoardSize) return tr("Rows go from 0 to 511.");
-    if (m_session.link().state() != link::LinkState::Identified)
-        return tr("No machine is connected.");
+    if (!m_session.machine().identified) return tr("No machine is connected.");
     if (carving(m_session.model().state())) return tr("A job is running; stop it first.");
     begin(card);
     remember(false);
@@ -134,7 +133,7 @@ TestCardRun::Progress TestCardRun::progress() const
     if (m_state == State::Done) {
         p.done = p.total;
     } else if (m_holdsColumn && m_state != State::Sending && m_column < m_rasters.size()) {
-        const Session::Progress column = m_session.progress();
+        const Session::Progress column = m_session.run().progress();
         p.done += std::min(column.done + column.skipped, m_rasters[m_column].dots());
     }
     p.percent = p.total > 0 ? int(p.done * 100 / p.total) : 0;

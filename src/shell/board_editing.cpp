@@ -139,7 +139,7 @@ void BoardEditing::showPreview(bool covered)
 void BoardEditing::showMeasure()
 {
     // The offer to resume needs the room.
-    if (m_session.offer().open) {
+    if (m_session.run().offer().open) {
         m_measure->hide();
         return;
     }
@@ -167,8 +167,8 @@ void BoardEditing::nudge(QPoint direction, bool millimetre)
 
 void BoardEditing::place(const document::Placement &placement)
 {
-    if (const QString why = m_session.placePicture(placement); !why.isEmpty())
-        tellPlacementFailed(why);
+    if (const platform::Outcome placed = m_session.placePicture(placement); !placed)
+        tellPlacementFailed(placed.why());
 }
 
 void BoardEditing::tellPlacementFailed(const QString &why)

@@ -241,11 +241,11 @@ void JobStatusBar::showJob()
     case S::Interrupted:
         text = tr("Interrupted at row %1 (%2 %)")
                    .arg(std::max(model.currentRow(), 0))
-                   .arg(m_session.progress().percent);
+                   .arg(m_session.run().progress().percent);
         break;
     }
     m_stateLabel->setFullText(text);
-    const session::Session::Progress progress = m_session.progress();
+    const session::Session::Progress progress = m_session.run().progress();
     m_progress->setVisible(state != S::NoJob && progress.total > 0);
     // Counted in dots; the bar takes ints, and a board has at most 262,144 of them.
     m_progress->setRange(0, int(std::max<qint64>(1, progress.total)));
@@ -275,7 +275,7 @@ void JobStatusBar::showTime()
                    : tr("%1 left").arg(run::clockText(estimator.remaining()));
         break;
     case S::Finished: {
-        const session::Session::Progress p = m_session.progress();
+        const session::Session::Progress p = m_session.run().progress();
         const QString took = run::clockText(std::chrono::seconds(m_session.run().runSeconds()));
         // A resumed job counts its dots over the whole job, and says what this run burnt.
         text = p.done == p.doneThisRun ? tr("Done: %n dots in %1", "", int(p.done)).arg(took)
@@ -292,7 +292,7 @@ void JobStatusBar::showTime()
 
 void JobStatusBar::showOffer()
 {
-    const session::Session::Offer offer = m_session.offer();
+    const session::Session::Offer offer = m_session.run().offer();
     m_offer->setVisible(offer.open);
     if (!offer.open) return;
     if (offer.steps > 0) {

@@ -4,7 +4,7 @@
 #include "machine/device_watcher.h"
 #include "platform/ending_signals.h"
 #include "platform/last_words.h"
-#include "session/session.h"
+#include "session/session_impl.h"
 #include "session/test_card_run.h"
 #include "shell/connection_check.h"
 #include "shell/desktop.h"
@@ -53,7 +53,7 @@ private:
     // The window's own choices in Config.ini: the language, the recent files.
     platform::ProfileFile m_settings;
     machine::DeviceWatcher m_devices;
-    session::Session m_session;
+    session::SessionImpl m_session;
     session::TestCardRun m_card;
     MainPanel m_panel;
     HeldEscapeFilter m_heldEscape;

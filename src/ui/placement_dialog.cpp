@@ -154,11 +154,11 @@ void PlacementDialog::accept()
 {
     const platform::Result<document::Placement> wanted =
         document::applyPlacementRequest(m_from, m_picture, request(), m_scale);
-    // placePicture() still says why in a text, empty when the picture was placed.
-    const QString why = wanted ? m_session.placePicture(*wanted) : wanted.why();
-    m_problem->setText(why);
-    m_problem->setVisible(!why.isEmpty());
-    if (why.isEmpty()) QDialog::accept();
+    const platform::Outcome placed =
+        wanted ? m_session.placePicture(*wanted) : platform::Outcome::failed(wanted.why());
+    m_problem->setText(placed.why());
+    m_problem->setVisible(!placed);
+    if (placed) QDialog::accept();
 }
 
 }  // namespace tavro::ui

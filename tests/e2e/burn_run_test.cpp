@@ -5,6 +5,7 @@
 #include "platform/file_name.h"
 #include "platform/manual_clock.h"
 #include "render/upload_raster.h"
+#include "session/session_impl.h"
 #include "terminal.h"
 
 #include <QCoreApplication>
@@ -26,7 +27,7 @@ TEST(BurnRun, ABreakBeforeTheResumedRowAdvisesThatRowNotAnEarlierOne)
     platform::ManualClock clock;
     FakePortLister ports;
     RecordingView view;
-    session::Session session({line, clock, view, ports, folder.path()}, {});
+    session::SessionImpl session({line, clock, view, ports, folder.path()}, {});
     QImage board(512, 512, QImage::Format_RGB32);
     board.fill(Qt::white);
     for (int x = 0; x < 100; ++x) board.setPixel(x, 400, qRgb(0, 0, 0));
@@ -54,7 +55,7 @@ struct ScriptedSession {
     platform::ManualClock clock;
     FakePortLister ports;
     RecordingView view;
-    session::Session session{{line, clock, view, ports, folder.path()}, {}};
+    session::SessionImpl session{{line, clock, view, ports, folder.path()}, {}};
     QStringList said;
 
     ScriptedSession() { line.openable = {1}; }

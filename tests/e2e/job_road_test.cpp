@@ -54,9 +54,8 @@ protected:
             shell::ProgramServices{*line, clock, *ports, *table, desktop},
             dir.filePath(u"Tavro"_s));
         program->onMainWindowCreated();
-        ASSERT_TRUE(QTest::qWaitFor(
-            [&] { return program->session().link().state() == link::LinkState::Identified; },
-            Patience));
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return program->session().machine().identified; }, Patience));
     }
 
     QString makePicture()

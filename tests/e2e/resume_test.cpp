@@ -41,12 +41,11 @@ protected:
     {
         plugMachine(true);
         startProgram();
-        ASSERT_TRUE(
-            waitFor([&] { return session().link().state() == link::LinkState::Identified; }));
+        ASSERT_TRUE(waitFor([&] { return session().machine().identified; }));
         session().takeJob({test::jobBoard(), {}, {}, 40, {}});
         session().sendBoard();
         ASSERT_TRUE(waitFor([&] { return model().state() == run::JobModel::State::Ready; }));
-        session().start();
+        session().command(session::CommandId::Start).trigger();
         ASSERT_TRUE(waitFor([&] { return model().currentRow() >= 200; }));
         pullCable();
         ASSERT_TRUE(waitFor([&] { return model().state() == run::JobModel::State::Interrupted; }));
@@ -60,7 +59,8 @@ TEST_F(ResumeTest, TheOffersResumeButtonFinishesTheJobWithoutBurningADotTwice)
 {
     interruptAJob();
     EXPECT_EQ(bar().noticeText(), u"Picture not sent since the machine reconnected"_s);
-    EXPECT_EQ(bar().resumeButton().text(), u"Resume from row %1"_s.arg(session().offer().fromRow));
+    EXPECT_EQ(bar().resumeButton().text(),
+              u"Resume from row %1"_s.arg(session().run().offer().fromRow));
     QTest::mouseClick(&bar().resumeButton(), Qt::LeftButton);
     ASSERT_TRUE(waitFor([&] { return model().state() == run::JobModel::State::Finished; }));
     EXPECT_FALSE(bar().offerShown());
@@ -88,7 +88,7 @@ TEST_F(ResumeTest, DismissDropsTheKeptJob)
     interruptAJob();
     QTest::mouseClick(&bar().dismissButton(), Qt::LeftButton);
     EXPECT_FALSE(bar().offerShown());
-    EXPECT_FALSE(session().recovery().kept());
+    EXPECT_FALSE(keptOnDisk());
 }
 
 }  // namespace

@@ -42,7 +42,7 @@ int main(int argc, char **argv)
     program.onMainWindowCreated();
 
     session::Session &session = program.session();
-    QObject::connect(&session.link(), &link::EngraverLink::identified, &app, [&session] {
+    QObject::connect(&session, &session::Session::machineFound, &app, [&session] {
         session.takeJob({board(), {}, {}, 100, {}});
         session.sendBoard();
     });
@@ -50,7 +50,8 @@ int main(int argc, char **argv)
     QObject::connect(
         &session.model(), &run::JobModel::stateChanged, &app,
         [&session](run::JobModel::State state) {
-            if (state == run::JobModel::State::Ready) session.start();
+            if (state == run::JobModel::State::Ready)
+                session.command(session::CommandId::Start).trigger();
         },
         Qt::QueuedConnection);
     QObject::connect(&session, &session::Session::progressChanged, &app, [&session] {

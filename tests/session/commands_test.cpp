@@ -26,7 +26,7 @@ const QString NoPicture =
 class CommandsTest : public ::testing::Test {
 protected:
     SessionParts parts;
-    session::Session &session = parts.session;
+    session::SessionImpl &session = parts.session;
 
     // Every command not named in `off` can be given; each named one cannot, for that reason.
     void expectCommands(const char *state, const std::map<C, QString> &off)

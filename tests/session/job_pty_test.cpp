@@ -5,7 +5,7 @@
 #include "platform/qt_serial_line.h"
 #include "platform/settings_folder.h"
 #include "render/upload_raster.h"
-#include "session/session.h"
+#include "session/session_impl.h"
 
 #include <QEventLoop>
 #include <QTemporaryDir>
@@ -60,7 +60,7 @@ TEST(JobOnTheSimulator, EndsExactAndTeachesTheNextEstimate)
     platform::QtSerialLine line(platform::PortTable({machine.devicePath()}));
     platform::QtClock clock;
     RecordingView view;
-    session::Session session({line, clock, view, ports, dir.path()}, {});
+    session::SessionImpl session({line, clock, view, ports, dir.path()}, {});
     const run::JobModel &model = session.model();
     const run::JobEstimator &estimator = session.estimator();
     const platform::ProfileFile settings(platform::settingsFilePath(dir.path()));

@@ -4,7 +4,7 @@
 #include "link_doubles.h"
 #include "machine_on_pty.h"
 #include "platform/qt_serial_line.h"
-#include "session/session.h"
+#include "session/session_impl.h"
 
 using namespace tavro;
 using namespace tavro::test;
@@ -17,7 +17,7 @@ class SessionOnMachine : public MachineOnPty {
 protected:
     std::unique_ptr<platform::QtSerialLine> line;
     RecordingView view;
-    std::unique_ptr<session::Session> session;
+    std::unique_ptr<session::SessionImpl> session;
 
     // A new session, as the program starts again; the old one goes without a word, as after
     // kill -9 or a power cut (its port closes, nothing is paused).
@@ -25,7 +25,7 @@ protected:
     {
         session.reset();
         line = std::make_unique<platform::QtSerialLine>(table);
-        session = std::make_unique<session::Session>(
+        session = std::make_unique<session::SessionImpl>(
             session::SessionServices{*line, clock, view, ports, settingsFolder},
             session::SessionOptions{{}, trace});
         view.log.clear();

@@ -22,7 +22,7 @@ QByteArray burnTimeFrame(int burnTime)
 class SessionTest : public ::testing::Test {
 protected:
     SessionParts parts;
-    session::Session &session = parts.session;
+    session::SessionImpl &session = parts.session;
     FakeSerialLine &line = parts.line;
 
     QStringList boxes() const { return parts.view.events.filter(u"box:"_s); }

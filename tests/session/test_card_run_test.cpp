@@ -5,7 +5,7 @@
 #include "machine_on_pty.h"
 #include "platform/qt_serial_line.h"
 #include "render/effect_board.h"
-#include "session/session.h"
+#include "session/session_impl.h"
 
 #include <QRegularExpression>
 
@@ -39,7 +39,7 @@ class CardOnMachine : public MachineOnPty {
 protected:
     std::unique_ptr<platform::QtSerialLine> line;
     RecordingView view;
-    std::unique_ptr<session::Session> session;
+    std::unique_ptr<session::SessionImpl> session;
     std::unique_ptr<session::TestCardRun> card;
 
     CardOnMachine()
@@ -53,7 +53,7 @@ protected:
         card.reset();
         session.reset();
         line = std::make_unique<platform::QtSerialLine>(table);
-        session = std::make_unique<session::Session>(
+        session = std::make_unique<session::SessionImpl>(
             session::SessionServices{*line, clock, view, ports, settingsFolder},
             session::SessionOptions{});
         card = std::make_unique<session::TestCardRun>(*session);

@@ -98,8 +98,7 @@ TEST_F(JobControlsTest, RestartResetsEverything)
     EXPECT_EQ(panel().board().shownImage().pixel(249, 144), qRgb(255, 0, 0));
     click(u"按钮开始"_s);
     clock.advance(2000ms);
-    session().pictureDropped(u"/nowhere.png"_s);  // leaves only the picture controls
-    session().restart();
+    session().command(session::CommandId::Restart).trigger();
     EXPECT_EQ(line.writes.last(), bytes({0xFF, 4, 1, 0}));
     EXPECT_EQ(runTime(), u"00:00"_s);
     clock.advance(5000ms);

@@ -52,7 +52,7 @@ protected:
         session().placeRendering(rendering);
         line.deliver(bytes({0xFF, 0x04, 0x02, 0x00, 0xFF, 0x03, 0x02, 0x01}));  // (200, 200)
         ASSERT_EQ(panel().board().shownImage().pixel(200, 200), qRgb(255, 0, 0));
-        session().zoomOutBoard();
+        session().command(session::CommandId::ZoomOut).trigger();
         session().burnTimeReleased(77);
         session().chooseFont(Font);
         session().setTuning(Tuned);
@@ -210,7 +210,7 @@ TEST_F(JobWindowTest, SaveKeepsTheJobsNameUntilANewPictureComes)
     action(MainMenu::SaveJobAs).trigger();
     EXPECT_EQ(mainWindow().windowTitle(), u"job.tavro.png[*] — Tavro Laser CNC Software V1.1.0"_s);
     EXPECT_FALSE(mainWindow().isWindowModified());
-    session().rotateBoard();
+    session().command(session::CommandId::Rotate).trigger();
     EXPECT_TRUE(mainWindow().isWindowModified()) << "the board changed since it was saved";
     session().burnTimeReleased(12);
     action(MainMenu::SaveJob).trigger();
@@ -245,7 +245,7 @@ TEST_F(JobWindowTest, AFailedSaveSaysSoAndKeepsWhatWasThere)
     answers = {path};
     ASSERT_TRUE(mainWindow().saveJobAs());
     const QByteArray saved = fileBytes(path);
-    session().rotateBoard();
+    session().command(session::CommandId::Rotate).trigger();
     {
         const FileSizeLimit fullDisk(1024);
         EXPECT_FALSE(mainWindow().saveJob());

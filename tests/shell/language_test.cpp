@@ -75,7 +75,9 @@ TEST_F(LanguageTest, EveryChangeWipesTheBoardAndIsStored)
     for (int a = 0; a < 6; ++a)
         for (int b = a + 1; b < 6; ++b) EXPECT_NE(hints[a], hints[b]) << a << " " << b;
 
-    session().rotateBoard();  // something drawn, never sent: the box says so
+    session()
+        .command(session::CommandId::Rotate)
+        .trigger();  // something drawn, never sent: the box says so
     choose(1);
     EXPECT_EQ(session().document().board(), hints[1]) << "the hint alone, nothing drawn before";
 }

@@ -158,7 +158,7 @@ TEST_F(MenuTest, MachineEntriesAreUsableExactlyWhenTheirButtonsAre)
     follows("after a drop");
     EXPECT_TRUE(action(session::CommandId::SendImage).isEnabled());
     EXPECT_FALSE(action(session::CommandId::Settings).isEnabled());
-    session().clearBoard();
+    session().command(session::CommandId::Clear).trigger();
     line.deliver(bytes({0xFF, 0x02, 0x01, 0x00}));  // firmware 1: no power-off button
     follows("firmware 1");
     EXPECT_FALSE(action(session::CommandId::PowerOff).isVisible());

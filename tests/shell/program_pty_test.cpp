@@ -93,7 +93,7 @@ protected:
 
 TEST_F(ProgramWithMachine, StartsIdentifiesAndTheJobButtonsReachTheMachine)
 {
-    EXPECT_EQ(program->session().link().connectedPort(), 3);
+    EXPECT_EQ(program->session().machine().port, 3);
     for (const char16_t *button : {u"按钮开始", u"按钮暂停", u"按钮重刻", u"按钮快进", u"按钮重启"})
         QTest::mouseClick(unit(QString::fromUtf16(button)), Qt::LeftButton);
     const QList<QByteArray> expected = {"\xFF\x09\x00\x00"_ba, "\xFF\x01\x01\x00"_ba,

@@ -52,7 +52,9 @@ TEST_F(SettingsButtonTest, WhichWindowOpens)
 
 TEST_F(SettingsButtonTest, DisabledButtonOpensNeither)
 {
-    session().breakLink();  // the machine controls go with the link
+    session()
+        .command(session::CommandId::Break)
+        .trigger();  // the machine controls go with the link
     EXPECT_TRUE(releaseWith(Qt::ControlModifier).isEmpty());
     EXPECT_TRUE(releaseWith(Qt::NoModifier).isEmpty());
 }

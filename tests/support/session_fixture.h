@@ -5,7 +5,7 @@
 #include "link_doubles.h"
 #include "platform/manual_clock.h"
 #include "platform/settings_folder.h"
-#include "session/session.h"
+#include "session/session_impl.h"
 
 #include <QTemporaryDir>
 
@@ -17,7 +17,7 @@ struct SessionParts {
     platform::ManualClock clock;
     FakePortLister ports;
     RecordingView view;
-    session::Session session{{line, clock, view, ports, folder.path()}, {}};
+    session::SessionImpl session{{line, clock, view, ports, folder.path()}, {}};
 
     SessionParts() { view.follow(session.link(), session.log()); }
 

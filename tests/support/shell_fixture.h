@@ -50,7 +50,7 @@ protected:
     void identify(int port = 1)
     {
         line.openable = {port};
-        session().connectMachine();
+        session().command(session::CommandId::Connect).trigger();
         line.deliver(bytes({0xFF, 0x01, 0x0A, 0x00}));
         ports.list.names = u"COM%1A"_s.arg(port);
         line.writes.clear();
@@ -60,7 +60,6 @@ protected:
     // The layout's panel, where the units are.
     shell::MainPanel &panel() { return program->panel(); }
     shell::MainWindow &mainWindow() { return program->window(); }
-    const link::EngraverLink &link() { return session().link(); }
     template <typename T = QWidget>
     T *unit(const QString &name)
     {

@@ -65,7 +65,7 @@ TEST_F(BoardViewTest, TextPlacedMagnifiedIsBurntAtTheDotClicked)
 {
     auto *text = unit<QPlainTextEdit>(u"编辑框文字"_s);
     text->setPlainText(u"I"_s);
-    session().clearBoard();
+    session().command(session::CommandId::Clear).trigger();
     board().setZoom(4);
     board().scrollTo({300, 300});
     QTest::mouseClick(unit(u"单选框文字"_s), Qt::LeftButton);

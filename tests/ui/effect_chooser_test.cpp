@@ -5,7 +5,7 @@
 #include "render/raster_constants.h"
 #include "render/render_settings.h"
 #include "render/work_snapshot.h"
-#include "session/session.h"
+#include "session/session_impl.h"
 #include "session_fixture.h"
 #include "test_pictures.h"
 #include "ui/effect_chooser_window.h"
@@ -418,7 +418,8 @@ TEST_F(TuningStripTest, AStoredTuningOutOfRangeFallsBackToTheDefaults)
     settings.write(render::PictureTuningSection.toString(), u"Brightness"_s, u"900"_s);
     settings.write(render::PictureTuningSection.toString(), u"Method"_s, u"sepia"_s);
     // The next start reads them.
-    session::Session next({parts.line, clock, parts.view, parts.ports, parts.folder.path()}, {});
+    session::SessionImpl next({parts.line, clock, parts.view, parts.ports, parts.folder.path()},
+                              {});
     EffectChooserWindow window2(next, clock);
     EXPECT_EQ(window2.tuningStrip().tuning(), render::PictureTuning{});
 }

@@ -25,7 +25,7 @@ protected:
     {
         startProgram();
         identify();
-        session().clearBoard();
+        session().command(session::CommandId::Clear).trigger();
     }
     void click(const QString &name) { QTest::mouseClick(unit(name), Qt::LeftButton); }
     void press(int x, int y)

@@ -65,13 +65,13 @@ void BurnRun::onRunChanged()
     if (m_phase != Phase::Carving) return;
     reportProgress();
     if (run.state() != R::Finished) return;
-    const session::Session::Progress p = m_session.progress();
+    const session::Session::Progress p = m_session.run().progress();
     finish(Done, u"done: %1 dots carved in %2 s"_s.arg(p.done).arg(m_session.run().runSeconds()));
 }
 
 void BurnRun::reportProgress()
 {
-    const session::Session::Progress p = m_session.progress();
+    const session::Session::Progress p = m_session.run().progress();
     emit progressed(p.done + p.skipped, p.total, m_session.estimator().remaining());
 }
 

@@ -1,4 +1,5 @@
 #include "card_burn.h"
+#include "session/session_impl.h"
 
 #include "burn_run.h"
 #include "check.h"
@@ -273,8 +274,8 @@ int runCard(const QCommandLineParser &parser, const QStringList &commandLine)
     const platform::PortTableLister ports(table);
     const QString folder = platform::settingsFolder();
     platform::ensureSettingsFolder(folder);
-    session::Session session({line, clock, prompter, ports, folder},
-                             {{}, parser.isSet(u"trace"_s)});
+    session::SessionImpl session({line, clock, prompter, ports, folder},
+                                 {{}, parser.isSet(u"trace"_s)});
 
     CardBurn run(session, plan);
     ProgressLine progress(stdout);

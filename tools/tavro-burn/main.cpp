@@ -13,7 +13,7 @@
 #include "platform/qt_clock.h"
 #include "platform/qt_serial_line.h"
 #include "platform/settings_folder.h"
-#include "session/session.h"
+#include "session/session_impl.h"
 #include "terminal.h"
 
 #include <QCommandLineParser>
@@ -156,7 +156,7 @@ int main(int argc, char **argv)
     // The time model is learnt and kept as the program keeps it, so either can estimate.
     const QString folder = platform::settingsFolder();
     platform::ensureSettingsFolder(folder);
-    session::Session session({line, clock, prompter, ports, folder}, {{}, arguments.trace});
+    session::SessionImpl session({line, clock, prompter, ports, folder}, {{}, arguments.trace});
     session.takeJob(*job);
 
     burn::BurnRun run(session,

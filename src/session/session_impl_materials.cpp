@@ -1,10 +1,10 @@
 // The session's material presets: what choosing one does to the job.
 #include "materials/materials_settings.h"
-#include "session/session.h"
+#include "session/session_impl.h"
 
 namespace tavro::session {
 
-bool Session::choosePreset(const QString &name)
+bool SessionImpl::choosePreset(const QString &name)
 {
     const std::optional<materials::MaterialPreset> preset = m_materials.find(name);
     if (!preset) return false;
@@ -22,37 +22,37 @@ bool Session::choosePreset(const QString &name)
     return true;
 }
 
-platform::Outcome Session::savePreset(const materials::MaterialPreset &preset)
+platform::Outcome SessionImpl::savePreset(const materials::MaterialPreset &preset)
 {
     return m_materials.save(preset);
 }
 
-platform::Outcome Session::removePreset(const QString &name)
+platform::Outcome SessionImpl::removePreset(const QString &name)
 {
     return m_materials.remove(name);
 }
 
-platform::Outcome Session::exportPresets(const QString &path) const
+platform::Outcome SessionImpl::exportPresets(const QString &path) const
 {
     return m_materials.exportTo(path);
 }
 
-platform::Result<int> Session::importPresets(const QString &path)
+platform::Result<int> SessionImpl::importPresets(const QString &path)
 {
     return m_materials.importFrom(path);
 }
 
-void Session::setChosenMaterial(const QString &name)
+void SessionImpl::setChosenMaterial(const QString &name)
 {
     m_materials.setChosen(name);
 }
 
-void Session::setAsItWillBurn(bool on)
+void SessionImpl::setAsItWillBurn(bool on)
 {
     m_materials.setAsItWillBurn(on);
 }
 
-void Session::rememberCard(const materials::TestCard &card, bool finished)
+void SessionImpl::rememberCard(const materials::TestCard &card, bool finished)
 {
     QList<platform::ProfileFile::Setting> settings;
     for (const QString &line : card.toLines()) {
@@ -64,7 +64,7 @@ void Session::rememberCard(const materials::TestCard &card, bool finished)
     m_settings.write(settings);
 }
 
-std::optional<materials::TestCardPlan> Session::lastCard() const
+std::optional<materials::TestCardPlan> SessionImpl::lastCard() const
 {
     QStringList lines;
     for (const QString &line : materials::TestCard(materials::TestCardPlan{}).toLines()) {
@@ -76,7 +76,7 @@ std::optional<materials::TestCardPlan> Session::lastCard() const
     return materials::TestCard::planFromLines(lines);
 }
 
-bool Session::lastCardFinished() const
+bool SessionImpl::lastCardFinished() const
 {
     return materials::TestCardFinished.read(m_settings) && lastCard();
 }

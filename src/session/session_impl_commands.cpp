@@ -1,5 +1,5 @@
 // What the operator asks of the session: the machine's commands, the board and job files.
-#include "session/session.h"
+#include "session/session_impl.h"
 
 #include "platform/logging.h"
 #include "render/effect_board.h"
@@ -27,34 +27,34 @@ bool carving(run::JobModel::State state)
 
 }  // namespace
 
-void Session::connectMachine()
+void SessionImpl::connectMachine()
 {
     m_link.startConnect();
 }
 
-void Session::breakLink()
+void SessionImpl::breakLink()
 {
     m_link.disconnectMachine();
 }
 
-void Session::sendBoard(int fromRow, std::optional<int> burnTime, bool start)
+void SessionImpl::sendBoard(int fromRow, std::optional<int> burnTime, bool start)
 {
     if (!m_guard.allows(JobGuard::Action::SendImage)) return;
     m_driver.send({m_document.board(), fromRow, burnTime, start, std::nullopt});
 }
 
-bool Session::sendSequence(const run::JobSequence &sequence, int fromRow)
+bool SessionImpl::sendSequence(const run::JobSequence &sequence, int fromRow)
 {
     const run::JobSequence::Step &step = sequence.steps[sequence.step];
     return m_driver.send({step.board, fromRow, step.burnTime, true, sequence});
 }
 
-void Session::takeJob(const document::JobFile &job)
+void SessionImpl::takeJob(const document::JobFile &job)
 {
     m_document.restore(job, QString());
 }
 
-void Session::start()
+void SessionImpl::start()
 {
     // The machine would burn what it holds, not what the operator looks at.
     if (m_document.differsFromSent() && m_model.startedHere()) {
@@ -72,37 +72,37 @@ void Session::start()
     m_jobs.start();
 }
 
-void Session::pause()
+void SessionImpl::pause()
 {
     m_jobs.pause();
 }
 
-void Session::restart()
+void SessionImpl::restart()
 {
     m_jobs.restart();
 }
 
-void Session::recarve()
+void SessionImpl::recarve()
 {
     m_jobs.recarve();
 }
 
-void Session::fastForward()
+void SessionImpl::fastForward()
 {
     m_jobs.fastForward();
 }
 
-void Session::fastBackward()
+void SessionImpl::fastBackward()
 {
     m_jobs.fastBackward();
 }
 
-void Session::powerOff()
+void SessionImpl::powerOff()
 {
     m_jobs.powerOff();
 }
 
-void Session::jog(protocol::JogDirection direction)
+void SessionImpl::jog(protocol::JogDirection direction)
 {
     m_model.expectHeadMoves();
     switch (direction) {
@@ -121,25 +121,25 @@ void Session::jog(protocol::JogDirection direction)
     }
 }
 
-void Session::locateToCentre(bool announce)
+void SessionImpl::locateToCentre(bool announce)
 {
     m_model.expectHeadMoves();
     m_link.locateToCentre(announce);
 }
 
-void Session::locateToBox()
+void SessionImpl::locateToBox()
 {
     m_model.expectHeadMoves();
     m_link.locateToBox();
 }
 
-void Session::gotoPoint(int x, int y)
+void SessionImpl::gotoPoint(int x, int y)
 {
     m_model.expectHeadMoves();
     m_link.gotoPoint(x, y);
 }
 
-void Session::reverseMotor(int axis)
+void SessionImpl::reverseMotor(int axis)
 {
     if (axis == 1)
         m_link.reverseMotorX();
@@ -147,24 +147,24 @@ void Session::reverseMotor(int axis)
         m_link.reverseMotorY();
 }
 
-void Session::burnTimeReleased(int burnTime)
+void SessionImpl::burnTimeReleased(int burnTime)
 {
     m_document.setBurnTime(burnTime);
     m_jobs.burnTimeReleased(burnTime);
 }
 
-void Session::burnTimeKeyed(int burnTime)
+void SessionImpl::burnTimeKeyed(int burnTime)
 {
     m_document.setBurnTime(burnTime);
     m_jobs.burnTimeKeyed(burnTime);
 }
 
-void Session::burnTimeKeysLetGo()
+void SessionImpl::burnTimeKeysLetGo()
 {
     m_jobs.burnTimeKeysLetGo();
 }
 
-bool Session::pictureDropped(const QString &paths)
+bool SessionImpl::pictureDropped(const QString &paths)
 {
     if (!m_guard.allows(JobGuard::Action::OpenPicture)) return false;
     m_droppedPaths = paths;
@@ -172,64 +172,65 @@ bool Session::pictureDropped(const QString &paths)
     return true;
 }
 
-void Session::placeRendering(const QImage &rendering)
+void SessionImpl::placeRendering(const QImage &rendering)
 {
     startNewJob();
     m_document.placeRendering(rendering);
 }
 
-void Session::placeRendering(const document::PlacedRendering &rendering)
+void SessionImpl::placeRendering(const document::PlacedRendering &rendering)
 {
     startNewJob();
     m_document.placeRendering(rendering);
 }
 
 // A rendering chosen for the dropped picture: the picture's job, not the one before it.
-void Session::startNewJob()
+void SessionImpl::startNewJob()
 {
     m_trace.clear();
     m_controls.forgetBeforeDrop();
     m_document.setPicturePath(std::exchange(m_droppedPaths, {}));
 }
 
-QString Session::placePicture(const document::Placement &placement)
+platform::Outcome SessionImpl::placePicture(const document::Placement &placement)
 {
-    if (!command(SizeAndPosition).isEnabled()) return command(SizeAndPosition).whyNot();
-    return m_document.setPlacement(placement).why();
+    if (!command(SizeAndPosition).isEnabled())
+        return platform::Outcome::failed(command(SizeAndPosition).whyNot());
+    return m_document.setPlacement(placement);
 }
 
-void Session::mirrorLeftRight()
+void SessionImpl::mirrorLeftRight()
 {
     mirror(true);
 }
 
-void Session::mirrorTopBottom()
+void SessionImpl::mirrorTopBottom()
 {
     mirror(false);
 }
 
-void Session::mirror(bool leftRight)
+void SessionImpl::mirror(bool leftRight)
 {
     std::optional<document::Placement> placement = m_document.placement();
     if (!placement) return;
     bool &flag = leftRight ? placement->mirrorH : placement->mirrorV;
     flag = !flag;
     // The picture's file may be gone: say why the board stayed as it was.
-    if (const QString why = placePicture(*placement); !why.isEmpty())
-        m_prompter.inform(why, tr("Mirror"));
+    if (const platform::Outcome placed = placePicture(*placement); !placed)
+        m_prompter.inform(placed.why(), tr("Mirror"));
 }
 
-void Session::undo()
+void SessionImpl::undo()
 {
     m_document.undo();
 }
 
-void Session::redo()
+void SessionImpl::redo()
 {
     m_document.redo();
 }
 
-void Session::setDotsPerMillimetre(double dotsPerMillimetre)
+void SessionImpl::setDotsPerMillimetre(double dotsPerMillimetre)
 {
     if (!document::DotsPerMillimetreRange.contains(dotsPerMillimetre) ||
         dotsPerMillimetre == m_dotsPerMillimetre)
@@ -239,13 +240,13 @@ void Session::setDotsPerMillimetre(double dotsPerMillimetre)
     emit dotsPerMillimetreChanged(dotsPerMillimetre);
 }
 
-void Session::pictureDropAbandoned()
+void SessionImpl::pictureDropAbandoned()
 {
     m_droppedPaths.clear();
     m_controls.restoreBeforeDrop();
 }
 
-bool Session::clearBoard()
+bool SessionImpl::clearBoard()
 {
     if (!m_guard.allows(JobGuard::Action::ClearBoard)) return false;
     m_trace.clear();
@@ -254,7 +255,7 @@ bool Session::clearBoard()
     return true;
 }
 
-bool Session::reloadPicture()
+bool SessionImpl::reloadPicture()
 {
     if (!m_guard.allows(JobGuard::Action::ReloadPicture)) return false;
     m_trace.clear();
@@ -262,49 +263,49 @@ bool Session::reloadPicture()
     return true;
 }
 
-void Session::zoomOutBoard()
+void SessionImpl::zoomOutBoard()
 {
     m_document.zoomOutBoard();
 }
 
-void Session::rotateBoard()
+void SessionImpl::rotateBoard()
 {
     m_document.rotateBoard();
 }
 
-bool Session::mayChangeLanguage()
+bool SessionImpl::mayChangeLanguage()
 {
     return m_guard.allows(JobGuard::Action::ChangeLanguage) && m_guard.allowsWipe();
 }
 
-void Session::showBackground(const QImage &picture)
+void SessionImpl::showBackground(const QImage &picture)
 {
     m_trace.clear();
     m_document.setBackgroundPicture(picture);
 }
 
-void Session::setTuning(const render::PictureTuning &tuning)
+void SessionImpl::setTuning(const render::PictureTuning &tuning)
 {
     m_document.setTuning(tuning);
 }
 
-void Session::writeText(QPoint origin, const QString &text)
+void SessionImpl::writeText(QPoint origin, const QString &text)
 {
     m_document.writeText(origin, text);
 }
 
-void Session::rememberTuning()
+void SessionImpl::rememberTuning()
 {
     render::savePictureTuning(m_settings, m_document.tuning());
 }
 
-void Session::chooseFont(const document::TextFontSettings &font)
+void SessionImpl::chooseFont(const document::TextFontSettings &font)
 {
     m_document.setFont(font);
     document::saveFontSettings(m_settings, font);
 }
 
-bool Session::openJob(const QString &path)
+bool SessionImpl::openJob(const QString &path)
 {
     if (!m_guard.allows(JobGuard::Action::OpenJob)) return false;
     const document::JobFileRead read = document::readJobFile(path);
@@ -321,7 +322,7 @@ bool Session::openJob(const QString &path)
     return true;
 }
 
-bool Session::saveJob(const QString &path)
+bool SessionImpl::saveJob(const QString &path)
 {
     if (const QString reason = document::writeJobFile(path, m_document.toJobFile()).why();
         !reason.isEmpty()) {
@@ -335,7 +336,7 @@ bool Session::saveJob(const QString &path)
     return true;
 }
 
-bool Session::exportBoard(const QString &path)
+bool SessionImpl::exportBoard(const QString &path)
 {
     const QString reason = document::writeBoardPicture(path, m_document.board()).why();
     if (reason.isEmpty()) return true;
@@ -346,7 +347,7 @@ bool Session::exportBoard(const QString &path)
     return false;
 }
 
-QString Session::openFailureText(const QString &path, const document::JobFileRead &read)
+QString SessionImpl::openFailureText(const QString &path, const document::JobFileRead &read)
 {
     switch (read.status) {
     case document::JobFileStatus::Ok:
@@ -372,7 +373,7 @@ QString Session::openFailureText(const QString &path, const document::JobFileRea
     return {};
 }
 
-bool Session::showKept(const run::InterruptedJob &kept)
+bool SessionImpl::showKept(const run::InterruptedJob &kept)
 {
     if (render::packUploadRaster(m_document.board()) == render::packUploadRaster(kept.board))
         return true;
@@ -388,7 +389,7 @@ bool Session::showKept(const run::InterruptedJob &kept)
     return true;
 }
 
-void Session::resumeKept()
+void SessionImpl::resumeKept()
 {
     if (!offer().open) return;
     const run::InterruptedJob kept = *m_recovery.kept();
@@ -397,7 +398,7 @@ void Session::resumeKept()
     m_driver.resumeKept(false);
 }
 
-void Session::startKeptOver()
+void SessionImpl::startKeptOver()
 {
     if (!offer().open) return;
     const run::InterruptedJob kept = *m_recovery.kept();
@@ -405,12 +406,12 @@ void Session::startKeptOver()
     m_driver.resumeKept(true);
 }
 
-void Session::dismissKept()
+void SessionImpl::dismissKept()
 {
     m_driver.dismissKept();
 }
 
-bool Session::prepareQuit()
+bool SessionImpl::prepareQuit()
 {
     // A paused job stays paused and kept: nothing to ask.
     if (m_model.state() == run::JobModel::State::Running) {
@@ -424,7 +425,7 @@ bool Session::prepareQuit()
     return true;
 }
 
-void Session::endNow()
+void SessionImpl::endNow()
 {
     // Also a carve of the machine's own: nobody would be there to stop it.
     if (m_model.state() == run::JobModel::State::Running) {
@@ -434,7 +435,7 @@ void Session::endNow()
     m_recovery.flush();
 }
 
-void Session::endAtExit()
+void SessionImpl::endAtExit()
 {
     if (m_model.state() == run::JobModel::State::Running && m_link.pauseAtExit())
         qCWarning(lcJob) << "the program ends with a job running: the machine was paused";

@@ -1,4 +1,4 @@
-#include "session/session.h"
+#include "session/session_impl.h"
 
 #include "document/placement.h"
 #include "link/trace_log.h"
@@ -24,8 +24,9 @@ constexpr std::chrono::milliseconds BurnTimeReportWait{500};
 
 }  // namespace
 
-Session::Session(const SessionServices &services, const SessionOptions &options, QObject *parent)
-    : QObject(parent),
+SessionImpl::SessionImpl(const SessionServices &services, const SessionOptions &options,
+                         QObject *parent)
+    : Session(parent),
       m_settingsFolder(services.settingsFolder),
       m_line(services.line),
       m_clock(services.clock),
@@ -61,9 +62,9 @@ Session::Session(const SessionServices &services, const SessionOptions &options,
     updateCommands();
 }
 
-Session::~Session() = default;
+SessionImpl::~SessionImpl() = default;
 
-void Session::makeCommands()
+void SessionImpl::makeCommands()
 {
     const std::array<std::function<void()>, CommandCount> runs = {
         [this] { connectMachine(); },
@@ -103,25 +104,25 @@ void Session::makeCommands()
             new Command(spec.shortcut, runs[std::size_t(spec.id)], this);
 }
 
-void Session::makeConnections()
+void SessionImpl::makeConnections()
 {
     using L = link::EngraverLink;
-    connect(&m_link, &L::identified, this, &Session::onIdentified);
-    connect(&m_link, &L::broken, this, &Session::onLinkLost);
+    connect(&m_link, &L::identified, this, &SessionImpl::onIdentified);
+    connect(&m_link, &L::broken, this, &SessionImpl::onLinkLost);
     connect(&m_link, &L::disconnected, this, [this] {
         m_connectEnabled = true;
         onLinkLost();
     });
     connect(&m_link, &L::tracePoint, &m_trace, &document::TraceOverlay::add);
-    connect(&m_link, &L::scanExhausted, this, &Session::searchExhausted);
-    connect(&m_link, &L::wrongProduct, this, &Session::wrongMachine);
-    connect(&m_link, &L::broken, this, &Session::machineLost);
-    connect(&m_link, &L::disconnected, this, &Session::disconnected);
-    connect(&m_link, &L::scanStarted, this, &Session::searchStarted);
-    connect(&m_link, &L::positionX, this, &Session::headXReported);
-    connect(&m_link, &L::positionY, this, &Session::headYReported);
-    connect(&m_link, &L::uploadProgress, this, &Session::uploadProgress);
-    connect(&m_estimator, &run::JobEstimator::estimateChanged, this, &Session::estimateChanged);
+    connect(&m_link, &L::scanExhausted, this, &SessionImpl::searchExhausted);
+    connect(&m_link, &L::wrongProduct, this, &SessionImpl::wrongMachine);
+    connect(&m_link, &L::broken, this, &SessionImpl::machineLost);
+    connect(&m_link, &L::disconnected, this, &SessionImpl::disconnected);
+    connect(&m_link, &L::scanStarted, this, &SessionImpl::searchStarted);
+    connect(&m_link, &L::positionX, this, &SessionImpl::headXReported);
+    connect(&m_link, &L::positionY, this, &SessionImpl::headYReported);
+    connect(&m_link, &L::uploadProgress, this, &SessionImpl::uploadProgress);
+    connect(&m_estimator, &run::JobEstimator::estimateChanged, this, &SessionImpl::estimateChanged);
     connect(&m_link, &L::burnTimeReported, this, [this](int burnTime) {
         // A job's own burn time wins over what the machine had.
         if (m_burnTimeOwed) {
@@ -136,8 +137,8 @@ void Session::makeConnections()
     });
     m_burnTimeWait->onTick([this] { sendOwedBurnTime(); });
 
-    connect(&m_driver, &run::RunDriver::changed, this, &Session::onRunChanged);
-    connect(&m_driver, &run::RunDriver::resuming, this, &Session::resuming);
+    connect(&m_driver, &run::RunDriver::changed, this, &SessionImpl::onRunChanged);
+    connect(&m_driver, &run::RunDriver::resuming, this, &SessionImpl::resuming);
     connect(&m_driver, &run::RunDriver::stepSending, this,
             [this](const QImage &board, int burnTime) {
                 // The board shows the step being burnt, as after any other send.
@@ -151,21 +152,23 @@ void Session::makeConnections()
         m_document.markSent(render::packUploadRaster(board), QDateTime::currentDateTime());
         setPictureMissing(false);
     });
-    connect(&m_controls, &run::MachineControls::changed, this, &Session::updateCommands);
-    connect(&m_controls, &run::MachineControls::locationReset, this, &Session::locationReset);
-    connect(&m_jobs, &run::JobControls::runTimeChanged, this, &Session::runTimeChanged);
-    connect(&m_jobs, &run::JobControls::positionFieldsReset, this, &Session::positionFieldsReset);
-    connect(&m_jobs, &run::JobControls::endRequested, this, &Session::endRequested);
+    connect(&m_controls, &run::MachineControls::changed, this, &SessionImpl::updateCommands);
+    connect(&m_controls, &run::MachineControls::locationReset, this, &SessionImpl::locationReset);
+    connect(&m_jobs, &run::JobControls::runTimeChanged, this, &SessionImpl::runTimeChanged);
+    connect(&m_jobs, &run::JobControls::positionFieldsReset, this,
+            &SessionImpl::positionFieldsReset);
+    connect(&m_jobs, &run::JobControls::endRequested, this, &SessionImpl::endRequested);
     connect(&m_jobs, &run::JobControls::burnTimeSent, &m_document,
             &document::JobDocument::setBurnTime);
     // Stopped on purpose: the trace starts afresh.
     connect(&m_jobs, &run::JobControls::restartSent, &m_trace, &document::TraceOverlay::clear);
-    connect(&m_recovery, &run::JobRecovery::keptChanged, this, &Session::offerChanged);
-    connect(&m_document, &document::JobDocument::boardChanged, this, &Session::updateCommands);
-    connect(&m_document, &document::JobDocument::historyChanged, this, &Session::updateCommands);
+    connect(&m_recovery, &run::JobRecovery::keptChanged, this, &SessionImpl::offerChanged);
+    connect(&m_document, &document::JobDocument::boardChanged, this, &SessionImpl::updateCommands);
+    connect(&m_document, &document::JobDocument::historyChanged, this,
+            &SessionImpl::updateCommands);
 }
 
-void Session::begin()
+void SessionImpl::begin()
 {
     m_link.startConnect();
     m_log.logText(u"Automatic Connecting...\r\n"_s);
@@ -173,7 +176,7 @@ void Session::begin()
     platform::ensureSettingsFolder(m_settingsFolder);
 }
 
-MachineView Session::machine() const
+MachineView SessionImpl::machine() const
 {
     MachineView view;
     view.link = m_link.state();
@@ -186,7 +189,7 @@ MachineView Session::machine() const
     return view;
 }
 
-CommandSnapshot Session::commandSnapshot() const
+CommandSnapshot SessionImpl::commandSnapshot() const
 {
     CommandSnapshot s;
     s.identified = m_identified;
@@ -204,7 +207,7 @@ CommandSnapshot Session::commandSnapshot() const
 }
 
 // Every command from one look at the link, the job and the document.
-void Session::updateCommands()
+void SessionImpl::updateCommands()
 {
     const CommandSnapshot snapshot = commandSnapshot();
     for (const CommandSpec &spec : commandTable()) {
@@ -215,17 +218,17 @@ void Session::updateCommands()
     }
 }
 
-Session::Progress Session::progress() const
+SessionImpl::Progress SessionImpl::progress() const
 {
     return m_driver.progress();
 }
 
-Session::Offer Session::offer() const
+SessionImpl::Offer SessionImpl::offer() const
 {
     return m_driver.offer();
 }
 
-void Session::onIdentified(int port)
+void SessionImpl::onIdentified(int port)
 {
     m_identified = true;
     m_connectEnabled = false;
@@ -241,14 +244,14 @@ void Session::onIdentified(int port)
     emit machineFound();
 }
 
-void Session::sendOwedBurnTime()
+void SessionImpl::sendOwedBurnTime()
 {
     m_burnTimeWait->stop();
     if (!std::exchange(m_burnTimeOwed, false)) return;
     m_jobs.burnTimeReleased(m_document.burnTime());
 }
 
-void Session::onLinkLost()
+void SessionImpl::onLinkLost()
 {
     m_identified = false;
     m_burnTimeWait->stop();
@@ -256,7 +259,7 @@ void Session::onLinkLost()
     emit offerChanged();
 }
 
-void Session::onRunChanged()
+void SessionImpl::onRunChanged()
 {
     const run::RunDriver::State was = std::exchange(m_runState, m_driver.state());
     updateCommands();
@@ -267,7 +270,7 @@ void Session::onRunChanged()
         emit uploadFailed(m_driver.failure());
 }
 
-void Session::setPictureMissing(bool missing)
+void SessionImpl::setPictureMissing(bool missing)
 {
     if (missing == m_pictureMissing) return;
     m_pictureMissing = missing;
