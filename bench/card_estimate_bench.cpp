@@ -32,7 +32,7 @@ public:
     double burnCard()
     {
         const double started = seconds();
-        if (!m_card.start(materials::TestCardPlan{}).isEmpty()) return 0;
+        if (!m_card.start(materials::TestCardPlan{})) return 0;
         const bool done = runUntil([&] { return !m_card.isActive(); });
         return done && m_card.state() == session::TestCardRun::State::Done ? seconds() - started
                                                                            : 0;

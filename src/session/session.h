@@ -169,7 +169,6 @@ signals:
     void estimateChanged();
     // The location radio boxes are unchecked and the board's pointer is the arrow again.
     void locationReset();
-
 };
 
 }  // namespace tavro::session

@@ -24,21 +24,25 @@ TestCardRun::TestCardRun(Session &session, QObject *parent) : QObject(parent), m
     connect(&m_session, &Session::runChanged, this, &TestCardRun::onRunChanged);
 }
 
-QString TestCardRun::start(const materials::TestCardPlan &plan, int fromColumn, int fromRow)
+platform::Outcome TestCardRun::start(const materials::TestCardPlan &plan, int fromColumn,
+                                     int fromRow)
 {
-    if (isActive()) return tr("A test card is being burnt already.");
+    using platform::Outcome;
+    if (isActive()) return Outcome::failed(tr("A test card is being burnt already."));
     const materials::TestCard card(plan);
-    if (const QString problem = card.check().why(); !problem.isEmpty()) return problem;
+    if (Outcome burnable = card.check(); !burnable) return burnable;
     if (fromColumn < 0 || fromColumn >= card.columns())
-        return tr("The card has columns 1 to %1.").arg(card.columns());
-    if (fromRow < 0 || fromRow >= render::BoardSize) return tr("Rows go from 0 to 511.");
-    if (!m_session.machine().identified) return tr("No machine is connected.");
-    if (carving(m_session.model().state())) return tr("A job is running; stop it first.");
+        return Outcome::failed(tr("The card has columns 1 to %1.").arg(card.columns()));
+    if (fromRow < 0 || fromRow >= render::BoardSize)
+        return Outcome::failed(tr("Rows go from 0 to 511."));
+    if (!m_session.machine().identified) return Outcome::failed(tr("No machine is connected."));
+    if (carving(m_session.model().state()))
+        return Outcome::failed(tr("A job is running; stop it first."));
     begin(card);
     remember(false);
     if (!m_session.sendSequence(m_sequence.at(fromColumn), fromRow))
-        return tr("The card's first column could not be sent.");
-    return {};
+        return Outcome::failed(tr("The card's first column could not be sent."));
+    return Outcome::done();
 }
 
 void TestCardRun::begin(const materials::TestCard &card)

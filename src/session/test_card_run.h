@@ -3,6 +3,7 @@
 #pragma once
 
 #include "materials/test_card.h"
+#include "platform/outcome.h"
 #include "run/interrupted_job.h"
 #include "run/job_raster.h"
 
@@ -39,7 +40,8 @@ public:
 
     // Begins the card at that column, its rows above `fromRow` left white. Empty when it began;
     // otherwise why not, and nothing was sent.
-    QString start(const materials::TestCardPlan &plan, int fromColumn = 0, int fromRow = 0);
+    platform::Outcome start(const materials::TestCardPlan &plan, int fromColumn = 0,
+                            int fromRow = 0);
 
     State state() const { return m_state; }
     bool isActive() const { return m_state == State::Sending || m_state == State::Carving; }

@@ -273,8 +273,8 @@ void TestCardDialog::burn()
                                "the test card?"),
                             tr("Material Test Card")))
         return;
-    if (const QString why = m_run.start(card); !why.isEmpty()) {
-        m_status->setText(why);
+    if (const platform::Outcome started = m_run.start(card); !started) {
+        m_status->setText(started.why());
         return;
     }
     accept();

@@ -3,6 +3,7 @@
 #include "session/test_card_run.h"
 #include "link_doubles.h"
 #include "machine_on_pty.h"
+#include "outcome_assert.h"
 #include "platform/qt_serial_line.h"
 #include "render/effect_board.h"
 #include "session/session_impl.h"
@@ -75,7 +76,7 @@ TEST_F(CardOnMachine, ColumnsBurnLowestFirstAndTogetherAreTheCard)
     QObject::connect(card.get(), &session::TestCardRun::columnStarted, card.get(),
                      [&](int) { burntBefore << machine->burnt(); });
 
-    ASSERT_EQ(card->start(plan), QString());
+    ASSERT_TRUE(isDone(card->start(plan)));
     ASSERT_TRUE(waitFor([&] { return card->state() != CardState::Sending && !card->isActive(); }));
     ASSERT_EQ(card->state(), CardState::Done);
     ASSERT_TRUE(waitFor([&] { return machine->carveDone(); }));
@@ -102,7 +103,7 @@ TEST_F(CardOnMachine, ACardCutOffPicksUpAtItsColumnAndRow)
     ASSERT_TRUE(waitFor([&] { return identified(); }));
     const materials::TestCardPlan plan{.burnTimes = {20, 40, 60}, .levels = {50, 100}};
     const materials::TestCard expected(plan);
-    ASSERT_EQ(card->start(plan), QString());
+    ASSERT_TRUE(isDone(card->start(plan)));
     const int rowInPatches = expected.layout().rowTop[0] + 30;
     ASSERT_TRUE(waitFor([&] {
         return card->column() == 1 && card->state() == CardState::Carving &&
@@ -145,7 +146,7 @@ TEST_F(CardOnMachine, AColumnTheMachineFinishedAloneIsNotBurntAgain)
     startSession();
     ASSERT_TRUE(waitFor([&] { return identified(); }));
     const materials::TestCardPlan plan{.burnTimes = {20, 40, 60}, .levels = {50, 100}};
-    ASSERT_EQ(card->start(plan), QString());
+    ASSERT_TRUE(isDone(card->start(plan)));
     ASSERT_TRUE(waitFor([&] {
         return card->column() == 1 && card->state() == CardState::Carving &&
                session->model().currentRow() > 0;
@@ -170,11 +171,12 @@ TEST_F(CardOnMachine, RestartStopsTheCardAndSaysWhyOneCannotBegin)
 {
     plugMachine(true);
     startSession();
-    EXPECT_EQ(card->start({}), u"No machine is connected."_s);
+    EXPECT_EQ(card->start({}).why(), u"No machine is connected."_s);
     ASSERT_TRUE(waitFor([&] { return identified(); }));
-    EXPECT_TRUE(card->start(materials::TestCardPlan{.burnTimes = {40}}).contains(u"2 to 8"_s));
-    ASSERT_EQ(card->start({}), QString());
-    EXPECT_TRUE(card->start({}).contains(u"already"_s));
+    EXPECT_TRUE(
+        card->start(materials::TestCardPlan{.burnTimes = {40}}).why().contains(u"2 to 8"_s));
+    ASSERT_TRUE(isDone(card->start({})));
+    EXPECT_TRUE(card->start({}).why().contains(u"already"_s));
     ASSERT_TRUE(waitFor([&] { return card->state() == CardState::Carving; }));
     session->restart();
     EXPECT_EQ(card->state(), CardState::Stopped);

@@ -170,8 +170,10 @@ void CardBurn::onIdentified()
         this,
         [this] {
             if (m_phase != Phase::Burning) return;
-            const QString why = m_run.start(m_plan.card, m_plan.fromColumn, m_plan.fromRow);
-            if (!why.isEmpty()) finish(BurnRun::LinkBroke, u"the card could not begin: "_s + why);
+            const platform::Outcome started =
+                m_run.start(m_plan.card, m_plan.fromColumn, m_plan.fromRow);
+            if (!started)
+                finish(BurnRun::LinkBroke, u"the card could not begin: "_s + started.why());
         },
         Qt::QueuedConnection);
 }
