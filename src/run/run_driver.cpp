@@ -67,7 +67,7 @@ void RunDriver::makeConnections()
     connect(&m_model, &JobModel::carveStep, this, &RunDriver::followCarve);
     connect(&m_model, &JobModel::progressChanged, this, [this] {
         followCarve();
-        update();
+        emit progressChanged();
     });
     connect(&m_jobs, &JobControls::restartSent, this, [this] {
         // Stopped on purpose: nothing is left to resume.

@@ -98,8 +98,10 @@ public:
     void keepForNextStart();
 
 signals:
-    // Anything of the run changed: its state, its progress, its step, the offer.
+    // The run changed: its state, its step, the offer.
     void changed();
+    // Dots were burnt or skipped: see progress(). Often, so it carries nothing else.
+    void progressChanged();
     // The kept job goes to the machine again, from this row.
     void resuming(int fromRow);
     // The machine holds this board now (the whole job's, whatever row it was sent from).

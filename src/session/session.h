@@ -145,6 +145,7 @@ signals:
     void runTimeChanged(const QString &text);
     void positionFieldsReset();
     void offerChanged();
+    // Dots were burnt or skipped (often: a report of the machine's each time).
     void progressChanged();
     void pictureMayBeMissingChanged(bool missing);
     // The kept job is on its way back, from this row.

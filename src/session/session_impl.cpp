@@ -138,6 +138,7 @@ void SessionImpl::makeConnections()
     m_burnTimeWait->onTick([this] { sendOwedBurnTime(); });
 
     connect(&m_driver, &run::RunDriver::changed, this, &SessionImpl::onRunChanged);
+    connect(&m_driver, &run::RunDriver::progressChanged, this, &Session::progressChanged);
     connect(&m_driver, &run::RunDriver::resuming, this, &SessionImpl::resuming);
     connect(&m_driver, &run::RunDriver::stepSending, this,
             [this](const QImage &board, int burnTime) {

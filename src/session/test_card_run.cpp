@@ -22,6 +22,9 @@ bool carving(run::JobModel::State state)
 TestCardRun::TestCardRun(Session &session, QObject *parent) : QObject(parent), m_session(session)
 {
     connect(&m_session, &Session::runChanged, this, &TestCardRun::onRunChanged);
+    connect(&m_session, &Session::progressChanged, this, [this] {
+        if (m_holdsColumn) emit progressChanged();
+    });
 }
 
 platform::Outcome TestCardRun::start(const materials::TestCardPlan &plan, int fromColumn,

@@ -26,6 +26,9 @@ void BurnRun::makeConnections()
                u"the device found answered with product id %1: not the engraver"_s.arg(id));
     });
     connect(&m_session, &S::runChanged, this, &BurnRun::onRunChanged);
+    connect(&m_session, &S::progressChanged, this, [this] {
+        if (m_phase == Phase::Carving) reportProgress();
+    });
 }
 
 void BurnRun::begin()
