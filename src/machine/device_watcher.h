@@ -25,7 +25,6 @@ public:
 
     // False where udev runs no service (containers, chroots): then devices under /dev are
     // noticed only by the scan's own retries.
-    bool watchesUdev() const { return m_notifier != nullptr; }
 
     // The table's name for a device udev reports: its node or one of its links; empty when
     // the table has neither.

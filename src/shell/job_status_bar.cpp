@@ -315,11 +315,6 @@ bool JobStatusBar::offerShown() const
     return !m_offer->isHidden();
 }
 
-QString JobStatusBar::offerText() const
-{
-    return m_offerLabel->fullText();
-}
-
 void JobStatusBar::showNoMachine(const QString &summary)
 {
     m_noMachineLabel->setFullText(summary);
@@ -328,11 +323,6 @@ void JobStatusBar::showNoMachine(const QString &summary)
         u"— <a href=\"check\">%1</a>"_s.arg(machine::DiagnosisText::checkLink().toHtmlEscaped()));
     m_checkLink->setVisible(!summary.isEmpty());
     m_connectionLabel->setVisible(summary.isEmpty());
-}
-
-QString JobStatusBar::noMachineText() const
-{
-    return m_noMachineLabel->isHidden() ? QString() : m_noMachineLabel->fullText();
 }
 
 void JobStatusBar::showNotice()

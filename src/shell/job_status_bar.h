@@ -44,10 +44,8 @@ public:
     // Why the last search found no machine, with a link to the connection check; nothing
     // while a machine is connected.
     void showNoMachine(const QString &summary);
-    QString noMachineText() const;
     // The offer to pick an interrupted job up again.
     bool offerShown() const;
-    QString offerText() const;
     QPushButton &resumeButton() { return *m_resumeButton; }
     QPushButton &startOverButton() { return *m_startOverButton; }
     QPushButton &dismissButton() { return *m_dismissButton; }

@@ -45,7 +45,6 @@ public:
     ConnectionCheck &connectionCheck() { return m_check; }
     session::TestCardRun &testCard() { return m_card; }
     MaterialMenu &materialMenu() { return *m_materials; }
-    BoardLook &boardLook() { return *m_look; }
     BoardEditing &boardEditing() { return *m_editing; }
 
 private:

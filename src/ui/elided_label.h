@@ -15,7 +15,6 @@ public:
     // How much of the text it keeps before others give up theirs, in average characters.
     void setLeastCharacters(int count);
     const QString &fullText() const { return m_fullText; }
-    bool isElided() const { return text() != m_fullText; }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;

@@ -25,7 +25,6 @@ public:
     QDoubleSpinBox &heightBox() { return *m_height; }
     QDoubleSpinBox &leftBox() { return *m_left; }
     QDoubleSpinBox &topBox() { return *m_top; }
-    QCheckBox &mirrorLeftRightBox() { return *m_mirrorH; }
     QCheckBox &mirrorTopBottomBox() { return *m_mirrorV; }
     // Why the last request could not be met; empty when it could.
     QString problemText() const;

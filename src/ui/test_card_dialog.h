@@ -39,7 +39,6 @@ public:
     QString statusText() const;
     QPushButton &burnButton() { return *m_burn; }
     QLineEdit &burnTimesField() { return *m_burnTimes; }
-    QLineEdit &levelsField() { return *m_levels; }
 
     // Asks first when the board holds a picture never sent; closes once the card has begun.
     void burn();
