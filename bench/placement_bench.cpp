@@ -1,7 +1,7 @@
 // Placing a chosen 24-megapixel photo anew: rendered again at a new size from its decoded
 // pixels, and moved at the same size, after the first decoding.
 #include "document/placed_rendering.h"
-#include "platform/picture_loader.h"
+#include "pictures/picture_loader.h"
 #include "render/work_snapshot.h"
 #include "support/photo_like.h"
 
@@ -31,8 +31,8 @@ const QString &photo(const char *format)
 // The picture as the effect chooser hands it over, dithered at its default placement.
 document::PlacedRendering chosen(const QString &path)
 {
-    const platform::LoadedPicture loaded =
-        platform::loadPicture(path, {.drawSize = render::ProcessingSize});
+    const pictures::LoadedPicture loaded =
+        pictures::loadPicture(path, {.drawSize = render::ProcessingSize});
     return {document::ChosenPicture(path, loaded.size, render::makeWorkSnapshot(loaded)),
             render::Effect::Dither,
             {},

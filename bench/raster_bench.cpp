@@ -1,5 +1,5 @@
 // Speed of the raster arithmetic and of a big dropped JPEG on its way to both renderings.
-#include "platform/picture_loader.h"
+#include "pictures/picture_loader.h"
 #include "render/effect_board.h"
 #include "render/raster_constants.h"
 #include "render/render_black_white.h"
@@ -69,7 +69,7 @@ void BM_Jpeg24MpToBothRenderings(benchmark::State &state)
     const QString path = bigJpegPath();
     const int drawSize = int(state.range(0));
     for (auto _ : state) {
-        const platform::LoadedPicture picture = platform::loadPicture(path, {.drawSize = drawSize});
+        const pictures::LoadedPicture picture = pictures::loadPicture(path, {.drawSize = drawSize});
         const QImage snapshot = render::makeWorkSnapshot(picture);
         benchmark::DoNotOptimize(render::renderEffectBoard(snapshot, render::Effect::BlackWhite));
         benchmark::DoNotOptimize(render::renderEffectBoard(snapshot, render::Effect::Dither));

@@ -1,5 +1,5 @@
 // A settings file of 4 MiB: parsed once for a start-up's reads, and ten keys written at once.
-#include "platform/profile_file.h"
+#include "settings/profile_file.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -10,7 +10,7 @@
 #include <thread>
 
 using namespace Qt::Literals::StringLiterals;
-using tavro::platform::ProfileFile;
+using tavro::settings::ProfileFile;
 
 namespace {
 

@@ -1,5 +1,5 @@
 // One change of a tuning control: both effect chooser panels drawn again, for every method.
-#include "platform/picture_loader.h"
+#include "pictures/picture_loader.h"
 #include "render/effect.h"
 #include "render/effect_board.h"
 #include "render/picture_tuning.h"
@@ -50,8 +50,8 @@ void jpeg24MpToBothPanels(benchmark::State &state, render::Effect method)
     const render::PictureTuning tuning{
         .grey = render::GreySource::Luma, .gamma = 1.4, .method = method};
     for (auto _ : state) {
-        const platform::LoadedPicture picture =
-            platform::loadPicture(path, {.drawSize = render::ProcessingSize});
+        const pictures::LoadedPicture picture =
+            pictures::loadPicture(path, {.drawSize = render::ProcessingSize});
         const QImage snapshot = render::makeWorkSnapshot(picture);
         benchmark::DoNotOptimize(render::renderEffectPanels(snapshot, tuning));
     }

@@ -1,6 +1,6 @@
 // Arbitrary bytes through the picture loader and on to both renderings; the PCX decoder above all.
-#include "platform/pcx_decoder.h"
-#include "platform/picture_loader.h"
+#include "pictures/pcx_decoder.h"
+#include "pictures/picture_loader.h"
 #include "render/effect_board.h"
 #include "render/work_snapshot.h"
 
@@ -38,9 +38,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         pcx[0] = 0x0A;
         pcx[2] = 1;
     }
-    (void)platform::decodePcx(pcx, FuzzMaxPixels);
+    (void)pictures::decodePcx(pcx, FuzzMaxPixels);
 
-    const platform::LoadedPicture picture = platform::loadPictureData(
+    const pictures::LoadedPicture picture = pictures::loadPictureData(
         bytes, u"fuzz"_s, {.drawSize = FuzzProcessingSize, .maxPixels = FuzzMaxPixels});
     // An unreadable picture always renders as the same white board. The board is not
     // packed: packing reads fixed places of a 512 x 512 board whatever the input, and

@@ -1,8 +1,8 @@
 #include "document/chosen_picture.h"
 
 #include "document/placement.h"
+#include "pictures/picture_loader.h"
 #include "platform/file_name.h"
-#include "platform/picture_loader.h"
 #include "platform/whole_file.h"
 
 #include <QFile>
@@ -26,7 +26,7 @@ platform::Outcome unreadable(const QString &path, const QString &reason)
 // The picture as decoded, no larger than any placement needs, transparency read as white.
 platform::Result<QImage> decodeToPlace(const QString &path)
 {
-    const platform::LoadedPicture loaded = platform::loadPicture(path, {.drawSize = MaxPlacedSide});
+    const pictures::LoadedPicture loaded = pictures::loadPicture(path, {.drawSize = MaxPlacedSide});
     if (!loaded.isReadable()) return unreadable(path, loaded.error);
     QImage picture = loaded.image;
     if (picture.width() > MaxPlacedSide || picture.height() > MaxPlacedSide)
@@ -136,7 +136,7 @@ QFuture<void> ChosenPicture::decodeInBackground() const
     // Opening is quick where reading is not: a file gone is known before any thread starts.
     QFile file;
     if (const platform::Outcome opened =
-            platform::openRegularFile(d.path, platform::MaxPictureBytes, file);
+            platform::openRegularFile(d.path, pictures::MaxPictureBytes, file);
         !opened) {
         d.decoded = unreadable(d.path, opened.why());
         return QtFuture::makeReadyFuture();

@@ -4,7 +4,7 @@
 
 #include "document/placement.h"
 #include "document/text_font.h"
-#include "platform/setting.h"
+#include "settings/setting.h"
 
 #include <optional>
 
@@ -17,30 +17,30 @@ std::optional<int> leadingInteger(const QString &text);
 // Six significant digits.
 QString dotsPerMillimetreText(double dotsPerMillimetre);
 
-inline const platform::Setting<QString> FontName{
+inline const settings::Setting<QString> FontName{
     .section = FontSection, .key = u"Name", .defaultValue = TextFontSettings{}.name};
-inline const platform::Setting<int> FontSize{.section = FontSection,
+inline const settings::Setting<int> FontSize{.section = FontSection,
                                              .key = u"Size",
                                              .defaultValue = TextFontSettings{}.size,
                                              .parse = &leadingInteger};
-inline constexpr platform::Setting<bool> FontBold{.section = FontSection,
+inline constexpr settings::Setting<bool> FontBold{.section = FontSection,
                                                   .key = u"Bold",
-                                                  .parse = &platform::oneMeansTrue,
+                                                  .parse = &settings::oneMeansTrue,
                                                   .format = &fontFlagText};
-inline constexpr platform::Setting<bool> FontItalic{.section = FontSection,
+inline constexpr settings::Setting<bool> FontItalic{.section = FontSection,
                                                     .key = u"Tilt",
-                                                    .parse = &platform::oneMeansTrue,
+                                                    .parse = &settings::oneMeansTrue,
                                                     .format = &fontFlagText};
-inline constexpr platform::Setting<bool> FontStrikeOut{.section = FontSection,
+inline constexpr settings::Setting<bool> FontStrikeOut{.section = FontSection,
                                                        .key = u"Strikethrough",
-                                                       .parse = &platform::oneMeansTrue,
+                                                       .parse = &settings::oneMeansTrue,
                                                        .format = &fontFlagText};
-inline constexpr platform::Setting<bool> FontUnderline{.section = FontSection,
+inline constexpr settings::Setting<bool> FontUnderline{.section = FontSection,
                                                        .key = u"Underline",
-                                                       .parse = &platform::oneMeansTrue,
+                                                       .parse = &settings::oneMeansTrue,
                                                        .format = &fontFlagText};
 
-inline constexpr platform::Setting<double> DotsPerMillimetre{
+inline constexpr settings::Setting<double> DotsPerMillimetre{
     .section = u"MachineSize",
     .key = u"DotsPerMillimetre",
     .defaultValue = DefaultDotsPerMillimetre,

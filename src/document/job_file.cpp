@@ -1,7 +1,7 @@
 #include "document/job_file.h"
 
-#include "platform/picture_format.h"
-#include "platform/png_chunks.h"
+#include "pictures/picture_format.h"
+#include "pictures/png_chunks.h"
 #include "platform/whole_file.h"
 #include "render/raster_constants.h"
 
@@ -22,8 +22,8 @@ using namespace Qt::Literals::StringLiterals;
 namespace tavro::document {
 namespace {
 
+using pictures::PngChunk;
 using platform::Outcome;
-using platform::PngChunk;
 
 const QString RememberedKey = u"TavroRememberedImage"_s;
 const QString TuningKey = u"TavroPictureTuning"_s;
@@ -92,7 +92,7 @@ platform::Result<QImage> readBoardPixels(const QList<PngChunk> &chunks)
                 : u"its picture header is damaged"_s);
     }
     QBuffer buffer;
-    buffer.setData(platform::pngPixelsOnly(chunks));
+    buffer.setData(pictures::pngPixelsOnly(chunks));
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "png");
     const QImage picture = reader.read();
@@ -105,7 +105,7 @@ platform::Result<QImage> readBoardPng(QByteArrayView png)
 {
     if (!png.startsWith("\x89PNG")) return Outcome::failed(u"not a PNG picture"_s);
     QList<PngChunk> chunks;
-    if (Outcome walked = platform::pngChunks(png, chunks); !walked) return walked;
+    if (Outcome walked = pictures::pngChunks(png, chunks); !walked) return walked;
     return readBoardPixels(chunks);
 }
 
@@ -130,13 +130,13 @@ Outcome readJobTexts(const QList<PngChunk> &chunks, QHash<QString, QString> &tex
         if (ours && !chunk.hasValidCheckSum())
             return Outcome::failed(u"its part %1 is damaged"_s.arg(keyword));
         QString text;
-        switch (platform::readPngText(chunk, room, text)) {
-        case platform::PngTextRead::Ok:
+        switch (pictures::readPngText(chunk, room, text)) {
+        case pictures::PngTextRead::Ok:
             break;
-        case platform::PngTextRead::TooLong:
+        case pictures::PngTextRead::TooLong:
             return Outcome::failed(u"its texts hold more than %1 MiB, far more than a job's"_s.arg(
                 MaxJobTextBytes / (1024 * 1024)));
-        case platform::PngTextRead::Damaged:
+        case pictures::PngTextRead::Damaged:
             if (ours) return Outcome::failed(u"its part %1 is damaged"_s.arg(keyword));
             continue;
         }
@@ -226,14 +226,14 @@ JobFileRead readJobFile(const QString &path)
 JobFileRead decodeJobFile(const QByteArray &data)
 {
     if (data.isEmpty()) return failure(JobFileStatus::NotAJob, u"the file is empty"_s);
-    const platform::PictureFormat format = platform::sniffPictureFormat(data);
-    if (format == platform::PictureFormat::Unknown)
+    const pictures::PictureFormat format = pictures::sniffPictureFormat(data);
+    if (format == pictures::PictureFormat::Unknown)
         return failure(JobFileStatus::NotAJob, u"it is neither a job nor a picture"_s);
     const QString plain = u"it is a picture with no job in it"_s;
-    if (format != platform::PictureFormat::Png) return failure(JobFileStatus::PlainPicture, plain);
+    if (format != pictures::PictureFormat::Png) return failure(JobFileStatus::PlainPicture, plain);
 
     QList<PngChunk> chunks;
-    const Outcome walk = platform::pngChunks(data, chunks);
+    const Outcome walk = pictures::pngChunks(data, chunks);
     const bool named = std::ranges::any_of(chunks, [](const PngChunk &chunk) {
         return chunk.textKeyword() == JobVersionKey.toLatin1();
     });

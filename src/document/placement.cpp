@@ -67,12 +67,12 @@ QString dotsPerMillimetreText(double dotsPerMillimetre)
     return QString::number(dotsPerMillimetre, 'g', 6);
 }
 
-double loadDotsPerMillimetre(const platform::ProfileFile &file)
+double loadDotsPerMillimetre(const settings::ProfileFile &file)
 {
     return DotsPerMillimetre.read(file);
 }
 
-bool saveDotsPerMillimetre(platform::ProfileFile &file, double dotsPerMillimetre)
+bool saveDotsPerMillimetre(settings::ProfileFile &file, double dotsPerMillimetre)
 {
     return DotsPerMillimetre.write(file, dotsPerMillimetre);
 }

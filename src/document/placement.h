@@ -11,9 +11,9 @@
 
 #include <optional>
 
-namespace tavro::platform {
+namespace tavro::settings {
 class ProfileFile;
-}  // namespace tavro::platform
+}  // namespace tavro::settings
 
 namespace tavro::document {
 
@@ -23,8 +23,8 @@ inline constexpr int MaxPlacedSide = 2048;
 // The board's scale on the work piece; the rulers are drawn at the default.
 inline constexpr render::TuningRange<double> DotsPerMillimetreRange{1.0, 100.0};
 inline constexpr double DefaultDotsPerMillimetre = 13.4;
-double loadDotsPerMillimetre(const platform::ProfileFile &file);
-bool saveDotsPerMillimetre(platform::ProfileFile &file, double dotsPerMillimetre);
+double loadDotsPerMillimetre(const settings::ProfileFile &file);
+bool saveDotsPerMillimetre(settings::ProfileFile &file, double dotsPerMillimetre);
 
 struct Placement {
     QRect rect;            // in board dots; it may reach past the board's edges

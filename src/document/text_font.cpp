@@ -2,7 +2,7 @@
 
 #include "document/document_settings.h"
 #include "platform/key_value_lines.h"
-#include "platform/profile_file.h"
+#include "settings/profile_file.h"
 
 #include <QFontInfo>
 #include <QRegularExpression>
@@ -100,15 +100,15 @@ std::optional<int> leadingInteger(const QString &text)
     return match.hasMatch() ? match.captured(1).toInt() : 0;
 }
 
-TextFontSettings loadFontSettings(const platform::ProfileFile &file)
+TextFontSettings loadFontSettings(const settings::ProfileFile &file)
 {
     return fontSettingsFrom([&file](const auto &setting) { return setting.read(file); });
 }
 
-void saveFontSettings(platform::ProfileFile &file, const TextFontSettings &font)
+void saveFontSettings(settings::ProfileFile &file, const TextFontSettings &font)
 {
     // One write: the six values are kept together or not at all.
-    QList<platform::ProfileFile::Setting> settings;
+    QList<settings::ProfileFile::Setting> settings;
     forEachValue(font, [&settings](const auto &setting, const auto &value) {
         settings.append(setting.setting(value));
     });

@@ -5,9 +5,9 @@
 #include <QString>
 #include <QStringList>
 
-namespace tavro::platform {
+namespace tavro::settings {
 class ProfileFile;
-}  // namespace tavro::platform
+}  // namespace tavro::settings
 
 namespace tavro::document {
 
@@ -29,8 +29,8 @@ struct TextFontSettings {
     static TextFontSettings fromFont(const QFont &font);
 };
 
-TextFontSettings loadFontSettings(const platform::ProfileFile &file);
-void saveFontSettings(platform::ProfileFile &file, const TextFontSettings &font);
+TextFontSettings loadFontSettings(const settings::ProfileFile &file);
+void saveFontSettings(settings::ProfileFile &file, const TextFontSettings &font);
 QString fontFlagText(bool flag);
 
 // The six values as "Key=Value" lines under the keys of section "Front", for a job file,

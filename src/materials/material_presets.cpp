@@ -14,8 +14,8 @@ using namespace Qt::Literals::StringLiterals;
 namespace tavro::materials {
 namespace {
 
-using platform::ProfileFile;
-using platform::ProfileText;
+using settings::ProfileFile;
+using settings::ProfileText;
 
 const QString HeadSection = u"Materials"_s;
 const QString SectionPrefix = u"Preset"_s;

@@ -4,7 +4,7 @@
 
 #include "materials/material_preset.h"
 #include "platform/outcome.h"
-#include "platform/profile_file.h"
+#include "settings/profile_file.h"
 
 #include <QList>
 #include <QObject>
@@ -63,7 +63,7 @@ signals:
     void asItWillBurnChanged(bool on);
 
 private:
-    using Setting = platform::ProfileFile::Setting;
+    using Setting = settings::ProfileFile::Setting;
     // What a write does to the presets of the file; it may run later, so it holds its own data.
     using PresetsChange = std::function<void(QList<MaterialPreset> &presets)>;
 
@@ -72,7 +72,7 @@ private:
     platform::Outcome write(const PresetsChange &change, const QList<Setting> &head);
     platform::Outcome changePresets(const PresetsChange &change);
 
-    platform::ProfileFile m_file;
+    settings::ProfileFile m_file;
     QList<MaterialPreset> m_presets;
     QString m_problem;
     QString m_chosen;

@@ -1,8 +1,8 @@
 #include "render/picture_tuning.h"
 
 #include "platform/key_value_lines.h"
-#include "platform/profile_file.h"
 #include "render/render_settings.h"
+#include "settings/profile_file.h"
 
 #include <algorithm>
 
@@ -137,14 +137,14 @@ std::optional<Effect> methodSetting(const QString &text)
     return std::nullopt;
 }
 
-PictureTuning loadPictureTuning(const platform::ProfileFile &file)
+PictureTuning loadPictureTuning(const settings::ProfileFile &file)
 {
     return tuningFrom([&file](const auto &setting) { return setting.read(file); });
 }
 
-bool savePictureTuning(platform::ProfileFile &file, const PictureTuning &tuning)
+bool savePictureTuning(settings::ProfileFile &file, const PictureTuning &tuning)
 {
-    QList<platform::ProfileFile::Setting> settings;
+    QList<settings::ProfileFile::Setting> settings;
     forEachValue(tuning, [&settings](const auto &setting, const auto &value) {
         settings.append(setting.setting(value));
     });

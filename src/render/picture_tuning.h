@@ -13,9 +13,9 @@
 #include <utility>
 #include <vector>
 
-namespace tavro::platform {
+namespace tavro::settings {
 class ProfileFile;
-}  // namespace tavro::platform
+}  // namespace tavro::settings
 
 namespace tavro::render {
 
@@ -80,8 +80,8 @@ QStringList pictureTuningToLines(const PictureTuning &tuning);
 PictureTuning pictureTuningFromLines(const QStringList &lines);
 
 // Config.ini keeps the last choices in a section of their own (render_settings.h).
-PictureTuning loadPictureTuning(const platform::ProfileFile &file);
+PictureTuning loadPictureTuning(const settings::ProfileFile &file);
 // Writes every key in one write; false, with none of them written, when it failed.
-bool savePictureTuning(platform::ProfileFile &file, const PictureTuning &tuning);
+bool savePictureTuning(settings::ProfileFile &file, const PictureTuning &tuning);
 
 }  // namespace tavro::render

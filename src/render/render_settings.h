@@ -2,8 +2,8 @@
 // and material presets keep a tuning under the same keys and read them by the same rules.
 #pragma once
 
-#include "platform/setting.h"
 #include "render/picture_tuning.h"
+#include "settings/setting.h"
 
 #include <optional>
 
@@ -15,39 +15,39 @@ inline constexpr QStringView PictureTuningSection = u"PictureTuning";
 std::optional<GreySource> greySourceSetting(const QString &text);
 std::optional<Effect> methodSetting(const QString &text);
 
-inline constexpr platform::Setting<GreySource> TuningGrey{.section = PictureTuningSection,
+inline constexpr settings::Setting<GreySource> TuningGrey{.section = PictureTuningSection,
                                                           .key = u"Grey",
                                                           .defaultValue = PictureTuning{}.grey,
                                                           .parse = &greySourceSetting,
                                                           .format = &greySourceName};
-inline constexpr platform::Setting<int> TuningBrightness{.section = PictureTuningSection,
+inline constexpr settings::Setting<int> TuningBrightness{.section = PictureTuningSection,
                                                          .key = u"Brightness",
                                                          .defaultValue = PictureTuning{}.brightness,
                                                          .bounds = BrightnessRange};
-inline constexpr platform::Setting<int> TuningContrast{.section = PictureTuningSection,
+inline constexpr settings::Setting<int> TuningContrast{.section = PictureTuningSection,
                                                        .key = u"Contrast",
                                                        .defaultValue = PictureTuning{}.contrast,
                                                        .bounds = ContrastRange};
-inline constexpr platform::Setting<double> TuningGamma{.section = PictureTuningSection,
+inline constexpr settings::Setting<double> TuningGamma{.section = PictureTuningSection,
                                                        .key = u"Gamma",
                                                        .defaultValue = PictureTuning{}.gamma,
                                                        .bounds = GammaRange};
-inline constexpr platform::Setting<bool> TuningInvert{
+inline constexpr settings::Setting<bool> TuningInvert{
     .section = PictureTuningSection, .key = u"Invert", .defaultValue = PictureTuning{}.invert};
-inline constexpr platform::Setting<int> TuningThreshold{.section = PictureTuningSection,
+inline constexpr settings::Setting<int> TuningThreshold{.section = PictureTuningSection,
                                                         .key = u"Threshold",
                                                         .defaultValue = PictureTuning{}.threshold,
                                                         .bounds = ThresholdRange};
-inline constexpr platform::Setting<Effect> TuningMethod{.section = PictureTuningSection,
+inline constexpr settings::Setting<Effect> TuningMethod{.section = PictureTuningSection,
                                                         .key = u"Method",
                                                         .defaultValue = PictureTuning{}.method,
                                                         .parse = &methodSetting,
                                                         .format = &effectName};
-inline constexpr platform::Setting<bool> TuningDotGain{
+inline constexpr settings::Setting<bool> TuningDotGain{
     .section = PictureTuningSection,
     .key = u"DotGain",
     .defaultValue = PictureTuning{}.compensateDotGain};
-inline constexpr platform::Setting<double> TuningDotDiameter{
+inline constexpr settings::Setting<double> TuningDotDiameter{
     .section = PictureTuningSection,
     .key = u"DotDiameter",
     .defaultValue = PictureTuning{}.dotDiameter,

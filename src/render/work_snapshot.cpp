@@ -35,7 +35,7 @@ QImage makeWorkSnapshot(const QImage &picture, QSize declaredSize, int processin
     return surface;
 }
 
-QImage makeWorkSnapshot(const platform::LoadedPicture &picture, int processingSize)
+QImage makeWorkSnapshot(const pictures::LoadedPicture &picture, int processingSize)
 {
     return makeWorkSnapshot(picture.image, picture.size, processingSize);
 }

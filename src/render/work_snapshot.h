@@ -1,7 +1,7 @@
 // The working surface: the picture fitted into the processing area, as both renderings read it.
 #pragma once
 
-#include "platform/picture_loader.h"
+#include "pictures/picture_loader.h"
 #include "render/raster_constants.h"
 
 #include <QImage>
@@ -21,7 +21,7 @@ inline constexpr QRgb Margin = 0x00FFFFFF;
 // follows the declared size. A null picture leaves the whole surface Margin.
 QImage makeWorkSnapshot(const QImage &picture, QSize declaredSize,
                         int processingSize = ProcessingSize);
-QImage makeWorkSnapshot(const platform::LoadedPicture &picture,
+QImage makeWorkSnapshot(const pictures::LoadedPicture &picture,
                         int processingSize = ProcessingSize);
 
 // Where the picture lies on a surface: the smallest rectangle holding every pixel that is not

@@ -3,10 +3,10 @@
 #include "document/job_file.h"
 #include "machine/machine_identity.h"
 #include "platform/key_value_lines.h"
-#include "platform/profile_file.h"
 #include "platform/whole_file.h"
 #include "render/raster_constants.h"
 #include "render/upload_raster.h"
+#include "settings/profile_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -219,7 +219,7 @@ InterruptedJobStore::Loaded InterruptedJobStore::loadLegacy() const
         loaded.problem = u"its notes cannot be read: "_s + read.why();
         return loaded;
     }
-    const platform::ProfileFile notes(legacyNotesPath());
+    const settings::ProfileFile notes(legacyNotesPath());
     const auto number = [&notes](const QString &key, qint64 max) -> std::optional<qint64> {
         bool ok = false;
         const qint64 value = notes.read(u"InterruptedJob"_s, key, {}).toLongLong(&ok);

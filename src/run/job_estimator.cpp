@@ -29,7 +29,7 @@ milliseconds toMilliseconds(microseconds time)
 }  // namespace
 
 JobEstimator::JobEstimator(JobModel &job, link::EngraverLink &link, JobControls &controls,
-                           platform::Clock &clock, platform::ProfileFile &settings, QObject *parent)
+                           platform::Clock &clock, settings::ProfileFile &settings, QObject *parent)
     : QObject(parent), m_job(job), m_clock(clock), m_settings(settings)
 {
     makeConnections(link, controls);

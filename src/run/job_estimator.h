@@ -3,9 +3,9 @@
 
 #include "document/burn_time.h"
 #include "platform/clock.h"
-#include "platform/profile_file.h"
 #include "run/job_model.h"
 #include "run/time_model.h"
+#include "settings/profile_file.h"
 
 #include <QObject>
 
@@ -47,7 +47,7 @@ public:
     // The settings file must outlive the estimator; the model is saved as a run stops
     // (pause, finish, interruption, restart) and when the estimator goes.
     JobEstimator(JobModel &job, link::EngraverLink &link, JobControls &controls,
-                 platform::Clock &clock, platform::ProfileFile &settings,
+                 platform::Clock &clock, settings::ProfileFile &settings,
                  QObject *parent = nullptr);
     ~JobEstimator() override;
 
@@ -87,7 +87,7 @@ private:
 
     JobModel &m_job;
     platform::Clock &m_clock;
-    platform::ProfileFile &m_settings;
+    settings::ProfileFile &m_settings;
     TimeModel m_model;
     TimeModel m_learnt;  // rows carved since the model was last kept
     QString m_key;

@@ -4,11 +4,11 @@
 #include "link/trace_log.h"
 #include "machine/device_watcher.h"
 #include "machine/machine_identity.h"
-#include "platform/settings_folder.h"
 #include "render/upload_raster.h"
 #include "run/job_raster.h"
 #include "run/job_trace.h"
 #include "run/resume.h"
+#include "settings/settings_folder.h"
 
 #include <QDir>
 
@@ -32,7 +32,7 @@ SessionImpl::SessionImpl(const SessionServices &services, const SessionOptions &
       m_clock(services.clock),
       m_prompter(services.prompter),
       m_ports(services.ports),
-      m_settings(platform::settingsFilePath(services.settingsFolder)),
+      m_settings(settings::settingsFilePath(services.settingsFolder)),
       m_link(services.line, services.clock, services.prompter, services.ports, m_log, options.link),
       m_jobs(m_link, m_log, services.clock, m_controls, services.prompter),
       m_model(m_link, m_jobs, services.clock),
@@ -174,7 +174,7 @@ void SessionImpl::begin()
     m_link.startConnect();
     m_log.logText(u"Automatic Connecting...\r\n"_s);
     // Without the folder the choices are simply not kept; start-up goes on.
-    platform::ensureSettingsFolder(m_settingsFolder);
+    settings::ensureSettingsFolder(m_settingsFolder);
 }
 
 MachineView SessionImpl::machine() const

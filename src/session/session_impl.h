@@ -5,7 +5,6 @@
 #include "link/engraver_link.h"
 #include "platform/clock.h"
 #include "platform/port_lister.h"
-#include "platform/profile_file.h"
 #include "platform/prompter.h"
 #include "platform/serial_line.h"
 #include "run/job_controls.h"
@@ -13,6 +12,7 @@
 #include "run/machine_controls.h"
 #include "session/job_guard.h"
 #include "session/session.h"
+#include "settings/profile_file.h"
 
 #include <array>
 #include <memory>
@@ -203,7 +203,7 @@ private:
     platform::Clock &m_clock;
     platform::Prompter &m_prompter;
     const platform::PortLister &m_ports;
-    platform::ProfileFile m_settings;
+    settings::ProfileFile m_settings;
     link::MessageLog m_log;
     link::EngraverLink m_link;
     run::MachineControls m_controls;

@@ -54,7 +54,7 @@ void SessionImpl::setAsItWillBurn(bool on)
 
 void SessionImpl::rememberCard(const materials::TestCard &card, bool finished)
 {
-    QList<platform::ProfileFile::Setting> settings;
+    QList<settings::ProfileFile::Setting> settings;
     for (const QString &line : card.toLines()) {
         const qsizetype at = line.indexOf(u'=');
         settings.append({materials::TestCardSection.toString(), line.left(at), line.mid(at + 1)});

@@ -12,9 +12,9 @@
 #include <chrono>
 #include <optional>
 
-namespace tavro::platform {
+namespace tavro::settings {
 class ProfileFile;
-}  // namespace tavro::platform
+}  // namespace tavro::settings
 
 namespace tavro::session {
 

@@ -1,8 +1,8 @@
 #include "shell/desktop.h"
 
 #include "document/job_file.h"
+#include "pictures/picture_format.h"
 #include "platform/browser.h"
-#include "platform/picture_format.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -81,7 +81,7 @@ QString SystemDesktop::askFile(FileQuestion question, const QString &suggested, 
         dialog.setWindowTitle(tr("Open Picture"));
         // The loader knows a picture by its content; the names only narrow the list.
         dialog.setNameFilters(
-            {tr("Pictures (%1)").arg(platform::pictureNamePatterns().join(u' ')), allFiles});
+            {tr("Pictures (%1)").arg(pictures::pictureNamePatterns().join(u' ')), allFiles});
         dialog.setFileMode(QFileDialog::ExistingFile);
         break;
     case FileQuestion::OpenJob:

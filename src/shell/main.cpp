@@ -7,7 +7,7 @@
 #include "platform/qt_clock.h"
 #include "platform/qt_serial_line.h"
 #include "platform/runtime_folder.h"
-#include "platform/settings_folder.h"
+#include "settings/settings_folder.h"
 #include "shell/program.h"
 #include "ui/centre_on_screen.h"
 
@@ -119,7 +119,7 @@ int main(int argc, char **argv)
     platform::QtClock clock;
     const platform::PortTableLister ports(table);
     shell::SystemDesktop desktop;
-    shell::Program program({line, clock, ports, table, desktop}, platform::settingsFolder(),
+    shell::Program program({line, clock, ports, table, desktop}, settings::settingsFolder(),
                            parser.isSet(traceOption));
 
     shell::MainWindow &window = program.window();

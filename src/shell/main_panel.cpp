@@ -1,6 +1,6 @@
 #include "shell/main_panel.h"
 
-#include "platform/hot_keys.h"
+#include "hotkeys/hot_keys.h"
 #include "shell/burn_time_input.h"
 #include "shell/captions.h"
 #include "shell/help_window.h"
@@ -47,7 +47,7 @@ void bindToCommand(QAbstractButton &button, session::Command &command)
     QObject::connect(&button, &QAbstractButton::clicked, &command, &session::Command::trigger);
 }
 
-MainPanel::MainPanel(session::Session &session, platform::ProfileFile &settings, Desktop &desktop,
+MainPanel::MainPanel(session::Session &session, settings::ProfileFile &settings, Desktop &desktop,
                      platform::Clock &clock, QWidget *parent)
     : QWidget(parent),
       m_ui(std::make_unique<Ui::MainPanel>()),
@@ -80,7 +80,7 @@ MainPanel::MainPanel(session::Session &session, platform::ProfileFile &settings,
     m_uploadProgress->hide();
 
     m_log = std::make_unique<ui::LogBox>(*m_logBox);
-    m_hotKeys = std::make_unique<platform::HotKeys>(this);
+    m_hotKeys = std::make_unique<hotkeys::HotKeys>(this);
     m_text = std::make_unique<ui::TextEngraving>(
         ui::TextEngraving::Units{*m_textInput, *m_textPreview, *m_textConfirmButton,
                                  *m_textLocationRadio},
@@ -263,7 +263,7 @@ void MainPanel::connectWorkspace()
             [this](int x, int y) { m_locations->boardMouseDown(x, y); });
     connect(m_keyboardBox, &QCheckBox::clicked, this,
             [this] { m_keyboard->toggleKeyboardControl(); });
-    connect(m_hotKeys.get(), &platform::HotKeys::pressed, this,
+    connect(m_hotKeys.get(), &hotkeys::HotKeys::pressed, this,
             [this](int id) { m_keyboard->hotkeyPressed(id); });
     connect(m_textLocationRadio, &QRadioButton::clicked, this,
             [this] { m_text->armTextPlacement(); });
@@ -291,7 +291,7 @@ void MainPanel::openHelpOnCtrlRelease()
     help.exec();
 }
 
-bool MainPanel::dropFiles(const QString &paths, const platform::LoadedPicture &decoded)
+bool MainPanel::dropFiles(const QString &paths, const pictures::LoadedPicture &decoded)
 {
     if (!m_session.pictureDropped(paths)) return false;
     m_chooser->open(paths, decoded);

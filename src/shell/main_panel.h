@@ -2,9 +2,9 @@
 // forward the operator's clicks to it.
 #pragma once
 
-#include "platform/picture_loader.h"
-#include "platform/profile_file.h"
+#include "pictures/picture_loader.h"
 #include "session/session.h"
+#include "settings/profile_file.h"
 #include "shell/desktop.h"
 #include "ui/log_box.h"
 
@@ -29,8 +29,10 @@ class QSlider;
 
 namespace tavro::platform {
 class Clock;
-class HotKeys;
 }  // namespace tavro::platform
+namespace tavro::hotkeys {
+class HotKeys;
+}  // namespace tavro::hotkeys
 namespace tavro::ui {
 class EffectChooserWindow;
 }  // namespace tavro::ui
@@ -52,7 +54,7 @@ public:
     static constexpr int FirmwareOneRestartLeft = 640;
 
     // `settings` keeps the window's own choices (the language) in Config.ini.
-    MainPanel(session::Session &session, platform::ProfileFile &settings, Desktop &desktop,
+    MainPanel(session::Session &session, settings::ProfileFile &settings, Desktop &desktop,
               platform::Clock &clock, QWidget *parent = nullptr);
     ~MainPanel() override;
 
@@ -61,12 +63,12 @@ public:
     ui::LocationModes &locations() { return *m_locations; }
     ui::TextEngraving &text() { return *m_text; }
     ui::KeyboardControl &keyboard() { return *m_keyboard; }
-    platform::HotKeys &hotKeys() { return *m_hotKeys; }
+    hotkeys::HotKeys &hotKeys() { return *m_hotKeys; }
     ui::EffectChooserWindow &chooser() { return *m_chooser; }
 
     // Picture files dropped on the window: one path, or every path followed by CR LF, and the
     // picture when it was decoded already. False when the operator chose to keep a running job.
-    bool dropFiles(const QString &paths, const platform::LoadedPicture &decoded = {});
+    bool dropFiles(const QString &paths, const pictures::LoadedPicture &decoded = {});
     void openSettings();
     void openHelpOnCtrlRelease();
 
@@ -102,7 +104,7 @@ private:
 
     std::unique_ptr<Ui::MainPanel> m_ui;
     session::Session &m_session;
-    platform::ProfileFile &m_settings;
+    settings::ProfileFile &m_settings;
     Desktop &m_desktop;
     int m_appliedLanguage = NoLanguageYet;
     static constexpr int NoLanguageYet = -2;
@@ -149,7 +151,7 @@ private:
     std::array<QWidget *, run::MachineControls::Count> m_controlUnits{};
 
     std::unique_ptr<ui::LogBox> m_log;
-    std::unique_ptr<platform::HotKeys> m_hotKeys;
+    std::unique_ptr<hotkeys::HotKeys> m_hotKeys;
     std::unique_ptr<ui::TextEngraving> m_text;
     std::unique_ptr<ui::LocationModes> m_locations;
     std::unique_ptr<ui::KeyboardControl> m_keyboard;

@@ -44,7 +44,7 @@ bool isSinglePath(const QString &paths)
 
 }  // namespace
 
-MainWindow::MainWindow(session::Session &session, MainPanel &panel, platform::ProfileFile &settings,
+MainWindow::MainWindow(session::Session &session, MainPanel &panel, settings::ProfileFile &settings,
                        Desktop &desktop, QWidget *parent)
     : QMainWindow(parent),
       m_session(session),
@@ -153,10 +153,10 @@ void MainWindow::dropFiles(const QString &paths)
         openJobFile(paths);
         return;
     }
-    platform::LoadedPicture decoded;
+    pictures::LoadedPicture decoded;
     if (single) {
         // Said at once, and nothing opened: not two blank renderings and a line in the log.
-        decoded = platform::loadPicture(paths, {.drawSize = render::ProcessingSize});
+        decoded = pictures::loadPicture(paths, {.drawSize = render::ProcessingSize});
         if (!decoded.isReadable()) {
             m_desktop.messageBox(
                 tr("%1 cannot be opened as a picture: %2.")

@@ -3,7 +3,7 @@
 // one drop target for all of it.
 #pragma once
 
-#include "platform/profile_file.h"
+#include "settings/profile_file.h"
 #include "shell/interface_translator.h"
 
 #include <QMainWindow>
@@ -25,7 +25,7 @@ class MainWindow final : public QMainWindow {
     Q_OBJECT
 public:
     // `settings` keeps the window's own choices (the recent files) in Config.ini.
-    MainWindow(session::Session &session, MainPanel &panel, platform::ProfileFile &settings,
+    MainWindow(session::Session &session, MainPanel &panel, settings::ProfileFile &settings,
                Desktop &desktop, QWidget *parent = nullptr);
     // Hands the panel back to its owner.
     ~MainWindow() override;

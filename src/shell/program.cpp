@@ -1,6 +1,6 @@
 #include "shell/program.h"
 
-#include "platform/settings_folder.h"
+#include "settings/settings_folder.h"
 #include "shell/board_editing.h"
 #include "shell/board_look.h"
 #include "shell/main_menu.h"
@@ -18,7 +18,7 @@ namespace tavro::shell {
 
 Program::Program(const ProgramServices &services, const QString &settingsFolder, bool trace)
     : m_prompter(services.desktop),
-      m_settings(platform::settingsFilePath(settingsFolder)),
+      m_settings(settings::settingsFilePath(settingsFolder)),
       m_devices(services.table),
       m_session(
           {services.line, services.clock, m_prompter, services.ports, settingsFolder, &m_devices},

@@ -50,7 +50,7 @@ public:
 private:
     BoxPrompter m_prompter;
     // The window's own choices in Config.ini: the language, the recent files.
-    platform::ProfileFile m_settings;
+    settings::ProfileFile m_settings;
     machine::DeviceWatcher m_devices;
     session::SessionImpl m_session;
     session::TestCardRun m_card;

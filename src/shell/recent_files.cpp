@@ -1,6 +1,6 @@
 #include "shell/recent_files.h"
 
-#include "platform/profile_file.h"
+#include "settings/profile_file.h"
 #include "shell/shell_settings.h"
 
 #include <QFileInfo>
@@ -16,7 +16,7 @@ QString numberOf(int index)
 
 }  // namespace
 
-RecentFiles::RecentFiles(platform::ProfileFile &settings) : m_settings(settings)
+RecentFiles::RecentFiles(settings::ProfileFile &settings) : m_settings(settings)
 {
     for (int i = 0; i < MaxCount; ++i) {
         const QString path = RecentFile.read(m_settings, numberOf(i));
@@ -52,7 +52,7 @@ void RecentFiles::save()
 {
     // Every key is written, so entries that left the list leave the file too, and in one
     // write, so the file never holds half a change.
-    QList<platform::ProfileFile::Setting> settings;
+    QList<settings::ProfileFile::Setting> settings;
     for (int i = 0; i < MaxCount; ++i)
         settings.append(
             RecentFile.setting(i < m_paths.size() ? m_paths[i] : QString(), numberOf(i)));

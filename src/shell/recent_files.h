@@ -4,9 +4,9 @@
 #include <QString>
 #include <QStringList>
 
-namespace tavro::platform {
+namespace tavro::settings {
 class ProfileFile;
-}  // namespace tavro::platform
+}  // namespace tavro::settings
 
 namespace tavro::shell {
 
@@ -15,7 +15,7 @@ public:
     static constexpr int MaxCount = 10;
 
     // Reads the list; entries that are empty, relative or repeated are skipped.
-    explicit RecentFiles(platform::ProfileFile &settings);
+    explicit RecentFiles(settings::ProfileFile &settings);
 
     const QStringList &paths() const { return m_paths; }
     // To the front, once; the oldest falls off beyond MaxCount. Names with line breaks,
@@ -28,7 +28,7 @@ public:
 private:
     void save();
 
-    platform::ProfileFile &m_settings;
+    settings::ProfileFile &m_settings;
     QStringList m_paths;
 };
 

@@ -2,7 +2,7 @@
 // opened last.
 #pragma once
 
-#include "platform/setting.h"
+#include "settings/setting.h"
 #include "shell/captions.h"
 #include "ui/number_text.h"
 
@@ -17,14 +17,14 @@ inline std::optional<int> languageIndex(const QString &text)
 }
 
 // An index of the language box; -1 for none.
-inline constexpr platform::Setting<int> Language{.section = u"MainWindow",
+inline constexpr settings::Setting<int> Language{.section = u"MainWindow",
                                                  .key = u"Language",
                                                  .defaultValue = 0,
                                                  .bounds = {{-1, LanguageCount - 1}},
-                                                 .outOfBounds = platform::OutOfBounds::Clamped,
+                                                 .outOfBounds = settings::OutOfBounds::Clamped,
                                                  .parse = &languageIndex};
 
 // File1 (the newest) to File10: absolute paths, empty for none.
-inline const platform::Setting<QString> RecentFile{.section = u"RecentFiles", .key = u"File"};
+inline const settings::Setting<QString> RecentFile{.section = u"RecentFiles", .key = u"File"};
 
 }  // namespace tavro::shell

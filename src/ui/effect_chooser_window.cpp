@@ -1,8 +1,8 @@
 #include "ui/effect_chooser_window.h"
 
 #include "document/placed_rendering.h"
+#include "pictures/picture_loader.h"
 #include "platform/file_name.h"
-#include "platform/picture_loader.h"
 #include "render/effect_board.h"
 #include "render/raster_constants.h"
 #include "render/work_snapshot.h"
@@ -102,7 +102,7 @@ bool EffectChooserWindow::isReady() const
     return !m_blackWhitePanel->isBusy() && !m_ditherPanel->isBusy();
 }
 
-void EffectChooserWindow::open(const QString &picturePath, const platform::LoadedPicture &decoded)
+void EffectChooserWindow::open(const QString &picturePath, const pictures::LoadedPicture &decoded)
 {
     m_picturePath = picturePath;
     m_decoded = decoded;
@@ -127,10 +127,10 @@ void EffectChooserWindow::processEffects()
     if (!isVisible()) return;
     resetPanels();
 
-    const platform::LoadedPicture picture =
+    const pictures::LoadedPicture picture =
         m_decoded.isReadable()
             ? std::exchange(m_decoded, {})
-            : platform::loadPicture(m_picturePath, {.drawSize = render::ProcessingSize});
+            : pictures::loadPicture(m_picturePath, {.drawSize = render::ProcessingSize});
     if (!picture.isReadable())
         m_session.log().logLine(u"Cannot read picture %1: %2"_s.arg(
             oneLine(platform::displayFileName(m_picturePath)), oneLine(picture.error)));

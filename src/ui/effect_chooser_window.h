@@ -1,8 +1,8 @@
 // Shows a dropped picture in both renderings and puts the one the operator clicks on the board.
 #pragma once
 
+#include "pictures/picture_loader.h"
 #include "platform/clock.h"
-#include "platform/picture_loader.h"
 #include "render/effect.h"
 #include "render/picture_tuning.h"
 
@@ -39,7 +39,7 @@ public:
 
     // A drop: processes the picture shortly after the window is on screen, again if it
     // already is, so the newest drop always wins. A picture already decoded is not read again.
-    void open(const QString &picturePath, const platform::LoadedPicture &decoded = {});
+    void open(const QString &picturePath, const pictures::LoadedPicture &decoded = {});
 
     // The tick of the task timer: both renderings of the picture, then clicks count.
     void processEffects();
@@ -78,7 +78,7 @@ private:
     RenderPanel *m_blackWhitePanel = nullptr;
     RenderPanel *m_ditherPanel = nullptr;
     QString m_picturePath;
-    platform::LoadedPicture m_decoded;
+    pictures::LoadedPicture m_decoded;
     QImage m_workSnapshot;
     QSize m_declaredSize;
 };

@@ -1,11 +1,11 @@
 #include "ui/keyboard_control.h"
 
-#include "platform/hot_keys.h"
+#include "hotkeys/hot_keys.h"
 #include "session/session.h"
 
 namespace tavro::ui {
 
-KeyboardControl::KeyboardControl(QCheckBox &box, platform::HotKeys &keys, session::Session &session)
+KeyboardControl::KeyboardControl(QCheckBox &box, hotkeys::HotKeys &keys, session::Session &session)
     : m_box(box), m_keys(keys), m_session(session)
 {
 }

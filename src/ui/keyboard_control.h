@@ -6,9 +6,9 @@
 namespace tavro::session {
 class Session;
 }  // namespace tavro::session
-namespace tavro::platform {
+namespace tavro::hotkeys {
 class HotKeys;
-}  // namespace tavro::platform
+}  // namespace tavro::hotkeys
 
 namespace tavro::ui {
 
@@ -20,7 +20,7 @@ public:
     static constexpr int KeyRight = 39;
     static constexpr int KeyDown = 40;
 
-    KeyboardControl(QCheckBox &box, platform::HotKeys &keys, session::Session &session);
+    KeyboardControl(QCheckBox &box, hotkeys::HotKeys &keys, session::Session &session);
 
     void toggleKeyboardControl();
     void hotkeyPressed(int id);
@@ -32,7 +32,7 @@ public:
 
 private:
     QCheckBox &m_box;
-    platform::HotKeys &m_keys;
+    hotkeys::HotKeys &m_keys;
     session::Session &m_session;
     int m_up = 0;
     int m_down = 0;

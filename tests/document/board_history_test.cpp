@@ -2,7 +2,7 @@
 // where it was written while the picture under it moves.
 #include "document/board_history.h"
 #include "document/job_document.h"
-#include "platform/picture_loader.h"
+#include "pictures/picture_loader.h"
 #include "qt_printers.h"
 #include "render/effect_board.h"
 #include "render/upload_raster.h"
@@ -54,7 +54,7 @@ protected:
             for (int x = 0; x < 300; ++x) picture.setPixel(x, y, qRgb(x % 256, y, (x + y) % 256));
         const QString path = dir.filePath(u"photo.png"_s);
         picture.save(path);
-        const platform::LoadedPicture loaded = platform::loadPicture(path);
+        const pictures::LoadedPicture loaded = pictures::loadPicture(path);
         const ChosenPicture chosen(path, loaded.size, render::makeWorkSnapshot(loaded));
         // Every move is then rendered at once, as once the decoding has landed.
         chosen.decodeInBackground().waitForFinished();

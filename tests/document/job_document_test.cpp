@@ -2,7 +2,7 @@
 // knows of the board the machine holds and of the file it came from, and a chosen picture moved
 // while it is being decoded.
 #include "document/job_document.h"
-#include "platform/picture_loader.h"
+#include "pictures/picture_loader.h"
 #include "qt_printers.h"
 #include "render/effect_board.h"
 #include "render/upload_raster.h"
@@ -162,7 +162,7 @@ protected:
             for (int y = 0; y < 100; ++y) pixels.setPixel(x, y, qRgb(x, y * 2, 128));
         const QString path = dir.filePath(u"slow.png"_s);
         pixels.save(path);
-        const platform::LoadedPicture loaded = platform::loadPicture(path);
+        const pictures::LoadedPicture loaded = pictures::loadPicture(path);
         const auto decoder = [this, pixels](const QString &) -> platform::Result<QImage> {
             ++decodings;
             began.release();

@@ -3,7 +3,7 @@
 #include "document/placement.h"
 #include "common/render_options.h"
 #include "document/placed_rendering.h"
-#include "platform/picture_loader.h"
+#include "pictures/picture_loader.h"
 #include "qt_printers.h"
 #include "render/effect_board.h"
 #include "render/work_snapshot.h"
@@ -85,7 +85,7 @@ protected:
                 picture.setPixel(x, y, qRgb(x * 2 + y, 255 - x * 2, (x * 5 + y * 3) % 256));
         const QString path = dir.filePath(u"logo.png"_s);
         picture.save(path);
-        const platform::LoadedPicture loaded = platform::loadPicture(path);
+        const pictures::LoadedPicture loaded = pictures::loadPicture(path);
         return {ChosenPicture(path, loaded.size, render::makeWorkSnapshot(loaded)), effect, tuning,
                 defaultPlacement(loaded.size)};
     }

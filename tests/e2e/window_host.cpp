@@ -4,8 +4,8 @@
 #include "platform/port_lister.h"
 #include "platform/qt_clock.h"
 #include "platform/qt_serial_line.h"
-#include "platform/settings_folder.h"
 #include "session/session.h"
+#include "settings/settings_folder.h"
 #include "shell/program.h"
 
 #include <QApplication>
@@ -37,7 +37,7 @@ int main(int argc, char **argv)
     platform::QtClock clock;
     const platform::PortTableLister ports(table);
     shell::SystemDesktop desktop;
-    shell::Program program({line, clock, ports, table, desktop}, platform::settingsFolder());
+    shell::Program program({line, clock, ports, table, desktop}, settings::settingsFolder());
     program.window().show();
     program.onMainWindowCreated();
 

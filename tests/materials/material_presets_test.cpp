@@ -250,7 +250,7 @@ TEST(MaterialPresets, PresetOptionSaysWhyThePresetsCouldNotBeRead)
     };
     write(path, "[Materials]\r\nVersion=3\r\n[Preset1]\r\nName=Oak\r\n");
     EXPECT_TRUE(readOak().contains(u"(version 3)"_s)) << qPrintable(readOak());
-    write(path, QByteArray(platform::ProfileFile::MaxFileSize + 1, ' '));
+    write(path, QByteArray(settings::ProfileFile::MaxFileSize + 1, ' '));
     EXPECT_TRUE(readOak().contains(u"too large"_s)) << qPrintable(readOak());
     QFile::remove(path);
     QDir(folder.path()).mkdir(u"Materials.ini"_s);

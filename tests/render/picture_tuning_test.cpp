@@ -1,6 +1,6 @@
 #include "render/picture_tuning.h"
 
-#include "platform/profile_file.h"
+#include "settings/profile_file.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -114,16 +114,16 @@ TEST(PictureTuning, ConfigSectionOfItsOwn)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write("[MainWindow]\r\nLanguage=3\r\n[PictureTuning]\r\nGamma=zero\r\nInvert=1\r\n");
     }
-    platform::ProfileFile settings(path);
+    settings::ProfileFile settings(path);
     EXPECT_EQ(loadPictureTuning(settings), PictureTuning{.invert = true});
     ASSERT_TRUE(savePictureTuning(settings, Tuned));
     EXPECT_EQ(loadPictureTuning(settings), Tuned);
     EXPECT_EQ(settings.read(u"MainWindow"_s, u"Language"_s, {}), u"3"_s);
     EXPECT_EQ(settings.read(u"PictureTuning"_s, u"Method"_s, {}), u"bayer"_s);
     // An empty or missing file gives the defaults; one that cannot be written says so.
-    EXPECT_EQ(loadPictureTuning(platform::ProfileFile(folder.filePath(u"none.ini"_s))),
+    EXPECT_EQ(loadPictureTuning(settings::ProfileFile(folder.filePath(u"none.ini"_s))),
               PictureTuning{});
-    platform::ProfileFile folderAsFile(folder.path());
+    settings::ProfileFile folderAsFile(folder.path());
     EXPECT_FALSE(savePictureTuning(folderAsFile, Tuned));
 }
 

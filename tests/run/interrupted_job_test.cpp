@@ -4,10 +4,10 @@
 #include "document/job_file.h"
 #include "file_size_limit.h"
 #include "outcome_assert.h"
-#include "platform/profile_file.h"
 #include "qt_printers.h"
 #include "render/upload_raster.h"
 #include "run/resume.h"
+#include "settings/profile_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -136,7 +136,7 @@ TEST_F(InterruptedJobTest, AJobKeptTheOldWayIsOfferedOnceAndThenReplaced)
     file.board = pattern();
     file.burnTime = 33;
     ASSERT_TRUE(isDone(document::writeJobFile(store.legacyBoardPath(), file)));
-    platform::ProfileFile notes(store.legacyNotesPath());
+    settings::ProfileFile notes(store.legacyNotesPath());
     for (const auto &[key, value] : {std::pair{u"Version"_s, u"1"_s},
                                      {u"Row"_s, u"100"_s},
                                      {u"DotsDone"_s, u"5"_s},

@@ -47,7 +47,7 @@ std::chrono::milliseconds hiddenTime(const run::JobRaster &raster, const Hidden 
 class EstimatorTest : public JobTest {
 protected:
     QTemporaryDir dir;
-    platform::ProfileFile settings{dir.filePath(u"Config.ini"_s)};
+    settings::ProfileFile settings{dir.filePath(u"Config.ini"_s)};
     std::unique_ptr<run::JobEstimator> estimator = makeEstimator();
 
     std::unique_ptr<run::JobEstimator> makeEstimator(const QString &machine = Machine)
@@ -240,7 +240,7 @@ TEST_F(EstimatorTest, RunsOfTwoProgramsOnOneMachineBothCount)
     const double oneRun = estimator->timeModel().weight();
     ASSERT_GT(oneRun, 0);
     {
-        platform::ProfileFile otherFile(settings.path());
+        settings::ProfileFile otherFile(settings.path());
         run::JobEstimator other(model, link, jobs, clock, otherFile);
         other.machineFound(Machine);
         // Both watch the same run and keep what they learnt: the file must count it twice,

@@ -3,9 +3,9 @@
 #include "job_fixture.h"
 #include "platform/qt_clock.h"
 #include "platform/qt_serial_line.h"
-#include "platform/settings_folder.h"
 #include "render/upload_raster.h"
 #include "session/session_impl.h"
+#include "settings/settings_folder.h"
 
 #include <QEventLoop>
 #include <QTemporaryDir>
@@ -63,7 +63,7 @@ TEST(JobOnTheSimulator, EndsExactAndTeachesTheNextEstimate)
     session::SessionImpl session({line, clock, view, ports, dir.path()}, {});
     const run::JobModel &model = session.model();
     const run::JobEstimator &estimator = session.estimator();
-    const platform::ProfileFile settings(platform::settingsFilePath(dir.path()));
+    const settings::ProfileFile settings(settings::settingsFilePath(dir.path()));
 
     session.begin();
     ASSERT_TRUE(runUntil([&] { return session.link().state() == link::LinkState::Identified; }));

@@ -150,7 +150,7 @@ TEST_F(BoardEditingTest, TheMachinesScaleIsKeptAndMeasuresFollowIt)
     dialog->scaleBox().setValue(10);
     EXPECT_TRUE(dialog->boardSizeText().contains(u"51.2 x 51.2 mm"_s));
     dialog->accept();
-    EXPECT_EQ(platform::ProfileFile(configPath).read(u"MachineSize"_s, u"DotsPerMillimetre"_s, {}),
+    EXPECT_EQ(settings::ProfileFile(configPath).read(u"MachineSize"_s, u"DotsPerMillimetre"_s, {}),
               u"10"_s);
     EXPECT_TRUE(editing().measure().fullText().contains(u"picture 12.0 x 8.0 mm"_s));
     emit panel().board().pointerMoved(QPoint(100, 25));

@@ -3,10 +3,10 @@
 #include "file_size_limit.h"
 #include "menu_fixture.h"
 #include "outcome_assert.h"
-#include "platform/settings_folder.h"
 #include "render/effect_board.h"
 #include "render/picture_tuning.h"
 #include "render/upload_raster.h"
+#include "settings/settings_folder.h"
 #include "ui/effect_chooser_window.h"
 #include "ui/preview_board.h"
 #include "ui/text_engraving.h"
@@ -110,7 +110,7 @@ TEST_F(JobWindowTest, ASavedJobOpensAgainExactly)
     EXPECT_EQ(mainWindow().recentFiles().paths(), QStringList{path});
 
     start();  // the next session, with other choices made meanwhile
-    platform::ProfileFile config(platform::settingsFilePath(folder));
+    settings::ProfileFile config(settings::settingsFilePath(folder));
     render::savePictureTuning(config, {});
     ASSERT_NE(session().document().board(), board);
     answers = {path};

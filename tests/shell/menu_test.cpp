@@ -293,7 +293,7 @@ TEST_F(MenuTest, RecentFilesAreKeptNewestFirstAndLoseWhatIsGone)
     QStringList newest;
     for (int i = 11; i >= 2; --i) newest << pictures[i];
     EXPECT_EQ(mainWindow().recentFiles().paths(), newest);
-    const platform::ProfileFile stored(configPath);
+    const settings::ProfileFile stored(configPath);
     EXPECT_EQ(stored.read(u"RecentFiles"_s, u"File1"_s, {}), pictures[11]);
     EXPECT_EQ(stored.read(u"RecentFiles"_s, u"File10"_s, {}), pictures[2]);
 

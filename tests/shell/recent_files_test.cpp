@@ -1,7 +1,7 @@
 // The recent list in the settings file: a change is stored in one write, whole or not at all.
 #include "shell/recent_files.h"
 #include "file_size_limit.h"
-#include "platform/profile_file.h"
+#include "settings/profile_file.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -28,7 +28,7 @@ TEST(RecentFiles, AChangeIsOneWholeWrite)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("[MainWindow]\r\nLanguage=1\r\n");
     file.close();
-    platform::ProfileFile settings(path);
+    settings::ProfileFile settings(path);
     shell::RecentFiles recent(settings);
     const QString picture = u"/"_s + QString(200, u'p') + u".png"_s;
 

@@ -28,7 +28,7 @@ TEST_F(ShellTest, FirstStartInAnEmptyFolder)
     EXPECT_EQ(font.family(), u"Arial"_s);
     EXPECT_EQ(font.pixelSize(), 96) << "72 points on the board's 96 dots per inch";
     EXPECT_FALSE(font.bold() || font.italic() || font.underline() || font.strikeOut());
-    EXPECT_EQ(platform::ProfileFile(configPath).read(u"Front"_s, u"Name"_s, u"unset"_s), u"unset"_s)
+    EXPECT_EQ(settings::ProfileFile(configPath).read(u"Front"_s, u"Name"_s, u"unset"_s), u"unset"_s)
         << "nothing of the font is written at start-up";
 }
 

@@ -4,8 +4,8 @@
 
 #include "link_doubles.h"
 #include "platform/manual_clock.h"
-#include "platform/settings_folder.h"
 #include "session/session_impl.h"
+#include "settings/settings_folder.h"
 
 #include <QTemporaryDir>
 
@@ -22,9 +22,9 @@ struct SessionParts {
     SessionParts() { view.follow(session.link(), session.log()); }
 
     // Config.ini as another program sees it.
-    platform::ProfileFile config() const
+    settings::ProfileFile config() const
     {
-        return platform::ProfileFile(platform::settingsFilePath(folder.path()));
+        return settings::ProfileFile(settings::settingsFilePath(folder.path()));
     }
 
     // The machine on COM1 answers the probe.

@@ -5,7 +5,7 @@
 #include "fake_desktop.h"
 #include "link_doubles.h"
 #include "platform/manual_clock.h"
-#include "platform/profile_file.h"
+#include "settings/profile_file.h"
 #include "shell/program.h"
 
 #include <QAbstractButton>
@@ -39,7 +39,7 @@ protected:
     void store(const QString &section, const QString &key, const QString &value)
     {
         QDir().mkpath(folder);
-        ASSERT_TRUE(platform::ProfileFile(configPath).write(section, key, value));
+        ASSERT_TRUE(settings::ProfileFile(configPath).write(section, key, value));
     }
     void startProgram()
     {
@@ -78,7 +78,7 @@ protected:
     }
     QString storedLanguage()
     {
-        return platform::ProfileFile(configPath).read(u"MainWindow"_s, u"Language"_s, u"none"_s);
+        return settings::ProfileFile(configPath).read(u"MainWindow"_s, u"Language"_s, u"none"_s);
     }
     QStringList enabledMachineControls()
     {

@@ -2,7 +2,7 @@
 #include "file_size_limit.h"
 #include "materials/material_presets.h"
 #include "outcome_assert.h"
-#include "platform/picture_loader.h"
+#include "pictures/picture_loader.h"
 #include "qt_printers.h"
 #include "render/effect_board.h"
 #include "render/upload_raster.h"
@@ -241,7 +241,7 @@ TEST_F(TavroRenderTest, TunedEffectsGiveTheBoardOfTheirSettings)
         for (int x = 0; x < photo.width(); ++x)
             photo.setPixel(x, y, qRgb(x * 255 / 300, y * 255 / 200, (x * y) % 256));
     const QString input = picture(photo);
-    const QImage snapshot = render::makeWorkSnapshot(platform::loadPicture(input));
+    const QImage snapshot = render::makeWorkSnapshot(pictures::loadPicture(input));
     const struct {
         QStringList options;
         render::Effect effect;

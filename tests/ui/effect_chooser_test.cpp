@@ -1,5 +1,5 @@
+#include "pictures/picture_loader.h"
 #include "platform/manual_clock.h"
-#include "platform/picture_loader.h"
 #include "qt_printers.h"
 #include "render/effect_board.h"
 #include "render/raster_constants.h"
@@ -66,7 +66,7 @@ QImage gradients(int width, int height)
 QImage expectedSnapshot(const QString &path)
 {
     return render::makeWorkSnapshot(
-        platform::loadPicture(path, {.drawSize = render::ProcessingSize}));
+        pictures::loadPicture(path, {.drawSize = render::ProcessingSize}));
 }
 
 // A drop hint's grey background with a black bar: a rendering that is not drawn on a freshly
@@ -414,7 +414,7 @@ TEST_F(TuningStripTest, ResetGivesTheTwoOriginalRenderingsBack)
 
 TEST_F(TuningStripTest, AStoredTuningOutOfRangeFallsBackToTheDefaults)
 {
-    platform::ProfileFile settings = parts.config();
+    settings::ProfileFile settings = parts.config();
     settings.write(render::PictureTuningSection.toString(), u"Brightness"_s, u"900"_s);
     settings.write(render::PictureTuningSection.toString(), u"Method"_s, u"sepia"_s);
     // The next start reads them.

@@ -1,7 +1,7 @@
 // Text placement geometry, the mirrored desktop.boxes, burning lines into the board, the font
 // dialog.
 #include "ui/text_engraving.h"
-#include "platform/profile_file.h"
+#include "settings/profile_file.h"
 #include "shell_fixture.h"
 #include "ui/location_modes.h"
 #include "ui/preview_board.h"
@@ -138,7 +138,7 @@ TEST_F(TextEngravingTest, ConfirmedFontIsAppliedAndSaved)
     click(u"按钮字体"_s);
     ASSERT_EQ(desktop.fontsAsked.size(), 1);
     EXPECT_EQ(desktop.fontsAsked[0].pointSize(), 72);
-    platform::ProfileFile file(configPath);
+    settings::ProfileFile file(configPath);
     const QStringList expected = {u"Arial"_s, u"24"_s, u"1"_s, u"0"_s, u"0"_s, u"0"_s};
     QStringList stored;
     for (const QString &key :
@@ -176,7 +176,7 @@ TEST_F(TextEngravingTest, TheFontDialogOpensOnTheCurrentFontAndOkKeepsIt)
     EXPECT_TRUE(presented.italic());
     EXPECT_TRUE(presented.strikeOut());
     EXPECT_FALSE(presented.underline());
-    platform::ProfileFile file(configPath);
+    settings::ProfileFile file(configPath);
     QStringList stored;
     for (const QString &key : keys) stored << file.read(u"Front"_s, key, u"missing"_s);
     EXPECT_EQ(stored, values);

@@ -2,13 +2,13 @@
 
 #include "common/whole_option.h"
 #include "document/placed_rendering.h"
+#include "pictures/picture_loader.h"
 #include "platform/file_name.h"
-#include "platform/picture_loader.h"
-#include "platform/profile_file.h"
-#include "platform/settings_folder.h"
 #include "render/effect_board.h"
 #include "render/raster_constants.h"
 #include "render/work_snapshot.h"
+#include "settings/profile_file.h"
+#include "settings/settings_folder.h"
 
 #include <cmath>
 #include <optional>
@@ -95,7 +95,7 @@ bool RenderChoice::asksPlacement() const
 double storedDotsPerMillimetre(const QString &settingsFolder)
 {
     return document::loadDotsPerMillimetre(
-        platform::ProfileFile(platform::settingsFilePath(settingsFolder)));
+        settings::ProfileFile(settings::settingsFilePath(settingsFolder)));
 }
 
 void addRenderOptions(QCommandLineParser &parser)
@@ -172,8 +172,8 @@ platform::Outcome readRenderOptions(const QCommandLineParser &parser, RenderChoi
 
 RenderedBoard renderPictureFile(const QString &path, const RenderChoice &choice)
 {
-    const platform::LoadedPicture picture =
-        platform::loadPicture(path, {.drawSize = render::ProcessingSize});
+    const pictures::LoadedPicture picture =
+        pictures::loadPicture(path, {.drawSize = render::ProcessingSize});
     RenderedBoard out;
     if (!picture.isReadable())
         out.error = u"%1: %2"_s.arg(platform::displayFileName(picture.name), picture.error);

@@ -11,7 +11,7 @@
 #include "platform/port_lister.h"
 #include "platform/qt_clock.h"
 #include "platform/qt_serial_line.h"
-#include "platform/settings_folder.h"
+#include "settings/settings_folder.h"
 #include "terminal.h"
 
 #include <QCommandLineParser>
@@ -47,7 +47,7 @@ platform::Outcome readCard(const QCommandLineParser &parser, materials::TestCard
     cli::RenderChoice choice;
     choice.effect = render::Effect::Dither;
     for (const platform::Outcome &read :
-         {cli::readPresetOption(parser, platform::settingsFolder(), choice),
+         {cli::readPresetOption(parser, settings::settingsFolder(), choice),
           cli::readRenderOptions(parser, choice), readList(parser, u"burn-times"_s, card.burnTimes),
           readList(parser, u"levels"_s, card.levels)}) {
         if (!read) return read;
@@ -67,7 +67,7 @@ platform::Outcome readCard(const QCommandLineParser &parser, materials::TestCard
     if (parser.isSet(u"patch-mm"_s)) card.patchMm = parser.value(u"patch-mm"_s).toDouble(&ok);
     if (!ok)
         return wrong(u"--patch-mm must be a number, not '%1'"_s.arg(parser.value(u"patch-mm"_s)));
-    card.dotsPerMillimetre = cli::storedDotsPerMillimetre(platform::settingsFolder());
+    card.dotsPerMillimetre = cli::storedDotsPerMillimetre(settings::settingsFolder());
     card.labels = !parser.isSet(u"no-labels"_s);
     card.date = QDate::currentDate();
     if (parser.isSet(u"date"_s)) {
@@ -274,8 +274,8 @@ int runCard(const QCommandLineParser &parser, const QStringList &commandLine)
     platform::QtClock clock;
     TerminalPrompter prompter;
     const platform::PortTableLister ports(table);
-    const QString folder = platform::settingsFolder();
-    platform::ensureSettingsFolder(folder);
+    const QString folder = settings::settingsFolder();
+    settings::ensureSettingsFolder(folder);
     session::SessionImpl session({line, clock, prompter, ports, folder},
                                  {{}, parser.isSet(u"trace"_s)});
 

@@ -12,8 +12,8 @@
 #include "platform/port_lister.h"
 #include "platform/qt_clock.h"
 #include "platform/qt_serial_line.h"
-#include "platform/settings_folder.h"
 #include "session/session_impl.h"
+#include "settings/settings_folder.h"
 #include "terminal.h"
 
 #include <QCommandLineParser>
@@ -46,7 +46,7 @@ platform::Outcome readArguments(const QCommandLineParser &parser, Arguments &arg
         return wrong(u"--port needs a device, such as /dev/ttyUSB0"_s);
     arguments.input = parser.positionalArguments().first();
     for (const platform::Outcome &read :
-         {cli::readPresetOption(parser, platform::settingsFolder(), arguments.choice,
+         {cli::readPresetOption(parser, settings::settingsFolder(), arguments.choice,
                                 &arguments.burnTime),
           cli::readRenderOptions(parser, arguments.choice),
           cli::readWholeOption(parser, u"burn-time"_s, document::BurnTimeRange.min,
@@ -58,7 +58,7 @@ platform::Outcome readArguments(const QCommandLineParser &parser, Arguments &arg
         return wrong(
             u"a saved job is burnt as it was saved: --width-mm, --height-mm, --left-mm, "
             u"--top-mm and --mirror are for pictures"_s);
-    arguments.choice.dotsPerMillimetre = cli::storedDotsPerMillimetre(platform::settingsFolder());
+    arguments.choice.dotsPerMillimetre = cli::storedDotsPerMillimetre(settings::settingsFolder());
     arguments.port = parser.value(u"port"_s);
     arguments.start = !parser.isSet(u"no-start"_s);
     arguments.trace = parser.isSet(u"trace"_s);
@@ -154,8 +154,8 @@ int main(int argc, char **argv)
     burn::TerminalPrompter prompter;
     const platform::PortTableLister ports(table);
     // The time model is learnt and kept as the program keeps it, so either can estimate.
-    const QString folder = platform::settingsFolder();
-    platform::ensureSettingsFolder(folder);
+    const QString folder = settings::settingsFolder();
+    settings::ensureSettingsFolder(folder);
     session::SessionImpl session({line, clock, prompter, ports, folder}, {{}, arguments.trace});
     session.takeJob(*job);
 

@@ -4,9 +4,9 @@
 #include "common/usage_error.h"
 #include "platform/file_name.h"
 #include "platform/printable_text.h"
-#include "platform/settings_folder.h"
 #include "platform/whole_file.h"
 #include "render/upload_raster.h"
+#include "settings/settings_folder.h"
 
 #include <QBuffer>
 #include <QCommandLineParser>
@@ -46,11 +46,11 @@ platform::Outcome readArguments(QCommandLineParser &parser, Arguments &arguments
     if (!parser.isSet(u"effect"_s) && !parser.isSet(u"preset"_s))
         return platform::Outcome::failed(u"--effect or --preset is needed"_s);
     for (const platform::Outcome &read :
-         {cli::readPresetOption(parser, platform::settingsFolder(), arguments.choice),
+         {cli::readPresetOption(parser, settings::settingsFolder(), arguments.choice),
           cli::readRenderOptions(parser, arguments.choice)}) {
         if (!read) return read;
     }
-    arguments.choice.dotsPerMillimetre = cli::storedDotsPerMillimetre(platform::settingsFolder());
+    arguments.choice.dotsPerMillimetre = cli::storedDotsPerMillimetre(settings::settingsFolder());
     arguments.pngPath = parser.value(u"png"_s);
     arguments.rasterPath = parser.value(u"raster"_s);
     if (arguments.pngPath.isEmpty() && arguments.rasterPath.isEmpty())
