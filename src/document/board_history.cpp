@@ -108,7 +108,7 @@ CompactImage BoardHistory::compact(const QImage &image, const QList<CompactImage
         if (c.standsFor(key)) return c;
     const auto find = [key](const BoardState &state) -> std::optional<CompactImage> {
         for (const CompactImage *c :
-             {&state.board, &state.background, &state.remembered, &state.work, &state.ink})
+             {&state.board, &state.background, &state.remembered, &state.ink})
             if (c->standsFor(key)) return *c;
         return std::nullopt;
     };
@@ -127,8 +127,7 @@ BoardState BoardHistory::capture(const BoardImages &images) const
     QList<CompactImage> made;
     for (const auto &[image, kept] :
          {std::pair{&images.board, &state.board}, std::pair{&images.background, &state.background},
-          std::pair{&images.remembered, &state.remembered}, std::pair{&images.work, &state.work},
-          std::pair{&images.ink, &state.ink}}) {
+          std::pair{&images.remembered, &state.remembered}, std::pair{&images.ink, &state.ink}}) {
         *kept = compact(*image, made);
         made.append(*kept);
     }
@@ -138,7 +137,7 @@ BoardState BoardHistory::capture(const BoardImages &images) const
 BoardImages BoardHistory::imagesOf(const BoardState &state)
 {
     return {state.board.image(), state.background.image(), state.remembered.image(),
-            state.work.image(), state.ink.image()};
+            state.ink.image()};
 }
 
 void BoardHistory::push(BoardState before)
@@ -179,7 +178,7 @@ qsizetype BoardHistory::memoryBytes() const
     qsizetype bytes = 0;
     const auto count = [&counted, &bytes](const BoardState &state) {
         for (const CompactImage *c :
-             {&state.board, &state.background, &state.remembered, &state.work, &state.ink}) {
+             {&state.board, &state.background, &state.remembered, &state.ink}) {
             if (c->isNull() || counted.contains(c->identity())) continue;
             counted.insert(c->identity());
             bytes += c->bytes();

@@ -38,8 +38,7 @@ struct BoardState {
     CompactImage board;
     CompactImage background;  // what Clear, Zoom Out and Rotate repaint under the board
     CompactImage remembered;  // what Reload brings back
-    CompactImage work;
-    CompactImage ink;  // text written over the placed picture since it was placed
+    CompactImage ink;         // text written over the placed picture since it was placed
     bool onlyBackground = true;
     // How `remembered` was rendered, and whether the board is still that rendering plus ink,
     // so the picture can be moved and resized.
@@ -52,7 +51,6 @@ struct BoardImages {
     QImage board;
     QImage background;
     QImage remembered;
-    QImage work;
     QImage ink;
 };
 
@@ -71,7 +69,6 @@ public:
     void push(BoardState before);
     bool canUndo() const { return !m_undo.empty(); }
     bool canRedo() const { return !m_redo.empty(); }
-    int undoSteps() const { return int(m_undo.size()); }
     // Give the current state; get the one to show. Nothing when there is none.
     std::optional<BoardState> undo(BoardState current);
     std::optional<BoardState> redo(BoardState current);

@@ -80,7 +80,6 @@ void JobDocument::reloadPicture()
     recordUndo();
     m_surface.clear();
     m_surface.drawPicture(m_remembered, 0, 0);
-    m_work = m_remembered;
     m_ink = QImage();
     m_placeable = m_rendering.has_value();
     boardEdited(m_remembered.isNull() && m_onlyBackground);
@@ -89,9 +88,9 @@ void JobDocument::reloadPicture()
 void JobDocument::zoomOutBoard()
 {
     recordUndo();
-    m_work = board();
+    const QImage before = board();
     m_surface.clear();
-    m_surface.drawPictureScaled(m_work, ZoomMargin, ZoomMargin, ZoomSize, ZoomSize);
+    m_surface.drawPictureScaled(before, ZoomMargin, ZoomMargin, ZoomSize, ZoomSize);
     forgetPlacement();
     boardEdited(false);
 }
@@ -99,9 +98,9 @@ void JobDocument::zoomOutBoard()
 void JobDocument::rotateBoard()
 {
     recordUndo();
-    m_work = rotatedQuarterTurn(board());
+    const QImage turned = rotatedQuarterTurn(board());
     m_surface.clear();
-    m_surface.drawPicture(m_work, 0, 0);
+    m_surface.drawPicture(turned, 0, 0);
     forgetPlacement();
     boardEdited(false);
 }
@@ -114,14 +113,12 @@ void JobDocument::placeRendering(const QImage &rendering)
     boardEdited(false);
 }
 
-// A white board with the rendering at (0, 0), remembered for Reload; the previous remembered
-// board stays the work image, as Reload's source before.
+// A white board with the rendering at (0, 0), remembered for Reload.
 void JobDocument::showChosen(const QImage &rendering)
 {
     recordUndo();
     m_surface.setBackground(render::blankBoard());
     m_surface.drawPicture(rendering, 0, 0);
-    m_work = m_remembered;
     m_remembered = board();
 }
 
@@ -235,8 +232,7 @@ void JobDocument::forgetPlacement()
 
 BoardState JobDocument::currentState() const
 {
-    BoardState state =
-        m_history.capture({board(), m_surface.background(), m_remembered, m_work, m_ink});
+    BoardState state = m_history.capture({board(), m_surface.background(), m_remembered, m_ink});
     state.onlyBackground = m_onlyBackground;
     state.rendering = m_rendering;
     state.placeable = m_placeable;
@@ -260,7 +256,6 @@ void JobDocument::restoreState(const BoardState &state)
     const BoardImages images = BoardHistory::imagesOf(state);
     m_surface.restore(images.board, images.background);
     m_remembered = images.remembered;
-    m_work = images.work;
     m_ink = images.ink;
     m_rendering = state.rendering;
     m_placeable = state.placeable;
@@ -364,7 +359,6 @@ void JobDocument::restore(const JobFile &job, const QString &path)
     forgetPlacement();
     m_surface.clear();
     m_surface.drawPicture(job.board, 0, 0);
-    m_work = m_remembered;
     m_remembered = job.rememberedImage;
     setTuning(job.tuning);
     setBurnTime(job.burnTime);

@@ -35,7 +35,6 @@ public:
     // Exactly what is burnt, without the machine's trace: 512 x 512.
     const QImage &board() const { return m_surface.image(); }
     const QImage &rememberedImage() const { return m_remembered; }
-    const QImage &workImage() const { return m_work; }
     // The text of the last drop: one path, or every path followed by CR LF.
     const QString &picturePath() const { return m_picturePath; }
     const render::PictureTuning &tuning() const { return m_tuning; }
@@ -146,7 +145,6 @@ private:
 
     BoardSurface m_surface;
     QImage m_remembered;
-    QImage m_work;
     QString m_picturePath;
     render::PictureTuning m_tuning;
     TextFontSettings m_font;

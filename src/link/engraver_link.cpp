@@ -212,7 +212,6 @@ void EngraverLink::onFirmware(int version)
 
 void EngraverLink::onPositionX(int x)
 {
-    m_reportedX = x;
     // Drawn one column left of the report, so the trace lands on the dot.
     emit tracePoint(x - 1, m_reportedY);
     emit positionX(x);

@@ -105,7 +105,6 @@ public:
     LinkState state() const;
     int portNumber() const { return m_portNumber; }
     int connectedPort() const { return m_connectedPort; }
-    int reportedX() const { return m_reportedX; }
     int reportedY() const { return m_reportedY; }
     const protocol::FrameAssembler &receiver() const { return m_rx; }
     const platform::IntervalTimer &probeTimer() const { return *m_probeTimer; }
@@ -200,7 +199,6 @@ private:
 
     int m_portNumber = 1;
     int m_connectedPort = 0;
-    int m_reportedX = 0;
     int m_reportedY = 0;
 
     QByteArray m_uploadRaster;

@@ -13,7 +13,6 @@ public:
     bool push(std::uint8_t byte);
     void frameHandled() { m_ready = 0; }
 
-    const std::array<std::uint8_t, 4> &rxFrame() const { return m_frame; }
     int rxCount() const { return m_count; }
     int rxFrameReady() const { return m_ready; }
 

@@ -62,20 +62,6 @@ ToneCurve makeToneCurve(const PictureTuning &tuning)
     return tone;
 }
 
-int greyLevel(QRgb colour, GreySource source)
-{
-    switch (source) {
-    case GreySource::Blue:
-        return blueLevel(colour);
-    case GreySource::Average:
-        return averageLevel(colour);
-    case GreySource::Auto:
-    case GreySource::Luma:
-        break;
-    }
-    return lumaLevel(colour);
-}
-
 QImage tunedGreyLevels(const QImage &picture, GreySource source, const PictureTuning &tuning)
 {
     if (picture.isNull()) return {};

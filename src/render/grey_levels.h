@@ -5,7 +5,6 @@
 #include "render/picture_tuning.h"
 
 #include <QImage>
-#include <QRgb>
 
 #include <array>
 
@@ -19,12 +18,9 @@ using ToneCurve = std::array<uchar, 256>;
 int adjustLevel(int level, const PictureTuning &tuning);
 ToneCurve makeToneCurve(const PictureTuning &tuning);
 
-// The level of a colour before any adjustment, rounded half up. Auto reads as Luma:
-// resolve it for the effect first (ResolveGreySource).
-int greyLevel(QRgb colour, GreySource source);
-
-// Format_Grayscale8, the picture's size: GreyLevel of every pixel through the tone of
-// `tuning`. Alpha is ignored, as by the original renderings. A null picture gives null.
+// Format_Grayscale8, the picture's size: each pixel's level from `source`, rounded half up,
+// through the tone of `tuning`. Auto reads as Luma: resolve it for the effect first
+// (resolveGreySource). Alpha is ignored, as by the original renderings. A null picture gives null.
 QImage tunedGreyLevels(const QImage &picture, GreySource source, const PictureTuning &tuning);
 
 }  // namespace tavro::render

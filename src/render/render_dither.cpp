@@ -7,6 +7,7 @@
 
 #include <array>
 #include <bit>
+#include <vector>
 
 namespace tavro::render {
 
@@ -168,13 +169,6 @@ void renderDither(const QImage &snapshot, int processingSize, const PutDot &putD
         decideRow(grid, y, size, upper);
         reportRow(upper, y, size, putDot, afterWhite);
     }
-}
-
-std::vector<QPoint> ditherDots(const QImage &snapshot, int processingSize)
-{
-    std::vector<QPoint> dots;
-    renderDither(snapshot, processingSize, [&dots](int x, int y) { dots.emplace_back(x, y); });
-    return dots;
 }
 
 }  // namespace tavro::render

@@ -2,10 +2,8 @@
 #pragma once
 
 #include <QImage>
-#include <QPoint>
 
 #include <functional>
-#include <vector>
 
 namespace tavro::render {
 
@@ -18,8 +16,5 @@ using AfterWhite = std::function<void()>;
 // S outside 1..ErrorGridCapacity decides nothing.
 void renderDither(const QImage &snapshot, int processingSize, const PutDot &putDot,
                   const AfterWhite &afterWhite = {});
-
-// The dots of one run, in the order they were decided.
-std::vector<QPoint> ditherDots(const QImage &snapshot, int processingSize);
 
 }  // namespace tavro::render

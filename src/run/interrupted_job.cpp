@@ -5,7 +5,6 @@
 #include "platform/key_value_lines.h"
 #include "platform/whole_file.h"
 #include "render/raster_constants.h"
-#include "render/upload_raster.h"
 #include "settings/profile_file.h"
 
 #include <QDir>
@@ -131,11 +130,6 @@ QString InterruptedJobStore::legacyNotesPath() const
     return QDir(m_folder).filePath(u"interrupted-job.ini"_s);
 }
 
-bool InterruptedJobStore::holdsJob(const QString &machine) const
-{
-    return QFileInfo::exists(pathFor(machine)) || QFileInfo::exists(legacyNotesPath());
-}
-
 platform::Outcome InterruptedJobStore::save(const InterruptedJob &job)
 {
     if (platform::Outcome usable = checkJob(job); !usable) return usable;
@@ -258,22 +252,6 @@ void InterruptedJobStore::drop(const QString &machine)
     QFile::remove(pathFor(machine));
     QFile::remove(legacyNotesPath());
     QFile::remove(legacyBoardPath());
-}
-
-QImage boardFromRaster(const QByteArray &raster)
-{
-    QImage board(render::BoardSize, render::BoardSize, QImage::Format_RGB32);
-    board.fill(Qt::white);
-    if (raster.size() != render::UploadRasterSize) return board;
-    for (int y = 0; y < render::BoardSize; ++y) {
-        auto *line = reinterpret_cast<QRgb *>(board.scanLine(y));
-        for (int x = 0; x < render::BoardSize; ++x) {
-            const auto byte =
-                static_cast<unsigned char>(raster[y * render::UploadRasterRowBytes + x / 8]);
-            if (byte & (0x80 >> (x % 8))) line[x] = qRgb(0, 0, 0);
-        }
-    }
-    return board;
 }
 
 }  // namespace tavro::run

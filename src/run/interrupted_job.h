@@ -65,7 +65,6 @@ public:
     };
     Loaded load(const QString &machine) const;
     void drop(const QString &machine);
-    bool holdsJob(const QString &machine) const;
 
     QString pathFor(const QString &machine) const;
     // Where the program kept a job before it kept one per machine: the board and its notes.
@@ -77,8 +76,5 @@ private:
 
     QString m_folder;
 };
-
-// The board the machine holds, from the raster it was sent (1 = burn, black).
-QImage boardFromRaster(const QByteArray &raster);
 
 }  // namespace tavro::run

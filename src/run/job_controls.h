@@ -60,7 +60,6 @@ public:
     void resetRunTime();
 
     int runSeconds() const { return m_runSeconds; }
-    const platform::IntervalTimer &runClock() const { return *m_runClock; }
     MachineControls &controls() { return m_controls; }
 
     static QString runTimeText(int seconds);

@@ -61,7 +61,6 @@ public:
     int burnTime() const { return m_burnTime; }
     // The machine's model from now on; `machine` is its identity.
     void machineFound(const QString &machine);
-    QString machineKey() const { return m_key; }
     const TimeModel &timeModel() const { return m_model; }
 
 signals:

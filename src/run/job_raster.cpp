@@ -36,26 +36,11 @@ bool JobRaster::isDot(int x, int y) const
     return byte & (0x80 >> (x % 8));
 }
 
-int JobRaster::firstRowWithDots() const
-{
-    for (int row = 0; row < Side; ++row)
-        if (m_rowDots[row] > 0) return row;
-    return -1;
-}
-
 int JobRaster::lastRowWithDots() const
 {
     for (int row = Side - 1; row >= 0; --row)
         if (m_rowDots[row] > 0) return row;
     return -1;
-}
-
-QList<int> JobRaster::carveOrder() const
-{
-    QList<int> rows;
-    for (int row = 0; row < Side; ++row)
-        if (m_rowDots[row] > 0) rows.append(row);
-    return rows;
 }
 
 CarveWork JobRaster::workFrom(int row) const

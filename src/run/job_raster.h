@@ -4,7 +4,6 @@
 #include "run/carve_work.h"
 
 #include <QByteArray>
-#include <QList>
 
 #include <array>
 
@@ -26,10 +25,7 @@ public:
     int dotsInRow(int row) const;
     bool isDot(int x, int y) const;
     // -1 when there is none.
-    int firstRowWithDots() const;
     int lastRowWithDots() const;
-    // Rows with dots, top to bottom: the order the machine carves and reports them.
-    QList<int> carveOrder() const;
 
     // The whole job: the head walks every row, so all 512 count as rows or blank rows.
     CarveWork work() const { return workFrom(0); }

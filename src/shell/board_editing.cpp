@@ -64,16 +64,6 @@ BoardEditing::BoardEditing(MainMenu &menu, session::Session &session, ui::Previe
     showMeasure();
 }
 
-ui::PlacementDialog *BoardEditing::placementDialog() const
-{
-    return m_placementDialog;
-}
-
-ui::MachineSizeDialog *BoardEditing::machineSizeDialog() const
-{
-    return m_sizeDialog;
-}
-
 void BoardEditing::makeConnections()
 {
     connect(&m_menu.action(session::CommandId::SizeAndPosition), &QAction::triggered, this,

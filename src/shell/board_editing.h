@@ -45,12 +45,6 @@ public:
     BoardEditing(MainMenu &menu, session::Session &session, ui::PreviewBoard &board,
                  QMainWindow &window, Desktop &desktop, QObject *parent = nullptr);
 
-    QToolBar &bar() { return *m_bar; }
-    // The pointer's place over the board and the picture's size, in millimetres.
-    ui::ElidedLabel &measure() { return *m_measure; }
-    ui::PlacementDialog *placementDialog() const;
-    ui::MachineSizeDialog *machineSizeDialog() const;
-
     void openPlacement();
     void openMachineSize();
     // While a preview covers the board (the test card), the picture under it stays put.

@@ -2,13 +2,6 @@
 
 namespace tavro::shell {
 
-const std::array<const char16_t *, LanguageCount> &languageNames()
-{
-    static constexpr std::array<const char16_t *, LanguageCount> names = {
-        u"English", u"简体中文", u"日本語", u"Francais", u"Italian", u"Deutsch"};
-    return names;
-}
-
 const std::array<CaptionRow, CaptionCount> &captionTable()
 {
     // Texts exactly as the operator sees them, leading and trailing blanks included.

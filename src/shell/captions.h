@@ -18,7 +18,6 @@ struct CaptionRow {
 
 // In the order the captions are applied; languages as the combo box lists them.
 const std::array<CaptionRow, CaptionCount> &captionTable();
-const std::array<const char16_t *, LanguageCount> &languageNames();
 // The board's drop hint in a language (0..LanguageCount-1).
 QImage dropHintPicture(int language);
 

@@ -29,7 +29,6 @@ public:
     // What the window shows, for tests.
     QString headline() const;
     QString status() const;
-    QPushButton &checkAgainButton() { return *m_checkAgainButton; }
 
 protected:
     void showEvent(QShowEvent *event) override;

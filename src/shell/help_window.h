@@ -43,10 +43,6 @@ public:
     // with the window disabled but alive.
     void installDriverFromHelp();
 
-    // What the picture box holds: the encoded file it shows.
-    const QByteArray &pictureData() const { return m_pictureData; }
-    bool isInstalling() const { return m_installing; }
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;

@@ -310,11 +310,6 @@ void JobStatusBar::showOffer()
     m_dismissButton->setText(tr("Dismiss"));
 }
 
-bool JobStatusBar::offerShown() const
-{
-    return !m_offer->isHidden();
-}
-
 void JobStatusBar::showNoMachine(const QString &summary)
 {
     m_noMachineLabel->setFullText(summary);
@@ -336,39 +331,9 @@ void JobStatusBar::showNotice()
     m_noticeLabel->setFullText(notes.join(u" · "_s));
 }
 
-QString JobStatusBar::connectionText() const
-{
-    return m_connectionLabel->fullText();
-}
-
-QString JobStatusBar::stateText() const
-{
-    return m_stateLabel->fullText();
-}
-
 QString JobStatusBar::timeText() const
 {
     return m_timeLabel->fullText();
-}
-
-QString JobStatusBar::noticeText() const
-{
-    return m_noticeLabel->fullText();
-}
-
-int JobStatusBar::progressValue() const
-{
-    return m_progress->value();
-}
-
-int JobStatusBar::progressMaximum() const
-{
-    return m_progress->maximum();
-}
-
-bool JobStatusBar::progressShown() const
-{
-    return !m_progress->isHidden();
 }
 
 void JobStatusBar::changeEvent(QEvent *event)

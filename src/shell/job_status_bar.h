@@ -34,21 +34,10 @@ public:
     // While the machine's job is a column of this card, the bar shows the whole card.
     void followCard(const session::TestCardRun &card);
 
-    QString connectionText() const;
-    QString stateText() const;
     QString timeText() const;
-    QString noticeText() const;
-    int progressValue() const;
-    int progressMaximum() const;
-    bool progressShown() const;
     // Why the last search found no machine, with a link to the connection check; nothing
     // while a machine is connected.
     void showNoMachine(const QString &summary);
-    // The offer to pick an interrupted job up again.
-    bool offerShown() const;
-    QPushButton &resumeButton() { return *m_resumeButton; }
-    QPushButton &startOverButton() { return *m_startOverButton; }
-    QPushButton &dismissButton() { return *m_dismissButton; }
 
     // No wider than its least: the window's width is the panel's, and long texts are cut.
     QSize sizeHint() const override;

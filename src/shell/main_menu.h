@@ -61,7 +61,6 @@ public:
     // For entries of their own that others add.
     QMenu &machineMenu() const { return *m_machine; }
     QMenu &viewMenu() const { return *m_view; }
-    QMenu &editMenu() const { return *m_edit; }
 
     // The entries of Open Recent, newest first.
     void showRecent(const QStringList &paths);

@@ -138,13 +138,6 @@ void MainPanel::bindUnits()
     m_burnTimeSlider = ui.滑块条1;
     m_burnTimeValue = ui.标签灼烧时间值;
     m_settingsButton = ui.按钮设置;
-    m_controlUnits = {m_upButton,        m_downButton,        m_leftButton,
-                      m_rightButton,     m_pauseButton,       m_startButton,
-                      m_pointModeRadio,  m_centreModeRadio,   m_boxModeRadio,
-                      m_sendImageButton, m_restartButton,     m_burnTimeSlider,
-                      m_settingsButton,  m_fastForwardButton, m_fastBackwardButton,
-                      m_recarveButton,   m_clearButton,       m_zoomOutButton,
-                      m_rotateButton,    m_reloadButton,      m_powerOffButton};
 }
 
 void MainPanel::applyFonts()
@@ -360,11 +353,6 @@ void MainPanel::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange && m_startReadsResume) showStartCaption();
     QWidget::changeEvent(event);
-}
-
-QList<QWidget *> MainPanel::machineControls() const
-{
-    return {m_controlUnits.begin(), m_controlUnits.end()};
 }
 
 void MainPanel::resetLocationUnits()

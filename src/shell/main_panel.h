@@ -10,7 +10,6 @@
 
 #include <QWidget>
 
-#include <array>
 #include <memory>
 
 namespace Ui {
@@ -78,9 +77,6 @@ public:
     void selectStoredLanguage(int index);
     QComboBox &languageBox() const { return *m_languageBox; }
 
-    // The 21 machine controls, in the order they are switched.
-    QList<QWidget *> machineControls() const;
-
 signals:
     // Captions of this language applied (-1: none selected), at start-up and on every change.
     void languageApplied(int index);
@@ -147,8 +143,6 @@ private:
     QSlider *m_burnTimeSlider = nullptr;
     QLabel *m_burnTimeValue = nullptr;
     QPushButton *m_settingsButton = nullptr;
-    // In the order of run::MachineControls::Control.
-    std::array<QWidget *, run::MachineControls::Count> m_controlUnits{};
 
     std::unique_ptr<ui::LogBox> m_log;
     std::unique_ptr<hotkeys::HotKeys> m_hotKeys;

@@ -32,7 +32,6 @@ public:
 
     MainPanel &panel() { return m_panel; }
     MainMenu &menu() { return *m_menu; }
-    RecentFiles &recentFiles() { return *m_recent; }
     const InterfaceTranslator &translator() const { return m_translator; }
 
     // A drop anywhere on the window, a file named on the command line, Open Picture and Open

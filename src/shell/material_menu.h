@@ -47,7 +47,6 @@ public:
     ~MaterialMenu() override;
 
     QAction &action(Entry entry) const { return *m_actions[std::size_t(entry)]; }
-    QMenu &presetMenu() const { return *m_presets; }
     // Open while the operator sets up a card; null otherwise.
     ui::TestCardDialog *testCardDialog() const;
 

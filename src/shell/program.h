@@ -43,9 +43,7 @@ public:
     MainWindow &window() { return m_window; }
     JobStatusBar &statusBar() { return *m_statusBar; }
     ConnectionCheck &connectionCheck() { return m_check; }
-    session::TestCardRun &testCard() { return m_card; }
     MaterialMenu &materialMenu() { return *m_materials; }
-    BoardEditing &boardEditing() { return *m_editing; }
 
 private:
     BoxPrompter m_prompter;

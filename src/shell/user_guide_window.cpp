@@ -10,13 +10,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace tavro::shell {
 
-const QStringList &UserGuideWindow::sectionAnchors()
-{
-    static const QStringList anchors = {u"job"_s,   u"tuning"_s, u"status"_s, u"resume"_s,
-                                        u"place"_s, u"files"_s,  u"serial"_s, u"burn"_s};
-    return anchors;
-}
-
 QString UserGuideWindow::pagePath(int languageIndex)
 {
     const QString locale = InterfaceTranslator::localeName(languageIndex);

@@ -10,8 +10,6 @@ namespace tavro::shell {
 class UserGuideWindow final : public QDialog {
     Q_OBJECT
 public:
-    // The guide's sections, as the anchors every language's page has.
-    static const QStringList &sectionAnchors();
     // The page of a combo box language in the resources; English for anything else.
     static QString pagePath(int languageIndex);
 

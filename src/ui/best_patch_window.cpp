@@ -26,6 +26,7 @@ BestPatchWindow::BestPatchWindow(session::Session &session, const materials::Tes
     const QImage shown =
         render::AsItWillBurn(materials.look(plan.tuning.dotDiameter)).render(m_card.board());
     m_picker = new PatchPicker(m_card.layout(), shown, this);
+    m_picker->setObjectName(u"patchPicker"_s);
     m_intro = new QLabel(this);
     m_intro->setWordWrap(true);
     m_picked = new QLabel(this);

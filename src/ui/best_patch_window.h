@@ -24,8 +24,6 @@ public:
     BestPatchWindow(session::Session &session, const materials::TestCardPlan &plan,
                     QWidget *parent = nullptr);
 
-    PatchPicker &picker() { return *m_picker; }
-    QPushButton &saveButton() { return *m_save; }
     QString pickedText() const;
     // The preset the picked patch makes: its column's burn time, the card's tuning, and what
     // was picked in its notes (a grey level has no place of its own in a preset).

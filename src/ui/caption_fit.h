@@ -1,13 +1,9 @@
-// Captions that fit their controls: where a caption is drawn, and the size at which it fits.
+// Captions that fit their controls: whether a caption shows whole, and the size at which it does.
 #pragma once
 
 #include <QFont>
 #include <QRect>
 #include <QString>
-
-#include <optional>
-
-class QWidget;
 
 namespace tavro::ui {
 
@@ -25,17 +21,5 @@ bool captionFits(const QFont &font, const QRect &area, int flags, const QString 
 // size, down to SmallestCaptionPixels, at which it does; at that size, narrowed letters
 // when no size does (the narrowest when even those do not).
 QFont fitCaptionFont(const QFont &font, const QRect &area, int flags, const QString &text);
-
-// Where and how the program's style draws a unit's caption, at the unit's own font.
-struct CaptionPlacement {
-    QRect area;  // in the unit's coordinates
-    int flags = 0;
-    QString text;
-    QFont font;
-};
-
-// For buttons, check and radio boxes, group boxes and text labels; none for other units
-// and for units without a caption.
-std::optional<CaptionPlacement> placeCaption(const QWidget &unit);
 
 }  // namespace tavro::ui

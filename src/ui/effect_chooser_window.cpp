@@ -87,16 +87,6 @@ void EffectChooserWindow::makeConnections()
             &EffectChooserWindow::showLook);
 }
 
-RenderPanel &EffectChooserWindow::blackWhitePanel()
-{
-    return *m_blackWhitePanel;
-}
-
-RenderPanel &EffectChooserWindow::ditherPanel()
-{
-    return *m_ditherPanel;
-}
-
 bool EffectChooserWindow::isReady() const
 {
     return !m_blackWhitePanel->isBusy() && !m_ditherPanel->isBusy();

@@ -49,12 +49,7 @@ public:
 
     // Both panels show the hand: a click chooses.
     bool isReady() const;
-    RenderPanel &blackWhitePanel();
-    RenderPanel &ditherPanel();
-    const QImage &workSnapshot() const { return m_workSnapshot; }
     const QString &picturePath() const { return m_picturePath; }
-    TuningStrip &tuningStrip() { return *m_strip; }
-    MaterialStrip &materialStrip() { return *m_materialStrip; }
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -20,7 +20,6 @@ public:
     void logLine(const QString &text);
     // Everything the program has appended and still keeps, CR LF and all.
     const QString &content() const { return m_content; }
-    qsizetype lineCount() const { return m_lines; }
 
     static QString initialContent();
     static QString droppedNote();

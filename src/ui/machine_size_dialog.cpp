@@ -56,11 +56,6 @@ MachineSizeDialog::MachineSizeDialog(session::Session &session, QWidget *parent)
     showBoardSize();
 }
 
-QString MachineSizeDialog::boardSizeText() const
-{
-    return m_boardSize->text();
-}
-
 void MachineSizeDialog::showBoardSize()
 {
     const QLocale locale;

@@ -17,9 +17,6 @@ class MachineSizeDialog final : public QDialog {
 public:
     explicit MachineSizeDialog(session::Session &session, QWidget *parent = nullptr);
 
-    QDoubleSpinBox &scaleBox() { return *m_scale; }
-    QString boardSizeText() const;
-
     // The scale becomes the machine's, kept in Config.ini.
     void accept() override;
 

@@ -35,10 +35,12 @@ void MaterialStrip::build()
     m_save = new QPushButton(this);
     m_dotLabel = new QLabel(this);
     m_dotWidth = new QDoubleSpinBox(this);
+    m_dotWidth->setObjectName(u"dotWidthBox"_s);
     m_dotWidth->setRange(render::DotDiameterRange.min, render::DotDiameterRange.max);
     m_dotWidth->setSingleStep(0.1);
     m_dotWidth->setDecimals(2);
     m_compensate = new QCheckBox(this);
+    m_compensate->setObjectName(u"compensateDotGainBox"_s);
     m_asItWillBurn = new QCheckBox(this);
     m_asItWillBurn->setObjectName(u"asItWillBurnBox"_s);
     auto *row = new QHBoxLayout(this);

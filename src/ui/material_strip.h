@@ -25,12 +25,6 @@ public:
 
     explicit MaterialStrip(session::Session &session, QWidget *parent = nullptr);
 
-    QComboBox &materialBox() { return *m_material; }
-    QDoubleSpinBox &dotWidth() { return *m_dotWidth; }
-    QCheckBox &compensate() { return *m_compensate; }
-    QCheckBox &asItWillBurn() { return *m_asItWillBurn; }
-    QPushButton &saveButton() { return *m_save; }
-
 protected:
     void changeEvent(QEvent *event) override;
 

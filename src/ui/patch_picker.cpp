@@ -24,11 +24,6 @@ void PatchPicker::pick(const std::optional<QPoint> &patch)
     update();
 }
 
-QPoint PatchPicker::centreOf(QPoint patch) const
-{
-    return m_layout.patchRect(patch.x(), patch.y()).center() + QPoint(Frame, Frame);
-}
-
 std::optional<QPoint> PatchPicker::patchAt(const QPointF &position) const
 {
     return m_layout.patchAt(position.toPoint() - QPoint(Frame, Frame));

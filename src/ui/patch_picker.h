@@ -18,8 +18,6 @@ public:
     // The patch picked, as column and row; a frame shows it.
     void pick(const std::optional<QPoint> &patch);
     const std::optional<QPoint> &picked() const { return m_picked; }
-    // The board point at the middle of a patch, for clicks.
-    QPoint centreOf(QPoint patch) const;
 
 signals:
     void patchPicked(QPoint patch);

@@ -145,11 +145,6 @@ document::PlacementRequest PlacementDialog::request() const
     return request;
 }
 
-QString PlacementDialog::problemText() const
-{
-    return m_problem->text();
-}
-
 void PlacementDialog::accept()
 {
     const platform::Result<document::Placement> wanted =

@@ -21,14 +21,6 @@ public:
     // Opened on the placement the picture has now; nothing to do without one.
     explicit PlacementDialog(session::Session &session, QWidget *parent = nullptr);
 
-    QDoubleSpinBox &widthBox() { return *m_width; }
-    QDoubleSpinBox &heightBox() { return *m_height; }
-    QDoubleSpinBox &leftBox() { return *m_left; }
-    QDoubleSpinBox &topBox() { return *m_top; }
-    QCheckBox &mirrorTopBottomBox() { return *m_mirrorV; }
-    // Why the last request could not be met; empty when it could.
-    QString problemText() const;
-
     // What the fields ask, as the command-line options would ask it: only what was changed.
     document::PlacementRequest request() const;
 

@@ -76,6 +76,7 @@ void PresetDialog::build()
 {
     setWindowTitle(tr("Save as Preset"));
     m_name = new QLineEdit(m_preset.name, this);
+    m_name->setObjectName(u"presetName"_s);
     m_name->setMaxLength(int(materials::MaterialPreset::MaxNameLength));
     m_name->setPlaceholderText(tr("Birch plywood 3 mm"));
     m_burnTime = new QSpinBox(this);

@@ -25,7 +25,6 @@ public:
 
     // The preset as the dialog's fields say now.
     materials::MaterialPreset preset() const;
-    QLineEdit &nameField() { return *m_name; }
     // What stands in the way of saving, or what saving will do; empty when nothing to say.
     QString remark() const;
 

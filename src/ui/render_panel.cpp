@@ -30,15 +30,6 @@ void RenderPanel::drawPicture(const QImage &picture, int x, int y)
     repaintLater();
 }
 
-void RenderPanel::drawPoint(int x, int y, QRgb colour)
-{
-    if (!m_surface.valid(x, y)) return;
-    // A dithering run draws up to 240,000 points; setPixel and a dirty rectangle per
-    // point would cost more than the run itself.
-    reinterpret_cast<QRgb *>(m_surface.scanLine(y))[x] = 0xFF000000 | colour;
-    repaintLater();
-}
-
 void RenderPanel::setBusy(bool busy)
 {
     m_busy = busy;

@@ -23,8 +23,6 @@ public:
     void clear();
     // Unscaled, top-left pixel at (x, y), copying pixels; what falls off the surface is cut.
     void drawPicture(const QImage &picture, int x, int y);
-    // Points off the surface are ignored.
-    void drawPoint(int x, int y, QRgb colour);
     // The whole surface, 512 x 512 whatever the screen's scaling.
     QImage snapshot() const { return m_surface; }
     // Shows the surface as it will burn in that look, or as it is; the surface stays as drawn.

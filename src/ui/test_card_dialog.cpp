@@ -70,6 +70,7 @@ void TestCardDialog::build()
     m_intro->setWordWrap(true);
     m_burnTimesLabel = new QLabel(this);
     m_burnTimes = new QLineEdit(this);
+    m_burnTimes->setObjectName(u"cardBurnTimes"_s);
     m_spreadLabel = new QLabel(this);
     m_from = new QSpinBox(this);
     m_to = new QSpinBox(this);
@@ -241,11 +242,6 @@ QString TestCardDialog::estimateText(const materials::TestCard &card) const
         .arg(card.layout().patch)
         .arg(dots)
         .arg(time);
-}
-
-QString TestCardDialog::statusText() const
-{
-    return m_status->text();
 }
 
 void TestCardDialog::refresh()

@@ -35,10 +35,6 @@ public:
     // The card as the fields say; its tuning is the job's, with the method chosen here.
     materials::TestCardPlan plan() const;
     void setPlan(const materials::TestCardPlan &plan);
-    // Why the card cannot be burnt now, or what it will take.
-    QString statusText() const;
-    QPushButton &burnButton() { return *m_burn; }
-    QLineEdit &burnTimesField() { return *m_burnTimes; }
 
     // Asks first when the board holds a picture never sent; closes once the card has begun.
     void burn();

@@ -31,6 +31,7 @@ QSlider *toneSlider(render::TuningRange<int> range, QWidget *parent)
 
 TuningStrip::TuningStrip(QWidget *parent) : QWidget(parent)
 {
+    setObjectName(u"tuningStrip"_s);
     build();
     retranslate();
     showValues();

@@ -98,7 +98,6 @@ TEST_F(BoardUndoTest, EveryKindOfChangeIsUndoneAndRedoneExactly)
         change();
         boards.push_back(document.board());
     }
-    ASSERT_EQ(document.history().undoSteps(), int(changes.size()));
     for (std::size_t i = boards.size() - 1; i > 0; --i) {
         document.undo();
         EXPECT_EQ(document.board(), boards[i - 1]) << "undo to step " << i - 1;
@@ -170,11 +169,13 @@ TEST_F(BoardUndoTest, KeepsAtLeastFiftyStepsWithinItsMemory)
         ASSERT_TRUE(document.setPlacement(p).ok());
         if (i % 10 == 0) document.writeText({i, i}, u"x"_s);
     }
-    EXPECT_GE(document.history().undoSteps(), BoardHistory::MinSteps);
-    EXPECT_LE(document.history().undoSteps(), BoardHistory::MaxSteps);
     EXPECT_LE(document.history().memoryBytes(), BoardHistory::MemoryBudget);
     // Boards of two colours are kept at a bit a dot: a few MiB for all of them.
     EXPECT_LT(document.history().memoryBytes(), 24 * 1024 * 1024);
+    int steps = 0;
+    for (; document.canUndo() && steps <= BoardHistory::MaxSteps; ++steps) document.undo();
+    EXPECT_GE(steps, BoardHistory::MinSteps);
+    EXPECT_LE(steps, BoardHistory::MaxSteps);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The whole road of a job: drop, choose, write text, send, start, carve, on the real window.
 #include "engraver-sim/engraver_sim.h"
 #include "fake_desktop.h"
+#include "find_unit.h"
 #include "platform/manual_clock.h"
 #include "platform/qt_serial_line.h"
 #include "qt_printers.h"
@@ -99,8 +100,9 @@ TEST_P(JobRoad, DropChooseWriteSendAndCarve)
     ASSERT_TRUE(chooser.isVisible());
     clock.advance(ui::EffectChooserWindow::TaskInterval);
     ASSERT_TRUE(chooser.isReady());
-    QTest::mouseRelease(dither ? &chooser.ditherPanel() : &chooser.blackWhitePanel(),
-                        Qt::LeftButton, {}, QPoint(100, 100));
+    QTest::mouseRelease(
+        &test::unitIn<ui::RenderPanel>(chooser, dither ? u"画板抖动"_s : u"画板黑白"_s),
+        Qt::LeftButton, {}, QPoint(100, 100));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !chooser.isVisible(); }, Patience));
 
     auto *input = static_cast<QPlainTextEdit *>(unit(u"编辑框文字"_s));

@@ -6,6 +6,7 @@
 #include "platform/qt_serial_line.h"
 #include "shell/job_status_bar.h"
 #include "shell/program.h"
+#include "status_bar_units.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -37,6 +38,7 @@ protected:
     session::Session &session() { return program->session(); }
     const run::JobModel &model() { return session().model(); }
     shell::JobStatusBar &bar() { return program->statusBar(); }
+    test::StatusBarUnits shown() { return test::StatusBarUnits(bar()); }
     void interruptAJob()
     {
         plugMachine(true);
@@ -49,22 +51,22 @@ protected:
         ASSERT_TRUE(waitFor([&] { return model().currentRow() >= 200; }));
         pullCable();
         ASSERT_TRUE(waitFor([&] { return model().state() == run::JobModel::State::Interrupted; }));
-        EXPECT_TRUE(bar().stateText().startsWith(u"Interrupted at row "_s));
+        EXPECT_TRUE(shown().state().startsWith(u"Interrupted at row "_s));
         plugMachine(false);  // the machine comes back; its picture is gone
-        ASSERT_TRUE(waitFor([&] { return bar().offerShown(); }));
+        ASSERT_TRUE(waitFor([&] { return shown().offerShown(); }));
     }
 };
 
 TEST_F(ResumeTest, TheOffersResumeButtonFinishesTheJobWithoutBurningADotTwice)
 {
     interruptAJob();
-    EXPECT_EQ(bar().noticeText(), u"Picture not sent since the machine reconnected"_s);
-    EXPECT_EQ(bar().resumeButton().text(),
+    EXPECT_EQ(shown().notice(), u"Picture not sent since the machine reconnected"_s);
+    EXPECT_EQ(shown().resumeButton().text(),
               u"Resume from row %1"_s.arg(session().run().offer().fromRow));
-    QTest::mouseClick(&bar().resumeButton(), Qt::LeftButton);
+    QTest::mouseClick(&shown().resumeButton(), Qt::LeftButton);
     ASSERT_TRUE(waitFor([&] { return model().state() == run::JobModel::State::Finished; }));
-    EXPECT_FALSE(bar().offerShown());
-    EXPECT_TRUE(bar().noticeText().isEmpty());
+    EXPECT_FALSE(shown().offerShown());
+    EXPECT_TRUE(shown().notice().isEmpty());
     EXPECT_TRUE(bar().timeText().contains(u"in this run"_s)) << bar().timeText().toStdString();
 
     QImage all = burntBefore;
@@ -86,8 +88,8 @@ TEST_F(ResumeTest, TheOffersResumeButtonFinishesTheJobWithoutBurningADotTwice)
 TEST_F(ResumeTest, DismissDropsTheKeptJob)
 {
     interruptAJob();
-    QTest::mouseClick(&bar().dismissButton(), Qt::LeftButton);
-    EXPECT_FALSE(bar().offerShown());
+    QTest::mouseClick(&shown().dismissButton(), Qt::LeftButton);
+    EXPECT_FALSE(shown().offerShown());
     EXPECT_FALSE(keptOnDisk());
 }
 

@@ -18,6 +18,14 @@ namespace {
 using test::uniform;
 using Dots = std::vector<QPoint>;
 
+// The dots of one run, in the order they were decided.
+Dots ditherDots(const QImage &snapshot, int processingSize)
+{
+    Dots dots;
+    renderDither(snapshot, processingSize, [&dots](int x, int y) { dots.emplace_back(x, y); });
+    return dots;
+}
+
 QImage grey(int size, int level)
 {
     return uniform(size, size, qRgb(level, level, level));

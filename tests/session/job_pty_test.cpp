@@ -1,6 +1,7 @@
 // The job followed end to end against the simulated engraver, through a real pseudo-terminal.
 #include "engraver-sim/engraver_sim.h"
 #include "job_fixture.h"
+#include "machine/machine_identity.h"
 #include "platform/qt_clock.h"
 #include "platform/qt_serial_line.h"
 #include "render/upload_raster.h"
@@ -94,8 +95,9 @@ TEST(JobOnTheSimulator, EndsExactAndTeachesTheNextEstimate)
     const double estimated = double(foretold.duration.count()) / 1000.0;
     // Generous: the machine and the program share two busy cores with other tests.
     EXPECT_NEAR(estimated, took, took * 0.3) << "estimated " << estimated << " s, took " << took;
-    EXPECT_TRUE(
-        run::TimeModel::fromText(settings.read(u"TimeModel"_s, estimator.machineKey(), {})));
+    const QString machineKey =
+        u"Machine-"_s + machine::machineHash(machine::machineIdentity(machine.devicePath()));
+    EXPECT_TRUE(run::TimeModel::fromText(settings.read(u"TimeModel"_s, machineKey, {})));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // layout, Size and Position giving the board the command-line tools give, the machine's scale.
 #include "shell/board_editing.h"
 #include "common/render_options.h"
+#include "find_unit.h"
 #include "menu_fixture.h"
 #include "ui/effect_chooser_window.h"
 #include "ui/elided_label.h"
@@ -28,7 +29,12 @@ namespace {
 
 class BoardEditingTest : public MenuTest {
 protected:
-    shell::BoardEditing &editing() { return program->boardEditing(); }
+    QToolBar &boardBar() { return unitIn<QToolBar>(mainWindow(), u"boardBar"_s); }
+    // The pointer's place over the board and the picture's size, in millimetres.
+    QString measure()
+    {
+        return unitIn<ui::ElidedLabel>(mainWindow(), u"statusMeasure"_s).fullText();
+    }
     QString choose(const QString &name)
     {
         const QString path = picture(name);
@@ -51,11 +57,13 @@ TEST_F(BoardEditingTest, TheEntriesSitAroundTheLayoutWhichKeepsItsPlaceAndSize)
 {
     const QList<QAction *> menus = mainWindow().menuBar()->actions();
     ASSERT_GE(menus.size(), 2);
-    EXPECT_EQ(menus[1]->menu(), &mainWindow().menu().editMenu()) << "File, then Edit";
+    const QMenu *edit = menus[1]->menu();
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(edit->title(), u"&Edit"_s) << "File, then Edit";
     for (const session::CommandId c :
          {session::CommandId::Undo, session::CommandId::Redo, session::CommandId::MirrorLeftRight,
           session::CommandId::MirrorTopBottom, session::CommandId::SizeAndPosition})
-        EXPECT_TRUE(mainWindow().menu().editMenu().actions().contains(&action(c)));
+        EXPECT_TRUE(edit->actions().contains(&action(c)));
     for (const MainMenu::Command c : {MainMenu::ZoomIn, MainMenu::ZoomOut, MainMenu::ActualSize})
         EXPECT_TRUE(mainWindow().menu().viewMenu().actions().contains(&action(c)));
     EXPECT_TRUE(mainWindow().menu().machineMenu().actions().contains(
@@ -65,10 +73,10 @@ TEST_F(BoardEditingTest, TheEntriesSitAroundTheLayoutWhichKeepsItsPlaceAndSize)
     EXPECT_EQ(action(MainMenu::ActualSize).shortcut(), QKeySequence(u"Ctrl+0"_s));
 
     mainWindow().show();
-    EXPECT_EQ(mainWindow().toolBarArea(&editing().bar()), Qt::BottomToolBarArea);
+    EXPECT_EQ(mainWindow().toolBarArea(&boardBar()), Qt::BottomToolBarArea);
     EXPECT_EQ(panel().size(), QSize(1019, 655));
     EXPECT_EQ(mainWindow().width(), 1019);
-    EXPECT_GE(editing().bar().geometry().top(), panel().geometry().bottom());
+    EXPECT_GE(boardBar().geometry().top(), panel().geometry().bottom());
 
     // The bar's buttons show the entries without their Alt keys, in every language.
     EXPECT_EQ(action(session::CommandId::Undo).iconText(), u"Undo"_s);
@@ -111,14 +119,15 @@ TEST_F(BoardEditingTest, SizeAndPositionGivesTheBoardOfTheToolsOptions)
 {
     const QString path = choose(u"sign.png"_s);
     action(session::CommandId::SizeAndPosition).trigger();
-    ui::PlacementDialog *dialog = editing().placementDialog();
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_NEAR(dialog->widthBox().value(), 120 / 13.4, 0.005);
-    dialog->widthBox().setValue(20);
-    EXPECT_NEAR(dialog->heightBox().value(), 20.0 * 80 / 120, 0.01) << "the height follows";
-    dialog->leftBox().setValue(2);
-    dialog->topBox().setValue(3);
-    dialog->mirrorTopBottomBox().setChecked(true);
+    ui::PlacementDialog *dialog = &unitIn<ui::PlacementDialog>(mainWindow(), u"placementDialog"_s);
+    EXPECT_NEAR(unitIn<QDoubleSpinBox>(*dialog, u"placementWidth"_s).value(), 120 / 13.4, 0.005);
+    unitIn<QDoubleSpinBox>(*dialog, u"placementWidth"_s).setValue(20);
+    EXPECT_NEAR(unitIn<QDoubleSpinBox>(*dialog, u"placementHeight"_s).value(), 20.0 * 80 / 120,
+                0.01)
+        << "the height follows";
+    unitIn<QDoubleSpinBox>(*dialog, u"placementLeft"_s).setValue(2);
+    unitIn<QDoubleSpinBox>(*dialog, u"placementTop"_s).setValue(3);
+    unitIn<QCheckBox>(*dialog, u"placementMirrorV"_s).setChecked(true);
     dialog->accept();
     EXPECT_FALSE(dialog->isVisible());
     landed();
@@ -131,32 +140,32 @@ TEST_F(BoardEditingTest, SizeAndPositionGivesTheBoardOfTheToolsOptions)
 
     // Off the board: it says why and stays open, and the picture stays where it was.
     action(session::CommandId::SizeAndPosition).trigger();
-    dialog = editing().placementDialog();
-    dialog->leftBox().setValue(45);
+    dialog = &unitIn<ui::PlacementDialog>(mainWindow(), u"placementDialog"_s);
+    unitIn<QDoubleSpinBox>(*dialog, u"placementLeft"_s).setValue(45);
     dialog->accept();
     EXPECT_TRUE(dialog->isVisible());
-    EXPECT_TRUE(dialog->problemText().contains(u"no part of the picture"_s));
+    EXPECT_TRUE(unitIn<QLabel>(*dialog, u"placementProblem"_s)
+                    .text()
+                    .contains(u"no part of the picture"_s));
     EXPECT_EQ(session().document().placement()->rect.left(), 27);
 }
 
 TEST_F(BoardEditingTest, TheMachinesScaleIsKeptAndMeasuresFollowIt)
 {
     choose(u"sign.png"_s);
-    EXPECT_TRUE(editing().measure().fullText().contains(u"picture 9.0 x 6.0 mm"_s))
-        << qPrintable(editing().measure().fullText());
+    EXPECT_TRUE(measure().contains(u"picture 9.0 x 6.0 mm"_s)) << qPrintable(measure());
     action(session::CommandId::MachineSize).trigger();
-    ui::MachineSizeDialog *dialog = editing().machineSizeDialog();
-    ASSERT_NE(dialog, nullptr);
-    dialog->scaleBox().setValue(10);
-    EXPECT_TRUE(dialog->boardSizeText().contains(u"51.2 x 51.2 mm"_s));
-    dialog->accept();
+    auto &dialog = unitIn<ui::MachineSizeDialog>(mainWindow(), u"machineSizeDialog"_s);
+    unitIn<QDoubleSpinBox>(dialog, u"dotsPerMillimetre"_s).setValue(10);
+    EXPECT_TRUE(unitIn<QLabel>(dialog, u"machineBoardSize"_s).text().contains(u"51.2 x 51.2 mm"_s));
+    dialog.accept();
     EXPECT_EQ(settings::ProfileFile(configPath).read(u"MachineSize"_s, u"DotsPerMillimetre"_s, {}),
               u"10"_s);
-    EXPECT_TRUE(editing().measure().fullText().contains(u"picture 12.0 x 8.0 mm"_s));
+    EXPECT_TRUE(measure().contains(u"picture 12.0 x 8.0 mm"_s));
     emit panel().board().pointerMoved(QPoint(100, 25));
-    EXPECT_TRUE(editing().measure().fullText().startsWith(u"10.0, 2.5 mm"_s));
+    EXPECT_TRUE(measure().startsWith(u"10.0, 2.5 mm"_s));
     action(MainMenu::ZoomIn).trigger();
-    EXPECT_TRUE(editing().measure().fullText().endsWith(u"2x"_s));
+    EXPECT_TRUE(measure().endsWith(u"2x"_s));
 
     program.reset();
     start();

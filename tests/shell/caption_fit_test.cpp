@@ -1,6 +1,7 @@
 // Every caption of the main, settings and help windows shows whole in all six languages:
 // the text the style really draws, measured against the area it draws it into.
 #include "ui/caption_fit.h"
+#include "caption_placement.h"
 #include "fake_desktop.h"
 #include "session_fixture.h"
 #include "shell/captions.h"
@@ -31,7 +32,7 @@ bool isLatinLetter(QChar c)
 // What is wrong with how the unit shows its caption; nothing when it shows whole.
 QStringList problemsOf(QWidget &unit)
 {
-    const std::optional<ui::CaptionPlacement> place = ui::placeCaption(unit);
+    const std::optional<CaptionPlacement> place = placeCaption(unit);
     if (!place || place->text.trimmed().isEmpty()) return {};
     const QList<DrawnText> drawn = TextRecorder::textOf(unit);
     QStringList problems;
@@ -94,8 +95,7 @@ TEST_F(CaptionFitTest, EveryMainWindowCaptionShowsWholeInEveryLanguage)
     auto *combo = unit<QComboBox>(u"组合框语言"_s);
     for (int language = 0; language < shell::LanguageCount; ++language) {
         combo->setCurrentIndex(language);
-        const QString name = QString::fromUtf16(shell::languageNames()[std::size_t(language)]);
-        problems << problemsIn(panel(), name);
+        problems << problemsIn(panel(), combo->itemText(language));
     }
     EXPECT_TRUE(problems.isEmpty()) << problems.join(u'\n').toStdString();
 }

@@ -2,6 +2,7 @@
 // words in every language. The check itself runs on pseudo-terminals with a manual clock.
 #include "shell/connection_check_window.h"
 #include "engraver-sim/engraver_sim.h"
+#include "find_unit.h"
 #include "platform/manual_clock.h"
 #include "qt_printers.h"
 #include "shell/interface_translator.h"
@@ -139,7 +140,7 @@ TEST_F(CheckWindowTest, ItSpeaksTheChosenLanguage)
     QCoreApplication::processEvents();  // the language change reaches windows as an event
     EXPECT_EQ(window.windowTitle(), u"Verbindung prüfen"_s);
     EXPECT_EQ(shown(u"verdict"_s), QStringList{u"Kein USB-Seriell-Adapter ist angeschlossen."_s});
-    EXPECT_EQ(window.checkAgainButton().text(), u"Erneut prüfen"_s);
+    EXPECT_EQ(test::unitIn<QPushButton>(window, u"checkAgain"_s).text(), u"Erneut prüfen"_s);
 }
 
 // Qt Linguist's sources: every text of the check has its five translations.

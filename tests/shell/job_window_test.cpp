@@ -107,7 +107,7 @@ TEST_F(JobWindowTest, ASavedJobOpensAgainExactly)
     const QString path = home.filePath(u"cat.tavro.png"_s);
     ASSERT_TRUE(document::isJobFile(path));
     EXPECT_EQ(session().document().path(), path);
-    EXPECT_EQ(mainWindow().recentFiles().paths(), QStringList{path});
+    EXPECT_EQ(storedRecent(), QStringList{path});
 
     start();  // the next session, with other choices made meanwhile
     settings::ProfileFile config(settings::settingsFilePath(folder));
@@ -124,7 +124,8 @@ TEST_F(JobWindowTest, ASavedJobOpensAgainExactly)
     EXPECT_EQ(caption(u"标签灼烧时间值"_s), u"77"_s);
     EXPECT_EQ(session().document().font().toFont(), Font.toFont());
     EXPECT_EQ(session().document().tuning(), Tuned);
-    EXPECT_EQ(panel().chooser().tuningStrip().tuning(), Tuned) << "the strip shows the job's";
+    EXPECT_EQ(unitIn<ui::TuningStrip>(panel().chooser()).tuning(), Tuned)
+        << "the strip shows the job's";
     EXPECT_EQ(render::loadPictureTuning(config), render::PictureTuning())
         << "the last choice is the operator's, not the job's";
     QTest::mouseClick(unit(u"按钮重载"_s), Qt::LeftButton);
@@ -239,7 +240,7 @@ TEST_F(JobWindowTest, AFailedSaveSaysSoAndKeepsWhatWasThere)
     EXPECT_EQ(desktop.boxes[0].caption, u"Save Job"_s);
     EXPECT_TRUE(desktop.boxes[0].text.contains(u"could not be saved"_s));
     EXPECT_TRUE(session().document().path().isEmpty());
-    EXPECT_TRUE(mainWindow().recentFiles().paths().isEmpty());
+    EXPECT_TRUE(storedRecent().isEmpty());
 
     const QString path = home.filePath(u"job.tavro.png"_s);
     answers = {path};

@@ -6,16 +6,21 @@
 #include "outcome_assert.h"
 #include "render/as_it_will_burn.h"
 #include "render/effect_board.h"
-#include "session/test_card_run.h"
+#include "render/upload_raster.h"
+#include "run/job_raster.h"
 #include "shell/job_status_bar.h"
+#include "status_bar_units.h"
 #include "ui/preview_board.h"
 #include "ui/test_card_dialog.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+
+#include <optional>
 
 using namespace tavro;
 using namespace tavro::test;
@@ -26,6 +31,24 @@ namespace {
 class MaterialMenuTest : public MenuTest {
 protected:
     shell::MaterialMenu &materials() { return program->materialMenu(); }
+    QMenu &presetMenu() { return unitIn<QMenu>(mainWindow(), u"materialMenu"_s); }
+    StatusBarUnits shown() { return StatusBarUnits(program->statusBar()); }
+    // Burns the card the dialog opens with, changed by `plan` when given.
+    materials::TestCard burnCard(const std::optional<materials::TestCardPlan> &plan = {})
+    {
+        entry(shell::MaterialMenu::TestCard).trigger();
+        QPointer<ui::TestCardDialog> dialog = materials().testCardDialog();
+        EXPECT_TRUE(dialog);
+        if (!dialog) return materials::TestCard({});
+        if (plan) dialog->setPlan(*plan);
+        auto &burn = unitIn<QPushButton>(*dialog, u"burnCardButton"_s);
+        EXPECT_TRUE(burn.isEnabled())
+            << qPrintable(unitIn<QLabel>(*dialog, u"testCardStatus"_s).text());
+        const materials::TestCard card(dialog->plan());
+        QTest::mouseClick(&burn, Qt::LeftButton);
+        EXPECT_TRUE(!dialog || !dialog->isVisible());
+        return card;
+    }
     QAction &entry(shell::MaterialMenu::Entry entry) { return materials().action(entry); }
     ui::PreviewBoard &board() { return panel().board(); }
     QImage jobBoard() { return session().document().board().convertToFormat(QImage::Format_RGB32); }
@@ -46,7 +69,7 @@ TEST_F(MaterialMenuTest, TheEntriesAreInTheMachineAndViewMenus)
     QMenu &machine = mainWindow().menu().machineMenu();
     EXPECT_TRUE(machine.actions().contains(&entry(shell::MaterialMenu::TestCard)));
     EXPECT_TRUE(machine.actions().contains(&entry(shell::MaterialMenu::BestPatch)));
-    EXPECT_TRUE(machine.actions().contains(materials().presetMenu().menuAction()));
+    EXPECT_TRUE(machine.actions().contains(presetMenu().menuAction()));
     EXPECT_TRUE(mainWindow().menu().viewMenu().actions().contains(
         &entry(shell::MaterialMenu::AsItWillBurn)));
     EXPECT_FALSE(entry(shell::MaterialMenu::BestPatch).isEnabled()) << "no card burnt yet";
@@ -59,10 +82,10 @@ TEST_F(MaterialMenuTest, TheEntriesSpeakALanguageChosenAtRunTime)
 {
     unit<QComboBox>(u"组合框语言"_s)->setCurrentIndex(5);
     EXPECT_EQ(entry(shell::MaterialMenu::TestCard).text(), u"Materialtest&karte…"_s);
-    EXPECT_EQ(materials().presetMenu().title(), u"&Material"_s);
+    EXPECT_EQ(presetMenu().title(), u"&Material"_s);
     mainWindow().menu().languageAction(3).trigger();
     EXPECT_EQ(entry(shell::MaterialMenu::AsItWillBurn).text(), u"Tel qu’il sera &gravé"_s);
-    EXPECT_EQ(materials().presetMenu().actions().value(0)->text(), u"Aucun matériau"_s);
+    EXPECT_EQ(presetMenu().actions().value(0)->text(), u"Aucun matériau"_s);
 }
 
 TEST_F(MaterialMenuTest, TheBoardShowsTheJobAsItWillBurnWithoutChangingIt)
@@ -119,19 +142,11 @@ TEST_F(MaterialMenuTest, TheCardsDialogHoldsTheWindowUntilItCloses)
 TEST_F(MaterialMenuTest, BurningTheCardClosesItsDialogAndTheStatusBarFollowsTheCard)
 {
     identify();
-    entry(shell::MaterialMenu::TestCard).trigger();
-    QPointer<ui::TestCardDialog> dialog = materials().testCardDialog();
-    ASSERT_TRUE(dialog);
-    ASSERT_TRUE(dialog->burnButton().isEnabled()) << qPrintable(dialog->statusText());
-    const int columns = int(dialog->plan().burnTimes.size());
-    QTest::mouseClick(&dialog->burnButton(), Qt::LeftButton);
-    EXPECT_TRUE(!dialog || !dialog->isVisible());
-    EXPECT_TRUE(program->testCard().isActive());
+    const materials::TestCard card = burnCard();
     line.deliver(bytes({0xFF, 0x05, 0x00, 0x00}));  // the machine asks for the column
     clock.advance(5ms);
-    EXPECT_EQ(program->statusBar().stateText(),
-              u"Test card: column 1 of %1, burn time %2"_s.arg(columns).arg(
-                  program->testCard().burnTime()));
+    EXPECT_EQ(shown().state(), u"Test card: column 1 of %1, burn time %2"_s.arg(card.columns())
+                                   .arg(card.plan().burnTimes.first()));
 }
 
 TEST_F(MaterialMenuTest, PresetsGoOutAndComeBackThroughTheFileDialogs)
@@ -154,25 +169,25 @@ TEST_F(MaterialMenuTest, PresetsGoOutAndComeBackThroughTheFileDialogs)
 TEST_F(MaterialMenuTest, TheStatusBarShowsTheWholeCardAndTellsItsEndOnce)
 {
     identify();
-    session::TestCardRun &card = program->testCard();
-    const materials::TestCardPlan plan{.burnTimes = {20, 60}, .levels = {100}, .patchMm = 2};
-    ASSERT_TRUE(isDone(card.start(plan)));
+    const materials::TestCard card =
+        burnCard(materials::TestCardPlan{.burnTimes = {20, 60}, .levels = {100}, .patchMm = 2});
     shell::JobStatusBar &bar = program->statusBar();
+    qint64 before = 0;  // the dots of the columns burnt
     for (int column = 0; column < 2; ++column) {
         line.deliver(bytes({0xFF, 0x05, 0x00, 0x00}));  // the machine asks for the block
         clock.advance(5ms);
-        ASSERT_EQ(card.state(), session::TestCardRun::State::Carving) << column;
-        EXPECT_EQ(bar.stateText(), u"Test card: column %1 of 2, burn time %2"_s.arg(column + 1)
-                                       .arg(plan.burnTimes[column]));
-        EXPECT_EQ(bar.progressValue(), card.progress().done);
+        ASSERT_EQ(shown().state(), u"Test card: column %1 of 2, burn time %2"_s.arg(column + 1)
+                                       .arg(card.plan().burnTimes[column]));
+        EXPECT_EQ(shown().progress().value(), before);
+        before += run::JobRaster(render::packUploadRaster(card.column(column))).dots();
         EXPECT_TRUE(bar.timeText().endsWith(u" left"_s)) << qPrintable(bar.timeText());
         line.deliver(bytes({0xFF, 0x06, 0x00, 0x00}));  // carve done
         clock.advance(run::JobModel::DoneQuiet);        // with no report of a row, once it is quiet
         QCoreApplication::processEvents();
     }
-    EXPECT_EQ(card.state(), session::TestCardRun::State::Done);
-    EXPECT_EQ(bar.stateText(), u"Test card done"_s);
-    EXPECT_EQ(bar.progressValue(), bar.progressMaximum());
+    EXPECT_EQ(shown().state(), u"Test card done"_s);
+    EXPECT_EQ(shown().progress().value(), before);
+    EXPECT_EQ(shown().progress().maximum(), before);
     ASSERT_EQ(desktop.notices.size(), 1) << "the card's end, not each column's";
     EXPECT_EQ(desktop.notices[0].first, u"The test card is done"_s);
     EXPECT_TRUE(entry(shell::MaterialMenu::BestPatch).isEnabled());

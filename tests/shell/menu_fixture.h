@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QImage>
+#include <QMenu>
 #include <QPainter>
 
 namespace tavro::test {
@@ -26,6 +27,27 @@ protected:
         return mainWindow().menu().action(command);
     }
     QAction &action(session::CommandId command) { return mainWindow().menu().action(command); }
+    // The recent list as the settings file keeps it, newest first.
+    QStringList storedRecent() const
+    {
+        const settings::ProfileFile stored(configPath);
+        QStringList paths;
+        for (int i = 1; i <= shell::RecentFiles::MaxCount; ++i)
+            if (QString path = stored.read(u"RecentFiles"_s, u"File%1"_s.arg(i), {});
+                !path.isEmpty())
+                paths << path;
+        return paths;
+    }
+    // What Open Recent lists when it opens (files gone by then are dropped), whole paths.
+    QStringList recentEntries()
+    {
+        QMenu &recent = mainWindow().menu().recentMenu();
+        emit recent.aboutToShow();
+        QStringList paths;
+        for (const QAction *entry : recent.actions())
+            if (entry->isEnabled()) paths << entry->toolTip();
+        return paths;
+    }
     QString picture(const QString &name)
     {
         QImage image(120, 80, QImage::Format_RGB32);

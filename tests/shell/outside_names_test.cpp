@@ -174,7 +174,7 @@ protected:
     QStringList materialMenu()
     {
         QStringList texts;
-        for (const QAction *entry : program->materialMenu().presetMenu().actions())
+        for (const QAction *entry : unitIn<QMenu>(mainWindow(), u"materialMenu"_s).actions())
             texts << shownEntry(entry->text());
         return texts;
     }

@@ -1,4 +1,5 @@
-// The recent list in the settings file: a change is stored in one write, whole or not at all.
+// The recent list in the settings file: names it can hold, each change in one write, whole or
+// not at all.
 #include "shell/recent_files.h"
 #include "file_size_limit.h"
 #include "settings/profile_file.h"
@@ -44,6 +45,16 @@ TEST(RecentFiles, AChangeIsOneWholeWrite)
     EXPECT_EQ(contents(path), before + "[RecentFiles]\r\nFile1=" + picture.toLatin1() +
                                   "\r\nFile2=\r\nFile3=\r\nFile4=\r\nFile5=\r\nFile6=\r\n"
                                   "File7=\r\nFile8=\r\nFile9=\r\nFile10=\r\n");
+}
+
+TEST(RecentFiles, ANameTheSettingsFileCannotHoldIsNotKept)
+{
+    const QTemporaryDir dir;
+    settings::ProfileFile settings(dir.filePath(u"Config.ini"_s));
+    shell::RecentFiles recent(settings);
+    recent.add(u"/pictures/a.png"_s);
+    recent.add(u"/pictures/line\nbreak.png"_s);
+    EXPECT_EQ(recent.paths(), QStringList{u"/pictures/a.png"_s});
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // The status bar in the real window: the connection, and a job from its estimate to done.
+#include "caption_placement.h"
 #include "shell/job_status_bar.h"
 #include "shell_fixture.h"
+#include "status_bar_units.h"
 #include "ui/caption_fit.h"
 
 #include <QAbstractButton>
@@ -26,6 +28,7 @@ protected:
         return out;
     }
     shell::JobStatusBar &bar() { return program->statusBar(); }
+    StatusBarUnits shown() { return StatusBarUnits(bar()); }
     // Three rows of dots: 10 on row 5, 20 on row 100, 30 on row 300.
     void sendJob()
     {
@@ -51,38 +54,38 @@ protected:
 
 TEST_F(StatusBarTest, TheConnectionIsAlwaysTold)
 {
-    EXPECT_EQ(bar().connectionText(), u"Searching for the machine…"_s);
+    EXPECT_EQ(shown().connection(), u"Searching for the machine…"_s);
     identify(2);
-    EXPECT_EQ(bar().connectionText(), u"COM2 (/dev/fake2) connected"_s);
+    EXPECT_EQ(shown().connection(), u"COM2 (/dev/fake2) connected"_s);
     line.breakPort();
-    EXPECT_EQ(bar().connectionText(), u"Connection broken (Input/output error), searching…"_s);
+    EXPECT_EQ(shown().connection(), u"Connection broken (Input/output error), searching…"_s);
     identify(2);
-    EXPECT_EQ(bar().connectionText(), u"COM2 (/dev/fake2) connected"_s);
+    EXPECT_EQ(shown().connection(), u"COM2 (/dev/fake2) connected"_s);
     click(u"按钮断开"_s);
-    EXPECT_EQ(bar().connectionText(), u"Not connected"_s);
+    EXPECT_EQ(shown().connection(), u"Not connected"_s);
 }
 
 TEST_F(StatusBarTest, AJobFromItsEstimateToDone)
 {
     identify();
-    EXPECT_EQ(bar().stateText(), u"No picture on the machine"_s);
-    EXPECT_FALSE(bar().progressShown());
+    EXPECT_EQ(shown().state(), u"No picture on the machine"_s);
+    EXPECT_TRUE(shown().progress().isHidden());
     sendJob();
-    EXPECT_EQ(bar().stateText(), u"Ready"_s);
+    EXPECT_EQ(shown().state(), u"Ready"_s);
     EXPECT_TRUE(bar().timeText().startsWith(u"60 dots, about "_s))
         << bar().timeText().toStdString();
 
     click(u"按钮开始"_s);
-    EXPECT_EQ(bar().stateText(), u"Running"_s);
+    EXPECT_EQ(shown().state(), u"Running"_s);
     report(5, 10);
     report(100, 20);
     clock.advance(shell::JobStatusBar::RefreshInterval);
-    EXPECT_EQ(bar().progressValue(), 30);
-    EXPECT_EQ(bar().progressMaximum(), 60);
+    EXPECT_EQ(shown().progress().value(), 30);
+    EXPECT_EQ(shown().progress().maximum(), 60);
     EXPECT_TRUE(bar().timeText().endsWith(u" left"_s)) << bar().timeText().toStdString();
 
     click(u"按钮暂停"_s);
-    EXPECT_EQ(bar().stateText(), u"Paused"_s);
+    EXPECT_EQ(shown().state(), u"Paused"_s);
     EXPECT_EQ(caption(u"按钮开始"_s), u"Resume"_s) << "Start goes on with the paused job";
     click(u"按钮开始"_s);
     EXPECT_EQ(caption(u"按钮开始"_s), u"Start"_s);
@@ -90,8 +93,8 @@ TEST_F(StatusBarTest, AJobFromItsEstimateToDone)
     clock.advance(2000ms);
     report(300, 30);
     line.deliver(bytes({0xFF, 0x06, 0x00, 0x00}));
-    EXPECT_EQ(bar().stateText(), u"Finished"_s);
-    EXPECT_EQ(bar().progressValue(), 60);
+    EXPECT_EQ(shown().state(), u"Finished"_s);
+    EXPECT_EQ(shown().progress().value(), 60);
     EXPECT_EQ(bar().timeText(), u"Done: 60 dots in 0:02"_s);
     EXPECT_EQ(notifications(), QStringList{u"The job is done: Done: 60 dots in 0:02"_s});
 }
@@ -104,7 +107,7 @@ TEST_F(StatusBarTest, ABreakDuringARunSaysWhereTheJobStopped)
     report(5, 10);
     report(100, 5);
     line.breakPort();
-    EXPECT_EQ(bar().stateText(), u"Interrupted at row 100 (25 %)"_s);
+    EXPECT_EQ(shown().state(), u"Interrupted at row 100 (25 %)"_s);
     EXPECT_TRUE(notifications().isEmpty());
 }
 
@@ -117,7 +120,7 @@ TEST_F(StatusBarTest, PausedReadsAsResumeInEveryLanguage)
     click(u"按钮开始"_s);
     click(u"按钮暂停"_s);
     EXPECT_EQ(caption(u"按钮开始"_s), u"Fortsetzen"_s);
-    EXPECT_EQ(bar().stateText(), u"Pausiert"_s);
+    EXPECT_EQ(shown().state(), u"Pausiert"_s);
     click(u"按钮开始"_s);
     EXPECT_EQ(caption(u"按钮开始"_s), u"Beginnen"_s);
 }
@@ -134,7 +137,7 @@ TEST_F(StatusBarTest, NoTextWidensTheWindowAndTheOfferFitsInEveryLanguage)
         EXPECT_FALSE(label->text().endsWith(u"…"_s))
             << "room to spare, yet cut: " << label->text().toStdString();
         // Nor drawn a size smaller, as the style draws a text whose ink leaves its label.
-        const std::optional<ui::CaptionPlacement> place = ui::placeCaption(*label);
+        const std::optional<CaptionPlacement> place = placeCaption(*label);
         if (label->isVisible() && place && !place->text.isEmpty()) {
             EXPECT_TRUE(ui::captionFits(place->font, place->area, place->flags, place->text))
                 << "drawn smaller: " << place->text.toStdString();
@@ -145,7 +148,7 @@ TEST_F(StatusBarTest, NoTextWidensTheWindowAndTheOfferFitsInEveryLanguage)
     report(100, 5);
     line.breakPort();
     identify();
-    ASSERT_TRUE(bar().offerShown());
+    ASSERT_TRUE(shown().offerShown());
 
     for (int language = 0; language < 6; ++language) {
         unit<QComboBox>(u"组合框语言"_s)->setCurrentIndex(language);
@@ -153,7 +156,7 @@ TEST_F(StatusBarTest, NoTextWidensTheWindowAndTheOfferFitsInEveryLanguage)
         for (int round = 0; round < 3; ++round) QCoreApplication::processEvents();
         EXPECT_EQ(mainWindow().width(), width) << "language " << language;
         for (QPushButton *button :
-             {&bar().resumeButton(), &bar().startOverButton(), &bar().dismissButton()}) {
+             {&shown().resumeButton(), &shown().startOverButton(), &shown().dismissButton()}) {
             EXPECT_GE(button->width(), button->sizeHint().width())
                 << button->text().toStdString() << " is cut";
             EXPECT_LE(button->mapTo(&mainWindow(), QPoint(button->width(), 0)).x(), width);
@@ -161,8 +164,8 @@ TEST_F(StatusBarTest, NoTextWidensTheWindowAndTheOfferFitsInEveryLanguage)
     }
     // What does not fit is cut, and the whole of it is the tooltip.
     const auto *state = bar().findChild<QLabel *>(u"statusJob"_s);
-    ASSERT_NE(state->text(), bar().stateText()) << "German is long enough to be cut";
-    EXPECT_EQ(state->toolTip(), bar().stateText());
+    ASSERT_NE(state->text(), shown().state()) << "German is long enough to be cut";
+    EXPECT_EQ(state->toolTip(), shown().state());
 }
 
 }  // namespace

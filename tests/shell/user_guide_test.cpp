@@ -15,6 +15,10 @@ using tavro::shell::UserGuideWindow;
 
 namespace {
 
+// The guide's sections, as the anchors every language's page has.
+const QStringList SectionAnchors = {u"job"_s,   u"tuning"_s, u"status"_s, u"resume"_s,
+                                    u"place"_s, u"files"_s,  u"serial"_s, u"burn"_s};
+
 struct PageContent {
     QStringList anchors;
     QStringList pictures;
@@ -47,9 +51,9 @@ TEST(UserGuide, EachLanguageHasEverySectionAndEveryPictureItShows)
         ASSERT_EQ(window.browser().source(), QUrl(u"qrc"_s + path));
 
         const PageContent content = contentOf(*window.browser().document());
-        for (const QString &anchor : UserGuideWindow::sectionAnchors())
+        for (const QString &anchor : SectionAnchors)
             EXPECT_TRUE(content.anchors.contains(anchor)) << anchor.toStdString();
-        EXPECT_EQ(content.headings, UserGuideWindow::sectionAnchors().size());
+        EXPECT_EQ(content.headings, SectionAnchors.size());
 
         EXPECT_GE(content.pictures.size(), 5);
         for (const QString &picture : content.pictures) {

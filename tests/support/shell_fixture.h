@@ -3,6 +3,7 @@
 #pragma once
 
 #include "fake_desktop.h"
+#include "find_unit.h"
 #include "link_doubles.h"
 #include "platform/manual_clock.h"
 #include "settings/profile_file.h"
@@ -20,6 +21,14 @@
 #include <gtest/gtest.h>
 
 namespace tavro::test {
+
+// The units that depend on the machine, in the order their sets are switched.
+inline const QStringList AllMachineControls = {
+    u"按钮上"_s,   u"按钮下"_s,       u"按钮左"_s,       u"按钮右"_s,       u"按钮暂停"_s,
+    u"按钮开始"_s, u"单选框点定位"_s, u"单选框到中心"_s, u"单选框框定位"_s, u"按钮发送数据"_s,
+    u"按钮重启"_s, u"滑块条1"_s,      u"按钮设置"_s,     u"按钮快进"_s,     u"按钮快退"_s,
+    u"按钮重刻"_s, u"按钮清除"_s,     u"按钮缩小"_s,     u"按钮旋转"_s,     u"按钮重载"_s,
+    u"按钮关机"_s};
 
 class ShellTest : public ::testing::Test {
 protected:
@@ -83,8 +92,8 @@ protected:
     QStringList enabledMachineControls()
     {
         QStringList out;
-        for (QWidget *w : panel().machineControls())
-            if (w->isEnabled()) out << w->objectName();
+        for (const QString &name : AllMachineControls)
+            if (unit(name)->isEnabled()) out << name;
         return out;
     }
 };

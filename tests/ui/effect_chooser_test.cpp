@@ -1,3 +1,4 @@
+#include "find_unit.h"
 #include "pictures/picture_loader.h"
 #include "platform/manual_clock.h"
 #include "qt_printers.h"
@@ -109,6 +110,9 @@ protected:
         window.open(path);
         clock.advance(EffectChooserWindow::TaskInterval);
     }
+    RenderPanel &blackWhitePanel() { return test::unitIn<RenderPanel>(window, u"画板黑白"_s); }
+    RenderPanel &ditherPanel() { return test::unitIn<RenderPanel>(window, u"画板抖动"_s); }
+    TuningStrip &tuningStrip() { return test::unitIn<TuningStrip>(window); }
     static void release(RenderPanel &panel, Qt::MouseButton button = Qt::LeftButton,
                         QPoint at = QPoint(257, 257))
     {
@@ -140,18 +144,18 @@ TEST_F(EffectChooserTest, ClicksBeforeTheRenderingsAreReadyChangeNothing)
     window.chooseDither();
     EXPECT_TRUE(changes.isEmpty());
     EXPECT_TRUE(window.isVisible());
-    EXPECT_TRUE(window.workSnapshot().isNull());
+    EXPECT_TRUE(sameImage(blackWhitePanel().snapshot(), render::blankBoard()));
 
     clock.advance(1ms);
     ASSERT_TRUE(window.isReady());
-    EXPECT_EQ(window.blackWhitePanel().cursor().shape(), Qt::PointingHandCursor);
-    EXPECT_EQ(window.ditherPanel().cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(blackWhitePanel().cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(ditherPanel().cursor().shape(), Qt::PointingHandCursor);
     EXPECT_TRUE(changes.isEmpty());
 
     // Processing runs once per opening: a mark made afterwards is not painted over.
-    window.blackWhitePanel().drawPoint(500, 500, qRgb(255, 0, 0));
+    blackWhitePanel().drawPicture(test::uniform(1, 1, qRgb(255, 0, 0)), 500, 500);
     clock.advance(1000ms);
-    EXPECT_EQ(window.blackWhitePanel().snapshot().pixel(500, 500), qRgb(255, 0, 0));
+    EXPECT_EQ(blackWhitePanel().snapshot().pixel(500, 500), qRgb(255, 0, 0));
 }
 
 class EffectChoiceTest : public EffectChooserTest,
@@ -165,16 +169,15 @@ TEST_P(EffectChoiceTest, TheBoardGetsExactlyThatRenderingAndWhatTheToolWrites)
     openAndProcess(path);
     ASSERT_TRUE(window.isReady());
     const QImage snapshot = expectedSnapshot(path);
-    ASSERT_TRUE(sameImage(window.workSnapshot(), snapshot));
-    EXPECT_TRUE(sameImage(window.blackWhitePanel().snapshot(),
+    EXPECT_TRUE(sameImage(blackWhitePanel().snapshot(),
                           render::renderEffectBoard(snapshot, render::Effect::BlackWhite)));
-    EXPECT_TRUE(sameImage(window.ditherPanel().snapshot(),
+    EXPECT_TRUE(sameImage(ditherPanel().snapshot(),
                           render::renderEffectBoard(snapshot, render::Effect::Dither)));
 
     bool visibleWhileDrawing = true;
     QObject::connect(&document(), &document::JobDocument::boardChanged, &window,
                      [&] { visibleWhileDrawing = window.isVisible(); });
-    release(effect == render::Effect::BlackWhite ? window.blackWhitePanel() : window.ditherPanel());
+    release(effect == render::Effect::BlackWhite ? blackWhitePanel() : ditherPanel());
 
     EXPECT_EQ(changes.count(), 1);
     const QImage expected = render::renderEffectBoard(snapshot, effect);
@@ -205,14 +208,14 @@ INSTANTIATE_TEST_SUITE_P(BothEffects, EffectChoiceTest,
 TEST_F(EffectChooserTest, OnlyALeftReleaseOverAPanelChooses)
 {
     openAndProcess(save(u"a.png"_s, test::uniform(100, 100, qRgb(0, 0, 0))));
-    for (RenderPanel *panel : {&window.blackWhitePanel(), &window.ditherPanel()}) {
+    for (RenderPanel *panel : {&blackWhitePanel(), &ditherPanel()}) {
         release(*panel, Qt::RightButton);
         release(*panel, Qt::LeftButton, QPoint(520, 10));  // pressed inside, let go outside
         release(*panel, Qt::LeftButton, QPoint(-1, 100));
     }
     EXPECT_TRUE(changes.isEmpty());
     EXPECT_TRUE(window.isVisible());
-    release(window.blackWhitePanel(), Qt::LeftButton, QPoint(0, 0));
+    release(blackWhitePanel(), Qt::LeftButton, QPoint(0, 0));
     EXPECT_EQ(changes.count(), 1);
 }
 
@@ -238,8 +241,8 @@ TEST_F(EffectChooserTest, UnreadablePictureGivesWhiteRenderingsAndOneLogLine)
         changes.clear();
         openAndProcess(path);
         ASSERT_TRUE(window.isReady());
-        EXPECT_TRUE(sameImage(window.blackWhitePanel().snapshot(), render::blankBoard()));
-        EXPECT_TRUE(sameImage(window.ditherPanel().snapshot(), render::blankBoard()));
+        EXPECT_TRUE(sameImage(blackWhitePanel().snapshot(), render::blankBoard()));
+        EXPECT_TRUE(sameImage(ditherPanel().snapshot(), render::blankBoard()));
         const QStringList lines = log();
         ASSERT_EQ(lines.size(), 1);
         EXPECT_TRUE(lines[0].startsWith(u"Cannot read picture "_s)) << lines[0].toStdString();
@@ -247,7 +250,7 @@ TEST_F(EffectChooserTest, UnreadablePictureGivesWhiteRenderingsAndOneLogLine)
         EXPECT_FALSE(lines[0].contains(u'\n') || lines[0].contains(u'\r'));
 
         // A white snapshot dithers to no dots at all.
-        release(++round % 2 ? window.ditherPanel() : window.blackWhitePanel());
+        release(++round % 2 ? ditherPanel() : blackWhitePanel());
         EXPECT_EQ(changes.count(), 1);
         EXPECT_TRUE(sameImage(board(), render::blankBoard()));
         EXPECT_FALSE(window.isVisible());
@@ -264,10 +267,9 @@ TEST_F(EffectChooserTest, ClosingWithoutAChoiceLeavesTheBoardAlone)
     window.open(path);
     ASSERT_TRUE(window.close());
     clock.advance(1000ms);
-    EXPECT_TRUE(window.workSnapshot().isNull());
     EXPECT_FALSE(window.isReady());
-    EXPECT_TRUE(sameImage(window.blackWhitePanel().snapshot(), render::blankBoard()));
-    EXPECT_TRUE(sameImage(window.ditherPanel().snapshot(), render::blankBoard()));
+    EXPECT_TRUE(sameImage(blackWhitePanel().snapshot(), render::blankBoard()));
+    EXPECT_TRUE(sameImage(ditherPanel().snapshot(), render::blankBoard()));
 
     // Closed once ready.
     openAndProcess(path);
@@ -287,23 +289,23 @@ TEST_F(EffectChooserTest, ANewDropProcessesTheNewPicture)
     const QString first = save(u"first.png"_s, gradients(300, 200));
     const QString second = save(u"second.png"_s, test::uniform(100, 50, qRgb(40, 90, 30)));
     openAndProcess(first);
-    ASSERT_TRUE(sameImage(window.workSnapshot(), expectedSnapshot(first)));
+    const QImage firstDithered =
+        render::renderEffectBoard(expectedSnapshot(first), render::Effect::Dither);
+    ASSERT_TRUE(sameImage(ditherPanel().snapshot(), firstDithered));
 
     // Dropped while the window is still open: the old renderings no longer count.
     window.open(second);
     EXPECT_FALSE(window.isReady());
-    EXPECT_TRUE(sameImage(window.blackWhitePanel().snapshot(), render::blankBoard()));
-    release(window.blackWhitePanel());
+    EXPECT_TRUE(sameImage(blackWhitePanel().snapshot(), render::blankBoard()));
+    release(blackWhitePanel());
     EXPECT_TRUE(changes.isEmpty());
 
     clock.advance(EffectChooserWindow::TaskInterval);
     ASSERT_TRUE(window.isReady());
-    EXPECT_EQ(window.picturePath(), second);
     const QImage snapshot = expectedSnapshot(second);
-    EXPECT_TRUE(sameImage(window.workSnapshot(), snapshot));
-    EXPECT_TRUE(sameImage(window.ditherPanel().snapshot(),
+    EXPECT_TRUE(sameImage(ditherPanel().snapshot(),
                           render::renderEffectBoard(snapshot, render::Effect::Dither)));
-    release(window.blackWhitePanel());
+    release(blackWhitePanel());
     EXPECT_TRUE(
         sameImage(board(), render::renderEffectBoard(snapshot, render::Effect::BlackWhite)));
 
@@ -311,16 +313,17 @@ TEST_F(EffectChooserTest, ANewDropProcessesTheNewPicture)
     openAndProcess(first);
     EXPECT_TRUE(window.isVisible());
     ASSERT_TRUE(window.isReady());
-    EXPECT_TRUE(sameImage(window.workSnapshot(), expectedSnapshot(first)));
+    EXPECT_TRUE(sameImage(ditherPanel().snapshot(), firstDithered));
 }
 
 TEST(RenderPanel, DrawsOnlyOnItsSurface)
 {
     RenderPanel panel;
     EXPECT_EQ(panel.size(), QSize(514, 514));
-    panel.drawPoint(-1, 0, qRgb(0, 0, 0));
-    panel.drawPoint(0, 512, qRgb(0, 0, 0));
-    panel.drawPoint(511, 511, qRgb(0, 0, 0));
+    const QImage dot = test::uniform(1, 1, qRgb(0, 0, 0));
+    panel.drawPicture(dot, -1, 0);
+    panel.drawPicture(dot, 0, 512);
+    panel.drawPicture(dot, 511, 511);
     panel.drawPicture(test::uniform(20, 20, qRgb(255, 0, 0)), 500, -10);
     QImage expected = render::blankBoard();
     expected.setPixel(511, 511, qRgb(0, 0, 0));
@@ -344,7 +347,7 @@ protected:
     template <typename T>
     T *control(int index = 0)
     {
-        const QList<T *> all = window.tuningStrip().findChildren<T *>();
+        const QList<T *> all = tuningStrip().findChildren<T *>();
         EXPECT_GT(all.size(), index);
         return all.value(index);
     }
@@ -352,13 +355,13 @@ protected:
 
 TEST_F(TuningStripTest, TheStripLiesUnderThePanelsWhichKeepTheirPlaces)
 {
-    EXPECT_EQ(window.blackWhitePanel().geometry(), QRect(8, 56, 514, 514));
-    EXPECT_EQ(window.ditherPanel().geometry(), QRect(544, 56, 514, 514));
+    EXPECT_EQ(blackWhitePanel().geometry(), QRect(8, 56, 514, 514));
+    EXPECT_EQ(ditherPanel().geometry(), QRect(544, 56, 514, 514));
     EXPECT_EQ(window.size(),
               QSize(1074, 584 + TuningStrip::StripHeight + MaterialStrip::StripHeight));
-    EXPECT_GE(window.tuningStrip().geometry().top(), 570);
-    EXPECT_EQ(window.materialStrip().geometry().top(),
-              window.tuningStrip().geometry().bottom() + 1);
+    EXPECT_GE(tuningStrip().geometry().top(), 570);
+    EXPECT_EQ(test::unitIn<MaterialStrip>(window).geometry().top(),
+              tuningStrip().geometry().bottom() + 1);
 }
 
 TEST_F(TuningStripTest, EveryChangeRedrawsBothPanelsAndAClickPlacesWhatItShows)
@@ -371,17 +374,17 @@ TEST_F(TuningStripTest, EveryChangeRedrawsBothPanelsAndAClickPlacesWhatItShows)
     control<QDoubleSpinBox>()->setValue(1.6);   // gamma
     control<QSpinBox>()->setValue(100);         // the left panel's threshold
     control<QComboBox>(1)->setCurrentIndex(2);  // Atkinson on the right
-    const render::PictureTuning tuning = window.tuningStrip().tuning();
+    const render::PictureTuning tuning = tuningStrip().tuning();
     EXPECT_EQ(tuning.brightness, -30);
     EXPECT_EQ(tuning.threshold, 100);
     EXPECT_EQ(tuning.method, render::Effect::Atkinson);
     const render::EffectPanels expected = render::renderEffectPanels(snapshot, tuning);
-    EXPECT_TRUE(sameImage(window.blackWhitePanel().snapshot(), expected.left));
-    EXPECT_TRUE(sameImage(window.ditherPanel().snapshot(), expected.right));
+    EXPECT_TRUE(sameImage(blackWhitePanel().snapshot(), expected.left));
+    EXPECT_TRUE(sameImage(ditherPanel().snapshot(), expected.right));
     EXPECT_FALSE(
         sameImage(expected.right, render::renderEffectBoard(snapshot, render::Effect::Dither)));
 
-    release(window.ditherPanel());
+    release(ditherPanel());
     EXPECT_TRUE(sameImage(board(), expected.right));
     EXPECT_TRUE(sameImage(document().rememberedImage(), expected.right)) << "Reload gives it back";
     EXPECT_EQ(document().tuning(), tuning) << "the job's tuning";
@@ -395,20 +398,19 @@ TEST_F(TuningStripTest, ResetGivesTheTwoOriginalRenderingsBack)
                                                   .contrast = 40,
                                                   .invert = true,
                                                   .method = render::Effect::Bayer});
-    EffectChooserWindow &tuned = window;
     const QString path = save(u"photo.png"_s, gradients(300, 200));
-    tuned.open(path);
+    window.open(path);
     clock.advance(EffectChooserWindow::TaskInterval);
     const QImage snapshot = expectedSnapshot(path);
-    EXPECT_FALSE(sameImage(tuned.blackWhitePanel().snapshot(),
+    EXPECT_FALSE(sameImage(blackWhitePanel().snapshot(),
                            render::renderEffectBoard(snapshot, render::Effect::BlackWhite)));
 
-    QTest::mouseClick(tuned.tuningStrip().findChild<QPushButton *>(), Qt::LeftButton);
-    EXPECT_EQ(tuned.tuningStrip().tuning(), render::PictureTuning{});
+    QTest::mouseClick(tuningStrip().findChild<QPushButton *>(), Qt::LeftButton);
+    EXPECT_EQ(tuningStrip().tuning(), render::PictureTuning{});
     EXPECT_EQ(document().tuning(), render::PictureTuning{});
-    EXPECT_TRUE(sameImage(tuned.blackWhitePanel().snapshot(),
+    EXPECT_TRUE(sameImage(blackWhitePanel().snapshot(),
                           render::renderEffectBoard(snapshot, render::Effect::BlackWhite)));
-    EXPECT_TRUE(sameImage(tuned.ditherPanel().snapshot(),
+    EXPECT_TRUE(sameImage(ditherPanel().snapshot(),
                           render::renderEffectBoard(snapshot, render::Effect::Dither)));
 }
 
@@ -421,7 +423,7 @@ TEST_F(TuningStripTest, AStoredTuningOutOfRangeFallsBackToTheDefaults)
     session::SessionImpl next({parts.line, clock, parts.view, parts.ports, parts.folder.path()},
                               {});
     EffectChooserWindow window2(next, clock);
-    EXPECT_EQ(window2.tuningStrip().tuning(), render::PictureTuning{});
+    EXPECT_EQ(test::unitIn<TuningStrip>(window2).tuning(), render::PictureTuning{});
 }
 
 }  // namespace

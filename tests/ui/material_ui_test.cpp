@@ -1,5 +1,7 @@
 // What the material parts of the windows add: the chooser's material strip, the test card
 // dialog, the best-patch window and the preset dialog, each against a session.
+#include "find_unit.h"
+#include "materials/test_card.h"
 #include "outcome_assert.h"
 #include "render/as_it_will_burn.h"
 #include "render/effect_board.h"
@@ -18,6 +20,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -51,18 +54,20 @@ TEST_F(MaterialUiTest, APresetSetsTheTuningAndSendsItsBurnTimeAsTheSliderDoes)
     parts.identify();
     ASSERT_TRUE(isDone(session.savePreset(Walnut)));
     MaterialStrip strip(session);
-    QComboBox &box = strip.materialBox();
+    QComboBox &box = test::unitIn<QComboBox>(strip, u"materialBox"_s);
+    auto &dotWidth = test::unitIn<QDoubleSpinBox>(strip, u"dotWidthBox"_s);
+    auto &compensate = test::unitIn<QCheckBox>(strip, u"compensateDotGainBox"_s);
     ASSERT_EQ(box.count(), 2) << "no material, and the preset";
     emit box.activated(1);
     EXPECT_EQ(document().tuning(), Walnut.tuning);
     EXPECT_EQ(document().burnTime(), 33);
     EXPECT_TRUE(sent(test::bytes({0xFF, 0x05, 33, 0x00})));
     EXPECT_EQ(session.materials().chosen(), u"Walnut"_s);
-    EXPECT_DOUBLE_EQ(strip.dotWidth().value(), 1.7);
-    EXPECT_TRUE(strip.compensate().isChecked());
+    EXPECT_DOUBLE_EQ(dotWidth.value(), 1.7);
+    EXPECT_TRUE(compensate.isChecked());
 
-    strip.dotWidth().setValue(2.1);
-    strip.compensate().setChecked(false);
+    dotWidth.setValue(2.1);
+    compensate.setChecked(false);
     EXPECT_EQ(document().tuning().dotDiameter, 2.1);
     EXPECT_FALSE(document().tuning().compensateDotGain);
     EXPECT_EQ(document().tuning().method, render::Effect::Atkinson)
@@ -83,9 +88,9 @@ TEST_F(MaterialUiTest, AsItWillBurnShowsThePanelsInTheLookYetPlacesTheRendering)
     clock.advance(EffectChooserWindow::TaskInterval);
     ASSERT_TRUE(window.isReady());
 
-    window.materialStrip().asItWillBurn().setChecked(true);
+    test::unitIn<QCheckBox>(window, u"asItWillBurnBox"_s).setChecked(true);
     EXPECT_TRUE(session.materials().asItWillBurn());
-    RenderPanel &panel = window.ditherPanel();
+    auto &panel = test::unitIn<RenderPanel>(window, u"画板抖动"_s);
     const QImage rendering = panel.snapshot();
     const render::BurnLook look = session.materials().look(document().tuning().dotDiameter);
     EXPECT_EQ(panel.shownImage(), render::AsItWillBurn(look).render(rendering));
@@ -106,8 +111,9 @@ TEST_F(MaterialUiTest, TheCardDialogPreviewsTheCardAndSaysWhyItCannotBurn)
     EXPECT_EQ(plan.burnTimes, (QList<int>{10, 17, 28, 48, 80}));
     EXPECT_EQ(previews.last().at(0).value<QImage>(), materials::TestCard(plan).board());
     EXPECT_EQ(document().board(), board) << "a preview is not the job";
-    EXPECT_TRUE(dialog.statusText().startsWith(u"No machine is connected"_s));
-    EXPECT_FALSE(dialog.burnButton().isEnabled());
+    const QLabel &status = test::unitIn<QLabel>(dialog, u"testCardStatus"_s);
+    EXPECT_TRUE(status.text().startsWith(u"No machine is connected"_s));
+    EXPECT_FALSE(test::unitIn<QPushButton>(dialog, u"burnCardButton"_s).isEnabled());
 
     const std::pair<QString, QString> fields[] = {
         {u"10, x"_s, u"whole numbers"_s},
@@ -116,8 +122,8 @@ TEST_F(MaterialUiTest, TheCardDialogPreviewsTheCardAndSaysWhyItCannotBurn)
         {u"10 20"_s, u"No machine"_s},
     };
     for (const auto &[text, says] : fields) {
-        dialog.burnTimesField().setText(text);
-        EXPECT_TRUE(dialog.statusText().contains(says)) << qPrintable(dialog.statusText());
+        test::unitIn<QLineEdit>(dialog, u"cardBurnTimes"_s).setText(text);
+        EXPECT_TRUE(status.text().contains(says)) << qPrintable(status.text());
     }
     dialog.hide();
     EXPECT_TRUE(previews.last().at(0).value<QImage>().isNull()) << "closed: the job shows again";
@@ -133,7 +139,8 @@ TEST_F(MaterialUiTest, BurnReplacesABoardNeverSentOnlyWhenTheOperatorSaysSo)
     drawn.setPixel(10, 10, qRgb(0, 0, 0));
     session.placeRendering(drawn);
     dialog.show();
-    ASSERT_TRUE(dialog.burnButton().isEnabled()) << qPrintable(dialog.statusText());
+    ASSERT_TRUE(test::unitIn<QPushButton>(dialog, u"burnCardButton"_s).isEnabled())
+        << qPrintable(test::unitIn<QLabel>(dialog, u"testCardStatus"_s).text());
     dialog.burn();
     ASSERT_EQ(parts.view.effects().size(), 1);
     EXPECT_TRUE(parts.view.effects()[0].contains(u"never sent"_s));
@@ -147,16 +154,19 @@ TEST_F(MaterialUiTest, APickedPatchProposesItsBurnTimeAndTheCardsTuning)
     materials::TestCardPlan plan{.date = QDate(2024, 5, 12)};
     plan.tuning = {.gamma = 1.4, .method = render::Effect::FloydSteinberg};
     BestPatchWindow window(session, plan);
-    EXPECT_FALSE(window.saveButton().isEnabled());
+    const QPushButton &save = test::unitIn<QPushButton>(window, u"savePatchButton"_s);
+    EXPECT_FALSE(save.isEnabled());
     EXPECT_FALSE(window.proposal());
-    PatchPicker &picker = window.picker();
-    QTest::mouseClick(&picker, Qt::LeftButton, {}, picker.centreOf({3, 2}));
+    // Inside the picker's one-pixel frame.
+    const QPoint patch = materials::TestCard(plan).layout().patchRect(3, 2).center() + QPoint(1, 1);
+    QTest::mouseClick(&test::unitIn<PatchPicker>(window, u"patchPicker"_s), Qt::LeftButton, {},
+                      patch);
     EXPECT_EQ(window.pickedText(), u"Burn time 48, 50 % black"_s);
     ASSERT_TRUE(window.proposal());
     EXPECT_EQ(window.proposal()->burnTime, 48);
     EXPECT_EQ(window.proposal()->tuning, plan.tuning);
     EXPECT_TRUE(window.proposal()->notes.contains(u"50 %"_s));
-    EXPECT_TRUE(window.saveButton().isEnabled());
+    EXPECT_TRUE(save.isEnabled());
 }
 
 TEST_F(MaterialUiTest, ThePresetDialogSavesUnderItsNameOrSaysWhyNot)
@@ -168,9 +178,10 @@ TEST_F(MaterialUiTest, ThePresetDialogSavesUnderItsNameOrSaysWhyNot)
     dialog.accept();
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     EXPECT_EQ(dialog.remark(), u"A preset needs a name."_s);
-    dialog.nameField().setText(u"Walnut"_s);
+    QLineEdit &name = test::unitIn<QLineEdit>(dialog, u"presetName"_s);
+    name.setText(u"Walnut"_s);
     EXPECT_EQ(dialog.remark(), u"The preset Walnut will be replaced."_s);
-    dialog.nameField().setText(u"Walnut, oiled"_s);
+    name.setText(u"Walnut, oiled"_s);
     dialog.accept();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     ASSERT_TRUE(session.materials().find(u"Walnut, oiled"_s));
