@@ -167,6 +167,23 @@ TEST_F(SessionOnMachine, AJobTheMachineFinishedAloneIsNotOffered)
     EXPECT_FALSE(keptOnDisk());
 }
 
+// The test card once worked only because the session heard the machine before it did. A front
+// end that reacts to a job's end, connected before anything else, finds the end already taken.
+TEST_F(SessionOnMachine, AFrontEndCanSendTheNextJobFromTheSignalThatTheLastOneEnded)
+{
+    plugMachine(true);
+    startSession();
+    int sentAgain = 0;
+    QObject::connect(session.get(), &session::Session::runChanged, session.get(), [&] {
+        if (session->run().state() != run::RunDriver::State::Finished || sentAgain > 0) return;
+        ++sentAgain;
+        session->sendBoard();
+    });
+    sendAndStart();
+    ASSERT_TRUE(waitFor([&] { return sentAgain == 1 && model().state() == State::Ready; }));
+    EXPECT_EQ(session->run().state(), run::RunDriver::State::Ready);
+}
+
 TEST_F(SessionOnMachine, QuittingDuringACarvePausesTheMachineAndKeepsTheJob)
 {
     plugMachine(true);
