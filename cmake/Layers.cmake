@@ -1,7 +1,7 @@
 # The libraries of src/ from the bottom up. Each may link only those before it, so that
 # dependencies point one way: configuring fails on a link against the direction.
 set(TAVRO_LAYERS
-    tavro_platform tavro_settings tavro_pictures tavro_hotkeys tavro_protocol tavro_link tavro_machine tavro_render
+    tavro_platform tavro_settings tavro_pictures tavro_codes tavro_hotkeys tavro_protocol tavro_link tavro_machine tavro_render
     tavro_document tavro_materials tavro_run tavro_session tavro_cli tavro_ui tavro_shell)
 
 function(tavro_check_layers)
