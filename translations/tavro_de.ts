@@ -1427,4 +1427,46 @@ Serielle Schnittstelle: %2
         <translation>Die Maschine hat den unterbrochenen Auftrag selbst zu Ende gebracht.</translation>
     </message>
 </context>
+<context>
+    <name>tavro::codes::CodeSymbol</name>
+    <message>
+        <source>An EAN-13 code takes 12 digits, or 13 with the check digit.</source>
+        <translation>Ein EAN-13-Code besteht aus 12 Ziffern, oder aus 13 mit der Prüfziffer.</translation>
+    </message>
+    <message>
+        <source>The last digit of an EAN-13 code is its check digit: for %1 it is %2, not %3.</source>
+        <translation>Die letzte Ziffer eines EAN-13-Codes ist seine Prüfziffer: für %1 ist sie %2, nicht %3.</translation>
+    </message>
+    <message>
+        <source>Code 128 holds only Western European letters, digits and signs, not &quot;%1&quot;.</source>
+        <translation>Code 128 enthält nur westeuropäische Buchstaben, Ziffern und Zeichen, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>There is no text to make a code of.</source>
+        <translation>Es gibt keinen Text, aus dem ein Code werden könnte.</translation>
+    </message>
+    <message>
+        <source>The text is too long for a QR code at error correction %1; a lower level or a shorter text fits.</source>
+        <translation>Der Text ist zu lang für einen QR-Code mit Fehlerkorrektur %1; eine niedrigere Stufe oder ein kürzerer Text passt.</translation>
+    </message>
+    <message>
+        <source>The text is too long for a %1 code.</source>
+        <translation>Der Text ist zu lang für einen %1-Code.</translation>
+    </message>
+    <message>
+        <source>The text cannot be made into a %1 code.</source>
+        <translation>Aus dem Text lässt sich kein %1-Code machen.</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::codes::CodeFit</name>
+    <message>
+        <source>At %1 dots a module the code would be %2 x %3 dots with its quiet zone; the board is %4 dots a side.</source>
+        <translation>Bei %1 Punkten je Modul wäre der Code mit seiner Ruhezone %2 x %3 Punkte groß; die Vorschau hat %4 Punkte je Seite.</translation>
+    </message>
+    <message>
+        <source>The code cannot be %1 mm wide: with its quiet zone it takes at least %2 mm (%3 dots).</source>
+        <translation>Der Code kann nicht %1 mm breit sein: mit seiner Ruhezone braucht er mindestens %2 mm (%3 Punkte).</translation>
+    </message>
+</context>
 </TS>

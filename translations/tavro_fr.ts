@@ -1427,4 +1427,46 @@ Port série : %2
         <translation>La machine a terminé seule la tâche interrompue.</translation>
     </message>
 </context>
+<context>
+    <name>tavro::codes::CodeSymbol</name>
+    <message>
+        <source>An EAN-13 code takes 12 digits, or 13 with the check digit.</source>
+        <translation>Un code EAN-13 compte 12 chiffres, ou 13 avec le chiffre de contrôle.</translation>
+    </message>
+    <message>
+        <source>The last digit of an EAN-13 code is its check digit: for %1 it is %2, not %3.</source>
+        <translation>Le dernier chiffre d’un code EAN-13 est son chiffre de contrôle : pour %1, c’est %2, et non %3.</translation>
+    </message>
+    <message>
+        <source>Code 128 holds only Western European letters, digits and signs, not &quot;%1&quot;.</source>
+        <translation>Le Code 128 ne contient que des lettres, chiffres et signes d’Europe de l’Ouest, pas « %1 ».</translation>
+    </message>
+    <message>
+        <source>There is no text to make a code of.</source>
+        <translation>Il n’y a pas de texte dont faire un code.</translation>
+    </message>
+    <message>
+        <source>The text is too long for a QR code at error correction %1; a lower level or a shorter text fits.</source>
+        <translation>Le texte est trop long pour un code QR avec la correction d’erreurs %1 ; un niveau plus bas ou un texte plus court tient.</translation>
+    </message>
+    <message>
+        <source>The text is too long for a %1 code.</source>
+        <translation>Le texte est trop long pour un code %1.</translation>
+    </message>
+    <message>
+        <source>The text cannot be made into a %1 code.</source>
+        <translation>Le texte ne peut pas devenir un code %1.</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::codes::CodeFit</name>
+    <message>
+        <source>At %1 dots a module the code would be %2 x %3 dots with its quiet zone; the board is %4 dots a side.</source>
+        <translation>À %1 points par module, le code ferait %2 x %3 points avec sa zone de silence ; l’aperçu fait %4 points de côté.</translation>
+    </message>
+    <message>
+        <source>The code cannot be %1 mm wide: with its quiet zone it takes at least %2 mm (%3 dots).</source>
+        <translation>Le code ne peut pas faire %1 mm de large : avec sa zone de silence, il lui faut au moins %2 mm (%3 points).</translation>
+    </message>
+</context>
 </TS>

@@ -1427,4 +1427,46 @@ Porta seriale: %2
         <translation>La macchina ha terminato da sola il lavoro interrotto.</translation>
     </message>
 </context>
+<context>
+    <name>tavro::codes::CodeSymbol</name>
+    <message>
+        <source>An EAN-13 code takes 12 digits, or 13 with the check digit.</source>
+        <translation>Un codice EAN-13 ha 12 cifre, o 13 con la cifra di controllo.</translation>
+    </message>
+    <message>
+        <source>The last digit of an EAN-13 code is its check digit: for %1 it is %2, not %3.</source>
+        <translation>L’ultima cifra di un codice EAN-13 è la cifra di controllo: per %1 è %2, non %3.</translation>
+    </message>
+    <message>
+        <source>Code 128 holds only Western European letters, digits and signs, not &quot;%1&quot;.</source>
+        <translation>Il Code 128 contiene solo lettere, cifre e segni dell’Europa occidentale, non «%1».</translation>
+    </message>
+    <message>
+        <source>There is no text to make a code of.</source>
+        <translation>Non c’è alcun testo da cui creare un codice.</translation>
+    </message>
+    <message>
+        <source>The text is too long for a QR code at error correction %1; a lower level or a shorter text fits.</source>
+        <translation>Il testo è troppo lungo per un codice QR con correzione degli errori %1; un livello più basso o un testo più corto ci sta.</translation>
+    </message>
+    <message>
+        <source>The text is too long for a %1 code.</source>
+        <translation>Il testo è troppo lungo per un codice %1.</translation>
+    </message>
+    <message>
+        <source>The text cannot be made into a %1 code.</source>
+        <translation>Dal testo non si può creare un codice %1.</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::codes::CodeFit</name>
+    <message>
+        <source>At %1 dots a module the code would be %2 x %3 dots with its quiet zone; the board is %4 dots a side.</source>
+        <translation>A %1 punti per modulo il codice sarebbe di %2 x %3 punti con la sua zona di rispetto; l’anteprima ha %4 punti per lato.</translation>
+    </message>
+    <message>
+        <source>The code cannot be %1 mm wide: with its quiet zone it takes at least %2 mm (%3 dots).</source>
+        <translation>Il codice non può essere largo %1 mm: con la sua zona di rispetto occupa almeno %2 mm (%3 punti).</translation>
+    </message>
+</context>
 </TS>

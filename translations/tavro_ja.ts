@@ -1423,4 +1423,46 @@ Serial port: %2
         <translation>中断されたジョブはマシンが単独で完了しました。</translation>
     </message>
 </context>
+<context>
+    <name>tavro::codes::CodeSymbol</name>
+    <message>
+        <source>An EAN-13 code takes 12 digits, or 13 with the check digit.</source>
+        <translation>EAN-13 コードは 12 桁、またはチェックデジットを含めて 13 桁です。</translation>
+    </message>
+    <message>
+        <source>The last digit of an EAN-13 code is its check digit: for %1 it is %2, not %3.</source>
+        <translation>EAN-13 コードの最後の桁はチェックデジットです。%1 では %3 ではなく %2 です。</translation>
+    </message>
+    <message>
+        <source>Code 128 holds only Western European letters, digits and signs, not &quot;%1&quot;.</source>
+        <translation>Code 128 に入れられるのは西欧の文字・数字・記号だけです。「%1」は入れられません。</translation>
+    </message>
+    <message>
+        <source>There is no text to make a code of.</source>
+        <translation>コードにするテキストがありません。</translation>
+    </message>
+    <message>
+        <source>The text is too long for a QR code at error correction %1; a lower level or a shorter text fits.</source>
+        <translation>誤り訂正レベル %1 の QR コードには長すぎるテキストです。低いレベルか短いテキストなら収まります。</translation>
+    </message>
+    <message>
+        <source>The text is too long for a %1 code.</source>
+        <translation>%1 コードには長すぎるテキストです。</translation>
+    </message>
+    <message>
+        <source>The text cannot be made into a %1 code.</source>
+        <translation>このテキストから %1 コードは作れません。</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::codes::CodeFit</name>
+    <message>
+        <source>At %1 dots a module the code would be %2 x %3 dots with its quiet zone; the board is %4 dots a side.</source>
+        <translation>1 モジュール %1 ドットでは、コードはクワイエットゾーンを含めて %2 x %3 ドットになります。プレビューは一辺 %4 ドットです。</translation>
+    </message>
+    <message>
+        <source>The code cannot be %1 mm wide: with its quiet zone it takes at least %2 mm (%3 dots).</source>
+        <translation>コードの幅を %1 mm にすることはできません。クワイエットゾーンを含めて少なくとも %2 mm（%3 ドット）必要です。</translation>
+    </message>
+</context>
 </TS>

@@ -1423,4 +1423,46 @@ Serial port: %2
         <translation>机器已自行完成被中断的任务。</translation>
     </message>
 </context>
+<context>
+    <name>tavro::codes::CodeSymbol</name>
+    <message>
+        <source>An EAN-13 code takes 12 digits, or 13 with the check digit.</source>
+        <translation>EAN-13 码由 12 位数字组成，含校验位则为 13 位。</translation>
+    </message>
+    <message>
+        <source>The last digit of an EAN-13 code is its check digit: for %1 it is %2, not %3.</source>
+        <translation>EAN-13 码的最后一位是校验位：%1 的校验位是 %2，不是 %3。</translation>
+    </message>
+    <message>
+        <source>Code 128 holds only Western European letters, digits and signs, not &quot;%1&quot;.</source>
+        <translation>Code 128 只能容纳西欧字母、数字和符号，不能容纳“%1”。</translation>
+    </message>
+    <message>
+        <source>There is no text to make a code of.</source>
+        <translation>没有可生成码的文本。</translation>
+    </message>
+    <message>
+        <source>The text is too long for a QR code at error correction %1; a lower level or a shorter text fits.</source>
+        <translation>文本太长，无法生成纠错等级为 %1 的二维码；降低等级或缩短文本即可。</translation>
+    </message>
+    <message>
+        <source>The text is too long for a %1 code.</source>
+        <translation>文本太长，无法生成 %1 码。</translation>
+    </message>
+    <message>
+        <source>The text cannot be made into a %1 code.</source>
+        <translation>无法用此文本生成 %1 码。</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::codes::CodeFit</name>
+    <message>
+        <source>At %1 dots a module the code would be %2 x %3 dots with its quiet zone; the board is %4 dots a side.</source>
+        <translation>每个模块 %1 点时，码连同空白区为 %2 x %3 点；预览板每边 %4 点。</translation>
+    </message>
+    <message>
+        <source>The code cannot be %1 mm wide: with its quiet zone it takes at least %2 mm (%3 dots).</source>
+        <translation>码的宽度不能为 %1 mm：连同空白区至少需要 %2 mm（%3 点）。</translation>
+    </message>
+</context>
 </TS>
