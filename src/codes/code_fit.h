@@ -25,6 +25,7 @@ struct CodeFit {
     friend bool operator==(const CodeFit &, const CodeFit &) = default;
 };
 
+// `dotsPerMillimetre` is the machine's scale (positive, as its setting keeps it).
 // The largest whole module at which the symbol with its quiet zone is no wider than `widthMm`
 // and fits on a board of `boardDots` a side; or why even one dot a module does not fit.
 platform::Result<CodeFit> fitCode(const CodeSymbol &symbol, double widthMm,

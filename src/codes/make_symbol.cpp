@@ -62,13 +62,13 @@ platform::Outcome checkEan13(const QString &text)
 
 platform::Outcome checkCode128(const QString &text)
 {
-    for (QChar c : text)
-        if (c.unicode() > 0xFF)
+    for (const char32_t c : text.toUcs4())
+        if (c > 0xFF)
             return platform::Outcome::failed(
                 QCoreApplication::translate(
                     "tavro::codes::CodeSymbol",
                     "Code 128 holds only Western European letters, digits and signs, not \"%1\".")
-                    .arg(c));
+                    .arg(QString::fromUcs4(&c, 1)));
     return platform::Outcome::done();
 }
 

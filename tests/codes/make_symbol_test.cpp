@@ -23,8 +23,8 @@ TEST(MakeSymbol, RefusesWhatTheSymbologyCannotHoldAndSaysWhy)
     EXPECT_EQ(refusal({u"4006381333932"_s, Symbology::Ean13}),
               u"The last digit of an EAN-13 code is its check digit: for 400638133393 it is 1, "
               "not 2."_s);
-    EXPECT_EQ(refusal({u"Tavro Ω"_s, Symbology::Code128}),
-              u"Code 128 holds only Western European letters, digits and signs, not \"Ω\"."_s);
+    EXPECT_EQ(refusal({u"Tavro 🔥"_s, Symbology::Code128}),
+              u"Code 128 holds only Western European letters, digits and signs, not \"🔥\"."_s);
 
     // Roughly 2000 bytes fit a QR code at L but not at H.
     const QString longText = QString(2000, u'x');
