@@ -187,6 +187,7 @@ Outcome startElement(Walk &walk, const QXmlStreamReader &reader)
     graph.drawn.append(Unknown);
     walk.open.append(index);
     walk.openStyle.append(name == u"style"_s);
+    if (name == u"text"_s || name == u"textArea"_s) walk.facts.hasText = true;
 
     const QXmlStreamAttributes attributes = reader.attributes();
     if (index == 0) {

@@ -19,6 +19,7 @@ struct SvgFacts {
     // none when either is relative, missing without a viewBox to complete it, or absent.
     std::optional<QSizeF> sizeMm;
     QRectF viewBox;  // empty when the document has none
+    bool hasText = false;
 };
 
 class SvgCheck {

@@ -6,6 +6,7 @@
 #include "platform/logging.h"
 #include "platform/whole_file.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -42,6 +43,7 @@ platform::Result<VectorPicture> VectorPicture::fromData(const QByteArray &svg)
     picture.m_svg = svg;
     picture.m_defaultSizeMm = facts.sizeMm;
     picture.m_viewBox = viewBox;
+    picture.m_hasText = facts.hasText;
     picture.m_naturalSize = natural;
     return picture;
 }
@@ -59,6 +61,7 @@ platform::Result<VectorPicture> VectorPicture::fromFile(const QString &path)
 QImage VectorPicture::render(QSize dots) const
 {
     if (dots.isEmpty() || !fitsPictureLimit(dots.width(), dots.height())) return {};
+    if (m_hasText && !qobject_cast<QGuiApplication *>(QCoreApplication::instance())) return {};
     QImage image(dots, QImage::Format_RGB32);
     if (image.isNull()) return {};
     image.fill(Qt::white);

@@ -40,7 +40,8 @@ public:
     // Drawn anew from the vector onto white at exactly this size in dots, antialiased, in
     // Format_Grayscale8; the caller's method then decides the dots. The drawing is stretched
     // to the size, so callers keep naturalSize()'s proportions. Null for an empty size or one
-    // beyond the picture limit.
+    // beyond the picture limit, and for a picture holding text while there is no
+    // QGuiApplication (Qt would abort for want of fonts).
     QImage render(QSize dots) const;
 
 private:
@@ -49,6 +50,7 @@ private:
     QByteArray m_svg;
     std::optional<QSizeF> m_defaultSizeMm;
     QRectF m_viewBox;  // empty: Qt's own
+    bool m_hasText = false;
     QSizeF m_naturalSize;
 };
 

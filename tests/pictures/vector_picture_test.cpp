@@ -5,6 +5,7 @@
 #include "png_bytes.h"
 #include "test_pictures.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -191,6 +192,27 @@ TEST(VectorPictureTest, SvgIsRecognisedAndKeptOutOfTheRasterPath)
          {"<?xml version='1.0'?><html/>"_ba, "<svgx/>"_ba, "\x1F\x8B\x08\x00"_ba, "text <svg>"_ba})
         EXPECT_EQ(sniffPictureFormat(other), PictureFormat::Unknown) << other.constData();
     EXPECT_TRUE(pictureNamePatterns().contains(u"*.svg"_s));
+}
+
+TEST(VectorPictureTest, SeedCorpusIsReadByItsNames)
+{
+    const QDir corpus(QStringLiteral(TAVRO_SVG_CORPUS));
+    const QStringList names = corpus.entryList(QDir::Files);
+    ASSERT_FALSE(names.isEmpty());
+    for (const QString &name : names) {
+        const platform::Result<VectorPicture> picture =
+            VectorPicture::fromFile(corpus.filePath(name));
+        EXPECT_EQ(picture.ok(), name.startsWith(u"ok-"_s)) << qPrintable(name + picture.why());
+    }
+}
+
+TEST(VectorPictureTest, TextIsNotDrawnWithoutAGuiApplication)
+{
+    // Qt aborts when text meets no font database; these tests run without one.
+    const platform::Result<VectorPicture> words = VectorPicture::fromData(
+        svg("viewBox='0 0 50 20'", "<text x='1' y='15'><tspan>Hi</tspan></text>"));
+    ASSERT_TRUE(words) << qPrintable(words.why());
+    EXPECT_TRUE(words->render({100, 40}).isNull());
 }
 
 }  // namespace
