@@ -1469,4 +1469,70 @@ Serielle Schnittstelle: %2
         <translation>Der Code kann nicht %1 mm breit sein: mit seiner Ruhezone braucht er mindestens %2 mm (%3 Punkte).</translation>
     </message>
 </context>
+<context>
+    <name>tavro::pictures::SvgCheck</name>
+    <message>
+        <source>it uses a style sheet from outside the picture</source>
+        <translation>es verwendet ein Stylesheet von außerhalb des Bildes</translation>
+    </message>
+    <message>
+        <source>it refers to %1, outside the picture</source>
+        <translation>es verweist auf %1 außerhalb des Bildes</translation>
+    </message>
+    <message>
+        <source>it embeds a picture that is too large or cannot be read</source>
+        <translation>es enthält ein Bild, das zu groß oder nicht lesbar ist</translation>
+    </message>
+    <message>
+        <source>it declares a width, height or viewBox that is empty, negative or absurd</source>
+        <translation>es gibt eine Breite, Höhe oder viewBox an, die leer, negativ oder unsinnig ist</translation>
+    </message>
+    <message>
+        <source>it declares a size larger than %1 mm</source>
+        <translation>es gibt eine Größe über %1 mm an</translation>
+    </message>
+    <message>
+        <source>it has more than %1 elements</source>
+        <translation>es hat mehr als %1 Elemente</translation>
+    </message>
+    <message>
+        <source>its elements are nested more than %1 deep</source>
+        <translation>seine Elemente sind mehr als %1 Ebenen tief verschachtelt</translation>
+    </message>
+    <message>
+        <source>it is not an SVG picture</source>
+        <translation>es ist kein SVG-Bild</translation>
+    </message>
+    <message>
+        <source>it declares entities, which could make it grow without end</source>
+        <translation>es deklariert Entitäten, durch die es endlos wachsen könnte</translation>
+    </message>
+    <message>
+        <source>a &lt;use&gt; element refers to itself</source>
+        <translation>ein &lt;use&gt;-Element verweist auf sich selbst</translation>
+    </message>
+    <message>
+        <source>the SVG is damaged (line %1: %2)</source>
+        <translation>das SVG ist beschädigt (Zeile %1: %2)</translation>
+    </message>
+    <message>
+        <source>no elements</source>
+        <translation>keine Elemente</translation>
+    </message>
+    <message>
+        <source>its &lt;use&gt; elements would draw more than %1 elements</source>
+        <translation>seine &lt;use&gt;-Elemente würden mehr als %1 Elemente zeichnen</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::pictures::VectorPicture</name>
+    <message>
+        <source>it cannot be drawn</source>
+        <translation>es lässt sich nicht zeichnen</translation>
+    </message>
+    <message>
+        <source>it has no size</source>
+        <translation>es hat keine Größe</translation>
+    </message>
+</context>
 </TS>

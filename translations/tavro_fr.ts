@@ -1469,4 +1469,70 @@ Port série : %2
         <translation>Le code ne peut pas faire %1 mm de large : avec sa zone de silence, il lui faut au moins %2 mm (%3 points).</translation>
     </message>
 </context>
+<context>
+    <name>tavro::pictures::SvgCheck</name>
+    <message>
+        <source>it uses a style sheet from outside the picture</source>
+        <translation>il utilise une feuille de style extérieure à l’image</translation>
+    </message>
+    <message>
+        <source>it refers to %1, outside the picture</source>
+        <translation>il fait référence à %1, hors de l’image</translation>
+    </message>
+    <message>
+        <source>it embeds a picture that is too large or cannot be read</source>
+        <translation>il contient une image trop grande ou illisible</translation>
+    </message>
+    <message>
+        <source>it declares a width, height or viewBox that is empty, negative or absurd</source>
+        <translation>il déclare une largeur, une hauteur ou une viewBox vide, négative ou absurde</translation>
+    </message>
+    <message>
+        <source>it declares a size larger than %1 mm</source>
+        <translation>il déclare une taille supérieure à %1 mm</translation>
+    </message>
+    <message>
+        <source>it has more than %1 elements</source>
+        <translation>il contient plus de %1 éléments</translation>
+    </message>
+    <message>
+        <source>its elements are nested more than %1 deep</source>
+        <translation>ses éléments sont imbriqués sur plus de %1 niveaux</translation>
+    </message>
+    <message>
+        <source>it is not an SVG picture</source>
+        <translation>ce n’est pas une image SVG</translation>
+    </message>
+    <message>
+        <source>it declares entities, which could make it grow without end</source>
+        <translation>il déclare des entités, qui pourraient le faire grossir sans fin</translation>
+    </message>
+    <message>
+        <source>a &lt;use&gt; element refers to itself</source>
+        <translation>un élément &lt;use&gt; fait référence à lui-même</translation>
+    </message>
+    <message>
+        <source>the SVG is damaged (line %1: %2)</source>
+        <translation>le SVG est endommagé (ligne %1 : %2)</translation>
+    </message>
+    <message>
+        <source>no elements</source>
+        <translation>aucun élément</translation>
+    </message>
+    <message>
+        <source>its &lt;use&gt; elements would draw more than %1 elements</source>
+        <translation>ses éléments &lt;use&gt; dessineraient plus de %1 éléments</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::pictures::VectorPicture</name>
+    <message>
+        <source>it cannot be drawn</source>
+        <translation>il ne peut pas être dessiné</translation>
+    </message>
+    <message>
+        <source>it has no size</source>
+        <translation>il n’a pas de taille</translation>
+    </message>
+</context>
 </TS>

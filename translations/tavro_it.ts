@@ -1469,4 +1469,70 @@ Porta seriale: %2
         <translation>Il codice non può essere largo %1 mm: con la sua zona di rispetto occupa almeno %2 mm (%3 punti).</translation>
     </message>
 </context>
+<context>
+    <name>tavro::pictures::SvgCheck</name>
+    <message>
+        <source>it uses a style sheet from outside the picture</source>
+        <translation>usa un foglio di stile esterno all’immagine</translation>
+    </message>
+    <message>
+        <source>it refers to %1, outside the picture</source>
+        <translation>fa riferimento a %1, fuori dall’immagine</translation>
+    </message>
+    <message>
+        <source>it embeds a picture that is too large or cannot be read</source>
+        <translation>contiene un’immagine troppo grande o illeggibile</translation>
+    </message>
+    <message>
+        <source>it declares a width, height or viewBox that is empty, negative or absurd</source>
+        <translation>dichiara una larghezza, un’altezza o una viewBox vuota, negativa o assurda</translation>
+    </message>
+    <message>
+        <source>it declares a size larger than %1 mm</source>
+        <translation>dichiara una dimensione superiore a %1 mm</translation>
+    </message>
+    <message>
+        <source>it has more than %1 elements</source>
+        <translation>contiene più di %1 elementi</translation>
+    </message>
+    <message>
+        <source>its elements are nested more than %1 deep</source>
+        <translation>i suoi elementi sono annidati per più di %1 livelli</translation>
+    </message>
+    <message>
+        <source>it is not an SVG picture</source>
+        <translation>non è un’immagine SVG</translation>
+    </message>
+    <message>
+        <source>it declares entities, which could make it grow without end</source>
+        <translation>dichiara entità, che potrebbero farlo crescere senza fine</translation>
+    </message>
+    <message>
+        <source>a &lt;use&gt; element refers to itself</source>
+        <translation>un elemento &lt;use&gt; fa riferimento a se stesso</translation>
+    </message>
+    <message>
+        <source>the SVG is damaged (line %1: %2)</source>
+        <translation>l’SVG è danneggiato (riga %1: %2)</translation>
+    </message>
+    <message>
+        <source>no elements</source>
+        <translation>nessun elemento</translation>
+    </message>
+    <message>
+        <source>its &lt;use&gt; elements would draw more than %1 elements</source>
+        <translation>i suoi elementi &lt;use&gt; disegnerebbero più di %1 elementi</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::pictures::VectorPicture</name>
+    <message>
+        <source>it cannot be drawn</source>
+        <translation>non può essere disegnato</translation>
+    </message>
+    <message>
+        <source>it has no size</source>
+        <translation>non ha dimensioni</translation>
+    </message>
+</context>
 </TS>

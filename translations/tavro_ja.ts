@@ -1465,4 +1465,70 @@ Serial port: %2
         <translation>コードの幅を %1 mm にすることはできません。クワイエットゾーンを含めて少なくとも %2 mm（%3 ドット）必要です。</translation>
     </message>
 </context>
+<context>
+    <name>tavro::pictures::SvgCheck</name>
+    <message>
+        <source>it uses a style sheet from outside the picture</source>
+        <translation>画像の外にあるスタイルシートを使用しています</translation>
+    </message>
+    <message>
+        <source>it refers to %1, outside the picture</source>
+        <translation>画像の外にある %1 を参照しています</translation>
+    </message>
+    <message>
+        <source>it embeds a picture that is too large or cannot be read</source>
+        <translation>大きすぎるか読み取れない画像が埋め込まれています</translation>
+    </message>
+    <message>
+        <source>it declares a width, height or viewBox that is empty, negative or absurd</source>
+        <translation>幅、高さまたは viewBox が空、負、または不合理な値です</translation>
+    </message>
+    <message>
+        <source>it declares a size larger than %1 mm</source>
+        <translation>%1 mm を超えるサイズが指定されています</translation>
+    </message>
+    <message>
+        <source>it has more than %1 elements</source>
+        <translation>要素が %1 個を超えています</translation>
+    </message>
+    <message>
+        <source>its elements are nested more than %1 deep</source>
+        <translation>要素の入れ子が %1 段を超えています</translation>
+    </message>
+    <message>
+        <source>it is not an SVG picture</source>
+        <translation>SVG 画像ではありません</translation>
+    </message>
+    <message>
+        <source>it declares entities, which could make it grow without end</source>
+        <translation>エンティティが宣言されており、際限なく膨張する恐れがあります</translation>
+    </message>
+    <message>
+        <source>a &lt;use&gt; element refers to itself</source>
+        <translation>&lt;use&gt; 要素が自分自身を参照しています</translation>
+    </message>
+    <message>
+        <source>the SVG is damaged (line %1: %2)</source>
+        <translation>SVG が壊れています（%1 行目: %2）</translation>
+    </message>
+    <message>
+        <source>no elements</source>
+        <translation>要素がありません</translation>
+    </message>
+    <message>
+        <source>its &lt;use&gt; elements would draw more than %1 elements</source>
+        <translation>&lt;use&gt; 要素によって %1 個を超える要素が描画されます</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::pictures::VectorPicture</name>
+    <message>
+        <source>it cannot be drawn</source>
+        <translation>描画できません</translation>
+    </message>
+    <message>
+        <source>it has no size</source>
+        <translation>サイズがありません</translation>
+    </message>
+</context>
 </TS>

@@ -1465,4 +1465,70 @@ Serial port: %2
         <translation>码的宽度不能为 %1 mm：连同空白区至少需要 %2 mm（%3 点）。</translation>
     </message>
 </context>
+<context>
+    <name>tavro::pictures::SvgCheck</name>
+    <message>
+        <source>it uses a style sheet from outside the picture</source>
+        <translation>它使用了图片以外的样式表</translation>
+    </message>
+    <message>
+        <source>it refers to %1, outside the picture</source>
+        <translation>它引用了图片以外的 %1</translation>
+    </message>
+    <message>
+        <source>it embeds a picture that is too large or cannot be read</source>
+        <translation>它嵌入的图片过大或无法读取</translation>
+    </message>
+    <message>
+        <source>it declares a width, height or viewBox that is empty, negative or absurd</source>
+        <translation>它声明的宽度、高度或 viewBox 为空、为负或不合理</translation>
+    </message>
+    <message>
+        <source>it declares a size larger than %1 mm</source>
+        <translation>它声明的尺寸超过 %1 毫米</translation>
+    </message>
+    <message>
+        <source>it has more than %1 elements</source>
+        <translation>它包含超过 %1 个元素</translation>
+    </message>
+    <message>
+        <source>its elements are nested more than %1 deep</source>
+        <translation>它的元素嵌套超过 %1 层</translation>
+    </message>
+    <message>
+        <source>it is not an SVG picture</source>
+        <translation>它不是 SVG 图片</translation>
+    </message>
+    <message>
+        <source>it declares entities, which could make it grow without end</source>
+        <translation>它声明了实体，可能无限膨胀</translation>
+    </message>
+    <message>
+        <source>a &lt;use&gt; element refers to itself</source>
+        <translation>某个 &lt;use&gt; 元素引用了自身</translation>
+    </message>
+    <message>
+        <source>the SVG is damaged (line %1: %2)</source>
+        <translation>SVG 已损坏（第 %1 行：%2）</translation>
+    </message>
+    <message>
+        <source>no elements</source>
+        <translation>没有元素</translation>
+    </message>
+    <message>
+        <source>its &lt;use&gt; elements would draw more than %1 elements</source>
+        <translation>它的 &lt;use&gt; 元素将绘制超过 %1 个元素</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::pictures::VectorPicture</name>
+    <message>
+        <source>it cannot be drawn</source>
+        <translation>无法绘制</translation>
+    </message>
+    <message>
+        <source>it has no size</source>
+        <translation>它没有尺寸</translation>
+    </message>
+</context>
 </TS>

@@ -3,6 +3,7 @@
 #include "pictures/png_chunks.h"
 
 #include <QByteArrayView>
+#include <cctype>
 #include <cstdlib>
 
 using namespace Qt::Literals::StringLiterals;
@@ -154,6 +155,43 @@ platform::Outcome checkGifImage(const QByteArray &data)
     }
 }
 
+// Whether the first element, past the XML declaration, comments, processing instructions and a
+// DOCTYPE (whose internal subset may hold '>' inside brackets), is <svg> or <prefix:svg>.
+bool startsAsSvg(QByteArrayView data)
+{
+    constexpr qsizetype Searched = 64 * 1024;
+    if (data.startsWith("\xEF\xBB\xBF")) data = data.sliced(3);
+    data = data.first(qMin(data.size(), Searched));
+    qsizetype pos = 0;
+    const auto skipPast = [&](QByteArrayView end) {
+        const qsizetype found = data.indexOf(end, pos);
+        pos = found < 0 ? data.size() : found + end.size();
+        return found >= 0;
+    };
+    for (;;) {
+        while (pos < data.size() && QChar::isSpace(uchar(data[pos]))) ++pos;
+        const QByteArrayView rest = data.sliced(pos);
+        if (rest.startsWith("<?")) {
+            if (!skipPast("?>")) return false;
+        } else if (rest.startsWith("<!--")) {
+            if (!skipPast("-->")) return false;
+        } else if (rest.startsWith("<!DOCTYPE")) {
+            const qsizetype open = data.indexOf('[', pos);
+            const qsizetype close = data.indexOf('>', pos);
+            if (open >= 0 && open < close && !skipPast("]")) return false;
+            if (!skipPast(">")) return false;
+        } else {
+            if (!rest.startsWith("<")) return false;
+            qsizetype end = 1;
+            while (end < rest.size() && (std::isalnum(uchar(rest[end])) || rest[end] == ':' ||
+                                         rest[end] == '-' || rest[end] == '_' || rest[end] == '.'))
+                ++end;
+            const QByteArrayView name = rest.sliced(1, end - 1);
+            return name == "svg" || name.endsWith(":svg");
+        }
+    }
+}
+
 }  // namespace
 
 bool fitsPictureLimit(qint64 width, qint64 height, qint64 maxPixels)
@@ -166,7 +204,7 @@ bool fitsPictureLimit(qint64 width, qint64 height, qint64 maxPixels)
 QStringList pictureNamePatterns()
 {
     return {u"*.png"_s, u"*.jpg"_s, u"*.jpeg"_s, u"*.jpe"_s, u"*.jfif"_s, u"*.bmp"_s,
-            u"*.dib"_s, u"*.gif"_s, u"*.ico"_s,  u"*.cur"_s, u"*.pcx"_s};
+            u"*.dib"_s, u"*.gif"_s, u"*.ico"_s,  u"*.cur"_s, u"*.pcx"_s,  u"*.svg"_s};
 }
 
 PictureFormat sniffPictureFormat(const QByteArray &data)
@@ -185,6 +223,7 @@ PictureFormat sniffPictureFormat(const QByteArray &data)
         const bool knownVersion = version == 0 || (version >= 2 && version <= 5);
         if (knownVersion && byteAt(data, 2) <= 1) return PictureFormat::Pcx;
     }
+    if (startsAsSvg(data)) return PictureFormat::Svg;
     return PictureFormat::Unknown;
 }
 
@@ -202,6 +241,7 @@ QByteArray qtFormatName(PictureFormat format)
     case PictureFormat::Icon:
         return "ico";
     case PictureFormat::Pcx:
+    case PictureFormat::Svg:
     case PictureFormat::Unknown:
         break;
     }

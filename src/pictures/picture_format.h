@@ -9,7 +9,8 @@
 
 namespace tavro::pictures {
 
-enum class PictureFormat { Unknown, Jpeg, Bmp, Png, Gif, Icon, Pcx };
+// Svg is a vector picture (VectorPicture), never decoded to pixels here.
+enum class PictureFormat { Unknown, Jpeg, Bmp, Png, Gif, Icon, Pcx, Svg };
 
 // No decoded picture may need more than this; larger claims are refused unread.
 inline constexpr qint64 MaxPictureBytes = qint64(256) * 1024 * 1024;
@@ -21,14 +22,15 @@ inline constexpr qint64 MaxPictureTextBytes = qint64(16) * 1024 * 1024;
 // True when a picture of this size has at most maxPixels pixels (negative sizes never fit).
 bool fitsPictureLimit(qint64 width, qint64 height, qint64 maxPixels = MaxPicturePixels);
 
-// The name never counts; only the leading bytes do.
+// The name never counts; only the leading bytes do. SVG text is recognised by its root element
+// <svg> after any XML declaration, comments and DOCTYPE; gzip-compressed SVG is not.
 PictureFormat sniffPictureFormat(const QByteArray &data);
 
 // The names such files usually have, for a file dialog's filter ("*.png", ...); the loader
 // itself never looks at names.
 QStringList pictureNamePatterns();
 
-// Qt's reader name for the formats Qt decodes; empty for Unknown and Pcx.
+// Qt's reader name for the formats Qt decodes; empty for Unknown, Pcx and Svg.
 QByteArray qtFormatName(PictureFormat format);
 
 // Qt hands back partial pictures from JPEG, BMP and GIF files that were cut short, and

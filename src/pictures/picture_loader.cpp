@@ -22,7 +22,7 @@ constexpr qint64 Mebibyte = 1024 * 1024;
 LoadedPicture unreadable(const QString &name, const QString &reason)
 {
     qCInfo(lcPicture).noquote() << platform::displayFileName(name) << "cannot be read:" << reason;
-    return {name, QSize(0, 0), QImage(), reason};
+    return {name, QSize(0, 0), QImage(), reason, false};
 }
 
 // The largest libjpeg reduction (1/8, 1/4, 1/2) that keeps the long side at drawSize
@@ -72,7 +72,7 @@ LoadedPicture decodeWithQt(const QByteArray &data, PictureFormat format, const Q
         return unreadable(name, u"the picture cannot be decoded (%1)"_s.arg(reader.errorString()));
     }
     const QSize size = reduced.isValid() ? declared : image.size();
-    return {name, size, image, {}};
+    return {name, size, image, {}, false};
 }
 
 }  // namespace
@@ -84,12 +84,17 @@ LoadedPicture loadPictureData(const QByteArray &data, const QString &name,
     const PictureFormat format = sniffPictureFormat(data);
     if (format == PictureFormat::Unknown)
         return unreadable(name, u"not a picture format that can be read"_s);
+    if (format == PictureFormat::Svg) {
+        LoadedPicture vector = unreadable(name, u"a vector picture, drawn at its placed size"_s);
+        vector.isVector = true;
+        return vector;
+    }
     if (format != PictureFormat::Pcx) return decodeWithQt(data, format, name, options);
 
     PcxPicture pcx = decodePcx(data, options.maxPixels);
     if (pcx.image.isNull()) return unreadable(name, pcx.error);
     const QSize size = pcx.image.size();
-    return {name, size, std::move(pcx.image), {}};
+    return {name, size, std::move(pcx.image), {}, false};
 }
 
 LoadedPicture loadPicture(const QString &path, const PictureLoadOptions &options)

@@ -15,6 +15,8 @@ struct LoadedPicture {
     QSize size;     // as the file declares it; 0 x 0 when unreadable
     QImage image;   // may be smaller than size when decoding was reduced; null when unreadable
     QString error;  // why it is unreadable; empty otherwise
+    // An SVG, refused here rather than drawn at some size: read it with VectorPicture.
+    bool isVector = false;
 
     bool isReadable() const { return !image.isNull(); }
     int width() const { return size.width(); }
@@ -29,7 +31,8 @@ struct PictureLoadOptions {
     qint64 maxPixels = MaxPicturePixels;
 };
 
-// Accepts JPEG, BMP, PNG, GIF (first frame), icon and cursor files, and PCX. The path is
+// Accepts JPEG, BMP, PNG, GIF (first frame), icon and cursor files, and PCX; SVG is unreadable
+// here, with isVector set. The path is
 // opened by its bytes (see platform::fileNameFromBytes), so names that are not valid UTF-8 open
 // too.
 LoadedPicture loadPicture(const QString &path, const PictureLoadOptions &options = {});
