@@ -2,6 +2,7 @@
 
 #include "document/placement.h"
 #include "pictures/picture_loader.h"
+#include "pictures/vector_picture.h"
 #include "platform/file_name.h"
 #include "platform/whole_file.h"
 
@@ -44,6 +45,20 @@ platform::Outcome cannotBePlaced()
     return platform::Outcome::failed(u"the picture cannot be placed there"_s);
 }
 
+// What a decoding gives: a raster picture, or a vector (its picture stays null).
+struct Decoded {
+    platform::Result<QImage> picture;
+    std::optional<pictures::VectorPicture> vector;
+};
+
+Decoded decodeFile(const QString &path, bool isVector, const ChosenPicture::Decoder &decoder)
+{
+    if (!isVector) return {decoder(path), {}};
+    platform::Result<pictures::VectorPicture> read = pictures::VectorPicture::fromFile(path);
+    if (!read) return {unreadable(path, read.why()), {}};
+    return {QImage(), std::move(read.value())};
+}
+
 }  // namespace
 
 struct ChosenPicture::Data {
@@ -52,8 +67,11 @@ struct ChosenPicture::Data {
     QSize declared;
     QImage snapshot;
     Decoder decoder;
+    bool isVector = false;
 
     QMutex mutex;  // guards everything below
+    // A vector's decoding reads this; its decoded picture stays null.
+    std::optional<pictures::VectorPicture> vector;
     // Each release ends what was under way: a decoding of an older generation is not kept.
     quint64 generation = 0;
     QFuture<void> decoding;
@@ -69,10 +87,12 @@ struct ChosenPicture::Data {
         return generation == wanted;
     }
 
-    void land(quint64 of, platform::Result<QImage> picture)
+    void land(quint64 of, Decoded made)
     {
         const QMutexLocker lock(&mutex);
-        if (generation == of && !decoded) decoded = std::move(picture);
+        if (generation != of || decoded) return;
+        decoded = std::move(made.picture);
+        vector = std::move(made.vector);
     }
 
     platform::Result<QImage> waitForDecoding()
@@ -86,11 +106,30 @@ struct ChosenPicture::Data {
         }
         if (!decoded) {
             lock.unlock();
-            platform::Result<QImage> picture = decoder(path);
+            Decoded made = decodeFile(path, isVector, decoder);
             lock.relock();
-            if (!decoded) decoded = std::move(picture);
+            if (!decoded) {
+                decoded = std::move(made.picture);
+                vector = std::move(made.vector);
+            }
         }
         return *decoded;
+    }
+
+    // Drawn anew at the size, never scaled from another drawing.
+    QImage draw(const QImage &source, QSize size, bool mirrorH, bool mirrorV)
+    {
+        QImage picture;
+        if (isVector) {
+            const QMutexLocker lock(&mutex);
+            if (vector) picture = vector->render(size).convertToFormat(QImage::Format_RGB32);
+        } else {
+            // Area-averaging when shrinking, as the chooser's own fitting does.
+            picture = source.size() == size
+                          ? source
+                          : source.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        }
+        return picture.mirrored(mirrorH, mirrorV);
     }
 };
 
@@ -102,6 +141,14 @@ ChosenPicture::ChosenPicture(const QString &path, QSize declaredSize, const QIma
     m_data->declared = declaredSize;
     m_data->snapshot = snapshot;
     m_data->decoder = decoder ? std::move(decoder) : Decoder(decodeToPlace);
+}
+
+ChosenPicture ChosenPicture::ofVector(const QString &path, QSize declaredSize,
+                                      const QImage &snapshot)
+{
+    ChosenPicture picture(path, declaredSize, snapshot);
+    picture.m_data->isVector = true;
+    return picture;
 }
 
 QString ChosenPicture::path() const
@@ -143,13 +190,13 @@ QFuture<void> ChosenPicture::decodeInBackground() const
     }
     // The thread holds no copy of the picture, so forgetting every copy frees it.
     d.decoding = QtConcurrent::run([data = std::weak_ptr<Data>(m_data), generation = d.generation,
-                                    path = d.path, decoder = d.decoder] {
+                                    path = d.path, isVector = d.isVector, decoder = d.decoder] {
         if (const std::shared_ptr<Data> shared = data.lock();
             !shared || !shared->isGeneration(generation))
             return;
-        platform::Result<QImage> picture = decoder(path);
+        Decoded made = decodeFile(path, isVector, decoder);
         if (const std::shared_ptr<Data> shared = data.lock())
-            shared->land(generation, std::move(picture));
+            shared->land(generation, std::move(made));
     });
     return d.decoding;
 }
@@ -160,13 +207,11 @@ platform::Result<QImage> ChosenPicture::scaled(QSize size, bool mirrorH, bool mi
     Data &d = *m_data;
     const platform::Result<QImage> source = d.waitForDecoding();
     if (!source) return source;
-    const QMutexLocker lock(&d.mutex);
+    QMutexLocker lock(&d.mutex);
     if (d.scaled.size() != size || d.scaledH != mirrorH || d.scaledV != mirrorV) {
-        // Area-averaging when shrinking, as the chooser's own fitting does.
-        const QImage picture = source->size() == size ? *source
-                                                      : source->scaled(size, Qt::IgnoreAspectRatio,
-                                                                       Qt::SmoothTransformation);
-        const QImage made = picture.mirrored(mirrorH, mirrorV);
+        lock.unlock();
+        const QImage made = d.draw(*source, size, mirrorH, mirrorV);
+        lock.relock();
         // Released meanwhile: nothing is kept.
         if (!d.decoded) return made.isNull() ? cannotBePlaced() : platform::Result<QImage>(made);
         d.scaled = made;
@@ -183,7 +228,8 @@ qsizetype ChosenPicture::memoryBytes() const
     Data &d = *m_data;
     const QMutexLocker lock(&d.mutex);
     const qsizetype decoded = d.decoded && d.decoded->ok() ? d.decoded->value().sizeInBytes() : 0;
-    return d.snapshot.sizeInBytes() + decoded + d.scaled.sizeInBytes();
+    const qsizetype vector = d.vector ? d.vector->svg().size() : 0;
+    return d.snapshot.sizeInBytes() + decoded + vector + d.scaled.sizeInBytes();
 }
 
 void ChosenPicture::releaseDecoded() const
@@ -194,6 +240,7 @@ void ChosenPicture::releaseDecoded() const
     ++d.generation;
     d.decoding = {};
     d.decoded.reset();
+    d.vector.reset();
     d.scaled = QImage();
 }
 

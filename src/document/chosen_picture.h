@@ -27,6 +27,9 @@ public:
     ChosenPicture(const QString &path, QSize declaredSize, const QImage &snapshot,
                   Decoder decoder = {});
 
+    // An SVG: decoding reads its vector, and each placed size is drawn from it anew.
+    static ChosenPicture ofVector(const QString &path, QSize declaredSize, const QImage &snapshot);
+
     bool isNull() const { return !m_data; }
     QString path() const;
     QSize declaredSize() const;

@@ -3,6 +3,7 @@
 #include "platform/logging.h"
 
 #include "pictures/pcx_decoder.h"
+#include "pictures/vector_picture.h"
 #include "platform/file_name.h"
 #include "platform/whole_file.h"
 
@@ -75,6 +76,30 @@ LoadedPicture decodeWithQt(const QByteArray &data, PictureFormat format, const Q
     return {name, size, image, {}, false};
 }
 
+// A vector has no pixels of its own: drawn to fit the draw size (the chooser's processing area),
+// its declared size is its own proportions. Placed elsewhere it is drawn again from the vector.
+LoadedPicture drawVector(const QByteArray &data, const QString &name,
+                         const PictureLoadOptions &options)
+{
+    const platform::Result<VectorPicture> vector = VectorPicture::fromData(data);
+    LoadedPicture loaded = vector ? LoadedPicture{} : unreadable(name, vector.why());
+    loaded.isVector = true;
+    if (!vector) return loaded;
+    const QSizeF natural = vector->naturalSize();
+    const int side = options.drawSize > 0 ? options.drawSize : 512;
+    const QSize drawn = natural.scaled(side, side, Qt::KeepAspectRatio).toSize().expandedTo({1, 1});
+    QImage image = vector->render(drawn);
+    if (image.isNull()) {
+        loaded = unreadable(name, u"the vector picture cannot be drawn"_s);
+        loaded.isVector = true;
+        return loaded;
+    }
+    loaded.name = name;
+    loaded.size = natural.toSize().expandedTo({1, 1});
+    loaded.image = std::move(image);
+    return loaded;
+}
+
 }  // namespace
 
 LoadedPicture loadPictureData(const QByteArray &data, const QString &name,
@@ -84,11 +109,7 @@ LoadedPicture loadPictureData(const QByteArray &data, const QString &name,
     const PictureFormat format = sniffPictureFormat(data);
     if (format == PictureFormat::Unknown)
         return unreadable(name, u"not a picture format that can be read"_s);
-    if (format == PictureFormat::Svg) {
-        LoadedPicture vector = unreadable(name, u"a vector picture, drawn at its placed size"_s);
-        vector.isVector = true;
-        return vector;
-    }
+    if (format == PictureFormat::Svg) return drawVector(data, name, options);
     if (format != PictureFormat::Pcx) return decodeWithQt(data, format, name, options);
 
     PcxPicture pcx = decodePcx(data, options.maxPixels);

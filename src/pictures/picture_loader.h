@@ -15,7 +15,8 @@ struct LoadedPicture {
     QSize size;     // as the file declares it; 0 x 0 when unreadable
     QImage image;   // may be smaller than size when decoding was reduced; null when unreadable
     QString error;  // why it is unreadable; empty otherwise
-    // An SVG, refused here rather than drawn at some size: read it with VectorPicture.
+    // An SVG: the image is drawn to fit drawSize, and size is its own proportions; placed at
+    // another size it is drawn again from VectorPicture, never scaled from this image.
     bool isVector = false;
 
     bool isReadable() const { return !image.isNull(); }
@@ -31,8 +32,8 @@ struct PictureLoadOptions {
     qint64 maxPixels = MaxPicturePixels;
 };
 
-// Accepts JPEG, BMP, PNG, GIF (first frame), icon and cursor files, and PCX; SVG is unreadable
-// here, with isVector set. The path is
+// Accepts JPEG, BMP, PNG, GIF (first frame), icon and cursor files, PCX, and SVG (isVector set).
+// The path is
 // opened by its bytes (see platform::fileNameFromBytes), so names that are not valid UTF-8 open
 // too.
 LoadedPicture loadPicture(const QString &path, const PictureLoadOptions &options = {});

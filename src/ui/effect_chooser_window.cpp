@@ -126,6 +126,7 @@ void EffectChooserWindow::processEffects()
             oneLine(platform::displayFileName(m_picturePath)), oneLine(picture.error)));
     m_workSnapshot = render::makeWorkSnapshot(picture, render::ProcessingSize);
     m_declaredSize = picture.size;
+    m_isVector = picture.isVector;
     // Both renderings take a few milliseconds, so they need no event processing to keep
     // the window live, and without it no close or drop can cut into them.
     redrawPanels();
@@ -170,9 +171,12 @@ void EffectChooserWindow::choose(render::Effect effect)
     // The dithered board is drawn behind the window, as it always was; black and white before.
     if (effect != render::Effect::BlackWhite) hide();
     const render::PictureTuning tuning = m_session.document().tuning();
-    m_session.placeRendering(document::PlacedRendering{
-        document::ChosenPicture(m_picturePath, m_declaredSize, m_workSnapshot), effect, tuning,
-        document::defaultPlacement(m_declaredSize)});
+    const document::ChosenPicture picture =
+        m_isVector
+            ? document::ChosenPicture::ofVector(m_picturePath, m_declaredSize, m_workSnapshot)
+            : document::ChosenPicture(m_picturePath, m_declaredSize, m_workSnapshot);
+    m_session.placeRendering(document::PlacedRendering{picture, effect, tuning,
+                                                       document::defaultPlacement(m_declaredSize)});
     close();
 }
 

@@ -76,6 +76,7 @@ private:
     pictures::LoadedPicture m_decoded;
     QImage m_workSnapshot;
     QSize m_declaredSize;
+    bool m_isVector = false;
 };
 
 }  // namespace tavro::ui

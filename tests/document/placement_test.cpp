@@ -4,6 +4,7 @@
 #include "common/render_options.h"
 #include "document/placed_rendering.h"
 #include "pictures/picture_loader.h"
+#include "pictures/vector_picture.h"
 #include "qt_printers.h"
 #include "render/effect_board.h"
 #include "render/work_snapshot.h"
@@ -156,6 +157,40 @@ TEST_F(PlacedRenderingTest, ScalingRendersAgainFromThePictureNotFromItsDots)
     const platform::Result<QImage> failed = renderPlaced(gone);
     EXPECT_FALSE(failed.ok());
     EXPECT_TRUE(failed.why().contains(u"logo.png"_s)) << qPrintable(failed.why());
+}
+
+TEST_F(PlacedRenderingTest, AVectorIsDrawnAnewAtEachPlacedSize)
+{
+    // A ring and a diagonal: a drawing scaled up from the chooser's small one would round and
+    // step them differently from the vector drawn at the placed size.
+    const QString path = dir.filePath(u"logo.svg"_s);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(
+        "<svg xmlns='http://www.w3.org/2000/svg' width='20mm' height='10mm' "
+        "viewBox='0 0 20 10'><circle cx='5' cy='5' r='4' fill='none' stroke='black' "
+        "stroke-width='0.7'/><path d='M11 9 L19 1' stroke='black' stroke-width='0.5'/></svg>");
+    file.close();
+    const pictures::LoadedPicture loaded = pictures::loadPicture(path, {.drawSize = 40});
+    ASSERT_TRUE(loaded.isVector);
+    ASSERT_TRUE(loaded.isReadable()) << qPrintable(loaded.error);
+    PlacedRendering r{ChosenPicture::ofVector(path, loaded.size, render::makeWorkSnapshot(loaded)),
+                      render::Effect::BlackWhite,
+                      {},
+                      defaultPlacement(loaded.size)};
+    r.placement = resizedToWidth(moved(r.placement, {6, 6}), loaded.size, 480);
+
+    const platform::Result<pictures::VectorPicture> vector =
+        pictures::VectorPicture::fromFile(path);
+    ASSERT_TRUE(vector);
+    const QString drawn = dir.filePath(u"drawn.png"_s);
+    ASSERT_TRUE(vector->render(r.placement.rect.size()).save(drawn));
+    const pictures::LoadedPicture raster = pictures::loadPicture(drawn);
+    PlacedRendering same{ChosenPicture(drawn, raster.size, render::makeWorkSnapshot(raster)),
+                         render::Effect::BlackWhite,
+                         {},
+                         r.placement};
+    EXPECT_EQ(boardOf(r), boardOf(same));
 }
 
 TEST_F(PlacedRenderingTest, TheToolsOptionsGiveTheBoardOfTheSameRequest)

@@ -174,7 +174,7 @@ TEST(VectorPictureTest, DefaultSizeComesFromAbsoluteWidthAndHeight)
     }
 }
 
-TEST(VectorPictureTest, SvgIsRecognisedAndKeptOutOfTheRasterPath)
+TEST(VectorPictureTest, SvgIsRecognisedAndDrawnToFitTheDrawSize)
 {
     const QByteArray plain = svg("width='5mm' height='5mm'", "");
     const QByteArray prologue =
@@ -183,10 +183,11 @@ TEST(VectorPictureTest, SvgIsRecognisedAndKeptOutOfTheRasterPath)
         plain;
     for (const QByteArray &bytes : {plain, prologue, "<svg:svg xmlns:svg='x'/>"_ba}) {
         EXPECT_EQ(sniffPictureFormat(bytes), PictureFormat::Svg) << bytes.constData();
-        const LoadedPicture loaded = loadPictureData(bytes, u"logo"_s);
+        const LoadedPicture loaded = loadPictureData(bytes, u"logo"_s, {.drawSize = 40});
         EXPECT_TRUE(loaded.isVector);
-        EXPECT_FALSE(loaded.isReadable());
     }
+    const LoadedPicture drawn = loadPictureData(plain, u"logo"_s, {.drawSize = 40});
+    EXPECT_EQ(drawn.image.size(), QSize(40, 40)) << "a square logo fits the draw size";
     EXPECT_TRUE(VectorPicture::fromData(prologue));
     for (const QByteArray &other :
          {"<?xml version='1.0'?><html/>"_ba, "<svgx/>"_ba, "\x1F\x8B\x08\x00"_ba, "text <svg>"_ba})

@@ -177,8 +177,10 @@ RenderedBoard renderPictureFile(const QString &path, const RenderChoice &choice)
     RenderedBoard out;
     if (!picture.isReadable())
         out.error = u"%1: %2"_s.arg(platform::displayFileName(picture.name), picture.error);
+    const QImage snapshot = render::makeWorkSnapshot(picture);
     document::PlacedRendering rendering{
-        document::ChosenPicture(path, picture.size, render::makeWorkSnapshot(picture)),
+        picture.isVector ? document::ChosenPicture::ofVector(path, picture.size, snapshot)
+                         : document::ChosenPicture(path, picture.size, snapshot),
         choice.effect, choice.tuning, document::defaultPlacement(picture.size)};
     if (picture.isReadable() && choice.asksPlacement()) {
         const platform::Result<document::Placement> placed = document::applyPlacementRequest(
