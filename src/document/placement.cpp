@@ -91,6 +91,20 @@ Placement defaultPlacement(QSize declaredSize)
     return {QRect(fit.left, fit.top, fit.width, fit.height)};
 }
 
+Placement placementAtOwnSize(QSize declaredSize, std::optional<QSizeF> sizeMm,
+                             double dotsPerMillimetre)
+{
+    const Placement fitted = defaultPlacement(declaredSize);
+    if (!sizeMm || !DotsPerMillimetreRange.contains(dotsPerMillimetre)) return fitted;
+    const double width = sizeMm->width() * dotsPerMillimetre;
+    const double height = sizeMm->height() * dotsPerMillimetre;
+    if (!(width >= 1 && height >= 1 && width <= render::BoardSize && height <= render::BoardSize))
+        return fitted;
+    QRect rect(0, 0, qRound(width), qRound(height));
+    rect.moveCenter(fitted.rect.center());
+    return {rect};
+}
+
 Placement moved(const Placement &placement, QPoint topLeft)
 {
     Placement out = placement;

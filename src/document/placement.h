@@ -7,6 +7,7 @@
 
 #include <QRect>
 #include <QSize>
+#include <QSizeF>
 #include <QString>
 
 #include <optional>
@@ -38,6 +39,12 @@ struct Placement {
 // Where the effect chooser puts a picture of this declared size: fitted into the processing
 // area, not mirrored. A picture at this placement renders exactly as the chooser shows it.
 Placement defaultPlacement(QSize declaredSize);
+
+// A picture with a size of its own in millimetres (an SVG's) is placed at that size, centred
+// where the chooser would put it; one larger than the board, or without a size, as the chooser
+// puts it.
+Placement placementAtOwnSize(QSize declaredSize, std::optional<QSizeF> sizeMm,
+                             double dotsPerMillimetre);
 
 // The rect moved so that its top-left is at `topLeft`; the size stays.
 Placement moved(const Placement &placement, QPoint topLeft);

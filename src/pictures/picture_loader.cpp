@@ -23,7 +23,7 @@ constexpr qint64 Mebibyte = 1024 * 1024;
 LoadedPicture unreadable(const QString &name, const QString &reason)
 {
     qCInfo(lcPicture).noquote() << platform::displayFileName(name) << "cannot be read:" << reason;
-    return {name, QSize(0, 0), QImage(), reason, false};
+    return {name, QSize(0, 0), QImage(), reason, false, {}};
 }
 
 // The largest libjpeg reduction (1/8, 1/4, 1/2) that keeps the long side at drawSize
@@ -73,7 +73,7 @@ LoadedPicture decodeWithQt(const QByteArray &data, PictureFormat format, const Q
         return unreadable(name, u"the picture cannot be decoded (%1)"_s.arg(reader.errorString()));
     }
     const QSize size = reduced.isValid() ? declared : image.size();
-    return {name, size, image, {}, false};
+    return {name, size, image, {}, false, {}};
 }
 
 // A vector has no pixels of its own: drawn to fit the draw size (the chooser's processing area),
@@ -97,6 +97,7 @@ LoadedPicture drawVector(const QByteArray &data, const QString &name,
     loaded.name = name;
     loaded.size = natural.toSize().expandedTo({1, 1});
     loaded.image = std::move(image);
+    loaded.sizeMm = vector->defaultSizeMm();
     return loaded;
 }
 
@@ -115,7 +116,7 @@ LoadedPicture loadPictureData(const QByteArray &data, const QString &name,
     PcxPicture pcx = decodePcx(data, options.maxPixels);
     if (pcx.image.isNull()) return unreadable(name, pcx.error);
     const QSize size = pcx.image.size();
-    return {name, size, std::move(pcx.image), {}, false};
+    return {name, size, std::move(pcx.image), {}, false, {}};
 }
 
 LoadedPicture loadPicture(const QString &path, const PictureLoadOptions &options)

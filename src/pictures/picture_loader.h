@@ -6,7 +6,10 @@
 #include <QByteArray>
 #include <QImage>
 #include <QSize>
+#include <QSizeF>
 #include <QString>
+
+#include <optional>
 
 namespace tavro::pictures {
 
@@ -18,6 +21,8 @@ struct LoadedPicture {
     // An SVG: the image is drawn to fit drawSize, and size is its own proportions; placed at
     // another size it is drawn again from VectorPicture, never scaled from this image.
     bool isVector = false;
+    // A vector's own size in millimetres, when its document gives one.
+    std::optional<QSizeF> sizeMm;
 
     bool isReadable() const { return !image.isNull(); }
     int width() const { return size.width(); }

@@ -16,9 +16,7 @@ namespace {
 
 qint64 dotsAbove(const JobRaster &raster, int row)
 {
-    qint64 dots = 0;
-    for (int y = 0; y < std::min(row, render::BoardSize); ++y) dots += raster.dotsInRow(y);
-    return dots;
+    return raster.dots() - raster.workFrom(row).dots;
 }
 
 // The step after the sequence's current one, as a job to keep.

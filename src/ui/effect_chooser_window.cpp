@@ -127,6 +127,7 @@ void EffectChooserWindow::processEffects()
     m_workSnapshot = render::makeWorkSnapshot(picture, render::ProcessingSize);
     m_declaredSize = picture.size;
     m_isVector = picture.isVector;
+    m_sizeMm = picture.sizeMm;
     // Both renderings take a few milliseconds, so they need no event processing to keep
     // the window live, and without it no close or drop can cut into them.
     redrawPanels();
@@ -175,8 +176,9 @@ void EffectChooserWindow::choose(render::Effect effect)
         m_isVector
             ? document::ChosenPicture::ofVector(m_picturePath, m_declaredSize, m_workSnapshot)
             : document::ChosenPicture(m_picturePath, m_declaredSize, m_workSnapshot);
-    m_session.placeRendering(document::PlacedRendering{picture, effect, tuning,
-                                                       document::defaultPlacement(m_declaredSize)});
+    m_session.placeRendering(document::PlacedRendering{
+        picture, effect, tuning,
+        document::placementAtOwnSize(m_declaredSize, m_sizeMm, m_session.dotsPerMillimetre())});
     close();
 }
 

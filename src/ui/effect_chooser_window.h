@@ -77,6 +77,7 @@ private:
     QImage m_workSnapshot;
     QSize m_declaredSize;
     bool m_isVector = false;
+    std::optional<QSizeF> m_sizeMm;
 };
 
 }  // namespace tavro::ui

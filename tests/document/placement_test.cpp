@@ -73,6 +73,18 @@ TEST(Placement, ARequestThatCannotBeMetSaysWhatWasAsked)
     EXPECT_TRUE(r.ok()) << "a picture may reach past the board's edge";
 }
 
+TEST(Placement, APictureWithItsOwnSizeIsPlacedAtItWhereTheBoardHoldsIt)
+{
+    const QSize declared(200, 100);
+    const Placement fitted = defaultPlacement(declared);
+    const Placement own = placementAtOwnSize(declared, QSizeF(20, 10), Scale);
+    EXPECT_EQ(own.rect.size(), QSize(qRound(20 * Scale), qRound(10 * Scale)));
+    EXPECT_LE((own.rect.center() - fitted.rect.center()).manhattanLength(), 1);
+    EXPECT_EQ(placementAtOwnSize(declared, std::nullopt, Scale), fitted);
+    EXPECT_EQ(placementAtOwnSize(declared, QSizeF(100, 50), Scale), fitted) << "past the board";
+    EXPECT_EQ(placementAtOwnSize(declared, QSizeF(0.01, 0.005), Scale), fitted) << "no dot";
+}
+
 class PlacedRenderingTest : public ::testing::Test {
 protected:
     QTemporaryDir dir;

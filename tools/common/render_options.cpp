@@ -181,7 +181,8 @@ RenderedBoard renderPictureFile(const QString &path, const RenderChoice &choice)
     document::PlacedRendering rendering{
         picture.isVector ? document::ChosenPicture::ofVector(path, picture.size, snapshot)
                          : document::ChosenPicture(path, picture.size, snapshot),
-        choice.effect, choice.tuning, document::defaultPlacement(picture.size)};
+        choice.effect, choice.tuning,
+        document::placementAtOwnSize(picture.size, picture.sizeMm, choice.dotsPerMillimetre)};
     if (picture.isReadable() && choice.asksPlacement()) {
         const platform::Result<document::Placement> placed = document::applyPlacementRequest(
             rendering.placement, picture.size, choice.placement, choice.dotsPerMillimetre);
