@@ -77,7 +77,8 @@ LoadedPicture decodeWithQt(const QByteArray &data, PictureFormat format, const Q
 }
 
 // A vector has no pixels of its own: drawn to fit the draw size (the chooser's processing area),
-// its declared size is its own proportions. Placed elsewhere it is drawn again from the vector.
+// and declared at that size, so the chooser shows it filling its area. Placed elsewhere it is
+// drawn again from the vector.
 LoadedPicture drawVector(const QByteArray &data, const QString &name,
                          const PictureLoadOptions &options)
 {
@@ -95,7 +96,7 @@ LoadedPicture drawVector(const QByteArray &data, const QString &name,
         return loaded;
     }
     loaded.name = name;
-    loaded.size = natural.toSize().expandedTo({1, 1});
+    loaded.size = drawn;
     loaded.image = std::move(image);
     loaded.sizeMm = vector->defaultSizeMm();
     return loaded;

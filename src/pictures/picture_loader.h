@@ -18,7 +18,7 @@ struct LoadedPicture {
     QSize size;     // as the file declares it; 0 x 0 when unreadable
     QImage image;   // may be smaller than size when decoding was reduced; null when unreadable
     QString error;  // why it is unreadable; empty otherwise
-    // An SVG: the image is drawn to fit drawSize, and size is its own proportions; placed at
+    // An SVG: the image is drawn to fit drawSize, and size is that drawing's; placed at
     // another size it is drawn again from VectorPicture, never scaled from this image.
     bool isVector = false;
     // A vector's own size in millimetres, when its document gives one.

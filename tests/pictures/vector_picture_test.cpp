@@ -188,6 +188,8 @@ TEST(VectorPictureTest, SvgIsRecognisedAndDrawnToFitTheDrawSize)
     }
     const LoadedPicture drawn = loadPictureData(plain, u"logo"_s, {.drawSize = 40});
     EXPECT_EQ(drawn.image.size(), QSize(40, 40)) << "a square logo fits the draw size";
+    EXPECT_EQ(drawn.size, QSize(40, 40)) << "declared as drawn, so the chooser fills its area";
+    EXPECT_EQ(drawn.sizeMm, QSizeF(5, 5));
     EXPECT_TRUE(VectorPicture::fromData(prologue));
     for (const QByteArray &other :
          {"<?xml version='1.0'?><html/>"_ba, "<svgx/>"_ba, "\x1F\x8B\x08\x00"_ba, "text <svg>"_ba})
