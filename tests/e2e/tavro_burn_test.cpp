@@ -1,5 +1,6 @@
 // tavro-burn run as the operator runs it, against the simulated engraver's own command.
 #include "document/job_file.h"
+#include "materials/material_presets.h"
 #include "materials/test_card.h"
 #include "outcome_assert.h"
 #include "qt_printers.h"
@@ -134,6 +135,29 @@ TEST_F(TavroBurn, ASavedJobIsBurntExactlyAsSavedWithItsBurnTime)
     EXPECT_EQ(blackOf(QImage(burnt)), blackOf(saved.board));
 }
 
+TEST_F(TavroBurn, BurnsTheCodeTavroRenderDrawsAtItsPresetsBurnTime)
+{
+    tavro::materials::MaterialPresets presets(qEnvironmentVariable("TAVRO_HOME"));
+    ASSERT_TRUE(isDone(presets.save({.name = u"Beech"_s, .burnTime = 41})));
+    Machine machine(link, {u"--fast"_s, u"--burn-out"_s, burnt});
+    const QStringList options = {u"--code"_s,      u"4006381333931"_s,
+                                 u"--symbology"_s, u"ean13"_s,
+                                 u"--height-mm"_s, u"8"_s,
+                                 u"--top-mm"_s,    u"1"_s};
+    startBurn(options + QStringList{u"--port"_s, link, u"--preset"_s, u"Beech"_s});
+    ASSERT_EQ(finish(), 0) << burn.readAllStandardError().toStdString();
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return machine.frames().contains(u"received FF 05 29 00"_s); }, Patience))
+        << "the preset's burn time 41 was set";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(burnt); }, Patience));
+    const QImage code = blackOf(rendered(options));
+    QImage blank(512, 512, QImage::Format_RGB32);
+    blank.fill(Qt::white);
+    EXPECT_NE(code, blank);
+    EXPECT_EQ(blackOf(QImage(burnt)), code);
+    ASSERT_TRUE(isDone(presets.remove(u"Beech"_s)));
+}
+
 TEST_F(TavroBurn, FromRowLeavesTheRowsAboveWhite)
 {
     Machine machine(link, {u"--fast"_s, u"--burn-out"_s, burnt});
@@ -237,6 +261,8 @@ TEST_F(TavroBurn, BadArgumentsSendNothing)
          {QStringList{}, QStringList{input, u"--burn-time"_s, u"101"_s},
           QStringList{job, u"--mirror"_s, u"h"_s},
           QStringList{u"--test-card"_s, u"--width-mm"_s, u"5"_s},
+          QStringList{u"--test-card"_s, u"--code"_s, u"x"_s},
+          QStringList{u"--code"_s, u"x"_s, u"--effect"_s, u"bw"_s},
           QStringList{input, u"--effect"_s, u"sepia"_s},
           QStringList{input, u"--from-row"_s, u"-1"_s}, QStringList{input, u"--bogus"_s},
           QStringList{dir.filePath(u"missing.png"_s)},

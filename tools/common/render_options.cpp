@@ -66,13 +66,7 @@ platform::Outcome readPlacementOptions(const QCommandLineParser &parser,
     if (parser.isSet(u"width-mm"_s) && parser.isSet(u"height-mm"_s))
         return platform::Outcome::failed(
             u"give --width-mm or --height-mm, not both: the other follows the picture"_s);
-    for (const platform::Outcome &read :
-         {readMillimetres(parser, u"width-mm"_s, true, request.widthMm),
-          readMillimetres(parser, u"height-mm"_s, true, request.heightMm),
-          readMillimetres(parser, u"left-mm"_s, false, request.leftMm),
-          readMillimetres(parser, u"top-mm"_s, false, request.topMm)}) {
-        if (!read) return read;
-    }
+    if (platform::Outcome read = readMillimetreOptions(parser, request); !read) return read;
     if (parser.isSet(u"mirror"_s)) {
         const QString mirror = parser.value(u"mirror"_s);
         if (mirror != u"h"_s && mirror != u"v"_s && mirror != u"hv"_s && mirror != u"vh"_s)
@@ -85,6 +79,19 @@ platform::Outcome readPlacementOptions(const QCommandLineParser &parser,
 }
 
 }  // namespace
+
+platform::Outcome readMillimetreOptions(const QCommandLineParser &parser,
+                                        document::PlacementRequest &request)
+{
+    for (const platform::Outcome &read :
+         {readMillimetres(parser, u"width-mm"_s, true, request.widthMm),
+          readMillimetres(parser, u"height-mm"_s, true, request.heightMm),
+          readMillimetres(parser, u"left-mm"_s, false, request.leftMm),
+          readMillimetres(parser, u"top-mm"_s, false, request.topMm)}) {
+        if (!read) return read;
+    }
+    return platform::Outcome::done();
+}
 
 bool RenderChoice::asksPlacement() const
 {

@@ -28,6 +28,9 @@ void addRenderOptions(QCommandLineParser &parser);
 // Done when the options are usable; otherwise names the option and its range.
 // Without --effect the choice keeps the effect it came with; each tuning value the same.
 platform::Outcome readRenderOptions(const QCommandLineParser &parser, RenderChoice &choice);
+// --width-mm, --height-mm, --left-mm and --top-mm alone, each as given: finite, a size above 0.
+platform::Outcome readMillimetreOptions(const QCommandLineParser &parser,
+                                        document::PlacementRequest &request);
 
 struct RenderedBoard {
     QImage board;   // 512 x 512, as the effect chooser puts it on the board

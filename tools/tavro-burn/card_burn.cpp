@@ -52,6 +52,8 @@ platform::Outcome readCard(const QCommandLineParser &parser, materials::TestCard
           readList(parser, u"levels"_s, card.levels)}) {
         if (!read) return read;
     }
+    for (const QString &option : {u"code"_s, u"symbology"_s, u"error-correction"_s})
+        if (parser.isSet(option)) return wrong(u"--%1 is no option of a test card"_s.arg(option));
     if (choice.asksPlacement())
         return wrong(
             u"a test card lays itself out: --width-mm, --height-mm, --left-mm, --top-mm and "

@@ -2,6 +2,7 @@
 #include "burn_run.h"
 #include "card_burn.h"
 #include "check.h"
+#include "common/code_board.h"
 #include "common/preset_option.h"
 #include "common/render_options.h"
 #include "common/usage_error.h"
@@ -30,6 +31,7 @@ namespace {
 
 struct Arguments {
     QString input;
+    std::optional<cli::CodeRequest> code;
     cli::RenderChoice choice;
     int burnTime = 0;
     int fromRow = 0;
@@ -41,14 +43,18 @@ struct Arguments {
 platform::Outcome readArguments(const QCommandLineParser &parser, Arguments &arguments)
 {
     const auto wrong = [](const QString &why) { return platform::Outcome::failed(why); };
-    if (parser.positionalArguments().size() != 1) return wrong(u"exactly one INPUT is needed"_s);
+    if (platform::Outcome code = cli::readCodeOptions(parser, arguments.code); !code) return code;
+    if (!arguments.code && parser.positionalArguments().size() != 1)
+        return wrong(u"exactly one INPUT, or --code TEXT, is needed"_s);
     if (parser.isSet(u"port"_s) && parser.value(u"port"_s).trimmed().isEmpty())
         return wrong(u"--port needs a device, such as /dev/ttyUSB0"_s);
-    arguments.input = parser.positionalArguments().first();
+    if (!arguments.code) arguments.input = parser.positionalArguments().first();
+    // With a code, a preset gives its burn time only.
     for (const platform::Outcome &read :
          {cli::readPresetOption(parser, settings::settingsFolder(), arguments.choice,
                                 &arguments.burnTime),
-          cli::readRenderOptions(parser, arguments.choice),
+          arguments.code ? platform::Outcome::done()
+                         : cli::readRenderOptions(parser, arguments.choice),
           cli::readWholeOption(parser, u"burn-time"_s, document::BurnTimeRange.min,
                                document::BurnTimeRange.max, arguments.burnTime),
           cli::readWholeOption(parser, u"from-row"_s, 0, 511, arguments.fromRow)}) {
@@ -59,6 +65,7 @@ platform::Outcome readArguments(const QCommandLineParser &parser, Arguments &arg
             u"a saved job is burnt as it was saved: --width-mm, --height-mm, --left-mm, "
             u"--top-mm and --mirror are for pictures"_s);
     arguments.choice.dotsPerMillimetre = cli::storedDotsPerMillimetre(settings::settingsFolder());
+    if (arguments.code) arguments.code->dotsPerMillimetre = arguments.choice.dotsPerMillimetre;
     arguments.port = parser.value(u"port"_s);
     arguments.start = !parser.isSet(u"no-start"_s);
     arguments.trace = parser.isSet(u"trace"_s);
@@ -68,10 +75,11 @@ platform::Outcome readArguments(const QCommandLineParser &parser, Arguments &arg
 void addOptions(QCommandLineParser &parser)
 {
     parser.setApplicationDescription(
-        u"Burns a picture on the engraver without a window: finds the machine as the program "
-        u"does, sends the picture rendered as the effect chooser would, sets the burn time and "
-        u"starts. Exit status: 0 carved, 1 no machine found, 2 bad arguments, 3 the link broke, "
-        u"4 the machine did not take the picture, 130 interrupted (the machine is paused)."_s);
+        u"Burns a picture (or, with --code, a code) on the engraver without a window: finds "
+        u"the machine as the program does, sends the picture rendered as the effect chooser "
+        u"would, sets the burn time and starts. Exit status: 0 carved, 1 no machine found, 2 "
+        u"bad arguments, 3 the link broke, 4 the machine did not take the picture, 130 "
+        u"interrupted (the machine is paused)."_s);
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(
@@ -80,6 +88,7 @@ void addOptions(QCommandLineParser &parser)
         u"which is burnt exactly as saved."_s);
     cli::addRenderOptions(parser);
     cli::addPresetOption(parser);
+    cli::addCodeOptions(parser);
     parser.addOption(
         {u"burn-time"_s, u"The burn time to set, 1 to 100 (default: the machine's)."_s, u"T"_s});
     parser.addOption(
@@ -96,6 +105,18 @@ void addOptions(QCommandLineParser &parser)
 // is rendered as the effect chooser would. Nothing when INPUT cannot be read.
 std::optional<document::JobFile> readJob(Arguments &arguments)
 {
+    if (arguments.code) {
+        const platform::Result<cli::CodeBoard> code = cli::makeCodeBoard(*arguments.code);
+        if (!code) {
+            burn::printLine(stderr, u"tavro-burn: "_s + code.why());
+            return std::nullopt;
+        }
+        if (const QString warning = cli::smallModuleWarning(code->fit); !warning.isEmpty())
+            burn::printLine(stderr, u"tavro-burn: "_s + warning);
+        document::JobFile job;
+        job.board = code->board;
+        return job;
+    }
     if (document::isJobFile(arguments.input)) {
         const document::JobFileRead read = document::readJobFile(arguments.input);
         if (read.status != document::JobFileStatus::Ok) {

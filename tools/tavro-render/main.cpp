@@ -1,4 +1,5 @@
 // tavro-render: a picture file to the board after choosing an effect, as PNG and/or upload raster.
+#include "common/code_board.h"
 #include "common/preset_option.h"
 #include "common/render_options.h"
 #include "common/usage_error.h"
@@ -15,6 +16,8 @@
 #include <QLoggingCategory>
 
 #include <cstdio>
+#include <optional>
+#include <variant>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace tavro;
@@ -27,6 +30,7 @@ constexpr int ExitUsage = 2;
 
 struct Arguments {
     QString input;
+    std::optional<cli::CodeRequest> code;
     cli::RenderChoice choice;
     QString pngPath;
     QString rasterPath;
@@ -38,10 +42,10 @@ void printError(const QString &text)
     std::fputs(qPrintable(platform::printableText(text) + u'\n'), stderr);
 }
 
-platform::Outcome readArguments(QCommandLineParser &parser, Arguments &arguments)
+platform::Outcome readPictureArguments(QCommandLineParser &parser, Arguments &arguments)
 {
     if (parser.positionalArguments().size() != 1)
-        return platform::Outcome::failed(u"exactly one INPUT is needed"_s);
+        return platform::Outcome::failed(u"exactly one INPUT, or --code TEXT, is needed"_s);
     arguments.input = parser.positionalArguments().first();
     if (!parser.isSet(u"effect"_s) && !parser.isSet(u"preset"_s))
         return platform::Outcome::failed(u"--effect or --preset is needed"_s);
@@ -50,7 +54,22 @@ platform::Outcome readArguments(QCommandLineParser &parser, Arguments &arguments
           cli::readRenderOptions(parser, arguments.choice)}) {
         if (!read) return read;
     }
-    arguments.choice.dotsPerMillimetre = cli::storedDotsPerMillimetre(settings::settingsFolder());
+    return platform::Outcome::done();
+}
+
+platform::Outcome readArguments(QCommandLineParser &parser, Arguments &arguments)
+{
+    if (platform::Outcome code = cli::readCodeOptions(parser, arguments.code); !code) return code;
+    if (arguments.code && parser.isSet(u"preset"_s))
+        return platform::Outcome::failed(
+            u"--preset is for pictures: a code is drawn black on white as it reads"_s);
+    if (!arguments.code) {
+        if (platform::Outcome picture = readPictureArguments(parser, arguments); !picture)
+            return picture;
+    }
+    const double scale = cli::storedDotsPerMillimetre(settings::settingsFolder());
+    arguments.choice.dotsPerMillimetre = scale;
+    if (arguments.code) arguments.code->dotsPerMillimetre = scale;
     arguments.pngPath = parser.value(u"png"_s);
     arguments.rasterPath = parser.value(u"raster"_s);
     if (arguments.pngPath.isEmpty() && arguments.rasterPath.isEmpty())
@@ -78,20 +97,38 @@ bool writeOutput(const QString &path, const QByteArray &bytes)
     return false;
 }
 
-int renderAndWrite(const Arguments &arguments)
+// The board, or the exit status when there is none to write.
+std::variant<QImage, int> boardOf(const Arguments &arguments)
 {
+    if (arguments.code) {
+        const platform::Result<cli::CodeBoard> code = cli::makeCodeBoard(*arguments.code);
+        if (!code) {
+            printError(u"tavro-render: "_s + code.why());
+            return ExitUsage;
+        }
+        if (const QString warning = cli::smallModuleWarning(code->fit); !warning.isEmpty())
+            printError(u"tavro-render: "_s + warning);
+        return code->board;
+    }
     const cli::RenderedBoard rendered = cli::renderPictureFile(arguments.input, arguments.choice);
     // A white board from a picture that cannot be read would burn nothing, and say nothing.
     if (!rendered.error.isEmpty()) {
         printError(u"tavro-render: "_s + rendered.error);
         return rendered.placementRefused ? ExitUsage : ExitFailed;
     }
+    return rendered.board;
+}
+
+int renderAndWrite(const Arguments &arguments)
+{
+    const std::variant<QImage, int> made = boardOf(arguments);
+    if (const int *status = std::get_if<int>(&made)) return *status;
+    const QImage &board = std::get<QImage>(made);
     bool written = true;
     if (!arguments.pngPath.isEmpty())
-        written = writeOutput(arguments.pngPath, pngBytes(rendered.board)) && written;
+        written = writeOutput(arguments.pngPath, pngBytes(board)) && written;
     if (!arguments.rasterPath.isEmpty())
-        written =
-            writeOutput(arguments.rasterPath, render::packUploadRaster(rendered.board)) && written;
+        written = writeOutput(arguments.rasterPath, render::packUploadRaster(board)) && written;
     return written ? 0 : ExitFailed;
 }
 
@@ -107,14 +144,15 @@ int main(int argc, char *argv[])
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        u"Renders a picture onto the 512 x 512 board as the effect chooser would, and writes "
-        u"the board as PNG and/or as the 32768-byte upload raster."_s);
+        u"Renders a picture onto the 512 x 512 board as the effect chooser would, or draws a "
+        u"code there, and writes the board as PNG and/or as the 32768-byte upload raster."_s);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(u"INPUT"_s,
                                  u"The picture file (JPEG, BMP, PNG, GIF, ICO, CUR, PCX)."_s);
     cli::addRenderOptions(parser);
     cli::addPresetOption(parser);
+    cli::addCodeOptions(parser);
     parser.addOption({u"png"_s, u"Write the board as a PNG picture."_s, u"OUT.png"_s});
     parser.addOption({u"raster"_s, u"Write the board's upload raster."_s, u"OUT.bin"_s});
 
