@@ -4,6 +4,7 @@
 #include "outcome_assert.h"
 #include "pictures/picture_loader.h"
 #include "qt_printers.h"
+#include "render/as_it_will_burn.h"
 #include "render/effect_board.h"
 #include "render/upload_raster.h"
 #include "render/work_snapshot.h"
@@ -321,6 +322,7 @@ TEST_F(TavroRenderTest, ValuesOutOfRangeNameTheOptionAndWriteNothing)
         {{u"--mirror"_s, u"x"_s}, u"--mirror must be h, v or hv"_s},
         {{u"--left-mm"_s, u"39"_s}, u"no part of the picture would be on the board"_s},
         {{u"--height-mm"_s, u"200"_s}, u"it can be at most 152.8 mm"_s},
+        {{u"--dot-width"_s, u"3.5"_s}, u"--dot-width must be a number from 0.5 to 3.0"_s},
     };
     for (const auto &[options, message] : cases) {
         QStringList arguments = {input, u"--effect"_s, u"fs"_s, u"--png"_s, out};
@@ -330,6 +332,24 @@ TEST_F(TavroRenderTest, ValuesOutOfRangeNameTheOptionAndWriteNothing)
         EXPECT_TRUE(errors.contains(message)) << qPrintable(errors);
     }
     EXPECT_FALSE(QFile::exists(out));
+}
+
+TEST_F(TavroRenderTest, AsBurntIsTheBoardAsTheViewShowsItBurnt)
+{
+    const QString input = picture(test::uniform(60, 60, 0xFF808080));
+    for (const auto &[options, width] :
+         {std::pair{QStringList{u"--dot-width"_s, u"2.0"_s}, 2.0},
+          std::pair{QStringList{u"--dot-gain"_s, u"1.7"_s}, 1.7}, std::pair{QStringList{}, 1.3}}) {
+        QStringList arguments = {
+            input,           u"--effect"_s,       u"fs"_s, u"--png"_s, path(u"board.png"_s),
+            u"--as-burnt"_s, path(u"burnt.png"_s)};
+        const auto [status, errors] = run(arguments + options);
+        ASSERT_EQ(status, 0) << qPrintable(errors);
+        const QImage board(path(u"board.png"_s));
+        const QImage burnt = QImage(path(u"burnt.png"_s)).convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(burnt, render::AsItWillBurn({.dotDiameter = width}).render(board))
+            << qPrintable(options.join(u' '));
+    }
 }
 
 // Size, place and mirroring in millimetres, read as the window's Size and Position reads them.

@@ -30,20 +30,6 @@ QString quoted(const QString &text)
     return u'\'' + text + u'\'';
 }
 
-platform::Outcome readDecimal(const QCommandLineParser &parser, const QString &option,
-                              render::TuningRange<double> range, double &value)
-{
-    if (!parser.isSet(option)) return platform::Outcome::done();
-    bool ok = false;
-    const double parsed = parser.value(option).trimmed().toDouble(&ok);
-    if (!ok || !range.contains(parsed))
-        return platform::Outcome::failed(u"--%1 must be a number from %2 to %3, not %4"_s.arg(
-            option, QString::number(range.min, 'f', 1), QString::number(range.max, 'f', 1),
-            quoted(parser.value(option))));
-    value = parsed;
-    return platform::Outcome::done();
-}
-
 // Millimetres: any finite number, a size above 0.
 platform::Outcome readMillimetres(const QCommandLineParser &parser, const QString &option,
                                   bool size, std::optional<double> &value)
@@ -142,6 +128,20 @@ void addRenderOptions(QCommandLineParser &parser)
                       u"h|v|hv"_s});
 }
 
+platform::Outcome readDecimalOption(const QCommandLineParser &parser, const QString &option,
+                                    render::TuningRange<double> range, double &value)
+{
+    if (!parser.isSet(option)) return platform::Outcome::done();
+    bool ok = false;
+    const double parsed = parser.value(option).trimmed().toDouble(&ok);
+    if (!ok || !range.contains(parsed))
+        return platform::Outcome::failed(u"--%1 must be a number from %2 to %3, not %4"_s.arg(
+            option, QString::number(range.min, 'f', 1), QString::number(range.max, 'f', 1),
+            quoted(parser.value(option))));
+    value = parsed;
+    return platform::Outcome::done();
+}
+
 platform::Outcome readRenderOptions(const QCommandLineParser &parser, RenderChoice &choice)
 {
     if (parser.isSet(u"effect"_s)) {
@@ -165,10 +165,10 @@ platform::Outcome readRenderOptions(const QCommandLineParser &parser, RenderChoi
                           render::BrightnessRange.max, tuning.brightness),
           readWholeOption(parser, u"contrast"_s, render::ContrastRange.min,
                           render::ContrastRange.max, tuning.contrast),
-          readDecimal(parser, u"gamma"_s, render::GammaRange, tuning.gamma),
+          readDecimalOption(parser, u"gamma"_s, render::GammaRange, tuning.gamma),
           readWholeOption(parser, u"threshold"_s, render::ThresholdRange.min,
                           render::ThresholdRange.max, tuning.threshold),
-          readDecimal(parser, u"dot-gain"_s, render::DotDiameterRange, tuning.dotDiameter)}) {
+          readDecimalOption(parser, u"dot-gain"_s, render::DotDiameterRange, tuning.dotDiameter)}) {
         if (!read) return read;
     }
     // What a preset set stays unless given here.

@@ -28,6 +28,9 @@ void addRenderOptions(QCommandLineParser &parser);
 // Done when the options are usable; otherwise names the option and its range.
 // Without --effect the choice keeps the effect it came with; each tuning value the same.
 platform::Outcome readRenderOptions(const QCommandLineParser &parser, RenderChoice &choice);
+// A decimal option within its range; left as it is when not given.
+platform::Outcome readDecimalOption(const QCommandLineParser &parser, const QString &option,
+                                    render::TuningRange<double> range, double &value);
 // --width-mm, --height-mm, --left-mm and --top-mm alone, each as given: finite, a size above 0.
 platform::Outcome readMillimetreOptions(const QCommandLineParser &parser,
                                         document::PlacementRequest &request);

@@ -6,6 +6,7 @@
 #include "platform/file_name.h"
 #include "platform/printable_text.h"
 #include "platform/whole_file.h"
+#include "render/as_it_will_burn.h"
 #include "render/upload_raster.h"
 #include "settings/settings_folder.h"
 
@@ -34,6 +35,9 @@ struct Arguments {
     cli::RenderChoice choice;
     QString pngPath;
     QString rasterPath;
+    QString asBurntPath;
+    // The look of --as-burnt: --dot-width, else the dot width the rendering compensates for.
+    double dotWidth = render::DefaultDotDiameter;
 };
 
 void printError(const QString &text)
@@ -72,9 +76,14 @@ platform::Outcome readArguments(QCommandLineParser &parser, Arguments &arguments
     if (arguments.code) arguments.code->dotsPerMillimetre = scale;
     arguments.pngPath = parser.value(u"png"_s);
     arguments.rasterPath = parser.value(u"raster"_s);
-    if (arguments.pngPath.isEmpty() && arguments.rasterPath.isEmpty())
-        return platform::Outcome::failed(u"nothing to write: give --png and/or --raster"_s);
-    return platform::Outcome::done();
+    arguments.asBurntPath = parser.value(u"as-burnt"_s);
+    if (arguments.pngPath.isEmpty() && arguments.rasterPath.isEmpty() &&
+        arguments.asBurntPath.isEmpty())
+        return platform::Outcome::failed(
+            u"nothing to write: give --png, --raster and/or --as-burnt"_s);
+    arguments.dotWidth = arguments.choice.tuning.dotDiameter;
+    return cli::readDecimalOption(parser, u"dot-width"_s, render::DotDiameterRange,
+                                  arguments.dotWidth);
 }
 
 QByteArray pngBytes(const QImage &board)
@@ -129,6 +138,10 @@ int renderAndWrite(const Arguments &arguments)
         written = writeOutput(arguments.pngPath, pngBytes(board)) && written;
     if (!arguments.rasterPath.isEmpty())
         written = writeOutput(arguments.rasterPath, render::packUploadRaster(board)) && written;
+    if (!arguments.asBurntPath.isEmpty()) {
+        const render::AsItWillBurn look({.dotDiameter = arguments.dotWidth});
+        written = writeOutput(arguments.asBurntPath, pngBytes(look.render(board))) && written;
+    }
     return written ? 0 : ExitFailed;
 }
 
@@ -145,16 +158,25 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(
         u"Renders a picture onto the 512 x 512 board as the effect chooser would, or draws a "
-        u"code there, and writes the board as PNG and/or as the 32768-byte upload raster."_s);
+        u"code there, and writes the board as PNG, as the 32768-byte upload raster and/or as it "
+        u"will look burnt."_s);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(u"INPUT"_s,
-                                 u"The picture file (JPEG, BMP, PNG, GIF, ICO, CUR, PCX)."_s);
+                                 u"The picture file (JPEG, BMP, PNG, GIF, ICO, CUR, PCX, SVG)."_s);
     cli::addRenderOptions(parser);
     cli::addPresetOption(parser);
     cli::addCodeOptions(parser);
     parser.addOption({u"png"_s, u"Write the board as a PNG picture."_s, u"OUT.png"_s});
     parser.addOption({u"raster"_s, u"Write the board's upload raster."_s, u"OUT.bin"_s});
+    parser.addOption({u"as-burnt"_s,
+                      u"Write the board as it will look burnt: each dot a disc of the dot "
+                      u"width, burn colour on the material's."_s,
+                      u"OUT.png"_s});
+    parser.addOption({u"dot-width"_s,
+                      u"The burnt dot's width for --as-burnt, 0.5 to 3.0 dots (default: the "
+                      u"width --dot-gain or the preset compensates for, else 1.3)."_s,
+                      u"D"_s});
 
     Arguments arguments;
     platform::Outcome read = platform::Outcome::done();
