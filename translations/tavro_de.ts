@@ -1243,6 +1243,10 @@
         <source>&amp;Actual Size</source>
         <translation>&amp;Originalgröße</translation>
     </message>
+    <message>
+        <source>Add &amp;Code…</source>
+        <translation>&amp;Code hinzufügen…</translation>
+    </message>
 </context>
 <context>
     <name>tavro::shell::MainPanel</name>
@@ -1533,6 +1537,73 @@ Serielle Schnittstelle: %2
     <message>
         <source>it has no size</source>
         <translation>es hat keine Größe</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::ui::AddCodeDialog</name>
+    <message>
+        <source>Add Code</source>
+        <translation>Code hinzufügen</translation>
+    </message>
+    <message>
+        <source>QR code</source>
+        <translation>QR-Code</translation>
+    </message>
+    <message>
+        <source>Data Matrix</source>
+        <translation>Data Matrix</translation>
+    </message>
+    <message>
+        <source>Code 128</source>
+        <translation>Code 128</translation>
+    </message>
+    <message>
+        <source>EAN-13</source>
+        <translation>EAN-13</translation>
+    </message>
+    <message>
+        <source>L (7 %)</source>
+        <translation>L (7 %)</translation>
+    </message>
+    <message>
+        <source>M (15 %)</source>
+        <translation>M (15 %)</translation>
+    </message>
+    <message>
+        <source>Q (25 %)</source>
+        <translation>Q (25 %)</translation>
+    </message>
+    <message>
+        <source>H (30 %)</source>
+        <translation>H (30 %)</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>&amp;Text:</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Art:</translation>
+    </message>
+    <message>
+        <source>&amp;Error correction:</source>
+        <translation>&amp;Fehlerkorrektur:</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Breite:</translation>
+    </message>
+    <message>
+        <source>Type the text the code holds.</source>
+        <translation>Geben Sie den Text ein, den der Code enthält.</translation>
+    </message>
+    <message>
+        <source>%1 x %2 mm with its quiet zone; a module is %3 mm (dots a module: %4).</source>
+        <translation>%1 x %2 mm mit Ruhezone; ein Modul misst %3 mm (Punkte je Modul: %4).</translation>
+    </message>
+    <message>
+        <source>Modules smaller than 3 dots burn unreadably on wood: make the code larger.</source>
+        <translation>Module unter 3 Punkten werden auf Holz unlesbar gebrannt: machen Sie den Code größer.</translation>
     </message>
 </context>
 </TS>

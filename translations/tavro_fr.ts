@@ -1243,6 +1243,10 @@
         <source>&amp;Actual Size</source>
         <translation>&amp;Taille réelle</translation>
     </message>
+    <message>
+        <source>Add &amp;Code…</source>
+        <translation>Ajouter un &amp;code…</translation>
+    </message>
 </context>
 <context>
     <name>tavro::shell::MainPanel</name>
@@ -1533,6 +1537,73 @@ Port série : %2
     <message>
         <source>it has no size</source>
         <translation>il n’a pas de taille</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::ui::AddCodeDialog</name>
+    <message>
+        <source>Add Code</source>
+        <translation>Ajouter un code</translation>
+    </message>
+    <message>
+        <source>QR code</source>
+        <translation>Code QR</translation>
+    </message>
+    <message>
+        <source>Data Matrix</source>
+        <translation>Data Matrix</translation>
+    </message>
+    <message>
+        <source>Code 128</source>
+        <translation>Code 128</translation>
+    </message>
+    <message>
+        <source>EAN-13</source>
+        <translation>EAN-13</translation>
+    </message>
+    <message>
+        <source>L (7 %)</source>
+        <translation>L (7 %)</translation>
+    </message>
+    <message>
+        <source>M (15 %)</source>
+        <translation>M (15 %)</translation>
+    </message>
+    <message>
+        <source>Q (25 %)</source>
+        <translation>Q (25 %)</translation>
+    </message>
+    <message>
+        <source>H (30 %)</source>
+        <translation>H (30 %)</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>&amp;Texte :</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Type :</translation>
+    </message>
+    <message>
+        <source>&amp;Error correction:</source>
+        <translation>&amp;Correction d’erreurs :</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Largeur :</translation>
+    </message>
+    <message>
+        <source>Type the text the code holds.</source>
+        <translation>Tapez le texte que le code contient.</translation>
+    </message>
+    <message>
+        <source>%1 x %2 mm with its quiet zone; a module is %3 mm (dots a module: %4).</source>
+        <translation>%1 x %2 mm avec sa zone de silence ; un module mesure %3 mm (points par module : %4).</translation>
+    </message>
+    <message>
+        <source>Modules smaller than 3 dots burn unreadably on wood: make the code larger.</source>
+        <translation>Des modules de moins de 3 points brûlent illisibles sur le bois : agrandissez le code.</translation>
     </message>
 </context>
 </TS>

@@ -1243,6 +1243,10 @@
         <source>&amp;Actual Size</source>
         <translation>Dimensioni &amp;reali</translation>
     </message>
+    <message>
+        <source>Add &amp;Code…</source>
+        <translation>Aggiungi &amp;codice…</translation>
+    </message>
 </context>
 <context>
     <name>tavro::shell::MainPanel</name>
@@ -1533,6 +1537,73 @@ Porta seriale: %2
     <message>
         <source>it has no size</source>
         <translation>non ha dimensioni</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::ui::AddCodeDialog</name>
+    <message>
+        <source>Add Code</source>
+        <translation>Aggiungi codice</translation>
+    </message>
+    <message>
+        <source>QR code</source>
+        <translation>Codice QR</translation>
+    </message>
+    <message>
+        <source>Data Matrix</source>
+        <translation>Data Matrix</translation>
+    </message>
+    <message>
+        <source>Code 128</source>
+        <translation>Code 128</translation>
+    </message>
+    <message>
+        <source>EAN-13</source>
+        <translation>EAN-13</translation>
+    </message>
+    <message>
+        <source>L (7 %)</source>
+        <translation>L (7%)</translation>
+    </message>
+    <message>
+        <source>M (15 %)</source>
+        <translation>M (15%)</translation>
+    </message>
+    <message>
+        <source>Q (25 %)</source>
+        <translation>Q (25%)</translation>
+    </message>
+    <message>
+        <source>H (30 %)</source>
+        <translation>H (30%)</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>&amp;Testo:</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Tipo:</translation>
+    </message>
+    <message>
+        <source>&amp;Error correction:</source>
+        <translation>&amp;Correzione degli errori:</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Larghezza:</translation>
+    </message>
+    <message>
+        <source>Type the text the code holds.</source>
+        <translation>Scrivete il testo che il codice contiene.</translation>
+    </message>
+    <message>
+        <source>%1 x %2 mm with its quiet zone; a module is %3 mm (dots a module: %4).</source>
+        <translation>%1 x %2 mm con la zona di rispetto; un modulo misura %3 mm (punti per modulo: %4).</translation>
+    </message>
+    <message>
+        <source>Modules smaller than 3 dots burn unreadably on wood: make the code larger.</source>
+        <translation>Moduli sotto i 3 punti risultano illeggibili sul legno: ingrandite il codice.</translation>
     </message>
 </context>
 </TS>

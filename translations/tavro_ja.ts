@@ -1239,6 +1239,10 @@
         <source>&amp;Actual Size</source>
         <translation>実際のサイズ(&amp;A)</translation>
     </message>
+    <message>
+        <source>Add &amp;Code…</source>
+        <translation>コードを追加(&amp;C)…</translation>
+    </message>
 </context>
 <context>
     <name>tavro::shell::MainPanel</name>
@@ -1529,6 +1533,73 @@ Serial port: %2
     <message>
         <source>it has no size</source>
         <translation>サイズがありません</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::ui::AddCodeDialog</name>
+    <message>
+        <source>Add Code</source>
+        <translation>コードを追加</translation>
+    </message>
+    <message>
+        <source>QR code</source>
+        <translation>QR コード</translation>
+    </message>
+    <message>
+        <source>Data Matrix</source>
+        <translation>データマトリックス</translation>
+    </message>
+    <message>
+        <source>Code 128</source>
+        <translation>Code 128</translation>
+    </message>
+    <message>
+        <source>EAN-13</source>
+        <translation>EAN-13</translation>
+    </message>
+    <message>
+        <source>L (7 %)</source>
+        <translation>L（7%）</translation>
+    </message>
+    <message>
+        <source>M (15 %)</source>
+        <translation>M（15%）</translation>
+    </message>
+    <message>
+        <source>Q (25 %)</source>
+        <translation>Q（25%）</translation>
+    </message>
+    <message>
+        <source>H (30 %)</source>
+        <translation>H（30%）</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>テキスト(&amp;T):</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>種類(&amp;K):</translation>
+    </message>
+    <message>
+        <source>&amp;Error correction:</source>
+        <translation>誤り訂正(&amp;E):</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>幅(&amp;W):</translation>
+    </message>
+    <message>
+        <source>Type the text the code holds.</source>
+        <translation>コードに入れるテキストを入力してください。</translation>
+    </message>
+    <message>
+        <source>%1 x %2 mm with its quiet zone; a module is %3 mm (dots a module: %4).</source>
+        <translation>余白込みで %1 x %2 mm、1 モジュールは %3 mm（1 モジュールのドット数: %4）。</translation>
+    </message>
+    <message>
+        <source>Modules smaller than 3 dots burn unreadably on wood: make the code larger.</source>
+        <translation>3 ドット未満のモジュールは木材では読めなくなります。コードを大きくしてください。</translation>
     </message>
 </context>
 </TS>

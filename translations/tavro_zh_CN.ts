@@ -1239,6 +1239,10 @@
         <source>&amp;Actual Size</source>
         <translation>实际大小(&amp;A)</translation>
     </message>
+    <message>
+        <source>Add &amp;Code…</source>
+        <translation>添加条码(&amp;C)…</translation>
+    </message>
 </context>
 <context>
     <name>tavro::shell::MainPanel</name>
@@ -1529,6 +1533,73 @@ Serial port: %2
     <message>
         <source>it has no size</source>
         <translation>它没有尺寸</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::ui::AddCodeDialog</name>
+    <message>
+        <source>Add Code</source>
+        <translation>添加条码</translation>
+    </message>
+    <message>
+        <source>QR code</source>
+        <translation>二维码（QR）</translation>
+    </message>
+    <message>
+        <source>Data Matrix</source>
+        <translation>Data Matrix</translation>
+    </message>
+    <message>
+        <source>Code 128</source>
+        <translation>Code 128</translation>
+    </message>
+    <message>
+        <source>EAN-13</source>
+        <translation>EAN-13</translation>
+    </message>
+    <message>
+        <source>L (7 %)</source>
+        <translation>L（7%）</translation>
+    </message>
+    <message>
+        <source>M (15 %)</source>
+        <translation>M（15%）</translation>
+    </message>
+    <message>
+        <source>Q (25 %)</source>
+        <translation>Q（25%）</translation>
+    </message>
+    <message>
+        <source>H (30 %)</source>
+        <translation>H（30%）</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>文本(&amp;T)：</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>类型(&amp;K)：</translation>
+    </message>
+    <message>
+        <source>&amp;Error correction:</source>
+        <translation>纠错等级(&amp;E)：</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>宽度(&amp;W)：</translation>
+    </message>
+    <message>
+        <source>Type the text the code holds.</source>
+        <translation>请输入条码所含的文字。</translation>
+    </message>
+    <message>
+        <source>%1 x %2 mm with its quiet zone; a module is %3 mm (dots a module: %4).</source>
+        <translation>含静区 %1 x %2 mm；每个模块 %3 mm（每模块点数：%4）。</translation>
+    </message>
+    <message>
+        <source>Modules smaller than 3 dots burn unreadably on wood: make the code larger.</source>
+        <translation>小于 3 点的模块在木材上烧出来无法识别：请把条码放大。</translation>
     </message>
 </context>
 </TS>

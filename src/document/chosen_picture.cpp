@@ -1,10 +1,13 @@
 #include "document/chosen_picture.h"
 
+#include "codes/code_symbol.h"
 #include "document/placement.h"
 #include "pictures/picture_loader.h"
 #include "pictures/vector_picture.h"
 #include "platform/file_name.h"
 #include "platform/whole_file.h"
+#include "render/raster_constants.h"
+#include "render/work_snapshot.h"
 
 #include <QFile>
 #include <QMutex>
@@ -45,6 +48,21 @@ platform::Outcome cannotBePlaced()
     return platform::Outcome::failed(u"the picture cannot be placed there"_s);
 }
 
+// The code at the largest whole module that fits, centred on white.
+QImage drawCode(const codes::CodeSymbol &symbol, QSize size)
+{
+    const QSize modules = symbol.modules();
+    const int module =
+        std::max(1, std::min(size.width() / modules.width(), size.height() / modules.height()));
+    QImage picture(size, QImage::Format_RGB32);
+    if (picture.isNull()) return {};
+    picture.fill(Qt::white);
+    const QImage drawn = symbol.draw(module);
+    QPainter(&picture).drawImage((size.width() - drawn.width()) / 2,
+                                 (size.height() - drawn.height()) / 2, drawn);
+    return picture;
+}
+
 // What a decoding gives: a raster picture, or a vector (its picture stays null).
 struct Decoded {
     platform::Result<QImage> picture;
@@ -68,6 +86,7 @@ struct ChosenPicture::Data {
     QImage snapshot;
     Decoder decoder;
     bool isVector = false;
+    std::optional<codes::CodeSymbol> code;
 
     QMutex mutex;  // guards everything below
     // A vector's decoding reads this; its decoded picture stays null.
@@ -120,7 +139,9 @@ struct ChosenPicture::Data {
     QImage draw(const QImage &source, QSize size, bool mirrorH, bool mirrorV)
     {
         QImage picture;
-        if (isVector) {
+        if (code) {
+            picture = drawCode(*code, size);
+        } else if (isVector) {
             const QMutexLocker lock(&mutex);
             if (vector) picture = vector->render(size).convertToFormat(QImage::Format_RGB32);
         } else {
@@ -148,6 +169,18 @@ ChosenPicture ChosenPicture::ofVector(const QString &path, QSize declaredSize,
 {
     ChosenPicture picture(path, declaredSize, snapshot);
     picture.m_data->isVector = true;
+    return picture;
+}
+
+ChosenPicture ChosenPicture::ofCode(const codes::CodeSymbol &symbol)
+{
+    const QSize modules = symbol.modules();
+    const int module =
+        std::max(1, render::ProcessingSize / std::max(modules.width(), modules.height()));
+    const QImage drawn = symbol.draw(module).convertToFormat(QImage::Format_RGB32);
+    ChosenPicture picture(QString(), drawn.size(), render::makeWorkSnapshot(drawn, drawn.size()));
+    picture.m_data->code = symbol;
+    picture.m_data->decoded = platform::Result<QImage>(QImage());
     return picture;
 }
 

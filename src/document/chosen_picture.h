@@ -11,6 +11,10 @@
 #include <functional>
 #include <memory>
 
+namespace tavro::codes {
+class CodeSymbol;
+}  // namespace tavro::codes
+
 namespace tavro::document {
 
 // Copies share one picture and one cache behind a lock: what one copy decodes or scales serves
@@ -29,6 +33,10 @@ public:
 
     // An SVG: decoding reads its vector, and each placed size is drawn from it anew.
     static ChosenPicture ofVector(const QString &path, QSize declaredSize, const QImage &snapshot);
+
+    // A code: each placed size drawn at the largest whole number of dots a module that fits,
+    // centred, so no module is ever split between dots.
+    static ChosenPicture ofCode(const codes::CodeSymbol &symbol);
 
     bool isNull() const { return !m_data; }
     QString path() const;

@@ -3,6 +3,8 @@
 // SessionImpl (session_impl.h) and show what this says.
 #pragma once
 
+#include "codes/code_fit.h"
+#include "codes/code_symbol.h"
 #include "document/job_document.h"
 #include "document/trace_overlay.h"
 #include "link/engraver_link.h"
@@ -92,6 +94,9 @@ public:
     // moved, resized and mirrored on the board afterwards.
     virtual void placeRendering(const QImage &rendering) = 0;
     virtual void placeRendering(const document::PlacedRendering &rendering) = 0;
+    // A code as a new job, at its fit's size in the middle of the board; false when the
+    // operator kept the job that runs.
+    virtual bool placeCode(const codes::CodeSymbol &symbol, const codes::CodeFit &fit) = 0;
     // The chosen picture there now, or why it was left where it was.
     virtual platform::Outcome placePicture(const document::Placement &placement) = 0;
     virtual void setDotsPerMillimetre(double dotsPerMillimetre) = 0;

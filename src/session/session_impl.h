@@ -116,6 +116,7 @@ public:
     // moved, resized and mirrored on the board afterwards.
     void placeRendering(const QImage &rendering) override;
     void placeRendering(const document::PlacedRendering &rendering) override;
+    bool placeCode(const codes::CodeSymbol &symbol, const codes::CodeFit &fit) override;
     platform::Outcome placePicture(const document::Placement &placement) override;
     void mirrorLeftRight();
     void mirrorTopBottom();

@@ -3,6 +3,7 @@
 
 #include "platform/logging.h"
 #include "render/effect_board.h"
+#include "render/raster_constants.h"
 #include "render/upload_raster.h"
 
 #include <QDir>
@@ -182,6 +183,17 @@ void SessionImpl::placeRendering(const document::PlacedRendering &rendering)
 {
     startNewJob();
     m_document.placeRendering(rendering);
+}
+
+bool SessionImpl::placeCode(const codes::CodeSymbol &symbol, const codes::CodeFit &fit)
+{
+    if (!m_guard.allows(JobGuard::Action::OpenPicture)) return false;
+    QRect rect(QPoint(0, 0), fit.dots);
+    rect.moveCenter(QPoint(render::BoardSize / 2, render::BoardSize / 2));
+    // Pure black and white: no tuning of a picture may grey a module.
+    placeRendering(document::PlacedRendering{
+        document::ChosenPicture::ofCode(symbol), render::Effect::BlackWhite, {}, {rect}});
+    return true;
 }
 
 // A rendering chosen for the dropped picture: the picture's job, not the one before it.

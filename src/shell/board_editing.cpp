@@ -4,6 +4,7 @@
 #include "session/session.h"
 #include "shell/desktop.h"
 #include "shell/main_menu.h"
+#include "ui/add_code_dialog.h"
 #include "ui/elided_label.h"
 #include "ui/machine_size_dialog.h"
 #include "ui/placement_dialog.h"
@@ -70,6 +71,8 @@ void BoardEditing::makeConnections()
             &BoardEditing::openPlacement);
     connect(&m_menu.action(session::CommandId::MachineSize), &QAction::triggered, this,
             &BoardEditing::openMachineSize);
+    connect(&m_menu.action(MainMenu::AddCode), &QAction::triggered, this,
+            &BoardEditing::openAddCode);
     connect(&m_menu.action(MainMenu::ZoomIn), &QAction::triggered, &m_board,
             &ui::PreviewBoard::zoomIn);
     connect(&m_menu.action(MainMenu::ZoomOut), &QAction::triggered, &m_board,
@@ -183,6 +186,15 @@ void BoardEditing::openMachineSize()
         m_sizeDialog->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_sizeDialog->open();
+}
+
+void BoardEditing::openAddCode()
+{
+    if (!m_codeDialog) {
+        m_codeDialog = new ui::AddCodeDialog(m_session, &m_window);
+        m_codeDialog->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_codeDialog->open();
 }
 
 }  // namespace tavro::shell

@@ -23,6 +23,7 @@ struct Placement;
 
 namespace tavro::ui {
 class MachineSizeDialog;
+class AddCodeDialog;
 class PlacementDialog;
 }  // namespace tavro::ui
 
@@ -47,6 +48,7 @@ public:
 
     void openPlacement();
     void openMachineSize();
+    void openAddCode();
     // While a preview covers the board (the test card), the picture under it stays put.
     void showPreview(bool covered);
 
@@ -71,6 +73,7 @@ private:
     bool m_covered = false;
     QPointer<ui::PlacementDialog> m_placementDialog;
     QPointer<ui::MachineSizeDialog> m_sizeDialog;
+    QPointer<ui::AddCodeDialog> m_codeDialog;
 };
 
 }  // namespace tavro::shell

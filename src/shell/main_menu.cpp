@@ -78,6 +78,8 @@ void MainMenu::build(QMenuBar &bar)
     m_edit->addSeparator();
     m_edit->addActions(
         {&action(C::MirrorLeftRight), &action(C::MirrorTopBottom), &action(C::SizeAndPosition)});
+    m_edit->addSeparator();
+    m_edit->addAction(&action(AddCode));
 
     m_machine = bar.addMenu(QString());
     m_machine->addActions({&action(C::Connect), &action(C::Break)});
@@ -176,6 +178,7 @@ void MainMenu::retranslate()
     action(Quit).setText(tr("&Quit"));
 
     m_edit->setTitle(tr("&Edit"));
+    action(AddCode).setText(tr("Add &Code…"));
 
     m_machine->setTitle(tr("&Machine"));
     action(CheckConnection).setText(tr("C&heck Connection…"));

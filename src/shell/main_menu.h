@@ -41,6 +41,7 @@ public:
         ZoomIn,
         ZoomOut,
         ActualSize,
+        AddCode,
         CommandCount
     };
 

@@ -1,9 +1,12 @@
 // What the window adds for editing the board: the Edit and View entries and the bar under the
 // layout, Size and Position giving the board the command-line tools give, the machine's scale.
 #include "shell/board_editing.h"
+#include "codes/code_fit.h"
+#include "codes/make_symbol.h"
 #include "common/render_options.h"
 #include "find_unit.h"
 #include "menu_fixture.h"
+#include "ui/add_code_dialog.h"
 #include "ui/effect_chooser_window.h"
 #include "ui/elided_label.h"
 #include "ui/machine_size_dialog.h"
@@ -15,6 +18,7 @@
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
@@ -148,6 +152,51 @@ TEST_F(BoardEditingTest, SizeAndPositionGivesTheBoardOfTheToolsOptions)
                     .text()
                     .contains(u"no part of the picture"_s));
     EXPECT_EQ(session().document().placement()->rect.left(), 27);
+}
+
+// Every module whole: the board at `rect` is the symbol drawn at `module` dots, centred in it.
+void expectCodeAt(const QImage &board, const codes::CodeSymbol &symbol, int module, QRect rect)
+{
+    const QImage drawn = symbol.draw(module).convertToFormat(QImage::Format_RGB32);
+    const QPoint at = rect.topLeft() + QPoint((rect.width() - drawn.width()) / 2,
+                                              (rect.height() - drawn.height()) / 2);
+    EXPECT_EQ(board.convertToFormat(QImage::Format_RGB32).copy(QRect(at, drawn.size())), drawn);
+}
+
+TEST_F(BoardEditingTest, ACodeGoesOnTheBoardAndResizesWithoutSplittingAModule)
+{
+    action(MainMenu::AddCode).trigger();
+    auto &dialog = unitIn<ui::AddCodeDialog>(mainWindow(), u"addCodeDialog"_s);
+    auto &kind = unitIn<QComboBox>(dialog, u"codeSymbology"_s);
+    auto &text = unitIn<QLineEdit>(dialog, u"codeText"_s);
+    const auto result = [&] { return unitIn<QLabel>(dialog, u"codeResult"_s).text(); };
+    kind.setCurrentIndex(3);  // EAN-13
+    text.setText(u"4006381333932"_s);
+    EXPECT_TRUE(result().contains(u"check digit"_s)) << qPrintable(result());
+    unitIn<QDoubleSpinBox>(dialog, u"codeWidth"_s).setValue(5);
+    kind.setCurrentIndex(0);
+    text.setText(u"TAVRO-0042"_s);
+    EXPECT_FALSE(unitIn<QLabel>(dialog, u"codeWarning"_s).text().isEmpty())
+        << "5 mm: 2-dot modules";
+    unitIn<QDoubleSpinBox>(dialog, u"codeWidth"_s).setValue(20);
+    EXPECT_TRUE(unitIn<QLabel>(dialog, u"codeWarning"_s).text().isEmpty());
+    dialog.accept();
+
+    const platform::Result<codes::CodeSymbol> symbol = codes::makeSymbol({u"TAVRO-0042"_s});
+    ASSERT_TRUE(symbol);
+    const platform::Result<codes::CodeFit> fit =
+        codes::fitCode(*symbol, 20, session().dotsPerMillimetre());
+    ASSERT_TRUE(fit);
+    std::optional<document::Placement> placed = session().document().placement();
+    ASSERT_TRUE(placed);
+    EXPECT_EQ(placed->rect.size(), fit->dots);
+    expectCodeAt(session().document().board(), *symbol, fit->dotsPerModule, placed->rect);
+
+    // A width between two whole modules keeps the smaller, centred in the place asked.
+    placed->rect.setWidth(placed->rect.width() + symbol->modules().width() - 1);
+    placed->rect.setHeight(placed->rect.width());
+    ASSERT_TRUE(session().placePicture(*placed));
+    expectCodeAt(session().document().board(), *symbol, fit->dotsPerModule, placed->rect);
 }
 
 TEST_F(BoardEditingTest, TheMachinesScaleIsKeptAndMeasuresFollowIt)
