@@ -89,9 +89,9 @@ void AddCodeDialog::remake()
         m_result->setText(tr("Type the text the code holds."));
         return;
     }
-    const platform::Result<codes::CodeSymbol> symbol = codes::makeSymbol(
-        {m_text->text(), symbology,
-         codes::QrErrorCorrection(m_errorCorrection->currentData().toInt())});
+    const platform::Result<codes::CodeSymbol> symbol =
+        codes::makeSymbol({m_text->text(), symbology,
+                           codes::QrErrorCorrection(m_errorCorrection->currentData().toInt())});
     if (!symbol) {
         m_result->setText(symbol.why());
         return;
@@ -109,8 +109,9 @@ void AddCodeDialog::remake()
                                locale.toString(fit->moduleMm, 'f', 2))
                           .arg(fit->dotsPerModule));
     if (fit->belowReadable)
-        m_warning->setText(tr("Modules smaller than 3 dots burn unreadably on wood: make the code "
-                              "larger."));
+        m_warning->setText(
+            tr("Modules smaller than 3 dots burn unreadably on wood: make the code "
+               "larger."));
     m_symbol = *symbol;
     m_fit = *fit;
     m_ok->setEnabled(true);
