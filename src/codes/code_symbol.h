@@ -2,7 +2,7 @@
 // ones, with the quiet zone it needs around it to be read.
 #pragma once
 
-#include "codes/code_spec.h"
+#include "codes/code_content.h"
 
 #include <QImage>
 #include <QSize>

@@ -72,37 +72,37 @@ platform::Outcome checkCode128(const QString &text)
     return platform::Outcome::done();
 }
 
-platform::Outcome checkText(const CodeSpec &spec)
+platform::Outcome checkText(const CodeContent &content)
 {
-    if (spec.text.isEmpty())
+    if (content.text.isEmpty())
         return platform::Outcome::failed(QCoreApplication::translate(
             "tavro::codes::CodeSymbol", "There is no text to make a code of."));
-    if (spec.symbology == Symbology::Ean13) return checkEan13(spec.text);
-    if (spec.symbology == Symbology::Code128) return checkCode128(spec.text);
+    if (content.symbology == Symbology::Ean13) return checkEan13(content.text);
+    if (content.symbology == Symbology::Code128) return checkCode128(content.text);
     return platform::Outcome::done();
 }
 
-platform::Outcome tooLong(const CodeSpec &spec)
+platform::Outcome tooLong(const CodeContent &content)
 {
-    if (spec.symbology == Symbology::Qr)
+    if (content.symbology == Symbology::Qr)
         return platform::Outcome::failed(
             QCoreApplication::translate(
                 "tavro::codes::CodeSymbol",
                 "The text is too long for a QR code at error correction %1; a lower level or "
                 "a shorter text fits.")
-                .arg(levelName(spec.errorCorrection)));
+                .arg(levelName(content.errorCorrection)));
     return platform::Outcome::failed(
         QCoreApplication::translate("tavro::codes::CodeSymbol",
                                     "The text is too long for a %1 code.")
-            .arg(displayName(spec.symbology)));
+            .arg(displayName(content.symbology)));
 }
 
-platform::Outcome cannotMake(const CodeSpec &spec)
+platform::Outcome cannotMake(const CodeContent &content)
 {
     return platform::Outcome::failed(
         QCoreApplication::translate("tavro::codes::CodeSymbol",
                                     "The text cannot be made into a %1 code.")
-            .arg(displayName(spec.symbology)));
+            .arg(displayName(content.symbology)));
 }
 
 struct ZintDeleter {
@@ -110,13 +110,13 @@ struct ZintDeleter {
 };
 using ZintSymbol = std::unique_ptr<zint_symbol, ZintDeleter>;
 
-void configure(zint_symbol &symbol, const CodeSpec &spec)
+void configure(zint_symbol &symbol, const CodeContent &content)
 {
     symbol.input_mode = UNICODE_MODE;
-    switch (spec.symbology) {
+    switch (content.symbology) {
     case Symbology::Qr:
         symbol.symbology = BARCODE_QRCODE;
-        symbol.option_1 = int(spec.errorCorrection) + 1;
+        symbol.option_1 = int(content.errorCorrection) + 1;
         break;
     case Symbology::DataMatrix:
         symbol.symbology = BARCODE_DATAMATRIX;
@@ -157,26 +157,26 @@ int ean13CheckDigit(QStringView twelveDigits)
     return (10 - sum % 10) % 10;
 }
 
-platform::Result<CodeSymbol> makeSymbol(const CodeSpec &spec)
+platform::Result<CodeSymbol> makeSymbol(const CodeContent &content)
 {
-    if (platform::Outcome checked = checkText(spec); !checked) return checked;
+    if (platform::Outcome checked = checkText(content); !checked) return checked;
     // zint checks an EAN-13's check digit itself; it was checked above with a clearer reason.
     const QByteArray bytes =
-        (spec.symbology == Symbology::Ean13 ? spec.text.first(12) : spec.text).toUtf8();
-    if (bytes.size() > MaxTextBytes) return tooLong(spec);
+        (content.symbology == Symbology::Ean13 ? content.text.first(12) : content.text).toUtf8();
+    if (bytes.size() > MaxTextBytes) return tooLong(content);
     ZintSymbol symbol(ZBarcode_Create());
-    if (!symbol) return cannotMake(spec);
-    configure(*symbol, spec);
+    if (!symbol) return cannotMake(content);
+    configure(*symbol, content);
     const int status =
         ZBarcode_Encode(symbol.get(), reinterpret_cast<const unsigned char *>(bytes.constData()),
                         int(bytes.size()));
     if (status >= ZINT_ERROR) {
         qCInfo(lcPicture).noquote() << "zint refused the code:" << symbol->errtxt;
-        return status == ZINT_ERROR_TOO_LONG ? tooLong(spec) : cannotMake(spec);
+        return status == ZINT_ERROR_TOO_LONG ? tooLong(content) : cannotMake(content);
     }
     if (status != 0) qCDebug(lcPicture).noquote() << "zint:" << symbol->errtxt;
-    if (symbol->rows < 1 || symbol->width < 1) return cannotMake(spec);
-    return modulesOf(*symbol, spec.symbology);
+    if (symbol->rows < 1 || symbol->width < 1) return cannotMake(content);
+    return modulesOf(*symbol, content.symbology);
 }
 
 }  // namespace tavro::codes

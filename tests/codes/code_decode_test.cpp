@@ -18,7 +18,7 @@ namespace {
 constexpr double DotsPerMillimetre = 13.4;
 
 struct DecodeCase {
-    CodeSpec spec;
+    CodeContent content;
     ZXing::BarcodeFormat format;
     QString expected;
     std::string level;
@@ -52,8 +52,8 @@ TEST(CodeDecode, EverySymbologyReadsBackAtItsSmallestRecommendedSize)
          {}},
     };
     for (const DecodeCase &c : cases) {
-        SCOPED_TRACE(c.spec.text.toStdString());
-        const auto symbol = makeSymbol(c.spec);
+        SCOPED_TRACE(c.content.text.toStdString());
+        const auto symbol = makeSymbol(c.content);
         ASSERT_TRUE(symbol.ok()) << symbol.why().toStdString();
         const auto fit = smallestRecommendedFit(*symbol, DotsPerMillimetre);
         ASSERT_TRUE(fit.ok()) << fit.why().toStdString();
@@ -62,7 +62,7 @@ TEST(CodeDecode, EverySymbologyReadsBackAtItsSmallestRecommendedSize)
         const ZXing::Result result = readBack(symbol->draw(fit->dotsPerModule), c.format);
         ASSERT_TRUE(result.isValid()) << "at " << fit->dotsPerModule << " dots a module";
         EXPECT_EQ(QString::fromStdString(result.text()),
-                  c.expected.isEmpty() ? c.spec.text : c.expected);
+                  c.expected.isEmpty() ? c.content.text : c.expected);
         if (!c.level.empty()) {
             EXPECT_EQ(result.ecLevel(), c.level);
         }

@@ -39,8 +39,9 @@ TEST(CodeFit, TakesTheLargestWholeModuleThatFits)
 
 TEST(CodeFit, EveryModuleIsWholeDotsOfOneColour)
 {
-    for (const CodeSpec &spec : {CodeSpec{u"TAVRO"_s}, CodeSpec{u"Tavro"_s, Symbology::Code128}}) {
-        const auto symbol = makeSymbol(spec);
+    for (const CodeContent &content :
+         {CodeContent{u"TAVRO"_s}, CodeContent{u"Tavro"_s, Symbology::Code128}}) {
+        const auto symbol = makeSymbol(content);
         ASSERT_TRUE(symbol.ok());
         const auto fit = fitCode(*symbol, 30.0, 13.4);
         ASSERT_TRUE(fit.ok());

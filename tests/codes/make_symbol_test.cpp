@@ -8,9 +8,9 @@ using namespace Qt::Literals::StringLiterals;
 namespace tavro::codes {
 namespace {
 
-QString refusal(const CodeSpec &spec)
+QString refusal(const CodeContent &content)
 {
-    const auto symbol = makeSymbol(spec);
+    const auto symbol = makeSymbol(content);
     return symbol.ok() ? u"(made)"_s : symbol.why();
 }
 

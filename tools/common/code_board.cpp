@@ -42,7 +42,7 @@ std::optional<codes::QrErrorCorrection> levelFromName(const QString &name)
     return std::nullopt;
 }
 
-platform::Outcome readSymbology(const QCommandLineParser &parser, codes::CodeSpec &spec)
+platform::Outcome readSymbology(const QCommandLineParser &parser, codes::CodeContent &content)
 {
     if (parser.isSet(u"symbology"_s)) {
         const std::optional<codes::Symbology> symbology =
@@ -51,17 +51,17 @@ platform::Outcome readSymbology(const QCommandLineParser &parser, codes::CodeSpe
             return platform::Outcome::failed(
                 u"--symbology must be qr, datamatrix, code128 or ean13, not '%1'"_s.arg(
                     parser.value(u"symbology"_s)));
-        spec.symbology = *symbology;
+        content.symbology = *symbology;
     }
     if (!parser.isSet(u"error-correction"_s)) return platform::Outcome::done();
-    if (spec.symbology != codes::Symbology::Qr)
+    if (content.symbology != codes::Symbology::Qr)
         return platform::Outcome::failed(u"--error-correction is for QR codes only"_s);
     const std::optional<codes::QrErrorCorrection> level =
         levelFromName(parser.value(u"error-correction"_s));
     if (!level)
         return platform::Outcome::failed(u"--error-correction must be L, M, Q or H, not '%1'"_s.arg(
             parser.value(u"error-correction"_s)));
-    spec.errorCorrection = *level;
+    content.errorCorrection = *level;
     return platform::Outcome::done();
 }
 
@@ -144,8 +144,8 @@ platform::Outcome readCodeOptions(const QCommandLineParser &parser,
             return platform::Outcome::failed(
                 u"--%1 is for pictures: a code is drawn black on white as it reads"_s.arg(option));
     CodeRequest read;
-    read.spec.text = parser.value(u"code"_s);
-    if (platform::Outcome symbology = readSymbology(parser, read.spec); !symbology)
+    read.content.text = parser.value(u"code"_s);
+    if (platform::Outcome symbology = readSymbology(parser, read.content); !symbology)
         return symbology;
     if (platform::Outcome sizes = readMillimetreOptions(parser, read.placement); !sizes)
         return sizes;
@@ -155,13 +155,13 @@ platform::Outcome readCodeOptions(const QCommandLineParser &parser,
 
 platform::Result<CodeBoard> makeCodeBoard(const CodeRequest &request)
 {
-    const platform::Result<codes::CodeSymbol> symbol = codes::makeSymbol(request.spec);
+    const platform::Result<codes::CodeSymbol> symbol = codes::makeSymbol(request.content);
     if (!symbol) return platform::Outcome::failed(symbol.why());
     const platform::Result<codes::CodeFit> fit = fitAsAsked(*symbol, request);
     if (!fit) return platform::Outcome::failed(fit.why());
     QImage code = symbol->draw(fit->dotsPerModule);
     const double scale = request.dotsPerMillimetre;
-    if (request.placement.heightMm && codes::isLinear(request.spec.symbology))
+    if (request.placement.heightMm && codes::isLinear(request.content.symbology))
         code = withBarHeight(code, std::clamp(document::dotsOf(*request.placement.heightMm, scale),
                                               1, codes::CodeSymbol::MaxDrawnSide));
     CodeBoard out{render::blankBoard(), *fit, placed(code.size(), request)};

@@ -1,8 +1,8 @@
 // --code for the command-line tools: a code drawn on a white board in place of a picture.
 #pragma once
 
+#include "codes/code_content.h"
 #include "codes/code_fit.h"
-#include "codes/code_spec.h"
 #include "document/placement.h"
 #include "platform/outcome.h"
 
@@ -16,7 +16,7 @@
 namespace tavro::cli {
 
 struct CodeRequest {
-    codes::CodeSpec spec;
+    codes::CodeContent content;
     // A 2D code fits within the width and height; a linear code's height is its bars'.
     document::PlacementRequest placement;
     double dotsPerMillimetre = document::DefaultDotsPerMillimetre;

@@ -11,12 +11,12 @@ enum class Symbology { Qr, DataMatrix, Code128, Ean13 };
 // The share of a QR code that may be damaged: about 7, 15, 25 and 30 percent.
 enum class QrErrorCorrection { L, M, Q, H };
 
-struct CodeSpec {
+struct CodeContent {
     QString text;
     Symbology symbology = Symbology::Qr;
     QrErrorCorrection errorCorrection = QrErrorCorrection::M;  // QR codes only
 
-    friend bool operator==(const CodeSpec &, const CodeSpec &) = default;
+    friend bool operator==(const CodeContent &, const CodeContent &) = default;
 };
 
 }  // namespace tavro::codes
